@@ -1,0 +1,50 @@
+# kesto_core_library(NAME SOURCES... DEPENDS targets...)
+# One static library per subsystem folder; the core links the standard library only.
+function(kesto_core_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+    if(NOT ARG_SOURCES)
+        # A subsystem not built yet: a name the others can already link.
+        add_library(${name} INTERFACE)
+        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+        target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+        return()
+    endif()
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    if(ARG_DEPENDS)
+        target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    endif()
+endfunction()
+
+# kesto_test(NAME SOURCES... DEPENDS targets...)
+# A GoogleTest program; every test case shows in ctest under its own name.
+function(kesto_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;ENVIRONMENT" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    target_compile_definitions(${name} PRIVATE
+        KESTO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
+        KESTO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+        PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
+endfunction()
+
+# kesto_subsystem(NAME DEPENDS targets...)
+# The library of one subsystem folder, made of every .cpp in it.
+function(kesto_subsystem name)
+    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    kesto_core_library(${name} SOURCES ${sources} DEPENDS ${ARG_DEPENDS})
+endfunction()
+
+# kesto_test_folder(NAME DEPENDS targets...)
+# One test program of every .cpp in the current tests folder.
+function(kesto_test_folder name)
+    cmake_parse_arguments(ARG "" "" "DEPENDS;ENVIRONMENT" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(sources)
+        kesto_test(${name} SOURCES ${sources} DEPENDS ${ARG_DEPENDS}
+            ENVIRONMENT ${ARG_ENVIRONMENT})
+    endif()
+endfunction()

@@ -1,0 +1,44 @@
+#pragma once
+// A deal owns four hands, stored North, South, East, West (the order a random deal hands
+// out the deck). It holds no board number: that follows from its place in the board set.
+
+#include <string_view>
+#include <vector>
+
+#include "kesto/deal/board.h"
+#include "kesto/deal/hand.h"
+
+namespace kesto {
+
+class TDeck;
+class RandomGenerator;
+
+class tDeal {
+public:
+    tHand North;
+    tHand South;
+    tHand East;
+    tHand West;
+
+    tDeal() = default;  // tDeal.Create: four empty hands
+
+    // Shuffles the shared deck once more and deals positions 1..13 to North, 14..26 to
+    // South, 27..39 to East and 40..52 to West.
+    static tDeal CreateRandom(TDeck& sharedDeck, RandomGenerator& random);
+
+    const tHand& Hand(Seat seat) const;
+    tHand& Hand(Seat seat);
+
+    void Clear();
+    int CardCount() const;
+    // Texts in the order North, East, South, West, each read by tHand::ReadHandText.
+    void ReadHands(std::string_view north, std::string_view east, std::string_view south,
+                   std::string_view west);
+
+    friend bool operator==(const tDeal&, const tDeal&) = default;
+};
+
+// The board set: the deal at position i is board number i + 1.
+using tBoardSet = std::vector<tDeal>;
+
+}  // namespace kesto

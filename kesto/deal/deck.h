@@ -1,0 +1,25 @@
+#pragma once
+// The 52-card deck: positions 1..52, each holding a card number.
+
+#include <array>
+#include <cstdint>
+
+namespace kesto {
+
+class RandomGenerator;
+
+class TDeck {
+public:
+    TDeck();  // position i holds card number i
+
+    // For i = 1..52: exchange position i with RandomBelow(52) + 1. Exactly 52 draws;
+    // each position may go anywhere in the deck (this is not Fisher-Yates).
+    void Shuffle(RandomGenerator& random);
+
+    int CardAt(int position) const { return cards_[position - 1]; }
+
+private:
+    std::array<std::uint8_t, 52> cards_;
+};
+
+}  // namespace kesto

@@ -1,0 +1,41 @@
+#pragma once
+// One seat's hand: four suit sets. A hand carries no seat of its own; its deal gives it one.
+
+#include <string_view>
+
+#include "kesto/deal/suit.h"
+
+namespace kesto {
+
+class tHand {
+public:
+    tSuitSet spades = 0;
+    tSuitSet hearts = 0;
+    tSuitSet diamonds = 0;
+    tSuitSet clubs = 0;
+
+    tSuitSet Holding(Suit suit) const;
+    tSuitSet& Holding(Suit suit);
+
+    bool Holds(Suit suit, int rank) const { return (Holding(suit) & RankBit(rank)) != 0; }
+    void Add(Suit suit, int rank) { Holding(suit) |= RankBit(rank); }
+    void Remove(Suit suit, int rank) { Holding(suit) &= static_cast<tSuitSet>(~RankBit(rank)); }
+
+    void Clear();
+    // Adds the card of a card number 1..52; a card already held changes nothing.
+    void AddCard(int cardNumber);
+    int CardCount() const;
+    int SuitLength(Suit suit) const;
+    // The four suit lengths sorted longest first as four hex digits: 4-4-3-2 is 0x4432.
+    int Shape() const;
+    int Points() const;
+
+    // Empties the hand, then reads up to four "."-separated groups (spades, hearts,
+    // diamonds, clubs) of "2".."9", "T", "J", "Q", "K", "A" in either case. Other
+    // characters are skipped ("1" is no ten here); text after a fourth "." is ignored.
+    void ReadHandText(std::string_view text);
+
+    friend bool operator==(const tHand&, const tHand&) = default;
+};
+
+}  // namespace kesto

@@ -1,0 +1,37 @@
+#pragma once
+// Ranks, suits and the holding of one hand in one suit.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+// Rank r (2..14, ace 14) is bit r; bits 0, 1 and 15 stay clear.
+using tSuitSet = std::uint16_t;
+
+// Wherever a hand lists its suits the order is spades, hearts, diamonds, clubs.
+enum class Suit { Spades = 0, Hearts = 1, Diamonds = 2, Clubs = 3 };
+inline constexpr Suit kAllSuits[] = {Suit::Spades, Suit::Hearts, Suit::Diamonds, Suit::Clubs};
+
+inline constexpr int kTen = 10, kJack = 11, kQueen = 12, kKing = 13, kAce = 14;
+
+constexpr tSuitSet RankBit(int rank) { return static_cast<tSuitSet>(1u << rank); }
+
+// Number of ranks 2..14 present.
+int SuitLength(tSuitSet holding);
+
+// High-card points: ace 4, king 3, queen 2, jack 1.
+int SuitPoints(tSuitSet holding);
+
+// "A", "K", "Q", "J", the ten text (first two characters only), then 9 down to 2.
+std::string SuitText(tSuitSet holding, std::string_view tenText);
+
+// Adds every rank named in the text: "1" or "T" the ten, "2".."9", "A", "K", "Q", "J"
+// in either case; everything else, "0" included, is skipped. Ranks already held stay.
+void ReadSuitText(std::string_view text, tSuitSet& holding);
+
+// "T" when the language's word for the ten is exactly "T", otherwise "10".
+std::string TenText(std::string_view languageTenWord);
+
+}  // namespace kesto

@@ -1,0 +1,22 @@
+// The program entry: "kesto batch ..." runs one job without a window; anything else starts
+// the desktop program.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "kesto/batch/batch.h"
+#include "kesto/gui/gui_app.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kesto::BatchHelpText();
+        return 0;
+    }
+    if (!args.empty() && args[0] == "batch") {
+        args.erase(args.begin());
+        return kesto::RunBatch(args, std::cout, std::cerr);
+    }
+    return kesto::gui::RunGui(argc, argv);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Run-time loading of a library by its logical name ("KESTWEB2.DLL"), lookup of entries
+// by name, unloading when the object goes.
+
+#include <memory>
+#include <string>
+
+namespace kesto {
+
+class SharedLibrary {
+public:
+    virtual ~SharedLibrary() = default;
+    // Null when the entry is missing.
+    virtual void* Entry(const char* name) const = 0;
+    // The file actually loaded.
+    virtual std::string Path() const = 0;
+};
+
+// "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folder, then the
+// current folder, then the system's library search path. Null when it cannot be loaded.
+std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName);
+
+// The platform file name of a logical library name.
+std::string PlatformLibraryFileName(const std::string& logicalName);
+
+// The folder of the running program, with a final "/".
+std::string ProgramDirectory();
+
+}  // namespace kesto

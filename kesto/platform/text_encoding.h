@@ -1,0 +1,18 @@
+#pragma once
+// Windows-1252 is the program's text everywhere inside; UTF-8 only at the edges
+// (command line, terminal, locale names, Qt).
+
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+// A character Windows-1252 cannot hold becomes "?"; malformed UTF-8 bytes too.
+std::string Utf8ToWindows1252(std::string_view utf8);
+std::string Windows1252ToUtf8(std::string_view text);
+// The Unicode code point of one Windows-1252 byte (undefined bytes map to themselves).
+char32_t Windows1252ToCodePoint(unsigned char byte);
+// The Windows-1252 byte of a code point, or '?' when it has none.
+char CodePointToWindows1252(char32_t codePoint);
+
+}  // namespace kesto

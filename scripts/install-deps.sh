@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kesto needs to build, run and test, where missing.
+set -euo pipefail
+packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
+          qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
+          poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
