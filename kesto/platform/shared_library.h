@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kesto {
 
@@ -19,6 +20,11 @@ public:
 // "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folder, then the
 // current folder, then the system's library search path. Null when it cannot be loaded.
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName);
+
+// The same, searching only the given folders (each with a final "/"): for tests and for a
+// program that is told where its libraries are.
+std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
+                                                 const std::vector<std::string>& folders);
 
 // The platform file name of a logical library name.
 std::string PlatformLibraryFileName(const std::string& logicalName);

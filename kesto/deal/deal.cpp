@@ -1,0 +1,51 @@
+#include "kesto/deal/deal.h"
+
+#include "kesto/deal/deck.h"
+
+namespace kesto {
+
+tDeal tDeal::CreateRandom(TDeck& sharedDeck, RandomGenerator& random) {
+    tDeal deal;
+    sharedDeck.Shuffle(random);
+    // Positions 1..13 North, 14..26 South, 27..39 East, 40..52 West.
+    tHand* const receivers[] = {&deal.North, &deal.South, &deal.East, &deal.West};
+    for (int position = 1; position <= 52; ++position) {
+        receivers[(position - 1) / 13]->AddCard(sharedDeck.CardAt(position));
+    }
+    return deal;
+}
+
+const tHand& tDeal::Hand(Seat seat) const {
+    switch (seat) {
+        case Seat::North: return North;
+        case Seat::East: return East;
+        case Seat::South: return South;
+        case Seat::West: break;
+    }
+    return West;
+}
+
+tHand& tDeal::Hand(Seat seat) {
+    return const_cast<tHand&>(static_cast<const tDeal&>(*this).Hand(seat));
+}
+
+void tDeal::Clear() {
+    North.Clear();
+    South.Clear();
+    East.Clear();
+    West.Clear();
+}
+
+int tDeal::CardCount() const {
+    return North.CardCount() + South.CardCount() + East.CardCount() + West.CardCount();
+}
+
+void tDeal::ReadHands(std::string_view north, std::string_view east, std::string_view south,
+                      std::string_view west) {
+    North.ReadHandText(north);
+    East.ReadHandText(east);
+    South.ReadHandText(south);
+    West.ReadHandText(west);
+}
+
+}  // namespace kesto

@@ -1,0 +1,17 @@
+#include "kesto/deal/generate.h"
+
+#include "kesto/deal/deck.h"
+#include "kesto/deal/random.h"
+
+namespace kesto {
+
+void GenerateRandomDeals(tBoardSet& boardSet, int count, RandomGenerator& random) {
+    // Every run starts from a deck in order; the generator carries on where it was.
+    TDeck deck;
+    boardSet.reserve(boardSet.size() + static_cast<std::size_t>(count > 0 ? count : 0));
+    for (int i = 0; i < count; ++i) {
+        boardSet.push_back(tDeal::CreateRandom(deck, random));
+    }
+}
+
+}  // namespace kesto

@@ -1,0 +1,87 @@
+#include "kesto/platform/shared_library.h"
+
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace kesto {
+
+namespace {
+
+class DlLibrary : public SharedLibrary {
+public:
+    DlLibrary(void* handle, std::string path) : handle_(handle), path_(std::move(path)) {}
+    ~DlLibrary() override { ::dlclose(handle_); }
+    DlLibrary(const DlLibrary&) = delete;
+    DlLibrary& operator=(const DlLibrary&) = delete;
+
+    void* Entry(const char* name) const override { return ::dlsym(handle_, name); }
+    std::string Path() const override { return path_; }
+
+private:
+    void* handle_;
+    std::string path_;
+};
+
+void* OpenFile(const std::string& path) { return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+
+}  // namespace
+
+std::string PlatformLibraryFileName(const std::string& logicalName) {
+    std::string base = logicalName;
+    const auto dot = base.rfind('.');
+    if (dot != std::string::npos) {
+        base.erase(dot);
+    }
+    std::transform(base.begin(), base.end(), base.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return "lib" + base + ".so";
+}
+
+std::string ProgramDirectory() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return "./";
+    }
+    return exe.parent_path().string() + "/";
+}
+
+std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
+                                                 const std::vector<std::string>& folders) {
+    const std::string file = PlatformLibraryFileName(logicalName);
+    std::error_code error;
+    for (const std::string& folder : folders) {
+        const std::string candidate = folder + file;
+        if (std::filesystem::exists(candidate, error)) {
+            if (void* handle = OpenFile(candidate)) {
+                return std::make_unique<DlLibrary>(handle, candidate);
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName) {
+    // The program's own folder, then the current folder, then the system's search path.
+    std::vector<std::string> folders = {ProgramDirectory()};
+    std::error_code error;
+    const auto current = std::filesystem::current_path(error);
+    if (!error) {
+        folders.push_back(current.string() + "/");
+    }
+    if (auto library = LoadSharedLibrary(logicalName, folders)) {
+        return library;
+    }
+    const std::string file = PlatformLibraryFileName(logicalName);
+    if (void* handle = OpenFile(file)) {
+        return std::make_unique<DlLibrary>(handle, file);
+    }
+    return nullptr;
+}
+
+}  // namespace kesto
