@@ -24,7 +24,7 @@
  *        empty file name);
  *     2  a write to the file failed (full disk, I/O error);
  *     3  closing the file failed (the last bytes could not be flushed);
- *     4  the library ran out of memory before the file was created.
+ *     4  the library ran out of memory (if the file was already open it is closed).
  */
 
 #include <stdint.h>
@@ -58,7 +58,8 @@ enum KestWeb2Status {
 };
 
 /* Appends a copy of the record (PBN tags of one deal) to the deal list. A null record adds an
- * empty one, which a page skips. If memory runs out the record is not added. */
+ * empty one, which a page skips but counts as a position. If memory runs out the record is
+ * not added. */
 KESTO_EXPORT void KESTO_STDCALL AddDeal(const char* record);
 
 /* Empties the deal list. */
