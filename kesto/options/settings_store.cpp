@@ -1,0 +1,225 @@
+#include "kesto/options/settings_store.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <mutex>
+#include <set>
+#include <utility>
+
+namespace kesto {
+
+namespace {
+
+// What the program learnt about settings files during this run: notices not yet shown,
+// every notice ever queued (each is told once), and files that must not be written over.
+struct SettingsNoticeBoard {
+    std::mutex mutex;
+    std::vector<std::string> pending;
+    std::set<std::string> told;
+    std::set<std::string> protectedFiles;
+};
+
+SettingsNoticeBoard& NoticeBoard() {
+    static SettingsNoticeBoard board;
+    return board;
+}
+
+void AddNotice(std::string notice) {
+    SettingsNoticeBoard& board = NoticeBoard();
+    const std::lock_guard lock(board.mutex);
+    if (board.told.insert(notice).second) {
+        board.pending.push_back(std::move(notice));
+    }
+}
+
+void ProtectFile(const std::string& path) {
+    SettingsNoticeBoard& board = NoticeBoard();
+    const std::lock_guard lock(board.mutex);
+    board.protectedFiles.insert(path);
+}
+
+bool IsProtected(const std::string& path) {
+    SettingsNoticeBoard& board = NoticeBoard();
+    const std::lock_guard lock(board.mutex);
+    return board.protectedFiles.count(path) != 0;
+}
+
+// The hive of the file as it stands, or an empty hive when the file is missing or unusable.
+// An unusable file is never written over in this run; a damaged one is moved aside first.
+RegistryHive LoadForUse(const std::string& path) {
+    HiveFileLoad load = LoadHiveFile(path);
+    switch (load.outcome) {
+        case HiveFileLoad::Outcome::Loaded:
+            return std::move(load.hive);
+        case HiveFileLoad::Outcome::Missing:
+            return RegistryHive{};
+        case HiveFileLoad::Outcome::Unreadable:
+            ProtectFile(path);
+            AddNotice("The settings file " + path + " could not be read (" + load.error +
+                      "), so Kesto uses its default settings and will not save settings over "
+                      "that file during this run.");
+            return RegistryHive{};
+        case HiveFileLoad::Outcome::Broken:
+            break;
+    }
+    std::string asideError;
+    if (const std::optional<std::string> aside = KeepFileAside(path, &asideError)) {
+        AddNotice("The settings file " + path + " is damaged (" + load.error +
+                  "); it was kept as " + *aside + " and Kesto starts with its default settings.");
+    } else {
+        ProtectFile(path);
+        AddNotice("The settings file " + path + " is damaged (" + load.error +
+                  ") and could not be moved aside (" + asideError +
+                  "), so Kesto uses its default settings and will not save settings over that "
+                  "file during this run.");
+    }
+    return RegistryHive{};
+}
+
+std::string FullKeyPath(std::string_view keyPath) {
+    while (!keyPath.empty() && keyPath.front() == '\\') {
+        keyPath.remove_prefix(1);
+    }
+    return std::string(kHiveRoot) + "\\" + std::string(keyPath);
+}
+
+std::string NonEmptyEnv(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+}  // namespace
+
+SettingsStore::SettingsStore() : SettingsStore(SettingsFilePath()) {}
+
+SettingsStore::SettingsStore(std::string filePath) : filePath_(std::move(filePath)) {}
+
+SettingsStore::~SettingsStore() {
+    CloseKey();
+}
+
+bool SettingsStore::OpenKey(std::string_view keyPath, bool canCreate) {
+    CloseKey();
+    const std::string fullPath = FullKeyPath(keyPath);
+    if (!IsValidKeyPath(fullPath)) {
+        return false;
+    }
+    hive_ = LoadForUse(filePath_);
+    if (!hive_.KeyExists(fullPath)) {
+        if (!canCreate) {
+            return false;
+        }
+        // Made in memory; it reaches the file with the first value written into it.
+        hive_.CreateKey(fullPath);
+    }
+    keyPath_ = fullPath;
+    keyOpen_ = true;
+    return true;
+}
+
+void SettingsStore::CloseKey() {
+    if (!keyOpen_) {
+        return;
+    }
+    keyOpen_ = false;
+    keyPath_.clear();
+    if (pending_.empty()) {
+        return;
+    }
+    std::vector<PendingWrite> writes = std::move(pending_);
+    pending_.clear();
+    if (IsProtected(filePath_)) {
+        return;
+    }
+    // Apply this store's writes to the file as it is now, so another store's writes made
+    // since this key was opened are kept too.
+    RegistryHive current = LoadForUse(filePath_);
+    if (IsProtected(filePath_)) {
+        return;
+    }
+    for (PendingWrite& write : writes) {
+        current.SetValue(write.keyPath, write.name, std::move(write.value));
+    }
+    if (const std::optional<std::string> error = SaveHiveFile(filePath_, current)) {
+        AddNotice("Kesto could not save its settings in " + filePath_ + " (" + *error +
+                  "), so the settings changed during this run are not kept.");
+    }
+}
+
+const RegistryValue* SettingsStore::Find(std::string_view name) const {
+    return keyOpen_ ? hive_.FindValue(keyPath_, name) : nullptr;
+}
+
+bool SettingsStore::ValueExists(std::string_view name) const {
+    return Find(name) != nullptr;
+}
+
+std::string SettingsStore::ReadStringDef(std::string_view name, std::string_view def) const {
+    const RegistryValue* value = Find(name);
+    if (value == nullptr || value->type != RegistryValueType::String) {
+        return std::string(def);
+    }
+    return value->text;
+}
+
+std::int32_t SettingsStore::ReadIntegerDef(std::string_view name, std::int32_t def) const {
+    const RegistryValue* value = Find(name);
+    if (value == nullptr || value->type != RegistryValueType::Dword) {
+        return def;
+    }
+    return static_cast<std::int32_t>(value->number);
+}
+
+bool SettingsStore::ReadBoolDef(std::string_view name, bool def) const {
+    const RegistryValue* value = Find(name);
+    if (value == nullptr || value->type != RegistryValueType::Dword) {
+        return def;
+    }
+    return value->number != 0;
+}
+
+void SettingsStore::Write(std::string_view name, RegistryValue value) {
+    if (!keyOpen_) {
+        return;
+    }
+    if (hive_.SetValue(keyPath_, name, value)) {
+        pending_.push_back(PendingWrite{keyPath_, std::string(name), std::move(value)});
+    }
+}
+
+void SettingsStore::WriteString(std::string_view name, std::string_view value) {
+    Write(name, RegistryValue::String(value));
+}
+
+void SettingsStore::WriteInteger(std::string_view name, std::int32_t value) {
+    Write(name, RegistryValue::Dword(static_cast<std::uint32_t>(value)));
+}
+
+void SettingsStore::WriteBool(std::string_view name, bool value) {
+    Write(name, RegistryValue::Dword(value ? 1U : 0U));
+}
+
+std::string SettingsFilePath() {
+    if (std::string path = NonEmptyEnv("KESTO_SETTINGS"); !path.empty()) {
+        return path;
+    }
+    // A relative XDG_CONFIG_HOME is to be ignored, as the base directory rules say.
+    if (const std::string config = NonEmptyEnv("XDG_CONFIG_HOME");
+        !config.empty() && config.front() == '/') {
+        return config + "/Tarnwick/Kesto.reg";
+    }
+    if (const std::string home = NonEmptyEnv("HOME"); !home.empty()) {
+        return home + "/.config/Tarnwick/Kesto.reg";
+    }
+    return "Kesto.reg";
+}
+
+std::vector<std::string> TakeSettingsNotices() {
+    SettingsNoticeBoard& board = NoticeBoard();
+    const std::lock_guard lock(board.mutex);
+    std::vector<std::string> notices = std::move(board.pending);
+    board.pending.clear();
+    return notices;
+}
+
+}  // namespace kesto

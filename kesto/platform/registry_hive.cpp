@@ -1,0 +1,523 @@
+#include "kesto/platform/registry_hive.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "kesto/platform/file_io.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kHeader = "REGEDIT4";
+constexpr std::string_view kLineEnd = "\r\n";
+
+char AsciiLower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
+}
+
+bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view TrimLeft(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+const char kHexDigits[] = "0123456789abcdef";
+
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '\\' || c == '"') {
+            out += '\\';
+        }
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string ValueData(const RegistryValue& value) {
+    if (value.type == RegistryValueType::Dword) {
+        char digits[9];
+        std::snprintf(digits, sizeof digits, "%08x", static_cast<unsigned>(value.number));
+        return std::string("dword:") + digits;
+    }
+    if (!HasLineBreakOrNul(value.text)) {
+        return Quoted(value.text);
+    }
+    // The registry's own way to write a string that would break the line: its bytes in hex
+    // with the terminating zero.
+    std::string out = "hex(1):";
+    for (const char c : value.text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += kHexDigits[byte >> 4];
+        out += kHexDigits[byte & 0xF];
+        out += ',';
+    }
+    out += "00";
+    return out;
+}
+
+// Reads a quoted text starting at text[pos] == '"'; pos ends after the closing quote. Only
+// \\ and \" are escapes, as in the registry's own files.
+bool ReadQuoted(std::string_view text, std::size_t& pos, std::string& out, std::string& error) {
+    ++pos;
+    while (pos < text.size()) {
+        const char c = text[pos++];
+        if (c == '"') {
+            return true;
+        }
+        if (c == '\\') {
+            if (pos >= text.size() || (text[pos] != '\\' && text[pos] != '"')) {
+                error = "a backslash that is not followed by \\ or \"";
+                return false;
+            }
+            out += text[pos++];
+        } else {
+            out += c;
+        }
+    }
+    error = "a text without its closing quote";
+    return false;
+}
+
+bool ReadDword(std::string_view data, std::uint32_t& number, std::string& error) {
+    data = TrimRight(data);
+    if (data.empty() || data.size() > 8) {
+        error = "a dword that is not one to eight hex digits";
+        return false;
+    }
+    std::uint32_t result = 0;
+    for (const char c : data) {
+        const int digit = HexDigit(c);
+        if (digit < 0) {
+            error = "a dword that is not one to eight hex digits";
+            return false;
+        }
+        result = (result << 4) | static_cast<std::uint32_t>(digit);
+    }
+    number = result;
+    return true;
+}
+
+bool ReadHexString(std::string_view data, std::string& text, std::string& error) {
+    data = TrimRight(data);
+    std::string bytes;
+    while (!data.empty()) {
+        const std::size_t comma = data.find(',');
+        const std::string_view item = TrimRight(TrimLeft(data.substr(0, comma)));
+        if (item.empty() || item.size() > 2 || HexDigit(item[0]) < 0 ||
+            (item.size() == 2 && HexDigit(item[1]) < 0)) {
+            error = "a hex(1) list that is not bytes in hex separated by commas";
+            return false;
+        }
+        int byte = HexDigit(item[0]);
+        if (item.size() == 2) {
+            byte = byte * 16 + HexDigit(item[1]);
+        }
+        bytes += static_cast<char>(byte);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        data.remove_prefix(comma + 1);
+        if (data.empty()) {
+            error = "a hex(1) list that ends in a comma";
+            return false;
+        }
+    }
+    // A registry string ends at its first zero byte.
+    text = bytes.substr(0, bytes.find('\0'));
+    return true;
+}
+
+std::string LineError(std::size_t lineNumber, std::string_view what) {
+    return "line " + std::to_string(lineNumber) + ": " + std::string(what);
+}
+
+std::string AsideStamp() {
+    using namespace std::chrono;
+    const auto now = system_clock::now();
+    const auto day = floor<days>(now);
+    const year_month_day date{day};
+    const hh_mm_ss time{floor<seconds>(now - day)};
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "%04d%02u%02u-%02d%02d%02d", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()),
+                  static_cast<int>(time.hours().count()), static_cast<int>(time.minutes().count()),
+                  static_cast<int>(time.seconds().count()));
+    return stamp;
+}
+
+}  // namespace
+
+RegistryValue RegistryValue::String(std::string_view text) {
+    RegistryValue value;
+    value.type = RegistryValueType::String;
+    value.text = std::string(text.substr(0, text.find('\0')));
+    return value;
+}
+
+RegistryValue RegistryValue::Dword(std::uint32_t number) {
+    RegistryValue value;
+    value.type = RegistryValueType::Dword;
+    value.number = number;
+    return value;
+}
+
+bool IsValidKeyPath(std::string_view keyPath) {
+    if (HasLineBreakOrNul(keyPath)) {
+        return false;
+    }
+    std::size_t start = 0;
+    bool first = true;
+    while (true) {
+        const std::size_t slash = keyPath.find('\\', start);
+        const std::string_view part = keyPath.substr(start, slash - start);
+        if (part.empty()) {
+            return false;
+        }
+        if (first && !EqualsIgnoringCase(part, kHiveRoot)) {
+            return false;
+        }
+        first = false;
+        if (slash == std::string_view::npos) {
+            return true;
+        }
+        start = slash + 1;
+    }
+}
+
+RegistryHive::Key* RegistryHive::FindKey(std::string_view keyPath) {
+    for (Key& key : keys_) {
+        if (EqualsIgnoringCase(key.path, keyPath)) {
+            return &key;
+        }
+    }
+    return nullptr;
+}
+
+const RegistryHive::Key* RegistryHive::FindKey(std::string_view keyPath) const {
+    return const_cast<RegistryHive*>(this)->FindKey(keyPath);
+}
+
+bool RegistryHive::KeyExists(std::string_view keyPath) const {
+    if (!IsValidKeyPath(keyPath)) {
+        return false;
+    }
+    if (FindKey(keyPath) != nullptr) {
+        return true;
+    }
+    // A key below it implies the key itself, as creating a key creates its parents.
+    const std::string prefix = std::string(keyPath) + "\\";
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&](const Key& key) { return StartsWithIgnoringCase(key.path, prefix); });
+}
+
+bool RegistryHive::CreateKey(std::string_view keyPath) {
+    if (!IsValidKeyPath(keyPath)) {
+        return false;
+    }
+    if (FindKey(keyPath) == nullptr) {
+        keys_.push_back(Key{std::string(keyPath), {}});
+    }
+    return true;
+}
+
+const RegistryValue* RegistryHive::FindValue(std::string_view keyPath,
+                                             std::string_view name) const {
+    const Key* key = FindKey(keyPath);
+    if (key == nullptr) {
+        return nullptr;
+    }
+    for (const RegistryNamedValue& named : key->values) {
+        if (EqualsIgnoringCase(named.name, name)) {
+            return &named.value;
+        }
+    }
+    return nullptr;
+}
+
+bool RegistryHive::SetValue(std::string_view keyPath, std::string_view name, RegistryValue value) {
+    if (HasLineBreakOrNul(name) || !CreateKey(keyPath)) {
+        return false;
+    }
+    if (value.type == RegistryValueType::String) {
+        value.text.resize(std::min(value.text.size(), value.text.find('\0')));
+    }
+    Key* key = FindKey(keyPath);
+    for (RegistryNamedValue& named : key->values) {
+        if (EqualsIgnoringCase(named.name, name)) {
+            named.value = std::move(value);
+            return true;
+        }
+    }
+    key->values.push_back(RegistryNamedValue{std::string(name), std::move(value)});
+    return true;
+}
+
+std::vector<std::string> RegistryHive::KeyPaths() const {
+    std::vector<std::string> paths;
+    paths.reserve(keys_.size());
+    for (const Key& key : keys_) {
+        paths.push_back(key.path);
+    }
+    return paths;
+}
+
+std::vector<RegistryNamedValue> RegistryHive::Values(std::string_view keyPath) const {
+    const Key* key = FindKey(keyPath);
+    return key == nullptr ? std::vector<RegistryNamedValue>{} : key->values;
+}
+
+std::string RegistryHive::Serialise() const {
+    std::string out(kHeader);
+    out += kLineEnd;
+    for (const Key& key : keys_) {
+        out += kLineEnd;
+        out += '[';
+        out += key.path;
+        out += ']';
+        out += kLineEnd;
+        for (const RegistryNamedValue& named : key.values) {
+            out += named.name.empty() ? std::string("@") : Quoted(named.name);
+            out += '=';
+            out += ValueData(named.value);
+            out += kLineEnd;
+        }
+    }
+    out += kLineEnd;
+    return out;
+}
+
+std::optional<RegistryHive> RegistryHive::Parse(std::string_view text, std::string* error) {
+    auto fail = [&](std::size_t lineNumber, std::string_view what) -> std::optional<RegistryHive> {
+        if (error != nullptr) {
+            *error = LineError(lineNumber, what);
+        }
+        return std::nullopt;
+    };
+    if (text.find('\0') != std::string_view::npos) {
+        return fail(1, "the file holds zero bytes; it is not a text file");
+    }
+
+    // Physical lines, each without its line end.
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const std::size_t newline = text.find('\n');
+        std::string_view line = text.substr(0, newline);
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        if (newline == std::string_view::npos) {
+            break;
+        }
+        text.remove_prefix(newline + 1);
+    }
+    if (lines.empty() || TrimRight(lines[0]) != kHeader) {
+        return fail(1, "the file does not begin with the line REGEDIT4");
+    }
+
+    RegistryHive hive;
+    std::string currentKey;
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::size_t lineNumber = i + 1;
+        const std::string_view line = TrimRight(lines[i]);
+        if (line.find('\r') != std::string_view::npos) {
+            return fail(lineNumber, "a carriage return inside a line");
+        }
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            if (line.back() != ']') {
+                return fail(lineNumber, "a key line without its closing ]");
+            }
+            const std::string_view path = line.substr(1, line.size() - 2);
+            if (!IsValidKeyPath(path)) {
+                return fail(lineNumber, "a key that is not a valid path under HKEY_CURRENT_USER");
+            }
+            hive.CreateKey(path);
+            currentKey = std::string(path);
+            continue;
+        }
+        if (currentKey.empty()) {
+            return fail(lineNumber, "a value before the first key");
+        }
+
+        std::string name;
+        std::size_t pos = 0;
+        std::string what;
+        if (line.front() == '@') {
+            pos = 1;
+        } else if (line.front() == '"') {
+            if (!ReadQuoted(line, pos, name, what)) {
+                return fail(lineNumber, "a value name with " + what);
+            }
+            if (name.empty()) {
+                return fail(lineNumber, "an empty value name");
+            }
+        } else {
+            return fail(lineNumber, "a line that is neither a key nor a value");
+        }
+        while (pos < line.size() && IsBlank(line[pos])) {
+            ++pos;
+        }
+        if (pos >= line.size() || line[pos] != '=') {
+            return fail(lineNumber, "a value name without =");
+        }
+        std::string_view data = TrimLeft(line.substr(pos + 1));
+
+        RegistryValue value;
+        if (!data.empty() && data.front() == '"') {
+            std::size_t dataPos = 0;
+            if (!ReadQuoted(data, dataPos, value.text, what)) {
+                return fail(lineNumber, what);
+            }
+            if (dataPos != data.size()) {
+                return fail(lineNumber, "text after the closing quote");
+            }
+        } else if (StartsWithIgnoringCase(data, "dword:")) {
+            value.type = RegistryValueType::Dword;
+            if (!ReadDword(data.substr(6), value.number, what)) {
+                return fail(lineNumber, what);
+            }
+        } else if (StartsWithIgnoringCase(data, "hex(1):")) {
+            // A long hex list goes on over lines ending in a backslash.
+            std::string list(data.substr(7));
+            while (!list.empty() && list.back() == '\\') {
+                list.pop_back();
+                if (++i >= lines.size()) {
+                    return fail(lineNumber, "a hex(1) list continued past the end of the file");
+                }
+                list += TrimLeft(TrimRight(lines[i]));
+            }
+            if (!ReadHexString(list, value.text, what)) {
+                return fail(lineNumber, what);
+            }
+        } else {
+            return fail(lineNumber, "a value of a kind this program does not keep");
+        }
+        hive.SetValue(currentKey, name, std::move(value));
+    }
+    return hive;
+}
+
+HiveFileLoad LoadHiveFile(const std::string& path) {
+    HiveFileLoad load;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (status.type() == std::filesystem::file_type::not_found) {
+        load.outcome = HiveFileLoad::Outcome::Missing;
+        return load;
+    }
+    if (ec) {
+        load.outcome = HiveFileLoad::Outcome::Unreadable;
+        load.error = ec.message();
+        return load;
+    }
+    if (status.type() == std::filesystem::file_type::directory) {
+        load.outcome = HiveFileLoad::Outcome::Unreadable;
+        load.error = "it is a folder";
+        return load;
+    }
+    std::string readError;
+    const std::optional<std::string> contents = ReadWholeFile(path, &readError);
+    if (!contents) {
+        load.outcome = HiveFileLoad::Outcome::Unreadable;
+        load.error = readError;
+        return load;
+    }
+    std::string parseError;
+    std::optional<RegistryHive> hive = RegistryHive::Parse(*contents, &parseError);
+    if (!hive) {
+        load.outcome = HiveFileLoad::Outcome::Broken;
+        load.error = parseError;
+        return load;
+    }
+    load.outcome = HiveFileLoad::Outcome::Loaded;
+    load.hive = std::move(*hive);
+    return load;
+}
+
+std::optional<std::string> SaveHiveFile(const std::string& path, const RegistryHive& hive) {
+    const std::string folder = DirectoryOf(path);
+    if (!folder.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(folder, ec);
+        if (ec) {
+            return "the folder " + folder + " could not be created (" + ec.message() + ")";
+        }
+    }
+    const IoResult result = ReplaceFileAtomically(path, hive.Serialise());
+    if (!result.ok) {
+        return result.error;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> KeepFileAside(const std::string& path, std::string* error) {
+    const std::string base = path + ".broken-" + AsideStamp();
+    for (int attempt = 1; attempt <= 100; ++attempt) {
+        const std::string target = attempt == 1 ? base : base + "-" + std::to_string(attempt);
+        std::error_code ec;
+        if (std::filesystem::exists(target, ec) || ec) {
+            continue;
+        }
+        std::filesystem::rename(path, target, ec);
+        if (ec) {
+            if (error != nullptr) {
+                *error = ec.message();
+            }
+            return std::nullopt;
+        }
+        return target;
+    }
+    if (error != nullptr) {
+        *error = "no free name was found beside it";
+    }
+    return std::nullopt;
+}
+
+}  // namespace kesto

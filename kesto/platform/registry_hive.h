@@ -1,0 +1,100 @@
+#pragma once
+// The per-user registry hive, kept in one file in the registry export format (REGEDIT4 text):
+//
+//   REGEDIT4
+//
+//   [HKEY_CURRENT_USER\Software\Tarnwick\Kesto\3.2]
+//   "NumHands"=dword:0000001e
+//   "UserLanguage"="English"
+//
+// Lines end in CR LF; texts are Windows-1252 bytes, written as they are. Key paths are full
+// paths from the hive's root ("HKEY_CURRENT_USER\..."). As in the registry, key paths and value
+// names are found without regard to letter case (ASCII letters) and keep the case they were
+// created with. A RegistryHive is a plain value: loading and saving are separate functions.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kesto {
+
+inline constexpr std::string_view kHiveRoot = "HKEY_CURRENT_USER";
+
+enum class RegistryValueType { String, Dword };
+
+struct RegistryValue {
+    RegistryValueType type = RegistryValueType::String;
+    std::string text;          // a String's bytes (never holds a NUL)
+    std::uint32_t number = 0;  // a Dword's number
+
+    static RegistryValue String(std::string_view text);
+    static RegistryValue Dword(std::uint32_t number);
+    friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
+};
+
+struct RegistryNamedValue {
+    std::string name;  // "" is the key's default value, written "@"
+    RegistryValue value;
+};
+
+class RegistryHive {
+  public:
+    // True for a key created or read, and for a key that has such a key below it.
+    bool KeyExists(std::string_view keyPath) const;
+    // False when the path is not a valid key path under kHiveRoot (empty parts, line breaks,
+    // NUL bytes). Creating an existing key changes nothing.
+    bool CreateKey(std::string_view keyPath);
+    // Nullptr when the key or the value is missing.
+    const RegistryValue* FindValue(std::string_view keyPath, std::string_view name) const;
+    // Creates the key when missing. A String's text ends at its first NUL byte, as a registry
+    // string does. False only for an invalid key path or a name holding a line break or NUL.
+    bool SetValue(std::string_view keyPath, std::string_view name, RegistryValue value);
+
+    // Keys in the order they were created or read, each with its values in that order.
+    std::vector<std::string> KeyPaths() const;
+    std::vector<RegistryNamedValue> Values(std::string_view keyPath) const;
+
+    // The whole file's bytes. Strings holding a CR or LF are written in the registry's hex(1)
+    // form, so every line stays one line.
+    std::string Serialise() const;
+
+    // Nullopt when the text is not a well-formed hive file; error then says where and why
+    // ("line 4: ..."). Accepts LF as well as CR LF line ends, blank lines, ";" comment lines,
+    // repeated sections (merged) and hex(1) strings continued over lines with "\".
+    static std::optional<RegistryHive> Parse(std::string_view text, std::string* error = nullptr);
+
+  private:
+    struct Key {
+        std::string path;
+        std::vector<RegistryNamedValue> values;
+    };
+    Key* FindKey(std::string_view keyPath);
+    const Key* FindKey(std::string_view keyPath) const;
+
+    std::vector<Key> keys_;
+};
+
+// True when the path is a valid key path under kHiveRoot.
+bool IsValidKeyPath(std::string_view keyPath);
+
+// Reading a hive file. Missing: no file there (an empty hive). Unreadable: the file exists but
+// could not be read (error says why). Broken: read but not well-formed (error says why).
+struct HiveFileLoad {
+    enum class Outcome { Loaded, Missing, Unreadable, Broken };
+    Outcome outcome = Outcome::Missing;
+    RegistryHive hive;  // empty unless Loaded
+    std::string error;
+};
+HiveFileLoad LoadHiveFile(const std::string& path);
+
+// Writes the hive atomically (temporary file in the same folder, flushed, renamed), creating
+// the folder when missing. Nullopt on success, otherwise the reason.
+std::optional<std::string> SaveHiveFile(const std::string& path, const RegistryHive& hive);
+
+// Renames a file to "<path>.broken-<UTC yyyymmdd-hhmmss>" (with "-2", "-3", ... when that
+// name is taken), never overwriting anything. The new path, or nullopt with error set.
+std::optional<std::string> KeepFileAside(const std::string& path, std::string* error = nullptr);
+
+}  // namespace kesto
