@@ -20,14 +20,17 @@
  *   the PDF file is complete and closed).
  * - No C++ exception leaves the library, and no argument value makes it crash.
  *
- * Output. PrintCustom prints to the printer named by "PrinterName" in the program's settings
- * file (key [HKEY_CURRENT_USER\Software\Tarnwick\Kesto\3.2] of the REGEDIT4 file named by
- * KESTO_SETTINGS, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg, else
- * ~/.config/Tarnwick/Kesto.reg). When that value is empty or absent, each printout becomes one
- * new PDF file in a folder: KESTO_PDF_FOLDER when that environment variable is set and not
- * empty, else "PdfFolder" from the settings, else "Kesto printouts" in the user's documents
- * folder; the folder is created when missing, and an existing file is never overwritten. The
- * library also reads "PrintVulDeal" (dealer and vulnerability on the hand record, default on).
+ * Output. When the environment variable KESTO_PDF_FOLDER is set and not empty, every printout
+ * becomes a PDF file in that folder, whatever printer is chosen (tests, batch runs). Otherwise
+ * PrintCustom prints to the printer named by "PrinterName" in the program's settings file (key
+ * [HKEY_CURRENT_USER\Software\Tarnwick\Kesto\3.2] of the REGEDIT4 file named by
+ * KESTO_SETTINGS, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg, else ~/.config/Tarnwick/Kesto.reg).
+ * When that value is empty or absent, or names a printer the system does not have, the
+ * printout becomes a PDF file in "PdfFolder" from the settings, else in "Kesto printouts" in the
+ * user's documents folder. The folder is created when missing; an existing file is never
+ * overwritten (file names carry the kind, the date and the time, and a number when taken). The
+ * library also reads "PrintVulDeal" (dealer and vulnerability on hand records and deal sheets,
+ * default on).
  *
  * Qt. The library draws with Qt and needs a QGuiApplication for its fonts. The program
  * normally has one; when no Qt application object exists, PrintCustom creates a
@@ -62,12 +65,13 @@ extern "C" {
 enum KestPrt3Status {
     kKestPrt3Ok = 0,             /* printed; also when the list holds no board (nothing printed) */
     kKestPrt3UnknownKind = 1,    /* print kind not 0, 1 or 8..12 */
-    kKestPrt3BadCardSize = 2,    /* curtain card width or height under 1 cm or too big for a page */
+    kKestPrt3BadCardSize = 2,    /* curtain card side under 1 cm, or no card fits on a page */
     kKestPrt3NoOutputFolder = 3, /* the PDF folder is missing and cannot be created */
     kKestPrt3CannotOpen = 4,     /* the printer or the PDF file could not be opened */
     kKestPrt3PrintFailed = 5,    /* a page could not be started or the job not finished */
-    kKestPrt3NoPrinter = 6,      /* the printer named in the settings does not exist */
-    kKestPrt3InternalError = 7   /* out of memory or another unexpected failure */
+    kKestPrt3NoGuiApplication = 6, /* a Qt application object without fonts (not a
+                                      QGuiApplication) exists, so nothing can be drawn */
+    kKestPrt3InternalError = 7     /* out of memory or another unexpected failure */
 };
 
 /* Print kinds (argument 1 of PrintCustom). */
@@ -83,8 +87,9 @@ enum KestPrt3Kind {
 
 /* Appends a copy of the record (the PBN tags of one board joined by "|", e.g.
  * [Board "1"]|[Dealer "N"]|[Vulnerable "None"]|[Deal "N:A74.AT83.KJ5.K65 ..."]) to the list.
- * A null record adds an empty one. A record from which neither a board number nor a deal can be
- * read is skipped by the printouts; a missing or broken deal prints as empty hands. */
+ * A null record adds an empty one; a record is read up to its first zero byte or 64 KiB. A record
+ * from which neither a board number nor a deal can be read is skipped by the printouts; a missing
+ * or broken deal prints as empty hands. */
 KESTO_EXPORT void KESTO_STDCALL AddDeal(const char* record);
 
 /* Empties the list. */
