@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "kesto/deal/deck.h"
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
+#include "kesto/files/deal_notation.h"
+#include "kesto/platform/fixed_clock.h"
+
+namespace kesto {
+namespace {
+
+TEST(RandomTest, KnownSequenceFromStateZero) {
+    RandomGenerator random(0);
+    const std::uint32_t results[] = {0, 1, 44};
+    const std::uint32_t states[] = {1, 134775814, 3698175007u};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(random.RandomBelow(52), results[i]);
+        EXPECT_EQ(random.RandomState, states[i]);
+    }
+}
+
+TEST(RandomTest, SeedIsMillisecondsSinceMidnight) {
+    RandomGenerator random(7);
+    random.SeedFromClock(FixedClock({2026, 12, 7, 1}, 86'399'999));
+    EXPECT_EQ(random.RandomState, 86'399'999u);
+}
+
+TEST(RandomTest, ResultStaysBelowN) {
+    RandomGenerator random(0xFFFFFFFFu);
+    for (int i = 0; i < 10000; ++i) {
+        EXPECT_LT(random.RandomBelow(52), 52u);
+    }
+    EXPECT_EQ(random.RandomBelow(1), 0u);
+}
+
+TEST(GenerateTest, TwoBoardsFromStateZero) {
+    RandomGenerator random(0);
+    tBoardSet boards;
+    GenerateRandomDeals(boards, 2, random);
+    ASSERT_EQ(boards.size(), 2u);
+    EXPECT_EQ(DealTag(boards[0], 'N'),
+              "[Deal \"N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732\"]");
+    EXPECT_EQ(DealTag(boards[1], 'N'),
+              "[Deal \"N:T9.K8643.4.97642 643.A97.K863.KJT AKQ2.5.AQJT95.Q5 J875.QJT2.72.A83\"]");
+}
+
+TEST(GenerateTest, EveryDealIsComplete) {
+    RandomGenerator random(12345);
+    tBoardSet boards;
+    GenerateRandomDeals(boards, 500, random);
+    ASSERT_EQ(boards.size(), 500u);
+    for (const tDeal& deal : boards) {
+        for (const Seat seat : kClockwise) {
+            ASSERT_EQ(deal.Hand(seat).CardCount(), 13);
+        }
+        tHand all;
+        for (const Seat seat : kClockwise) {
+            for (const Suit suit : kAllSuits) {
+                ASSERT_EQ(all.Holding(suit) & deal.Hand(seat).Holding(suit), 0);
+                all.Holding(suit) |= deal.Hand(seat).Holding(suit);
+            }
+        }
+        ASSERT_EQ(all.CardCount(), 52);
+    }
+}
+
+TEST(GenerateTest, EachDealConsumesFiftyTwoNumbers) {
+    for (const int count : {1, 3, 17}) {
+        RandomGenerator dealt(99);
+        tBoardSet boards;
+        GenerateRandomDeals(boards, count, dealt);
+        RandomGenerator counted(99);
+        for (int i = 0; i < 52 * count; ++i) {
+            counted.RandomBelow(52);
+        }
+        EXPECT_EQ(dealt.RandomState, counted.RandomState) << count;
+    }
+}
+
+TEST(GenerateTest, SecondRunContinuesTheSequenceFromAnOrderedDeck) {
+    RandomGenerator once(0);
+    tBoardSet first;
+    GenerateRandomDeals(first, 1, once);
+    tBoardSet second;
+    GenerateRandomDeals(second, 1, once);
+
+    // The same draws applied to a fresh deck in order give the second run's deal.
+    RandomGenerator replay(0);
+    for (int i = 0; i < 52; ++i) {
+        replay.RandomBelow(52);
+    }
+    TDeck fresh;
+    EXPECT_EQ(second[0], tDeal::CreateRandom(fresh, replay));
+    EXPECT_NE(first[0], second[0]);
+}
+
+}  // namespace
+}  // namespace kesto

@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "kesto/files/deal_notation.h"
+
+namespace kesto {
+namespace {
+
+constexpr const char* kOneSuitEach =
+    "[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]";
+
+tDeal WorkedExample() {
+    tDeal deal;
+    deal.ReadHands("AK97.QJ4.T852.A3", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762", "642.65.J973.T854");
+    return deal;
+}
+
+TEST(DealNotationTest, HandText) {
+    EXPECT_EQ(HandText(WorkedExample().North), "AK97.QJ4.T852.A3");
+    EXPECT_EQ(HandText(tHand{}), "...");
+    tHand spades;
+    spades.ReadHandText("AKQJT98765432");
+    EXPECT_EQ(HandText(spades), "AKQJT98765432...");
+}
+
+TEST(DealNotationTest, DealTagOfEmptyDeal) {
+    const std::string tag = DealTag(tDeal{}, 'N');
+    EXPECT_EQ(tag, "[Deal \"N:... ... ... ...\"]");
+    EXPECT_EQ(tag.size(), 9u + 12u + 3u + 2u);  // opening, dots, spaces, closing
+}
+
+TEST(DealNotationTest, DealTagFirstSeat) {
+    const tDeal deal = WorkedExample();
+    const struct {
+        char seat;
+        const char* expected;
+    } cases[] = {
+        {'N', "[Deal \"N:AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854\"]"},
+        {'e', "[Deal \"E:QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854 AK97.QJ4.T852.A3\"]"},
+        {'S', "[Deal \"S:J85.T983.AK.Q762 642.65.J973.T854 AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9\"]"},
+        {'W', "[Deal \"W:642.65.J973.T854 AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762\"]"},
+        {'x', "[Deal \"N:AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854\"]"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(DealTag(deal, c.seat), c.expected) << c.seat;
+    }
+    EXPECT_EQ(DealTag(deal, 'N').size(), 78u);
+}
+
+TEST(DealNotationTest, ReadsTheOneSuitEachExample) {
+    tDeal deal;
+    ReadDealTag(deal, kOneSuitEach);
+    EXPECT_EQ(SuitLength(deal.North.spades), 13);
+    EXPECT_EQ(SuitLength(deal.East.hearts), 13);
+    EXPECT_EQ(SuitLength(deal.South.diamonds), 13);
+    EXPECT_EQ(SuitLength(deal.West.clubs), 13);
+    EXPECT_EQ(deal.CardCount(), 52);
+}
+
+TEST(DealNotationTest, RoundTripFromEveryFirstSeat) {
+    const tDeal deal = WorkedExample();
+    for (const char seat : {'N', 'E', 'S', 'W'}) {
+        tDeal back;
+        ReadDealTag(back, DealTag(deal, seat));
+        EXPECT_EQ(back, deal) << seat;
+    }
+}
+
+TEST(DealNotationTest, FirstSeatEastFillsClockwise) {
+    tDeal deal;
+    ReadDealTag(deal, "[Deal \"E:A... K... Q... J...\"]");
+    EXPECT_TRUE(deal.East.Holds(Suit::Spades, kAce));
+    EXPECT_TRUE(deal.South.Holds(Suit::Spades, kKing));
+    EXPECT_TRUE(deal.West.Holds(Suit::Spades, kQueen));
+    EXPECT_TRUE(deal.North.Holds(Suit::Spades, kJack));
+}
+
+TEST(DealNotationTest, LenientHandTexts) {
+    tDeal deal;
+    ReadDealTag(deal, "[Deal \"n:ak.qj.t9.2 - 10.. ...\"]");
+    EXPECT_EQ(HandText(deal.North), "AK.QJ.T9.2");
+    EXPECT_EQ(deal.East.CardCount(), 0);   // "-" marks an unknown hand
+    EXPECT_EQ(deal.South.CardCount(), 0);  // "10" is not the ten here
+}
+
+TEST(DealNotationTest, RejectedTextsLeaveTheDealUnchanged) {
+    const tDeal before = WorkedExample();
+    for (const char* text : {
+             "[Deal \"N:... ... ... ...\"] ",  // space after the bracket
+             "[deal \"N:... ... ... ...\"]",   // lower-case tag name
+             "[Deal \"X:... ... ... ...\"]",   // no such seat
+             "[Deal \"N:... ... ... ...",      // not closed
+             "",
+             "[Deal \"",
+         }) {
+        tDeal deal = before;
+        ReadDealTag(deal, text);
+        EXPECT_EQ(deal, before) << text;
+    }
+}
+
+TEST(DealNotationTest, ShortAndOverlongTextsAreReadWithoutTrouble) {
+    tDeal deal = WorkedExample();
+    ReadDealTag(deal, "[Deal \"N\"]");
+    EXPECT_EQ(deal.CardCount(), 0);
+
+    // The hand part is read to at most 255 characters.
+    std::string longTag = "[Deal \"N:" + std::string(300, 'A') + "\"]";
+    ReadDealTag(deal, longTag);
+    EXPECT_EQ(HandText(deal.North), "A...");
+}
+
+TEST(DealNotationTest, BoardTagsAndDealRecord) {
+    EXPECT_EQ(BoardTag(1), "[Board \"1\"]");
+    EXPECT_EQ(BoardTag(120), "[Board \"120\"]");
+    EXPECT_EQ(DealerTag(16), "[Dealer \"W\"]");
+    EXPECT_EQ(VulnerableTag(16), "[Vulnerable \"EW\"]");
+    EXPECT_EQ(VulnerableTag(4), "[Vulnerable \"All\"]");
+    EXPECT_EQ(DealRecord(16, WorkedExample()),
+              "[Board \"16\"]|[Dealer \"W\"]|[Vulnerable \"EW\"]|"
+              "[Deal \"W:642.65.J973.T854 AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762\"]");
+}
+
+}  // namespace
+}  // namespace kesto
