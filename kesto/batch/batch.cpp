@@ -23,11 +23,11 @@ struct PendingOption {
     bool takesValue;
 };
 constexpr PendingOption kPendingOptions[] = {
-    {"--read", true},     {"--header1", true},      {"--header2", true},
-    {"--save", true},     {"--html", true},         {"--stats", false},
-    {"--gif-location", true}, {"--print", false},   {"--copies", true},
-    {"--sets", true},     {"--stat-sheets", true},  {"--curtains", false},
-    {"--language", true}, {"--output-folder", true},
+    {"--read", true},         {"--header1", true},       {"--header2", true},
+    {"--save", true},         {"--html", true},          {"--stats", false},
+    {"--gif-location", true}, {"--print", false},        {"--copies", true},
+    {"--sets", true},         {"--stat-sheets", true},   {"--curtains", false},
+    {"--language", true},     {"--output-folder", true},
 };
 
 template <typename T>

@@ -7,7 +7,9 @@ char SeatLetter(Seat seat) {
     return kLetters[static_cast<int>(seat)];
 }
 
-Seat NextClockwise(Seat seat) { return static_cast<Seat>((static_cast<int>(seat) + 1) % 4); }
+Seat NextClockwise(Seat seat) {
+    return static_cast<Seat>((static_cast<int>(seat) + 1) % 4);
+}
 
 Seat BoardDealer(int boardNumber) {
     // Remainder 1 North, 2 East, 3 South, 0 West.
@@ -17,10 +19,23 @@ Seat BoardDealer(int boardNumber) {
 
 std::string_view BoardVulnerability(int boardNumber) {
     switch (((boardNumber % 16) + 16) % 16) {
-        case 1: case 8: case 11: case 14: return "None";
-        case 2: case 5: case 12: case 15: return "NS";
-        case 4: case 7: case 10: case 13: return "All";
-        default: return "EW";  // 0, 3, 6, 9
+        case 1:
+        case 8:
+        case 11:
+        case 14:
+            return "None";
+        case 2:
+        case 5:
+        case 12:
+        case 15:
+            return "NS";
+        case 4:
+        case 7:
+        case 10:
+        case 13:
+            return "All";
+        default:
+            return "EW";  // 0, 3, 6, 9
     }
 }
 

@@ -9,7 +9,7 @@ namespace kesto {
 enum class Seat { North = 0, East = 1, South = 2, West = 3 };
 inline constexpr Seat kClockwise[] = {Seat::North, Seat::East, Seat::South, Seat::West};
 
-char SeatLetter(Seat seat);            // 'N', 'E', 'S', 'W'
+char SeatLetter(Seat seat);  // 'N', 'E', 'S', 'W'
 Seat NextClockwise(Seat seat);
 
 Seat BoardDealer(int boardNumber);

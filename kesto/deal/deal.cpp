@@ -17,10 +17,14 @@ tDeal tDeal::CreateRandom(TDeck& sharedDeck, RandomGenerator& random) {
 
 const tHand& tDeal::Hand(Seat seat) const {
     switch (seat) {
-        case Seat::North: return North;
-        case Seat::East: return East;
-        case Seat::South: return South;
-        case Seat::West: break;
+        case Seat::North:
+            return North;
+        case Seat::East:
+            return East;
+        case Seat::South:
+            return South;
+        case Seat::West:
+            break;
     }
     return West;
 }

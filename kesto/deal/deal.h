@@ -14,7 +14,7 @@ class TDeck;
 class RandomGenerator;
 
 class tDeal {
-public:
+  public:
     tHand North;
     tHand South;
     tHand East;

@@ -9,7 +9,7 @@ namespace kesto {
 class RandomGenerator;
 
 class TDeck {
-public:
+  public:
     TDeck();  // position i holds card number i
 
     // For i = 1..52: exchange position i with RandomBelow(52) + 1. Exactly 52 draws;
@@ -18,7 +18,7 @@ public:
 
     int CardAt(int position) const { return cards_[position - 1]; }
 
-private:
+  private:
     std::array<std::uint8_t, 52> cards_;
 };
 

@@ -9,25 +9,35 @@ namespace kesto {
 
 tSuitSet tHand::Holding(Suit suit) const {
     switch (suit) {
-        case Suit::Spades: return spades;
-        case Suit::Hearts: return hearts;
-        case Suit::Diamonds: return diamonds;
-        case Suit::Clubs: return clubs;
+        case Suit::Spades:
+            return spades;
+        case Suit::Hearts:
+            return hearts;
+        case Suit::Diamonds:
+            return diamonds;
+        case Suit::Clubs:
+            return clubs;
     }
     return 0;
 }
 
 tSuitSet& tHand::Holding(Suit suit) {
     switch (suit) {
-        case Suit::Spades: return spades;
-        case Suit::Hearts: return hearts;
-        case Suit::Diamonds: return diamonds;
-        case Suit::Clubs: break;
+        case Suit::Spades:
+            return spades;
+        case Suit::Hearts:
+            return hearts;
+        case Suit::Diamonds:
+            return diamonds;
+        case Suit::Clubs:
+            break;
     }
     return clubs;
 }
 
-void tHand::Clear() { spades = hearts = diamonds = clubs = 0; }
+void tHand::Clear() {
+    spades = hearts = diamonds = clubs = 0;
+}
 
 void tHand::AddCard(int cardNumber) {
     const Card card = CardFromNumber(cardNumber);
@@ -39,7 +49,9 @@ int tHand::CardCount() const {
            kesto::SuitLength(clubs);
 }
 
-int tHand::SuitLength(Suit suit) const { return kesto::SuitLength(Holding(suit)); }
+int tHand::SuitLength(Suit suit) const {
+    return kesto::SuitLength(Holding(suit));
+}
 
 int tHand::Shape() const {
     std::array<int, 4> lengths = {SuitLength(Suit::Spades), SuitLength(Suit::Hearts),

@@ -8,7 +8,7 @@
 namespace kesto {
 
 class tHand {
-public:
+  public:
     tSuitSet spades = 0;
     tSuitSet hearts = 0;
     tSuitSet diamonds = 0;

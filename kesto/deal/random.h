@@ -9,7 +9,7 @@ namespace kesto {
 class Clock;
 
 class RandomGenerator {
-public:
+  public:
     explicit RandomGenerator(std::uint32_t state = 0) : RandomState(state) {}
 
     // Milliseconds since midnight UTC (0..86,399,999).

@@ -16,7 +16,9 @@ inline constexpr Suit kAllSuits[] = {Suit::Spades, Suit::Hearts, Suit::Diamonds,
 
 inline constexpr int kTen = 10, kJack = 11, kQueen = 12, kKing = 13, kAce = 14;
 
-constexpr tSuitSet RankBit(int rank) { return static_cast<tSuitSet>(1u << rank); }
+constexpr tSuitSet RankBit(int rank) {
+    return static_cast<tSuitSet>(1u << rank);
+}
 
 // Number of ranks 2..14 present.
 int SuitLength(tSuitSet holding);

@@ -11,14 +11,20 @@ constexpr std::string_view kDealOpening = "[Deal \"";
 
 Seat SeatOfLetter(char letter) {
     switch (letter) {
-        case 'E': return Seat::East;
-        case 'S': return Seat::South;
-        case 'W': return Seat::West;
-        default: return Seat::North;
+        case 'E':
+            return Seat::East;
+        case 'S':
+            return Seat::South;
+        case 'W':
+            return Seat::West;
+        default:
+            return Seat::North;
     }
 }
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char Upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 // The next hand text: up to the first space; without a space, the whole rest.
 std::string_view SplitHand(std::string_view& rest) {
@@ -98,9 +104,8 @@ std::string VulnerableTag(int boardNumber) {
 }
 
 std::string DealRecord(int boardNumber, const tDeal& deal) {
-    return BoardTag(boardNumber) + "|" + DealerTag(boardNumber) + "|" +
-           VulnerableTag(boardNumber) + "|" +
-           DealTag(deal, SeatLetter(BoardDealer(boardNumber)));
+    return BoardTag(boardNumber) + "|" + DealerTag(boardNumber) + "|" + VulnerableTag(boardNumber) +
+           "|" + DealTag(deal, SeatLetter(BoardDealer(boardNumber)));
 }
 
 }  // namespace kesto

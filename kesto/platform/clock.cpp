@@ -27,7 +27,7 @@ std::tm TmOf(const CivilDate& date) {
 }
 
 class SystemClock : public Clock {
-public:
+  public:
     std::uint32_t MillisecondsSinceMidnightUtc() const override {
         using namespace std::chrono;
         const auto now = duration_cast<milliseconds>(system_clock::now().time_since_epoch());
@@ -66,6 +66,8 @@ public:
 
 }  // namespace
 
-std::unique_ptr<Clock> MakeSystemClock() { return std::make_unique<SystemClock>(); }
+std::unique_ptr<Clock> MakeSystemClock() {
+    return std::make_unique<SystemClock>();
+}
 
 }  // namespace kesto

@@ -16,7 +16,7 @@ struct CivilDate {
 };
 
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual std::uint32_t MillisecondsSinceMidnightUtc() const = 0;
     virtual CivilDate Today() const = 0;

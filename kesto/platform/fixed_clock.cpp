@@ -5,9 +5,9 @@ namespace kesto {
 namespace {
 constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
                                  "Thursday", "Friday", "Saturday"};
-constexpr const char* kMonths[] = {"January", "February", "March",     "April",
-                                   "May",     "June",     "July",      "August",
-                                   "September", "October", "November", "December"};
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 }  // namespace
 
 std::string FixedClock::ShortDate(const CivilDate& date) const {
@@ -15,7 +15,9 @@ std::string FixedClock::ShortDate(const CivilDate& date) const {
            std::to_string(date.year);
 }
 
-std::string FixedClock::LongDayName(int weekday) const { return kDays[(weekday % 7 + 7) % 7]; }
+std::string FixedClock::LongDayName(int weekday) const {
+    return kDays[(weekday % 7 + 7) % 7];
+}
 
 std::string FixedClock::LongMonthName(int month) const {
     return kMonths[((month - 1) % 12 + 12) % 12];

@@ -6,7 +6,7 @@
 namespace kesto {
 
 class FixedClock : public Clock {
-public:
+  public:
     FixedClock(CivilDate today, std::uint32_t millisecondsSinceMidnight)
         : today_(today), ms_(millisecondsSinceMidnight) {}
     std::uint32_t MillisecondsSinceMidnightUtc() const override { return ms_; }
@@ -17,7 +17,7 @@ public:
     std::string LongMonthName(int month) const override;
     std::string ShortMonthName(int month) const override;
 
-private:
+  private:
     CivilDate today_;
     std::uint32_t ms_;
 };

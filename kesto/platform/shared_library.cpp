@@ -13,7 +13,7 @@ namespace kesto {
 namespace {
 
 class DlLibrary : public SharedLibrary {
-public:
+  public:
     DlLibrary(void* handle, std::string path) : handle_(handle), path_(std::move(path)) {}
     ~DlLibrary() override { ::dlclose(handle_); }
     DlLibrary(const DlLibrary&) = delete;
@@ -22,12 +22,14 @@ public:
     void* Entry(const char* name) const override { return ::dlsym(handle_, name); }
     std::string Path() const override { return path_; }
 
-private:
+  private:
     void* handle_;
     std::string path_;
 };
 
-void* OpenFile(const std::string& path) { return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* OpenFile(const std::string& path) {
+    return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
 
 }  // namespace
 

@@ -9,7 +9,7 @@
 namespace kesto {
 
 class SharedLibrary {
-public:
+  public:
     virtual ~SharedLibrary() = default;
     // Null when the entry is missing.
     virtual void* Entry(const char* name) const = 0;

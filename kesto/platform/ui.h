@@ -15,7 +15,7 @@ struct FileDialogRequest {
     std::string title;
     // "Text|pattern|Text|pattern..." as the filter lists of the program are written.
     std::string filter;
-    int filterIndex = 1;  // from 1
+    int filterIndex = 1;           // from 1
     std::string defaultExtension;  // without the dot
     std::string initialDirectory;
     bool promptOverwrite = false;  // save dialogs
@@ -29,7 +29,7 @@ struct FileDialogResult {
 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     virtual Answer ShowMessage(MessageKind kind, const std::string& text,
                                MessageButtons buttons = MessageButtons::Ok) = 0;
