@@ -1,0 +1,198 @@
+#include "kesto/stats/html_statistics.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+constexpr std::string_view kBodyEnd = "</BODY>";
+
+class SectionWriter {
+  public:
+    void Line(std::string_view text) {
+        out_ += text;
+        out_ += kEol;
+    }
+
+    void TableHead(std::string_view percent, std::string_view caption) {
+        std::string head = "<TABLE BORDER WIDTH=\"Percent%\"><CAPTION><B>CaptionData</B></CAPTION>";
+        head.replace(head.find("Percent"), 7, percent);
+        head.replace(head.find("CaptionData"), 11, caption);
+        Line(head);
+    }
+
+    void CountRow(std::string_view label, const std::array<std::int32_t, kSeatCount>& counts) {
+        std::string row = "<TR ALIGN=\"center\"><TD><B>" + std::string(label) + "</B></TD>";
+        std::int64_t sum = 0;
+        for (const std::int32_t n : counts) {
+            row += "<TD>" + std::to_string(n) + "</TD>";
+            sum += n;
+        }
+        row += "<TD>" + std::to_string(sum) + "</TD></TR>";
+        Line(row);
+    }
+
+    template <typename Figure>
+    void FigureRow(std::string_view label, Figure figure) {
+        std::string row = "<TR ALIGN=\"center\"><TD><B>" + std::string(label) + "</B></TD>";
+        for (const Seat seat : kClockwise) {
+            row += "<TD>" + figure(seat) + "</TD>";
+        }
+        row += "<TD>&nbsp;</TD></TR>";
+        Line(row);
+    }
+
+    std::string Take() { return std::move(out_); }
+
+  private:
+    std::string out_;
+};
+
+bool AnyNonZero(const std::array<std::int32_t, kSeatCount>& counts) {
+    for (const std::int32_t n : counts) {
+        if (n != 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr std::string_view kSeatColumns =
+    "<TR><TH>&nbsp;</TH><TH>North</TH><TH>East</TH><TH>South</TH><TH>West</TH><TH>Total</TH>"
+    "</TR>";
+
+// The lines of a text file: each ends at LF, a CR before it belongs to the line end. A last
+// line without a line end is still a line.
+std::vector<std::string_view> SplitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const auto lf = text.find('\n');
+        std::string_view line = text.substr(0, lf);
+        text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
+        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+}  // namespace
+
+std::string HtmlStatisticsSection(const tStatistics& statistics,
+                                  std::string_view decimalSeparator) {
+    SectionWriter html;
+    html.Line("<DIV ALIGN=\"center\">");
+    html.Line("<H2>Statistics</H2>");
+
+    html.TableHead("80", "High Card Points");
+    html.Line(kSeatColumns);
+    for (int p = 0; p < kPointValues; ++p) {
+        std::array<std::int32_t, kSeatCount> counts{};
+        for (int seat = 0; seat < kSeatCount; ++seat) {
+            counts[seat] = statistics.PointCounts[seat][p];
+        }
+        if (AnyNonZero(counts)) {
+            html.CountRow(std::to_string(p), counts);
+        }
+    }
+    html.FigureRow("Mean", [&](Seat seat) { return MeanText(statistics, seat, decimalSeparator); });
+    html.FigureRow("Median",
+                   [&](Seat seat) { return MedianText(statistics, seat, decimalSeparator); });
+    html.FigureRow("Mode", [&](Seat seat) { return ModeText(statistics, seat); });
+    html.Line("<TR><TD COLSPAN=\"6\">\"Mean\" is the arithmetic average.</TD></TR>");
+    html.Line(
+        "<TR><TD COLSPAN=\"6\">\"Median\" is the middle value of a set. When there are an even "
+        "number of elements in the set, the median is the arithmetic mean of the two middle "
+        "values.</TD></TR>");
+    html.Line(
+        "<TR><TD COLSPAN=\"6\">\"Mode\" is the value that occurs with the greatest frequency in "
+        "a set.  There may be multiple modes in a set.</TD></TR>");
+    html.Line("</TABLE>");
+    html.Line("<P>&nbsp;</P>");
+
+    html.TableHead("80", "One-Hand Distributions");
+    html.Line(kSeatColumns);
+    for (int k = 0; k < kPatternCount; ++k) {
+        std::array<std::int32_t, kSeatCount> counts{};
+        for (int seat = 0; seat < kSeatCount; ++seat) {
+            counts[seat] = statistics.ShapeCounts[seat][k];
+        }
+        if (AnyNonZero(counts)) {
+            html.CountRow(ShapeText(kPatternTable[k]), counts);
+        }
+    }
+    html.Line("</TABLE>");
+    html.Line("<P>");
+
+    html.TableHead("60", "Two-Hand Fits");
+    html.Line("<TR><TH>&nbsp;</TH><TH>North-South</TH><TH>East-West</TH><TH>Total</TH></TR>");
+    const auto& northSouth = statistics.FitCounts[PairIndex(Pair::NorthSouth)];
+    const auto& eastWest = statistics.FitCounts[PairIndex(Pair::EastWest)];
+    for (int i = 0; i < kFitLengths; ++i) {
+        if (northSouth[i] == 0 && eastWest[i] == 0) {
+            continue;
+        }
+        html.Line("<TR ALIGN=\"center\"><TD><B>" + std::to_string(kShortestFit + i) +
+                  "-card</B></TD><TD>" + std::to_string(northSouth[i]) + "</TD><TD>" +
+                  std::to_string(eastWest[i]) + "</TD><TD>" +
+                  std::to_string(static_cast<std::int64_t>(northSouth[i]) + eastWest[i]) +
+                  "</TD></TR>");
+    }
+    html.Line(
+        "<TR><TD COLSPAN=\"4\">Note:  Only one fit per pair per deal is counted.  For example, "
+        "if on one deal N-S have two 9-card fits (or one 9-card fit and one 8-card fit), that "
+        "will be counted only as one 9-card fit.</TD></TR>");
+    html.Line("</TABLE>");
+    html.Line("</DIV>");
+    html.Line("");
+    return html.Take();
+}
+
+IoResult InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
+                              std::string_view decimalSeparator) {
+    const std::string failure =
+        "The statistics could not be added to the HTML page " + pagePath + " (";
+    std::string error;
+    const std::optional<std::string> page = ReadWholeFile(pagePath, &error);
+    if (!page) {
+        return {false, failure + error + ")."};
+    }
+
+    std::string out;
+    out.reserve(page->size() + 8192);
+    bool bodyEndFound = false;
+    for (const std::string_view line : SplitLines(*page)) {
+        if (line == kBodyEnd) {
+            bodyEndFound = true;
+            break;
+        }
+        out += line;
+        out += kEol;
+    }
+    // Rewriting a page the statistics cannot go into would only change its line ends and
+    // hide from the user that the section is missing.
+    if (!bodyEndFound) {
+        return {false, failure + "the page has no \"</BODY>\" line)."};
+    }
+    // Also when "</BODY>" is the page's last line: the page ends complete, with "</HTML>".
+    out += HtmlStatisticsSection(statistics, decimalSeparator);
+    out += kBodyEnd;
+    out += kEol;
+    out += "</HTML>";
+    out += kEol;
+
+    const IoResult written = ReplaceFileAtomically(pagePath, out);
+    if (!written.ok) {
+        return {false, failure + written.error + ")."};
+    }
+    return {};
+}
+
+}  // namespace kesto

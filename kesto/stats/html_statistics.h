@@ -1,0 +1,26 @@
+#pragma once
+// The statistics section of the HTML page: the three tables as HTML, inserted into a page
+// the HTML page library has just written.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/platform/file_io.h"
+#include "kesto/stats/statistics.h"
+
+namespace kesto {
+
+// The section's lines, each ending in CR LF, from "<DIV ALIGN="center">" to the empty line
+// after "</DIV>".
+std::string HtmlStatisticsSection(const tStatistics& statistics,
+                                  std::string_view decimalSeparator = LocaleDecimalSeparator());
+
+// Inserts the section into the page at pagePath in place of its first line "</BODY>" (the
+// whole line, exact case) and everything after it, then writes "</BODY>" and "</HTML>". The
+// lines before it are kept with CR LF line ends. The new page is built in memory and
+// replaces the old one atomically, so on any failure, and for a page without a "</BODY>"
+// line, the page stays exactly as it was and the result says why (a sentence for the user).
+IoResult InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
+                              std::string_view decimalSeparator = LocaleDecimalSeparator());
+
+}  // namespace kesto

@@ -1,0 +1,63 @@
+#include "kesto/stats/printer_text.h"
+
+#include <string>
+
+namespace kesto {
+
+namespace {
+
+std::string_view TrimRight(std::string_view text) {
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view Trim(std::string_view text) {
+    text = TrimRight(text);
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+}  // namespace
+
+void TextOutRight(PrinterCanvas& canvas, int x, int y, std::string_view text) {
+    canvas.TextOut(x - canvas.TextWidth(text), y, text);
+}
+
+void TextOutCentered(PrinterCanvas& canvas, int x, int y, std::string_view text) {
+    canvas.TextOut(x - canvas.TextWidth(text) / 2, y, text);
+}
+
+void TextOutLine(PrinterCanvas& canvas, int x, int& y, std::string_view text) {
+    canvas.TextOut(x, y, text);
+    y += canvas.TextHeight(text);
+}
+
+void WrapTextOut(PrinterCanvas& canvas, int right, int left, std::string_view text, int& y,
+                 int margin) {
+    const int room = right - left - margin;
+    // line and rest are views into the one text: a line is cut back at its last blank, and
+    // whatever is cut off (from that blank on) is the start of the rest.
+    std::string_view line = TrimRight(text);
+    for (;;) {
+        std::string_view rest;
+        while (canvas.TextWidth(line) > room) {
+            const auto blank = line.rfind(' ');
+            if (blank == std::string_view::npos) {
+                break;
+            }
+            rest = std::string_view(line.data() + blank, line.size() - blank + rest.size());
+            line = line.substr(0, blank);
+        }
+        TextOutLine(canvas, left, y, line);
+        if (rest.empty()) {
+            return;
+        }
+        line = Trim(rest);
+    }
+}
+
+}  // namespace kesto
