@@ -9,8 +9,11 @@ tDeal tDeal::CreateRandom(TDeck& sharedDeck, RandomGenerator& random) {
     sharedDeck.Shuffle(random);
     // Positions 1..13 North, 14..26 South, 27..39 East, 40..52 West.
     tHand* const receivers[] = {&deal.North, &deal.South, &deal.East, &deal.West};
-    for (int position = 1; position <= 52; ++position) {
-        receivers[(position - 1) / 13]->AddCard(sharedDeck.CardAt(position));
+    int position = 1;
+    for (tHand* hand : receivers) {
+        for (int i = 0; i < 13; ++i, ++position) {
+            hand->AddCard(sharedDeck.CardAt(position));
+        }
     }
     return deal;
 }

@@ -40,8 +40,11 @@ void tHand::Clear() {
 }
 
 void tHand::AddCard(int cardNumber) {
+    // Clubs, diamonds, hearts, spades: the fields in reverse order of the card-number blocks.
+    static constexpr tSuitSet tHand::*kBlocks[] = {&tHand::clubs, &tHand::diamonds, &tHand::hearts,
+                                                   &tHand::spades};
     const Card card = CardFromNumber(cardNumber);
-    Add(card.suit, card.rank);
+    this->*kBlocks[(cardNumber - 1) / 13] |= RankBit(card.rank);
 }
 
 int tHand::CardCount() const {
