@@ -1,0 +1,52 @@
+#include "kesto/files/deal_file.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kGenerated = " Hands randomly generated.";
+constexpr std::string_view kEntered = " Hands entered by user.";
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+Recognition RecogniseDealFile(std::string_view firstBytes) {
+    std::string bytes(firstBytes.substr(0, kRecognitionBytes));
+    bytes.resize(kRecognitionBytes, ' ');
+    const std::string_view all = bytes;
+    // Line feeds end the line too, so files with bare LF line ends are judged the same way.
+    const std::string_view firstLine = all.substr(0, all.find_first_of("\r\n"));
+
+    if (all.starts_with("% Kesto ")) {
+        if (firstLine.find(kGenerated) != std::string_view::npos) {
+            return {DealFileKind::Own, true};
+        }
+        if (firstLine.find(kEntered) != std::string_view::npos) {
+            return {DealFileKind::Own, false};
+        }
+    }
+    if (all.starts_with("Kesto ")) {
+        if (firstLine.ends_with(kGenerated)) {
+            return {DealFileKind::Legacy, true};
+        }
+        if (firstLine.ends_with(kEntered)) {
+            return {DealFileKind::Legacy, false};
+        }
+    }
+    if (all.starts_with("[Document]")) {
+        return {DealFileKind::Dlm, false};
+    }
+    bool digits = true;
+    for (std::size_t i = 0; i < 78 && digits; ++i) {
+        digits = IsDigit(all[i]);
+    }
+    if (digits && (all[78] == ' ' || all[78] == '\0' || all[78] == '\x06')) {
+        return {DealFileKind::Dup, true};
+    }
+    return {DealFileKind::Unknown, false};
+}
+
+}  // namespace kesto

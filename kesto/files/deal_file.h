@@ -1,0 +1,52 @@
+#pragma once
+// What every deal file reader fills, how a file's kind is told from its first bytes, and what
+// every deal file writer reports back. Readers and writers never talk to the user: they
+// return success or a message, so the window, the batch front end and the tests share them.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+
+namespace kesto {
+
+enum class DealFileKind { Own, Legacy, Dlm, Dup, Unknown };
+
+// The output of every reader: the deals in file order (board numbers follow positions), the
+// two header lines as they stand in the file, and whether the deals are known to be complete
+// (true sends them straight to the print page, false to hand entry for review).
+struct DealFileContents {
+    tBoardSet boardSet;
+    std::string header1, header2;
+    bool dealsComplete = false;
+};
+
+struct Recognition {
+    DealFileKind kind;
+    bool dealsComplete;  // for the own, legacy and DUP kinds; false otherwise
+};
+
+// Judges a file by its first 255 bytes; fewer bytes are padded with spaces, more are
+// ignored. The first line ends before the first carriage return or line feed.
+Recognition RecogniseDealFile(std::string_view firstBytes);
+
+inline constexpr std::size_t kRecognitionBytes = 255;
+
+// No deal file of any kind comes near this; a bigger file is refused as unreadable rather
+// than read into memory.
+inline constexpr std::size_t kMaxDealFileBytes = 8u << 20;
+
+enum class WriteStatus {
+    Written,        // the file now holds the board set
+    EmptyBoardSet,  // nothing written, no file created; message may hold a note for the user
+    Failed,         // nothing changed on disk; message says so
+};
+
+struct WriteResult {
+    WriteStatus status = WriteStatus::Written;
+    std::string message;  // for the user: empty when there is nothing to say
+    std::string reason;   // the system's reason of a failure, for logs and the batch front end
+};
+
+}  // namespace kesto

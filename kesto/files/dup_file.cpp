@@ -1,0 +1,162 @@
+#include "kesto/files/dup_file.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "kesto/files/deal_file_io.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::size_t kNumberPart = 78;
+constexpr std::size_t kTextPart = 68;
+constexpr std::size_t kTextOffset = 78;
+constexpr std::size_t kCountOffset = 146;
+constexpr std::size_t kCountField = 10;
+
+// The suit markers of the IBM PC character set: spade, heart, diamond, club.
+constexpr char kMarkers[] = {'\x06', '\x03', '\x04', '\x05'};
+constexpr int kSuitBase[] = {15, 28, 41, 54};
+
+// Two bytes as the run-time library's decimal conversion reads them: leading spaces, an
+// optional sign, then digits to the end.
+bool ParseField(std::string_view field, int& value) {
+    while (!field.empty() && field.front() == ' ') {
+        field.remove_prefix(1);
+    }
+    bool negative = false;
+    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
+        negative = field.front() == '-';
+        field.remove_prefix(1);
+    }
+    if (field.empty()) {
+        return false;
+    }
+    int parsed = 0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), parsed);
+    if (error != std::errc() || end != field.data() + field.size()) {
+        return false;
+    }
+    value = negative ? -parsed : parsed;
+    return true;
+}
+
+}  // namespace
+
+std::string TwoDigits(int number) {
+    return (number < 10 ? "0" : "") + std::to_string(number);
+}
+
+int DUPCardNumber(Suit suit, int rank) {
+    return kSuitBase[static_cast<int>(suit)] - rank;
+}
+
+void BuildDUPRecord(const tDeal& deal, DUPRecord& record) {
+    record.fill(' ');
+    std::string numbers;
+    for (const Seat seat : {Seat::North, Seat::East, Seat::South}) {
+        for (const Suit suit : kAllSuits) {
+            for (int rank = kAce; rank >= 2; --rank) {
+                if (deal.Hand(seat).Holds(suit, rank)) {
+                    numbers += TwoDigits(DUPCardNumber(suit, rank));
+                }
+            }
+        }
+    }
+    std::copy_n(numbers.begin(), std::min(numbers.size(), kNumberPart), record.begin());
+
+    std::string text;
+    for (const Seat seat : kClockwise) {
+        for (const Suit suit : kAllSuits) {
+            text += kMarkers[static_cast<int>(suit)];
+            text += SuitText(deal.Hand(seat).Holding(suit), "T");
+        }
+    }
+    std::copy_n(text.begin(), std::min(text.size(), kTextPart), record.begin() + kTextOffset);
+}
+
+bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
+    deal.Clear();
+    for (const Suit suit : kAllSuits) {
+        deal.West.Holding(suit) = 0x7FFC;  // ranks 2..14
+    }
+    for (int k = 1; k <= 39; ++k) {
+        int v = 0;
+        if (!ParseField(std::string_view(record.data() + 2 * k - 2, 2), v)) {
+            return false;
+        }
+        if (v < 1 || v > 52) {
+            continue;
+        }
+        const int suitIndex = (v - 1) / 13;
+        const Suit suit = kAllSuits[suitIndex];
+        const int rank = kSuitBase[suitIndex] - v;
+        const Seat seat = k <= 13 ? Seat::North : k <= 26 ? Seat::East : Seat::South;
+        deal.Hand(seat).Add(suit, rank);
+        deal.West.Remove(suit, rank);
+    }
+    return true;
+}
+
+std::string DUPBoardCountField(std::size_t boardCount) {
+    std::string count = std::to_string(boardCount);
+    if (count.size() < 2) {
+        count.insert(0, 2 - count.size(), ' ');
+    }
+    return ("YN  1 1 " + count).substr(0, kCountField);
+}
+
+std::string DUPFileBytes(const tBoardSet& boardSet) {
+    const std::string countField = DUPBoardCountField(boardSet.size());
+    std::string bytes;
+    bytes.reserve(boardSet.size() * kDUPRecordSize);
+    DUPRecord record;
+    for (const tDeal& deal : boardSet) {
+        BuildDUPRecord(deal, record);
+        std::copy(countField.begin(), countField.end(), record.begin() + kCountOffset);
+        bytes.append(record.data(), record.size());
+    }
+    return bytes;
+}
+
+WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet) {
+    if (boardSet.empty()) {
+        return {WriteStatus::EmptyBoardSet, {}, {}};
+    }
+    const ReplaceResult replaced = ReplaceDealFile(fileName, DUPFileBytes(boardSet));
+    if (!replaced.ok) {
+        return {WriteStatus::Failed, "Error writing .DUP file.", replaced.error};
+    }
+    return {};
+}
+
+bool ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
+    contents = {};
+    contents.dealsComplete = true;
+    // A partial last record is a read error, as reading past the end of the file would be.
+    if (bytes.size() % kDUPRecordSize != 0) {
+        return false;
+    }
+    contents.boardSet.reserve(bytes.size() / kDUPRecordSize);
+    DUPRecord record;
+    for (std::size_t offset = 0; offset < bytes.size(); offset += kDUPRecordSize) {
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), kDUPRecordSize,
+                    record.begin());
+        tDeal deal;
+        if (!ReadDUPRecord(deal, record)) {
+            contents.boardSet.clear();
+            return false;
+        }
+        contents.boardSet.push_back(deal);
+    }
+    return true;
+}
+
+bool ReadDUPFile(const std::string& fileName, DealFileContents& contents) {
+    contents = {};
+    const FileBytes file = ReadDealFileBytes(fileName);
+    return file.ok && ParseDUPFile(file.bytes, contents);
+}
+
+}  // namespace kesto

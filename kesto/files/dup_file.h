@@ -1,0 +1,55 @@
+#pragma once
+// The DOS Duplimate deal file (DUP): binary, one 156-byte record per board, no header.
+// A record holds North's, East's and South's DUP card numbers as two digits each (West has
+// the rest), the four hands as text with the code page 437 suit markers 6, 3, 4, 5, the
+// bytes "YN  1 1 " and the number of boards in the file.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/files/deal_file.h"
+
+namespace kesto {
+
+inline constexpr std::size_t kDUPRecordSize = 156;
+using DUPRecord = std::array<char, kDUPRecordSize>;
+
+// The number in decimal with "0" in front below 10 ("07", "12", "123").
+std::string TwoDigits(int number);
+
+// DUP card number of a card: spades 15 - rank (ace 1), hearts 28 - rank, diamonds
+// 41 - rank, clubs 54 - rank (two of clubs 52).
+int DUPCardNumber(Suit suit, int rank);
+
+// Fills offsets 0..145 from the deal (number part cut at 78 bytes, text part at 68, spaces
+// after either when shorter) and sets offsets 146..155 to spaces.
+void BuildDUPRecord(const tDeal& deal, DUPRecord& record);
+
+// Sets the hands from offsets 0..77: West starts with all 52 cards, each of the 39 two-byte
+// fields names a card for North (fields 1..13), East (14..26) or South (27..39) and takes it
+// from West; 0 and numbers above 52 change nothing. False when a field is not a decimal
+// number (leading spaces and a sign allowed); the deal is then incomplete.
+bool ReadDUPRecord(tDeal& deal, const DUPRecord& record);
+
+// "YN  1 1 " and the board count right-aligned in two places; counts of 100 and more keep
+// their first two digits.
+std::string DUPBoardCountField(std::size_t boardCount);
+
+// The whole file: one record per board.
+std::string DUPFileBytes(const tBoardSet& boardSet);
+
+// An empty board set writes nothing and says nothing. Otherwise the file is replaced as a
+// whole; on failure the message is "Error writing .DUP file." and the old file is unchanged.
+WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
+
+// False, with the board set empty, when the size is not a multiple of 156 bytes or a card
+// field is not a number. Header lines are empty, DealsComplete is true.
+bool ParseDUPFile(std::string_view bytes, DealFileContents& contents);
+
+// False (board set empty) when the file cannot be read or is malformed.
+bool ReadDUPFile(const std::string& fileName, DealFileContents& contents);
+
+}  // namespace kesto

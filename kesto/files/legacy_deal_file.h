@@ -1,0 +1,25 @@
+#pragma once
+// The legacy text deal file, read but never written: an origin line, the two header lines, a
+// line that is skipped, then groups of four seat lines ("N AKQ.JT9.8765.432"), each group
+// followed by one separator line unless the file ends there.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/files/deal_file.h"
+
+namespace kesto {
+
+// Adds the four holdings of one seat line to the deal. False (a read error) when the line is
+// blank, its first non-blank character is not a seat letter N, E, S or W in either case, or
+// it does not hold exactly three dots. Blanks are every byte up to and including the space.
+bool ReadLegacyHandLine(std::string_view line, tDeal& deal);
+
+// False, with the board set empty, on a bad seat line or a hand of more than 13 cards.
+bool ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents);
+
+// False (board set empty) when the file cannot be read or is malformed.
+bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents);
+
+}  // namespace kesto

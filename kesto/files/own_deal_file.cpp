@@ -1,0 +1,98 @@
+#include "kesto/files/own_deal_file.h"
+
+#include "kesto/files/deal_file_io.h"
+#include "kesto/files/deal_notation.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+
+void AppendLine(std::string& text, std::string_view line) {
+    text += line;
+    text += kEol;
+}
+
+}  // namespace
+
+std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
+                            std::string_view header2, DealSource mode) {
+    std::string text;
+    text.reserve(64 + boardSet.size() * 260);
+    AppendLine(text, mode == DealSource::Generate ? "% Kesto 3.2 Hands randomly generated."
+                                                  : "% Kesto 3.2 Hands entered by user.");
+    AppendLine(text, "% PBN 1.0");
+    AppendLine(text, "% " + OneLine(header1));
+    AppendLine(text, "% " + OneLine(header2));
+    AppendLine(text, "%");
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        const int board = static_cast<int>(i) + 1;
+        // "#" is PBN's mark for the value of the previous board.
+        const bool first = board == 1;
+        AppendLine(text, first ? "[Event \"\"]" : "[Event \"#\"]");
+        AppendLine(text, first ? "[Site \"\"]" : "[Site \"#\"]");
+        AppendLine(text, first ? "[Date \"\"]" : "[Date \"#\"]");
+        AppendLine(text, BoardTag(board));
+        AppendLine(text, "[West \"\"]");
+        AppendLine(text, "[North \"\"]");
+        AppendLine(text, "[East \"\"]");
+        AppendLine(text, "[South \"\"]");
+        AppendLine(text, DealerTag(board));
+        AppendLine(text, VulnerableTag(board));
+        AppendLine(text, DealTag(boardSet[i], SeatLetter(BoardDealer(board))));
+        AppendLine(text, "[Declarer \"\"]");
+        AppendLine(text, "[Contract \"\"]");
+        AppendLine(text, "[Result \"\"]");
+        AppendLine(text, "");
+    }
+    return text;
+}
+
+WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
+                             std::string_view header1, std::string_view header2, DealSource mode) {
+    if (boardSet.empty()) {
+        return {WriteStatus::EmptyBoardSet, "Nothing to print.", {}};
+    }
+    const ReplaceResult replaced =
+        ReplaceDealFile(fileName, OwnDealFileText(boardSet, header1, header2, mode));
+    if (!replaced.ok) {
+        return {WriteStatus::Failed,
+                "Error writing " + fileName + " (" + SystemReason(replaced.error) +
+                    "). The deals were not saved; an existing file of that name is unchanged.",
+                replaced.error};
+    }
+    return {};
+}
+
+void ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
+    contents = {};
+    contents.dealsComplete = RecogniseDealFile(bytes).dealsComplete;
+    LineReader lines(bytes);
+    lines.Next();
+    lines.Next();
+    const std::string_view line3 = lines.Next();
+    const std::string_view line4 = lines.Next();
+    contents.header1 = line3.size() > 2 ? line3.substr(2) : std::string_view();
+    contents.header2 = line4.size() > 2 ? line4.substr(2) : std::string_view();
+    while (!lines.AtEnd()) {
+        const std::string_view line = lines.Next();
+        if (line.starts_with("[Deal \"")) {
+            tDeal deal;
+            ReadDealTag(deal, line);
+            contents.boardSet.push_back(deal);
+        }
+    }
+}
+
+bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents) {
+    contents = {};
+    const FileBytes file = ReadDealFileBytes(fileName);
+    if (!file.ok) {
+        return false;
+    }
+    ParseOwnDealFile(file.bytes, contents);
+    return true;
+}
+
+}  // namespace kesto

@@ -1,0 +1,33 @@
+#pragma once
+// The program's own deal file (extension KST): PBN 1.0 tag lines, CR LF line ends. Five
+// header lines (origin, "% PBN 1.0", the two header lines, "%"), then fifteen lines per board
+// in which only Board, Dealer, Vulnerable and Deal carry values.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/deal/deal_source.h"
+#include "kesto/files/deal_file.h"
+
+namespace kesto {
+
+// The whole file as bytes. Line 1 says "randomly generated" for DealSource::Generate and
+// "entered by user" for the other two modes.
+std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
+                            std::string_view header2, DealSource mode);
+
+// An empty board set writes nothing and asks for the plain message "Nothing to print.".
+// Otherwise the file is replaced as a whole; on failure the old file stays as it was.
+WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
+                             std::string_view header1, std::string_view header2, DealSource mode);
+
+// Lines 3 and 4 less their first two characters are the header lines; every later line that
+// begins with [Deal " adds one board (a tag the deal notation rejects adds four empty hands).
+// DealsComplete follows the first line. Never fails on the bytes themselves.
+void ParseOwnDealFile(std::string_view bytes, DealFileContents& contents);
+
+// False (board set empty) when the file cannot be read.
+bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents);
+
+}  // namespace kesto

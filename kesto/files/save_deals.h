@@ -1,0 +1,47 @@
+#pragma once
+// The Save button of the print page: the save dialog, the remembered file type, and the
+// writer of the chosen kind.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/deal/deal_source.h"
+#include "kesto/files/deal_file.h"
+
+namespace kesto {
+
+class Ui;
+class SettingsStore;
+
+inline constexpr std::string_view kSaveDialogTitle = "Save deals to file";
+inline constexpr std::string_view kSaveDialogFilter =
+    "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|"
+    "Duplimate (DOS version) (*.DUP)|*.DUP";
+
+// What the print page hands the Save button. boardSet is borrowed for the call.
+struct SaveRequest {
+    const tBoardSet& boardSet;
+    std::string header1, header2;
+    DealSource mode;
+    std::string initialDirectory;
+};
+
+// Filter index 2 is DLM, 3 DUP, anything else the own file.
+DealFileKind SaveKindOfFilterIndex(int filterIndex);
+// "DLM" for 2, "DUP" for 3, "KST" for anything else.
+std::string_view SaveDefaultExtension(int filterIndex);
+// By the file name's extension, in any case: .dlm DLM, .dup DUP, anything else the own file.
+DealFileKind SaveKindOfFileName(std::string_view fileName);
+
+// Writes the board set as the given kind (Own for Legacy and Unknown too); no dialog.
+WriteResult SaveDealFile(DealFileKind kind, const std::string& fileName,
+                         const SaveRequest& request);
+
+// Asks for a file in the save dialog (filter index and default extension from the stored
+// FileType, empty file name, overwrite question), stores the chosen filter index in FileType
+// before writing, writes, and shows the writer's message: an error for a failure, the plain
+// "Nothing to print." for an empty board set saved as the own file. Cancel does nothing.
+void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request);
+
+}  // namespace kesto
