@@ -1,0 +1,366 @@
+#include "kesto/options/option_dialog.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
+#include <utility>
+
+namespace kesto {
+
+namespace {
+
+// The item counts of the curtain-card radio groups.
+constexpr int kCollationItems = 2;
+constexpr int kDimensionItems = 3;
+constexpr int kOrientationItems = 2;
+
+// A stored item index outside the group would leave the group without a choice and the print
+// job without a layout; such a value reads as the default instead.
+int RadioIndex(std::int32_t stored, int itemCount, int fallback) {
+    return stored >= 0 && stored < itemCount ? static_cast<int>(stored) : fallback;
+}
+
+char FoldCase(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(FoldCase(x)) < static_cast<unsigned char>(FoldCase(y));
+    });
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return FoldCase(x) == FoldCase(y); });
+}
+
+std::string SettingName(int slot, std::string_view what) {
+    return std::string(FontSlots::SettingsPrefix(slot)) + std::string(what);
+}
+
+// The Symbol typeface's name is written after the cards slots it goes with; printing never
+// reads it back.
+std::string_view SymbolSettingAfter(int slot) {
+    switch (slot) {
+        case kFontCardsMulti:
+            return "SymbolsMultiFont";
+        case kFontCardsSingle:
+            return "SymbolsSingleFont";
+        case kFontCardsCurtain:
+            return "SymbolsCurtainFont";
+        default:
+            return "";
+    }
+}
+
+}  // namespace
+
+std::int32_t SizeFromText(std::string_view text) {
+    std::size_t start = 0;
+    while (start < text.size() && text[start] == ' ') {
+        ++start;
+    }
+    std::string_view digits = text.substr(start);
+    if (!digits.empty() && digits.front() == '+') {
+        digits.remove_prefix(1);
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
+            return 0;
+        }
+    }
+    if (digits.empty()) {
+        return 0;
+    }
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (error != std::errc() || end != digits.data() + digits.size()) {
+        return 0;
+    }
+    return value;
+}
+
+TOptionDlg::TOptionDlg(OptionDlgView& view, LanguageTable& languages, std::string settingsPath)
+    : view_(view), languages_(languages), settingsPath_(std::move(settingsPath)) {}
+
+void TOptionDlg::FormCreate() {
+    showDlrVul_ = true;
+    useColor_ = true;
+    languages_.SetCurrentLanguage(1);
+    ReadSettings();
+    startLanguage_ = languages_.CurrentLanguage();
+
+    std::vector<std::string> names;
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        names.push_back(languages_.LanguageWord(language, kSlotLanguageName));
+    }
+    view_.SetLanguageNames(names);
+    view_.SetLanguageIndex(languages_.CurrentLanguage() - 1);
+    ComboBox1Change(languages_.CurrentLanguage() - 1);
+
+    view_.SetShowDlrVul(showDlrVul_);
+    view_.SetUseColor(useColor_);
+    view_.SetGIFLocation(gifLocation_);
+    view_.SetCurtainCollation(curtainCollation_);
+    view_.SetCurtainDimensions(curtainDimensions_);
+    view_.SetCurtainOrientation(curtainOrientation_);
+}
+
+void TOptionDlg::ReadSettings() {
+    SettingsStore store(settingsPath_);
+    if (store.OpenKey(kSettingsKey, true)) {
+        showDlrVul_ = store.ReadBoolDef("PrintVulDeal", true);
+        useColor_ = store.ReadBoolDef("UserWantsColor", true);
+        gifLocation_ = store.ReadStringDef("GIFDirectory", "");
+        curtainCollation_ = RadioIndex(store.ReadIntegerDef("CurtainCollation", kCollateByPosition),
+                                       kCollationItems, kCollateByPosition);
+        curtainDimensions_ = RadioIndex(store.ReadIntegerDef("CurtainDimensions", kCurtain5x7),
+                                        kDimensionItems, kCurtain5x7);
+        curtainOrientation_ =
+            RadioIndex(store.ReadIntegerDef("CurtainOrientation", kCurtainPortrait),
+                       kOrientationItems, kCurtainPortrait);
+        for (int slot = 0; slot < kFontSlotCount; ++slot) {
+            const TMyFontRec& def = FontSlots::Default(slot);
+            TMyFontRec& font = fontSlots_[slot];
+            font.FontName = store.ReadStringDef(SettingName(slot, "Font"), def.FontName);
+            font.FontSize = store.ReadIntegerDef(SettingName(slot, "Size"), def.FontSize);
+            // Only the low byte of a stored style counts.
+            font.FontStyle = static_cast<std::uint8_t>(
+                store.ReadIntegerDef(SettingName(slot, "Style"), def.FontStyle) & 0xFF);
+        }
+    }
+    store.CloseKey();
+    languages_.LoadFromSettings(store);
+}
+
+void TOptionDlg::FormShow() {
+    std::vector<std::string> names = view_.SystemTypefaces();
+    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    typefaceNames_ = std::move(names);
+    typefaceIndex_ = -1;
+    view_.SetTypefaceNames(typefaceNames_);
+    view_.SetTypefaceIndex(typefaceIndex_);
+    if (!SlotSelected()) {
+        fontListIndex_ = 0;
+        view_.SetFontListIndex(fontListIndex_);
+    }
+    ListBox1Click(fontListIndex_);
+}
+
+void TOptionDlg::FormDestroy() {
+    SettingsStore store(settingsPath_);
+    if (store.OpenKey(kSettingsKey, true)) {
+        store.WriteBool("PrintVulDeal", showDlrVul_);
+        store.WriteBool("UserWantsColor", useColor_);
+        store.WriteString("GIFDirectory", gifLocation_);
+        store.WriteInteger("CurtainCollation", curtainCollation_);
+        store.WriteInteger("CurtainDimensions", curtainDimensions_);
+        store.WriteInteger("CurtainOrientation", curtainOrientation_);
+        for (int slot = 0; slot < kFontSlotCount; ++slot) {
+            const TMyFontRec& font = fontSlots_[slot];
+            store.WriteString(SettingName(slot, "Font"), font.FontName);
+            store.WriteInteger(SettingName(slot, "Size"), font.FontSize);
+            store.WriteInteger(SettingName(slot, "Style"), font.FontStyle);
+            if (const std::string_view symbols = SymbolSettingAfter(slot); !symbols.empty()) {
+                store.WriteString(symbols, "Symbol");
+            }
+        }
+        store.WriteString("UserLanguage", languages_.CurrentLanguageName());
+    }
+    store.CloseKey();
+}
+
+int TOptionDlg::ComboLanguage() const {
+    if (languageIndex_ < 0 || languageIndex_ >= kLanguageCount) {
+        return 0;
+    }
+    // The entry's text names the language, as the table's slot 0 does.
+    return languages_.FindLanguage(languages_.LanguageWord(languageIndex_ + 1, kSlotLanguageName));
+}
+
+const std::string& TOptionDlg::WordField(int field) const {
+    static const std::string empty;
+    if (field < 1 || field > kWordFields) {
+        return empty;
+    }
+    return wordFields_[static_cast<std::size_t>(field - 1)];
+}
+
+void TOptionDlg::ComboBox1Change(int index) {
+    languageIndex_ = index >= 0 && index < kLanguageCount ? index : -1;
+    wordsEdited_ = false;
+    const int language = ComboLanguage();
+    if (language == 0) {
+        return;
+    }
+    for (int field = 1; field <= kWordFields; ++field) {
+        wordFields_[static_cast<std::size_t>(field - 1)] = languages_.LanguageWord(language, field);
+        view_.SetWordField(field, wordFields_[static_cast<std::size_t>(field - 1)]);
+    }
+}
+
+void TOptionDlg::EditKeyPress(int field) {
+    if (field >= 1 && field <= kWordFields) {
+        wordsEdited_ = true;
+    }
+}
+
+void TOptionDlg::EditChange(int field, std::string text) {
+    if (field < 1 || field > kWordFields) {
+        return;
+    }
+    wordFields_[static_cast<std::size_t>(field - 1)] = std::move(text);
+    wordsEdited_ = true;
+}
+
+void TOptionDlg::OKBtnClick() {
+    languages_.SetCurrentLanguage(languageIndex_ >= 0 ? languageIndex_ + 1 : 1);
+
+    const int language = ComboLanguage();
+    if (wordsEdited_) {
+        wordsEdited_ = false;
+        for (int field = 1; field <= kWordFields && language != 0; ++field) {
+            if (WordField(field) != languages_.LanguageWord(language, field)) {
+                wordsEdited_ = true;
+                break;
+            }
+        }
+    }
+    if (wordsEdited_ && language != 0) {
+        for (int field = 1; field <= kWordFields; ++field) {
+            languages_.SetLanguageWord(language, field, WordField(field));
+        }
+        SettingsStore store(settingsPath_);
+        languages_.WriteLanguageWords(store, language);
+    }
+
+    const int current = languages_.CurrentLanguage();
+    if (current != startLanguage_ && current != 1) {
+        view_.ShowInformation(std::string(kChangedLanguageMessage));
+    }
+}
+
+void TOptionDlg::ListBox1Click(int slot) {
+    if (slot < 0 || slot >= kFontSlotCount) {
+        return;
+    }
+    fontListIndex_ = slot;
+    const TMyFontRec& font = fontSlots_[slot];
+
+    // Typeface names are matched as the system matches them, without regard to case; an exact
+    // match wins.
+    typefaceIndex_ = -1;
+    for (std::size_t i = 0; i < typefaceNames_.size(); ++i) {
+        if (typefaceNames_[i] == font.FontName) {
+            typefaceIndex_ = static_cast<int>(i);
+            break;
+        }
+        if (typefaceIndex_ < 0 && EqualIgnoringCase(typefaceNames_[i], font.FontName)) {
+            typefaceIndex_ = static_cast<int>(i);
+        }
+    }
+    view_.SetTypefaceIndex(typefaceIndex_);
+
+    boldDown_ = (font.FontStyle & kFontBold) != 0;
+    italicDown_ = (font.FontStyle & kFontItalic) != 0;
+    view_.SetBoldDown(boldDown_);
+    view_.SetItalicDown(italicDown_);
+
+    fontSizeText_ = std::to_string(font.FontSize);
+    view_.SetFontSizeText(fontSizeText_);
+    UpdateSample();
+}
+
+void TOptionDlg::FontNameComboBoxChange(int index) {
+    if (index < 0 || index >= static_cast<int>(typefaceNames_.size())) {
+        return;
+    }
+    typefaceIndex_ = index;
+    if (SlotSelected()) {
+        fontSlots_[fontListIndex_].FontName = typefaceNames_[static_cast<std::size_t>(index)];
+    }
+    UpdateSample();
+}
+
+void TOptionDlg::FontSizeComboBoxChange(std::string text) {
+    fontSizeText_ = std::move(text);
+    if (SlotSelected()) {
+        fontSlots_[fontListIndex_].FontSize = SizeFromText(fontSizeText_);
+    }
+    UpdateSample();
+}
+
+void TOptionDlg::BoldButtonClick(bool down) {
+    boldDown_ = down;
+    if (SlotSelected()) {
+        std::uint8_t& style = fontSlots_[fontListIndex_].FontStyle;
+        style = static_cast<std::uint8_t>(down ? style | kFontBold : style & ~kFontBold);
+    }
+    UpdateSample();
+}
+
+void TOptionDlg::ItalicButtonClick(bool down) {
+    italicDown_ = down;
+    if (SlotSelected()) {
+        std::uint8_t& style = fontSlots_[fontListIndex_].FontStyle;
+        style = static_cast<std::uint8_t>(down ? style | kFontItalic : style & ~kFontItalic);
+    }
+    UpdateSample();
+}
+
+void TOptionDlg::Button1Click() {
+    fontSlots_.RestoreDefaults();
+    UpdateSample();
+}
+
+std::string TOptionDlg::SampleText() const {
+    const std::string_view entry = FontSlots::ListEntry(fontListIndex_);
+    const int language = languages_.CurrentLanguage();
+    if (entry.find("Card") != std::string_view::npos) {
+        std::string text;
+        for (int slot = kSlotAce; slot <= kSlotTen; ++slot) {
+            text += languages_.LanguageWord(language, slot);
+        }
+        return text + "x";
+    }
+    if (entry.find("Board") != std::string_view::npos) {
+        return languages_.LanguageWord(language, kSlotBoard) + " 1";
+    }
+    if (entry.find("Position") != std::string_view::npos) {
+        return languages_.LanguageWord(language, kSlotNorth);
+    }
+    return std::string(entry);
+}
+
+void TOptionDlg::UpdateSample() {
+    if (typefaceIndex_ < 0 || !SlotSelected() || SizeFromText(fontSizeText_) < 0) {
+        return;
+    }
+    view_.ShowSample(SampleText(), fontSlots_[fontListIndex_]);
+}
+
+void TOptionDlg::CollationRadioGroupClick(int index) {
+    curtainCollation_ = RadioIndex(index, kCollationItems, curtainCollation_);
+}
+
+void TOptionDlg::DimensionRadioGroupClick(int index) {
+    curtainDimensions_ = RadioIndex(index, kDimensionItems, curtainDimensions_);
+}
+
+void TOptionDlg::CurtainOrientationRadioGroupClick(int index) {
+    curtainOrientation_ = RadioIndex(index, kOrientationItems, curtainOrientation_);
+}
+
+void TOptionDlg::ShowDlrVulCheckBoxClick(bool checked) {
+    showDlrVul_ = checked;
+}
+
+void TOptionDlg::UseColorCheckBoxClick(bool checked) {
+    useColor_ = checked;
+}
+
+void TOptionDlg::GIFLocationEditChange(std::string text) {
+    gifLocation_ = std::move(text);
+}
+
+}  // namespace kesto

@@ -1,0 +1,140 @@
+#pragma once
+// The options dialog's logic: the printing language and its words, the seven font slots, the
+// curtain-card layout, and the dealer/vulnerability, colour and image-location choices.
+//
+// One TOptionDlg is created at start-up right after the main window and lives for the whole
+// run; its values are the live options that printing and the HTML export read when they run.
+// FormCreate reads them from the settings, FormDestroy writes them all back at program end.
+// Only the "&Language" page tells OK from Cancel: every other change applies at once and stays
+// after Cancel.
+//
+// It references the program's LanguageTable (which must outlive it) and talks to its window
+// through an OptionDlgView (which must outlive it too). Settings are reached through a fresh
+// SettingsStore on the given file for every read or write.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kesto/options/font_slots.h"
+#include "kesto/options/language_table.h"
+#include "kesto/options/option_dialog_view.h"
+
+namespace kesto {
+
+inline constexpr int kWordFields = 19;  // Edit1..Edit19 hold slots 1..19
+
+inline constexpr std::string_view kChangedLanguageMessage =
+    "You have changed to a language other than English for printing purposes. Please note, "
+    "however, that any manual hand entries you make must still use A,K,Q and J.";
+
+// The item indices of the curtain-card radio groups.
+enum CurtainCollation : int { kCollateByPosition = 0, kCollateByBoard = 1 };
+enum CurtainDimensions : int { kCurtain5x6 = 0, kCurtain5x7 = 1, kCurtain5x8 = 2 };
+enum CurtainOrientation : int { kCurtainPortrait = 0, kCurtainLandscape = 1 };
+
+class TOptionDlg {
+  public:
+    TOptionDlg(OptionDlgView& view, LanguageTable& languages,
+               std::string settingsPath = SettingsFilePath());
+    TOptionDlg(const TOptionDlg&) = delete;
+    TOptionDlg& operator=(const TOptionDlg&) = delete;
+
+    // Creation: both check boxes on, English, then every value of the dialog read from the
+    // settings (the stored language and the user's words included), StartLanguage fixed, and
+    // the language page filled for the current language.
+    void FormCreate();
+    // Each time the dialog is shown: the typeface list from the system, the first font list
+    // entry selected if none is, then as ListBox1Click.
+    void FormShow();
+    // Program end: every value of the dialog written to the settings.
+    void FormDestroy();
+
+    // "&Language" page.
+    void ComboBox1Change(int index);  // the words shown for another language, unconfirmed lost
+    void EditKeyPress(int field);     // a key pressed in Edit<field> (1..19)
+    // The user changed the text of Edit<field> (typing, pasting, cutting). Such a change marks
+    // the words edited too, so that words pasted with the mouse are not silently dropped.
+    void EditChange(int field, std::string text);
+    // OK, whatever page shows: applies the language page. Cancel applies nothing.
+    void OKBtnClick();
+    void CancelBtnClick() {}
+
+    // "&Fonts" page.
+    void ListBox1Click(int slot);
+    void FontNameComboBoxChange(int index);
+    void FontSizeComboBoxChange(std::string text);
+    void BoldButtonClick(bool down);
+    void ItalicButtonClick(bool down);
+    void Button1Click();  // restore all font defaults
+    void UpdateSample();
+
+    // "&Curtain Cards" and "&Other" pages.
+    void CollationRadioGroupClick(int index);
+    void DimensionRadioGroupClick(int index);
+    void CurtainOrientationRadioGroupClick(int index);
+    void ShowDlrVulCheckBoxClick(bool checked);
+    void UseColorCheckBoxClick(bool checked);
+    void GIFLocationEditChange(std::string text);
+
+    // What printing and the HTML export read.
+    const kesto::FontSlots& FontSlots() const { return fontSlots_; }
+    const LanguageTable& Languages() const { return languages_; }
+    bool ShowDlrVul() const { return showDlrVul_; }
+    bool UseColor() const { return useColor_; }
+    const std::string& GIFLocation() const { return gifLocation_; }
+    int CurtainCollation() const { return curtainCollation_; }
+    int CurtainDimensions() const { return curtainDimensions_; }
+    int CurtainOrientation() const { return curtainOrientation_; }
+
+    // The dialog's own state, for its window and for tests.
+    int StartLanguage() const { return startLanguage_; }
+    bool WordsEdited() const { return wordsEdited_; }
+    int LanguageIndex() const { return languageIndex_; }
+    const std::string& WordField(int field) const;  // 1..19
+    int FontListIndex() const { return fontListIndex_; }
+    const std::vector<std::string>& TypefaceNames() const { return typefaceNames_; }
+    int TypefaceIndex() const { return typefaceIndex_; }
+    const std::string& FontSizeText() const { return fontSizeText_; }
+    bool BoldDown() const { return boldDown_; }
+    bool ItalicDown() const { return italicDown_; }
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+  private:
+    void ReadSettings();
+    int ComboLanguage() const;  // the language ComboBox1 shows, 0 for none
+    bool SlotSelected() const { return fontListIndex_ >= 0 && fontListIndex_ < kFontSlotCount; }
+    std::string SampleText() const;
+
+    OptionDlgView& view_;
+    LanguageTable& languages_;
+    std::string settingsPath_;
+
+    kesto::FontSlots fontSlots_;
+    bool showDlrVul_ = true;
+    bool useColor_ = true;
+    std::string gifLocation_;
+    int curtainCollation_ = kCollateByPosition;
+    int curtainDimensions_ = kCurtain5x7;
+    int curtainOrientation_ = kCurtainPortrait;
+
+    int startLanguage_ = 1;
+    bool wordsEdited_ = false;
+    int languageIndex_ = -1;
+    std::array<std::string, kWordFields> wordFields_;
+
+    int fontListIndex_ = -1;
+    std::vector<std::string> typefaceNames_;
+    int typefaceIndex_ = -1;
+    std::string fontSizeText_;
+    bool boldDown_ = false;
+    bool italicDown_ = false;
+};
+
+// A text read as a decimal integer the way the size field reads it: optional blanks, an
+// optional sign, digits, nothing else, within 32 bits; 0 otherwise.
+std::int32_t SizeFromText(std::string_view text);
+
+}  // namespace kesto
