@@ -1,0 +1,241 @@
+#include "kesto/gui/qt_printer_canvas.h"
+
+#include <algorithm>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
+
+#include "kesto/platform/text_encoding.h"
+
+namespace kesto::gui {
+
+namespace {
+
+constexpr unsigned char kSymbolRule = 0xBE;
+
+// The Symbol font's suit characters as Unicode suits.
+char32_t SymbolCodePoint(unsigned char byte) {
+    switch (byte) {
+        case 0xAA:
+            return U'\u2660';
+        case 0xA9:
+            return U'\u2665';
+        case 0xA8:
+            return U'\u2666';
+        case 0xA7:
+            return U'\u2663';
+        default:
+            return Windows1252ToCodePoint(byte);
+    }
+}
+
+QString ToQString(std::string_view text, bool symbol) {
+    QString out;
+    out.reserve(static_cast<qsizetype>(text.size()));
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += QChar(
+            static_cast<char16_t>(symbol ? SymbolCodePoint(byte) : Windows1252ToCodePoint(byte)));
+    }
+    return out;
+}
+
+std::string NativePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// A job title made safe as a file name.
+QString FileNameOf(std::string_view title) {
+    QString name = ToQString(title, false);
+    for (QChar& c : name) {
+        if (c == u'/' || c == u'\\' || c.unicode() < 0x20) {
+            c = u'_';
+        }
+    }
+    return name.isEmpty() ? QStringLiteral("Kesto") : name;
+}
+
+// Calls f(run, isRule) for each stretch of the text that is all rule characters or has none.
+template <typename F>
+void ForEachRun(std::string_view text, bool symbol, F f) {
+    while (!text.empty()) {
+        const bool rule = symbol && static_cast<unsigned char>(text.front()) == kSymbolRule;
+        std::size_t length = 1;
+        while (length < text.size() &&
+               (symbol && static_cast<unsigned char>(text[length]) == kSymbolRule) == rule) {
+            ++length;
+        }
+        f(text.substr(0, length), rule);
+        text.remove_prefix(length);
+    }
+}
+
+}  // namespace
+
+QtPrinterCanvas::QtPrinterCanvas(const QtPrintDestination& destination)
+    : printerName_(destination.printerName), pdfFolder_(destination.pdfFolder) {
+    if (!destination.printerName.empty()) {
+        const QPrinterInfo info =
+            QPrinterInfo::printerInfo(QString::fromStdString(destination.printerName));
+        if (!info.isNull()) {
+            printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+            toPdf_ = false;
+        }
+    }
+    if (toPdf_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setOutputFormat(QPrinter::PdfFormat);
+    }
+}
+
+QtPrinterCanvas::~QtPrinterCanvas() {
+    if (painter_ && painter_->isActive()) {
+        painter_->end();
+    }
+}
+
+int QtPrinterCanvas::PixelsPerInchX() const {
+    return printer_->logicalDpiX();
+}
+int QtPrinterCanvas::PixelsPerInchY() const {
+    return printer_->logicalDpiY();
+}
+int QtPrinterCanvas::PageWidth() const {
+    return printer_->width();
+}
+int QtPrinterCanvas::PageHeight() const {
+    return printer_->height();
+}
+
+PageOrientation QtPrinterCanvas::Orientation() const {
+    return printer_->pageLayout().orientation() == QPageLayout::Landscape
+               ? PageOrientation::Landscape
+               : PageOrientation::Portrait;
+}
+
+void QtPrinterCanvas::SetOrientation(PageOrientation orientation) {
+    printer_->setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
+}
+
+bool QtPrinterCanvas::IsSymbolFont() const {
+    return QString::fromStdString(font_.name).compare(u"Symbol", Qt::CaseInsensitive) == 0;
+}
+
+QFont QtPrinterCanvas::DeviceFont() const {
+    QFont font(ToQString(font_.name, false));
+    font.setPointSize(font_.size > 0 ? font_.size : 10);
+    font.setBold(font_.bold);
+    font.setItalic(font_.italic);
+    return QFont(font, printer_.get());
+}
+
+// The Symbol font's line segment is one em wide, so that a run of them joins up.
+int QtPrinterCanvas::RuleCharWidth() const {
+    return std::max(1, (font_.size > 0 ? font_.size : 10) * PixelsPerInchY() / 72);
+}
+
+int QtPrinterCanvas::TextWidth(std::string_view text) const {
+    const bool symbol = IsSymbolFont();
+    const QFontMetrics metrics(DeviceFont(), printer_.get());
+    int width = 0;
+    ForEachRun(text, symbol, [&](std::string_view run, bool rule) {
+        width += rule ? static_cast<int>(run.size()) * RuleCharWidth()
+                      : metrics.horizontalAdvance(ToQString(run, symbol));
+    });
+    return width;
+}
+
+int QtPrinterCanvas::TextHeight(std::string_view) const {
+    return QFontMetrics(DeviceFont(), printer_.get()).height();
+}
+
+void QtPrinterCanvas::TextOut(int x, int y, std::string_view text) {
+    if (!painter_ || !painter_->isActive()) {
+        return;
+    }
+    const bool symbol = IsSymbolFont();
+    const QFont font = DeviceFont();
+    const QFontMetrics metrics(font, printer_.get());
+    painter_->setFont(font);
+    const int baseline = y + metrics.ascent();
+    int left = x;
+    ForEachRun(text, symbol, [&](std::string_view run, bool rule) {
+        if (rule) {
+            const int width = static_cast<int>(run.size()) * RuleCharWidth();
+            const int lineY = baseline - metrics.xHeight() / 2;
+            painter_->save();
+            QPen pen(Qt::black);
+            pen.setWidth(std::max(1, metrics.lineWidth()));
+            pen.setCapStyle(Qt::FlatCap);
+            painter_->setPen(pen);
+            painter_->drawLine(left, lineY, left + width, lineY);
+            painter_->restore();
+            left += width;
+        } else {
+            const QString qtext = ToQString(run, symbol);
+            painter_->drawText(left, baseline, qtext);
+            left += metrics.horizontalAdvance(qtext);
+        }
+    });
+}
+
+PrintResult QtPrinterCanvas::BeginDoc(std::string_view title) {
+    if (painter_ && painter_->isActive()) {
+        return {false, "A print job was begun while another was still open."};
+    }
+    printer_->setDocName(ToQString(title, false));
+    if (toPdf_) {
+        const QString folder =
+            QFile::decodeName(QByteArray::fromStdString(pdfFolder_.empty() ? "." : pdfFolder_));
+        if (!QDir().mkpath(folder)) {
+            return {false, Utf8ToWindows1252("The folder " + NativePath(folder) +
+                                             " for the printouts could not be created.")};
+        }
+        ++jobCount_;
+        const QString file =
+            QDir(folder).filePath(FileNameOf(title) + u' ' + QString::number(jobCount_) + ".pdf");
+        printer_->setOutputFileName(file);
+        lastPdfFile_ = NativePath(file);
+    }
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
+        if (toPdf_) {
+            return {false, Utf8ToWindows1252("The printout could not be written to " +
+                                             lastPdfFile_ + ".")};
+        }
+        return {false, "The printer " + printerName_ + " could not start the print job."};
+    }
+    return {};
+}
+
+PrintResult QtPrinterCanvas::EndDoc() {
+    if (!painter_) {
+        return {false, "No print job was open."};
+    }
+    const bool ended = painter_->end();
+    painter_.reset();
+    const bool failed = !ended || printer_->printerState() == QPrinter::Error;
+    if (toPdf_) {
+        const QFileInfo written(QFile::decodeName(QByteArray::fromStdString(lastPdfFile_)));
+        if (failed || !written.exists() || written.size() == 0) {
+            return {false, Utf8ToWindows1252("The printout could not be written to " +
+                                             lastPdfFile_ + ".")};
+        }
+    } else if (failed) {
+        return {false, "The printer " + printerName_ + " could not finish the print job."};
+    }
+    return {};
+}
+
+}  // namespace kesto::gui

@@ -1,0 +1,176 @@
+#include "kesto/stats/html_statistics.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "kesto/platform/file_io.h"
+#include "tests/stats/stats_test_deals.h"
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string Golden(const char* name) {
+    return ReadFile(fs::path(KESTO_TEST_DATA) / "html" / name);
+}
+
+// The board set whose statistics the golden page holds.
+tStatistics GoldenStatistics() {
+    return ComputeStatistics(
+        {test::OneSuitEach(), test::Flat(), test::Mixed(), test::MixedTurned()});
+}
+
+class HtmlStatisticsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = fs::temp_directory_path() /
+                  ("kesto_html_stats_" + std::to_string(::getpid()) + "_" + info->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        page_ = folder_ / "page.htm";
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Only the page is left in the folder: no temporary file of any name.
+    void ExpectOnlyThePage() const {
+        int entries = 0;
+        for (const auto& entry : fs::directory_iterator(folder_)) {
+            EXPECT_EQ(entry.path().filename(), "page.htm");
+            ++entries;
+        }
+        EXPECT_EQ(entries, 1);
+    }
+
+    fs::path folder_;
+    fs::path page_;
+};
+
+TEST_F(HtmlStatisticsTest, InsertsTheWholeSectionBeforeTheBodyEnd) {
+    WriteFile(page_, Golden("statistics_page_before.htm"));
+    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(ReadFile(page_), Golden("statistics_page_after.htm"));
+    ExpectOnlyThePage();
+}
+
+TEST_F(HtmlStatisticsTest, SecondInsertionInTheSameFolderWorksToo) {
+    for (int i = 0; i < 2; ++i) {
+        WriteFile(page_, Golden("statistics_page_before.htm"));
+        ASSERT_TRUE(InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".").ok);
+        EXPECT_EQ(ReadFile(page_), Golden("statistics_page_after.htm"));
+    }
+    ExpectOnlyThePage();
+}
+
+TEST_F(HtmlStatisticsTest, FiguresUseTheGivenDecimalSeparator) {
+    const std::string section = HtmlStatisticsSection(GoldenStatistics(), ",");
+    EXPECT_NE(section.find("<TD>14,25</TD>"), std::string::npos);
+    EXPECT_NE(section.find("<TD>6,50</TD>"), std::string::npos);
+    EXPECT_EQ(section.find("14.25"), std::string::npos);
+}
+
+struct PageCase {
+    const char* name;
+    std::string page;      // the page as written, with the section's place marked by "@"
+    std::string expected;  // "@" is where the section goes
+};
+
+class PageShapeTest : public HtmlStatisticsTest, public ::testing::WithParamInterface<PageCase> {};
+
+TEST_P(PageShapeTest, SectionGoesInPlaceOfTheBodyEndAndWhatFollows) {
+    const PageCase& c = GetParam();
+    WriteFile(page_, c.page);
+    const tStatistics statistics = ComputeStatistics({test::Mixed()});
+    const IoResult result = InsertHtmlStatistics(page_.string(), statistics, ".");
+    ASSERT_TRUE(result.ok) << result.error;
+    std::string expected = c.expected;
+    expected.replace(expected.find('@'), 1, HtmlStatisticsSection(statistics, "."));
+    EXPECT_EQ(ReadFile(page_), expected);
+}
+
+const std::string kTail = "</BODY>\r\n</HTML>\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageShapeTest,
+    ::testing::Values(
+        PageCase{"LibraryPageWithoutFinalLineEnd", "<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>",
+                 "<HTML>\r\n<BODY>\r\n@" + kTail},
+        PageCase{"UnixLineEndsBecomeCrLf", "<HTML>\n<BODY>\n<P>x</P>\n</BODY>\n</HTML>\n",
+                 "<HTML>\r\n<BODY>\r\n<P>x</P>\r\n@" + kTail},
+        PageCase{"LinesAfterTheBodyEndAreReplaced",
+                 "<BODY>\r\n</BODY>\r\n</HTML>\r\n<!-- x -->\r\n</BODY>\r\n",
+                 "<BODY>\r\n@" + kTail},
+        PageCase{"BodyEndAsTheVeryLastLine", "<HTML>\r\n<BODY>\r\n</BODY>\r\n",
+                 "<HTML>\r\n<BODY>\r\n@" + kTail},
+        PageCase{"BodyEndAsTheLastLineWithoutLineEnd", "<HTML>\r\n<BODY>\r\n</BODY>",
+                 "<HTML>\r\n<BODY>\r\n@" + kTail},
+        PageCase{"OnlyTheWholeExactLineCounts",
+                 "<BODY>\r\n</body>\r\n </BODY>\r\n</BODY> \r\n</BODY>\r\n</HTML>\r\n",
+                 "<BODY>\r\n</body>\r\n </BODY>\r\n</BODY> \r\n@" + kTail},
+        PageCase{"EightBitTextIsKept",
+                 "<P>Fran\xE7"
+                 "ais</P>\r\n</BODY>\r\n</HTML>\r\n",
+                 "<P>Fran\xE7"
+                 "ais</P>\r\n@" +
+                     kTail}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST_F(HtmlStatisticsTest, PageWithoutBodyEndIsLeftAsItWasAndTheUserIsTold) {
+    const std::string page = "<HTML>\n<BODY>\n<P>x</P>\n</HTML>\n";
+    WriteFile(page_, page);
+    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(page_.string()), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find("</BODY>"), std::string::npos) << result.error;
+    EXPECT_EQ(ReadFile(page_), page);
+    ExpectOnlyThePage();
+}
+
+TEST_F(HtmlStatisticsTest, MissingPageIsReportedAndNotCreated) {
+    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find(page_.string()), std::string::npos) << result.error;
+    EXPECT_FALSE(fs::exists(page_));
+}
+
+TEST_F(HtmlStatisticsTest, FailedWriteLeavesThePageIntactAndNoTemporaryFile) {
+    const std::string page = Golden("statistics_page_before.htm");
+    WriteFile(page_, page);
+    // A file size limit below the new page's size makes the write fail, for any user.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    ::setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.error.find("could not be added"), std::string::npos) << result.error;
+    EXPECT_NE(result.error.find(page_.string()), std::string::npos) << result.error;
+    EXPECT_EQ(ReadFile(page_), page);
+    ExpectOnlyThePage();
+}
+
+}  // namespace
+}  // namespace kesto
