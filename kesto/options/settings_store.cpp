@@ -222,4 +222,18 @@ std::vector<std::string> TakeSettingsNotices() {
     return notices;
 }
 
+const SettingDefault* FindSettingDefault(std::string_view name) {
+    for (const SettingDefault& entry : kMainWindowSettings) {
+        if (entry.name == name) {
+            return &entry;
+        }
+    }
+    for (const SettingDefault& entry : kOptionsDialogSettings) {
+        if (entry.name == name) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace kesto

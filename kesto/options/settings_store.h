@@ -81,4 +81,66 @@ std::string SettingsFilePath();
 // order they arose; the list is empty afterwards. The same notice is never queued twice.
 std::vector<std::string> TakeSettingsNotices();
 
+// The values of the settings key that are read with a default: their names, types and
+// defaults. The main window reads the first list at start-up, the options dialog the second
+// when it is created. (SymbolsMultiFont, SymbolsSingleFont and SymbolsCurtainFont are written
+// as "Symbol" and never read; the language subkeys hold strings "1".."19".)
+enum class SettingKind { Integer, Boolean, String };
+
+struct SettingDefault {
+    std::string_view name;
+    SettingKind kind;
+    std::int32_t number;    // Integer default; Boolean default as 0 or 1
+    std::string_view text;  // String default
+};
+
+inline constexpr SettingDefault kMainWindowSettings[] = {
+    {"NumHands", SettingKind::Integer, 30, ""},
+    {"NumCopies", SettingKind::Integer, 1, ""},
+    {"NumIndividualSets", SettingKind::Integer, 1, ""},
+    {"NumStatSheets", SettingKind::Integer, 0, ""},
+    {"Curtains", SettingKind::Boolean, 0, ""},
+    {"StatsWithHTML", SettingKind::Boolean, 0, ""},
+    {"DateFormat", SettingKind::Integer, 0, ""},
+    {"UseDateInHeader", SettingKind::Boolean, 0, ""},
+    {"SuppressSetWarning", SettingKind::Boolean, 0, ""},
+    {"SuppressHTMLAlert", SettingKind::Boolean, 0, ""},
+    {"NumberOfIndividualSets", SettingKind::Integer, 1, ""},
+    {"FileType", SettingKind::Integer, 1, ""},
+};
+
+inline constexpr SettingDefault kOptionsDialogSettings[] = {
+    {"PrintVulDeal", SettingKind::Boolean, 1, ""},
+    {"UserWantsColor", SettingKind::Boolean, 1, ""},
+    {"GIFDirectory", SettingKind::String, 0, ""},
+    {"CurtainCollation", SettingKind::Integer, 0, ""},
+    {"CurtainDimensions", SettingKind::Integer, 1, ""},
+    {"CurtainOrientation", SettingKind::Integer, 0, ""},
+    {"Header1Font", SettingKind::String, 0, "Arial"},
+    {"Header1Size", SettingKind::Integer, 14, ""},
+    {"Header1Style", SettingKind::Integer, 1, ""},
+    {"Header2Font", SettingKind::String, 0, "Arial"},
+    {"Header2Size", SettingKind::Integer, 10, ""},
+    {"Header2Style", SettingKind::Integer, 0, ""},
+    {"CardsMultiFont", SettingKind::String, 0, "Arial"},
+    {"CardsMultiSize", SettingKind::Integer, 10, ""},
+    {"CardsMultiStyle", SettingKind::Integer, 0, ""},
+    {"CardsSingleFont", SettingKind::String, 0, "Arial"},
+    {"CardsSingleSize", SettingKind::Integer, 12, ""},
+    {"CardsSingleStyle", SettingKind::Integer, 0, ""},
+    {"CardsCurtainFont", SettingKind::String, 0, "Arial"},
+    {"CardsCurtainSize", SettingKind::Integer, 14, ""},
+    {"CardsCurtainStyle", SettingKind::Integer, 0, ""},
+    {"SubHead1Font", SettingKind::String, 0, "Arial"},
+    {"SubHead1Size", SettingKind::Integer, 10, ""},
+    {"SubHead1Style", SettingKind::Integer, 0, ""},
+    {"SubHead2Font", SettingKind::String, 0, "Arial"},
+    {"SubHead2Size", SettingKind::Integer, 14, ""},
+    {"SubHead2Style", SettingKind::Integer, 1, ""},
+    {"UserLanguage", SettingKind::String, 0, "English"},
+};
+
+// The entry of either list, or nullptr for a name in neither.
+const SettingDefault* FindSettingDefault(std::string_view name);
+
 }  // namespace kesto

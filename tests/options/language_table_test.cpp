@@ -1,0 +1,286 @@
+#include "kesto/options/language_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/options/temp_settings.h"
+
+namespace kesto {
+namespace {
+
+using LanguageTableTest = TempSettingsTest;
+
+// The built-in words as the program's printouts use them, Windows-1252 bytes.
+const std::vector<std::vector<std::string>> kBuiltIn = {
+    {"English", "A",    "K",    "Q", "J", "T", "North", "East",   "South", "West",
+     "Vul",     "Both", "None", "N", "E", "S", "W",     "Dealer", "Dlr",   "Board"},
+    {"Dansk", "E",    "K",     "D", "B",    "10", "Nord", "\xD8st", "Syd",   "Vest",
+     "I.Z.",  "Alle", "Ingen", "N", "\xD8", "S",  "V",    "Giver",  "Giver", "Spil"},
+    {"Deutsch",
+     "A",
+     "K",
+     "D",
+     "B",
+     "Z",
+     "Nord",
+     "Ost",
+     "S\xFC"
+     "d",
+     "West",
+     "Gef\xE4hr",
+     "Alle",
+     "Keiner",
+     "N",
+     "O",
+     "S",
+     "W",
+     "Teiler",
+     "Tlr",
+     "Board"},
+    {"Dutch", "A",     "H",       "V", "B", "10", "Noord", "Oost",  "Zuid",  "West",
+     "Kw",    "Allen", "Niemand", "N", "O", "Z",  "W",     "Gever", "Gever", "Spel"},
+    {"Fran\xE7"
+     "ais",
+     "A",
+     "R",
+     "D",
+     "V",
+     "10",
+     "Nord",
+     "Est",
+     "Sud",
+     "Ouest",
+     "Vul",
+     "Tous",
+     "Personne",
+     "N",
+     "E",
+     "S",
+     "O",
+     "Donneur",
+     "Donneur",
+     "Donne"},
+    {"Italiano", "A",     "K",       "Q", "J", "10", "Nord", "Est",      "Sud", "Ovest",
+     "Zona",     "tutti", "nessuno", "N", "E", "S",  "O",    "Mazziere", "D",   "Mano"},
+    {"Polski", "A",  "K",     "D", "W", "10", "North", "East",      "South", "West",
+     "Obie",   "Po", "Przed", "N", "E", "S",  "W",     "Rozdajacy", "Rozd",  "Rozdanie"},
+    {"Svenska", "E",    "K",     "D", "Kn",   "10", "Nord", "\xD6st", "Syd", "V\xE4st",
+     "Zon",     "Alla", "Ingen", "N", "\xD6", "S",  "V",    "Giv",    "Giv", "Bricka"},
+};
+
+void ExpectBuiltInExcept(const LanguageTable& table, int changedLanguage, int changedSlot,
+                         const std::string& changedWord) {
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        for (int slot = 0; slot < kWordSlots; ++slot) {
+            const bool changed = language == changedLanguage && slot == changedSlot;
+            EXPECT_EQ(table.LanguageWord(language, slot),
+                      changed ? changedWord : kBuiltIn[language - 1][slot])
+                << "language " << language << " slot " << slot;
+        }
+    }
+}
+
+class BuiltInLanguage : public ::testing::TestWithParam<int> {};
+
+TEST_P(BuiltInLanguage, EveryWordIsExactlyAsPrinted) {
+    const LanguageTable table;
+    const int language = GetParam();
+    ASSERT_EQ(kBuiltIn[language - 1].size(), static_cast<std::size_t>(kWordSlots));
+    for (int slot = 0; slot < kWordSlots; ++slot) {
+        EXPECT_EQ(table.LanguageWord(language, slot), kBuiltIn[language - 1][slot])
+            << "slot " << slot;
+        EXPECT_EQ(LanguageTable::BuiltInWord(language, slot), kBuiltIn[language - 1][slot]);
+    }
+    EXPECT_EQ(table.FindLanguage(kBuiltIn[language - 1][0]), language);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllEight, BuiltInLanguage, ::testing::Range(1, kLanguageCount + 1));
+
+TEST(LanguageTableWords, AccentedWordsAreSingleWindowsBytes) {
+    const LanguageTable table;
+    EXPECT_EQ(table.LanguageWord(5, 0), std::string("Fran\xE7"
+                                                    "ais"));
+    EXPECT_EQ(table.LanguageWord(5, 0).size(), 8U);
+    EXPECT_EQ(table.LanguageWord(3, 8), std::string("S\xFC"
+                                                    "d"));
+    EXPECT_EQ(table.LanguageWord(3, 8).size(), 3U);
+    EXPECT_EQ(table.LanguageWord(2, 14), "\xD8");
+    EXPECT_EQ(table.LanguageWord(8, 14), "\xD6");
+    // English alone has "T" for the ten; German has "Z".
+    EXPECT_EQ(table.LanguageWord(1, kSlotTen), "T");
+    EXPECT_EQ(table.LanguageWord(3, kSlotTen), "Z");
+}
+
+TEST(LanguageTableWords, StartsInEnglishAndRefusesOutOfRange) {
+    LanguageTable table;
+    EXPECT_EQ(table.CurrentLanguage(), 1);
+    EXPECT_EQ(table.CurrentLanguageName(), "English");
+    EXPECT_EQ(table.LanguageWord(0, 1), "");
+    EXPECT_EQ(table.LanguageWord(9, 1), "");
+    EXPECT_EQ(table.LanguageWord(1, 20), "");
+    EXPECT_EQ(table.LanguageWord(1, -1), "");
+    table.SetCurrentLanguage(9);
+    table.SetCurrentLanguage(0);
+    EXPECT_EQ(table.CurrentLanguage(), 1);
+    table.SetCurrentLanguage(8);
+    EXPECT_EQ(table.CurrentLanguage(), 8);
+    table.SetLanguageWord(3, 0, "German");  // a language's name never changes
+    table.SetLanguageWord(9, 1, "x");
+    table.SetLanguageWord(3, 5, "10");
+    ExpectBuiltInExcept(table, 3, 5, "10");
+}
+
+TEST(LanguageTableWords, FindLanguageIsExactAndCaseSensitive) {
+    const LanguageTable table;
+    EXPECT_EQ(table.FindLanguage("Deutsch"), 3);
+    EXPECT_EQ(table.FindLanguage("deutsch"), 0);
+    EXPECT_EQ(table.FindLanguage("Deutsch "), 0);
+    EXPECT_EQ(table.FindLanguage("Fran\xC3\xA7"
+                                 "ais"),
+              0);  // UTF-8 is not the stored name
+    EXPECT_EQ(table.FindLanguage(""), 0);
+}
+
+struct UserLanguageCase {
+    const char* label;
+    const char* line;  // the UserLanguage line in the file, or "" for none
+    int expected;
+};
+void PrintTo(const UserLanguageCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class StoredUserLanguage : public LanguageTableTest,
+                           public ::testing::WithParamInterface<UserLanguageCase> {};
+
+TEST_P(StoredUserLanguage, ChoosesTheCurrentLanguage) {
+    WriteRaw(path_, HiveText(GetParam().line));
+    LanguageTable table;
+    table.SetCurrentLanguage(6);  // start-up chooses afresh
+    SettingsStore store(path_);
+    table.LoadFromSettings(store);
+    EXPECT_EQ(table.CurrentLanguage(), GetParam().expected);
+    EXPECT_FALSE(store.KeyIsOpen());
+    ExpectBuiltInExcept(table, 0, 0, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, StoredUserLanguage,
+    ::testing::Values(UserLanguageCase{"Missing", "", 1},
+                      UserLanguageCase{"English", "\"UserLanguage\"=\"English\"\r\n", 1},
+                      UserLanguageCase{"Deutsch", "\"UserLanguage\"=\"Deutsch\"\r\n", 3},
+                      UserLanguageCase{"Francais",
+                                       "\"UserLanguage\"=\"Fran\xE7"
+                                       "ais\"\r\n",
+                                       5},
+                      UserLanguageCase{"Svenska", "\"UserLanguage\"=\"Svenska\"\r\n", 8},
+                      UserLanguageCase{"LowerCase", "\"UserLanguage\"=\"deutsch\"\r\n", 1},
+                      UserLanguageCase{"UpperCase", "\"UserLanguage\"=\"SVENSKA\"\r\n", 1},
+                      UserLanguageCase{"Unknown", "\"UserLanguage\"=\"Suomi\"\r\n", 1},
+                      UserLanguageCase{"Empty", "\"UserLanguage\"=\"\"\r\n", 1},
+                      UserLanguageCase{"Number", "\"UserLanguage\"=dword:00000003\r\n", 1}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+TEST_F(LanguageTableTest, NoStoredSettingsMeansEnglishBuiltInAndNoFile) {
+    LanguageTable table;
+    SettingsStore store(path_);
+    table.LoadFromSettings(store);
+    EXPECT_EQ(table.CurrentLanguage(), 1);
+    ExpectBuiltInExcept(table, 0, 0, "");
+    EXPECT_FALSE(std::filesystem::exists(path_));
+    EXPECT_TRUE(TakeSettingsNotices().empty());
+}
+
+TEST_F(LanguageTableTest, SubkeyWithOnlyValueFiveChangesOnlySlotFive) {
+    WriteRaw(path_,
+             "REGEDIT4\r\n\r\n"
+             "[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Italiano]\r\n"
+             "\"5\"=\"X\"\r\n\r\n");
+    LanguageTable table;
+    SettingsStore store(path_);
+    table.LoadFromSettings(store);
+    ExpectBuiltInExcept(table, 6, 5, "X");
+    EXPECT_EQ(table.CurrentLanguage(), 1);
+}
+
+TEST_F(LanguageTableTest, StoredWordsOfOtherTypesOrSlotsAreIgnored) {
+    WriteRaw(path_,
+             "REGEDIT4\r\n\r\n"
+             "[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Deutsch]\r\n"
+             "\"0\"=\"German\"\r\n"
+             "\"05\"=\"Y\"\r\n"
+             "\"20\"=\"Y\"\r\n"
+             "\"5\"=dword:0000000a\r\n"
+             "\"19\"=\"Spiel\"\r\n\r\n");
+    LanguageTable table;
+    SettingsStore store(path_);
+    table.LoadFromSettings(store);
+    ExpectBuiltInExcept(table, 3, 19, "Spiel");
+}
+
+TEST_F(LanguageTableTest, DutchKingSurvivesARestart) {
+    {
+        LanguageTable table;
+        SettingsStore store(path_);
+        table.LoadFromSettings(store);
+        table.SetLanguageWord(4, kSlotKing, "K");
+        table.WriteLanguageWords(store, 4);
+        EXPECT_FALSE(store.KeyIsOpen());
+    }
+    // All nineteen words are stored, named 1 to 19.
+    std::string expected =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Dutch]\r\n";
+    for (int slot = 1; slot < kWordSlots; ++slot) {
+        const std::string word = slot == kSlotKing ? "K" : kBuiltIn[3][slot];
+        expected += "\"" + std::to_string(slot) + "\"=\"" + word + "\"\r\n";
+    }
+    expected += "\r\n";
+    EXPECT_EQ(FileBytes(), expected);
+
+    LanguageTable restarted;
+    SettingsStore store(path_);
+    restarted.LoadFromSettings(store);
+    ExpectBuiltInExcept(restarted, 4, kSlotKing, "K");
+    EXPECT_EQ(restarted.CurrentLanguage(), 1);
+}
+
+TEST_F(LanguageTableTest, AccentedLanguageKeepsItsSubkeyName) {
+    {
+        LanguageTable table;
+        table.SetLanguageWord(5, kSlotBoard, "\xC9tui");
+        SettingsStore store(path_);
+        table.WriteLanguageWords(store, 5);
+    }
+    EXPECT_NE(FileBytes().find("[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Fran\xE7"
+                               "ais]\r\n"),
+              std::string::npos);
+    LanguageTable restarted;
+    SettingsStore store(path_);
+    restarted.LoadFromSettings(store);
+    ExpectBuiltInExcept(restarted, 5, kSlotBoard, "\xC9tui");
+}
+
+TEST_F(LanguageTableTest, RewritingWordsReplacesThemAndKeepsOtherSettings) {
+    WriteRaw(path_, HiveText("\"UserLanguage\"=\"Dansk\"\r\n\"NumHands\"=dword:00000010\r\n"));
+    LanguageTable table;
+    {
+        SettingsStore store(path_);
+        table.LoadFromSettings(store);
+        EXPECT_EQ(table.CurrentLanguage(), 2);
+        table.SetLanguageWord(2, kSlotJack, "Kn");
+        table.WriteLanguageWords(store, 2);
+        table.SetLanguageWord(2, kSlotJack, "B");
+        table.WriteLanguageWords(store, 2);
+    }
+    LanguageTable restarted;
+    SettingsStore store(path_);
+    restarted.LoadFromSettings(store);
+    ExpectBuiltInExcept(restarted, 2, kSlotJack, "B");
+    EXPECT_EQ(restarted.CurrentLanguage(), 2);
+    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+    EXPECT_EQ(store.ReadIntegerDef("NumHands", 30), 16);
+}
+
+}  // namespace
+}  // namespace kesto

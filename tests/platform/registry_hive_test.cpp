@@ -1,0 +1,342 @@
+#include "kesto/platform/registry_hive.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "kesto/platform/file_io.h"
+
+namespace kesto {
+namespace {
+
+constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2";
+const std::string kDutchKey = std::string(kKey) + "\\Dutch";
+
+// The file a first run's writes give: bytes as the registry editor exports them.
+constexpr std::string_view kSmallFile =
+    "REGEDIT4\r\n"
+    "\r\n"
+    "[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
+    "\"NumHands\"=dword:0000001e\r\n"
+    "\"UserLanguage\"=\"Fran\xE7"
+    "ais\"\r\n"
+    "\"GIFDirectory\"=\"C:\\\\Web\\\\\\\"gifs\\\"\"\r\n"
+    "\r\n"
+    "[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Dutch]\r\n"
+    "\"2\"=\"K\"\r\n"
+    "\r\n";
+
+RegistryHive SmallHive() {
+    RegistryHive hive;
+    hive.SetValue(kKey, "NumHands", RegistryValue::Dword(30));
+    hive.SetValue(kKey, "UserLanguage",
+                  RegistryValue::String("Fran\xE7"
+                                        "ais"));
+    hive.SetValue(kKey, "GIFDirectory", RegistryValue::String("C:\\Web\\\"gifs\""));
+    hive.SetValue(kDutchKey, "2", RegistryValue::String("K"));
+    return hive;
+}
+
+TEST(RegistryHiveFormat, SmallHiveIsWrittenByteForByte) {
+    EXPECT_EQ(SmallHive().Serialise(), kSmallFile);
+}
+
+TEST(RegistryHiveFormat, EmptyHiveIsTheHeaderAlone) {
+    EXPECT_EQ(RegistryHive().Serialise(), "REGEDIT4\r\n\r\n");
+}
+
+TEST(RegistryHiveFormat, KeyWithoutValuesIsAnEmptySection) {
+    RegistryHive hive;
+    ASSERT_TRUE(hive.CreateKey(kKey));
+    EXPECT_EQ(hive.Serialise(),
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n\r\n");
+}
+
+TEST(RegistryHiveFormat, SmallFileParsesToTheSameValuesAndTypes) {
+    std::string error;
+    const std::optional<RegistryHive> hive = RegistryHive::Parse(kSmallFile, &error);
+    ASSERT_TRUE(hive) << error;
+    EXPECT_EQ(hive->KeyPaths(), (std::vector<std::string>{std::string(kKey), kDutchKey}));
+    EXPECT_EQ(*hive->FindValue(kKey, "NumHands"), RegistryValue::Dword(30));
+    EXPECT_EQ(*hive->FindValue(kKey, "UserLanguage"), RegistryValue::String("Fran\xE7"
+                                                                            "ais"));
+    EXPECT_EQ(*hive->FindValue(kKey, "GIFDirectory"), RegistryValue::String("C:\\Web\\\"gifs\""));
+    EXPECT_EQ(*hive->FindValue(kDutchKey, "2"), RegistryValue::String("K"));
+    EXPECT_EQ(hive->FindValue(kDutchKey, "3"), nullptr);
+    EXPECT_EQ(hive->Serialise(), kSmallFile);
+}
+
+struct RoundTripCase {
+    const char* label;
+    RegistryValue value;
+};
+void PrintTo(const RoundTripCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class RegistryHiveRoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RegistryHiveRoundTrip, ValueSurvivesWritingAndReading) {
+    RegistryHive hive;
+    ASSERT_TRUE(hive.SetValue(kKey, "Value", GetParam().value));
+    const std::string bytes = hive.Serialise();
+    std::string error;
+    const std::optional<RegistryHive> back = RegistryHive::Parse(bytes, &error);
+    ASSERT_TRUE(back) << error << "\n" << bytes;
+    const RegistryValue* value = back->FindValue(kKey, "Value");
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(*value, GetParam().value);
+    EXPECT_EQ(back->Serialise(), bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RegistryHiveRoundTrip,
+    ::testing::Values(RoundTripCase{"Empty", RegistryValue::String("")},
+                      RoundTripCase{"Quotes", RegistryValue::String("\"a\" \"\"")},
+                      RoundTripCase{"Backslashes", RegistryValue::String("\\\\server\\share\\")},
+                      RoundTripCase{"BackslashQuote", RegistryValue::String("\\\"")},
+                      RoundTripCase{"HighBytes", RegistryValue::String("\xD8st S\xFC"
+                                                                       "d \x80\xFF")},
+                      RoundTripCase{"SemicolonAndBrackets", RegistryValue::String("; [x] =@")},
+                      RoundTripCase{"LineBreaks", RegistryValue::String("one\r\ntwo\nthree\r")},
+                      RoundTripCase{"Zero", RegistryValue::Dword(0)},
+                      RoundTripCase{"Thirty", RegistryValue::Dword(30)},
+                      RoundTripCase{"AllBits", RegistryValue::Dword(0xFFFFFFFFU)},
+                      RoundTripCase{"HighBit", RegistryValue::Dword(0x80000000U)}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+TEST(RegistryHiveFormat, LineBreakInAStringUsesTheHexForm) {
+    RegistryHive hive;
+    hive.SetValue(kKey, "x", RegistryValue::String("A\r\nB"));
+    EXPECT_NE(hive.Serialise().find("\"x\"=hex(1):41,0d,0a,42,00\r\n"), std::string::npos);
+}
+
+TEST(RegistryHiveFormat, NamesAreEscapedAndTheDefaultValueIsAt) {
+    RegistryHive hive;
+    hive.SetValue(kKey, "a\"b\\c", RegistryValue::Dword(1));
+    hive.SetValue(kKey, "", RegistryValue::String("default"));
+    const std::string bytes = hive.Serialise();
+    EXPECT_NE(bytes.find("\"a\\\"b\\\\c\"=dword:00000001\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("@=\"default\"\r\n"), std::string::npos);
+    const auto back = RegistryHive::Parse(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back->FindValue(kKey, "a\"b\\c"), RegistryValue::Dword(1));
+    EXPECT_EQ(*back->FindValue(kKey, ""), RegistryValue::String("default"));
+}
+
+struct AcceptedCase {
+    const char* label;
+    std::string_view text;
+    const char* name;
+    RegistryValue expected;
+};
+void PrintTo(const AcceptedCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class RegistryHiveAccepts : public ::testing::TestWithParam<AcceptedCase> {};
+
+TEST_P(RegistryHiveAccepts, ReadsTheValue) {
+    std::string error;
+    const auto hive = RegistryHive::Parse(GetParam().text, &error);
+    ASSERT_TRUE(hive) << error;
+    const RegistryValue* value = hive->FindValue(kKey, GetParam().name);
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(*value, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Variants, RegistryHiveAccepts,
+    ::testing::Values(
+        AcceptedCase{
+            "LfLineEnds",
+            "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\n\"A\"=\"b\"\n", "A",
+            RegistryValue::String("b")},
+        AcceptedCase{
+            "NoFinalLineEnd",
+            "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n\"A\"=dword:7", "A",
+            RegistryValue::Dword(7)},
+        AcceptedCase{
+            "CommentsAndBlanks",
+            "REGEDIT4\r\n; settings\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]"
+            "\r\n; a note\r\n  \r\n\"A\" = \"b\"  \r\n",
+            "A", RegistryValue::String("b")},
+        AcceptedCase{"UpperCaseDword",
+                     "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
+                     "\"A\"=DWORD:FFFFFFFE\r\n",
+                     "A", RegistryValue::Dword(0xFFFFFFFEU)},
+        AcceptedCase{"RepeatedSectionsMerge",
+                     "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
+                     "\"A\"=\"old\"\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\X]\r\n"
+                     "[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n\"A\"=\"new\"\r\n",
+                     "A", RegistryValue::String("new")},
+        AcceptedCase{"HexStringOverLines",
+                     "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
+                     "\"A\"=hex(1):4b,65,\\\r\n  73,74,6f,00\r\n",
+                     "A", RegistryValue::String("Kesto")},
+        AcceptedCase{"NameInOtherCase",
+                     "REGEDIT4\r\n[hkey_current_user\\software\\tarnwick\\kesto\\3.2]\r\n"
+                     "\"numhands\"=dword:0000000a\r\n",
+                     "NumHands", RegistryValue::Dword(10)}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+const std::string kKeyLine = "[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n";
+const std::string kHead = "REGEDIT4\r\n" + kKeyLine;
+
+struct RejectedCase {
+    const char* label;
+    std::string text;
+    const char* where;  // the start of the error text
+};
+void PrintTo(const RejectedCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class RegistryHiveRejects : public ::testing::TestWithParam<RejectedCase> {};
+
+TEST_P(RegistryHiveRejects, ReportsWhereTheFileIsBroken) {
+    std::string error;
+    EXPECT_FALSE(RegistryHive::Parse(GetParam().text, &error));
+    EXPECT_EQ(error.rfind(GetParam().where, 0), 0U) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BrokenFiles, RegistryHiveRejects,
+    ::testing::Values(
+        RejectedCase{"Empty", "", "line 1:"},
+        RejectedCase{"NoHeader", kKeyLine + "\"A\"=\"b\"\r\n", "line 1:"},
+        RejectedCase{"UnicodeExportHeader", "Windows Registry Editor Version 5.00\r\n" + kKeyLine,
+                     "line 1:"},
+        RejectedCase{"ZeroByte", std::string("REGEDIT4\r\n\0", 11), "line 1:"},
+        RejectedCase{"ValueBeforeKey", "REGEDIT4\r\n\"A\"=\"b\"\r\n", "line 2:"},
+        RejectedCase{"OtherHive", "REGEDIT4\r\n[HKEY_LOCAL_MACHINE\\Software]\r\n", "line 2:"},
+        RejectedCase{"DeletedKey", "REGEDIT4\r\n[-HKEY_CURRENT_USER\\Software\\Tarnwick]\r\n",
+                     "line 2:"},
+        RejectedCase{"EmptyKeyPart", "REGEDIT4\r\n[HKEY_CURRENT_USER\\\\Software]\r\n", "line 2:"},
+        RejectedCase{"KeyWithoutBracket", "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\r\n",
+                     "line 2:"},
+        RejectedCase{"UnclosedText", kHead + "\"A\"=\"b\r\n", "line 3:"},
+        RejectedCase{"UnknownEscape", kHead + "\"A\"=\"C:\\Web\"\r\n", "line 3:"},
+        RejectedCase{"TextAfterQuote", kHead + "\"A\"=\"b\"c\r\n", "line 3:"},
+        RejectedCase{"NoEquals", kHead + "\"A\" \"b\"\r\n", "line 3:"},
+        RejectedCase{"BareName", kHead + "A=\"b\"\r\n", "line 3:"},
+        RejectedCase{"DwordTooLong", kHead + "\"A\"=dword:000000001\r\n", "line 3:"},
+        RejectedCase{"DwordNotHex", kHead + "\"A\"=dword:1g\r\n", "line 3:"},
+        RejectedCase{"DwordEmpty", kHead + "\"A\"=dword:\r\n", "line 3:"},
+        RejectedCase{"BinaryValue", kHead + "\"A\"=hex:01,02\r\n", "line 3:"},
+        RejectedCase{"BadHexString", kHead + "\"A\"=hex(1):4x,00\r\n", "line 3:"},
+        RejectedCase{"HexContinuedPastEnd", kHead + "\"A\"=hex(1):41,\\\r\n", "line 3:"},
+        RejectedCase{"TruncatedMidLine", kHead + "\"NumH", "line 3:"},
+        RejectedCase{"StrayCarriageReturn", kHead + "\"A\"=\"b\r\"\r\n", "line 3:"}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+TEST(RegistryHiveKeys, LookupIgnoresLetterCaseAndKeepsTheWrittenCase) {
+    RegistryHive hive;
+    hive.SetValue(kKey, "NumHands", RegistryValue::Dword(1));
+    hive.SetValue("HKEY_CURRENT_USER\\SOFTWARE\\Tarnwick\\Kesto\\3.2", "NUMHANDS",
+                  RegistryValue::Dword(2));
+    EXPECT_EQ(hive.KeyPaths(), std::vector<std::string>{std::string(kKey)});
+    const auto values = hive.Values(kKey);
+    ASSERT_EQ(values.size(), 1U);
+    EXPECT_EQ(values[0].name, "NumHands");
+    EXPECT_EQ(values[0].value, RegistryValue::Dword(2));
+}
+
+TEST(RegistryHiveKeys, ParentOfAKeyExists) {
+    RegistryHive hive;
+    hive.CreateKey(kDutchKey);
+    EXPECT_TRUE(hive.KeyExists(kDutchKey));
+    EXPECT_TRUE(hive.KeyExists(kKey));
+    EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER\\Software"));
+    EXPECT_FALSE(hive.KeyExists(std::string(kKey) + "\\Dansk"));
+    EXPECT_FALSE(hive.KeyExists("HKEY_CURRENT_USER\\Soft"));
+}
+
+TEST(RegistryHiveKeys, InvalidPathsAndNamesAreRefused) {
+    RegistryHive hive;
+    EXPECT_FALSE(hive.CreateKey("Software\\Tarnwick"));
+    EXPECT_FALSE(hive.CreateKey("HKEY_CURRENT_USER\\"));
+    EXPECT_FALSE(hive.CreateKey("HKEY_CURRENT_USER\\a\r\nb"));
+    EXPECT_FALSE(hive.SetValue(kKey, "a\nb", RegistryValue::Dword(1)));
+    EXPECT_TRUE(hive.KeyPaths().empty());
+}
+
+TEST(RegistryHiveKeys, StringEndsAtZeroByte) {
+    RegistryHive hive;
+    RegistryValue value;
+    value.text = std::string("ab\0cd", 5);
+    hive.SetValue(kKey, "x", value);
+    EXPECT_EQ(hive.FindValue(kKey, "x")->text, "ab");
+}
+
+class RegistryHiveFile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/kesto-hive-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+    static void WriteRaw(const std::string& path, std::string_view bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::string folder_;
+};
+
+TEST_F(RegistryHiveFile, SaveCreatesTheFolderAndLoadReadsItBack) {
+    const std::string path = folder_ + "/Tarnwick/deeper/Kesto.reg";
+    ASSERT_EQ(SaveHiveFile(path, SmallHive()), std::nullopt);
+    EXPECT_EQ(ReadWholeFile(path), kSmallFile);
+    const HiveFileLoad load = LoadHiveFile(path);
+    ASSERT_EQ(load.outcome, HiveFileLoad::Outcome::Loaded) << load.error;
+    EXPECT_EQ(load.hive.Serialise(), kSmallFile);
+}
+
+TEST_F(RegistryHiveFile, LoadTellsMissingUnreadableAndBrokenApart) {
+    EXPECT_EQ(LoadHiveFile(folder_ + "/none.reg").outcome, HiveFileLoad::Outcome::Missing);
+    EXPECT_EQ(LoadHiveFile(folder_ + "/no/such/folder.reg").outcome,
+              HiveFileLoad::Outcome::Missing);
+    std::filesystem::create_directory(folder_ + "/folder.reg");
+    const HiveFileLoad folder = LoadHiveFile(folder_ + "/folder.reg");
+    EXPECT_EQ(folder.outcome, HiveFileLoad::Outcome::Unreadable);
+    EXPECT_FALSE(folder.error.empty());
+    WriteRaw(folder_ + "/broken.reg", "REGEDIT4\r\n\"A\"=\"b\"\r\n");
+    const HiveFileLoad broken = LoadHiveFile(folder_ + "/broken.reg");
+    EXPECT_EQ(broken.outcome, HiveFileLoad::Outcome::Broken);
+    EXPECT_EQ(broken.error.rfind("line 2:", 0), 0U) << broken.error;
+}
+
+TEST_F(RegistryHiveFile, SaveUnderAFileInsteadOfAFolderFails) {
+    WriteRaw(folder_ + "/plain", "x");
+    const auto error = SaveHiveFile(folder_ + "/plain/Tarnwick/Kesto.reg", SmallHive());
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("plain"), std::string::npos) << *error;
+}
+
+TEST_F(RegistryHiveFile, KeepAsideRenamesWithoutOverwriting) {
+    const std::string path = folder_ + "/Kesto.reg";
+    WriteRaw(path, "first");
+    std::string error;
+    const auto first = KeepFileAside(path, &error);
+    ASSERT_TRUE(first) << error;
+    WriteRaw(path, "second");
+    const auto second = KeepFileAside(path, &error);
+    ASSERT_TRUE(second) << error;
+    EXPECT_NE(*first, *second);
+    EXPECT_EQ(first->rfind(path + ".broken-", 0), 0U) << *first;
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(ReadWholeFile(*first), "first");
+    EXPECT_EQ(ReadWholeFile(*second), "second");
+}
+
+TEST_F(RegistryHiveFile, KeepAsideOfAMissingFileFails) {
+    std::string error;
+    EXPECT_FALSE(KeepFileAside(folder_ + "/none.reg", &error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+}  // namespace kesto
