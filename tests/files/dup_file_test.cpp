@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "files_test_support.h"
+#include "kesto/files/dup_file.h"
+
+namespace kesto {
+namespace {
+
+using test::DataPath;
+using test::FileBytes;
+
+std::string RecordText(const DUPRecord& record) {
+    return {record.begin(), record.end()};
+}
+
+TEST(DUPRecord, WorkedExampleByteForByte) {
+    DUPRecord record;
+    record.fill('x');
+    BuildDUPRecord(test::WorkedExampleDeal(), record);
+    const std::string expected =
+        "010206081617243133363940510305121415212629353741434504071018192025272842474852"
+        "\x06"
+        "AK97\x03QJ4\x04T852\x05"
+        "A3\x06QT3\x03"
+        "AK72\x04Q64\x05KJ9"
+        "\x06J85\x03T983\x04"
+        "AK\x05Q762\x06"
+        "642\x03"
+        "65\x04J973\x05T854"
+        "          ";
+    EXPECT_EQ(RecordText(record), expected);
+}
+
+TEST(DUPRecord, ShortHandsArePaddedWithSpaces) {
+    DUPRecord record;
+    BuildDUPRecord(test::DealOf("A...", "", "", ".2.."), record);
+    const std::string text = RecordText(record);
+    EXPECT_EQ(text.substr(0, 78), "01" + std::string(76, ' '));
+    EXPECT_EQ(text.substr(78, 68),
+              std::string("\x06"
+                          "A\x03\x04\x05\x06\x03\x04\x05\x06\x03\x04\x05\x06\x03"
+                          "2\x04\x05") +
+                  std::string(68 - 18, ' '));
+}
+
+TEST(DUPRecord, OverfullHandsAreCutAtTheFieldEnds) {
+    const char* all = "AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT98765432";
+    DUPRecord record;
+    BuildDUPRecord(test::DealOf(all, all, "", ""), record);
+    const std::string text = RecordText(record);
+    std::string numbers;
+    for (int n = 1; n <= 39; ++n) {
+        numbers += TwoDigits(n);
+    }
+    EXPECT_EQ(text.substr(0, 78), numbers);
+    EXPECT_EQ(text.substr(78, 68),
+              "\x06"
+              "AKQJT98765432\x03"
+              "AKQJT98765432\x04"
+              "AKQJT98765432\x05"
+              "AKQJT98765432\x06"
+              "AKQJT987654");
+    EXPECT_EQ(text.substr(146), std::string(10, ' '));
+}
+
+TEST(DUPFile, TwoDigits) {
+    EXPECT_EQ(TwoDigits(0), "00");
+    EXPECT_EQ(TwoDigits(7), "07");
+    EXPECT_EQ(TwoDigits(52), "52");
+    EXPECT_EQ(TwoDigits(123), "123");
+}
+
+TEST(DUPFile, BoardCountField) {
+    EXPECT_EQ(DUPBoardCountField(3), "YN  1 1  3");
+    EXPECT_EQ(DUPBoardCountField(12), "YN  1 1 12");
+    EXPECT_EQ(DUPBoardCountField(99), "YN  1 1 99");
+    EXPECT_EQ(DUPBoardCountField(123), "YN  1 1 12");
+}
+
+TEST(DUPFile, ThreeBoardsAreGolden) {
+    const tBoardSet boards = {test::WorkedExampleDeal(), test::RotatedExampleDeal(),
+                              test::DealOf("AKQJT98765432...", ".AKQJT98765432..",
+                                           "..AKQJT98765432.", "...AKQJT98765432")};
+    const std::string bytes = DUPFileBytes(boards);
+    ASSERT_EQ(bytes.size(), 468u);
+    EXPECT_EQ(bytes, FileBytes(DataPath("dup/y_three_boards.dup")));
+    for (std::size_t r = 0; r < 3; ++r) {
+        EXPECT_EQ(bytes.substr(r * 156 + 146, 10), "YN  1 1  3");
+    }
+}
+
+TEST(DUPFile, EveryRecordCarriesTheBoardCount) {
+    for (const int count : {12, 123}) {
+        const std::string bytes = DUPFileBytes(test::RandomBoards(count));
+        ASSERT_EQ(bytes.size(), 156u * count);
+        for (int r = 0; r < count; ++r) {
+            ASSERT_EQ(bytes.substr(r * 156 + 146, 10), "YN  1 1 12") << "record " << r;
+        }
+    }
+}
+
+TEST(DUPFile, ReadsBackWhatItWrites) {
+    const tBoardSet boards = test::RandomBoards(123);
+    DealFileContents contents;
+    ASSERT_TRUE(ParseDUPFile(DUPFileBytes(boards), contents));
+    EXPECT_EQ(contents.boardSet, boards);
+    EXPECT_TRUE(contents.header1.empty());
+    EXPECT_TRUE(contents.header2.empty());
+    EXPECT_TRUE(contents.dealsComplete);
+}
+
+TEST(DUPFile, RecordsOf00GiveWestEveryCard) {
+    DealFileContents contents;
+    ASSERT_TRUE(ReadDUPFile(DataPath("dup/y_records_of_00.dup"), contents));
+    ASSERT_EQ(contents.boardSet.size(), 2u);
+    EXPECT_EQ(contents.boardSet[0],
+              test::DealOf("", "", "", "AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT98765432"));
+    EXPECT_EQ(contents.boardSet[1], test::WorkedExampleDeal());
+}
+
+TEST(DUPFile, ACardListedTwiceGoesToBothAndLeavesWestOnce) {
+    DealFileContents contents;
+    ASSERT_TRUE(ReadDUPFile(DataPath("dup/y_same_card_north_and_east.dup"), contents));
+    ASSERT_EQ(contents.boardSet.size(), 1u);
+    const tDeal& deal = contents.boardSet[0];
+    EXPECT_TRUE(deal.North.Holds(Suit::Spades, kAce));
+    EXPECT_TRUE(deal.East.Holds(Suit::Spades, kAce));
+    EXPECT_FALSE(deal.West.Holds(Suit::Spades, kAce));
+    EXPECT_FALSE(deal.East.Holds(Suit::Spades, kQueen));
+    EXPECT_TRUE(deal.West.Holds(Suit::Spades, kQueen));  // listed nowhere now
+    EXPECT_EQ(deal.CardCount(), 53);
+}
+
+TEST(DUPFile, MalformedFilesFailWithAnEmptyBoardSet) {
+    for (const char* file :
+         {"dup/n_157_bytes.dup", "dup/n_78_digits_only.dup", "dup/n_letter_in_card_field.dup",
+          "dup/n_two_spaces_in_card_field.dup"}) {
+        SCOPED_TRACE(file);
+        DealFileContents contents;
+        EXPECT_FALSE(ReadDUPFile(DataPath(file), contents));
+        EXPECT_TRUE(contents.boardSet.empty());
+    }
+}
+
+TEST(DUPRecord, CardFieldsAreReadAsTheRunTimeLibraryReadsNumbers) {
+    // Leading blanks and a sign are numbers; 0, negatives and numbers above 52 name no card.
+    struct Case {
+        const char* field;
+        bool number;
+        int westLoses;  // cards taken from West
+    };
+    const Case cases[] = {{" 1", true, 1},  {"+1", true, 1},  {"01", true, 1},  {"52", true, 1},
+                          {"00", true, 0},  {"-1", true, 0},  {"53", true, 0},  {"99", true, 0},
+                          {"  ", false, 0}, {"1 ", false, 0}, {"x1", false, 0}, {"+-", false, 0},
+                          {"- ", false, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        DUPRecord record;
+        record.fill(' ');
+        for (int k = 0; k < 39; ++k) {
+            record[2 * k] = '0';
+            record[2 * k + 1] = '0';
+        }
+        record[0] = c.field[0];
+        record[1] = c.field[1];
+        tDeal deal;
+        EXPECT_EQ(ReadDUPRecord(deal, record), c.number);
+        if (c.number) {
+            EXPECT_EQ(deal.West.CardCount(), 52 - c.westLoses);
+            EXPECT_EQ(deal.North.CardCount(), c.westLoses);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kesto

@@ -1,0 +1,107 @@
+#include "files_test_support.h"
+
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
+
+namespace kesto::test {
+
+tDeal DealOf(const char* north, const char* east, const char* south, const char* west) {
+    tDeal deal;
+    deal.ReadHands(north, east, south, west);
+    return deal;
+}
+
+tDeal WorkedExampleDeal() {
+    return DealOf("AK97.QJ4.T852.A3", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762", "642.65.J973.T854");
+}
+
+tDeal RotatedExampleDeal() {
+    return DealOf("642.65.J973.T854", "AK97.QJ4.T852.A3", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762");
+}
+
+tBoardSet RandomBoards(int count, std::uint32_t seed) {
+    RandomGenerator random(seed);
+    tBoardSet boards;
+    GenerateRandomDeals(boards, count, random);
+    return boards;
+}
+
+std::string DataPath(const std::string& relative) {
+    return std::string(KESTO_TEST_DATA) + "/" + relative;
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot open " + path);
+    }
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void PutFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+ScratchFolder::ScratchFolder() {
+    std::random_device seed;
+    path_ = std::filesystem::temp_directory_path() /
+            ("kesto-files-test-" + std::to_string(seed()) + "-" + std::to_string(seed()));
+    std::filesystem::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> ScratchFolder::Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+        names.push_back(entry.path().filename().string());
+    }
+    return names;
+}
+
+Answer FakeUi::ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) {
+    messages.push_back({kind, text, buttons});
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return Answer::Yes;
+        case MessageButtons::OkCancel:
+        case MessageButtons::Ok:
+            break;
+    }
+    return Answer::Ok;
+}
+
+FileDialogResult FakeUi::NextAnswer() {
+    if (dialogAnswers.empty()) {
+        return {};
+    }
+    FileDialogResult answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    return answer;
+}
+
+FileDialogResult FakeUi::OpenFileDialog(const FileDialogRequest& request) {
+    openRequests.push_back(request);
+    return NextAnswer();
+}
+
+FileDialogResult FakeUi::SaveFileDialog(const FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    return NextAnswer();
+}
+
+}  // namespace kesto::test

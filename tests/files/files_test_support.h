@@ -1,0 +1,68 @@
+#pragma once
+// Shared by the deal file tests: the worked example deal, a scratch folder, file bytes, and
+// a scripted user interface that records what it was asked.
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/deal.h"
+#include "kesto/platform/ui.h"
+
+namespace kesto::test {
+
+// North S AK97 H QJ4 D T852 C A3, East S QT3 H AK72 D Q64 C KJ9, South S J85 H T983 D AK
+// C Q762, West the rest.
+tDeal WorkedExampleDeal();
+// The same hands one seat round: a second, different complete deal.
+tDeal RotatedExampleDeal();
+// Four PBN hand texts in the order North, East, South, West.
+tDeal DealOf(const char* north, const char* east, const char* south, const char* west);
+// count complete deals from a fixed seed.
+tBoardSet RandomBoards(int count, std::uint32_t seed = 20261208);
+
+std::string DataPath(const std::string& relative);  // under tests/data
+std::string FileBytes(const std::string& path);
+void PutFile(const std::string& path, const std::string& bytes);
+
+// A fresh folder under the system's temporary folder, removed with everything in it.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    std::string Path(const std::string& name) const { return (path_ / name).string(); }
+    const std::filesystem::path& Folder() const { return path_; }
+    std::vector<std::string> Entries() const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+struct ShownMessage {
+    MessageKind kind;
+    std::string text;
+    MessageButtons buttons;
+};
+
+// Answers file dialogs from a queue (an empty queue cancels) and every message with the
+// first button; records every request.
+class FakeUi : public Ui {
+  public:
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+    void Beep() override { ++beeps; }
+    FileDialogResult OpenFileDialog(const FileDialogRequest& request) override;
+    FileDialogResult SaveFileDialog(const FileDialogRequest& request) override;
+
+    std::deque<FileDialogResult> dialogAnswers;
+    std::vector<FileDialogRequest> openRequests, saveRequests;
+    std::vector<ShownMessage> messages;
+    int beeps = 0;
+
+  private:
+    FileDialogResult NextAnswer();
+};
+
+}  // namespace kesto::test

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "files_test_support.h"
+#include "kesto/files/deal_file_io.h"
+#include "kesto/files/own_deal_file.h"
+
+namespace kesto {
+namespace {
+
+using test::DataPath;
+using test::FileBytes;
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find("\r\n", start);
+        EXPECT_NE(end, std::string::npos) << "a line without CR LF at byte " << start;
+        if (end == std::string::npos) {
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+TEST(OwnDealFile, TwoGeneratedBoardsAreThirtyFiveLinesAsGolden) {
+    const tBoardSet boards = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
+    const std::string text = OwnDealFileText(boards, "Club night", "Monday", DealSource::Generate);
+    EXPECT_EQ(text, FileBytes(DataPath("kst/y_two_generated_boards.kst")));
+
+    const std::vector<std::string> lines = Lines(text);
+    ASSERT_EQ(lines.size(), 35u);
+    EXPECT_EQ(lines[0], "% Kesto 3.2 Hands randomly generated.");
+    EXPECT_EQ(lines[1], "% PBN 1.0");
+    EXPECT_EQ(lines[2], "% Club night");
+    EXPECT_EQ(lines[3], "% Monday");
+    EXPECT_EQ(lines[4], "%");
+    EXPECT_EQ(lines[5], "[Event \"\"]");
+    EXPECT_EQ(lines[15],
+              "[Deal \"N:AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 "
+              "642.65.J973.T854\"]");
+    EXPECT_EQ(lines[19], "");
+    EXPECT_EQ(lines[20], "[Event \"#\"]");
+    EXPECT_EQ(lines[23], "[Board \"2\"]");
+    EXPECT_EQ(lines[29], "[Vulnerable \"NS\"]");
+    EXPECT_EQ(lines[30].substr(0, 9), "[Deal \"E:");
+    EXPECT_EQ(lines[34], "");
+}
+
+TEST(OwnDealFile, EveryModeButGenerateSaysEnteredByUser) {
+    const tBoardSet boards = {test::WorkedExampleDeal()};
+    for (const DealSource mode : {DealSource::Record, DealSource::ReadFromFile}) {
+        const std::string text = OwnDealFileText(boards, "", "", mode);
+        EXPECT_TRUE(
+            text.starts_with("% Kesto 3.2 Hands entered by user.\r\n% PBN 1.0\r\n% \r\n"
+                             "% \r\n%\r\n"));
+    }
+}
+
+TEST(OwnDealFile, ALineBreakInAHeaderLineCannotSplitTheFile) {
+    const std::string text = OwnDealFileText({test::WorkedExampleDeal()}, "one\r\ntwo",
+                                             "three\nfour", DealSource::Record);
+    EXPECT_NE(text.find("\r\n% one  two\r\n% three four\r\n%\r\n"), std::string::npos);
+}
+
+TEST(OwnDealFile, ReadsBackWhatItWrites) {
+    const tBoardSet boards = test::RandomBoards(40);
+    for (const DealSource mode : {DealSource::Generate, DealSource::Record}) {
+        DealFileContents contents;
+        ParseOwnDealFile(OwnDealFileText(boards, "Pairs \xE9t\xE9", "", mode), contents);
+        EXPECT_EQ(contents.boardSet, boards);
+        EXPECT_EQ(contents.header1, "Pairs \xE9t\xE9");
+        EXPECT_EQ(contents.header2, "");
+        EXPECT_EQ(contents.dealsComplete, mode == DealSource::Generate);
+    }
+}
+
+TEST(OwnDealFile, ReadsGoldenFiles) {
+    struct Case {
+        const char* file;
+        std::size_t boards;
+        const char* header1;
+        const char* header2;
+        bool complete;
+        std::size_t workedExampleAt;
+    };
+    const Case cases[] = {
+        {"kst/y_two_generated_boards.kst", 2, "Club night", "Monday", true, 0},
+        {"kst/y_three_entered_boards.kst", 3, "Pairs \xE9t\xE9", "", false, 0},
+        {"kst/y_other_version_generated.kst", 1, "Club", "Night", true, 0},
+        {"kst/y_lf_line_ends_entered.kst", 1, "Club", "", false, 0},
+        {"kst/y_rejected_tag_adds_empty_board.kst", 2, "A", "B", false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        DealFileContents contents;
+        ASSERT_TRUE(ReadOwnDealFile(DataPath(c.file), contents));
+        EXPECT_EQ(contents.boardSet.size(), c.boards);
+        EXPECT_EQ(contents.header1, c.header1);
+        EXPECT_EQ(contents.header2, c.header2);
+        EXPECT_EQ(contents.dealsComplete, c.complete);
+        EXPECT_EQ(contents.boardSet.at(c.workedExampleAt), test::WorkedExampleDeal());
+    }
+    DealFileContents contents;
+    ASSERT_TRUE(ReadOwnDealFile(DataPath("kst/y_rejected_tag_adds_empty_board.kst"), contents));
+    EXPECT_EQ(contents.boardSet.front(), tDeal());
+}
+
+TEST(OwnDealFile, EmptyBoardSetWritesNothingAndSaysNothingToPrint) {
+    test::ScratchFolder folder;
+    const WriteResult result =
+        WriteOwnDealFile(folder.Path("a.kst"), {}, "x", "y", DealSource::Generate);
+    EXPECT_EQ(result.status, WriteStatus::EmptyBoardSet);
+    EXPECT_EQ(result.message, "Nothing to print.");
+    EXPECT_TRUE(folder.Entries().empty());
+}
+
+TEST(OwnDealFile, WritesTheFileAndReplacesAnOldOne) {
+    test::ScratchFolder folder;
+    const std::string path = folder.Path("club.kst");
+    test::PutFile(path, "an older, longer file that must be replaced as a whole ............");
+    const tBoardSet boards = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
+    const WriteResult result =
+        WriteOwnDealFile(path, boards, "Club night", "Monday", DealSource::Generate);
+    EXPECT_EQ(result.status, WriteStatus::Written);
+    EXPECT_EQ(FileBytes(path), FileBytes(DataPath("kst/y_two_generated_boards.kst")));
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"club.kst"});
+}
+
+TEST(OwnDealFile, ANonExistingFileIsNotRead) {
+    DealFileContents contents;
+    contents.boardSet.resize(3);
+    EXPECT_FALSE(ReadOwnDealFile(DataPath("kst/no_such_file.kst"), contents));
+    EXPECT_TRUE(contents.boardSet.empty());
+}
+
+}  // namespace
+}  // namespace kesto

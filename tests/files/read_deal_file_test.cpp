@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "files_test_support.h"
+#include "kesto/files/deal_notation.h"
+#include "kesto/files/dlm_file.h"
+#include "kesto/files/read_deal_file.h"
+
+namespace kesto {
+namespace {
+
+using test::DataPath;
+
+TEST(RecogniseDealFile, FirstMatchWins) {
+    const std::string digits78(78, '7');
+    struct Case {
+        std::string bytes;
+        DealFileKind kind;
+        bool complete;
+    };
+    const Case cases[] = {
+        {"% Kesto 3.2 Hands randomly generated.\r\n% PBN 1.0\r\n", DealFileKind::Own, true},
+        {"% Kesto 3.2 Hands entered by user.\r\n", DealFileKind::Own, false},
+        {"% Kesto 12 beta Hands randomly generated. and more\r\n", DealFileKind::Own, true},
+        {"% Kesto 3.2 Hands entered by user.\n% PBN 1.0\n", DealFileKind::Own, false},
+        {"% Kesto 3.2\r\n Hands randomly generated.", DealFileKind::Unknown, false},
+        {"% PBN 1.0\r\n", DealFileKind::Unknown, false},
+        {"Kesto 3.1 Hands randomly generated.\r\nx", DealFileKind::Legacy, true},
+        {"Kesto 3.1 Hands entered by user.\nx", DealFileKind::Legacy, false},
+        {"Kesto 3.1 Hands entered by user. \r\n", DealFileKind::Unknown, false},
+        // Without a line end the padding belongs to the first line, which then ends in spaces.
+        {"Kesto 3.1 Hands entered by user.", DealFileKind::Unknown, false},
+        {"[Document]\r\n", DealFileKind::Dlm, false},
+        {"[Document]", DealFileKind::Dlm, false},
+        {"[document]\r\n", DealFileKind::Unknown, false},
+        {digits78, DealFileKind::Dup, true},
+        {digits78 + " ", DealFileKind::Dup, true},
+        {digits78 + '\0', DealFileKind::Dup, true},
+        {digits78 + '\x06', DealFileKind::Dup, true},
+        {digits78 + "7", DealFileKind::Unknown, false},
+        {digits78 + '\x03', DealFileKind::Unknown, false},
+        {std::string(77, '1') + " 1", DealFileKind::Unknown, false},
+        {"", DealFileKind::Unknown, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        const Recognition recognition = RecogniseDealFile(c.bytes);
+        EXPECT_EQ(recognition.kind, c.kind);
+        EXPECT_EQ(recognition.dealsComplete, c.complete);
+    }
+}
+
+TEST(RecogniseDealFile, OnlyTheFirst255BytesCount) {
+    std::string line = "% Kesto " + std::string(250, 'x') + " Hands randomly generated.\r\n";
+    EXPECT_EQ(RecogniseDealFile(line).kind, DealFileKind::Unknown);
+    line = "% Kesto " + std::string(221, 'x') + " Hands randomly generated.\r\n";
+    EXPECT_EQ(RecogniseDealFile(line).kind, DealFileKind::Own);
+}
+
+// Every golden deal file: y_ files read, n_ files give the read error and an empty board set.
+TEST(ReadDealFile, GoldenFilesReadAsTheirNamesSay) {
+    int seen = 0;
+    for (const char* folder : {"kst", "legacy", "dlm", "dup"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
+            const std::string name = entry.path().filename().string();
+            if (!name.starts_with("y_") && !name.starts_with("n_")) {
+                continue;
+            }
+            SCOPED_TRACE(entry.path().string());
+            ++seen;
+            test::FakeUi ui;
+            DealFileContents contents;
+            contents.boardSet.resize(5);
+            const bool read = ReadDealFile(entry.path().string(), ui, contents);
+            if (name.starts_with("y_")) {
+                EXPECT_TRUE(read);
+                EXPECT_FALSE(contents.boardSet.empty());
+                EXPECT_TRUE(ui.messages.empty());
+            } else {
+                EXPECT_FALSE(read);
+                EXPECT_TRUE(contents.boardSet.empty());
+                ASSERT_EQ(ui.messages.size(), 1u);
+                EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
+                EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
+                EXPECT_EQ(ui.messages[0].text, "Error reading " + entry.path().string() + ".");
+            }
+        }
+    }
+    EXPECT_GE(seen, 40);
+}
+
+TEST(ReadDealFile, TheKindComesFromTheContentsNotTheName) {
+    test::ScratchFolder folder;
+    const std::string path = folder.Path("deals.dup");
+    test::PutFile(path, test::FileBytes(DataPath("kst/y_two_generated_boards.kst")));
+    test::FakeUi ui;
+    DealFileContents contents;
+    ASSERT_TRUE(ReadDealFile(path, ui, contents));
+    EXPECT_EQ(contents.boardSet.size(), 2u);
+    EXPECT_EQ(contents.header1, "Club night");
+    EXPECT_TRUE(contents.dealsComplete);
+}
+
+TEST(ReadDealFile, DUPFilesHaveNoHeaderLinesAndCompleteDeals) {
+    test::FakeUi ui;
+    DealFileContents contents;
+    contents.header1 = "stale";
+    contents.header2 = "stale";
+    ASSERT_TRUE(ReadDealFile(DataPath("dup/y_twelve_boards.dup"), ui, contents));
+    EXPECT_EQ(contents.boardSet.size(), 12u);
+    EXPECT_EQ(contents.header1, "");
+    EXPECT_EQ(contents.header2, "");
+    EXPECT_TRUE(contents.dealsComplete);
+}
+
+TEST(ReadDealFile, MissingFilesAndFoldersNameTheFileAndTheReason) {
+    test::ScratchFolder folder;
+    const std::string gone = folder.Path("vanished.kst");
+    struct Case {
+        std::string path;
+        std::string message;
+    };
+    const Case cases[] = {
+        {gone, "Cannot open " + gone + ": No such file or directory."},
+        {folder.Folder().string(), folder.Folder().string() + " is not a file."},
+    };
+    for (const Case& c : cases) {
+        test::FakeUi ui;
+        DealFileContents contents;
+        contents.boardSet.resize(2);
+        EXPECT_FALSE(ReadDealFile(c.path, ui, contents));
+        EXPECT_TRUE(contents.boardSet.empty());
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
+        EXPECT_EQ(ui.messages[0].text, c.message);
+    }
+}
+
+TEST(ReadDealFile, TenMegabytesOfDigitsAreRefusedAndSixAreAReadError) {
+    test::ScratchFolder folder;
+    for (const std::size_t megabytes : {10u, 6u}) {
+        const std::string path = folder.Path("digits.dup");
+        test::PutFile(path, std::string(megabytes << 20, '7'));
+        DealFileContents contents;
+        const DealFileReadResult result = ReadAnyDealFile(path, contents);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(contents.boardSet.empty());
+        if (megabytes == 6) {
+            EXPECT_EQ(result.message, "Error reading " + path + ".");
+        } else {
+            EXPECT_EQ(result.message, path + " is too big for a deal file.");
+        }
+    }
+}
+
+TEST(ReadDealFile, LongLinesAreReadWithoutHarm) {
+    test::ScratchFolder folder;
+    const std::string path = folder.Path("long.kst");
+    const std::string longTag = "[Deal \"N:" + std::string(100000, 'A') + "\"]";
+    test::PutFile(path, "% Kesto 3.2 Hands entered by user.\r\n% PBN 1.0\r\n% " +
+                            std::string(100000, 'h') + "\r\n% \r\n%\r\n" + longTag + "\r\n");
+    DealFileContents contents;
+    ASSERT_TRUE(ReadAnyDealFile(path, contents).ok);
+    ASSERT_EQ(contents.boardSet.size(), 1u);
+    EXPECT_EQ(contents.header1.size(), 100000u);
+    // Only the first 255 characters of the hand part count, all of them spade aces.
+    EXPECT_EQ(contents.boardSet[0].North.spades, RankBit(kAce));
+}
+
+// Files written by another dealing program read to the deals of its PBN listing.
+tBoardSet PbnDeals(const std::string& path) {
+    tBoardSet deals;
+    const std::string text = test::FileBytes(path);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        std::string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.starts_with("[Deal \"")) {
+            tDeal deal;
+            ReadDealTag(deal, line);
+            deals.push_back(deal);
+        }
+        start = end + 1;
+    }
+    return deals;
+}
+
+TEST(ReadDealFile, DealsOfAnotherDealingProgram) {
+    for (const char* set : {"bigdeal-1", "bigdeal-12", "bigdeal-36"}) {
+        const std::string base = DataPath(std::string("interop/bigdeal/") + set);
+        const tBoardSet expected = PbnDeals(base + ".pbn");
+        ASSERT_FALSE(expected.empty()) << set;
+        for (const char* extension : {".dlm", ".dup"}) {
+            SCOPED_TRACE(base + extension);
+            test::FakeUi ui;
+            DealFileContents contents;
+            ASSERT_TRUE(ReadDealFile(base + extension, ui, contents));
+            EXPECT_EQ(contents.boardSet, expected);
+            EXPECT_TRUE(contents.dealsComplete);
+            for (const tDeal& deal : contents.boardSet) {
+                for (const Seat seat : kClockwise) {
+                    EXPECT_EQ(deal.Hand(seat).CardCount(), 13);
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kesto

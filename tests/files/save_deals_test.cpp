@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files_test_support.h"
+#include "kesto/files/dlm_file.h"
+#include "kesto/files/dup_file.h"
+#include "kesto/files/own_deal_file.h"
+#include "kesto/files/read_deal_file.h"
+#include "kesto/files/save_deals.h"
+#include "kesto/options/settings_store.h"
+
+namespace kesto {
+namespace {
+
+class SaveDeals : public ::testing::Test {
+  protected:
+    SaveDeals() : settings_(folder_.Path("settings.reg")) {}
+
+    void StoreFileType(int fileType) {
+        ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
+        settings_.WriteInteger("FileType", fileType);
+        settings_.CloseKey();
+    }
+
+    int StoredFileType() {
+        SettingsStore reader(folder_.Path("settings.reg"));
+        EXPECT_TRUE(reader.OpenKey(kSettingsKey, true));
+        return reader.ReadIntegerDef("FileType", -1);
+    }
+
+    void Answer(const std::string& fileName, int filterIndex) {
+        ui_.dialogAnswers.push_back({true, fileName, filterIndex});
+    }
+
+    test::ScratchFolder folder_;
+    SettingsStore settings_;
+    test::FakeUi ui_;
+    const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
+    SaveRequest request_{boards_, "Club night", "Monday", DealSource::Generate, "/home/club"};
+};
+
+TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
+    const std::pair<int, const char*> cases[] = {{1, "KST"}, {2, "DLM"}, {3, "DUP"},
+                                                 {4, "KST"}, {0, "KST"}, {-7, "KST"}};
+    for (const auto& [fileType, extension] : cases) {
+        StoreFileType(fileType);
+        SaveBtnClick(ui_, settings_, request_);  // the fake cancels
+        const FileDialogRequest& shown = ui_.saveRequests.back();
+        EXPECT_EQ(shown.filterIndex, fileType);
+        EXPECT_EQ(shown.defaultExtension, extension) << "FileType " << fileType;
+    }
+    const FileDialogRequest& shown = ui_.saveRequests.back();
+    EXPECT_EQ(shown.title, "Save deals to file");
+    EXPECT_EQ(shown.filter,
+              "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|Duplimate (DOS version) (*.DUP)|*.DUP");
+    EXPECT_TRUE(shown.promptOverwrite);
+    EXPECT_EQ(shown.initialDirectory, "/home/club");
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(SaveDeals, NoStoredFileTypeMeansTheOwnFile) {
+    SaveBtnClick(ui_, settings_, request_);
+    ASSERT_EQ(ui_.saveRequests.size(), 1u);
+    EXPECT_EQ(ui_.saveRequests[0].filterIndex, 1);
+    EXPECT_EQ(ui_.saveRequests[0].defaultExtension, "KST");
+}
+
+TEST_F(SaveDeals, CancelStoresNothingAndWritesNothing) {
+    StoreFileType(2);
+    SaveBtnClick(ui_, settings_, request_);
+    EXPECT_EQ(StoredFileType(), 2);
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"settings.reg"});
+}
+
+TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
+    struct Case {
+        int filterIndex;
+        const char* name;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {1, "a.KST", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
+        {2, "b.DLM", DLMFileText(boards_, "Club night", "Monday", DealSource::Generate)},
+        {3, "c.DUP", DUPFileBytes(boards_)},
+        {4, "d.txt", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
+        // The filter, not the name, decides.
+        {1, "e.dlm", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Answer(folder_.Path(c.name), c.filterIndex);
+        SaveBtnClick(ui_, settings_, request_);
+        EXPECT_EQ(test::FileBytes(folder_.Path(c.name)), c.expected);
+        EXPECT_EQ(StoredFileType(), c.filterIndex);
+    }
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintOnlyForTheOwnFile) {
+    const tBoardSet none;
+    const SaveRequest empty{none, "", "", DealSource::Record, ""};
+    for (const int filterIndex : {2, 3}) {
+        Answer(folder_.Path("empty"), filterIndex);
+        SaveBtnClick(ui_, settings_, empty);
+        EXPECT_TRUE(ui_.messages.empty());
+    }
+    Answer(folder_.Path("empty"), 1);
+    SaveBtnClick(ui_, settings_, empty);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].kind, MessageKind::Plain);
+    EXPECT_EQ(ui_.messages[0].text, "Nothing to print.");
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"settings.reg"});
+}
+
+// Lets no file of this process grow past a few bytes while it lives: writing a file then
+// fails as on a full disk.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ok_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        signal(SIGXFSZ, oldHandler_);
+    }
+    bool Ok() const { return ok_; }
+
+  private:
+    rlimit saved_{};
+    sighandler_t oldHandler_;
+    bool ok_ = false;
+};
+
+TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
+    const std::string old = "an old file of deals the club relies on\r\n";
+    const tBoardSet many = test::RandomBoards(60);
+    const SaveRequest big{many, "h1", "h2", DealSource::Generate, ""};
+    struct Case {
+        int filterIndex;
+        const char* name;
+        std::string message;
+    };
+    const Case cases[] = {
+        {1, "old.kst",
+         "Error writing " + folder_.Path("old.kst") +
+             " (File too large). The deals "
+             "were not saved; an existing file of that name is unchanged."},
+        {2, "old.dlm", "Error writing .DLM file."},
+        {3, "old.dup", "Error writing .DUP file."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::PutFile(folder_.Path(c.name), old);
+        Answer(folder_.Path(c.name), c.filterIndex);
+        ui_.messages.clear();
+        {
+            // The settings file is small enough to be written under the limit.
+            FileSizeLimit limit(1024);
+            ASSERT_TRUE(limit.Ok());
+            SaveBtnClick(ui_, settings_, big);
+        }
+        EXPECT_EQ(test::FileBytes(folder_.Path(c.name)), old);
+        ASSERT_EQ(ui_.messages.size(), 1u);
+        EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
+        EXPECT_EQ(ui_.messages[0].text, c.message);
+        // FileType is stored before the file is written, so it holds even after a failure.
+        EXPECT_EQ(StoredFileType(), c.filterIndex);
+    }
+    // No temporary file is left behind.
+    std::vector<std::string> entries = folder_.Entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"old.dlm", "old.dup", "old.kst", "settings.reg"}));
+}
+
+TEST_F(SaveDeals, AFolderThatCannotBeWrittenLeavesTheOldFileAsItWas) {
+    const std::string folder = folder_.Path("locked");
+    std::filesystem::create_directory(folder);
+    const std::string path = folder + "/old.dlm";
+    test::PutFile(path, "old");
+    chmod(folder.c_str(), 0555);
+    if (access(folder.c_str(), W_OK) == 0) {
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    const WriteResult result = WriteDLMFile(path, boards_, "", "", DealSource::Generate);
+    EXPECT_EQ(result.status, WriteStatus::Failed);
+    EXPECT_EQ(result.message, "Error writing .DLM file.");
+    EXPECT_EQ(test::FileBytes(path), "old");
+}
+
+TEST_F(SaveDeals, SavingOverAFolderOrADeviceIsRefused) {
+    const std::string folder = folder_.Path("a folder.kst");
+    std::filesystem::create_directory(folder);
+    const WriteResult result = SaveDealFile(DealFileKind::Own, folder, request_);
+    EXPECT_EQ(result.status, WriteStatus::Failed);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(SaveDealFile(DealFileKind::Dup, "/dev/null", request_).status, WriteStatus::Failed);
+}
+
+TEST_F(SaveDeals, ALinkStaysALinkToTheSavedFile) {
+    const std::string target = folder_.Path("real.kst");
+    const std::string link = folder_.Path("link.kst");
+    test::PutFile(target, "old");
+    std::filesystem::create_symlink(target, link);
+    EXPECT_EQ(SaveDealFile(DealFileKind::Own, link, request_).status, WriteStatus::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::FileBytes(target),
+              OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate));
+}
+
+TEST(SaveKind, ByExtensionInAnyCase) {
+    EXPECT_EQ(SaveKindOfFileName("/x/a.dlm"), DealFileKind::Dlm);
+    EXPECT_EQ(SaveKindOfFileName("A.DuP"), DealFileKind::Dup);
+    EXPECT_EQ(SaveKindOfFileName("a.kst"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("a.dlm.txt"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("dlm"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("x.dlm/file"), DealFileKind::Own);
+}
+
+}  // namespace
+}  // namespace kesto
