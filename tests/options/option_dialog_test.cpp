@@ -1,0 +1,486 @@
+#include "kesto/options/option_dialog.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kesto/platform/file_io.h"
+#include "kesto/platform/registry_hive.h"
+#include "tests/options/scripted_option_view.h"
+
+namespace kesto {
+namespace {
+
+using test::ScriptedOptionView;
+
+constexpr int kEnglish = 1, kDansk = 2, kDeutsch = 3, kDutch = 4, kItaliano = 6, kSvenska = 8;
+
+// One run of the program as far as the options dialog goes: the language table, the window
+// and the dialog, created as at start-up on one settings file.
+struct ProgramRun {
+    explicit ProgramRun(const std::string& settingsPath) : dialog(view, languages, settingsPath) {
+        dialog.FormCreate();
+    }
+    void Type(int field, const std::string& text) {
+        dialog.EditKeyPress(field);
+        dialog.EditChange(field, text);
+    }
+    LanguageTable languages;
+    ScriptedOptionView view;
+    TOptionDlg dialog;
+};
+
+class OptionDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kesto-options-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        path_ = folder_ + "/Kesto.reg";
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::unique_ptr<ProgramRun> Start() { return std::make_unique<ProgramRun>(path_); }
+
+    std::optional<RegistryHive> Hive() const {
+        const auto bytes = ReadWholeFile(path_);
+        if (!bytes) {
+            return std::nullopt;
+        }
+        return RegistryHive::Parse(*bytes);
+    }
+    static std::string Full(std::string_view key) {
+        return std::string(kHiveRoot) + "\\" + std::string(key);
+    }
+
+    void Store(std::string_view key, std::string_view name, RegistryValue value) {
+        SettingsStore store(path_);
+        ASSERT_TRUE(store.OpenKey(key, true));
+        if (value.type == RegistryValueType::String) {
+            store.WriteString(name, value.text);
+        } else {
+            store.WriteInteger(name, static_cast<std::int32_t>(value.number));
+        }
+        store.CloseKey();
+    }
+
+    std::string folder_;
+    std::string path_;
+};
+
+// The dialog's values at the first run, as FormCreate shows them.
+TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
+    auto run = Start();
+    EXPECT_TRUE(run->view.showDlrVul);
+    EXPECT_TRUE(run->view.useColor);
+    EXPECT_EQ(run->view.gifLocation, "");
+    EXPECT_EQ(run->view.collation, 0);
+    EXPECT_EQ(run->view.dimensions, 1);
+    EXPECT_EQ(run->view.orientation, 0);
+    EXPECT_EQ(run->dialog.StartLanguage(), kEnglish);
+    EXPECT_EQ(run->view.languageIndex, 0);
+    ASSERT_EQ(run->view.languageNames.size(), 8u);
+    EXPECT_EQ(run->view.languageNames[4],
+              "Fran\xE7"
+              "ais");
+    EXPECT_EQ(run->view.wordFields[5], "T");
+    EXPECT_EQ(run->view.wordFields[19], "Board");
+    EXPECT_EQ(run->dialog.FontSlots(), FontSlots());
+    EXPECT_FALSE(run->dialog.WordsEdited());
+    EXPECT_FALSE(std::filesystem::exists(path_));  // reading alone leaves no file
+}
+
+TEST_F(OptionDialogTest, DutchKingChangedIsStoredWithAllNineteenWordsAndSurvivesARestart) {
+    {
+        auto run = Start();
+        run->dialog.ComboBox1Change(kDutch - 1);
+        EXPECT_EQ(run->view.wordFields[2], "H");
+        run->Type(2, "K");
+        run->dialog.OKBtnClick();
+        EXPECT_TRUE(run->dialog.WordsEdited());  // stays set after the words were stored
+        EXPECT_EQ(run->languages.LanguageWord(kDutch, kSlotKing), "K");
+        EXPECT_EQ(run->languages.CurrentLanguage(), kDutch);
+        run->dialog.FormDestroy();
+    }
+    const auto hive = Hive();
+    ASSERT_TRUE(hive);
+    const auto values = hive->Values(Full(LanguageSubkey("Dutch")));
+    ASSERT_EQ(values.size(), 19u);
+    for (int slot = 1; slot <= 19; ++slot) {
+        EXPECT_EQ(values[slot - 1].name, std::to_string(slot));
+        const std::string expected =
+            slot == kSlotKing ? "K" : LanguageTable::BuiltInWord(kDutch, slot);
+        EXPECT_EQ(values[slot - 1].value, RegistryValue::String(expected)) << "slot " << slot;
+    }
+
+    auto again = Start();
+    EXPECT_EQ(again->languages.CurrentLanguage(), kDutch);
+    EXPECT_EQ(again->dialog.StartLanguage(), kDutch);
+    EXPECT_EQ(again->languages.LanguageWord(kDutch, kSlotKing), "K");
+    EXPECT_EQ(again->languages.LanguageWord(kDutch, kSlotQueen), "V");
+    EXPECT_EQ(again->view.wordFields[2], "K");
+    EXPECT_EQ(again->view.wordFields[19], "Spel");
+}
+
+TEST_F(OptionDialogTest, TypingAndRestoringTheOldTextWritesNothing) {
+    auto run = Start();
+    run->Type(3, "Qx");
+    run->Type(3, "Q");
+    run->dialog.OKBtnClick();
+    EXPECT_FALSE(run->dialog.WordsEdited());
+    EXPECT_FALSE(std::filesystem::exists(path_));
+    EXPECT_TRUE(run->view.messages.empty());
+}
+
+TEST_F(OptionDialogTest, SwitchingTheLanguageLosesUnconfirmedWords) {
+    auto run = Start();
+    run->dialog.ComboBox1Change(kDansk - 1);
+    run->Type(1, "Es");
+    run->dialog.ComboBox1Change(kSvenska - 1);
+    EXPECT_FALSE(run->dialog.WordsEdited());
+    EXPECT_EQ(run->view.wordFields[1], "E");
+    EXPECT_EQ(run->view.wordFields[4], "Kn");
+    run->Type(4, "Kn.");
+    run->dialog.OKBtnClick();
+
+    EXPECT_EQ(run->languages.LanguageWord(kDansk, kSlotAce), "E");
+    EXPECT_EQ(run->languages.LanguageWord(kSvenska, kSlotJack), "Kn.");
+    const auto hive = Hive();
+    ASSERT_TRUE(hive);
+    EXPECT_FALSE(hive->KeyExists(Full(LanguageSubkey("Dansk"))));
+    const RegistryValue* jack = hive->FindValue(Full(LanguageSubkey("Svenska")), "4");
+    ASSERT_NE(jack, nullptr);
+    EXPECT_EQ(jack->text, "Kn.");
+}
+
+TEST_F(OptionDialogTest, PastedWordsWithoutAKeyPressAreStoredToo) {
+    auto run = Start();
+    run->dialog.EditChange(18, "Dl");
+    run->dialog.OKBtnClick();
+    EXPECT_EQ(run->languages.LanguageWord(kEnglish, kSlotDealerShort), "Dl");
+    const auto hive = Hive();
+    ASSERT_TRUE(hive);
+    EXPECT_NE(hive->FindValue(Full(LanguageSubkey("English")), "18"), nullptr);
+}
+
+struct LanguageMessageCase {
+    const char* name;
+    const char* storedLanguage;  // nullptr: none stored
+    int chosen;                  // language chosen in the combo box before the first OK
+    int messagesAfterFirstOk;
+    int messagesAfterSecondOk;  // a later OK without touching the language page
+};
+
+class LanguageMessage : public OptionDialogTest,
+                        public ::testing::WithParamInterface<LanguageMessageCase> {};
+
+TEST_P(LanguageMessage, FollowsTheLanguageAtStart) {
+    const LanguageMessageCase& c = GetParam();
+    if (c.storedLanguage != nullptr) {
+        Store(kSettingsKey, "UserLanguage", RegistryValue::String(c.storedLanguage));
+    }
+    auto run = Start();
+    run->dialog.ComboBox1Change(c.chosen - 1);
+    run->dialog.OKBtnClick();
+    EXPECT_EQ(run->languages.CurrentLanguage(), c.chosen);
+    EXPECT_EQ(static_cast<int>(run->view.messages.size()), c.messagesAfterFirstOk);
+    run->dialog.OKBtnClick();
+    ASSERT_EQ(static_cast<int>(run->view.messages.size()), c.messagesAfterSecondOk);
+    for (const std::string& message : run->view.messages) {
+        EXPECT_EQ(message, kChangedLanguageMessage);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, LanguageMessage,
+    ::testing::Values(LanguageMessageCase{"EnglishToItaliano", nullptr, kItaliano, 1, 2},
+                      LanguageMessageCase{"DeutschToEnglish", "Deutsch", kEnglish, 0, 0},
+                      LanguageMessageCase{"DeutschStaysDeutsch", "Deutsch", kDeutsch, 0, 0},
+                      LanguageMessageCase{"DeutschToDutch", "Deutsch", kDutch, 1, 2},
+                      LanguageMessageCase{"EnglishStaysEnglish", nullptr, kEnglish, 0, 0},
+                      LanguageMessageCase{"CaseDiffersReadsEnglish", "deutsch", kDeutsch, 1, 2}),
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+
+TEST_F(OptionDialogTest, CancelKeepsTheLanguageButAlaterOkAppliesTheComboBox) {
+    auto run = Start();
+    run->dialog.ComboBox1Change(kItaliano - 1);
+    run->dialog.CancelBtnClick();
+    EXPECT_EQ(run->languages.CurrentLanguage(), kEnglish);
+    EXPECT_EQ(run->dialog.LanguageIndex(), kItaliano - 1);
+    run->dialog.OKBtnClick();  // later, from the Fonts page
+    EXPECT_EQ(run->languages.CurrentLanguage(), kItaliano);
+    EXPECT_EQ(run->view.messages.size(), 1u);
+}
+
+TEST_F(OptionDialogTest, CancelAfterUntickingUseColorsKeepsItAndSavesIt) {
+    {
+        auto run = Start();
+        run->dialog.UseColorCheckBoxClick(false);
+        run->dialog.CancelBtnClick();
+        EXPECT_FALSE(run->dialog.UseColor());
+        run->dialog.FormDestroy();
+    }
+    const auto hive = Hive();
+    ASSERT_TRUE(hive);
+    const RegistryValue* color = hive->FindValue(Full(kSettingsKey), "UserWantsColor");
+    ASSERT_NE(color, nullptr);
+    EXPECT_EQ(*color, RegistryValue::Dword(0));
+    auto again = Start();
+    EXPECT_FALSE(again->dialog.UseColor());
+    EXPECT_FALSE(again->view.useColor);
+    EXPECT_TRUE(again->dialog.ShowDlrVul());
+}
+
+TEST_F(OptionDialogTest, StoredTypefaceTheSystemLacksKeepsItsNameWithoutASample) {
+    Store(kSettingsKey, "Header1Font", RegistryValue::String("Tarnwick Gothic"));
+    auto run = Start();
+    run->dialog.FormShow();
+    EXPECT_EQ(run->view.fontListIndex, 0);
+    EXPECT_EQ(run->view.typefaceIndex, -1);
+    EXPECT_TRUE(run->view.samples.empty());
+    EXPECT_EQ(run->view.fontSizeText, "14");
+    EXPECT_TRUE(run->view.boldDown);
+    run->dialog.FormDestroy();
+
+    auto again = Start();
+    EXPECT_EQ(again->dialog.FontSlots()[kFontHeaderLine1].FontName, "Tarnwick Gothic");
+}
+
+TEST_F(OptionDialogTest, TypefaceListIsSortedAndSelectsTheSlotsFace) {
+    auto run = Start();
+    run->dialog.FormShow();
+    const std::vector<std::string> sorted = {"Arial", "Courier New", "DejaVu Sans",
+                                             "Liberation Serif"};
+    EXPECT_EQ(run->view.typefaceNames, sorted);
+    EXPECT_EQ(run->view.typefaceIndex, 0);
+    ASSERT_EQ(run->view.samples.size(), 1u);
+    EXPECT_EQ(run->view.samples[0].text, "Header Line 1");
+    EXPECT_EQ(run->view.samples[0].font, (TMyFontRec{"Arial", 14, kFontBold}));
+
+    run->dialog.ListBox1Click(kFontCardsSingle);
+    run->dialog.FontNameComboBoxChange(2);
+    EXPECT_EQ(run->dialog.FontSlots()[kFontCardsSingle].FontName, "DejaVu Sans");
+    EXPECT_EQ(run->view.samples.back().font, (TMyFontRec{"DejaVu Sans", 12, 0}));
+
+    // Shown again, the list keeps its entry and shows that slot.
+    run->dialog.FormShow();
+    EXPECT_EQ(run->dialog.FontListIndex(), kFontCardsSingle);
+    EXPECT_EQ(run->view.typefaceIndex, 2);
+}
+
+TEST_F(OptionDialogTest, LettersAsTheSizeGiveZero) {
+    auto run = Start();
+    run->dialog.FormShow();
+    run->dialog.ListBox1Click(kFontHeaderLine2);
+    run->dialog.FontSizeComboBoxChange("abc");
+    EXPECT_EQ(run->dialog.FontSlots()[kFontHeaderLine2].FontSize, 0);
+    EXPECT_EQ(run->view.samples.back().font.FontSize, 0);
+    run->dialog.FontSizeComboBoxChange("-3");
+    EXPECT_EQ(run->dialog.FontSlots()[kFontHeaderLine2].FontSize, -3);
+    EXPECT_EQ(run->view.samples.back().font.FontSize, 0);  // a negative size shows no sample
+}
+
+TEST(SizeFromText, ReadsDecimalIntegersOnly) {
+    const struct {
+        const char* text;
+        std::int32_t size;
+    } cases[] = {{"12", 12},        {"  9", 9}, {"+16", 16}, {"-4", -4},
+                 {"", 0},           {"abc", 0}, {"12pt", 0}, {"1 2", 0},
+                 {"9 ", 0},         {"+-3", 0}, {"0x10", 0}, {"2147483647", 2147483647},
+                 {"2147483648", 0}, {"--1", 0}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SizeFromText(c.text), c.size) << '"' << c.text << '"';
+    }
+}
+
+TEST_F(OptionDialogTest, BoldAndItalicSetAndClearTheirBitsOnly) {
+    Store(kSettingsKey, "Header2Style", RegistryValue::Dword(0x10C));  // underline, strike-out
+    auto run = Start();
+    run->dialog.FormShow();
+    run->dialog.ListBox1Click(kFontHeaderLine2);
+    EXPECT_EQ(run->dialog.FontSlots()[kFontHeaderLine2].FontStyle, 0x0C);
+    EXPECT_FALSE(run->view.boldDown);
+    run->dialog.BoldButtonClick(true);
+    run->dialog.ItalicButtonClick(true);
+    EXPECT_EQ(run->dialog.FontSlots()[kFontHeaderLine2].FontStyle, 0x0F);
+    run->dialog.BoldButtonClick(false);
+    EXPECT_EQ(run->dialog.FontSlots()[kFontHeaderLine2].FontStyle, 0x0E);
+    EXPECT_EQ(run->view.samples.back().font.FontStyle, 0x0E);
+}
+
+TEST_F(OptionDialogTest, RestoreSetsEverySlotAndTheSampleButNotTheControls) {
+    auto run = Start();
+    run->dialog.FormShow();
+    run->dialog.ListBox1Click(kFontHeaderLine2);
+    run->dialog.FontNameComboBoxChange(3);  // Liberation Serif
+    run->dialog.FontSizeComboBoxChange("18");
+    run->dialog.ItalicButtonClick(true);
+    run->dialog.ListBox1Click(kFontPositionIndicator);
+    run->dialog.FontSizeComboBoxChange("16");
+    run->dialog.ListBox1Click(kFontHeaderLine2);
+
+    run->dialog.Button1Click();
+    EXPECT_EQ(run->dialog.FontSlots(), FontSlots());
+    EXPECT_EQ(run->view.samples.back().font, (TMyFontRec{"Arial", 10, 0}));
+    EXPECT_EQ(run->view.samples.back().text, "Header Line 2");
+    EXPECT_EQ(run->view.fontSizeText, "18");
+    EXPECT_EQ(run->view.typefaceIndex, 3);
+    EXPECT_TRUE(run->view.italicDown);
+}
+
+struct SampleCase {
+    int language;
+    int slot;
+    const char* text;
+};
+
+class SampleText : public OptionDialogTest, public ::testing::WithParamInterface<SampleCase> {};
+
+TEST_P(SampleText, ComesFromTheCurrentLanguage) {
+    const SampleCase& c = GetParam();
+    Store(kSettingsKey, "UserLanguage",
+          RegistryValue::String(LanguageTable::BuiltInWord(c.language, kSlotLanguageName)));
+    auto run = Start();
+    run->dialog.FormShow();
+    run->dialog.ListBox1Click(c.slot);
+    ASSERT_FALSE(run->view.samples.empty());
+    EXPECT_EQ(run->view.samples.back().text, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Slots, SampleText,
+                         ::testing::Values(SampleCase{kEnglish, kFontHeaderLine1, "Header Line 1"},
+                                           SampleCase{kDeutsch, kFontHeaderLine2, "Header Line 2"},
+                                           SampleCase{kEnglish, kFontCardsMulti, "AKQJTx"},
+                                           SampleCase{kDeutsch, kFontCardsSingle, "AKDBZx"},
+                                           SampleCase{kDansk, kFontCardsCurtain, "EKDB10x"},
+                                           SampleCase{kSvenska, kFontBoardNumber, "Bricka 1"},
+                                           SampleCase{kDansk, kFontPositionIndicator, "Nord"},
+                                           SampleCase{kEnglish, kFontPositionIndicator, "North"}),
+                         [](const auto& testInfo) {
+                             return "Language" + std::to_string(testInfo.param.language) + "Slot" +
+                                    std::to_string(testInfo.param.slot);
+                         });
+
+TEST_F(OptionDialogTest, SampleUsesTheConfirmedLanguageOnly) {
+    auto run = Start();
+    run->dialog.FormShow();
+    run->dialog.ListBox1Click(kFontCardsMulti);
+    run->dialog.ComboBox1Change(kDeutsch - 1);
+    run->dialog.ListBox1Click(kFontCardsMulti);
+    EXPECT_EQ(run->view.samples.back().text, "AKQJTx");
+    run->dialog.OKBtnClick();
+    run->dialog.ListBox1Click(kFontCardsMulti);
+    EXPECT_EQ(run->view.samples.back().text, "AKDBZx");
+}
+
+TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
+    {
+        auto run = Start();
+        run->dialog.ShowDlrVulCheckBoxClick(false);
+        run->dialog.GIFLocationEditChange("http://club.example/gifs/");
+        run->dialog.CollationRadioGroupClick(1);
+        run->dialog.DimensionRadioGroupClick(2);
+        run->dialog.CurtainOrientationRadioGroupClick(1);
+        run->dialog.FormShow();
+        run->dialog.ListBox1Click(kFontBoardNumber);
+        run->dialog.FontSizeComboBoxChange("11");
+        run->dialog.ItalicButtonClick(true);
+        run->dialog.ComboBox1Change(kSvenska - 1);
+        run->dialog.OKBtnClick();
+        run->dialog.FormDestroy();
+    }
+    const auto hive = Hive();
+    ASSERT_TRUE(hive);
+    const auto values = hive->Values(Full(kSettingsKey));
+    using V = RegistryValue;
+    const std::vector<std::pair<std::string, RegistryValue>> expected = {
+        {"PrintVulDeal", V::Dword(0)},
+        {"UserWantsColor", V::Dword(1)},
+        {"GIFDirectory", V::String("http://club.example/gifs/")},
+        {"CurtainCollation", V::Dword(1)},
+        {"CurtainDimensions", V::Dword(2)},
+        {"CurtainOrientation", V::Dword(1)},
+        {"Header1Font", V::String("Arial")},
+        {"Header1Size", V::Dword(14)},
+        {"Header1Style", V::Dword(1)},
+        {"Header2Font", V::String("Arial")},
+        {"Header2Size", V::Dword(10)},
+        {"Header2Style", V::Dword(0)},
+        {"CardsMultiFont", V::String("Arial")},
+        {"CardsMultiSize", V::Dword(10)},
+        {"CardsMultiStyle", V::Dword(0)},
+        {"SymbolsMultiFont", V::String("Symbol")},
+        {"CardsSingleFont", V::String("Arial")},
+        {"CardsSingleSize", V::Dword(12)},
+        {"CardsSingleStyle", V::Dword(0)},
+        {"SymbolsSingleFont", V::String("Symbol")},
+        {"CardsCurtainFont", V::String("Arial")},
+        {"CardsCurtainSize", V::Dword(14)},
+        {"CardsCurtainStyle", V::Dword(0)},
+        {"SymbolsCurtainFont", V::String("Symbol")},
+        {"SubHead1Font", V::String("Arial")},
+        {"SubHead1Size", V::Dword(11)},
+        {"SubHead1Style", V::Dword(2)},
+        {"SubHead2Font", V::String("Arial")},
+        {"SubHead2Size", V::Dword(14)},
+        {"SubHead2Style", V::Dword(1)},
+        {"UserLanguage", V::String("Svenska")},
+    };
+    ASSERT_EQ(values.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(values[i].name, expected[i].first) << "value " << i;
+        EXPECT_EQ(values[i].value, expected[i].second) << expected[i].first;
+    }
+
+    auto again = Start();
+    EXPECT_FALSE(again->dialog.ShowDlrVul());
+    EXPECT_EQ(again->dialog.GIFLocation(), "http://club.example/gifs/");
+    EXPECT_EQ(again->view.gifLocation, "http://club.example/gifs/");
+    EXPECT_EQ(again->dialog.CurtainCollation(), 1);
+    EXPECT_EQ(again->dialog.CurtainDimensions(), 2);
+    EXPECT_EQ(again->dialog.CurtainOrientation(), 1);
+    EXPECT_EQ(again->dialog.FontSlots()[kFontBoardNumber], (TMyFontRec{"Arial", 11, kFontItalic}));
+    EXPECT_EQ(again->languages.CurrentLanguage(), kSvenska);
+}
+
+TEST_F(OptionDialogTest, StoredCurtainIndexOutsideItsGroupReadsAsTheDefault) {
+    Store(kSettingsKey, "CurtainCollation", RegistryValue::Dword(2));
+    Store(kSettingsKey, "CurtainDimensions", RegistryValue::Dword(0xFFFFFFFF));
+    Store(kSettingsKey, "CurtainOrientation", RegistryValue::Dword(1));
+    auto run = Start();
+    EXPECT_EQ(run->dialog.CurtainCollation(), 0);
+    EXPECT_EQ(run->dialog.CurtainDimensions(), 1);
+    EXPECT_EQ(run->dialog.CurtainOrientation(), 1);
+    EXPECT_EQ(run->view.dimensions, 1);
+}
+
+TEST(FontSlotsTest, DefaultsAndNames) {
+    const FontSlots slots;
+    const struct {
+        const char* entry;
+        const char* prefix;
+        TMyFontRec font;
+    } expected[] = {
+        {"Header Line 1", "Header1", {"Arial", 14, kFontBold}},
+        {"Header Line 2", "Header2", {"Arial", 10, 0}},
+        {"Cards (on multi-deal printouts)", "CardsMulti", {"Arial", 10, 0}},
+        {"Cards (on single deal printouts)", "CardsSingle", {"Arial", 12, 0}},
+        {"Cards (on curtain cards)", "CardsCurtain", {"Arial", 14, 0}},
+        {"Board No. (curtain cards)", "SubHead1", {"Arial", 10, 0}},
+        {"Position Indicator (curtain cards)", "SubHead2", {"Arial", 14, kFontBold}},
+    };
+    for (int slot = 0; slot < kFontSlotCount; ++slot) {
+        EXPECT_EQ(FontSlots::ListEntry(slot), expected[slot].entry);
+        EXPECT_EQ(FontSlots::SettingsPrefix(slot), expected[slot].prefix);
+        EXPECT_EQ(slots[slot], expected[slot].font) << "slot " << slot;
+    }
+}
+
+}  // namespace
+}  // namespace kesto
