@@ -17,9 +17,9 @@ void TextOutCentered(PrinterCanvas& canvas, int x, int y, std::string_view text)
 void TextOutLine(PrinterCanvas& canvas, int x, int& y, std::string_view text);
 
 // Draws the text word-wrapped into the column from left to right (less margin), one line
-// after another from y, and leaves y below the last line. Lines break at blanks only: a word
-// wider than the column is drawn whole and runs past the right edge. Blanks at the ends of
-// a line are dropped; double blanks inside a line stay.
+// after another from y at x = left, and leaves y below the last line. Lines break at the last
+// blank that makes them fit: a word wider than the column is drawn whole and runs past the
+// right edge. A line never starts with a blank; double blanks inside a line stay.
 void WrapTextOut(PrinterCanvas& canvas, int right, int left, std::string_view text, int& y,
                  int margin);
 
