@@ -1,16 +1,37 @@
 #include "kesto/gui/gui_app.h"
 
 #include <QApplication>
-#include <QMainWindow>
+
+#include "kesto/gui/main_window.h"
+#include "kesto/options/language_table.h"
+#include "kesto/options/settings_store.h"
+#include "kesto/platform/clock.h"
 
 namespace kesto::gui {
 
 int RunGui(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kesto");
-    QMainWindow window;
-    window.setWindowTitle("Kesto");
+    QString screenshotFolder;
+    const QStringList args = QApplication::arguments();
+    const qsizetype at = args.indexOf("--screenshot-dir");
+    if (at >= 0 && at + 1 < args.size())
+        screenshotFolder = args[at + 1];
+
+    const std::unique_ptr<Clock> clock = MakeSystemClock();
+    LanguageTable languages;
+    {
+        SettingsStore store;
+        languages.LoadFromSettings(store);
+    }
+    MainWindow window(*clock, languages);
+    if (!window.FormCreate())
+        return 1;
     window.show();
+    if (!screenshotFolder.isEmpty()) {
+        const bool saved = window.SaveScreenshots(screenshotFolder);
+        return saved ? 0 : 1;
+    }
     return QApplication::exec();
 }
 

@@ -1,0 +1,549 @@
+#include "kesto/gui/main_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QUrl>
+
+#include "kesto/deal/generate.h"
+#include "kesto/gui/qt_ui.h"
+#include "kesto/gui/text_convert.h"
+#include "kesto/gui/workflow_dialogs.h"
+#include "kesto/platform/shared_library.h"
+#include "kesto/workflow/texts.h"
+
+namespace kesto::gui {
+
+namespace {
+
+constexpr int kClientWidth = 455;
+constexpr int kClientHeight = 359;
+constexpr char kSeatLetters[] = "NESW";
+
+QString Q(std::string_view text) {
+    return ToQString(text);
+}
+
+const char* kSeatProperty = "kestoSeat";
+const char* kSuitProperty = "kestoSuit";
+
+QSpinBox* MakeCount(QWidget* parent, const char* name, int minimum, int maximum) {
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(minimum, maximum);
+    box->setAlignment(Qt::AlignRight);
+    box->setKeyboardTracking(true);
+    return box;
+}
+
+QLabel* MakeLabel(QWidget* parent, std::string_view text, QWidget* buddy, QRect where) {
+    auto* label = new QLabel(Q(text), parent);
+    label->setGeometry(where);
+    if (buddy != nullptr)
+        label->setBuddy(buddy);
+    return label;
+}
+
+// Sets a control from the model without sending its change back to the core.
+template <typename Widget, typename Set>
+void Quietly(Widget* widget, Set set) {
+    const QSignalBlocker block(widget);
+    set(widget);
+}
+
+QLineEdit* EditOf(QSpinBox* box) {
+    return box->findChild<QLineEdit*>();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, LibraryLoader loader)
+    : core_(std::make_unique<TKestoMain>(*this, clock, languages, std::move(loader))) {
+    setObjectName("KestoMain");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font("Arial");
+    font.setPixelSize(12);
+    setFont(font);
+    BuildMenus();
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(kClientWidth, kClientHeight);
+    pages_ = new QStackedWidget(client);
+    pages_->setGeometry(0, 0, kClientWidth, 318);
+    pages_->addWidget(BuildFirstPage());
+    pages_->addWidget(BuildEnterHandPage());
+    pages_->addWidget(BuildPrintPage());
+
+    // Only these two buttons move between the pages; the Tab key skips them.
+    prevBtn_ = new QPushButton(Q(texts::kPrevious), client);
+    prevBtn_->setObjectName("PrevBtn");
+    prevBtn_->setGeometry(264, 326, 88, 25);
+    prevBtn_->setFocusPolicy(Qt::NoFocus);
+    nextBtn_ = new QPushButton(Q(texts::kNext), client);
+    nextBtn_->setObjectName("NextBtn");
+    nextBtn_->setGeometry(359, 326, 88, 25);
+    nextBtn_->setFocusPolicy(Qt::NoFocus);
+    connect(prevBtn_, &QPushButton::clicked, this, [this] { core_->PrevBtnClick(); });
+    connect(nextBtn_, &QPushButton::clicked, this, [this] { core_->NextBtnClick(); });
+
+    setCentralWidget(client);
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    setWindowTitle(Q(texts::kCaptionFirst));
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenus() {
+    QMenu* file = menuBar()->addMenu("&File");
+    connect(file->addAction("&Printer setup..."), &QAction::triggered, this,
+            [this] { Placeholder("Printer setup"); });
+    file->addSeparator();
+    connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    for (const char* item : {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."}) {
+        connect(options->addAction(item), &QAction::triggered, this,
+                [this] { Placeholder("The options dialog"); });
+    }
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    connect(help->addAction("&Contents"), &QAction::triggered, this,
+            [this] { OpenHelp("index.html"); });
+    connect(help->addAction("&Topic search"), &QAction::triggered, this,
+            [this] { OpenHelp("search.html"); });
+    help->addSeparator();
+    connect(help->addAction("&About"), &QAction::triggered, this,
+            [this] { Placeholder("The about box"); });
+}
+
+void MainWindow::Placeholder(const char* what) {
+    ShowMessage(MessageKind::Information,
+                std::string(what) + " is not available in this version yet.");
+}
+
+void MainWindow::OpenHelp(const char* page) {
+    const QString path = ToQString(ProgramDirectory()) + "help/" + page;
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        ShowMessage(MessageKind::Information,
+                    "The help could not be opened: " + FromQString(QDir::toNativeSeparators(path)) +
+                        " is missing or no browser is set up.");
+    }
+}
+
+QWidget* MainWindow::BuildFirstPage() {
+    auto* page = new QWidget;
+    page->setObjectName("FirstTab");
+
+    auto* modes = new QGroupBox(page);
+    modes->setObjectName("RadioGroup1");
+    modes->setGeometry(8, 6, 439, 92);
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QRadioButton(Q(texts::kModeItems[i]), modes);
+        button->setObjectName(QString("Mode%1").arg(i));
+        button->setGeometry(14, 10 + i * 25, 400, 22);
+        connect(button, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                core_->RadioGroup1Click(i);
+        });
+        modeButtons_[i] = button;
+    }
+
+    randomCountGroup_ = new QGroupBox(Q(texts::kRandomCountLabel), page);
+    randomCountGroup_->setObjectName("GroupBox7");
+    randomCountGroup_->setGeometry(8, 106, 439, 58);
+    randomCount_ = MakeCount(randomCountGroup_, "UpDown1", 1, 500);
+    randomCount_->setGeometry(14, 24, 72, 24);
+    connect(randomCount_, &QSpinBox::valueChanged, this,
+            [this](int value) { core_->UpDown1Change(value); });
+
+    headerGroup_ = new QGroupBox(Q(texts::kHeaderGroup), page);
+    headerGroup_->setObjectName("HeaderGroup");
+    headerGroup_->setGeometry(8, 172, 439, 128);
+    line1_ = new QLineEdit(headerGroup_);
+    line1_->setObjectName("Edit17");
+    line1_->setGeometry(70, 26, 355, 24);
+    MakeLabel(headerGroup_, texts::kLine1, line1_, QRect(14, 28, 54, 20));
+    line2_ = new QLineEdit(headerGroup_);
+    line2_->setObjectName("Edit18");
+    line2_->setGeometry(70, 58, 355, 24);
+    MakeLabel(headerGroup_, texts::kLine2, line2_, QRect(14, 60, 54, 20));
+    useDate_ = new QCheckBox(Q(texts::kUseDate), headerGroup_);
+    useDate_->setObjectName("CheckBox3");
+    useDate_->setGeometry(14, 94, 300, 22);
+    connect(line1_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { core_->Edit17Change(FromQString(text)); });
+    connect(line2_, &QLineEdit::textChanged, this,
+            [this](const QString& text) { core_->Edit18Change(FromQString(text)); });
+    connect(useDate_, &QCheckBox::clicked, this,
+            [this](bool checked) { core_->CheckBox3Click(checked); });
+    EditOf(randomCount_)->installEventFilter(this);
+    return page;
+}
+
+QWidget* MainWindow::BuildEnterHandPage() {
+    auto* page = new QWidget;
+    page->setObjectName("EnterHandTab");
+
+    dealNumber_ = MakeCount(page, "UpDown2", 1, 500);
+    dealNumber_->setGeometry(46, 8, 60, 24);
+    EditOf(dealNumber_)->installEventFilter(this);  // read-only: only the arrows change it
+    MakeLabel(page, texts::kDealLabel, nullptr, QRect(8, 10, 36, 20));
+    connect(dealNumber_, &QSpinBox::valueChanged, this,
+            [this](int value) { core_->Edit20Change(value); });
+
+    // The bridge table: North top centre, West left, East right, South bottom centre.
+    const QPoint where[] = {{157, 0}, {307, 74}, {157, 150}, {8, 74}};
+    const char* titles[] = {"North", "East", "South", "West"};
+    QWidget* previous = nullptr;
+    for (Seat seat : kClockwise) {
+        const int s = static_cast<int>(seat);
+        auto* group = new QGroupBox(titles[s], page);
+        group->setObjectName(QString("Group") + kSeatLetters[s]);
+        group->setGeometry(where[s].x(), where[s].y(), 140, 142);
+        for (Suit suit : kAllSuits) {
+            const int u = static_cast<int>(suit);
+            const int y = 20 + u * 24;
+            auto* symbol = new QLabel(SuitSymbol(suit), group);
+            symbol->setObjectName(QString("SuitLabel%1%2").arg(kSeatLetters[s]).arg(u + 1));
+            symbol->setGeometry(8, y, 16, 22);
+            QFont symbolFont = symbol->font();
+            symbolFont.setPixelSize(16);
+            symbol->setFont(symbolFont);
+            symbol->setStyleSheet(SuitIsRed(suit) ? "color: #d00000;" : "color: black;");
+            auto* field = new QLineEdit(group);
+            field->setObjectName(QString("Suit%1%2").arg(kSeatLetters[s]).arg(u + 1));
+            field->setGeometry(26, y, 82, 22);
+            QFont arial("Arial");
+            arial.setPixelSize(12);
+            field->setFont(arial);
+            field->setProperty(kSeatProperty, s);
+            field->setProperty(kSuitProperty, u);
+            field->setContextMenuPolicy(Qt::NoContextMenu);
+            field->setAcceptDrops(false);
+            field->installEventFilter(this);
+            suitFields_[s][u] = field;
+            if (previous != nullptr)
+                QWidget::setTabOrder(previous, field);
+            previous = field;
+        }
+        countLabels_[s] = new QLabel("0", group);
+        countLabels_[s]->setObjectName(QString("Count%1").arg(kSeatLetters[s]));
+        countLabels_[s]->setGeometry(110, 20, 24, 22);
+        countLabels_[s]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        fillIn_[s] = new QPushButton(Q(texts::kFillIn), group);
+        fillIn_[s]->setObjectName(QString("FillIn%1").arg(kSeatLetters[s]));
+        fillIn_[s]->setGeometry(26, 116, 82, 22);
+        fillIn_[s]->hide();
+        connect(fillIn_[s], &QPushButton::clicked, this,
+                [this, seat] { core_->Button1Click(seat); });
+        QWidget::setTabOrder(previous, fillIn_[s]);
+        previous = fillIn_[s];
+    }
+    QWidget::setTabOrder(previous, dealNumber_);
+
+    clearDeal_ = new QPushButton(Q(texts::kClearDeal), page);
+    clearDeal_->setObjectName("ClearDealBtn");
+    clearDeal_->setGeometry(8, 262, 88, 25);
+    clearDeal_->setFocusPolicy(Qt::NoFocus);  // the Tab key skips it
+    connect(clearDeal_, &QPushButton::clicked, this, [this] { core_->Button5Click(); });
+    return page;
+}
+
+QWidget* MainWindow::BuildPrintPage() {
+    auto* page = new QWidget;
+    page->setObjectName("PrintTab");
+
+    copies_ = MakeCount(page, "UpDown3", 0, 1000);
+    copies_->setGeometry(330, 10, 72, 24);
+    copiesLabel_ = MakeLabel(page, texts::CopiesLabel(0), copies_, QRect(8, 12, 318, 20));
+    copiesLabel_->setObjectName("CopiesLabel");
+    sets_ = MakeCount(page, "UpDown4", 0, 100);
+    sets_->setGeometry(330, 40, 72, 24);
+    MakeLabel(page, "Number of sets of &individual deal sheets", sets_, QRect(8, 42, 318, 20));
+    statSheets_ = MakeCount(page, "UpDown5", 0, 1000);
+    statSheets_->setGeometry(330, 70, 72, 24);
+    MakeLabel(page, "Nu&mber of statistic sheets", statSheets_, QRect(8, 72, 318, 20));
+    curtains_ = new QCheckBox("Print curtain cards", page);
+    curtains_->setObjectName("CurtainsCheck");
+    curtains_->setGeometry(8, 102, 250, 22);
+    printBtn_ = new QPushButton("Prin&t", page);
+    printBtn_->setObjectName("PrintBtn");
+    printBtn_->setGeometry(330, 104, 72, 26);
+    printBtn_->setDefault(true);
+
+    auto* saveGroup = new QGroupBox("Save To File", page);
+    saveGroup->setGeometry(8, 150, 150, 66);
+    saveBtn_ = new QPushButton("&Save", saveGroup);
+    saveBtn_->setObjectName("SaveBtn");
+    saveBtn_->setGeometry(14, 26, 80, 26);
+
+    auto* htmlGroup = new QGroupBox("Create HTML Document", page);
+    htmlGroup->setGeometry(170, 150, 277, 92);
+    createBtn_ = new QPushButton("&Create", htmlGroup);
+    createBtn_->setObjectName("CreateBtn");
+    createBtn_->setGeometry(14, 26, 80, 26);
+    statsWithHtml_ = new QCheckBox("Include statistics in HTML", htmlGroup);
+    statsWithHtml_->setObjectName("StatsWithHtmlCheck");
+    statsWithHtml_->setGeometry(14, 60, 250, 22);
+
+    for (QSpinBox* box : {copies_, sets_, statSheets_})
+        EditOf(box)->installEventFilter(this);
+    connect(copies_, &QSpinBox::valueChanged, this, [this](int v) { core_->UpDown3Change(v); });
+    connect(sets_, &QSpinBox::valueChanged, this,
+            [this](int v) { core_->UpDown4Change(std::to_string(v)); });
+    connect(statSheets_, &QSpinBox::valueChanged, this, [this](int v) { core_->UpDown5Change(v); });
+    connect(curtains_, &QCheckBox::toggled, this, [this](bool on) { core_->CurtainsClick(on); });
+    connect(statsWithHtml_, &QCheckBox::toggled, this,
+            [this](bool on) { core_->StatsWithHtmlClick(on); });
+    connect(printBtn_, &QPushButton::clicked, this, [this] { core_->PrintBtnClick(); });
+    connect(saveBtn_, &QPushButton::clicked, this, [this] { core_->SaveBtnClick(); });
+    connect(createBtn_, &QPushButton::clicked, this, [this] { core_->CreateBtnClick(); });
+
+    // "Prin&t" is the page's default button: Enter presses it.
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* enter = new QShortcut(QKeySequence(key), page);
+        enter->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(enter, &QShortcut::activated, printBtn_, [this] { printBtn_->animateClick(); });
+    }
+    return page;
+}
+
+bool MainWindow::FormCreate() {
+    core_->FormCreate();
+    if (core_->TerminateRequested())
+        return false;
+    if (const QScreen* screen = QApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    return true;
+}
+
+void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
+    setWindowTitle(Q(d.caption));
+    pages_->setCurrentIndex(static_cast<int>(d.page));
+    nextBtn_->setText(Q(d.nextCaption));
+    prevBtn_->setEnabled(d.prevEnabled);
+
+    Quietly(modeButtons_[d.mode], [&](auto* w) { w->setChecked(true); });
+    randomCountGroup_->setVisible(d.randomCountVisible);
+    if (randomCount_->value() != d.randomCount) {
+        Quietly(randomCount_, [&](auto* w) { w->setValue(d.randomCount); });
+    }
+    headerGroup_->setEnabled(d.headerEnabled);
+    for (auto [edit, text] : {std::pair{line1_, &d.line1}, std::pair{line2_, &d.line2}}) {
+        const QString shown = ToQString(*text);
+        if (edit->text() != shown)
+            Quietly(edit, [&](auto* w) { w->setText(shown); });
+    }
+    Quietly(useDate_, [&](auto* w) { w->setChecked(d.useDateInHeader); });
+
+    if (dealNumber_->value() != d.dealNumber) {
+        Quietly(dealNumber_, [&](auto* w) { w->setValue(d.dealNumber); });
+    }
+    for (int s = 0; s < 4; ++s) {
+        for (int u = 0; u < 4; ++u) {
+            const QString shown = ToQString(d.suitTexts[s][u]);
+            if (suitFields_[s][u]->text() != shown)
+                suitFields_[s][u]->setText(shown);
+        }
+        countLabels_[s]->setText(ToQString(d.countLabels[s]));
+        fillIn_[s]->setVisible(d.fillInVisible[s]);
+    }
+
+    copiesLabel_->setText(ToQString(d.copiesLabel));
+    Quietly(copies_, [&](auto* w) { w->setValue(d.copies); });
+    Quietly(sets_, [&](auto* w) { w->setValue(d.sets); });
+    Quietly(statSheets_, [&](auto* w) { w->setValue(d.statSheets); });
+    Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
+    Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
+    createBtn_->setEnabled(d.createEnabled);
+}
+
+void MainWindow::PlaceCaret(SuitField field, int position, bool focus) {
+    QLineEdit* edit = suitFields_[static_cast<int>(field.seat)][static_cast<int>(field.suit)];
+    if (focus)
+        edit->setFocus(Qt::OtherFocusReason);
+    edit->setCursorPosition(position);
+    edit->deselect();
+}
+
+std::optional<int> MainWindow::TDateDlg(const std::vector<std::string>& entries) {
+    return RunDateDialog(this, entries);
+}
+
+ZeroCardsChoice MainWindow::TZeroCardsDlg(const std::string& text) {
+    return RunZeroCardsDialog(this, text);
+}
+
+bool MainWindow::TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) {
+    return RunDuplicateCardDialog(this, suit, rank, holder);
+}
+
+void MainWindow::CloseMainWindow() {
+    close();
+}
+
+Answer MainWindow::ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) {
+    return ShowQtMessage(isVisible() ? this : nullptr, kind, text, buttons);
+}
+
+void MainWindow::Beep() {
+    QtBeep();
+}
+
+FileDialogResult MainWindow::OpenFileDialog(const FileDialogRequest& request) {
+    return ShowQtFileDialog(this, request, false);
+}
+
+FileDialogResult MainWindow::SaveFileDialog(const FileDialogRequest& request) {
+    return ShowQtFileDialog(this, request, true);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;
+        core_->FormClose();
+    }
+    event->accept();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    core_->FormShow();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QVariant seat = watched->property(kSeatProperty);
+    if (seat.isValid()) {
+        const SuitField field{static_cast<Seat>(seat.toInt()),
+                              static_cast<Suit>(watched->property(kSuitProperty).toInt())};
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return SuitFieldKey(field, static_cast<QKeyEvent*>(event));
+            case QEvent::FocusIn:
+                // Let the field take the focus first (it would select its text), then put
+                // the caret where the page says.
+                static_cast<QObject*>(watched)->event(event);
+                core_->Edit1Enter(field);
+                return true;
+            case QEvent::InputMethod:
+            case QEvent::Drop:
+                return true;
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseButtonRelease:
+                // The middle button would paste the selection.
+                return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+            default:
+                return false;
+        }
+    }
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+            return false;
+        }
+        if (watched == EditOf(dealNumber_)) {
+            return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;  // read-only
+        }
+        // The count fields take the digits and backspace only.
+        const std::string typed = FromQString(text);
+        for (char c : typed) {
+            if (!TKestoMain::CountKeyPress(c))
+                return true;
+        }
+    }
+    return false;
+}
+
+bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
+    auto* edit = suitFields_[static_cast<int>(field.seat)][static_cast<int>(field.suit)];
+    switch (event->key()) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return false;
+        case Qt::Key_Delete:
+            core_->Edit1KeyDown(field, TKestoMain::EditKey::Delete, edit->cursorPosition());
+            return true;
+        case Qt::Key_Backspace:
+            core_->Edit1KeyDown(field, TKestoMain::EditKey::Backspace, edit->cursorPosition());
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            core_->EnterKeyPress(field);
+            return true;
+        default:
+            break;
+    }
+    if (event->modifiers() & Qt::AltModifier)
+        return false;  // menu and label accelerators
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+        // Copying and selecting are harmless; pasting, cutting and undo never reach the field.
+        return !(event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll));
+    }
+    const QString text = event->text();
+    if (text.isEmpty())
+        return true;
+    for (char c : FromQString(text))
+        core_->Edit1KeyPress(field, c);
+    return true;
+}
+
+bool MainWindow::SaveScreenshots(const QString& folder) {
+    QDir().mkpath(folder);
+    auto save = [&](const char* name) {
+        QApplication::processEvents();
+        return grab().save(QDir(folder).filePath(name));
+    };
+    bool ok = true;
+    line1_->setText("Tuesday evening pairs");
+    ok = save("first.png") && ok;
+
+    core_->RadioGroup1Click(0);
+    core_->NextBtnClick();
+    ok = save("print.png") && ok;
+
+    // Back to the first page, then record a deal by keyboard: three hands typed, West's
+    // "F&ill in" waiting.
+    core_->PrevBtnClick();
+    modeButtons_[1]->setChecked(true);
+    core_->NextBtnClick();
+    const char* hands[3][4] = {{"AK93", "Q82", "A1076", "J4"},
+                               {"Q108", "AJ7", "KQ4", "K652"},
+                               {"J7652", "K106", "J3", "A93"}};
+    for (int s = 0; s < 3; ++s) {
+        for (int u = 0; u < 4; ++u) {
+            const SuitField field{static_cast<Seat>(s), static_cast<Suit>(u)};
+            for (const char* c = hands[s][u]; *c != '\0'; ++c)
+                core_->Edit1KeyPress(field, *c);
+        }
+    }
+    core_->Edit1Enter({Seat::West, Suit::Spades});
+    suitFields_[3][0]->setFocus();
+    ok = save("record.png") && ok;
+    return ok;
+}
+
+}  // namespace kesto::gui

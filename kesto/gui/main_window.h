@@ -1,0 +1,100 @@
+#pragma once
+// The main window: three pages without tabs, moved only by "<< &Previous" and "&Next >>".
+// It shows what TKestoMain hands it and forwards every user event to the handler of the same
+// name; the suit fields of the hand-entry page never take typed text themselves.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "kesto/workflow/kesto_main.h"
+#include "kesto/workflow/main_window_view.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QStackedWidget;
+class QGroupBox;
+
+namespace kesto::gui {
+
+class MainWindow : public QMainWindow, public MainWindowView {
+    Q_OBJECT
+
+  public:
+    MainWindow(const Clock& clock, const LanguageTable& languages,
+               LibraryLoader loader = SystemLibraryLoader());
+    ~MainWindow() override;
+
+    // Runs start-up; false when the program must end instead (the printing library is
+    // missing). Then show() the window.
+    bool FormCreate();
+    TKestoMain& Core() { return *core_; }
+
+    // Saves a picture of each of the three pages into the folder (first.png,
+    // record.png, print.png), driving the window through a generate and a record run.
+    bool SaveScreenshots(const QString& folder);
+
+    // MainWindowView
+    void ShowDisplay(const MainWindowDisplay& display) override;
+    void PlaceCaret(SuitField field, int position, bool focus) override;
+    std::optional<int> TDateDlg(const std::vector<std::string>& entries) override;
+    ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
+    bool TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) override;
+    void CloseMainWindow() override;
+    Answer ShowMessage(MessageKind kind, const std::string& text,
+                       MessageButtons buttons = MessageButtons::Ok) override;
+    void Beep() override;
+    FileDialogResult OpenFileDialog(const FileDialogRequest& request) override;
+    FileDialogResult SaveFileDialog(const FileDialogRequest& request) override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* BuildFirstPage();
+    QWidget* BuildEnterHandPage();
+    QWidget* BuildPrintPage();
+    void BuildMenus();
+    void Placeholder(const char* what);
+    void OpenHelp(const char* page);
+    bool SuitFieldKey(SuitField field, QKeyEvent* event);
+
+    std::unique_ptr<TKestoMain> core_;
+    bool closing_ = false;
+
+    QStackedWidget* pages_ = nullptr;
+    QPushButton* prevBtn_ = nullptr;
+    QPushButton* nextBtn_ = nullptr;
+
+    std::array<QRadioButton*, 3> modeButtons_{};
+    QGroupBox* randomCountGroup_ = nullptr;
+    QSpinBox* randomCount_ = nullptr;
+    QGroupBox* headerGroup_ = nullptr;
+    QLineEdit* line1_ = nullptr;
+    QLineEdit* line2_ = nullptr;
+    QCheckBox* useDate_ = nullptr;
+
+    QSpinBox* dealNumber_ = nullptr;
+    std::array<std::array<QLineEdit*, 4>, 4> suitFields_{};
+    std::array<QLabel*, 4> countLabels_{};
+    std::array<QPushButton*, 4> fillIn_{};
+    QPushButton* clearDeal_ = nullptr;
+
+    QLabel* copiesLabel_ = nullptr;
+    QSpinBox* copies_ = nullptr;
+    QSpinBox* sets_ = nullptr;
+    QSpinBox* statSheets_ = nullptr;
+    QCheckBox* curtains_ = nullptr;
+    QPushButton* printBtn_ = nullptr;
+    QPushButton* saveBtn_ = nullptr;
+    QPushButton* createBtn_ = nullptr;
+    QCheckBox* statsWithHtml_ = nullptr;
+};
+
+}  // namespace kesto::gui

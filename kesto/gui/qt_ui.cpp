@@ -1,0 +1,118 @@
+#include "kesto/gui/qt_ui.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "kesto/gui/text_convert.h"
+
+namespace kesto::gui {
+
+Answer ShowQtMessage(QWidget* parent, MessageKind kind, const std::string& text,
+                     MessageButtons buttons) {
+    QMessageBox box(parent);
+    switch (kind) {
+        case MessageKind::Error:
+            box.setIcon(QMessageBox::Critical);
+            box.setWindowTitle("Error");
+            break;
+        case MessageKind::Warning:
+            box.setIcon(QMessageBox::Warning);
+            box.setWindowTitle("Warning");
+            break;
+        case MessageKind::Information:
+            box.setIcon(QMessageBox::Information);
+            box.setWindowTitle("Information");
+            break;
+        case MessageKind::Confirmation:
+            box.setIcon(QMessageBox::Question);
+            box.setWindowTitle("Confirm");
+            break;
+        case MessageKind::Plain:
+            box.setIcon(QMessageBox::NoIcon);
+            box.setWindowTitle(QApplication::applicationName());
+            break;
+    }
+    QString shown = ToQString(text);
+    shown.replace("\r\n", "\n");
+    box.setText(shown);
+    switch (buttons) {
+        case MessageButtons::Ok:
+            box.setStandardButtons(QMessageBox::Ok);
+            break;
+        case MessageButtons::YesNo:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::Yes);
+            break;
+        case MessageButtons::OkCancel:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.setDefaultButton(QMessageBox::Ok);
+            break;
+    }
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        case QMessageBox::Cancel:
+            return Answer::Cancel;
+        default:
+            // Esc on a Yes/No box means No; on an OK/Cancel box, Cancel.
+            return Answer::Ok;
+    }
+}
+
+void QtBeep() {
+    QApplication::beep();
+}
+
+QStringList QtNameFilters(const std::string& filter) {
+    const QStringList parts = ToQString(filter).split('|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(';', Qt::SkipEmptyParts)) {
+            if (pattern == "*.*") {
+                patterns << "*";
+                continue;
+            }
+            patterns << pattern;
+            if (pattern.toLower() != pattern)
+                patterns << pattern.toLower();
+        }
+        // The entry's own text stays as shown; the patterns follow in brackets that the
+        // dialog hides (HideNameFilterDetails).
+        filters << parts[i] + " (" + patterns.join(' ') + ")";
+    }
+    return filters;
+}
+
+FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(parent, ToQString(request.title), ToQString(request.initialDirectory));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = QtNameFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    }
+    dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+    if (save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
+    FileDialogResult result;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return result;
+    result.accepted = true;
+    result.fileName = FromQString(dialog.selectedFiles().front());
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    result.filterIndex = index >= 0 ? static_cast<int>(index) + 1 : request.filterIndex;
+    return result;
+}
+
+}  // namespace kesto::gui

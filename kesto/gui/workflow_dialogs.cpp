@@ -1,0 +1,165 @@
+#include "kesto/gui/workflow_dialogs.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "kesto/gui/text_convert.h"
+#include "kesto/workflow/texts.h"
+
+namespace kesto::gui {
+
+namespace {
+
+QString Q(std::string_view text) {
+    return ToQString(text);
+}
+
+void MakeFixedDialog(QDialog& dialog, std::string_view caption) {
+    dialog.setWindowTitle(Q(caption));
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint);
+    dialog.setObjectName(Q(caption));
+}
+
+// Esc closes the dialog with Cancel; any other character key beeps.
+class DuplicateCardDialog : public QDialog {
+  public:
+    using QDialog::QDialog;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
+            event->text().isEmpty() || (event->modifiers() & Qt::AltModifier)) {
+            QDialog::keyPressEvent(event);
+            return;
+        }
+        QApplication::beep();
+    }
+};
+
+}  // namespace
+
+QString SuitSymbol(Suit suit) {
+    static const char16_t symbols[] = {u'\u2660', u'\u2665', u'\u2666', u'\u2663'};
+    return QString(QChar(symbols[static_cast<int>(suit)]));
+}
+
+bool SuitIsRed(Suit suit) {
+    return suit == Suit::Hearts || suit == Suit::Diamonds;
+}
+
+std::optional<int> RunDateDialog(QWidget* parent, const std::vector<std::string>& entries) {
+    QDialog dialog(parent);
+    MakeFixedDialog(dialog, texts::kDateCaption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(Q(texts::kDateLabel), &dialog);
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName("DateList");
+    for (const std::string& entry : entries)
+        list->addItem(ToQString(entry));
+    label->setBuddy(list);
+    auto* ok = new QPushButton(Q(texts::kDateOk), &dialog);
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    dialog.setFixedSize(260, 220);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int row = list->currentRow();
+    return row >= 0 && list->currentItem() != nullptr && list->currentItem()->isSelected() ? row
+                                                                                           : 0;
+}
+
+ZeroCardsChoice RunZeroCardsDialog(QWidget* parent, const std::string& text) {
+    QDialog dialog(parent);
+    MakeFixedDialog(dialog, texts::kZeroCardsCaption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* message = new QLabel(ToQString(text), &dialog);
+    message->setObjectName("ZeroCardsText");
+    message->setAlignment(Qt::AlignCenter);
+    message->setWordWrap(true);
+    layout->addWidget(message);
+    QButtonGroup group(&dialog);
+    for (int i = 0; i < 3; ++i) {
+        auto* choice = new QRadioButton(Q(texts::kZeroCardsChoices[i]), &dialog);
+        choice->setChecked(i == 0);
+        group.addButton(choice, i);
+        layout->addWidget(choice);
+    }
+    auto* ok = new QPushButton(Q(texts::kOk), &dialog);
+    ok->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    dialog.setFixedWidth(330);
+    dialog.exec();  // closing it any way takes the choice shown
+    switch (group.checkedId()) {
+        case 1:
+            return ZeroCardsChoice::SkipEmptyDeals;
+        case 2:
+            return ZeroCardsChoice::PrintAllDeals;
+        default:
+            return ZeroCardsChoice::AddCards;
+    }
+}
+
+bool RunDuplicateCardDialog(QWidget* parent, Suit suit, const std::string& rank,
+                            const std::string& holder) {
+    DuplicateCardDialog dialog(parent);
+    MakeFixedDialog(dialog, texts::kDuplicateCaption);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* line = new QHBoxLayout;
+    auto* symbol = new QLabel(SuitSymbol(suit), &dialog);
+    symbol->setObjectName("DuplicateSuit");
+    symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QFont big = symbol->font();
+    big.setPixelSize(20);
+    symbol->setFont(big);
+    symbol->setStyleSheet(SuitIsRed(suit) ? "color: #d00000;" : "color: black;");
+    auto* rankLabel = new QLabel(ToQString(rank), &dialog);
+    rankLabel->setObjectName("DuplicateRank");
+    rankLabel->setFont(big);
+    auto* holderLabel = new QLabel(ToQString(holder), &dialog);
+    holderLabel->setObjectName("DuplicateHolder");
+    line->addStretch();
+    line->addWidget(symbol);
+    line->addWidget(rankLabel);
+    line->addSpacing(8);
+    line->addWidget(holderLabel);
+    line->addStretch();
+    layout->addLayout(line);
+    auto* transfer = new QPushButton(Q(texts::kTransferIt), &dialog);
+    auto* cancel = new QPushButton(Q(texts::kCancel), &dialog);
+    transfer->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(transfer);
+    buttons->addWidget(cancel);
+    buttons->addStretch();
+    layout->addLayout(buttons);
+    QObject::connect(transfer, &QPushButton::clicked, &dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    dialog.setFixedWidth(260);
+    transfer->setFocus();
+    return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace kesto::gui

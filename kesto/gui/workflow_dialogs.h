@@ -1,0 +1,24 @@
+#pragma once
+// The main window's three modal dialogs: the date-format dialog, the deals-with-no-cards
+// dialog and the duplicate-card dialog. Each returns the user's answer to the core.
+
+#include <QWidget>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/suit.h"
+#include "kesto/workflow/main_window_view.h"
+
+namespace kesto::gui {
+
+std::optional<int> RunDateDialog(QWidget* parent, const std::vector<std::string>& entries);
+ZeroCardsChoice RunZeroCardsDialog(QWidget* parent, const std::string& text);
+bool RunDuplicateCardDialog(QWidget* parent, Suit suit, const std::string& rank,
+                            const std::string& holder);
+
+// The suit's symbol (U+2660 and its sisters) and whether it prints red.
+QString SuitSymbol(Suit suit);
+bool SuitIsRed(Suit suit);
+
+}  // namespace kesto::gui

@@ -1,0 +1,72 @@
+#pragma once
+// The binding to the hand-record printing library "KESTPRT3.DLL": loaded by name at start-up,
+// its three entries looked up by name, typed calls. The library keeps its own copy of every
+// record; texts are only lent for the call.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "kesto/platform/shared_library.h"
+
+namespace kesto {
+
+inline constexpr const char* kPrintingLibraryName = "KESTPRT3.DLL";
+
+// Loads a library by its logical name; null when it cannot be loaded. The program uses
+// LoadSharedLibrary; tests point it elsewhere.
+using LibraryLoader = std::function<std::unique_ptr<SharedLibrary>(const std::string&)>;
+
+// LoadSharedLibrary's search: the program's folder, the current folder, the system's path.
+LibraryLoader SystemLibraryLoader();
+
+// The 48 arguments of PrintCustom, in call order. Texts are Windows-1252.
+struct PrintCustomArguments {
+    std::int32_t kind = 1;          // 0 individual sheets, 1 copy with all hands, 8..12 curtains
+    std::int32_t orientation = -1;  // curtain cards: 0 portrait, 1 landscape; else -1
+    std::string header1, header2, unused5, footer;
+    std::string ace, king, queen, jack, ten;
+    std::string north, east, south, west;
+    std::string none, both, dealerWord, boardWord, vulWord;
+    std::string rankLetters;
+    std::array<std::string, 7> fontNames;
+    std::array<std::int32_t, 8> fontSizes{};
+    std::array<std::int32_t, 7> fontStyles{};
+    std::int32_t cardWidthCm = 0;
+    std::int32_t cardHeightCm = 0;
+    std::int32_t useColor = 0;
+    std::int32_t unused47 = 0;
+    std::int32_t unused48 = 0;
+};
+
+class PrintingLibrary {
+  public:
+    enum class BindResult {
+        Bound,
+        NotFound,        // the library could not be loaded
+        EntriesMissing,  // loaded, but one of AddDeal, ClearDeals, PrintCustom is missing
+    };
+
+    // Loads the library and looks up its three entries. On EntriesMissing the library is
+    // unloaded again; library is null unless Bound.
+    static BindResult Bind(const LibraryLoader& loader, std::unique_ptr<PrintingLibrary>& library);
+
+    void AddDeal(const std::string& record) const;
+    void ClearDeals() const;
+    // A status of the library (0 printed); the printout is complete when it returns.
+    std::int32_t PrintCustom(const PrintCustomArguments& arguments) const;
+
+    PrintingLibrary(std::unique_ptr<SharedLibrary> library, void* addDeal, void* clearDeals,
+                    void* printCustom);
+    ~PrintingLibrary();
+
+  private:
+    std::unique_ptr<SharedLibrary> library_;
+    void* addDeal_;
+    void* clearDeals_;
+    void* printCustom_;
+};
+
+}  // namespace kesto

@@ -1,0 +1,382 @@
+#include "kesto/workflow/kesto_main.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "kesto/deal/generate.h"
+#include "kesto/options/language_table.h"
+#include "kesto/options/settings_store.h"
+#include "kesto/platform/clock.h"
+#include "kesto/platform/file_io.h"
+#include "kesto/workflow/date_format.h"
+#include "kesto/workflow/texts.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr int kMaxRandomDeals = 500;
+constexpr int kMaxCopies = 1000;
+constexpr int kMaxSets = 100;
+constexpr int kMaxStatSheets = 1000;
+constexpr int kTenWordSlot = 5;
+
+std::string Text(std::string_view text) {
+    return std::string(text);
+}
+
+}  // namespace
+
+TKestoMain::TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
+                       LibraryLoader loader)
+    : view_(view), clock_(clock), languages_(languages), loader_(std::move(loader)) {}
+
+TKestoMain::~TKestoMain() {
+    FormDestroy();
+}
+
+void TKestoMain::FormCreate() {
+    BindLibraries();  // steps 1 and 2
+
+    // 3. The first page, with the counts' presets.
+    page_ = Page::First;
+    randomCount_ = 30;
+    copies_ = 1;
+    sets_ = 1;
+
+    ReadSettings();  // 4, and 5: an unknown date format reads as the first one
+    if (DateFormatIndex < 0 || DateFormatIndex >= kDateFormatCount)
+        DateFormatIndex = 0;
+
+    // 6. The suit labels are the window's own: their symbols never change.
+
+    // 7. The header.
+    headerEnabled_ = true;
+    line1_.clear();
+    CheckBox3Click(UseDateInHeader);
+    if (UseDateInHeader)
+        PutDateInLine2();
+
+    // 8. Open and save dialogs start in the program's folder.
+    dialogDirectory_ = ProgramDirectory();
+
+    boardSet.clear();              // 9
+    random.SeedFromClock(clock_);  // 10
+
+    ShowPage(Page::First);
+    for (const std::string& notice : TakeSettingsNotices()) {
+        view_.ShowMessage(MessageKind::Warning, notice);
+    }
+}
+
+void TKestoMain::BindLibraries() {
+    switch (PrintingLibrary::Bind(loader_, printing_)) {
+        case PrintingLibrary::BindResult::Bound:
+            break;
+        case PrintingLibrary::BindResult::NotFound:
+            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryNotFound));
+            [[fallthrough]];  // no library has no entries either
+        case PrintingLibrary::BindResult::EntriesMissing:
+            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryInterface));
+            terminateRequested_ = true;
+            break;
+    }
+    switch (HtmlLibrary::Bind(loader_, html_)) {
+        case HtmlLibrary::BindResult::Bound:
+            break;
+        case HtmlLibrary::BindResult::NotFound:
+            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryNotFound));
+            [[fallthrough]];
+        case HtmlLibrary::BindResult::EntriesMissing:
+            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryInterface));
+            createEnabled_ = false;
+            break;
+    }
+}
+
+void TKestoMain::ReadSettings() {
+    SettingsStore store;
+    store.OpenKey(kSettingsKey, true);
+    randomCount_ = std::clamp(store.ReadIntegerDef("NumHands", 30), 1, kMaxRandomDeals);
+    copies_ = std::clamp(store.ReadIntegerDef("NumCopies", 1), 0, kMaxCopies);
+    sets_ = std::clamp(store.ReadIntegerDef("NumIndividualSets", 1), 0, kMaxSets);
+    statSheets_ = std::clamp(store.ReadIntegerDef("NumStatSheets", 0), 0, kMaxStatSheets);
+    statsWithHtml_ = store.ReadBoolDef("StatsWithHTML", false);
+    curtains_ = store.ReadBoolDef("Curtains", false);
+    DateFormatIndex = store.ReadIntegerDef("DateFormat", 0);
+    UseDateInHeader = store.ReadBoolDef("UseDateInHeader", false);
+    SuppressSetWarning = store.ReadBoolDef("SuppressSetWarning", false);
+    SuppressHTMLAlert = store.ReadBoolDef("SuppressHTMLAlert", false);
+    RememberedIndividualSets = store.ReadIntegerDef("NumberOfIndividualSets", 1);
+    store.CloseKey();
+}
+
+void TKestoMain::FormShow() {
+    shown_ = true;
+}
+
+void TKestoMain::FormClose() {
+    SettingsStore store;
+    store.OpenKey(kSettingsKey, true);
+    store.WriteInteger("DateFormat", DateFormatIndex);
+    store.WriteBool("UseDateInHeader", UseDateInHeader);
+    store.WriteBool("StatsWithHTML", statsWithHtml_);
+    store.WriteBool("SuppressSetWarning", SuppressSetWarning);
+    store.WriteBool("SuppressHTMLAlert", SuppressHTMLAlert);
+    store.CloseKey();
+    for (const std::string& notice : TakeSettingsNotices()) {
+        view_.ShowMessage(MessageKind::Warning, notice);
+    }
+}
+
+void TKestoMain::FormDestroy() {
+    boardSet.clear();
+    html_.reset();
+    printing_.reset();
+}
+
+std::string TKestoMain::HandTenText() const {
+    return TenText(languages_.LanguageWord(languages_.CurrentLanguage(), kTenWordSlot));
+}
+
+// Page entry: run after every change of page.
+void TKestoMain::ShowPage(Page page) {
+    page_ = page;
+    switch (page) {
+        case Page::First:
+            break;
+        case Page::EnterHand:
+            if (boardSet.empty()) {
+                boardSet.emplace_back();
+                CurrentDeal = 0;
+            }
+            // A deal number left from before may lie beyond a board set that has since
+            // shrunk: show the last deal rather than invent empty ones.
+            CurrentDeal = std::clamp(CurrentDeal, 0, static_cast<int>(boardSet.size()) - 1);
+            break;
+        case Page::Print:
+            sets_ = (mode_ == 2) ? 0 : RememberedIndividualSets;
+            RememberedIndividualSets = sets_;
+            break;
+    }
+    Refresh();
+    if (page == Page::EnterHand) {
+        const SuitField northSpades{Seat::North, Suit::Spades};
+        view_.PlaceCaret(northSpades, static_cast<int>(display_.suitTexts[0][0].size()), true);
+    }
+}
+
+void TKestoMain::NextBtnClick() {
+    switch (page_) {
+        case Page::First:
+            NextOnFirstPage();
+            break;
+        case Page::EnterHand:
+            NextOnEnterHandPage();
+            break;
+        case Page::Print:
+            if (Printed || view_.ShowMessage(MessageKind::Warning, Text(texts::kNotPrintedExit),
+                                             MessageButtons::YesNo) == Answer::Yes) {
+                view_.CloseMainWindow();
+            }
+            break;
+    }
+}
+
+void TKestoMain::NextOnFirstPage() {
+    boardSet.clear();
+    switch (mode_) {
+        case 0:
+            GenerateRandomDeals(boardSet, randomCount_, random);
+            ShowPage(Page::Print);
+            break;
+        case 1:
+            ShowPage(Page::EnterHand);
+            break;
+        default:
+            ReadDealsFromFile();
+            break;
+    }
+}
+
+void TKestoMain::NextOnEnterHandPage() {
+    while (!boardSet.empty() && boardSet.back().CardCount() == 0)
+        boardSet.pop_back();
+    if (boardSet.empty()) {
+        view_.ShowMessage(MessageKind::Information, Text(texts::kNothingToPrint));
+        boardSet.emplace_back();
+        ShowDeal(0);
+        return;
+    }
+    std::vector<int> withoutCards;
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        const int count = boardSet[i].CardCount();
+        const int boardNumber = static_cast<int>(i) + 1;
+        if (count != 0 && count != 52) {
+            view_.ShowMessage(MessageKind::Warning, texts::DealHasOnlyText(boardNumber, count));
+            ShowDeal(static_cast<int>(i));
+            return;
+        }
+        if (count == 0)
+            withoutCards.push_back(boardNumber);
+    }
+    if (!withoutCards.empty()) {
+        const ZeroCardsChoice choice =
+            view_.TZeroCardsDlg(texts::DealsWithoutCardsText(withoutCards));
+        if (choice == ZeroCardsChoice::AddCards) {
+            ShowDeal(withoutCards.front() - 1);
+            return;
+        }
+        PrintEmptyDeals = (choice == ZeroCardsChoice::PrintAllDeals);
+    }
+    ShowPage(Page::Print);
+}
+
+void TKestoMain::ShowDeal(int position) {
+    CurrentDeal = position;
+    Refresh();
+}
+
+void TKestoMain::PrevBtnClick() {
+    switch (page_) {
+        case Page::First:
+            break;  // the button is disabled here
+        case Page::EnterHand: {
+            const bool anyCards = std::any_of(boardSet.begin(), boardSet.end(),
+                                              [](const tDeal& d) { return d.CardCount() > 0; });
+            if (anyCards && view_.ShowMessage(MessageKind::Confirmation, Text(texts::kBackingUp),
+                                              MessageButtons::OkCancel) != Answer::Ok) {
+                return;
+            }
+            ShowPage(Page::First);
+            break;
+        }
+        case Page::Print:
+            if (mode_ == 0 || (mode_ == 2 && DealsComplete)) {
+                ShowPage(Page::First);
+                return;
+            }
+            if (Printed && view_.ShowMessage(MessageKind::Confirmation, Text(texts::kClearPrinted),
+                                             MessageButtons::YesNo) == Answer::Yes) {
+                boardSet.clear();
+            }
+            ShowPage(Page::EnterHand);
+            break;
+    }
+}
+
+void TKestoMain::RadioGroup1Click(int mode) {
+    mode_ = std::clamp(mode, 0, 2);
+    Printed = false;
+    Refresh();
+}
+
+void TKestoMain::CheckBox3Click(bool checked) {
+    UseDateInHeader = checked;
+    if (checked && shown_) {
+        if (const std::optional<int> chosen = view_.TDateDlg(TodayInEveryFormat(clock_))) {
+            DateFormatIndex = std::clamp(*chosen, 0, kDateFormatCount - 1);
+        }
+        PutDateInLine2();
+    } else {
+        line2_.clear();
+    }
+    Refresh();
+}
+
+void TKestoMain::PutDateInLine2() {
+    line2_ = FormatDate(DateFormatIndex, clock_.Today(), clock_);
+}
+
+void TKestoMain::Edit17Change(const std::string& text) {
+    line1_ = text;
+}
+void TKestoMain::Edit18Change(const std::string& text) {
+    line2_ = text;
+}
+
+void TKestoMain::UpDown1Change(int count) {
+    randomCount_ = std::clamp(count, 1, kMaxRandomDeals);
+}
+void TKestoMain::UpDown3Change(int copies) {
+    copies_ = std::clamp(copies, 0, kMaxCopies);
+}
+void TKestoMain::UpDown5Change(int statSheets) {
+    statSheets_ = std::clamp(statSheets, 0, kMaxStatSheets);
+}
+void TKestoMain::CurtainsClick(bool checked) {
+    curtains_ = checked;
+}
+void TKestoMain::StatsWithHtmlClick(bool checked) {
+    statsWithHtml_ = checked;
+}
+
+void TKestoMain::UpDown4Change(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) {
+        view_.ShowMessage(MessageKind::Error, texts::NotAWholeNumberText(text));
+        return;
+    }
+    sets_ = std::clamp(value, 0, kMaxSets);
+    RememberedIndividualSets = sets_;
+}
+
+bool TKestoMain::CountKeyPress(char key) {
+    return (key >= '0' && key <= '9') || key == '\b';
+}
+
+void TKestoMain::Refresh() {
+    FillDisplay();
+    view_.ShowDisplay(display_);
+}
+
+// The display refresh: every control from the model.
+void TKestoMain::FillDisplay() {
+    MainWindowDisplay& d = display_;
+    d.page = page_;
+    d.prevEnabled = page_ != Page::First;
+    d.nextCaption = Text(page_ == Page::Print ? texts::kDone : texts::kNext);
+    d.caption = Text(page_ == Page::First       ? texts::kCaptionFirst
+                     : page_ == Page::EnterHand ? texts::kCaptionRecord
+                                                : texts::kCaptionPrint);
+    d.mode = mode_;
+    d.randomCountVisible = mode_ == 0;
+    d.randomCount = randomCount_;
+    d.headerEnabled = headerEnabled_;
+    d.line1 = line1_;
+    d.line2 = line2_;
+    d.useDateInHeader = UseDateInHeader;
+
+    const bool haveDeal = CurrentDeal >= 0 && CurrentDeal < static_cast<int>(boardSet.size());
+    const tDeal empty;
+    const tDeal& deal = haveDeal ? boardSet[CurrentDeal] : empty;
+    const std::string ten = HandTenText();
+    int complete = 0;
+    for (Seat seat : kClockwise) {
+        const int s = static_cast<int>(seat);
+        const tHand& hand = deal.Hand(seat);
+        for (Suit suit : kAllSuits) {
+            d.suitTexts[s][static_cast<int>(suit)] = SuitText(hand.Holding(suit), ten);
+        }
+        d.countLabels[s] = std::to_string(hand.CardCount());
+        if (d.countLabels[s] == "13")
+            ++complete;
+    }
+    for (Seat seat : kClockwise) {
+        const int s = static_cast<int>(seat);
+        d.fillInVisible[s] = complete == 3 && d.countLabels[s] != "13";
+    }
+    d.dealNumber = CurrentDeal + 1;
+
+    d.copiesLabel = texts::CopiesLabel(static_cast<int>(boardSet.size()));
+    d.copies = copies_;
+    d.sets = sets_;
+    d.statSheets = statSheets_;
+    d.curtains = curtains_;
+    d.statsWithHtml = statsWithHtml_;
+    d.createEnabled = createEnabled_;
+}
+
+}  // namespace kesto

@@ -1,0 +1,152 @@
+#pragma once
+// TKestoMain: the main window's logic. It owns the board set and the workflow's state, runs
+// start-up and shutdown, moves between the three pages with every check and question on the
+// way, and handles the hand-entry page. It talks to the window only through MainWindowView;
+// every public handler carries the name of the control it serves.
+
+#include <memory>
+#include <string>
+
+#include "kesto/deal/deal.h"
+#include "kesto/deal/deal_source.h"
+#include "kesto/deal/random.h"
+#include "kesto/html/html_library.h"
+#include "kesto/print/printing_library.h"
+#include "kesto/workflow/main_window_view.h"
+
+namespace kesto {
+
+class Clock;
+class LanguageTable;
+
+class TKestoMain {
+  public:
+    // The view, clock and language table must outlive the object. The loader binds the two
+    // libraries by name (LoadSharedLibrary in the program).
+    TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
+               LibraryLoader loader = SystemLibraryLoader());
+    ~TKestoMain();  // FormDestroy
+    TKestoMain(const TKestoMain&) = delete;
+    TKestoMain& operator=(const TKestoMain&) = delete;
+
+    // Start-up, its ten steps in order. Afterwards TerminateRequested() says whether the
+    // program must end instead of entering normal operation.
+    void FormCreate();
+    bool TerminateRequested() const { return terminateRequested_; }
+    // The window is now on screen (the date check box opens its dialog only from now on).
+    void FormShow();
+    // The window closes: writes the remembered settings.
+    void FormClose();
+    // Frees the board set and unloads the libraries still loaded.
+    void FormDestroy();
+
+    // Moving between the pages.
+    void NextBtnClick();
+    void PrevBtnClick();
+
+    // The first page.
+    void RadioGroup1Click(int mode);
+    void CheckBox3Click(bool checked);
+    void Edit17Change(const std::string& text);  // Line 1
+    void Edit18Change(const std::string& text);  // Line 2
+    void UpDown1Change(int count);               // number of random deals
+
+    // The print page.
+    void UpDown3Change(int copies);
+    // The sets-of-individual-deal-sheets field changed to this text; RememberedIndividualSets
+    // follows it when it is a whole number.
+    void UpDown4Change(const std::string& text);
+    void UpDown5Change(int statSheets);
+    void CurtainsClick(bool checked);
+    void StatsWithHtmlClick(bool checked);
+    void PrintBtnClick();
+    void SaveBtnClick();
+    void CreateBtnClick();
+
+    // The count fields take only the digits and backspace.
+    static bool CountKeyPress(char key);
+
+    // The hand-entry page.
+    void Edit1KeyPress(SuitField field, char key);
+    enum class EditKey { Delete, Backspace };
+    // The caret position is the field's before the key.
+    void Edit1KeyDown(SuitField field, EditKey key, int caret);
+    void Edit1Enter(SuitField field);
+    // Enter in a suit field presses the "F&ill in" button that is shown, if any; otherwise it
+    // is an ordinary typed character.
+    void EnterKeyPress(SuitField field);
+    void Button1Click(Seat seat);  // "F&ill in"
+    void Button5Click();           // "&Clear deal"
+    void Edit20Change(int dealNumber);
+
+    // Redraws the page from the model and hands the whole display to the view.
+    void Refresh();
+    const MainWindowDisplay& Display() const { return display_; }
+
+    // State other commands read and set.
+    tBoardSet boardSet;
+    int CurrentDeal = 0;
+    bool Printed = false;
+    bool DealsComplete = false;
+    bool PrintEmptyDeals = false;
+    int RememberedIndividualSets = 1;
+    int DateFormatIndex = 0;
+    bool UseDateInHeader = false;
+    bool SuppressSetWarning = false;
+    bool SuppressHTMLAlert = false;
+    RandomGenerator random;
+
+    Page CurrentPage() const { return page_; }
+    DealSource Mode() const { return static_cast<DealSource>(mode_); }
+    const std::string& HeaderLine1() const { return line1_; }
+    const std::string& HeaderLine2() const { return line2_; }
+    int RandomDealCount() const { return randomCount_; }
+    int Copies() const { return copies_; }
+    int IndividualSets() const { return sets_; }
+    int StatSheets() const { return statSheets_; }
+    bool Curtains() const { return curtains_; }
+    bool StatsWithHtml() const { return statsWithHtml_; }
+    const PrintingLibrary* Printing() const { return printing_.get(); }
+    const HtmlLibrary* Html() const { return html_.get(); }
+    bool CreateEnabled() const { return createEnabled_; }
+    const std::string& DialogDirectory() const { return dialogDirectory_; }
+    // The ten as the hand-entry page writes it: "T" or "10".
+    std::string HandTenText() const;
+
+  private:
+    void BindLibraries();
+    void ReadSettings();
+    void ShowPage(Page page);
+    void NextOnFirstPage();
+    void ReadDealsFromFile();
+    void NextOnEnterHandPage();
+    void ShowDeal(int position);
+    tDeal& Current();
+    void FillDisplay();
+    void PutDateInLine2();
+
+    MainWindowView& view_;
+    const Clock& clock_;
+    const LanguageTable& languages_;
+    LibraryLoader loader_;
+    std::unique_ptr<PrintingLibrary> printing_;
+    std::unique_ptr<HtmlLibrary> html_;
+
+    bool terminateRequested_ = false;
+    bool shown_ = false;
+    Page page_ = Page::First;
+    int mode_ = 0;
+    int randomCount_ = 30;
+    int copies_ = 1;
+    int sets_ = 1;
+    int statSheets_ = 0;
+    bool curtains_ = false;
+    bool statsWithHtml_ = false;
+    bool createEnabled_ = true;
+    bool headerEnabled_ = true;
+    std::string line1_, line2_;
+    std::string dialogDirectory_;
+    MainWindowDisplay display_;
+};
+
+}  // namespace kesto

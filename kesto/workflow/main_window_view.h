@@ -1,0 +1,83 @@
+#pragma once
+// What the main window's logic (TKestoMain) asks of a window. The window shows what the core
+// hands it and forwards every user event to the core's handler of the same name; it takes no
+// decision of its own. Texts are Windows-1252. A scripted fake drives the core in tests.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/board.h"
+#include "kesto/deal/suit.h"
+#include "kesto/platform/ui.h"
+
+namespace kesto {
+
+enum class Page { First, EnterHand, Print };
+
+// One of the sixteen suit fields of the hand-entry page.
+struct SuitField {
+    Seat seat;
+    Suit suit;
+    friend bool operator==(const SuitField&, const SuitField&) = default;
+};
+
+// Everything the window shows, as the core last computed it. Arrays by seat are indexed by
+// Seat (North, East, South, West), suits by Suit (spades, hearts, diamonds, clubs).
+struct MainWindowDisplay {
+    Page page = Page::First;
+    std::string caption;      // the window's title
+    std::string nextCaption;  // "&Next >>" or "&Done"
+    bool prevEnabled = false;
+
+    // First page.
+    int mode = 0;  // RadioGroup1's item index
+    bool randomCountVisible = true;
+    int randomCount = 30;  // UpDown1
+    bool headerEnabled = true;
+    std::string line1, line2;
+    bool useDateInHeader = false;
+
+    // Hand-entry page.
+    int dealNumber = 1;  // UpDown2
+    std::array<std::array<std::string, 4>, 4> suitTexts;
+    std::array<std::string, 4> countLabels;
+    std::array<bool, 4> fillInVisible{};
+
+    // Print page.
+    std::string copiesLabel;
+    int copies = 1;      // UpDown3
+    int sets = 1;        // UpDown4
+    int statSheets = 0;  // UpDown5
+    bool curtains = false;
+    bool statsWithHtml = false;
+    bool createEnabled = true;
+};
+
+// The three choices of the deals-with-no-cards dialog, in the order shown.
+enum class ZeroCardsChoice { AddCards, SkipEmptyDeals, PrintAllDeals };
+
+class MainWindowView : public Ui {
+  public:
+    // Show the page and every control's state. Called after each handler that changed them.
+    virtual void ShowDisplay(const MainWindowDisplay& display) = 0;
+    // Put the focus in a suit field (when focus is set) and its caret at the position, with
+    // nothing selected. Called after ShowDisplay, so the field already holds its new text.
+    virtual void PlaceCaret(SuitField field, int position, bool focus) = 0;
+
+    // The date-format dialog: entries are the six formats applied to today's date. Nullopt
+    // when the dialog was closed without "&OK"; otherwise the chosen index (0 when none).
+    virtual std::optional<int> TDateDlg(const std::vector<std::string>& entries) = 0;
+    // The deals-with-no-cards dialog with its message; its answer when it closes.
+    virtual ZeroCardsChoice TZeroCardsDlg(const std::string& text) = 0;
+    // The duplicate-card dialog: the suit's symbol, the rank as typed and the third label
+    // ("is already with North"). True for "&Transfer it".
+    virtual bool TDuplicateCardForm(Suit suit, const std::string& rank,
+                                    const std::string& holder) = 0;
+
+    // Close the main window; the window then calls TKestoMain::FormClose.
+    virtual void CloseMainWindow() = 0;
+};
+
+}  // namespace kesto

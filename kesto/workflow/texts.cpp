@@ -1,0 +1,33 @@
+#include "kesto/workflow/texts.h"
+
+namespace kesto::texts {
+
+std::string DealHasOnlyText(int boardNumber, int cardCount) {
+    return "Deal " + std::to_string(boardNumber) + " has only " + std::to_string(cardCount) +
+           " cards.";
+}
+
+// Two deals read "Deals 2 and 4", more "Deals 2, 4 and 7": the list a director would write,
+// with no comma before "and".
+std::string DealsWithoutCardsText(const std::vector<int>& boardNumbers) {
+    if (boardNumbers.size() == 1) {
+        return "Deal " + std::to_string(boardNumbers.front()) + " has no cards.";
+    }
+    std::string text = "Deals";
+    for (std::size_t i = 0; i < boardNumbers.size(); ++i) {
+        if (i > 0)
+            text += (i + 1 == boardNumbers.size()) ? " and" : ",";
+        text += " " + std::to_string(boardNumbers[i]);
+    }
+    return text + " have no cards.";
+}
+
+std::string CopiesLabel(int dealCount) {
+    return "N&umber of copies (with all " + std::to_string(dealCount) + " hands):";
+}
+
+std::string NotAWholeNumberText(std::string_view text) {
+    return "'" + std::string(text) + "' is not a valid whole number.";
+}
+
+}  // namespace kesto::texts

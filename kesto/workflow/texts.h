@@ -1,0 +1,102 @@
+#pragma once
+// The fixed English texts of the main window, its pages and its dialogs, exactly as the user
+// sees them ("&" marks the accelerator). The window and the batch front end share them.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kesto::texts {
+
+// Window captions.
+inline constexpr std::string_view kCaptionFirst = "Kesto";
+inline constexpr std::string_view kCaptionRecord = "Kesto - Record hands";
+inline constexpr std::string_view kCaptionPrint = "Kesto - Print hands";
+inline constexpr std::string_view kNext = "&Next >>";
+inline constexpr std::string_view kDone = "&Done";
+inline constexpr std::string_view kPrevious = "<< &Previous";
+
+// The first page.
+inline constexpr std::string_view kModeItems[] = {
+    "&Generate random deals",
+    "&Record deals that have already been dealt",
+    "Read deals fro&m file",
+};
+inline constexpr std::string_view kRandomCountLabel = "N&umber of random deals to generate";
+inline constexpr std::string_view kHeaderGroup = "Header for printout";
+inline constexpr std::string_view kLine1 = "Line &1";
+inline constexpr std::string_view kLine2 = "Line &2";
+inline constexpr std::string_view kUseDate = "Use &date as default second line";
+
+// Start-up.
+inline constexpr std::string_view kPrintingLibraryNotFound =
+    "KESTPRT3.DLL not found.\r\n\r\n"
+    "This program requires the file KESTPRT3.DLL.  The file must be located (1) in the same "
+    "directory as the program file, (2) in the current directory, (3) in the Windows system "
+    "directory, (4) in the Windows directory, or (5) in a directory listed in the PATH "
+    "environmental variable.\r\n\r\n"
+    "The program will now terminate.";
+inline constexpr std::string_view kPrintingLibraryInterface =
+    "There was a problem interfacing with KESTPRT3.DLL.  This program cannot run unless it is "
+    "properly interfaced with KESTPRT3.DLL.  It will now terminate.";
+inline constexpr std::string_view kHtmlLibraryNotFound =
+    "KESTWEB2.DLL not found.\r\n\r\n"
+    "If you want to create HTML pages, this file must be located (1) in the same directory as "
+    "the program file, (2) in the current directory, (3) in the Windows system directory, (4) "
+    "in the Windows directory, or (5) in a directory listed in the PATH environmental variable.";
+inline constexpr std::string_view kHtmlLibraryInterface =
+    "There was a problem interfacing with KESTWEB2.DLL.  You will not be able to create HTML "
+    "pages unless this program is properly interfaced with KESTWEB2.DLL.";
+
+// Reading deals.
+inline constexpr std::string_view kOpenTitle = "Read deals from file";
+inline constexpr std::string_view kOpenFilter =
+    "Kesto files (*.KST)|*.KST|Duplimate files (*.DLM)|*.DLM|"
+    "Duplimate files (DOS version) (*.DUP)|*.DUP|All files|*.*";
+inline constexpr std::string_view kOpenDefaultExtension = "KST";
+
+// Leaving the pages.
+inline constexpr std::string_view kNothingToPrint = "Nothing to print";
+inline constexpr std::string_view kNotPrintedExit =
+    "You haven't printed any hands yet.  Exit anyway?";
+inline constexpr std::string_view kBackingUp =
+    "Backing up now will result in losing the data that has been entered.  Proceed anyway?";
+inline constexpr std::string_view kClearPrinted = "Clear all printed deals?";
+
+// "Deal 2 has only 13 cards."
+std::string DealHasOnlyText(int boardNumber, int cardCount);
+// "Deal 2 has no cards." / "Deals 2, 4 and 7 have no cards." (numbers in increasing order).
+std::string DealsWithoutCardsText(const std::vector<int>& boardNumbers);
+// "N&umber of copies (with all 30 hands):"
+std::string CopiesLabel(int dealCount);
+// The message for a count field whose text is not a whole number.
+std::string NotAWholeNumberText(std::string_view text);
+
+// The deals-with-no-cards dialog.
+inline constexpr std::string_view kZeroCardsCaption = "Deals with no cards";
+inline constexpr std::string_view kZeroCardsChoices[] = {
+    "Add cards",
+    "Skip all deals with no cards during printing",
+    "Print all deals, even those with no cards",
+};
+inline constexpr std::string_view kOk = "OK";
+
+// The duplicate-card dialog.
+inline constexpr std::string_view kDuplicateCaption = "ERROR";
+inline constexpr std::string_view kAlreadyWith = "is already with ";
+inline constexpr std::string_view kTransferIt = "&Transfer it";
+inline constexpr std::string_view kCancel = "&Cancel";
+// Fixed seat names of that dialog, by Seat.
+inline constexpr std::string_view kSeatNames[] = {"North", "East", "South", "West"};
+
+// The date-format dialog.
+inline constexpr std::string_view kDateCaption = "Date format";
+inline constexpr std::string_view kDateLabel = "Select date format:";
+inline constexpr std::string_view kDateOk = "&OK";
+
+// The hand-entry page.
+inline constexpr std::string_view kDealLabel = "Deal:";
+inline constexpr std::string_view kFillIn = "F&ill in";
+inline constexpr std::string_view kClearDeal = "&Clear deal";
+
+}  // namespace kesto::texts
