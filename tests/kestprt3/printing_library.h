@@ -1,0 +1,97 @@
+#pragma once
+// The printing library loaded through the platform loader, as the program loads it, with a
+// private PDF folder and settings file per test, and the PDF readers the tests share.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kesto/platform/shared_library.h"
+#include "kestprt3/kestprt3.h"
+
+namespace kesto::test {
+
+// The words of one printing language, Windows-1252 bytes.
+struct Language {
+    std::string ace, king, queen, jack, ten;
+    std::string north, east, south, west;
+    std::string none, both, dealer, dealerShort, board, vul;
+};
+Language English();
+Language Deutsch();
+Language Dansk();
+
+// The 48 arguments of one PrintCustom call, filled as the program fills them for a kind.
+struct PrintArgs {
+    std::int32_t kind = 1;
+    std::int32_t orientation = -1;
+    std::string header1, header2, unused5, footer;
+    std::string ace, king, queen, jack, ten, north, east, south, west;
+    std::string none, both, dealer, board, vul, rankLetters;
+    std::string fonts[7] = {"Arial", "Arial", "Arial", "Arial", "Arial", "", ""};
+    std::int32_t sizes[8] = {14, 0, 10, 10, 10, 10, 0, 0};
+    std::int32_t styles[7] = {1, 0, 0, 0, 0, 0, 0};
+    std::int32_t cardWidthCm = 0, cardHeightCm = 0;
+    std::int32_t useColor = 1;
+};
+// Kind 0 and 1 as the print job fills them, kinds 8..12 as the curtain-card step does.
+PrintArgs SheetArgs(const Language& language);
+PrintArgs HandRecordArgs(const Language& language);
+PrintArgs CurtainArgs(std::int32_t kind, std::int32_t heightCm, std::int32_t orientation,
+                      const Language& language);
+
+class PrintingLibrary : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    static void SetDeals(const std::vector<std::string>& records);
+    static std::int32_t Print(const PrintArgs& args);
+
+    // The settings file's text (REGEDIT4, the program's key) for this test.
+    void WriteSettings(const std::string& values) const;
+
+    // The PDF files in the output folder, sorted by name.
+    std::vector<std::string> PdfFiles() const;
+    // The one PDF file the last print wrote (fails the test when there is not exactly one new
+    // file since the last call).
+    std::string NewPdf();
+
+    static std::unique_ptr<SharedLibrary> library_;
+    static AddDealFn addDeal_;
+    static ClearDealsFn clearDeals_;
+    static PrintCustomFn printCustom_;
+    std::string folder_;  // holds the settings file and the PDF folder
+    std::string pdfFolder_;
+    std::string settingsPath_;
+    std::vector<std::string> seen_;
+};
+
+// "[Board "b"]|[Dealer "d"]|[Vulnerable "v"]|[Deal "deal"]", as the program sends a board.
+std::string Record(int board, std::string_view dealer, std::string_view vulnerable,
+                   std::string_view deal);
+// The record of board n of the standard cycle with the given deal (first seat the dealer's).
+std::string CycleRecord(int board, std::string_view handsFromNorth);
+
+// The deal of the worked example: North A74.AT83.KJ5.K65, East KQ98.J4.T7.AQT84,
+// South T63.KQ92.AQ942.9, West J52.765.863.J732.
+inline constexpr std::string_view kKnownDeal =
+    "A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732";
+
+// pdftotext -layout of one page (0: all pages), as UTF-8.
+std::string PdfText(const std::string& path, int page = 0);
+int PdfPages(const std::string& path);
+std::string PdfPageSize(const std::string& path);  // e.g. "A4", "letter"
+// Pixels of page 1 drawn at 40 dpi that are clearly red.
+int RedPixels(const std::string& path);
+
+// The text with every space and tab removed (pdftotext spaces letters unevenly).
+std::string WithoutSpaces(std::string_view text);
+std::size_t Count(std::string_view text, std::string_view part);
+
+}  // namespace kesto::test
