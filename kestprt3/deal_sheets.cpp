@@ -70,12 +70,12 @@ std::int32_t PrintDealSheets(QPrinter& printer, const PrintRequest& request,
     const double top = area.top() + bandHeight + Mm(printer, 12);
     const QRectF room(area.left(), top, area.width(), area.bottom() - footerHeight - top);
 
-    // The diagram at its natural size, a little wider for air, centred across the page and
-    // standing in the upper part of it.
+    // The diagram across the page, standing in the upper part of it; West keeps close to the
+    // compass, so a long suit has the whole width to itself before the font shrinks.
+    style.westBesideCompass = true;
     const QSizeF natural = DiagramNaturalSize(style, request.words, printer);
-    const double width = std::min(room.width(), natural.width() * 1.25);
     const double height = std::min(room.height(), natural.height());
-    const QRectF diagram(room.center().x() - width / 2, room.top(), width, height);
+    const QRectF diagram(room.left(), room.top(), room.width(), height);
 
     const int pages = static_cast<int>(boards.size());
     for (int page = 0; page < pages; ++page) {

@@ -490,11 +490,20 @@ void DrawDiagram(QPainter& painter, const QRectF& rect, const Board& board,
         }
     }
 
+    double westX = g.westX;
+    double westRoom = g.westWidth;
+    if (style.westBesideCompass) {
+        const double needed =
+            std::max(HandWidth(board.hands[kWest], style.cardsFont, words, device),
+                     PointsCrossSize(style.labelFont, device).width());
+        westX = std::max(g.westX, g.compass.left() - g.gap - needed);
+        westRoom = g.compass.left() - g.gap - westX;
+    }
     const std::array<QPointF, 4> origins = {
         QPointF(g.northSouthX, g.northTop),
         QPointF(g.eastX, g.middleTop),
         QPointF(g.northSouthX, g.southTop),
-        QPointF(g.westX, g.middleTop),
+        QPointF(westX, g.middleTop),
     };
     QFont seatFont = style.labelFont;
     seatFont.setItalic(true);
@@ -509,7 +518,7 @@ void DrawDiagram(QPainter& painter, const QRectF& rect, const Board& board,
     DrawCompass(painter, g.compass, board, style, words);
 
     if (HasCards(board)) {
-        const QRectF corner(g.westX, g.southTop + g.handOffset, g.westWidth, 4 * g.lineHeight);
+        const QRectF corner(westX, g.southTop + g.handOffset, westRoom, 4 * g.lineHeight);
         DrawPointsCross(painter, corner, board, style.labelFont);
     }
 }

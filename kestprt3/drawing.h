@@ -85,6 +85,8 @@ struct DiagramStyle {
     QFont labelFont;
     bool infoCorner = true;   // board, dealer, vulnerability at the top left
     bool seatLabels = false;  // the seat's word above each hand
+    // West's hand (and the points under it) close to the compass rather than at the left edge.
+    bool westBesideCompass = false;
     bool showDealerAndVulnerability = true;
     bool useColor = false;
 };
