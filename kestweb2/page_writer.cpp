@@ -1,6 +1,8 @@
 #include "kestweb2/page_writer.h"
 
 #include <cstddef>
+#include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "kestweb2/deal_record.h"
@@ -191,30 +193,136 @@ std::array<std::string_view, 4> SuitGroups(std::string_view hand) {
     return groups;
 }
 
-void FillHoldings(std::string& cell, const PageWords& words, const DealHands& hands) {
-    struct SeatName {
-        Seat seat;
-        std::string_view name;
-    };
-    static constexpr SeatName kSeats[] = {{Seat::kNorth, "North"},
-                                          {Seat::kEast, "East"},
-                                          {Seat::kWest, "West"},
-                                          {Seat::kSouth, "South"}};
-    static constexpr std::string_view kSuits[] = {"Spade", "Heart", "Diamond", "Club"};
+// One holding placeholder of the cell.
+struct HoldingSlot {
+    Seat seat;
+    std::size_t suit;  // 0 spades .. 3 clubs
+    std::string_view placeholder;
+};
 
-    std::string placeholder;
-    for (const SeatName& seat : kSeats) {
-        const HandText& hand = hands[static_cast<std::size_t>(seat.seat)];
-        const std::array<std::string_view, 4> groups = SuitGroups(hand.text);
-        for (std::size_t suit = 0; suit < groups.size(); ++suit) {
-            placeholder.assign(seat.name);
-            placeholder += kSuits[suit];
-            placeholder += "St";
-            // An open hand shows nothing: " -" would claim a void.
-            ReplaceFirst(cell, placeholder, hand.open ? "" : HoldingText(words, groups[suit]));
-        }
+// The order in which the holdings are put in: North, East, West, South.
+constexpr HoldingSlot kFillOrder[] = {
+    {Seat::kNorth, 0, "NorthSpadeSt"},   {Seat::kNorth, 1, "NorthHeartSt"},
+    {Seat::kNorth, 2, "NorthDiamondSt"}, {Seat::kNorth, 3, "NorthClubSt"},
+    {Seat::kEast, 0, "EastSpadeSt"},     {Seat::kEast, 1, "EastHeartSt"},
+    {Seat::kEast, 2, "EastDiamondSt"},   {Seat::kEast, 3, "EastClubSt"},
+    {Seat::kWest, 0, "WestSpadeSt"},     {Seat::kWest, 1, "WestHeartSt"},
+    {Seat::kWest, 2, "WestDiamondSt"},   {Seat::kWest, 3, "WestClubSt"},
+    {Seat::kSouth, 0, "SouthSpadeSt"},   {Seat::kSouth, 1, "SouthHeartSt"},
+    {Seat::kSouth, 2, "SouthDiamondSt"}, {Seat::kSouth, 3, "SouthClubSt"},
+};
+constexpr std::size_t kSlots = std::size(kFillOrder);
+
+// The same slots in the order they stand in the template: North, West, East, South.
+constexpr std::size_t kTemplateOrder[kSlots] = {0, 1, 2, 3, 8,  9,  10, 11,
+                                                4, 5, 6, 7, 12, 13, 14, 15};
+
+using Holdings = std::array<std::string, kSlots>;  // by fill order
+
+void MakeHoldings(const PageWords& words, const DealHands& hands, Holdings& holdings) {
+    for (std::size_t slot = 0; slot < kSlots; ++slot) {
+        const HandText& hand = hands[static_cast<std::size_t>(kFillOrder[slot].seat)];
+        // An open hand shows nothing: " -" would claim a void.
+        holdings[slot] = hand.open
+                             ? std::string()
+                             : HoldingText(words, SuitGroups(hand.text)[kFillOrder[slot].suit]);
     }
 }
+
+bool HoldsHoldingPlaceholder(std::string_view text) {
+    if (text.find("St") == std::string_view::npos) {
+        return false;
+    }
+    for (const HoldingSlot& slot : kFillOrder) {
+        if (text.find(slot.placeholder) != std::string_view::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Header and holding texts are made of the caller's words, digits, record characters set
+// apart by blanks, and fixed pieces with blanks, hyphens and colons; a placeholder name (letters
+// only) can turn up in them only inside one of the caller's words. The same goes for the image
+// location in the prepared cell.
+bool CallerTextsHoldPlaceholders(const PageRequest& request) {
+    const PageWords& words = request.words;
+    for (const std::string* text :
+         {&request.imageLocation, &words.ace, &words.king, &words.queen, &words.jack, &words.ten,
+          &words.noneVulnerable, &words.bothVulnerable, &words.dealerLabel, &words.boardLabel,
+          &words.vulnerabilityLabel, &words.seatLetters[0], &words.seatLetters[1],
+          &words.seatLetters[2], &words.seatLetters[3]}) {
+        if (HoldsHoldingPlaceholder(*text)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Makes the cells of one page. The cell is defined by replacing each placeholder's first
+// occurrence in turn. When no caller text holds a placeholder name, every first occurrence is
+// the template's own, and the cell is put together from the template's pieces in one pass;
+// otherwise the replacements run one by one.
+class CellMaker {
+  public:
+    explicit CellMaker(const PageRequest& request)
+        : request_(request),
+          prepared_(PreparedCell(request.imageLocation)),
+          oneByOne_(CallerTextsHoldPlaceholders(request)) {
+        if (oneByOne_) {
+            return;
+        }
+        std::size_t from = 0;
+        const auto cut = [&](std::string_view placeholder) {
+            const std::size_t at = prepared_.find(placeholder, from);
+            pieces_.push_back(std::string_view(prepared_).substr(from, at - from));
+            from = at + placeholder.size();
+        };
+        cut(kDealHeaderPlaceholder);
+        for (const std::size_t slot : kTemplateOrder) {
+            cut(kFillOrder[slot].placeholder);
+        }
+        pieces_.push_back(std::string_view(prepared_).substr(from));
+    }
+
+    // The cell of the record at position (from 0); false when the record has no readable deal.
+    bool Make(std::string_view record, std::size_t position, std::string& cell) {
+        const std::optional<DealHands> hands = HandsOf(record);
+        if (!hands) {
+            return false;
+        }
+        std::string header = HeaderText(request_, record, position);
+        if (!header.empty()) {
+            header.insert(0, kDealHeaderOpen);
+            header += kDealHeaderClose;
+        }
+        MakeHoldings(request_.words, *hands, holdings_);
+
+        if (oneByOne_) {
+            cell = prepared_;
+            ReplaceFirst(cell, kDealHeaderPlaceholder, header);
+            for (std::size_t slot = 0; slot < kSlots; ++slot) {
+                ReplaceFirst(cell, kFillOrder[slot].placeholder, holdings_[slot]);
+            }
+            return true;
+        }
+        cell.assign(pieces_[0]);
+        cell += header;
+        for (std::size_t i = 0; i < kSlots; ++i) {
+            cell += pieces_[i + 1];
+            cell += holdings_[kTemplateOrder[i]];
+        }
+        cell += pieces_[kSlots + 1];
+        return true;
+    }
+
+  private:
+    const PageRequest& request_;
+    const std::string prepared_;
+    const bool oneByOne_;
+    std::vector<std::string_view> pieces_;  // into prepared_, around the placeholders
+    Holdings holdings_;
+};
 
 }  // namespace
 
@@ -222,7 +330,7 @@ KestWeb2Status WritePage(const std::vector<std::string>& deals, const PageReques
     if (deals.empty()) {
         return kKestWeb2Ok;
     }
-    const std::string prepared = PreparedCell(request.imageLocation);
+    CellMaker maker(request);
 
     OutputFile file(request.fileName);
     if (!file.Write(PageHead(request))) {
@@ -232,23 +340,9 @@ KestWeb2Status WritePage(const std::vector<std::string>& deals, const PageReques
     const std::size_t count = deals.size();
     std::string cell;
     for (std::size_t position = 0; position < count; ++position) {
-        const std::string_view record = deals[position];
-        cell = prepared;
-        const std::string header = HeaderText(request, record, position);
-        if (header.empty()) {
-            ReplaceFirst(cell, kDealHeaderPlaceholder, "");
-        } else {
-            std::string wrapped(kDealHeaderOpen);
-            wrapped += header;
-            wrapped += kDealHeaderClose;
-            ReplaceFirst(cell, kDealHeaderPlaceholder, wrapped);
-        }
-
-        const std::optional<DealHands> hands = HandsOf(record);
-        if (!hands) {
+        if (!maker.Make(deals[position], position, cell)) {
             continue;  // no cell and no row break for a record without a readable deal
         }
-        FillHoldings(cell, request.words, *hands);
         if (!file.Write(cell)) {
             return file.Close();
         }

@@ -190,6 +190,21 @@ TEST_F(CustomPage, PlaceholderNamesInCallerTextsReplaceOnlyTheFirst) {
     EXPECT_NE(page.find("<H3 ALIGN=\"center\">Title2</H3>"), std::string::npos);
 }
 
+TEST_F(CustomPage, PlaceholderNameAsTenTextFillsTheFirstOccurrence) {
+    // The holdings go in North, East, West, South. North's hearts J T 9 bring the name
+    // "WestClubSt" into the cell first, so West's clubs A K Q 2 land there and West's own
+    // placeholder stays; East's spades, West's diamonds and South's clubs (all J T 9) keep it.
+    SetDeals(OneDeal());
+    const std::string path = PagePath("page.html");
+    ASSERT_EQ(htmlCustom_(path.c_str(), "", kClub, kNight, "A", "K", "Q", "J", "WestClubSt", "", "",
+                          "", "", "", "N", "E", "S", "W", 0, 0),
+              kKestWeb2Ok);
+    const std::string page = ReadFile(path);
+    EXPECT_NE(page.find("<TD> J  A K Q 2 9</TD>"), std::string::npos);
+    EXPECT_NE(page.find("<TD>WestClubSt</TD>"), std::string::npos);
+    EXPECT_EQ(Count(page, "<TD> J WestClubSt 9</TD>"), 3u);
+}
+
 TEST_F(CustomPage, TwoPagesInOneRunKeepTheirOwnLocations) {
     SetDeals(OneDeal());
     const std::string first = PagePath("first.html");
