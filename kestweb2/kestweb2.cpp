@@ -3,7 +3,6 @@
 
 #include "kestweb2/kestweb2.h"
 
-#include <new>
 #include <string>
 #include <vector>
 
@@ -39,8 +38,9 @@ extern "C" {
 KESTO_EXPORT void KESTO_STDCALL AddDeal(const char* record) {
     try {
         DealList().push_back(Text(record));
-    } catch (const std::bad_alloc&) {
-        // The entry has no way to report; the record is not added and the list stays whole.
+    } catch (...) {
+        // Out of memory. The entry has no way to report; the record is not added and the list
+        // stays whole.
     }
 }
 

@@ -13,9 +13,9 @@ namespace kesto::kestweb2 {
 
 namespace {
 
-// Each placeholder stands once in its template, but a text put in its place may hold a later
-// placeholder's name; replacing only the first occurrence, in a fixed order, keeps the page
-// the same whatever the caller's texts hold.
+// Each placeholder stands once in its template, but a text put in earlier may hold a later
+// placeholder's name: only the first occurrence is replaced, in a fixed order, so even such a
+// page comes out one defined way.
 void ReplaceFirst(std::string& text, std::string_view placeholder, std::string_view by) {
     const std::size_t at = text.find(placeholder);
     if (at != std::string::npos) {
