@@ -85,7 +85,7 @@ QtPrinterCanvas::QtPrinterCanvas(const QtPrintDestination& destination)
     : printerName_(destination.printerName), pdfFolder_(destination.pdfFolder) {
     if (!destination.printerName.empty()) {
         const QPrinterInfo info =
-            QPrinterInfo::printerInfo(QString::fromStdString(destination.printerName));
+            QPrinterInfo::printerInfo(ToQString(destination.printerName, false));
         if (!info.isNull()) {
             printer_ = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
             toPdf_ = false;

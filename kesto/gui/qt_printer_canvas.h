@@ -17,8 +17,9 @@ class QFont;
 namespace kesto::gui {
 
 struct QtPrintDestination {
-    std::string printerName;  // the printer chosen in printer setup; empty when none is
-    std::string pdfFolder;    // where PDF files go when that printer is not used
+    std::string printerName;  // the printer chosen in printer setup (Windows-1252); "" if none
+    // Where PDF files go when that printer is not used: a path as the file system spells it.
+    std::string pdfFolder;
 };
 
 class QtPrinterCanvas final : public PrinterCanvas {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <clocale>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -246,6 +247,21 @@ TEST(ComputeStatisticsTest, RecomputingStartsFromZero) {
     const tStatistics twice = ComputeStatistics({test::Mixed()});
     EXPECT_EQ(once, twice);
     EXPECT_NE(once, ComputeStatistics({test::Mixed(), test::Mixed()}));
+}
+
+TEST(LocaleDecimalSeparatorTest, FollowsTheNumericLocale) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
+    EXPECT_EQ(LocaleDecimalSeparator(), ".");
+    EXPECT_EQ(MeanText(NorthHeld({8, 15}), N), "11.50");
+    for (const char* german : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"}) {
+        if (std::setlocale(LC_NUMERIC, german) != nullptr) {
+            EXPECT_EQ(LocaleDecimalSeparator(), ",") << german;
+            EXPECT_EQ(MedianText(NorthHeld({8, 15}), N), "11,50") << german;
+            break;
+        }
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace
