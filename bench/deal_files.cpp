@@ -1,0 +1,114 @@
+// Writes 500 boards in each deal file format and reads them back, next to writing and reading
+// the same bytes as a plain copy. Prints milliseconds per round, the median of several.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
+#include "kesto/files/deal_file.h"
+#include "kesto/files/dlm_file.h"
+#include "kesto/files/dup_file.h"
+#include "kesto/files/own_deal_file.h"
+#include "kesto/files/read_deal_file.h"
+#include "kesto/platform/file_io.h"
+
+namespace {
+
+using namespace kesto;
+using Clock = std::chrono::steady_clock;
+
+double MedianMilliseconds(int rounds, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        const auto start = Clock::now();
+        work();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "benchmark step failed: %s\n", what);
+        std::exit(1);
+    }
+}
+
+}  // namespace
+
+int main() {
+    constexpr int kBoards = 500;
+    constexpr int kRounds = 21;
+    RandomGenerator random(12345);
+    tBoardSet boards;
+    GenerateRandomDeals(boards, kBoards, random);
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "kesto-bench-deal-files";
+    std::filesystem::create_directories(folder);
+
+    struct Format {
+        const char* name;
+        std::string file;
+        std::function<std::string()> build;
+        std::function<WriteResult(const std::string&)> write;
+    };
+    const Format formats[] = {
+        {"KST", (folder / "b.kst").string(),
+         [&] { return OwnDealFileText(boards, "Club night", "Monday", DealSource::Generate); },
+         [&](const std::string& f) {
+             return WriteOwnDealFile(f, boards, "Club night", "Monday", DealSource::Generate);
+         }},
+        {"DLM", (folder / "b.dlm").string(),
+         [&] { return DLMFileText(boards, "Club night", "Monday", DealSource::Generate); },
+         [&](const std::string& f) {
+             return WriteDLMFile(f, boards, "Club night", "Monday", DealSource::Generate);
+         }},
+        {"DUP", (folder / "b.dup").string(), [&] { return DUPFileBytes(boards); },
+         [&](const std::string& f) { return WriteDUPFile(f, boards); }},
+    };
+
+    std::printf("%d boards (DLM holds 99), median of %d rounds, milliseconds\n", kBoards, kRounds);
+    std::printf("%-4s %8s | %9s %9s %9s | %9s %9s %9s\n", "kind", "bytes", "build", "write", "read",
+                "copy-w", "copy-w-ns", "copy-r");
+    for (const Format& format : formats) {
+        const std::string bytes = format.build();
+        const std::string copy = format.file + ".copy";
+        const double build =
+            MedianMilliseconds(kRounds, [&] { Check(!format.build().empty(), "build"); });
+        // The writer: build in memory, temporary file, fsync, rename.
+        const double write = MedianMilliseconds(kRounds, [&] {
+            Check(format.write(format.file).status == WriteStatus::Written, format.name);
+        });
+        const double read = MedianMilliseconds(kRounds, [&] {
+            DealFileContents contents;
+            Check(ReadAnyDealFile(format.file, contents).ok, "read");
+        });
+        // The same bytes copied: the same safe replacement, then a plain write without fsync.
+        const double copyWrite = MedianMilliseconds(
+            kRounds, [&] { Check(ReplaceFileAtomically(copy, bytes).ok, "copy write"); });
+        const double copyWriteNoSync = MedianMilliseconds(kRounds, [&] {
+            std::FILE* out = std::fopen(copy.c_str(), "wb");
+            Check(out != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size(),
+                  "plain write");
+            Check(std::fclose(out) == 0, "plain close");
+        });
+        const double copyRead = MedianMilliseconds(
+            kRounds, [&] { Check(ReadWholeFile(copy).has_value(), "copy read"); });
+        std::printf("%-4s %8zu | %9.3f %9.3f %9.3f | %9.3f %9.3f %9.3f\n", format.name,
+                    bytes.size(), build, write, read, copyWrite, copyWriteNoSync, copyRead);
+    }
+    std::printf(
+        "build: file made in memory; write: the program's save (safe replacement with\n"
+        "fsync); read: recognition and reader; copy-w: the same bytes saved the same safe\n"
+        "way; copy-w-ns: the same bytes written plainly without fsync; copy-r: reading\n"
+        "them back.\n");
+    std::filesystem::remove_all(folder);
+    return 0;
+}

@@ -1,0 +1,181 @@
+// Random and mutated input for every reader: each must return, report failure with an empty
+// board set, and never produce a hand with bits outside the ranks. The number of inputs is
+// fixed and the generator seeded, so a failure repeats.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+#include "files_test_support.h"
+#include "kesto/files/dlm_file.h"
+#include "kesto/files/dup_file.h"
+#include "kesto/files/legacy_deal_file.h"
+#include "kesto/files/own_deal_file.h"
+#include "kesto/files/read_deal_file.h"
+
+namespace kesto {
+namespace {
+
+constexpr tSuitSet kRankBits = 0x7FFC;
+
+bool HandIsWellFormed(const tHand& hand) {
+    for (const Suit suit : kAllSuits) {
+        if ((hand.Holding(suit) & ~kRankBits) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class Mutator {
+  public:
+    explicit Mutator(std::uint32_t seed) : random_(seed) {}
+
+    std::string RandomBytes(std::size_t maxSize) {
+        std::string bytes(Below(maxSize + 1), '\0');
+        for (char& c : bytes) {
+            c = static_cast<char>(Below(256));
+        }
+        return bytes;
+    }
+
+    // A few random edits: change, insert or delete bytes, cut the end, or repeat a piece.
+    std::string Mutate(std::string bytes) {
+        static constexpr char kInteresting[] = {'\r', '\n', '=', '|', '.', ' ',  '0',   '9',
+                                                '"',  ']',  'a', 'p', 'q', '\0', '\x06'};
+        const std::size_t edits = 1 + Below(8);
+        for (std::size_t e = 0; e < edits && !bytes.empty(); ++e) {
+            const std::size_t at = Below(bytes.size());
+            switch (Below(6)) {
+                case 0:
+                    bytes[at] = static_cast<char>(Below(256));
+                    break;
+                case 1:
+                    bytes[at] = kInteresting[Below(sizeof kInteresting)];
+                    break;
+                case 2:
+                    bytes.insert(at, 1, kInteresting[Below(sizeof kInteresting)]);
+                    break;
+                case 3:
+                    bytes.erase(at, 1 + Below(20));
+                    break;
+                case 4:
+                    bytes.resize(at);
+                    break;
+                case 5:
+                    if (bytes.size() < 200000) {
+                        bytes.insert(at, bytes.substr(at, 1 + Below(300)));
+                    }
+                    break;
+            }
+        }
+        return bytes;
+    }
+
+    std::size_t Below(std::size_t n) {
+        return std::uniform_int_distribution<std::size_t>(0, n - 1)(random_);
+    }
+
+  private:
+    std::mt19937 random_;
+};
+
+// parse returns success; on failure the board set must be empty.
+using Parser = std::function<bool(std::string_view, DealFileContents&)>;
+
+void Hammer(const Parser& parse, const std::vector<std::string>& seeds, std::uint32_t seed) {
+    Mutator mutator(seed);
+    for (int i = 0; i < 4000; ++i) {
+        const std::string input = i % 4 == 0 ? mutator.RandomBytes(600)
+                                             : mutator.Mutate(seeds[mutator.Below(seeds.size())]);
+        DealFileContents contents;
+        const bool ok = parse(input, contents);
+        if (!ok) {
+            ASSERT_TRUE(contents.boardSet.empty()) << "input " << i;
+        }
+        for (const tDeal& deal : contents.boardSet) {
+            for (const Seat seat : kClockwise) {
+                ASSERT_TRUE(HandIsWellFormed(deal.Hand(seat))) << "input " << i;
+            }
+        }
+        // Whatever was read, written again as the own file, reads back the same.
+        DealFileContents again;
+        ParseOwnDealFile(OwnDealFileText(contents.boardSet, "", "", DealSource::Record), again);
+        ASSERT_EQ(again.boardSet, contents.boardSet) << "input " << i;
+    }
+}
+
+std::vector<std::string> Seeds(std::initializer_list<const char*> files) {
+    std::vector<std::string> seeds;
+    for (const char* file : files) {
+        seeds.push_back(test::FileBytes(test::DataPath(file)));
+    }
+    return seeds;
+}
+
+TEST(DealFileFuzz, OwnReader) {
+    Hammer(
+        [](std::string_view bytes, DealFileContents& contents) {
+            ParseOwnDealFile(bytes, contents);
+            return true;
+        },
+        Seeds({"kst/y_two_generated_boards.kst", "kst/y_lf_line_ends_entered.kst"}), 1);
+}
+
+TEST(DealFileFuzz, LegacyReader) {
+    Hammer(ParseLegacyDealFile,
+           Seeds({"legacy/y_nesw_order.txt", "legacy/y_wsen_order.txt",
+                  "legacy/y_lower_case_tens_lf.txt"}),
+           2);
+}
+
+TEST(DealFileFuzz, DLMReader) {
+    Hammer(
+        [](std::string_view bytes, DealFileContents& contents) {
+            ParseDLMFile(bytes, contents);
+            return true;
+        },
+        Seeds({"dlm/y_twelve_generated_boards.dlm", "dlm/y_from_5_to_3.dlm",
+               "interop/bigdeal/bigdeal-12.dlm"}),
+        3);
+}
+
+TEST(DealFileFuzz, DUPReader) {
+    Hammer(ParseDUPFile, Seeds({"dup/y_three_boards.dup", "interop/bigdeal/bigdeal-12.dup"}), 4);
+}
+
+TEST(DealFileFuzz, WholeReadThroughAFile) {
+    // Recognition and every reader behind it, through the file system as the program reads.
+    test::ScratchFolder folder;
+    const std::string path = folder.Path("input");
+    const std::vector<std::string> seeds =
+        Seeds({"kst/y_two_generated_boards.kst", "legacy/y_nesw_order.txt",
+               "dlm/y_one_entered_board.dlm", "dup/y_three_boards.dup"});
+    Mutator mutator(5);
+    for (int i = 0; i < 300; ++i) {
+        test::PutFile(path, mutator.Mutate(seeds[mutator.Below(seeds.size())]));
+        DealFileContents contents;
+        const DealFileReadResult result = ReadAnyDealFile(path, contents);
+        if (!result.ok) {
+            ASSERT_TRUE(contents.boardSet.empty()) << "input " << i;
+            ASSERT_EQ(result.message, "Error reading " + path + ".") << "input " << i;
+        } else {
+            ASSERT_FALSE(contents.boardSet.empty()) << "input " << i;
+        }
+    }
+}
+
+TEST(DealFileFuzz, DecodeAnyBoardCode) {
+    Mutator mutator(6);
+    for (int i = 0; i < 20000; ++i) {
+        tDeal deal;
+        DecodeDLMBoard(deal, mutator.RandomBytes(30));
+        ASSERT_LE(deal.CardCount(), 52);
+        for (const Seat seat : kClockwise) {
+            ASSERT_TRUE(HandIsWellFormed(deal.Hand(seat)));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kesto
