@@ -1,0 +1,38 @@
+#include "kesto/workflow/date_format.h"
+
+#include <gtest/gtest.h>
+
+#include "kesto/platform/fixed_clock.h"
+
+namespace kesto {
+namespace {
+
+struct DateCase {
+    CivilDate date;
+    int index;
+    const char* text;
+};
+
+class DateFormats : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(DateFormats, WriteTheDateAsTheirPattern) {
+    const FixedClock clock(GetParam().date, 0);
+    EXPECT_EQ(FormatDate(GetParam().index, GetParam().date, clock), GetParam().text);
+}
+
+constexpr CivilDate kMonday{2026, 12, 7, 1};
+constexpr CivilDate kNewYear{2009, 1, 1, 4};
+
+INSTANTIATE_TEST_SUITE_P(
+    Patterns, DateFormats,
+    ::testing::Values(DateCase{kMonday, 0, "12/7/2026"},
+                      DateCase{kMonday, 1, "Monday, December 7, 2026"},
+                      DateCase{kMonday, 2, "Monday, 7 December 2026"},
+                      DateCase{kMonday, 3, "December 7, 2026"},
+                      DateCase{kMonday, 4, "7 December 2026"}, DateCase{kMonday, 5, "7-Dec-26"},
+                      DateCase{kNewYear, 5, "1-Jan-09"},  // two-digit year keeps its zero
+                      DateCase{kNewYear, 1, "Thursday, January 1, 2009"},
+                      DateCase{kMonday, 6, "12/7/2026"}, DateCase{kMonday, -1, "12/7/2026"}));
+
+}  // namespace
+}  // namespace kesto

@@ -1,0 +1,294 @@
+// Start-up with and without the two libraries, the settings read at start-up and written at
+// close.
+
+#include <gtest/gtest.h>
+
+#include "kesto/deal/generate.h"
+#include "kesto/options/settings_store.h"
+#include "kesto/workflow/texts.h"
+#include "tests/workflow/fake_main_window_view.h"
+
+namespace kesto::testing {
+namespace {
+
+// A library that loads but has none of the entries asked for.
+class EmptyLibrary : public SharedLibrary {
+  public:
+    void* Entry(const char*) const override { return nullptr; }
+    std::string Path() const override { return "empty"; }
+};
+
+enum class Library { Present, Missing, WithoutEntries };
+
+LibraryLoader Loader(Library printing, Library html) {
+    return [=](const std::string& name) -> std::unique_ptr<SharedLibrary> {
+        const Library which = name == "KESTPRT3.DLL" ? printing : html;
+        switch (which) {
+            case Library::Present:
+                return BuiltLibraries()(name);
+            case Library::WithoutEntries:
+                return std::make_unique<EmptyLibrary>();
+            case Library::Missing:
+                return nullptr;
+        }
+        return nullptr;
+    };
+}
+
+struct StartUpCase {
+    const char* name;
+    Library printing, html;
+    std::vector<std::pair<MessageKind, std::string_view>> messages;
+    bool terminate;
+    bool createEnabled;
+};
+
+class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
+
+TEST_P(StartUpTest, ShowsTheMessagesOfEachMissingLibrary) {
+    const StartUpCase& c = GetParam();
+    TempSettings settings;
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    TKestoMain main(view, clock, languages, Loader(c.printing, c.html));
+    main.FormCreate();
+    ASSERT_EQ(view.messages.size(), c.messages.size());
+    for (std::size_t i = 0; i < c.messages.size(); ++i) {
+        EXPECT_EQ(view.messages[i].kind, c.messages[i].first) << i;
+        EXPECT_EQ(view.messages[i].text, c.messages[i].second) << i;
+        EXPECT_EQ(view.messages[i].buttons, MessageButtons::Ok) << i;
+    }
+    EXPECT_EQ(main.TerminateRequested(), c.terminate);
+    EXPECT_EQ(view.display.createEnabled, c.createEnabled);
+    EXPECT_EQ(main.Printing() != nullptr, c.printing == Library::Present);
+    EXPECT_EQ(main.Html() != nullptr, c.html == Library::Present);
+    // Start-up runs to its end either way.
+    EXPECT_EQ(view.display.page, Page::First);
+    EXPECT_EQ(main.random.RandomState, 36'000'000u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Libraries, StartUpTest,
+    ::testing::Values(StartUpCase{"Both", Library::Present, Library::Present, {}, false, true},
+                      StartUpCase{"NoPrintingLibrary",
+                                  Library::Missing,
+                                  Library::Present,
+                                  {{MessageKind::Error, texts::kPrintingLibraryNotFound},
+                                   {MessageKind::Error, texts::kPrintingLibraryInterface}},
+                                  true,
+                                  true},
+                      StartUpCase{"PrintingEntriesMissing",
+                                  Library::WithoutEntries,
+                                  Library::Present,
+                                  {{MessageKind::Error, texts::kPrintingLibraryInterface}},
+                                  true,
+                                  true},
+                      StartUpCase{"NoHtmlLibrary",
+                                  Library::Present,
+                                  Library::Missing,
+                                  {{MessageKind::Warning, texts::kHtmlLibraryNotFound},
+                                   {MessageKind::Warning, texts::kHtmlLibraryInterface}},
+                                  false,
+                                  false},
+                      StartUpCase{"HtmlEntriesMissing",
+                                  Library::Present,
+                                  Library::WithoutEntries,
+                                  {{MessageKind::Warning, texts::kHtmlLibraryInterface}},
+                                  false,
+                                  false},
+                      StartUpCase{"Neither",
+                                  Library::Missing,
+                                  Library::Missing,
+                                  {{MessageKind::Error, texts::kPrintingLibraryNotFound},
+                                   {MessageKind::Error, texts::kPrintingLibraryInterface},
+                                   {MessageKind::Warning, texts::kHtmlLibraryNotFound},
+                                   {MessageKind::Warning, texts::kHtmlLibraryInterface}},
+                                  true,
+                                  false}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+TEST(StartUpMessages, KeepTheirParagraphs) {
+    EXPECT_EQ(std::string(texts::kPrintingLibraryNotFound).substr(0, 27),
+              "KESTPRT3.DLL not found.\r\n\r\n");
+    EXPECT_NE(std::string(texts::kPrintingLibraryNotFound)
+                  .find("environmental variable.\r\n\r\nThe program will now terminate."),
+              std::string::npos);
+    EXPECT_EQ(std::string(texts::kHtmlLibraryNotFound).substr(0, 27),
+              "KESTWEB2.DLL not found.\r\n\r\n");
+}
+
+TEST(StartUpLibraries, ARealFolderWithoutTheLibrariesEndsTheProgram) {
+    TempSettings settings;
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    const std::string empty = settings.Folder().string() + "/";
+    TKestoMain main(view, clock, languages, [empty](const std::string& name) {
+        return LoadSharedLibrary(name, std::vector<std::string>{empty});
+    });
+    main.FormCreate();
+    EXPECT_TRUE(main.TerminateRequested());
+    EXPECT_EQ(view.messages.size(), 4u);
+}
+
+TEST(StartUpSettings, FirstRunShowsTheDefaults) {
+    TempSettings settings;
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    TKestoMain main(view, clock, languages, BuiltLibraries());
+    main.FormCreate();
+    const MainWindowDisplay& d = view.display;
+    EXPECT_EQ(d.randomCount, 30);
+    EXPECT_EQ(d.copies, 1);
+    EXPECT_EQ(d.sets, 1);
+    EXPECT_EQ(d.statSheets, 0);
+    EXPECT_FALSE(d.curtains);
+    EXPECT_FALSE(d.statsWithHtml);
+    EXPECT_FALSE(d.useDateInHeader);
+    EXPECT_EQ(d.line1, "");
+    EXPECT_EQ(d.line2, "");
+    EXPECT_EQ(main.DateFormatIndex, 0);
+    EXPECT_EQ(main.RememberedIndividualSets, 1);
+    EXPECT_FALSE(main.SuppressSetWarning);
+    EXPECT_FALSE(main.SuppressHTMLAlert);
+    EXPECT_EQ(d.caption, "Kesto");
+    EXPECT_EQ(d.nextCaption, "&Next >>");
+    EXPECT_FALSE(d.prevEnabled);
+    EXPECT_TRUE(d.randomCountVisible);
+    EXPECT_TRUE(d.headerEnabled);
+    EXPECT_EQ(main.DialogDirectory(), ProgramDirectory());
+    EXPECT_TRUE(main.boardSet.empty());
+}
+
+void WriteSettings(const std::function<void(SettingsStore&)>& write) {
+    SettingsStore store;
+    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
+    write(store);
+    store.CloseKey();
+}
+
+TEST(StartUpSettings, ReadsEveryStoredValue) {
+    TempSettings settings;
+    WriteSettings([](SettingsStore& s) {
+        s.WriteInteger("NumHands", 24);
+        s.WriteInteger("NumCopies", 3);
+        s.WriteInteger("NumIndividualSets", 2);
+        s.WriteInteger("NumStatSheets", 4);
+        s.WriteBool("StatsWithHTML", true);
+        s.WriteBool("Curtains", true);
+        s.WriteInteger("DateFormat", 4);
+        s.WriteBool("UseDateInHeader", true);
+        s.WriteBool("SuppressSetWarning", true);
+        s.WriteBool("SuppressHTMLAlert", true);
+        s.WriteInteger("NumberOfIndividualSets", 5);
+    });
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    TKestoMain main(view, clock, languages, BuiltLibraries());
+    main.FormCreate();
+    const MainWindowDisplay& d = view.display;
+    EXPECT_EQ(d.randomCount, 24);
+    EXPECT_EQ(d.copies, 3);
+    EXPECT_EQ(d.sets, 2);
+    EXPECT_EQ(d.statSheets, 4);
+    EXPECT_TRUE(d.statsWithHtml);
+    EXPECT_TRUE(d.curtains);
+    EXPECT_EQ(main.DateFormatIndex, 4);
+    EXPECT_TRUE(d.useDateInHeader);
+    EXPECT_EQ(d.line2, "7 December 2026");  // the date, without asking: not shown yet
+    EXPECT_EQ(view.dateDialogs, 0);
+    EXPECT_TRUE(main.SuppressSetWarning);
+    EXPECT_TRUE(main.SuppressHTMLAlert);
+    EXPECT_EQ(main.RememberedIndividualSets, 5);
+    // The print page shows the remembered number, not the stored count.
+    main.NextBtnClick();
+    EXPECT_EQ(view.display.sets, 5);
+}
+
+class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(DateFormatSettingTest, OutsideTheSixFormatsReadsAsTheFirst) {
+    TempSettings settings;
+    WriteSettings([](SettingsStore& s) {
+        s.WriteInteger("DateFormat", GetParam().first);
+        s.WriteBool("UseDateInHeader", true);
+    });
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    TKestoMain main(view, clock, languages, BuiltLibraries());
+    main.FormCreate();
+    EXPECT_EQ(main.DateFormatIndex, GetParam().second);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, DateFormatSettingTest,
+                         ::testing::Values(std::pair{7, 0}, std::pair{6, 0}, std::pair{-1, 0},
+                                           std::pair{0, 0}, std::pair{5, 5}));
+
+TEST(ShutDownSettings, FormCloseWritesTheFiveValuesOnly) {
+    TempSettings settings;
+    {
+        FakeMainWindowView view;
+        const FixedClock clock = TestClock();
+        const LanguageTable languages;
+        TKestoMain main(view, clock, languages, BuiltLibraries());
+        main.FormCreate();
+        main.FormShow();
+        view.dateAnswer = 2;
+        main.CheckBox3Click(true);
+        main.StatsWithHtmlClick(true);
+        main.SuppressSetWarning = true;
+        main.UpDown1Change(12);
+        main.UpDown3Change(4);
+        main.FormClose();
+    }
+    SettingsStore store;
+    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+    EXPECT_EQ(store.ReadIntegerDef("DateFormat", -9), 2);
+    EXPECT_TRUE(store.ReadBoolDef("UseDateInHeader", false));
+    EXPECT_TRUE(store.ReadBoolDef("StatsWithHTML", false));
+    EXPECT_TRUE(store.ReadBoolDef("SuppressSetWarning", false));
+    EXPECT_TRUE(store.ValueExists("SuppressHTMLAlert"));
+    EXPECT_FALSE(store.ReadBoolDef("SuppressHTMLAlert", true));
+    // The counts belong to the print command; NumberOfIndividualSets is never written.
+    EXPECT_FALSE(store.ValueExists("NumHands"));
+    EXPECT_FALSE(store.ValueExists("NumCopies"));
+    EXPECT_FALSE(store.ValueExists("NumberOfIndividualSets"));
+}
+
+TEST(ShutDownSettings, NothingIsWrittenWhenStartUpEndsTheProgram) {
+    TempSettings settings;
+    {
+        FakeMainWindowView view;
+        const FixedClock clock = TestClock();
+        const LanguageTable languages;
+        TKestoMain main(view, clock, languages, Loader(Library::Missing, Library::Present));
+        main.FormCreate();
+        ASSERT_TRUE(main.TerminateRequested());
+    }  // FormDestroy only
+    EXPECT_FALSE(std::filesystem::exists(settings.Path()));
+}
+
+TEST(StartUpSettings, ABrokenSettingsFileIsReportedOnce) {
+    TempSettings settings;
+    {
+        std::FILE* f = std::fopen(settings.Path().c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("this is no hive\r\n", f);
+        std::fclose(f);
+    }
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    TKestoMain main(view, clock, languages, BuiltLibraries());
+    main.FormCreate();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(view.display.randomCount, 30);
+}
+
+}  // namespace
+}  // namespace kesto::testing
