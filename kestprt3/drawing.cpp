@@ -400,10 +400,17 @@ double DrawPageHeader(QPainter& painter, const QPrinter& printer, const QRectF& 
             continue;
         }
         any = true;
-        const double width = TextWidth(font, text, device);
-        DrawTextAt(painter, QPointF(area.center().x() - std::min(width, area.width()) / 2, y), font,
-                   text);
-        y += LineSpacing(font, device);
+        // A line longer than the page gets a smaller font rather than losing its ends.
+        QFont fitted = font;
+        for (int tries = 0; tries < 30 && TextWidth(fitted, text, device) > area.width() &&
+                            fitted.pointSizeF() > kMinPoints;
+             ++tries) {
+            fitted = ScaledFont(fitted, 0.92);
+        }
+        const double width = TextWidth(fitted, text, device);
+        DrawTextAt(painter, QPointF(area.center().x() - std::min(width, area.width()) / 2, y),
+                   fitted, text);
+        y += LineSpacing(fitted, device);
     }
     if (!any) {
         return 0;

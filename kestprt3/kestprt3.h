@@ -104,7 +104,8 @@ KESTO_EXPORT void KESTO_STDCALL ClearDeals(void);
  *  12..15 the words for North, East, South, West;
  *  16, 17 the vulnerability words for no side and both sides; 18 the dealer word ("Dealer" on
  *    individual sheets, the short "Dlr" on hand records); 19 the board word; 20 the Vul word;
- *  21 rank letters (ace..ten run together, then "x"), or empty;
+ *  21 rank letters (ace..ten run together, then "x"), or empty; not needed, since 7..11 give
+ *    the same words one by one;
  *  22..28 font names: header line 1, header line 2, labels (board, dealer, vulnerability),
  *    footer and page numbers, cards, curtain card board number, curtain card seat;
  *  29..36 sizes in points: header line 1, header line 2 (always 0: the library chooses), labels,
