@@ -481,7 +481,18 @@ HiveFileLoad LoadHiveFile(const std::string& path) {
     return load;
 }
 
-std::optional<std::string> SaveHiveFile(const std::string& path, const RegistryHive& hive) {
+std::optional<std::string> SaveHiveFile(const std::string& linkOrPath, const RegistryHive& hive) {
+    // A settings file kept elsewhere through a symbolic link stays there and stays linked.
+    std::string path = linkOrPath;
+    std::error_code linkError;
+    if (std::filesystem::is_symlink(linkOrPath, linkError)) {
+        const auto target = std::filesystem::weakly_canonical(linkOrPath, linkError);
+        if (linkError) {
+            return "the link " + linkOrPath + " could not be followed (" + linkError.message() +
+                   ")";
+        }
+        path = target.string();
+    }
     const std::string folder = DirectoryOf(path);
     if (!folder.empty()) {
         std::error_code ec;

@@ -90,7 +90,8 @@ struct HiveFileLoad {
 HiveFileLoad LoadHiveFile(const std::string& path);
 
 // Writes the hive atomically (temporary file in the same folder, flushed, renamed), creating
-// the folder when missing. Nullopt on success, otherwise the reason.
+// the folder when missing. A symbolic link is followed: its target is replaced, the link kept.
+// Nullopt on success, otherwise the reason.
 std::optional<std::string> SaveHiveFile(const std::string& path, const RegistryHive& hive);
 
 // Renames a file to "<path>.broken-<UTC yyyymmdd-hhmmss>" (with "-2", "-3", ... when that

@@ -338,5 +338,64 @@ TEST_F(RegistryHiveFile, KeepAsideOfAMissingFileFails) {
     EXPECT_FALSE(error.empty());
 }
 
+TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
+    const std::string target = folder_ + "/dotfiles/Kesto.reg";
+    std::filesystem::create_directory(folder_ + "/dotfiles");
+    WriteRaw(target, "REGEDIT4\r\n");
+    const std::string link = folder_ + "/Kesto.reg";
+    std::filesystem::create_symlink(target, link);
+    ASSERT_EQ(SaveHiveFile(link, SmallHive()), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(target), kSmallFile);
+}
+
+// Damaged copies of a sound file: the reader never crashes, and whatever it accepts it writes
+// back in a form that reads back to the same.
+TEST(RegistryHiveDamage, ReaderSurvivesEveryDamageAndWhatItAcceptsIsStable) {
+    std::uint32_t state = 12345;
+    const auto next = [&state](std::uint32_t below) {
+        state = state * 1103515245U + 12345U;
+        return (state >> 8) % below;
+    };
+    const std::string sound(kSmallFile);
+    const std::string alphabet =
+        std::string("\"\\[]=@:;\r\n ,x0fdwordhex(1)\xE7") + std::string(1, '\0');
+    int accepted = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = sound;
+        const std::uint32_t edits = 1 + next(4);
+        for (std::uint32_t e = 0; e < edits && !damaged.empty(); ++e) {
+            const std::size_t at = next(static_cast<std::uint32_t>(damaged.size()));
+            const char c = alphabet[next(static_cast<std::uint32_t>(alphabet.size()))];
+            switch (next(4)) {
+                case 0:
+                    damaged[at] = c;
+                    break;
+                case 1:
+                    damaged.insert(damaged.begin() + static_cast<std::ptrdiff_t>(at), c);
+                    break;
+                case 2:
+                    damaged.erase(at, 1);
+                    break;
+                default:
+                    damaged.resize(at);
+                    break;
+            }
+        }
+        const std::optional<RegistryHive> hive = RegistryHive::Parse(damaged);
+        if (!hive) {
+            continue;
+        }
+        ++accepted;
+        const std::string written = hive->Serialise();
+        const std::optional<RegistryHive> again = RegistryHive::Parse(written);
+        ASSERT_TRUE(again) << "round " << round;
+        EXPECT_EQ(again->Serialise(), written) << "round " << round;
+    }
+    // Some damage (a changed letter inside a text) leaves a sound file; most does not.
+    EXPECT_GT(accepted, 0);
+    EXPECT_LT(accepted, 3000);
+}
+
 }  // namespace
 }  // namespace kesto
