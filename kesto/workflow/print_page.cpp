@@ -1,5 +1,7 @@
 // Reading deals from a file (Next on the first page in mode 2) and the print page's commands.
 
+#include "kesto/files/read_deal_file.h"
+#include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/workflow/kesto_main.h"
@@ -9,9 +11,9 @@ namespace kesto {
 
 void TKestoMain::ReadDealsFromFile() {
     FileDialogRequest request;
-    request.title = std::string(texts::kOpenTitle);
-    request.filter = std::string(texts::kOpenFilter);
-    request.defaultExtension = std::string(texts::kOpenDefaultExtension);
+    request.title = std::string(kOpenDialogTitle);
+    request.filter = std::string(kOpenDialogFilter);
+    request.defaultExtension = std::string(kOpenDialogDefaultExtension);
     request.initialDirectory = dialogDirectory_;
     request.mustExist = true;
     {
@@ -25,10 +27,25 @@ void TKestoMain::ReadDealsFromFile() {
         Refresh();
         return;
     }
+    // The next dialog starts in the folder the user last chose.
     dialogDirectory_ = DirectoryOf(chosen.fileName);
-    view_.ShowMessage(MessageKind::Information,
-                      "Reading deal files is not available in this version yet.");
-    Refresh();
+    DealFileContents contents;
+    if (!ReadDealFile(chosen.fileName, view_, contents)) {
+        boardSet.clear();
+        Refresh();
+        return;
+    }
+    boardSet = std::move(contents.boardSet);
+    line1_ = std::move(contents.header1);
+    line2_ = std::move(contents.header2);
+    DealsComplete = contents.dealsComplete;
+    {
+        SettingsStore store;
+        store.OpenKey(kSettingsKey, true);
+        store.WriteInteger("FileType", chosen.filterIndex);
+        store.CloseKey();
+    }
+    ShowPage(DealsComplete ? Page::Print : Page::EnterHand);
 }
 
 void TKestoMain::PrintBtnClick() {
@@ -36,8 +53,9 @@ void TKestoMain::PrintBtnClick() {
 }
 
 void TKestoMain::SaveBtnClick() {
-    view_.ShowMessage(MessageKind::Information,
-                      "Saving deal files is not available in this version yet.");
+    SettingsStore store;
+    const SaveRequest request{boardSet, line1_, line2_, Mode(), dialogDirectory_};
+    kesto::SaveBtnClick(view_, store, request);
 }
 
 void TKestoMain::CreateBtnClick() {

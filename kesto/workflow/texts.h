@@ -48,13 +48,6 @@ inline constexpr std::string_view kHtmlLibraryInterface =
     "There was a problem interfacing with KESTWEB2.DLL.  You will not be able to create HTML "
     "pages unless this program is properly interfaced with KESTWEB2.DLL.";
 
-// Reading deals.
-inline constexpr std::string_view kOpenTitle = "Read deals from file";
-inline constexpr std::string_view kOpenFilter =
-    "Kesto files (*.KST)|*.KST|Duplimate files (*.DLM)|*.DLM|"
-    "Duplimate files (DOS version) (*.DUP)|*.DUP|All files|*.*";
-inline constexpr std::string_view kOpenDefaultExtension = "KST";
-
 // Leaving the pages.
 inline constexpr std::string_view kNothingToPrint = "Nothing to print";
 inline constexpr std::string_view kNotPrintedExit =

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "kesto/deal/generate.h"
+#include "kesto/files/read_deal_file.h"
+#include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
@@ -377,6 +379,99 @@ TEST_F(Pages, TheDateCheckBoxAsksForTheFormatOnlyOnceTheWindowIsShown) {
     EXPECT_EQ(view.display.line2, "");
     EXPECT_FALSE(main.UseDateInHeader);
     EXPECT_EQ(view.dateDialogs, 2);
+}
+
+}  // namespace
+}  // namespace kesto::testing
+
+namespace kesto::testing {
+namespace {
+
+class ReadFromFile : public WorkflowTest {
+  protected:
+    std::string SaveDeals(DealSource source, int count) {
+        tBoardSet deals;
+        RandomGenerator random(7);
+        GenerateRandomDeals(deals, count, random);
+        const std::string path = (settings.Folder() / "club.kst").string();
+        const SaveRequest request{deals, "Club night", "Monday", source, ""};
+        EXPECT_EQ(SaveDealFile(DealFileKind::Own, path, request).status, WriteStatus::Written);
+        saved = deals;
+        return path;
+    }
+    void ChooseFile(const std::string& path, int filterIndex) {
+        view.openResult.accepted = true;
+        view.openResult.fileName = path;
+        view.openResult.filterIndex = filterIndex;
+    }
+    int StoredFileType() {
+        SettingsStore store;
+        store.OpenKey(kSettingsKey, true);
+        return store.ReadIntegerDef("FileType", -1);
+    }
+    tBoardSet saved;
+};
+
+TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
+    ChooseFile(SaveDeals(DealSource::Generate, 4), 4);
+    main.RadioGroup1Click(2);
+    main.NextBtnClick();
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.display.page, Page::Print);
+    EXPECT_TRUE(main.DealsComplete);
+    EXPECT_EQ(main.boardSet, saved);
+    EXPECT_EQ(view.display.line1, "Club night");
+    EXPECT_EQ(view.display.line2, "Monday");
+    EXPECT_EQ(view.display.sets, 0);
+    EXPECT_EQ(StoredFileType(), 4);
+    EXPECT_EQ(main.DialogDirectory(), settings.Folder().string() + "/");
+}
+
+TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
+    ChooseFile(SaveDeals(DealSource::Record, 2), 1);
+    main.RadioGroup1Click(2);
+    main.NextBtnClick();
+    EXPECT_EQ(view.display.page, Page::EnterHand);
+    EXPECT_FALSE(main.DealsComplete);
+    EXPECT_EQ(main.boardSet.size(), 2u);
+    EXPECT_EQ(StoredFileType(), 1);
+}
+
+TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
+    const std::string path = (settings.Folder() / "broken.kst").string();
+    {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(f, nullptr);
+        std::fputs("no deals here\r\n", f);
+        std::fclose(f);
+    }
+    ChooseFile(path, 2);
+    main.RadioGroup1Click(2);
+    main.NextBtnClick();
+    EXPECT_EQ(view.display.page, Page::First);
+    EXPECT_TRUE(main.boardSet.empty());
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(view.messages[0].text, "Error reading " + path + ".");
+    EXPECT_EQ(StoredFileType(), -1);  // only a successful read remembers the filter
+}
+
+TEST_F(ReadFromFile, SaveWritesTheBoardSetThroughTheSaveDialog) {
+    main.UpDown1Change(3);
+    main.Edit17Change("Pairs");
+    main.NextBtnClick();
+    const std::string path = (settings.Folder() / "out.kst").string();
+    view.saveResult.accepted = true;
+    view.saveResult.fileName = path;
+    view.saveResult.filterIndex = 1;
+    main.SaveBtnClick();
+    ASSERT_EQ(view.saveRequests.size(), 1u);
+    EXPECT_EQ(view.saveRequests[0].initialDirectory, ProgramDirectory());
+    DealFileContents contents;
+    ASSERT_TRUE(ReadAnyDealFile(path, contents).ok);
+    EXPECT_EQ(contents.boardSet, main.boardSet);
+    EXPECT_EQ(contents.header1, "Pairs");
+    EXPECT_TRUE(contents.dealsComplete);
 }
 
 }  // namespace
