@@ -47,6 +47,8 @@ constexpr int PairIndex(Pair pair) {
 // Counts every deal of the board set. A hand of other than 13 cards counts in the points and
 // the fits but in no pattern row. East-West's longest fit is 13 minus North-South's shortest
 // combined suit (East's and West's hands are not read), so it is exact only for full deals.
+// A hand of more than 37 points or a fit longer than 13 (impossible in a valid deal) is
+// left out rather than counted outside the tables.
 tStatistics ComputeStatistics(const tBoardSet& boardSet);
 
 // The decimal separator of the user's numeric locale (LC_NUMERIC, as set by the program at
