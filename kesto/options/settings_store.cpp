@@ -117,6 +117,14 @@ bool SettingsStore::OpenKey(std::string_view keyPath, bool canCreate) {
     return true;
 }
 
+namespace {
+bool settingsReadOnly = false;
+}  // namespace
+
+void SetSettingsReadOnly(bool readOnly) {
+    settingsReadOnly = readOnly;
+}
+
 void SettingsStore::CloseKey() {
     if (!keyOpen_) {
         return;
@@ -128,7 +136,7 @@ void SettingsStore::CloseKey() {
     }
     std::vector<PendingWrite> writes = std::move(pending_);
     pending_.clear();
-    if (IsProtected(filePath_)) {
+    if (settingsReadOnly || IsProtected(filePath_)) {
         return;
     }
     // Apply this store's writes to the file as it is now, so another store's writes made

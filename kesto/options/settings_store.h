@@ -77,6 +77,10 @@ class SettingsStore {
 // $HOME/.config/Tarnwick/Kesto.reg.
 std::string SettingsFilePath();
 
+// With read-only on, stores of this process read as usual but never write the file: what a
+// store is told to write lives only until it is closed. The batch command runs this way.
+void SetSettingsReadOnly(bool readOnly);
+
 // The notices gathered so far (each one complete English sentence naming the file), in the
 // order they arose; the list is empty afterwards. The same notice is never queued twice.
 std::vector<std::string> TakeSettingsNotices();
