@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -62,7 +61,7 @@ QString Text(const char* text) {
 }
 
 std::int32_t Print(std::int32_t kind, std::int32_t orientation, const char* header1,
-                   const char* header2, const char* footer, const char* const words[15],
+                   const char* header2, const char* footer, const char* const words[14],
                    const char* const fontNames[7], const std::int32_t sizes[8],
                    const std::int32_t styles[7], std::int32_t cardWidthCm,
                    std::int32_t cardHeightCm, std::int32_t useColor) {
@@ -216,9 +215,9 @@ KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(
     int32_t cardsStyle, int32_t boardNumberStyle, int32_t positionStyle, int32_t cardWidthCm,
     int32_t cardHeightCm, int32_t useColor, int32_t /*unused47*/, int32_t /*unused48*/) {
     try {
-        const char* const words[15] = {ace,   king,       queen,     jack,    ten,
-                                       north, east,       south,     west,    none,
-                                       both,  dealerWord, boardWord, vulWord, nullptr};
+        // Arguments 7 to 20, in their order.
+        const char* const words[14] = {ace,   king, queen, jack, ten,        north,     east,
+                                       south, west, none,  both, dealerWord, boardWord, vulWord};
         const char* const fonts[7] = {header1Font, header2Font,     labelFont,   footerFont,
                                       cardsFont,   boardNumberFont, positionFont};
         const int32_t sizes[8] = {header1Size, header2Size, labelSize,       footerSize,
@@ -227,9 +226,8 @@ KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(
                                    cardsStyle,   boardNumberStyle, positionStyle};
         return kesto::prt3::Print(kind, orientation, header1, header2, footer, words, fonts, sizes,
                                   styles, cardWidthCm, cardHeightCm, useColor);
-    } catch (const std::bad_alloc&) {
-        return kKestPrt3InternalError;
     } catch (...) {
+        // Out of memory, or anything else Qt or the standard library throws.
         return kKestPrt3InternalError;
     }
 }
