@@ -242,6 +242,21 @@ TEST(ComputeStatisticsTest, RandomDealsCountOncePerSeatAndAtMostOncePerPair) {
     }
 }
 
+TEST(ComputeStatisticsTest, ImpossibleHandsStayInsideTheTables) {
+    // Sixteen honours (40 points) for North and 17 spades and hearts for North-South:
+    // nothing to count in points, patterns or North-South's fits, and nothing written
+    // outside the tables.
+    const tDeal deal = DealOf("AKQJ.AKQJ.AKQJ.AKQJ", "", "AKQJT98765432.AKQJT98765432..", "");
+    const tStatistics statistics = ComputeStatistics({deal});
+    const auto& north = statistics.PointCounts[SeatIndex(N)];
+    EXPECT_EQ(std::accumulate(north.begin(), north.end(), 0), 0);
+    EXPECT_EQ(statistics.PointCounts[SeatIndex(E)][0], 1);
+    const auto& northSouth = statistics.FitCounts[PairIndex(Pair::NorthSouth)];
+    EXPECT_EQ(std::accumulate(northSouth.begin(), northSouth.end(), 0), 0);
+    // North-South's shortest combined suit is 4 (clubs): East-West are credited with 9.
+    EXPECT_EQ(statistics.FitCounts[PairIndex(Pair::EastWest)][1], 1);
+}
+
 TEST(ComputeStatisticsTest, RecomputingStartsFromZero) {
     const tStatistics once = ComputeStatistics({test::Mixed()});
     const tStatistics twice = ComputeStatistics({test::Mixed()});
