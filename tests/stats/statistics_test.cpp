@@ -257,13 +257,6 @@ TEST(ComputeStatisticsTest, ImpossibleHandsStayInsideTheTables) {
     EXPECT_EQ(statistics.FitCounts[PairIndex(Pair::EastWest)][1], 1);
 }
 
-TEST(ComputeStatisticsTest, RecomputingStartsFromZero) {
-    const tStatistics once = ComputeStatistics({test::Mixed()});
-    const tStatistics twice = ComputeStatistics({test::Mixed()});
-    EXPECT_EQ(once, twice);
-    EXPECT_NE(once, ComputeStatistics({test::Mixed(), test::Mixed()}));
-}
-
 TEST(LocaleDecimalSeparatorTest, FollowsTheNumericLocale) {
     const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
