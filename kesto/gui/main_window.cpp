@@ -65,10 +65,6 @@ void Quietly(Widget* widget, Set set) {
     set(widget);
 }
 
-QLineEdit* EditOf(QSpinBox* box) {
-    return box->findChild<QLineEdit*>();
-}
-
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, LibraryLoader loader)
@@ -192,7 +188,7 @@ QWidget* MainWindow::BuildFirstPage() {
             [this](const QString& text) { core_->Edit18Change(FromQString(text)); });
     connect(useDate_, &QCheckBox::clicked, this,
             [this](bool checked) { core_->CheckBox3Click(checked); });
-    EditOf(randomCount_)->installEventFilter(this);
+    randomCount_->installEventFilter(this);
     return page;
 }
 
@@ -202,7 +198,7 @@ QWidget* MainWindow::BuildEnterHandPage() {
 
     dealNumber_ = MakeCount(page, "UpDown2", 1, 500);
     dealNumber_->setGeometry(46, 8, 60, 24);
-    EditOf(dealNumber_)->installEventFilter(this);  // read-only: only the arrows change it
+    dealNumber_->installEventFilter(this);  // read-only: only the arrows change it
     MakeLabel(page, texts::kDealLabel, nullptr, QRect(8, 10, 36, 20));
     connect(dealNumber_, &QSpinBox::valueChanged, this,
             [this](int value) { core_->Edit20Change(value); });
@@ -303,7 +299,7 @@ QWidget* MainWindow::BuildPrintPage() {
     statsWithHtml_->setGeometry(14, 60, 250, 22);
 
     for (QSpinBox* box : {copies_, sets_, statSheets_})
-        EditOf(box)->installEventFilter(this);
+        box->installEventFilter(this);
     connect(copies_, &QSpinBox::valueChanged, this, [this](int v) { core_->UpDown3Change(v); });
     connect(sets_, &QSpinBox::valueChanged, this,
             [this](int v) { core_->UpDown4Change(std::to_string(v)); });
@@ -459,7 +455,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             return false;
         }
-        if (watched == EditOf(dealNumber_)) {
+        if (watched == dealNumber_) {
             return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;  // read-only
         }
         // The count fields take the digits and backspace only.

@@ -1,0 +1,237 @@
+// The real main window on the real libraries, driven by key clicks under the offscreen
+// platform.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "kesto/gui/main_window.h"
+#include "kesto/options/language_table.h"
+#include "kesto/platform/fixed_clock.h"
+#include "kesto/platform/shared_library.h"
+
+using namespace kesto;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void cleanup();
+    void opensOnTheFirstPageAtItsFixedSize();
+    void nextDealsThirtyBoardsAndShowsThePrintPage();
+    void countFieldsTakeOnlyDigits();
+    void recordShowsTheEmptyDealWithTheFocusOnNorthsSpades();
+    void typedKeysChangeTheDealAndTheCaret();
+    void deleteAndBackspaceRemoveCards();
+    void pastingNeverReachesASuitField();
+    void aDealIsRecordedByKeyboardAlone();
+    void theDealNumberExtendsTheBoardSet();
+
+  private:
+    template <typename T>
+    T* Find(const char* name) {
+        T* widget = window_->findChild<T*>(name);
+        if (widget == nullptr)
+            qFatal("no widget %s", name);
+        return widget;
+    }
+    QLineEdit* Suit(char seat, int suit) {
+        return Find<QLineEdit>(QString("Suit%1%2").arg(seat).arg(suit).toLatin1().constData());
+    }
+    void StartRecording();
+
+    std::unique_ptr<QTemporaryDir> settings_;
+    std::unique_ptr<FixedClock> clock_;
+    std::unique_ptr<LanguageTable> languages_;
+    std::unique_ptr<gui::MainWindow> window_;
+};
+
+void MainWindowTest::init() {
+    settings_ = std::make_unique<QTemporaryDir>();
+    qputenv("KESTO_SETTINGS", settings_->filePath("Kesto.reg").toUtf8());
+    clock_ = std::make_unique<FixedClock>(CivilDate{2026, 12, 7, 1}, 1000u);
+    languages_ = std::make_unique<LanguageTable>();
+    window_ = std::make_unique<gui::MainWindow>(*clock_, *languages_, [](const std::string& name) {
+        return LoadSharedLibrary(name, std::vector<std::string>{KESTO_BIN_DIR "/"});
+    });
+    QVERIFY(window_->FormCreate());
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+}
+
+void MainWindowTest::cleanup() {
+    window_.reset();
+    languages_.reset();
+    clock_.reset();
+    settings_.reset();
+}
+
+void MainWindowTest::StartRecording() {
+    Find<QRadioButton>("Mode1")->click();
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QCOMPARE(window_->Core().CurrentPage(), kesto::Page::EnterHand);
+}
+
+void MainWindowTest::opensOnTheFirstPageAtItsFixedSize() {
+    QCOMPARE(window_->windowTitle(), QString("Kesto"));
+    QCOMPARE(window_->centralWidget()->size(), QSize(455, 359));
+    QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window_->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(Find<QPushButton>("NextBtn")->text(), QString("&Next >>"));
+    QVERIFY(!Find<QPushButton>("PrevBtn")->isEnabled());
+    QCOMPARE(Find<QPushButton>("NextBtn")->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(Find<QSpinBox>("UpDown1")->value(), 30);
+    QVERIFY(Find<QRadioButton>("Mode0")->isChecked());
+    QVERIFY(Find<QWidget>("GroupBox7")->isVisible());
+    Find<QRadioButton>("Mode1")->click();
+    QVERIFY(!Find<QWidget>("GroupBox7")->isVisible());
+}
+
+void MainWindowTest::nextDealsThirtyBoardsAndShowsThePrintPage() {
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{30});
+    QVERIFY(Find<QWidget>("PrintTab")->isVisible());
+    QCOMPARE(Find<QLabel>("CopiesLabel")->text(),
+             QString("N&umber of copies (with all 30 hands):"));
+    QCOMPARE(Find<QPushButton>("NextBtn")->text(), QString("&Done"));
+    QCOMPARE(window_->windowTitle(), QString("Kesto - Print hands"));
+    QVERIFY(Find<QPushButton>("CreateBtn")->isEnabled());
+    // Back (generate mode asks nothing), then a smaller count.
+    QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+    QVERIFY(Find<QWidget>("FirstTab")->isVisible());
+}
+
+void MainWindowTest::countFieldsTakeOnlyDigits() {
+    auto* count = Find<QSpinBox>("UpDown1");
+    count->setFocus();
+    QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(count, "1x-2");
+    QCOMPARE(count->value(), 12);
+    QCOMPARE(window_->Core().RandomDealCount(), 12);
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{12});
+}
+
+void MainWindowTest::recordShowsTheEmptyDealWithTheFocusOnNorthsSpades() {
+    StartRecording();
+    QCOMPARE(window_->windowTitle(), QString("Kesto - Record hands"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Suit('N', 1)));
+    QCOMPARE(Find<QSpinBox>("UpDown2")->value(), 1);
+    for (const char* name : {"FillInN", "FillInE", "FillInS", "FillInW"}) {
+        QVERIFY(Find<QPushButton>(name)->isHidden());
+    }
+    for (const char* name : {"CountN", "CountE", "CountS", "CountW"}) {
+        QCOMPARE(Find<QLabel>(name)->text(), QString("0"));
+    }
+    QCOMPARE(Suit('N', 1)->font().family(), QString("Arial"));
+    QCOMPARE(Suit('N', 1)->font().pixelSize(), 12);
+}
+
+void MainWindowTest::typedKeysChangeTheDealAndTheCaret() {
+    StartRecording();
+    QLineEdit* spades = Suit('N', 1);
+    QTest::keyClicks(spades, "a2q");
+    QCOMPARE(spades->text(), QString("AQ2"));
+    QCOMPARE(spades->cursorPosition(), 2);  // right after the queen just typed
+    QTest::keyClicks(spades, "k");
+    QCOMPARE(spades->text(), QString("AKQ2"));
+    QCOMPARE(spades->cursorPosition(), 2);
+    QTest::keyClicks(spades, "0x");
+    QCOMPARE(spades->text(), QString("AKQ2"));
+    QTest::keyClicks(spades, "1");  // English writes the ten as T
+    QCOMPARE(spades->text(), QString("AKQT2"));
+    QCOMPARE(spades->cursorPosition(), 4);
+    QVERIFY(!spades->hasSelectedText());
+    QCOMPARE(Find<QLabel>("CountN")->text(), QString("5"));
+    QVERIFY(window_->Core().boardSet[0].North.Holds(kesto::Suit::Spades, kTen));
+}
+
+void MainWindowTest::deleteAndBackspaceRemoveCards() {
+    languages_->SetCurrentLanguage(2);  // the ten written "10"
+    StartRecording();
+    QLineEdit* hearts = Suit('E', 2);
+    hearts->setFocus();
+    QTest::keyClicks(hearts, "aq10");
+    QCOMPARE(hearts->text(), QString("AQ10"));
+    QCOMPARE(hearts->cursorPosition(), 4);
+    QTest::keyClick(hearts, Qt::Key_Backspace);
+    QCOMPARE(hearts->text(), QString("AQ"));
+    QCOMPARE(hearts->cursorPosition(), 2);
+    QTest::keyClick(hearts, Qt::Key_Home);
+    QTest::keyClick(hearts, Qt::Key_Delete);
+    QCOMPARE(hearts->text(), QString("Q"));
+    QCOMPARE(hearts->cursorPosition(), 0);
+    QCOMPARE(Find<QLabel>("CountE")->text(), QString("1"));
+}
+
+void MainWindowTest::pastingNeverReachesASuitField() {
+    StartRecording();
+    QLineEdit* spades = Suit('N', 1);
+    QApplication::clipboard()->setText("AKQ");
+    QTest::keyClick(spades, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(spades->text(), QString(""));
+    QCOMPARE(window_->Core().boardSet[0].CardCount(), 0);
+}
+
+void MainWindowTest::aDealIsRecordedByKeyboardAlone() {
+    StartRecording();
+    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
+                               {"QT8", "AJ7", "KQ4", "K652"},
+                               {"J7652", "KT6", "J3", "A93"}};
+    for (int s = 0; s < 3; ++s) {
+        for (int u = 0; u < 4; ++u) {
+            QWidget* focused = QApplication::focusWidget();
+            QCOMPARE(focused, static_cast<QWidget*>(Suit("NES"[s], u + 1)));
+            QTest::keyClicks(focused, hands[s][u]);
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        // Tab passes the hidden "F&ill in" button on to the next hand.
+    }
+    QCOMPARE(Find<QLabel>("CountS")->text(), QString("13"));
+    QVERIFY(!Find<QPushButton>("FillInW")->isHidden());
+    QVERIFY(Find<QPushButton>("FillInN")->isHidden());
+    // Enter presses the one "F&ill in" shown.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(Suit('W', 1)->text(), QString("4"));
+    QCOMPARE(Suit('W', 2)->text(), QString("9543"));
+    QCOMPARE(Suit('W', 3)->text(), QString("9852"));
+    QCOMPARE(Suit('W', 4)->text(), QString("QT87"));
+    QCOMPARE(Find<QLabel>("CountW")->text(), QString("13"));
+    QVERIFY(Find<QPushButton>("FillInW")->isHidden());
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Suit('W', 4)));
+    QCOMPARE(Suit('W', 4)->cursorPosition(), 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);  // "&Next >>"
+    QTRY_COMPARE(window_->Core().CurrentPage(), kesto::Page::Print);           // an animated click
+    QCOMPARE(Find<QLabel>("CopiesLabel")->text(), QString("N&umber of copies (with all 1 hands):"));
+}
+
+void MainWindowTest::theDealNumberExtendsTheBoardSet() {
+    StartRecording();
+    QTest::keyClicks(Suit('N', 1), "A");
+    auto* deal = Find<QSpinBox>("UpDown2");
+    deal->setFocus();
+    QTest::keyClicks(deal, "7");  // the number field is read-only
+    QCOMPARE(deal->value(), 1);
+    QTest::keyClick(deal, Qt::Key_Up);
+    QCOMPARE(deal->value(), 2);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{3});
+    QCOMPARE(Suit('N', 1)->text(), QString(""));
+    QTest::keyClick(deal, Qt::Key_Down);
+    QCOMPARE(Suit('N', 1)->text(), QString("A"));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
