@@ -1,0 +1,465 @@
+#include "tests/fuzz/fuzz_checks.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+#include "kesto/deal/deal_source.h"
+#include "kesto/files/deal_file_io.h"
+#include "kesto/files/deal_notation.h"
+#include "kesto/files/dlm_file.h"
+#include "kesto/files/dup_file.h"
+#include "kesto/files/legacy_deal_file.h"
+#include "kesto/files/own_deal_file.h"
+#include "kesto/files/read_deal_file.h"
+#include "kesto/platform/registry_hive.h"
+#include "kestweb2/kestweb2.h"
+
+namespace kesto::fuzz {
+
+namespace {
+
+constexpr tSuitSet kRankBits = 0x7FFC;  // ranks 2..14
+
+bool HandIsWellFormed(const tHand& hand) {
+    for (const Suit suit : kAllSuits) {
+        if ((hand.Holding(suit) & ~kRankBits) != 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string CheckHands(const tBoardSet& boardSet) {
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        for (const Seat seat : kClockwise) {
+            if (!HandIsWellFormed(boardSet[i].Hand(seat))) {
+                return "board " + std::to_string(i + 1) + ": a holding outside the ranks";
+            }
+        }
+    }
+    return {};
+}
+
+// Every card in exactly one hand.
+bool IsComplete(const tDeal& deal) {
+    for (const Suit suit : kAllSuits) {
+        int held = 0;
+        for (const Seat seat : kClockwise) {
+            const tSuitSet holding = deal.Hand(seat).Holding(suit);
+            if ((held & holding) != 0) {
+                return false;
+            }
+            held |= holding;
+        }
+        if (held != kRankBits) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AllThirteen(const tDeal& deal) {
+    for (const Seat seat : kClockwise) {
+        if (deal.Hand(seat).CardCount() != 13) {
+            return false;
+        }
+    }
+    return IsComplete(deal);
+}
+
+// What the DLM code keeps of a deal: a card goes to the first of North, East, South that
+// holds it, and to West when none does.
+tDeal AsDlmKeepsIt(const tDeal& deal) {
+    tDeal kept;
+    for (const Suit suit : kAllSuits) {
+        for (int rank = 2; rank <= kAce; ++rank) {
+            Seat holder = Seat::West;
+            for (const Seat seat : {Seat::North, Seat::East, Seat::South}) {
+                if (deal.Hand(seat).Holds(suit, rank)) {
+                    holder = seat;
+                    break;
+                }
+            }
+            kept.Hand(holder).Add(suit, rank);
+        }
+    }
+    return kept;
+}
+
+std::string CompareBoardSets(const tBoardSet& expected, const tBoardSet& actual,
+                             std::string_view what) {
+    if (expected.size() != actual.size()) {
+        return std::string(what) + ": " + std::to_string(actual.size()) + " boards read back, " +
+               std::to_string(expected.size()) + " written";
+    }
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        if (!(expected[i] == actual[i])) {
+            return std::string(what) + ": board " + std::to_string(i + 1) + " changed";
+        }
+    }
+    return {};
+}
+
+DealSource ModeOf(const DealFileContents& contents) {
+    return contents.dealsComplete ? DealSource::Generate : DealSource::Record;
+}
+
+// Whatever a reader gave, the own file keeps every hand exactly, with the header lines on
+// one line each.
+std::string CheckOwnRoundTrip(const DealFileContents& read) {
+    const std::string text =
+        OwnDealFileText(read.boardSet, read.header1, read.header2, ModeOf(read));
+    if (RecogniseDealFile(text).kind != DealFileKind::Own) {
+        return "a written own file is not recognised as one";
+    }
+    DealFileContents again;
+    ParseOwnDealFile(text, again);
+    if (std::string problem = CompareBoardSets(read.boardSet, again.boardSet, "own file");
+        !problem.empty()) {
+        return problem;
+    }
+    if (again.header1 != OneLine(read.header1) || again.header2 != OneLine(read.header2)) {
+        return "own file: the header lines changed";
+    }
+    if (again.dealsComplete != read.dealsComplete) {
+        return "own file: complete deals became incomplete or the reverse";
+    }
+    return {};
+}
+
+std::string UpperCopy(std::string_view text) {
+    return UpperAscii(text);
+}
+
+// The DLM file holds the first 99 boards and codes each card for one hand.
+std::string CheckDlmRoundTrip(const DealFileContents& read) {
+    if (read.boardSet.empty()) {
+        return {};
+    }
+    const std::string text = DLMFileText(read.boardSet, read.header1, read.header2, ModeOf(read));
+    if (RecogniseDealFile(text).kind != DealFileKind::Dlm) {
+        return "a written DLM file is not recognised as one";
+    }
+    DealFileContents again;
+    ParseDLMFile(text, again);
+    // Header words that name a board range are found before the real range lines (the reader
+    // takes the first such line), so those files read back all 99 boards.
+    const std::string headers = UpperCopy(read.header1 + "|" + read.header2);
+    if (headers.find("TO BOARD") != std::string::npos ||
+        headers.find("FROM BOARD") != std::string::npos) {
+        return {};
+    }
+    tBoardSet expected;
+    for (std::size_t i = 0; i < read.boardSet.size() && i < kDLMBoards; ++i) {
+        expected.push_back(AsDlmKeepsIt(read.boardSet[i]));
+    }
+    if (std::string problem = CompareBoardSets(expected, again.boardSet, "DLM file");
+        !problem.empty()) {
+        return problem;
+    }
+    // The Headline line separates the two header lines by "|", so a "|" in header line 1 moves
+    // the split; the format has no way to keep it.
+    if (read.header1.find('|') == std::string::npos &&
+        (again.header1 != OneLine(read.header1) || again.header2 != OneLine(read.header2))) {
+        return "DLM file: the header lines changed";
+    }
+    return {};
+}
+
+// The DUP file lists the cards of North, East and South by number and gives West the rest,
+// so it keeps exactly the deals of four 13-card hands.
+std::string CheckDupRoundTrip(const tBoardSet& boardSet) {
+    tBoardSet whole;
+    for (const tDeal& deal : boardSet) {
+        if (AllThirteen(deal)) {
+            whole.push_back(deal);
+        }
+    }
+    if (whole.empty()) {
+        return {};
+    }
+    const std::string bytes = DUPFileBytes(whole);
+    if (RecogniseDealFile(bytes).kind != DealFileKind::Dup) {
+        return "a written DUP file is not recognised as one";
+    }
+    DealFileContents again;
+    if (!ParseDUPFile(bytes, again)) {
+        return "a written DUP file does not read back";
+    }
+    return CompareBoardSets(whole, again.boardSet, "DUP file");
+}
+
+std::string FirstProblem(std::initializer_list<std::string> problems) {
+    for (const std::string& problem : problems) {
+        if (!problem.empty()) {
+            return problem;
+        }
+    }
+    return {};
+}
+
+std::string WriteScratchFile(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return out ? std::string() : "cannot write the scratch file " + path;
+}
+
+std::optional<std::string> ReadScratchFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+class Scratch {
+  public:
+    Scratch() {
+        std::string base = std::filesystem::is_directory("/dev/shm")
+                               ? std::string("/dev/shm")
+                               : std::filesystem::temp_directory_path().string();
+        std::string pattern = base + "/kesto-fuzz-XXXXXX";
+        if (mkdtemp(pattern.data()) != nullptr) {
+            folder_ = pattern;
+        }
+    }
+    ~Scratch() {
+        if (!folder_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+    const std::string& Folder() const { return folder_; }
+
+  private:
+    std::string folder_;
+};
+
+}  // namespace
+
+const std::string& ScratchFolder() {
+    static const Scratch scratch;
+    return scratch.Folder();
+}
+
+std::string CheckDealFile(std::string_view bytes) {
+    const std::string path = ScratchFolder() + "/deals";
+    if (std::string problem = WriteScratchFile(path, bytes); !problem.empty()) {
+        return problem;
+    }
+    DealFileContents contents;
+    contents.boardSet.resize(3);  // the reader must empty what was there
+    const DealFileReadResult result = ReadAnyDealFile(path, contents);
+    if (!result.ok) {
+        if (!contents.boardSet.empty() || !contents.header1.empty() || !contents.header2.empty()) {
+            return "a failed read left deals or header lines behind";
+        }
+        if (result.message != "Error reading " + path + ".") {
+            return "a failed read says \"" + result.message + "\"";
+        }
+        return {};
+    }
+    if (contents.boardSet.empty()) {
+        return "a read that succeeded gave no deal";
+    }
+    const Recognition recognition = RecogniseDealFile(bytes);
+    if (recognition.kind == DealFileKind::Unknown) {
+        return "a file of no known kind was read";
+    }
+    if (recognition.kind == DealFileKind::Dup &&
+        (!contents.header1.empty() || !contents.header2.empty() || !contents.dealsComplete)) {
+        return "a DUP file gave header lines or incomplete deals";
+    }
+    return FirstProblem({CheckHands(contents.boardSet), CheckOwnRoundTrip(contents)});
+}
+
+std::string CheckOwnDealFile(std::string_view bytes) {
+    DealFileContents contents;
+    ParseOwnDealFile(bytes, contents);
+    return FirstProblem({CheckHands(contents.boardSet), CheckOwnRoundTrip(contents),
+                         CheckDupRoundTrip(contents.boardSet)});
+}
+
+std::string CheckLegacyDealFile(std::string_view bytes) {
+    DealFileContents contents;
+    if (!ParseLegacyDealFile(bytes, contents)) {
+        return contents.boardSet.empty() ? std::string() : "a failed legacy read left deals behind";
+    }
+    for (const tDeal& deal : contents.boardSet) {
+        for (const Seat seat : kClockwise) {
+            if (deal.Hand(seat).CardCount() > 13) {
+                return "the legacy reader accepted a hand of more than 13 cards";
+            }
+        }
+    }
+    return FirstProblem({CheckHands(contents.boardSet), CheckOwnRoundTrip(contents),
+                         CheckDupRoundTrip(contents.boardSet)});
+}
+
+std::string CheckDlmFile(std::string_view bytes) {
+    DealFileContents contents;
+    ParseDLMFile(bytes, contents);
+    return FirstProblem(
+        {CheckHands(contents.boardSet), CheckOwnRoundTrip(contents), CheckDlmRoundTrip(contents)});
+}
+
+std::string CheckDupFile(std::string_view bytes) {
+    DealFileContents contents;
+    if (!ParseDUPFile(bytes, contents)) {
+        return contents.boardSet.empty() ? std::string() : "a failed DUP read left deals behind";
+    }
+    if (bytes.size() != contents.boardSet.size() * kDUPRecordSize) {
+        return "the DUP reader's board count does not match the file size";
+    }
+    return FirstProblem({CheckHands(contents.boardSet), CheckOwnRoundTrip(contents),
+                         CheckDupRoundTrip(contents.boardSet)});
+}
+
+std::string CheckDealTag(std::string_view bytes) {
+    tDeal deal;
+    ReadDealTag(deal, bytes);
+    if (std::string problem = CheckHands({deal}); !problem.empty()) {
+        return problem;
+    }
+    for (const char seat : {'N', 'E', 'S', 'W'}) {
+        const std::string tag = DealTag(deal, seat);
+        tDeal again;
+        ReadDealTag(again, tag);
+        if (!(again == deal)) {
+            return "the deal tag " + tag + " does not read back to the same deal";
+        }
+    }
+    return {};
+}
+
+std::string CheckHandText(std::string_view bytes) {
+    tHand hand;
+    hand.ReadHandText(bytes);
+    if (!HandIsWellFormed(hand)) {
+        return "a holding outside the ranks";
+    }
+    const std::string text = HandText(hand);
+    tHand again;
+    again.ReadHandText(text);
+    if (!(again == hand)) {
+        return "the hand text " + text + " does not read back to the same hand";
+    }
+    return {};
+}
+
+std::string CheckSettingsFile(std::string_view bytes) {
+    std::string error;
+    const std::optional<RegistryHive> hive = RegistryHive::Parse(bytes, &error);
+    if (!hive) {
+        return error.empty() ? "a refused settings file gives no reason" : std::string();
+    }
+    const std::string written = hive->Serialise();
+    const std::optional<RegistryHive> again = RegistryHive::Parse(written, &error);
+    if (!again) {
+        return "written settings do not read back: " + error;
+    }
+    if (again->KeyPaths() != hive->KeyPaths()) {
+        return "written settings read back with other keys";
+    }
+    for (const std::string& key : hive->KeyPaths()) {
+        const std::vector<RegistryNamedValue> before = hive->Values(key);
+        const std::vector<RegistryNamedValue> after = again->Values(key);
+        if (before.size() != after.size()) {
+            return "written settings read back with other values in " + key;
+        }
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            if (before[i].name != after[i].name || !(before[i].value == after[i].value)) {
+                return "the value \"" + before[i].name + "\" of " + key + " changed";
+            }
+        }
+    }
+    if (again->Serialise() != written) {
+        return "settings written twice differ";
+    }
+    return {};
+}
+
+std::string CheckWebPage(std::string_view bytes) {
+    // imageLocation, title1, title2, ace, king, queen, jack, ten, none, both, dealer, board,
+    // vul, north, east, south, west
+    std::array<std::string, 17> words = {"", "Club", "Night", "A", "K", "Q", "J", "T", "",
+                                         "", "",     "",      "",  "N", "E", "S", "W"};
+    ClearDeals();
+    LineReader lines(bytes);
+    std::size_t records = 0;
+    while (!lines.AtEnd()) {
+        const std::string line(lines.Next());
+        if (line.starts_with('\t')) {
+            std::size_t word = 0;
+            std::size_t start = 1;
+            while (word < words.size() && start <= line.size()) {
+                const std::size_t tab = std::min(line.find('\t', start), line.size());
+                words[word++] = line.substr(start, tab - start);
+                start = tab + 1;
+            }
+            continue;
+        }
+        AddDeal(line.c_str());
+        ++records;
+    }
+    const std::string page = ScratchFolder() + "/page.html";
+    std::error_code ignored;
+    std::filesystem::remove(page, ignored);
+    auto c = [&words](std::size_t i) { return words[i].c_str(); };
+    const int32_t status =
+        HTMLCustom(page.c_str(), c(0), c(1), c(2), c(3), c(4), c(5), c(6), c(7), c(8), c(9), c(10),
+                   c(11), c(12), c(13), c(14), c(15), c(16), static_cast<int32_t>(bytes.size() & 1),
+                   static_cast<int32_t>(bytes.size() & 2));
+    ClearDeals();
+    if (status != kKestWeb2Ok) {
+        return "the page was not written, status " + std::to_string(status);
+    }
+    const std::optional<std::string> written = ReadScratchFile(page);
+    if (records == 0) {
+        return written ? "an empty deal list wrote a page" : std::string();
+    }
+    if (!written) {
+        return "no page was written";
+    }
+    if (!written->starts_with("<HTML>\r\n") || !written->ends_with("</BODY>\r\n</HTML>")) {
+        return "the page is not whole";
+    }
+    return {};
+}
+
+int RunFuzzInput(Check check, const std::uint8_t* data, std::size_t size) {
+    const std::string problem = check(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!problem.empty()) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", problem.c_str());
+        std::abort();
+    }
+    return 0;
+}
+
+const std::vector<FuzzTarget>& FuzzTargets() {
+    static const std::vector<FuzzTarget> targets = {
+        {"deal_file", CheckDealFile},
+        {"own_deal_file", CheckOwnDealFile},
+        {"legacy_deal_file", CheckLegacyDealFile},
+        {"dlm_file", CheckDlmFile},
+        {"dup_file", CheckDupFile},
+        {"deal_tag", CheckDealTag},
+        {"hand_text", CheckHandText},
+        {"settings_file", CheckSettingsFile},
+        {"web_page", CheckWebPage},
+    };
+    return targets;
+}
+
+}  // namespace kesto::fuzz

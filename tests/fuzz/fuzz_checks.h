@@ -1,0 +1,45 @@
+#pragma once
+// One check per reader of outside input. Each takes any bytes, feeds them to the reader and
+// then checks what must hold for every input: hands hold only real ranks, a reader that fails
+// leaves nothing behind, and what was read, written again by a writer, reads back to the same
+// deals. The fuzz targets and the corpus test call the same checks.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kesto::fuzz {
+
+// "" when everything held, otherwise what did not.
+using Check = std::string (*)(std::string_view bytes);
+
+// RecogniseDealFile and the reader it picks, through a real file (ReadAnyDealFile).
+std::string CheckDealFile(std::string_view bytes);
+std::string CheckOwnDealFile(std::string_view bytes);
+std::string CheckLegacyDealFile(std::string_view bytes);
+std::string CheckDlmFile(std::string_view bytes);
+std::string CheckDupFile(std::string_view bytes);
+std::string CheckDealTag(std::string_view bytes);
+std::string CheckHandText(std::string_view bytes);
+// The settings file parser (RegistryHive::Parse) and its writer.
+std::string CheckSettingsFile(std::string_view bytes);
+// The HTML page library: each line a record for AddDeal (a line that begins with a tab gives
+// the page's words instead), then one page through HTMLCustom.
+std::string CheckWebPage(std::string_view bytes);
+
+struct FuzzTarget {
+    std::string_view name;  // also the folder of its seed corpus
+    Check check;
+};
+const std::vector<FuzzTarget>& FuzzTargets();
+
+// The body of every fuzz target: runs the check and aborts with its message when it fails, so
+// libFuzzer keeps the input as a crash.
+int RunFuzzInput(Check check, const std::uint8_t* data, std::size_t size);
+
+// A folder of this process's own under /dev/shm (or the temporary folder), removed at exit.
+const std::string& ScratchFolder();
+
+}  // namespace kesto::fuzz

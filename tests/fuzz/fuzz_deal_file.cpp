@@ -1,0 +1,9 @@
+// Fuzz target: RecogniseDealFile and the reader it picks, through ReadAnyDealFile.
+#include <cstddef>
+#include <cstdint>
+
+#include "tests/fuzz/fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return kesto::fuzz::RunFuzzInput(kesto::fuzz::CheckDealFile, data, size);
+}

@@ -1,0 +1,9 @@
+// Fuzz target: the own deal file reader (KST).
+#include <cstddef>
+#include <cstdint>
+
+#include "tests/fuzz/fuzz_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    return kesto::fuzz::RunFuzzInput(kesto::fuzz::CheckOwnDealFile, data, size);
+}

@@ -1,0 +1,134 @@
+#pragma once
+// Places where a save must fail: a tiny disk of its own (a 64 kB tmpfs mounted for the test),
+// filled to the last byte or made read-only, and a folder without write permission. Shared by
+// the write-failure tests of the deal files, the settings file and the HTML page. Mounting
+// needs root; when it is refused the tests say why and skip.
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace kesto::test {
+
+inline std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline bool WriteBytes(const std::string& path, std::string_view bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return static_cast<bool>(out);
+}
+
+// The names in a folder, to see that a failed save left no temporary file behind.
+inline std::set<std::string> FolderEntries(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+inline std::string MakeTempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kesto-wf-XXXXXX").string();
+    return ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
+}
+
+// A 64 kB tmpfs of the test's own, unmounted and removed at the end.
+class SmallDisk {
+  public:
+    SmallDisk() : folder_(MakeTempFolder()) {
+        if (folder_.empty()) {
+            why_ = "no temporary folder";
+        } else if (::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=64k") != 0) {
+            why_ = std::string("mounting a small tmpfs was refused (") + std::strerror(errno) +
+                   "); the full-disk and read-only cases need root";
+        } else {
+            mounted_ = true;
+        }
+    }
+    ~SmallDisk() {
+        if (mounted_) {
+            ::umount2(folder_.c_str(), MNT_DETACH);
+        }
+        if (!folder_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return mounted_; }
+    const std::string& Why() const { return why_; }
+    const std::string& Folder() const { return folder_; }
+    std::string Path(std::string_view name) const { return folder_ + "/" + std::string(name); }
+
+    // Writes a filler file until the disk refuses more, so no new file can hold a byte.
+    bool Fill() const {
+        std::FILE* file = std::fopen(Path(kFiller).c_str(), "wb");
+        if (file == nullptr) {
+            return false;
+        }
+        std::setvbuf(file, nullptr, _IONBF, 0);
+        const std::string block(512, 'x');
+        while (std::fwrite(block.data(), 1, block.size(), file) == block.size()) {
+        }
+        for (std::size_t i = 0; i < 512 && std::fputc('x', file) != EOF; ++i) {
+        }
+        std::fclose(file);
+        return true;
+    }
+
+    // Remounts the disk read-only: even root cannot write there then.
+    bool MakeReadOnly() const {
+        return mounted_ &&
+               ::mount("tmpfs", folder_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k") == 0;
+    }
+
+    static constexpr std::string_view kFiller = "filler";
+
+  private:
+    std::string folder_;
+    std::string why_;
+    bool mounted_ = false;
+};
+
+// A folder whose write permission is taken away; for root that changes nothing, which
+// Writable() tells.
+class ReadOnlyFolder {
+  public:
+    ReadOnlyFolder() : folder_(MakeTempFolder()) {}
+    ~ReadOnlyFolder() {
+        if (!folder_.empty()) {
+            ::chmod(folder_.c_str(), 0700);
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    std::string Path(std::string_view name) const { return folder_ + "/" + std::string(name); }
+    const std::string& Folder() const { return folder_; }
+    bool Protect() const { return ::chmod(folder_.c_str(), 0555) == 0; }
+    bool Writable() const { return ::access(folder_.c_str(), W_OK) == 0; }
+
+  private:
+    std::string folder_;
+};
+
+}  // namespace kesto::test
