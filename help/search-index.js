@@ -1,0 +1,283 @@
+// Made by make_search_index.py from the help pages; do not edit by hand.
+var KESTO_HELP_INDEX = [
+{
+"page": "batch.html",
+"anchor": "",
+"heading": "The batch command: Kesto without a window",
+"text": "The batch command: Kesto without a window The same kesto program runs one job from a terminal or a script, with no window: deal or read the boards, save them, write the web page, print. It uses the same settings and options as the window (the fonts, the language, the image location ...) but never changes them. It works on a computer without a screen too. kesto batch [options] Option What it does --seed N start the random generator at N (0 to 4294967295) instead of the clock, so the same N always gives the same boards --generate N deal N random boards (1 to 500), as Generate random deals --read FILE read a deal file of any kind, as Read deals from file --header1 TEXT , --header2 TEXT the two header lines --list print each board's deal record, one line per board --save FILE save the boards; .dlm gives a Duplimate file, .dup a Duplimate DOS file, anything else Kesto's own file; may be given more than once --html FILE write the web page --stats with --html : add the statistics --gif-location TEXT with --html : the image location (default: the one in the Options dialog) --print print, with the counts below (all 0 unless given) --copies N , --sets N , --stat-sheets N , --curtains copies with all hands, sets of individual deal sheets, statistic sheets, curtain cards --language NAME the printing language for this run, by its name (English, Dansk, Deutsch, Dutch, Français, Italiano, Polski, Svenska) --output-folder DIR printouts go to DIR as PDF files, whatever printer is chosen --help list the options kesto batch --help always lists the options of the installed version.",
+"title": "The batch command: Kesto without a window"
+},
+{
+"page": "batch.html",
+"anchor": "",
+"heading": "Examples",
+"text": "Deal 24 boards for Thursday, save them for the dealing machine and as a Kesto file, and make the web page with statistics: kesto batch --generate 24 --header1 \"Riverside Bridge Club\" --header2 \"Thursday pairs\" \\ --save thursday.dlm --save thursday.kst --html thursday.html --stats Print two copies of the hand records and curtain cards of a saved session as PDF files, in German: kesto batch --read thursday.kst --print --copies 2 --curtains --language Deutsch \\ --output-folder printouts",
+"title": "The batch command: Kesto without a window"
+},
+{
+"page": "batch.html",
+"anchor": "",
+"heading": "Exit status",
+"text": "Status Meaning 0 done 1 a failure; the message (the same text the window shows) goes to standard error 2 a mistake in the options; a short usage hint follows",
+"title": "The batch command: Kesto without a window"
+},
+{
+"page": "curtain-cards.html",
+"anchor": "",
+"heading": "Curtain cards",
+"text": "Curtain cards A curtain card is a small card with one hand of one board: the board number, the position (North, East, South or West) and the thirteen cards. They go into the pockets of the board wallets so that the players can check their hands, or so that boards can be dealt by hand from them. Tick Print curtain cards on the print page; they print together with the rest when you press Print .",
+"title": "Curtain cards"
+},
+{
+"page": "curtain-cards.html",
+"anchor": "",
+"heading": "Layout: the Curtain Cards page of the Options dialog",
+"text": "Open Options > Curtain Cards... : Group Choices Collating Group hands by position : all North hands, then all East, South and West hands; handy when one person fills all North pockets. Group hands by board number : the four hands of board 1, then of board 2, and so on; handy when you fill one wallet at a time. Dimensions 5 x 6 cm, 5 x 7 cm (the usual size) or 5 x 8 cm: pick the one that fits your wallets' pockets. Orientation Portrait or Landscape: how the cards lie on the sheet. Three entries of the Fonts page set the look of curtain cards: Cards (on curtain cards) , Board No. (curtain cards) and Position Indicator (curtain cards) . The board label and the seat names follow the printing language . These choices take effect at once, even if you leave the dialog with Cancel, and Kesto remembers them.",
+"title": "Curtain cards"
+},
+{
+"page": "files.html",
+"anchor": "",
+"heading": "Deal files and the dealing machines that use them",
+"text": "Deal files and the dealing machines that use them Press Save on the print page to write the deals to a file, and choose the kind of file in the Save as type list. To read deals back, choose Read deals from file on the first page and press Next >> . Kesto recognises the kind of a file from its contents, not from its name, and remembers the file type you used last. File type Extension Use it for Kesto files .KST Kesto's own file: a PBN 1.0 file (the Portable Bridge Notation that most bridge programs read) with the two header lines and whether the hands were dealt by Kesto or entered by you. Use it to keep a session, to finish recording later, or to pass the deals to scoring and analysis programs that read PBN. Duplimate files .DLM The document file of the Duplimate dealing machine (Windows software). The machine's software reads it and the machine then deals the boards exactly as Kesto dealt them. A DLM file always lists 99 boards: your boards first, the rest filled with a placeholder deal (the file's \"To board\" line tells the machine's software how many boards are yours). With more than 99 boards only the first 99 are saved. Duplimate files (DOS version) .DUP The deal file of the older DOS software of the Duplimate machine. It holds only the deals: no header lines. Deals read from a DUP file count as complete. Kesto also reads the plain-text deal files of earlier versions of the program (they start with a line such as Kesto ... Hands randomly generated. ). It never writes them.",
+"title": "Deal files and the dealing machines that use them"
+},
+{
+"page": "files.html",
+"anchor": "",
+"heading": "Reading a file",
+"text": "After a successful read the board set holds the deals of the file, and the header lines are taken from the file where it has them. If the deals are complete (generated by Kesto, or from a DUP file), Kesto goes to the print page. If they were entered by hand, it shows the hand-entry page so you can check or finish them first. A file Kesto cannot read gives the message Error reading followed by the file's name; the deals you had are left empty and the first page stays.",
+"title": "Deal files and the dealing machines that use them"
+},
+{
+"page": "files.html",
+"anchor": "",
+"heading": "Working with a dealing machine",
+"text": "Deal the boards in Kesto ( Generate random deals ). Save as Duplimate files (*.DLM) (or .DUP for the DOS software) on a memory stick or in the folder the machine's software reads. Print the hand records in Kesto; the machine deals the same boards. Save the same deals as a .KST file too, so you can make the web page or reprint later. Saving never changes the deals. Kesto asks before it replaces an existing file of the same name.",
+"title": "Deal files and the dealing machines that use them"
+},
+{
+"page": "index.html",
+"anchor": "",
+"heading": "Kesto Help",
+"text": "Kesto Help Kesto prepares the boards of a duplicate bridge game. It deals the boards at random, or records deals that were dealt at the table, or reads them from a deal file; and it makes everything you need from them: hand records with all hands, individual deal sheets, curtain cards, statistics sheets, files for the Duplimate dealing machine, Kesto's own deal file, and a web page of the deals for your club's site. The printed words can be in eight languages.",
+"title": "Kesto Help"
+},
+{
+"page": "index.html",
+"anchor": "",
+"heading": "Contents",
+"text": "The three pages: from choosing the deals to printing Recording hands dealt at the table Deal files and the dealing machines that use them Printing hand records, deal sheets and statistics Curtain cards The web page and its images The Options dialog: fonts, curtain cards and other choices Languages of the printed words The batch command: Kesto without a window Where Kesto keeps its settings",
+"title": "Kesto Help"
+},
+{
+"page": "index.html",
+"anchor": "",
+"heading": "A typical session",
+"text": "Start Kesto. The first page shows &Generate random deals with 30 deals. Type your club's name into Line 1 of the header and, if you like, tick Use date as default second line . Press Next >> . Kesto deals 30 boards and shows the print page. Ask for one copy with all hands and one set of individual deal sheets and press Print . Press Save to keep the deals, for example as a Duplimate .DLM file for the dealing machine. Press Create to make a web page of the deals for your club's site. Press Done . The menus: File holds Printer setup... and Exit ; Options opens the Options dialog at one of its four pages; Help opens these pages ( Contents , Topic search ) and About shows the program's version.",
+"title": "Kesto Help"
+},
+{
+"page": "languages.html",
+"anchor": "",
+"heading": "Languages of the printed words",
+"text": "Languages of the printed words Hand records, curtain cards and the web page can be printed in eight languages: English, Dansk, Deutsch, Dutch, Français, Italiano, Polski and Svenska. Only the printed words change: the card letters, the seat names and letters, the vulnerability words and the labels for dealer and board. Kesto's own windows and messages stay in English.",
+"title": "Languages of the printed words"
+},
+{
+"page": "languages.html",
+"anchor": "",
+"heading": "Choosing the language",
+"text": "Open Options > Language... . Choose the language in the list at the top. The fields below show its words. Press OK . Everything printed from now on, and every web page, uses that language; Kesto remembers it. When you change to a language other than English, Kesto reminds you that hand entry still uses the letters A, K, Q and J. On the hand-entry page the ten shows as 10 in every language whose ten is not \"T\".",
+"title": "Languages of the printed words"
+},
+{
+"page": "languages.html",
+"anchor": "",
+"heading": "Changing the words",
+"text": "Every word can be corrected, for instance if your club writes Donneur as Donn. or wants K for the king in Dutch. Choose the language, type over the word and press OK . Kesto stores the words of that language and uses them from then on, also after a restart. Field Word for English A: K: Q: J: 10: ace, king, queen, jack, ten A K Q J T North: East: South: West: seat names (hand records, curtain cards) North East South West Vul: Both: None: vulnerability label, both sides, no side Vul Both None N: E: S: W: seat letters (web page) N E S W Dealer: Dlr: dealer label, long (deal sheets) and short (hand records, web page) Dealer Dlr Board: board label Board Words you typed are kept only when you press OK while that language is shown. Choosing another language in the list first discards what you typed. Cancel leaves the printing language as it was, but the list and the fields keep what you left in them until you change them, so a later OK applies them.",
+"title": "Languages of the printed words"
+},
+{
+"page": "languages.html",
+"anchor": "",
+"heading": "The built-in card letters",
+"text": "Language Ace King Queen Jack Ten Board label English A K Q J T Board Dansk E K D B 10 Spil Deutsch A K D B Z Board Dutch A H V B 10 Spel Français A R D V 10 Donne Italiano A K Q J 10 Mano Polski A K D W 10 Rozdanie Svenska E K D Kn 10 Bricka For a single batch run the language can be chosen with --language ; see The batch command .",
+"title": "Languages of the printed words"
+},
+{
+"page": "options.html",
+"anchor": "",
+"heading": "The Options dialog",
+"text": "The Options dialog The Options menu has four items — Language... , Fonts... , Curtain Cards... and Other... — that open the Options dialog at the page of that name. The choices shape what is printed and the web page. Kesto remembers all of them when it ends. OK and Cancel. Only the Language page waits for OK. Changes on the Fonts, Curtain Cards and Other pages take effect at once and stay even if you press Cancel.",
+"title": "The Options dialog"
+},
+{
+"page": "options.html",
+"anchor": "language",
+"heading": "Language",
+"text": "The language of the printed words and the words themselves. See Languages of the printed words .",
+"title": "The Options dialog"
+},
+{
+"page": "options.html",
+"anchor": "fonts",
+"heading": "Fonts",
+"text": "Seven kinds of printed text each have their own typeface, size and style. Choose the kind in the Text list, then set: Font Name : the typeface, from the fonts of this computer; Font Size : choose or type the size in points; B and I : bold and italic. The white sample panel shows the text in that font: the header text itself, the card letters of the printing language ( AKQJTx in English), the board label or the word for North. Text Used for Default Header Line 1 first header line of hand records Arial 14 bold Header Line 2 second header line Arial 10 Cards (on multi-deal printouts) hands on the hand records Arial 10 Cards (on single deal printouts) hands on individual deal sheets Arial 12 Cards (on curtain cards) hands on curtain cards Arial 14 Board No. (curtain cards) board number on curtain cards Arial 10 Position Indicator (curtain cards) seat name on curtain cards Arial 14 bold Restore all font defaults sets all seven back to the table above. The sample shows the change at once; the name and size fields show it when you next pick an entry in the list. A typeface that this computer does not have stays chosen (the name list then shows no selection and the sample does not change); printing uses the nearest font the system offers. Arial is printed with its metric twin Liberation Sans where Arial itself is not installed. The suit symbols always print in a symbol font.",
+"title": "The Options dialog"
+},
+{
+"page": "options.html",
+"anchor": "curtain",
+"heading": "Curtain Cards",
+"text": "How curtain cards are grouped, their size and orientation. See Curtain cards .",
+"title": "The Options dialog"
+},
+{
+"page": "options.html",
+"anchor": "other",
+"heading": "Other",
+"text": "Show dealer and vulnerability on printouts and HTML : each board shows its dealer and vulnerability (on by default). Use colors : colour printers print the heart and diamond symbols red (and some black-and-white printers shade them). Untick it to print everything in black (on by default). Location of GIFs on Web Site : where the web page finds its images. See The web page .",
+"title": "The Options dialog"
+},
+{
+"page": "printing.html",
+"anchor": "",
+"heading": "Printing hand records, deal sheets and statistics",
+"text": "Printing hand records, deal sheets and statistics On the print page give the numbers you want and press Print (or Enter ). Everything asked for is printed in one go. Field What is printed Number of copies (with all hands) Hand records: all boards with all four hands, several boards to a page, with the two header lines at the top. Hand them out after the session. The label shows how many deals there are. Number of sets of individual deal sheets One sheet per board with that board's four hands, for example to put in the board wallets when the boards are dealt by hand from the sheets. Number of statistic sheets A summary of the deals: high-card points of each seat (mean, median and most frequent value), hand patterns and the longest fits of each pair. Useful to show the players that the deals were fair. Print curtain cards Small cards with one hand each. See Curtain cards . Kesto remembers the numbers for next time. The number of random deals is remembered only when you print generated deals.",
+"title": "Printing hand records, deal sheets and statistics"
+},
+{
+"page": "printing.html",
+"anchor": "",
+"heading": "More than one set of individual deal sheets",
+"text": "Each set has one page per board, so the number of pages quickly becomes large. Kesto asks before printing more than one set; tick Don't show this warning again if you often run several sections with duplicated boards.",
+"title": "Printing hand records, deal sheets and statistics"
+},
+{
+"page": "printing.html",
+"anchor": "",
+"heading": "The printed words and the fonts",
+"text": "The card letters, seat names and labels ( Board , Dealer , Vul ...) are printed in the language chosen on the Language page of the Options dialog. The typeface, size, bold and italic of each kind of text are set on the Fonts page . With Use colors ( Other page ) the heart and diamond symbols print red on a colour printer. With Show dealer and vulnerability on printouts and HTML each board shows its dealer and vulnerability. The foot of each page says Hands generated by KESTO. for dealt boards, or Hands printed by KESTO. for recorded ones.",
+"title": "Printing hand records, deal sheets and statistics"
+},
+{
+"page": "printing.html",
+"anchor": "",
+"heading": "Choosing the printer, or printing to PDF files",
+"text": "File > Printer setup... chooses the printer, and Kesto remembers it. When no printer is chosen, or the chosen printer is not available, every printout becomes a PDF file in the folder Kesto printouts in your documents folder (the name of each file holds the kind of printout, the date and the time, so nothing is ever overwritten). Open the PDF files and print them from your PDF viewer, or send them to the players.",
+"title": "Printing hand records, deal sheets and statistics"
+},
+{
+"page": "recording-hands.html",
+"anchor": "",
+"heading": "Recording hands dealt at the table",
+"text": "Recording hands dealt at the table Choose Record deals that have already been dealt on the first page and press Next >> . The hand-entry page shows deal 1, empty, with the cursor in North's spade field.",
+"title": "Recording hands dealt at the table"
+},
+{
+"page": "recording-hands.html",
+"anchor": "",
+"heading": "Typing the cards",
+"text": "Each hand has four fields, one per suit: spades ♠ , hearts ♥ , diamonds ♦ and clubs ♣ . Type the cards of the suit as they are in the hand: Type For A K Q J ace, king, queen, jack (small letters work too) T , 1 or 1 0 the ten 2 ... 9 the small cards Every card goes straight into the deal; the field then shows the suit in order, for example AKJT92 . In a language whose word for the ten is not \"T\" the ten shows as 10 ( AKJ1092 ). Hand entry always uses the letters A, K, Q and J, whatever language you print in. Any other key beeps and changes nothing. A hand takes at most 13 cards; the number of cards shows beside each hand. If another hand already holds the card you type, Kesto shows which hand has it (for example K is already with North ). Choose Transfer it to move the card to this hand, or Cancel (or Esc ) to leave it where it is. Delete and Backspace remove the card after or before the cursor. Deleting either character of 10 removes the ten.",
+"title": "Recording hands dealt at the table"
+},
+{
+"page": "recording-hands.html",
+"anchor": "",
+"heading": "The last hand: Fill in",
+"text": "When three hands hold 13 cards, a Fill in button appears in the fourth hand. Press it (or Enter ) and Kesto gives that hand all the cards that are still missing. This is the quickest way to record a board: type North, East and South, then Fill in West.",
+"title": "Recording hands dealt at the table"
+},
+{
+"page": "recording-hands.html",
+"anchor": "",
+"heading": "Moving between deals",
+"text": "The Deal: number at the top left chooses the deal shown (1 to 500). Raise it with its arrows to go to the next board; a new empty deal is added as needed. Empty deals left at the end are dropped when you press Next >> . Clear deal empties all four hands of the deal shown, without asking. Other deals are not touched.",
+"title": "Recording hands dealt at the table"
+},
+{
+"page": "recording-hands.html",
+"anchor": "",
+"heading": "Tips for the director",
+"text": "Record the boards straight from the curtain cards or the hand records the players filled in, board by board. Keep the deals: press Save on the print page and choose the Kesto file type. You can read the file later, complete or correct it, and print again. Deals read from a file that still lack cards open on this page too, so you can finish them before printing.",
+"title": "Recording hands dealt at the table"
+},
+{
+"page": "settings.html",
+"anchor": "",
+"heading": "Where Kesto keeps its settings",
+"text": "Where Kesto keeps its settings Kesto remembers your choices from one session to the next: the numbers on the print page, the date format, the file type last used, the printer, every choice of the Options dialog and the words you changed for each language. They are kept in one text file, ~/.config/Tarnwick/Kesto.reg (or under $XDG_CONFIG_HOME when that is set), in the Windows registry export format, so that you can read it. To start again from the defaults, close Kesto and delete that file. The environment variable KESTO_SETTINGS names another file, for example to keep the settings of two clubs apart: KESTO_SETTINGS=~/clubs/thursday.reg kesto Kesto writes the file safely: a new file is written completely before it replaces the old one. If the file cannot be read, Kesto keeps it aside under another name, says so, and starts with its defaults. The options are written when Kesto ends; the print counts when you print; the words of a language when you press OK on the Language page.",
+"title": "Where Kesto keeps its settings"
+},
+{
+"page": "three-pages.html",
+"anchor": "",
+"heading": "The three pages",
+"text": "The three pages Kesto's window leads you through three pages in a fixed order. The two buttons at the bottom right, << Previous and Next >> , move between them; on the last page the right-hand button reads Done .",
+"title": "The three pages"
+},
+{
+"page": "three-pages.html",
+"anchor": "",
+"heading": "1. The first page: where the deals come from",
+"text": "Choose one of three ways of getting the deals: Choice What Next does Generate random deals Kesto deals the number of boards you give in Number of random deals to generate (1 to 500), each from a freshly shuffled deck, and goes straight to the print page. Record deals that have already been dealt Opens the hand-entry page, where you type in the hands of boards dealt at the table. See Recording hands . Read deals from file Asks for a deal file (Kesto, Duplimate or Duplimate DOS) and reads it. Complete deals go to the print page; deals that still need cards go to the hand-entry page. See Deal files . Header for printout. Line 1 and Line 2 are printed at the top of the hand records and saved in Kesto's own deal file (and in the Duplimate file's headline). Typical use: the club's name on line 1, the session on line 2. Tick Use date as default second line to have Kesto put today's date into line 2; it asks once for the date format you prefer (for example Monday, December 7, 2026 or 7-Dec-26 ) and remembers it. Boards are numbered 1, 2, 3 ... in order, and every board's dealer and vulnerability follow the standard sixteen-board cycle (board 1 North dealer, nobody vulnerable; board 2 East, North-South vulnerable; and so on).",
+"title": "The three pages"
+},
+{
+"page": "three-pages.html",
+"anchor": "",
+"heading": "2. The hand-entry page",
+"text": "Shows one deal at a time as a bridge table: North at the top, West and East at the sides, South below. This page is described in Recording hands . When you press Next >> here, Kesto checks the deals: Empty deals at the end are dropped. A deal with some cards but not all 52 is shown again with the message Deal 4 has only 39 cards. Empty deals in between are listed ( Deal 2 has no cards. ) and you choose: Add cards (go back to the first of them), Skip all deals with no cards during printing or Print all deals, even those with no cards . If there is no deal with cards at all, Kesto says Nothing to print .",
+"title": "The three pages"
+},
+{
+"page": "three-pages.html",
+"anchor": "",
+"heading": "3. The print page",
+"text": "Everything that is made from the deals starts here: Print : hand records, individual deal sheets, curtain cards and statistics sheets, in the numbers you give. See Printing and Curtain cards . Save : a deal file for the dealing machine or for later. See Deal files . Create (group Create HTML Document ): a web page of the deals, with statistics if Include statistics in HTML is ticked. See The web page . Done ends Kesto. If nothing was printed and no web page was made, it asks first: You haven't printed any hands yet. Exit anyway?",
+"title": "The three pages"
+},
+{
+"page": "three-pages.html",
+"anchor": "",
+"heading": "Going back",
+"text": "From the hand-entry page to the first page: if any cards were entered, Kesto warns that going back loses them (the deals are really dropped only when you press Next >> on the first page again). From the print page: with generated deals, or complete deals read from a file, you go back to the first page. With recorded deals you go back to the hand-entry page; if they were already printed Kesto asks Clear all printed deals? — answer No to correct a hand and print again, Yes to start a new set.",
+"title": "The three pages"
+},
+{
+"page": "web-page.html",
+"anchor": "",
+"heading": "The web page and its images",
+"text": "The web page and its images Kesto writes an HTML page of the deals, three boards to a row, each drawn as a small bridge table with suit symbols and a board picture in the middle. Put it on your club's web site next to the results.",
+"title": "The web page and its images"
+},
+{
+"page": "web-page.html",
+"anchor": "",
+"heading": "Making the page",
+"text": "On the print page, tick Include statistics in HTML if the page should end with the statistics of the deals (points, patterns, fits). Press Create and choose a file name ending in .htm or .html . Kesto first shows HTML Hints , which explain the images (below) and ask Go to Options Dialog now? Answer Yes to set the image location first (then press Create again), or No, go ahead and create the HTML . Tick Do not show this alert again once you know the routine.",
+"title": "The web page and its images"
+},
+{
+"page": "web-page.html",
+"anchor": "",
+"heading": "The images",
+"text": "The page does not contain its pictures; it refers to five image files that must be on your web site: spade.gif , heart.gif , diamond.gif , club.gif : the suit symbols; board.gif : the picture in the middle of each deal. They come with Kesto, in the GIF folder beside the program. There is one board picture for each language; copy the one for your language and rename it board.gif on your web site.",
+"title": "The web page and its images"
+},
+{
+"page": "web-page.html",
+"anchor": "",
+"heading": "Telling the page where the images are",
+"text": "Open Options > Other... and fill in Location of GIFs on Web Site : Leave it blank if the images are in the same folder as the HTML pages. Otherwise give the folder, for example images/ or https://www.myclub.org/bridge/gifs/ . A final / is added when missing. If the page shows empty boxes instead of suits, the images are missing or this location is wrong.",
+"title": "The web page and its images"
+},
+{
+"page": "web-page.html",
+"anchor": "",
+"heading": "What the page shows",
+"text": "The two header lines of the first page as the title. For each board: its number and, with Show dealer and vulnerability on printouts and HTML , the dealer and vulnerability, in the printing language (in English board 1 reads Board 1 / Dlr: N / Vul: None ; in German board 2 reads Board 2 / Tlr: O / Gefähr: N-S ). The four hands with the card letters of the printing language. The Create button is greyed out if Kesto's HTML library ( libkestweb2.so ) was not found when the program started; Kesto says so at start-up.",
+"title": "The web page and its images"
+}
+];

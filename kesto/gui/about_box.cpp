@@ -1,0 +1,144 @@
+#include "kesto/gui/about_box.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace kesto::gui {
+
+namespace {
+
+// A playing card with a red heart and a black spade: what the program is about.
+QPixmap DrawnIcon(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF card(size * 0.16, size * 0.06, size * 0.68, size * 0.88);
+    painter.setPen(QPen(QColor(40, 40, 40), size / 32.0));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(card, size * 0.08, size * 0.08);
+    QFont suits = painter.font();
+    suits.setPixelSize(size * 2 / 5);
+    painter.setFont(suits);
+    painter.setPen(QColor(200, 0, 0));
+    painter.drawText(QRectF(card.left(), card.top(), card.width(), card.height() / 2),
+                     Qt::AlignCenter, QString(QChar(0x2665)));
+    painter.setPen(Qt::black);
+    painter.drawText(QRectF(card.left(), card.center().y(), card.width(), card.height() / 2),
+                     Qt::AlignCenter, QString(QChar(0x2660)));
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon ProgramIcon() {
+    const QIcon own = QApplication::windowIcon();
+    if (!own.isNull() && !own.availableSizes().isEmpty()) {
+        return own;
+    }
+    QIcon drawn;
+    for (const int size : {16, 32, 48, 64}) {
+        drawn.addPixmap(DrawnIcon(size));
+    }
+    return drawn;
+}
+
+LinkLabel::LinkLabel(const QString& text, QString address, QWidget* parent)
+    : QLabel(text, parent), address_(std::move(address)) {
+    QPalette blue = palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    setPalette(blue);
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
+    setToolTip(address_);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        Open();
+    }
+    QLabel::mouseReleaseEvent(event);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+        event->key() == Qt::Key_Enter) {
+        Open();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::Open() {
+    if (!QDesktopServices::openUrl(QUrl(address_))) {
+        QMessageBox::warning(window(), "Kesto",
+                             "Kesto could not start a web browser for " + address_ + ".");
+    }
+}
+
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+    setObjectName("AboutBox");
+    setWindowTitle("About");
+    setModal(true);
+
+    auto* icon = new QLabel;
+    icon->setObjectName("ProgramIcon");
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
+
+    auto* product = new QLabel("Kesto");
+    product->setObjectName("ProductName");
+    QFont large = product->font();
+    large.setPointSize(large.pointSize() + 6);
+    large.setBold(true);
+    product->setFont(large);
+
+    auto* version = new QLabel("Version 3.26");
+    version->setObjectName("Version");
+
+    auto* link = new LinkLabel(kMakerWebAddress, kMakerWebAddress);
+    link->setObjectName("WebLink");
+
+    auto* okButton = new QPushButton("OK");
+    okButton->setObjectName("OKButton");
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(product);
+    texts->addWidget(version);
+    texts->addSpacing(8);
+    texts->addWidget(link);
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addSpacing(12);
+    top->addLayout(texts, 1);
+    auto* bottom = new QHBoxLayout;
+    bottom->addStretch();
+    bottom->addWidget(okButton);
+    bottom->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 12);
+    layout->addLayout(top);
+    layout->addSpacing(12);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed-size dialog
+}
+
+void ShowAboutBox(QWidget* parent) {
+    TAboutBox box(parent);
+    box.exec();
+}
+
+}  // namespace kesto::gui

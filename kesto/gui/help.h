@@ -1,0 +1,19 @@
+#pragma once
+// The help manual: the HTML pages in the "help" folder beside the program, opened in the
+// system's browser. A missing page or a browser that cannot be started is told to the user.
+
+#include <QString>
+
+class QWidget;
+
+namespace kesto::gui {
+
+// <folder of the program>/help
+QString HelpFolder();
+
+// Help, "&Contents": help/index.html. False when it could not be shown.
+bool ShowHelpContents(QWidget* parent);
+// Help, "&Topic search": help/search.html.
+bool ShowHelpSearch(QWidget* parent);
+
+}  // namespace kesto::gui
