@@ -27,7 +27,7 @@ class SectionWriter {
         Line(head);
     }
 
-    void CountRow(std::string_view label, const std::array<std::int32_t, kSeatCount>& counts) {
+    void CountRow(std::string_view label, const SeatCounts& counts) {
         std::string row = "<TR ALIGN=\"center\"><TD><B>" + std::string(label) + "</B></TD>";
         std::int64_t sum = 0;
         for (const std::int32_t n : counts) {
@@ -53,15 +53,6 @@ class SectionWriter {
   private:
     std::string out_;
 };
-
-bool AnyNonZero(const std::array<std::int32_t, kSeatCount>& counts) {
-    for (const std::int32_t n : counts) {
-        if (n != 0) {
-            return true;
-        }
-    }
-    return false;
-}
 
 constexpr std::string_view kSeatColumns =
     "<TR><TH>&nbsp;</TH><TH>North</TH><TH>East</TH><TH>South</TH><TH>West</TH><TH>Total</TH>"
@@ -94,11 +85,8 @@ std::string HtmlStatisticsSection(const tStatistics& statistics,
     html.TableHead("80", "High Card Points");
     html.Line(kSeatColumns);
     for (int p = 0; p < kPointValues; ++p) {
-        std::array<std::int32_t, kSeatCount> counts{};
-        for (int seat = 0; seat < kSeatCount; ++seat) {
-            counts[seat] = statistics.PointCounts[seat][p];
-        }
-        if (AnyNonZero(counts)) {
+        const SeatCounts counts = PointCountsOf(statistics, p);
+        if (AnyCounted(counts)) {
             html.CountRow(std::to_string(p), counts);
         }
     }
@@ -120,11 +108,8 @@ std::string HtmlStatisticsSection(const tStatistics& statistics,
     html.TableHead("80", "One-Hand Distributions");
     html.Line(kSeatColumns);
     for (int k = 0; k < kPatternCount; ++k) {
-        std::array<std::int32_t, kSeatCount> counts{};
-        for (int seat = 0; seat < kSeatCount; ++seat) {
-            counts[seat] = statistics.ShapeCounts[seat][k];
-        }
-        if (AnyNonZero(counts)) {
+        const SeatCounts counts = ShapeCountsOf(statistics, k);
+        if (AnyCounted(counts)) {
             html.CountRow(ShapeText(kPatternTable[k]), counts);
         }
     }

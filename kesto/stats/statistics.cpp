@@ -99,6 +99,26 @@ tStatistics ComputeStatistics(const tBoardSet& boardSet) {
     return statistics;
 }
 
+SeatCounts PointCountsOf(const tStatistics& statistics, int points) {
+    SeatCounts counts{};
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        counts[seat] = statistics.PointCounts[seat][points];
+    }
+    return counts;
+}
+
+SeatCounts ShapeCountsOf(const tStatistics& statistics, int pattern) {
+    SeatCounts counts{};
+    for (int seat = 0; seat < kSeatCount; ++seat) {
+        counts[seat] = statistics.ShapeCounts[seat][pattern];
+    }
+    return counts;
+}
+
+bool AnyCounted(const SeatCounts& counts) {
+    return std::any_of(counts.begin(), counts.end(), [](std::int32_t n) { return n != 0; });
+}
+
 std::string LocaleDecimalSeparator() {
     const std::lconv* conventions = std::localeconv();
     if (conventions == nullptr || conventions->decimal_point == nullptr ||

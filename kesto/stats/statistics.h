@@ -44,6 +44,13 @@ constexpr int PairIndex(Pair pair) {
     return static_cast<int>(pair);
 }
 
+// One row of the point or pattern table: the four seats' counts, North, East, South, West.
+using SeatCounts = std::array<std::int32_t, kSeatCount>;
+SeatCounts PointCountsOf(const tStatistics& statistics, int points);
+SeatCounts ShapeCountsOf(const tStatistics& statistics, int pattern);
+// A row is shown on the sheet and in HTML only when some seat has a count in it.
+bool AnyCounted(const SeatCounts& counts);
+
 // Counts every deal of the board set. A hand of other than 13 cards counts in the points and
 // the fits but in no pattern row. East-West's longest fit is 13 minus North-South's shortest
 // combined suit (East's and West's hands are not read), so it is exact only for full deals.

@@ -34,7 +34,7 @@ CanvasFont Arial(int size, bool bold) {
 // One row of a table: the label right-aligned at labelX, then the four seats' counts and
 // their sum right-aligned at labelX + U .. labelX + 5U.
 void DrawCountRow(PrinterCanvas& canvas, int labelX, int unit, int y, std::string_view label,
-                  const std::array<std::int32_t, kSeatCount>& counts) {
+                  const SeatCounts& counts) {
     TextOutRight(canvas, labelX, y, label);
     std::int64_t sum = 0;
     for (int seat = 0; seat < kSeatCount; ++seat) {
@@ -42,15 +42,6 @@ void DrawCountRow(PrinterCanvas& canvas, int labelX, int unit, int y, std::strin
         sum += counts[seat];
     }
     TextOutRight(canvas, labelX + 5 * unit, y, std::to_string(sum));
-}
-
-bool AnyNonZero(const std::array<std::int32_t, kSeatCount>& counts) {
-    for (const std::int32_t n : counts) {
-        if (n != 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 class SheetPainter {
@@ -101,11 +92,8 @@ class SheetPainter {
         y_ += h_;
 
         for (int p = 0; p < kPointValues; ++p) {
-            std::array<std::int32_t, kSeatCount> counts{};
-            for (int seat = 0; seat < kSeatCount; ++seat) {
-                counts[seat] = statistics_.PointCounts[seat][p];
-            }
-            if (AnyNonZero(counts)) {
+            const SeatCounts counts = PointCountsOf(statistics_, p);
+            if (AnyCounted(counts)) {
                 DrawCountRow(canvas_, hcpW, u_, y_, std::to_string(p), counts);
                 y_ += h_;
             }
@@ -156,11 +144,8 @@ class SheetPainter {
         y_ += h_;
 
         for (int k = 0; k < kPatternCount; ++k) {
-            std::array<std::int32_t, kSeatCount> counts{};
-            for (int seat = 0; seat < kSeatCount; ++seat) {
-                counts[seat] = statistics_.ShapeCounts[seat][k];
-            }
-            if (AnyNonZero(counts)) {
+            const SeatCounts counts = ShapeCountsOf(statistics_, k);
+            if (AnyCounted(counts)) {
                 DrawCountRow(canvas_, x0_, u_, y_, ShapeText(kPatternTable[k]), counts);
                 y_ += h_;
             }
