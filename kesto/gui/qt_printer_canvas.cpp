@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
@@ -49,8 +52,20 @@ QString ToQString(std::string_view text, bool symbol) {
     return out;
 }
 
-std::string NativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+std::string ToWindows1252(const QString& text) {
+    return Utf8ToWindows1252(text.toUtf8().toStdString());
+}
+
+QPageSize LocalePageSize() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
+               ? QPageSize(QPageSize::Letter)
+               : QPageSize(QPageSize::A4);
+}
+
+// Creates the file only if no file of that name exists, so nothing is ever overwritten.
+bool ReserveNewFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
 }
 
 // A job title made safe as a file name.
@@ -94,12 +109,16 @@ QtPrinterCanvas::QtPrinterCanvas(const QtPrintDestination& destination)
     if (toPdf_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer_->setOutputFormat(QPrinter::PdfFormat);
+        printer_->setCreator(QStringLiteral("Kesto"));
     }
+    printer_->setPageSize(LocalePageSize());
 }
 
 QtPrinterCanvas::~QtPrinterCanvas() {
     if (painter_ && painter_->isActive()) {
         painter_->end();
+        painter_.reset();
+        DiscardPdfFile();  // a job never ended is no printout
     }
 }
 
@@ -195,28 +214,53 @@ PrintResult QtPrinterCanvas::BeginDoc(std::string_view title) {
     }
     printer_->setDocName(ToQString(title, false));
     if (toPdf_) {
-        const QString folder =
-            QFile::decodeName(QByteArray::fromStdString(pdfFolder_.empty() ? "." : pdfFolder_));
-        if (!QDir().mkpath(folder)) {
-            return {false, Utf8ToWindows1252("The folder " + NativePath(folder) +
-                                             " for the printouts could not be created.")};
+        PrintResult reserved = ReservePdfFile(title);
+        if (!reserved.ok) {
+            return reserved;
         }
-        ++jobCount_;
-        const QString file =
-            QDir(folder).filePath(FileNameOf(title) + u' ' + QString::number(jobCount_) + ".pdf");
-        printer_->setOutputFileName(file);
-        lastPdfFile_ = NativePath(file);
     }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
-        if (toPdf_) {
-            return {false, Utf8ToWindows1252("The printout could not be written to " +
-                                             lastPdfFile_ + ".")};
-        }
-        return {false, "The printer " + printerName_ + " could not start the print job."};
+        DiscardPdfFile();
+        return {false, toPdf_ ? "The printout could not be written to " + jobPdfFile_ + "."
+                              : "The printer " + printerName_ + " could not start the print job."};
     }
     return {};
+}
+
+PrintResult QtPrinterCanvas::ReservePdfFile(std::string_view title) {
+    const QString folder = pdfFolder_.empty() ? QDir::currentPath() : ToQString(pdfFolder_, false);
+    if (!QDir().mkpath(folder)) {
+        return {false,
+                "The folder " + ToWindows1252(folder) + " for the printouts could not be created."};
+    }
+    const QString stem =
+        FileNameOf(title) + u' ' +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd hh-mm-ss"));
+    const QDir dir(folder);
+    for (int attempt = 1; attempt <= 1000; ++attempt) {
+        const QString path =
+            dir.filePath(attempt == 1 ? stem + QStringLiteral(".pdf")
+                                      : stem + QStringLiteral(" (%1).pdf").arg(attempt));
+        if (ReserveNewFile(path)) {
+            printer_->setOutputFileName(path);
+            reservedPdf_ = path;
+            jobPdfFile_ = ToWindows1252(path);
+            return {};
+        }
+        if (!QFileInfo::exists(path)) {
+            break;  // not taken, yet it cannot be created: the folder refuses
+        }
+    }
+    return {false, "No new PDF file could be created in the folder " + ToWindows1252(folder) + "."};
+}
+
+void QtPrinterCanvas::DiscardPdfFile() {
+    if (!reservedPdf_.isEmpty()) {
+        QFile::remove(reservedPdf_);
+        reservedPdf_.clear();
+    }
 }
 
 PrintResult QtPrinterCanvas::EndDoc() {
@@ -227,11 +271,12 @@ PrintResult QtPrinterCanvas::EndDoc() {
     painter_.reset();
     const bool failed = !ended || printer_->printerState() == QPrinter::Error;
     if (toPdf_) {
-        const QFileInfo written(QFile::decodeName(QByteArray::fromStdString(lastPdfFile_)));
-        if (failed || !written.exists() || written.size() == 0) {
-            return {false, Utf8ToWindows1252("The printout could not be written to " +
-                                             lastPdfFile_ + ".")};
+        if (failed || QFileInfo(reservedPdf_).size() == 0) {
+            DiscardPdfFile();
+            return {false, "The printout could not be written to " + jobPdfFile_ + "."};
         }
+        reservedPdf_.clear();
+        lastPdfFile_ = jobPdfFile_;
     } else if (failed) {
         return {false, "The printer " + printerName_ + " could not finish the print job."};
     }

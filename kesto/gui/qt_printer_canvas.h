@@ -1,12 +1,17 @@
 #pragma once
 // The printer canvas on Qt: QPrinter and QPainter, to the printer chosen in printer setup or,
-// when none is chosen or it does not exist, to PDF files in a folder (one file per job).
+// when none is chosen or it does not exist, to PDF files in a folder, one new file per job,
+// named as the printing library names its printouts: "<title> yyyy-MM-dd hh-mm-ss.pdf", with
+// " (2)", " (3)" ... when taken; an existing file is never overwritten. Pages are Letter where
+// the user's locale measures in inches, else A4.
 // Font names are kept as given; fontconfig picks the face (Arial becomes Liberation Sans).
 // The Symbol font's suit characters are drawn as the Unicode suits and its 0xBE as a line.
 
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include <QString>
 
 #include "kesto/platform/printer_canvas.h"
 
@@ -18,8 +23,7 @@ namespace kesto::gui {
 
 struct QtPrintDestination {
     std::string printerName;  // the printer chosen in printer setup (Windows-1252); "" if none
-    // Where PDF files go when that printer is not used: a path as the file system spells it.
-    std::string pdfFolder;
+    std::string pdfFolder;    // where PDF files go when that printer is not used (Windows-1252)
 };
 
 class QtPrinterCanvas final : public PrinterCanvas {
@@ -31,9 +35,8 @@ class QtPrinterCanvas final : public PrinterCanvas {
 
     // True when jobs go to PDF files rather than to a printer.
     bool PrintsToPdf() const { return toPdf_; }
-    // The PDF file of the last job begun ("" before the first and on a printer). A canvas
-    // numbers its jobs: "<title> 1.pdf", "<title> 2.pdf", ...; a file of that name from an
-    // earlier run is replaced.
+    // The PDF file of the last job that ended well (Windows-1252); "" before it and on a
+    // printer. A job that fails removes its file.
     const std::string& LastPdfFile() const { return lastPdfFile_; }
 
     int PixelsPerInchX() const override;
@@ -54,6 +57,8 @@ class QtPrinterCanvas final : public PrinterCanvas {
     QFont DeviceFont() const;
     bool IsSymbolFont() const;
     int RuleCharWidth() const;
+    PrintResult ReservePdfFile(std::string_view title);
+    void DiscardPdfFile();
 
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
@@ -61,7 +66,8 @@ class QtPrinterCanvas final : public PrinterCanvas {
     std::string printerName_;
     std::string pdfFolder_;
     std::string lastPdfFile_;
-    int jobCount_ = 0;
+    std::string jobPdfFile_;  // the file reserved for the open job
+    QString reservedPdf_;     // the same, until the job ends well
     CanvasFont font_;
 };
 

@@ -1,6 +1,7 @@
 // The Qt printer canvas writing a real statistics sheet to a PDF file, read back with
 // poppler's pdftotext, pdfinfo and pdffonts.
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -36,7 +37,8 @@ class QtPrinterCanvasTest : public QObject {
 
   private slots:
     void sheetAsPdfHoldsEveryWordAndNumber();
-    void jobsAreNumberedFilesOfOneLandscapePage();
+    void jobsAreNewFilesOfOneLandscapePage();
+    void jobNeverEndedLeavesNoFile();
     void unknownPrinterFallsBackToPdf();
     void metricsFollowResolutionAndFont();
     void folderThatCannotBeMadeFailsTheJob();
@@ -54,7 +56,10 @@ void QtPrinterCanvasTest::sheetAsPdfHoldsEveryWordAndNumber() {
     QCOMPARE(canvas.Orientation(), PageOrientation::Portrait);
 
     const QString pdf = QString::fromStdString(canvas.LastPdfFile());
-    QCOMPARE(pdf, dir_.filePath("sheet/Statistics 1.pdf"));
+    QVERIFY2(QRegularExpression(R"(/sheet/Statistics \d{4}-\d\d-\d\d \d\d-\d\d-\d\d\.pdf$)")
+                 .match(pdf)
+                 .hasMatch(),
+             qPrintable(pdf));
     const QString text = Run("pdftotext", {"-layout", pdf, "-"});
     QVERIFY2(!text.isEmpty(), "pdftotext read nothing");
 
@@ -104,21 +109,35 @@ void QtPrinterCanvasTest::sheetAsPdfHoldsEveryWordAndNumber() {
              qPrintable(fonts));
 }
 
-void QtPrinterCanvasTest::jobsAreNumberedFilesOfOneLandscapePage() {
+void QtPrinterCanvasTest::jobsAreNewFilesOfOneLandscapePage() {
     QtPrinterCanvas canvas({"", dir_.filePath("jobs").toStdString()});
-    for (int i = 0; i < 2; ++i) {
+    QStringList written;
+    for (int i = 0; i < 3; ++i) {
         const PrintResult result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
         QVERIFY2(result.ok, result.error.c_str());
+        written << QString::fromStdString(canvas.LastPdfFile());
     }
-    QCOMPARE(QString::fromStdString(canvas.LastPdfFile()), dir_.filePath("jobs/Statistics 2.pdf"));
-    for (const char* name : {"jobs/Statistics 1.pdf", "jobs/Statistics 2.pdf"}) {
-        const QString info = Run("pdfinfo", {dir_.filePath(name)});
+    written.removeDuplicates();
+    QCOMPARE(written.size(), 3);  // no job replaced another's file
+    const QStringList files = QDir(dir_.filePath("jobs")).entryList({"*.pdf"}, QDir::Files);
+    QCOMPARE(files.size(), 3);
+    for (const QString& file : written) {
+        const QString info = Run("pdfinfo", {file});
         QVERIFY2(info.contains(QRegularExpression(R"(Pages:\s+1\n)")), qPrintable(info));
         const QRegularExpressionMatch size =
             QRegularExpression(R"(Page size:\s+([\d.]+) x ([\d.]+))").match(info);
         QVERIFY2(size.hasMatch(), qPrintable(info));
         QVERIFY2(size.captured(1).toDouble() > size.captured(2).toDouble(), "not landscape");
     }
+}
+
+void QtPrinterCanvasTest::jobNeverEndedLeavesNoFile() {
+    {
+        QtPrinterCanvas canvas({"", dir_.filePath("abandoned").toStdString()});
+        QVERIFY(canvas.BeginDoc("Statistics").ok);
+        canvas.TextOut(0, 0, "half a page");
+    }
+    QVERIFY(QDir(dir_.filePath("abandoned")).entryList(QDir::Files).isEmpty());
 }
 
 void QtPrinterCanvasTest::unknownPrinterFallsBackToPdf() {
