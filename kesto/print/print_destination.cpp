@@ -1,0 +1,48 @@
+#include "kesto/print/print_destination.h"
+
+#include <stdlib.h>
+
+#include <cstdlib>
+
+#include "kesto/options/settings_store.h"
+
+namespace kesto {
+
+PrintDestination ReadPrintDestination(const std::string& settingsPath) {
+    PrintDestination destination;
+    SettingsStore store(settingsPath);
+    if (store.OpenKey(kSettingsKey, false)) {
+        destination.printerName = store.ReadStringDef(kPrinterNameSetting, "");
+        destination.pdfFolder = store.ReadStringDef(kPdfFolderSetting, "");
+    }
+    store.CloseKey();
+    return destination;
+}
+
+bool WritePrintDestination(const std::string& settingsPath, const PrintDestination& destination) {
+    SettingsStore store(settingsPath);
+    if (!store.OpenKey(kSettingsKey, true))
+        return false;
+    store.WriteString(kPrinterNameSetting, destination.printerName);
+    store.WriteString(kPdfFolderSetting, destination.pdfFolder);
+    store.CloseKey();
+    // The store reports a failed write only as a notice; read back to tell the caller.
+    return ReadPrintDestination(settingsPath) == destination;
+}
+
+std::string PdfFolderOverride() {
+    const char* value = std::getenv(kPdfFolderVariable);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+bool SetPdfFolderOverride(const std::string& folder) {
+#if defined(_WIN32)
+    return ::_putenv_s(kPdfFolderVariable, folder.c_str()) == 0;
+#else
+    if (folder.empty())
+        return ::unsetenv(kPdfFolderVariable) == 0;
+    return ::setenv(kPdfFolderVariable, folder.c_str(), 1) == 0;
+#endif
+}
+
+}  // namespace kesto

@@ -1,0 +1,37 @@
+#pragma once
+// Where printouts go: the printer chosen in "&Printer setup..." or, when none is chosen or it
+// does not exist, PDF files in a folder. The choice lives in the settings key as the strings
+// "PrinterName" and "PdfFolder", which the printing library reads for itself, so the library's
+// printouts and the program's own statistics sheets always go to the same place, and the
+// choice survives a restart. Texts are Windows-1252 (the folder as the file system spells it).
+
+#include <string>
+#include <string_view>
+
+namespace kesto {
+
+inline constexpr std::string_view kPrinterNameSetting = "PrinterName";
+inline constexpr std::string_view kPdfFolderSetting = "PdfFolder";
+// When set and not empty, every printout becomes a PDF file in this folder, whatever printer
+// is chosen (the printing library honours it too). Batch runs and tests use it.
+inline constexpr const char* kPdfFolderVariable = "KESTO_PDF_FOLDER";
+
+struct PrintDestination {
+    std::string printerName;  // "" when no printer is chosen
+    std::string pdfFolder;    // "" for the default folder ("Kesto printouts" in the documents)
+    friend bool operator==(const PrintDestination&, const PrintDestination&) = default;
+};
+
+// The stored choice; both empty when the settings hold none.
+PrintDestination ReadPrintDestination(const std::string& settingsPath);
+// Stores the choice (both values, an empty text included). False when the file could not be
+// written (the settings store then has a notice for the user).
+bool WritePrintDestination(const std::string& settingsPath, const PrintDestination& destination);
+
+// KESTO_PDF_FOLDER, or "" when it is unset or empty.
+std::string PdfFolderOverride();
+// Sets KESTO_PDF_FOLDER for this process (an empty folder removes it). For the batch
+// command's --output-folder; the printing library reads the variable at every printout.
+bool SetPdfFolderOverride(const std::string& folder);
+
+}  // namespace kesto

@@ -1,0 +1,120 @@
+#pragma once
+// The print job run against the recording printing library (loaded by name through the
+// platform loader), with a scripted view, a private settings file and recording file per
+// test, and an options dialog read from that settings file.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/deal.h"
+#include "kesto/options/language_table.h"
+#include "kesto/options/option_dialog.h"
+#include "kesto/platform/recording_canvas.h"
+#include "kesto/print/print_job.h"
+#include "kesto/print/printing_library.h"
+
+namespace kesto::test {
+
+// One call the recording library received: its name and its arguments as texts.
+struct LibraryCall {
+    std::string name;
+    std::vector<std::string> args;
+};
+
+struct ShownMessage {
+    MessageKind kind;
+    std::string text;
+};
+
+class ScriptedPrintView final : public PrintJobView {
+  public:
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons) override {
+        messages.push_back({kind, text});
+        return Answer::Ok;
+    }
+    void FocusCopiesField() override { ++copiesFocused; }
+    // Answers from the queue; an empty queue answers OK with the box off.
+    MultipleSetAnswer TMultipleSetWarningDlg() override {
+        ++warningsShown;
+        if (warningAnswers.empty())
+            return {true, false};
+        const MultipleSetAnswer answer = warningAnswers.front();
+        warningAnswers.pop_front();
+        return answer;
+    }
+    void PrintoutsSavedIn(const std::string& folder) override { savedIn.push_back(folder); }
+
+    std::vector<ShownMessage> messages;
+    int copiesFocused = 0;
+    int warningsShown = 0;
+    std::deque<MultipleSetAnswer> warningAnswers;
+    std::vector<std::string> savedIn;
+};
+
+class NullOptionView final : public OptionDlgView {
+  public:
+    void SetLanguageNames(const std::vector<std::string>&) override {}
+    void SetLanguageIndex(int) override {}
+    void SetWordField(int, const std::string&) override {}
+    void SetFontListIndex(int) override {}
+    void SetTypefaceNames(const std::vector<std::string>&) override {}
+    void SetTypefaceIndex(int) override {}
+    void SetFontSizeText(const std::string&) override {}
+    void SetBoldDown(bool) override {}
+    void SetItalicDown(bool) override {}
+    void ShowSample(const std::string&, const TMyFontRec&) override {}
+    void SetCurtainCollation(int) override {}
+    void SetCurtainDimensions(int) override {}
+    void SetCurtainOrientation(int) override {}
+    void SetShowDlrVul(bool) override {}
+    void SetUseColor(bool) override {}
+    void SetGIFLocation(const std::string&) override {}
+    std::vector<std::string> SystemTypefaces() override { return {}; }
+    void ShowInformation(const std::string&) override {}
+};
+
+class PrintJobTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Creates the options dialog from the settings file as it is now (FormCreate).
+    void CreateOptions();
+    // Runs PrintBtnClick with request_, state_ and the services of this test.
+    PrintJobOutcome Print();
+    // The calls the library has received in this test.
+    std::vector<LibraryCall> Calls() const;
+    std::vector<LibraryCall> PrintCustomCalls() const;
+    // Writes values into the settings key before CreateOptions.
+    void StoreString(const std::string& name, const std::string& value) const;
+    void StoreInteger(const std::string& name, int value) const;
+
+    static std::unique_ptr<PrintingLibrary> library_;
+    std::string folder_;
+    std::string settingsPath_;
+    std::string recordingPath_;
+    tBoardSet boardSet_;
+    PrintJobRequest request_;
+    PrintJobState state_;
+    ScriptedPrintView view_;
+    RecordingCanvas canvas_;
+    std::string pdfFolder_;
+    std::size_t callsWhenCanvasAsked_ = 0;  // library calls made before the canvas was asked for
+    NullOptionView optionView_;
+    LanguageTable languages_;
+    std::unique_ptr<TOptionDlg> options_;
+};
+
+// A text split at "|" (48 fields for a PrintCustom call).
+std::vector<std::string> Fields(const std::string& text);
+
+// Boards 1..count of a seeded random board set.
+tBoardSet RandomBoards(int count);
+
+}  // namespace kesto::test
