@@ -1,0 +1,220 @@
+#include "kesto/html/html_export.h"
+
+#include "kesto/files/deal_notation.h"
+#include "kesto/options/language_table.h"
+#include "kesto/options/option_dialog.h"
+#include "kesto/platform/text_encoding.h"
+#include "kesto/stats/html_statistics.h"
+#include "kesto/stats/statistics.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kNoDealsText = "There are no deals to put on an HTML page.";
+
+}  // namespace
+
+HtmlHintsTexts MakeHtmlHintsTexts(const std::string& programDirectory) {
+    HtmlHintsTexts texts;
+    texts.label1 = std::string(kHtmlHintsLabel1);
+    // The folder is a file system name (UTF-8 here); the label is program text.
+    texts.label2 = std::string(kHtmlHintsLabel2Start) + Utf8ToWindows1252(programDirectory) +
+                   std::string(kHtmlHintsLabel2End);
+    texts.label3 = std::string(kHtmlHintsLabel3);
+    texts.label4 = std::string(kHtmlHintsLabel4);
+    return texts;
+}
+
+HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options) {
+    return HtmlPageOptions{options.Languages(), options.ShowDlrVul(), options.GIFLocation()};
+}
+
+std::string HtmlDealRecord(int boardNumber, const tDeal& deal, bool showDlrVul) {
+    if (showDlrVul)
+        return DealRecord(boardNumber, deal);
+    // The deal tag still starts with the dealer, as in every record the program sends.
+    return BoardTag(boardNumber) + "|" + DealTag(deal, SeatLetter(BoardDealer(boardNumber)));
+}
+
+HtmlCustomArguments MakeHtmlCustomArguments(const std::string& fileName,
+                                            const std::string& headerLine1,
+                                            const std::string& headerLine2,
+                                            const HtmlPageOptions& options) {
+    const LanguageTable& table = options.languages;
+    const int language = table.CurrentLanguage();
+    const auto word = [&](int slot) { return table.LanguageWord(language, slot); };
+    HtmlCustomArguments a;
+    a.fileName = fileName;
+    a.imageLocation = options.gifLocation;
+    a.title1 = headerLine1;
+    a.title2 = headerLine2;
+    a.ace = word(kSlotAce);
+    a.king = word(kSlotKing);
+    a.queen = word(kSlotQueen);
+    a.jack = word(kSlotJack);
+    a.ten = word(kSlotTen);
+    a.none = word(kSlotNone);
+    a.both = word(kSlotBoth);
+    a.dealer = word(kSlotDealerShort);
+    a.board = word(kSlotBoard);
+    a.vul = word(kSlotVulnerable);
+    a.north = word(kSlotNorthLetter);
+    a.east = word(kSlotEastLetter);
+    a.south = word(kSlotSouthLetter);
+    a.west = word(kSlotWestLetter);
+    a.boardByPosition = 0;
+    a.dealerVulByPosition = options.showDlrVul ? 1 : 0;
+    return a;
+}
+
+std::string HtmlPageFailedText(const std::string& fileName, std::int32_t status) {
+    std::string reason;
+    switch (status) {
+        case 1:
+            reason =
+                "the file could not be created (check that the folder exists and that you "
+                "may write there)";
+            break;
+        case 2:
+            reason = "writing to the file failed (the disk may be full)";
+            break;
+        case 3:
+            reason = "the file could not be closed (the disk may be full)";
+            break;
+        case 4:
+            reason = "there was not enough memory";
+            break;
+        default:
+            reason = "the HTML library reported error " + std::to_string(status);
+            break;
+    }
+    return "The HTML page " + fileName + " could not be written: " + reason + ".";
+}
+
+namespace {
+
+// Steps 3 to 6 once the file name is known: the deals, the page, the statistics, Printed.
+HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext& context, Ui& ui) {
+    const HtmlLibrary& library = *context.library;
+    const bool showDlrVul = context.options.showDlrVul;
+    for (std::size_t i = 0; i < context.boardSet.size(); ++i) {
+        const int boardNumber = static_cast<int>(i) + 1;
+        library.AddDeal(HtmlDealRecord(boardNumber, context.boardSet[i], showDlrVul));
+    }
+    const std::int32_t status = library.HTMLCustom(MakeHtmlCustomArguments(
+        fileName, context.headerLine1, context.headerLine2, context.options));
+    // Emptied after a failure too, so that the next attempt does not send the deals twice.
+    library.ClearDeals();
+    if (status != 0) {
+        ui.ShowMessage(MessageKind::Error, HtmlPageFailedText(fileName, status));
+        return HtmlExportOutcome::PageFailed;
+    }
+    if (context.statsWithHtml) {
+        const IoResult inserted =
+            InsertHtmlStatistics(fileName, ComputeStatistics(context.boardSet));
+        if (!inserted.ok) {
+            ui.ShowMessage(MessageKind::Error, inserted.error);
+            // The page itself is written: it still counts as output.
+            context.printed = true;
+            return HtmlExportOutcome::StatisticsFailed;
+        }
+    }
+    context.printed = true;
+    return HtmlExportOutcome::Written;
+}
+
+}  // namespace
+
+HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view) {
+    if (context.library == nullptr)
+        return HtmlExportOutcome::NotAvailable;
+    Ui& ui = view.Dialogs();
+
+    // 1. The hints, until the user asks not to see them again.
+    if (!context.suppressHTMLAlert) {
+        const HtmlHintsResult hints =
+            view.THTMLWarnDlg(MakeHtmlHintsTexts(context.programDirectory));
+        context.suppressHTMLAlert = hints.doNotShowAgain;
+        if (hints.answer == HtmlHintsAnswer::Yes) {
+            view.ShowOptionsOnOtherPage();
+            return HtmlExportOutcome::OptionsShown;
+        }
+    }
+
+    // An empty list makes the library write nothing, so a file chosen for overwriting
+    // would keep its old contents (and might get statistics added): stop before asking.
+    if (context.boardSet.empty()) {
+        ui.ShowMessage(MessageKind::Information, std::string(kNoDealsText));
+        return HtmlExportOutcome::Cancelled;
+    }
+
+    // 2. The save dialog.
+    FileDialogRequest request;
+    request.title = std::string(kHtmlSaveTitle);
+    request.filter = std::string(kHtmlSaveFilter);
+    request.filterIndex = 1;
+    request.defaultExtension = std::string(kHtmlSaveDefaultExtension);
+    request.initialDirectory = context.dialogDirectory;
+    request.promptOverwrite = true;
+    const FileDialogResult chosen = ui.SaveFileDialog(request);
+    if (!chosen.accepted || chosen.fileName.empty())
+        return HtmlExportOutcome::Cancelled;
+
+    return WritePage(chosen.fileName, context, ui);
+}
+
+namespace {
+
+// The batch front end's dialogs: no questions, the save dialog answers with the file name,
+// messages are kept for the caller.
+class BatchDialogs final : public Ui {
+  public:
+    explicit BatchDialogs(std::string fileName) : fileName_(std::move(fileName)) {}
+    Answer ShowMessage(MessageKind, const std::string& text, MessageButtons) override {
+        message = text;
+        return Answer::Ok;
+    }
+    void Beep() override {}
+    FileDialogResult OpenFileDialog(const FileDialogRequest&) override { return {}; }
+    FileDialogResult SaveFileDialog(const FileDialogRequest&) override {
+        return {true, fileName_, 1};
+    }
+    std::string message;
+
+  private:
+    std::string fileName_;
+};
+
+class BatchView final : public HtmlExportView {
+  public:
+    explicit BatchView(BatchDialogs& dialogs) : dialogs_(dialogs) {}
+    Ui& Dialogs() override { return dialogs_; }
+    HtmlHintsResult THTMLWarnDlg(const HtmlHintsTexts&) override {
+        return {HtmlHintsAnswer::No, true};
+    }
+    void ShowOptionsOnOtherPage() override {}
+
+  private:
+    BatchDialogs& dialogs_;
+};
+
+}  // namespace
+
+HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
+                              const std::string& headerLine1, const std::string& headerLine2,
+                              bool statsWithHtml, const HtmlPageOptions& options,
+                              const HtmlLibrary& library) {
+    BatchDialogs dialogs(fileName);
+    BatchView view(dialogs);
+    bool suppress = true;
+    bool printed = false;
+    HtmlExportContext context{boardSet, headerLine1, headerLine2, statsWithHtml, options,
+                              &library, "",          "",          suppress,      printed};
+    HtmlBatchResult result;
+    result.outcome = HTMLBtnClick(context, view);
+    result.message = dialogs.message;
+    return result;
+}
+
+}  // namespace kesto

@@ -1,0 +1,400 @@
+// The "&Create" command driven through a scripted window, with the real HTML page library
+// loaded from the build's bin folder as the program loads it.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/deal.h"
+#include "kesto/files/deal_notation.h"
+#include "kesto/html/html_export.h"
+#include "kesto/html/html_library.h"
+#include "kesto/options/language_table.h"
+#include "kesto/platform/shared_library.h"
+
+namespace kesto {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kGerman = 3;
+
+tDeal DealOf(const char* north, const char* east, const char* south, const char* west) {
+    tDeal deal;
+    deal.ReadHands(north, east, south, west);
+    return deal;
+}
+
+// The four boards of the golden pages (tests/data/html/export_golden_pages.sh).
+tBoardSet FourBoards() {
+    return {
+        DealOf("AKQ2.AK32.432.32", "JT987.QJ.AK.AKQJ", "654.T9876.QJT.T9", "3.54.98765.87654"),
+        DealOf("AKQJT98765432...", ".AKQJT98765432..", "..AKQJT98765432.", "...AKQJT98765432"),
+        DealOf("AJT5.KQ9.A84.K72", "KQ987.AJ.765.654", "64.T8765.KQJ.983", "32.432.T932.AQJT"),
+        DealOf("3.54.98765.87654", "AKQ2.AK32.432.32", "JT987.QJ.AK.AKQJ", "654.T9876.QJT.T9"),
+    };
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+std::string Golden(const std::string& name) {
+    const std::string bytes = ReadFile(std::string(KESTO_TEST_DATA) + "/html/" + name);
+    EXPECT_FALSE(bytes.empty()) << "missing golden file " << name;
+    return bytes;
+}
+
+struct ShownMessage {
+    MessageKind kind;
+    std::string text;
+};
+
+// Records what the command shows and answers from a script.
+class ScriptedView final : public HtmlExportView, public Ui {
+  public:
+    Ui& Dialogs() override { return *this; }
+    HtmlHintsResult THTMLWarnDlg(const HtmlHintsTexts& texts) override {
+        hints.push_back(texts);
+        return hintsAnswer;
+    }
+    void ShowOptionsOnOtherPage() override {
+        ++optionsShown;
+        if (onOptions)
+            onOptions();
+    }
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons) override {
+        messages.push_back({kind, text});
+        return Answer::Ok;
+    }
+    void Beep() override {}
+    FileDialogResult OpenFileDialog(const FileDialogRequest&) override { return {}; }
+    FileDialogResult SaveFileDialog(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return saveResult;
+    }
+
+    HtmlHintsResult hintsAnswer{HtmlHintsAnswer::No, false};
+    std::function<void()> onOptions;
+    FileDialogResult saveResult;
+
+    std::vector<HtmlHintsTexts> hints;
+    int optionsShown = 0;
+    std::vector<ShownMessage> messages;
+    std::vector<FileDialogRequest> saveRequests;
+};
+
+class HtmlExport : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        const LibraryLoader loader = [](const std::string& name) {
+            return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
+        };
+        ASSERT_EQ(HtmlLibrary::Bind(loader, library_), HtmlLibrary::BindResult::Bound)
+            << "libkestweb2.so not found in " << KESTO_BIN_DIR;
+    }
+    static void TearDownTestSuite() { library_.reset(); }
+
+    void SetUp() override {
+        ASSERT_NE(library_, nullptr);
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder_ = (fs::temp_directory_path() / "kesto_html_export" / info->name()).string();
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        view_.saveResult = {true, Page("page.htm"), 1};
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string Page(const std::string& name) const { return folder_ + "/" + name; }
+
+    HtmlExportOutcome Create() {
+        HtmlExportContext context{boardSet_,
+                                  line1_,
+                                  line2_,
+                                  statsWithHtml_,
+                                  HtmlPageOptions{languages_, showDlrVul_, gifLocation_},
+                                  library_.get(),
+                                  "/start/folder/",
+                                  "/opt/kesto/",
+                                  suppressHTMLAlert_,
+                                  printed_};
+        return HTMLBtnClick(context, view_);
+    }
+
+    static std::unique_ptr<HtmlLibrary> library_;
+    std::string folder_;
+    ScriptedView view_;
+    LanguageTable languages_;
+    tBoardSet boardSet_ = FourBoards();
+    std::string line1_ = "Kesto Bridge Club";
+    std::string line2_ = "Tuesday 8 December 2026";
+    bool statsWithHtml_ = false;
+    bool showDlrVul_ = true;
+    std::string gifLocation_ = "gifs";
+    bool suppressHTMLAlert_ = true;
+    bool printed_ = false;
+};
+
+std::unique_ptr<HtmlLibrary> HtmlExport::library_;
+
+struct GoldenCase {
+    const char* name;
+    int language;
+    bool showDlrVul;
+    bool statistics;
+    const char* gifLocation;
+    const char* line1;
+    const char* line2;
+    const char* golden;
+};
+
+const GoldenCase kGoldenCases[] = {
+    {"English", 1, true, false, "gifs", "Kesto Bridge Club", "Tuesday 8 December 2026",
+     "export_english.htm"},
+    {"EnglishStatistics", 1, true, true, "gifs/", "Kesto Bridge Club", "Tuesday 8 December 2026",
+     "export_english_statistics.htm"},
+    {"EnglishNoDealerVul", 1, false, false, "gifs", "Kesto Bridge Club", "Tuesday 8 December 2026",
+     "export_english_no_dealer_vul.htm"},
+    {"German", kGerman, true, false, "", "Bridgeclub K\xF6ln", "Dienstag, 8. Dezember 2026",
+     "export_german.htm"},
+    {"GermanStatistics", kGerman, true, true, "", "Bridgeclub K\xF6ln",
+     "Dienstag, 8. Dezember 2026", "export_german_statistics.htm"},
+};
+
+TEST_F(HtmlExport, WholePagesMatchTheGoldenFiles) {
+    for (const GoldenCase& c : kGoldenCases) {
+        SCOPED_TRACE(c.name);
+        languages_.SetCurrentLanguage(c.language);
+        showDlrVul_ = c.showDlrVul;
+        statsWithHtml_ = c.statistics;
+        gifLocation_ = c.gifLocation;
+        line1_ = c.line1;
+        line2_ = c.line2;
+        printed_ = false;
+        view_.saveResult.fileName = Page(std::string(c.name) + ".htm");
+
+        EXPECT_EQ(Create(), HtmlExportOutcome::Written);
+        EXPECT_EQ(ReadFile(view_.saveResult.fileName), Golden(c.golden));
+        EXPECT_TRUE(printed_);
+        EXPECT_TRUE(view_.messages.empty());
+        EXPECT_TRUE(view_.hints.empty());
+    }
+}
+
+TEST_F(HtmlExport, SaveDialogAsksForAnHtmlFile) {
+    ASSERT_EQ(Create(), HtmlExportOutcome::Written);
+    ASSERT_EQ(view_.saveRequests.size(), 1u);
+    const FileDialogRequest& r = view_.saveRequests[0];
+    EXPECT_EQ(r.title, "Save deals to HTML document");
+    EXPECT_EQ(r.filter, "HTML files (*.htm)(*.html)|*.htm;*.html|All files (*.*)|*.*");
+    EXPECT_EQ(r.filterIndex, 1);
+    EXPECT_EQ(r.defaultExtension, "htm");
+    EXPECT_EQ(r.initialDirectory, "/start/folder/");
+    EXPECT_TRUE(r.promptOverwrite);
+    EXPECT_FALSE(r.mustExist);
+}
+
+TEST_F(HtmlExport, HintsDialogTexts) {
+    suppressHTMLAlert_ = false;
+    Create();
+    ASSERT_EQ(view_.hints.size(), 1u);
+    const HtmlHintsTexts& t = view_.hints[0];
+    EXPECT_EQ(t.label1,
+              "If you have not used Kesto's HTML features before, there are two things you "
+              "need to be aware of:");
+    EXPECT_EQ(t.label2,
+              "First, the four suit GIFs that come with Kesto (spade.gif, heart.gif, "
+              "diamond.gif, and club.gif) must be copied to your web site.  In addition, one of "
+              "the board GIFs must also be copied there.  (The board GIFs are named "
+              "'board.gif' for English and have corresponding names for other languages. "
+              "Whichever board GIF you use, you must name it 'board.gif' once it is on your "
+              "web site.) You can find those GIFs in the directory /opt/kesto/GIF on this "
+              "computer.");
+    EXPECT_EQ(t.label3,
+              "Second, the HTML page must 'know' where to find the GIFs on your web site.  You "
+              "must supply that information on the Kesto Options Dialog, available by clicking "
+              "on the Options Menu, then 'Other.'  If the GIFs are kept in the same directory "
+              "on your web site as the HTML pages, you should leave the Location Edit Box on "
+              "the Options Dialog blank.  If you have not done that already, you should do it "
+              "now, and then click on 'Create HTML Page' again.");
+    EXPECT_EQ(t.label4, "Go to Options Dialog now?");
+    EXPECT_EQ(kHtmlHintsNoCaption, "&No, go ahead and create the HTML");
+    EXPECT_EQ(kHtmlHintsCheckBox, "Do not show this alert again");
+    EXPECT_EQ(kHtmlHintsCaption, "HTML Hints");
+}
+
+// Each answer of the hints dialog, with the check box each way.
+struct HintsCase {
+    const char* name;
+    HtmlHintsAnswer answer;
+    bool doNotShowAgain;
+    HtmlExportOutcome outcome;
+};
+
+const HintsCase kHintsCases[] = {
+    {"YesShowsTheOptions", HtmlHintsAnswer::Yes, false, HtmlExportOutcome::OptionsShown},
+    {"YesTicked", HtmlHintsAnswer::Yes, true, HtmlExportOutcome::OptionsShown},
+    {"NoGoesOn", HtmlHintsAnswer::No, false, HtmlExportOutcome::Written},
+    {"NoTicked", HtmlHintsAnswer::No, true, HtmlExportOutcome::Written},
+    {"CloseBoxGoesOn", HtmlHintsAnswer::Closed, false, HtmlExportOutcome::Written},
+    {"CloseBoxTicked", HtmlHintsAnswer::Closed, true, HtmlExportOutcome::Written},
+};
+
+TEST_F(HtmlExport, HintsDialogAnswers) {
+    for (const HintsCase& c : kHintsCases) {
+        SCOPED_TRACE(c.name);
+        view_ = ScriptedView();
+        view_.saveResult = {true, Page(std::string(c.name) + ".htm"), 1};
+        view_.hintsAnswer = {c.answer, c.doNotShowAgain};
+        // The user changes the location and closes the options dialog with OK.
+        view_.onOptions = [this] { gifLocation_ = "http://club.example/gif"; };
+        suppressHTMLAlert_ = false;
+        printed_ = false;
+
+        EXPECT_EQ(Create(), c.outcome);
+        EXPECT_EQ(view_.hints.size(), 1u);
+        EXPECT_EQ(suppressHTMLAlert_, c.doNotShowAgain);
+        const bool written = c.outcome == HtmlExportOutcome::Written;
+        EXPECT_EQ(view_.optionsShown, written ? 0 : 1);
+        EXPECT_EQ(view_.saveRequests.size(), written ? 1u : 0u);
+        EXPECT_EQ(fs::exists(view_.saveResult.fileName), written);
+        EXPECT_EQ(printed_, written);
+    }
+}
+
+TEST_F(HtmlExport, SuppressedHintsGoStraightToTheSaveDialog) {
+    suppressHTMLAlert_ = true;
+    EXPECT_EQ(Create(), HtmlExportOutcome::Written);
+    EXPECT_TRUE(view_.hints.empty());
+    EXPECT_TRUE(suppressHTMLAlert_);
+    EXPECT_EQ(view_.saveRequests.size(), 1u);
+}
+
+TEST_F(HtmlExport, CancelledSaveDialogWritesNothing) {
+    suppressHTMLAlert_ = false;
+    view_.hintsAnswer = {HtmlHintsAnswer::No, true};
+    view_.saveResult = {false, "", 1};
+    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_TRUE(suppressHTMLAlert_);  // set from the hints dialog all the same
+    EXPECT_FALSE(printed_);
+    EXPECT_TRUE(fs::is_empty(folder_));
+    EXPECT_TRUE(view_.messages.empty());
+}
+
+TEST_F(HtmlExport, FailedPageNamesTheFileAndLeavesPrintedAlone) {
+    statsWithHtml_ = true;
+    const std::string missing = Page("no such folder") + "/page.htm";
+    view_.saveResult = {true, missing, 1};
+    EXPECT_EQ(Create(), HtmlExportOutcome::PageFailed);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(view_.messages[0].text,
+              "The HTML page " + missing +
+                  " could not be written: the file could not be created (check that the folder "
+                  "exists and that you may write there).");
+    EXPECT_FALSE(printed_);
+    EXPECT_FALSE(fs::exists(missing));
+    EXPECT_FALSE(fs::exists(Page("no such folder")));
+
+    // The failed attempt's deals are gone from the library: the next page has four boards.
+    view_.saveResult = {true, Page("page.htm"), 1};
+    EXPECT_EQ(Create(), HtmlExportOutcome::Written);
+    EXPECT_EQ(ReadFile(Page("page.htm")), Golden("export_english_statistics.htm"));
+    EXPECT_TRUE(printed_);
+}
+
+TEST_F(HtmlExport, StatusTextsNameEveryLibraryError) {
+    EXPECT_EQ(HtmlPageFailedText("a.htm", 2),
+              "The HTML page a.htm could not be written: writing to the file failed (the disk "
+              "may be full).");
+    EXPECT_EQ(HtmlPageFailedText("a.htm", 3),
+              "The HTML page a.htm could not be written: the file could not be closed (the "
+              "disk may be full).");
+    EXPECT_EQ(HtmlPageFailedText("a.htm", 4),
+              "The HTML page a.htm could not be written: there was not enough memory.");
+    EXPECT_EQ(HtmlPageFailedText("a.htm", 99),
+              "The HTML page a.htm could not be written: the HTML library reported error 99.");
+}
+
+TEST_F(HtmlExport, EmptyBoardSetLeavesAnExistingFileAlone) {
+    boardSet_.clear();
+    statsWithHtml_ = true;
+    {
+        std::ofstream old(Page("page.htm"), std::ios::binary);
+        old << "<HTML>\r\n</BODY>\r\n</HTML>";
+    }
+    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_TRUE(view_.saveRequests.empty());
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(ReadFile(Page("page.htm")), "<HTML>\r\n</BODY>\r\n</HTML>");
+    EXPECT_FALSE(printed_);
+}
+
+TEST_F(HtmlExport, NoLibraryNoCommand) {
+    suppressHTMLAlert_ = false;
+    HtmlExportContext context{boardSet_,
+                              line1_,
+                              line2_,
+                              false,
+                              HtmlPageOptions{languages_, true, ""},
+                              nullptr,
+                              "",
+                              "",
+                              suppressHTMLAlert_,
+                              printed_};
+    EXPECT_EQ(HTMLBtnClick(context, view_), HtmlExportOutcome::NotAvailable);
+    EXPECT_TRUE(view_.hints.empty());
+    EXPECT_TRUE(view_.saveRequests.empty());
+}
+
+TEST_F(HtmlExport, RecordsWithoutDealerAndVulnerabilityKeepBoardAndDeal) {
+    const tDeal deal = FourBoards()[1];
+    EXPECT_EQ(HtmlDealRecord(2, deal, true), DealRecord(2, deal));
+    EXPECT_EQ(HtmlDealRecord(2, deal, false),
+              "[Board \"2\"]|[Deal \"E:.AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432 "
+              "AKQJT98765432...\"]");
+}
+
+TEST_F(HtmlExport, ArgumentsFollowTheCurrentLanguage) {
+    languages_.SetCurrentLanguage(kGerman);
+    const HtmlCustomArguments a =
+        MakeHtmlCustomArguments("f.htm", "L1", "L2", HtmlPageOptions{languages_, false, "loc"});
+    const std::vector<std::string> words = {a.ace,   a.king, a.queen,  a.jack,  a.ten,
+                                            a.none,  a.both, a.dealer, a.board, a.vul,
+                                            a.north, a.east, a.south,  a.west};
+    const std::vector<std::string> expected = {
+        "A", "K", "D", "B", "Z", "Keiner", "Alle", "Tlr", "Board", "Gef\xE4hr", "N", "O", "S", "W"};
+    EXPECT_EQ(words, expected);
+    EXPECT_EQ(a.fileName, "f.htm");
+    EXPECT_EQ(a.imageLocation, "loc");
+    EXPECT_EQ(a.title1, "L1");
+    EXPECT_EQ(a.title2, "L2");
+    EXPECT_EQ(a.boardByPosition, 0);
+    EXPECT_EQ(a.dealerVulByPosition, 0);
+}
+
+TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
+    const HtmlBatchResult done =
+        WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
+                      HtmlPageOptions{languages_, true, "gifs"}, *library_);
+    EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
+    EXPECT_EQ(done.message, "");
+    EXPECT_EQ(ReadFile(Page("batch.htm")), Golden("export_english_statistics.htm"));
+
+    const std::string missing = Page("none") + "/batch.htm";
+    const HtmlBatchResult failed = WriteHtmlPage(missing, boardSet_, line1_, line2_, true,
+                                                 HtmlPageOptions{languages_, true, ""}, *library_);
+    EXPECT_EQ(failed.outcome, HtmlExportOutcome::PageFailed);
+    EXPECT_EQ(failed.message, HtmlPageFailedText(missing, 1));
+}
+
+}  // namespace
+}  // namespace kesto
