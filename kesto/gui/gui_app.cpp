@@ -12,6 +12,10 @@ namespace kesto::gui {
 int RunGui(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kesto");
+    // The program's face: Arial (or its metric twin) at 12 pixels, dialogs as the window.
+    QFont font("Arial");
+    font.setPixelSize(12);
+    QApplication::setFont(font);
     QString screenshotFolder;
     const QStringList args = QApplication::arguments();
     const qsizetype at = args.indexOf("--screenshot-dir");

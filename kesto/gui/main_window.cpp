@@ -4,12 +4,14 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,7 +19,9 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QUrl>
+#include <functional>
 
 #include "kesto/deal/generate.h"
 #include "kesto/gui/qt_ui.h"
@@ -507,19 +511,55 @@ bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
     return true;
 }
 
+namespace {
+
+// Waits for the next modal dialog, saves a picture of it and closes it with finish.
+void GrabNextModal(QObject* owner, const QString& path, bool& ok,
+                   std::function<void(QWidget*)> finish) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, path, &ok, finish] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        QApplication::processEvents();
+        ok = modal->grab().save(path) && ok;
+        finish(modal);
+    });
+    timer->start();
+}
+
+}  // namespace
+
 bool MainWindow::SaveScreenshots(const QString& folder) {
     QDir().mkpath(folder);
+    const QDir dir(folder);
+    bool ok = true;
     auto save = [&](const char* name) {
         QApplication::processEvents();
-        return grab().save(QDir(folder).filePath(name));
+        ok = grab().save(dir.filePath(name)) && ok;
     };
-    bool ok = true;
+
+    // The first page with a header; ticking the date box asks for the format.
     line1_->setText("Tuesday evening pairs");
-    ok = save("first.png") && ok;
+    GrabNextModal(this, dir.filePath("date-format.png"), ok, [](QWidget* dialog) {
+        auto* list = dialog->findChild<QListWidget*>();
+        auto* okButton = dialog->findChild<QPushButton*>();
+        if (list != nullptr && okButton != nullptr) {
+            list->setCurrentRow(1);
+            okButton->click();
+        } else {
+            dialog->close();
+        }
+    });
+    useDate_->click();
+    save("first.png");
 
     core_->RadioGroup1Click(0);
     core_->NextBtnClick();
-    ok = save("print.png") && ok;
+    save("print.png");
 
     // Back to the first page, then record a deal by keyboard: three hands typed, West's
     // "F&ill in" waiting.
@@ -536,9 +576,21 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
                 core_->Edit1KeyPress(field, *c);
         }
     }
-    core_->Edit1Enter({Seat::West, Suit::Spades});
     suitFields_[3][0]->setFocus();
-    ok = save("record.png") && ok;
+    save("record.png");
+
+    // West types the ace of spades that North holds.
+    GrabNextModal(this, dir.filePath("duplicate-card.png"), ok,
+                  [](QWidget* dialog) { dialog->close(); });
+    core_->Edit1KeyPress({Seat::West, Suit::Spades}, 'A');
+
+    // Deals 1 and 3 complete, deal 2 empty: Next asks what to do with it.
+    core_->Button1Click(Seat::West);
+    core_->Edit20Change(3);
+    core_->boardSet[2] = core_->boardSet[0];
+    GrabNextModal(this, dir.filePath("zero-cards.png"), ok,
+                  [](QWidget* dialog) { dialog->close(); });
+    core_->NextBtnClick();
     return ok;
 }
 

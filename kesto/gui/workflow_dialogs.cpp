@@ -126,12 +126,14 @@ bool RunDuplicateCardDialog(QWidget* parent, Suit suit, const std::string& rank,
     DuplicateCardDialog dialog(parent);
     MakeFixedDialog(dialog, texts::kDuplicateCaption);
     auto* layout = new QVBoxLayout(&dialog);
+    layout->setContentsMargins(18, 16, 18, 14);
+    layout->setSpacing(16);
     auto* line = new QHBoxLayout;
     auto* symbol = new QLabel(SuitSymbol(suit), &dialog);
     symbol->setObjectName("DuplicateSuit");
     symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QFont big = symbol->font();
-    big.setPixelSize(20);
+    big.setPixelSize(22);
     symbol->setFont(big);
     symbol->setStyleSheet(SuitIsRed(suit) ? "color: #d00000;" : "color: black;");
     auto* rankLabel = new QLabel(ToQString(rank), &dialog);
@@ -157,7 +159,7 @@ bool RunDuplicateCardDialog(QWidget* parent, Suit suit, const std::string& rank,
     layout->addLayout(buttons);
     QObject::connect(transfer, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    dialog.setFixedWidth(260);
+    dialog.setFixedWidth(280);
     transfer->setFocus();
     return dialog.exec() == QDialog::Accepted;
 }

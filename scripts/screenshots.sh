@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Takes pictures of the main window's three pages and of its dialogs under Xvfb, with fresh
+# settings and the C locale, into docs/screenshots/ (or the folder given as the first argument).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$root/docs/screenshots}
+build=${BUILD_DIR:-$root/build}
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -G Ninja ${CMAKE_ARGS:-} >/dev/null
+cmake --build "$build" --target kesto kestprt3 kestweb2 -j2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+export KESTO_SETTINGS=$work/Kesto.reg
+export LC_ALL=C.UTF-8
+mkdir -p "$out"
+xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/kesto" --screenshot-dir "$out"
+echo "Screenshots written to $out:"
+ls -1 "$out"
