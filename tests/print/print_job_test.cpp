@@ -12,18 +12,6 @@
 namespace kesto::test {
 namespace {
 
-// The calls as "AddDeal <record>", "ClearDeals", "PrintCustom <kind>".
-std::vector<std::string> Sequence(const std::vector<LibraryCall>& calls) {
-    std::vector<std::string> out;
-    for (const LibraryCall& call : calls) {
-        std::string line = call.name;
-        if (!call.args.empty())
-            line += " " + call.args[0];
-        out.push_back(line);
-    }
-    return out;
-}
-
 std::vector<std::string> AddDeals(const tBoardSet& boardSet, std::vector<int> boardNumbers) {
     std::vector<std::string> out;
     for (const int number : boardNumbers)

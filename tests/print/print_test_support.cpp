@@ -139,6 +139,17 @@ void PrintJobTest::StoreInteger(const std::string& name, int value) const {
     store.CloseKey();
 }
 
+std::vector<std::string> Sequence(const std::vector<LibraryCall>& calls) {
+    std::vector<std::string> out;
+    for (const LibraryCall& call : calls) {
+        std::string line = call.name;
+        if (!call.args.empty())
+            line += " " + call.args[0];
+        out.push_back(line);
+    }
+    return out;
+}
+
 std::vector<std::string> Fields(const std::string& text) {
     std::vector<std::string> fields;
     std::stringstream in(text);

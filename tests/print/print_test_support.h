@@ -111,6 +111,9 @@ class PrintJobTest : public ::testing::Test {
     std::unique_ptr<TOptionDlg> options_;
 };
 
+// The calls as "AddDeal <record>", "ClearDeals", "PrintCustom <kind>".
+std::vector<std::string> Sequence(const std::vector<LibraryCall>& calls);
+
 // A text split at "|" (48 fields for a PrintCustom call).
 std::vector<std::string> Fields(const std::string& text);
 

@@ -1,0 +1,37 @@
+#include "kesto/print/print_without_window.h"
+
+#include <ostream>
+
+#include "kesto/print/print_destination.h"
+
+namespace kesto {
+
+Answer StreamPrintJobView::ShowMessage(MessageKind, const std::string& text, MessageButtons) {
+    err_ << text << '\n';
+    return Answer::Ok;
+}
+
+void StreamPrintJobView::PrintoutsSavedIn(const std::string& folder) {
+    out_ << "Printouts written to " << folder << ".\n";
+}
+
+PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& out,
+                                   std::ostream& err) {
+    if (!print.outputFolder.empty() && !SetPdfFolderOverride(print.outputFolder)) {
+        err << "The output folder " << print.outputFolder << " could not be used.\n";
+        return PrintJobOutcome::Failed;
+    }
+    StreamPrintJobView view(out, err);
+    PrintJobState state;
+    state.suppressSetWarning = true;  // a script has no one to ask
+    PrintJobServices services;
+    services.view = &view;
+    services.library = print.library;
+    services.options = print.options;
+    services.statisticsCanvas = print.statisticsCanvas;
+    services.rememberCounts = false;
+    services.pdfFolder = PdfFolderOverride();
+    return PrintBtnClick(print.request, state, services);
+}
+
+}  // namespace kesto

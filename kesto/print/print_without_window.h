@@ -1,0 +1,47 @@
+#pragma once
+// The print job run without a window, for the batch command: the multiple set warning is
+// never shown, the settings are never written, messages go to a stream. With an output folder
+// every printout (the library's and the statistics sheets) becomes a PDF file there, whatever
+// printer is chosen.
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "kesto/print/print_job.h"
+
+namespace kesto {
+
+// Writes each message as one line (Windows-1252, as the core holds it) to err; the folder of
+// finished PDF printouts as "Printouts written to <folder>." to out.
+class StreamPrintJobView final : public PrintJobView {
+  public:
+    StreamPrintJobView(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override;
+    void FocusCopiesField() override {}
+    // Never asked by PrintWithoutWindow; answers OK and leaves the warning on.
+    MultipleSetAnswer TMultipleSetWarningDlg() override { return {true, false}; }
+    void PrintoutsSavedIn(const std::string& folder) override;
+
+  private:
+    std::ostream& out_;
+    std::ostream& err_;
+};
+
+struct WindowlessPrint {
+    PrintJobRequest request;
+    const PrintingLibrary* library = nullptr;
+    std::function<PrintOptions()> options;
+    std::function<PrinterCanvas*()> statisticsCanvas;
+    // "" keeps the stored printer choice. Otherwise KESTO_PDF_FOLDER is set to it before any
+    // printout (the statistics canvas must be made after that, e.g. lazily by the function
+    // above, so that it follows the same folder).
+    std::string outputFolder;
+};
+
+// PrintJobOutcome::Printed when everything asked for was printed. "Nothing to print." and
+// every failure are written to err.
+PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& out,
+                                   std::ostream& err);
+
+}  // namespace kesto
