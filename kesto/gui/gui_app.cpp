@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "kesto/gui/main_window.h"
+#include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
-#include "kesto/options/settings_store.h"
 #include "kesto/platform/clock.h"
 
 namespace kesto::gui {

@@ -3,10 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,10 +18,12 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTimer>
-#include <QUrl>
 #include <functional>
 
 #include "kesto/deal/generate.h"
+#include "kesto/gui/about_box.h"
+#include "kesto/gui/help.h"
+#include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/gui/workflow_dialogs.h"
@@ -117,33 +117,29 @@ void MainWindow::BuildMenus() {
     connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu("&Options");
-    for (const char* item : {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."}) {
-        connect(options->addAction(item), &QAction::triggered, this,
-                [this] { Placeholder("The options dialog"); });
+    const char* pages[] = {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."};
+    for (int page = 0; page < 4; ++page) {
+        connect(options->addAction(pages[page]), &QAction::triggered, this, [this, page] {
+            if (options_ != nullptr) {
+                options_->ShowOnPage(page);
+            } else {
+                Placeholder("The options dialog");
+            }
+        });
     }
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(help->addAction("&Contents"), &QAction::triggered, this,
-            [this] { OpenHelp("index.html"); });
+            [this] { ShowHelpContents(this); });
     connect(help->addAction("&Topic search"), &QAction::triggered, this,
-            [this] { OpenHelp("search.html"); });
+            [this] { ShowHelpSearch(this); });
     help->addSeparator();
-    connect(help->addAction("&About"), &QAction::triggered, this,
-            [this] { Placeholder("The about box"); });
+    connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowAboutBox(this); });
 }
 
 void MainWindow::Placeholder(const char* what) {
     ShowMessage(MessageKind::Information,
                 std::string(what) + " is not available in this version yet.");
-}
-
-void MainWindow::OpenHelp(const char* page) {
-    const QString path = ToQString(ProgramDirectory()) + "help/" + page;
-    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        ShowMessage(MessageKind::Information,
-                    "The help could not be opened: " + FromQString(QDir::toNativeSeparators(path)) +
-                        " is missing or no browser is set up.");
-    }
 }
 
 QWidget* MainWindow::BuildFirstPage() {

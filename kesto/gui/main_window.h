@@ -21,6 +21,8 @@ class QGroupBox;
 
 namespace kesto::gui {
 
+class OptionDialogWidget;
+
 class MainWindow : public QMainWindow, public MainWindowView {
     Q_OBJECT
 
@@ -33,6 +35,8 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // missing). Then show() the window.
     bool FormCreate();
     TKestoMain& Core() { return *core_; }
+    // The options dialog that the Options menu opens; it must outlive the window's use of it.
+    void SetOptionsDialog(OptionDialogWidget* options) { options_ = options; }
 
     // Saves a picture of each of the three pages into the folder (first.png,
     // record.png, print.png), driving the window through a generate and a record run.
@@ -62,10 +66,10 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildPrintPage();
     void BuildMenus();
     void Placeholder(const char* what);
-    void OpenHelp(const char* page);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
 
     std::unique_ptr<TKestoMain> core_;
+    OptionDialogWidget* options_ = nullptr;
     bool closing_ = false;
 
     QStackedWidget* pages_ = nullptr;
