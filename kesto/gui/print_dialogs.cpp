@@ -1,0 +1,184 @@
+#include "kesto/gui/print_dialogs.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "kesto/gui/text_convert.h"
+
+namespace kesto::gui {
+
+namespace {
+
+constexpr const char* kPrinterSetupCaption = "Printer setup";
+constexpr const char* kUsePrinter = "Print on the &printer:";
+constexpr const char* kUsePdf = "Write &PDF files into the folder:";
+constexpr const char* kBrowse = "&Browse...";
+constexpr const char* kNoPrinters = "(this system has no printer)";
+
+bool PrinterExists(const std::string& name) {
+    return !name.empty() && !QPrinterInfo::printerInfo(ToQString(name)).isNull();
+}
+
+}  // namespace
+
+MultipleSetAnswer RunMultipleSetWarningDialog(QWidget* parent) {
+    QDialog dialog(parent);
+    dialog.setWindowTitle(ToQString(kMultipleSetCaption));
+    dialog.setObjectName("TMultipleSetWarningDlg");
+    dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::CustomizeWindowHint);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->setSpacing(12);
+    for (const std::string_view text : {kMultipleSetText1, kMultipleSetText2, kMultipleSetText3}) {
+        auto* label = new QLabel(ToQString(text), &dialog);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
+    auto* dontShow = new QCheckBox(ToQString(kDontShowAgain), &dialog);
+    dontShow->setObjectName("DontShowAgain");
+    layout->addWidget(dontShow);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
+    ok->setDefault(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    dialog.setFixedWidth(420);
+    ok->setFocus();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    return {accepted, dontShow->isChecked()};
+}
+
+std::string DefaultPdfFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    return FromQString(QDir(documents).filePath(QStringLiteral("Kesto printouts")));
+}
+
+ResolvedDestination ResolvePrintDestination(const PrintDestination& stored) {
+    ResolvedDestination resolved;
+    const std::string override = PdfFolderOverride();
+    if (override.empty() && PrinterExists(stored.printerName)) {
+        resolved.toPdf = false;
+        resolved.canvas.printerName = stored.printerName;
+        return resolved;
+    }
+    resolved.pdfFolder = !override.empty() ? FromQString(QString::fromLocal8Bit(override.c_str()))
+                         : !stored.pdfFolder.empty() ? stored.pdfFolder
+                                                     : DefaultPdfFolder();
+    resolved.canvas.pdfFolder = resolved.pdfFolder;
+    return resolved;
+}
+
+std::unique_ptr<QtPrinterCanvas> MakePrinterCanvas(const std::string& settingsPath) {
+    const ResolvedDestination resolved =
+        ResolvePrintDestination(ReadPrintDestination(settingsPath));
+    return std::make_unique<QtPrinterCanvas>(resolved.canvas);
+}
+
+bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
+    const PrintDestination stored = ReadPrintDestination(settingsPath);
+    QDialog dialog(parent);
+    dialog.setWindowTitle(QString::fromLatin1(kPrinterSetupCaption));
+    dialog.setObjectName("PrinterSetupDialog");
+    auto* layout = new QGridLayout(&dialog);
+
+    auto* usePrinter = new QRadioButton(QString::fromLatin1(kUsePrinter), &dialog);
+    usePrinter->setObjectName("UsePrinter");
+    auto* printers = new QComboBox(&dialog);
+    printers->setObjectName("PrinterList");
+    const QStringList names = QPrinterInfo::availablePrinterNames();
+    printers->addItems(names);
+    auto* usePdf = new QRadioButton(QString::fromLatin1(kUsePdf), &dialog);
+    usePdf->setObjectName("UsePdf");
+    auto* folder = new QLineEdit(&dialog);
+    folder->setObjectName("PdfFolder");
+    folder->setText(ToQString(stored.pdfFolder.empty() ? DefaultPdfFolder() : stored.pdfFolder));
+    folder->setMinimumWidth(320);
+    auto* browse = new QPushButton(QString::fromLatin1(kBrowse), &dialog);
+    QButtonGroup group(&dialog);
+    group.addButton(usePrinter);
+    group.addButton(usePdf);
+
+    if (names.isEmpty()) {
+        printers->addItem(QString::fromLatin1(kNoPrinters));
+        usePrinter->setEnabled(false);
+        printers->setEnabled(false);
+    }
+    const auto storedIndex = names.indexOf(ToQString(stored.printerName));
+    if (storedIndex >= 0) {
+        printers->setCurrentIndex(static_cast<int>(storedIndex));
+        usePrinter->setChecked(true);
+    } else {
+        if (!names.isEmpty()) {
+            const auto defaultIndex = names.indexOf(QPrinterInfo::defaultPrinterName());
+            printers->setCurrentIndex(defaultIndex >= 0 ? static_cast<int>(defaultIndex) : 0);
+        }
+        usePdf->setChecked(true);
+    }
+
+    layout->addWidget(usePrinter, 0, 0, 1, 2);
+    layout->addWidget(printers, 1, 0, 1, 2);
+    layout->addWidget(usePdf, 2, 0, 1, 2);
+    layout->addWidget(folder, 3, 0);
+    layout->addWidget(browse, 3, 1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons, 4, 0, 1, 2);
+
+    const auto follow = [&] {
+        const bool pdf = usePdf->isChecked();
+        printers->setEnabled(!pdf && !names.isEmpty());
+        folder->setEnabled(pdf);
+        browse->setEnabled(pdf);
+    };
+    follow();
+    QObject::connect(usePdf, &QRadioButton::toggled, &dialog, follow);
+    QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
+        const QString chosen =
+            QFileDialog::getExistingDirectory(&dialog, QString(), folder->text());
+        if (!chosen.isEmpty())
+            folder->setText(QDir::toNativeSeparators(chosen));
+    });
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    PrintDestination chosen;
+    if (usePrinter->isChecked() && !names.isEmpty()) {
+        chosen.printerName = FromQString(printers->currentText());
+        chosen.pdfFolder = stored.pdfFolder;  // kept for when that printer is gone
+    } else {
+        const QString text = folder->text().trimmed();
+        // The default folder is stored as "" so that it follows the documents folder.
+        chosen.pdfFolder = text.isEmpty() || FromQString(text) == DefaultPdfFolder()
+                               ? std::string()
+                               : FromQString(text);
+    }
+    if (!WritePrintDestination(settingsPath, chosen)) {
+        QMessageBox::critical(&dialog, QString::fromLatin1(kPrinterSetupCaption),
+                              QStringLiteral("The printer choice could not be stored in the "
+                                             "settings file %1.")
+                                  .arg(QString::fromLocal8Bit(settingsPath.c_str())));
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kesto::gui
