@@ -17,6 +17,7 @@
 #include "kesto/html/html_library.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
+#include "tests/platform/write_failure.h"
 
 namespace kesto {
 namespace {
@@ -308,6 +309,44 @@ TEST_F(HtmlExport, FailedPageNamesTheFileAndLeavesPrintedAlone) {
     EXPECT_EQ(Create(), HtmlExportOutcome::Written);
     EXPECT_EQ(ReadFile(Page("page.htm")), Golden("export_english_statistics.htm"));
     EXPECT_TRUE(printed_);
+}
+
+TEST_F(HtmlExport, FullDiskStopsThePage) {
+    test::SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Why();
+    ASSERT_TRUE(disk.Fill());
+    const std::string page = disk.Path("club.htm");
+    view_.saveResult = {true, page, 1};
+    EXPECT_EQ(Create(), HtmlExportOutcome::PageFailed);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].text, HtmlPageFailedText(page, 2));
+    EXPECT_FALSE(printed_);
+}
+
+// Room for the page but not for the page with its statistics: the page stays as the library
+// wrote it and the user is told that the statistics are missing.
+TEST_F(HtmlExport, StatisticsThatDoNotFitLeaveThePageAsWritten) {
+    test::SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Why();
+    ASSERT_TRUE(disk.Fill());
+    const std::string filler = disk.Path(test::SmallDisk::kFiller);
+    const std::string page = Golden("export_english.htm");
+    constexpr std::uintmax_t kPageSize = 4096;
+    const std::uintmax_t pagesNeeded = (page.size() + kPageSize - 1) / kPageSize;
+    fs::resize_file(filler, fs::file_size(filler) - pagesNeeded * kPageSize);
+
+    statsWithHtml_ = true;
+    view_.saveResult = {true, disk.Path("club.htm"), 1};
+    EXPECT_EQ(Create(), HtmlExportOutcome::StatisticsFailed);
+    EXPECT_EQ(ReadFile(disk.Path("club.htm")), page);
+    ASSERT_EQ(view_.messages.size(), 1u);
+    EXPECT_EQ(view_.messages[0].kind, MessageKind::Error);
+    EXPECT_TRUE(view_.messages[0].text.starts_with(
+        "The statistics could not be added to the HTML page " + disk.Path("club.htm") + " ("))
+        << view_.messages[0].text;
+    EXPECT_TRUE(printed_);  // the page itself is there
 }
 
 TEST_F(HtmlExport, StatusTextsNameEveryLibraryError) {
