@@ -1,10 +1,51 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Kesto and its libraries, and runs every test.
+#
+#   scripts/test.sh [ctest arguments]   the suite (build/)
+#   scripts/test.sh --sanitize [...]    the suite built with AddressSanitizer and
+#                                       UndefinedBehaviorSanitizer (build-sanitize/)
+#   scripts/test.sh --fuzz              the bounded fuzz pass: every fuzz target for
+#                                       KESTO_FUZZ_SECONDS (default 20) seconds (build-fuzz/)
+#   scripts/test.sh --all               all three, one after the other (what CI runs)
+# BUILD_DIR, SANITIZE_BUILD_DIR and FUZZ_BUILD_DIR name other build folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
-BUILD_DIR=${BUILD_DIR:-$root/build} "$root/scripts/build.sh"
-ctest --test-dir "${BUILD_DIR:-$root/build}" --output-on-failure -j2 "$@"
+
+plain=true sanitize=false fuzz=false
+case "${1:-}" in
+    --sanitize) plain=false sanitize=true; shift ;;
+    --fuzz) plain=false fuzz=true; shift ;;
+    --all) sanitize=true fuzz=true; shift ;;
+esac
+
+if $plain; then
+    echo "== The test suite"
+    BUILD_DIR=${BUILD_DIR:-$root/build} "$root/scripts/build.sh"
+    ctest --test-dir "${BUILD_DIR:-$root/build}" --output-on-failure -j2 "$@"
+fi
+
+if $sanitize; then
+    echo "== The test suite under AddressSanitizer and UndefinedBehaviorSanitizer"
+    # Any report ends the test program with a failure (-fno-sanitize-recover=all).
+    export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1}
+    sanitize_build=${SANITIZE_BUILD_DIR:-$root/build-sanitize}
+    BUILD_DIR=$sanitize_build CMAKE_ARGS="-DKESTO_SANITIZE=ON" "$root/scripts/build.sh"
+    ctest --test-dir "$sanitize_build" --output-on-failure -j2 "$@"
+fi
+
+if $fuzz; then
+    echo "== The bounded fuzz pass (${KESTO_FUZZ_SECONDS:-20} s a target)"
+    fuzz_build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+    cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKESTO_FUZZ=ON \
+        -DKESTO_BUILD_GUI=OFF -DKESTO_BUILD_TESTS=OFF \
+        -DKESTO_FUZZ_SECONDS="${KESTO_FUZZ_SECONDS:-20}" >/dev/null
+    targets=$(cd "$root/tests/fuzz" && ls fuzz_*.cpp | sed 's/\.cpp$//')
+    # shellcheck disable=SC2086
+    cmake --build "$fuzz_build" -j2 --target $targets
+    # Two targets at a time, one a core.
+    ctest --test-dir "$fuzz_build" -L fuzz --output-on-failure -j2
+fi

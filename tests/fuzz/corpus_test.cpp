@@ -7,7 +7,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "tests/fuzz/fuzz_checks.h"
+#include "tests/fuzz/reader_checks.h"
 
 namespace kesto::fuzz {
 namespace {

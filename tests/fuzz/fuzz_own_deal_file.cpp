@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tests/fuzz/fuzz_checks.h"
+#include "tests/fuzz/reader_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     return kesto::fuzz::RunFuzzInput(kesto::fuzz::CheckOwnDealFile, data, size);

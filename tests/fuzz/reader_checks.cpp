@@ -1,4 +1,4 @@
-#include "tests/fuzz/fuzz_checks.h"
+#include "tests/fuzz/reader_checks.h"
 
 #include <stdlib.h>
 #include <unistd.h>
