@@ -199,6 +199,7 @@ QWidget* MainWindow::BuildEnterHandPage() {
     dealNumber_ = MakeCount(page, "UpDown2", 1, 500);
     dealNumber_->setGeometry(46, 8, 60, 24);
     dealNumber_->installEventFilter(this);  // read-only: only the arrows change it
+    dealNumber_->setContextMenuPolicy(Qt::NoContextMenu);
     MakeLabel(page, texts::kDealLabel, nullptr, QRect(8, 10, 36, 20));
     connect(dealNumber_, &QSpinBox::valueChanged, this,
             [this](int value) { core_->Edit20Change(value); });
@@ -451,17 +452,33 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        if (text.isEmpty() || (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-            return false;
-        }
+        if (key->modifiers() & Qt::AltModifier)
+            return false;  // accelerators
         if (watched == dealNumber_) {
-            return key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab;  // read-only
+            // Read-only: only the up-down keys change it.
+            switch (key->key()) {
+                case Qt::Key_Up:
+                case Qt::Key_Down:
+                case Qt::Key_PageUp:
+                case Qt::Key_PageDown:
+                case Qt::Key_Tab:
+                case Qt::Key_Backtab:
+                case Qt::Key_Left:
+                case Qt::Key_Right:
+                case Qt::Key_Home:
+                case Qt::Key_End:
+                    return false;
+                default:
+                    return true;
+            }
         }
-        // The count fields take the digits and backspace only.
-        const std::string typed = FromQString(text);
-        for (char c : typed) {
-            if (!TKestoMain::CountKeyPress(c))
+        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+            return false;
+        // The count fields take the digits and backspace of all typed characters; editing
+        // keys (Delete, Enter, Esc) are no typed characters.
+        for (char c : FromQString(key->text())) {
+            const bool typed = static_cast<unsigned char>(c) >= 0x20 && c != '\x7f';
+            if (typed && !TKestoMain::CountKeyPress(c))
                 return true;
         }
     }

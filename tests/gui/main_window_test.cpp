@@ -120,6 +120,18 @@ void MainWindowTest::countFieldsTakeOnlyDigits() {
     QTest::keyClick(count, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(count, "1x-2");
     QCOMPARE(count->value(), 12);
+    QTest::keyClick(count, Qt::Key_End);
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QTest::keyClicks(count, "5");
+    QTest::keyClick(count, Qt::Key_Home);
+    QTest::keyClick(count, Qt::Key_Delete);  // an editing key, not a typed character
+    QTest::keyClicks(count, "1");
+    QCOMPARE(count->value(), 15);
+    QTest::keyClick(count, Qt::Key_Up);
+    QTest::keyClick(count, Qt::Key_Down);
+    QTest::keyClick(count, Qt::Key_End);
+    QTest::keyClick(count, Qt::Key_Backspace);
+    QTest::keyClicks(count, "2");
     QCOMPARE(window_->Core().RandomDealCount(), 12);
     QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
     QCOMPARE(window_->Core().boardSet.size(), std::size_t{12});
@@ -224,6 +236,9 @@ void MainWindowTest::theDealNumberExtendsTheBoardSet() {
     auto* deal = Find<QSpinBox>("UpDown2");
     deal->setFocus();
     QTest::keyClicks(deal, "7");  // the number field is read-only
+    QTest::keyClick(deal, Qt::Key_Backspace);
+    QApplication::clipboard()->setText("9");
+    QTest::keyClick(deal, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(deal->value(), 1);
     QTest::keyClick(deal, Qt::Key_Up);
     QCOMPARE(deal->value(), 2);
