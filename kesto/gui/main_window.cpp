@@ -246,6 +246,7 @@ QWidget* MainWindow::BuildEnterHandPage() {
         fillIn_[s] = new QPushButton(Q(texts::kFillIn), group);
         fillIn_[s]->setObjectName(QString("FillIn%1").arg(kSeatLetters[s]));
         fillIn_[s]->setGeometry(26, 116, 82, 22);
+        fillIn_[s]->setDefault(true);  // Enter on the button presses it too
         fillIn_[s]->hide();
         connect(fillIn_[s], &QPushButton::clicked, this,
                 [this, seat] { core_->Button1Click(seat); });
@@ -312,11 +313,18 @@ QWidget* MainWindow::BuildPrintPage() {
     connect(saveBtn_, &QPushButton::clicked, this, [this] { core_->SaveBtnClick(); });
     connect(createBtn_, &QPushButton::clicked, this, [this] { core_->CreateBtnClick(); });
 
-    // "Prin&t" is the page's default button: Enter presses it.
+    // "Prin&t" is the page's default button: Enter presses it, unless another button of
+    // the page has the focus, which Enter then presses as Windows does.
     for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
         auto* enter = new QShortcut(QKeySequence(key), page);
         enter->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(enter, &QShortcut::activated, printBtn_, [this] { printBtn_->animateClick(); });
+        connect(enter, &QShortcut::activated, this, [this, page] {
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            QPushButton* pressed =
+                focused != nullptr && page->isAncestorOf(focused) ? focused : printBtn_;
+            if (pressed->isEnabled())
+                pressed->animateClick();
+        });
     }
     return page;
 }
