@@ -92,6 +92,15 @@ std::unique_ptr<QtPrinterCanvas> MakePrinterCanvas(const std::string& settingsPa
     return std::make_unique<QtPrinterCanvas>(resolved.canvas);
 }
 
+PrintOutput MakePrintOutput(const std::string& settingsPath) {
+    const ResolvedDestination resolved =
+        ResolvePrintDestination(ReadPrintDestination(settingsPath));
+    PrintOutput output;
+    output.canvas = std::make_unique<QtPrinterCanvas>(resolved.canvas);
+    output.pdfFolder = resolved.toPdf ? resolved.pdfFolder : std::string();
+    return output;
+}
+
 bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
     const PrintDestination stored = ReadPrintDestination(settingsPath);
     QDialog dialog(parent);

@@ -34,6 +34,9 @@ std::string DefaultPdfFolder();
 // A canvas for the statistics sheets to the destination stored in the settings file now.
 std::unique_ptr<QtPrinterCanvas> MakePrinterCanvas(const std::string& settingsPath);
 
+// The same, with the PDF folder the job names to the user (a PrintOutputFactory).
+PrintOutput MakePrintOutput(const std::string& settingsPath);
+
 // The "&Printer setup..." dialog: a printer of this system, or PDF files in a folder (with
 // "&Browse..."). OK stores the choice in the settings file; false when cancelled. A failed
 // store is reported to the user.

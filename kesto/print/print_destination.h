@@ -5,8 +5,12 @@
 // printouts and the program's own statistics sheets always go to the same place, and the
 // choice survives a restart. Texts are Windows-1252 (the folder as the file system spells it).
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "kesto/platform/printer_canvas.h"
 
 namespace kesto {
 
@@ -27,6 +31,15 @@ PrintDestination ReadPrintDestination(const std::string& settingsPath);
 // Stores the choice (both values, an empty text included). False when the file could not be
 // written (the settings store then has a notice for the user).
 bool WritePrintDestination(const std::string& settingsPath, const PrintDestination& destination);
+
+// Where the printouts of one job go, as the window resolves the stored choice at the moment
+// of printing: a canvas for the statistics sheets, and the PDF folder ("" when printing on a
+// printer) to name to the user afterwards.
+struct PrintOutput {
+    std::unique_ptr<PrinterCanvas> canvas;
+    std::string pdfFolder;
+};
+using PrintOutputFactory = std::function<PrintOutput(const std::string& settingsPath)>;
 
 // KESTO_PDF_FOLDER, or "" when it is unset or empty.
 std::string PdfFolderOverride();
