@@ -36,7 +36,8 @@ class MainWindow : public QMainWindow, public MainWindowView {
     bool FormCreate();
     TKestoMain& Core() { return *core_; }
     // The options dialog that the Options menu opens; it must outlive the window's use of it.
-    void SetOptionsDialog(OptionDialogWidget* options) { options_ = options; }
+    // Printing reads its live values too.
+    void SetOptionsDialog(OptionDialogWidget* options);
 
     // Saves a picture of each of the three pages into the folder (first.png,
     // record.png, print.png), driving the window through a generate and a record run.
@@ -49,6 +50,9 @@ class MainWindow : public QMainWindow, public MainWindowView {
     ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
     bool TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) override;
     void CloseMainWindow() override;
+    MultipleSetAnswer TMultipleSetWarningDlg() override;
+    void FocusCopiesField() override;
+    void PrintoutsSavedIn(const std::string& folder) override;
     Answer ShowMessage(MessageKind kind, const std::string& text,
                        MessageButtons buttons = MessageButtons::Ok) override;
     void Beep() override;

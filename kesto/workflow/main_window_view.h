@@ -11,6 +11,7 @@
 #include "kesto/deal/board.h"
 #include "kesto/deal/suit.h"
 #include "kesto/platform/ui.h"
+#include "kesto/print/print_job.h"
 
 namespace kesto {
 
@@ -78,6 +79,12 @@ class MainWindowView : public Ui {
 
     // Close the main window; the window then calls TKestoMain::FormClose.
     virtual void CloseMainWindow() = 0;
+
+    // The print job's calls (kesto/print/print_job.h). A view without them answers the
+    // multiple set warning with Cancel, so nothing is printed unasked.
+    virtual MultipleSetAnswer TMultipleSetWarningDlg() { return {}; }
+    virtual void FocusCopiesField() {}
+    virtual void PrintoutsSavedIn(const std::string& /*folder*/) {}
 };
 
 }  // namespace kesto
