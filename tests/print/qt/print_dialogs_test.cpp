@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -101,6 +103,46 @@ class PrintDialogsTest : public QObject {
         QVERIFY(SetPdfFolderOverride("/tmp/batch-out"));
         const ResolvedDestination resolved = ResolvePrintDestination({"", "/srv/club/pdf"});
         QCOMPARE(QString::fromStdString(resolved.pdfFolder), QString("/tmp/batch-out"));
+    }
+
+    void printerSetupStoresTheChosenFolder() {
+        QTemporaryDir dir;
+        const std::string settings = dir.filePath("Kesto.reg").toStdString();
+        QTimer::singleShot(0, [&dir] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->windowTitle(), QString("Printer setup"));
+            auto* usePdf = dialog->findChild<QRadioButton*>("UsePdf");
+            QVERIFY(usePdf->isChecked());  // nothing chosen yet: PDF files
+            auto* folder = dialog->findChild<QLineEdit*>("PdfFolder");
+            QCOMPARE(folder->text(), ToQString(DefaultPdfFolder()));
+            folder->setText(dir.filePath("club"));
+            dialog->accept();
+        });
+        QVERIFY(RunPrinterSetupDialog(nullptr, settings));
+        const PrintDestination stored = ReadPrintDestination(settings);
+        QVERIFY(stored.printerName.empty());
+        QCOMPARE(ToQString(stored.pdfFolder), dir.filePath("club"));
+
+        // Cancel changes nothing.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->findChild<QLineEdit*>("PdfFolder")->setText("/elsewhere");
+            dialog->reject();
+        });
+        QVERIFY(!RunPrinterSetupDialog(nullptr, settings));
+        QCOMPARE(ToQString(ReadPrintDestination(settings).pdfFolder), dir.filePath("club"));
+
+        // The default folder is stored as no folder, so that it follows the documents folder.
+        QTimer::singleShot(0, [] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            dialog->findChild<QLineEdit*>("PdfFolder")->setText(ToQString(DefaultPdfFolder()));
+            dialog->accept();
+        });
+        QVERIFY(RunPrinterSetupDialog(nullptr, settings));
+        QVERIFY(ReadPrintDestination(settings).pdfFolder.empty());
     }
 
     void canvasFollowsTheStoredChoice() {
