@@ -31,6 +31,9 @@ int RunGui(int argc, char** argv) {
     MainWindow window(*clock, languages);
     if (!window.FormCreate())
         return 1;
+    // The options dialog lives for the whole run: Options menu, printing and HTML read it.
+    OptionDialogWidget options(languages);
+    window.SetOptionsDialog(&options);
     window.show();
     if (!screenshotFolder.isEmpty()) {
         const bool saved = window.SaveScreenshots(screenshotFolder);

@@ -23,8 +23,8 @@
 #include "kesto/deal/generate.h"
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/help.h"
+#include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
-#include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/gui/workflow_dialogs.h"
@@ -74,7 +74,6 @@ void Quietly(Widget* widget, Set set) {
 
 MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, LibraryLoader loader)
     : core_(std::make_unique<TKestoMain>(*this, clock, languages, std::move(loader))) {
-    core_->SetPrintOutputFactory(MakePrintOutput);
     setObjectName("KestoMain");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -114,7 +113,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     connect(file->addAction("&Printer setup..."), &QAction::triggered, this,
-            [this] { RunPrinterSetupDialog(this, SettingsFilePath()); });
+            [this] { Placeholder("Printer setup"); });
     file->addSeparator();
     connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -313,7 +312,15 @@ QWidget* MainWindow::BuildPrintPage() {
             [this](bool on) { core_->StatsWithHtmlClick(on); });
     connect(printBtn_, &QPushButton::clicked, this, [this] { core_->PrintBtnClick(); });
     connect(saveBtn_, &QPushButton::clicked, this, [this] { core_->SaveBtnClick(); });
-    connect(createBtn_, &QPushButton::clicked, this, [this] { core_->CreateBtnClick(); });
+    connect(createBtn_, &QPushButton::clicked, this, [this] {
+        if (options_ == nullptr) {
+            Placeholder("The options dialog");
+            return;
+        }
+        QtHtmlExportView view(*this, this,
+                              [this] { options_->ShowOnPage(OptionDialogWidget::kOtherPage); });
+        core_->CreateBtnClick(view, HtmlOptionsOf(options_->Options()));
+    });
 
     // "Prin&t" is the page's default button: Enter presses it, unless another button of
     // the page has the focus, which Enter then presses as Windows does.
@@ -404,25 +411,6 @@ bool MainWindow::TDuplicateCardForm(Suit suit, const std::string& rank, const st
 
 void MainWindow::CloseMainWindow() {
     close();
-}
-
-void MainWindow::SetOptionsDialog(OptionDialogWidget* options) {
-    options_ = options;
-    core_->SetPrintOptions(options != nullptr ? &options->Options() : nullptr);
-}
-
-MultipleSetAnswer MainWindow::TMultipleSetWarningDlg() {
-    return RunMultipleSetWarningDialog(this);
-}
-
-void MainWindow::FocusCopiesField() {
-    copies_->setFocus();
-    copies_->selectAll();
-}
-
-void MainWindow::PrintoutsSavedIn(const std::string& folder) {
-    ShowMessage(MessageKind::Information,
-                "The printouts were saved as PDF files in the folder " + folder + ".");
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) {
