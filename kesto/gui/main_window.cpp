@@ -25,6 +25,7 @@
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/gui/workflow_dialogs.h"
@@ -74,6 +75,7 @@ void Quietly(Widget* widget, Set set) {
 
 MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, LibraryLoader loader)
     : core_(std::make_unique<TKestoMain>(*this, clock, languages, std::move(loader))) {
+    core_->SetPrintOutputFactory(MakePrintOutput);
     setObjectName("KestoMain");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -113,7 +115,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     connect(file->addAction("&Printer setup..."), &QAction::triggered, this,
-            [this] { Placeholder("Printer setup"); });
+            [this] { RunPrinterSetupDialog(this, SettingsFilePath()); });
     file->addSeparator();
     connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -411,6 +413,25 @@ bool MainWindow::TDuplicateCardForm(Suit suit, const std::string& rank, const st
 
 void MainWindow::CloseMainWindow() {
     close();
+}
+
+void MainWindow::SetOptionsDialog(OptionDialogWidget* options) {
+    options_ = options;
+    core_->SetPrintOptions(options != nullptr ? &options->Options() : nullptr);
+}
+
+MultipleSetAnswer MainWindow::TMultipleSetWarningDlg() {
+    return RunMultipleSetWarningDialog(this);
+}
+
+void MainWindow::FocusCopiesField() {
+    copies_->setFocus();
+    copies_->selectAll();
+}
+
+void MainWindow::PrintoutsSavedIn(const std::string& folder) {
+    ShowMessage(MessageKind::Information,
+                "The printouts were saved as PDF files in the folder " + folder + ".");
 }
 
 Answer MainWindow::ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) {

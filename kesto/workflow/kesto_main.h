@@ -12,6 +12,7 @@
 #include "kesto/deal/random.h"
 #include "kesto/html/html_export.h"
 #include "kesto/html/html_library.h"
+#include "kesto/print/print_destination.h"
 #include "kesto/print/printing_library.h"
 #include "kesto/workflow/main_window_view.h"
 
@@ -19,6 +20,7 @@ namespace kesto {
 
 class Clock;
 class LanguageTable;
+class TOptionDlg;
 
 class TKestoMain {
   public:
@@ -61,6 +63,12 @@ class TKestoMain {
     void CurtainsClick(bool checked);
     void StatsWithHtmlClick(bool checked);
     void PrintBtnClick();
+    // What printing needs besides the window: the options dialog's live values (it must
+    // outlive this object; without one the job prints with the current language and the
+    // default fonts) and where the printouts go (without a factory no statistics sheet can
+    // be printed). The program sets both right after creating the options dialog.
+    void SetPrintOptions(const TOptionDlg* options) { printOptions_ = options; }
+    void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
     void SaveBtnClick();
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
     // and options dialogs and the live option values.
@@ -134,6 +142,8 @@ class TKestoMain {
     LibraryLoader loader_;
     std::unique_ptr<PrintingLibrary> printing_;
     std::unique_ptr<HtmlLibrary> html_;
+    const TOptionDlg* printOptions_ = nullptr;
+    PrintOutputFactory printOutput_;
 
     bool terminateRequested_ = false;
     bool shown_ = false;

@@ -4,6 +4,8 @@
 #include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/print/print_job.h"
+#include "kesto/print/print_options.h"
 #include "kesto/workflow/kesto_main.h"
 #include "kesto/workflow/texts.h"
 
@@ -48,8 +50,63 @@ void TKestoMain::ReadDealsFromFile() {
     ShowPage(DealsComplete ? Page::Print : Page::EnterHand);
 }
 
+namespace {
+
+// The main window's view as the print job sees it.
+class PrintPageView final : public PrintJobView {
+  public:
+    explicit PrintPageView(MainWindowView& view) : view_(view) {}
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override {
+        return view_.ShowMessage(kind, text, buttons);
+    }
+    void FocusCopiesField() override { view_.FocusCopiesField(); }
+    MultipleSetAnswer TMultipleSetWarningDlg() override { return view_.TMultipleSetWarningDlg(); }
+    void PrintoutsSavedIn(const std::string& folder) override { view_.PrintoutsSavedIn(folder); }
+
+  private:
+    MainWindowView& view_;
+};
+
+}  // namespace
+
 void TKestoMain::PrintBtnClick() {
-    view_.ShowMessage(MessageKind::Information, "Printing is not available in this version yet.");
+    if (!printing_) {
+        return;  // start-up ends the program without the library; nothing to print with
+    }
+    PrintJobRequest request;
+    request.boardSet = &boardSet;
+    request.mode = Mode();
+    request.dealsComplete = DealsComplete;
+    request.printEmptyDeals = PrintEmptyDeals;
+    request.header1 = line1_;
+    request.header2 = line2_;
+    request.copies = copies_;
+    request.sets = sets_;
+    request.statSheets = statSheets_;
+    request.curtains = curtains_;
+    request.randomDealCount = randomCount_;
+
+    PrintJobState state{SuppressSetWarning, Printed};
+    PrintPageView view(view_);
+    const std::string settingsPath = SettingsFilePath();
+    // Resolved now, so that a choice made in printer setup a moment ago applies.
+    PrintOutput output;
+    if (printOutput_)
+        output = printOutput_(settingsPath);
+
+    PrintJobServices services;
+    services.view = &view;
+    services.library = printing_.get();
+    services.options = [this] {
+        return printOptions_ != nullptr ? PrintOptionsOf(*printOptions_)
+                                        : DefaultPrintOptions(languages_);
+    };
+    services.statisticsCanvas = [&output] { return output.canvas.get(); };
+    services.settingsPath = settingsPath;
+    services.pdfFolder = output.pdfFolder;
+    kesto::PrintBtnClick(request, state, services);
+    SuppressSetWarning = state.suppressSetWarning;
+    Printed = state.printed;
 }
 
 void TKestoMain::SaveBtnClick() {
