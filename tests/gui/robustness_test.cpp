@@ -20,9 +20,11 @@
 #include "kesto/files/deal_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/gui/main_window.h"
+#include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/fixed_clock.h"
+#include "kesto/platform/registry_hive.h"
 
 using kesto::gui::MainWindow;
 
@@ -189,6 +191,31 @@ class RobustnessTest : public QObject {
         Find<QRadioButton>("Mode0")->click();
         Find<QPushButton>("NextBtn")->click();
         QCOMPARE(SaveAndReadBack().header2, expected);
+    }
+
+    void languageWordsOutsideWindows1252AreStoredAsQuestionMarks() {
+        window_.reset();  // the dialog writes the settings file on its own
+        const std::string settings = folder_.filePath("Kesto.reg").toStdString();
+        {
+            kesto::LanguageTable languages;
+            kesto::gui::OptionDialogWidget dialog(languages, nullptr, settings);
+            dialog.show();
+            auto* king = dialog.findChild<QLineEdit*>("Edit2");
+            QVERIFY(king != nullptr);
+            king->setFocus(Qt::OtherFocusReason);
+            king->selectAll();
+            SendCharacter(king, QString(u8"\u041A"));
+            SendCharacter(king, QString(u8"\u00E9"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(languages.LanguageWord(1, kesto::kSlotKing), std::string("?\xE9"));
+        }
+        // The settings file the dialog wrote reads back with the same word.
+        const kesto::HiveFileLoad load = kesto::LoadHiveFile(settings);
+        QCOMPARE(int(load.outcome), int(kesto::HiveFileLoad::Outcome::Loaded));
+        kesto::LanguageTable again;
+        kesto::gui::OptionDialogWidget reopened(again, nullptr, settings);
+        QCOMPARE(reopened.findChild<QLineEdit*>("Edit2")->text(), QString(u8"?\u00E9"));
     }
 
     void anEmptiedCountFieldKeepsTheLastCount() {
