@@ -178,8 +178,12 @@ std::vector<std::size_t> PrintedPositions(const tBoardSet& boardSet, bool printE
     return positions;
 }
 
-PrintJobOutcome PrintBtnClick(const PrintJobRequest& request, PrintJobState& state,
+PrintJobOutcome PrintBtnClick(const PrintJobRequest& givenRequest, PrintJobState& state,
                               const PrintJobServices& services) {
+    static const tBoardSet noBoards;
+    PrintJobRequest request = givenRequest;
+    if (request.boardSet == nullptr)
+        request.boardSet = &noBoards;
     PrintJobView& view = *services.view;
     // 1. The statistic sheets play no part here: a job of sheets alone ends too.
     if (request.copies == 0 && request.sets == 0 && !request.curtains) {

@@ -66,7 +66,7 @@ class PrintJobView {
 
 // The print page and the main window's state the job reads.
 struct PrintJobRequest {
-    const tBoardSet* boardSet = nullptr;
+    const tBoardSet* boardSet = nullptr;  // null counts as an empty board set
     DealSource mode = DealSource::Generate;
     bool dealsComplete = false;
     bool printEmptyDeals = false;  // false: deals without cards are skipped
@@ -84,7 +84,8 @@ struct PrintJobState {
     bool printed = false;             // out: set once the job passes its questions
 };
 
-// Where the job reaches the world. Everything here must outlive the call.
+// Where the job reaches the world. Everything here must outlive the call; view and library
+// must be set.
 struct PrintJobServices {
     PrintJobView* view = nullptr;
     const PrintingLibrary* library = nullptr;
