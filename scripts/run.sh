@@ -14,5 +14,7 @@ fi
 echo "No display found (DISPLAY is not set): Kesto's window cannot open here."
 echo "Running a demonstration batch instead; its output goes to $root/out/."
 mkdir -p "$root/out"
-"$bin/kesto" batch --seed 0 --generate 30 --list | tee "$root/out/deals.txt"
+"$bin/kesto" batch --seed 0 --generate 30 --header1 "Club night" --header2 "Demonstration" \
+    --list --save "$root/out/deals.kst" --save "$root/out/deals.dlm" --save "$root/out/deals.dup" \
+    | tee "$root/out/deals.txt"
 echo "Demonstration finished: $root/out/"

@@ -1,0 +1,52 @@
+#include "kesto/batch/batch_view.h"
+
+#include <ostream>
+
+#include "kesto/files/save_deals.h"
+#include "kesto/platform/text_encoding.h"
+
+namespace kesto {
+
+int BatchView::TakeMessageCount() {
+    const int count = messages_;
+    messages_ = 0;
+    return count;
+}
+
+Answer BatchView::ShowMessage(MessageKind, const std::string& text, MessageButtons buttons) {
+    ++messages_;
+    err_ << "kesto batch: " << Windows1252ToUtf8(text) << "\n";
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return Answer::Yes;
+        case MessageButtons::OkCancel:
+        case MessageButtons::Ok:
+            break;
+    }
+    return Answer::Ok;
+}
+
+FileDialogResult BatchView::OpenFileDialog(const FileDialogRequest& request) {
+    return FileDialogResult{!openFile_.empty(), openFile_, request.filterIndex};
+}
+
+FileDialogResult BatchView::SaveFileDialog(const FileDialogRequest& request) {
+    FileDialogResult result{!saveFile_.empty(), saveFile_, request.filterIndex};
+    // Deal files take their kind from the extension; other save dialogs keep their index.
+    if (request.filter.find("*.KST") != std::string::npos) {
+        switch (SaveKindOfFileName(saveFile_)) {
+            case DealFileKind::Dlm:
+                result.filterIndex = 2;
+                break;
+            case DealFileKind::Dup:
+                result.filterIndex = 3;
+                break;
+            default:
+                result.filterIndex = 1;
+                break;
+        }
+    }
+    return result;
+}
+
+}  // namespace kesto

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "kesto/batch/batch.h"
+#include "kesto/platform/file_io.h"
+
+namespace kesto {
+namespace {
+
+constexpr const char* kTwoBoardsFromSeedZero =
+    "[Board \"1\"]|[Dealer \"N\"]|[Vulnerable \"None\"]|"
+    "[Deal \"N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732\"]\n"
+    "[Board \"2\"]|[Dealer \"E\"]|[Vulnerable \"NS\"]|"
+    "[Deal \"E:643.A97.K863.KJT AKQ2.5.AQJT95.Q5 J875.QJT2.72.A83 T9.K8643.4.97642\"]\n";
+
+class BatchTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/kesto-batch-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+        settings_ = folder_ + "/Kesto.reg";
+        ::setenv("KESTO_SETTINGS", settings_.c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("KESTO_SETTINGS");
+        std::filesystem::remove_all(folder_);
+    }
+
+    int Run(std::vector<std::string> args) {
+        out_.str("");
+        err_.str("");
+        return RunBatch(args, out_, err_);
+    }
+    std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+
+    std::string folder_;
+    std::string settings_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(BatchTest, ListsTheTwoBoardsOfSeedZero) {
+    EXPECT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
+    EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero);
+    EXPECT_EQ(err_.str(), "");
+}
+
+TEST_F(BatchTest, UsageErrorsGiveStatusTwoAndAHint) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"--generate", "0"},
+        {"--generate", "501"},
+        {"--generate", "ten"},
+        {"--generate"},
+        {"--seed", "4294967296"},
+        {"--seed", "-1"},
+        {"--bogus"},
+        {"--read"},
+        {"--save"},
+        {"--language", "Klingon"},
+        {"--generate", "2", "--read", "x.kst"},
+    };
+    for (const auto& args : cases) {
+        EXPECT_EQ(Run(args), 2) << args[0];
+        EXPECT_NE(err_.str().find("usage: kesto batch"), std::string::npos) << args[0];
+        EXPECT_EQ(out_.str(), "") << args[0];
+    }
+    Run({"--language", "english"});  // names are matched exactly
+    EXPECT_NE(err_.str().find("English, Dansk, Deutsch, Dutch, Fran\xC3\xA7"
+                              "ais, Italiano, "
+                              "Polski, Svenska"),
+              std::string::npos);
+}
+
+TEST_F(BatchTest, HelpDescribesTheOptions) {
+    EXPECT_EQ(Run({"--help"}), 0);
+    for (const char* option : {"--seed", "--generate", "--read", "--save", "--list", "--header1",
+                               "--header2", "--language"}) {
+        EXPECT_NE(out_.str().find(option), std::string::npos) << option;
+    }
+}
+
+TEST_F(BatchTest, SavedFilesReadBackToTheSameBoards) {
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--header1", "Club night", "--save",
+                   Path("a.kst"), "--save", Path("a.DLM"), "--save", Path("a.dup")}),
+              0)
+        << err_.str();
+    EXPECT_EQ(ReadWholeFile(Path("a.kst")).value_or("").substr(0, 38),
+              "% Kesto 3.2 Hands randomly generated.\r");
+    EXPECT_EQ(ReadWholeFile(Path("a.DLM")).value_or("").substr(0, 10), "[Document]");
+    EXPECT_EQ(ReadWholeFile(Path("a.dup")).value_or("").size(), 2u * 156u);
+    for (const char* name : {"a.kst", "a.DLM", "a.dup"}) {
+        EXPECT_EQ(Run({"--read", Path(name), "--list"}), 0) << name << err_.str();
+        EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero) << name;
+    }
+}
+
+TEST_F(BatchTest, HeaderLinesAreTakenAsUtf8AndWrittenAsWindows1252) {
+    ASSERT_EQ(Run({"--generate", "1", "--header2", "Caf\xC3\xA9", "--save", Path("h.kst")}), 0);
+    const std::string file = ReadWholeFile(Path("h.kst")).value_or("");
+    EXPECT_NE(file.find("\r\n% Caf\xE9\r\n"), std::string::npos);
+}
+
+TEST_F(BatchTest, NeverWritesTheSettings) {
+    ASSERT_EQ(Run({"--generate", "3", "--save", Path("s.dlm")}), 0);
+    ASSERT_EQ(Run({"--read", Path("s.dlm")}), 0);
+    EXPECT_FALSE(std::filesystem::exists(settings_));
+}
+
+TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
+    EXPECT_EQ(Run({"--read", Path("missing.kst")}), 1);
+    EXPECT_NE(err_.str().find("missing.kst"), std::string::npos);
+
+    ASSERT_TRUE(ReplaceFileAtomically(Path("junk.kst"), "% PBN 1.0\r\n").ok);
+    EXPECT_EQ(Run({"--read", Path("junk.kst")}), 1);
+    EXPECT_NE(err_.str().find("Error reading " + Path("junk.kst") + "."), std::string::npos);
+
+    EXPECT_EQ(Run({"--generate", "1", "--save", Path("no/such/folder/x.dup")}), 1);
+    EXPECT_NE(err_.str().find("Error writing .DUP file."), std::string::npos);
+    // Without boards there is nothing to save.
+    EXPECT_EQ(Run({"--save", Path("empty.kst")}), 1);
+    EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(Path("empty.kst")));
+}
+
+}  // namespace
+}  // namespace kesto
