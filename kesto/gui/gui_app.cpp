@@ -29,11 +29,13 @@ int RunGui(int argc, char** argv) {
         languages.LoadFromSettings(store);
     }
     MainWindow window(*clock, languages);
-    if (!window.FormCreate())
-        return 1;
-    // The options dialog lives for the whole run: Options menu, printing and HTML read it.
+    const bool started = window.FormCreate();
+    // The options dialog comes next, also when start-up ends the program (destroying it
+    // writes its settings); it lives for the whole run: Options menu, printing and HTML.
     OptionDialogWidget options(languages);
     window.SetOptionsDialog(&options);
+    if (!started)
+        return 1;
     window.show();
     if (!screenshotFolder.isEmpty()) {
         const bool saved = window.SaveScreenshots(screenshotFolder);
