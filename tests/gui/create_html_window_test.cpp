@@ -1,0 +1,160 @@
+// "&Create" in the real main window with the real options dialog and page library: the hints
+// dialog, the save dialog and the options dialog on its "&Other" page, answered as a user
+// would, under the offscreen platform with settings in a temporary file.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include "kesto/gui/html_warn_dialog.h"
+#include "kesto/gui/main_window.h"
+#include "kesto/gui/option_dialog_widget.h"
+#include "kesto/options/language_table.h"
+#include "kesto/platform/fixed_clock.h"
+#include "kesto/platform/shared_library.h"
+
+using namespace kesto;
+
+class CreateHtmlWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<FixedClock> clock_;
+    std::unique_ptr<LanguageTable> languages_;
+    std::unique_ptr<gui::MainWindow> window_;
+    std::unique_ptr<gui::OptionDialogWidget> options_;
+    // One step for each modal dialog, in the order they open.
+    std::deque<std::function<void(QWidget*)>> steps_;
+    QStringList opened_;  // the object names of the modal dialogs met
+
+    QString PagePath() const { return folder_->filePath("club.htm"); }
+
+    // Answers each modal dialog with the next step as soon as it shows.
+    void AnswerDialogs() {
+        QTimer::singleShot(10, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr || modal->property("answered").toBool()) {
+                if (!steps_.empty())
+                    AnswerDialogs();
+                return;
+            }
+            modal->setProperty("answered", true);
+            opened_ << modal->objectName();
+            if (steps_.empty())
+                return;
+            auto step = steps_.front();
+            steps_.pop_front();
+            step(modal);
+            if (!steps_.empty())
+                AnswerDialogs();
+        });
+    }
+
+    static void ClickCreate(gui::MainWindow& window) {
+        QTest::mouseClick(window.findChild<QPushButton*>("CreateBtn"), Qt::LeftButton);
+    }
+
+  private slots:
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        qputenv("KESTO_SETTINGS", folder_->filePath("Kesto.reg").toUtf8());
+        clock_ = std::make_unique<FixedClock>(CivilDate{2026, 12, 8, 2}, 1000u);
+        languages_ = std::make_unique<LanguageTable>();
+        window_ =
+            std::make_unique<gui::MainWindow>(*clock_, *languages_, [](const std::string& name) {
+                return LoadSharedLibrary(name, std::vector<std::string>{KESTO_BIN_DIR "/"});
+            });
+        QVERIFY(window_->FormCreate());
+        options_ = std::make_unique<gui::OptionDialogWidget>(
+            *languages_, nullptr, folder_->filePath("Kesto.reg").toStdString());
+        window_->SetOptionsDialog(options_.get());
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        // Thirty random boards and the print page.
+        QTest::mouseClick(window_->findChild<QPushButton*>("NextBtn"), Qt::LeftButton);
+        QCOMPARE(window_->Core().CurrentPage(), Page::Print);
+        steps_.clear();
+        opened_.clear();
+    }
+
+    void cleanup() {
+        window_.reset();
+        options_.reset();
+        languages_.reset();
+        clock_.reset();
+        folder_.reset();
+    }
+
+    void NoThenSaveWritesThePage() {
+        steps_.push_back([](QWidget* hints) {
+            auto* box = hints->findChild<QCheckBox*>("CheckBox1");
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+            QTest::mouseClick(hints->findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
+        });
+        steps_.push_back([this](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(dialog != nullptr);
+            QCOMPARE(dialog->windowTitle(), QString("Save deals to HTML document"));
+            QCOMPARE(dialog->defaultSuffix(), QString("htm"));
+            dialog->selectFile(folder_->filePath("club"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        AnswerDialogs();
+        ClickCreate(*window_);
+
+        QCOMPARE(opened_, QStringList({"HTMLWarnDlg", opened_.value(1)}));
+        QVERIFY(steps_.empty());
+        QFile page(PagePath());  // the default extension was added
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QByteArray html = page.readAll();
+        QCOMPARE(html.count("<TD COLSPAN=\"3\"><B>Board "), 30);
+        QVERIFY(html.contains("<B>Board 30 / Dlr: E / Vul: None</B>"));
+        QVERIFY(window_->Core().Printed);
+        QVERIFY(window_->Core().SuppressHTMLAlert);
+
+        // Ticked: the next Create goes straight to the save dialog, which the user cancels.
+        window_->Core().Printed = false;
+        steps_.push_back([](QWidget* modal) {
+            QVERIFY(qobject_cast<QFileDialog*>(modal) != nullptr);
+            static_cast<QDialog*>(modal)->reject();
+        });
+        AnswerDialogs();
+        ClickCreate(*window_);
+        QVERIFY(steps_.empty());
+        QVERIFY(!window_->Core().Printed);
+    }
+
+    void YesOpensTheOptionsOnOtherAndWritesNothing() {
+        steps_.push_back([](QWidget* hints) {
+            QTest::mouseClick(hints->findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
+        });
+        steps_.push_back([](QWidget* modal) {
+            QCOMPARE(modal->objectName(), QString("OptionDlg"));
+            QCOMPARE(modal->findChild<QTabWidget*>("PageControl1")->currentIndex(),
+                     static_cast<int>(gui::OptionDialogWidget::kOtherPage));
+            QTest::mouseClick(modal->findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
+        });
+        AnswerDialogs();
+        ClickCreate(*window_);
+        QCOMPARE(opened_, QStringList({"HTMLWarnDlg", "OptionDlg"}));
+        QVERIFY(steps_.empty());
+        QTest::qWait(50);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);  // no save dialog after OK
+        QVERIFY(!QFile::exists(PagePath()));
+        QVERIFY(!window_->Core().Printed);
+        QVERIFY(!window_->Core().SuppressHTMLAlert);
+    }
+};
+
+QTEST_MAIN(CreateHtmlWindowTest)
+#include "create_html_window_test.moc"
