@@ -30,6 +30,40 @@ HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options) {
     return HtmlPageOptions{options.Languages(), options.ShowDlrVul(), options.GIFLocation()};
 }
 
+namespace {
+
+// The options dialog with no window to show.
+class NoOptionWindow final : public OptionDlgView {
+  public:
+    void SetLanguageNames(const std::vector<std::string>&) override {}
+    void SetLanguageIndex(int) override {}
+    void SetWordField(int, const std::string&) override {}
+    void SetFontListIndex(int) override {}
+    void SetTypefaceNames(const std::vector<std::string>&) override {}
+    void SetTypefaceIndex(int) override {}
+    void SetFontSizeText(const std::string&) override {}
+    void SetBoldDown(bool) override {}
+    void SetItalicDown(bool) override {}
+    void ShowSample(const std::string&, const TMyFontRec&) override {}
+    void SetCurtainCollation(int) override {}
+    void SetCurtainDimensions(int) override {}
+    void SetCurtainOrientation(int) override {}
+    void SetShowDlrVul(bool) override {}
+    void SetUseColor(bool) override {}
+    void SetGIFLocation(const std::string&) override {}
+    std::vector<std::string> SystemTypefaces() override { return {}; }
+    void ShowInformation(const std::string&) override {}
+};
+
+}  // namespace
+
+HtmlPageOptions ReadStoredHtmlOptions(LanguageTable& languages, const std::string& settingsPath) {
+    NoOptionWindow window;
+    TOptionDlg options(window, languages, settingsPath);
+    options.FormCreate();  // FormDestroy is never called: the settings stay as they are
+    return HtmlOptionsOf(options);
+}
+
 std::string HtmlDealRecord(int boardNumber, const tDeal& deal, bool showDlrVul) {
     if (showDlrVul)
         return DealRecord(boardNumber, deal);
