@@ -8,10 +8,15 @@
 
 #include "kesto/batch/batch_view.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/html/html_export.h"
 #include "kesto/options/language_table.h"
+#include "kesto/options/no_option_window.h"
+#include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/text_encoding.h"
+#include "kesto/print/print_options.h"
+#include "kesto/print/print_without_window.h"
 #include "kesto/workflow/kesto_main.h"
 
 namespace kesto {
@@ -39,6 +44,13 @@ struct BatchOptions {
     std::optional<std::string> language;
     std::vector<std::string> saves;
     bool list = false;
+    std::optional<std::string> html;
+    bool stats = false;
+    std::optional<std::string> gifLocation;
+    bool print = false;
+    int copies = 0, sets = 0, statSheets = 0;
+    bool curtains = false;
+    std::string outputFolder;
 };
 
 template <typename T>
@@ -115,20 +127,87 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, BatchOptio
             options.language = Utf8ToWindows1252(value());
         } else if (arg == "--list") {
             options.list = true;
-        } else {
-            for (const auto& pending : kPendingOptions) {
-                if (arg == pending.name) {
-                    err << "kesto batch: " << arg << " is not available yet\n";
-                    return 2;
-                }
+        } else if (arg == "--html") {
+            if (!hasValue) {
+                return needsValue("a file name");
             }
+            options.html = value();
+        } else if (arg == "--stats") {
+            options.stats = true;
+        } else if (arg == "--gif-location") {
+            if (!hasValue) {
+                return needsValue("a text");
+            }
+            options.gifLocation = Utf8ToWindows1252(value());
+        } else if (arg == "--print") {
+            options.print = true;
+        } else if (arg == "--copies" || arg == "--sets" || arg == "--stat-sheets") {
+            const int most = arg == "--sets" ? 100 : 1000;
+            const auto count = hasValue ? ParseNumber<int>(value()) : std::nullopt;
+            if (!count || *count < 0 || *count > most) {
+                return UsageError(
+                    err, std::string(arg) + " takes a number from 0 to " + std::to_string(most));
+            }
+            (arg == "--copies" ? options.copies
+             : arg == "--sets" ? options.sets
+                               : options.statSheets) = *count;
+        } else if (arg == "--curtains") {
+            options.curtains = true;
+        } else if (arg == "--output-folder") {
+            if (!hasValue) {
+                return needsValue("a folder");
+            }
+            options.outputFolder = value();
+            if (options.outputFolder.empty()) {
+                return UsageError(err, "--output-folder needs a folder");
+            }
+        } else {
             return UsageError(err, "unknown option " + std::string(arg));
         }
     }
     if (options.generate && options.read) {
         return UsageError(err, "--generate and --read cannot go together");
     }
+    if ((options.stats || options.gifLocation) && !options.html) {
+        return UsageError(err, "--stats and --gif-location go with --html");
+    }
+    const bool printCounts = options.copies || options.sets || options.statSheets ||
+                             options.curtains || !options.outputFolder.empty();
+    if (printCounts && !options.print) {
+        return UsageError(err,
+                          "--copies, --sets, --stat-sheets, --curtains and --output-folder "
+                          "go with --print");
+    }
     return std::nullopt;
+}
+
+// --print: the print job without a window, never asking, never writing the settings.
+int Print(const BatchOptions& options, const TKestoMain& main, const TOptionDlg& optionDlg,
+          const BatchServices& services, std::ostream& out, std::ostream& err) {
+    WindowlessPrint print;
+    print.request.boardSet = &main.boardSet;
+    print.request.mode = main.Mode();
+    print.request.dealsComplete = main.DealsComplete;
+    print.request.printEmptyDeals = main.PrintEmptyDeals;
+    print.request.header1 = main.HeaderLine1();
+    print.request.header2 = main.HeaderLine2();
+    print.request.copies = options.copies;
+    print.request.sets = options.sets;
+    print.request.statSheets = options.statSheets;
+    print.request.curtains = options.curtains;
+    print.request.randomDealCount = main.RandomDealCount();
+    print.library = main.Printing();
+    print.options = [&optionDlg] { return PrintOptionsOf(optionDlg); };
+    print.outputFolder = options.outputFolder;
+    // Made only when a sheet is printed, after the output folder is in force.
+    std::unique_ptr<PrinterCanvas> canvas;
+    print.statisticsCanvas = [&]() -> PrinterCanvas* {
+        if (!canvas && services.printOutput) {
+            canvas = services.printOutput(SettingsFilePath()).canvas;
+        }
+        return canvas.get();
+    };
+    return PrintWithoutWindow(print, out, err) == PrintJobOutcome::Printed ? 0 : 1;
 }
 
 }  // namespace
@@ -150,6 +229,17 @@ std::string BatchHelpText() {
            "  --save FILE           save the board set; the kind follows the extension:\n"
            "                        .dlm DLM, .dup DUP, anything else Kesto's own KST file;\n"
            "                        may be given more than once\n"
+           "  --html FILE           write the HTML page through the HTML page library\n"
+           "  --stats               with --html: insert the statistics section\n"
+           "  --gif-location TEXT   with --html: the image location (default: the stored one)\n"
+           "  --print               print as \"Print\" does, with the counts below\n"
+           "                        (defaults 0/0/0, no curtain cards)\n"
+           "  --copies N            copies with all hands (0..1000)\n"
+           "  --sets N              sets of individual deal sheets (0..100)\n"
+           "  --stat-sheets N       statistics sheets (0..1000)\n"
+           "  --curtains            curtain cards, as the stored curtain options say\n"
+           "  --output-folder DIR   printouts go to DIR as PDF files, whatever printer is\n"
+           "                        chosen\n"
            "  --language NAME       the printing language for this run, by its name\n"
            "                        (English, Dansk, Deutsch, Dutch, Fran\xC3\xA7"
            "ais, Italiano,\n"
@@ -160,7 +250,8 @@ std::string BatchHelpText() {
            "Exit status: 0 done, 1 a failure (message on standard error), 2 a usage error.\n";
 }
 
-int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const BatchServices& services) {
     BatchOptions options;
     if (const auto status = ParseOptions(args, options, out, err)) {
         return *status;
@@ -168,10 +259,14 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
 
     SetSettingsReadOnly(true);
     const std::unique_ptr<Clock> clock = MakeSystemClock();
+    // The options dialog's logic reads the stored options and language as at start-up; with
+    // no window it is never shown and, the settings being read-only, writes nothing.
     LanguageTable languages;
-    {
-        SettingsStore store;
-        languages.LoadFromSettings(store);
+    NoOptionWindow optionWindow;
+    TOptionDlg optionDlg(optionWindow, languages);
+    optionDlg.FormCreate();
+    if (options.gifLocation) {
+        optionDlg.GIFLocationEditChange(*options.gifLocation);
     }
     for (const std::string& notice : TakeSettingsNotices()) {
         err << "kesto batch: " << Windows1252ToUtf8(notice) << "\n";
@@ -227,6 +322,21 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         if (view.TakeMessageCount() > 0) {
             return 1;
         }
+    }
+    if (options.html) {
+        if (main.Html() == nullptr) {
+            return 1;  // start-up has said why
+        }
+        const HtmlBatchResult page =
+            WriteHtmlPage(*options.html, main.boardSet, main.HeaderLine1(), main.HeaderLine2(),
+                          options.stats, HtmlOptionsOf(optionDlg), *main.Html());
+        if (page.outcome != HtmlExportOutcome::Written) {
+            err << "kesto batch: " << Windows1252ToUtf8(page.message) << "\n";
+            return 1;
+        }
+    }
+    if (options.print) {
+        return Print(options, main, optionDlg, services, out, err);
     }
     return 0;
 }

@@ -6,10 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "kesto/print/print_destination.h"
+
 namespace kesto {
 
+// What the program hands the batch from outside the core.
+struct BatchServices {
+    // Where the statistics sheets of --print go (the program's printer canvas). Without it a
+    // job that asks for statistics sheets fails with a message.
+    PrintOutputFactory printOutput;
+};
+
 // Exit status: 0 done; 1 a failure (its message on err); 2 a usage error (a one-line hint).
-int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+             const BatchServices& services = {});
 
 std::string BatchHelpText();
 

@@ -2,6 +2,7 @@
 
 #include "kesto/files/deal_notation.h"
 #include "kesto/options/language_table.h"
+#include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/stats/html_statistics.h"
@@ -29,33 +30,6 @@ HtmlHintsTexts MakeHtmlHintsTexts(const std::string& programDirectory) {
 HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options) {
     return HtmlPageOptions{options.Languages(), options.ShowDlrVul(), options.GIFLocation()};
 }
-
-namespace {
-
-// The options dialog with no window to show.
-class NoOptionWindow final : public OptionDlgView {
-  public:
-    void SetLanguageNames(const std::vector<std::string>&) override {}
-    void SetLanguageIndex(int) override {}
-    void SetWordField(int, const std::string&) override {}
-    void SetFontListIndex(int) override {}
-    void SetTypefaceNames(const std::vector<std::string>&) override {}
-    void SetTypefaceIndex(int) override {}
-    void SetFontSizeText(const std::string&) override {}
-    void SetBoldDown(bool) override {}
-    void SetItalicDown(bool) override {}
-    void ShowSample(const std::string&, const TMyFontRec&) override {}
-    void SetCurtainCollation(int) override {}
-    void SetCurtainDimensions(int) override {}
-    void SetCurtainOrientation(int) override {}
-    void SetShowDlrVul(bool) override {}
-    void SetUseColor(bool) override {}
-    void SetGIFLocation(const std::string&) override {}
-    std::vector<std::string> SystemTypefaces() override { return {}; }
-    void ShowInformation(const std::string&) override {}
-};
-
-}  // namespace
 
 HtmlPageOptions ReadStoredHtmlOptions(LanguageTable& languages, const std::string& settingsPath) {
     NoOptionWindow window;

@@ -2,17 +2,19 @@
 
 #include <ostream>
 
+#include "kesto/platform/text_encoding.h"
 #include "kesto/print/print_destination.h"
 
 namespace kesto {
 
 Answer StreamPrintJobView::ShowMessage(MessageKind, const std::string& text, MessageButtons) {
-    err_ << text << '\n';
+    // The terminal reads UTF-8; the core's texts are Windows-1252.
+    err_ << "kesto batch: " << Windows1252ToUtf8(text) << '\n';
     return Answer::Ok;
 }
 
 void StreamPrintJobView::PrintoutsSavedIn(const std::string& folder) {
-    out_ << "Printouts written to " << folder << ".\n";
+    out_ << "Printouts written to " << Windows1252ToUtf8(folder) << ".\n";
 }
 
 PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& out,

@@ -12,8 +12,8 @@
 
 namespace kesto {
 
-// Writes each message as one line (Windows-1252, as the core holds it) to err; the folder of
-// finished PDF printouts as "Printouts written to <folder>." to out.
+// Writes each message as one line (in UTF-8, for the terminal) to err; the folder of finished
+// PDF printouts as "Printouts written to <folder>." to out.
 class StreamPrintJobView final : public PrintJobView {
   public:
     StreamPrintJobView(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}

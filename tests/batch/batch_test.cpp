@@ -62,6 +62,12 @@ TEST_F(BatchTest, UsageErrorsGiveStatusTwoAndAHint) {
         {"--save"},
         {"--language", "Klingon"},
         {"--generate", "2", "--read", "x.kst"},
+        {"--stats"},
+        {"--gif-location", "images"},
+        {"--copies", "1"},
+        {"--print", "--sets", "101"},
+        {"--print", "--copies", "-1"},
+        {"--print", "--output-folder", ""},
     };
     for (const auto& args : cases) {
         EXPECT_EQ(Run(args), 2) << args[0];
@@ -124,6 +130,43 @@ TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
     EXPECT_EQ(Run({"--save", Path("empty.kst")}), 1);
     EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(Path("empty.kst")));
+}
+
+TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "4", "--language", "Deutsch", "--html",
+                   Path("page.htm"), "--stats", "--gif-location", "gif"}),
+              0)
+        << err_.str();
+    const std::string page = ReadWholeFile(Path("page.htm")).value_or("");
+    EXPECT_NE(page.find("<B>Board 2 / Tlr: O / Gef\xE4hr: N-S</B>"), std::string::npos);
+    EXPECT_NE(page.find("<IMG SRC=\"gif/spade.gif\""), std::string::npos);
+    EXPECT_NE(page.find("<H2>Statistics</H2>"), std::string::npos);
+    EXPECT_TRUE(page.ends_with("</BODY>\r\n</HTML>\r\n"));
+
+    EXPECT_EQ(Run({"--generate", "1", "--html", Path("no/such/folder/page.htm")}), 1);
+    EXPECT_NE(err_.str().find("page.htm"), std::string::npos);
+}
+
+TEST_F(BatchTest, PrintsToTheOutputFolder) {
+    const std::string pdfs = Path("printouts");
+    ASSERT_EQ(Run({"--generate", "3", "--print", "--copies", "1", "--sets", "1", "--output-folder",
+                   pdfs}),
+              0)
+        << err_.str();
+    EXPECT_EQ(out_.str(), "Printouts written to " + pdfs + ".\n");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(pdfs)) {
+        names.push_back(entry.path().filename().string());
+    }
+    ASSERT_EQ(names.size(), 2u);
+    for (const auto& name : names) {
+        EXPECT_TRUE(name.starts_with("Hand record ") || name.starts_with("Deal sheets ")) << name;
+        EXPECT_TRUE(name.ends_with(".pdf")) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(settings_));
+
+    EXPECT_EQ(Run({"--generate", "3", "--print"}), 1);  // all counts 0
+    EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
 }
 
 }  // namespace

@@ -63,15 +63,15 @@ TEST_F(PrintJobTest, WithoutWindowReportsToTheErrorStream) {
                           nullptr, ""};
     std::ostringstream out, err;
     EXPECT_EQ(PrintWithoutWindow(print, out, err), PrintJobOutcome::NothingToPrint);
-    EXPECT_EQ(err.str(), "Nothing to print.\n");
+    EXPECT_EQ(err.str(), "kesto batch: Nothing to print.\n");
 
     print.request.copies = 1;
     print.request.statSheets = 1;  // no canvas to be had
     err.str("");
     EXPECT_EQ(PrintWithoutWindow(print, out, err), PrintJobOutcome::Failed);
     EXPECT_EQ(err.str(),
-              "Printing stopped: the statistics sheet could not be printed, because no printer or "
-              "PDF file could be prepared for it.\n");
+              "kesto batch: Printing stopped: the statistics sheet could not be printed, because "
+              "no printer or PDF file could be prepared for it.\n");
     EXPECT_EQ(out.str(), "");
 }
 
