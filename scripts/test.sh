@@ -6,7 +6,9 @@
 #                                       UndefinedBehaviorSanitizer (build-sanitize/)
 #   scripts/test.sh --fuzz              the bounded fuzz pass: every fuzz target for
 #                                       KESTO_FUZZ_SECONDS (default 20) seconds (build-fuzz/)
-#   scripts/test.sh --all               all three, one after the other (what CI runs)
+#   scripts/test.sh --all               all three, one after the other
+# The options combine: CI runs "--sanitize --fuzz" (the sanitized build runs every test of
+# the suite on the same optimised code, so a second, plain build would only cost time).
 # BUILD_DIR, SANITIZE_BUILD_DIR and FUZZ_BUILD_DIR name other build folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -15,12 +17,19 @@ export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=offscreen
 
-plain=true sanitize=false fuzz=false
-case "${1:-}" in
-    --sanitize) plain=false sanitize=true; shift ;;
-    --fuzz) plain=false fuzz=true; shift ;;
-    --all) sanitize=true fuzz=true; shift ;;
-esac
+plain=false sanitize=false fuzz=false
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --sanitize) sanitize=true ;;
+        --fuzz) fuzz=true ;;
+        --all) plain=true sanitize=true fuzz=true ;;
+        *) break ;;
+    esac
+    shift
+done
+if ! $sanitize && ! $fuzz; then
+    plain=true
+fi
 
 if $plain; then
     echo "== The test suite"
