@@ -17,6 +17,7 @@
 #include <QPrinterInfo>
 #include <QString>
 
+#include "kesto/gui/text_convert.h"
 #include "kesto/platform/text_encoding.h"
 
 namespace kesto::gui {
@@ -41,19 +42,17 @@ char32_t SymbolCodePoint(unsigned char byte) {
     }
 }
 
+// Text drawn in the Symbol font shows its suit characters; any other text is Windows-1252.
 QString ToQString(std::string_view text, bool symbol) {
+    if (!symbol) {
+        return gui::ToQString(text);
+    }
     QString out;
     out.reserve(static_cast<qsizetype>(text.size()));
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        out += QChar(
-            static_cast<char16_t>(symbol ? SymbolCodePoint(byte) : Windows1252ToCodePoint(byte)));
+        out += QChar(static_cast<char16_t>(SymbolCodePoint(static_cast<unsigned char>(c))));
     }
     return out;
-}
-
-std::string ToWindows1252(const QString& text) {
-    return Utf8ToWindows1252(text.toUtf8().toStdString());
 }
 
 QPageSize LocalePageSize() {
@@ -233,7 +232,7 @@ PrintResult QtPrinterCanvas::ReservePdfFile(std::string_view title) {
     const QString folder = pdfFolder_.empty() ? QDir::currentPath() : ToQString(pdfFolder_, false);
     if (!QDir().mkpath(folder)) {
         return {false,
-                "The folder " + ToWindows1252(folder) + " for the printouts could not be created."};
+                "The folder " + FromQString(folder) + " for the printouts could not be created."};
     }
     const QString stem =
         FileNameOf(title) + u' ' +
@@ -246,14 +245,14 @@ PrintResult QtPrinterCanvas::ReservePdfFile(std::string_view title) {
         if (ReserveNewFile(path)) {
             printer_->setOutputFileName(path);
             reservedPdf_ = path;
-            jobPdfFile_ = ToWindows1252(path);
+            jobPdfFile_ = FromQString(path);
             return {};
         }
         if (!QFileInfo::exists(path)) {
             break;  // not taken, yet it cannot be created: the folder refuses
         }
     }
-    return {false, "No new PDF file could be created in the folder " + ToWindows1252(folder) + "."};
+    return {false, "No new PDF file could be created in the folder " + FromQString(folder) + "."};
 }
 
 void QtPrinterCanvas::DiscardPdfFile() {

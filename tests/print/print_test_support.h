@@ -12,6 +12,7 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/options/language_table.h"
+#include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/platform/recording_canvas.h"
 #include "kesto/print/print_job.h"
@@ -55,28 +56,6 @@ class ScriptedPrintView final : public PrintJobView {
     std::vector<std::string> savedIn;
 };
 
-class NullOptionView final : public OptionDlgView {
-  public:
-    void SetLanguageNames(const std::vector<std::string>&) override {}
-    void SetLanguageIndex(int) override {}
-    void SetWordField(int, const std::string&) override {}
-    void SetFontListIndex(int) override {}
-    void SetTypefaceNames(const std::vector<std::string>&) override {}
-    void SetTypefaceIndex(int) override {}
-    void SetFontSizeText(const std::string&) override {}
-    void SetBoldDown(bool) override {}
-    void SetItalicDown(bool) override {}
-    void ShowSample(const std::string&, const TMyFontRec&) override {}
-    void SetCurtainCollation(int) override {}
-    void SetCurtainDimensions(int) override {}
-    void SetCurtainOrientation(int) override {}
-    void SetShowDlrVul(bool) override {}
-    void SetUseColor(bool) override {}
-    void SetGIFLocation(const std::string&) override {}
-    std::vector<std::string> SystemTypefaces() override { return {}; }
-    void ShowInformation(const std::string&) override {}
-};
-
 class PrintJobTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite();
@@ -106,7 +85,7 @@ class PrintJobTest : public ::testing::Test {
     RecordingCanvas canvas_;
     std::string pdfFolder_;
     std::size_t callsWhenCanvasAsked_ = 0;  // library calls made before the canvas was asked for
-    NullOptionView optionView_;
+    NoOptionWindow optionView_;
     LanguageTable languages_;
     std::unique_ptr<TOptionDlg> options_;
 };
