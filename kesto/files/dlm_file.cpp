@@ -1,7 +1,9 @@
 #include "kesto/files/dlm_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 #include "kesto/files/deal_file_io.h"
@@ -16,10 +18,8 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kFillerDealTag =
     "[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]";
 
-// Card i of the seat string (0..51): spades ace down to two, then hearts, diamonds, clubs.
-Suit SuitOfPosition(int i) {
-    return kAllSuits[i / 13];
-}
+// Card i of the seat string (0..51): spades ace down to two, then hearts, diamonds, clubs;
+// its suit is kAllSuits[i / 13].
 int RankOfPosition(int i) {
     return kAce - i % 13;
 }
@@ -80,26 +80,29 @@ int FindBoardNumber(std::string_view bytes, std::string_view key, int fallback) 
 }  // namespace
 
 std::string EncodeDLMBoard(const tDeal& deal, int boardNumber) {
+    // Holders 1..3 are North, East and South; a card none of them holds is West's (4). The
+    // seats are asked from South back to North, so the first of them holding a card keeps it.
     static constexpr Seat kAsked[] = {Seat::North, Seat::East, Seat::South};
     int holder[52];
-    for (int i = 0; i < 52; ++i) {
-        holder[i] = 4;
-        for (int s = 0; s < 3; ++s) {
-            if (deal.Hand(kAsked[s]).Holds(SuitOfPosition(i), RankOfPosition(i))) {
-                holder[i] = s + 1;
-                break;
+    std::fill(std::begin(holder), std::end(holder), 4);
+    for (int s = 2; s >= 0; --s) {
+        const tHand& hand = deal.Hand(kAsked[s]);
+        for (int suit = 0; suit < 4; ++suit) {
+            const tSuitSet holding = hand.Holding(kAllSuits[suit]);
+            for (int i = 13 * suit; i < 13 * suit + 13; ++i) {
+                if ((holding & RankBit(RankOfPosition(i))) != 0) {
+                    holder[i] = s + 1;
+                }
             }
         }
     }
-    std::string code;
+    char letters[26];
     int check = boardNumber;
     for (int k = 0; k < 26; ++k) {
-        const char letter =
-            static_cast<char>('a' + 4 * (holder[2 * k] - 1) + holder[2 * k + 1] - 1);
-        code += letter;
-        check ^= static_cast<unsigned char>(letter);
+        letters[k] = static_cast<char>('a' + 4 * (holder[2 * k] - 1) + holder[2 * k + 1] - 1);
+        check ^= static_cast<unsigned char>(letters[k]);
     }
-    return code + PadLeft(std::to_string(check), 3);
+    return std::string(letters, 26) + PadLeft(std::to_string(check), 3);
 }
 
 void DecodeDLMBoard(tDeal& deal, std::string_view text) {
@@ -114,9 +117,16 @@ void DecodeDLMBoard(tDeal& deal, std::string_view text) {
         holder[2 * k + 1] = v % 4 + 1;
     }
     static constexpr Seat kHolders[] = {Seat::North, Seat::East, Seat::South, Seat::West};
+    tSuitSet holdings[4][4] = {};  // [holder - 1][suit]
     for (int i = 0; i < 52; ++i) {
         if (holder[i] >= 1 && holder[i] <= 4) {
-            deal.Hand(kHolders[holder[i] - 1]).Add(SuitOfPosition(i), RankOfPosition(i));
+            holdings[holder[i] - 1][i / 13] |= RankBit(RankOfPosition(i));
+        }
+    }
+    for (int h = 0; h < 4; ++h) {
+        tHand& hand = deal.Hand(kHolders[h]);
+        for (int suit = 0; suit < 4; ++suit) {
+            hand.Holding(kAllSuits[suit]) = holdings[h][suit];
         }
     }
 }
