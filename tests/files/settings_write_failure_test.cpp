@@ -2,13 +2,6 @@
 // byte for byte as it was, and the program is told why in a notice naming the file.
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <random>
-#include <thread>
 
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/registry_hive.h"
@@ -98,8 +91,8 @@ TEST_F(SettingsWriteFailureTest, FolderWithoutWritePermissionKeepsThePreviousFil
     EXPECT_NE(notices[0].find("Permission denied"), std::string::npos) << notices[0];
 }
 
-// The settings file written in a child that is killed at a random moment always reads as one
-// of the two hives saved in turn.
+// The settings file saved by a child killed at a random moment always reads as one of the
+// two hives saved in turn.
 TEST_F(SettingsWriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
     const std::string folder = MakeTempFolder();
     ASSERT_FALSE(folder.empty());
@@ -115,29 +108,8 @@ TEST_F(SettingsWriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
     const std::string first = ReadBytes(path);
     const std::string second = large.Serialise();
 
-    std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
-    int sawFirst = 0, sawSecond = 0;
-    for (int kill = 0; kill < 50; ++kill) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (int i = 0;; ++i) {
-                SaveHiveFile(path, i % 2 == 0 ? large : small);
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
-        ASSERT_EQ(::kill(child, SIGKILL), 0);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-
-        const std::string now = ReadBytes(path);
-        ASSERT_TRUE(now == first || now == second)
-            << "after kill " << kill << " the file holds " << now.size() << " bytes";
-        (now == first ? sawFirst : sawSecond)++;
-    }
-    EXPECT_GT(sawFirst, 0);
-    EXPECT_GT(sawSecond, 0);
+    const auto save = [&](int turn) { SaveHiveFile(path, turn % 2 == 0 ? large : small); };
+    EXPECT_TRUE(KillSavesAtRandom(path, save, first, second));
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 }

@@ -4,14 +4,8 @@
 // killed save must never leave a cut-off file under the target's name.
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <functional>
-#include <random>
-#include <thread>
 
 #include "files_test_support.h"
 #include "kesto/files/dlm_file.h"
@@ -134,44 +128,15 @@ TEST_P(WriteFailureTest, FolderWithoutWritePermissionKeepsThePreviousFileAndSays
     EXPECT_EQ(ReadBytes(path), previous);
 }
 
-// A child process saves the two board sets in turn without end; the parent kills it at a
-// random moment, then the file must hold one of the two saves whole. Fifty kills, each after
-// up to 20 ms, reach every step of a save (temporary file, write, flush, rename).
 TEST_P(WriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
     ScratchFolder folder;
     const std::string path = folder.Path(GetParam().fileName);
-    const std::string first = GetParam().bytes(before_);
-    const std::string second = GetParam().bytes(after_);
-    ASSERT_TRUE(WriteBytes(path, first));
     const DealFileKind kind = SaveKindOfFilterIndex(GetParam().filterIndex);
-
-    std::mt19937 random(20261208);
-    std::uniform_int_distribution<int> delayMicroseconds(0, 20000);
-    int sawFirst = 0, sawSecond = 0;
-    for (int kill = 0; kill < 50; ++kill) {
-        const pid_t child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            for (int i = 0;; ++i) {
-                const tBoardSet& boards = i % 2 == 0 ? after_ : before_;
-                SaveDealFile(kind, path, {boards, kHeader1, kHeader2, DealSource::Generate, {}});
-            }
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
-        ASSERT_EQ(::kill(child, SIGKILL), 0);
-        int status = 0;
-        ASSERT_EQ(::waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status));
-
-        const std::string now = ReadBytes(path);
-        ASSERT_TRUE(now == first || now == second)
-            << "after kill " << kill << " the file holds " << now.size() << " bytes, neither "
-            << first.size() << " nor " << second.size();
-        (now == first ? sawFirst : sawSecond)++;
-    }
-    // Saves did complete between the kills, and kills did stop saves before their rename.
-    EXPECT_GT(sawFirst, 0);
-    EXPECT_GT(sawSecond, 0);
+    const auto save = [&](int turn) {
+        const tBoardSet& boards = turn % 2 == 0 ? after_ : before_;
+        SaveDealFile(kind, path, {boards, kHeader1, kHeader2, DealSource::Generate, {}});
+    };
+    EXPECT_TRUE(KillSavesAtRandom(path, save, GetParam().bytes(before_), GetParam().bytes(after_)));
 }
 
 INSTANTIATE_TEST_SUITE_P(DealFiles, WriteFailureTest, ::testing::ValuesIn(kKinds),

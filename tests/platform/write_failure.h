@@ -1,12 +1,22 @@
 #pragma once
 // Places where a save must fail: a tiny disk of its own (a 64 kB tmpfs mounted for the test),
-// filled to the last byte or made read-only, and a folder without write permission. Shared by
+// filled to the last byte or made read-only, a folder without write permission, and a save
+// killed at a random moment. Shared by
 // the write-failure tests of the deal files, the settings file and the HTML page. Mounting
 // needs root; when it is refused the tests say why and skip.
 
+#include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <random>
+#include <thread>
 
 #include <cerrno>
 #include <cstdio>
@@ -130,5 +140,66 @@ class ReadOnlyFolder {
   private:
     std::string folder_;
 };
+
+// Kills saves at random moments. Each round sets the file to `first`, forks a child that
+// saves without end (save(0) writes `second`, save(1) `first`, and so on) and kills it after a
+// random delay; the file must then hold `first` or `second` whole. At least 50 rounds, and up
+// to 400 until both were seen, so kills did land both before and after a rename. The delays
+// start at a few times the measured save time; they widen while no save completes in time
+// and narrow while every one does, as a loaded machine stretches or shortens a save.
+inline ::testing::AssertionResult KillSavesAtRandom(const std::string& path,
+                                                    const std::function<void(int turn)>& save,
+                                                    const std::string& first,
+                                                    const std::string& second) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point start = Clock::now();
+    for (int turn = 0; turn < 4; ++turn) {
+        save(turn);
+    }
+    const auto saveTime =
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count() / 4;
+    long long maxDelay = std::max<long long>(4 * saveTime, 1000);
+
+    std::mt19937 random(20261208);
+    int sawFirst = 0, sawSecond = 0;
+    int round = 0;
+    for (; round < 400 && (round < 50 || sawFirst == 0 || sawSecond == 0); ++round) {
+        if (round > 0 && round % 50 == 0) {
+            maxDelay = sawSecond == 0 ? 2 * maxDelay : std::max<long long>(maxDelay / 2, 1);
+        }
+        if (!WriteBytes(path, first)) {
+            return ::testing::AssertionFailure() << "cannot set " << path << " back";
+        }
+        const pid_t child = ::fork();
+        if (child < 0) {
+            return ::testing::AssertionFailure() << "fork failed";
+        }
+        if (child == 0) {
+            for (int turn = 0;; ++turn) {
+                save(turn);
+            }
+        }
+        std::uniform_int_distribution<long long> delay(0, maxDelay);
+        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        int status = 0;
+        if (::kill(child, SIGKILL) != 0 || ::waitpid(child, &status, 0) != child ||
+            !WIFSIGNALED(status)) {
+            return ::testing::AssertionFailure() << "the saving child did not die by the kill";
+        }
+        const std::string now = ReadBytes(path);
+        if (now != first && now != second) {
+            return ::testing::AssertionFailure()
+                   << "after kill " << round << " the file holds " << now.size()
+                   << " bytes, neither " << first.size() << " nor " << second.size();
+        }
+        (now == first ? sawFirst : sawSecond)++;
+    }
+    if (sawFirst == 0 || sawSecond == 0) {
+        return ::testing::AssertionFailure()
+               << round << " kills never landed " << (sawFirst == 0 ? "before" : "after")
+               << " a save's rename (a save takes about " << saveTime << " us here)";
+    }
+    return ::testing::AssertionSuccess() << round << " kills";
+}
 
 }  // namespace kesto::test
