@@ -1,9 +1,8 @@
 #pragma once
 // Places where a save must fail: a tiny disk of its own (a 64 kB tmpfs mounted for the test),
 // filled to the last byte or made read-only, a folder without write permission, and a save
-// killed at a random moment. Shared by
-// the write-failure tests of the deal files, the settings file and the HTML page. Mounting
-// needs root; when it is refused the tests say why and skip.
+// killed at a random moment. Shared by the write-failure tests of the deal files, the settings
+// file and the HTML page. Mounting needs root; when it is refused the tests say why and skip.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,21 +12,20 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
-#include <functional>
-#include <random>
-#include <thread>
-
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <random>
 #include <set>
 #include <string>
 #include <string_view>
+#include <thread>
 
 namespace kesto::test {
 
