@@ -2,13 +2,6 @@
 # One static library per subsystem folder; the core links the standard library only.
 function(kesto_core_library name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
-    if(NOT ARG_SOURCES)
-        # A subsystem not built yet: a name the others can already link.
-        add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-        target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
-        return()
-    endif()
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
     if(ARG_DEPENDS)
@@ -43,8 +36,6 @@ endfunction()
 function(kesto_test_folder name)
     cmake_parse_arguments(ARG "" "" "DEPENDS;ENVIRONMENT" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-    if(sources)
-        kesto_test(${name} SOURCES ${sources} DEPENDS ${ARG_DEPENDS}
-            ENVIRONMENT ${ARG_ENVIRONMENT})
-    endif()
+    kesto_test(${name} SOURCES ${sources} DEPENDS ${ARG_DEPENDS}
+        ENVIRONMENT ${ARG_ENVIRONMENT})
 endfunction()

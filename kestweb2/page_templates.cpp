@@ -80,4 +80,39 @@ const std::string& DealCellTemplate() {
     return text;
 }
 
+FillableTemplate::FillableTemplate(std::string_view text, std::span<const std::string_view> names)
+    : text_(text) {
+    std::size_t literalFrom = 0;
+    std::size_t at = 0;
+    while (at < text_.size()) {
+        std::size_t found = kNoSlot;
+        for (std::size_t name = 0; name < names.size(); ++name) {
+            if (!names[name].empty() &&
+                std::string_view(text_).substr(at).starts_with(names[name])) {
+                found = name;
+                break;
+            }
+        }
+        if (found == kNoSlot) {
+            ++at;
+            continue;
+        }
+        pieces_.push_back({literalFrom, at - literalFrom, found});
+        at += names[found].size();
+        literalFrom = at;
+    }
+    pieces_.push_back({literalFrom, text_.size() - literalFrom, kNoSlot});
+}
+
+std::string FillableTemplate::Fill(std::span<const std::string> values) const {
+    std::string filled;
+    for (const Piece& piece : pieces_) {
+        filled.append(text_, piece.from, piece.length);
+        if (piece.name != kNoSlot) {
+            filled += values[piece.name];
+        }
+    }
+    return filled;
+}
+
 }  // namespace kesto::kestweb2

@@ -1,5 +1,6 @@
 #include "kestweb2/page_writer.h"
 
+#include <array>
 #include <cstddef>
 #include <iterator>
 #include <optional>
@@ -13,24 +14,6 @@ namespace kesto::kestweb2 {
 
 namespace {
 
-// Each placeholder stands once in its template, but a text put in earlier may hold a later
-// placeholder's name: only the first occurrence is replaced, in a fixed order, so even such a
-// page comes out one defined way.
-void ReplaceFirst(std::string& text, std::string_view placeholder, std::string_view by) {
-    const std::size_t at = text.find(placeholder);
-    if (at != std::string::npos) {
-        text.replace(at, placeholder.size(), by);
-    }
-}
-
-void ReplaceAll(std::string& text, std::string_view placeholder, std::string_view by) {
-    std::size_t at = text.find(placeholder);
-    while (at != std::string::npos) {
-        text.replace(at, placeholder.size(), by);
-        at = text.find(placeholder, at + by.size());
-    }
-}
-
 std::string PageHead(const PageRequest& request) {
     std::string combined;
     if (!request.title1.empty()) {
@@ -42,27 +25,15 @@ std::string PageHead(const PageRequest& request) {
     } else {
         combined = request.title2;
     }
-    std::string head = PageHeadTemplate();
-    if (!combined.empty()) {
-        ReplaceFirst(head, kPageTitlePlaceholder, combined);
-    }
-    ReplaceFirst(head, kTitle1Placeholder, request.title1);
-    ReplaceFirst(head, kTitle2Placeholder, request.title2);
-    return head;
-}
-
-// The deal cell with the image locations of this page in place.
-std::string PreparedCell(std::string location) {
-    if (!location.empty() && location.back() != '/' && location.back() != '\\') {
-        location += '/';
-    }
-    std::string cell = DealCellTemplate();
-    ReplaceAll(cell, "spade_gif", location + "spade.gif");
-    ReplaceAll(cell, "heart_gif", location + "heart.gif");
-    ReplaceAll(cell, "diamond_gif", location + "diamond.gif");
-    ReplaceAll(cell, "club_gif", location + "club.gif");
-    ReplaceAll(cell, "board_gif", location + "board.gif");
-    return cell;
+    static constexpr std::string_view kNames[] = {kPageTitlePlaceholder, kTitle1Placeholder,
+                                                  kTitle2Placeholder};
+    static const FillableTemplate head(PageHeadTemplate(), kNames);
+    const std::string values[] = {
+        combined.empty() ? std::string(kPageTitlePlaceholder) : combined,
+        request.title1,
+        request.title2,
+    };
+    return head.Fill(values);
 }
 
 Seat DealerByPosition(std::size_t boardNumber) {
@@ -200,8 +171,7 @@ struct HoldingSlot {
     std::string_view placeholder;
 };
 
-// The order in which the holdings are put in: North, East, West, South.
-constexpr HoldingSlot kFillOrder[] = {
+constexpr HoldingSlot kHoldingSlots[] = {
     {Seat::kNorth, 0, "NorthSpadeSt"},   {Seat::kNorth, 1, "NorthHeartSt"},
     {Seat::kNorth, 2, "NorthDiamondSt"}, {Seat::kNorth, 3, "NorthClubSt"},
     {Seat::kEast, 0, "EastSpadeSt"},     {Seat::kEast, 1, "EastHeartSt"},
@@ -211,78 +181,47 @@ constexpr HoldingSlot kFillOrder[] = {
     {Seat::kSouth, 0, "SouthSpadeSt"},   {Seat::kSouth, 1, "SouthHeartSt"},
     {Seat::kSouth, 2, "SouthDiamondSt"}, {Seat::kSouth, 3, "SouthClubSt"},
 };
-constexpr std::size_t kSlots = std::size(kFillOrder);
+constexpr std::size_t kHoldings = std::size(kHoldingSlots);
 
-// The same slots in the order they stand in the template: North, West, East, South.
-constexpr std::size_t kTemplateOrder[kSlots] = {0, 1, 2, 3, 8,  9,  10, 11,
-                                                4, 5, 6, 7, 12, 13, 14, 15};
+// The image placeholders of the cell and the file each one names.
+constexpr std::string_view kImagePlaceholders[] = {"spade_gif", "heart_gif", "diamond_gif",
+                                                   "club_gif", "board_gif"};
+constexpr std::string_view kImageFiles[] = {"spade.gif", "heart.gif", "diamond.gif", "club.gif",
+                                            "board.gif"};
+constexpr std::size_t kImages = std::size(kImagePlaceholders);
 
-using Holdings = std::array<std::string, kSlots>;  // by fill order
+// The cell's slots: the deal header, the holdings, then the images.
+constexpr std::size_t kHeaderSlot = 0;
+constexpr std::size_t kFirstHoldingSlot = 1;
+constexpr std::size_t kFirstImageSlot = kFirstHoldingSlot + kHoldings;
+constexpr std::size_t kCellSlots = kFirstImageSlot + kImages;
 
-void MakeHoldings(const PageWords& words, const DealHands& hands, Holdings& holdings) {
-    for (std::size_t slot = 0; slot < kSlots; ++slot) {
-        const HandText& hand = hands[static_cast<std::size_t>(kFillOrder[slot].seat)];
-        // An open hand shows nothing: " -" would claim a void.
-        holdings[slot] = hand.open
-                             ? std::string()
-                             : HoldingText(words, SuitGroups(hand.text)[kFillOrder[slot].suit]);
-    }
-}
-
-bool HoldsHoldingPlaceholder(std::string_view text) {
-    if (text.find("St") == std::string_view::npos) {
-        return false;
-    }
-    for (const HoldingSlot& slot : kFillOrder) {
-        if (text.find(slot.placeholder) != std::string_view::npos) {
-            return true;
+const FillableTemplate& CellTemplate() {
+    static const FillableTemplate cell = [] {
+        std::array<std::string_view, kCellSlots> names{};
+        names[kHeaderSlot] = kDealHeaderPlaceholder;
+        for (std::size_t slot = 0; slot < kHoldings; ++slot) {
+            names[kFirstHoldingSlot + slot] = kHoldingSlots[slot].placeholder;
         }
-    }
-    return false;
-}
-
-// Header and holding texts are made of the caller's words, digits, record characters set
-// apart by blanks, and fixed pieces with blanks, hyphens and colons; a placeholder name (letters
-// only) can turn up in them only inside one of the caller's words. The same goes for the image
-// location in the prepared cell.
-bool CallerTextsHoldPlaceholders(const PageRequest& request) {
-    const PageWords& words = request.words;
-    for (const std::string* text :
-         {&request.imageLocation, &words.ace, &words.king, &words.queen, &words.jack, &words.ten,
-          &words.noneVulnerable, &words.bothVulnerable, &words.dealerLabel, &words.boardLabel,
-          &words.vulnerabilityLabel, &words.seatLetters[0], &words.seatLetters[1],
-          &words.seatLetters[2], &words.seatLetters[3]}) {
-        if (HoldsHoldingPlaceholder(*text)) {
-            return true;
+        for (std::size_t image = 0; image < kImages; ++image) {
+            names[kFirstImageSlot + image] = kImagePlaceholders[image];
         }
-    }
-    return false;
+        return FillableTemplate(DealCellTemplate(), names);
+    }();
+    return cell;
 }
 
-// Makes the cells of one page. The cell is defined by replacing each placeholder's first
-// occurrence in turn. When no caller text holds a placeholder name, every first occurrence is
-// the template's own, and the cell is put together from the template's pieces in one pass;
-// otherwise the replacements run one by one.
+// Makes the cells of one page; the image locations are the same in every cell.
 class CellMaker {
   public:
-    explicit CellMaker(const PageRequest& request)
-        : request_(request),
-          prepared_(PreparedCell(request.imageLocation)),
-          oneByOne_(CallerTextsHoldPlaceholders(request)) {
-        if (oneByOne_) {
-            return;
+    explicit CellMaker(const PageRequest& request) : request_(request) {
+        std::string location = request.imageLocation;
+        if (!location.empty() && location.back() != '/' && location.back() != '\\') {
+            location += '/';
         }
-        std::size_t from = 0;
-        const auto cut = [&](std::string_view placeholder) {
-            const std::size_t at = prepared_.find(placeholder, from);
-            pieces_.push_back(std::string_view(prepared_).substr(from, at - from));
-            from = at + placeholder.size();
-        };
-        cut(kDealHeaderPlaceholder);
-        for (const std::size_t slot : kTemplateOrder) {
-            cut(kFillOrder[slot].placeholder);
+        for (std::size_t image = 0; image < kImages; ++image) {
+            values_[kFirstImageSlot + image] = location + std::string(kImageFiles[image]);
         }
-        pieces_.push_back(std::string_view(prepared_).substr(from));
     }
 
     // The cell of the record at position (from 0); false when the record has no readable deal.
@@ -291,37 +230,27 @@ class CellMaker {
         if (!hands) {
             return false;
         }
-        std::string header = HeaderText(request_, record, position);
+        std::string& header = values_[kHeaderSlot];
+        header = HeaderText(request_, record, position);
         if (!header.empty()) {
             header.insert(0, kDealHeaderOpen);
             header += kDealHeaderClose;
         }
-        MakeHoldings(request_.words, *hands, holdings_);
-
-        if (oneByOne_) {
-            cell = prepared_;
-            ReplaceFirst(cell, kDealHeaderPlaceholder, header);
-            for (std::size_t slot = 0; slot < kSlots; ++slot) {
-                ReplaceFirst(cell, kFillOrder[slot].placeholder, holdings_[slot]);
-            }
-            return true;
+        for (std::size_t slot = 0; slot < kHoldings; ++slot) {
+            const HandText& hand = (*hands)[static_cast<std::size_t>(kHoldingSlots[slot].seat)];
+            // An open hand shows nothing: " -" would claim a void.
+            values_[kFirstHoldingSlot + slot] =
+                hand.open
+                    ? std::string()
+                    : HoldingText(request_.words, SuitGroups(hand.text)[kHoldingSlots[slot].suit]);
         }
-        cell.assign(pieces_[0]);
-        cell += header;
-        for (std::size_t i = 0; i < kSlots; ++i) {
-            cell += pieces_[i + 1];
-            cell += holdings_[kTemplateOrder[i]];
-        }
-        cell += pieces_[kSlots + 1];
+        cell = CellTemplate().Fill(values_);
         return true;
     }
 
   private:
     const PageRequest& request_;
-    const std::string prepared_;
-    const bool oneByOne_;
-    std::vector<std::string_view> pieces_;  // into prepared_, around the placeholders
-    Holdings holdings_;
+    std::array<std::string, kCellSlots> values_;
 };
 
 }  // namespace

@@ -5,14 +5,18 @@
 namespace kesto {
 
 tDeal tDeal::CreateRandom(TDeck& sharedDeck, RandomGenerator& random) {
-    tDeal deal;
     sharedDeck.Shuffle(random);
+    return DealFrom(sharedDeck);
+}
+
+tDeal tDeal::DealFrom(const TDeck& deck) {
+    tDeal deal;
     // Positions 1..13 North, 14..26 South, 27..39 East, 40..52 West.
     tHand* const receivers[] = {&deal.North, &deal.South, &deal.East, &deal.West};
     int position = 1;
     for (tHand* hand : receivers) {
         for (int i = 0; i < 13; ++i, ++position) {
-            hand->AddCard(sharedDeck.CardAt(position));
+            hand->AddCard(deck.CardAt(position));
         }
     }
     return deal;

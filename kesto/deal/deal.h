@@ -25,6 +25,8 @@ class tDeal {
     // Shuffles the shared deck once more and deals positions 1..13 to North, 14..26 to
     // South, 27..39 to East and 40..52 to West.
     static tDeal CreateRandom(TDeck& sharedDeck, RandomGenerator& random);
+    // Deals the deck as it lies, in the same way.
+    static tDeal DealFrom(const TDeck& deck);
 
     const tHand& Hand(Seat seat) const;
     tHand& Hand(Seat seat);

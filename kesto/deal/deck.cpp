@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "kesto/deal/random.h"
+#include "kesto/deal/secure_random.h"
 
 namespace kesto {
 
@@ -16,6 +17,17 @@ void TDeck::Shuffle(RandomGenerator& random) {
     for (std::size_t i = 0; i < cards_.size(); ++i) {
         std::swap(cards_[i], cards_[random.RandomBelow(52)]);
     }
+}
+
+bool TDeck::ShuffleSecurely(SecureRandom& random) {
+    for (std::size_t i = cards_.size() - 1; i > 0; --i) {
+        const std::optional<std::uint32_t> j = random.Below(static_cast<std::uint32_t>(i + 1));
+        if (!j) {
+            return false;
+        }
+        std::swap(cards_[i], cards_[*j]);
+    }
+    return true;
 }
 
 }  // namespace kesto

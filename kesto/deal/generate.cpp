@@ -2,6 +2,7 @@
 
 #include "kesto/deal/deck.h"
 #include "kesto/deal/random.h"
+#include "kesto/deal/secure_random.h"
 
 namespace kesto {
 
@@ -12,6 +13,20 @@ void GenerateRandomDeals(tBoardSet& boardSet, int count, RandomGenerator& random
     for (int i = 0; i < count; ++i) {
         boardSet.push_back(tDeal::CreateRandom(deck, random));
     }
+}
+
+bool GenerateSecureDeals(tBoardSet& boardSet, int count, SecureRandom& random) {
+    tBoardSet deals;
+    deals.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+    TDeck deck;
+    for (int i = 0; i < count; ++i) {
+        if (!deck.ShuffleSecurely(random)) {
+            return false;
+        }
+        deals.push_back(tDeal::DealFrom(deck));
+    }
+    boardSet.insert(boardSet.end(), deals.begin(), deals.end());
+    return true;
 }
 
 }  // namespace kesto

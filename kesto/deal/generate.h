@@ -6,8 +6,13 @@
 namespace kesto {
 
 class RandomGenerator;
+class SecureRandom;
 
 // Appends count random deals to the board set (the caller has emptied it).
 void GenerateRandomDeals(tBoardSet& boardSet, int count, RandomGenerator& random);
+
+// The secure generating run: each deal from an unbiased shuffle by the system's cryptographic
+// source. False, with the board set as it was, when the source fails (random.Error() says why).
+bool GenerateSecureDeals(tBoardSet& boardSet, int count, SecureRandom& random);
 
 }  // namespace kesto

@@ -1,7 +1,6 @@
 #include "kesto/deal/hand.h"
 
 #include <array>
-#include <cctype>
 
 #include "kesto/deal/card.h"
 
@@ -86,21 +85,7 @@ void tHand::ReadHandText(std::string_view text) {
             }
             continue;
         }
-        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(raw)));
-        int rank = 0;
-        if (c >= '2' && c <= '9') {
-            rank = c - '0';
-        } else if (c == 'T') {
-            rank = kTen;
-        } else if (c == 'J') {
-            rank = kJack;
-        } else if (c == 'Q') {
-            rank = kQueen;
-        } else if (c == 'K') {
-            rank = kKing;
-        } else if (c == 'A') {
-            rank = kAce;
-        }
+        const int rank = RankOfCharacter(raw);
         if (rank != 0) {
             Add(kAllSuits[suitIndex], rank);
         }

@@ -1,9 +1,30 @@
 #include "kesto/deal/suit.h"
 
 #include <bit>
-#include <cctype>
 
 namespace kesto {
+
+int RankOfCharacter(char c) {
+    switch (c) {
+        case 'T':
+        case 't':
+            return kTen;
+        case 'J':
+        case 'j':
+            return kJack;
+        case 'Q':
+        case 'q':
+            return kQueen;
+        case 'K':
+        case 'k':
+            return kKing;
+        case 'A':
+        case 'a':
+            return kAce;
+        default:
+            return (c >= '2' && c <= '9') ? c - '0' : 0;
+    }
+}
 
 int SuitLength(tSuitSet holding) {
     constexpr tSuitSet kRanks = 0x7FFC;  // bits 2..14
@@ -40,22 +61,8 @@ std::string SuitText(tSuitSet holding, std::string_view tenText) {
 }
 
 void ReadSuitText(std::string_view text, tSuitSet& holding) {
-    for (const char raw : text) {
-        const char c = static_cast<char>(std::toupper(static_cast<unsigned char>(raw)));
-        int rank = 0;
-        if (c == '1' || c == 'T') {
-            rank = kTen;
-        } else if (c >= '2' && c <= '9') {
-            rank = c - '0';
-        } else if (c == 'A') {
-            rank = kAce;
-        } else if (c == 'K') {
-            rank = kKing;
-        } else if (c == 'Q') {
-            rank = kQueen;
-        } else if (c == 'J') {
-            rank = kJack;
-        }
+    for (const char c : text) {
+        const int rank = c == '1' ? kTen : RankOfCharacter(c);
         if (rank != 0) {
             holding |= RankBit(rank);
         }

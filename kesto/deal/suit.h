@@ -20,6 +20,10 @@ constexpr tSuitSet RankBit(int rank) {
     return static_cast<tSuitSet>(1u << rank);
 }
 
+// The rank a character names: "2".."9", "T", "J", "Q", "K", "A" in either case; 0 for any
+// other character.
+int RankOfCharacter(char c);
+
 // Number of ranks 2..14 present.
 int SuitLength(tSuitSet holding);
 
@@ -29,8 +33,8 @@ int SuitPoints(tSuitSet holding);
 // "A", "K", "Q", "J", the ten text (first two characters only), then 9 down to 2.
 std::string SuitText(tSuitSet holding, std::string_view tenText);
 
-// Adds every rank named in the text: "1" or "T" the ten, "2".."9", "A", "K", "Q", "J"
-// in either case; everything else, "0" included, is skipped. Ranks already held stay.
+// Adds every rank named in the text: "1" (the first digit of "10") or "T" the ten, "2".."9", "A",
+// "K", "Q", "J" in either case; everything else, "0" included, is skipped. Ranks already held stay.
 void ReadSuitText(std::string_view text, tSuitSet& holding);
 
 // "T" when the language's word for the ten is exactly "T", otherwise "10".

@@ -125,8 +125,6 @@ void MainWindow::BuildMenus() {
         connect(options->addAction(pages[page]), &QAction::triggered, this, [this, page] {
             if (options_ != nullptr) {
                 options_->ShowOnPage(page);
-            } else {
-                Placeholder("The options dialog");
             }
         });
     }
@@ -138,11 +136,6 @@ void MainWindow::BuildMenus() {
             [this] { ShowHelpSearch(this); });
     help->addSeparator();
     connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowAboutBox(this); });
-}
-
-void MainWindow::Placeholder(const char* what) {
-    ShowMessage(MessageKind::Information,
-                std::string(what) + " is not available in this version yet.");
 }
 
 QWidget* MainWindow::BuildFirstPage() {
@@ -316,7 +309,6 @@ QWidget* MainWindow::BuildPrintPage() {
     connect(saveBtn_, &QPushButton::clicked, this, [this] { core_->SaveBtnClick(); });
     connect(createBtn_, &QPushButton::clicked, this, [this] {
         if (options_ == nullptr) {
-            Placeholder("The options dialog");
             return;
         }
         QtHtmlExportView view(*this, this,

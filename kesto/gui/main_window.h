@@ -69,10 +69,11 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildEnterHandPage();
     QWidget* BuildPrintPage();
     void BuildMenus();
-    void Placeholder(const char* what);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
 
     std::unique_ptr<TKestoMain> core_;
+    // Set by SetOptionsDialog; a window made without one (some tests) leaves the Options menu
+    // and "&Create" without effect.
     OptionDialogWidget* options_ = nullptr;
     bool closing_ = false;
 

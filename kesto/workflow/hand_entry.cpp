@@ -14,23 +14,9 @@ namespace {
 
 constexpr int kMaxDealNumber = 500;
 
-// The rank a typed character names (upper case), or 0 for none.
+// The rank a typed character names, or 0 for none: "1" starts a ten typed as "10".
 int RankOfTypedCharacter(char key) {
-    switch (key) {
-        case '1':
-        case 'T':
-            return kTen;
-        case 'A':
-            return kAce;
-        case 'K':
-            return kKing;
-        case 'Q':
-            return kQueen;
-        case 'J':
-            return kJack;
-        default:
-            return (key >= '2' && key <= '9') ? key - '0' : 0;
-    }
+    return key == '1' ? kTen : RankOfCharacter(key);
 }
 
 // The rank of a character of a suit field's text; both characters of "10" name the ten.

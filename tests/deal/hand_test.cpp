@@ -135,6 +135,17 @@ TEST(SuitTextTest, ReadSuitText) {
     EXPECT_EQ(kept, RankBit(2) | RankBit(kAce));
 }
 
+TEST(SuitTextTest, RankOfCharacterKnowsOnlyTheThirteenRankCharacters) {
+    const std::string_view ranks = "23456789TJQKA";
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        const auto upper = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        const auto at = ranks.find(upper);
+        const int expected = at == std::string_view::npos ? 0 : static_cast<int>(at) + 2;
+        EXPECT_EQ(RankOfCharacter(c), expected) << "byte " << byte;
+    }
+}
+
 TEST(SuitTextTest, TenTextFollowsOnlyAnExactT) {
     EXPECT_EQ(TenText("T"), "T");
     EXPECT_EQ(TenText("10"), "10");

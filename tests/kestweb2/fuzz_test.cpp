@@ -135,8 +135,8 @@ TEST_F(Fuzz, MutatedRecords) {
 }
 
 TEST_F(Fuzz, CellsTheSameWhenACallerWordHoldsAPlaceholderName) {
-    // A caller word that holds a placeholder name makes the library replace placeholders one
-    // by one; as long as that word is never printed the page must not change.
+    // A caller word that holds a placeholder name is never taken for the template's own
+    // placeholder: as long as that word is never printed the page must not change.
     for (int page = 0; page < 60; ++page) {
         std::vector<std::string> records(1 + Below(6));
         for (std::string& record : records) {

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/kestweb2/web_library.h"
@@ -178,31 +179,49 @@ TEST_F(CustomPage, EmptyLettersPrintAsNothing) {
     EXPECT_EQ(Count(page, "<TD> -</TD>"), 4u);
 }
 
-TEST_F(CustomPage, PlaceholderNamesInCallerTextsReplaceOnlyTheFirst) {
+TEST_F(CustomPage, PlaceholderNamesInTitlesAreShownAsGiven) {
     SetDeals(OneDeal());
     const std::string path = PagePath("page.html");
-    // Title 1 holds the name "Title2": the page title keeps it, title 2 fills the heading
-    // placeholder only once.
-    ASSERT_EQ(htmlDef_(path.c_str(), "", "Title2", "x", 'T', 0, 0), kKestWeb2Ok);
+    ASSERT_EQ(htmlDef_(path.c_str(), "", "Title2", "Title1", 'T', 0, 0), kKestWeb2Ok);
     const std::string page = ReadFile(path);
-    EXPECT_NE(page.find("<TITLE>x x</TITLE>"), std::string::npos);
+    EXPECT_NE(page.find("<TITLE>Title2 Title1</TITLE>"), std::string::npos);
     EXPECT_NE(page.find("<H1 ALIGN=\"center\">Title2</H1>"), std::string::npos);
-    EXPECT_NE(page.find("<H3 ALIGN=\"center\">Title2</H3>"), std::string::npos);
+    EXPECT_NE(page.find("<H3 ALIGN=\"center\">Title1</H3>"), std::string::npos);
 }
 
-TEST_F(CustomPage, PlaceholderNameAsTenTextFillsTheFirstOccurrence) {
-    // The holdings go in North, East, West, South. North's hearts J T 9 bring the name
-    // "WestClubSt" into the cell first, so West's clubs A K Q 2 land there and West's own
-    // placeholder stays; East's spades, West's diamonds and South's clubs (all J T 9) keep it.
+TEST_F(CustomPage, PlaceholderNameAsTenTextIsShownAsGiven) {
+    // Each hand holds A K Q 2 in one suit and J T 9 in another: every J T 9 shows the ten
+    // word as it is, and no holding lands in a placeholder brought in by that word.
     SetDeals(OneDeal());
     const std::string path = PagePath("page.html");
     ASSERT_EQ(htmlCustom_(path.c_str(), "", kClub, kNight, "A", "K", "Q", "J", "WestClubSt", "", "",
                           "", "", "", "N", "E", "S", "W", 0, 0),
               kKestWeb2Ok);
     const std::string page = ReadFile(path);
-    EXPECT_NE(page.find("<TD> J  A K Q 2 9</TD>"), std::string::npos);
-    EXPECT_NE(page.find("<TD>WestClubSt</TD>"), std::string::npos);
-    EXPECT_EQ(Count(page, "<TD> J WestClubSt 9</TD>"), 3u);
+    EXPECT_EQ(Count(page, "<TD> J WestClubSt 9</TD>"), 4u);
+    EXPECT_EQ(Count(page, "<TD> A K Q 2</TD>"), 4u);
+}
+
+TEST_F(CustomPage, ImageLocationHoldingEveryPlaceholderNameGrowsThePageByItsLengthOnly) {
+    // Each of the seventeen images of a cell names the location once, as given.
+    const std::string names =
+        "spade_gif heart_gif diamond_gif club_gif board_gif DealHeader NorthSpadeSt WestClubSt "
+        "SouthHeartSt EastDiamondSt Title1 Title2";
+    SetDeals(OneDeal());
+    const std::string plainPath = PagePath("plain.html");
+    const std::string namedPath = PagePath("named.html");
+    ASSERT_EQ(htmlDef_(plainPath.c_str(), "x", kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
+    ASSERT_EQ(htmlDef_(namedPath.c_str(), names.c_str(), kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
+    const std::string plain = ReadFile(plainPath);
+    const std::string named = ReadFile(namedPath);
+    EXPECT_EQ(named.size(), plain.size() + 17 * (names.size() - 1));
+    for (const auto& [file, count] : {std::pair<std::string, std::size_t>{"spade.gif", 4},
+                                      {"heart.gif", 4},
+                                      {"diamond.gif", 4},
+                                      {"club.gif", 4},
+                                      {"board.gif", 1}}) {
+        EXPECT_EQ(Count(named, "SRC=\"" + names + "/" + file + "\""), count) << file;
+    }
 }
 
 TEST_F(CustomPage, TwoPagesInOneRunKeepTheirOwnLocations) {
