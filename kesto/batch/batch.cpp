@@ -291,11 +291,11 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     if (options.generate) {
-        main.RadioGroup1Click(static_cast<int>(DealSource::Generate));
+        main.RadioGroup1Click(DealSource::Generate);
         main.UpDown1Change(*options.generate);
         main.NextBtnClick();
     } else if (options.read) {
-        main.RadioGroup1Click(static_cast<int>(DealSource::ReadFromFile));
+        main.RadioGroup1Click(DealSource::ReadFromFile);
         view.SetOpenFile(*options.read);
         main.NextBtnClick();
         if (main.CurrentPage() == Page::First) {

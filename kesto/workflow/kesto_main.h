@@ -48,7 +48,7 @@ class TKestoMain {
     void PrevBtnClick();
 
     // The first page.
-    void RadioGroup1Click(int mode);
+    void RadioGroup1Click(DealSource mode);  // where the deals come from
     void CheckBox3Click(bool checked);
     void Edit17Change(const std::string& text);  // Line 1
     void Edit18Change(const std::string& text);  // Line 2
@@ -108,7 +108,7 @@ class TKestoMain {
     RandomGenerator random;
 
     Page CurrentPage() const { return page_; }
-    DealSource Mode() const { return static_cast<DealSource>(mode_); }
+    DealSource Mode() const { return mode_; }
     const std::string& HeaderLine1() const { return line1_; }
     const std::string& HeaderLine2() const { return line2_; }
     int RandomDealCount() const { return randomCount_; }
@@ -148,7 +148,7 @@ class TKestoMain {
     bool terminateRequested_ = false;
     bool shown_ = false;
     Page page_ = Page::First;
-    int mode_ = 0;
+    DealSource mode_ = DealSource::Generate;
     int randomCount_ = 30;
     int copies_ = 1;
     int sets_ = 1;
