@@ -182,20 +182,16 @@ std::optional<int> ParseOptions(const std::vector<std::string>& args, BatchOptio
 }
 
 // --print: the print job without a window, never asking, never writing the settings.
-int Print(const BatchOptions& options, const TKestoMain& main, const TOptionDlg& optionDlg,
+int Print(const BatchOptions& options, TKestoMain& main, const TOptionDlg& optionDlg,
           const BatchServices& services, std::ostream& out, std::ostream& err) {
+    // The print page's counts as the command line gives them.
+    main.UpDown3Change(options.copies);
+    main.UpDown4Change(std::to_string(options.sets));
+    main.UpDown5Change(options.statSheets);
+    main.CurtainsClick(options.curtains);
+
     WindowlessPrint print;
-    print.request.boardSet = &main.boardSet;
-    print.request.mode = main.Mode();
-    print.request.dealsComplete = main.DealsComplete;
-    print.request.printEmptyDeals = main.PrintEmptyDeals;
-    print.request.header1 = main.HeaderLine1();
-    print.request.header2 = main.HeaderLine2();
-    print.request.copies = options.copies;
-    print.request.sets = options.sets;
-    print.request.statSheets = options.statSheets;
-    print.request.curtains = options.curtains;
-    print.request.randomDealCount = main.RandomDealCount();
+    print.request = main.PrintRequest();
     print.library = main.Printing();
     print.options = [&optionDlg] { return PrintOptionsOf(optionDlg); };
     print.outputFolder = options.outputFolder;
@@ -287,7 +283,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
     view.TakeMessageCount();  // start-up warnings are shown, not failures
     if (options.seed) {
-        main.random.RandomState = *options.seed;
+        main.SeedGenerator(*options.seed);
     }
 
     if (options.generate) {

@@ -60,8 +60,8 @@ void TKestoMain::FormCreate() {
     // 8. Open and save dialogs start in the program's folder.
     dialogDirectory_ = ProgramDirectory();
 
-    boardSet.clear();              // 9
-    random.SeedFromClock(clock_);  // 10
+    boardSet.clear();               // 9
+    random_.SeedFromClock(clock_);  // 10
 
     ShowPage(Page::First);
     for (const std::string& notice : TakeSettingsNotices()) {
@@ -187,7 +187,7 @@ void TKestoMain::NextOnFirstPage() {
     boardSet.clear();
     switch (mode_) {
         case DealSource::Generate:
-            GenerateRandomDeals(boardSet, randomCount_, random);
+            GenerateRandomDeals(boardSet, randomCount_, random_);
             ShowPage(Page::Print);
             break;
         case DealSource::Record:

@@ -4,6 +4,7 @@
 // way, and handles the hand-entry page. It talks to the window only through MainWindowView;
 // every public handler carries the name of the control it serves.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -63,6 +64,9 @@ class TKestoMain {
     void CurtainsClick(bool checked);
     void StatsWithHtmlClick(bool checked);
     void PrintBtnClick();
+    // What "Prin&t" prints: the board set, the header lines and the print page's counts as
+    // they stand now. The request points at boardSet.
+    PrintJobRequest PrintRequest() const;
     // What printing needs besides the window: the options dialog's live values (it must
     // outlive this object; without one the job prints with the current language and the
     // default fonts) and where the printouts go (without a factory no statistics sheet can
@@ -105,7 +109,9 @@ class TKestoMain {
     bool UseDateInHeader = false;
     bool SuppressSetWarning = false;
     bool SuppressHTMLAlert = false;
-    RandomGenerator random;
+
+    // The generator starts from this state instead of the time of day read at start-up.
+    void SeedGenerator(std::uint32_t state) { random_.RandomState = state; }
 
     Page CurrentPage() const { return page_; }
     DealSource Mode() const { return mode_; }
@@ -144,6 +150,7 @@ class TKestoMain {
     std::unique_ptr<HtmlLibrary> html_;
     const TOptionDlg* printOptions_ = nullptr;
     PrintOutputFactory printOutput_;
+    RandomGenerator random_;
 
     bool terminateRequested_ = false;
     bool shown_ = false;

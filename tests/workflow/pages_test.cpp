@@ -430,6 +430,20 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(main.DialogDirectory(), settings.Folder().string() + "/");
 }
 
+TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
+    ChooseFile(SaveDeals(DealSource::Generate, 4), 1);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
+    main.NextBtnClick();
+    ASSERT_EQ(view.display.page, Page::Print);
+    const PrintJobRequest request = main.PrintRequest();
+    EXPECT_EQ(request.mode, DealSource::ReadFromFile);
+    EXPECT_TRUE(request.dealsComplete);
+    EXPECT_EQ(*request.boardSet, saved);
+    EXPECT_EQ(request.header1, "Club night");
+    EXPECT_EQ(request.header2, "Monday");
+    EXPECT_EQ(request.sets, 0);
+}
+
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
     ChooseFile(SaveDeals(DealSource::Record, 2), 1);
     main.RadioGroup1Click(DealSource::ReadFromFile);
