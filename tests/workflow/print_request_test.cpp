@@ -37,18 +37,6 @@ TEST_F(PrintRequest, CarriesTheBoardsHeadersAndCountsOfThePrintPage) {
     EXPECT_EQ(request.randomDealCount, 3);
 }
 
-TEST_F(PrintRequest, FollowsTheCountsAsTheFieldsClampThem) {
-    main.NextBtnClick();
-    main.UpDown3Change(1001);
-    main.UpDown4Change("101");
-    main.UpDown5Change(-1);
-    const PrintJobRequest request = main.PrintRequest();
-    EXPECT_EQ(request.copies, 1000);
-    EXPECT_EQ(request.sets, 100);
-    EXPECT_EQ(request.statSheets, 0);
-    EXPECT_FALSE(request.curtains);
-}
-
 TEST_F(PrintRequest, OfRecordedDealsSaysWhetherDealsWithoutCardsArePrinted) {
     for (const auto choice : {ZeroCardsChoice::SkipEmptyDeals, ZeroCardsChoice::PrintAllDeals}) {
         Record();
