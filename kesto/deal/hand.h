@@ -7,6 +7,8 @@
 
 namespace kesto {
 
+inline constexpr int kCardsInHand = 13;
+
 class tHand {
   public:
     tSuitSet spades = 0;

@@ -151,7 +151,7 @@ QWidget* MainWindow::BuildFirstPage() {
         button->setGeometry(14, 10 + i * 25, 400, 22);
         connect(button, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                core_->RadioGroup1Click(i);
+                core_->RadioGroup1Click(static_cast<DealSource>(i));
         });
         modeButtons_[i] = button;
     }
@@ -348,7 +348,7 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     nextBtn_->setText(Q(d.nextCaption));
     prevBtn_->setEnabled(d.prevEnabled);
 
-    Quietly(modeButtons_[d.mode], [&](auto* w) { w->setChecked(true); });
+    Quietly(modeButtons_[static_cast<int>(d.mode)], [&](auto* w) { w->setChecked(true); });
     randomCountGroup_->setVisible(d.randomCountVisible);
     if (randomCount_->value() != d.randomCount) {
         Quietly(randomCount_, [&](auto* w) { w->setValue(d.randomCount); });
@@ -600,7 +600,7 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     useDate_->click();
     save("first.png");
 
-    core_->RadioGroup1Click(0);
+    core_->RadioGroup1Click(DealSource::Generate);
     core_->NextBtnClick();
     save("print.png");
 

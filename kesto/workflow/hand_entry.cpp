@@ -55,7 +55,7 @@ void TKestoMain::Edit1KeyPress(SuitField field, char key) {
     }
     tDeal& deal = Current();
     tHand& hand = deal.Hand(field.seat);
-    if (hand.CardCount() == 13) {
+    if (hand.CardCount() == kCardsInHand) {
         view_.Beep();
         return;
     }

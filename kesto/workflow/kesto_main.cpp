@@ -60,8 +60,8 @@ void TKestoMain::FormCreate() {
     // 8. Open and save dialogs start in the program's folder.
     dialogDirectory_ = ProgramDirectory();
 
-    boardSet.clear();              // 9
-    random.SeedFromClock(clock_);  // 10
+    boardSet.clear();               // 9
+    random_.SeedFromClock(clock_);  // 10
 
     ShowPage(Page::First);
     for (const std::string& notice : TakeSettingsNotices()) {
@@ -155,7 +155,7 @@ void TKestoMain::ShowPage(Page page) {
             CurrentDeal = std::clamp(CurrentDeal, 0, static_cast<int>(boardSet.size()) - 1);
             break;
         case Page::Print:
-            sets_ = (mode_ == 2) ? 0 : RememberedIndividualSets;
+            sets_ = (mode_ == DealSource::ReadFromFile) ? 0 : RememberedIndividualSets;
             RememberedIndividualSets = sets_;
             break;
     }
@@ -186,14 +186,14 @@ void TKestoMain::NextBtnClick() {
 void TKestoMain::NextOnFirstPage() {
     boardSet.clear();
     switch (mode_) {
-        case 0:
-            GenerateRandomDeals(boardSet, randomCount_, random);
+        case DealSource::Generate:
+            GenerateRandomDeals(boardSet, randomCount_, random_);
             ShowPage(Page::Print);
             break;
-        case 1:
+        case DealSource::Record:
             ShowPage(Page::EnterHand);
             break;
-        default:
+        case DealSource::ReadFromFile:
             ReadDealsFromFile();
             break;
     }
@@ -252,7 +252,8 @@ void TKestoMain::PrevBtnClick() {
             break;
         }
         case Page::Print:
-            if (mode_ == 0 || (mode_ == 2 && DealsComplete)) {
+            if (mode_ == DealSource::Generate ||
+                (mode_ == DealSource::ReadFromFile && DealsComplete)) {
                 ShowPage(Page::First);
                 return;
             }
@@ -265,8 +266,8 @@ void TKestoMain::PrevBtnClick() {
     }
 }
 
-void TKestoMain::RadioGroup1Click(int mode) {
-    mode_ = std::clamp(mode, 0, 2);
+void TKestoMain::RadioGroup1Click(DealSource mode) {
+    mode_ = mode;
     Printed = false;
     Refresh();
 }
@@ -342,7 +343,7 @@ void TKestoMain::FillDisplay() {
                      : page_ == Page::EnterHand ? texts::kCaptionRecord
                                                 : texts::kCaptionPrint);
     d.mode = mode_;
-    d.randomCountVisible = mode_ == 0;
+    d.randomCountVisible = mode_ == DealSource::Generate;
     d.randomCount = randomCount_;
     d.headerEnabled = headerEnabled_;
     d.line1 = line1_;
@@ -360,13 +361,14 @@ void TKestoMain::FillDisplay() {
         for (Suit suit : kAllSuits) {
             d.suitTexts[s][static_cast<int>(suit)] = SuitText(hand.Holding(suit), ten);
         }
-        d.countLabels[s] = std::to_string(hand.CardCount());
-        if (d.countLabels[s] == "13")
+        const int count = hand.CardCount();
+        d.countLabels[s] = std::to_string(count);
+        if (count == kCardsInHand)
             ++complete;
     }
     for (Seat seat : kClockwise) {
-        const int s = static_cast<int>(seat);
-        d.fillInVisible[s] = complete == 3 && d.countLabels[s] != "13";
+        d.fillInVisible[static_cast<int>(seat)] =
+            complete == 3 && deal.Hand(seat).CardCount() != kCardsInHand;
     }
     d.dealNumber = CurrentDeal + 1;
 

@@ -4,6 +4,7 @@
 // way, and handles the hand-entry page. It talks to the window only through MainWindowView;
 // every public handler carries the name of the control it serves.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -48,7 +49,7 @@ class TKestoMain {
     void PrevBtnClick();
 
     // The first page.
-    void RadioGroup1Click(int mode);
+    void RadioGroup1Click(DealSource mode);  // where the deals come from
     void CheckBox3Click(bool checked);
     void Edit17Change(const std::string& text);  // Line 1
     void Edit18Change(const std::string& text);  // Line 2
@@ -63,6 +64,9 @@ class TKestoMain {
     void CurtainsClick(bool checked);
     void StatsWithHtmlClick(bool checked);
     void PrintBtnClick();
+    // What "Prin&t" prints: the board set, the header lines and the print page's counts as
+    // they stand now. The request points at boardSet.
+    PrintJobRequest PrintRequest() const;
     // What printing needs besides the window: the options dialog's live values (it must
     // outlive this object; without one the job prints with the current language and the
     // default fonts) and where the printouts go (without a factory no statistics sheet can
@@ -105,10 +109,12 @@ class TKestoMain {
     bool UseDateInHeader = false;
     bool SuppressSetWarning = false;
     bool SuppressHTMLAlert = false;
-    RandomGenerator random;
+
+    // The generator starts from this state instead of the time of day read at start-up.
+    void SeedGenerator(std::uint32_t state) { random_.RandomState = state; }
 
     Page CurrentPage() const { return page_; }
-    DealSource Mode() const { return static_cast<DealSource>(mode_); }
+    DealSource Mode() const { return mode_; }
     const std::string& HeaderLine1() const { return line1_; }
     const std::string& HeaderLine2() const { return line2_; }
     int RandomDealCount() const { return randomCount_; }
@@ -144,11 +150,12 @@ class TKestoMain {
     std::unique_ptr<HtmlLibrary> html_;
     const TOptionDlg* printOptions_ = nullptr;
     PrintOutputFactory printOutput_;
+    RandomGenerator random_;
 
     bool terminateRequested_ = false;
     bool shown_ = false;
     Page page_ = Page::First;
-    int mode_ = 0;
+    DealSource mode_ = DealSource::Generate;
     int randomCount_ = 30;
     int copies_ = 1;
     int sets_ = 1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "kesto/deal/board.h"
+#include "kesto/deal/deal_source.h"
 #include "kesto/deal/suit.h"
 #include "kesto/platform/ui.h"
 #include "kesto/print/print_job.h"
@@ -33,7 +34,7 @@ struct MainWindowDisplay {
     bool prevEnabled = false;
 
     // First page.
-    int mode = 0;  // RadioGroup1's item index
+    DealSource mode = DealSource::Generate;  // RadioGroup1's checked item
     bool randomCountVisible = true;
     int randomCount = 30;  // UpDown1
     bool headerEnabled = true;

@@ -73,19 +73,7 @@ void TKestoMain::PrintBtnClick() {
     if (!printing_) {
         return;  // start-up ends the program without the library; nothing to print with
     }
-    PrintJobRequest request;
-    request.boardSet = &boardSet;
-    request.mode = Mode();
-    request.dealsComplete = DealsComplete;
-    request.printEmptyDeals = PrintEmptyDeals;
-    request.header1 = line1_;
-    request.header2 = line2_;
-    request.copies = copies_;
-    request.sets = sets_;
-    request.statSheets = statSheets_;
-    request.curtains = curtains_;
-    request.randomDealCount = randomCount_;
-
+    const PrintJobRequest request = PrintRequest();
     PrintJobState state{SuppressSetWarning, Printed};
     PrintPageView view(view_);
     const std::string settingsPath = SettingsFilePath();
@@ -107,6 +95,22 @@ void TKestoMain::PrintBtnClick() {
     kesto::PrintBtnClick(request, state, services);
     SuppressSetWarning = state.suppressSetWarning;
     Printed = state.printed;
+}
+
+PrintJobRequest TKestoMain::PrintRequest() const {
+    PrintJobRequest request;
+    request.boardSet = &boardSet;
+    request.mode = mode_;
+    request.dealsComplete = DealsComplete;
+    request.printEmptyDeals = PrintEmptyDeals;
+    request.header1 = line1_;
+    request.header2 = line2_;
+    request.copies = copies_;
+    request.sets = sets_;
+    request.statSheets = statSheets_;
+    request.curtains = curtains_;
+    request.randomDealCount = randomCount_;
+    return request;
 }
 
 void TKestoMain::SaveBtnClick() {

@@ -81,6 +81,57 @@ TEST_F(BatchTest, UsageErrorsGiveStatusTwoAndAHint) {
               std::string::npos);
 }
 
+TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {{"--seed"}, "--seed needs a number"},
+        {{"--seed", "-1"}, "--seed takes a number from 0 to 4294967295"},
+        {{"--seed", "-0"}, "--seed takes a number from 0 to 4294967295"},
+        {{"--seed", "4294967296"}, "--seed takes a number from 0 to 4294967295"},
+        {{"--generate"}, "--generate takes a number of boards from 1 to 500"},
+        {{"--generate", "2x"}, "--generate takes a number of boards from 1 to 500"},
+        {{"--generate", "99999999999999999999"},
+         "--generate takes a number of boards from 1 to 500"},
+        {{"--read"}, "--read needs a file name"},
+        {{"--save"}, "--save needs a file name"},
+        {{"--html"}, "--html needs a file name"},
+        {{"--header1"}, "--header1 needs a text"},
+        {{"--header2"}, "--header2 needs a text"},
+        {{"--gif-location"}, "--gif-location needs a text"},
+        {{"--language"}, "--language needs a language name"},
+        {{"--copies"}, "--copies takes a number from 0 to 1000"},
+        {{"--print", "--sets", "101"}, "--sets takes a number from 0 to 100"},
+        {{"--stat-sheets", " 1"}, "--stat-sheets takes a number from 0 to 1000"},
+        {{"--output-folder"}, "--output-folder needs a folder"},
+        {{"--print", "--output-folder", ""}, "--output-folder needs a folder"},
+        {{"--list", "-x"}, "unknown option -x"},
+        {{"--seed", "x", "--help"}, "--seed takes a number from 0 to 4294967295"},
+        {{"--read", "a.kst", "--generate", "1"}, "--generate and --read cannot go together"},
+        {{"--gif-location", "images"}, "--stats and --gif-location go with --html"},
+        {{"--curtains"},
+         "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
+        {{"--output-folder", "out"},
+         "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run(c.args), 2) << c.message;
+        EXPECT_EQ(err_.str(), "kesto batch: " + c.message +
+                                  "\nusage: kesto batch [options]; see kesto batch --help\n");
+    }
+}
+
+TEST_F(BatchTest, HelpComesBeforeAnythingAfterIt) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"--help", "--bogus"}, {"--list", "--help", "--generate", "0"}}) {
+        EXPECT_EQ(Run(args), 0) << args[0];
+        EXPECT_EQ(out_.str(), BatchHelpText()) << args[0];
+        EXPECT_EQ(err_.str(), "") << args[0];
+    }
+}
+
 TEST_F(BatchTest, HelpDescribesTheOptions) {
     EXPECT_EQ(Run({"--help"}), 0);
     for (const char* option : {"--seed", "--generate", "--read", "--save", "--list", "--header1",

@@ -170,7 +170,7 @@ class WorkflowTest : public ::testing::Test {
         return deal;
     }
     void Record() {
-        main.RadioGroup1Click(1);
+        main.RadioGroup1Click(DealSource::Record);
         main.NextBtnClick();
     }
 

@@ -66,7 +66,7 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
         store.OpenKey(kSettingsKey, true);
         store.WriteInteger("FileType", 3);
     }
-    main.RadioGroup1Click(2);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
     main.NextBtnClick();
     EXPECT_EQ(view.display.page, Page::First);
@@ -242,7 +242,7 @@ TEST_F(Pages, PreviousFromThePrintPageInReadModeFollowsDealsComplete) {
     for (bool complete : {true, false}) {
         // Deals read from a file reach the print page (here by way of hand entry).
         Record();
-        main.RadioGroup1Click(2);
+        main.RadioGroup1Click(DealSource::ReadFromFile);
         main.boardSet = {FullDeal(), FullDeal()};
         main.DealsComplete = complete;
         main.UpDown4Change("2");
@@ -266,7 +266,7 @@ TEST_F(Pages, PreviousFromThePrintPageInReadModeFollowsDealsComplete) {
             view.answers = {Answer::Ok};
             main.PrevBtnClick();
         }
-        main.RadioGroup1Click(1);
+        main.RadioGroup1Click(DealSource::Record);
     }
 }
 
@@ -294,13 +294,16 @@ TEST_F(Pages, DoneClosesAtOnceAfterPrintingOtherwiseAsks) {
 
 TEST_F(Pages, ChangingTheModeClearsPrintedSoDoneAsksAgain) {
     main.Printed = true;
-    main.RadioGroup1Click(1);
+    main.RadioGroup1Click(DealSource::Record);
     EXPECT_FALSE(main.Printed);
     EXPECT_FALSE(view.display.randomCountVisible);
-    main.RadioGroup1Click(2);
+    EXPECT_EQ(view.display.mode, DealSource::Record);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
     EXPECT_FALSE(view.display.randomCountVisible);
-    main.RadioGroup1Click(0);
+    EXPECT_EQ(view.display.mode, DealSource::ReadFromFile);
+    main.RadioGroup1Click(DealSource::Generate);
     EXPECT_TRUE(view.display.randomCountVisible);
+    EXPECT_EQ(view.display.mode, DealSource::Generate);
     main.NextBtnClick();
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
@@ -414,7 +417,7 @@ class ReadFromFile : public WorkflowTest {
 
 TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     ChooseFile(SaveDeals(DealSource::Generate, 4), 4);
-    main.RadioGroup1Click(2);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(view.display.page, Page::Print);
@@ -427,9 +430,23 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(main.DialogDirectory(), settings.Folder().string() + "/");
 }
 
+TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
+    ChooseFile(SaveDeals(DealSource::Generate, 4), 1);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
+    main.NextBtnClick();
+    ASSERT_EQ(view.display.page, Page::Print);
+    const PrintJobRequest request = main.PrintRequest();
+    EXPECT_EQ(request.mode, DealSource::ReadFromFile);
+    EXPECT_TRUE(request.dealsComplete);
+    EXPECT_EQ(*request.boardSet, saved);
+    EXPECT_EQ(request.header1, "Club night");
+    EXPECT_EQ(request.header2, "Monday");
+    EXPECT_EQ(request.sets, 0);
+}
+
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
     ChooseFile(SaveDeals(DealSource::Record, 2), 1);
-    main.RadioGroup1Click(2);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
     EXPECT_EQ(view.display.page, Page::EnterHand);
     EXPECT_FALSE(main.DealsComplete);
@@ -446,7 +463,7 @@ TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
         std::fclose(f);
     }
     ChooseFile(path, 2);
-    main.RadioGroup1Click(2);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
     EXPECT_EQ(view.display.page, Page::First);
     EXPECT_TRUE(main.boardSet.empty());

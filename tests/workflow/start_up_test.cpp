@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
@@ -65,7 +66,13 @@ TEST_P(StartUpTest, ShowsTheMessagesOfEachMissingLibrary) {
     EXPECT_EQ(main.Html() != nullptr, c.html == Library::Present);
     // Start-up runs to its end either way.
     EXPECT_EQ(view.display.page, Page::First);
-    EXPECT_EQ(main.random.RandomState, 36'000'000u);
+    // The generator starts from the test clock's time of day.
+    main.UpDown1Change(2);
+    main.NextBtnClick();
+    tBoardSet fromClock;
+    RandomGenerator random(36'000'000u);
+    GenerateRandomDeals(fromClock, 2, random);
+    EXPECT_EQ(main.boardSet, fromClock);
 }
 
 INSTANTIATE_TEST_SUITE_P(

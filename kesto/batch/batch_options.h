@@ -1,0 +1,49 @@
+#pragma once
+// The batch command's options: one table of name, value, range, help text and effect drives
+// both the command-line parser and the option lines of `kesto batch --help`. A new option is
+// one more row (and whatever the job does with it).
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kesto {
+
+// What the command line asked for. Texts typed as UTF-8 (header lines, image location,
+// language) are held as Windows-1252; file and folder names as given.
+struct BatchOptions {
+    bool help = false;
+    std::optional<std::uint32_t> seed;
+    std::optional<int> generate;
+    std::optional<std::string> read;
+    std::optional<std::string> header1, header2;
+    std::optional<std::string> language;
+    std::vector<std::string> saves;
+    bool list = false;
+    std::optional<std::string> html;
+    bool stats = false;
+    std::optional<std::string> gifLocation;
+    bool print = false;
+    int copies = 0, sets = 0, statSheets = 0;
+    bool curtains = false;
+    std::string outputFolder;
+};
+
+// The exit status of a usage error.
+inline constexpr int kBatchUsageError = 2;
+
+// Parses the command line. Nullopt after writing a usage error and the one-line usage hint to
+// err. --help ends the parse: the options then have help set and nothing after it is read.
+std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& args,
+                                              std::ostream& err);
+
+// Writes "kesto batch: <what>" and the usage hint to err; gives kBatchUsageError.
+int BatchUsageError(std::ostream& err, const std::string& what);
+
+// One line or more per option, in the table's order: "  --name VALUE" in a column of its own,
+// then the help text, every line ending in "\n".
+std::string BatchOptionLines();
+
+}  // namespace kesto
