@@ -17,9 +17,11 @@
 #include "kesto/html/html_library.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
-#include "tests/platform/write_failure.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/shown_message.h"
+#include "tests/support/write_failure.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -53,11 +55,6 @@ std::string Golden(const std::string& name) {
     return bytes;
 }
 
-struct ShownMessage {
-    MessageKind kind;
-    std::string text;
-};
-
 // Records what the command shows and answers from a script.
 class ScriptedView final : public HtmlExportView, public Ui {
   public:
@@ -71,8 +68,8 @@ class ScriptedView final : public HtmlExportView, public Ui {
         if (onOptions)
             onOptions();
     }
-    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons) override {
-        messages.push_back({kind, text});
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override {
+        messages.push_back({kind, text, buttons});
         return Answer::Ok;
     }
     void Beep() override {}
@@ -105,14 +102,8 @@ class HtmlExport : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_NE(library_, nullptr);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = (fs::temp_directory_path() / "kesto_html_export" / info->name()).string();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         view_.saveResult = {true, Page("page.htm"), 1};
     }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Page(const std::string& name) const { return folder_ + "/" + name; }
 
     HtmlExportOutcome Create() {
@@ -130,7 +121,8 @@ class HtmlExport : public ::testing::Test {
     }
 
     static std::unique_ptr<HtmlLibrary> library_;
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
     ScriptedView view_;
     LanguageTable languages_;
     tBoardSet boardSet_ = FourBoards();
@@ -459,4 +451,4 @@ TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

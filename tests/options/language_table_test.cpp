@@ -6,7 +6,7 @@
 
 #include "tests/options/temp_settings.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using LanguageTableTest = TempSettingsTest;
@@ -283,4 +283,4 @@ TEST_F(LanguageTableTest, RewritingWordsReplacesThemAndKeepsOtherSettings) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test
