@@ -161,6 +161,23 @@ const GoldenCase kGoldenCases[] = {
      "Dienstag, 8. Dezember 2026", "export_german_statistics.htm"},
 };
 
+// The four boards in each printing language, one page after the other: every word the page
+// library gets from the language table, in all eight languages. The English page is the one
+// export_english.htm holds.
+TEST_F(HtmlExport, EveryLanguageMatchesTheGoldenPages) {
+    std::string pages;
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        languages_.SetCurrentLanguage(language);
+        view_.saveResult.fileName = Page("language_" + std::to_string(language) + ".htm");
+        ASSERT_EQ(Create(), HtmlExportOutcome::Written);
+        pages += ReadFile(view_.saveResult.fileName);
+    }
+    const std::string english = Golden("export_english.htm");
+    EXPECT_EQ(pages.substr(0, english.size()), english);
+    EXPECT_EQ(pages, Golden("export_every_language.htm"));
+}
+
 TEST_F(HtmlExport, WholePagesMatchTheGoldenFiles) {
     for (const GoldenCase& c : kGoldenCases) {
         SCOPED_TRACE(c.name);
