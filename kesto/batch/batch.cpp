@@ -25,17 +25,6 @@ namespace {
 
 constexpr std::string_view kUsageHint = "usage: kesto batch [options]; see kesto batch --help";
 
-// Options whose subsystem has not landed yet, with whether they take a value.
-struct PendingOption {
-    std::string_view name;
-    bool takesValue;
-};
-constexpr PendingOption kPendingOptions[] = {
-    {"--html", true},        {"--stats", false},    {"--gif-location", true},
-    {"--print", false},      {"--copies", true},    {"--sets", true},
-    {"--stat-sheets", true}, {"--curtains", false}, {"--output-folder", true},
-};
-
 struct BatchOptions {
     std::optional<std::uint32_t> seed;
     std::optional<int> generate;
