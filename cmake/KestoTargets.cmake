@@ -10,11 +10,13 @@ function(kesto_core_library name)
 endfunction()
 
 # kesto_test(NAME SOURCES... DEPENDS targets...)
-# A GoogleTest program; every test case shows in ctest under its own name.
+# A GoogleTest program with the shared test support; every test case shows in ctest under its
+# own name.
 function(kesto_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} GTest::gtest GTest::gtest_main)
+    target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} kesto_test_support GTest::gtest
+                                          GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
     target_compile_definitions(${name} PRIVATE
         KESTO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"

@@ -9,6 +9,9 @@
 #   scripts/test.sh --all               all three, one after the other
 # The options combine: CI runs "--sanitize --fuzz" (the sanitized build runs every test of
 # the suite on the same optimised code, so a second, plain build would only cost time).
+# Every mode also compiles everything outside kesto/gui with clang and -Werror, in the fuzz
+# build's folder (the fuzz targets need clang anyway, so the two share one build): a warning
+# of either compiler fails the run.
 # BUILD_DIR, SANITIZE_BUILD_DIR and FUZZ_BUILD_DIR name other build folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -52,15 +55,17 @@ if $sanitize; then
     ctest --test-dir "$sanitize_build" --output-on-failure -j2 "$@"
 fi
 
+echo "== Everything outside kesto/gui with clang, warnings as errors"
+# The core libraries, the batch command, libkestweb2.so, the image and benchmark programs and
+# the fuzz targets: all that builds without Qt.
+fuzz_build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKESTO_FUZZ=ON \
+    -DKESTO_WERROR=ON -DKESTO_BUILD_GUI=OFF -DKESTO_BUILD_TESTS=OFF \
+    -DKESTO_FUZZ_SECONDS="${KESTO_FUZZ_SECONDS:-20}" ${CMAKE_ARGS:-} >/dev/null
+cmake --build "$fuzz_build" -j2
+
 if $fuzz; then
     echo "== The bounded fuzz pass (${KESTO_FUZZ_SECONDS:-20} s a target)"
-    fuzz_build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
-    cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKESTO_FUZZ=ON \
-        -DKESTO_BUILD_GUI=OFF -DKESTO_BUILD_TESTS=OFF \
-        -DKESTO_FUZZ_SECONDS="${KESTO_FUZZ_SECONDS:-20}" >/dev/null
-    targets=$(cd "$root/tests/fuzz" && ls fuzz_*.cpp | sed 's/\.cpp$//')
-    # shellcheck disable=SC2086
-    cmake --build "$fuzz_build" -j2 --target $targets
     # Two targets at a time, one a core.
     ctest --test-dir "$fuzz_build" -L fuzz --output-on-failure -j2
 fi

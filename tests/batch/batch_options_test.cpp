@@ -11,7 +11,7 @@
 #include "kesto/batch/batch.h"
 #include "kesto/platform/file_io.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 constexpr const char* kHelpText =
@@ -94,4 +94,4 @@ TEST(BatchHelpText, NamesTheSameOptionsAsTheReadmeTable) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

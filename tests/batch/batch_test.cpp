@@ -6,8 +6,9 @@
 
 #include "kesto/batch/batch.h"
 #include "kesto/platform/file_io.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 constexpr const char* kTwoBoardsFromSeedZero =
@@ -19,16 +20,10 @@ constexpr const char* kTwoBoardsFromSeedZero =
 class BatchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/kesto-batch-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
         settings_ = folder_ + "/Kesto.reg";
         ::setenv("KESTO_SETTINGS", settings_.c_str(), 1);
     }
-    void TearDown() override {
-        ::unsetenv("KESTO_SETTINGS");
-        std::filesystem::remove_all(folder_);
-    }
+    void TearDown() override { ::unsetenv("KESTO_SETTINGS"); }
 
     int Run(std::vector<std::string> args) {
         out_.str("");
@@ -37,7 +32,8 @@ class BatchTest : public ::testing::Test {
     }
     std::string Path(const std::string& name) const { return folder_ + "/" + name; }
 
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
     std::string settings_;
     std::ostringstream out_;
     std::ostringstream err_;
@@ -221,4 +217,4 @@ TEST_F(BatchTest, PrintsToTheOutputFolder) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

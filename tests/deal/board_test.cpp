@@ -3,7 +3,7 @@
 #include "kesto/deal/board.h"
 #include "kesto/deal/deal.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 TEST(BoardTest, SixteenBoardCycle) {
@@ -39,4 +39,4 @@ TEST(DealTest, ReadHandsTakesClockwiseTextsWhateverTheStorageOrder) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -3,7 +3,7 @@
 #include "kesto/deal/card.h"
 #include "kesto/deal/hand.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 tHand HandOf(std::string_view text) {
@@ -154,4 +154,4 @@ TEST(SuitTextTest, TenTextFollowsOnlyAnExactT) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -6,9 +6,9 @@
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/files/deal_notation.h"
-#include "kesto/platform/fixed_clock.h"
+#include "tests/support/fixed_clock.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 TEST(RandomTest, KnownSequenceFromStateZero) {
@@ -97,4 +97,4 @@ TEST(GenerateTest, SecondRunContinuesTheSequenceFromAnOrderedDeck) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -10,7 +10,7 @@
 #include "kesto/deal/generate.h"
 #include "kesto/deal/secure_random.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 // A source that hands out the given 32-bit values (big-endian bytes) and then fails.
@@ -112,4 +112,4 @@ TEST(SecureRandomTest, CardsLandInEverySeatEquallyOftenAndDealsDoNotRepeat) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

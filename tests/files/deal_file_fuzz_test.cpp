@@ -12,8 +12,9 @@
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/read_deal_file.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 constexpr tSuitSet kRankBits = 0x7FFC;
@@ -178,4 +179,4 @@ TEST(DealFileFuzz, DecodeAnyBoardCode) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

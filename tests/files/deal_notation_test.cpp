@@ -2,7 +2,7 @@
 
 #include "kesto/files/deal_notation.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 constexpr const char* kOneSuitEach =
@@ -121,4 +121,4 @@ TEST(DealNotationTest, BoardTagsAndDealRecord) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

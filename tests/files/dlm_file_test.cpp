@@ -3,7 +3,7 @@
 #include "files_test_support.h"
 #include "kesto/files/dlm_file.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::DataPath;
@@ -208,4 +208,4 @@ TEST(DLMFile, HugeOrNegativeBoardNumbersReadNothingQuickly) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

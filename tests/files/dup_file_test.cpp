@@ -3,7 +3,7 @@
 #include "files_test_support.h"
 #include "kesto/files/dup_file.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::DataPath;
@@ -173,4 +173,4 @@ TEST(DUPRecord, CardFieldsAreReadAsTheRunTimeLibraryReadsNumbers) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -2,7 +2,6 @@
 
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 #include "kesto/deal/generate.h"
@@ -49,28 +48,6 @@ void PutFile(const std::string& path, const std::string& bytes) {
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
-}
-
-ScratchFolder::ScratchFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() /
-            ("kesto-files-test-" + std::to_string(seed()) + "-" + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> ScratchFolder::Entries() const {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) {
-        names.push_back(entry.path().filename().string());
-    }
-    return names;
 }
 
 Answer FakeUi::ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) {

@@ -1,14 +1,14 @@
 #pragma once
-// Shared by the deal file tests: the worked example deal, a scratch folder, file bytes, and
+// Shared by the deal file tests: the worked example deal, file bytes, and
 // a scripted user interface that records what it was asked.
 
 #include <deque>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "kesto/deal/deal.h"
 #include "kesto/platform/ui.h"
+#include "tests/support/shown_message.h"
 
 namespace kesto::test {
 
@@ -25,27 +25,6 @@ tBoardSet RandomBoards(int count, std::uint32_t seed = 20261208);
 std::string DataPath(const std::string& relative);  // under tests/data
 std::string FileBytes(const std::string& path);
 void PutFile(const std::string& path, const std::string& bytes);
-
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    std::string Path(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& Folder() const { return path_; }
-    std::vector<std::string> Entries() const;
-
-  private:
-    std::filesystem::path path_;
-};
-
-struct ShownMessage {
-    MessageKind kind;
-    std::string text;
-    MessageButtons buttons;
-};
 
 // Answers file dialogs from a queue (an empty queue cancels) and every message with the
 // first button; records every request.

@@ -3,7 +3,7 @@
 #include "files_test_support.h"
 #include "kesto/files/legacy_deal_file.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::DataPath;
@@ -92,4 +92,4 @@ TEST(LegacyDealFile, MalformedFilesFailWithAnEmptyBoardSet) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -3,8 +3,9 @@
 #include "files_test_support.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/own_deal_file.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::DataPath;
@@ -137,4 +138,4 @@ TEST(OwnDealFile, ANonExistingFileIsNotRead) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

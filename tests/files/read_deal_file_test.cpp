@@ -7,8 +7,9 @@
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/read_deal_file.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::DataPath;
@@ -215,4 +216,4 @@ TEST(ReadDealFile, DealsOfAnotherDealingProgram) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -12,8 +12,9 @@
 #include "kesto/files/read_deal_file.h"
 #include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 class SaveDeals : public ::testing::Test {
@@ -225,4 +226,4 @@ TEST(SaveKind, ByExtensionInAnyCase) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

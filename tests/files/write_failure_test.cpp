@@ -13,7 +13,8 @@
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
-#include "tests/platform/write_failure.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/write_failure.h"
 
 namespace kesto::test {
 namespace {

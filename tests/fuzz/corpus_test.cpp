@@ -9,7 +9,7 @@
 
 #include "tests/fuzz/reader_checks.h"
 
-namespace kesto::fuzz {
+namespace kesto::test {
 namespace {
 
 std::string ReadBytes(const std::filesystem::path& path) {
@@ -39,4 +39,4 @@ INSTANTIATE_TEST_SUITE_P(Fuzz, Corpus, ::testing::ValuesIn(FuzzTargets()),
                          });
 
 }  // namespace
-}  // namespace kesto::fuzz
+}  // namespace kesto::test

@@ -5,5 +5,5 @@
 #include "tests/fuzz/reader_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    return kesto::fuzz::RunFuzzInput(kesto::fuzz::CheckDupFile, data, size);
+    return kesto::test::RunFuzzInput(kesto::test::CheckDupFile, data, size);
 }

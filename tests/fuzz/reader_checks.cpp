@@ -21,8 +21,9 @@
 #include "kesto/files/read_deal_file.h"
 #include "kesto/platform/registry_hive.h"
 #include "kestweb2/kestweb2.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto::fuzz {
+namespace kesto::test {
 
 namespace {
 
@@ -218,40 +219,19 @@ std::optional<std::string> ReadScratchFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-class Scratch {
-  public:
-    Scratch() {
-        std::string base = std::filesystem::is_directory("/dev/shm")
-                               ? std::string("/dev/shm")
-                               : std::filesystem::temp_directory_path().string();
-        std::string pattern = base + "/kesto-fuzz-XXXXXX";
-        if (mkdtemp(pattern.data()) != nullptr) {
-            folder_ = pattern;
-        }
-    }
-    ~Scratch() {
-        if (!folder_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(folder_, ignored);
-        }
-    }
-    Scratch(const Scratch&) = delete;
-    Scratch& operator=(const Scratch&) = delete;
-    const std::string& Folder() const { return folder_; }
-
-  private:
-    std::string folder_;
-};
+// A folder of this process's own under /dev/shm (or the temporary folder), removed at exit.
+const std::string& FuzzScratchFolder() {
+    static const test::ScratchFolder scratch(std::filesystem::is_directory("/dev/shm")
+                                                 ? std::filesystem::path("/dev/shm")
+                                                 : std::filesystem::temp_directory_path());
+    static const std::string folder = scratch.Folder().string();
+    return folder;
+}
 
 }  // namespace
 
-const std::string& ScratchFolder() {
-    static const Scratch scratch;
-    return scratch.Folder();
-}
-
 std::string CheckDealFile(std::string_view bytes) {
-    const std::string path = ScratchFolder() + "/deals";
+    const std::string path = FuzzScratchFolder() + "/deals";
     if (std::string problem = WriteScratchFile(path, bytes); !problem.empty()) {
         return problem;
     }
@@ -410,7 +390,7 @@ std::string CheckWebPage(std::string_view bytes) {
         AddDeal(line.c_str());
         ++records;
     }
-    const std::string page = ScratchFolder() + "/page.html";
+    const std::string page = FuzzScratchFolder() + "/page.html";
     std::error_code ignored;
     std::filesystem::remove(page, ignored);
     auto c = [&words](std::size_t i) { return words[i].c_str(); };
@@ -459,4 +439,4 @@ const std::vector<FuzzTarget>& FuzzTargets() {
     return targets;
 }
 
-}  // namespace kesto::fuzz
+}  // namespace kesto::test

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kesto::fuzz {
+namespace kesto::test {
 
 // "" when everything held, otherwise what did not.
 using Check = std::string (*)(std::string_view bytes);
@@ -39,7 +39,4 @@ const std::vector<FuzzTarget>& FuzzTargets();
 // libFuzzer keeps the input as a crash.
 int RunFuzzInput(Check check, const std::uint8_t* data, std::size_t size);
 
-// A folder of this process's own under /dev/shm (or the temporary folder), removed at exit.
-const std::string& ScratchFolder();
-
-}  // namespace kesto::fuzz
+}  // namespace kesto::test

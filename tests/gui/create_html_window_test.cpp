@@ -19,10 +19,10 @@
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
-#include "kesto/platform/fixed_clock.h"
 #include "kesto/platform/shared_library.h"
+#include "tests/support/fixed_clock.h"
 
-using namespace kesto;
+namespace kesto::test {
 
 class CreateHtmlWindowTest : public QObject {
     Q_OBJECT
@@ -156,5 +156,7 @@ class CreateHtmlWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(CreateHtmlWindowTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::CreateHtmlWindowTest)
 #include "create_html_window_test.moc"

@@ -15,6 +15,8 @@ using kesto::HtmlHintsAnswer;
 using kesto::HtmlHintsResult;
 using kesto::gui::HtmlWarnDialog;
 
+namespace kesto::test {
+
 class HtmlWarnDialogTest : public QObject {
     Q_OBJECT
 
@@ -111,5 +113,7 @@ class HtmlWarnDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(HtmlWarnDialogTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::HtmlWarnDialogTest)
 #include "html_warn_dialog_test.moc"

@@ -16,10 +16,10 @@
 
 #include "kesto/gui/main_window.h"
 #include "kesto/options/language_table.h"
-#include "kesto/platform/fixed_clock.h"
 #include "kesto/platform/shared_library.h"
+#include "tests/support/fixed_clock.h"
 
-using namespace kesto;
+namespace kesto::test {
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -248,5 +248,7 @@ void MainWindowTest::theDealNumberExtendsTheBoardSet() {
     QCOMPARE(Suit('N', 1)->text(), QString("A"));
 }
 
-QTEST_MAIN(MainWindowTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::MainWindowTest)
 #include "main_window_test.moc"

@@ -35,6 +35,8 @@
 
 using kesto::gui::OptionDialogWidget;
 
+namespace kesto::test {
+
 // Receives the addresses the program asks the desktop to open.
 class UrlRecorder : public QObject {
     Q_OBJECT
@@ -430,5 +432,7 @@ class OptionDialogTest : public QObject {
     }
 };
 
-QTEST_MAIN(OptionDialogTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::OptionDialogTest)
 #include "option_dialog_test.moc"

@@ -12,7 +12,7 @@
 #include "kesto/stats/statistics_sheet.h"
 #include "tests/stats/stats_test_deals.h"
 
-namespace kesto::gui {
+namespace kesto::test {
 
 namespace {
 
@@ -48,7 +48,7 @@ class QtPrinterCanvasTest : public QObject {
 };
 
 void QtPrinterCanvasTest::sheetAsPdfHoldsEveryWordAndNumber() {
-    QtPrinterCanvas canvas({"", dir_.filePath("sheet").toStdString()});
+    gui::QtPrinterCanvas canvas({"", dir_.filePath("sheet").toStdString()});
     QVERIFY(canvas.PrintsToPdf());
     const PrintResult result =
         PrintStatisticsSheet(canvas, FourDeals(), "Club Game", "Monday evening", ".");
@@ -110,7 +110,7 @@ void QtPrinterCanvasTest::sheetAsPdfHoldsEveryWordAndNumber() {
 }
 
 void QtPrinterCanvasTest::jobsAreNewFilesOfOneLandscapePage() {
-    QtPrinterCanvas canvas({"", dir_.filePath("jobs").toStdString()});
+    gui::QtPrinterCanvas canvas({"", dir_.filePath("jobs").toStdString()});
     QStringList written;
     for (int i = 0; i < 3; ++i) {
         const PrintResult result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
@@ -133,7 +133,7 @@ void QtPrinterCanvasTest::jobsAreNewFilesOfOneLandscapePage() {
 
 void QtPrinterCanvasTest::jobNeverEndedLeavesNoFile() {
     {
-        QtPrinterCanvas canvas({"", dir_.filePath("abandoned").toStdString()});
+        gui::QtPrinterCanvas canvas({"", dir_.filePath("abandoned").toStdString()});
         QVERIFY(canvas.BeginDoc("Statistics").ok);
         canvas.TextOut(0, 0, "half a page");
     }
@@ -141,7 +141,7 @@ void QtPrinterCanvasTest::jobNeverEndedLeavesNoFile() {
 }
 
 void QtPrinterCanvasTest::unknownPrinterFallsBackToPdf() {
-    QtPrinterCanvas canvas({"No Such Printer 4711", dir_.filePath("fallback").toStdString()});
+    gui::QtPrinterCanvas canvas({"No Such Printer 4711", dir_.filePath("fallback").toStdString()});
     QVERIFY(canvas.PrintsToPdf());
     QVERIFY(canvas.BeginDoc("Test").ok);
     canvas.TextOut(100, 100,
@@ -153,7 +153,7 @@ void QtPrinterCanvasTest::unknownPrinterFallsBackToPdf() {
 }
 
 void QtPrinterCanvasTest::metricsFollowResolutionAndFont() {
-    QtPrinterCanvas canvas({"", dir_.filePath("metrics").toStdString()});
+    gui::QtPrinterCanvas canvas({"", dir_.filePath("metrics").toStdString()});
     const int dpi = canvas.PixelsPerInchX();
     QVERIFY(dpi >= 300);
     canvas.SetOrientation(PageOrientation::Portrait);
@@ -185,7 +185,7 @@ void QtPrinterCanvasTest::folderThatCannotBeMadeFailsTheJob() {
     QFile blocker(dir_.filePath("plain-file"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QtPrinterCanvas canvas({"", dir_.filePath("plain-file/out").toStdString()});
+    gui::QtPrinterCanvas canvas({"", dir_.filePath("plain-file/out").toStdString()});
     const PrintResult result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
     QVERIFY(!result.ok);
     QVERIFY2(QString::fromStdString(result.error).contains("could not be created"),
@@ -193,7 +193,7 @@ void QtPrinterCanvasTest::folderThatCannotBeMadeFailsTheJob() {
     QCOMPARE(canvas.Orientation(), PageOrientation::Portrait);
 }
 
-}  // namespace kesto::gui
+}  // namespace kesto::test
 
-QTEST_MAIN(kesto::gui::QtPrinterCanvasTest)
+QTEST_MAIN(kesto::test::QtPrinterCanvasTest)
 #include "qt_printer_canvas_test.moc"

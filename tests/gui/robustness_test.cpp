@@ -23,17 +23,19 @@
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/options/language_table.h"
-#include "kesto/platform/fixed_clock.h"
 #include "kesto/platform/registry_hive.h"
+#include "tests/support/fixed_clock.h"
 
 using kesto::gui::MainWindow;
+
+namespace kesto::test {
 
 class RobustnessTest : public QObject {
     Q_OBJECT
 
   private:
     QTemporaryDir folder_;
-    std::unique_ptr<kesto::FixedClock> clock_;
+    std::unique_ptr<FixedClock> clock_;
     std::unique_ptr<kesto::LanguageTable> languages_;
     std::unique_ptr<MainWindow> window_;
     QTimer modalCloser_;
@@ -104,7 +106,7 @@ class RobustnessTest : public QObject {
 
     void init() {
         closedDialogs_.clear();
-        clock_ = std::make_unique<kesto::FixedClock>(kesto::CivilDate{2026, 12, 8, 2}, 0);
+        clock_ = std::make_unique<FixedClock>(kesto::CivilDate{2026, 12, 8, 2}, 0);
         languages_ = std::make_unique<kesto::LanguageTable>();
         window_ = std::make_unique<MainWindow>(*clock_, *languages_);
         QVERIFY2(window_->FormCreate(), "the printing library is missing");
@@ -244,5 +246,7 @@ class RobustnessTest : public QObject {
     }
 };
 
-QTEST_MAIN(RobustnessTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::RobustnessTest)
 #include "robustness_test.moc"

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include "kesto/deal/generate.h"
@@ -16,8 +17,9 @@
 #include "kesto/html/html_export.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -39,8 +41,9 @@ TEST(BrowserPage, ThirtySixBoardsWithStatistics) {
     ASSERT_EQ(HtmlLibrary::Bind(loader, library), HtmlLibrary::BindResult::Bound);
 
     const char* out = std::getenv("KESTO_HTML_PAGE_OUT");
+    std::optional<ScratchFolder> scratch;
     const fs::path folder =
-        out != nullptr && *out != '\0' ? fs::path(out) : fs::temp_directory_path() / "kesto_36";
+        out != nullptr && *out != '\0' ? fs::path(out) : scratch.emplace().Folder();
     fs::create_directories(folder);
     const std::string page = (folder / "page.htm").string();
 
@@ -64,9 +67,7 @@ TEST(BrowserPage, ThirtySixBoardsWithStatistics) {
     EXPECT_EQ(Count(html, "SRC=\"GIF/board.gif\""), 36u);
     EXPECT_EQ(Count(html, "<H2>Statistics</H2>"), 1u);
     EXPECT_TRUE(html.ends_with("</BODY>\r\n</HTML>\r\n"));
-    if (out == nullptr)
-        fs::remove_all(folder);
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -17,9 +17,11 @@
 #include "kesto/html/html_library.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
-#include "tests/platform/write_failure.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/shown_message.h"
+#include "tests/support/write_failure.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -53,11 +55,6 @@ std::string Golden(const std::string& name) {
     return bytes;
 }
 
-struct ShownMessage {
-    MessageKind kind;
-    std::string text;
-};
-
 // Records what the command shows and answers from a script.
 class ScriptedView final : public HtmlExportView, public Ui {
   public:
@@ -71,8 +68,8 @@ class ScriptedView final : public HtmlExportView, public Ui {
         if (onOptions)
             onOptions();
     }
-    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons) override {
-        messages.push_back({kind, text});
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override {
+        messages.push_back({kind, text, buttons});
         return Answer::Ok;
     }
     void Beep() override {}
@@ -105,14 +102,8 @@ class HtmlExport : public ::testing::Test {
 
     void SetUp() override {
         ASSERT_NE(library_, nullptr);
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = (fs::temp_directory_path() / "kesto_html_export" / info->name()).string();
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
         view_.saveResult = {true, Page("page.htm"), 1};
     }
-    void TearDown() override { fs::remove_all(folder_); }
-
     std::string Page(const std::string& name) const { return folder_ + "/" + name; }
 
     HtmlExportOutcome Create() {
@@ -130,7 +121,8 @@ class HtmlExport : public ::testing::Test {
     }
 
     static std::unique_ptr<HtmlLibrary> library_;
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
     ScriptedView view_;
     LanguageTable languages_;
     tBoardSet boardSet_ = FourBoards();
@@ -168,6 +160,23 @@ const GoldenCase kGoldenCases[] = {
     {"GermanStatistics", kGerman, true, true, "", "Bridgeclub K\xF6ln",
      "Dienstag, 8. Dezember 2026", "export_german_statistics.htm"},
 };
+
+// The four boards in each printing language, one page after the other: every word the page
+// library gets from the language table, in all eight languages. The English page is the one
+// export_english.htm holds.
+TEST_F(HtmlExport, EveryLanguageMatchesTheGoldenPages) {
+    std::string pages;
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        languages_.SetCurrentLanguage(language);
+        view_.saveResult.fileName = Page("language_" + std::to_string(language) + ".htm");
+        ASSERT_EQ(Create(), HtmlExportOutcome::Written);
+        pages += ReadFile(view_.saveResult.fileName);
+    }
+    const std::string english = Golden("export_english.htm");
+    EXPECT_EQ(pages.substr(0, english.size()), english);
+    EXPECT_EQ(pages, Golden("export_every_language.htm"));
+}
 
 TEST_F(HtmlExport, WholePagesMatchTheGoldenFiles) {
     for (const GoldenCase& c : kGoldenCases) {
@@ -459,4 +468,4 @@ TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

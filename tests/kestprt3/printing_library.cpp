@@ -167,10 +167,6 @@ void PrintingLibrary::SetUp() {
     ASSERT_NE(clearDeals_, nullptr);
     ASSERT_NE(printCustom_, nullptr);
     clearDeals_();
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kestprt3_test_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern + "/";
     pdfFolder_ = folder_ + "pdf";
     settingsPath_ = folder_ + "Kesto.reg";
     ::setenv("KESTO_PDF_FOLDER", pdfFolder_.c_str(), 1);
@@ -184,8 +180,6 @@ void PrintingLibrary::TearDown() {
     if (clearDeals_ != nullptr) {
         clearDeals_();
     }
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
 }
 
 void PrintingLibrary::SetDeals(const std::vector<std::string>& records) {

@@ -11,6 +11,7 @@
 
 #include "kesto/platform/shared_library.h"
 #include "kestprt3/kestprt3.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
 
@@ -66,7 +67,8 @@ class PrintingLibrary : public ::testing::Test {
     static AddDealFn addDeal_;
     static ClearDealsFn clearDeals_;
     static PrintCustomFn printCustom_;
-    std::string folder_;  // holds the settings file and the PDF folder
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Path("");  // holds the settings file and the PDF folder
     std::string pdfFolder_;
     std::string settingsPath_;
     std::vector<std::string> seen_;

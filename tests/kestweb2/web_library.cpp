@@ -34,18 +34,12 @@ void WebLibrary::SetUp() {
     ASSERT_NE(htmlCustom_, nullptr);
     ASSERT_NE(htmlDef_, nullptr);
     clearDeals_();
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "kestweb2_test_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern + "/";
 }
 
 void WebLibrary::TearDown() {
     if (clearDeals_ != nullptr) {
         clearDeals_();
     }
-    std::error_code error;
-    std::filesystem::remove_all(folder_, error);
 }
 
 void WebLibrary::SetDeals(const std::vector<std::string>& records) {

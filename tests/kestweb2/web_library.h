@@ -11,6 +11,7 @@
 
 #include "kesto/platform/shared_library.h"
 #include "kestweb2/kestweb2.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
 
@@ -35,7 +36,8 @@ class WebLibrary : public ::testing::Test {
     static ClearDealsFn clearDeals_;
     static HTMLCustomFn htmlCustom_;
     static HTMLDefFn htmlDef_;
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Path("");
 };
 
 // "[Board "b"]|[Dealer "d"]|[Vulnerable "v"]|[Deal "deal"]", as the program sends a board.

@@ -3,71 +3,65 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
 
+#include "kesto/platform/file_io.h"
 #include "tests/options/temp_settings.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using LanguageTableTest = TempSettingsTest;
 
-// The built-in words as the program's printouts use them, Windows-1252 bytes.
-const std::vector<std::vector<std::string>> kBuiltIn = {
-    {"English", "A",    "K",    "Q", "J", "T", "North", "East",   "South", "West",
-     "Vul",     "Both", "None", "N", "E", "S", "W",     "Dealer", "Dlr",   "Board"},
-    {"Dansk", "E",    "K",     "D", "B",    "10", "Nord", "\xD8st", "Syd",   "Vest",
-     "I.Z.",  "Alle", "Ingen", "N", "\xD8", "S",  "V",    "Giver",  "Giver", "Spil"},
-    {"Deutsch",
-     "A",
-     "K",
-     "D",
-     "B",
-     "Z",
-     "Nord",
-     "Ost",
-     "S\xFC"
-     "d",
-     "West",
-     "Gef\xE4hr",
-     "Alle",
-     "Keiner",
-     "N",
-     "O",
-     "S",
-     "W",
-     "Teiler",
-     "Tlr",
-     "Board"},
-    {"Dutch", "A",     "H",       "V", "B", "10", "Noord", "Oost",  "Zuid",  "West",
-     "Kw",    "Allen", "Niemand", "N", "O", "Z",  "W",     "Gever", "Gever", "Spel"},
-    {"Fran\xE7"
-     "ais",
-     "A",
-     "R",
-     "D",
-     "V",
-     "10",
-     "Nord",
-     "Est",
-     "Sud",
-     "Ouest",
-     "Vul",
-     "Tous",
-     "Personne",
-     "N",
-     "E",
-     "S",
-     "O",
-     "Donneur",
-     "Donneur",
-     "Donne"},
-    {"Italiano", "A",     "K",       "Q", "J", "10", "Nord", "Est",      "Sud", "Ovest",
-     "Zona",     "tutti", "nessuno", "N", "E", "S",  "O",    "Mazziere", "D",   "Mano"},
-    {"Polski", "A",  "K",     "D", "W", "10", "North", "East",      "South", "West",
-     "Obie",   "Po", "Przed", "N", "E", "S",  "W",     "Rozdajacy", "Rozd",  "Rozdanie"},
-    {"Svenska", "E",    "K",     "D", "Kn",   "10", "Nord", "\xD6st", "Syd", "V\xE4st",
-     "Zon",     "Alla", "Ingen", "N", "\xD6", "S",  "V",    "Giv",    "Giv", "Bricka"},
-};
+// Every word of the table, one language a line in table order, the twenty slots between
+// bars: the printout the golden file holds. Windows-1252 bytes.
+std::string WordsPrintout(const std::function<std::string(int language, int slot)>& word) {
+    std::string printout;
+    for (int language = 1; language <= kLanguageCount; ++language) {
+        for (int slot = 0; slot < kWordSlots; ++slot) {
+            printout += (slot > 0 ? "|" : "") + word(language, slot);
+        }
+        printout += "\n";
+    }
+    return printout;
+}
+
+std::string GoldenPrintout() {
+    return ReadWholeFile(std::string(KESTO_TEST_DATA) + "/language/built_in_words.txt")
+        .value_or("<no golden file>");
+}
+
+// The built-in words as the golden printout holds them: [language - 1][slot].
+const std::vector<std::vector<std::string>>& BuiltInWords() {
+    static const std::vector<std::vector<std::string>> words = [] {
+        std::vector<std::vector<std::string>> table;
+        std::istringstream lines(GoldenPrintout());
+        for (std::string line; std::getline(lines, line);) {
+            std::vector<std::string>& row = table.emplace_back();
+            std::istringstream fields(line);
+            for (std::string word; std::getline(fields, word, '|');) {
+                row.push_back(word);
+            }
+        }
+        return table;
+    }();
+    return words;
+}
+
+TEST(BuiltInWords, PrintoutIsTheGoldenFile) {
+    const LanguageTable table;
+    EXPECT_EQ(
+        WordsPrintout([&](int language, int slot) { return table.LanguageWord(language, slot); }),
+        GoldenPrintout());
+    EXPECT_EQ(WordsPrintout(&LanguageTable::BuiltInWord), GoldenPrintout());
+    ASSERT_EQ(BuiltInWords().size(), static_cast<std::size_t>(kLanguageCount));
+    for (const std::vector<std::string>& words : BuiltInWords()) {
+        EXPECT_EQ(words.size(), static_cast<std::size_t>(kWordSlots)) << words[0];
+    }
+}
 
 void ExpectBuiltInExcept(const LanguageTable& table, int changedLanguage, int changedSlot,
                          const std::string& changedWord) {
@@ -75,7 +69,7 @@ void ExpectBuiltInExcept(const LanguageTable& table, int changedLanguage, int ch
         for (int slot = 0; slot < kWordSlots; ++slot) {
             const bool changed = language == changedLanguage && slot == changedSlot;
             EXPECT_EQ(table.LanguageWord(language, slot),
-                      changed ? changedWord : kBuiltIn[language - 1][slot])
+                      changed ? changedWord : BuiltInWords()[language - 1][slot])
                 << "language " << language << " slot " << slot;
         }
     }
@@ -83,16 +77,11 @@ void ExpectBuiltInExcept(const LanguageTable& table, int changedLanguage, int ch
 
 class BuiltInLanguage : public ::testing::TestWithParam<int> {};
 
-TEST_P(BuiltInLanguage, EveryWordIsExactlyAsPrinted) {
+TEST_P(BuiltInLanguage, IsFoundByItsExactName) {
     const LanguageTable table;
     const int language = GetParam();
-    ASSERT_EQ(kBuiltIn[language - 1].size(), static_cast<std::size_t>(kWordSlots));
-    for (int slot = 0; slot < kWordSlots; ++slot) {
-        EXPECT_EQ(table.LanguageWord(language, slot), kBuiltIn[language - 1][slot])
-            << "slot " << slot;
-        EXPECT_EQ(LanguageTable::BuiltInWord(language, slot), kBuiltIn[language - 1][slot]);
-    }
-    EXPECT_EQ(table.FindLanguage(kBuiltIn[language - 1][0]), language);
+    ASSERT_EQ(BuiltInWords().size(), static_cast<std::size_t>(kLanguageCount));
+    EXPECT_EQ(table.FindLanguage(BuiltInWords()[language - 1][kSlotLanguageName]), language);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEight, BuiltInLanguage, ::testing::Range(1, kLanguageCount + 1));
@@ -232,7 +221,7 @@ TEST_F(LanguageTableTest, DutchKingSurvivesARestart) {
     std::string expected =
         "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Dutch]\r\n";
     for (int slot = 1; slot < kWordSlots; ++slot) {
-        const std::string word = slot == kSlotKing ? "K" : kBuiltIn[3][slot];
+        const std::string word = slot == kSlotKing ? "K" : BuiltInWords()[3][slot];
         expected += "\"" + std::to_string(slot) + "\"=\"" + word + "\"\r\n";
     }
     expected += "\r\n";
@@ -283,4 +272,4 @@ TEST_F(LanguageTableTest, RewritingWordsReplacesThemAndKeepsOtherSettings) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -1,7 +1,6 @@
 #include "kesto/options/option_dialog.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <filesystem>
 #include <memory>
@@ -12,8 +11,9 @@
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
 #include "tests/options/scripted_option_view.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::ScriptedOptionView;
@@ -37,15 +37,6 @@ struct ProgramRun {
 
 class OptionDialogTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kesto-options-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-        path_ = folder_ + "/Kesto.reg";
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     std::unique_ptr<ProgramRun> Start() { return std::make_unique<ProgramRun>(path_); }
 
     std::optional<RegistryHive> Hive() const {
@@ -70,8 +61,8 @@ class OptionDialogTest : public ::testing::Test {
         store.CloseKey();
     }
 
-    std::string folder_;
-    std::string path_;
+    ScratchFolder folder_;
+    std::string path_ = folder_.Path("Kesto.reg");
 };
 
 // The dialog's values at the first run, as FormCreate shows them.
@@ -483,4 +474,4 @@ TEST(FontSlotsTest, DefaultsAndNames) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

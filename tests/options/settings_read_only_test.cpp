@@ -1,6 +1,6 @@
 #include "tests/options/temp_settings.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using SettingsReadOnlyTest = TempSettingsTest;
@@ -32,4 +32,4 @@ TEST_F(SettingsReadOnlyTest, ReadOnlyStoresReadButNeverWrite) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

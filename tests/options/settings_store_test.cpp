@@ -9,7 +9,7 @@
 
 #include "tests/options/temp_settings.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using SettingsStoreTest = TempSettingsTest;
@@ -472,4 +472,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testInfo) { return std::string(testInfo.param.label); });
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -3,7 +3,6 @@
 // into files. Tests never touch the user's own settings file.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -14,19 +13,15 @@
 
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/file_io.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 
 class TempSettingsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/kesto-settings-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-        path_ = folder_ + "/Tarnwick/Kesto.reg";
         TakeSettingsNotices();  // notices of earlier tests are theirs
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
     static void WriteRaw(const std::string& path, std::string_view bytes) {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -42,8 +37,9 @@ class TempSettingsTest : public ::testing::Test {
         return names;
     }
 
-    std::string folder_;
-    std::string path_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
+    std::string path_ = folder_ + "/Tarnwick/Kesto.reg";
 };
 
 inline constexpr std::string_view kKeyLine =
@@ -53,4 +49,4 @@ inline std::string HiveText(std::string_view values) {
     return "REGEDIT4\r\n\r\n" + std::string(kKeyLine) + std::string(values) + "\r\n";
 }
 
-}  // namespace kesto
+}  // namespace kesto::test

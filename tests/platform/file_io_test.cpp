@@ -6,19 +6,15 @@
 #include <filesystem>
 
 #include "kesto/platform/file_io.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 class FileIoTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kesto-file-io-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
 };
 
 TEST_F(FileIoTest, ReplaceWritesAndReadsBackBytes) {
@@ -76,4 +72,4 @@ TEST(DirectoryOfTest, KeepsTheFinalSlash) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

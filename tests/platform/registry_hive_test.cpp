@@ -8,8 +8,9 @@
 #include <string>
 
 #include "kesto/platform/file_io.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 constexpr std::string_view kKey = "HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2";
@@ -274,16 +275,11 @@ TEST(RegistryHiveKeys, StringEndsAtZeroByte) {
 
 class RegistryHiveFile : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/kesto-hive-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
     static void WriteRaw(const std::string& path, std::string_view bytes) {
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
 };
 
 TEST_F(RegistryHiveFile, SaveCreatesTheFolderAndLoadReadsItBack) {
@@ -398,4 +394,4 @@ TEST(RegistryHiveDamage, ReaderSurvivesEveryDamageAndWhatItAcceptsIsStable) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

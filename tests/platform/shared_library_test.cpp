@@ -2,7 +2,7 @@
 
 #include "kesto/platform/shared_library.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 TEST(SharedLibraryTest, LogicalNamesMapToPlatformFiles) {
@@ -25,4 +25,4 @@ TEST(SharedLibraryTest, MissingLibraryGivesNull) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -2,7 +2,7 @@
 
 #include "kesto/platform/text_encoding.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 TEST(TextEncodingTest, RoundTripsEveryDefinedByte) {
@@ -33,4 +33,4 @@ TEST(TextEncodingTest, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -11,7 +11,7 @@
 namespace kesto::test {
 namespace {
 
-class PrintingWindowView final : public testing::FakeMainWindowView {
+class PrintingWindowView final : public FakeMainWindowView {
   public:
     MultipleSetAnswer TMultipleSetWarningDlg() override {
         ++warnings;
@@ -57,7 +57,7 @@ class PrintPageTest : public PrintJobTest {
     }
 
     PrintingWindowView window_;
-    FixedClock clock_ = testing::TestClock();
+    FixedClock clock_ = TestClock();
     std::unique_ptr<TKestoMain> main_;
 };
 

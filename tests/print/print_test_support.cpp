@@ -45,9 +45,6 @@ void PrintJobTest::TearDownTestSuite() {
 
 void PrintJobTest::SetUp() {
     ASSERT_NE(library_, nullptr);
-    char pattern[] = "/tmp/kesto-print-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern), nullptr);
-    folder_ = pattern;
     settingsPath_ = folder_ + "/Kesto.reg";
     recordingPath_ = folder_ + "/calls.txt";
     ::setenv("KESTO_RECORDING_FILE", recordingPath_.c_str(), 1);
@@ -68,7 +65,6 @@ void PrintJobTest::SetUp() {
 void PrintJobTest::TearDown() {
     ::unsetenv("KESTO_RECORDING_FILE");
     ::unsetenv("KESTO_RECORDING_FAIL");
-    std::filesystem::remove_all(folder_);
 }
 
 void PrintJobTest::CreateOptions() {

@@ -14,9 +14,11 @@
 #include "kesto/options/language_table.h"
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
-#include "kesto/platform/recording_canvas.h"
 #include "kesto/print/print_job.h"
 #include "kesto/print/printing_library.h"
+#include "tests/support/recording_canvas.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/shown_message.h"
 
 namespace kesto::test {
 
@@ -26,15 +28,10 @@ struct LibraryCall {
     std::vector<std::string> args;
 };
 
-struct ShownMessage {
-    MessageKind kind;
-    std::string text;
-};
-
 class ScriptedPrintView final : public PrintJobView {
   public:
-    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons) override {
-        messages.push_back({kind, text});
+    Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override {
+        messages.push_back({kind, text, buttons});
         return Answer::Ok;
     }
     void FocusCopiesField() override { ++copiesFocused; }
@@ -75,7 +72,8 @@ class PrintJobTest : public ::testing::Test {
     void StoreInteger(const std::string& name, int value) const;
 
     static std::unique_ptr<PrintingLibrary> library_;
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
     std::string settingsPath_;
     std::string recordingPath_;
     tBoardSet boardSet_;

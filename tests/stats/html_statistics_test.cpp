@@ -12,8 +12,9 @@
 
 #include "kesto/platform/file_io.h"
 #include "tests/stats/stats_test_deals.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 namespace fs = std::filesystem;
@@ -40,15 +41,7 @@ tStatistics GoldenStatistics() {
 
 class HtmlStatisticsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder_ = fs::temp_directory_path() /
-                  ("kesto_html_stats_" + std::to_string(::getpid()) + "_" + info->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        page_ = folder_ / "page.htm";
-    }
-    void TearDown() override { fs::remove_all(folder_); }
+    void SetUp() override { page_ = folder_ / "page.htm"; }
 
     // Only the page is left in the folder: no temporary file of any name.
     void ExpectOnlyThePage() const {
@@ -60,7 +53,8 @@ class HtmlStatisticsTest : public ::testing::Test {
         EXPECT_EQ(entries, 1);
     }
 
-    fs::path folder_;
+    ScratchFolder scratch_;
+    const fs::path folder_ = scratch_.Folder();
     fs::path page_;
 };
 
@@ -173,4 +167,4 @@ TEST_F(HtmlStatisticsTest, FailedWriteLeavesThePageIntactAndNoTemporaryFile) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "kesto/platform/recording_canvas.h"
+#include "tests/support/recording_canvas.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 // The recording canvas draws a character as wide as the font size and a line twice as high.
@@ -95,4 +95,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& param) { return std::string(param.param.name); });
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "kesto/platform/recording_canvas.h"
 #include "tests/stats/stats_test_deals.h"
+#include "tests/support/recording_canvas.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 // The recording canvas at 100 pixels per inch: U = 75, landscape W = 1100 and Ht = 850.
@@ -369,4 +369,4 @@ TEST_F(StatisticsSheetTest, SeveralSheetsAreIdenticalJobs) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

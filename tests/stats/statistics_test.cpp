@@ -12,7 +12,7 @@
 #include "kesto/deal/random.h"
 #include "tests/stats/stats_test_deals.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 using test::DealOf;
@@ -273,4 +273,4 @@ TEST(LocaleDecimalSeparatorTest, FollowsTheNumericLocale) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -10,7 +10,7 @@
 #include "kesto/html/html_export.h"
 #include "tests/workflow/fake_main_window_view.h"
 
-namespace kesto::testing {
+namespace kesto::test {
 namespace {
 
 // The window's side of the command, over the scripted main window.
@@ -97,4 +97,4 @@ TEST_F(CreateHtml, DoNotShowAgainHoldsInLaterRuns) {
 }
 
 }  // namespace
-}  // namespace kesto::testing
+}  // namespace kesto::test

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "kesto/platform/fixed_clock.h"
+#include "tests/support/fixed_clock.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 struct DateCase {
@@ -35,4 +35,4 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{kMonday, 6, "12/7/2026"}, DateCase{kMonday, -1, "12/7/2026"}));
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -14,18 +14,14 @@
 #include <unistd.h>
 
 #include "kesto/options/language_table.h"
-#include "kesto/platform/fixed_clock.h"
 #include "kesto/platform/shared_library.h"
 #include "kesto/workflow/kesto_main.h"
 #include "kesto/workflow/main_window_view.h"
+#include "tests/support/fixed_clock.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/shown_message.h"
 
-namespace kesto::testing {
-
-struct ShownMessage {
-    MessageKind kind;
-    std::string text;
-    MessageButtons buttons;
-};
+namespace kesto::test {
 
 struct DuplicateQuestion {
     Suit suit;
@@ -121,25 +117,13 @@ inline LibraryLoader BuiltLibraries() {
 // A settings file of its own for each test, named by KESTO_SETTINGS.
 class TempSettings {
   public:
-    TempSettings() {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("kesto-workflow-" + std::to_string(::getpid()) + "-" + std::to_string(++count_));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        path_ = (folder_ / "Kesto.reg").string();
-        ::setenv("KESTO_SETTINGS", path_.c_str(), 1);
-    }
-    ~TempSettings() {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
+    TempSettings() { ::setenv("KESTO_SETTINGS", path_.c_str(), 1); }
     const std::string& Path() const { return path_; }
-    std::filesystem::path Folder() const { return folder_; }
+    std::filesystem::path Folder() const { return scratch_.Folder(); }
 
   private:
-    static inline int count_ = 0;
-    std::filesystem::path folder_;
-    std::string path_;
+    ScratchFolder scratch_;
+    std::string path_ = scratch_.Path("Kesto.reg");
 };
 
 // A started main window on the built libraries, fresh settings, the test clock and the
@@ -181,4 +165,4 @@ class WorkflowTest : public ::testing::Test {
     TKestoMain main;
 };
 
-}  // namespace kesto::testing
+}  // namespace kesto::test

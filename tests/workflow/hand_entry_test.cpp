@@ -5,7 +5,7 @@
 
 #include "tests/workflow/fake_main_window_view.h"
 
-namespace kesto::testing {
+namespace kesto::test {
 namespace {
 
 constexpr SuitField kNorthSpades{Seat::North, Suit::Spades};
@@ -268,4 +268,4 @@ TEST_F(HandEntry, ADealCanBeRecordedByKeyboardAlone) {
 }
 
 }  // namespace
-}  // namespace kesto::testing
+}  // namespace kesto::test

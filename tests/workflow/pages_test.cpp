@@ -10,7 +10,7 @@
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
 
-namespace kesto::testing {
+namespace kesto::test {
 namespace {
 
 using Pages = WorkflowTest;
@@ -385,9 +385,9 @@ TEST_F(Pages, TheDateCheckBoxAsksForTheFormatOnlyOnceTheWindowIsShown) {
 }
 
 }  // namespace
-}  // namespace kesto::testing
+}  // namespace kesto::test
 
-namespace kesto::testing {
+namespace kesto::test {
 namespace {
 
 class ReadFromFile : public WorkflowTest {
@@ -492,4 +492,4 @@ TEST_F(ReadFromFile, SaveWritesTheBoardSetThroughTheSaveDialog) {
 }
 
 }  // namespace
-}  // namespace kesto::testing
+}  // namespace kesto::test

@@ -7,7 +7,7 @@
 #include "kesto/deal/random.h"
 #include "tests/workflow/fake_main_window_view.h"
 
-namespace kesto::testing {
+namespace kesto::test {
 namespace {
 
 using PrintRequest = WorkflowTest;
@@ -67,4 +67,4 @@ TEST_F(PrintRequest, SeedGeneratorStartsTheDealsFromThatState) {
 }
 
 }  // namespace
-}  // namespace kesto::testing
+}  // namespace kesto::test

@@ -9,7 +9,7 @@
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
 
-namespace kesto::testing {
+namespace kesto::test {
 namespace {
 
 // A library that loads but has none of the entries asked for.
@@ -298,4 +298,4 @@ TEST(StartUpSettings, ABrokenSettingsFileIsReportedOnce) {
 }
 
 }  // namespace
-}  // namespace kesto::testing
+}  // namespace kesto::test

@@ -17,8 +17,9 @@
 #include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/text_convert.h"
 
-using namespace kesto;
 using namespace kesto::gui;
+
+namespace kesto::test {
 
 class PrintDialogsTest : public QObject {
     Q_OBJECT
@@ -159,5 +160,7 @@ class PrintDialogsTest : public QObject {
     }
 };
 
-QTEST_MAIN(PrintDialogsTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::PrintDialogsTest)
 #include "print_dialogs_test.moc"

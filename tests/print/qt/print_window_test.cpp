@@ -15,12 +15,13 @@
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/options/language_table.h"
-#include "kesto/platform/fixed_clock.h"
 #include "kesto/platform/shared_library.h"
 #include "kesto/print/print_destination.h"
+#include "tests/support/fixed_clock.h"
 
-using namespace kesto;
 using namespace kesto::gui;
+
+namespace kesto::test {
 
 class PrintWindowTest : public QObject {
     Q_OBJECT
@@ -67,5 +68,7 @@ class PrintWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(PrintWindowTest)
+}  // namespace kesto::test
+
+QTEST_MAIN(kesto::test::PrintWindowTest)
 #include "print_window_test.moc"

@@ -13,11 +13,12 @@
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/options/language_table.h"
-#include "kesto/platform/recording_canvas.h"
 #include "kesto/print/print_destination.h"
 #include "kesto/print/print_without_window.h"
+#include "tests/support/recording_canvas.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 std::string PdfText(const std::filesystem::path& pdf) {
@@ -36,9 +37,6 @@ std::string PdfText(const std::filesystem::path& pdf) {
 class RealLibraryTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/kesto-print-real-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
         // No settings file of the user's is read or written.
         ::setenv("KESTO_SETTINGS", (folder_ / "Kesto.reg").c_str(), 1);
         const LibraryLoader loader = [](const std::string& name) {
@@ -50,7 +48,6 @@ class RealLibraryTest : public ::testing::Test {
         library_.reset();
         ::unsetenv("KESTO_SETTINGS");
         SetPdfFolderOverride("");
-        std::filesystem::remove_all(folder_);
     }
 
     std::vector<std::filesystem::path> Pdfs() const {
@@ -61,7 +58,8 @@ class RealLibraryTest : public ::testing::Test {
         return files;
     }
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_;
+    const std::filesystem::path folder_ = scratch_.Folder();
     std::unique_ptr<PrintingLibrary> library_;
 };
 
@@ -104,4 +102,4 @@ TEST_F(RealLibraryTest, HandRecordSheetsAndCurtainCardsBecomePdfFiles) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

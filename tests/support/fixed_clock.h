@@ -1,9 +1,9 @@
 #pragma once
-// A clock that always says the same: for tests and reproducible batch runs.
+// A clock that always says the same, so tests see the same dates and times on every run.
 
 #include "kesto/platform/clock.h"
 
-namespace kesto {
+namespace kesto::test {
 
 class FixedClock : public Clock {
   public:
@@ -22,4 +22,4 @@ class FixedClock : public Clock {
     std::uint32_t ms_;
 };
 
-}  // namespace kesto
+}  // namespace kesto::test

@@ -27,6 +27,8 @@
 #include <string_view>
 #include <thread>
 
+#include "tests/support/scratch_folder.h"
+
 namespace kesto::test {
 
 inline std::string ReadBytes(const std::string& path) {
@@ -50,18 +52,11 @@ inline std::set<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
-inline std::string MakeTempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kesto-wf-XXXXXX").string();
-    return ::mkdtemp(pattern.data()) != nullptr ? pattern : std::string();
-}
-
 // A 64 kB tmpfs of the test's own, unmounted and removed at the end.
 class SmallDisk {
   public:
-    SmallDisk() : folder_(MakeTempFolder()) {
-        if (folder_.empty()) {
-            why_ = "no temporary folder";
-        } else if (::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    SmallDisk() {
+        if (::mount("tmpfs", folder_.c_str(), "tmpfs", 0, "size=64k") != 0) {
             why_ = std::string("mounting a small tmpfs was refused (") + std::strerror(errno) +
                    "); the full-disk and read-only cases need root";
         } else {
@@ -71,10 +66,6 @@ class SmallDisk {
     ~SmallDisk() {
         if (mounted_) {
             ::umount2(folder_.c_str(), MNT_DETACH);
-        }
-        if (!folder_.empty()) {
-            std::error_code ignored;
-            std::filesystem::remove_all(folder_, ignored);
         }
     }
     SmallDisk(const SmallDisk&) = delete;
@@ -110,7 +101,8 @@ class SmallDisk {
     static constexpr std::string_view kFiller = "filler";
 
   private:
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
     std::string why_;
     bool mounted_ = false;
 };
@@ -119,16 +111,7 @@ class SmallDisk {
 // Writable() tells.
 class ReadOnlyFolder {
   public:
-    ReadOnlyFolder() : folder_(MakeTempFolder()) {}
-    ~ReadOnlyFolder() {
-        if (!folder_.empty()) {
-            ::chmod(folder_.c_str(), 0700);
-            std::error_code ignored;
-            std::filesystem::remove_all(folder_, ignored);
-        }
-    }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder() = default;
 
     std::string Path(std::string_view name) const { return folder_ + "/" + std::string(name); }
     const std::string& Folder() const { return folder_; }
@@ -136,7 +119,8 @@ class ReadOnlyFolder {
     bool Writable() const { return ::access(folder_.c_str(), W_OK) == 0; }
 
   private:
-    std::string folder_;
+    ScratchFolder scratch_;
+    std::string folder_ = scratch_.Folder().string();
 };
 
 // Kills saves at random moments. Each round sets the file to `first`, forks a child that

@@ -5,7 +5,8 @@
 
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/registry_hive.h"
-#include "tests/platform/write_failure.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/write_failure.h"
 
 namespace kesto::test {
 namespace {
@@ -94,9 +95,8 @@ TEST_F(SettingsWriteFailureTest, FolderWithoutWritePermissionKeepsThePreviousFil
 // The settings file saved by a child killed at a random moment always reads as one of the
 // two hives saved in turn.
 TEST_F(SettingsWriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
-    const std::string folder = MakeTempFolder();
-    ASSERT_FALSE(folder.empty());
-    const std::string path = folder + "/Kesto.reg";
+    const ScratchFolder folder;
+    const std::string path = folder.Path("Kesto.reg");
     RegistryHive small, large;
     const std::string key = std::string(kHiveRoot) + "\\" + std::string(kSettingsKey);
     small.SetValue(key, "NumHands", RegistryValue::Dword(10));
@@ -110,8 +110,6 @@ TEST_F(SettingsWriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
 
     const auto save = [&](int turn) { SaveHiveFile(path, turn % 2 == 0 ? large : small); };
     EXPECT_TRUE(KillSavesAtRandom(path, save, first, second));
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "kesto/platform/fixed_clock.h"
+#include "tests/support/fixed_clock.h"
 
-namespace kesto {
+namespace kesto::test {
 
 namespace {
 constexpr const char* kDays[] = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -27,4 +27,4 @@ std::string FixedClock::ShortMonthName(int month) const {
     return LongMonthName(month).substr(0, 3);
 }
 
-}  // namespace kesto
+}  // namespace kesto::test

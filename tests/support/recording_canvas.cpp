@@ -1,8 +1,8 @@
-#include "kesto/platform/recording_canvas.h"
+#include "tests/support/recording_canvas.h"
 
 #include <utility>
 
-namespace kesto {
+namespace kesto::test {
 
 RecordingCanvas::RecordingCanvas(int pixelsPerInch) : pixelsPerInch_(pixelsPerInch) {}
 
@@ -63,4 +63,4 @@ PrintResult RecordingCanvas::EndDoc() {
     return {};
 }
 
-}  // namespace kesto
+}  // namespace kesto::test

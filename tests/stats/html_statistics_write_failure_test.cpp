@@ -5,7 +5,7 @@
 
 #include "kesto/stats/html_statistics.h"
 #include "kesto/stats/statistics.h"
-#include "tests/platform/write_failure.h"
+#include "tests/support/write_failure.h"
 
 namespace kesto::test {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "kesto/platform/printer_canvas.h"
 
-namespace kesto {
+namespace kesto::test {
 
 class RecordingCanvas final : public PrinterCanvas {
   public:
@@ -66,4 +66,4 @@ class RecordingCanvas final : public PrinterCanvas {
     std::vector<std::string> misuses_;
 };
 
-}  // namespace kesto
+}  // namespace kesto::test

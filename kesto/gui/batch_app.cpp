@@ -1,0 +1,34 @@
+#include "kesto/gui/batch_app.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <QGuiApplication>
+
+#include <cerrno>
+#include <cstdlib>
+#include <iostream>
+
+#include "kesto/batch/batch.h"
+#include "kesto/gui/print_dialogs.h"
+
+namespace kesto::gui {
+
+int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args) {
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        // Qt wants a private runtime folder and complains on every run without one.
+        const std::string folder = "/tmp/kesto-runtime-" + std::to_string(::getuid());
+        struct stat info {};
+        if ((::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST) &&
+            ::stat(folder.c_str(), &info) == 0 && info.st_uid == ::getuid()) {
+            ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
+        }
+    }
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName("Kesto");
+    BatchServices services;
+    services.printOutput = MakePrintOutput;
+    return RunBatch(args, std::cout, std::cerr, services);
+}
+
+}  // namespace kesto::gui

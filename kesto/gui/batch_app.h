@@ -1,0 +1,15 @@
+#pragma once
+// Runs "kesto batch ...": the batch command needs Qt only for the fonts and the printer of its
+// printouts, so it runs inside a Qt application on the offscreen platform and works on a
+// machine with no display.
+
+#include <string>
+#include <vector>
+
+namespace kesto::gui {
+
+// argc and argv are the program's own, for the Qt application; args are the batch command's
+// arguments (after "batch"). Returns the batch command's exit status.
+int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args);
+
+}  // namespace kesto::gui
