@@ -314,22 +314,24 @@ void TOptionDlg::Button1Click() {
 }
 
 std::string TOptionDlg::SampleText() const {
-    const std::string_view entry = FontSlots::ListEntry(fontListIndex_);
     const int language = languages_.CurrentLanguage();
-    if (entry.find("Card") != std::string_view::npos) {
-        std::string text;
-        for (int slot = kSlotAce; slot <= kSlotTen; ++slot) {
-            text += languages_.LanguageWord(language, slot);
+    switch (fontListIndex_) {
+        case kFontCardsMulti:
+        case kFontCardsSingle:
+        case kFontCardsCurtain: {
+            std::string text;
+            for (int slot = kSlotAce; slot <= kSlotTen; ++slot) {
+                text += languages_.LanguageWord(language, slot);
+            }
+            return text + "x";
         }
-        return text + "x";
+        case kFontBoardNumber:
+            return languages_.LanguageWord(language, kSlotBoard) + " 1";
+        case kFontPositionIndicator:
+            return languages_.LanguageWord(language, kSlotNorth);
+        default:  // the header lines show their own entry
+            return std::string(FontSlots::ListEntry(fontListIndex_));
     }
-    if (entry.find("Board") != std::string_view::npos) {
-        return languages_.LanguageWord(language, kSlotBoard) + " 1";
-    }
-    if (entry.find("Position") != std::string_view::npos) {
-        return languages_.LanguageWord(language, kSlotNorth);
-    }
-    return std::string(entry);
 }
 
 void TOptionDlg::UpdateSample() {
