@@ -9,17 +9,19 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "kesto/batch/batch.h"
 #include "kesto/gui/gui_app.h"
 #include "kesto/gui/print_dialogs.h"
+#include "kesto/options/settings_store.h"
 
 namespace {
 
 // Batch needs Qt only for the fonts and the printer of its printouts; it runs on the
 // offscreen platform, so it works on a machine with no display.
-int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args) {
+int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args, std::string settingsPath) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
         // Qt wants a private runtime folder and complains on every run without one.
@@ -33,6 +35,7 @@ int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName("Kesto");
     kesto::BatchServices services;
+    services.settingsPath = std::move(settingsPath);
     services.printOutput = kesto::gui::MakePrintOutput;
     return kesto::RunBatch(args, std::cout, std::cerr, services);
 }
@@ -47,7 +50,7 @@ int main(int argc, char** argv) {
     }
     if (!args.empty() && args[0] == "batch") {
         args.erase(args.begin());
-        return RunBatchWithQt(argc, argv, std::move(args));
+        return RunBatchWithQt(argc, argv, std::move(args), kesto::SettingsFilePath());
     }
-    return kesto::gui::RunGui(argc, argv);
+    return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath());
 }

@@ -203,7 +203,7 @@ int Print(const BatchOptions& options, const TKestoMain& main, const TOptionDlg&
     std::unique_ptr<PrinterCanvas> canvas;
     print.statisticsCanvas = [&]() -> PrinterCanvas* {
         if (!canvas && services.printOutput) {
-            canvas = services.printOutput(SettingsFilePath()).canvas;
+            canvas = services.printOutput(services.settingsPath).canvas;
         }
         return canvas.get();
     };
@@ -257,13 +257,13 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         return *status;
     }
 
-    SetSettingsReadOnly(true);
     const std::unique_ptr<Clock> clock = MakeSystemClock();
     // The options dialog's logic reads the stored options and language as at start-up; with
-    // no window it is never shown and, the settings being read-only, writes nothing.
+    // no window it is never shown. Batch runs read the settings and never write them.
+    const SettingsFile settings{services.settingsPath, SettingsAccess::ReadOnly};
     LanguageTable languages;
     NoOptionWindow optionWindow;
-    TOptionDlg optionDlg(optionWindow, languages);
+    TOptionDlg optionDlg(optionWindow, languages, settings);
     optionDlg.FormCreate();
     if (options.gifLocation) {
         optionDlg.GIFLocationEditChange(*options.gifLocation);
@@ -280,7 +280,7 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     }
 
     BatchView view(err);
-    TKestoMain main(view, *clock, languages);
+    TKestoMain main(view, *clock, languages, settings);
     main.FormCreate();
     if (main.TerminateRequested()) {
         return 1;
