@@ -9,6 +9,7 @@
 #include "kesto/batch/batch.h"
 #include "kesto/gui/batch_app.h"
 #include "kesto/gui/gui_app.h"
+#include "kesto/options/settings_store.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
@@ -18,7 +19,7 @@ int main(int argc, char** argv) {
     }
     if (!args.empty() && args[0] == "batch") {
         args.erase(args.begin());
-        return kesto::gui::RunBatchWithQt(argc, argv, std::move(args));
+        return kesto::gui::RunBatchWithQt(argc, argv, std::move(args), kesto::SettingsFilePath());
     }
-    return kesto::gui::RunGui(argc, argv);
+    return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath());
 }

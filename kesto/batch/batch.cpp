@@ -68,11 +68,13 @@ class BatchJob {
     std::ostream& err_;
     const BatchServices& services_;
     const std::unique_ptr<Clock> clock_ = MakeSystemClock();
+    // Batch runs read the settings and never write them.
+    const SettingsFile settings_{services_.settingsPath, SettingsAccess::ReadOnly};
     LanguageTable languages_;
     NoOptionWindow optionWindow_;
-    TOptionDlg optionDlg_{optionWindow_, languages_};
+    TOptionDlg optionDlg_{optionWindow_, languages_, settings_};
     BatchView view_{err_};
-    TKestoMain main_{view_, *clock_, languages_};
+    TKestoMain main_{view_, *clock_, languages_, settings_};
 };
 
 // The options dialog's logic reads the stored options and language as at start-up; with no
@@ -182,7 +184,7 @@ int BatchJob::Print() {
     std::unique_ptr<PrinterCanvas> canvas;
     print.statisticsCanvas = [&]() -> PrinterCanvas* {
         if (!canvas && services_.printOutput) {
-            canvas = services_.printOutput(SettingsFilePath()).canvas;
+            canvas = services_.printOutput(services_.settingsPath).canvas;
         }
         return canvas.get();
     };
@@ -213,7 +215,6 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
         out << BatchHelpText();
         return kGoOn;
     }
-    SetSettingsReadOnly(true);
     BatchJob job(*options, out, err, services);
     return job.Run();
 }

@@ -12,6 +12,8 @@ namespace kesto {
 
 // What the program hands the batch from outside the core.
 struct BatchServices {
+    // The settings file (SettingsFilePath() in the program); read, never written.
+    std::string settingsPath;
     // Where the statistics sheets of --print go (the program's printer canvas). Without it a
     // job that asks for statistics sheets fails with a message.
     PrintOutputFactory printOutput;

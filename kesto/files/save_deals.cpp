@@ -66,7 +66,7 @@ WriteResult SaveDealFile(DealFileKind kind, const std::string& fileName,
 void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
     int fileType = 1;
     if (settings.OpenKey(kSettingsKey, true)) {
-        fileType = settings.ReadIntegerDef("FileType", 1);
+        fileType = settings.Read(kFileType);
         settings.CloseKey();
     }
     FileDialogRequest dialog;
@@ -81,7 +81,7 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
         return;
     }
     if (settings.OpenKey(kSettingsKey, true)) {
-        settings.WriteInteger("FileType", chosen.filterIndex);
+        settings.Write(kFileType, chosen.filterIndex);
         settings.CloseKey();
     }
     const WriteResult result =

@@ -7,13 +7,14 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <utility>
 
 #include "kesto/batch/batch.h"
 #include "kesto/gui/print_dialogs.h"
 
 namespace kesto::gui {
 
-int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args) {
+int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args, std::string settingsPath) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
         // Qt wants a private runtime folder and complains on every run without one.
@@ -27,6 +28,7 @@ int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args) {
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName("Kesto");
     BatchServices services;
+    services.settingsPath = std::move(settingsPath);
     services.printOutput = MakePrintOutput;
     return RunBatch(args, std::cout, std::cerr, services);
 }

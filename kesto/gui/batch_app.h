@@ -9,7 +9,8 @@
 namespace kesto::gui {
 
 // argc and argv are the program's own, for the Qt application; args are the batch command's
-// arguments (after "batch"). Returns the batch command's exit status.
-int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args);
+// arguments (after "batch"); settingsPath is the settings file the batch reads. Returns the
+// batch command's exit status.
+int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args, std::string settingsPath);
 
 }  // namespace kesto::gui

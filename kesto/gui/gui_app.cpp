@@ -9,7 +9,7 @@
 
 namespace kesto::gui {
 
-int RunGui(int argc, char** argv) {
+int RunGui(int argc, char** argv, const std::string& settingsPath) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kesto");
     // The program's face: Arial (or its metric twin) at 12 pixels, dialogs as the window.
@@ -25,14 +25,14 @@ int RunGui(int argc, char** argv) {
     const std::unique_ptr<Clock> clock = MakeSystemClock();
     LanguageTable languages;
     {
-        SettingsStore store;
+        SettingsStore store(settingsPath);
         languages.LoadFromSettings(store);
     }
-    MainWindow window(*clock, languages);
+    MainWindow window(*clock, languages, settingsPath);
     const bool started = window.FormCreate();
     // The options dialog comes next, also when start-up ends the program (destroying it
     // writes its settings); it lives for the whole run: Options menu, printing and HTML.
-    OptionDialogWidget options(languages);
+    OptionDialogWidget options(languages, nullptr, settingsPath);
     window.SetOptionsDialog(&options);
     if (!started)
         return 1;

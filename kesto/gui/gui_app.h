@@ -2,10 +2,12 @@
 // Starts the desktop program: the Qt application, the settings and language table, the main
 // window and the message loop.
 
+#include <string>
+
 namespace kesto::gui {
 
-// Also understands "--screenshot-dir DIR" (not in the help): saves pictures of the three
-// pages there and ends.
-int RunGui(int argc, char** argv);
+// Every part of the program works on the settings file at settingsPath. Also understands
+// "--screenshot-dir DIR" (not in the help): saves pictures of the three pages there and ends.
+int RunGui(int argc, char** argv, const std::string& settingsPath);
 
 }  // namespace kesto::gui

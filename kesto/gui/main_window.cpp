@@ -29,6 +29,7 @@
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/gui/workflow_dialogs.h"
+#include "kesto/options/settings_table.h"
 #include "kesto/platform/shared_library.h"
 #include "kesto/workflow/texts.h"
 
@@ -73,8 +74,10 @@ void Quietly(Widget* widget, Set set) {
 
 }  // namespace
 
-MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, LibraryLoader loader)
-    : core_(std::make_unique<TKestoMain>(*this, clock, languages, std::move(loader))) {
+MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
+                       LibraryLoader loader)
+    : core_(std::make_unique<TKestoMain>(
+          *this, clock, languages, SettingsFile{std::move(settingsPath)}, std::move(loader))) {
     core_->SetPrintOutputFactory(MakePrintOutput);
     setObjectName("KestoMain");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -115,7 +118,7 @@ MainWindow::~MainWindow() = default;
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
     connect(file->addAction("&Printer setup..."), &QAction::triggered, this,
-            [this] { RunPrinterSetupDialog(this, SettingsFilePath()); });
+            [this] { RunPrinterSetupDialog(this, core_->Settings().path); });
     file->addSeparator();
     connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
 
@@ -159,7 +162,7 @@ QWidget* MainWindow::BuildFirstPage() {
     randomCountGroup_ = new QGroupBox(Q(texts::kRandomCountLabel), page);
     randomCountGroup_->setObjectName("GroupBox7");
     randomCountGroup_->setGeometry(8, 106, 439, 58);
-    randomCount_ = MakeCount(randomCountGroup_, "UpDown1", 1, 500);
+    randomCount_ = MakeCount(randomCountGroup_, "UpDown1", kNumHands.min, kNumHands.max);
     randomCount_->setGeometry(14, 24, 72, 24);
     connect(randomCount_, &QSpinBox::valueChanged, this,
             [this](int value) { core_->UpDown1Change(value); });
@@ -263,14 +266,14 @@ QWidget* MainWindow::BuildPrintPage() {
     auto* page = new QWidget;
     page->setObjectName("PrintTab");
 
-    copies_ = MakeCount(page, "UpDown3", 0, 1000);
+    copies_ = MakeCount(page, "UpDown3", kNumCopies.min, kNumCopies.max);
     copies_->setGeometry(330, 10, 72, 24);
     copiesLabel_ = MakeLabel(page, texts::CopiesLabel(0), copies_, QRect(8, 12, 318, 20));
     copiesLabel_->setObjectName("CopiesLabel");
-    sets_ = MakeCount(page, "UpDown4", 0, 100);
+    sets_ = MakeCount(page, "UpDown4", kNumIndividualSets.min, kNumIndividualSets.max);
     sets_->setGeometry(330, 40, 72, 24);
     MakeLabel(page, "Number of sets of &individual deal sheets", sets_, QRect(8, 42, 318, 20));
-    statSheets_ = MakeCount(page, "UpDown5", 0, 1000);
+    statSheets_ = MakeCount(page, "UpDown5", kNumStatSheets.min, kNumStatSheets.max);
     statSheets_->setGeometry(330, 70, 72, 24);
     MakeLabel(page, "Nu&mber of statistic sheets", statSheets_, QRect(8, 72, 318, 20));
     curtains_ = new QCheckBox("Print curtain cards", page);

@@ -27,7 +27,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     Q_OBJECT
 
   public:
-    MainWindow(const Clock& clock, const LanguageTable& languages,
+    MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
                LibraryLoader loader = SystemLibraryLoader());
     ~MainWindow() override;
 

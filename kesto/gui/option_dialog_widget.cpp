@@ -86,7 +86,7 @@ void CheckRadio(QButtonGroup* group, int index) {
 
 OptionDialogWidget::OptionDialogWidget(LanguageTable& languages, QWidget* parent,
                                        std::string settingsPath)
-    : QDialog(parent), dialog_(*this, languages, std::move(settingsPath)) {
+    : QDialog(parent), dialog_(*this, languages, SettingsFile{std::move(settingsPath)}) {
     setObjectName("OptionDlg");
     setWindowTitle("Options");
     setModal(true);

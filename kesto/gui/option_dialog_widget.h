@@ -28,9 +28,9 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     // The pages, in the order of the Options menu's items.
     enum Page { kLanguagePage = 0, kFontsPage = 1, kCurtainCardsPage = 2, kOtherPage = 3 };
 
-    // languages must outlive the dialog.
-    OptionDialogWidget(LanguageTable& languages, QWidget* parent = nullptr,
-                       std::string settingsPath = SettingsFilePath());
+    // languages must outlive the dialog; the options are read from and written to the
+    // settings file.
+    OptionDialogWidget(LanguageTable& languages, QWidget* parent, std::string settingsPath);
     ~OptionDialogWidget() override;
 
     // The Options menu's items and the HTML export: shows the dialog modally on the page

@@ -33,8 +33,8 @@ HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options) {
 
 HtmlPageOptions ReadStoredHtmlOptions(LanguageTable& languages, const std::string& settingsPath) {
     NoOptionWindow window;
-    TOptionDlg options(window, languages, settingsPath);
-    options.FormCreate();  // FormDestroy is never called: the settings stay as they are
+    TOptionDlg options(window, languages, SettingsFile{settingsPath, SettingsAccess::ReadOnly});
+    options.FormCreate();
     return HtmlOptionsOf(options);
 }
 

@@ -2,28 +2,22 @@
 
 #include <cassert>
 
+#include "kesto/options/settings_table.h"
+
 namespace kesto {
 
 namespace {
 
-struct SlotDescription {
-    std::string_view listEntry;
-    std::string_view settingsPrefix;
-    std::int32_t size;
-    std::uint8_t style;
+constexpr std::array<std::string_view, kFontSlotCount> kListEntries = {
+    "Header Line 1",
+    "Header Line 2",
+    "Cards (on multi-deal printouts)",
+    "Cards (on single deal printouts)",
+    "Cards (on curtain cards)",
+    "Board No. (curtain cards)",
+    "Position Indicator (curtain cards)",
 };
-
-constexpr std::array<SlotDescription, kFontSlotCount> kSlots = {{
-    {"Header Line 1", "Header1", 14, kFontBold},
-    {"Header Line 2", "Header2", 10, 0},
-    {"Cards (on multi-deal printouts)", "CardsMulti", 10, 0},
-    {"Cards (on single deal printouts)", "CardsSingle", 12, 0},
-    {"Cards (on curtain cards)", "CardsCurtain", 14, 0},
-    {"Board No. (curtain cards)", "SubHead1", 10, 0},
-    {"Position Indicator (curtain cards)", "SubHead2", 14, kFontBold},
-}};
-
-constexpr const char* kDefaultTypeface = "Arial";
+static_assert(kFontSlotSettings.size() == kFontSlotCount);
 
 bool ValidSlot(int slot) {
     return slot >= 0 && slot < kFontSlotCount;
@@ -55,7 +49,9 @@ const TMyFontRec& FontSlots::Default(int slot) {
     static const auto defaults = [] {
         std::array<TMyFontRec, kFontSlotCount> records;
         for (std::size_t i = 0; i < records.size(); ++i) {
-            records[i] = {kDefaultTypeface, kSlots[i].size, kSlots[i].style};
+            const FontSlotSettings& settings = kFontSlotSettings[i];
+            records[i] = {std::string(settings.font.defaultValue), settings.size.defaultValue,
+                          static_cast<std::uint8_t>(settings.style.defaultValue)};
         }
         return records;
     }();
@@ -64,11 +60,7 @@ const TMyFontRec& FontSlots::Default(int slot) {
 }
 
 std::string_view FontSlots::ListEntry(int slot) {
-    return ValidSlot(slot) ? kSlots[static_cast<std::size_t>(slot)].listEntry : "";
-}
-
-std::string_view FontSlots::SettingsPrefix(int slot) {
-    return ValidSlot(slot) ? kSlots[static_cast<std::size_t>(slot)].settingsPrefix : "";
+    return ValidSlot(slot) ? kListEntries[static_cast<std::size_t>(slot)] : "";
 }
 
 }  // namespace kesto

@@ -47,12 +47,10 @@ class FontSlots {
 
     void RestoreDefaults();
 
+    // The slot's defaults, from its settings (kFontSlotSettings).
     static const TMyFontRec& Default(int slot);
     // The slot's entry in the dialog's list, e.g. "Cards (on curtain cards)".
     static std::string_view ListEntry(int slot);
-    // The start of the slot's three settings names: prefix + "Font", "Size", "Style",
-    // e.g. "CardsMulti".
-    static std::string_view SettingsPrefix(int slot);
 
     friend bool operator==(const FontSlots&, const FontSlots&) = default;
 

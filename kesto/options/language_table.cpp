@@ -140,7 +140,7 @@ int LanguageTable::FindLanguage(std::string_view name) const {
 void LanguageTable::LoadFromSettings(SettingsStore& store) {
     currentLanguage_ = 1;
     if (store.OpenKey(kSettingsKey, true)) {
-        const int stored = FindLanguage(store.ReadStringDef("UserLanguage", "English"));
+        const int stored = FindLanguage(store.Read(kUserLanguage));
         currentLanguage_ = stored == 0 ? 1 : stored;
     }
     store.CloseKey();

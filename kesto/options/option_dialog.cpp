@@ -5,19 +5,20 @@
 #include <limits>
 #include <utility>
 
+#include "kesto/options/settings_store.h"
+
 namespace kesto {
 
 namespace {
 
-// The item counts of the curtain-card radio groups.
-constexpr int kCollationItems = 2;
-constexpr int kDimensionItems = 3;
-constexpr int kOrientationItems = 2;
-
 // A stored item index outside the group would leave the group without a choice and the print
 // job without a layout; such a value reads as the default instead.
-int RadioIndex(std::int32_t stored, int itemCount, int fallback) {
-    return stored >= 0 && stored < itemCount ? static_cast<int>(stored) : fallback;
+int RadioIndex(std::int32_t stored, const IntegerSetting& group, int fallback) {
+    return group.InRange(stored) ? static_cast<int>(stored) : fallback;
+}
+
+int StoredRadioIndex(const SettingsStore& store, const IntegerSetting& group) {
+    return RadioIndex(store.Read(group), group, group.defaultValue);
 }
 
 char FoldCase(char c) {
@@ -33,25 +34,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return FoldCase(x) == FoldCase(y); });
-}
-
-std::string SettingName(int slot, std::string_view what) {
-    return std::string(FontSlots::SettingsPrefix(slot)) + std::string(what);
-}
-
-// The Symbol typeface's name is written after the cards slots it goes with; printing never
-// reads it back.
-std::string_view SymbolSettingAfter(int slot) {
-    switch (slot) {
-        case kFontCardsMulti:
-            return "SymbolsMultiFont";
-        case kFontCardsSingle:
-            return "SymbolsSingleFont";
-        case kFontCardsCurtain:
-            return "SymbolsCurtainFont";
-        default:
-            return "";
-    }
 }
 
 }  // namespace
@@ -79,8 +61,8 @@ std::int32_t SizeFromText(std::string_view text) {
     return value;
 }
 
-TOptionDlg::TOptionDlg(OptionDlgView& view, LanguageTable& languages, std::string settingsPath)
-    : view_(view), languages_(languages), settingsPath_(std::move(settingsPath)) {}
+TOptionDlg::TOptionDlg(OptionDlgView& view, LanguageTable& languages, SettingsFile settings)
+    : view_(view), languages_(languages), settings_(std::move(settings)) {}
 
 void TOptionDlg::FormCreate() {
     showDlrVul_ = true;
@@ -106,26 +88,21 @@ void TOptionDlg::FormCreate() {
 }
 
 void TOptionDlg::ReadSettings() {
-    SettingsStore store(settingsPath_);
+    SettingsStore store(settings_);
     if (store.OpenKey(kSettingsKey, true)) {
-        showDlrVul_ = store.ReadBoolDef("PrintVulDeal", true);
-        useColor_ = store.ReadBoolDef("UserWantsColor", true);
-        gifLocation_ = store.ReadStringDef("GIFDirectory", "");
-        curtainCollation_ = RadioIndex(store.ReadIntegerDef("CurtainCollation", kCollateByPosition),
-                                       kCollationItems, kCollateByPosition);
-        curtainDimensions_ = RadioIndex(store.ReadIntegerDef("CurtainDimensions", kCurtain5x7),
-                                        kDimensionItems, kCurtain5x7);
-        curtainOrientation_ =
-            RadioIndex(store.ReadIntegerDef("CurtainOrientation", kCurtainPortrait),
-                       kOrientationItems, kCurtainPortrait);
+        showDlrVul_ = store.Read(kPrintVulDeal);
+        useColor_ = store.Read(kUserWantsColor);
+        gifLocation_ = store.Read(kGifDirectory);
+        curtainCollation_ = StoredRadioIndex(store, kCurtainCollation);
+        curtainDimensions_ = StoredRadioIndex(store, kCurtainDimensions);
+        curtainOrientation_ = StoredRadioIndex(store, kCurtainOrientation);
         for (int slot = 0; slot < kFontSlotCount; ++slot) {
-            const TMyFontRec& def = FontSlots::Default(slot);
+            const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
             TMyFontRec& font = fontSlots_[slot];
-            font.FontName = store.ReadStringDef(SettingName(slot, "Font"), def.FontName);
-            font.FontSize = store.ReadIntegerDef(SettingName(slot, "Size"), def.FontSize);
+            font.FontName = store.Read(settings.font);
+            font.FontSize = store.Read(settings.size);
             // Only the low byte of a stored style counts.
-            font.FontStyle = static_cast<std::uint8_t>(
-                store.ReadIntegerDef(SettingName(slot, "Style"), def.FontStyle) & 0xFF);
+            font.FontStyle = static_cast<std::uint8_t>(store.Read(settings.style) & 0xFF);
         }
     }
     store.CloseKey();
@@ -148,24 +125,26 @@ void TOptionDlg::FormShow() {
 }
 
 void TOptionDlg::FormDestroy() {
-    SettingsStore store(settingsPath_);
+    SettingsStore store(settings_);
     if (store.OpenKey(kSettingsKey, true)) {
-        store.WriteBool("PrintVulDeal", showDlrVul_);
-        store.WriteBool("UserWantsColor", useColor_);
-        store.WriteString("GIFDirectory", gifLocation_);
-        store.WriteInteger("CurtainCollation", curtainCollation_);
-        store.WriteInteger("CurtainDimensions", curtainDimensions_);
-        store.WriteInteger("CurtainOrientation", curtainOrientation_);
+        store.Write(kPrintVulDeal, showDlrVul_);
+        store.Write(kUserWantsColor, useColor_);
+        store.Write(kGifDirectory, gifLocation_);
+        store.Write(kCurtainCollation, curtainCollation_);
+        store.Write(kCurtainDimensions, curtainDimensions_);
+        store.Write(kCurtainOrientation, curtainOrientation_);
         for (int slot = 0; slot < kFontSlotCount; ++slot) {
+            const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
             const TMyFontRec& font = fontSlots_[slot];
-            store.WriteString(SettingName(slot, "Font"), font.FontName);
-            store.WriteInteger(SettingName(slot, "Size"), font.FontSize);
-            store.WriteInteger(SettingName(slot, "Style"), font.FontStyle);
-            if (const std::string_view symbols = SymbolSettingAfter(slot); !symbols.empty()) {
-                store.WriteString(symbols, "Symbol");
+            store.Write(settings.font, font.FontName);
+            store.Write(settings.size, font.FontSize);
+            store.Write(settings.style, font.FontStyle);
+            // The suit symbols' typeface goes with the cards slots; printing never reads it.
+            if (settings.symbols != nullptr) {
+                store.Write(*settings.symbols, settings.symbols->defaultValue);
             }
         }
-        store.WriteString("UserLanguage", languages_.CurrentLanguageName());
+        store.Write(kUserLanguage, languages_.CurrentLanguageName());
     }
     store.CloseKey();
 }
@@ -230,7 +209,7 @@ void TOptionDlg::OKBtnClick() {
         for (int field = 1; field <= kWordFields; ++field) {
             languages_.SetLanguageWord(language, field, WordField(field));
         }
-        SettingsStore store(settingsPath_);
+        SettingsStore store(settings_);
         languages_.WriteLanguageWords(store, language);
     }
 
@@ -314,22 +293,24 @@ void TOptionDlg::Button1Click() {
 }
 
 std::string TOptionDlg::SampleText() const {
-    const std::string_view entry = FontSlots::ListEntry(fontListIndex_);
     const int language = languages_.CurrentLanguage();
-    if (entry.find("Card") != std::string_view::npos) {
-        std::string text;
-        for (int slot = kSlotAce; slot <= kSlotTen; ++slot) {
-            text += languages_.LanguageWord(language, slot);
+    switch (fontListIndex_) {
+        case kFontCardsMulti:
+        case kFontCardsSingle:
+        case kFontCardsCurtain: {
+            std::string text;
+            for (int slot = kSlotAce; slot <= kSlotTen; ++slot) {
+                text += languages_.LanguageWord(language, slot);
+            }
+            return text + "x";
         }
-        return text + "x";
+        case kFontBoardNumber:
+            return languages_.LanguageWord(language, kSlotBoard) + " 1";
+        case kFontPositionIndicator:
+            return languages_.LanguageWord(language, kSlotNorth);
+        default:  // the header lines show their own entry
+            return std::string(FontSlots::ListEntry(fontListIndex_));
     }
-    if (entry.find("Board") != std::string_view::npos) {
-        return languages_.LanguageWord(language, kSlotBoard) + " 1";
-    }
-    if (entry.find("Position") != std::string_view::npos) {
-        return languages_.LanguageWord(language, kSlotNorth);
-    }
-    return std::string(entry);
 }
 
 void TOptionDlg::UpdateSample() {
@@ -340,15 +321,15 @@ void TOptionDlg::UpdateSample() {
 }
 
 void TOptionDlg::CollationRadioGroupClick(int index) {
-    curtainCollation_ = RadioIndex(index, kCollationItems, curtainCollation_);
+    curtainCollation_ = RadioIndex(index, kCurtainCollation, curtainCollation_);
 }
 
 void TOptionDlg::DimensionRadioGroupClick(int index) {
-    curtainDimensions_ = RadioIndex(index, kDimensionItems, curtainDimensions_);
+    curtainDimensions_ = RadioIndex(index, kCurtainDimensions, curtainDimensions_);
 }
 
 void TOptionDlg::CurtainOrientationRadioGroupClick(int index) {
-    curtainOrientation_ = RadioIndex(index, kOrientationItems, curtainOrientation_);
+    curtainOrientation_ = RadioIndex(index, kCurtainOrientation, curtainOrientation_);
 }
 
 void TOptionDlg::ShowDlrVulCheckBoxClick(bool checked) {

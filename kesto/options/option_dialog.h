@@ -21,6 +21,7 @@
 #include "kesto/options/font_slots.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/option_dialog_view.h"
+#include "kesto/options/settings_store.h"
 
 namespace kesto {
 
@@ -37,8 +38,7 @@ enum CurtainOrientation : int { kCurtainPortrait = 0, kCurtainLandscape = 1 };
 
 class TOptionDlg {
   public:
-    TOptionDlg(OptionDlgView& view, LanguageTable& languages,
-               std::string settingsPath = SettingsFilePath());
+    TOptionDlg(OptionDlgView& view, LanguageTable& languages, SettingsFile settings);
     TOptionDlg(const TOptionDlg&) = delete;
     TOptionDlg& operator=(const TOptionDlg&) = delete;
 
@@ -100,7 +100,6 @@ class TOptionDlg {
     const std::string& FontSizeText() const { return fontSizeText_; }
     bool BoldDown() const { return boldDown_; }
     bool ItalicDown() const { return italicDown_; }
-    const std::string& SettingsPath() const { return settingsPath_; }
 
   private:
     void ReadSettings();
@@ -110,7 +109,7 @@ class TOptionDlg {
 
     OptionDlgView& view_;
     LanguageTable& languages_;
-    std::string settingsPath_;
+    const SettingsFile settings_;
 
     kesto::FontSlots fontSlots_;
     bool showDlrVul_ = true;

@@ -90,9 +90,10 @@ std::string NonEmptyEnv(const char* name) {
 
 }  // namespace
 
-SettingsStore::SettingsStore() : SettingsStore(SettingsFilePath()) {}
+SettingsStore::SettingsStore(SettingsFile file) : file_(std::move(file)) {}
 
-SettingsStore::SettingsStore(std::string filePath) : filePath_(std::move(filePath)) {}
+SettingsStore::SettingsStore(std::string filePath)
+    : SettingsStore(SettingsFile{std::move(filePath)}) {}
 
 SettingsStore::~SettingsStore() {
     CloseKey();
@@ -104,7 +105,7 @@ bool SettingsStore::OpenKey(std::string_view keyPath, bool canCreate) {
     if (!IsValidKeyPath(fullPath)) {
         return false;
     }
-    hive_ = LoadForUse(filePath_);
+    hive_ = LoadForUse(file_.path);
     if (!hive_.KeyExists(fullPath)) {
         if (!canCreate) {
             return false;
@@ -115,14 +116,6 @@ bool SettingsStore::OpenKey(std::string_view keyPath, bool canCreate) {
     keyPath_ = fullPath;
     keyOpen_ = true;
     return true;
-}
-
-namespace {
-bool settingsReadOnly = false;
-}  // namespace
-
-void SetSettingsReadOnly(bool readOnly) {
-    settingsReadOnly = readOnly;
 }
 
 void SettingsStore::CloseKey() {
@@ -136,20 +129,20 @@ void SettingsStore::CloseKey() {
     }
     std::vector<PendingWrite> writes = std::move(pending_);
     pending_.clear();
-    if (settingsReadOnly || IsProtected(filePath_)) {
+    if (file_.access == SettingsAccess::ReadOnly || IsProtected(file_.path)) {
         return;
     }
     // Apply this store's writes to the file as it is now, so another store's writes made
     // since this key was opened are kept too.
-    RegistryHive current = LoadForUse(filePath_);
-    if (IsProtected(filePath_)) {
+    RegistryHive current = LoadForUse(file_.path);
+    if (IsProtected(file_.path)) {
         return;
     }
     for (PendingWrite& write : writes) {
         current.SetValue(write.keyPath, write.name, std::move(write.value));
     }
-    if (const std::optional<std::string> error = SaveHiveFile(filePath_, current)) {
-        AddNotice("Kesto could not save its settings in " + filePath_ + " (" + *error +
+    if (const std::optional<std::string> error = SaveHiveFile(file_.path, current)) {
+        AddNotice("Kesto could not save its settings in " + file_.path + " (" + *error +
                   "), so the settings changed during this run are not kept.");
     }
 }
@@ -170,23 +163,7 @@ std::string SettingsStore::ReadStringDef(std::string_view name, std::string_view
     return value->text;
 }
 
-std::int32_t SettingsStore::ReadIntegerDef(std::string_view name, std::int32_t def) const {
-    const RegistryValue* value = Find(name);
-    if (value == nullptr || value->type != RegistryValueType::Dword) {
-        return def;
-    }
-    return static_cast<std::int32_t>(value->number);
-}
-
-bool SettingsStore::ReadBoolDef(std::string_view name, bool def) const {
-    const RegistryValue* value = Find(name);
-    if (value == nullptr || value->type != RegistryValueType::Dword) {
-        return def;
-    }
-    return value->number != 0;
-}
-
-void SettingsStore::Write(std::string_view name, RegistryValue value) {
+void SettingsStore::WriteValue(std::string_view name, RegistryValue value) {
     if (!keyOpen_) {
         return;
     }
@@ -196,15 +173,39 @@ void SettingsStore::Write(std::string_view name, RegistryValue value) {
 }
 
 void SettingsStore::WriteString(std::string_view name, std::string_view value) {
-    Write(name, RegistryValue::String(value));
+    WriteValue(name, RegistryValue::String(value));
 }
 
-void SettingsStore::WriteInteger(std::string_view name, std::int32_t value) {
-    Write(name, RegistryValue::Dword(static_cast<std::uint32_t>(value)));
+std::int32_t SettingsStore::Read(const IntegerSetting& setting) const {
+    const RegistryValue* value = Find(setting.name);
+    if (value == nullptr || value->type != RegistryValueType::Dword) {
+        return setting.defaultValue;
+    }
+    return static_cast<std::int32_t>(value->number);
 }
 
-void SettingsStore::WriteBool(std::string_view name, bool value) {
-    Write(name, RegistryValue::Dword(value ? 1U : 0U));
+bool SettingsStore::Read(const BoolSetting& setting) const {
+    const RegistryValue* value = Find(setting.name);
+    if (value == nullptr || value->type != RegistryValueType::Dword) {
+        return setting.defaultValue;
+    }
+    return value->number != 0;
+}
+
+std::string SettingsStore::Read(const StringSetting& setting) const {
+    return ReadStringDef(setting.name, setting.defaultValue);
+}
+
+void SettingsStore::Write(const IntegerSetting& setting, std::int32_t value) {
+    WriteValue(setting.name, RegistryValue::Dword(static_cast<std::uint32_t>(value)));
+}
+
+void SettingsStore::Write(const BoolSetting& setting, bool value) {
+    WriteValue(setting.name, RegistryValue::Dword(value ? 1U : 0U));
+}
+
+void SettingsStore::Write(const StringSetting& setting, std::string_view value) {
+    WriteString(setting.name, value);
 }
 
 std::string SettingsFilePath() {
@@ -228,20 +229,6 @@ std::vector<std::string> TakeSettingsNotices() {
     std::vector<std::string> notices = std::move(board.pending);
     board.pending.clear();
     return notices;
-}
-
-const SettingDefault* FindSettingDefault(std::string_view name) {
-    for (const SettingDefault& entry : kMainWindowSettings) {
-        if (entry.name == name) {
-            return &entry;
-        }
-    }
-    for (const SettingDefault& entry : kOptionsDialogSettings) {
-        if (entry.name == name) {
-            return &entry;
-        }
-    }
-    return nullptr;
 }
 
 }  // namespace kesto

@@ -22,17 +22,28 @@
 #include <string_view>
 #include <vector>
 
+#include "kesto/options/settings_table.h"
 #include "kesto/platform/registry_hive.h"
 
 namespace kesto {
 
 inline constexpr std::string_view kSettingsKey = "Software\\Tarnwick\\Kesto\\3.2";
 
+// A read-only store reads as usual but never writes its file: what it is told to write lives
+// only until its key is closed. The batch command reads the settings this way.
+enum class SettingsAccess { ReadWrite, ReadOnly };
+
+// The settings file a part of the program works on, and how.
+struct SettingsFile {
+    std::string path;
+    SettingsAccess access = SettingsAccess::ReadWrite;
+};
+
 class SettingsStore {
   public:
-    SettingsStore();  // the file of SettingsFilePath()
-    explicit SettingsStore(std::string filePath);
-    ~SettingsStore();  // closes the key
+    explicit SettingsStore(SettingsFile file);
+    explicit SettingsStore(std::string filePath);  // read-write
+    ~SettingsStore();                              // closes the key
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
 
@@ -43,18 +54,21 @@ class SettingsStore {
     // Writes the file back (atomically) when something was written since the key was opened.
     void CloseKey();
 
+    // The values of the settings key (settings_table.h), each read with its own default. A
+    // boolean is written as dword 0 or 1 and any non-zero number reads as true.
+    std::int32_t Read(const IntegerSetting& setting) const;
+    bool Read(const BoolSetting& setting) const;
+    std::string Read(const StringSetting& setting) const;
+    // With no key open, writes do nothing. A string ends at its first NUL byte.
+    void Write(const IntegerSetting& setting, std::int32_t value);
+    void Write(const BoolSetting& setting, bool value);
+    void Write(const StringSetting& setting, std::string_view value);
+
+    // By name, for the values outside the table: the language subkeys' words.
     bool ValueExists(std::string_view name) const;
     std::string ReadStringDef(std::string_view name, std::string_view def) const;
-    std::int32_t ReadIntegerDef(std::string_view name, std::int32_t def) const;
-    // Any non-zero number is true.
-    bool ReadBoolDef(std::string_view name, bool def) const;
-
-    // With no key open, writes do nothing. A string ends at its first NUL byte.
     void WriteString(std::string_view name, std::string_view value);
-    void WriteInteger(std::string_view name, std::int32_t value);
-    void WriteBool(std::string_view name, bool value);  // dword 0 or 1
 
-    const std::string& FilePath() const { return filePath_; }
     bool KeyIsOpen() const { return keyOpen_; }
 
   private:
@@ -64,9 +78,9 @@ class SettingsStore {
         RegistryValue value;
     };
     const RegistryValue* Find(std::string_view name) const;
-    void Write(std::string_view name, RegistryValue value);
+    void WriteValue(std::string_view name, RegistryValue value);
 
-    std::string filePath_;
+    SettingsFile file_;
     RegistryHive hive_;    // the file as read at OpenKey, plus this store's writes
     std::string keyPath_;  // full path of the open key
     bool keyOpen_ = false;
@@ -74,77 +88,12 @@ class SettingsStore {
 };
 
 // KESTO_SETTINGS when set, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg, else
-// $HOME/.config/Tarnwick/Kesto.reg.
+// $HOME/.config/Tarnwick/Kesto.reg. The program asks once, when it starts, and hands the
+// path down.
 std::string SettingsFilePath();
-
-// With read-only on, stores of this process read as usual but never write the file: what a
-// store is told to write lives only until it is closed. The batch command runs this way.
-void SetSettingsReadOnly(bool readOnly);
 
 // The notices gathered so far (each one complete English sentence naming the file), in the
 // order they arose; the list is empty afterwards. The same notice is never queued twice.
 std::vector<std::string> TakeSettingsNotices();
-
-// The values of the settings key that are read with a default: their names, types and
-// defaults. The main window reads the first list at start-up, the options dialog the second
-// when it is created. (SymbolsMultiFont, SymbolsSingleFont and SymbolsCurtainFont are written
-// as "Symbol" and never read; the language subkeys hold strings "1".."19".)
-enum class SettingKind { Integer, Boolean, String };
-
-struct SettingDefault {
-    std::string_view name;
-    SettingKind kind;
-    std::int32_t number;    // Integer default; Boolean default as 0 or 1
-    std::string_view text;  // String default
-};
-
-inline constexpr SettingDefault kMainWindowSettings[] = {
-    {"NumHands", SettingKind::Integer, 30, ""},
-    {"NumCopies", SettingKind::Integer, 1, ""},
-    {"NumIndividualSets", SettingKind::Integer, 1, ""},
-    {"NumStatSheets", SettingKind::Integer, 0, ""},
-    {"Curtains", SettingKind::Boolean, 0, ""},
-    {"StatsWithHTML", SettingKind::Boolean, 0, ""},
-    {"DateFormat", SettingKind::Integer, 0, ""},
-    {"UseDateInHeader", SettingKind::Boolean, 0, ""},
-    {"SuppressSetWarning", SettingKind::Boolean, 0, ""},
-    {"SuppressHTMLAlert", SettingKind::Boolean, 0, ""},
-    {"NumberOfIndividualSets", SettingKind::Integer, 1, ""},
-    {"FileType", SettingKind::Integer, 1, ""},
-};
-
-inline constexpr SettingDefault kOptionsDialogSettings[] = {
-    {"PrintVulDeal", SettingKind::Boolean, 1, ""},
-    {"UserWantsColor", SettingKind::Boolean, 1, ""},
-    {"GIFDirectory", SettingKind::String, 0, ""},
-    {"CurtainCollation", SettingKind::Integer, 0, ""},
-    {"CurtainDimensions", SettingKind::Integer, 1, ""},
-    {"CurtainOrientation", SettingKind::Integer, 0, ""},
-    {"Header1Font", SettingKind::String, 0, "Arial"},
-    {"Header1Size", SettingKind::Integer, 14, ""},
-    {"Header1Style", SettingKind::Integer, 1, ""},
-    {"Header2Font", SettingKind::String, 0, "Arial"},
-    {"Header2Size", SettingKind::Integer, 10, ""},
-    {"Header2Style", SettingKind::Integer, 0, ""},
-    {"CardsMultiFont", SettingKind::String, 0, "Arial"},
-    {"CardsMultiSize", SettingKind::Integer, 10, ""},
-    {"CardsMultiStyle", SettingKind::Integer, 0, ""},
-    {"CardsSingleFont", SettingKind::String, 0, "Arial"},
-    {"CardsSingleSize", SettingKind::Integer, 12, ""},
-    {"CardsSingleStyle", SettingKind::Integer, 0, ""},
-    {"CardsCurtainFont", SettingKind::String, 0, "Arial"},
-    {"CardsCurtainSize", SettingKind::Integer, 14, ""},
-    {"CardsCurtainStyle", SettingKind::Integer, 0, ""},
-    {"SubHead1Font", SettingKind::String, 0, "Arial"},
-    {"SubHead1Size", SettingKind::Integer, 10, ""},
-    {"SubHead1Style", SettingKind::Integer, 0, ""},
-    {"SubHead2Font", SettingKind::String, 0, "Arial"},
-    {"SubHead2Size", SettingKind::Integer, 14, ""},
-    {"SubHead2Style", SettingKind::Integer, 1, ""},
-    {"UserLanguage", SettingKind::String, 0, "English"},
-};
-
-// The entry of either list, or nullptr for a name in neither.
-const SettingDefault* FindSettingDefault(std::string_view name);
 
 }  // namespace kesto

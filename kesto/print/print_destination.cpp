@@ -12,8 +12,8 @@ PrintDestination ReadPrintDestination(const std::string& settingsPath) {
     PrintDestination destination;
     SettingsStore store(settingsPath);
     if (store.OpenKey(kSettingsKey, false)) {
-        destination.printerName = store.ReadStringDef(kPrinterNameSetting, "");
-        destination.pdfFolder = store.ReadStringDef(kPdfFolderSetting, "");
+        destination.printerName = store.Read(kPrinterName);
+        destination.pdfFolder = store.Read(kPdfFolder);
     }
     store.CloseKey();
     return destination;
@@ -23,8 +23,8 @@ bool WritePrintDestination(const std::string& settingsPath, const PrintDestinati
     SettingsStore store(settingsPath);
     if (!store.OpenKey(kSettingsKey, true))
         return false;
-    store.WriteString(kPrinterNameSetting, destination.printerName);
-    store.WriteString(kPdfFolderSetting, destination.pdfFolder);
+    store.Write(kPrinterName, destination.printerName);
+    store.Write(kPdfFolder, destination.pdfFolder);
     store.CloseKey();
     // The store reports a failed write only as a notice; read back to tell the caller.
     return ReadPrintDestination(settingsPath) == destination;

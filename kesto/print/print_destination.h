@@ -1,7 +1,7 @@
 #pragma once
 // Where printouts go: the printer chosen in "&Printer setup..." or, when none is chosen or it
-// does not exist, PDF files in a folder. The choice lives in the settings key as the strings
-// "PrinterName" and "PdfFolder", which the printing library reads for itself, so the library's
+// does not exist, PDF files in a folder. The choice lives in the settings key as kPrinterName
+// and kPdfFolder (settings_table.h), which the printing library reads for itself, so the library's
 // printouts and the program's own statistics sheets always go to the same place, and the
 // choice survives a restart. Texts are Windows-1252 (the folder as the file system spells it).
 
@@ -14,8 +14,6 @@
 
 namespace kesto {
 
-inline constexpr std::string_view kPrinterNameSetting = "PrinterName";
-inline constexpr std::string_view kPdfFolderSetting = "PdfFolder";
 // When set and not empty, every printout becomes a PDF file in this folder, whatever printer
 // is chosen (the printing library honours it too). Batch runs and tests use it.
 inline constexpr const char* kPdfFolderVariable = "KESTO_PDF_FOLDER";

@@ -41,12 +41,12 @@ std::string PrintoutName(std::int32_t kind) {
 void RememberCounts(const PrintJobRequest& request, const std::string& settingsPath) {
     SettingsStore store(settingsPath);
     store.OpenKey(kSettingsKey, true);
-    store.WriteInteger("NumCopies", request.copies);
+    store.Write(kNumCopies, request.copies);
     if (request.mode == DealSource::Generate)
-        store.WriteInteger("NumHands", request.randomDealCount);
-    store.WriteInteger("NumIndividualSets", request.sets);
-    store.WriteInteger("NumStatSheets", request.statSheets);
-    store.WriteBool("Curtains", request.curtains);
+        store.Write(kNumHands, request.randomDealCount);
+    store.Write(kNumIndividualSets, request.sets);
+    store.Write(kNumStatSheets, request.statSheets);
+    store.Write(kCurtains, request.curtains);
     store.CloseKey();
 }
 

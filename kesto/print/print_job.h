@@ -75,7 +75,7 @@ struct PrintJobRequest {
     int sets = 0;
     int statSheets = 0;
     bool curtains = false;
-    int randomDealCount = 0;  // "NumHands", remembered in generate mode only
+    int randomDealCount = 0;  // kNumHands, remembered in generate mode only
 };
 
 // The main window's flags the job reads and sets.

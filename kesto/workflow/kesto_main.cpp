@@ -15,11 +15,8 @@ namespace kesto {
 
 namespace {
 
-constexpr int kMaxRandomDeals = 500;
-constexpr int kMaxCopies = 1000;
-constexpr int kMaxSets = 100;
-constexpr int kMaxStatSheets = 1000;
 constexpr int kTenWordSlot = 5;
+static_assert(kDateFormat.min == 0 && kDateFormat.max == kDateFormatCount - 1);
 
 std::string Text(std::string_view text) {
     return std::string(text);
@@ -28,8 +25,12 @@ std::string Text(std::string_view text) {
 }  // namespace
 
 TKestoMain::TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-                       LibraryLoader loader)
-    : view_(view), clock_(clock), languages_(languages), loader_(std::move(loader)) {}
+                       SettingsFile settings, LibraryLoader loader)
+    : view_(view),
+      clock_(clock),
+      languages_(languages),
+      settings_(std::move(settings)),
+      loader_(std::move(loader)) {}
 
 TKestoMain::~TKestoMain() {
     FormDestroy();
@@ -40,12 +41,12 @@ void TKestoMain::FormCreate() {
 
     // 3. The first page, with the counts' presets.
     page_ = Page::First;
-    randomCount_ = 30;
-    copies_ = 1;
-    sets_ = 1;
+    randomCount_ = kNumHands.defaultValue;
+    copies_ = kNumCopies.defaultValue;
+    sets_ = kNumIndividualSets.defaultValue;
 
     ReadSettings();  // 4, and 5: an unknown date format reads as the first one
-    if (DateFormatIndex < 0 || DateFormatIndex >= kDateFormatCount)
+    if (!kDateFormat.InRange(DateFormatIndex))
         DateFormatIndex = 0;
 
     // 6. The suit labels are the window's own: their symbols never change.
@@ -95,19 +96,20 @@ void TKestoMain::BindLibraries() {
 }
 
 void TKestoMain::ReadSettings() {
-    SettingsStore store;
+    SettingsStore store(settings_);
     store.OpenKey(kSettingsKey, true);
-    randomCount_ = std::clamp(store.ReadIntegerDef("NumHands", 30), 1, kMaxRandomDeals);
-    copies_ = std::clamp(store.ReadIntegerDef("NumCopies", 1), 0, kMaxCopies);
-    sets_ = std::clamp(store.ReadIntegerDef("NumIndividualSets", 1), 0, kMaxSets);
-    statSheets_ = std::clamp(store.ReadIntegerDef("NumStatSheets", 0), 0, kMaxStatSheets);
-    statsWithHtml_ = store.ReadBoolDef("StatsWithHTML", false);
-    curtains_ = store.ReadBoolDef("Curtains", false);
-    DateFormatIndex = store.ReadIntegerDef("DateFormat", 0);
-    UseDateInHeader = store.ReadBoolDef("UseDateInHeader", false);
-    SuppressSetWarning = store.ReadBoolDef("SuppressSetWarning", false);
-    SuppressHTMLAlert = store.ReadBoolDef("SuppressHTMLAlert", false);
-    RememberedIndividualSets = store.ReadIntegerDef("NumberOfIndividualSets", 1);
+    // The count fields hold only numbers of their range.
+    randomCount_ = kNumHands.Clamp(store.Read(kNumHands));
+    copies_ = kNumCopies.Clamp(store.Read(kNumCopies));
+    sets_ = kNumIndividualSets.Clamp(store.Read(kNumIndividualSets));
+    statSheets_ = kNumStatSheets.Clamp(store.Read(kNumStatSheets));
+    statsWithHtml_ = store.Read(kStatsWithHtml);
+    curtains_ = store.Read(kCurtains);
+    DateFormatIndex = store.Read(kDateFormat);
+    UseDateInHeader = store.Read(kUseDateInHeader);
+    SuppressSetWarning = store.Read(kSuppressSetWarning);
+    SuppressHTMLAlert = store.Read(kSuppressHtmlAlert);
+    RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
     store.CloseKey();
 }
 
@@ -116,13 +118,13 @@ void TKestoMain::FormShow() {
 }
 
 void TKestoMain::FormClose() {
-    SettingsStore store;
+    SettingsStore store(settings_);
     store.OpenKey(kSettingsKey, true);
-    store.WriteInteger("DateFormat", DateFormatIndex);
-    store.WriteBool("UseDateInHeader", UseDateInHeader);
-    store.WriteBool("StatsWithHTML", statsWithHtml_);
-    store.WriteBool("SuppressSetWarning", SuppressSetWarning);
-    store.WriteBool("SuppressHTMLAlert", SuppressHTMLAlert);
+    store.Write(kDateFormat, DateFormatIndex);
+    store.Write(kUseDateInHeader, UseDateInHeader);
+    store.Write(kStatsWithHtml, statsWithHtml_);
+    store.Write(kSuppressSetWarning, SuppressSetWarning);
+    store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
     store.CloseKey();
     for (const std::string& notice : TakeSettingsNotices()) {
         view_.ShowMessage(MessageKind::Warning, notice);
@@ -297,13 +299,13 @@ void TKestoMain::Edit18Change(const std::string& text) {
 }
 
 void TKestoMain::UpDown1Change(int count) {
-    randomCount_ = std::clamp(count, 1, kMaxRandomDeals);
+    randomCount_ = kNumHands.Clamp(count);
 }
 void TKestoMain::UpDown3Change(int copies) {
-    copies_ = std::clamp(copies, 0, kMaxCopies);
+    copies_ = kNumCopies.Clamp(copies);
 }
 void TKestoMain::UpDown5Change(int statSheets) {
-    statSheets_ = std::clamp(statSheets, 0, kMaxStatSheets);
+    statSheets_ = kNumStatSheets.Clamp(statSheets);
 }
 void TKestoMain::CurtainsClick(bool checked) {
     curtains_ = checked;
@@ -320,7 +322,7 @@ void TKestoMain::UpDown4Change(const std::string& text) {
         view_.ShowMessage(MessageKind::Error, texts::NotAWholeNumberText(text));
         return;
     }
-    sets_ = std::clamp(value, 0, kMaxSets);
+    sets_ = kNumIndividualSets.Clamp(value);
     RememberedIndividualSets = sets_;
 }
 

@@ -13,6 +13,7 @@
 #include "kesto/deal/random.h"
 #include "kesto/html/html_export.h"
 #include "kesto/html/html_library.h"
+#include "kesto/options/settings_store.h"
 #include "kesto/print/print_destination.h"
 #include "kesto/print/printing_library.h"
 #include "kesto/workflow/main_window_view.h"
@@ -25,10 +26,11 @@ class TOptionDlg;
 
 class TKestoMain {
   public:
-    // The view, clock and language table must outlive the object. The loader binds the two
-    // libraries by name (LoadSharedLibrary in the program).
+    // The view, clock and language table must outlive the object. Every read and write of the
+    // settings goes to the given file. The loader binds the two libraries by name
+    // (LoadSharedLibrary in the program).
     TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-               LibraryLoader loader = SystemLibraryLoader());
+               SettingsFile settings, LibraryLoader loader = SystemLibraryLoader());
     ~TKestoMain();  // FormDestroy
     TKestoMain(const TKestoMain&) = delete;
     TKestoMain& operator=(const TKestoMain&) = delete;
@@ -127,6 +129,7 @@ class TKestoMain {
     const HtmlLibrary* Html() const { return html_.get(); }
     bool CreateEnabled() const { return createEnabled_; }
     const std::string& DialogDirectory() const { return dialogDirectory_; }
+    const SettingsFile& Settings() const { return settings_; }
     // The ten as the hand-entry page writes it: "T" or "10".
     std::string HandTenText() const;
 
@@ -145,6 +148,7 @@ class TKestoMain {
     MainWindowView& view_;
     const Clock& clock_;
     const LanguageTable& languages_;
+    const SettingsFile settings_;
     LibraryLoader loader_;
     std::unique_ptr<PrintingLibrary> printing_;
     std::unique_ptr<HtmlLibrary> html_;

@@ -19,9 +19,9 @@ void TKestoMain::ReadDealsFromFile() {
     request.initialDirectory = dialogDirectory_;
     request.mustExist = true;
     {
-        SettingsStore store;
+        SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);
-        request.filterIndex = store.ReadIntegerDef("FileType", 1);
+        request.filterIndex = store.Read(kFileType);
         store.CloseKey();
     }
     const FileDialogResult chosen = view_.OpenFileDialog(request);
@@ -42,9 +42,9 @@ void TKestoMain::ReadDealsFromFile() {
     line2_ = std::move(contents.header2);
     DealsComplete = contents.dealsComplete;
     {
-        SettingsStore store;
+        SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);
-        store.WriteInteger("FileType", chosen.filterIndex);
+        store.Write(kFileType, chosen.filterIndex);
         store.CloseKey();
     }
     ShowPage(DealsComplete ? Page::Print : Page::EnterHand);
@@ -76,7 +76,7 @@ void TKestoMain::PrintBtnClick() {
     const PrintJobRequest request = PrintRequest();
     PrintJobState state{SuppressSetWarning, Printed};
     PrintPageView view(view_);
-    const std::string settingsPath = SettingsFilePath();
+    const std::string& settingsPath = settings_.path;
     // Resolved now, so that a choice made in printer setup a moment ago applies.
     PrintOutput output;
     if (printOutput_)
@@ -114,7 +114,7 @@ PrintJobRequest TKestoMain::PrintRequest() const {
 }
 
 void TKestoMain::SaveBtnClick() {
-    SettingsStore store;
+    SettingsStore store(settings_);
     const SaveRequest request{boardSet, line1_, line2_, Mode(), dialogDirectory_};
     kesto::SaveBtnClick(view_, store, request);
 }

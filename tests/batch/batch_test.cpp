@@ -28,7 +28,9 @@ class BatchTest : public ::testing::Test {
     int Run(std::vector<std::string> args) {
         out_.str("");
         err_.str("");
-        return RunBatch(args, out_, err_);
+        BatchServices services;
+        services.settingsPath = settings_;
+        return RunBatch(args, out_, err_, services);
     }
     std::string Path(const std::string& name) const { return folder_ + "/" + name; }
 

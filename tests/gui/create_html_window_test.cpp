@@ -70,8 +70,9 @@ class CreateHtmlWindowTest : public QObject {
         qputenv("KESTO_SETTINGS", folder_->filePath("Kesto.reg").toUtf8());
         clock_ = std::make_unique<FixedClock>(CivilDate{2026, 12, 8, 2}, 1000u);
         languages_ = std::make_unique<LanguageTable>();
-        window_ =
-            std::make_unique<gui::MainWindow>(*clock_, *languages_, [](const std::string& name) {
+        window_ = std::make_unique<gui::MainWindow>(
+            *clock_, *languages_, folder_->filePath("Kesto.reg").toStdString(),
+            [](const std::string& name) {
                 return LoadSharedLibrary(name, std::vector<std::string>{KESTO_BIN_DIR "/"});
             });
         QVERIFY(window_->FormCreate());

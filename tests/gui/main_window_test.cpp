@@ -61,9 +61,11 @@ void MainWindowTest::init() {
     qputenv("KESTO_SETTINGS", settings_->filePath("Kesto.reg").toUtf8());
     clock_ = std::make_unique<FixedClock>(CivilDate{2026, 12, 7, 1}, 1000u);
     languages_ = std::make_unique<LanguageTable>();
-    window_ = std::make_unique<gui::MainWindow>(*clock_, *languages_, [](const std::string& name) {
-        return LoadSharedLibrary(name, std::vector<std::string>{KESTO_BIN_DIR "/"});
-    });
+    window_ = std::make_unique<gui::MainWindow>(
+        *clock_, *languages_, settings_->filePath("Kesto.reg").toStdString(),
+        [](const std::string& name) {
+            return LoadSharedLibrary(name, std::vector<std::string>{KESTO_BIN_DIR "/"});
+        });
     QVERIFY(window_->FormCreate());
     window_->show();
     QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

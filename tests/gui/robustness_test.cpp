@@ -108,7 +108,8 @@ class RobustnessTest : public QObject {
         closedDialogs_.clear();
         clock_ = std::make_unique<FixedClock>(kesto::CivilDate{2026, 12, 8, 2}, 0);
         languages_ = std::make_unique<kesto::LanguageTable>();
-        window_ = std::make_unique<MainWindow>(*clock_, *languages_);
+        window_ = std::make_unique<MainWindow>(*clock_, *languages_,
+                                               folder_.filePath("Kesto.reg").toStdString());
         QVERIFY2(window_->FormCreate(), "the printing library is missing");
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));

@@ -268,7 +268,7 @@ TEST_F(LanguageTableTest, RewritingWordsReplacesThemAndKeepsOtherSettings) {
     ExpectBuiltInExcept(restarted, 2, kSlotJack, "B");
     EXPECT_EQ(restarted.CurrentLanguage(), 2);
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.ReadIntegerDef("NumHands", 30), 16);
+    EXPECT_EQ(store.Read(kNumHands), 16);
 }
 
 }  // namespace

@@ -23,7 +23,8 @@ constexpr int kEnglish = 1, kDansk = 2, kDeutsch = 3, kDutch = 4, kItaliano = 6,
 // One run of the program as far as the options dialog goes: the language table, the window
 // and the dialog, created as at start-up on one settings file.
 struct ProgramRun {
-    explicit ProgramRun(const std::string& settingsPath) : dialog(view, languages, settingsPath) {
+    explicit ProgramRun(const std::string& settingsPath)
+        : dialog(view, languages, SettingsFile{settingsPath}) {
         dialog.FormCreate();
     }
     void Type(int field, const std::string& text) {
@@ -50,14 +51,11 @@ class OptionDialogTest : public ::testing::Test {
         return std::string(kHiveRoot) + "\\" + std::string(key);
     }
 
-    void Store(std::string_view key, std::string_view name, RegistryValue value) {
+    template <typename Setting, typename Value>
+    void Store(const Setting& setting, const Value& value) {
         SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(key, true));
-        if (value.type == RegistryValueType::String) {
-            store.WriteString(name, value.text);
-        } else {
-            store.WriteInteger(name, static_cast<std::int32_t>(value.number));
-        }
+        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
+        store.Write(setting, value);
         store.CloseKey();
     }
 
@@ -174,7 +172,7 @@ class LanguageMessage : public OptionDialogTest,
 TEST_P(LanguageMessage, FollowsTheLanguageAtStart) {
     const LanguageMessageCase& c = GetParam();
     if (c.storedLanguage != nullptr) {
-        Store(kSettingsKey, "UserLanguage", RegistryValue::String(c.storedLanguage));
+        Store(kUserLanguage, c.storedLanguage);
     }
     auto run = Start();
     run->dialog.ComboBox1Change(c.chosen - 1);
@@ -229,7 +227,7 @@ TEST_F(OptionDialogTest, CancelAfterUntickingUseColorsKeepsItAndSavesIt) {
 }
 
 TEST_F(OptionDialogTest, StoredTypefaceTheSystemLacksKeepsItsNameWithoutASample) {
-    Store(kSettingsKey, "Header1Font", RegistryValue::String("Tarnwick Gothic"));
+    Store(kHeader1Font, "Tarnwick Gothic");
     auto run = Start();
     run->dialog.FormShow();
     EXPECT_EQ(run->view.fontListIndex, 0);
@@ -291,7 +289,7 @@ TEST(SizeFromText, ReadsDecimalIntegersOnly) {
 }
 
 TEST_F(OptionDialogTest, BoldAndItalicSetAndClearTheirBitsOnly) {
-    Store(kSettingsKey, "Header2Style", RegistryValue::Dword(0x10C));  // underline, strike-out
+    Store(kHeader2Style, 0x10C);  // underline, strike-out
     auto run = Start();
     run->dialog.FormShow();
     run->dialog.ListBox1Click(kFontHeaderLine2);
@@ -335,8 +333,7 @@ class SampleText : public OptionDialogTest, public ::testing::WithParamInterface
 
 TEST_P(SampleText, ComesFromTheCurrentLanguage) {
     const SampleCase& c = GetParam();
-    Store(kSettingsKey, "UserLanguage",
-          RegistryValue::String(LanguageTable::BuiltInWord(c.language, kSlotLanguageName)));
+    Store(kUserLanguage, std::string(LanguageTable::BuiltInWord(c.language, kSlotLanguageName)));
     auto run = Start();
     run->dialog.FormShow();
     run->dialog.ListBox1Click(c.slot);
@@ -441,9 +438,9 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
 }
 
 TEST_F(OptionDialogTest, StoredCurtainIndexOutsideItsGroupReadsAsTheDefault) {
-    Store(kSettingsKey, "CurtainCollation", RegistryValue::Dword(2));
-    Store(kSettingsKey, "CurtainDimensions", RegistryValue::Dword(0xFFFFFFFF));
-    Store(kSettingsKey, "CurtainOrientation", RegistryValue::Dword(1));
+    Store(kCurtainCollation, 2);
+    Store(kCurtainDimensions, -1);  // dword ffffffff
+    Store(kCurtainOrientation, 1);
     auto run = Start();
     EXPECT_EQ(run->dialog.CurtainCollation(), 0);
     EXPECT_EQ(run->dialog.CurtainDimensions(), 1);
@@ -451,25 +448,31 @@ TEST_F(OptionDialogTest, StoredCurtainIndexOutsideItsGroupReadsAsTheDefault) {
     EXPECT_EQ(run->view.dimensions, 1);
 }
 
-TEST(FontSlotsTest, DefaultsAndNames) {
+TEST(FontSlotsTest, ListEntriesAndDefaultsFromTheSettingsTable) {
     const FontSlots slots;
-    const struct {
-        const char* entry;
-        const char* prefix;
-        TMyFontRec font;
-    } expected[] = {
-        {"Header Line 1", "Header1", {"Arial", 14, kFontBold}},
-        {"Header Line 2", "Header2", {"Arial", 10, 0}},
-        {"Cards (on multi-deal printouts)", "CardsMulti", {"Arial", 10, 0}},
-        {"Cards (on single deal printouts)", "CardsSingle", {"Arial", 12, 0}},
-        {"Cards (on curtain cards)", "CardsCurtain", {"Arial", 14, 0}},
-        {"Board No. (curtain cards)", "SubHead1", {"Arial", 10, 0}},
-        {"Position Indicator (curtain cards)", "SubHead2", {"Arial", 14, kFontBold}},
+    const char* const entries[] = {
+        "Header Line 1",
+        "Header Line 2",
+        "Cards (on multi-deal printouts)",
+        "Cards (on single deal printouts)",
+        "Cards (on curtain cards)",
+        "Board No. (curtain cards)",
+        "Position Indicator (curtain cards)",
     };
     for (int slot = 0; slot < kFontSlotCount; ++slot) {
-        EXPECT_EQ(FontSlots::ListEntry(slot), expected[slot].entry);
-        EXPECT_EQ(FontSlots::SettingsPrefix(slot), expected[slot].prefix);
-        EXPECT_EQ(slots[slot], expected[slot].font) << "slot " << slot;
+        SCOPED_TRACE(slot);
+        const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
+        EXPECT_EQ(FontSlots::ListEntry(slot), entries[slot]);
+        EXPECT_EQ(slots[slot],
+                  (TMyFontRec{std::string(settings.font.defaultValue), settings.size.defaultValue,
+                              static_cast<std::uint8_t>(settings.style.defaultValue)}));
+    }
+    // Only the cards slots print suit symbols.
+    for (int slot = 0; slot < kFontSlotCount; ++slot) {
+        const bool cards =
+            slot == kFontCardsMulti || slot == kFontCardsSingle || slot == kFontCardsCurtain;
+        EXPECT_EQ(kFontSlotSettings[static_cast<std::size_t>(slot)].symbols != nullptr, cards)
+            << slot;
     }
 }
 

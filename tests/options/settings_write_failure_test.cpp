@@ -15,7 +15,7 @@ namespace {
 void StoreNumHands(const std::string& path, std::int32_t numHands) {
     SettingsStore store(path);
     ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-    store.WriteInteger("NumHands", numHands);
+    store.Write(kNumHands, numHands);
     store.WriteString("Header1", std::string(2000, 'h'));  // more than the disk has left
     store.CloseKey();
 }

@@ -14,26 +14,26 @@ namespace {
 class PrintArgumentsTest : public PrintJobTest {
   protected:
     void StoreDistinctFontsAndLayout() {
+        // In slot order.
         const struct {
-            const char* prefix;
             const char* name;
             int size;
             int style;
         } fonts[] = {
-            {"Header1", "Times New Roman", 16, 3}, {"Header2", "Courier New", 11, 2},
-            {"CardsMulti", "Verdana", 9, 1},       {"CardsSingle", "Georgia", 13, 2},
-            {"CardsCurtain", "Tahoma", 15, 1},     {"SubHead1", "Garamond", 12, 2},
-            {"SubHead2", "Impact", 18, 3},
+            {"Times New Roman", 16, 3}, {"Courier New", 11, 2}, {"Verdana", 9, 1},
+            {"Georgia", 13, 2},         {"Tahoma", 15, 1},      {"Garamond", 12, 2},
+            {"Impact", 18, 3},
         };
-        for (const auto& font : fonts) {
-            StoreString(std::string(font.prefix) + "Font", font.name);
-            StoreInteger(std::string(font.prefix) + "Size", font.size);
-            StoreInteger(std::string(font.prefix) + "Style", font.style);
+        for (int slot = 0; slot < kFontSlotCount; ++slot) {
+            const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
+            Store(settings.font, fonts[slot].name);
+            Store(settings.size, fonts[slot].size);
+            Store(settings.style, fonts[slot].style);
         }
-        StoreInteger("UserWantsColor", 0);
-        StoreInteger("CurtainDimensions", 2);
-        StoreInteger("CurtainOrientation", 1);
-        StoreInteger("CurtainCollation", 0);
+        Store(kUserWantsColor, false);
+        Store(kCurtainDimensions, 2);
+        Store(kCurtainOrientation, 1);
+        Store(kCurtainCollation, 0);
         CreateOptions();
     }
 };
@@ -83,8 +83,8 @@ TEST_F(PrintArgumentsTest, EnglishSheetsCopyAndCurtainsByPosition) {
 }
 
 TEST_F(PrintArgumentsTest, GermanWithDefaultFontsAndCurtainsByBoard) {
-    StoreString("UserLanguage", "Deutsch");
-    StoreInteger("CurtainCollation", 1);
+    Store(kUserLanguage, "Deutsch");
+    Store(kCurtainCollation, 1);
     CreateOptions();
     request_.mode = DealSource::Record;
     request_.curtains = true;

@@ -66,7 +66,7 @@ TEST_F(PrintJobOrderTest, CurtainsAloneAreAJob) {
     request_.copies = 0;
     request_.sets = 0;
     request_.curtains = true;
-    StoreInteger("CurtainCollation", 1);
+    Store(kCurtainCollation, 1);
     CreateOptions();
     ASSERT_EQ(Print(), PrintJobOutcome::Printed);
     EXPECT_EQ(
@@ -147,13 +147,13 @@ TEST_P(PrintJobCountsTest, AreRememberedBeforePrinting) {
     EXPECT_EQ(Print(), PrintJobOutcome::Failed);
     SettingsStore store(settingsPath_);
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.ReadIntegerDef("NumCopies", -1), 4);
-    EXPECT_EQ(store.ReadIntegerDef("NumIndividualSets", -1), 0);
-    EXPECT_EQ(store.ReadIntegerDef("NumStatSheets", -1), 2);
-    EXPECT_TRUE(store.ReadBoolDef("Curtains", false));
+    EXPECT_EQ(store.Read(kNumCopies), 4);
+    EXPECT_EQ(store.Read(kNumIndividualSets), 0);
+    EXPECT_EQ(store.Read(kNumStatSheets), 2);
+    EXPECT_TRUE(store.Read(kCurtains));
     EXPECT_EQ(store.ValueExists("NumHands"), GetParam().numHandsWritten);
     if (GetParam().numHandsWritten) {
-        EXPECT_EQ(store.ReadIntegerDef("NumHands", -1), 28);
+        EXPECT_EQ(store.Read(kNumHands), 28);
     }
 }
 

@@ -40,7 +40,8 @@ class PrintPageTest : public PrintJobTest {
     void SetUp() override {
         PrintJobTest::SetUp();
         ::setenv("KESTO_SETTINGS", settingsPath_.c_str(), 1);
-        main_ = std::make_unique<TKestoMain>(window_, clock_, languages_, RecordingLibraries());
+        main_ = std::make_unique<TKestoMain>(window_, clock_, languages_,
+                                             SettingsFile{settingsPath_}, RecordingLibraries());
         main_->FormCreate();
         ASSERT_FALSE(main_->TerminateRequested());
         main_->FormShow();
@@ -62,7 +63,7 @@ class PrintPageTest : public PrintJobTest {
 };
 
 TEST_F(PrintPageTest, PrintsWhatThePageAsksInTheOptionsLanguage) {
-    StoreString("UserLanguage", "Deutsch");
+    Store(kUserLanguage, "Deutsch");
     CreateOptions();
     main_->SetPrintOptions(options_.get());
     main_->UpDown3Change(2);
@@ -88,9 +89,9 @@ TEST_F(PrintPageTest, PrintsWhatThePageAsksInTheOptionsLanguage) {
     }
     SettingsStore store(settingsPath_);
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.ReadIntegerDef("NumHands", -1), 4);
-    EXPECT_EQ(store.ReadIntegerDef("NumCopies", -1), 2);
-    EXPECT_EQ(store.ReadIntegerDef("NumIndividualSets", -1), 3);
+    EXPECT_EQ(store.Read(kNumHands), 4);
+    EXPECT_EQ(store.Read(kNumCopies), 2);
+    EXPECT_EQ(store.Read(kNumIndividualSets), 3);
 }
 
 TEST_F(PrintPageTest, NothingToPrintPutsTheFocusOnTheCopies) {

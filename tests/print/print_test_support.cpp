@@ -68,7 +68,7 @@ void PrintJobTest::TearDown() {
 }
 
 void PrintJobTest::CreateOptions() {
-    options_ = std::make_unique<TOptionDlg>(optionView_, languages_, settingsPath_);
+    options_ = std::make_unique<TOptionDlg>(optionView_, languages_, SettingsFile{settingsPath_});
     options_->FormCreate();
 }
 
@@ -119,20 +119,6 @@ std::vector<LibraryCall> PrintJobTest::PrintCustomCalls() const {
             calls.push_back(std::move(call));
     }
     return calls;
-}
-
-void PrintJobTest::StoreString(const std::string& name, const std::string& value) const {
-    SettingsStore store(settingsPath_);
-    store.OpenKey(kSettingsKey, true);
-    store.WriteString(name, value);
-    store.CloseKey();
-}
-
-void PrintJobTest::StoreInteger(const std::string& name, int value) const {
-    SettingsStore store(settingsPath_);
-    store.OpenKey(kSettingsKey, true);
-    store.WriteInteger(name, value);
-    store.CloseKey();
 }
 
 std::vector<std::string> Sequence(const std::vector<LibraryCall>& calls) {

@@ -67,9 +67,14 @@ class PrintJobTest : public ::testing::Test {
     // The calls the library has received in this test.
     std::vector<LibraryCall> Calls() const;
     std::vector<LibraryCall> PrintCustomCalls() const;
-    // Writes values into the settings key before CreateOptions.
-    void StoreString(const std::string& name, const std::string& value) const;
-    void StoreInteger(const std::string& name, int value) const;
+    // Writes a value into the settings key before CreateOptions.
+    template <typename Setting, typename Value>
+    void Store(const Setting& setting, const Value& value) const {
+        SettingsStore store(settingsPath_);
+        store.OpenKey(kSettingsKey, true);
+        store.Write(setting, value);
+        store.CloseKey();
+    }
 
     static std::unique_ptr<PrintingLibrary> library_;
     ScratchFolder scratch_;

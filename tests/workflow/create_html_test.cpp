@@ -84,7 +84,7 @@ TEST_F(CreateHtml, DoNotShowAgainHoldsInLaterRuns) {
     main.FormClose();
 
     FakeMainWindowView laterView;
-    TKestoMain later(laterView, clock, languages, BuiltLibraries());
+    TKestoMain later(laterView, clock, languages, {settings.Path()}, BuiltLibraries());
     later.FormCreate();
     EXPECT_TRUE(later.SuppressHTMLAlert);
     later.boardSet = tBoardSet(1, FullDeal());

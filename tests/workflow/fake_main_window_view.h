@@ -114,7 +114,8 @@ inline LibraryLoader BuiltLibraries() {
     };
 }
 
-// A settings file of its own for each test, named by KESTO_SETTINGS.
+// A settings file of its own for each test, also named by KESTO_SETTINGS for the printing
+// library.
 class TempSettings {
   public:
     TempSettings() { ::setenv("KESTO_SETTINGS", path_.c_str(), 1); }
@@ -130,7 +131,7 @@ class TempSettings {
 // English words.
 class WorkflowTest : public ::testing::Test {
   protected:
-    WorkflowTest() : main(view, clock, languages, BuiltLibraries()) {
+    WorkflowTest() : main(view, clock, languages, {settings.Path()}, BuiltLibraries()) {
         main.FormCreate();
         main.FormShow();
         view.messages.clear();

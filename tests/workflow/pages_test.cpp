@@ -62,9 +62,9 @@ TEST_F(Pages, RecordShowsOneEmptyDealWithTheFocusOnNorthsSpades) {
 
 TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
     {
-        SettingsStore store;
+        SettingsStore store(settings.Path());
         store.OpenKey(kSettingsKey, true);
-        store.WriteInteger("FileType", 3);
+        store.Write(kFileType, 3);
     }
     main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
@@ -408,9 +408,9 @@ class ReadFromFile : public WorkflowTest {
         view.openResult.filterIndex = filterIndex;
     }
     int StoredFileType() {
-        SettingsStore store;
+        SettingsStore store(settings.Path());
         store.OpenKey(kSettingsKey, true);
-        return store.ReadIntegerDef("FileType", -1);
+        return store.ValueExists(kFileType.name) ? store.Read(kFileType) : -1;
     }
     tBoardSet saved;
 };

@@ -6,6 +6,7 @@
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/file_io.h"
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
 
@@ -52,7 +53,7 @@ TEST_P(StartUpTest, ShowsTheMessagesOfEachMissingLibrary) {
     FakeMainWindowView view;
     const FixedClock clock = TestClock();
     const LanguageTable languages;
-    TKestoMain main(view, clock, languages, Loader(c.printing, c.html));
+    TKestoMain main(view, clock, languages, {settings.Path()}, Loader(c.printing, c.html));
     main.FormCreate();
     ASSERT_EQ(view.messages.size(), c.messages.size());
     for (std::size_t i = 0; i < c.messages.size(); ++i) {
@@ -131,7 +132,7 @@ TEST(StartUpLibraries, ARealFolderWithoutTheLibrariesEndsTheProgram) {
     const FixedClock clock = TestClock();
     const LanguageTable languages;
     const std::string empty = settings.Folder().string() + "/";
-    TKestoMain main(view, clock, languages, [empty](const std::string& name) {
+    TKestoMain main(view, clock, languages, {settings.Path()}, [empty](const std::string& name) {
         return LoadSharedLibrary(name, std::vector<std::string>{empty});
     });
     main.FormCreate();
@@ -144,7 +145,7 @@ TEST(StartUpSettings, FirstRunShowsTheDefaults) {
     FakeMainWindowView view;
     const FixedClock clock = TestClock();
     const LanguageTable languages;
-    TKestoMain main(view, clock, languages, BuiltLibraries());
+    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
     main.FormCreate();
     const MainWindowDisplay& d = view.display;
     EXPECT_EQ(d.randomCount, 30);
@@ -169,8 +170,8 @@ TEST(StartUpSettings, FirstRunShowsTheDefaults) {
     EXPECT_TRUE(main.boardSet.empty());
 }
 
-void WriteSettings(const std::function<void(SettingsStore&)>& write) {
-    SettingsStore store;
+void WriteSettings(const TempSettings& settings, const std::function<void(SettingsStore&)>& write) {
+    SettingsStore store(settings.Path());
     ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
     write(store);
     store.CloseKey();
@@ -178,23 +179,23 @@ void WriteSettings(const std::function<void(SettingsStore&)>& write) {
 
 TEST(StartUpSettings, ReadsEveryStoredValue) {
     TempSettings settings;
-    WriteSettings([](SettingsStore& s) {
-        s.WriteInteger("NumHands", 24);
-        s.WriteInteger("NumCopies", 3);
-        s.WriteInteger("NumIndividualSets", 2);
-        s.WriteInteger("NumStatSheets", 4);
-        s.WriteBool("StatsWithHTML", true);
-        s.WriteBool("Curtains", true);
-        s.WriteInteger("DateFormat", 4);
-        s.WriteBool("UseDateInHeader", true);
-        s.WriteBool("SuppressSetWarning", true);
-        s.WriteBool("SuppressHTMLAlert", true);
-        s.WriteInteger("NumberOfIndividualSets", 5);
+    WriteSettings(settings, [](SettingsStore& s) {
+        s.Write(kNumHands, 24);
+        s.Write(kNumCopies, 3);
+        s.Write(kNumIndividualSets, 2);
+        s.Write(kNumStatSheets, 4);
+        s.Write(kStatsWithHtml, true);
+        s.Write(kCurtains, true);
+        s.Write(kDateFormat, 4);
+        s.Write(kUseDateInHeader, true);
+        s.Write(kSuppressSetWarning, true);
+        s.Write(kSuppressHtmlAlert, true);
+        s.Write(kNumberOfIndividualSets, 5);
     });
     FakeMainWindowView view;
     const FixedClock clock = TestClock();
     const LanguageTable languages;
-    TKestoMain main(view, clock, languages, BuiltLibraries());
+    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
     main.FormCreate();
     const MainWindowDisplay& d = view.display;
     EXPECT_EQ(d.randomCount, 24);
@@ -215,18 +216,78 @@ TEST(StartUpSettings, ReadsEveryStoredValue) {
     EXPECT_EQ(view.display.sets, 5);
 }
 
-class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(DateFormatSettingTest, OutsideTheSixFormatsReadsAsTheFirst) {
+// The counts are read through the table's ranges: a hand-edited file cannot put a number
+// outside its field.
+TEST(StartUpSettings, StoredCountsOutsideTheirFieldsAreBroughtIntoRange) {
     TempSettings settings;
-    WriteSettings([](SettingsStore& s) {
-        s.WriteInteger("DateFormat", GetParam().first);
-        s.WriteBool("UseDateInHeader", true);
+    WriteSettings(settings, [](SettingsStore& s) {
+        s.Write(kNumHands, 0);
+        s.Write(kNumCopies, 1001);
+        s.Write(kNumIndividualSets, -4);
+        s.Write(kNumStatSheets, 70000);
     });
     FakeMainWindowView view;
     const FixedClock clock = TestClock();
     const LanguageTable languages;
-    TKestoMain main(view, clock, languages, BuiltLibraries());
+    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
+    main.FormCreate();
+    EXPECT_EQ(view.display.randomCount, 1);
+    EXPECT_EQ(view.display.copies, 1000);
+    EXPECT_EQ(view.display.sets, 0);
+    EXPECT_EQ(view.display.statSheets, 1000);
+}
+
+// The window's logic works on the file it is handed; KESTO_SETTINGS only chooses that file
+// when the program starts.
+TEST(StartUpSettings, TheFileHandedInIsReadAndWrittenNotTheEnvironmentsOne) {
+    TempSettings other;
+    TempSettings settings;  // the last made: KESTO_SETTINGS names this one
+    WriteSettings(other, [](SettingsStore& s) { s.Write(kNumHands, 17); });
+    {
+        FakeMainWindowView view;
+        const FixedClock clock = TestClock();
+        const LanguageTable languages;
+        TKestoMain main(view, clock, languages, {other.Path()}, BuiltLibraries());
+        main.FormCreate();
+        EXPECT_EQ(view.display.randomCount, 17);
+        main.FormClose();
+    }
+    EXPECT_FALSE(std::filesystem::exists(settings.Path()));
+    SettingsStore store(other.Path());
+    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+    EXPECT_TRUE(store.ValueExists(kDateFormat.name));
+}
+
+TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
+    TempSettings settings;
+    WriteSettings(settings, [](SettingsStore& s) { s.Write(kNumHands, 17); });
+    const std::string before = ReadWholeFile(settings.Path()).value_or("");
+    {
+        FakeMainWindowView view;
+        const FixedClock clock = TestClock();
+        const LanguageTable languages;
+        TKestoMain main(view, clock, languages, {settings.Path(), SettingsAccess::ReadOnly},
+                        BuiltLibraries());
+        main.FormCreate();
+        EXPECT_EQ(view.display.randomCount, 17);
+        main.StatsWithHtmlClick(true);
+        main.FormClose();
+    }
+    EXPECT_EQ(ReadWholeFile(settings.Path()).value_or(""), before);
+}
+
+class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(DateFormatSettingTest, OutsideTheSixFormatsReadsAsTheFirst) {
+    TempSettings settings;
+    WriteSettings(settings, [](SettingsStore& s) {
+        s.Write(kDateFormat, GetParam().first);
+        s.Write(kUseDateInHeader, true);
+    });
+    FakeMainWindowView view;
+    const FixedClock clock = TestClock();
+    const LanguageTable languages;
+    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
     main.FormCreate();
     EXPECT_EQ(main.DateFormatIndex, GetParam().second);
 }
@@ -241,7 +302,7 @@ TEST(ShutDownSettings, FormCloseWritesTheFiveValuesOnly) {
         FakeMainWindowView view;
         const FixedClock clock = TestClock();
         const LanguageTable languages;
-        TKestoMain main(view, clock, languages, BuiltLibraries());
+        TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
         main.FormCreate();
         main.FormShow();
         view.dateAnswer = 2;
@@ -252,14 +313,14 @@ TEST(ShutDownSettings, FormCloseWritesTheFiveValuesOnly) {
         main.UpDown3Change(4);
         main.FormClose();
     }
-    SettingsStore store;
+    SettingsStore store(settings.Path());
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.ReadIntegerDef("DateFormat", -9), 2);
-    EXPECT_TRUE(store.ReadBoolDef("UseDateInHeader", false));
-    EXPECT_TRUE(store.ReadBoolDef("StatsWithHTML", false));
-    EXPECT_TRUE(store.ReadBoolDef("SuppressSetWarning", false));
+    EXPECT_EQ(store.Read(kDateFormat), 2);
+    EXPECT_TRUE(store.Read(kUseDateInHeader));
+    EXPECT_TRUE(store.Read(kStatsWithHtml));
+    EXPECT_TRUE(store.Read(kSuppressSetWarning));
     EXPECT_TRUE(store.ValueExists("SuppressHTMLAlert"));
-    EXPECT_FALSE(store.ReadBoolDef("SuppressHTMLAlert", true));
+    EXPECT_FALSE(store.Read(kSuppressHtmlAlert));
     // The counts belong to the print command; NumberOfIndividualSets is never written.
     EXPECT_FALSE(store.ValueExists("NumHands"));
     EXPECT_FALSE(store.ValueExists("NumCopies"));
@@ -272,7 +333,8 @@ TEST(ShutDownSettings, NothingIsWrittenWhenStartUpEndsTheProgram) {
         FakeMainWindowView view;
         const FixedClock clock = TestClock();
         const LanguageTable languages;
-        TKestoMain main(view, clock, languages, Loader(Library::Missing, Library::Present));
+        TKestoMain main(view, clock, languages, {settings.Path()},
+                        Loader(Library::Missing, Library::Present));
         main.FormCreate();
         ASSERT_TRUE(main.TerminateRequested());
     }  // FormDestroy only
@@ -290,7 +352,7 @@ TEST(StartUpSettings, ABrokenSettingsFileIsReportedOnce) {
     FakeMainWindowView view;
     const FixedClock clock = TestClock();
     const LanguageTable languages;
-    TKestoMain main(view, clock, languages, BuiltLibraries());
+    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
     main.FormCreate();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);

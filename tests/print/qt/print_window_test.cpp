@@ -36,7 +36,7 @@ class PrintWindowTest : public QObject {
 
         const FixedClock clock(CivilDate{2026, 12, 7, 1}, 36'000'000u);
         LanguageTable languages;
-        MainWindow window(clock, languages, [](const std::string& name) {
+        MainWindow window(clock, languages, settings.toStdString(), [](const std::string& name) {
             return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
         });
         QVERIFY(window.FormCreate());

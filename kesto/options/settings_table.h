@@ -1,0 +1,173 @@
+#pragma once
+// Every value of the settings key, declared once: its name, its type, its default and, for a
+// number, the range its control can show. The program reads and writes the key only through
+// these entries (SettingsStore::Read and Write), so a name or a default is never typed twice.
+//
+// Not here: the language subkeys, whose values are named by the word slots' numbers
+// (language_table.h).
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <string_view>
+#include <variant>
+
+namespace kesto {
+
+struct IntegerSetting {
+    std::string_view name;
+    std::int32_t defaultValue;
+    std::int32_t min;
+    std::int32_t max;
+
+    constexpr bool InRange(std::int32_t value) const { return value >= min && value <= max; }
+    constexpr std::int32_t Clamp(std::int32_t value) const { return std::clamp(value, min, max); }
+};
+
+// Stored as a number, 0 or 1; any number but 0 reads as true.
+struct BoolSetting {
+    std::string_view name;
+    bool defaultValue;
+};
+
+struct StringSetting {
+    std::string_view name;
+    std::string_view defaultValue;
+};
+
+// The main window's counts and flags.
+inline constexpr IntegerSetting kNumHands{"NumHands", 30, 1, 500};
+inline constexpr IntegerSetting kNumCopies{"NumCopies", 1, 0, 1000};
+inline constexpr IntegerSetting kNumIndividualSets{"NumIndividualSets", 1, 0, 100};
+inline constexpr IntegerSetting kNumStatSheets{"NumStatSheets", 0, 0, 1000};
+inline constexpr BoolSetting kCurtains{"Curtains", false};
+inline constexpr BoolSetting kStatsWithHtml{"StatsWithHTML", false};
+// The index into the six date formats of header line 2.
+inline constexpr IntegerSetting kDateFormat{"DateFormat", 0, 0, 5};
+inline constexpr BoolSetting kUseDateInHeader{"UseDateInHeader", false};
+inline constexpr BoolSetting kSuppressSetWarning{"SuppressSetWarning", false};
+inline constexpr BoolSetting kSuppressHtmlAlert{"SuppressHTMLAlert", false};
+// The program only ever reads it; the sets field's range.
+inline constexpr IntegerSetting kNumberOfIndividualSets{"NumberOfIndividualSets", 1, 0, 100};
+// The filter index shared by the open dialog (four kinds) and the save dialog (three).
+inline constexpr IntegerSetting kFileType{"FileType", 1, 1, 4};
+
+// The options dialog's values.
+inline constexpr BoolSetting kPrintVulDeal{"PrintVulDeal", true};
+inline constexpr BoolSetting kUserWantsColor{"UserWantsColor", true};
+inline constexpr StringSetting kGifDirectory{"GIFDirectory", ""};
+// Curtain cards: the item index of each radio group.
+inline constexpr IntegerSetting kCurtainCollation{"CurtainCollation", 0, 0, 1};
+inline constexpr IntegerSetting kCurtainDimensions{"CurtainDimensions", 1, 0, 2};
+inline constexpr IntegerSetting kCurtainOrientation{"CurtainOrientation", 0, 0, 1};
+// A font size is any whole number the size field reads; a style is one byte (bold 1,
+// italic 2).
+inline constexpr std::int32_t kFontSizeMin = std::numeric_limits<std::int32_t>::min();
+inline constexpr std::int32_t kFontSizeMax = std::numeric_limits<std::int32_t>::max();
+inline constexpr StringSetting kHeader1Font{"Header1Font", "Arial"};
+inline constexpr IntegerSetting kHeader1Size{"Header1Size", 14, kFontSizeMin, kFontSizeMax};
+inline constexpr IntegerSetting kHeader1Style{"Header1Style", 1, 0, 255};
+inline constexpr StringSetting kHeader2Font{"Header2Font", "Arial"};
+inline constexpr IntegerSetting kHeader2Size{"Header2Size", 10, kFontSizeMin, kFontSizeMax};
+inline constexpr IntegerSetting kHeader2Style{"Header2Style", 0, 0, 255};
+inline constexpr StringSetting kCardsMultiFont{"CardsMultiFont", "Arial"};
+inline constexpr IntegerSetting kCardsMultiSize{"CardsMultiSize", 10, kFontSizeMin, kFontSizeMax};
+inline constexpr IntegerSetting kCardsMultiStyle{"CardsMultiStyle", 0, 0, 255};
+inline constexpr StringSetting kCardsSingleFont{"CardsSingleFont", "Arial"};
+inline constexpr IntegerSetting kCardsSingleSize{"CardsSingleSize", 12, kFontSizeMin, kFontSizeMax};
+inline constexpr IntegerSetting kCardsSingleStyle{"CardsSingleStyle", 0, 0, 255};
+inline constexpr StringSetting kCardsCurtainFont{"CardsCurtainFont", "Arial"};
+inline constexpr IntegerSetting kCardsCurtainSize{"CardsCurtainSize", 14, kFontSizeMin,
+                                                  kFontSizeMax};
+inline constexpr IntegerSetting kCardsCurtainStyle{"CardsCurtainStyle", 0, 0, 255};
+inline constexpr StringSetting kSubHead1Font{"SubHead1Font", "Arial"};
+inline constexpr IntegerSetting kSubHead1Size{"SubHead1Size", 10, kFontSizeMin, kFontSizeMax};
+inline constexpr IntegerSetting kSubHead1Style{"SubHead1Style", 0, 0, 255};
+inline constexpr StringSetting kSubHead2Font{"SubHead2Font", "Arial"};
+inline constexpr IntegerSetting kSubHead2Size{"SubHead2Size", 14, kFontSizeMin, kFontSizeMax};
+inline constexpr IntegerSetting kSubHead2Style{"SubHead2Style", 1, 0, 255};
+// The typeface of the suit symbols beside each cards font: always written as its default,
+// never read back.
+inline constexpr StringSetting kSymbolsMultiFont{"SymbolsMultiFont", "Symbol"};
+inline constexpr StringSetting kSymbolsSingleFont{"SymbolsSingleFont", "Symbol"};
+inline constexpr StringSetting kSymbolsCurtainFont{"SymbolsCurtainFont", "Symbol"};
+// The printing language by its name (the name of the built-in first language by default).
+inline constexpr StringSetting kUserLanguage{"UserLanguage", "English"};
+
+// "&Printer setup...": the chosen printer and the folder for PDF files, both empty when none
+// is chosen. The printing library reads these two (and PrintVulDeal) from the file itself.
+inline constexpr StringSetting kPrinterName{"PrinterName", ""};
+inline constexpr StringSetting kPdfFolder{"PdfFolder", ""};
+
+// The settings of one font slot (font_slots.h), in slot order; symbols is null for the slots
+// that print no suit symbols.
+struct FontSlotSettings {
+    const StringSetting& font;
+    const IntegerSetting& size;
+    const IntegerSetting& style;
+    const StringSetting* symbols;
+};
+
+inline constexpr std::array<FontSlotSettings, 7> kFontSlotSettings = {{
+    {kHeader1Font, kHeader1Size, kHeader1Style, nullptr},
+    {kHeader2Font, kHeader2Size, kHeader2Style, nullptr},
+    {kCardsMultiFont, kCardsMultiSize, kCardsMultiStyle, &kSymbolsMultiFont},
+    {kCardsSingleFont, kCardsSingleSize, kCardsSingleStyle, &kSymbolsSingleFont},
+    {kCardsCurtainFont, kCardsCurtainSize, kCardsCurtainStyle, &kSymbolsCurtainFont},
+    {kSubHead1Font, kSubHead1Size, kSubHead1Style, nullptr},
+    {kSubHead2Font, kSubHead2Size, kSubHead2Style, nullptr},
+}};
+
+// The whole table, for whatever treats every value alike.
+using SettingEntry = std::variant<const IntegerSetting*, const BoolSetting*, const StringSetting*>;
+
+inline constexpr SettingEntry kAllSettings[] = {
+    &kNumHands,
+    &kNumCopies,
+    &kNumIndividualSets,
+    &kNumStatSheets,
+    &kCurtains,
+    &kStatsWithHtml,
+    &kDateFormat,
+    &kUseDateInHeader,
+    &kSuppressSetWarning,
+    &kSuppressHtmlAlert,
+    &kNumberOfIndividualSets,
+    &kFileType,
+    &kPrintVulDeal,
+    &kUserWantsColor,
+    &kGifDirectory,
+    &kCurtainCollation,
+    &kCurtainDimensions,
+    &kCurtainOrientation,
+    &kHeader1Font,
+    &kHeader1Size,
+    &kHeader1Style,
+    &kHeader2Font,
+    &kHeader2Size,
+    &kHeader2Style,
+    &kCardsMultiFont,
+    &kCardsMultiSize,
+    &kCardsMultiStyle,
+    &kCardsSingleFont,
+    &kCardsSingleSize,
+    &kCardsSingleStyle,
+    &kCardsCurtainFont,
+    &kCardsCurtainSize,
+    &kCardsCurtainStyle,
+    &kSubHead1Font,
+    &kSubHead1Size,
+    &kSubHead1Style,
+    &kSubHead2Font,
+    &kSubHead2Size,
+    &kSubHead2Style,
+    &kSymbolsMultiFont,
+    &kSymbolsSingleFont,
+    &kSymbolsCurtainFont,
+    &kUserLanguage,
+    &kPrinterName,
+    &kPdfFolder,
+};
+
+}  // namespace kesto
