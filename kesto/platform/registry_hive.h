@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kesto/platform/status.h"
+
 namespace kesto {
 
 inline constexpr std::string_view kHiveRoot = "HKEY_CURRENT_USER";
@@ -80,22 +82,21 @@ class RegistryHive {
 bool IsValidKeyPath(std::string_view keyPath);
 
 // Reading a hive file. Missing: no file there (an empty hive). Unreadable: the file exists but
-// could not be read (error says why). Broken: read but not well-formed (error says why).
+// could not be read. Broken: read but not well-formed. The status says why for those two.
 struct HiveFileLoad {
     enum class Outcome { Loaded, Missing, Unreadable, Broken };
     Outcome outcome = Outcome::Missing;
     RegistryHive hive;  // empty unless Loaded
-    std::string error;
+    Status status;
 };
 HiveFileLoad LoadHiveFile(const std::string& path);
 
-// Writes the hive atomically (temporary file in the same folder, flushed, renamed), creating
-// the folder when missing. A symbolic link is followed: its target is replaced, the link kept.
-// Nullopt on success, otherwise the reason.
-std::optional<std::string> SaveHiveFile(const std::string& path, const RegistryHive& hive);
+// Writes the hive with ReplaceFileAtomically (a symbolic link is followed: its target is
+// replaced, the link kept), creating the folder when missing.
+Status SaveHiveFile(const std::string& path, const RegistryHive& hive);
 
 // Renames a file to "<path>.broken-<UTC yyyymmdd-hhmmss>" (with "-2", "-3", ... when that
-// name is taken), never overwriting anything. The new path, or nullopt with error set.
-std::optional<std::string> KeepFileAside(const std::string& path, std::string* error = nullptr);
+// name is taken), never overwriting anything. The value is the new path.
+StatusOr<std::string> KeepFileAside(const std::string& path);
 
 }  // namespace kesto

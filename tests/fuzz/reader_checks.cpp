@@ -257,13 +257,13 @@ std::string CheckDealFile(std::string_view bytes) {
     }
     DealFileContents contents;
     contents.boardSet.resize(3);  // the reader must empty what was there
-    const DealFileReadResult result = ReadAnyDealFile(path, contents);
-    if (!result.ok) {
+    const Status result = ReadAnyDealFile(path, contents);
+    if (!result.Ok()) {
         if (!contents.boardSet.empty() || !contents.header1.empty() || !contents.header2.empty()) {
             return "a failed read left deals or header lines behind";
         }
-        if (result.message != "Error reading " + path + ".") {
-            return "a failed read says \"" + result.message + "\"";
+        if (result.Reason() != "Error reading " + path + ".") {
+            return "a failed read says \"" + result.Reason() + "\"";
         }
         return {};
     }

@@ -85,11 +85,11 @@ class OptionDialogTest : public QObject {
     }
 
     std::optional<kesto::RegistryHive> Hive() const {
-        const auto bytes = kesto::ReadWholeFile(SettingsPath());
-        if (!bytes) {
+        const kesto::StatusOr<std::string> file = kesto::ReadWholeFile(SettingsPath());
+        if (!file.status.Ok()) {
             return std::nullopt;
         }
-        return kesto::RegistryHive::Parse(*bytes);
+        return kesto::RegistryHive::Parse(file.value);
     }
 
     static std::string Key(std::string_view subkey = {}) {

@@ -49,11 +49,11 @@ class OptionDialogTest : public ::testing::Test {
     std::unique_ptr<ProgramRun> Start() { return std::make_unique<ProgramRun>(path_); }
 
     std::optional<RegistryHive> Hive() const {
-        const auto bytes = ReadWholeFile(path_);
-        if (!bytes) {
+        const StatusOr<std::string> file = ReadWholeFile(path_);
+        if (!file.status.Ok()) {
             return std::nullopt;
         }
-        return RegistryHive::Parse(*bytes);
+        return RegistryHive::Parse(file.value);
     }
     static std::string Full(std::string_view key) {
         return std::string(kHiveRoot) + "\\" + std::string(key);

@@ -288,54 +288,57 @@ class RegistryHiveFile : public ::testing::Test {
 
 TEST_F(RegistryHiveFile, SaveCreatesTheFolderAndLoadReadsItBack) {
     const std::string path = folder_ + "/Tarnwick/deeper/Kesto.reg";
-    ASSERT_EQ(SaveHiveFile(path, SmallHive()), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(path), kSmallFile);
+    ASSERT_TRUE(SaveHiveFile(path, SmallHive()).Ok());
+    EXPECT_EQ(ReadWholeFile(path).value, kSmallFile);
     const HiveFileLoad load = LoadHiveFile(path);
-    ASSERT_EQ(load.outcome, HiveFileLoad::Outcome::Loaded) << load.error;
+    ASSERT_EQ(load.outcome, HiveFileLoad::Outcome::Loaded) << load.status.Reason();
+    EXPECT_TRUE(load.status.Ok());
     EXPECT_EQ(load.hive.Serialise(), kSmallFile);
 }
 
 TEST_F(RegistryHiveFile, LoadTellsMissingUnreadableAndBrokenApart) {
     EXPECT_EQ(LoadHiveFile(folder_ + "/none.reg").outcome, HiveFileLoad::Outcome::Missing);
+    EXPECT_TRUE(LoadHiveFile(folder_ + "/none.reg").status.Ok());
     EXPECT_EQ(LoadHiveFile(folder_ + "/no/such/folder.reg").outcome,
               HiveFileLoad::Outcome::Missing);
     std::filesystem::create_directory(folder_ + "/folder.reg");
     const HiveFileLoad folder = LoadHiveFile(folder_ + "/folder.reg");
     EXPECT_EQ(folder.outcome, HiveFileLoad::Outcome::Unreadable);
-    EXPECT_FALSE(folder.error.empty());
+    EXPECT_EQ(folder.status.Reason(), "it is a folder");
     WriteRaw(folder_ + "/broken.reg", "REGEDIT4\r\n\"A\"=\"b\"\r\n");
     const HiveFileLoad broken = LoadHiveFile(folder_ + "/broken.reg");
     EXPECT_EQ(broken.outcome, HiveFileLoad::Outcome::Broken);
-    EXPECT_EQ(broken.error.rfind("line 2:", 0), 0U) << broken.error;
+    EXPECT_FALSE(broken.status.Ok());
+    EXPECT_EQ(broken.status.Reason().rfind("line 2:", 0), 0U) << broken.status.Reason();
 }
 
 TEST_F(RegistryHiveFile, SaveUnderAFileInsteadOfAFolderFails) {
     WriteRaw(folder_ + "/plain", "x");
-    const auto error = SaveHiveFile(folder_ + "/plain/Tarnwick/Kesto.reg", SmallHive());
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("plain"), std::string::npos) << *error;
+    const Status saved = SaveHiveFile(folder_ + "/plain/Tarnwick/Kesto.reg", SmallHive());
+    ASSERT_FALSE(saved.Ok());
+    EXPECT_NE(saved.Reason().find("plain"), std::string::npos) << saved.Reason();
 }
 
 TEST_F(RegistryHiveFile, KeepAsideRenamesWithoutOverwriting) {
     const std::string path = folder_ + "/Kesto.reg";
     WriteRaw(path, "first");
-    std::string error;
-    const auto first = KeepFileAside(path, &error);
-    ASSERT_TRUE(first) << error;
+    const StatusOr<std::string> first = KeepFileAside(path);
+    ASSERT_TRUE(first.status.Ok()) << first.status.Reason();
     WriteRaw(path, "second");
-    const auto second = KeepFileAside(path, &error);
-    ASSERT_TRUE(second) << error;
-    EXPECT_NE(*first, *second);
-    EXPECT_EQ(first->rfind(path + ".broken-", 0), 0U) << *first;
+    const StatusOr<std::string> second = KeepFileAside(path);
+    ASSERT_TRUE(second.status.Ok()) << second.status.Reason();
+    EXPECT_NE(first.value, second.value);
+    EXPECT_EQ(first.value.rfind(path + ".broken-", 0), 0U) << first.value;
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(ReadWholeFile(*first), "first");
-    EXPECT_EQ(ReadWholeFile(*second), "second");
+    EXPECT_EQ(ReadWholeFile(first.value).value, "first");
+    EXPECT_EQ(ReadWholeFile(second.value).value, "second");
 }
 
 TEST_F(RegistryHiveFile, KeepAsideOfAMissingFileFails) {
-    std::string error;
-    EXPECT_FALSE(KeepFileAside(folder_ + "/none.reg", &error));
-    EXPECT_FALSE(error.empty());
+    const StatusOr<std::string> aside = KeepFileAside(folder_ + "/none.reg");
+    EXPECT_FALSE(aside.status.Ok());
+    EXPECT_EQ(aside.status.Reason(), "No such file or directory");
+    EXPECT_EQ(aside.value, "");
 }
 
 TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
@@ -344,9 +347,9 @@ TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
     WriteRaw(target, "REGEDIT4\r\n");
     const std::string link = folder_ + "/Kesto.reg";
     std::filesystem::create_symlink(target, link);
-    ASSERT_EQ(SaveHiveFile(link, SmallHive()), std::nullopt);
+    ASSERT_TRUE(SaveHiveFile(link, SmallHive()).Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadWholeFile(target), kSmallFile);
+    EXPECT_EQ(ReadWholeFile(target).value, kSmallFile);
 }
 
 // Damaged copies of a sound file: the reader never crashes, and whatever it accepts it writes

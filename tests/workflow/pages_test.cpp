@@ -468,7 +468,7 @@ TEST_F(ReadFromFile, SaveWritesTheBoardSetThroughTheSaveDialog) {
     ASSERT_EQ(view.saveRequests.size(), 1u);
     EXPECT_EQ(view.saveRequests[0].initialDirectory, ProgramDirectory());
     DealFileContents contents;
-    ASSERT_TRUE(ReadAnyDealFile(path, contents).ok);
+    ASSERT_TRUE(ReadAnyDealFile(path, contents).Ok());
     EXPECT_EQ(contents.boardSet, main.boardSet);
     EXPECT_EQ(contents.header1, "Pairs");
     EXPECT_TRUE(contents.dealsComplete);
