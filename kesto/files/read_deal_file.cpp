@@ -5,7 +5,6 @@
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
-#include "kesto/platform/ui.h"
 
 namespace kesto {
 
@@ -57,14 +56,6 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         return Status::Failure("Error reading " + fileName + ".");
     }
     return {};
-}
-
-bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents) {
-    const Status read = ReadAnyDealFile(fileName, contents);
-    if (!read.Ok()) {
-        ui.ShowMessage(MessageKind::Error, read.Reason(), MessageButtons::Ok);
-    }
-    return read.Ok();
 }
 
 }  // namespace kesto
