@@ -330,12 +330,9 @@ std::string RegistryHive::Serialise() const {
     return out;
 }
 
-std::optional<RegistryHive> RegistryHive::Parse(std::string_view text, std::string* error) {
-    auto fail = [&](std::size_t lineNumber, std::string_view what) -> std::optional<RegistryHive> {
-        if (error != nullptr) {
-            *error = LineError(lineNumber, what);
-        }
-        return std::nullopt;
+StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
+    const auto fail = [](std::size_t lineNumber, std::string_view what) -> StatusOr<RegistryHive> {
+        return {{}, Status::Failure(LineError(lineNumber, what))};
     };
     if (text.find('\0') != std::string_view::npos) {
         return fail(1, "the file holds zero bytes; it is not a text file");
@@ -441,7 +438,7 @@ std::optional<RegistryHive> RegistryHive::Parse(std::string_view text, std::stri
         }
         hive.SetValue(currentKey, name, std::move(value));
     }
-    return hive;
+    return {std::move(hive), {}};
 }
 
 HiveFileLoad LoadHiveFile(const std::string& path) {
@@ -467,13 +464,12 @@ HiveFileLoad LoadHiveFile(const std::string& path) {
     if (!contents.status.Ok()) {
         return fail(HiveFileLoad::Outcome::Unreadable, contents.status.Reason());
     }
-    std::string parseError;
-    std::optional<RegistryHive> hive = RegistryHive::Parse(contents.value, &parseError);
-    if (!hive) {
-        return fail(HiveFileLoad::Outcome::Broken, parseError);
+    StatusOr<RegistryHive> parsed = RegistryHive::Parse(contents.value);
+    if (!parsed.status.Ok()) {
+        return fail(HiveFileLoad::Outcome::Broken, parsed.status.Reason());
     }
     load.outcome = HiveFileLoad::Outcome::Loaded;
-    load.hive = std::move(*hive);
+    load.hive = std::move(parsed.value);
     return load;
 }
 

@@ -13,7 +13,6 @@
 // created with. A RegistryHive is a plain value: loading and saving are separate functions.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -62,10 +61,10 @@ class RegistryHive {
     // form, so every line stays one line.
     std::string Serialise() const;
 
-    // Nullopt when the text is not a well-formed hive file; error then says where and why
+    // Fails when the text is not a well-formed hive file; the reason says where and why
     // ("line 4: ..."). Accepts LF as well as CR LF line ends, blank lines, ";" comment lines,
     // repeated sections (merged) and hex(1) strings continued over lines with "\".
-    static std::optional<RegistryHive> Parse(std::string_view text, std::string* error = nullptr);
+    static StatusOr<RegistryHive> Parse(std::string_view text);
 
   private:
     struct Key {

@@ -356,22 +356,24 @@ std::string CheckHandText(std::string_view bytes) {
 }
 
 std::string CheckSettingsFile(std::string_view bytes) {
-    std::string error;
-    const std::optional<RegistryHive> hive = RegistryHive::Parse(bytes, &error);
-    if (!hive) {
-        return error.empty() ? "a refused settings file gives no reason" : std::string();
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
+    if (!parsed.status.Ok()) {
+        return parsed.status.Reason().empty() ? "a refused settings file gives no reason"
+                                              : std::string();
     }
-    const std::string written = hive->Serialise();
-    const std::optional<RegistryHive> again = RegistryHive::Parse(written, &error);
-    if (!again) {
-        return "written settings do not read back: " + error;
+    const RegistryHive& hive = parsed.value;
+    const std::string written = hive.Serialise();
+    const StatusOr<RegistryHive> reread = RegistryHive::Parse(written);
+    if (!reread.status.Ok()) {
+        return "written settings do not read back: " + reread.status.Reason();
     }
-    if (again->KeyPaths() != hive->KeyPaths()) {
+    const RegistryHive& again = reread.value;
+    if (again.KeyPaths() != hive.KeyPaths()) {
         return "written settings read back with other keys";
     }
-    for (const std::string& key : hive->KeyPaths()) {
-        const std::vector<RegistryNamedValue> before = hive->Values(key);
-        const std::vector<RegistryNamedValue> after = again->Values(key);
+    for (const std::string& key : hive.KeyPaths()) {
+        const std::vector<RegistryNamedValue> before = hive.Values(key);
+        const std::vector<RegistryNamedValue> after = again.Values(key);
         if (before.size() != after.size()) {
             return "written settings read back with other values in " + key;
         }
@@ -381,7 +383,7 @@ std::string CheckSettingsFile(std::string_view bytes) {
             }
         }
     }
-    if (again->Serialise() != written) {
+    if (again.Serialise() != written) {
         return "settings written twice differ";
     }
     return {};

@@ -25,6 +25,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/help.h"
@@ -89,7 +90,11 @@ class OptionDialogTest : public QObject {
         if (!file.status.Ok()) {
             return std::nullopt;
         }
-        return kesto::RegistryHive::Parse(file.value);
+        kesto::StatusOr<kesto::RegistryHive> parsed = kesto::RegistryHive::Parse(file.value);
+        if (!parsed.status.Ok()) {
+            return std::nullopt;
+        }
+        return std::move(parsed.value);
     }
 
     static std::string Key(std::string_view subkey = {}) {

@@ -53,7 +53,11 @@ class OptionDialogTest : public ::testing::Test {
         if (!file.status.Ok()) {
             return std::nullopt;
         }
-        return RegistryHive::Parse(file.value);
+        StatusOr<RegistryHive> parsed = RegistryHive::Parse(file.value);
+        if (!parsed.status.Ok()) {
+            return std::nullopt;
+        }
+        return std::move(parsed.value);
     }
     static std::string Full(std::string_view key) {
         return std::string(kHiveRoot) + "\\" + std::string(key);

@@ -56,17 +56,17 @@ TEST(RegistryHiveFormat, KeyWithoutValuesIsAnEmptySection) {
 }
 
 TEST(RegistryHiveFormat, SmallFileParsesToTheSameValuesAndTypes) {
-    std::string error;
-    const std::optional<RegistryHive> hive = RegistryHive::Parse(kSmallFile, &error);
-    ASSERT_TRUE(hive) << error;
-    EXPECT_EQ(hive->KeyPaths(), (std::vector<std::string>{std::string(kKey), kDutchKey}));
-    EXPECT_EQ(*hive->FindValue(kKey, "NumHands"), RegistryValue::Dword(30));
-    EXPECT_EQ(*hive->FindValue(kKey, "UserLanguage"), RegistryValue::String("Fran\xE7"
-                                                                            "ais"));
-    EXPECT_EQ(*hive->FindValue(kKey, "GIFDirectory"), RegistryValue::String("C:\\Web\\\"gifs\""));
-    EXPECT_EQ(*hive->FindValue(kDutchKey, "2"), RegistryValue::String("K"));
-    EXPECT_EQ(hive->FindValue(kDutchKey, "3"), nullptr);
-    EXPECT_EQ(hive->Serialise(), kSmallFile);
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(kSmallFile);
+    ASSERT_TRUE(parsed.status.Ok()) << parsed.status.Reason();
+    const RegistryHive& hive = parsed.value;
+    EXPECT_EQ(hive.KeyPaths(), (std::vector<std::string>{std::string(kKey), kDutchKey}));
+    EXPECT_EQ(*hive.FindValue(kKey, "NumHands"), RegistryValue::Dword(30));
+    EXPECT_EQ(*hive.FindValue(kKey, "UserLanguage"), RegistryValue::String("Fran\xE7"
+                                                                           "ais"));
+    EXPECT_EQ(*hive.FindValue(kKey, "GIFDirectory"), RegistryValue::String("C:\\Web\\\"gifs\""));
+    EXPECT_EQ(*hive.FindValue(kDutchKey, "2"), RegistryValue::String("K"));
+    EXPECT_EQ(hive.FindValue(kDutchKey, "3"), nullptr);
+    EXPECT_EQ(hive.Serialise(), kSmallFile);
 }
 
 struct RoundTripCase {
@@ -83,13 +83,13 @@ TEST_P(RegistryHiveRoundTrip, ValueSurvivesWritingAndReading) {
     RegistryHive hive;
     ASSERT_TRUE(hive.SetValue(kKey, "Value", GetParam().value));
     const std::string bytes = hive.Serialise();
-    std::string error;
-    const std::optional<RegistryHive> back = RegistryHive::Parse(bytes, &error);
-    ASSERT_TRUE(back) << error << "\n" << bytes;
-    const RegistryValue* value = back->FindValue(kKey, "Value");
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
+    ASSERT_TRUE(parsed.status.Ok()) << parsed.status.Reason() << "\n" << bytes;
+    const RegistryHive& back = parsed.value;
+    const RegistryValue* value = back.FindValue(kKey, "Value");
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(*value, GetParam().value);
-    EXPECT_EQ(back->Serialise(), bytes);
+    EXPECT_EQ(back.Serialise(), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -121,10 +121,11 @@ TEST(RegistryHiveFormat, NamesAreEscapedAndTheDefaultValueIsAt) {
     const std::string bytes = hive.Serialise();
     EXPECT_NE(bytes.find("\"a\\\"b\\\\c\"=dword:00000001\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("@=\"default\"\r\n"), std::string::npos);
-    const auto back = RegistryHive::Parse(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back->FindValue(kKey, "a\"b\\c"), RegistryValue::Dword(1));
-    EXPECT_EQ(*back->FindValue(kKey, ""), RegistryValue::String("default"));
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
+    ASSERT_TRUE(parsed.status.Ok());
+    const RegistryHive& back = parsed.value;
+    EXPECT_EQ(*back.FindValue(kKey, "a\"b\\c"), RegistryValue::Dword(1));
+    EXPECT_EQ(*back.FindValue(kKey, ""), RegistryValue::String("default"));
 }
 
 struct AcceptedCase {
@@ -140,10 +141,10 @@ void PrintTo(const AcceptedCase& c, std::ostream* out) {
 class RegistryHiveAccepts : public ::testing::TestWithParam<AcceptedCase> {};
 
 TEST_P(RegistryHiveAccepts, ReadsTheValue) {
-    std::string error;
-    const auto hive = RegistryHive::Parse(GetParam().text, &error);
-    ASSERT_TRUE(hive) << error;
-    const RegistryValue* value = hive->FindValue(kKey, GetParam().name);
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(GetParam().text);
+    ASSERT_TRUE(parsed.status.Ok()) << parsed.status.Reason();
+    const RegistryHive& hive = parsed.value;
+    const RegistryValue* value = hive.FindValue(kKey, GetParam().name);
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(*value, GetParam().expected);
 }
@@ -198,9 +199,9 @@ void PrintTo(const RejectedCase& c, std::ostream* out) {
 class RegistryHiveRejects : public ::testing::TestWithParam<RejectedCase> {};
 
 TEST_P(RegistryHiveRejects, ReportsWhereTheFileIsBroken) {
-    std::string error;
-    EXPECT_FALSE(RegistryHive::Parse(GetParam().text, &error));
-    EXPECT_EQ(error.rfind(GetParam().where, 0), 0U) << error;
+    const Status parsed = RegistryHive::Parse(GetParam().text).status;
+    EXPECT_FALSE(parsed.Ok());
+    EXPECT_EQ(parsed.Reason().rfind(GetParam().where, 0), 0U) << parsed.Reason();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -385,15 +386,15 @@ TEST(RegistryHiveDamage, ReaderSurvivesEveryDamageAndWhatItAcceptsIsStable) {
                     break;
             }
         }
-        const std::optional<RegistryHive> hive = RegistryHive::Parse(damaged);
-        if (!hive) {
+        const StatusOr<RegistryHive> hive = RegistryHive::Parse(damaged);
+        if (!hive.status.Ok()) {
             continue;
         }
         ++accepted;
-        const std::string written = hive->Serialise();
-        const std::optional<RegistryHive> again = RegistryHive::Parse(written);
-        ASSERT_TRUE(again) << "round " << round;
-        EXPECT_EQ(again->Serialise(), written) << "round " << round;
+        const std::string written = hive.value.Serialise();
+        const StatusOr<RegistryHive> again = RegistryHive::Parse(written);
+        ASSERT_TRUE(again.status.Ok()) << "round " << round;
+        EXPECT_EQ(again.value.Serialise(), written) << "round " << round;
     }
     // Some damage (a changed letter inside a text) leaves a sound file; most does not.
     EXPECT_GT(accepted, 0);
