@@ -88,11 +88,11 @@ int main() {
         });
         const double read = MedianMilliseconds(kRounds, [&] {
             DealFileContents contents;
-            Check(ReadAnyDealFile(format.file, contents).ok, "read");
+            Check(ReadAnyDealFile(format.file, contents).Ok(), "read");
         });
         // The same bytes copied: the same safe replacement, then a plain write without fsync.
         const double copyWrite = MedianMilliseconds(
-            kRounds, [&] { Check(ReplaceFileAtomically(copy, bytes).ok, "copy write"); });
+            kRounds, [&] { Check(ReplaceFileAtomically(copy, bytes).Ok(), "copy write"); });
         const double copyWriteNoSync = MedianMilliseconds(kRounds, [&] {
             std::FILE* out = std::fopen(copy.c_str(), "wb");
             Check(out != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size(),
@@ -100,7 +100,7 @@ int main() {
             Check(std::fclose(out) == 0, "plain close");
         });
         const double copyRead = MedianMilliseconds(
-            kRounds, [&] { Check(ReadWholeFile(copy).has_value(), "copy read"); });
+            kRounds, [&] { Check(ReadWholeFile(copy).status.Ok(), "copy read"); });
         std::printf("%-4s %8zu | %9.3f %9.3f %9.3f | %9.3f %9.3f %9.3f\n", format.name,
                     bytes.size(), build, write, read, copyWrite, copyWriteNoSync, copyRead);
     }

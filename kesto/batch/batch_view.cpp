@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "kesto/files/save_deals.h"
+#include "kesto/files/write_deal_file.h"
 #include "kesto/platform/text_encoding.h"
 
 namespace kesto {

@@ -46,7 +46,6 @@ enum class WriteStatus {
 struct WriteResult {
     WriteStatus status = WriteStatus::Written;
     std::string message;  // for the user: empty when there is nothing to say
-    std::string reason;   // the system's reason of a failure, for logs and the batch front end
 };
 
 }  // namespace kesto

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "kesto/files/deal_file.h"
 #include "kesto/platform/file_io.h"
@@ -10,57 +11,31 @@ namespace kesto {
 
 namespace fs = std::filesystem;
 
-FileBytes ReadDealFileBytes(const std::string& fileName) {
-    FileBytes result;
+StatusOr<std::string> ReadDealFileBytes(const std::string& fileName) {
+    const auto fail = [](std::string reason) -> StatusOr<std::string> {
+        return {{}, Status::Failure(std::move(reason))};
+    };
     std::error_code error;
     const fs::file_status status = fs::status(fileName, error);
     if (error) {
-        result.error = "cannot open " + fileName + ": " + error.message();
-        return result;
+        return fail("cannot open " + fileName + ": " + error.message());
     }
     if (!fs::is_regular_file(status)) {
-        result.error = fileName + " is not a file";
-        return result;
+        return fail(fileName + " is not a file");
     }
     const auto size = fs::file_size(fileName, error);
     if (error) {
-        result.error = "cannot read " + fileName + ": " + error.message();
-        return result;
+        return fail("cannot read " + fileName + ": " + error.message());
     }
     if (size > kMaxDealFileBytes) {
-        result.error = fileName + " is too big for a deal file";
-        return result;
+        return fail(fileName + " is too big for a deal file");
     }
-    std::optional<std::string> bytes = ReadWholeFile(fileName, &result.error);
-    if (!bytes) {
-        return result;
-    }
+    StatusOr<std::string> file = ReadWholeFile(fileName);
     // The file may have grown since it was measured.
-    if (bytes->size() > kMaxDealFileBytes) {
-        result.error = fileName + " is too big for a deal file";
-        return result;
+    if (file.status.Ok() && file.value.size() > kMaxDealFileBytes) {
+        return fail(fileName + " is too big for a deal file");
     }
-    result.ok = true;
-    result.bytes = std::move(*bytes);
-    return result;
-}
-
-ReplaceResult ReplaceDealFile(const std::string& fileName, std::string_view contents) {
-    std::string target = fileName;
-    std::error_code error;
-    if (fs::is_symlink(fs::symlink_status(fileName, error))) {
-        const fs::path resolved = fs::weakly_canonical(fileName, error);
-        if (error) {
-            return {false, "cannot follow the link " + fileName + ": " + error.message()};
-        }
-        target = resolved.string();
-    }
-    const fs::file_status status = fs::status(target, error);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        return {false, target + " is not a file"};
-    }
-    const IoResult written = ReplaceFileAtomically(target, contents);
-    return {written.ok, written.error};
+    return file;
 }
 
 std::string_view LineReader::Next() {

@@ -9,6 +9,7 @@
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/dup_file.h"
+#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -166,12 +167,10 @@ std::string DLMFileText(const tBoardSet& boardSet, std::string_view header1,
 WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
                          std::string_view header1, std::string_view header2, DealSource mode) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, {}, {}};
+        return {WriteStatus::EmptyBoardSet, {}};
     }
-    const ReplaceResult replaced =
-        ReplaceDealFile(fileName, DLMFileText(boardSet, header1, header2, mode));
-    if (!replaced.ok) {
-        return {WriteStatus::Failed, "Error writing .DLM file.", replaced.error};
+    if (!ReplaceFileAtomically(fileName, DLMFileText(boardSet, header1, header2, mode)).Ok()) {
+        return {WriteStatus::Failed, "Error writing .DLM file."};
     }
     return {};
 }
@@ -232,11 +231,11 @@ void ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
 
 bool ReadDLMFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
-    const FileBytes file = ReadDealFileBytes(fileName);
-    if (!file.ok) {
+    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
+    if (!file.status.Ok()) {
         return false;
     }
-    ParseDLMFile(file.bytes, contents);
+    ParseDLMFile(file.value, contents);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "kesto/files/deal_file_io.h"
+#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -122,11 +123,10 @@ std::string DUPFileBytes(const tBoardSet& boardSet) {
 
 WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, {}, {}};
+        return {WriteStatus::EmptyBoardSet, {}};
     }
-    const ReplaceResult replaced = ReplaceDealFile(fileName, DUPFileBytes(boardSet));
-    if (!replaced.ok) {
-        return {WriteStatus::Failed, "Error writing .DUP file.", replaced.error};
+    if (!ReplaceFileAtomically(fileName, DUPFileBytes(boardSet)).Ok()) {
+        return {WriteStatus::Failed, "Error writing .DUP file."};
     }
     return {};
 }
@@ -155,8 +155,8 @@ bool ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
 
 bool ReadDUPFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
-    const FileBytes file = ReadDealFileBytes(fileName);
-    return file.ok && ParseDUPFile(file.bytes, contents);
+    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
+    return file.status.Ok() && ParseDUPFile(file.value, contents);
 }
 
 }  // namespace kesto

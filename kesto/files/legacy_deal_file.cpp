@@ -100,8 +100,8 @@ bool ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
 
 bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
-    const FileBytes file = ReadDealFileBytes(fileName);
-    return file.ok && ParseLegacyDealFile(file.bytes, contents);
+    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
+    return file.status.Ok() && ParseLegacyDealFile(file.value, contents);
 }
 
 }  // namespace kesto

@@ -2,6 +2,7 @@
 
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -52,15 +53,14 @@ std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
 WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
                              std::string_view header1, std::string_view header2, DealSource mode) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, "Nothing to print.", {}};
+        return {WriteStatus::EmptyBoardSet, "Nothing to print."};
     }
-    const ReplaceResult replaced =
-        ReplaceDealFile(fileName, OwnDealFileText(boardSet, header1, header2, mode));
-    if (!replaced.ok) {
+    const Status replaced =
+        ReplaceFileAtomically(fileName, OwnDealFileText(boardSet, header1, header2, mode));
+    if (!replaced.Ok()) {
         return {WriteStatus::Failed,
-                "Error writing " + fileName + " (" + SystemReason(replaced.error) +
-                    "). The deals were not saved; an existing file of that name is unchanged.",
-                replaced.error};
+                "Error writing " + fileName + " (" + SystemReason(replaced.Reason()) +
+                    "). The deals were not saved; an existing file of that name is unchanged."};
     }
     return {};
 }
@@ -87,11 +87,11 @@ void ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
 
 bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
-    const FileBytes file = ReadDealFileBytes(fileName);
-    if (!file.ok) {
+    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
+    if (!file.status.Ok()) {
         return false;
     }
-    ParseOwnDealFile(file.bytes, contents);
+    ParseOwnDealFile(file.value, contents);
     return true;
 }
 

@@ -5,7 +5,6 @@
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
-#include "kesto/platform/ui.h"
 
 namespace kesto {
 
@@ -22,27 +21,27 @@ std::string Sentence(std::string text) {
 
 }  // namespace
 
-DealFileReadResult ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) {
+Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
-    const std::string readError = "Error reading " + fileName + ".";
-    const FileBytes file = ReadDealFileBytes(fileName);
-    if (!file.ok) {
+    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
+    if (!file.status.Ok()) {
         // The file is gone, is a folder or cannot be opened: the system says why.
-        return {false, Sentence(file.error)};
+        return Status::Failure(Sentence(file.status.Reason()));
     }
+    const std::string& bytes = file.value;
     bool ok = true;
-    switch (RecogniseDealFile(file.bytes).kind) {
+    switch (RecogniseDealFile(bytes).kind) {
         case DealFileKind::Own:
-            ParseOwnDealFile(file.bytes, contents);
+            ParseOwnDealFile(bytes, contents);
             break;
         case DealFileKind::Legacy:
-            ok = ParseLegacyDealFile(file.bytes, contents);
+            ok = ParseLegacyDealFile(bytes, contents);
             break;
         case DealFileKind::Dlm:
-            ParseDLMFile(file.bytes, contents);
+            ParseDLMFile(bytes, contents);
             break;
         case DealFileKind::Dup:
-            ok = ParseDUPFile(file.bytes, contents);
+            ok = ParseDUPFile(bytes, contents);
             contents.header1.clear();
             contents.header2.clear();
             contents.dealsComplete = true;
@@ -54,17 +53,9 @@ DealFileReadResult ReadAnyDealFile(const std::string& fileName, DealFileContents
     // A file that yields no deal at all would leave the print page with nothing on it.
     if (!ok || contents.boardSet.empty()) {
         contents = {};
-        return {false, readError};
+        return Status::Failure("Error reading " + fileName + ".");
     }
-    return {true, {}};
-}
-
-bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents) {
-    const DealFileReadResult result = ReadAnyDealFile(fileName, contents);
-    if (!result.ok) {
-        ui.ShowMessage(MessageKind::Error, result.message, MessageButtons::Ok);
-    }
-    return result.ok;
+    return {};
 }
 
 }  // namespace kesto

@@ -207,14 +207,14 @@ void QtPrinterCanvas::TextOut(int x, int y, std::string_view text) {
     });
 }
 
-PrintResult QtPrinterCanvas::BeginDoc(std::string_view title) {
+Status QtPrinterCanvas::BeginDoc(std::string_view title) {
     if (painter_ && painter_->isActive()) {
-        return {false, "A print job was begun while another was still open."};
+        return Status::Failure("A print job was begun while another was still open.");
     }
     printer_->setDocName(ToQString(title, false));
     if (toPdf_) {
-        PrintResult reserved = ReservePdfFile(title);
-        if (!reserved.ok) {
+        Status reserved = ReservePdfFile(title);
+        if (!reserved.Ok()) {
             return reserved;
         }
     }
@@ -222,17 +222,18 @@ PrintResult QtPrinterCanvas::BeginDoc(std::string_view title) {
     if (!painter_->begin(printer_.get())) {
         painter_.reset();
         DiscardPdfFile();
-        return {false, toPdf_ ? "The printout could not be written to " + jobPdfFile_ + "."
-                              : "The printer " + printerName_ + " could not start the print job."};
+        return Status::Failure(toPdf_ ? "The printout could not be written to " + jobPdfFile_ + "."
+                                      : "The printer " + printerName_ +
+                                            " could not start the print job.");
     }
     return {};
 }
 
-PrintResult QtPrinterCanvas::ReservePdfFile(std::string_view title) {
+Status QtPrinterCanvas::ReservePdfFile(std::string_view title) {
     const QString folder = pdfFolder_.empty() ? QDir::currentPath() : ToQString(pdfFolder_, false);
     if (!QDir().mkpath(folder)) {
-        return {false,
-                "The folder " + FromQString(folder) + " for the printouts could not be created."};
+        return Status::Failure("The folder " + FromQString(folder) +
+                               " for the printouts could not be created.");
     }
     const QString stem =
         FileNameOf(title) + u' ' +
@@ -252,7 +253,8 @@ PrintResult QtPrinterCanvas::ReservePdfFile(std::string_view title) {
             break;  // not taken, yet it cannot be created: the folder refuses
         }
     }
-    return {false, "No new PDF file could be created in the folder " + FromQString(folder) + "."};
+    return Status::Failure("No new PDF file could be created in the folder " + FromQString(folder) +
+                           ".");
 }
 
 void QtPrinterCanvas::DiscardPdfFile() {
@@ -262,9 +264,9 @@ void QtPrinterCanvas::DiscardPdfFile() {
     }
 }
 
-PrintResult QtPrinterCanvas::EndDoc() {
+Status QtPrinterCanvas::EndDoc() {
     if (!painter_) {
-        return {false, "No print job was open."};
+        return Status::Failure("No print job was open.");
     }
     const bool ended = painter_->end();
     painter_.reset();
@@ -272,12 +274,12 @@ PrintResult QtPrinterCanvas::EndDoc() {
     if (toPdf_) {
         if (failed || QFileInfo(reservedPdf_).size() == 0) {
             DiscardPdfFile();
-            return {false, "The printout could not be written to " + jobPdfFile_ + "."};
+            return Status::Failure("The printout could not be written to " + jobPdfFile_ + ".");
         }
         reservedPdf_.clear();
         lastPdfFile_ = jobPdfFile_;
     } else if (failed) {
-        return {false, "The printer " + printerName_ + " could not finish the print job."};
+        return Status::Failure("The printer " + printerName_ + " could not finish the print job.");
     }
     return {};
 }

@@ -50,14 +50,14 @@ class QtPrinterCanvas final : public PrinterCanvas {
     int TextWidth(std::string_view text) const override;
     int TextHeight(std::string_view text) const override;
     void TextOut(int x, int y, std::string_view text) override;
-    PrintResult BeginDoc(std::string_view title) override;
-    PrintResult EndDoc() override;
+    Status BeginDoc(std::string_view title) override;
+    Status EndDoc() override;
 
   private:
     QFont DeviceFont() const;
     bool IsSymbolFont() const;
     int RuleCharWidth() const;
-    PrintResult ReservePdfFile(std::string_view title);
+    Status ReservePdfFile(std::string_view title);
     void DiscardPdfFile();
 
     std::unique_ptr<QPrinter> printer_;

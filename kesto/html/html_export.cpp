@@ -119,10 +119,9 @@ HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext
         return HtmlExportOutcome::PageFailed;
     }
     if (context.statsWithHtml) {
-        const IoResult inserted =
-            InsertHtmlStatistics(fileName, ComputeStatistics(context.boardSet));
-        if (!inserted.ok) {
-            ui.ShowMessage(MessageKind::Error, inserted.error);
+        const Status inserted = InsertHtmlStatistics(fileName, ComputeStatistics(context.boardSet));
+        if (!inserted.Ok()) {
+            ui.ShowMessage(MessageKind::Error, inserted.Reason());
             // The page itself is written: it still counts as output.
             context.printed = true;
             return HtmlExportOutcome::StatisticsFailed;

@@ -55,21 +55,22 @@ RegistryHive LoadForUse(const std::string& path) {
             return RegistryHive{};
         case HiveFileLoad::Outcome::Unreadable:
             ProtectFile(path);
-            AddNotice("The settings file " + path + " could not be read (" + load.error +
+            AddNotice("The settings file " + path + " could not be read (" + load.status.Reason() +
                       "), so Kesto uses its default settings and will not save settings over "
                       "that file during this run.");
             return RegistryHive{};
         case HiveFileLoad::Outcome::Broken:
             break;
     }
-    std::string asideError;
-    if (const std::optional<std::string> aside = KeepFileAside(path, &asideError)) {
-        AddNotice("The settings file " + path + " is damaged (" + load.error +
-                  "); it was kept as " + *aside + " and Kesto starts with its default settings.");
+    const StatusOr<std::string> aside = KeepFileAside(path);
+    if (aside.status.Ok()) {
+        AddNotice("The settings file " + path + " is damaged (" + load.status.Reason() +
+                  "); it was kept as " + aside.value +
+                  " and Kesto starts with its default settings.");
     } else {
         ProtectFile(path);
-        AddNotice("The settings file " + path + " is damaged (" + load.error +
-                  ") and could not be moved aside (" + asideError +
+        AddNotice("The settings file " + path + " is damaged (" + load.status.Reason() +
+                  ") and could not be moved aside (" + aside.status.Reason() +
                   "), so Kesto uses its default settings and will not save settings over that "
                   "file during this run.");
     }
@@ -141,8 +142,8 @@ void SettingsStore::CloseKey() {
     for (PendingWrite& write : writes) {
         current.SetValue(write.keyPath, write.name, std::move(write.value));
     }
-    if (const std::optional<std::string> error = SaveHiveFile(file_.path, current)) {
-        AddNotice("Kesto could not save its settings in " + file_.path + " (" + *error +
+    if (const Status saved = SaveHiveFile(file_.path, current); !saved.Ok()) {
+        AddNotice("Kesto could not save its settings in " + file_.path + " (" + saved.Reason() +
                   "), so the settings changed during this run are not kept.");
     }
 }

@@ -7,13 +7,38 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
 namespace kesto {
 
 namespace {
 
-std::string SystemError(const std::string& what, int error) {
-    return what + ": " + std::strerror(error);
+namespace fs = std::filesystem;
+
+Status SystemError(const std::string& what, int error) {
+    return Status::Failure(what + ": " + std::strerror(error));
+}
+
+// The file a replacement must write: path itself, or the file a symbolic link (or a chain of
+// them) leads to, whether or not that file exists yet.
+StatusOr<std::string> FileToReplace(const std::string& path) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int kMaxLinks = 40;
+    fs::path file = path;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error))) {
+            return {links == 0 ? path : file.lexically_normal().string(), {}};
+        }
+        const fs::path target = fs::read_symlink(file, error);
+        if (error) {
+            return {{}, Status::Failure("cannot follow the link " + path + ": " + error.message())};
+        }
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return {{}, SystemError("cannot follow the link " + path, ELOOP)};
 }
 
 // Writes all bytes, retrying short writes.
@@ -31,18 +56,12 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-}  // namespace
-
-std::string DirectoryOf(const std::string& path) {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
-IoResult ReplaceFileAtomically(const std::string& path, std::string_view contents) {
+// Writes contents to a new file beside path, flushed, and renames it over path.
+Status WriteAndRename(const std::string& path, std::string_view contents) {
     std::string pattern = DirectoryOf(path) + ".kesto-XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
-        return {false, SystemError("cannot create a file in the folder of " + path, errno)};
+        return SystemError("cannot create a file in the folder of " + path, errno);
     }
     const std::string& temp = pattern;
     // Keep the permissions of the file being replaced; a new file gets the usual ones.
@@ -69,7 +88,7 @@ IoResult ReplaceFileAtomically(const std::string& path, std::string_view content
     }
     if (error != 0) {
         ::unlink(temp.c_str());
-        return {false, SystemError("cannot write " + path, error)};
+        return SystemError("cannot write " + path, error);
     }
     // Make the rename itself durable.
     const std::string folder = DirectoryOf(path).empty() ? "." : DirectoryOf(path);
@@ -81,13 +100,26 @@ IoResult ReplaceFileAtomically(const std::string& path, std::string_view content
     return {};
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error) {
+}  // namespace
+
+Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view contents) {
+    const StatusOr<std::string> file = FileToReplace(linkOrPath);
+    if (!file.status.Ok()) {
+        return file.status;
+    }
+    const std::string& path = file.value;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return Status::Failure(path + " is not a file");
+    }
+    return WriteAndRename(path, contents);
+}
+
+StatusOr<std::string> ReadWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (error) {
-            *error = SystemError("cannot open " + path, errno);
-        }
-        return std::nullopt;
+        return {{}, SystemError("cannot open " + path, errno)};
     }
     std::string data;
     char buffer[65536];
@@ -97,11 +129,9 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
             continue;
         }
         if (got < 0) {
-            if (error) {
-                *error = SystemError("cannot read " + path, errno);
-            }
+            const int error = errno;
             ::close(fd);
-            return std::nullopt;
+            return {{}, SystemError("cannot read " + path, error)};
         }
         if (got == 0) {
             break;
@@ -109,7 +139,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, std::string* e
         data.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(fd);
-    return data;
+    return {std::move(data), {}};
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
 }  // namespace kesto

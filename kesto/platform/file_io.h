@@ -1,23 +1,24 @@
 #pragma once
 // Whole-file reads and safe replacement of files. A replacement writes a temporary file in
 // the target's folder, flushes it to disk and renames it over the target, so the old file
-// stays intact until the new one is complete.
+// stays intact until the new one is complete. Every writer of the program replaces its files
+// this way.
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "kesto/platform/status.h"
+
 namespace kesto {
 
-struct IoResult {
-    bool ok = true;
-    std::string error;  // the system's reason, when not ok
-};
+// Puts contents in place of the file at path. A symbolic link is followed: the link stays a
+// link and its target gets the contents. An existing target that is not a regular file (a
+// folder, a device) is refused. On failure the old file is untouched and the reason names
+// the file.
+Status ReplaceFileAtomically(const std::string& path, std::string_view contents);
 
-IoResult ReplaceFileAtomically(const std::string& path, std::string_view contents);
-
-// Nullopt when the file cannot be opened or read; error says why.
-std::optional<std::string> ReadWholeFile(const std::string& path, std::string* error = nullptr);
+// The file's bytes; on failure the reason names the file and says why.
+StatusOr<std::string> ReadWholeFile(const std::string& path);
 
 // The folder part of a path with its final "/", or "" when it has none.
 std::string DirectoryOf(const std::string& path);

@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "kesto/platform/status.h"
+
 namespace kesto {
 
 enum class PageOrientation { Portrait, Landscape };
@@ -23,12 +25,6 @@ struct CanvasFont {
     bool italic = false;
 
     friend bool operator==(const CanvasFont&, const CanvasFont&) = default;
-};
-
-// How a print job went; error is a sentence for the user when not ok.
-struct PrintResult {
-    bool ok = true;
-    std::string error;
 };
 
 class PrinterCanvas {
@@ -53,10 +49,11 @@ class PrinterCanvas {
     // Draws text in the current font with its top left corner at (x, y).
     virtual void TextOut(int x, int y, std::string_view text) = 0;
 
-    // Starts a job named title (the spooler's name for it). On failure no job is open.
-    virtual PrintResult BeginDoc(std::string_view title) = 0;
+    // Starts a job named title (the spooler's name for it). On failure no job is open. The
+    // reason of a failure, here and in EndDoc, is a sentence for the user.
+    virtual Status BeginDoc(std::string_view title) = 0;
     // Ends the open job and hands the page to the printer.
-    virtual PrintResult EndDoc() = 0;
+    virtual Status EndDoc() = 0;
 };
 
 }  // namespace kesto

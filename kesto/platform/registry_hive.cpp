@@ -330,12 +330,9 @@ std::string RegistryHive::Serialise() const {
     return out;
 }
 
-std::optional<RegistryHive> RegistryHive::Parse(std::string_view text, std::string* error) {
-    auto fail = [&](std::size_t lineNumber, std::string_view what) -> std::optional<RegistryHive> {
-        if (error != nullptr) {
-            *error = LineError(lineNumber, what);
-        }
-        return std::nullopt;
+StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
+    const auto fail = [](std::size_t lineNumber, std::string_view what) -> StatusOr<RegistryHive> {
+        return {{}, Status::Failure(LineError(lineNumber, what))};
     };
     if (text.find('\0') != std::string_view::npos) {
         return fail(1, "the file holds zero bytes; it is not a text file");
@@ -441,11 +438,16 @@ std::optional<RegistryHive> RegistryHive::Parse(std::string_view text, std::stri
         }
         hive.SetValue(currentKey, name, std::move(value));
     }
-    return hive;
+    return {std::move(hive), {}};
 }
 
 HiveFileLoad LoadHiveFile(const std::string& path) {
     HiveFileLoad load;
+    const auto fail = [&load](HiveFileLoad::Outcome outcome, std::string reason) {
+        load.outcome = outcome;
+        load.status = Status::Failure(std::move(reason));
+        return load;
+    };
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (status.type() == std::filesystem::file_type::not_found) {
@@ -453,62 +455,38 @@ HiveFileLoad LoadHiveFile(const std::string& path) {
         return load;
     }
     if (ec) {
-        load.outcome = HiveFileLoad::Outcome::Unreadable;
-        load.error = ec.message();
-        return load;
+        return fail(HiveFileLoad::Outcome::Unreadable, ec.message());
     }
     if (status.type() == std::filesystem::file_type::directory) {
-        load.outcome = HiveFileLoad::Outcome::Unreadable;
-        load.error = "it is a folder";
-        return load;
+        return fail(HiveFileLoad::Outcome::Unreadable, "it is a folder");
     }
-    std::string readError;
-    const std::optional<std::string> contents = ReadWholeFile(path, &readError);
-    if (!contents) {
-        load.outcome = HiveFileLoad::Outcome::Unreadable;
-        load.error = readError;
-        return load;
+    const StatusOr<std::string> contents = ReadWholeFile(path);
+    if (!contents.status.Ok()) {
+        return fail(HiveFileLoad::Outcome::Unreadable, contents.status.Reason());
     }
-    std::string parseError;
-    std::optional<RegistryHive> hive = RegistryHive::Parse(*contents, &parseError);
-    if (!hive) {
-        load.outcome = HiveFileLoad::Outcome::Broken;
-        load.error = parseError;
-        return load;
+    StatusOr<RegistryHive> parsed = RegistryHive::Parse(contents.value);
+    if (!parsed.status.Ok()) {
+        return fail(HiveFileLoad::Outcome::Broken, parsed.status.Reason());
     }
     load.outcome = HiveFileLoad::Outcome::Loaded;
-    load.hive = std::move(*hive);
+    load.hive = std::move(parsed.value);
     return load;
 }
 
-std::optional<std::string> SaveHiveFile(const std::string& linkOrPath, const RegistryHive& hive) {
-    // A settings file kept elsewhere through a symbolic link stays there and stays linked.
-    std::string path = linkOrPath;
-    std::error_code linkError;
-    if (std::filesystem::is_symlink(linkOrPath, linkError)) {
-        const auto target = std::filesystem::weakly_canonical(linkOrPath, linkError);
-        if (linkError) {
-            return "the link " + linkOrPath + " could not be followed (" + linkError.message() +
-                   ")";
-        }
-        path = target.string();
-    }
+Status SaveHiveFile(const std::string& path, const RegistryHive& hive) {
     const std::string folder = DirectoryOf(path);
     if (!folder.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
         if (ec) {
-            return "the folder " + folder + " could not be created (" + ec.message() + ")";
+            return Status::Failure("the folder " + folder + " could not be created (" +
+                                   ec.message() + ")");
         }
     }
-    const IoResult result = ReplaceFileAtomically(path, hive.Serialise());
-    if (!result.ok) {
-        return result.error;
-    }
-    return std::nullopt;
+    return ReplaceFileAtomically(path, hive.Serialise());
 }
 
-std::optional<std::string> KeepFileAside(const std::string& path, std::string* error) {
+StatusOr<std::string> KeepFileAside(const std::string& path) {
     const std::string base = path + ".broken-" + AsideStamp();
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::string target = attempt == 1 ? base : base + "-" + std::to_string(attempt);
@@ -518,17 +496,11 @@ std::optional<std::string> KeepFileAside(const std::string& path, std::string* e
         }
         std::filesystem::rename(path, target, ec);
         if (ec) {
-            if (error != nullptr) {
-                *error = ec.message();
-            }
-            return std::nullopt;
+            return {{}, Status::Failure(ec.message())};
         }
-        return target;
+        return {target, {}};
     }
-    if (error != nullptr) {
-        *error = "no free name was found beside it";
-    }
-    return std::nullopt;
+    return {{}, Status::Failure("no free name was found beside it")};
 }
 
 }  // namespace kesto

@@ -13,10 +13,11 @@
 // created with. A RegistryHive is a plain value: loading and saving are separate functions.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -60,10 +61,10 @@ class RegistryHive {
     // form, so every line stays one line.
     std::string Serialise() const;
 
-    // Nullopt when the text is not a well-formed hive file; error then says where and why
+    // Fails when the text is not a well-formed hive file; the reason says where and why
     // ("line 4: ..."). Accepts LF as well as CR LF line ends, blank lines, ";" comment lines,
     // repeated sections (merged) and hex(1) strings continued over lines with "\".
-    static std::optional<RegistryHive> Parse(std::string_view text, std::string* error = nullptr);
+    static StatusOr<RegistryHive> Parse(std::string_view text);
 
   private:
     struct Key {
@@ -80,22 +81,21 @@ class RegistryHive {
 bool IsValidKeyPath(std::string_view keyPath);
 
 // Reading a hive file. Missing: no file there (an empty hive). Unreadable: the file exists but
-// could not be read (error says why). Broken: read but not well-formed (error says why).
+// could not be read. Broken: read but not well-formed. The status says why for those two.
 struct HiveFileLoad {
     enum class Outcome { Loaded, Missing, Unreadable, Broken };
     Outcome outcome = Outcome::Missing;
     RegistryHive hive;  // empty unless Loaded
-    std::string error;
+    Status status;
 };
 HiveFileLoad LoadHiveFile(const std::string& path);
 
-// Writes the hive atomically (temporary file in the same folder, flushed, renamed), creating
-// the folder when missing. A symbolic link is followed: its target is replaced, the link kept.
-// Nullopt on success, otherwise the reason.
-std::optional<std::string> SaveHiveFile(const std::string& path, const RegistryHive& hive);
+// Writes the hive with ReplaceFileAtomically (a symbolic link is followed: its target is
+// replaced, the link kept), creating the folder when missing.
+Status SaveHiveFile(const std::string& path, const RegistryHive& hive);
 
 // Renames a file to "<path>.broken-<UTC yyyymmdd-hhmmss>" (with "-2", "-3", ... when that
-// name is taken), never overwriting anything. The new path, or nullopt with error set.
-std::optional<std::string> KeepFileAside(const std::string& path, std::string* error = nullptr);
+// name is taken), never overwriting anything. The value is the new path.
+StatusOr<std::string> KeepFileAside(const std::string& path);
 
 }  // namespace kesto

@@ -121,11 +121,11 @@ class Job {
             return false;
         }
         for (int sheet = 0; sheet < request_.statSheets; ++sheet) {
-            const PrintResult result =
+            const Status result =
                 PrintStatisticsSheet(*canvas, statistics, request_.header1, request_.header2);
-            if (!result.ok) {
+            if (!result.Ok()) {
                 Fail("Printing stopped: the statistics sheet could not be printed. " +
-                     result.error);
+                     result.Reason());
                 return false;
             }
             printedAnything_ = true;

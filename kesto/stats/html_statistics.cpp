@@ -2,9 +2,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <utility>
 #include <vector>
+
+#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -140,20 +141,22 @@ std::string HtmlStatisticsSection(const tStatistics& statistics,
     return html.Take();
 }
 
-IoResult InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
-                              std::string_view decimalSeparator) {
-    const std::string failure =
-        "The statistics could not be added to the HTML page " + pagePath + " (";
-    std::string error;
-    const std::optional<std::string> page = ReadWholeFile(pagePath, &error);
-    if (!page) {
-        return {false, failure + error + ")."};
+Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
+                            std::string_view decimalSeparator) {
+    const auto fail = [&pagePath](const std::string& why) {
+        return Status::Failure("The statistics could not be added to the HTML page " + pagePath +
+                               " (" + why + ").");
+    };
+    const StatusOr<std::string> read = ReadWholeFile(pagePath);
+    if (!read.status.Ok()) {
+        return fail(read.status.Reason());
     }
+    const std::string& page = read.value;
 
     std::string out;
-    out.reserve(page->size() + 8192);
+    out.reserve(page.size() + 8192);
     bool bodyEndFound = false;
-    for (const std::string_view line : SplitLines(*page)) {
+    for (const std::string_view line : SplitLines(page)) {
         if (line == kBodyEnd) {
             bodyEndFound = true;
             break;
@@ -164,7 +167,7 @@ IoResult InsertHtmlStatistics(const std::string& pagePath, const tStatistics& st
     // Rewriting a page the statistics cannot go into would only change its line ends and
     // hide from the user that the section is missing.
     if (!bodyEndFound) {
-        return {false, failure + "the page has no \"</BODY>\" line)."};
+        return fail("the page has no \"</BODY>\" line");
     }
     // Also when "</BODY>" is the page's last line: the page ends complete, with "</HTML>".
     out += HtmlStatisticsSection(statistics, decimalSeparator);
@@ -173,9 +176,9 @@ IoResult InsertHtmlStatistics(const std::string& pagePath, const tStatistics& st
     out += "</HTML>";
     out += kEol;
 
-    const IoResult written = ReplaceFileAtomically(pagePath, out);
-    if (!written.ok) {
-        return {false, failure + written.error + ")."};
+    const Status written = ReplaceFileAtomically(pagePath, out);
+    if (!written.Ok()) {
+        return fail(written.Reason());
     }
     return {};
 }

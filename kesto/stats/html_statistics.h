@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "kesto/platform/file_io.h"
+#include "kesto/platform/status.h"
 #include "kesto/stats/statistics.h"
 
 namespace kesto {
@@ -18,9 +18,10 @@ std::string HtmlStatisticsSection(const tStatistics& statistics,
 // Inserts the section into the page at pagePath in place of its first line "</BODY>" (the
 // whole line, exact case) and everything after it, then writes "</BODY>" and "</HTML>". The
 // lines before it are kept with CR LF line ends. The new page is built in memory and
-// replaces the old one atomically, so on any failure, and for a page without a "</BODY>"
-// line, the page stays exactly as it was and the result says why (a sentence for the user).
-IoResult InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
-                              std::string_view decimalSeparator = LocaleDecimalSeparator());
+// replaces the old one atomically (through a symbolic link, the link's target), so on any
+// failure, and for a page without a "</BODY>" line, the page stays exactly as it was and the
+// reason says why (a sentence for the user).
+Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
+                            std::string_view decimalSeparator = LocaleDecimalSeparator());
 
 }  // namespace kesto

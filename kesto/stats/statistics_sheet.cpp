@@ -201,16 +201,16 @@ class SheetPainter {
 
 }  // namespace
 
-PrintResult PrintStatisticsSheet(PrinterCanvas& canvas, const tStatistics& statistics,
-                                 std::string_view header1, std::string_view header2,
-                                 std::string_view decimalSeparator) {
+Status PrintStatisticsSheet(PrinterCanvas& canvas, const tStatistics& statistics,
+                            std::string_view header1, std::string_view header2,
+                            std::string_view decimalSeparator) {
     const PageOrientation remembered = canvas.Orientation();
     canvas.SetOrientation(PageOrientation::Landscape);
     canvas.SetFont(Arial(11, false));
     const int lineHeight = canvas.TextHeight("X");
 
-    PrintResult result = canvas.BeginDoc(kStatisticsJobTitle);
-    if (result.ok) {
+    Status result = canvas.BeginDoc(kStatisticsJobTitle);
+    if (result.Ok()) {
         SheetPainter(canvas, statistics, decimalSeparator, lineHeight).Draw(header1, header2);
         result = canvas.EndDoc();
     }

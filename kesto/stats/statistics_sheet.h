@@ -17,8 +17,8 @@ inline constexpr std::string_view kStatisticsJobTitle = "Statistics";
 // The canvas's orientation is landscape for the job and back to what it was afterwards, also
 // when the job fails; the canvas's font is left as the sheet last set it. A job that cannot
 // begin or end comes back as a failure with the canvas's text.
-PrintResult PrintStatisticsSheet(PrinterCanvas& canvas, const tStatistics& statistics,
-                                 std::string_view header1, std::string_view header2,
-                                 std::string_view decimalSeparator = LocaleDecimalSeparator());
+Status PrintStatisticsSheet(PrinterCanvas& canvas, const tStatistics& statistics,
+                            std::string_view header1, std::string_view header2,
+                            std::string_view decimalSeparator = LocaleDecimalSeparator());
 
 }  // namespace kesto

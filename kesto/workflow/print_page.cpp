@@ -1,54 +1,13 @@
-// Reading deals from a file (Next on the first page in mode 2) and the print page's commands.
+// The print page's commands.
 
-#include "kesto/files/read_deal_file.h"
-#include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
-#include "kesto/platform/file_io.h"
 #include "kesto/print/print_job.h"
 #include "kesto/print/print_options.h"
 #include "kesto/workflow/kesto_main.h"
+#include "kesto/workflow/save_deals.h"
 #include "kesto/workflow/texts.h"
 
 namespace kesto {
-
-void TKestoMain::ReadDealsFromFile() {
-    FileDialogRequest request;
-    request.title = std::string(kOpenDialogTitle);
-    request.filter = std::string(kOpenDialogFilter);
-    request.defaultExtension = std::string(kOpenDialogDefaultExtension);
-    request.initialDirectory = dialogDirectory_;
-    request.mustExist = true;
-    {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        request.filterIndex = store.Read(kFileType);
-        store.CloseKey();
-    }
-    const FileDialogResult chosen = view_.OpenFileDialog(request);
-    if (!chosen.accepted) {
-        Refresh();
-        return;
-    }
-    // The next dialog starts in the folder the user last chose.
-    dialogDirectory_ = DirectoryOf(chosen.fileName);
-    DealFileContents contents;
-    if (!ReadDealFile(chosen.fileName, view_, contents)) {
-        boardSet.clear();
-        Refresh();
-        return;
-    }
-    boardSet = std::move(contents.boardSet);
-    line1_ = std::move(contents.header1);
-    line2_ = std::move(contents.header2);
-    DealsComplete = contents.dealsComplete;
-    {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, chosen.filterIndex);
-        store.CloseKey();
-    }
-    ShowPage(DealsComplete ? Page::Print : Page::EnterHand);
-}
 
 namespace {
 
@@ -115,7 +74,7 @@ PrintJobRequest TKestoMain::PrintRequest() const {
 
 void TKestoMain::SaveBtnClick() {
     SettingsStore store(settings_);
-    const SaveRequest request{boardSet, line1_, line2_, Mode(), dialogDirectory_};
+    const SaveRequest request{{boardSet, line1_, line2_, Mode()}, dialogDirectory_};
     kesto::SaveBtnClick(view_, store, request);
 }
 

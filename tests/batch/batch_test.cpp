@@ -143,10 +143,10 @@ TEST_F(BatchTest, SavedFilesReadBackToTheSameBoards) {
                    Path("a.kst"), "--save", Path("a.DLM"), "--save", Path("a.dup")}),
               0)
         << err_.str();
-    EXPECT_EQ(ReadWholeFile(Path("a.kst")).value_or("").substr(0, 38),
+    EXPECT_EQ(ReadWholeFile(Path("a.kst")).value.substr(0, 38),
               "% Kesto 3.2 Hands randomly generated.\r");
-    EXPECT_EQ(ReadWholeFile(Path("a.DLM")).value_or("").substr(0, 10), "[Document]");
-    EXPECT_EQ(ReadWholeFile(Path("a.dup")).value_or("").size(), 2u * 156u);
+    EXPECT_EQ(ReadWholeFile(Path("a.DLM")).value.substr(0, 10), "[Document]");
+    EXPECT_EQ(ReadWholeFile(Path("a.dup")).value.size(), 2u * 156u);
     for (const char* name : {"a.kst", "a.DLM", "a.dup"}) {
         EXPECT_EQ(Run({"--read", Path(name), "--list"}), 0) << name << err_.str();
         EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero) << name;
@@ -155,7 +155,7 @@ TEST_F(BatchTest, SavedFilesReadBackToTheSameBoards) {
 
 TEST_F(BatchTest, HeaderLinesAreTakenAsUtf8AndWrittenAsWindows1252) {
     ASSERT_EQ(Run({"--generate", "1", "--header2", "Caf\xC3\xA9", "--save", Path("h.kst")}), 0);
-    const std::string file = ReadWholeFile(Path("h.kst")).value_or("");
+    const std::string file = ReadWholeFile(Path("h.kst")).value;
     EXPECT_NE(file.find("\r\n% Caf\xE9\r\n"), std::string::npos);
 }
 
@@ -169,7 +169,7 @@ TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
     EXPECT_EQ(Run({"--read", Path("missing.kst")}), 1);
     EXPECT_NE(err_.str().find("missing.kst"), std::string::npos);
 
-    ASSERT_TRUE(ReplaceFileAtomically(Path("junk.kst"), "% PBN 1.0\r\n").ok);
+    ASSERT_TRUE(ReplaceFileAtomically(Path("junk.kst"), "% PBN 1.0\r\n").Ok());
     EXPECT_EQ(Run({"--read", Path("junk.kst")}), 1);
     EXPECT_NE(err_.str().find("Error reading " + Path("junk.kst") + "."), std::string::npos);
 
@@ -186,7 +186,7 @@ TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
                    Path("page.htm"), "--stats", "--gif-location", "gif"}),
               0)
         << err_.str();
-    const std::string page = ReadWholeFile(Path("page.htm")).value_or("");
+    const std::string page = ReadWholeFile(Path("page.htm")).value;
     EXPECT_NE(page.find("<B>Board 2 / Tlr: O / Gef\xE4hr: N-S</B>"), std::string::npos);
     EXPECT_NE(page.find("<IMG SRC=\"gif/spade.gif\""), std::string::npos);
     EXPECT_NE(page.find("<H2>Statistics</H2>"), std::string::npos);
@@ -194,6 +194,20 @@ TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
 
     EXPECT_EQ(Run({"--generate", "1", "--html", Path("no/such/folder/page.htm")}), 1);
     EXPECT_NE(err_.str().find("page.htm"), std::string::npos);
+}
+
+// The page is published through a symbolic link: the page and its statistics both land in
+// the link's target, and the link stays.
+TEST_F(BatchTest, HtmlPageBehindALinkGetsItsStatisticsInTheTarget) {
+    std::filesystem::create_directory(Path("web"));
+    const std::string target = Path("web/club.htm");
+    std::filesystem::create_symlink("web/club.htm", Path("link.htm"));
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--html", Path("link.htm"), "--stats"}), 0)
+        << err_.str();
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("link.htm")));
+    const std::string page = ReadWholeFile(target).value;
+    EXPECT_NE(page.find("<H2>Statistics</H2>"), std::string::npos);
+    EXPECT_TRUE(page.ends_with("</BODY>\r\n</HTML>\r\n"));
 }
 
 TEST_F(BatchTest, PrintsToTheOutputFolder) {

@@ -156,10 +156,10 @@ TEST(DealFileFuzz, WholeReadThroughAFile) {
     for (int i = 0; i < 300; ++i) {
         test::PutFile(path, mutator.Mutate(seeds[mutator.Below(seeds.size())]));
         DealFileContents contents;
-        const DealFileReadResult result = ReadAnyDealFile(path, contents);
-        if (!result.ok) {
+        const Status result = ReadAnyDealFile(path, contents);
+        if (!result.Ok()) {
             ASSERT_TRUE(contents.boardSet.empty()) << "input " << i;
-            ASSERT_EQ(result.message, "Error reading " + path + ".") << "input " << i;
+            ASSERT_EQ(result.Reason(), "Error reading " + path + ".") << "input " << i;
         } else {
             ASSERT_FALSE(contents.boardSet.empty()) << "input " << i;
         }

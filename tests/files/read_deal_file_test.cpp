@@ -61,7 +61,7 @@ TEST(RecogniseDealFile, OnlyTheFirst255BytesCount) {
 }
 
 // Every golden deal file: y_ files read, n_ files give the read error and an empty board set.
-TEST(ReadDealFile, GoldenFilesReadAsTheirNamesSay) {
+TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
     int seen = 0;
     for (const char* folder : {"kst", "legacy", "dlm", "dup"}) {
         for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
@@ -71,52 +71,45 @@ TEST(ReadDealFile, GoldenFilesReadAsTheirNamesSay) {
             }
             SCOPED_TRACE(entry.path().string());
             ++seen;
-            test::FakeUi ui;
             DealFileContents contents;
             contents.boardSet.resize(5);
-            const bool read = ReadDealFile(entry.path().string(), ui, contents);
+            const Status read = ReadAnyDealFile(entry.path().string(), contents);
             if (name.starts_with("y_")) {
-                EXPECT_TRUE(read);
+                EXPECT_TRUE(read.Ok()) << read.Reason();
                 EXPECT_FALSE(contents.boardSet.empty());
-                EXPECT_TRUE(ui.messages.empty());
             } else {
-                EXPECT_FALSE(read);
+                EXPECT_FALSE(read.Ok());
                 EXPECT_TRUE(contents.boardSet.empty());
-                ASSERT_EQ(ui.messages.size(), 1u);
-                EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
-                EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
-                EXPECT_EQ(ui.messages[0].text, "Error reading " + entry.path().string() + ".");
+                EXPECT_EQ(read.Reason(), "Error reading " + entry.path().string() + ".");
             }
         }
     }
     EXPECT_GE(seen, 40);
 }
 
-TEST(ReadDealFile, TheKindComesFromTheContentsNotTheName) {
+TEST(ReadAnyDealFile, TheKindComesFromTheContentsNotTheName) {
     test::ScratchFolder folder;
     const std::string path = folder.Path("deals.dup");
     test::PutFile(path, test::FileBytes(DataPath("kst/y_two_generated_boards.kst")));
-    test::FakeUi ui;
     DealFileContents contents;
-    ASSERT_TRUE(ReadDealFile(path, ui, contents));
+    ASSERT_TRUE(ReadAnyDealFile(path, contents).Ok());
     EXPECT_EQ(contents.boardSet.size(), 2u);
     EXPECT_EQ(contents.header1, "Club night");
     EXPECT_TRUE(contents.dealsComplete);
 }
 
-TEST(ReadDealFile, DUPFilesHaveNoHeaderLinesAndCompleteDeals) {
-    test::FakeUi ui;
+TEST(ReadAnyDealFile, DUPFilesHaveNoHeaderLinesAndCompleteDeals) {
     DealFileContents contents;
     contents.header1 = "stale";
     contents.header2 = "stale";
-    ASSERT_TRUE(ReadDealFile(DataPath("dup/y_twelve_boards.dup"), ui, contents));
+    ASSERT_TRUE(ReadAnyDealFile(DataPath("dup/y_twelve_boards.dup"), contents).Ok());
     EXPECT_EQ(contents.boardSet.size(), 12u);
     EXPECT_EQ(contents.header1, "");
     EXPECT_EQ(contents.header2, "");
     EXPECT_TRUE(contents.dealsComplete);
 }
 
-TEST(ReadDealFile, MissingFilesAndFoldersNameTheFileAndTheReason) {
+TEST(ReadAnyDealFile, MissingFilesAndFoldersNameTheFileAndTheReason) {
     test::ScratchFolder folder;
     const std::string gone = folder.Path("vanished.kst");
     struct Case {
@@ -128,42 +121,40 @@ TEST(ReadDealFile, MissingFilesAndFoldersNameTheFileAndTheReason) {
         {folder.Folder().string(), folder.Folder().string() + " is not a file."},
     };
     for (const Case& c : cases) {
-        test::FakeUi ui;
         DealFileContents contents;
         contents.boardSet.resize(2);
-        EXPECT_FALSE(ReadDealFile(c.path, ui, contents));
+        const Status read = ReadAnyDealFile(c.path, contents);
+        EXPECT_FALSE(read.Ok());
         EXPECT_TRUE(contents.boardSet.empty());
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
-        EXPECT_EQ(ui.messages[0].text, c.message);
+        EXPECT_EQ(read.Reason(), c.message);
     }
 }
 
-TEST(ReadDealFile, TenMegabytesOfDigitsAreRefusedAndSixAreAReadError) {
+TEST(ReadAnyDealFile, TenMegabytesOfDigitsAreRefusedAndSixAreAReadError) {
     test::ScratchFolder folder;
     for (const std::size_t megabytes : {10u, 6u}) {
         const std::string path = folder.Path("digits.dup");
         test::PutFile(path, std::string(megabytes << 20, '7'));
         DealFileContents contents;
-        const DealFileReadResult result = ReadAnyDealFile(path, contents);
-        EXPECT_FALSE(result.ok);
+        const Status result = ReadAnyDealFile(path, contents);
+        EXPECT_FALSE(result.Ok());
         EXPECT_TRUE(contents.boardSet.empty());
         if (megabytes == 6) {
-            EXPECT_EQ(result.message, "Error reading " + path + ".");
+            EXPECT_EQ(result.Reason(), "Error reading " + path + ".");
         } else {
-            EXPECT_EQ(result.message, path + " is too big for a deal file.");
+            EXPECT_EQ(result.Reason(), path + " is too big for a deal file.");
         }
     }
 }
 
-TEST(ReadDealFile, LongLinesAreReadWithoutHarm) {
+TEST(ReadAnyDealFile, LongLinesAreReadWithoutHarm) {
     test::ScratchFolder folder;
     const std::string path = folder.Path("long.kst");
     const std::string longTag = "[Deal \"N:" + std::string(100000, 'A') + "\"]";
     test::PutFile(path, "% Kesto 3.2 Hands entered by user.\r\n% PBN 1.0\r\n% " +
                             std::string(100000, 'h') + "\r\n% \r\n%\r\n" + longTag + "\r\n");
     DealFileContents contents;
-    ASSERT_TRUE(ReadAnyDealFile(path, contents).ok);
+    ASSERT_TRUE(ReadAnyDealFile(path, contents).Ok());
     ASSERT_EQ(contents.boardSet.size(), 1u);
     EXPECT_EQ(contents.header1.size(), 100000u);
     // Only the first 255 characters of the hand part count, all of them spade aces.
@@ -194,16 +185,15 @@ tBoardSet PbnDeals(const std::string& path) {
     return deals;
 }
 
-TEST(ReadDealFile, DealsOfAnotherDealingProgram) {
+TEST(ReadAnyDealFile, DealsOfAnotherDealingProgram) {
     for (const char* set : {"bigdeal-1", "bigdeal-12", "bigdeal-36"}) {
         const std::string base = DataPath(std::string("interop/bigdeal/") + set);
         const tBoardSet expected = PbnDeals(base + ".pbn");
         ASSERT_FALSE(expected.empty()) << set;
         for (const char* extension : {".dlm", ".dup"}) {
             SCOPED_TRACE(base + extension);
-            test::FakeUi ui;
             DealFileContents contents;
-            ASSERT_TRUE(ReadDealFile(base + extension, ui, contents));
+            ASSERT_TRUE(ReadAnyDealFile(base + extension, contents).Ok());
             EXPECT_EQ(contents.boardSet, expected);
             EXPECT_TRUE(contents.dealsComplete);
             for (const tDeal& deal : contents.boardSet) {

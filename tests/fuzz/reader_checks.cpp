@@ -237,13 +237,13 @@ std::string CheckDealFile(std::string_view bytes) {
     }
     DealFileContents contents;
     contents.boardSet.resize(3);  // the reader must empty what was there
-    const DealFileReadResult result = ReadAnyDealFile(path, contents);
-    if (!result.ok) {
+    const Status result = ReadAnyDealFile(path, contents);
+    if (!result.Ok()) {
         if (!contents.boardSet.empty() || !contents.header1.empty() || !contents.header2.empty()) {
             return "a failed read left deals or header lines behind";
         }
-        if (result.message != "Error reading " + path + ".") {
-            return "a failed read says \"" + result.message + "\"";
+        if (result.Reason() != "Error reading " + path + ".") {
+            return "a failed read says \"" + result.Reason() + "\"";
         }
         return {};
     }
@@ -336,22 +336,24 @@ std::string CheckHandText(std::string_view bytes) {
 }
 
 std::string CheckSettingsFile(std::string_view bytes) {
-    std::string error;
-    const std::optional<RegistryHive> hive = RegistryHive::Parse(bytes, &error);
-    if (!hive) {
-        return error.empty() ? "a refused settings file gives no reason" : std::string();
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
+    if (!parsed.status.Ok()) {
+        return parsed.status.Reason().empty() ? "a refused settings file gives no reason"
+                                              : std::string();
     }
-    const std::string written = hive->Serialise();
-    const std::optional<RegistryHive> again = RegistryHive::Parse(written, &error);
-    if (!again) {
-        return "written settings do not read back: " + error;
+    const RegistryHive& hive = parsed.value;
+    const std::string written = hive.Serialise();
+    const StatusOr<RegistryHive> reread = RegistryHive::Parse(written);
+    if (!reread.status.Ok()) {
+        return "written settings do not read back: " + reread.status.Reason();
     }
-    if (again->KeyPaths() != hive->KeyPaths()) {
+    const RegistryHive& again = reread.value;
+    if (again.KeyPaths() != hive.KeyPaths()) {
         return "written settings read back with other keys";
     }
-    for (const std::string& key : hive->KeyPaths()) {
-        const std::vector<RegistryNamedValue> before = hive->Values(key);
-        const std::vector<RegistryNamedValue> after = again->Values(key);
+    for (const std::string& key : hive.KeyPaths()) {
+        const std::vector<RegistryNamedValue> before = hive.Values(key);
+        const std::vector<RegistryNamedValue> after = again.Values(key);
         if (before.size() != after.size()) {
             return "written settings read back with other values in " + key;
         }
@@ -361,7 +363,7 @@ std::string CheckSettingsFile(std::string_view bytes) {
             }
         }
     }
-    if (again->Serialise() != written) {
+    if (again.Serialise() != written) {
         return "settings written twice differ";
     }
     return {};

@@ -25,6 +25,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/help.h"
@@ -87,11 +88,15 @@ class OptionDialogTest : public QObject {
     }
 
     std::optional<kesto::RegistryHive> Hive() const {
-        const auto bytes = kesto::ReadWholeFile(SettingsPath());
-        if (!bytes) {
+        const kesto::StatusOr<std::string> file = kesto::ReadWholeFile(SettingsPath());
+        if (!file.status.Ok()) {
             return std::nullopt;
         }
-        return kesto::RegistryHive::Parse(*bytes);
+        kesto::StatusOr<kesto::RegistryHive> parsed = kesto::RegistryHive::Parse(file.value);
+        if (!parsed.status.Ok()) {
+            return std::nullopt;
+        }
+        return std::move(parsed.value);
     }
 
     static std::string Key(std::string_view subkey = {}) {

@@ -50,9 +50,9 @@ class QtPrinterCanvasTest : public QObject {
 void QtPrinterCanvasTest::sheetAsPdfHoldsEveryWordAndNumber() {
     gui::QtPrinterCanvas canvas({"", dir_.filePath("sheet").toStdString()});
     QVERIFY(canvas.PrintsToPdf());
-    const PrintResult result =
+    const Status result =
         PrintStatisticsSheet(canvas, FourDeals(), "Club Game", "Monday evening", ".");
-    QVERIFY2(result.ok, result.error.c_str());
+    QVERIFY2(result.Ok(), result.Reason().c_str());
     QCOMPARE(canvas.Orientation(), PageOrientation::Portrait);
 
     const QString pdf = QString::fromStdString(canvas.LastPdfFile());
@@ -113,8 +113,8 @@ void QtPrinterCanvasTest::jobsAreNewFilesOfOneLandscapePage() {
     gui::QtPrinterCanvas canvas({"", dir_.filePath("jobs").toStdString()});
     QStringList written;
     for (int i = 0; i < 3; ++i) {
-        const PrintResult result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
-        QVERIFY2(result.ok, result.error.c_str());
+        const Status result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
+        QVERIFY2(result.Ok(), result.Reason().c_str());
         written << QString::fromStdString(canvas.LastPdfFile());
     }
     written.removeDuplicates();
@@ -134,7 +134,7 @@ void QtPrinterCanvasTest::jobsAreNewFilesOfOneLandscapePage() {
 void QtPrinterCanvasTest::jobNeverEndedLeavesNoFile() {
     {
         gui::QtPrinterCanvas canvas({"", dir_.filePath("abandoned").toStdString()});
-        QVERIFY(canvas.BeginDoc("Statistics").ok);
+        QVERIFY(canvas.BeginDoc("Statistics").Ok());
         canvas.TextOut(0, 0, "half a page");
     }
     QVERIFY(QDir(dir_.filePath("abandoned")).entryList(QDir::Files).isEmpty());
@@ -143,11 +143,11 @@ void QtPrinterCanvasTest::jobNeverEndedLeavesNoFile() {
 void QtPrinterCanvasTest::unknownPrinterFallsBackToPdf() {
     gui::QtPrinterCanvas canvas({"No Such Printer 4711", dir_.filePath("fallback").toStdString()});
     QVERIFY(canvas.PrintsToPdf());
-    QVERIFY(canvas.BeginDoc("Test").ok);
+    QVERIFY(canvas.BeginDoc("Test").Ok());
     canvas.TextOut(100, 100,
                    "Fran\xE7"
                    "ais");
-    QVERIFY(canvas.EndDoc().ok);
+    QVERIFY(canvas.EndDoc().Ok());
     const QString text = Run("pdftotext", {QString::fromStdString(canvas.LastPdfFile()), "-"});
     QVERIFY2(text.contains(QString::fromUtf8("Français")), qPrintable(text));
 }
@@ -186,10 +186,10 @@ void QtPrinterCanvasTest::folderThatCannotBeMadeFailsTheJob() {
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     gui::QtPrinterCanvas canvas({"", dir_.filePath("plain-file/out").toStdString()});
-    const PrintResult result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
-    QVERIFY(!result.ok);
-    QVERIFY2(QString::fromStdString(result.error).contains("could not be created"),
-             result.error.c_str());
+    const Status result = PrintStatisticsSheet(canvas, FourDeals(), "", "", ".");
+    QVERIFY(!result.Ok());
+    QVERIFY2(QString::fromStdString(result.Reason()).contains("could not be created"),
+             result.Reason().c_str());
     QCOMPARE(canvas.Orientation(), PageOrientation::Portrait);
 }
 

@@ -41,11 +41,15 @@ class OptionDialogTest : public ::testing::Test {
     std::unique_ptr<ProgramRun> Start() { return std::make_unique<ProgramRun>(path_); }
 
     std::optional<RegistryHive> Hive() const {
-        const auto bytes = ReadWholeFile(path_);
-        if (!bytes) {
+        const StatusOr<std::string> file = ReadWholeFile(path_);
+        if (!file.status.Ok()) {
             return std::nullopt;
         }
-        return RegistryHive::Parse(*bytes);
+        StatusOr<RegistryHive> parsed = RegistryHive::Parse(file.value);
+        if (!parsed.status.Ok()) {
+            return std::nullopt;
+        }
+        return std::move(parsed.value);
     }
     static std::string Full(std::string_view key) {
         return std::string(kHiveRoot) + "\\" + std::string(key);

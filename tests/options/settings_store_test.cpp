@@ -306,7 +306,7 @@ TEST_F(SettingsStoreTest, BrokenFileIsKeptAsideWithOneNoticeAndDefaultsAreUsed) 
     ASSERT_EQ(files.size(), 1U);
     EXPECT_EQ(files[0].rfind("Kesto.reg.broken-", 0), 0U) << files[0];
     const std::string aside = folder_ + "/Tarnwick/" + files[0];
-    EXPECT_EQ(ReadWholeFile(aside), broken);
+    EXPECT_EQ(ReadWholeFile(aside).value, broken);
 
     const std::vector<std::string> notices = TakeSettingsNotices();
     ASSERT_EQ(notices.size(), 1U);
@@ -322,7 +322,7 @@ TEST_F(SettingsStoreTest, BrokenFileIsKeptAsideWithOneNoticeAndDefaultsAreUsed) 
     store.CloseKey();
     EXPECT_TRUE(TakeSettingsNotices().empty());
     EXPECT_EQ(FileBytes(), HiveText("\"NumHands\"=dword:00000014\r\n"));
-    EXPECT_EQ(ReadWholeFile(aside), broken);
+    EXPECT_EQ(ReadWholeFile(aside).value, broken);
 }
 
 TEST_F(SettingsStoreTest, UnwritableFolderGivesANoticeAndTheProgramGoesOn) {
@@ -343,7 +343,7 @@ TEST_F(SettingsStoreTest, UnwritableFolderGivesANoticeAndTheProgramGoesOn) {
     ASSERT_EQ(notices.size(), 1U);  // told once, however often it fails
     EXPECT_NE(notices[0].find("could not save its settings in " + path), std::string::npos)
         << notices[0];
-    EXPECT_EQ(ReadWholeFile(folder_ + "/plain"), "not a folder");
+    EXPECT_EQ(ReadWholeFile(folder_ + "/plain").value, "not a folder");
 }
 
 TEST_F(SettingsStoreTest, UnreadableFileIsNeverWrittenOver) {

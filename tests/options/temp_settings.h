@@ -27,7 +27,10 @@ class TempSettingsTest : public ::testing::Test {
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         std::ofstream(path, std::ios::binary) << bytes;
     }
-    std::string FileBytes() const { return ReadWholeFile(path_).value_or("<no file>"); }
+    std::string FileBytes() const {
+        const StatusOr<std::string> file = ReadWholeFile(path_);
+        return file.status.Ok() ? file.value : "<no file>";
+    }
     std::vector<std::string> FilesInSettingsFolder() const {
         std::vector<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(folder_ + "/Tarnwick")) {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "kesto/platform/file_io.h"
 #include "tests/support/scratch_folder.h"
@@ -20,10 +21,10 @@ class FileIoTest : public ::testing::Test {
 TEST_F(FileIoTest, ReplaceWritesAndReadsBackBytes) {
     const std::string path = folder_ + "/deals.kst";
     const std::string bytes("line\r\n\0\xFF", 8);
-    ASSERT_TRUE(ReplaceFileAtomically(path, bytes).ok);
-    EXPECT_EQ(ReadWholeFile(path), bytes);
-    ASSERT_TRUE(ReplaceFileAtomically(path, "new").ok);
-    EXPECT_EQ(ReadWholeFile(path), "new");
+    ASSERT_TRUE(ReplaceFileAtomically(path, bytes).Ok());
+    EXPECT_EQ(ReadWholeFile(path).value, bytes);
+    ASSERT_TRUE(ReplaceFileAtomically(path, "new").Ok());
+    EXPECT_EQ(ReadWholeFile(path).value, "new");
     // Nothing is left beside the target.
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_),
                             std::filesystem::directory_iterator()),
@@ -31,9 +32,9 @@ TEST_F(FileIoTest, ReplaceWritesAndReadsBackBytes) {
 }
 
 TEST_F(FileIoTest, MissingFolderFailsWithAReason) {
-    const IoResult result = ReplaceFileAtomically(folder_ + "/no/such/deals.kst", "x");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("no/such"), std::string::npos);
+    const Status result = ReplaceFileAtomically(folder_ + "/no/such/deals.kst", "x");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_NE(result.Reason().find("no/such"), std::string::npos);
 }
 
 TEST_F(FileIoTest, FailedRenameKeepsWhatWasThere) {
@@ -41,28 +42,104 @@ TEST_F(FileIoTest, FailedRenameKeepsWhatWasThere) {
     const std::string path = folder_ + "/target";
     std::filesystem::create_directory(path);
     std::filesystem::create_directory(path + "/inside");
-    EXPECT_FALSE(ReplaceFileAtomically(path, "data").ok);
+    const Status result = ReplaceFileAtomically(path, "data");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason(), path + " is not a file");
     EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
 }
 
 TEST_F(FileIoTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
     const std::string path = folder_ + "/deals.dlm";
-    ASSERT_TRUE(ReplaceFileAtomically(path, "old").ok);
+    ASSERT_TRUE(ReplaceFileAtomically(path, "old").Ok());
     ::chmod(folder_.c_str(), 0555);
     if (::access(folder_.c_str(), W_OK) == 0) {
         ::chmod(folder_.c_str(), 0755);
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     }
-    EXPECT_FALSE(ReplaceFileAtomically(path, "new").ok);
+    EXPECT_FALSE(ReplaceFileAtomically(path, "new").Ok());
     ::chmod(folder_.c_str(), 0755);
-    EXPECT_EQ(ReadWholeFile(path), "old");
+    EXPECT_EQ(ReadWholeFile(path).value, "old");
 }
 
 TEST_F(FileIoTest, ReadingWhatIsNotThereSaysWhy) {
-    std::string error;
-    EXPECT_FALSE(ReadWholeFile(folder_ + "/missing", &error).has_value());
-    EXPECT_NE(error.find("missing"), std::string::npos);
-    EXPECT_FALSE(ReadWholeFile(folder_, &error).has_value());  // a folder
+    const StatusOr<std::string> missing = ReadWholeFile(folder_ + "/missing");
+    EXPECT_FALSE(missing.status.Ok());
+    EXPECT_EQ(missing.status.Reason(),
+              "cannot open " + folder_ + "/missing: No such file or directory");
+    const StatusOr<std::string> folder = ReadWholeFile(folder_);
+    EXPECT_FALSE(folder.status.Ok());
+    EXPECT_EQ(folder.status.Reason(), "cannot read " + folder_ + ": Is a directory");
+}
+
+// A file kept elsewhere through a symbolic link (a dotfiles folder, a shared web folder)
+// stays there: the link stays a link and its target gets the new contents.
+TEST_F(FileIoTest, ReplaceThroughALinkWritesItsTargetAndKeepsTheLink) {
+    namespace fs = std::filesystem;
+    fs::create_directory(folder_ + "/elsewhere");
+    fs::create_directory(folder_ + "/here");
+    struct Case {
+        const char* name;
+        std::string linkTo;  // as stored in the link
+        std::string target;  // the file that must get the contents
+        bool targetExists;
+    };
+    const Case cases[] = {
+        {"absolute", folder_ + "/elsewhere/a.htm", folder_ + "/elsewhere/a.htm", true},
+        {"relative", "../elsewhere/b.htm", folder_ + "/elsewhere/b.htm", true},
+        {"dangling", "../elsewhere/c.htm", folder_ + "/elsewhere/c.htm", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.targetExists) {
+            ASSERT_TRUE(ReplaceFileAtomically(c.target, "old").Ok());
+        }
+        const std::string link = folder_ + "/here/" + c.name;
+        fs::create_symlink(c.linkTo, link);
+        ASSERT_TRUE(ReplaceFileAtomically(link, "new").Ok());
+        EXPECT_TRUE(fs::is_symlink(link));
+        EXPECT_EQ(fs::read_symlink(link).string(), c.linkTo);
+        EXPECT_EQ(ReadWholeFile(c.target).value, "new");
+        // Nothing is left beside the link either.
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(folder_ + "/here"), fs::directory_iterator()),
+            &c - cases + 1);
+    }
+}
+
+TEST_F(FileIoTest, WhatIsNotARegularFileIsRefusedEvenBehindALink) {
+    const std::string fifo = folder_ + "/pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string folder = folder_ + "/folder";
+    std::filesystem::create_directory(folder);
+    const std::string link = folder_ + "/link";
+    std::filesystem::create_symlink(folder, link);
+    for (const auto& [path, target] : {std::pair{fifo, fifo}, std::pair{link, folder}}) {
+        const Status result = ReplaceFileAtomically(path, "data");
+        EXPECT_FALSE(result.Ok()) << path;
+        EXPECT_EQ(result.Reason(), target + " is not a file");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+TEST_F(FileIoTest, ALinkInALoopCannotBeFollowed) {
+    const std::string link = folder_ + "/loop";
+    std::filesystem::create_symlink("loop", link);
+    const Status result = ReplaceFileAtomically(link, "data");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason().rfind("cannot follow the link " + link + ": ", 0), 0U)
+        << result.Reason();
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+TEST(StatusTest, SaysWhetherItWorkedAndWhyNot) {
+    const Status worked;
+    EXPECT_TRUE(worked.Ok());
+    EXPECT_EQ(worked.Reason(), "");
+    const Status failed = Status::Failure("cannot write a.kst: No space left on device");
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.Reason(), "cannot write a.kst: No space left on device");
 }
 
 TEST(DirectoryOfTest, KeepsTheFinalSlash) {

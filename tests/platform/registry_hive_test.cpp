@@ -57,17 +57,17 @@ TEST(RegistryHiveFormat, KeyWithoutValuesIsAnEmptySection) {
 }
 
 TEST(RegistryHiveFormat, SmallFileParsesToTheSameValuesAndTypes) {
-    std::string error;
-    const std::optional<RegistryHive> hive = RegistryHive::Parse(kSmallFile, &error);
-    ASSERT_TRUE(hive) << error;
-    EXPECT_EQ(hive->KeyPaths(), (std::vector<std::string>{std::string(kKey), kDutchKey}));
-    EXPECT_EQ(*hive->FindValue(kKey, "NumHands"), RegistryValue::Dword(30));
-    EXPECT_EQ(*hive->FindValue(kKey, "UserLanguage"), RegistryValue::String("Fran\xE7"
-                                                                            "ais"));
-    EXPECT_EQ(*hive->FindValue(kKey, "GIFDirectory"), RegistryValue::String("C:\\Web\\\"gifs\""));
-    EXPECT_EQ(*hive->FindValue(kDutchKey, "2"), RegistryValue::String("K"));
-    EXPECT_EQ(hive->FindValue(kDutchKey, "3"), nullptr);
-    EXPECT_EQ(hive->Serialise(), kSmallFile);
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(kSmallFile);
+    ASSERT_TRUE(parsed.status.Ok()) << parsed.status.Reason();
+    const RegistryHive& hive = parsed.value;
+    EXPECT_EQ(hive.KeyPaths(), (std::vector<std::string>{std::string(kKey), kDutchKey}));
+    EXPECT_EQ(*hive.FindValue(kKey, "NumHands"), RegistryValue::Dword(30));
+    EXPECT_EQ(*hive.FindValue(kKey, "UserLanguage"), RegistryValue::String("Fran\xE7"
+                                                                           "ais"));
+    EXPECT_EQ(*hive.FindValue(kKey, "GIFDirectory"), RegistryValue::String("C:\\Web\\\"gifs\""));
+    EXPECT_EQ(*hive.FindValue(kDutchKey, "2"), RegistryValue::String("K"));
+    EXPECT_EQ(hive.FindValue(kDutchKey, "3"), nullptr);
+    EXPECT_EQ(hive.Serialise(), kSmallFile);
 }
 
 struct RoundTripCase {
@@ -84,13 +84,13 @@ TEST_P(RegistryHiveRoundTrip, ValueSurvivesWritingAndReading) {
     RegistryHive hive;
     ASSERT_TRUE(hive.SetValue(kKey, "Value", GetParam().value));
     const std::string bytes = hive.Serialise();
-    std::string error;
-    const std::optional<RegistryHive> back = RegistryHive::Parse(bytes, &error);
-    ASSERT_TRUE(back) << error << "\n" << bytes;
-    const RegistryValue* value = back->FindValue(kKey, "Value");
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
+    ASSERT_TRUE(parsed.status.Ok()) << parsed.status.Reason() << "\n" << bytes;
+    const RegistryHive& back = parsed.value;
+    const RegistryValue* value = back.FindValue(kKey, "Value");
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(*value, GetParam().value);
-    EXPECT_EQ(back->Serialise(), bytes);
+    EXPECT_EQ(back.Serialise(), bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,10 +122,11 @@ TEST(RegistryHiveFormat, NamesAreEscapedAndTheDefaultValueIsAt) {
     const std::string bytes = hive.Serialise();
     EXPECT_NE(bytes.find("\"a\\\"b\\\\c\"=dword:00000001\r\n"), std::string::npos);
     EXPECT_NE(bytes.find("@=\"default\"\r\n"), std::string::npos);
-    const auto back = RegistryHive::Parse(bytes);
-    ASSERT_TRUE(back);
-    EXPECT_EQ(*back->FindValue(kKey, "a\"b\\c"), RegistryValue::Dword(1));
-    EXPECT_EQ(*back->FindValue(kKey, ""), RegistryValue::String("default"));
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
+    ASSERT_TRUE(parsed.status.Ok());
+    const RegistryHive& back = parsed.value;
+    EXPECT_EQ(*back.FindValue(kKey, "a\"b\\c"), RegistryValue::Dword(1));
+    EXPECT_EQ(*back.FindValue(kKey, ""), RegistryValue::String("default"));
 }
 
 struct AcceptedCase {
@@ -141,10 +142,10 @@ void PrintTo(const AcceptedCase& c, std::ostream* out) {
 class RegistryHiveAccepts : public ::testing::TestWithParam<AcceptedCase> {};
 
 TEST_P(RegistryHiveAccepts, ReadsTheValue) {
-    std::string error;
-    const auto hive = RegistryHive::Parse(GetParam().text, &error);
-    ASSERT_TRUE(hive) << error;
-    const RegistryValue* value = hive->FindValue(kKey, GetParam().name);
+    const StatusOr<RegistryHive> parsed = RegistryHive::Parse(GetParam().text);
+    ASSERT_TRUE(parsed.status.Ok()) << parsed.status.Reason();
+    const RegistryHive& hive = parsed.value;
+    const RegistryValue* value = hive.FindValue(kKey, GetParam().name);
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(*value, GetParam().expected);
 }
@@ -199,9 +200,9 @@ void PrintTo(const RejectedCase& c, std::ostream* out) {
 class RegistryHiveRejects : public ::testing::TestWithParam<RejectedCase> {};
 
 TEST_P(RegistryHiveRejects, ReportsWhereTheFileIsBroken) {
-    std::string error;
-    EXPECT_FALSE(RegistryHive::Parse(GetParam().text, &error));
-    EXPECT_EQ(error.rfind(GetParam().where, 0), 0U) << error;
+    const Status parsed = RegistryHive::Parse(GetParam().text).status;
+    EXPECT_FALSE(parsed.Ok());
+    EXPECT_EQ(parsed.Reason().rfind(GetParam().where, 0), 0U) << parsed.Reason();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -284,54 +285,57 @@ class RegistryHiveFile : public ::testing::Test {
 
 TEST_F(RegistryHiveFile, SaveCreatesTheFolderAndLoadReadsItBack) {
     const std::string path = folder_ + "/Tarnwick/deeper/Kesto.reg";
-    ASSERT_EQ(SaveHiveFile(path, SmallHive()), std::nullopt);
-    EXPECT_EQ(ReadWholeFile(path), kSmallFile);
+    ASSERT_TRUE(SaveHiveFile(path, SmallHive()).Ok());
+    EXPECT_EQ(ReadWholeFile(path).value, kSmallFile);
     const HiveFileLoad load = LoadHiveFile(path);
-    ASSERT_EQ(load.outcome, HiveFileLoad::Outcome::Loaded) << load.error;
+    ASSERT_EQ(load.outcome, HiveFileLoad::Outcome::Loaded) << load.status.Reason();
+    EXPECT_TRUE(load.status.Ok());
     EXPECT_EQ(load.hive.Serialise(), kSmallFile);
 }
 
 TEST_F(RegistryHiveFile, LoadTellsMissingUnreadableAndBrokenApart) {
     EXPECT_EQ(LoadHiveFile(folder_ + "/none.reg").outcome, HiveFileLoad::Outcome::Missing);
+    EXPECT_TRUE(LoadHiveFile(folder_ + "/none.reg").status.Ok());
     EXPECT_EQ(LoadHiveFile(folder_ + "/no/such/folder.reg").outcome,
               HiveFileLoad::Outcome::Missing);
     std::filesystem::create_directory(folder_ + "/folder.reg");
     const HiveFileLoad folder = LoadHiveFile(folder_ + "/folder.reg");
     EXPECT_EQ(folder.outcome, HiveFileLoad::Outcome::Unreadable);
-    EXPECT_FALSE(folder.error.empty());
+    EXPECT_EQ(folder.status.Reason(), "it is a folder");
     WriteRaw(folder_ + "/broken.reg", "REGEDIT4\r\n\"A\"=\"b\"\r\n");
     const HiveFileLoad broken = LoadHiveFile(folder_ + "/broken.reg");
     EXPECT_EQ(broken.outcome, HiveFileLoad::Outcome::Broken);
-    EXPECT_EQ(broken.error.rfind("line 2:", 0), 0U) << broken.error;
+    EXPECT_FALSE(broken.status.Ok());
+    EXPECT_EQ(broken.status.Reason().rfind("line 2:", 0), 0U) << broken.status.Reason();
 }
 
 TEST_F(RegistryHiveFile, SaveUnderAFileInsteadOfAFolderFails) {
     WriteRaw(folder_ + "/plain", "x");
-    const auto error = SaveHiveFile(folder_ + "/plain/Tarnwick/Kesto.reg", SmallHive());
-    ASSERT_TRUE(error);
-    EXPECT_NE(error->find("plain"), std::string::npos) << *error;
+    const Status saved = SaveHiveFile(folder_ + "/plain/Tarnwick/Kesto.reg", SmallHive());
+    ASSERT_FALSE(saved.Ok());
+    EXPECT_NE(saved.Reason().find("plain"), std::string::npos) << saved.Reason();
 }
 
 TEST_F(RegistryHiveFile, KeepAsideRenamesWithoutOverwriting) {
     const std::string path = folder_ + "/Kesto.reg";
     WriteRaw(path, "first");
-    std::string error;
-    const auto first = KeepFileAside(path, &error);
-    ASSERT_TRUE(first) << error;
+    const StatusOr<std::string> first = KeepFileAside(path);
+    ASSERT_TRUE(first.status.Ok()) << first.status.Reason();
     WriteRaw(path, "second");
-    const auto second = KeepFileAside(path, &error);
-    ASSERT_TRUE(second) << error;
-    EXPECT_NE(*first, *second);
-    EXPECT_EQ(first->rfind(path + ".broken-", 0), 0U) << *first;
+    const StatusOr<std::string> second = KeepFileAside(path);
+    ASSERT_TRUE(second.status.Ok()) << second.status.Reason();
+    EXPECT_NE(first.value, second.value);
+    EXPECT_EQ(first.value.rfind(path + ".broken-", 0), 0U) << first.value;
     EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(ReadWholeFile(*first), "first");
-    EXPECT_EQ(ReadWholeFile(*second), "second");
+    EXPECT_EQ(ReadWholeFile(first.value).value, "first");
+    EXPECT_EQ(ReadWholeFile(second.value).value, "second");
 }
 
 TEST_F(RegistryHiveFile, KeepAsideOfAMissingFileFails) {
-    std::string error;
-    EXPECT_FALSE(KeepFileAside(folder_ + "/none.reg", &error));
-    EXPECT_FALSE(error.empty());
+    const StatusOr<std::string> aside = KeepFileAside(folder_ + "/none.reg");
+    EXPECT_FALSE(aside.status.Ok());
+    EXPECT_EQ(aside.status.Reason(), "No such file or directory");
+    EXPECT_EQ(aside.value, "");
 }
 
 TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
@@ -340,9 +344,9 @@ TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
     WriteRaw(target, "REGEDIT4\r\n");
     const std::string link = folder_ + "/Kesto.reg";
     std::filesystem::create_symlink(target, link);
-    ASSERT_EQ(SaveHiveFile(link, SmallHive()), std::nullopt);
+    ASSERT_TRUE(SaveHiveFile(link, SmallHive()).Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(ReadWholeFile(target), kSmallFile);
+    EXPECT_EQ(ReadWholeFile(target).value, kSmallFile);
 }
 
 // Damaged copies of a sound file: the reader never crashes, and whatever it accepts it writes
@@ -378,15 +382,15 @@ TEST(RegistryHiveDamage, ReaderSurvivesEveryDamageAndWhatItAcceptsIsStable) {
                     break;
             }
         }
-        const std::optional<RegistryHive> hive = RegistryHive::Parse(damaged);
-        if (!hive) {
+        const StatusOr<RegistryHive> hive = RegistryHive::Parse(damaged);
+        if (!hive.status.Ok()) {
             continue;
         }
         ++accepted;
-        const std::string written = hive->Serialise();
-        const std::optional<RegistryHive> again = RegistryHive::Parse(written);
-        ASSERT_TRUE(again) << "round " << round;
-        EXPECT_EQ(again->Serialise(), written) << "round " << round;
+        const std::string written = hive.value.Serialise();
+        const StatusOr<RegistryHive> again = RegistryHive::Parse(written);
+        ASSERT_TRUE(again.status.Ok()) << "round " << round;
+        EXPECT_EQ(again.value.Serialise(), written) << "round " << round;
     }
     // Some damage (a changed letter inside a text) leaves a sound file; most does not.
     EXPECT_GT(accepted, 0);

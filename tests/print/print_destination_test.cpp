@@ -25,15 +25,14 @@ TEST_F(PrintJobTest, PrinterChoiceIsReadBackByProgramAndLibrary) {
     EXPECT_EQ(ReadPrintDestination(settingsPath_), chosen);
 
     const prt3::PrinterSettings library =
-        prt3::ParsePrinterSettings(ReadWholeFile(settingsPath_).value_or(""));
+        prt3::ParsePrinterSettings(ReadWholeFile(settingsPath_).value);
     EXPECT_EQ(library.printerName, chosen.printerName);
     ASSERT_TRUE(library.pdfFolder.has_value());
     EXPECT_EQ(*library.pdfFolder, chosen.pdfFolder);
 
     // Choosing PDF files again clears the printer.
     ASSERT_TRUE(WritePrintDestination(settingsPath_, {"", chosen.pdfFolder}));
-    EXPECT_EQ(prt3::ParsePrinterSettings(ReadWholeFile(settingsPath_).value_or("")).printerName,
-              "");
+    EXPECT_EQ(prt3::ParsePrinterSettings(ReadWholeFile(settingsPath_).value).printerName, "");
 }
 
 TEST_F(PrintJobTest, WithoutWindowNeverAsksNorWritesSettings) {

@@ -201,7 +201,7 @@ TEST_F(PrintJobTest, SkippedEmptyDealsKeepTheOtherBoardsNumbers) {
     ASSERT_TRUE(PrintStatisticsSheet(expected,
                                      ComputeStatistics({boardSet_[0], boardSet_[2], boardSet_[3]}),
                                      request_.header1, request_.header2)
-                    .ok);
+                    .Ok());
     ASSERT_EQ(canvas_.Calls().size(), expected.Calls().size());
     for (std::size_t i = 0; i < expected.Calls().size(); ++i) {
         EXPECT_EQ(canvas_.Calls()[i].text, expected.Calls()[i].text) << i;

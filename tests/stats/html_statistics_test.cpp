@@ -60,8 +60,8 @@ class HtmlStatisticsTest : public ::testing::Test {
 
 TEST_F(HtmlStatisticsTest, InsertsTheWholeSectionBeforeTheBodyEnd) {
     WriteFile(page_, Golden("statistics_page_before.htm"));
-    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
-    ASSERT_TRUE(result.ok) << result.error;
+    const Status result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    ASSERT_TRUE(result.Ok()) << result.Reason();
     EXPECT_EQ(ReadFile(page_), Golden("statistics_page_after.htm"));
     ExpectOnlyThePage();
 }
@@ -69,7 +69,7 @@ TEST_F(HtmlStatisticsTest, InsertsTheWholeSectionBeforeTheBodyEnd) {
 TEST_F(HtmlStatisticsTest, SecondInsertionInTheSameFolderWorksToo) {
     for (int i = 0; i < 2; ++i) {
         WriteFile(page_, Golden("statistics_page_before.htm"));
-        ASSERT_TRUE(InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".").ok);
+        ASSERT_TRUE(InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".").Ok());
         EXPECT_EQ(ReadFile(page_), Golden("statistics_page_after.htm"));
     }
     ExpectOnlyThePage();
@@ -94,8 +94,8 @@ TEST_P(PageShapeTest, SectionGoesInPlaceOfTheBodyEndAndWhatFollows) {
     const PageCase& c = GetParam();
     WriteFile(page_, c.page);
     const tStatistics statistics = ComputeStatistics({test::Mixed()});
-    const IoResult result = InsertHtmlStatistics(page_.string(), statistics, ".");
-    ASSERT_TRUE(result.ok) << result.error;
+    const Status result = InsertHtmlStatistics(page_.string(), statistics, ".");
+    ASSERT_TRUE(result.Ok()) << result.Reason();
     std::string expected = c.expected;
     expected.replace(expected.find('@'), 1, HtmlStatisticsSection(statistics, "."));
     EXPECT_EQ(ReadFile(page_), expected);
@@ -128,21 +128,39 @@ INSTANTIATE_TEST_SUITE_P(
                      kTail}),
     [](const auto& param) { return std::string(param.param.name); });
 
+// A page published through a symbolic link (into the club's web folder, say) gets its
+// statistics there; the link stays a link.
+TEST_F(HtmlStatisticsTest, APageBehindALinkGetsTheSectionAndTheLinkStays) {
+    fs::create_directory(folder_ / "web");
+    const fs::path target = folder_ / "web" / "club.htm";
+    WriteFile(target, Golden("statistics_page_before.htm"));
+    fs::create_symlink(fs::path("web") / "club.htm", page_);
+
+    const Status result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+
+    ASSERT_TRUE(result.Ok()) << result.Reason();
+    EXPECT_TRUE(fs::is_symlink(page_));
+    EXPECT_EQ(ReadFile(target), Golden("statistics_page_after.htm"));
+    // No temporary file is left beside the link or beside its target.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "web"), fs::directory_iterator()), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 2);
+}
+
 TEST_F(HtmlStatisticsTest, PageWithoutBodyEndIsLeftAsItWasAndTheUserIsTold) {
     const std::string page = "<HTML>\n<BODY>\n<P>x</P>\n</HTML>\n";
     WriteFile(page_, page);
-    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find(page_.string()), std::string::npos) << result.error;
-    EXPECT_NE(result.error.find("</BODY>"), std::string::npos) << result.error;
+    const Status result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_NE(result.Reason().find(page_.string()), std::string::npos) << result.Reason();
+    EXPECT_NE(result.Reason().find("</BODY>"), std::string::npos) << result.Reason();
     EXPECT_EQ(ReadFile(page_), page);
     ExpectOnlyThePage();
 }
 
 TEST_F(HtmlStatisticsTest, MissingPageIsReportedAndNotCreated) {
-    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find(page_.string()), std::string::npos) << result.error;
+    const Status result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_NE(result.Reason().find(page_.string()), std::string::npos) << result.Reason();
     EXPECT_FALSE(fs::exists(page_));
 }
 
@@ -156,12 +174,12 @@ TEST_F(HtmlStatisticsTest, FailedWriteLeavesThePageIntactAndNoTemporaryFile) {
     rlimit small = old;
     small.rlim_cur = 1024;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const IoResult result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
+    const Status result = InsertHtmlStatistics(page_.string(), GoldenStatistics(), ".");
     ::setrlimit(RLIMIT_FSIZE, &old);
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("could not be added"), std::string::npos) << result.error;
-    EXPECT_NE(result.error.find(page_.string()), std::string::npos) << result.error;
+    EXPECT_FALSE(result.Ok());
+    EXPECT_NE(result.Reason().find("could not be added"), std::string::npos) << result.Reason();
+    EXPECT_NE(result.Reason().find(page_.string()), std::string::npos) << result.Reason();
     EXPECT_EQ(ReadFile(page_), page);
     ExpectOnlyThePage();
 }

@@ -35,10 +35,10 @@ TEST(HtmlStatisticsWriteFailure, FullDiskKeepsThePageAndSaysWhy) {
     ASSERT_TRUE(WriteBytes(path, page));
     ASSERT_TRUE(disk.Fill());
 
-    const IoResult result = InsertHtmlStatistics(path, SomeStatistics(), ".");
+    const Status result = InsertHtmlStatistics(path, SomeStatistics(), ".");
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error,
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason(),
               FailureStart(path) + "cannot write " + path + ": No space left on device).");
     EXPECT_EQ(ReadBytes(path), page);
     EXPECT_EQ(FolderEntries(disk.Folder()),
@@ -55,11 +55,11 @@ TEST(HtmlStatisticsWriteFailure, ReadOnlyDiskKeepsThePageAndSaysWhy) {
     ASSERT_TRUE(WriteBytes(path, page));
     ASSERT_TRUE(disk.MakeReadOnly());
 
-    const IoResult result = InsertHtmlStatistics(path, SomeStatistics(), ".");
+    const Status result = InsertHtmlStatistics(path, SomeStatistics(), ".");
 
-    EXPECT_FALSE(result.ok);
-    EXPECT_TRUE(result.error.starts_with(FailureStart(path))) << result.error;
-    EXPECT_NE(result.error.find("Read-only file system"), std::string::npos) << result.error;
+    EXPECT_FALSE(result.Ok());
+    EXPECT_TRUE(result.Reason().starts_with(FailureStart(path))) << result.Reason();
+    EXPECT_NE(result.Reason().find("Read-only file system"), std::string::npos) << result.Reason();
     EXPECT_EQ(ReadBytes(path), page);
 }
 

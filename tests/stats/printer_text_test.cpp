@@ -14,7 +14,7 @@ namespace {
 class PrinterTextTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(canvas_.BeginDoc("test").ok);
+        ASSERT_TRUE(canvas_.BeginDoc("test").Ok());
         canvas_.SetFont(CanvasFont{"Arial", 10, false, false});
     }
     RecordingCanvas canvas_;

@@ -31,8 +31,8 @@ class StatisticsSheetTest : public ::testing::Test {
     void Print(std::string_view header1, std::string_view header2) {
         const tStatistics statistics = ComputeStatistics(
             {test::OneSuitEach(), test::Flat(), test::Mixed(), test::MixedTurned()});
-        const PrintResult result = PrintStatisticsSheet(canvas_, statistics, header1, header2, ".");
-        ASSERT_TRUE(result.ok) << result.error;
+        const Status result = PrintStatisticsSheet(canvas_, statistics, header1, header2, ".");
+        ASSERT_TRUE(result.Ok()) << result.Reason();
     }
 
     // Texts drawn with their right edge at x, from line fromY down, in drawing order.
@@ -95,7 +95,7 @@ TEST_F(StatisticsSheetTest, OneLandscapeJobAndTheOrientationRestored) {
 
     RecordingCanvas landscape(100);
     landscape.SetOrientation(PageOrientation::Landscape);
-    ASSERT_TRUE(PrintStatisticsSheet(landscape, {}, "", "", ".").ok);
+    ASSERT_TRUE(PrintStatisticsSheet(landscape, {}, "", "", ".").Ok());
     EXPECT_EQ(landscape.Orientation(), PageOrientation::Landscape);
 }
 
@@ -323,7 +323,7 @@ TEST_F(StatisticsSheetTest, FooterThreeSmallLinesAboveThePageBottom) {
 
 TEST_F(StatisticsSheetTest, OneDealSheetShowsItsPointsAndFigures) {
     const tStatistics statistics = ComputeStatistics({test::Mixed()});
-    ASSERT_TRUE(PrintStatisticsSheet(canvas_, statistics, "", "", ",").ok);
+    ASSERT_TRUE(PrintStatisticsSheet(canvas_, statistics, "", "", ",").Ok());
     EXPECT_EQ(RightAlignedAt(hcpW), (std::vector<std::string>{"0", "3", "16", "21"}));
     // Four rows on lines 2 to 5, the rule on 6, then Mean, Median and Mode.
     EXPECT_EQ(CentredAt(hcpW + 2 * U, 7 * H), "21,00");  // East's mean, comma separator
@@ -335,18 +335,18 @@ TEST_F(StatisticsSheetTest, OneDealSheetShowsItsPointsAndFigures) {
 
 TEST_F(StatisticsSheetTest, JobThatCannotStartDrawsNothingAndRestoresOrientation) {
     canvas_.FailNextBeginDoc("The printer is offline.");
-    const PrintResult result = PrintStatisticsSheet(canvas_, {}, "Club", "", ".");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "The printer is offline.");
+    const Status result = PrintStatisticsSheet(canvas_, {}, "Club", "", ".");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason(), "The printer is offline.");
     EXPECT_TRUE(canvas_.Calls().empty());
     EXPECT_EQ(canvas_.Orientation(), PageOrientation::Portrait);
 }
 
 TEST_F(StatisticsSheetTest, JobThatCannotEndIsReported) {
     canvas_.FailNextEndDoc("The disk is full.");
-    const PrintResult result = PrintStatisticsSheet(canvas_, {}, "", "", ".");
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "The disk is full.");
+    const Status result = PrintStatisticsSheet(canvas_, {}, "", "", ".");
+    EXPECT_FALSE(result.Ok());
+    EXPECT_EQ(result.Reason(), "The disk is full.");
     EXPECT_EQ(canvas_.Orientation(), PageOrientation::Portrait);
 }
 

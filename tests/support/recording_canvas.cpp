@@ -39,25 +39,25 @@ void RecordingCanvas::TextOut(int x, int y, std::string_view text) {
     calls_.push_back({std::string(text), x, y, font_, static_cast<int>(jobTitles_.size())});
 }
 
-PrintResult RecordingCanvas::BeginDoc(std::string_view title) {
+Status RecordingCanvas::BeginDoc(std::string_view title) {
     if (inJob_) {
         misuses_.push_back("job begun inside a job");
     }
     if (!beginError_.empty()) {
-        return {false, std::exchange(beginError_, {})};
+        return Status::Failure(std::exchange(beginError_, {}));
     }
     inJob_ = true;
     jobTitles_.emplace_back(title);
     return {};
 }
 
-PrintResult RecordingCanvas::EndDoc() {
+Status RecordingCanvas::EndDoc() {
     if (!inJob_) {
         misuses_.push_back("job ended outside a job");
     }
     inJob_ = false;
     if (!endError_.empty()) {
-        return {false, std::exchange(endError_, {})};
+        return Status::Failure(std::exchange(endError_, {}));
     }
     ++endedJobs_;
     return {};

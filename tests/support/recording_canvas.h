@@ -35,8 +35,8 @@ class RecordingCanvas final : public PrinterCanvas {
     int TextWidth(std::string_view text) const override;
     int TextHeight(std::string_view text) const override;
     void TextOut(int x, int y, std::string_view text) override;
-    PrintResult BeginDoc(std::string_view title) override;
-    PrintResult EndDoc() override;
+    Status BeginDoc(std::string_view title) override;
+    Status EndDoc() override;
 
     // The next BeginDoc (or EndDoc) fails with this text.
     void FailNextBeginDoc(std::string error) { beginError_ = std::move(error); }

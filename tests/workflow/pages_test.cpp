@@ -5,7 +5,7 @@
 
 #include "kesto/deal/generate.h"
 #include "kesto/files/read_deal_file.h"
-#include "kesto/files/save_deals.h"
+#include "kesto/files/write_deal_file.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
@@ -397,8 +397,8 @@ class ReadFromFile : public WorkflowTest {
         RandomGenerator random(7);
         GenerateRandomDeals(deals, count, random);
         const std::string path = (settings.Folder() / "club.kst").string();
-        const SaveRequest request{deals, "Club night", "Monday", source, ""};
-        EXPECT_EQ(SaveDealFile(DealFileKind::Own, path, request).status, WriteStatus::Written);
+        const DealsToWrite written{deals, "Club night", "Monday", source};
+        EXPECT_EQ(WriteDealFile(DealFileKind::Own, path, written).status, WriteStatus::Written);
         saved = deals;
         return path;
     }
@@ -485,7 +485,7 @@ TEST_F(ReadFromFile, SaveWritesTheBoardSetThroughTheSaveDialog) {
     ASSERT_EQ(view.saveRequests.size(), 1u);
     EXPECT_EQ(view.saveRequests[0].initialDirectory, ProgramDirectory());
     DealFileContents contents;
-    ASSERT_TRUE(ReadAnyDealFile(path, contents).ok);
+    ASSERT_TRUE(ReadAnyDealFile(path, contents).Ok());
     EXPECT_EQ(contents.boardSet, main.boardSet);
     EXPECT_EQ(contents.header1, "Pairs");
     EXPECT_TRUE(contents.dealsComplete);

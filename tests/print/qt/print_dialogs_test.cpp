@@ -153,9 +153,9 @@ class PrintDialogsTest : public QObject {
         QVERIFY(WritePrintDestination(settings, {"No Such Printer 4711", pdfs}));
         const auto canvas = MakePrinterCanvas(settings);
         QVERIFY(canvas->PrintsToPdf());
-        QVERIFY(canvas->BeginDoc("Statistics").ok);
+        QVERIFY(canvas->BeginDoc("Statistics").Ok());
         canvas->TextOut(10, 10, "x");
-        QVERIFY(canvas->EndDoc().ok);
+        QVERIFY(canvas->EndDoc().Ok());
         QVERIFY(QString::fromStdString(canvas->LastPdfFile()).startsWith(dir.filePath("pdf/")));
     }
 };

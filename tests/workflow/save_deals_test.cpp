@@ -5,16 +5,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "files_test_support.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
-#include "kesto/files/read_deal_file.h"
-#include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/workflow/save_deals.h"
+#include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
 
-namespace kesto::test {
+namespace kesto {
 namespace {
 
 class SaveDeals : public ::testing::Test {
@@ -23,14 +22,14 @@ class SaveDeals : public ::testing::Test {
 
     void StoreFileType(int fileType) {
         ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
-        settings_.Write(kFileType, fileType);
+        settings_.WriteInteger("FileType", fileType);
         settings_.CloseKey();
     }
 
     int StoredFileType() {
         SettingsStore reader(folder_.Path("settings.reg"));
         EXPECT_TRUE(reader.OpenKey(kSettingsKey, true));
-        return reader.ValueExists(kFileType.name) ? reader.Read(kFileType) : -1;
+        return reader.ReadIntegerDef("FileType", -1);
     }
 
     void Answer(const std::string& fileName, int filterIndex) {
@@ -41,7 +40,7 @@ class SaveDeals : public ::testing::Test {
     SettingsStore settings_;
     test::FakeUi ui_;
     const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
-    SaveRequest request_{boards_, "Club night", "Monday", DealSource::Generate, "/home/club"};
+    SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}, "/home/club"};
 };
 
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
@@ -103,7 +102,7 @@ TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
 
 TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintOnlyForTheOwnFile) {
     const tBoardSet none;
-    const SaveRequest empty{none, "", "", DealSource::Record, ""};
+    const SaveRequest empty{{none, "", "", DealSource::Record}, ""};
     for (const int filterIndex : {2, 3}) {
         Answer(folder_.Path("empty"), filterIndex);
         SaveBtnClick(ui_, settings_, empty);
@@ -143,7 +142,7 @@ class FileSizeLimit {
 TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
     const std::string old = "an old file of deals the club relies on\r\n";
     const tBoardSet many = test::RandomBoards(60);
-    const SaveRequest big{many, "h1", "h2", DealSource::Generate, ""};
+    const SaveRequest big{{many, "h1", "h2", DealSource::Generate}, ""};
     struct Case {
         int filterIndex;
         const char* name;
@@ -181,49 +180,5 @@ TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
     EXPECT_EQ(entries, (std::vector<std::string>{"old.dlm", "old.dup", "old.kst", "settings.reg"}));
 }
 
-TEST_F(SaveDeals, AFolderThatCannotBeWrittenLeavesTheOldFileAsItWas) {
-    const std::string folder = folder_.Path("locked");
-    std::filesystem::create_directory(folder);
-    const std::string path = folder + "/old.dlm";
-    test::PutFile(path, "old");
-    chmod(folder.c_str(), 0555);
-    if (access(folder.c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "this user may write into read-only folders";
-    }
-    const WriteResult result = WriteDLMFile(path, boards_, "", "", DealSource::Generate);
-    EXPECT_EQ(result.status, WriteStatus::Failed);
-    EXPECT_EQ(result.message, "Error writing .DLM file.");
-    EXPECT_EQ(test::FileBytes(path), "old");
-}
-
-TEST_F(SaveDeals, SavingOverAFolderOrADeviceIsRefused) {
-    const std::string folder = folder_.Path("a folder.kst");
-    std::filesystem::create_directory(folder);
-    const WriteResult result = SaveDealFile(DealFileKind::Own, folder, request_);
-    EXPECT_EQ(result.status, WriteStatus::Failed);
-    EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_EQ(SaveDealFile(DealFileKind::Dup, "/dev/null", request_).status, WriteStatus::Failed);
-}
-
-TEST_F(SaveDeals, ALinkStaysALinkToTheSavedFile) {
-    const std::string target = folder_.Path("real.kst");
-    const std::string link = folder_.Path("link.kst");
-    test::PutFile(target, "old");
-    std::filesystem::create_symlink(target, link);
-    EXPECT_EQ(SaveDealFile(DealFileKind::Own, link, request_).status, WriteStatus::Written);
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(test::FileBytes(target),
-              OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate));
-}
-
-TEST(SaveKind, ByExtensionInAnyCase) {
-    EXPECT_EQ(SaveKindOfFileName("/x/a.dlm"), DealFileKind::Dlm);
-    EXPECT_EQ(SaveKindOfFileName("A.DuP"), DealFileKind::Dup);
-    EXPECT_EQ(SaveKindOfFileName("a.kst"), DealFileKind::Own);
-    EXPECT_EQ(SaveKindOfFileName("a.dlm.txt"), DealFileKind::Own);
-    EXPECT_EQ(SaveKindOfFileName("dlm"), DealFileKind::Own);
-    EXPECT_EQ(SaveKindOfFileName("x.dlm/file"), DealFileKind::Own);
-}
-
 }  // namespace
-}  // namespace kesto::test
+}  // namespace kesto

@@ -7,12 +7,12 @@
 
 #include <functional>
 
-#include "files_test_support.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
-#include "kesto/files/save_deals.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/workflow/save_deals.h"
+#include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/write_failure.h"
 
@@ -59,7 +59,7 @@ class WriteFailureTest : public ::testing::TestWithParam<DealFileKindCase> {
         FakeUi ui;
         ui.dialogAnswers.push_back({true, path, GetParam().filterIndex});
         SettingsStore settings(settingsFolder_.Path("Kesto.reg"));
-        SaveBtnClick(ui, settings, {boards, kHeader1, kHeader2, DealSource::Generate, {}});
+        SaveBtnClick(ui, settings, {{boards, kHeader1, kHeader2, DealSource::Generate}, {}});
         return ui.messages;
     }
 
@@ -135,7 +135,7 @@ TEST_P(WriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
     const DealFileKind kind = SaveKindOfFilterIndex(GetParam().filterIndex);
     const auto save = [&](int turn) {
         const tBoardSet& boards = turn % 2 == 0 ? after_ : before_;
-        SaveDealFile(kind, path, {boards, kHeader1, kHeader2, DealSource::Generate, {}});
+        WriteDealFile(kind, path, {boards, kHeader1, kHeader2, DealSource::Generate});
     };
     EXPECT_TRUE(KillSavesAtRandom(path, save, GetParam().bytes(before_), GetParam().bytes(after_)));
 }

@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "kesto/deal/deal.h"
-#include "kesto/deal/deal_source.h"
-#include "kesto/files/deal_file.h"
+#include "kesto/files/write_deal_file.h"
 
 namespace kesto {
 
@@ -19,11 +17,9 @@ inline constexpr std::string_view kSaveDialogFilter =
     "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|"
     "Duplimate (DOS version) (*.DUP)|*.DUP";
 
-// What the print page hands the Save button. boardSet is borrowed for the call.
+// What the print page hands the Save button.
 struct SaveRequest {
-    const tBoardSet& boardSet;
-    std::string header1, header2;
-    DealSource mode;
+    DealsToWrite deals;
     std::string initialDirectory;
 };
 
@@ -31,12 +27,6 @@ struct SaveRequest {
 DealFileKind SaveKindOfFilterIndex(int filterIndex);
 // "DLM" for 2, "DUP" for 3, "KST" for anything else.
 std::string_view SaveDefaultExtension(int filterIndex);
-// By the file name's extension, in any case: .dlm DLM, .dup DUP, anything else the own file.
-DealFileKind SaveKindOfFileName(std::string_view fileName);
-
-// Writes the board set as the given kind (Own for Legacy and Unknown too); no dialog.
-WriteResult SaveDealFile(DealFileKind kind, const std::string& fileName,
-                         const SaveRequest& request);
 
 // Asks for a file in the save dialog (filter index and default extension from the stored
 // FileType, empty file name, overwrite question), stores the chosen filter index in FileType

@@ -1,9 +1,5 @@
-#include "kesto/files/save_deals.h"
+#include "kesto/workflow/save_deals.h"
 
-#include "kesto/files/deal_file_io.h"
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/dup_file.h"
-#include "kesto/files/own_deal_file.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/ui.h"
 
@@ -31,38 +27,6 @@ std::string_view SaveDefaultExtension(int filterIndex) {
     }
 }
 
-DealFileKind SaveKindOfFileName(std::string_view fileName) {
-    const std::size_t slash = fileName.find_last_of('/');
-    const std::string_view base =
-        slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
-    const std::size_t dot = base.find_last_of('.');
-    if (dot == std::string_view::npos) {
-        return DealFileKind::Own;
-    }
-    const std::string extension = UpperAscii(base.substr(dot + 1));
-    if (extension == "DLM") {
-        return DealFileKind::Dlm;
-    }
-    if (extension == "DUP") {
-        return DealFileKind::Dup;
-    }
-    return DealFileKind::Own;
-}
-
-WriteResult SaveDealFile(DealFileKind kind, const std::string& fileName,
-                         const SaveRequest& request) {
-    switch (kind) {
-        case DealFileKind::Dlm:
-            return WriteDLMFile(fileName, request.boardSet, request.header1, request.header2,
-                                request.mode);
-        case DealFileKind::Dup:
-            return WriteDUPFile(fileName, request.boardSet);
-        default:
-            return WriteOwnDealFile(fileName, request.boardSet, request.header1, request.header2,
-                                    request.mode);
-    }
-}
-
 void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
     int fileType = 1;
     if (settings.OpenKey(kSettingsKey, true)) {
@@ -85,7 +49,7 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
         settings.CloseKey();
     }
     const WriteResult result =
-        SaveDealFile(SaveKindOfFilterIndex(chosen.filterIndex), chosen.fileName, request);
+        WriteDealFile(SaveKindOfFilterIndex(chosen.filterIndex), chosen.fileName, request.deals);
     if (result.status == WriteStatus::Failed) {
         ui.ShowMessage(MessageKind::Error, result.message, MessageButtons::Ok);
     } else if (result.status == WriteStatus::EmptyBoardSet && !result.message.empty()) {

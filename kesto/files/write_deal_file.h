@@ -1,0 +1,27 @@
+#pragma once
+// Writing deals as a file of a kind the caller chooses, and choosing the kind by file name.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/deal/deal_source.h"
+#include "kesto/files/deal_file.h"
+
+namespace kesto {
+
+// What every writer needs besides the file name. boardSet is borrowed for the call.
+struct DealsToWrite {
+    const tBoardSet& boardSet;
+    std::string header1, header2;
+    DealSource mode;
+};
+
+// By the file name's extension, in any case: .dlm DLM, .dup DUP, anything else the own file.
+DealFileKind SaveKindOfFileName(std::string_view fileName);
+
+// Writes the board set as the given kind (Own for Legacy and Unknown too).
+WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
+                          const DealsToWrite& deals);
+
+}  // namespace kesto

@@ -1,0 +1,60 @@
+#include "kesto/workflow/read_deals.h"
+
+#include <utility>
+
+#include "kesto/files/read_deal_file.h"
+#include "kesto/options/settings_store.h"
+#include "kesto/platform/file_io.h"
+#include "kesto/platform/ui.h"
+#include "kesto/workflow/kesto_main.h"
+
+namespace kesto {
+
+bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents) {
+    const Status read = ReadAnyDealFile(fileName, contents);
+    if (!read.Ok()) {
+        ui.ShowMessage(MessageKind::Error, read.Reason(), MessageButtons::Ok);
+    }
+    return read.Ok();
+}
+
+void TKestoMain::ReadDealsFromFile() {
+    FileDialogRequest request;
+    request.title = std::string(kOpenDialogTitle);
+    request.filter = std::string(kOpenDialogFilter);
+    request.defaultExtension = std::string(kOpenDialogDefaultExtension);
+    request.initialDirectory = dialogDirectory_;
+    request.mustExist = true;
+    {
+        SettingsStore store(settings_);
+        store.OpenKey(kSettingsKey, true);
+        request.filterIndex = store.Read(kFileType);
+        store.CloseKey();
+    }
+    const FileDialogResult chosen = view_.OpenFileDialog(request);
+    if (!chosen.accepted) {
+        Refresh();
+        return;
+    }
+    // The next dialog starts in the folder the user last chose.
+    dialogDirectory_ = DirectoryOf(chosen.fileName);
+    DealFileContents contents;
+    if (!ReadDealFile(chosen.fileName, view_, contents)) {
+        boardSet.clear();
+        Refresh();
+        return;
+    }
+    boardSet = std::move(contents.boardSet);
+    line1_ = std::move(contents.header1);
+    line2_ = std::move(contents.header2);
+    DealsComplete = contents.dealsComplete;
+    {
+        SettingsStore store(settings_);
+        store.OpenKey(kSettingsKey, true);
+        store.Write(kFileType, chosen.filterIndex);
+        store.CloseKey();
+    }
+    ShowPage(DealsComplete ? Page::Print : Page::EnterHand);
+}
+
+}  // namespace kesto

@@ -1,0 +1,68 @@
+#include "kesto/files/write_deal_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "files_test_support.h"
+#include "kesto/files/dlm_file.h"
+#include "kesto/files/own_deal_file.h"
+
+namespace kesto {
+namespace {
+
+class WriteDealFileTest : public ::testing::Test {
+  protected:
+    test::ScratchFolder folder_;
+    const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
+    const DealsToWrite deals_{boards_, "Club night", "Monday", DealSource::Generate};
+};
+
+TEST_F(WriteDealFileTest, AFolderThatCannotBeWrittenLeavesTheOldFileAsItWas) {
+    const std::string folder = folder_.Path("locked");
+    std::filesystem::create_directory(folder);
+    const std::string path = folder + "/old.dlm";
+    test::PutFile(path, "old");
+    chmod(folder.c_str(), 0555);
+    if (access(folder.c_str(), W_OK) == 0) {
+        GTEST_SKIP() << "this user may write into read-only folders";
+    }
+    const WriteResult result = WriteDLMFile(path, boards_, "", "", DealSource::Generate);
+    EXPECT_EQ(result.status, WriteStatus::Failed);
+    EXPECT_EQ(result.message, "Error writing .DLM file.");
+    EXPECT_EQ(test::FileBytes(path), "old");
+}
+
+TEST_F(WriteDealFileTest, SavingOverAFolderOrADeviceIsRefused) {
+    const std::string folder = folder_.Path("a folder.kst");
+    std::filesystem::create_directory(folder);
+    const WriteResult result = WriteDealFile(DealFileKind::Own, folder, deals_);
+    EXPECT_EQ(result.status, WriteStatus::Failed);
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(WriteDealFile(DealFileKind::Dup, "/dev/null", deals_).status, WriteStatus::Failed);
+}
+
+TEST_F(WriteDealFileTest, ALinkStaysALinkToTheSavedFile) {
+    const std::string target = folder_.Path("real.kst");
+    const std::string link = folder_.Path("link.kst");
+    test::PutFile(target, "old");
+    std::filesystem::create_symlink(target, link);
+    EXPECT_EQ(WriteDealFile(DealFileKind::Own, link, deals_).status, WriteStatus::Written);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(test::FileBytes(target),
+              OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate));
+}
+
+TEST(SaveKind, ByExtensionInAnyCase) {
+    EXPECT_EQ(SaveKindOfFileName("/x/a.dlm"), DealFileKind::Dlm);
+    EXPECT_EQ(SaveKindOfFileName("A.DuP"), DealFileKind::Dup);
+    EXPECT_EQ(SaveKindOfFileName("a.kst"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("a.dlm.txt"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("dlm"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("x.dlm/file"), DealFileKind::Own);
+}
+
+}  // namespace
+}  // namespace kesto
