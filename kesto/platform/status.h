@@ -32,6 +32,9 @@ template <typename T>
 struct StatusOr {
     T value{};
     Status status;
+
+    // The value when it worked, otherwise fallback.
+    T ValueOr(T fallback) const { return status.Ok() ? value : std::move(fallback); }
 };
 
 }  // namespace kesto

@@ -70,7 +70,7 @@ std::set<std::string> OptionsInHelp() {
 
 // Every `--name VALUE` quoted in the option table of the README's batch section.
 std::set<std::string> OptionsInReadme() {
-    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").value_or("");
+    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").ValueOr("");
     const std::size_t section = readme.find("\n## The batch command\n");
     const std::size_t sectionEnd = readme.find("\n## ", section + 1);
     std::set<std::string> options;

@@ -6,11 +6,12 @@
 
 #include <filesystem>
 
-#include "files_test_support.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "tests/files/files_test_support.h"
+#include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 class WriteDealFileTest : public ::testing::Test {
@@ -65,4 +66,4 @@ TEST(SaveKind, ByExtensionInAnyCase) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

@@ -31,7 +31,7 @@ std::string WordsPrintout(const std::function<std::string(int language, int slot
 
 std::string GoldenPrintout() {
     return ReadWholeFile(std::string(KESTO_TEST_DATA) + "/language/built_in_words.txt")
-        .value_or("<no golden file>");
+        .ValueOr("<no golden file>");
 }
 
 // The built-in words as the golden printout holds them: [language - 1][slot].

@@ -5,7 +5,7 @@
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 TEST(ReadDealFile, AFileThatReadsShowsNothing) {
@@ -45,4 +45,4 @@ TEST(ReadDealFile, AFailureShowsTheReasonAsAnErrorWithOk) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

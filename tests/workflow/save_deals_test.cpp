@@ -13,7 +13,7 @@
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
 
-namespace kesto {
+namespace kesto::test {
 namespace {
 
 class SaveDeals : public ::testing::Test {
@@ -22,14 +22,14 @@ class SaveDeals : public ::testing::Test {
 
     void StoreFileType(int fileType) {
         ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
-        settings_.WriteInteger("FileType", fileType);
+        settings_.Write(kFileType, fileType);
         settings_.CloseKey();
     }
 
     int StoredFileType() {
         SettingsStore reader(folder_.Path("settings.reg"));
         EXPECT_TRUE(reader.OpenKey(kSettingsKey, true));
-        return reader.ReadIntegerDef("FileType", -1);
+        return reader.ValueExists(kFileType.name) ? reader.Read(kFileType) : -1;
     }
 
     void Answer(const std::string& fileName, int filterIndex) {
@@ -181,4 +181,4 @@ TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
 }
 
 }  // namespace
-}  // namespace kesto
+}  // namespace kesto::test

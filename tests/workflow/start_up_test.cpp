@@ -261,7 +261,7 @@ TEST(StartUpSettings, TheFileHandedInIsReadAndWrittenNotTheEnvironmentsOne) {
 TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
     TempSettings settings;
     WriteSettings(settings, [](SettingsStore& s) { s.Write(kNumHands, 17); });
-    const std::string before = ReadWholeFile(settings.Path()).value_or("");
+    const std::string before = ReadWholeFile(settings.Path()).ValueOr("");
     {
         FakeMainWindowView view;
         const FixedClock clock = TestClock();
@@ -273,7 +273,7 @@ TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
         main.StatsWithHtmlClick(true);
         main.FormClose();
     }
-    EXPECT_EQ(ReadWholeFile(settings.Path()).value_or(""), before);
+    EXPECT_EQ(ReadWholeFile(settings.Path()).ValueOr(""), before);
 }
 
 class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
