@@ -1,11 +1,11 @@
 #include "kesto/batch/batch_options.h"
 
 #include <algorithm>
-#include <charconv>
 #include <ostream>
 #include <string_view>
 #include <variant>
 
+#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/text_encoding.h"
 
 namespace kesto {
@@ -22,12 +22,7 @@ using ParseNumber = std::optional<std::int64_t> (*)(std::string_view text);
 
 template <typename T>
 std::optional<std::int64_t> ParseAs(std::string_view text) {
-    T value{};
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end)
-        return std::nullopt;
-    return value;
+    return ParseWholeNumber<T>(text);
 }
 
 using SetSwitch = void (*)(BatchOptions& options);

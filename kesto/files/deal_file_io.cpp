@@ -38,33 +38,9 @@ StatusOr<std::string> ReadDealFileBytes(const std::string& fileName) {
     return file;
 }
 
-std::string_view LineReader::Next() {
-    if (AtEnd()) {
-        return {};
-    }
-    const std::size_t end = text_.find('\n', pos_);
-    std::string_view line =
-        text_.substr(pos_, end == std::string_view::npos ? text_.npos : end - pos_);
-    pos_ = end == std::string_view::npos ? text_.size() : end + 1;
-    if (!line.empty() && line.back() == '\r') {
-        line.remove_suffix(1);
-    }
-    return line;
-}
-
 std::string SystemReason(std::string_view error) {
     const std::size_t colon = error.rfind(": ");
     return std::string(colon == std::string_view::npos ? error : error.substr(colon + 2));
-}
-
-std::string UpperAscii(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
-    return upper;
 }
 
 std::string OneLine(std::string_view text) {

@@ -1,7 +1,7 @@
 #include "kesto/files/deal_notation.h"
+#include "kesto/platform/ascii_text.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace kesto {
 
@@ -20,10 +20,6 @@ Seat SeatOfLetter(char letter) {
         default:
             return Seat::North;
     }
-}
-
-char Upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
 
 // The next hand text: up to the first space; without a space, the whole rest.
@@ -51,7 +47,7 @@ std::string HandText(const tHand& hand) {
 }
 
 std::string DealTag(const tDeal& deal, char firstSeat) {
-    Seat seat = SeatOfLetter(Upper(firstSeat));
+    Seat seat = SeatOfLetter(AsciiUpper(firstSeat));
     std::string tag(kDealOpening);
     tag += SeatLetter(seat);
     tag += ':';
@@ -70,7 +66,7 @@ void ReadDealTag(tDeal& deal, std::string_view text) {
     if (!text.starts_with(kDealOpening) || text.size() < 9 || !text.ends_with("\"]")) {
         return;
     }
-    const char first = Upper(text[7]);
+    const char first = AsciiUpper(text[7]);
     if (first != 'N' && first != 'E' && first != 'S' && first != 'W') {
         return;
     }

@@ -37,29 +37,6 @@ std::string PadLeft(std::string digits, std::size_t width) {
     return digits;
 }
 
-// A decimal integer: leading spaces, an optional sign, digits and nothing else, within 32 bits.
-bool ParseInteger(std::string_view text, int& value) {
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') {
-            return false;
-        }
-    }
-    if (text.empty()) {
-        return false;
-    }
-    std::int32_t parsed = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return false;
-    }
-    value = parsed;
-    return true;
-}
-
 // The number after the first "=" of the first line (upper-cased) that contains key.
 int FindBoardNumber(std::string_view bytes, std::string_view key, int fallback) {
     LineReader lines(bytes);
@@ -69,11 +46,10 @@ int FindBoardNumber(std::string_view bytes, std::string_view key, int fallback) 
             continue;
         }
         const std::size_t equals = line.find('=');
-        int value = fallback;
-        if (equals != std::string_view::npos && ParseInteger(line.substr(equals + 1), value)) {
-            return value;
+        if (equals == std::string_view::npos) {
+            return fallback;
         }
-        return fallback;
+        return ParseLenientWholeNumber(line.substr(equals + 1)).value_or(fallback);
     }
     return fallback;
 }

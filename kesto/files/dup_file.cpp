@@ -1,9 +1,9 @@
 #include "kesto/files/dup_file.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "kesto/files/deal_file_io.h"
+#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/file_io.h"
 
 namespace kesto {
@@ -22,27 +22,6 @@ constexpr int kSuitBase[] = {15, 28, 41, 54};
 
 // Two bytes as the run-time library's decimal conversion reads them: leading spaces, an
 // optional sign, then digits to the end.
-bool ParseField(std::string_view field, int& value) {
-    while (!field.empty() && field.front() == ' ') {
-        field.remove_prefix(1);
-    }
-    bool negative = false;
-    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
-        negative = field.front() == '-';
-        field.remove_prefix(1);
-    }
-    if (field.empty()) {
-        return false;
-    }
-    int parsed = 0;
-    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), parsed);
-    if (error != std::errc() || end != field.data() + field.size()) {
-        return false;
-    }
-    value = negative ? -parsed : parsed;
-    return true;
-}
-
 }  // namespace
 
 std::string TwoDigits(int number) {
@@ -83,10 +62,13 @@ bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
         deal.West.Holding(suit) = 0x7FFC;  // ranks 2..14
     }
     for (int k = 1; k <= 39; ++k) {
-        int v = 0;
-        if (!ParseField(std::string_view(record.data() + 2 * k - 2, 2), v)) {
+        // A two-character field: " 5", "05", "+5" and "-5" are numbers.
+        const std::optional<std::int32_t> field =
+            ParseLenientWholeNumber(std::string_view(record.data() + 2 * k - 2, 2));
+        if (!field) {
             return false;
         }
+        const int v = *field;
         if (v < 1 || v > 52) {
             continue;
         }

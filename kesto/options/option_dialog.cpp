@@ -1,11 +1,11 @@
 #include "kesto/options/option_dialog.h"
 
 #include <algorithm>
-#include <charconv>
 #include <limits>
 #include <utility>
 
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto {
 
@@ -21,44 +21,17 @@ int StoredRadioIndex(const SettingsStore& store, const IntegerSetting& group) {
     return RadioIndex(store.Read(group), group, group.defaultValue);
 }
 
-char FoldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(FoldCase(x)) < static_cast<unsigned char>(FoldCase(y));
+        return static_cast<unsigned char>(AsciiLower(x)) <
+               static_cast<unsigned char>(AsciiLower(y));
     });
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return FoldCase(x) == FoldCase(y); });
 }
 
 }  // namespace
 
 std::int32_t SizeFromText(std::string_view text) {
-    std::size_t start = 0;
-    while (start < text.size() && text[start] == ' ') {
-        ++start;
-    }
-    std::string_view digits = text.substr(start);
-    if (!digits.empty() && digits.front() == '+') {
-        digits.remove_prefix(1);
-        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) {
-            return 0;
-        }
-    }
-    if (digits.empty()) {
-        return 0;
-    }
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (error != std::errc() || end != digits.data() + digits.size()) {
-        return 0;
-    }
-    return value;
+    return ParseLenientWholeNumber(text).value_or(0);
 }
 
 TOptionDlg::TOptionDlg(OptionDlgView& view, LanguageTable& languages, SettingsFile settings)
@@ -234,7 +207,7 @@ void TOptionDlg::ListBox1Click(int slot) {
             typefaceIndex_ = static_cast<int>(i);
             break;
         }
-        if (typefaceIndex_ < 0 && EqualIgnoringCase(typefaceNames_[i], font.FontName)) {
+        if (typefaceIndex_ < 0 && EqualsIgnoringCase(typefaceNames_[i], font.FontName)) {
             typefaceIndex_ = static_cast<int>(i);
         }
     }

@@ -7,6 +7,7 @@
 #include <system_error>
 #include <utility>
 
+#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/file_io.h"
 
 namespace kesto {
@@ -15,21 +16,6 @@ namespace {
 
 constexpr std::string_view kHeader = "REGEDIT4";
 constexpr std::string_view kLineEnd = "\r\n";
-
-char AsciiLower(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
-}
 
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
@@ -339,19 +325,7 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
     }
 
     // Physical lines, each without its line end.
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t newline = text.find('\n');
-        std::string_view line = text.substr(0, newline);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        if (newline == std::string_view::npos) {
-            break;
-        }
-        text.remove_prefix(newline + 1);
-    }
+    const std::vector<std::string_view> lines = SplitLines(text);
     if (lines.empty() || TrimRight(lines[0]) != kHeader) {
         return fail(1, "the file does not begin with the line REGEDIT4");
     }

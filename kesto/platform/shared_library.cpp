@@ -1,10 +1,10 @@
 #include "kesto/platform/shared_library.h"
+#include "kesto/platform/ascii_text.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <system_error>
 
@@ -39,9 +39,7 @@ std::string PlatformLibraryFileName(const std::string& logicalName) {
     if (dot != std::string::npos) {
         base.erase(dot);
     }
-    std::transform(base.begin(), base.end(), base.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return "lib" + base + ".so";
+    return "lib" + LowerAscii(base) + ".so";
 }
 
 std::string ProgramDirectory() {

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/file_io.h"
 
 namespace kesto {
@@ -58,22 +59,6 @@ class SectionWriter {
 constexpr std::string_view kSeatColumns =
     "<TR><TH>&nbsp;</TH><TH>North</TH><TH>East</TH><TH>South</TH><TH>West</TH><TH>Total</TH>"
     "</TR>";
-
-// The lines of a text file: each ends at LF, a CR before it belongs to the line end. A last
-// line without a line end is still a line.
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const auto lf = text.find('\n');
-        std::string_view line = text.substr(0, lf);
-        text = lf == std::string_view::npos ? std::string_view() : text.substr(lf + 1);
-        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 }  // namespace
 

@@ -3,8 +3,8 @@
 // key changes the deal and the page is redrawn from it.
 
 #include <algorithm>
-#include <cctype>
 
+#include "kesto/platform/ascii_text.h"
 #include "kesto/workflow/kesto_main.h"
 #include "kesto/workflow/texts.h"
 
@@ -45,7 +45,7 @@ tDeal& TKestoMain::Current() {
 void TKestoMain::Edit1KeyPress(SuitField field, char key) {
     if (key == '\b')
         return;  // handled on key down
-    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(key)));
+    const char upper = AsciiUpper(key);
     if (upper == '0')
         return;  // follows the "1" of a ten typed as 10
     const int rank = RankOfTypedCharacter(upper);

@@ -1,11 +1,11 @@
 #include "kesto/workflow/kesto_main.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "kesto/deal/generate.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/workflow/date_format.h"
@@ -315,14 +315,12 @@ void TKestoMain::StatsWithHtmlClick(bool checked) {
 }
 
 void TKestoMain::UpDown4Change(const std::string& text) {
-    int value = 0;
-    const char* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) {
+    const std::optional<int> value = ParseWholeNumber<int>(text);
+    if (!value) {
         view_.ShowMessage(MessageKind::Error, texts::NotAWholeNumberText(text));
         return;
     }
-    sets_ = kNumIndividualSets.Clamp(value);
+    sets_ = kNumIndividualSets.Clamp(*value);
     RememberedIndividualSets = sets_;
 }
 
