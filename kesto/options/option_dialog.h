@@ -53,8 +53,10 @@ class TOptionDlg {
     void FormDestroy();
 
     // "&Language" page.
-    void ComboBox1Change(int index);  // the words shown for another language, unconfirmed lost
-    void EditKeyPress(int field);     // a key pressed in Edit<field> (1..19)
+    // The language list: the words shown for another language, unconfirmed ones lost.
+    void ComboBox1Change(int index);
+    // A key pressed in Edit<field> (1..19), the fields "A:" .. "Board:".
+    void EditKeyPress(int field);
     // The user changed the text of Edit<field> (typing, pasting, cutting). Such a change marks
     // the words edited too, so that words pasted with the mouse are not silently dropped.
     void EditChange(int field, std::string text);
@@ -63,21 +65,22 @@ class TOptionDlg {
     void CancelBtnClick() {}
 
     // "&Fonts" page.
-    void ListBox1Click(int slot);
-    void FontNameComboBoxChange(int index);
-    void FontSizeComboBoxChange(std::string text);
-    void BoldButtonClick(bool down);
-    void ItalicButtonClick(bool down);
-    void Button1Click();  // restore all font defaults
+    void ListBox1Click(int slot);                   // the list under "&Text:"
+    void FontNameComboBoxChange(int index);         // "Font &Name:"
+    void FontSizeComboBoxChange(std::string text);  // "Font &Size:"
+    void BoldButtonClick(bool down);                // "B"
+    void ItalicButtonClick(bool down);              // "I"
+    void Button1Click();                            // "&Restore all font defaults"
     void UpdateSample();
 
     // "&Curtain Cards" and "&Other" pages.
-    void CollationRadioGroupClick(int index);
-    void DimensionRadioGroupClick(int index);
-    void CurtainOrientationRadioGroupClick(int index);
+    void CollationRadioGroupClick(int index);           // "Collating"
+    void DimensionRadioGroupClick(int index);           // "Dimensions"
+    void CurtainOrientationRadioGroupClick(int index);  // "Orientation"
+    // "&Show dealer and vulnerability on printouts and HTML"
     void ShowDlrVulCheckBoxClick(bool checked);
-    void UseColorCheckBoxClick(bool checked);
-    void GIFLocationEditChange(std::string text);
+    void UseColorCheckBoxClick(bool checked);      // "&Use colors"
+    void GIFLocationEditChange(std::string text);  // "Location of GIFs on Web Site"
 
     // What printing and the HTML export read.
     const kesto::FontSlots& FontSlots() const { return fontSlots_; }

@@ -51,21 +51,23 @@ class TKestoMain {
     void PrevBtnClick();
 
     // The first page.
-    void RadioGroup1Click(DealSource mode);  // where the deals come from
-    void CheckBox3Click(bool checked);
-    void Edit17Change(const std::string& text);  // Line 1
-    void Edit18Change(const std::string& text);  // Line 2
-    void UpDown1Change(int count);               // number of random deals
+    // The choice "&Generate random deals", "&Record deals that have already been dealt",
+    // "Read deals fro&m file".
+    void RadioGroup1Click(DealSource mode);
+    void CheckBox3Click(bool checked);           // "Use &date as default second line"
+    void Edit17Change(const std::string& text);  // "Line &1"
+    void Edit18Change(const std::string& text);  // "Line &2"
+    void UpDown1Change(int count);               // "N&umber of random deals to generate"
 
     // The print page.
-    void UpDown3Change(int copies);
-    // The sets-of-individual-deal-sheets field changed to this text; RememberedIndividualSets
-    // follows it when it is a whole number.
+    void UpDown3Change(int copies);  // "N&umber of copies (with all hands):"
+    // "Number of sets of &individual deal sheets" changed to this text;
+    // RememberedIndividualSets follows it when it is a whole number.
     void UpDown4Change(const std::string& text);
-    void UpDown5Change(int statSheets);
-    void CurtainsClick(bool checked);
-    void StatsWithHtmlClick(bool checked);
-    void PrintBtnClick();
+    void UpDown5Change(int statSheets);     // "Nu&mber of statistic sheets"
+    void CurtainsClick(bool checked);       // "Print curtain cards"
+    void StatsWithHtmlClick(bool checked);  // "Include statistics in HTML"
+    void PrintBtnClick();                   // "Prin&t"
     // What "Prin&t" prints: the board set, the header lines and the print page's counts as
     // they stand now. The request points at boardSet.
     PrintJobRequest PrintRequest() const;
@@ -75,7 +77,7 @@ class TKestoMain {
     // be printed). The program sets both right after creating the options dialog.
     void SetPrintOptions(const TOptionDlg* options) { printOptions_ = options; }
     void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
-    void SaveBtnClick();
+    void SaveBtnClick();  // "&Save"
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
     // and options dialogs and the live option values.
     void CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options);
@@ -83,7 +85,7 @@ class TKestoMain {
     // The count fields take only the digits and backspace.
     static bool CountKeyPress(char key);
 
-    // The hand-entry page.
+    // The hand-entry page. Edit1 stands for all sixteen suit fields, told apart by field.
     void Edit1KeyPress(SuitField field, char key);
     enum class EditKey { Delete, Backspace };
     // The caret position is the field's before the key.
@@ -92,9 +94,9 @@ class TKestoMain {
     // Enter in a suit field presses the "F&ill in" button that is shown, if any; otherwise it
     // is an ordinary typed character.
     void EnterKeyPress(SuitField field);
-    void Button1Click(Seat seat);  // "F&ill in"
-    void Button5Click();           // "&Clear deal"
-    void Edit20Change(int dealNumber);
+    void Button1Click(Seat seat);       // "F&ill in"
+    void Button5Click();                // "&Clear deal"
+    void Edit20Change(int dealNumber);  // the "Deal:" number's up-down control
 
     // Redraws the page from the model and hands the whole display to the view.
     void Refresh();
