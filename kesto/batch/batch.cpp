@@ -83,6 +83,9 @@ int BatchJob::StartOptions() {
     optionDlg_.FormCreate();
     if (options_.gifLocation)
         optionDlg_.GIFLocationEditChange(*options_.gifLocation);
+    // --secure deals securely whatever is stored; a seed asks for the classic generator.
+    if (options_.secure || options_.seed)
+        optionDlg_.SecureDealingCheckBoxClick(options_.secure);
     for (const std::string& notice : TakeSettingsNotices()) {
         err_ << "kesto batch: " << Windows1252ToUtf8(notice) << "\n";
     }
@@ -96,6 +99,7 @@ int BatchJob::StartOptions() {
 }
 
 int BatchJob::StartMainWindow() {
+    main_.SetOptions(&optionDlg_);
     main_.FormCreate();
     if (main_.TerminateRequested())
         return kFailed;

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "kesto/options/settings_table.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/text_encoding.h"
 
@@ -62,10 +63,14 @@ constexpr BatchOption kBatchOptions[] = {
      .value = "N",
      .what = "a number of boards",
      .set = SetNumber{[](BatchOptions& o, std::int64_t n) { o.generate = static_cast<int>(n); }},
-     .least = 1,
-     .most = 500,
+     .least = kNumHands.min,
+     .most = kNumHands.max,
      .whenMissing = WhenMissing::TakesRange,
      .help = "deal N random boards ({range}), as \"Generate random deals\""},
+    {.name = "--secure",
+     .set = SetSwitch{[](BatchOptions& o) { o.secure = true; }},
+     .help = "deal from the system's secure random source, as the\n"
+             "option \"Deal with a secure random generator\" does"},
     {.name = "--read",
      .value = "FILE",
      .what = "a file name",
@@ -116,21 +121,24 @@ constexpr BatchOption kBatchOptions[] = {
      .value = "N",
      .what = "a number",
      .set = SetNumber{[](BatchOptions& o, std::int64_t n) { o.copies = static_cast<int>(n); }},
-     .most = 1000,
+     .least = kNumCopies.min,
+     .most = kNumCopies.max,
      .whenMissing = WhenMissing::TakesRange,
      .help = "copies with all hands ({range})"},
     {.name = "--sets",
      .value = "N",
      .what = "a number",
      .set = SetNumber{[](BatchOptions& o, std::int64_t n) { o.sets = static_cast<int>(n); }},
-     .most = 100,
+     .least = kNumIndividualSets.min,
+     .most = kNumIndividualSets.max,
      .whenMissing = WhenMissing::TakesRange,
      .help = "sets of individual deal sheets ({range})"},
     {.name = "--stat-sheets",
      .value = "N",
      .what = "a number",
      .set = SetNumber{[](BatchOptions& o, std::int64_t n) { o.statSheets = static_cast<int>(n); }},
-     .most = 1000,
+     .least = kNumStatSheets.min,
+     .most = kNumStatSheets.max,
      .whenMissing = WhenMissing::TakesRange,
      .help = "statistics sheets ({range})"},
     {.name = "--curtains",
@@ -209,6 +217,11 @@ bool Apply(const BatchOption& option, const std::string* value, BatchOptions& op
 bool CheckCombinations(const BatchOptions& options, std::ostream& err) {
     if (options.generate && options.read) {
         BatchUsageError(err, "--generate and --read cannot go together");
+        return false;
+    }
+    // A seed asks for the classic generator's reproducible deals; the secure source has none.
+    if (options.seed && options.secure) {
+        BatchUsageError(err, "--seed and --secure cannot go together");
         return false;
     }
     if ((options.stats || options.gifLocation) && !options.html) {

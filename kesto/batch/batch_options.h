@@ -17,6 +17,7 @@ struct BatchOptions {
     bool help = false;
     std::optional<std::uint32_t> seed;
     std::optional<int> generate;
+    bool secure = false;
     std::optional<std::string> read;
     std::optional<std::string> header1, header2;
     std::optional<std::string> language;

@@ -195,7 +195,7 @@ QWidget* MainWindow::BuildEnterHandPage() {
     auto* page = new QWidget;
     page->setObjectName("EnterHandTab");
 
-    dealNumber_ = MakeCount(page, "UpDown2", 1, 500);
+    dealNumber_ = MakeCount(page, "UpDown2", 1, kMaxDealNumber);
     dealNumber_->setGeometry(46, 8, 60, 24);
     dealNumber_->installEventFilter(this);  // read-only: only the arrows change it
     dealNumber_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -412,7 +412,7 @@ void MainWindow::CloseMainWindow() {
 
 void MainWindow::SetOptionsDialog(OptionDialogWidget* options) {
     options_ = options;
-    core_->SetPrintOptions(options != nullptr ? &options->Options() : nullptr);
+    core_->SetOptions(options != nullptr ? &options->Options() : nullptr);
 }
 
 MultipleSetAnswer MainWindow::TMultipleSetWarningDlg() {

@@ -401,12 +401,28 @@ QWidget* OptionDialogWidget::BuildOtherPage() {
     gifLayout->addWidget(gifText);
     gifLayout->addWidget(gifLocationEdit_);
 
+    auto* dealingBox = new QGroupBox("Dealing");
+    auto* dealingText = new QLabel(
+        "Check this box to deal from the system's secure random source: nobody can foresee or "
+        "repeat the deals, not even from the first board of a session.");
+    dealingText->setWordWrap(true);
+    secureDealingCheckBox_ = new QCheckBox("Deal with a &secure random generator");
+    secureDealingCheckBox_->setObjectName("SecureDealingCheckBox");
+    connect(secureDealingCheckBox_, &QCheckBox::clicked, this,
+            [this](bool checked) { dialog_.SecureDealingCheckBoxClick(checked); });
+    auto* dealingLayout = new QVBoxLayout(dealingBox);
+    dealingLayout->setContentsMargins(6, 2, 6, 2);
+    dealingLayout->setSpacing(2);
+    dealingLayout->addWidget(dealingText);
+    dealingLayout->addWidget(secureDealingCheckBox_);
+
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
     layout->addWidget(dealerBox);
     layout->addWidget(colorBox);
     layout->addWidget(gifBox);
+    layout->addWidget(dealingBox);
     layout->addStretch();
     return page;
 }
@@ -505,6 +521,11 @@ void OptionDialogWidget::SetUseColor(bool checked) {
 void OptionDialogWidget::SetGIFLocation(const std::string& text) {
     const QSignalBlocker blocker(gifLocationEdit_);
     gifLocationEdit_->setText(ToQString(text));
+}
+
+void OptionDialogWidget::SetSecureDealing(bool checked) {
+    const QSignalBlocker blocker(secureDealingCheckBox_);
+    secureDealingCheckBox_->setChecked(checked);
 }
 
 std::vector<std::string> OptionDialogWidget::SystemTypefaces() {

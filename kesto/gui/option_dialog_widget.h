@@ -68,6 +68,7 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     void SetShowDlrVul(bool checked) override;
     void SetUseColor(bool checked) override;
     void SetGIFLocation(const std::string& text) override;
+    void SetSecureDealing(bool checked) override;
     std::vector<std::string> SystemTypefaces() override;
     void ShowInformation(const std::string& text) override;
 
@@ -85,6 +86,7 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     QButtonGroup* orientationGroup_ = nullptr;
     QCheckBox* showDlrVulCheckBox_ = nullptr;
     QCheckBox* useColorCheckBox_ = nullptr;
+    QCheckBox* secureDealingCheckBox_ = nullptr;
     QLineEdit* gifLocationEdit_ = nullptr;
 
     TOptionDlg dialog_;  // last: its handlers reach the controls above

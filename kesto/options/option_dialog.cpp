@@ -55,6 +55,7 @@ void TOptionDlg::FormCreate() {
     view_.SetShowDlrVul(showDlrVul_);
     view_.SetUseColor(useColor_);
     view_.SetGIFLocation(gifLocation_);
+    view_.SetSecureDealing(secureDealing_);
     view_.SetCurtainCollation(curtainCollation_);
     view_.SetCurtainDimensions(curtainDimensions_);
     view_.SetCurtainOrientation(curtainOrientation_);
@@ -66,6 +67,7 @@ void TOptionDlg::ReadSettings() {
         showDlrVul_ = store.Read(kPrintVulDeal);
         useColor_ = store.Read(kUserWantsColor);
         gifLocation_ = store.Read(kGifDirectory);
+        secureDealing_ = store.Read(kSecureDealing);
         curtainCollation_ = StoredRadioIndex(store, kCurtainCollation);
         curtainDimensions_ = StoredRadioIndex(store, kCurtainDimensions);
         curtainOrientation_ = StoredRadioIndex(store, kCurtainOrientation);
@@ -103,6 +105,7 @@ void TOptionDlg::FormDestroy() {
         store.Write(kPrintVulDeal, showDlrVul_);
         store.Write(kUserWantsColor, useColor_);
         store.Write(kGifDirectory, gifLocation_);
+        store.Write(kSecureDealing, secureDealing_);
         store.Write(kCurtainCollation, curtainCollation_);
         store.Write(kCurtainDimensions, curtainDimensions_);
         store.Write(kCurtainOrientation, curtainOrientation_);
@@ -315,6 +318,10 @@ void TOptionDlg::UseColorCheckBoxClick(bool checked) {
 
 void TOptionDlg::GIFLocationEditChange(std::string text) {
     gifLocation_ = std::move(text);
+}
+
+void TOptionDlg::SecureDealingCheckBoxClick(bool checked) {
+    secureDealing_ = checked;
 }
 
 }  // namespace kesto

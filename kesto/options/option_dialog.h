@@ -79,14 +79,16 @@ class TOptionDlg {
     void CurtainOrientationRadioGroupClick(int index);  // "Orientation"
     // "&Show dealer and vulnerability on printouts and HTML"
     void ShowDlrVulCheckBoxClick(bool checked);
-    void UseColorCheckBoxClick(bool checked);      // "&Use colors"
-    void GIFLocationEditChange(std::string text);  // "Location of GIFs on Web Site"
+    void UseColorCheckBoxClick(bool checked);       // "&Use colors"
+    void GIFLocationEditChange(std::string text);   // "Location of GIFs on Web Site"
+    void SecureDealingCheckBoxClick(bool checked);  // "Deal with a &secure random generator"
 
     // What printing and the HTML export read.
     const kesto::FontSlots& FontSlots() const { return fontSlots_; }
     const LanguageTable& Languages() const { return languages_; }
     bool ShowDlrVul() const { return showDlrVul_; }
     bool UseColor() const { return useColor_; }
+    bool SecureDealing() const { return secureDealing_; }
     const std::string& GIFLocation() const { return gifLocation_; }
     int CurtainCollation() const { return curtainCollation_; }
     int CurtainDimensions() const { return curtainDimensions_; }
@@ -117,6 +119,7 @@ class TOptionDlg {
     kesto::FontSlots fontSlots_;
     bool showDlrVul_ = true;
     bool useColor_ = true;
+    bool secureDealing_ = false;
     std::string gifLocation_;
     int curtainCollation_ = kCollateByPosition;
     int curtainDimensions_ = kCurtain5x7;

@@ -57,6 +57,8 @@ inline constexpr IntegerSetting kFileType{"FileType", 1, 1, 4};
 inline constexpr BoolSetting kPrintVulDeal{"PrintVulDeal", true};
 inline constexpr BoolSetting kUserWantsColor{"UserWantsColor", true};
 inline constexpr StringSetting kGifDirectory{"GIFDirectory", ""};
+// Deal from the system's cryptographic random source instead of the classic generator.
+inline constexpr BoolSetting kSecureDealing{"SecureDealing", false};
 // Curtain cards: the item index of each radio group.
 inline constexpr IntegerSetting kCurtainCollation{"CurtainCollation", 0, 0, 1};
 inline constexpr IntegerSetting kCurtainDimensions{"CurtainDimensions", 1, 0, 2};
@@ -138,6 +140,7 @@ inline constexpr SettingEntry kAllSettings[] = {
     &kPrintVulDeal,
     &kUserWantsColor,
     &kGifDirectory,
+    &kSecureDealing,
     &kCurtainCollation,
     &kCurtainDimensions,
     &kCurtainOrientation,

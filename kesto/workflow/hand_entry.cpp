@@ -12,8 +12,6 @@ namespace kesto {
 
 namespace {
 
-constexpr int kMaxDealNumber = 500;
-
 // The rank a typed character names, or 0 for none: "1" starts a ten typed as "10".
 int RankOfTypedCharacter(char key) {
     return key == '1' ? kTen : RankOfCharacter(key);

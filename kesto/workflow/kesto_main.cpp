@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "kesto/deal/generate.h"
+#include "kesto/deal/secure_random.h"
 #include "kesto/options/language_table.h"
+#include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/clock.h"
@@ -185,11 +187,26 @@ void TKestoMain::NextBtnClick() {
     }
 }
 
+bool TKestoMain::GenerateDeals() {
+    if (options_ == nullptr || !options_->SecureDealing()) {
+        GenerateRandomDeals(boardSet, randomCount_, random_);
+        return true;
+    }
+    SecureRandom secure;
+    if (!GenerateSecureDeals(boardSet, randomCount_, secure)) {
+        view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(secure.Error()));
+        return false;
+    }
+    return true;
+}
+
 void TKestoMain::NextOnFirstPage() {
     boardSet.clear();
     switch (mode_) {
         case DealSource::Generate:
-            GenerateRandomDeals(boardSet, randomCount_, random_);
+            if (!GenerateDeals()) {
+                return;
+            }
             ShowPage(Page::Print);
             break;
         case DealSource::Record:

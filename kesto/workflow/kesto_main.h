@@ -24,6 +24,9 @@ class Clock;
 class LanguageTable;
 class TOptionDlg;
 
+// The hand-entry page's "Deal:" number runs from 1 to this.
+inline constexpr int kMaxDealNumber = 500;
+
 class TKestoMain {
   public:
     // The view, clock and language table must outlive the object. Every read and write of the
@@ -71,11 +74,12 @@ class TKestoMain {
     // What "Prin&t" prints: the board set, the header lines and the print page's counts as
     // they stand now. The request points at boardSet.
     PrintJobRequest PrintRequest() const;
-    // What printing needs besides the window: the options dialog's live values (it must
-    // outlive this object; without one the job prints with the current language and the
-    // default fonts) and where the printouts go (without a factory no statistics sheet can
-    // be printed). The program sets both right after creating the options dialog.
-    void SetPrintOptions(const TOptionDlg* options) { printOptions_ = options; }
+    // What printing and dealing need besides the window: the options dialog's live values (it
+    // must outlive this object; without one the job prints with the current language and the
+    // default fonts, and deals with the classic generator) and where the printouts go (without
+    // a factory no statistics sheet can be printed). The program sets both right after
+    // creating the options dialog.
+    void SetOptions(const TOptionDlg* options) { options_ = options; }
     void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
     void SaveBtnClick();  // "&Save"
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
@@ -140,6 +144,9 @@ class TKestoMain {
     void ReadSettings();
     void ShowPage(Page page);
     void NextOnFirstPage();
+    // The generating run, with the generator the options ask for; false after telling the
+    // user that the secure source failed (the board set then stays empty).
+    bool GenerateDeals();
     void ReadDealsFromFile();
     void NextOnEnterHandPage();
     void ShowDeal(int position);
@@ -154,7 +161,7 @@ class TKestoMain {
     LibraryLoader loader_;
     std::unique_ptr<PrintingLibrary> printing_;
     std::unique_ptr<HtmlLibrary> html_;
-    const TOptionDlg* printOptions_ = nullptr;
+    const TOptionDlg* options_ = nullptr;
     PrintOutputFactory printOutput_;
     RandomGenerator random_;
 

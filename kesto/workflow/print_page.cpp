@@ -45,8 +45,7 @@ void TKestoMain::PrintBtnClick() {
     services.view = &view;
     services.library = printing_.get();
     services.options = [this] {
-        return printOptions_ != nullptr ? PrintOptionsOf(*printOptions_)
-                                        : DefaultPrintOptions(languages_);
+        return options_ != nullptr ? PrintOptionsOf(*options_) : DefaultPrintOptions(languages_);
     };
     services.statisticsCanvas = [&output] { return output.canvas.get(); };
     services.settingsPath = settingsPath;

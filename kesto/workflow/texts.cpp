@@ -30,4 +30,10 @@ std::string NotAWholeNumberText(std::string_view text) {
     return "'" + std::string(text) + "' is not a valid whole number.";
 }
 
+std::string SecureDealingFailedText(std::string_view reason) {
+    return "The system's secure random source could not be read (" + std::string(reason) +
+           "), so no deals were made. Turn off \"Deal with a secure random generator\" on "
+           "the Other page of the options to deal with the classic generator.";
+}
+
 }  // namespace kesto::texts

@@ -64,6 +64,8 @@ std::string DealsWithoutCardsText(const std::vector<int>& boardNumbers);
 std::string CopiesLabel(int dealCount);
 // The message for a count field whose text is not a whole number.
 std::string NotAWholeNumberText(std::string_view text);
+// Secure dealing could not read the system's random source; reason is the system's words.
+std::string SecureDealingFailedText(std::string_view reason);
 
 // The deals-with-no-cards dialog.
 inline constexpr std::string_view kZeroCardsCaption = "Deals with no cards";

@@ -24,6 +24,8 @@ constexpr const char* kHelpText =
     "  --seed N              start the generator at RandomState N (0..4294967295)\n"
     "                        instead of the clock\n"
     "  --generate N          deal N random boards (1..500), as \"Generate random deals\"\n"
+    "  --secure              deal from the system's secure random source, as the\n"
+    "                        option \"Deal with a secure random generator\" does\n"
     "  --read FILE           read a deal file of any kind, as \"Read deals from file\"\n"
     "  --header1 TEXT        header line 1 (UTF-8 on the command line)\n"
     "  --header2 TEXT        header line 2\n"

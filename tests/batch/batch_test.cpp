@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "kesto/batch/batch.h"
+#include "kesto/files/deal_notation.h"
 #include "kesto/platform/file_io.h"
 #include "tests/support/scratch_folder.h"
 
@@ -33,6 +34,13 @@ class BatchTest : public ::testing::Test {
         return RunBatch(args, out_, err_, services);
     }
     std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+    void PutSettings(const std::string& valueLine) const {
+        ASSERT_TRUE(ReplaceFileAtomically(settings_,
+                                          "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\"
+                                          "Kesto\\3.2]\r\n" +
+                                              valueLine + "\r\n")
+                        .Ok());
+    }
 
     ScratchFolder scratch_;
     std::string folder_ = scratch_.Folder().string();
@@ -45,6 +53,39 @@ TEST_F(BatchTest, ListsTheTwoBoardsOfSeedZero) {
     EXPECT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
     EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero);
     EXPECT_EQ(err_.str(), "");
+}
+
+// Each listed deal is complete: 13 cards a hand, every card once.
+void ExpectCompleteDeals(const std::string& listing, std::size_t count) {
+    std::istringstream lines(listing);
+    std::size_t deals = 0;
+    for (std::string line; std::getline(lines, line); ++deals) {
+        tDeal deal;
+        ReadDealTag(deal, line.substr(line.find("[Deal ")));
+        tHand all;
+        for (const Seat seat : kClockwise) {
+            EXPECT_EQ(deal.Hand(seat).CardCount(), 13) << line;
+            for (const Suit suit : kAllSuits) {
+                all.Holding(suit) |= deal.Hand(seat).Holding(suit);
+            }
+        }
+        EXPECT_EQ(all.CardCount(), 52) << line;
+    }
+    EXPECT_EQ(deals, count);
+}
+
+TEST_F(BatchTest, SecureDealingGivesCompleteDealsThatDifferEveryRun) {
+    ASSERT_EQ(Run({"--secure", "--generate", "40", "--list"}), 0) << err_.str();
+    const std::string first = out_.str();
+    ExpectCompleteDeals(first, 40);
+    ASSERT_EQ(Run({"--secure", "--generate", "40", "--list"}), 0);
+    EXPECT_NE(out_.str(), first);
+}
+
+TEST_F(BatchTest, ASeedDealsWithTheClassicGeneratorWhateverIsStored) {
+    PutSettings("\"SecureDealing\"=dword:00000001");
+    EXPECT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
+    EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero);
 }
 
 TEST_F(BatchTest, UsageErrorsGiveStatusTwoAndAHint) {
@@ -108,6 +149,7 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
         {{"--list", "-x"}, "unknown option -x"},
         {{"--seed", "x", "--help"}, "--seed takes a number from 0 to 4294967295"},
         {{"--read", "a.kst", "--generate", "1"}, "--generate and --read cannot go together"},
+        {{"--secure", "--seed", "7", "--generate", "1"}, "--seed and --secure cannot go together"},
         {{"--gif-location", "images"}, "--stats and --gif-location go with --html"},
         {{"--curtains"},
          "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},

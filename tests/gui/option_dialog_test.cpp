@@ -217,6 +217,12 @@ class OptionDialogTest : public QObject {
         QCOMPARE(dlrVul->text(), QString("&Show dealer and vulnerability on printouts and HTML"));
         QCOMPARE(color->text(), QString("&Use colors"));
         QVERIFY(dlrVul->isChecked() && color->isChecked());
+        auto* secure = Find<QCheckBox>(dialog.get(), "SecureDealingCheckBox");
+        QVERIFY(secure);
+        QCOMPARE(secure->text(), QString("Deal with a &secure random generator"));
+        QVERIFY(!secure->isChecked());
+        secure->click();
+        QVERIFY(dialog->Options().SecureDealing());
         QVERIFY(Find<QLineEdit>(dialog.get(), "GIFLocationEdit"));
         QStringList captions;
         for (QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
@@ -224,7 +230,7 @@ class OptionDialogTest : public QObject {
         }
         for (const char* caption :
              {"Collating", "Dimensions", "Orientation", "Dealer and Vulnerability", "Printer Color",
-              "Location of GIFs on Web Site"}) {
+              "Location of GIFs on Web Site", "Dealing"}) {
             QVERIFY2(captions.contains(caption), caption);
         }
     }

@@ -73,6 +73,7 @@ TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
     EXPECT_TRUE(run->view.showDlrVul);
     EXPECT_TRUE(run->view.useColor);
     EXPECT_EQ(run->view.gifLocation, "");
+    EXPECT_FALSE(run->view.secureDealing);
     EXPECT_EQ(run->view.collation, 0);
     EXPECT_EQ(run->view.dimensions, 1);
     EXPECT_EQ(run->view.orientation, 0);
@@ -87,6 +88,17 @@ TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
     EXPECT_EQ(run->dialog.FontSlots(), FontSlots());
     EXPECT_FALSE(run->dialog.WordsEdited());
     EXPECT_FALSE(std::filesystem::exists(path_));  // reading alone leaves no file
+}
+
+TEST_F(OptionDialogTest, SecureDealingSurvivesARestart) {
+    {
+        auto run = Start();
+        run->dialog.SecureDealingCheckBoxClick(true);
+        run->dialog.FormDestroy();
+    }
+    auto run = Start();
+    EXPECT_TRUE(run->view.secureDealing);
+    EXPECT_TRUE(run->dialog.SecureDealing());
 }
 
 TEST_F(OptionDialogTest, DutchKingChangedIsStoredWithAllNineteenWordsAndSurvivesARestart) {
@@ -376,6 +388,7 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
         auto run = Start();
         run->dialog.ShowDlrVulCheckBoxClick(false);
         run->dialog.GIFLocationEditChange("http://club.example/gifs/");
+        run->dialog.SecureDealingCheckBoxClick(true);
         run->dialog.CollationRadioGroupClick(1);
         run->dialog.DimensionRadioGroupClick(2);
         run->dialog.CurtainOrientationRadioGroupClick(1);
@@ -395,6 +408,7 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
         {"PrintVulDeal", V::Dword(0)},
         {"UserWantsColor", V::Dword(1)},
         {"GIFDirectory", V::String("http://club.example/gifs/")},
+        {"SecureDealing", V::Dword(1)},
         {"CurtainCollation", V::Dword(1)},
         {"CurtainDimensions", V::Dword(2)},
         {"CurtainOrientation", V::Dword(1)},

@@ -38,6 +38,7 @@ class ScriptedOptionView : public OptionDlgView {
     void SetShowDlrVul(bool checked) override { showDlrVul = checked; }
     void SetUseColor(bool checked) override { useColor = checked; }
     void SetGIFLocation(const std::string& text) override { gifLocation = text; }
+    void SetSecureDealing(bool checked) override { secureDealing = checked; }
 
     std::vector<std::string> SystemTypefaces() override { return systemTypefaces; }
     void ShowInformation(const std::string& text) override { messages.push_back(text); }
@@ -59,6 +60,7 @@ class ScriptedOptionView : public OptionDlgView {
     bool showDlrVul = false;
     bool useColor = false;
     std::string gifLocation;
+    bool secureDealing = false;
     std::vector<std::string> messages;
 
     // What the system offers.

@@ -65,7 +65,7 @@ class PrintPageTest : public PrintJobTest {
 TEST_F(PrintPageTest, PrintsWhatThePageAsksInTheOptionsLanguage) {
     Store(kUserLanguage, "Deutsch");
     CreateOptions();
-    main_->SetPrintOptions(options_.get());
+    main_->SetOptions(options_.get());
     main_->UpDown3Change(2);
     main_->UpDown4Change("3");
     window_.warningAnswer = {true, true};

@@ -6,6 +6,8 @@
 #include "kesto/deal/generate.h"
 #include "kesto/files/read_deal_file.h"
 #include "kesto/files/write_deal_file.h"
+#include "kesto/options/no_option_window.h"
+#include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/workflow/fake_main_window_view.h"
@@ -28,6 +30,28 @@ TEST_F(Pages, GenerateDealsTheCountFromTheClockSeededGeneratorAndShowsThePrintPa
     EXPECT_EQ(view.display.caption, "Kesto - Print hands");
     EXPECT_EQ(view.display.nextCaption, "&Done");
     EXPECT_TRUE(view.display.prevEnabled);
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(Pages, SecureDealingTakesTheDealsFromTheSystemSourceNotTheClockSeed) {
+    NoOptionWindow optionWindow;
+    TOptionDlg options(optionWindow, languages, {settings.Path()});
+    options.FormCreate();
+    options.SecureDealingCheckBoxClick(true);
+    main.SetOptions(&options);
+    main.UpDown1Change(30);
+    main.NextBtnClick();
+    EXPECT_EQ(view.display.page, Page::Print);
+    ASSERT_EQ(main.boardSet.size(), 30u);
+    for (const tDeal& deal : main.boardSet) {
+        for (const Seat seat : kClockwise) {
+            EXPECT_EQ(deal.Hand(seat).CardCount(), 13);
+        }
+    }
+    tBoardSet classic;
+    RandomGenerator random(36'000'000u);
+    GenerateRandomDeals(classic, 30, random);
+    EXPECT_NE(main.boardSet, classic);
     EXPECT_TRUE(view.messages.empty());
 }
 
