@@ -1,25 +1,39 @@
-// The program entry: "kesto batch ..." runs one job without a window; anything else starts
-// the desktop program. Both start their Qt application in kesto/gui.
+// The program entry: "kesto batch ..." runs one job without a window, "kesto --help" describes
+// both, no argument starts the desktop program; anything else is a usage error. Both Qt
+// start-ups live in kesto/gui.
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "kesto/batch/batch.h"
+#include "kesto/batch/batch_options.h"
+#include "kesto/batch/program_arguments.h"
 #include "kesto/gui/batch_app.h"
 #include "kesto/gui/gui_app.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/display.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
-        std::cout << kesto::BatchHelpText();
-        return 0;
+    kesto::ProgramCommand command = kesto::ReadProgramArguments({argv + 1, argv + argc}, std::cerr);
+    switch (command.kind) {
+        case kesto::ProgramCommand::Kind::UsageError:
+            return kesto::kBatchUsageError;
+        case kesto::ProgramCommand::Kind::Help:
+            std::cout << kesto::BatchHelpText();
+            return 0;
+        case kesto::ProgramCommand::Kind::Batch:
+            return kesto::gui::RunBatchWithQt(argc, argv, std::move(command.batchArgs),
+                                              kesto::SettingsFilePath());
+        case kesto::ProgramCommand::Kind::Window:
+            break;
     }
-    if (!args.empty() && args[0] == "batch") {
-        args.erase(args.begin());
-        return kesto::gui::RunBatchWithQt(argc, argv, std::move(args), kesto::SettingsFilePath());
+    if (const auto reason = kesto::MissingDisplayReason(std::getenv)) {
+        std::cerr << "kesto: the window cannot be opened: " << *reason
+                  << ". To work without a window, use kesto batch (see kesto --help).\n";
+        return 1;
     }
-    return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath());
+    return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath(), command.screenshotFolder);
 }

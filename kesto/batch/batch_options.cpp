@@ -241,6 +241,10 @@ bool CheckCombinations(const BatchOptions& options, std::ostream& err) {
 
 }  // namespace
 
+bool IsBatchOption(std::string_view arg) {
+    return FindOption(arg) != nullptr;
+}
+
 int BatchUsageError(std::ostream& err, const std::string& what) {
     err << "kesto batch: " << what << "\n" << kUsageHint << "\n";
     return kBatchUsageError;

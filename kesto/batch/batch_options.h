@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kesto {
@@ -39,6 +40,9 @@ inline constexpr int kBatchUsageError = 2;
 // err. --help ends the parse: the options then have help set and nothing after it is read.
 std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& args,
                                               std::ostream& err);
+
+// True for a name the batch command takes as an option ("--generate", "-h", ...).
+bool IsBatchOption(std::string_view arg);
 
 // Writes "kesto batch: <what>" and the usage hint to err; gives kBatchUsageError.
 int BatchUsageError(std::ostream& err, const std::string& what);

@@ -9,19 +9,14 @@
 
 namespace kesto::gui {
 
-int RunGui(int argc, char** argv, const std::string& settingsPath) {
+int RunGui(int argc, char** argv, const std::string& settingsPath,
+           const std::string& screenshotFolder) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Kesto");
     // The program's face: Arial (or its metric twin) at 12 pixels, dialogs as the window.
     QFont font("Arial");
     font.setPixelSize(12);
     QApplication::setFont(font);
-    QString screenshotFolder;
-    const QStringList args = QApplication::arguments();
-    const qsizetype at = args.indexOf("--screenshot-dir");
-    if (at >= 0 && at + 1 < args.size())
-        screenshotFolder = args[at + 1];
-
     const std::unique_ptr<Clock> clock = MakeSystemClock();
     LanguageTable languages;
     {
@@ -37,8 +32,8 @@ int RunGui(int argc, char** argv, const std::string& settingsPath) {
     if (!started)
         return 1;
     window.show();
-    if (!screenshotFolder.isEmpty()) {
-        const bool saved = window.SaveScreenshots(screenshotFolder);
+    if (!screenshotFolder.empty()) {
+        const bool saved = window.SaveScreenshots(QString::fromStdString(screenshotFolder));
         return saved ? 0 : 1;
     }
     return QApplication::exec();

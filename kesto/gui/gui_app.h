@@ -6,8 +6,10 @@
 
 namespace kesto::gui {
 
-// Every part of the program works on the settings file at settingsPath. Also understands
-// "--screenshot-dir DIR" (not in the help): saves pictures of the three pages there and ends.
-int RunGui(int argc, char** argv, const std::string& settingsPath);
+// Every part of the program works on the settings file at settingsPath. With a
+// screenshotFolder ("kesto --screenshot-dir DIR", not in the help) it saves pictures of the
+// three pages there and ends.
+int RunGui(int argc, char** argv, const std::string& settingsPath,
+           const std::string& screenshotFolder = {});
 
 }  // namespace kesto::gui

@@ -1,0 +1,98 @@
+#include "kesto/batch/program_arguments.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kesto::test {
+namespace {
+
+using Kind = ProgramCommand::Kind;
+
+TEST(ProgramArguments, OnlyBatchHelpOrNothingAreTaken) {
+    const struct {
+        std::vector<std::string> args;
+        Kind kind;
+        std::string firstLine;  // of the usage error
+    } cases[] = {
+        {{}, Kind::Window, ""},
+        {{"--screenshot-dir", "shots"}, Kind::Window, ""},
+        {{"--help"}, Kind::Help, ""},
+        {{"-h"}, Kind::Help, ""},
+        {{"batch"}, Kind::Batch, ""},
+        {{"batch", "--bogus"}, Kind::Batch, ""},  // the batch command judges its own options
+        {{"--bogus"}, Kind::UsageError, "kesto: unknown option --bogus"},
+        {{"bogus"}, Kind::UsageError, "kesto: unknown option bogus"},
+        {{"--generate", "5"},
+         Kind::UsageError,
+         "kesto: --generate is an option of the batch command: kesto batch --generate ..."},
+        {{"--help", "batch"}, Kind::UsageError, "kesto: unexpected arguments after --help"},
+        {{"--screenshot-dir"},
+         Kind::UsageError,
+         "kesto: unexpected arguments after --screenshot-dir"},
+        {{"Batch"}, Kind::UsageError, "kesto: unknown option Batch"},
+    };
+    for (const auto& c : cases) {
+        std::ostringstream err;
+        const ProgramCommand command = ReadProgramArguments(c.args, err);
+        const std::string label = c.args.empty() ? "(none)" : c.args.front();
+        EXPECT_EQ(command.kind, c.kind) << label;
+        if (c.kind == Kind::UsageError) {
+            EXPECT_EQ(err.str(), c.firstLine +
+                                     "\nusage: kesto [--help | batch [options]]; see kesto "
+                                     "--help\n")
+                << label;
+        } else {
+            EXPECT_EQ(err.str(), "") << label;
+        }
+    }
+    std::ostringstream err;
+    EXPECT_EQ(ReadProgramArguments({"batch", "--list", "x"}, err).batchArgs,
+              (std::vector<std::string>{"--list", "x"}));
+    EXPECT_EQ(ReadProgramArguments({"--screenshot-dir", "shots"}, err).screenshotFolder, "shots");
+}
+
+// The built program, run as a user would: exit status and standard error.
+struct ProgramRun {
+    int status;
+    std::string err;
+};
+ProgramRun RunKesto(const std::string& environment, const std::string& args) {
+    const std::string command = "env -i PATH=/usr/bin:/bin " + environment +
+                                " " KESTO_BIN_DIR "/kesto " + args + " 2>&1 >/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::string err;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) {
+        err += buffer;
+    }
+    const int status = ::pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), err};
+}
+
+TEST(ProgramArguments, TheProgramRefusesStrayArgumentsAndAMissingDisplayInWords) {
+    const ProgramRun bogus = RunKesto("", "--bogus");
+    EXPECT_EQ(bogus.status, 2);
+    EXPECT_EQ(bogus.err.substr(0, bogus.err.find('\n')), "kesto: unknown option --bogus");
+
+    const ProgramRun forgotten = RunKesto("", "--generate 5");
+    EXPECT_EQ(forgotten.status, 2);
+
+    // No display at all: a sentence and status 1, not Qt's abort.
+    const ProgramRun noDisplay = RunKesto("", "");
+    EXPECT_EQ(noDisplay.status, 1);
+    EXPECT_NE(noDisplay.err.find("the window cannot be opened: there is no display"),
+              std::string::npos)
+        << noDisplay.err;
+    const ProgramRun deadDisplay = RunKesto("DISPLAY=:4711", "");
+    EXPECT_EQ(deadDisplay.status, 1);
+    EXPECT_NE(deadDisplay.err.find("the display :4711 is not running"), std::string::npos)
+        << deadDisplay.err;
+}
+
+}  // namespace
+}  // namespace kesto::test

@@ -1,0 +1,39 @@
+#include "kesto/platform/display.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace kesto::test {
+namespace {
+
+std::optional<std::string> ReasonWith(const std::map<std::string, std::string>& environment) {
+    return MissingDisplayReason([&environment](const char* name) -> const char* {
+        const auto found = environment.find(name);
+        return found == environment.end() ? nullptr : found->second.c_str();
+    });
+}
+
+TEST(Display, MissingOrDeadDisplaysAreToldApart) {
+    const struct {
+        std::map<std::string, std::string> environment;
+        std::optional<std::string> reason;
+    } cases[] = {
+        {{}, "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+        {{{"DISPLAY", ""}}, "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
+        {{{"DISPLAY", ":4711"}}, "the display :4711 is not running"},
+        {{{"DISPLAY", "unix:4711.0"}}, "the display unix:4711.0 is not running"},
+        {{{"DISPLAY", "club-pc:0"}}, std::nullopt},  // remote: Qt answers for it
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, std::nullopt},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, std::nullopt},
+        {{{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", ":4711"}}, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ReasonWith(c.environment), c.reason);
+    }
+}
+
+}  // namespace
+}  // namespace kesto::test
