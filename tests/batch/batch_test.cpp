@@ -96,6 +96,10 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
         {{"--read"}, "--read needs a file name"},
         {{"--save"}, "--save needs a file name"},
         {{"--html"}, "--html needs a file name"},
+        {{"--read", ""}, "--read needs a file name"},
+        {{"--generate", "2", "--save", ""}, "--save needs a file name"},
+        {{"--generate", "2", "--save", "a.kst", "--save", ""}, "--save needs a file name"},
+        {{"--generate", "2", "--html", ""}, "--html needs a file name"},
         {{"--header1"}, "--header1 needs a text"},
         {{"--header2"}, "--header2 needs a text"},
         {{"--gif-location"}, "--gif-location needs a text"},
@@ -179,6 +183,46 @@ TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
     EXPECT_EQ(Run({"--save", Path("empty.kst")}), 1);
     EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(Path("empty.kst")));
+}
+
+// A save that cannot save what was asked fails with a message and leaves any old file alone.
+TEST_F(BatchTest, SavesThatWouldSaveNothingOrLoseBoardsFail) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* file;
+        std::string message;
+    };
+    const std::string unchanged =
+        " The deals were not saved; an existing file of that name is unchanged.";
+    const std::vector<Case> cases = {
+        {{"--save", Path("a.dlm")}, "a.dlm", "Nothing to print."},
+        {{"--save", Path("a.dup")}, "a.dup", "Nothing to print."},
+        {{"--save", Path("a.kst")}, "a.kst", "Nothing to print."},
+        {{"--generate", "120", "--save", Path("b.dlm")},
+         "b.dlm",
+         "A .DLM file holds at most 99 boards, and there are 120." + unchanged},
+        {{"--generate", "100", "--save", Path("b.dup")},
+         "b.dup",
+         "A .DUP file holds at most 99 boards, and there are 100." + unchanged},
+        // The first save fails: the job stops there.
+        {{"--generate", "120", "--save", Path("c.DLM"), "--save", Path("c.kst")},
+         "c.DLM",
+         "A .DLM file holds at most 99 boards, and there are 120." + unchanged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(ReplaceFileAtomically(Path(c.file), "old").Ok());
+        EXPECT_EQ(Run(c.args), 1);
+        EXPECT_EQ(err_.str(), "kesto batch: " + c.message + "\n");
+        EXPECT_EQ(ReadWholeFile(Path(c.file)).value, "old");
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("c.kst")));
+    // 99 boards fit both.
+    ASSERT_EQ(Run({"--generate", "99", "--save", Path("d.dlm"), "--save", Path("d.dup")}), 0);
+    for (const char* file : {"d.dlm", "d.dup"}) {
+        ASSERT_EQ(Run({"--read", Path(file), "--list"}), 0) << err_.str();
+        EXPECT_NE(out_.str().find("[Board \"99\"]"), std::string::npos) << file;
+    }
 }
 
 TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
