@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -7,6 +10,7 @@
 #include "kesto/batch/batch.h"
 #include "kesto/platform/file_io.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/write_failure.h"
 
 namespace kesto::test {
 namespace {
@@ -252,6 +256,61 @@ TEST_F(BatchTest, HtmlPageBehindALinkGetsItsStatisticsInTheTarget) {
     const std::string page = ReadWholeFile(target).value;
     EXPECT_NE(page.find("<H2>Statistics</H2>"), std::string::npos);
     EXPECT_TRUE(page.ends_with("</BODY>\r\n</HTML>\r\n"));
+}
+
+// A page over last week's page on a full disk: status 1 with the reason, and last week's
+// page whole, with nothing left beside it.
+TEST_F(BatchTest, HtmlPageOnAFullDiskKeepsTheOldPage) {
+    SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Why();
+    const std::string page = disk.Path("club.htm");
+    const std::string old = "<HTML>\r\nlast week\r\n</HTML>\r\n";
+    ASSERT_TRUE(WriteBytes(page, old));
+    ASSERT_TRUE(disk.Fill());
+    for (const bool stats : {false, true}) {
+        std::vector<std::string> args = {"--generate", "30", "--html", page};
+        if (stats)
+            args.push_back("--stats");
+        EXPECT_EQ(Run(args), 1) << stats;
+        EXPECT_EQ(err_.str(),
+                  "kesto batch: The HTML page " + page +
+                      " could not be written: writing to the file failed (the disk may be "
+                      "full).\n");
+        EXPECT_EQ(ReadWholeFile(page).value, old);
+        EXPECT_EQ(FolderEntries(disk.Folder()),
+                  (std::set<std::string>{"club.htm", std::string(SmallDisk::kFiller)}));
+    }
+}
+
+// A save killed while it writes (here by the file size limit, as kill -9 would) keeps the
+// old file; what it left beside it goes with the next save of that file.
+TEST_F(BatchTest, TheNextSaveClearsUpAfterAKilledOne) {
+    for (const char* name : {"deals.kst", "deals.dlm", "page.htm"}) {
+        SCOPED_TRACE(name);
+        const std::string file = Path(name);
+        const bool page = std::string_view(name).ends_with(".htm");
+        const std::vector<std::string> args = {"--generate", "60", page ? "--html" : "--save",
+                                               file};
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        const std::string old = ReadWholeFile(file).value;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const rlimit small{1024, 1024};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            ::_exit(Run(args));
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(ReadWholeFile(file).value, old);
+        EXPECT_EQ(scratch_.Entries().size(), 2u);  // the file and what the killed save left
+
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{name});
+        std::filesystem::remove(file);
+    }
 }
 
 TEST_F(BatchTest, PrintsToTheOutputFolder) {
