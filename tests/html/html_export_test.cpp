@@ -376,19 +376,6 @@ TEST_F(HtmlExport, StatisticsThatDoNotFitLeaveTheOldPageAsItWas) {
     EXPECT_FALSE(printed_);
 }
 
-// The library and the statistics both write the new page, never the old one: an old page
-// that lacks a "</BODY>" line (the statistics cannot go in) is not touched either.
-TEST_F(HtmlExport, AnOldPageWithoutABodyEndIsReplacedWhole) {
-    const std::string target = Page("club.htm");
-    const std::string old = "no body end here";
-    ASSERT_TRUE(test::WriteBytes(target, old));
-    statsWithHtml_ = true;
-    view_.saveResult = {true, target, 1};
-    ASSERT_EQ(Create(), HtmlExportOutcome::Written);
-    EXPECT_EQ(ReadFile(target), Golden("export_english_statistics.htm"));
-    EXPECT_EQ(test::FolderEntries(folder_), std::set<std::string>{"club.htm"});
-}
-
 // A link as the target: the link stays and its target gets the page. A dangling link is
 // followed too, as every other save does: the page is made where the link points.
 TEST_F(HtmlExport, APageBehindALinkGoesToTheLinksTarget) {

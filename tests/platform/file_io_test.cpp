@@ -1,12 +1,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-
 #include <unistd.h>
-#include <csignal>
 
 #include <cstdlib>
 #include <filesystem>
@@ -140,32 +136,6 @@ TEST_F(FileIoTest, ALinkInALoopCannotBeFollowed) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
 }
 
-// A save killed in the middle: the file size limit kills the saving child with SIGXFSZ
-// while it writes its temporary file, as a kill -9 would.
-TEST_F(FileIoTest, TheNextSaveRemovesWhatAKilledSaveLeft) {
-    const std::string path = folder_ + "/deals.kst";
-    ASSERT_TRUE(ReplaceFileAtomically(path, "old").Ok());
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const rlimit small{4096, 4096};
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        ReplaceFileAtomically(path, std::string(1 << 20, 'x'));
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
-    EXPECT_EQ(ReadWholeFile(path).value, "old");
-    const std::vector<std::string> left = scratch_.Entries();
-    ASSERT_EQ(left.size(), 2u);
-    EXPECT_EQ(left[0].rfind(".kesto-deals.kst-", 0), 0u) << left[0];
-
-    ASSERT_TRUE(ReplaceFileAtomically(path, "new").Ok());
-    EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{"deals.kst"});
-    EXPECT_EQ(ReadWholeFile(path).value, "new");
-}
-
 // Only what is stale and Kesto's own for that target goes: not the temporary file of a save
 // still running (it holds a lock), not another file's, not a user's file of a similar name.
 TEST_F(FileIoTest, ASaveRemovesOnlyStaleTemporariesOfItsOwnTarget) {
@@ -196,35 +166,6 @@ TEST_F(FileIoTest, ASaveRemovesOnlyStaleTemporariesOfItsOwnTarget) {
     for (const int fd : locks) {
         ::close(fd);
     }
-}
-
-TEST_F(FileIoTest, APendingFileReplacesTheTargetOnlyWhenCommitted) {
-    const std::string path = folder_ + "/page.htm";
-    ASSERT_TRUE(ReplaceFileAtomically(path, "old").Ok());
-    {
-        StatusOr<PendingFile> pending = PendingFile::Begin(path);
-        ASSERT_TRUE(pending.status.Ok());
-        EXPECT_EQ(pending.value.Target(), path);
-        EXPECT_EQ(DirectoryOf(pending.value.Path()), folder_ + "/");
-        ASSERT_TRUE(pending.value.Write("abandoned").Ok());
-        // A second save of the same target while this one runs leaves this one alone.
-        const StatusOr<PendingFile> second = PendingFile::Begin(path);
-        ASSERT_TRUE(second.status.Ok());
-        EXPECT_NE(second.value.Path(), pending.value.Path());
-        EXPECT_EQ(ReadWholeFile(pending.value.Path()).value, "abandoned");
-        EXPECT_EQ(ReadWholeFile(path).value, "old");
-    }
-    EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{"page.htm"});
-    EXPECT_EQ(ReadWholeFile(path).value, "old");
-
-    StatusOr<PendingFile> pending = PendingFile::Begin(path);
-    ASSERT_TRUE(pending.status.Ok());
-    ASSERT_TRUE(pending.value.Write("a longer first text").Ok());
-    ASSERT_TRUE(pending.value.Write("new").Ok());
-    ASSERT_TRUE(pending.value.Commit().Ok());
-    EXPECT_EQ(ReadWholeFile(path).value, "new");
-    EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{"page.htm"});
-    EXPECT_FALSE(pending.value.Commit().Ok());
 }
 
 TEST(StatusTest, SaysWhetherItWorkedAndWhyNot) {
