@@ -10,7 +10,6 @@
 #include "kesto/batch/batch.h"
 #include "kesto/platform/file_io.h"
 #include "tests/support/scratch_folder.h"
-#include "tests/support/write_failure.h"
 
 namespace kesto::test {
 namespace {
@@ -256,31 +255,6 @@ TEST_F(BatchTest, HtmlPageBehindALinkGetsItsStatisticsInTheTarget) {
     const std::string page = ReadWholeFile(target).value;
     EXPECT_NE(page.find("<H2>Statistics</H2>"), std::string::npos);
     EXPECT_TRUE(page.ends_with("</BODY>\r\n</HTML>\r\n"));
-}
-
-// A page over last week's page on a full disk: status 1 with the reason, and last week's
-// page whole, with nothing left beside it.
-TEST_F(BatchTest, HtmlPageOnAFullDiskKeepsTheOldPage) {
-    SmallDisk disk;
-    if (!disk.Mounted())
-        GTEST_SKIP() << disk.Why();
-    const std::string page = disk.Path("club.htm");
-    const std::string old = "<HTML>\r\nlast week\r\n</HTML>\r\n";
-    ASSERT_TRUE(WriteBytes(page, old));
-    ASSERT_TRUE(disk.Fill());
-    for (const bool stats : {false, true}) {
-        std::vector<std::string> args = {"--generate", "30", "--html", page};
-        if (stats)
-            args.push_back("--stats");
-        EXPECT_EQ(Run(args), 1) << stats;
-        EXPECT_EQ(err_.str(),
-                  "kesto batch: The HTML page " + page +
-                      " could not be written: writing to the file failed (the disk may be "
-                      "full).\n");
-        EXPECT_EQ(ReadWholeFile(page).value, old);
-        EXPECT_EQ(FolderEntries(disk.Folder()),
-                  (std::set<std::string>{"club.htm", std::string(SmallDisk::kFiller)}));
-    }
 }
 
 // A save killed while it writes (here by the file size limit, as kill -9 would) keeps the

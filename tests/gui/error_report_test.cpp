@@ -1,9 +1,10 @@
-// The window's general error report: a failure thrown while an event is handled is shown as
-// a report and the program goes on handling events. The suite runs under the program's own
-// application object, with a report that records instead of showing a message box.
+// The window's general error report: a failure thrown while an event is handled is reported
+// and the program goes on handling events. The suite runs under the program's application
+// object, with a report that records instead of showing a message box.
 
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -16,27 +17,14 @@ namespace {
 
 std::vector<std::string> reports;
 
-// Throws what it is told to when it gets a user event.
-class Thrower : public QObject {
+// Runs its command when it gets a user event, as a window runs a command on a click.
+class Receiver : public QObject {
   public:
-    enum class What { Nothing, OutOfMemory, Runtime, Number };
-    What what = What::Nothing;
-    int handled = 0;
-
+    std::function<void()> command;
     bool event(QEvent* event) override {
         if (event->type() != QEvent::User)
             return QObject::event(event);
-        switch (what) {
-            case What::OutOfMemory:
-                throw std::bad_alloc();
-            case What::Runtime:
-                throw std::runtime_error("the printer went away");
-            case What::Number:
-                throw 42;
-            case What::Nothing:
-                break;
-        }
-        ++handled;
+        command();
         return true;
     }
 };
@@ -48,37 +36,30 @@ class ErrorReportTest : public QObject {
     void init() { reports.clear(); }
 
     void EveryFailureIsReportedAndTheNextEventIsHandled() {
-        struct Case {
-            Thrower::What what;
-            std::string report;
-        };
-        const Case cases[] = {
-            {Thrower::What::OutOfMemory, std::string(kesto::kOutOfMemoryText)},
-            {Thrower::What::Runtime,
+        const std::pair<std::function<void()>, std::string> cases[] = {
+            {[] { throw std::bad_alloc(); }, std::string(kesto::kOutOfMemoryText)},
+            {[] { throw std::runtime_error("the printer went away"); },
              "An unexpected error stopped this command: the printer went away"},
-            {Thrower::What::Number, "An unexpected error stopped this command."},
+            {[] { throw 42; }, "An unexpected error stopped this command."},
         };
-        for (const Case& c : cases) {
+        for (const auto& [command, report] : cases) {
             reports.clear();
-            Thrower thrower;
-            thrower.what = c.what;
+            Receiver receiver;
+            receiver.command = command;
             QEvent failing(QEvent::User);
-            QCOMPARE(QCoreApplication::sendEvent(&thrower, &failing), false);
-            QCOMPARE(reports, std::vector<std::string>{c.report});
-            thrower.what = Thrower::What::Nothing;
+            QCOMPARE(QCoreApplication::sendEvent(&receiver, &failing), false);
+            QCOMPARE(reports, std::vector<std::string>{report});
+            receiver.command = [] {};
             QEvent next(QEvent::User);
-            QVERIFY(QCoreApplication::sendEvent(&thrower, &next));
-            QCOMPARE(thrower.handled, 1);
+            QVERIFY(QCoreApplication::sendEvent(&receiver, &next));
         }
     }
 
-    // A command run from the message loop (a timer here, a button click in the window) that
-    // runs out of memory is reported, and the loop goes on to the next event.
+    // From the message loop: a posted event and a timer's slot fail, the loop goes on.
     void AFailureInTheMessageLoopDoesNotEndIt() {
-        Thrower thrower;
-        thrower.what = Thrower::What::OutOfMemory;
-        QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
-        // A slot that fails, as a button's command would.
+        Receiver receiver;
+        receiver.command = [] { throw std::bad_alloc(); };
+        QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
         QTimer::singleShot(0, [] { throw std::length_error("vector::reserve"); });
         bool later = false;
         QTimer::singleShot(0, [&later] { later = true; });

@@ -116,44 +116,6 @@ TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"settings.reg"});
 }
 
-// The Duplimate files number boards 1 to 99: a bigger board set is refused before anything is
-// written, and a file of that name keeps what it held. The own file takes it.
-TEST_F(SaveDeals, MoreThan99BoardsAreRefusedForTheDuplimateFiles) {
-    struct Case {
-        int filterIndex;
-        std::size_t boards;
-        const char* refusal;  // "" when the file is written
-    };
-    const Case cases[] = {
-        {2, 100, "A .DLM file holds at most 99 boards, and there are 100."},
-        {3, 120, "A .DUP file holds at most 99 boards, and there are 120."},
-        {2, 99, ""},
-        {1, 120, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.filterIndex) + " " + std::to_string(c.boards));
-        const tBoardSet boards = test::RandomBoards(static_cast<int>(c.boards));
-        const SaveRequest many{{boards, "", "", DealSource::Generate}, ""};
-        const std::string file = folder_.Path("deals");
-        test::PutFile(file, "old");
-        ui_.messages.clear();
-        Answer(file, c.filterIndex);
-        SaveBtnClick(ui_, settings_, many);
-        if (*c.refusal == '\0') {
-            EXPECT_TRUE(ui_.messages.empty());
-            EXPECT_NE(test::FileBytes(file), "old");
-            continue;
-        }
-        ASSERT_EQ(ui_.messages.size(), 1u);
-        EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
-        EXPECT_EQ(ui_.messages[0].text,
-                  std::string(c.refusal) +
-                      " The deals were not saved; an existing file of that name is unchanged.");
-        EXPECT_EQ(test::FileBytes(file), "old");
-        EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"deals", "settings.reg"}));
-    }
-}
-
 // Lets no file of this process grow past a few bytes while it lives: writing a file then
 // fails as on a full disk.
 class FileSizeLimit {
