@@ -116,6 +116,18 @@ TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"settings.reg"});
 }
 
+// The window refuses more than 99 boards for a DLM file as an error, and the old file stays.
+TEST_F(SaveDeals, MoreThan99BoardsForADLMFileAreAnError) {
+    const tBoardSet boards = test::RandomBoards(120);
+    test::PutFile(folder_.Path("b.DLM"), "old");
+    Answer(folder_.Path("b.DLM"), 2);
+    SaveBtnClick(ui_, settings_, {{boards, "", "", DealSource::Generate}, ""});
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(ui_.messages[0].text.rfind("A .DLM file holds at most 99 boards", 0), 0u);
+    EXPECT_EQ(test::FileBytes(folder_.Path("b.DLM")), "old");
+}
+
 // Lets no file of this process grow past a few bytes while it lives: writing a file then
 // fails as on a full disk.
 class FileSizeLimit {
