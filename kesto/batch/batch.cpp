@@ -13,6 +13,7 @@
 #include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/clock.h"
+#include "kesto/platform/error_report.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/print/print_options.h"
 #include "kesto/print/print_without_window.h"
@@ -212,15 +213,22 @@ std::string BatchHelpText() {
 
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              const BatchServices& services) {
-    const std::optional<BatchOptions> options = ParseBatchOptions(args, err);
-    if (!options)
-        return kBatchUsageError;
-    if (options->help) {
-        out << BatchHelpText();
-        return kGoOn;
+    // No failure ends the program unreported: running out of memory (a huge file, a tight
+    // limit) or any other error the job did not catch ends it with status 1 and the report.
+    try {
+        const std::optional<BatchOptions> options = ParseBatchOptions(args, err);
+        if (!options)
+            return kBatchUsageError;
+        if (options->help) {
+            out << BatchHelpText();
+            return kGoOn;
+        }
+        BatchJob job(*options, out, err, services);
+        return job.Run();
+    } catch (...) {
+        err << "kesto batch: " << ErrorReportText(std::current_exception()) << "\n";
+        return kFailed;
     }
-    BatchJob job(*options, out, err, services);
-    return job.Run();
 }
 
 }  // namespace kesto

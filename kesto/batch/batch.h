@@ -19,7 +19,8 @@ struct BatchServices {
     PrintOutputFactory printOutput;
 };
 
-// Exit status: 0 done; 1 a failure (its message on err); 2 a usage error (a one-line hint).
+// Exit status: 0 done; 1 a failure (its message on err; also for running out of memory and
+// any other error no step caught); 2 a usage error (a one-line hint).
 int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
              const BatchServices& services = {});
 

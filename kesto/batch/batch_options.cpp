@@ -44,7 +44,9 @@ struct BatchOption {
     std::int64_t least = 0, most = 0;
     ParseNumber parse = ParseAs<int>;
     WhenMissing whenMissing = WhenMissing::Needs;
-    bool emptyIsMissing = false;  // an empty text counts as no value
+    // An empty text counts as no value (a file name: "" names no file, so nothing could be
+    // read or written).
+    bool emptyIsMissing = false;
     // Lines separated by '\n'; "{range}" stands for "least..most".
     std::string_view help{};
 };
@@ -75,6 +77,7 @@ constexpr BatchOption kBatchOptions[] = {
      .value = "FILE",
      .what = "a file name",
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.read = v; }},
+     .emptyIsMissing = true,
      .help = "read a deal file of any kind, as \"Read deals from file\""},
     {.name = "--header1",
      .value = "TEXT",
@@ -95,6 +98,7 @@ constexpr BatchOption kBatchOptions[] = {
      .value = "FILE",
      .what = "a file name",
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.saves.push_back(v); }},
+     .emptyIsMissing = true,
      .help = "save the board set; the kind follows the extension:\n"
              ".dlm DLM, .dup DUP, anything else Kesto's own KST file;\n"
              "may be given more than once"},
@@ -102,6 +106,7 @@ constexpr BatchOption kBatchOptions[] = {
      .value = "FILE",
      .what = "a file name",
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.html = v; }},
+     .emptyIsMissing = true,
      .help = "write the HTML page through the HTML page library"},
     {.name = "--stats",
      .set = SetSwitch{[](BatchOptions& o) { o.stats = true; }},

@@ -48,4 +48,15 @@ struct WriteResult {
     std::string message;  // for the user: empty when there is nothing to say
 };
 
+// What every writer says to an empty board set: there is nothing to save.
+inline constexpr std::string_view kNothingToSaveText = "Nothing to print.";
+
+// The Duplimate dealing machine numbers its boards 1 to 99; neither of its files (DLM, DUP)
+// holds more, and the other dealing programs refuse to write more too.
+inline constexpr std::size_t kDuplimateMaxBoards = 99;
+
+// A writer's refusal of a board set bigger than its format holds: "A .DLM file holds at most
+// 99 boards, and there are 120. ..." for kindName ".DLM".
+WriteResult TooManyBoards(std::string_view kindName, std::size_t boardCount);
+
 }  // namespace kesto

@@ -143,7 +143,11 @@ std::string DLMFileText(const tBoardSet& boardSet, std::string_view header1,
 WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
                          std::string_view header1, std::string_view header2, DealSource mode) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, {}};
+        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
+    }
+    // Boards past the 99th would be lost without a word.
+    if (boardSet.size() > kDuplimateMaxBoards) {
+        return TooManyBoards(".DLM", boardSet.size());
     }
     if (!ReplaceFileAtomically(fileName, DLMFileText(boardSet, header1, header2, mode)).Ok()) {
         return {WriteStatus::Failed, "Error writing .DLM file."};

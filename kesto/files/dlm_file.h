@@ -32,8 +32,9 @@ tDeal DLMFillerDeal();
 std::string DLMFileText(const tBoardSet& boardSet, std::string_view header1,
                         std::string_view header2, DealSource mode);
 
-// An empty board set writes nothing and says nothing. Otherwise the file is replaced as a
-// whole; on failure the message is "Error writing .DLM file." and the old file is unchanged.
+// Nothing is written for an empty board set (kNothingToSaveText) or one of more than 99
+// boards (TooManyBoards). Otherwise the file is replaced as a whole; on failure the message is
+// "Error writing .DLM file." and the old file is unchanged.
 WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
                          std::string_view header1, std::string_view header2, DealSource mode);
 

@@ -105,7 +105,11 @@ std::string DUPFileBytes(const tBoardSet& boardSet) {
 
 WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, {}};
+        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
+    }
+    // The count field of every record has room for two digits.
+    if (boardSet.size() > kDuplimateMaxBoards) {
+        return TooManyBoards(".DUP", boardSet.size());
     }
     if (!ReplaceFileAtomically(fileName, DUPFileBytes(boardSet)).Ok()) {
         return {WriteStatus::Failed, "Error writing .DUP file."};

@@ -41,8 +41,9 @@ std::string DUPBoardCountField(std::size_t boardCount);
 // The whole file: one record per board.
 std::string DUPFileBytes(const tBoardSet& boardSet);
 
-// An empty board set writes nothing and says nothing. Otherwise the file is replaced as a
-// whole; on failure the message is "Error writing .DUP file." and the old file is unchanged.
+// Nothing is written for an empty board set (kNothingToSaveText) or one of more than 99
+// boards (TooManyBoards). Otherwise the file is replaced as a whole; on failure the message is
+// "Error writing .DUP file." and the old file is unchanged.
 WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
 
 // False, with the board set empty, when the size is not a multiple of 156 bytes or a card

@@ -53,7 +53,7 @@ std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
 WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
                              std::string_view header1, std::string_view header2, DealSource mode) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, "Nothing to print."};
+        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
     }
     const Status replaced =
         ReplaceFileAtomically(fileName, OwnDealFileText(boardSet, header1, header2, mode));

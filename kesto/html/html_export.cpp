@@ -4,6 +4,7 @@
 #include "kesto/options/language_table.h"
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
+#include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/stats/html_statistics.h"
 #include "kesto/stats/statistics.h"
@@ -13,6 +14,9 @@ namespace kesto {
 namespace {
 
 constexpr std::string_view kNoDealsText = "There are no deals to put on an HTML page.";
+constexpr std::string_view kPageUnchangedText = " The page was not written.";
+// The library's number for a file it cannot create.
+constexpr std::int32_t kHtmlCannotCreate = 1;
 
 }  // namespace
 
@@ -102,8 +106,26 @@ std::string HtmlPageFailedText(const std::string& fileName, std::int32_t status)
 
 namespace {
 
+// Puts the statistics section into the page the library has written.
+Status AddStatistics(PendingFile& page, const tBoardSet& boardSet) {
+    const StatusOr<std::string> written = ReadWholeFile(page.Path());
+    if (!written.status.Ok()) {
+        return written.status;
+    }
+    const StatusOr<std::string> withStatistics = PageWithHtmlStatistics(
+        written.value, ComputeStatistics(boardSet), LocaleDecimalSeparator());
+    return withStatistics.status.Ok() ? page.Write(withStatistics.value) : withStatistics.status;
+}
+
 // Steps 3 to 6 once the file name is known: the deals, the page, the statistics, Printed.
+// The page is built in a new file beside fileName (beside a link's target), so on any failure
+// the old page stays exactly as it was.
 HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext& context, Ui& ui) {
+    StatusOr<PendingFile> page = PendingFile::Begin(fileName);
+    if (!page.status.Ok()) {
+        ui.ShowMessage(MessageKind::Error, HtmlPageFailedText(fileName, kHtmlCannotCreate));
+        return HtmlExportOutcome::PageFailed;
+    }
     const HtmlLibrary& library = *context.library;
     const bool showDlrVul = context.options.showDlrVul;
     for (std::size_t i = 0; i < context.boardSet.size(); ++i) {
@@ -111,7 +133,7 @@ HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext
         library.AddDeal(HtmlDealRecord(boardNumber, context.boardSet[i], showDlrVul));
     }
     const std::int32_t status = library.HTMLCustom(MakeHtmlCustomArguments(
-        fileName, context.headerLine1, context.headerLine2, context.options));
+        page.value.Path(), context.headerLine1, context.headerLine2, context.options));
     // Emptied after a failure too, so that the next attempt does not send the deals twice.
     library.ClearDeals();
     if (status != 0) {
@@ -119,13 +141,16 @@ HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext
         return HtmlExportOutcome::PageFailed;
     }
     if (context.statsWithHtml) {
-        const Status inserted = InsertHtmlStatistics(fileName, ComputeStatistics(context.boardSet));
-        if (!inserted.Ok()) {
-            ui.ShowMessage(MessageKind::Error, inserted.Reason());
-            // The page itself is written: it still counts as output.
-            context.printed = true;
+        if (const Status added = AddStatistics(page.value, context.boardSet); !added.Ok()) {
+            ui.ShowMessage(MessageKind::Error, StatisticsNotAddedText(fileName, added.Reason()) +
+                                                   std::string(kPageUnchangedText));
             return HtmlExportOutcome::StatisticsFailed;
         }
+    }
+    if (const Status committed = page.value.Commit(); !committed.Ok()) {
+        ui.ShowMessage(MessageKind::Error, "The HTML page " + fileName + " could not be written: " +
+                                               committed.Reason() + ".");
+        return HtmlExportOutcome::PageFailed;
     }
     context.printed = true;
     return HtmlExportOutcome::Written;

@@ -126,12 +126,14 @@ enum class HtmlExportOutcome {
     NotAvailable,      // no library bound
     OptionsShown,      // Yes in the hints dialog: the options dialog, no page
     Cancelled,         // the save dialog was cancelled
-    PageFailed,        // the library could not write the page (message shown)
-    StatisticsFailed,  // the page is written, the statistics section is not (message shown)
+    PageFailed,        // the page could not be written (message shown)
+    StatisticsFailed,  // the statistics section could not be added (message shown)
     Written,
 };
 
-// The command. Failures are shown through view.Dialogs() as error messages.
+// The command. Failures are shown through view.Dialogs() as error messages. The page is made
+// in a new file beside the chosen one (beside a link's target: the link stays) and takes its
+// place only once complete, statistics included; after any failure the old page is as it was.
 HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view);
 
 // The command without a window (the batch front end): no hints dialog, the page written to

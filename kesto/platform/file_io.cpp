@@ -1,6 +1,8 @@
 #include "kesto/platform/file_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -56,64 +58,183 @@ bool WriteAll(int fd, std::string_view data) {
     return true;
 }
 
-// Writes contents to a new file beside path, flushed, and renames it over path.
-Status WriteAndRename(const std::string& path, std::string_view contents) {
-    std::string pattern = DirectoryOf(path) + ".kesto-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    if (fd < 0) {
-        return SystemError("cannot create a file in the folder of " + path, errno);
-    }
-    const std::string& temp = pattern;
-    // Keep the permissions of the file being replaced; a new file gets the usual ones.
-    struct stat existing {};
-    mode_t mode = 0666;
-    if (::stat(path.c_str(), &existing) == 0) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-    ::fchmod(fd, mode);
+// The name of the target as it goes into its temporary files' names, cut so that the whole
+// name stays within the system's limit of 255 bytes.
+std::string TemporaryPrefix(const std::string& target) {
+    constexpr std::size_t kMaxNamePart = 200;
+    const std::string name = target.substr(DirectoryOf(target).size());
+    return ".kesto-" + name.substr(0, kMaxNamePart) + "-";
+}
 
-    int error = 0;
-    if (!WriteAll(fd, contents) || ::fsync(fd) != 0) {
-        error = errno;
+constexpr std::size_t kUniquePart = 6;  // mkstemp's "XXXXXX"
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Whether the open file fd still goes by the name path.
+bool StillNamed(int fd, const std::string& path) {
+    struct stat open {
+    }, named{};
+    return ::fstat(fd, &open) == 0 && ::lstat(path.c_str(), &named) == 0 && SameFile(open, named);
+}
+
+// Removes the temporary files of target that no running save holds: what a killed save left.
+// A save locks its file from the moment it exists, so a file that can be locked here is
+// nobody's; it is removed only if the name still leads to the file that was locked.
+void RemoveStaleTemporaries(const std::string& target) {
+    const std::string folder = DirectoryOf(target);
+    const std::string prefix = TemporaryPrefix(target);
+    DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) {
+        return;
     }
-    if (::close(fd) != 0 && error == 0) {
-        error = errno;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != prefix.size() + kUniquePart || !name.starts_with(prefix)) {
+            continue;
+        }
+        const std::string path = folder + std::string(name);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat info {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &info) == 0 &&
+            S_ISREG(info.st_mode) && StillNamed(fd, path)) {
+            ::unlink(path.c_str());
+        }
+        ::close(fd);
     }
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) {
-        error = errno;
+    ::closedir(dir);
+}
+
+// A new, empty, locked temporary file for target. A cleaner of another save may remove the
+// file between its making and its locking; then another one is made.
+StatusOr<std::pair<std::string, int>> MakeTemporary(const std::string& target) {
+    constexpr int kAttempts = 8;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        std::string name = DirectoryOf(target) + TemporaryPrefix(target) + "XXXXXX";
+        const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd < 0) {
+            return {{}, SystemError("cannot create a file in the folder of " + target, errno)};
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, name)) {
+            return {{std::move(name), fd}, {}};
+        }
+        ::close(fd);
     }
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        return SystemError("cannot write " + path, error);
+    return {{}, SystemError("cannot create a file in the folder of " + target, EEXIST)};
+}
+
+// The permissions the new file gets: those of the file it replaces, or the usual ones.
+mode_t ModeFor(const std::string& target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        return existing.st_mode & 07777;
     }
-    // Make the rename itself durable.
-    const std::string folder = DirectoryOf(path).empty() ? "." : DirectoryOf(path);
-    const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Makes a rename in folder durable.
+void SyncFolder(const std::string& folder) {
+    const int dirFd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
     if (dirFd >= 0) {
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return {};
 }
 
 }  // namespace
 
-Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view contents) {
+StatusOr<PendingFile> PendingFile::Begin(const std::string& linkOrPath) {
     const StatusOr<std::string> file = FileToReplace(linkOrPath);
+    if (!file.status.Ok()) {
+        return {{}, file.status};
+    }
+    const std::string& target = file.value;
+    std::error_code error;
+    const fs::file_status status = fs::status(target, error);
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        return {{}, Status::Failure(target + " is not a file")};
+    }
+    RemoveStaleTemporaries(target);
+    StatusOr<std::pair<std::string, int>> temp = MakeTemporary(target);
+    if (!temp.status.Ok()) {
+        return {{}, temp.status};
+    }
+    return {PendingFile(target, std::move(temp.value.first), temp.value.second), {}};
+}
+
+PendingFile::PendingFile(PendingFile&& other) noexcept
+    : target_(std::move(other.target_)),
+      temp_(std::move(other.temp_)),
+      fd_(std::exchange(other.fd_, -1)) {}
+
+PendingFile& PendingFile::operator=(PendingFile&& other) noexcept {
+    if (this != &other) {
+        Discard();
+        target_ = std::move(other.target_);
+        temp_ = std::move(other.temp_);
+        fd_ = std::exchange(other.fd_, -1);
+    }
+    return *this;
+}
+
+PendingFile::~PendingFile() {
+    Discard();
+}
+
+void PendingFile::Discard() {
+    if (fd_ < 0) {
+        return;
+    }
+    // A writer may have put another file in its place; that one goes too.
+    ::unlink(temp_.c_str());
+    ::close(fd_);
+    fd_ = -1;
+}
+
+Status PendingFile::Write(std::string_view contents) {
+    if (fd_ < 0) {
+        return Status::Failure("cannot write " + target_ + ": nothing is pending");
+    }
+    if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0 || !WriteAll(fd_, contents)) {
+        return SystemError("cannot write " + target_, errno);
+    }
+    return {};
+}
+
+Status PendingFile::Commit() {
+    if (fd_ < 0) {
+        return Status::Failure("cannot write " + target_ + ": nothing is pending");
+    }
+    int error = 0;
+    if (::fchmod(fd_, ModeFor(target_)) != 0 || ::fsync(fd_) != 0 ||
+        ::rename(temp_.c_str(), target_.c_str()) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        Discard();
+        return SystemError("cannot write " + target_, error);
+    }
+    ::close(fd_);
+    fd_ = -1;
+    SyncFolder(DirectoryOf(target_));
+    return {};
+}
+
+Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view contents) {
+    StatusOr<PendingFile> file = PendingFile::Begin(linkOrPath);
     if (!file.status.Ok()) {
         return file.status;
     }
-    const std::string& path = file.value;
-    std::error_code error;
-    const fs::file_status status = fs::status(path, error);
-    if (fs::exists(status) && !fs::is_regular_file(status)) {
-        return Status::Failure(path + " is not a file");
+    if (const Status written = file.value.Write(contents); !written.Ok()) {
+        return written;
     }
-    return WriteAndRename(path, contents);
+    return file.value.Commit();
 }
 
 StatusOr<std::string> ReadWholeFile(const std::string& path) {

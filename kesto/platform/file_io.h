@@ -3,9 +3,14 @@
 // the target's folder, flushes it to disk and renames it over the target, so the old file
 // stays intact until the new one is complete. Every writer of the program replaces its files
 // this way.
+//
+// A temporary file is named after its target (".kesto-<name>-XXXXXX") and stays locked while
+// its save runs. A save that was killed leaves its temporary file unlocked; the next save of
+// the same target removes it, and never touches one that another save still holds.
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "kesto/platform/status.h"
 
@@ -16,6 +21,43 @@ namespace kesto {
 // folder, a device) is refused. On failure the old file is untouched and the reason names
 // the file.
 Status ReplaceFileAtomically(const std::string& path, std::string_view contents);
+
+// The new contents of a file, made beside it, for a writer that writes by file name (a
+// library): Begin makes it empty, Commit puts it in place of the target as
+// ReplaceFileAtomically does, and one that is never committed is removed when it goes.
+class PendingFile {
+  public:
+    // The target is followed through symbolic links, must be a regular file or not exist yet,
+    // and its folder must take a new file; otherwise the reason names the target.
+    static StatusOr<PendingFile> Begin(const std::string& target);
+
+    PendingFile() = default;
+    PendingFile(PendingFile&& other) noexcept;
+    PendingFile& operator=(PendingFile&& other) noexcept;
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile();
+
+    // Where the writer writes until Commit.
+    const std::string& Path() const { return temp_; }
+    // The file that Commit replaces (the target of a link).
+    const std::string& Target() const { return target_; }
+    // Replaces what the file holds with contents.
+    Status Write(std::string_view contents);
+    // Flushes the file to disk and renames it over the target, with the target's permissions
+    // (a new target gets the usual ones). On failure the target is untouched and the file is
+    // gone. Either way the object is empty afterwards.
+    Status Commit();
+
+  private:
+    PendingFile(std::string target, std::string temp, int fd)
+        : target_(std::move(target)), temp_(std::move(temp)), fd_(fd) {}
+    void Discard();
+
+    std::string target_;
+    std::string temp_;
+    int fd_ = -1;  // open and locked while the file is pending
+};
 
 // The file's bytes; on failure the reason names the file and says why.
 StatusOr<std::string> ReadWholeFile(const std::string& path);

@@ -126,18 +126,8 @@ std::string HtmlStatisticsSection(const tStatistics& statistics,
     return html.Take();
 }
 
-Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
-                            std::string_view decimalSeparator) {
-    const auto fail = [&pagePath](const std::string& why) {
-        return Status::Failure("The statistics could not be added to the HTML page " + pagePath +
-                               " (" + why + ").");
-    };
-    const StatusOr<std::string> read = ReadWholeFile(pagePath);
-    if (!read.status.Ok()) {
-        return fail(read.status.Reason());
-    }
-    const std::string& page = read.value;
-
+StatusOr<std::string> PageWithHtmlStatistics(std::string_view page, const tStatistics& statistics,
+                                             std::string_view decimalSeparator) {
     std::string out;
     out.reserve(page.size() + 8192);
     bool bodyEndFound = false;
@@ -152,7 +142,7 @@ Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& stat
     // Rewriting a page the statistics cannot go into would only change its line ends and
     // hide from the user that the section is missing.
     if (!bodyEndFound) {
-        return fail("the page has no \"</BODY>\" line");
+        return {{}, Status::Failure("the page has no \"</BODY>\" line")};
     }
     // Also when "</BODY>" is the page's last line: the page ends complete, with "</HTML>".
     out += HtmlStatisticsSection(statistics, decimalSeparator);
@@ -160,10 +150,25 @@ Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& stat
     out += kEol;
     out += "</HTML>";
     out += kEol;
+    return {std::move(out), {}};
+}
 
-    const Status written = ReplaceFileAtomically(pagePath, out);
+std::string StatisticsNotAddedText(const std::string& pagePath, const std::string& why) {
+    return "The statistics could not be added to the HTML page " + pagePath + " (" + why + ").";
+}
+
+Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
+                            std::string_view decimalSeparator) {
+    const StatusOr<std::string> read = ReadWholeFile(pagePath);
+    if (!read.status.Ok()) {
+        return Status::Failure(StatisticsNotAddedText(pagePath, read.status.Reason()));
+    }
+    const StatusOr<std::string> page =
+        PageWithHtmlStatistics(read.value, statistics, decimalSeparator);
+    const Status written =
+        page.status.Ok() ? ReplaceFileAtomically(pagePath, page.value) : page.status;
     if (!written.Ok()) {
-        return fail(written.Reason());
+        return Status::Failure(StatisticsNotAddedText(pagePath, written.Reason()));
     }
     return {};
 }

@@ -15,6 +15,15 @@ namespace kesto {
 std::string HtmlStatisticsSection(const tStatistics& statistics,
                                   std::string_view decimalSeparator = LocaleDecimalSeparator());
 
+// The page with the section in place of its first line "</BODY>" (the whole line, exact
+// case) and everything after it, then "</BODY>" and "</HTML>"; the lines before it keep
+// their text with CR LF line ends. Fails for a page without a "</BODY>" line.
+StatusOr<std::string> PageWithHtmlStatistics(std::string_view page, const tStatistics& statistics,
+                                             std::string_view decimalSeparator);
+
+// "The statistics could not be added to the HTML page <pagePath> (<why>)."
+std::string StatisticsNotAddedText(const std::string& pagePath, const std::string& why);
+
 // Inserts the section into the page at pagePath in place of its first line "</BODY>" (the
 // whole line, exact case) and everything after it, then writes "</BODY>" and "</HTML>". The
 // lines before it are kept with CR LF line ends. The new page is built in memory and

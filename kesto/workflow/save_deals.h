@@ -31,7 +31,7 @@ std::string_view SaveDefaultExtension(int filterIndex);
 // Asks for a file in the save dialog (filter index and default extension from the stored
 // FileType, empty file name, overwrite question), stores the chosen filter index in FileType
 // before writing, writes, and shows the writer's message: an error for a failure, the plain
-// "Nothing to print." for an empty board set saved as the own file. Cancel does nothing.
+// "Nothing to print." for an empty board set, whatever the kind. Cancel does nothing.
 void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request);
 
 }  // namespace kesto

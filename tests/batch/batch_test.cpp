@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -137,6 +140,10 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
         {{"--read"}, "--read needs a file name"},
         {{"--save"}, "--save needs a file name"},
         {{"--html"}, "--html needs a file name"},
+        {{"--read", ""}, "--read needs a file name"},
+        {{"--generate", "2", "--save", ""}, "--save needs a file name"},
+        {{"--generate", "2", "--save", "a.kst", "--save", ""}, "--save needs a file name"},
+        {{"--generate", "2", "--html", ""}, "--html needs a file name"},
         {{"--header1"}, "--header1 needs a text"},
         {{"--header2"}, "--header2 needs a text"},
         {{"--gif-location"}, "--gif-location needs a text"},
@@ -223,6 +230,46 @@ TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
     EXPECT_FALSE(std::filesystem::exists(Path("empty.kst")));
 }
 
+// A save that cannot save what was asked fails with a message and leaves any old file alone.
+TEST_F(BatchTest, SavesThatWouldSaveNothingOrLoseBoardsFail) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* file;
+        std::string message;
+    };
+    const std::string unchanged =
+        " The deals were not saved; an existing file of that name is unchanged.";
+    const std::vector<Case> cases = {
+        {{"--save", Path("a.dlm")}, "a.dlm", "Nothing to print."},
+        {{"--save", Path("a.dup")}, "a.dup", "Nothing to print."},
+        {{"--save", Path("a.kst")}, "a.kst", "Nothing to print."},
+        {{"--generate", "120", "--save", Path("b.dlm")},
+         "b.dlm",
+         "A .DLM file holds at most 99 boards, and there are 120." + unchanged},
+        {{"--generate", "100", "--save", Path("b.dup")},
+         "b.dup",
+         "A .DUP file holds at most 99 boards, and there are 100." + unchanged},
+        // The first save fails: the job stops there.
+        {{"--generate", "120", "--save", Path("c.DLM"), "--save", Path("c.kst")},
+         "c.DLM",
+         "A .DLM file holds at most 99 boards, and there are 120." + unchanged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(ReplaceFileAtomically(Path(c.file), "old").Ok());
+        EXPECT_EQ(Run(c.args), 1);
+        EXPECT_EQ(err_.str(), "kesto batch: " + c.message + "\n");
+        EXPECT_EQ(ReadWholeFile(Path(c.file)).value, "old");
+    }
+    EXPECT_FALSE(std::filesystem::exists(Path("c.kst")));
+    // 99 boards fit both.
+    ASSERT_EQ(Run({"--generate", "99", "--save", Path("d.dlm"), "--save", Path("d.dup")}), 0);
+    for (const char* file : {"d.dlm", "d.dup"}) {
+        ASSERT_EQ(Run({"--read", Path(file), "--list"}), 0) << err_.str();
+        EXPECT_NE(out_.str().find("[Board \"99\"]"), std::string::npos) << file;
+    }
+}
+
 TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
     ASSERT_EQ(Run({"--seed", "0", "--generate", "4", "--language", "Deutsch", "--html",
                    Path("page.htm"), "--stats", "--gif-location", "gif"}),
@@ -250,6 +297,36 @@ TEST_F(BatchTest, HtmlPageBehindALinkGetsItsStatisticsInTheTarget) {
     const std::string page = ReadWholeFile(target).value;
     EXPECT_NE(page.find("<H2>Statistics</H2>"), std::string::npos);
     EXPECT_TRUE(page.ends_with("</BODY>\r\n</HTML>\r\n"));
+}
+
+// A save killed while it writes (here by the file size limit, as kill -9 would) keeps the
+// old file; what it left beside it goes with the next save of that file.
+TEST_F(BatchTest, TheNextSaveClearsUpAfterAKilledOne) {
+    for (const char* name : {"deals.kst", "deals.dlm", "page.htm"}) {
+        SCOPED_TRACE(name);
+        const std::string file = Path(name);
+        const bool page = std::string_view(name).ends_with(".htm");
+        const std::vector<std::string> args = {"--generate", "60", page ? "--html" : "--save",
+                                               file};
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        const std::string old = ReadWholeFile(file).value;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const rlimit small{1024, 1024};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+            ::_exit(Run(args));
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(ReadWholeFile(file).value, old);
+        EXPECT_EQ(scratch_.Entries().size(), 2u);  // the file and what the killed save left
+
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{name});
+        std::filesystem::remove(file);
+    }
 }
 
 TEST_F(BatchTest, PrintsToTheOutputFolder) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -320,25 +321,39 @@ TEST_F(HtmlExport, FailedPageNamesTheFileAndLeavesPrintedAlone) {
     EXPECT_TRUE(printed_);
 }
 
-TEST_F(HtmlExport, FullDiskStopsThePage) {
+// A full disk, the old page in place: the page is made beside it, so the disk fills up
+// there and the old page stays whole, with nothing left beside it.
+TEST_F(HtmlExport, FullDiskStopsThePageAndKeepsTheOldOne) {
     test::SmallDisk disk;
     if (!disk.Mounted())
         GTEST_SKIP() << disk.Why();
-    ASSERT_TRUE(disk.Fill());
     const std::string page = disk.Path("club.htm");
-    view_.saveResult = {true, page, 1};
-    EXPECT_EQ(Create(), HtmlExportOutcome::PageFailed);
-    ASSERT_EQ(view_.messages.size(), 1u);
-    EXPECT_EQ(view_.messages[0].text, HtmlPageFailedText(page, 2));
-    EXPECT_FALSE(printed_);
+    const std::string old = "<HTML>\r\nlast week's page\r\n</HTML>\r\n";
+    ASSERT_TRUE(test::WriteBytes(page, old));
+    ASSERT_TRUE(disk.Fill());
+    for (const bool stats : {false, true}) {
+        SCOPED_TRACE(stats);
+        statsWithHtml_ = stats;
+        view_.messages.clear();
+        view_.saveResult = {true, page, 1};
+        EXPECT_EQ(Create(), HtmlExportOutcome::PageFailed);
+        ASSERT_EQ(view_.messages.size(), 1u);
+        EXPECT_EQ(view_.messages[0].text, HtmlPageFailedText(page, 2));
+        EXPECT_FALSE(printed_);
+        EXPECT_EQ(ReadFile(page), old);
+        EXPECT_EQ(test::FolderEntries(disk.Folder()),
+                  (std::set<std::string>{"club.htm", std::string(test::SmallDisk::kFiller)}));
+    }
 }
 
-// Room for the page but not for the page with its statistics: the page stays as the library
-// wrote it and the user is told that the statistics are missing.
-TEST_F(HtmlExport, StatisticsThatDoNotFitLeaveThePageAsWritten) {
+// Room for the page but not for the page with its statistics: the old page stays as it was,
+// nothing is left beside it, and the user is told that nothing was written.
+TEST_F(HtmlExport, StatisticsThatDoNotFitLeaveTheOldPageAsItWas) {
     test::SmallDisk disk;
     if (!disk.Mounted())
         GTEST_SKIP() << disk.Why();
+    const std::string old = "<HTML>\r\nlast week's page\r\n</HTML>\r\n";
+    ASSERT_TRUE(test::WriteBytes(disk.Path("club.htm"), old));
     ASSERT_TRUE(disk.Fill());
     const std::string filler = disk.Path(test::SmallDisk::kFiller);
     const std::string page = Golden("export_english.htm");
@@ -349,13 +364,28 @@ TEST_F(HtmlExport, StatisticsThatDoNotFitLeaveThePageAsWritten) {
     statsWithHtml_ = true;
     view_.saveResult = {true, disk.Path("club.htm"), 1};
     EXPECT_EQ(Create(), HtmlExportOutcome::StatisticsFailed);
-    EXPECT_EQ(ReadFile(disk.Path("club.htm")), page);
+    EXPECT_EQ(ReadFile(disk.Path("club.htm")), old);
+    EXPECT_EQ(test::FolderEntries(disk.Folder()),
+              (std::set<std::string>{"club.htm", std::string(test::SmallDisk::kFiller)}));
     ASSERT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(view_.messages[0].kind, MessageKind::Error);
-    EXPECT_TRUE(view_.messages[0].text.starts_with(
-        "The statistics could not be added to the HTML page " + disk.Path("club.htm") + " ("))
-        << view_.messages[0].text;
-    EXPECT_TRUE(printed_);  // the page itself is there
+    EXPECT_EQ(view_.messages[0].text, "The statistics could not be added to the HTML page " +
+                                          disk.Path("club.htm") + " (cannot write " +
+                                          disk.Path("club.htm") +
+                                          ": No space left on device). The page was not written.");
+    EXPECT_FALSE(printed_);
+}
+
+// A dangling link as the target is followed, as every save follows a link: the page is made
+// where the link points and the link stays.
+TEST_F(HtmlExport, APageThroughADanglingLinkIsMadeWhereTheLinkPoints) {
+    fs::create_directory(Page("web"));
+    fs::create_symlink("web/new.htm", Page("club.htm"));
+    view_.saveResult = {true, Page("club.htm"), 1};
+    ASSERT_EQ(Create(), HtmlExportOutcome::Written);
+    EXPECT_TRUE(fs::is_symlink(Page("club.htm")));
+    EXPECT_EQ(ReadFile(Page("web/new.htm")), Golden("export_english.htm"));
+    EXPECT_EQ(test::FolderEntries(Page("web")), std::set<std::string>{"new.htm"});
 }
 
 TEST_F(HtmlExport, StatusTextsNameEveryLibraryError) {

@@ -1,10 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "kesto/platform/file_io.h"
 #include "tests/support/scratch_folder.h"
@@ -131,6 +134,38 @@ TEST_F(FileIoTest, ALinkInALoopCannotBeFollowed) {
     EXPECT_EQ(result.Reason().rfind("cannot follow the link " + link + ": ", 0), 0U)
         << result.Reason();
     EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
+// Only what is stale and Kesto's own for that target goes: not the temporary file of a save
+// still running (it holds a lock), not another file's, not a user's file of a similar name.
+TEST_F(FileIoTest, ASaveRemovesOnlyStaleTemporariesOfItsOwnTarget) {
+    const std::string path = folder_ + "/club.htm";
+    struct Case {
+        const char* name;
+        bool locked;
+        bool removed;
+    };
+    const Case cases[] = {
+        {".kesto-club.htm-a1B2c3", false, true},   {".kesto-club.htm-d4E5f6", true, false},
+        {".kesto-other.htm-a1B2c3", false, false}, {".kesto-club.htm-a1B2c3d", false, false},
+        {".kesto-club.htm", false, false},         {"kesto-club.htm-a1B2c3", false, false},
+    };
+    std::vector<int> locks;
+    for (const Case& c : cases) {
+        ASSERT_TRUE(ReplaceFileAtomically(folder_ + "/" + c.name, "left").Ok());
+        if (c.locked) {
+            const int fd = ::open((folder_ + "/" + c.name).c_str(), O_RDONLY);
+            ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+            locks.push_back(fd);
+        }
+    }
+    ASSERT_TRUE(ReplaceFileAtomically(path, "page").Ok());
+    for (const Case& c : cases) {
+        EXPECT_EQ(std::filesystem::exists(folder_ + "/" + c.name), !c.removed) << c.name;
+    }
+    for (const int fd : locks) {
+        ::close(fd);
+    }
 }
 
 TEST(StatusTest, SaysWhetherItWorkedAndWhyNot) {

@@ -100,20 +100,32 @@ TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
     EXPECT_TRUE(ui_.messages.empty());
 }
 
-TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintOnlyForTheOwnFile) {
+// A save that would save nothing says so, whatever the kind, and makes no file.
+TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     const tBoardSet none;
     const SaveRequest empty{{none, "", "", DealSource::Record}, ""};
-    for (const int filterIndex : {2, 3}) {
+    for (const int filterIndex : {1, 2, 3}) {
+        SCOPED_TRACE(filterIndex);
+        ui_.messages.clear();
         Answer(folder_.Path("empty"), filterIndex);
         SaveBtnClick(ui_, settings_, empty);
-        EXPECT_TRUE(ui_.messages.empty());
+        ASSERT_EQ(ui_.messages.size(), 1u);
+        EXPECT_EQ(ui_.messages[0].kind, MessageKind::Plain);
+        EXPECT_EQ(ui_.messages[0].text, "Nothing to print.");
     }
-    Answer(folder_.Path("empty"), 1);
-    SaveBtnClick(ui_, settings_, empty);
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].kind, MessageKind::Plain);
-    EXPECT_EQ(ui_.messages[0].text, "Nothing to print.");
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"settings.reg"});
+}
+
+// The window refuses more than 99 boards for a DLM file as an error, and the old file stays.
+TEST_F(SaveDeals, MoreThan99BoardsForADLMFileAreAnError) {
+    const tBoardSet boards = test::RandomBoards(120);
+    test::PutFile(folder_.Path("b.DLM"), "old");
+    Answer(folder_.Path("b.DLM"), 2);
+    SaveBtnClick(ui_, settings_, {{boards, "", "", DealSource::Generate}, ""});
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(ui_.messages[0].text.rfind("A .DLM file holds at most 99 boards", 0), 0u);
+    EXPECT_EQ(test::FileBytes(folder_.Path("b.DLM")), "old");
 }
 
 // Lets no file of this process grow past a few bytes while it lives: writing a file then
