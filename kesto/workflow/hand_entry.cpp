@@ -12,7 +12,7 @@ namespace kesto {
 
 namespace {
 
-constexpr int kMaxDealNumber = 500;
+constexpr int kMaxDealNumber = kMaxBoards;
 
 // The rank a typed character names, or 0 for none: "1" starts a ten typed as "10".
 int RankOfTypedCharacter(char key) {
