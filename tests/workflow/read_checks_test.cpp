@@ -1,6 +1,6 @@
 // Deals read from a file get the checks of typed-in deals in the window: a file that says its
 // deals are complete but holds a short or empty deal goes to the hand-entry page with the
-// window's message at once; an impossible deal is refused and nothing is read.
+// window's message at once.
 
 #include <gtest/gtest.h>
 
@@ -51,26 +51,6 @@ TEST_F(ReadChecks, ACompleteFileWithAnEmptyDealAsksAboutIt) {
     ASSERT_EQ(view.zeroCardsTexts.size(), 1u);
     EXPECT_EQ(view.zeroCardsTexts[0], "Deal 2 has no cards.");
     EXPECT_EQ(view.display.dealNumber, 2);
-}
-
-TEST_F(ReadChecks, AnEnteredFileWithAShortDealIsReviewedThenStoppedOnNext) {
-    Read(false, {kWorked, kFiftyOne});
-    EXPECT_EQ(view.display.page, Page::EnterHand);
-    EXPECT_TRUE(view.messages.empty());
-    main.NextBtnClick();
-    EXPECT_EQ(view.display.page, Page::EnterHand);
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].text, "Deal 2 has only 51 cards.");
-}
-
-TEST_F(ReadChecks, AnImpossibleDealIsRefusedAndNothingIsRead) {
-    Read(true, {kWorked, kWorked + "2"});  // West's two of clubs twice
-    EXPECT_EQ(view.display.page, Page::First);
-    EXPECT_TRUE(main.boardSet.empty());
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].kind, MessageKind::Error);
-    EXPECT_EQ(view.messages[0].text,
-              "Error reading " + path + ". Board 2 holds the two of clubs twice.");
 }
 
 }  // namespace
