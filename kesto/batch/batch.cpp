@@ -122,6 +122,13 @@ int BatchJob::ReadBoards() {
         main_.NextBtnClick();
         if (main_.CurrentPage() == Page::First)
             return kFailed;  // the reader has said why
+        // Deals to review go through the hand-entry page's Next, as in the window, unless
+        // reading has run those checks and said why it stopped; where the window would stop
+        // on that page to have cards added, the batch stops.
+        if (main_.CurrentPage() == Page::EnterHand && view_.TakeMessageCount() == 0)
+            main_.NextBtnClick();
+        if (main_.CurrentPage() != Page::Print)
+            return kFailed;  // the hand-entry checks have said why
     }
     view_.TakeMessageCount();
     return kGoOn;

@@ -26,6 +26,11 @@ Answer BatchView::ShowMessage(MessageKind, const std::string& text, MessageButto
     return Answer::Ok;
 }
 
+ZeroCardsChoice BatchView::TZeroCardsDlg(const std::string& text) {
+    ShowMessage(MessageKind::Error, text, MessageButtons::Ok);
+    return ZeroCardsChoice::AddCards;
+}
+
 FileDialogResult BatchView::OpenFileDialog(const FileDialogRequest& request) {
     return FileDialogResult{!openFile_.empty(), openFile_, request.filterIndex};
 }

@@ -29,9 +29,9 @@ class BatchView : public MainWindowView {
     void ShowDisplay(const MainWindowDisplay&) override {}
     void PlaceCaret(SuitField, int, bool) override {}
     std::optional<int> TDateDlg(const std::vector<std::string>&) override { return std::nullopt; }
-    ZeroCardsChoice TZeroCardsDlg(const std::string&) override {
-        return ZeroCardsChoice::PrintAllDeals;
-    }
+    // The batch has no stored answer to skip or print deals without cards: it stops, saying
+    // which deals they are, as if cards were to be added.
+    ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
     bool TDuplicateCardForm(Suit, const std::string&, const std::string&) override { return false; }
     void CloseMainWindow() override {}
 

@@ -43,4 +43,9 @@ class tDeal {
 // The board set: the deal at position i is board number i + 1.
 using tBoardSet = std::vector<tDeal>;
 
+// The most boards a board set holds: as many as one generating run deals and the hand-entry
+// page can number. Every deal file reader refuses a file with more, so whatever Kesto writes
+// it reads back.
+inline constexpr int kMaxBoards = 500;
+
 }  // namespace kesto

@@ -11,6 +11,26 @@ namespace kesto {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+std::string TooBig(const std::string& fileName) {
+    return fileName + " is too big for a deal file.";
+}
+
+// The system's words as a sentence. A text that begins with the file name keeps it exactly as
+// given; only a leading lower-case word of ours ("cannot open") gets its capital.
+std::string Sentence(std::string text) {
+    if (text.starts_with("cannot ")) {
+        text[0] = 'C';
+    }
+    if (!text.empty() && !text.ends_with('.')) {
+        text += '.';
+    }
+    return text;
+}
+
+}  // namespace
+
 StatusOr<std::string> ReadDealFileBytes(const std::string& fileName) {
     const auto fail = [](std::string reason) -> StatusOr<std::string> {
         return {{}, Status::Failure(std::move(reason))};
@@ -18,22 +38,25 @@ StatusOr<std::string> ReadDealFileBytes(const std::string& fileName) {
     std::error_code error;
     const fs::file_status status = fs::status(fileName, error);
     if (error) {
-        return fail("cannot open " + fileName + ": " + error.message());
+        return fail("Cannot open " + fileName + ": " + error.message() + ".");
     }
     if (!fs::is_regular_file(status)) {
-        return fail(fileName + " is not a file");
+        return fail(fileName + " is not a file.");
     }
     const auto size = fs::file_size(fileName, error);
     if (error) {
-        return fail("cannot read " + fileName + ": " + error.message());
+        return fail("Cannot read " + fileName + ": " + error.message() + ".");
     }
     if (size > kMaxDealFileBytes) {
-        return fail(fileName + " is too big for a deal file");
+        return fail(TooBig(fileName));
     }
     StatusOr<std::string> file = ReadWholeFile(fileName);
+    if (!file.status.Ok()) {
+        return fail(Sentence(file.status.Reason()));
+    }
     // The file may have grown since it was measured.
-    if (file.status.Ok() && file.value.size() > kMaxDealFileBytes) {
-        return fail(fileName + " is too big for a deal file");
+    if (file.value.size() > kMaxDealFileBytes) {
+        return fail(TooBig(fileName));
     }
     return file;
 }

@@ -1,7 +1,10 @@
 #include "kesto/files/deal_notation.h"
-#include "kesto/platform/ascii_text.h"
 
 #include <algorithm>
+#include <optional>
+
+#include "kesto/files/deal_check.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto {
 
@@ -31,6 +34,23 @@ std::string_view SplitHand(std::string_view& rest) {
     const std::string_view hand = rest.substr(0, space);
     rest.remove_prefix(space + 1);
     return hand;
+}
+
+// The hand part of a tag ReadDealTag takes (after "[Deal \"N:", before the closing "\"]"), or
+// nothing for a text it leaves alone.
+std::optional<std::string_view> HandPart(std::string_view text) {
+    if (!text.starts_with(kDealOpening) || text.size() < 9 || !text.ends_with("\"]")) {
+        return std::nullopt;
+    }
+    const char first = AsciiUpper(text[7]);
+    if (first != 'N' && first != 'E' && first != 'S' && first != 'W') {
+        return std::nullopt;
+    }
+    return text.size() > 11 ? text.substr(9, text.size() - 11) : std::string_view();
+}
+
+std::string QuotedCharacter(char c) {
+    return "holds \"" + std::string(1, c) + "\", which is no card";
 }
 
 }  // namespace
@@ -63,13 +83,10 @@ std::string DealTag(const tDeal& deal, char firstSeat) {
 }
 
 void ReadDealTag(tDeal& deal, std::string_view text) {
-    if (!text.starts_with(kDealOpening) || text.size() < 9 || !text.ends_with("\"]")) {
+    if (!HandPart(text)) {
         return;
     }
     const char first = AsciiUpper(text[7]);
-    if (first != 'N' && first != 'E' && first != 'S' && first != 'W') {
-        return;
-    }
     // Character 9 (the colon) is not examined; the hand part is at most 255 characters.
     std::string_view rest = text.size() > 9 ? text.substr(9, 255) : std::string_view();
     std::string_view hands[4];
@@ -85,6 +102,48 @@ void ReadDealTag(tDeal& deal, std::string_view text) {
         seat = NextClockwise(seat);
     }
     deal.ReadHands(bySeat[0], bySeat[1], bySeat[2], bySeat[3]);
+}
+
+std::string DealTagFault(std::string_view text) {
+    const std::optional<std::string_view> hands = HandPart(text);
+    if (!hands) {
+        return {};
+    }
+    tSuitSet named[4] = {};
+    int handCount = 1;
+    int suitIndex = 0;
+    const std::string_view rest = *hands;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        const char c = rest[i];
+        if (c == ' ') {
+            if (++handCount > 4) {
+                return "has more than four hands";
+            }
+            suitIndex = 0;
+            continue;
+        }
+        if (c == '.') {
+            if (++suitIndex == 4) {
+                return "has a hand of more than four suits";
+            }
+            continue;
+        }
+        // A lone "-" is PBN's unknown hand, read as an empty one.
+        const bool handStart = i == 0 || rest[i - 1] == ' ';
+        const bool handEnd = i + 1 == rest.size() || rest[i + 1] == ' ';
+        if (c == '-' && handStart && handEnd) {
+            continue;
+        }
+        const int rank = RankOfCharacter(c);
+        if (rank == 0) {
+            return QuotedCharacter(c);
+        }
+        if ((named[suitIndex] & RankBit(rank)) != 0) {
+            return "holds " + CardName(kAllSuits[suitIndex], rank) + " twice";
+        }
+        named[suitIndex] |= RankBit(rank);
+    }
+    return {};
 }
 
 std::string BoardTag(int boardNumber) {

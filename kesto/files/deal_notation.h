@@ -20,6 +20,13 @@ std::string DealTag(const tDeal& deal, char firstSeat);
 // "], or whose first seat is not N, E, S or W, leaves the deal unchanged. Never fails.
 void ReadDealTag(tDeal& deal, std::string_view text);
 
+// What keeps a Deal tag that ReadDealTag takes from being hands of real cards, as the rest of
+// a sentence that begins with its board: a character that is no rank, "." or a lone "-" (an
+// unknown hand) is "holds \"x\", which is no card"; a card named twice "holds the ace of
+// spades twice"; a fifth suit or hand "has a hand of more than four suits" or "has more than
+// four hands". Empty when nothing is wrong and for a text ReadDealTag leaves alone.
+std::string DealTagFault(std::string_view text);
+
 std::string BoardTag(int boardNumber);       // [Board "n"]
 std::string DealerTag(int boardNumber);      // [Dealer "D"]
 std::string VulnerableTag(int boardNumber);  // [Vulnerable "V"]

@@ -1,11 +1,12 @@
 #include "kesto/files/dlm_file.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
 #include <iterator>
 #include <limits>
+#include <utility>
 
+#include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/dup_file.h"
@@ -37,21 +38,34 @@ std::string PadLeft(std::string digits, std::size_t width) {
     return digits;
 }
 
-// The number after the first "=" of the first line (upper-cased) that contains key.
+// The number after "=" on the first line that is the key's own: the key, in any case, at the
+// start of the line, then "=" with nothing but spaces between. Text elsewhere that happens to
+// name the key (a header line in the Headline) does not count.
 int FindBoardNumber(std::string_view bytes, std::string_view key, int fallback) {
     LineReader lines(bytes);
     while (!lines.AtEnd()) {
         const std::string_view line = lines.Next();
-        if (UpperAscii(line).find(key) == std::string::npos) {
+        if (!UpperAscii(line.substr(0, key.size())).starts_with(key)) {
             continue;
         }
-        const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos) {
-            return fallback;
+        const std::size_t equals = line.find_first_not_of(' ', key.size());
+        if (equals == std::string_view::npos || line[equals] != '=') {
+            continue;
         }
         return ParseLenientWholeNumber(line.substr(equals + 1)).value_or(fallback);
     }
     return fallback;
+}
+
+// What keeps a board code from being 26 letters "a".."p", as the rest of a sentence that
+// begins with the board; empty when nothing does.
+std::string BoardCodeFault(std::string_view code) {
+    for (const char letter : code) {
+        if (letter < 'a' || letter > 'p') {
+            return "holds \"" + std::string(1, letter) + "\", which is no card";
+        }
+    }
+    return code.size() < 26 ? "is cut short" : std::string();
 }
 
 }  // namespace
@@ -155,7 +169,7 @@ WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
     return {};
 }
 
-void ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
+Status ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
     {
         LineReader lines(bytes);
@@ -186,8 +200,13 @@ void ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
     const std::string startKey = "BOARD " + TwoDigits(first);
     const std::string stopKey = "BOARD " + TwoDigits(last);
 
+    const auto refuse = [&contents](std::string reason) {
+        contents = {};
+        return Status::Failure(std::move(reason));
+    };
     LineReader lines(bytes);
     bool reading = false;
+    bool stopped = false;
     while (!lines.AtEnd()) {
         const std::string_view line = lines.Next();
         const std::string upper =
@@ -199,14 +218,31 @@ void ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
             const std::size_t equals = line.find('=');
             const std::string_view code =
                 equals == std::string_view::npos ? line.substr(0, 26) : line.substr(equals + 1, 26);
+            const int board = first + static_cast<int>(contents.boardSet.size());
+            if (contents.boardSet.size() == static_cast<std::size_t>(kMaxBoards)) {
+                return refuse(TooManyBoardsText());
+            }
+            if (const std::string fault = BoardCodeFault(code); !fault.empty()) {
+                return refuse(BoardFault(board, fault));
+            }
             tDeal deal;
             DecodeDLMBoard(deal, code);
+            if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
+                return refuse(BoardFault(board, fault));
+            }
             contents.boardSet.push_back(deal);
         }
         if (reading && upper.starts_with(stopKey)) {
+            stopped = true;
             break;
         }
     }
+    // Boards were read but the last board of the range never came: the file was cut short.
+    if (reading && !stopped) {
+        const int next = first + static_cast<int>(contents.boardSet.size());
+        return refuse("The file ends before board " + std::to_string(next) + ".");
+    }
+    return {};
 }
 
 bool ReadDLMFile(const std::string& fileName, DealFileContents& contents) {
@@ -215,8 +251,7 @@ bool ReadDLMFile(const std::string& fileName, DealFileContents& contents) {
     if (!file.status.Ok()) {
         return false;
     }
-    ParseDLMFile(file.value, contents);
-    return true;
+    return ParseDLMFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

@@ -10,6 +10,7 @@
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -39,14 +40,17 @@ WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
                          std::string_view header1, std::string_view header2, DealSource mode);
 
 // Header lines and DealsComplete from the first Headline line (no Headline: both empty,
-// DealsComplete false), the board range from the first lines naming From board and To board
+// DealsComplete false), the board range from the first "From board=" and "To board=" lines
 // (1 and 99 when missing or not a number; swapped when reversed), then every "Board " line
 // from the first board's to the last board's. Check digits are not verified. Upper/lower case
-// of keys does not matter. Never fails on the bytes themselves; the range is found by line
-// keys, so huge or negative board numbers cost nothing but an empty result.
-void ParseDLMFile(std::string_view bytes, DealFileContents& contents);
+// of keys does not matter. Fails, with the board set empty and a sentence naming the board,
+// on a board code that is short or holds a letter outside "a".."p", on an impossible deal, on
+// more than kMaxBoards boards, and when the file ends before the last board of its range.
+// The range is found by line keys, so huge or negative board numbers cost nothing but an
+// empty result.
+Status ParseDLMFile(std::string_view bytes, DealFileContents& contents);
 
-// False (board set empty) when the file cannot be read.
+// False (board set empty) when the file cannot be read or is refused.
 bool ReadDLMFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

@@ -1,7 +1,9 @@
 #include "kesto/files/dup_file.h"
 
 #include <algorithm>
+#include <utility>
 
+#include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/file_io.h"
@@ -117,12 +119,19 @@ WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet)
     return {};
 }
 
-bool ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
+Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
     contents.dealsComplete = true;
+    const auto refuse = [&contents](std::string reason) {
+        contents = {};
+        return Status::Failure(std::move(reason));
+    };
     // A partial last record is a read error, as reading past the end of the file would be.
     if (bytes.size() % kDUPRecordSize != 0) {
-        return false;
+        return refuse({});
+    }
+    if (bytes.size() / kDUPRecordSize > static_cast<std::size_t>(kMaxBoards)) {
+        return refuse(TooManyBoardsText());
     }
     contents.boardSet.reserve(bytes.size() / kDUPRecordSize);
     DUPRecord record;
@@ -131,18 +140,23 @@ bool ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
                     record.begin());
         tDeal deal;
         if (!ReadDUPRecord(deal, record)) {
-            contents.boardSet.clear();
-            return false;
+            return refuse({});
+        }
+        // West takes every card not listed, so a card listed twice, a number that is no card
+        // or "00" leaves some hand with more than 13 cards or a card in two hands.
+        if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
+            const int board = static_cast<int>(contents.boardSet.size()) + 1;
+            return refuse(BoardFault(board, fault));
         }
         contents.boardSet.push_back(deal);
     }
-    return true;
+    return {};
 }
 
 bool ReadDUPFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
     const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseDUPFile(file.value, contents);
+    return file.status.Ok() && ParseDUPFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

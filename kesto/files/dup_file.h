@@ -11,6 +11,7 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -46,11 +47,13 @@ std::string DUPFileBytes(const tBoardSet& boardSet);
 // "Error writing .DUP file." and the old file is unchanged.
 WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
 
-// False, with the board set empty, when the size is not a multiple of 156 bytes or a card
-// field is not a number. Header lines are empty, DealsComplete is true.
-bool ParseDUPFile(std::string_view bytes, DealFileContents& contents);
+// Fails, with the board set empty, when the size is not a multiple of 156 bytes or a card
+// field is not a number (no reason given), and with a sentence naming the board on an
+// impossible deal (a card listed twice, "00" or a number above 52 leave West too many cards)
+// or more than kMaxBoards records. Header lines are empty, DealsComplete is true.
+Status ParseDUPFile(std::string_view bytes, DealFileContents& contents);
 
-// False (board set empty) when the file cannot be read or is malformed.
+// False (board set empty) when the file cannot be read, is malformed or is refused.
 bool ReadDUPFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

@@ -1,5 +1,8 @@
 #include "kesto/files/legacy_deal_file.h"
 
+#include <utility>
+
+#include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
 
 namespace kesto {
@@ -43,6 +46,40 @@ bool SeatOfLetter(char letter, Seat& seat) {
     }
 }
 
+// What keeps the holdings of a seat line that ReadLegacyHandLine took from being real cards,
+// as the rest of a sentence that begins with the board; empty when nothing does.
+std::string HoldingsFault(std::string_view line) {
+    line = Trim(line).substr(1);  // past the seat letter
+    tSuitSet named[4] = {};
+    int suitIndex = 0;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '.') {
+            ++suitIndex;
+            continue;
+        }
+        // Blanks space the cards out; "-" stands for a void; "0" ends a ten written "10".
+        if (IsBlank(c) || c == '-' || (c == '0' && i > 0 && line[i - 1] == '1')) {
+            continue;
+        }
+        const int rank = c == '1' ? kTen : RankOfCharacter(c);
+        if (rank == 0) {
+            return "holds \"" + std::string(1, c) + "\", which is no card";
+        }
+        if ((named[suitIndex] & RankBit(rank)) != 0) {
+            return "holds " + CardName(kAllSuits[suitIndex], rank) + " twice";
+        }
+        named[suitIndex] |= RankBit(rank);
+    }
+    return {};
+}
+
+// The seat letter of a line ReadLegacyHandLine took.
+char SeatLetterOf(std::string_view line) {
+    const char letter = Trim(line).front();
+    return static_cast<char>(letter >= 'a' ? letter - 'a' + 'A' : letter);
+}
+
 }  // namespace
 
 bool ReadLegacyHandLine(std::string_view line, tDeal& deal) {
@@ -68,40 +105,54 @@ bool ReadLegacyHandLine(std::string_view line, tDeal& deal) {
     return true;
 }
 
-bool ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
+Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
     contents.dealsComplete = RecogniseDealFile(bytes).dealsComplete;
+    const auto refuse = [&contents](std::string reason) {
+        contents = {};
+        return Status::Failure(std::move(reason));
+    };
     LineReader lines(bytes);
     lines.Next();
     contents.header1 = lines.Next();
     contents.header2 = lines.Next();
     lines.Next();
     while (!lines.AtEnd()) {
-        tDeal deal;
-        for (int i = 0; i < 4; ++i) {
-            if (!ReadLegacyHandLine(lines.Next(), deal)) {
-                contents.boardSet.clear();
-                return false;
-            }
+        const int board = static_cast<int>(contents.boardSet.size()) + 1;
+        if (board > kMaxBoards) {
+            return refuse(TooManyBoardsText());
         }
-        for (const Seat seat : kClockwise) {
-            if (deal.Hand(seat).CardCount() > 13) {
-                contents.boardSet.clear();
-                return false;
+        tDeal deal;
+        std::string seatsNamed;
+        for (int i = 0; i < 4; ++i) {
+            const std::string_view line = lines.Next();
+            if (!ReadLegacyHandLine(line, deal)) {
+                return refuse({});
             }
+            if (const std::string fault = HoldingsFault(line); !fault.empty()) {
+                return refuse(BoardFault(board, fault));
+            }
+            const char seat = SeatLetterOf(line);
+            if (seatsNamed.find(seat) != std::string::npos) {
+                return refuse(BoardFault(board, std::string("names seat ") + seat + " twice"));
+            }
+            seatsNamed += seat;
+        }
+        if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
+            return refuse(BoardFault(board, fault));
         }
         contents.boardSet.push_back(deal);
         if (!lines.AtEnd()) {
             lines.Next();
         }
     }
-    return true;
+    return {};
 }
 
 bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
     const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseLegacyDealFile(file.value, contents);
+    return file.status.Ok() && ParseLegacyDealFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

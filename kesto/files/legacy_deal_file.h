@@ -8,6 +8,7 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -16,8 +17,12 @@ namespace kesto {
 // it does not hold exactly three dots. Blanks are every byte up to and including the space.
 bool ReadLegacyHandLine(std::string_view line, tDeal& deal);
 
-// False, with the board set empty, on a bad seat line or a hand of more than 13 cards.
-bool ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents);
+// Fails, with the board set empty, on a bad seat line (no reason given), and with a sentence
+// naming the board on a character that is no card (the ten may be "T", "10" or "1"; blanks and
+// "-" are no cards and are skipped), a card named twice, a seat named twice in one board, an
+// impossible deal, or more than kMaxBoards boards. Hands of fewer than 13 cards are read as
+// they stand, for the hand-entry checks.
+Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents);
 
 // False (board set empty) when the file cannot be read or is malformed.
 bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents);

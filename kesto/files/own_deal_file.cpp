@@ -1,5 +1,8 @@
 #include "kesto/files/own_deal_file.h"
 
+#include <utility>
+
+#include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/platform/file_io.h"
@@ -55,6 +58,11 @@ WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& board
     if (boardSet.empty()) {
         return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
     }
+    // More boards than the readers take would make a file Kesto cannot read back.
+    if (boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
+        return {WriteStatus::Failed, "Kesto saves at most " + std::to_string(kMaxBoards) +
+                                         " boards in a file. The deals were not saved."};
+    }
     const Status replaced =
         ReplaceFileAtomically(fileName, OwnDealFileText(boardSet, header1, header2, mode));
     if (!replaced.Ok()) {
@@ -65,7 +73,7 @@ WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& board
     return {};
 }
 
-void ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
+Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
     contents.dealsComplete = RecogniseDealFile(bytes).dealsComplete;
     LineReader lines(bytes);
@@ -75,14 +83,34 @@ void ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
     const std::string_view line4 = lines.Next();
     contents.header1 = line3.size() > 2 ? line3.substr(2) : std::string_view();
     contents.header2 = line4.size() > 2 ? line4.substr(2) : std::string_view();
+    const auto refuse = [&contents](std::string reason) {
+        contents = {};
+        return Status::Failure(std::move(reason));
+    };
     while (!lines.AtEnd()) {
         const std::string_view line = lines.Next();
-        if (line.starts_with("[Deal \"")) {
-            tDeal deal;
-            ReadDealTag(deal, line);
-            contents.boardSet.push_back(deal);
+        if (!line.starts_with("[Deal \"")) {
+            continue;
         }
+        const int board = static_cast<int>(contents.boardSet.size()) + 1;
+        if (board > kMaxBoards) {
+            return refuse(TooManyBoardsText());
+        }
+        // A file cut in the middle of a deal ends in a tag without its closing "].
+        if (!line.ends_with("\"]")) {
+            return refuse(BoardFault(board, "is cut short"));
+        }
+        if (const std::string fault = DealTagFault(line); !fault.empty()) {
+            return refuse(BoardFault(board, fault));
+        }
+        tDeal deal;
+        ReadDealTag(deal, line);
+        contents.boardSet.push_back(deal);
     }
+    if (Status checked = CheckBoardSetRead(contents.boardSet); !checked.Ok()) {
+        return refuse(checked.Reason());
+    }
+    return {};
 }
 
 bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents) {
@@ -91,8 +119,7 @@ bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents) {
     if (!file.status.Ok()) {
         return false;
     }
-    ParseOwnDealFile(file.value, contents);
-    return true;
+    return ParseOwnDealFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

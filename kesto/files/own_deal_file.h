@@ -9,6 +9,7 @@
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -17,17 +18,20 @@ namespace kesto {
 std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
                             std::string_view header2, DealSource mode);
 
-// An empty board set writes nothing and asks for the plain message "Nothing to print.".
-// Otherwise the file is replaced as a whole; on failure the old file stays as it was.
+// An empty board set writes nothing and asks for the plain message "Nothing to print.", more
+// than kMaxBoards boards write nothing and fail. Otherwise the file is replaced as a whole; on
+// failure the old file stays as it was.
 WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
                              std::string_view header1, std::string_view header2, DealSource mode);
 
 // Lines 3 and 4 less their first two characters are the header lines; every later line that
-// begins with [Deal " adds one board (a tag the deal notation rejects adds four empty hands).
-// DealsComplete follows the first line. Never fails on the bytes themselves.
-void ParseOwnDealFile(std::string_view bytes, DealFileContents& contents);
+// begins with [Deal " adds one board (a tag the deal notation rejects adds four empty hands,
+// left to the hand-entry checks). DealsComplete follows the first line. Fails, with the board
+// set empty and a sentence naming the board, on a Deal line cut short (no closing "]), a tag
+// whose DealTagFault is not empty or an impossible deal, and on more than kMaxBoards boards.
+Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents);
 
-// False (board set empty) when the file cannot be read.
+// False (board set empty) when the file cannot be read or is refused.
 bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

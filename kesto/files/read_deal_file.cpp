@@ -8,52 +8,39 @@
 
 namespace kesto {
 
-namespace {
-
-std::string Sentence(std::string text) {
-    if (!text.empty()) {
-        text[0] =
-            static_cast<char>(text[0] >= 'a' && text[0] <= 'z' ? text[0] - 'a' + 'A' : text[0]);
-        text += '.';
-    }
-    return text;
-}
-
-}  // namespace
-
 Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
     const StatusOr<std::string> file = ReadDealFileBytes(fileName);
     if (!file.status.Ok()) {
         // The file is gone, is a folder or cannot be opened: the system says why.
-        return Status::Failure(Sentence(file.status.Reason()));
+        return file.status;
     }
     const std::string& bytes = file.value;
-    bool ok = true;
+    Status parsed = Status::Failure({});
     switch (RecogniseDealFile(bytes).kind) {
         case DealFileKind::Own:
-            ParseOwnDealFile(bytes, contents);
+            parsed = ParseOwnDealFile(bytes, contents);
             break;
         case DealFileKind::Legacy:
-            ok = ParseLegacyDealFile(bytes, contents);
+            parsed = ParseLegacyDealFile(bytes, contents);
             break;
         case DealFileKind::Dlm:
-            ParseDLMFile(bytes, contents);
+            parsed = ParseDLMFile(bytes, contents);
             break;
         case DealFileKind::Dup:
-            ok = ParseDUPFile(bytes, contents);
+            parsed = ParseDUPFile(bytes, contents);
             contents.header1.clear();
             contents.header2.clear();
             contents.dealsComplete = true;
             break;
         case DealFileKind::Unknown:
-            ok = false;
             break;
     }
     // A file that yields no deal at all would leave the print page with nothing on it.
-    if (!ok || contents.boardSet.empty()) {
+    if (!parsed.Ok() || contents.boardSet.empty()) {
         contents = {};
-        return Status::Failure("Error reading " + fileName + ".");
+        const std::string& why = parsed.Reason();
+        return Status::Failure("Error reading " + fileName + "." + (why.empty() ? "" : " " + why));
     }
     return {};
 }

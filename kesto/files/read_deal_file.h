@@ -10,10 +10,11 @@
 namespace kesto {
 
 // Empties contents, then reads the file. A file that cannot be opened or read fails with the
-// system's reason naming the file, as a sentence; an unknown kind, a malformed file or a file
-// that holds no deal fails with "Error reading " + fileName + ".". On failure the board set is
-// empty. DUP files give empty header lines and complete deals; a DLM file without a Headline
-// line gives DealsComplete false.
+// system's reason naming the file exactly as given, as a sentence; an unknown kind, a
+// malformed file or a file that holds no deal fails with "Error reading " + fileName + ".",
+// and a file the reader refuses for a reason adds it ("Error reading a.kst. Board 3 holds the
+// ten of hearts twice."). On failure the board set is empty. DUP files give empty header lines and
+// complete deals; a DLM file without a Headline line gives DealsComplete false.
 Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

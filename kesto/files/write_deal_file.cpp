@@ -25,8 +25,35 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
     return DealFileKind::Own;
 }
 
+namespace {
+
+// The Duplimate files give every card no hand holds to West, so a deal of fewer than 52
+// cards would read back as another deal, or not at all: such a board set is not written.
+WriteResult RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension) {
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        const int cards = boardSet[i].CardCount();
+        if (cards != 52) {
+            return {WriteStatus::Failed, "Board " + std::to_string(i + 1) + " has " +
+                                             std::to_string(cards) + " cards, and a ." +
+                                             std::string(extension) +
+                                             " file holds only whole deals. The deals were not "
+                                             "saved."};
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
 WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
                           const DealsToWrite& deals) {
+    if (kind == DealFileKind::Dlm || kind == DealFileKind::Dup) {
+        const WriteResult refused =
+            RefuseDealsNotWhole(deals.boardSet, kind == DealFileKind::Dlm ? "DLM" : "DUP");
+        if (refused.status != WriteStatus::Written) {
+            return refused;
+        }
+    }
     switch (kind) {
         case DealFileKind::Dlm:
             return WriteDLMFile(fileName, deals.boardSet, deals.header1, deals.header2, deals.mode);

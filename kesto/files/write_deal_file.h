@@ -20,7 +20,9 @@ struct DealsToWrite {
 // By the file name's extension, in any case: .dlm DLM, .dup DUP, anything else the own file.
 DealFileKind SaveKindOfFileName(std::string_view fileName);
 
-// Writes the board set as the given kind (Own for Legacy and Unknown too).
+// Writes the board set as the given kind (Own for Legacy and Unknown too). DLM and DUP files
+// hold only whole deals: a board set with a deal of fewer than 52 cards (one left without
+// cards on the hand-entry page) fails with a message naming the board, and nothing is written.
 WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
                           const DealsToWrite& deals);
 

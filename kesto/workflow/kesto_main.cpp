@@ -19,6 +19,8 @@ namespace {
 
 constexpr int kTenWordSlot = 5;
 static_assert(kDateFormat.min == 0 && kDateFormat.max == kDateFormatCount - 1);
+// A generating run never deals more boards than a deal file may hold.
+static_assert(kNumHands.max <= kMaxBoards);
 
 std::string Text(std::string_view text) {
     return std::string(text);

@@ -25,7 +25,7 @@ class LanguageTable;
 class TOptionDlg;
 
 // The hand-entry page's "Deal:" number runs from 1 to this.
-inline constexpr int kMaxDealNumber = 500;
+inline constexpr int kMaxDealNumber = kMaxBoards;
 
 class TKestoMain {
   public:

@@ -1,5 +1,6 @@
 #include "kesto/workflow/read_deals.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "kesto/files/read_deal_file.h"
@@ -47,14 +48,25 @@ void TKestoMain::ReadDealsFromFile() {
     boardSet = std::move(contents.boardSet);
     line1_ = std::move(contents.header1);
     line2_ = std::move(contents.header2);
-    DealsComplete = contents.dealsComplete;
     {
         SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);
         store.Write(kFileType, chosen.filterIndex);
         store.CloseKey();
     }
-    ShowPage(DealsComplete ? Page::Print : Page::EnterHand);
+    // A file that says its deals are complete goes straight to the print page only when every
+    // deal holds all 52 cards; otherwise its deals get the checks of typed-in deals, at once.
+    const bool allWhole = std::all_of(boardSet.begin(), boardSet.end(),
+                                      [](const tDeal& deal) { return deal.CardCount() == 52; });
+    if (contents.dealsComplete && allWhole) {
+        DealsComplete = true;
+        ShowPage(Page::Print);
+        return;
+    }
+    DealsComplete = false;
+    ShowPage(Page::EnterHand);
+    if (contents.dealsComplete)
+        NextOnEnterHandPage();
 }
 
 }  // namespace kesto

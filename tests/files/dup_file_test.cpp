@@ -102,33 +102,32 @@ TEST(DUPFile, EveryRecordCarriesTheBoardCount) {
 TEST(DUPFile, ReadsBackWhatItWrites) {
     const tBoardSet boards = test::RandomBoards(123);
     DealFileContents contents;
-    ASSERT_TRUE(ParseDUPFile(DUPFileBytes(boards), contents));
+    ASSERT_TRUE(ParseDUPFile(DUPFileBytes(boards), contents).Ok());
     EXPECT_EQ(contents.boardSet, boards);
     EXPECT_TRUE(contents.header1.empty());
     EXPECT_TRUE(contents.header2.empty());
     EXPECT_TRUE(contents.dealsComplete);
 }
 
-TEST(DUPFile, RecordsOf00GiveWestEveryCard) {
-    DealFileContents contents;
-    ASSERT_TRUE(ReadDUPFile(DataPath("dup/y_records_of_00.dup"), contents));
-    ASSERT_EQ(contents.boardSet.size(), 2u);
-    EXPECT_EQ(contents.boardSet[0],
-              test::DealOf("", "", "", "AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT98765432"));
-    EXPECT_EQ(contents.boardSet[1], test::WorkedExampleDeal());
-}
-
-TEST(DUPFile, ACardListedTwiceGoesToBothAndLeavesWestOnce) {
-    DealFileContents contents;
-    ASSERT_TRUE(ReadDUPFile(DataPath("dup/y_same_card_north_and_east.dup"), contents));
-    ASSERT_EQ(contents.boardSet.size(), 1u);
-    const tDeal& deal = contents.boardSet[0];
-    EXPECT_TRUE(deal.North.Holds(Suit::Spades, kAce));
-    EXPECT_TRUE(deal.East.Holds(Suit::Spades, kAce));
-    EXPECT_FALSE(deal.West.Holds(Suit::Spades, kAce));
-    EXPECT_FALSE(deal.East.Holds(Suit::Spades, kQueen));
-    EXPECT_TRUE(deal.West.Holds(Suit::Spades, kQueen));  // listed nowhere now
-    EXPECT_EQ(deal.CardCount(), 53);
+// West takes every card not listed, so "00" records and a card listed twice make deals no
+// table can hold: they are refused, with the board and the fault.
+TEST(DUPFile, ImpossibleDealsAreRefusedNamingTheBoard) {
+    struct Case {
+        const char* file;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"dup/n_records_of_00.dup", "Board 1 gives West 52 cards."},
+        {"dup/n_same_card_north_and_east.dup", "Board 1 holds the ace of spades twice."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        DealFileContents contents;
+        const Status parsed = ParseDUPFile(test::FileBytes(DataPath(c.file)), contents);
+        EXPECT_EQ(parsed.Reason(), c.reason);
+        EXPECT_TRUE(contents.boardSet.empty());
+        EXPECT_FALSE(ReadDUPFile(DataPath(c.file), contents));
+    }
 }
 
 TEST(DUPFile, MalformedFilesFailWithAnEmptyBoardSet) {

@@ -70,7 +70,8 @@ TEST(OwnDealFile, ReadsBackWhatItWrites) {
     const tBoardSet boards = test::RandomBoards(40);
     for (const DealSource mode : {DealSource::Generate, DealSource::Record}) {
         DealFileContents contents;
-        ParseOwnDealFile(OwnDealFileText(boards, "Pairs \xE9t\xE9", "", mode), contents);
+        ASSERT_TRUE(
+            ParseOwnDealFile(OwnDealFileText(boards, "Pairs \xE9t\xE9", "", mode), contents).Ok());
         EXPECT_EQ(contents.boardSet, boards);
         EXPECT_EQ(contents.header1, "Pairs \xE9t\xE9");
         EXPECT_EQ(contents.header2, "");

@@ -1,8 +1,9 @@
 #pragma once
 // One check per reader of outside input. Each takes any bytes, feeds them to the reader and
-// then checks what must hold for every input: hands hold only real ranks, a reader that fails
-// leaves nothing behind, and what was read, written again by a writer, reads back to the same
-// deals. The fuzz targets and the corpus test call the same checks.
+// then checks what must hold for every input: hands hold only real ranks, a board set a reader
+// accepts holds no card twice, no hand over 13 cards (DLM and DUP deals all 52 cards) and no
+// more than kMaxBoards boards, a reader that fails leaves nothing behind, and what was read,
+// written again by a writer, reads back to the same deals. The fuzz targets and the corpus test call the same checks.
 
 #include <cstddef>
 #include <cstdint>

@@ -1,0 +1,63 @@
+#include "kesto/files/deal_check.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kSeatWords[] = {"North", "East", "South", "West"};
+constexpr std::string_view kSuitWords[] = {"spades", "hearts", "diamonds", "clubs"};
+constexpr std::string_view kRankWords[] = {"two",   "three", "four", "five", "six",
+                                           "seven", "eight", "nine", "ten",  "jack",
+                                           "queen", "king",  "ace"};
+
+}  // namespace
+
+std::string CardName(Suit suit, int rank) {
+    return "the " + std::string(kRankWords[rank - 2]) + " of " +
+           std::string(kSuitWords[static_cast<int>(suit)]);
+}
+
+std::string ImpossibleDealFault(const tDeal& deal) {
+    for (const Suit suit : kAllSuits) {
+        for (int rank = kAce; rank >= 2; --rank) {
+            int holders = 0;
+            for (const Seat seat : kClockwise) {
+                holders += deal.Hand(seat).Holds(suit, rank) ? 1 : 0;
+            }
+            if (holders > 1) {
+                return "holds " + CardName(suit, rank) + " twice";
+            }
+        }
+    }
+    for (const Seat seat : kClockwise) {
+        const int count = deal.Hand(seat).CardCount();
+        if (count > kCardsInHand) {
+            return "gives " + std::string(kSeatWords[static_cast<int>(seat)]) + " " +
+                   std::to_string(count) + " cards";
+        }
+    }
+    return {};
+}
+
+std::string BoardFault(int boardNumber, std::string_view fault) {
+    return "Board " + std::to_string(boardNumber) + " " + std::string(fault) + ".";
+}
+
+std::string TooManyBoardsText() {
+    const std::string limit = std::to_string(kMaxBoards);
+    return "The file holds more than " + limit + " boards; Kesto reads at most " + limit + ".";
+}
+
+Status CheckBoardSetRead(const tBoardSet& boardSet, int firstBoard) {
+    if (boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
+        return Status::Failure(TooManyBoardsText());
+    }
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        if (const std::string fault = ImpossibleDealFault(boardSet[i]); !fault.empty()) {
+            return Status::Failure(BoardFault(firstBoard + static_cast<int>(i), fault));
+        }
+    }
+    return {};
+}
+
+}  // namespace kesto

@@ -1,0 +1,34 @@
+#pragma once
+// What a board set read from a deal file must be before anything is made from it: no card in
+// two hands, no hand of more than 13 cards, no more boards than kMaxBoards. Deals with fewer
+// than 52 cards are no fault here: the window's hand-entry checks deal with them.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/platform/status.h"
+
+namespace kesto {
+
+// "the ten of hearts", "the ace of spades".
+std::string CardName(Suit suit, int rank);
+
+// What makes the deal impossible, as the rest of a sentence that begins with its board:
+// "holds the ten of hearts twice" for the first card in two hands (spades first, ace down),
+// else "gives North 14 cards" for the first hand (clockwise from North) of more than 13.
+// Empty when the deal can stand.
+std::string ImpossibleDealFault(const tDeal& deal);
+
+// "Board 3 holds the ten of hearts twice."
+std::string BoardFault(int boardNumber, std::string_view fault);
+
+// "The file holds more than 500 boards; Kesto reads at most 500."
+std::string TooManyBoardsText();
+
+// Fails with TooManyBoardsText() for more than kMaxBoards boards, otherwise with the
+// BoardFault of the first impossible deal; works when neither is found. firstBoard is the
+// board number of the set's first deal.
+Status CheckBoardSetRead(const tBoardSet& boardSet, int firstBoard = 1);
+
+}  // namespace kesto

@@ -1,0 +1,112 @@
+// The batch command gives deals read from a file the checks the window gives them: an
+// impossible deal is refused by the reader, a short or empty deal stops the job where the
+// window would stop on the hand-entry page, with the window's message and exit status 1, and
+// nothing is listed, saved or put on a page.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "kesto/batch/batch.h"
+#include "kesto/platform/file_io.h"
+#include "tests/support/scratch_folder.h"
+
+namespace kesto::test {
+namespace {
+
+constexpr const char* kWorked =
+    "AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854";
+// The worked example less West's four of clubs: 51 cards.
+constexpr const char* kFiftyOne =
+    "AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T85";
+
+std::string OwnFile(bool generated, std::initializer_list<std::string> deals) {
+    std::string text = generated ? "% Kesto 3.2 Hands randomly generated.\r\n"
+                                 : "% Kesto 3.2 Hands entered by user.\r\n";
+    text += "% PBN 1.0\r\n% A\r\n% B\r\n%\r\n";
+    for (const std::string& deal : deals) {
+        text += "[Deal \"N:" + deal + "\"]\r\n";
+    }
+    return text;
+}
+
+class BatchReadChecks : public ::testing::Test {
+  protected:
+    void SetUp() override { ::setenv("KESTO_SETTINGS", Path("Kesto.reg").c_str(), 1); }
+    void TearDown() override { ::unsetenv("KESTO_SETTINGS"); }
+
+    // Reads the bytes as a deal file, lists, saves and writes a page of what was read.
+    int ReadListSave(const std::string& bytes) {
+        EXPECT_TRUE(ReplaceFileAtomically(Path("in.kst"), bytes).Ok());
+        out_.str("");
+        err_.str("");
+        BatchServices services;
+        services.settingsPath = Path("Kesto.reg");
+        return RunBatch({"--read", Path("in.kst"), "--list", "--save", Path("out.kst"), "--html",
+                         Path("out.htm")},
+                        out_, err_, services);
+    }
+    std::string Path(const std::string& name) const { return (scratch_.Folder() / name).string(); }
+
+    ScratchFolder scratch_;
+    std::ostringstream out_;
+    std::ostringstream err_;
+};
+
+TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string message;  // the whole of standard error
+    };
+    const std::string cutLegacy =
+        "Kesto 3.1 Hands randomly generated.\r\nA\r\nB\r\n\r\n"
+        "N AK97.QJ4.T852.A3\r\nE QT3.AK72.Q64.KJ9\r\n"
+        "S J85.T983.AK.Q762\r\nW 642.65.J973.T8";
+    const Case cases[] = {
+        {"entered file, 51 cards", OwnFile(false, {kWorked, kFiftyOne}),
+         "kesto batch: Deal 2 has only 51 cards.\n"},
+        {"generated file, 51 cards", OwnFile(true, {kFiftyOne, kWorked}),
+         "kesto batch: Deal 1 has only 51 cards.\n"},
+        {"legacy file cut in its last hand", cutLegacy, "kesto batch: Deal 1 has only 50 cards.\n"},
+        {"a deal without cards before others", OwnFile(false, {"- - - -", kWorked}),
+         "kesto batch: Deal 1 has no cards.\n"},
+        {"generated, a deal without cards", OwnFile(true, {kWorked, "...", kWorked}),
+         "kesto batch: Deal 2 has no cards.\n"},
+        {"only deals without cards", OwnFile(false, {"- - - -"}),
+         "kesto batch: Nothing to print\n"},
+        {"an impossible deal", OwnFile(true, {kWorked + std::string(" -")}),
+         "kesto batch: Error reading " + Path("in.kst") + ". Board 1 has more than four hands.\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ReadListSave(c.bytes), 1);
+        EXPECT_EQ(err_.str(), c.message);
+        EXPECT_EQ(out_.str(), "");
+        EXPECT_FALSE(std::filesystem::exists(Path("out.kst")));
+        EXPECT_FALSE(std::filesystem::exists(Path("out.htm")));
+    }
+}
+
+// Whole deals go on as before, and deals without cards after the last dealt one are dropped
+// as the hand-entry page drops them.
+TEST_F(BatchReadChecks, WholeDealsAreListedAndSavedAndTrailingEmptyDealsDropped) {
+    for (const bool generated : {true, false}) {
+        SCOPED_TRACE(generated);
+        ASSERT_EQ(ReadListSave(OwnFile(generated, {kWorked, kWorked, "- - - -"})), 0) << err_.str();
+        EXPECT_EQ(err_.str(), "");
+        const std::string board1 =
+            "[Board \"1\"]|[Dealer \"N\"]|[Vulnerable \"None\"]|[Deal \"N:" + std::string(kWorked) +
+            "\"]\n";
+        EXPECT_TRUE(out_.str().starts_with(board1)) << out_.str();
+        EXPECT_EQ(out_.str().find("[Board \"3\"]"), std::string::npos);
+        EXPECT_NE(out_.str().find("[Board \"2\"]"), std::string::npos);
+        EXPECT_TRUE(std::filesystem::exists(Path("out.kst")));
+        std::filesystem::remove(Path("out.kst"));
+    }
+}
+
+}  // namespace
+}  // namespace kesto::test

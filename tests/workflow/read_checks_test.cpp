@@ -1,0 +1,57 @@
+// Deals read from a file get the checks of typed-in deals in the window: a file that says its
+// deals are complete but holds a short or empty deal goes to the hand-entry page with the
+// window's message at once.
+
+#include <gtest/gtest.h>
+
+#include "kesto/files/own_deal_file.h"
+#include "tests/files/files_test_support.h"
+#include "tests/workflow/fake_main_window_view.h"
+
+namespace kesto::test {
+namespace {
+
+const std::string kWorked = "AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854";
+const std::string kFiftyOne = kWorked.substr(0, kWorked.size() - 1);  // West's four of clubs gone
+
+class ReadChecks : public WorkflowTest {
+  protected:
+    void Read(bool generated, std::initializer_list<std::string> deals) {
+        std::string text = generated ? "% Kesto 3.2 Hands randomly generated.\r\n"
+                                     : "% Kesto 3.2 Hands entered by user.\r\n";
+        text += "% PBN 1.0\r\n% A\r\n% B\r\n%\r\n";
+        for (const std::string& deal : deals) {
+            text += "[Deal \"N:" + deal + "\"]\r\n";
+        }
+        PutFile(path, text);
+        view.openResult.accepted = true;
+        view.openResult.fileName = path;
+        view.openResult.filterIndex = 1;
+        main.RadioGroup1Click(DealSource::ReadFromFile);
+        main.NextBtnClick();
+    }
+    const std::string path = (settings.Folder() / "club.kst").string();
+};
+
+TEST_F(ReadChecks, ACompleteFileWithAShortDealStopsOnThatDealWithTheWindowsMessage) {
+    Read(true, {kWorked, kFiftyOne, kWorked});
+    EXPECT_EQ(view.display.page, Page::EnterHand);
+    EXPECT_FALSE(main.DealsComplete);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(view.messages[0].text, "Deal 2 has only 51 cards.");
+    EXPECT_EQ(view.display.dealNumber, 2);
+    EXPECT_EQ(main.boardSet.size(), 3u);
+}
+
+TEST_F(ReadChecks, ACompleteFileWithAnEmptyDealAsksAboutIt) {
+    view.zeroCardsAnswer = ZeroCardsChoice::AddCards;
+    Read(true, {kWorked, "- - - -", kWorked});
+    EXPECT_EQ(view.display.page, Page::EnterHand);
+    ASSERT_EQ(view.zeroCardsTexts.size(), 1u);
+    EXPECT_EQ(view.zeroCardsTexts[0], "Deal 2 has no cards.");
+    EXPECT_EQ(view.display.dealNumber, 2);
+}
+
+}  // namespace
+}  // namespace kesto::test
