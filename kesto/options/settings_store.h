@@ -7,10 +7,11 @@
 // Reads never fail: a missing key, a missing value or a value of another type than the one
 // asked for gives the default. Problems with the file itself never stop the program; they
 // become notices (TakeSettingsNotices) and the program goes on with defaults:
-// - a file that cannot be parsed is renamed to "<file>.broken-<UTC time>" and never
-//   overwritten or deleted;
+// - a file that cannot be parsed, or is bigger than a settings file can be (kMaxHiveFileBytes),
+//   is renamed to "<file>.broken-<UTC time>" and never overwritten or deleted;
 // - a file that exists but cannot be read, or cannot be moved aside, is left alone and not
-//   written over for the rest of the run;
+//   written over for the rest of the run; so is anything that is not a regular file (a folder,
+//   a named pipe, a device), which is never read at all;
 // - a file or folder that cannot be written leaves the settings of this run unsaved.
 //
 // Opening a key with create makes it in memory only; the file is written by CloseKey (or the

@@ -1,18 +1,24 @@
 #include "kesto/options/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <type_traits>
 #include <variant>
 
 #include "tests/options/temp_settings.h"
+#include "tests/support/bounded_child.h"
 
 namespace kesto::test {
 namespace {
@@ -360,6 +366,85 @@ TEST_F(SettingsStoreTest, UnreadableFileIsNeverWrittenOver) {
     EXPECT_NE(notices[0].find(path_), std::string::npos) << notices[0];
     EXPECT_NE(notices[0].find("will not save"), std::string::npos) << notices[0];
 }
+
+// Something at the settings file's place that no settings can be read from: the store uses
+// its defaults at once (no wait on a pipe, no read of an endless device or a huge file), tells
+// the user once, never writes there, and moves aside only a regular file: a pipe or a device is
+// nobody's settings and renaming one (as root, /dev/zero itself) would do harm.
+struct UnusableFileCase {
+    const char* label;
+    std::function<std::string(const std::string& path)> make;  // gives the path to use
+    const char* noticePart;
+    bool keptAside;
+};
+void PrintTo(const UnusableFileCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class SettingsUnusableFile : public SettingsStoreTest,
+                             public ::testing::WithParamInterface<UnusableFileCase> {};
+
+TEST_P(SettingsUnusableFile, GivesDefaultsAndOneNoticeAndIsNeverWritten) {
+    std::filesystem::create_directories(folder_ + "/Tarnwick");
+    const std::string path = GetParam().make(path_);
+    ASSERT_FALSE(path.empty());
+    const std::string noticePart = GetParam().noticePart;
+    const bool keptAside = GetParam().keptAside;
+    const std::string folder = folder_ + "/Tarnwick";
+    EXPECT_TRUE(RunsWithinBounds(
+        [&]() -> std::string {
+            for (int run = 0; run < 2; ++run) {
+                SettingsStore store(path);
+                if (!store.OpenKey(kSettingsKey, true)) {
+                    return "the key did not open";
+                }
+                // A file moved aside leaves the place free: the second run reads the first's
+                // write there.
+                const std::int32_t expected = run == 1 && keptAside ? 12 : kNumHands.defaultValue;
+                if (store.Read(kNumHands) != expected ||
+                    store.Read(kUserLanguage) != kUserLanguage.defaultValue) {
+                    return "not the values expected in run " + std::to_string(run);
+                }
+                store.Write(kNumHands, 12);
+            }
+            const std::vector<std::string> notices = TakeSettingsNotices();
+            if (notices.size() != 1) {
+                return std::to_string(notices.size()) + " notices";
+            }
+            if (notices[0].find(path) == std::string::npos ||
+                notices[0].find(noticePart) == std::string::npos) {
+                return "notice: " + notices[0];
+            }
+            std::size_t aside = 0;
+            for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+                aside += entry.path().filename().string().find(".broken-") != std::string::npos;
+            }
+            return aside == (keptAside ? 1U : 0U) ? "" : std::to_string(aside) + " kept aside";
+        },
+        20, std::size_t{512} << 20));
+    // A pipe stays a pipe: never replaced by a written file.
+    EXPECT_EQ(std::filesystem::is_fifo(path), std::string(GetParam().label) == "NamedPipe");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SettingsUnusableFile,
+    ::testing::Values(UnusableFileCase{"NamedPipe",
+                                       [](const std::string& path) {
+                                           return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
+                                       },
+                                       "could not be read (it is a named pipe, not a file)", false},
+                      UnusableFileCase{"EndlessDevice",
+                                       [](const std::string&) { return std::string("/dev/zero"); },
+                                       "could not be read (it is a device, not a file)", false},
+                      UnusableFileCase{"GigabyteFile",
+                                       [](const std::string& path) {
+                                           std::ofstream(path) << "REGEDIT4\r\n";
+                                           return ::truncate(path.c_str(), off_t{1} << 30) == 0
+                                                      ? path
+                                                      : "";
+                                       },
+                                       "is damaged (it holds 1073741824 bytes", true}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
 
 class EnvironmentGuard {
   public:

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kesto/platform/file_io.h"
+#include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -274,6 +275,33 @@ TEST(RegistryHiveKeys, StringEndsAtZeroByte) {
     EXPECT_EQ(hive.FindValue(kKey, "x")->text, "ab");
 }
 
+// Many values, keys and sections met again: lookups find each value whatever the case of its
+// name, a value set twice keeps its first place, and the file keeps the order of first sight.
+TEST(RegistryHiveKeys, ManyValuesKeepTheirOrderAndAreFoundWithoutRegardToCase) {
+    constexpr int kValues = 2000;
+    const std::string second = std::string(kKey) + "\\Second";
+    std::string text = "REGEDIT4\r\n";
+    for (const std::string& key : {std::string(kKey), second, std::string(kKey)}) {
+        text += "\r\n[" + key + "]\r\n";
+        for (int i = 0; i < kValues; ++i) {
+            text += "\"Value" + std::to_string(i) + "\"=dword:" + std::to_string(i % 10) + "\r\n";
+        }
+    }
+    text += "\r\n[hkey_current_user\\software\\tarnwick\\kesto\\3.2]\r\n\"VALUE7\"=\"last\"\r\n";
+    const StatusOr<RegistryHive> hive = RegistryHive::Parse(text);
+    ASSERT_TRUE(hive.status.Ok()) << hive.status.Reason();
+    EXPECT_EQ(hive.value.KeyPaths(), (std::vector<std::string>{std::string(kKey), second}));
+    const std::vector<RegistryNamedValue> values = hive.value.Values(kKey);
+    ASSERT_EQ(values.size(), static_cast<std::size_t>(kValues));
+    for (int i = 0; i < kValues; ++i) {
+        EXPECT_EQ(values[static_cast<std::size_t>(i)].name, "Value" + std::to_string(i));
+    }
+    EXPECT_EQ(*hive.value.FindValue(kKey, "value7"), RegistryValue::String("last"));
+    EXPECT_EQ(*hive.value.FindValue(second, "vALUE1999"), RegistryValue::Dword(9));
+    EXPECT_EQ(hive.value.FindValue(second, "Value2000"), nullptr);
+    EXPECT_EQ(hive.value.FindValue(std::string(kKey) + "\\Third", "Value1"), nullptr);
+}
+
 class RegistryHiveFile : public ::testing::Test {
   protected:
     static void WriteRaw(const std::string& path, std::string_view bytes) {
@@ -347,6 +375,43 @@ TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
     ASSERT_TRUE(SaveHiveFile(link, SmallHive()).Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadWholeFile(target).value, kSmallFile);
+}
+
+// Values enough to fill most of the largest file a settings file may be: the parse must take
+// time in proportion to the text (a regression to a search per value took half a minute).
+TEST(RegistryHiveSize, AFileOfTheLargestSizeParsesQuickly) {
+    std::string text = "REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n";
+    int values = 0;
+    while (text.size() < kMaxHiveFileBytes - 64) {
+        text += "\"V" + std::to_string(values++) + "\"=dword:1e\r\n";
+    }
+    ASSERT_GT(values, 40000);
+    EXPECT_TRUE(RunsWithinBounds(
+        [&text, values]() -> std::string {
+            const StatusOr<RegistryHive> hive = RegistryHive::Parse(text);
+            if (!hive.status.Ok()) {
+                return hive.status.Reason();
+            }
+            if (hive.value.Values(kKey).size() != static_cast<std::size_t>(values)) {
+                return "values lost";
+            }
+            return "";
+        },
+        20, std::size_t{1} << 30));
+}
+
+// The cap itself: a sound file of exactly the largest size loads, one byte more does not.
+TEST_F(RegistryHiveFile, TheLargestSizeLoadsAndOneByteMoreIsBroken) {
+    const std::string head = "REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n\"A\"=\"";
+    const std::size_t textSize = kMaxHiveFileBytes - head.size() - 3;  // less quote, CR LF
+    const std::string text = head + std::string(textSize, 'x') + "\"\r\n";
+    ASSERT_EQ(text.size(), kMaxHiveFileBytes);
+    WriteRaw(folder_ + "/largest.reg", text);
+    const HiveFileLoad largest = LoadHiveFile(folder_ + "/largest.reg");
+    ASSERT_EQ(largest.outcome, HiveFileLoad::Outcome::Loaded) << largest.status.Reason();
+    EXPECT_EQ(largest.hive.FindValue(kKey, "A")->text, std::string(textSize, 'x'));
+    WriteRaw(folder_ + "/over.reg", text + "\n");
+    EXPECT_EQ(LoadHiveFile(folder_ + "/over.reg").outcome, HiveFileLoad::Outcome::Broken);
 }
 
 // Damaged copies of a sound file: the reader never crashes, and whatever it accepts it writes
