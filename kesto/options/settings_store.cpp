@@ -182,7 +182,8 @@ std::int32_t SettingsStore::Read(const IntegerSetting& setting) const {
     if (value == nullptr || value->type != RegistryValueType::Dword) {
         return setting.defaultValue;
     }
-    return static_cast<std::int32_t>(value->number);
+    // A hand-edited or foreign file may hold any number; the program uses what it shows.
+    return setting.FromStored(static_cast<std::int32_t>(value->number));
 }
 
 bool SettingsStore::Read(const BoolSetting& setting) const {

@@ -56,7 +56,9 @@ class SettingsStore {
     void CloseKey();
 
     // The values of the settings key (settings_table.h), each read with its own default. A
-    // boolean is written as dword 0 or 1 and any non-zero number reads as true.
+    // number outside its entry's range reads as the entry says (IntegerSetting::FromStored), so
+    // it is always one its control can show. A boolean is written as dword 0 or 1 and any
+    // non-zero number reads as true.
     std::int32_t Read(const IntegerSetting& setting) const;
     bool Read(const BoolSetting& setting) const;
     std::string Read(const StringSetting& setting) const;

@@ -193,16 +193,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsStringRoundTrip,
 class SettingsIntegerRoundTrip : public SettingsStoreTest,
                                  public ::testing::WithParamInterface<std::int32_t> {};
 
+// A font size may be any number, so every number goes through the file and back unchanged.
 TEST_P(SettingsIntegerRoundTrip, ReadsBackWhatWasWritten) {
     {
         SettingsStore store(path_);
         ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kNumHands, GetParam());
+        store.Write(kHeader1Size, GetParam());
     }
     SettingsStore store(path_);
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_TRUE(store.ValueExists(kNumHands.name));
-    EXPECT_EQ(store.Read(kNumHands), GetParam());
+    EXPECT_TRUE(store.ValueExists(kHeader1Size.name));
+    EXPECT_EQ(store.Read(kHeader1Size), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, SettingsIntegerRoundTrip,
@@ -245,18 +246,101 @@ INSTANTIATE_TEST_SUITE_P(
                         &kGifDirectoryOrNone, "none"},
         StoredValueCase{"LanguageStoredAsNumber", "\"UserLanguage\"=dword:00000003\r\n",
                         &kUserLanguage, "English"},
-        // Stored values are given as they are; range checks belong to their readers.
-        StoredValueCase{"DateFormatSix", "\"DateFormat\"=dword:00000006\r\n", &kDateFormat, "6"},
+        // A number outside its entry's range reads as the entry says (more in
+        // SettingsOutsideRange below).
+        StoredValueCase{"DateFormatSix", "\"DateFormat\"=dword:00000006\r\n", &kDateFormat, "0"},
         StoredValueCase{"DateFormatMinusOne", "\"DateFormat\"=dword:ffffffff\r\n", &kDateFormat,
-                        "-1"},
+                        "0"},
         StoredValueCase{"AnyNonZeroIsTrue", "\"Curtains\"=dword:00000100\r\n", &kCurtains, "true"},
         StoredValueCase{"ZeroIsFalse", "\"UserWantsColor\"=dword:00000000\r\n", &kUserWantsColor,
                         "false"},
-        StoredValueCase{"StyleKeepsAllBits", "\"Header1Style\"=dword:00000103\r\n", &kHeader1Style,
-                        "259"},
+        StoredValueCase{"StyleKeepsItsLowByte", "\"Header1Style\"=dword:00000103\r\n",
+                        &kHeader1Style, "3"},
         StoredValueCase{"EmptyTextIsUsed", "\"Header1Font\"=\"\"\r\n", &kHeader1Font, ""},
         StoredValueCase{"NameInOtherCase", "\"numhands\"=dword:00000007\r\n", &kNumHands, "7"}),
     [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+// A hand-edited or foreign file with numbers outside what their controls can show: each reads
+// as a number the control shows and the program acts on. Counts go to the nearer end as their
+// up-down controls show them; item indices read as the item the program takes any other
+// number for (a curtain collation but 0 prints by board, a size but 0 and 2 prints 5 x 7 cm,
+// an unknown date format or file kind is the first); a style keeps its low byte.
+struct OutsideRangeCase {
+    const IntegerSetting* setting;
+    std::int32_t stored;
+    std::int32_t read;
+};
+
+std::vector<OutsideRangeCase> OutsideRangeCases() {
+    std::vector<OutsideRangeCase> cases = {
+        {&kNumHands, 0, 1},
+        {&kNumHands, 501, 500},
+        {&kNumHands, INT32_MIN, 1},
+        {&kNumCopies, -1, 0},
+        {&kNumCopies, 1001, 1000},
+        {&kNumIndividualSets, -4, 0},
+        {&kNumIndividualSets, 101, 100},
+        {&kNumStatSheets, -1, 0},
+        {&kNumStatSheets, INT32_MAX, 1000},
+        {&kDateFormat, -1, 0},
+        {&kDateFormat, 6, 0},
+        {&kNumberOfIndividualSets, -1, 0},
+        {&kNumberOfIndividualSets, 150, 100},
+        {&kFileType, 0, 1},
+        {&kFileType, 5, 1},
+        {&kCurtainCollation, -1, 1},
+        {&kCurtainCollation, 2, 1},
+        {&kCurtainDimensions, -1, 1},
+        {&kCurtainDimensions, 3, 1},
+        {&kCurtainOrientation, -1, 0},
+        {&kCurtainOrientation, 2, 0},
+    };
+    for (const FontSlotSettings& slot : kFontSlotSettings) {
+        cases.push_back({&slot.style, -2, 254});
+        cases.push_back({&slot.style, 0x102, 2});
+    }
+    cases.push_back({&kHeader1Style, INT32_MIN, 0});
+    return cases;
+}
+
+std::string DwordLine(std::string_view name, std::int32_t number) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<std::uint32_t>(number));
+    return "\"" + std::string(name) + "\"=dword:" + digits + "\r\n";
+}
+
+TEST_F(SettingsStoreTest, StoredNumbersOutsideTheirRangeReadAsTheirControlsShowThem) {
+    for (const OutsideRangeCase& c : OutsideRangeCases()) {
+        SCOPED_TRACE(std::string(c.setting->name) + " " + std::to_string(c.stored));
+        ASSERT_FALSE(c.setting->InRange(c.stored));
+        WriteRaw(path_, HiveText(DwordLine(c.setting->name, c.stored)));
+        SettingsStore store(path_);
+        ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+        EXPECT_EQ(store.Read(*c.setting), c.read);
+        EXPECT_TRUE(c.setting->InRange(c.read));
+    }
+    EXPECT_TRUE(TakeSettingsNotices().empty());
+}
+
+// Every number with a range narrower than all numbers has a case above and below it, so an
+// entry added to the table without a rule for its outside is noticed here.
+TEST(SettingsTable, EveryRangedNumberIsCoveredOnBothSides) {
+    for (const SettingEntry& entry : kAllSettings) {
+        const auto* const* number = std::get_if<const IntegerSetting*>(&entry);
+        if (number == nullptr || ((*number)->min == INT32_MIN && (*number)->max == INT32_MAX)) {
+            continue;
+        }
+        SCOPED_TRACE((*number)->name);
+        const std::vector<OutsideRangeCase> cases = OutsideRangeCases();
+        const auto has = [&](auto side) {
+            return std::any_of(cases.begin(), cases.end(), [&](const OutsideRangeCase& c) {
+                return c.setting == *number && side(c.stored);
+            });
+        };
+        EXPECT_TRUE(has([&](std::int32_t v) { return v < (*number)->min; }));
+        EXPECT_TRUE(has([&](std::int32_t v) { return v > (*number)->max; }));
+    }
+}
 
 TEST_F(SettingsStoreTest, LanguageSubkeyOpensOnlyWhenItExistsOrIsCreated) {
     const std::string deutsch = std::string(kSettingsKey) + "\\Deutsch";
