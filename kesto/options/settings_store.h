@@ -90,8 +90,27 @@ class SettingsStore {
     std::vector<PendingWrite> pending_;
 };
 
-// KESTO_SETTINGS when set, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg, else
-// $HOME/.config/Tarnwick/Kesto.reg. The program asks once, when it starts, and hands the
+// Where the settings file is looked for, as the program finds it when it starts.
+struct SettingsEnvironment {
+    std::string kestoSettings;  // KESTO_SETTINGS ("" when unset, as for each of these)
+    std::string configHome;     // XDG_CONFIG_HOME
+    std::string home;           // HOME
+    std::string accountHome;    // the account's home folder in the password database
+    std::string currentFolder;  // the folder the program was started in
+};
+
+struct SettingsLocation {
+    std::string path;
+    std::string notice;  // for the user when the path is not where settings usually go
+};
+
+// KESTO_SETTINGS when set, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg (an absolute one), else
+// <home>/.config/Tarnwick/Kesto.reg with HOME or, without it, the account's home folder. With
+// no home folder at all, Kesto.reg in the current folder, with a notice that says so.
+SettingsLocation ChooseSettingsFile(const SettingsEnvironment& environment);
+
+// The settings file of this run (ChooseSettingsFile on the process's environment); its notice,
+// if any, joins the settings notices. The program asks once, when it starts, and hands the
 // path down.
 std::string SettingsFilePath();
 

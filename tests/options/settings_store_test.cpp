@@ -593,5 +593,78 @@ INSTANTIATE_TEST_SUITE_P(
                  "/home/ann/.config/Tarnwick/Kesto.reg"}),
     [](const auto& testInfo) { return std::string(testInfo.param.label); });
 
+struct ChoiceCase {
+    const char* label;
+    SettingsEnvironment environment;
+    const char* path;
+    bool told;  // the user gets a notice saying where the settings go
+};
+void PrintTo(const ChoiceCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class SettingsChoice : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(SettingsChoice, FollowsTheEnvironmentAndTheAccount) {
+    const SettingsLocation location = ChooseSettingsFile(GetParam().environment);
+    EXPECT_EQ(location.path, GetParam().path);
+    if (GetParam().told) {
+        EXPECT_NE(location.notice.find("keeps them in " + location.path + "."), std::string::npos)
+            << location.notice;
+    } else {
+        EXPECT_EQ(location.notice, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environment, SettingsChoice,
+    ::testing::Values(
+        ChoiceCase{"KestoSettingsFirst",
+                   {"/k.reg", "/cfg", "/home/ann", "/home/acc", "/w"},
+                   "/k.reg",
+                   false},
+        ChoiceCase{"HomeBeforeTheAccount",
+                   {"", "", "/home/ann", "/home/acc", "/w"},
+                   "/home/ann/.config/Tarnwick/Kesto.reg",
+                   false},
+        ChoiceCase{"AccountWithoutHome",
+                   {"", "", "", "/home/acc", "/w"},
+                   "/home/acc/.config/Tarnwick/Kesto.reg",
+                   false},
+        ChoiceCase{
+            "ConfigHomeWithoutHome", {"", "/cfg", "", "", "/w"}, "/cfg/Tarnwick/Kesto.reg", false},
+        ChoiceCase{"RelativeConfigHomeAndAccount",
+                   {"", "cfg", "", "/home/acc", "/w"},
+                   "/home/acc/.config/Tarnwick/Kesto.reg",
+                   false},
+        ChoiceCase{"NoHomeAtAll", {"", "", "", "", "/srv/club"}, "/srv/club/Kesto.reg", true},
+        ChoiceCase{"NoHomeInTheRoot", {"", "", "", "", "/"}, "/Kesto.reg", true},
+        ChoiceCase{"NoHomeAndNoFolder", {"", "", "", "", ""}, "./Kesto.reg", true}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+// The program itself with HOME and XDG_CONFIG_HOME unset (in a child, so this process keeps its
+// environment): the settings go to the account's home folder, not the current folder, and
+// nobody needs telling.
+TEST(SettingsFilePathWithoutHome, UsesTheAccountsHomeFolder) {
+    const passwd* account = ::getpwuid(::getuid());
+    if (account == nullptr || account->pw_dir == nullptr || account->pw_dir[0] != '/') {
+        GTEST_SKIP() << "this account has no home folder in the password database";
+    }
+    const std::string expected = std::string(account->pw_dir) + "/.config/Tarnwick/Kesto.reg";
+    EXPECT_TRUE(RunsWithinBounds(
+        [&expected]() -> std::string {
+            ::unsetenv("KESTO_SETTINGS");
+            ::unsetenv("XDG_CONFIG_HOME");
+            ::unsetenv("HOME");
+            TakeSettingsNotices();
+            const std::string path = SettingsFilePath();
+            if (path != expected) {
+                return "path " + path;
+            }
+            return TakeSettingsNotices().empty() ? "" : "a notice";
+        },
+        10, std::size_t{512} << 20));
+}
+
 }  // namespace
 }  // namespace kesto::test
