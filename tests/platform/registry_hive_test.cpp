@@ -275,33 +275,6 @@ TEST(RegistryHiveKeys, StringEndsAtZeroByte) {
     EXPECT_EQ(hive.FindValue(kKey, "x")->text, "ab");
 }
 
-// Many values, keys and sections met again: lookups find each value whatever the case of its
-// name, a value set twice keeps its first place, and the file keeps the order of first sight.
-TEST(RegistryHiveKeys, ManyValuesKeepTheirOrderAndAreFoundWithoutRegardToCase) {
-    constexpr int kValues = 2000;
-    const std::string second = std::string(kKey) + "\\Second";
-    std::string text = "REGEDIT4\r\n";
-    for (const std::string& key : {std::string(kKey), second, std::string(kKey)}) {
-        text += "\r\n[" + key + "]\r\n";
-        for (int i = 0; i < kValues; ++i) {
-            text += "\"Value" + std::to_string(i) + "\"=dword:" + std::to_string(i % 10) + "\r\n";
-        }
-    }
-    text += "\r\n[hkey_current_user\\software\\tarnwick\\kesto\\3.2]\r\n\"VALUE7\"=\"last\"\r\n";
-    const StatusOr<RegistryHive> hive = RegistryHive::Parse(text);
-    ASSERT_TRUE(hive.status.Ok()) << hive.status.Reason();
-    EXPECT_EQ(hive.value.KeyPaths(), (std::vector<std::string>{std::string(kKey), second}));
-    const std::vector<RegistryNamedValue> values = hive.value.Values(kKey);
-    ASSERT_EQ(values.size(), static_cast<std::size_t>(kValues));
-    for (int i = 0; i < kValues; ++i) {
-        EXPECT_EQ(values[static_cast<std::size_t>(i)].name, "Value" + std::to_string(i));
-    }
-    EXPECT_EQ(*hive.value.FindValue(kKey, "value7"), RegistryValue::String("last"));
-    EXPECT_EQ(*hive.value.FindValue(second, "vALUE1999"), RegistryValue::Dword(9));
-    EXPECT_EQ(hive.value.FindValue(second, "Value2000"), nullptr);
-    EXPECT_EQ(hive.value.FindValue(std::string(kKey) + "\\Third", "Value1"), nullptr);
-}
-
 class RegistryHiveFile : public ::testing::Test {
   protected:
     static void WriteRaw(const std::string& path, std::string_view bytes) {
