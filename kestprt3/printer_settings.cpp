@@ -1,9 +1,13 @@
 #include "kestprt3/printer_settings.h"
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace kesto::prt3 {
 
@@ -139,11 +143,17 @@ std::string SettingsFilePath() {
     if (const char* path = std::getenv("KESTO_SETTINGS"); path != nullptr && *path != '\0') {
         return path;
     }
-    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config != '\0') {
+    // A relative XDG_CONFIG_HOME is ignored, as the base directory rules say.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config != nullptr && *config == '/') {
         return std::string(config) + "/Tarnwick/Kesto.reg";
     }
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
         return std::string(home) + "/.config/Tarnwick/Kesto.reg";
+    }
+    // The program looks in the account's home folder then; so does the library.
+    if (const passwd* account = ::getpwuid(::getuid());
+        account != nullptr && account->pw_dir != nullptr && account->pw_dir[0] == '/') {
+        return std::string(account->pw_dir) + "/.config/Tarnwick/Kesto.reg";
     }
     return {};
 }
@@ -153,20 +163,34 @@ PrinterSettings ReadPrinterSettings() {
     if (path.empty()) {
         return {};
     }
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    // Only a regular file is read: opening never waits on a named pipe, and a device is never
+    // read from.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return {};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
         return {};
     }
     std::string text;
-    text.reserve(4096);
-    std::istreambuf_iterator<char> it(file);
-    const std::istreambuf_iterator<char> end;
-    for (; it != end && text.size() < kMaxSettingsFile; ++it) {
-        text += *it;
+    char buffer[65536];
+    while (text.size() < kMaxSettingsFile) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            ::close(fd);
+            return {};
+        }
+        if (got == 0) {
+            break;
+        }
+        text.append(buffer, static_cast<std::size_t>(got));
     }
-    if (file.bad()) {
-        return {};
-    }
+    ::close(fd);
     return ParsePrinterSettings(text);
 }
 

@@ -20,11 +20,13 @@ struct PrinterSettings {
 // time, as in the registry.
 PrinterSettings ParsePrinterSettings(std::string_view fileText);
 
-// The settings file's path: KESTO_SETTINGS, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg, else
-// $HOME/.config/Tarnwick/Kesto.reg; empty when none can be formed.
+// The settings file's path: KESTO_SETTINGS, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg (an
+// absolute one), else <home>/.config/Tarnwick/Kesto.reg with $HOME or, without it, the
+// account's home folder; empty when none can be formed.
 std::string SettingsFilePath();
 
-// The parsed settings file; defaults when it is missing or unreadable.
+// The parsed settings file; defaults when it is missing, unreadable or no regular file (a
+// named pipe is never waited on).
 PrinterSettings ReadPrinterSettings();
 
 }  // namespace kesto::prt3

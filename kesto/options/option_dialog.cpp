@@ -11,14 +11,9 @@ namespace kesto {
 
 namespace {
 
-// A stored item index outside the group would leave the group without a choice and the print
-// job without a layout; such a value reads as the default instead.
-int RadioIndex(std::int32_t stored, const IntegerSetting& group, int fallback) {
-    return group.InRange(stored) ? static_cast<int>(stored) : fallback;
-}
-
-int StoredRadioIndex(const SettingsStore& store, const IntegerSetting& group) {
-    return RadioIndex(store.Read(group), group, group.defaultValue);
+// A click can only choose an item of the group; anything else keeps the choice as it was.
+int RadioIndex(std::int32_t index, const IntegerSetting& group, int current) {
+    return group.InRange(index) ? static_cast<int>(index) : current;
 }
 
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
@@ -68,16 +63,18 @@ void TOptionDlg::ReadSettings() {
         useColor_ = store.Read(kUserWantsColor);
         gifLocation_ = store.Read(kGifDirectory);
         secureDealing_ = store.Read(kSecureDealing);
-        curtainCollation_ = StoredRadioIndex(store, kCurtainCollation);
-        curtainDimensions_ = StoredRadioIndex(store, kCurtainDimensions);
-        curtainOrientation_ = StoredRadioIndex(store, kCurtainOrientation);
+        // The store gives only item indices of each group, a stored number outside a group
+        // read as the item printing takes it for.
+        curtainCollation_ = store.Read(kCurtainCollation);
+        curtainDimensions_ = store.Read(kCurtainDimensions);
+        curtainOrientation_ = store.Read(kCurtainOrientation);
         for (int slot = 0; slot < kFontSlotCount; ++slot) {
             const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
             TMyFontRec& font = fontSlots_[slot];
             font.FontName = store.Read(settings.font);
             font.FontSize = store.Read(settings.size);
-            // Only the low byte of a stored style counts.
-            font.FontStyle = static_cast<std::uint8_t>(store.Read(settings.style) & 0xFF);
+            // The store keeps only the low byte of a stored style.
+            font.FontStyle = static_cast<std::uint8_t>(store.Read(settings.style));
         }
     }
     store.CloseKey();

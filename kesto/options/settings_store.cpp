@@ -1,9 +1,15 @@
 #include "kesto/options/settings_store.h"
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <set>
+#include <system_error>
 #include <utility>
 
 namespace kesto {
@@ -87,6 +93,22 @@ std::string FullKeyPath(std::string_view keyPath) {
 std::string NonEmptyEnv(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
+}
+
+// The home folder the password database gives the account running the program, or "".
+std::string AccountHome() {
+    long bufferSize = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(bufferSize > 0 ? static_cast<std::size_t>(bufferSize) : 16384);
+    passwd entry{};
+    passwd* found = nullptr;
+    while (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == ERANGE &&
+           buffer.size() < (std::size_t{1} << 20)) {
+        buffer.resize(buffer.size() * 2);
+    }
+    if (found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return {};
+    }
+    return found->pw_dir;
 }
 
 }  // namespace
@@ -182,7 +204,8 @@ std::int32_t SettingsStore::Read(const IntegerSetting& setting) const {
     if (value == nullptr || value->type != RegistryValueType::Dword) {
         return setting.defaultValue;
     }
-    return static_cast<std::int32_t>(value->number);
+    // A hand-edited or foreign file may hold any number; the program uses what it shows.
+    return setting.FromStored(static_cast<std::int32_t>(value->number));
 }
 
 bool SettingsStore::Read(const BoolSetting& setting) const {
@@ -209,19 +232,45 @@ void SettingsStore::Write(const StringSetting& setting, std::string_view value) 
     WriteString(setting.name, value);
 }
 
-std::string SettingsFilePath() {
-    if (std::string path = NonEmptyEnv("KESTO_SETTINGS"); !path.empty()) {
-        return path;
+SettingsLocation ChooseSettingsFile(const SettingsEnvironment& environment) {
+    if (!environment.kestoSettings.empty()) {
+        return {environment.kestoSettings, {}};
     }
     // A relative XDG_CONFIG_HOME is to be ignored, as the base directory rules say.
-    if (const std::string config = NonEmptyEnv("XDG_CONFIG_HOME");
-        !config.empty() && config.front() == '/') {
-        return config + "/Tarnwick/Kesto.reg";
+    if (!environment.configHome.empty() && environment.configHome.front() == '/') {
+        return {environment.configHome + "/Tarnwick/Kesto.reg", {}};
     }
-    if (const std::string home = NonEmptyEnv("HOME"); !home.empty()) {
-        return home + "/.config/Tarnwick/Kesto.reg";
+    for (const std::string* home : {&environment.home, &environment.accountHome}) {
+        if (!home->empty()) {
+            return {*home + "/.config/Tarnwick/Kesto.reg", {}};
+        }
     }
-    return "Kesto.reg";
+    std::string folder = environment.currentFolder.empty() ? "." : environment.currentFolder;
+    if (folder.back() != '/') {
+        folder += '/';
+    }
+    std::string path = folder + "Kesto.reg";
+    std::string notice =
+        "Kesto found no home folder for your settings (HOME is not set and the "
+        "account has none), so it keeps them in " +
+        path + ".";
+    return {std::move(path), std::move(notice)};
+}
+
+std::string SettingsFilePath() {
+    SettingsEnvironment environment{
+        NonEmptyEnv("KESTO_SETTINGS"), NonEmptyEnv("XDG_CONFIG_HOME"), NonEmptyEnv("HOME"), {}, {}};
+    // The password database and the current folder are asked only when they are needed.
+    if (environment.kestoSettings.empty() && environment.home.empty()) {
+        environment.accountHome = AccountHome();
+        std::error_code error;
+        environment.currentFolder = std::filesystem::current_path(error).string();
+    }
+    SettingsLocation location = ChooseSettingsFile(environment);
+    if (!location.notice.empty()) {
+        AddNotice(std::move(location.notice));
+    }
+    return std::move(location.path);
 }
 
 std::vector<std::string> TakeSettingsNotices() {

@@ -7,10 +7,11 @@
 // Reads never fail: a missing key, a missing value or a value of another type than the one
 // asked for gives the default. Problems with the file itself never stop the program; they
 // become notices (TakeSettingsNotices) and the program goes on with defaults:
-// - a file that cannot be parsed is renamed to "<file>.broken-<UTC time>" and never
-//   overwritten or deleted;
+// - a file that cannot be parsed, or is bigger than a settings file can be (kMaxHiveFileBytes),
+//   is renamed to "<file>.broken-<UTC time>" and never overwritten or deleted;
 // - a file that exists but cannot be read, or cannot be moved aside, is left alone and not
-//   written over for the rest of the run;
+//   written over for the rest of the run; so is anything that is not a regular file (a folder,
+//   a named pipe, a device), which is never read at all;
 // - a file or folder that cannot be written leaves the settings of this run unsaved.
 //
 // Opening a key with create makes it in memory only; the file is written by CloseKey (or the
@@ -55,7 +56,9 @@ class SettingsStore {
     void CloseKey();
 
     // The values of the settings key (settings_table.h), each read with its own default. A
-    // boolean is written as dword 0 or 1 and any non-zero number reads as true.
+    // number outside its entry's range reads as the entry says (IntegerSetting::FromStored), so
+    // it is always one its control can show. A boolean is written as dword 0 or 1 and any
+    // non-zero number reads as true.
     std::int32_t Read(const IntegerSetting& setting) const;
     bool Read(const BoolSetting& setting) const;
     std::string Read(const StringSetting& setting) const;
@@ -87,8 +90,27 @@ class SettingsStore {
     std::vector<PendingWrite> pending_;
 };
 
-// KESTO_SETTINGS when set, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg, else
-// $HOME/.config/Tarnwick/Kesto.reg. The program asks once, when it starts, and hands the
+// Where the settings file is looked for, as the program finds it when it starts.
+struct SettingsEnvironment {
+    std::string kestoSettings;  // KESTO_SETTINGS ("" when unset, as for each of these)
+    std::string configHome;     // XDG_CONFIG_HOME
+    std::string home;           // HOME
+    std::string accountHome;    // the account's home folder in the password database
+    std::string currentFolder;  // the folder the program was started in
+};
+
+struct SettingsLocation {
+    std::string path;
+    std::string notice;  // for the user when the path is not where settings usually go
+};
+
+// KESTO_SETTINGS when set, else $XDG_CONFIG_HOME/Tarnwick/Kesto.reg (an absolute one), else
+// <home>/.config/Tarnwick/Kesto.reg with HOME or, without it, the account's home folder. With
+// no home folder at all, Kesto.reg in the current folder, with a notice that says so.
+SettingsLocation ChooseSettingsFile(const SettingsEnvironment& environment);
+
+// The settings file of this run (ChooseSettingsFile on the process's environment); its notice,
+// if any, joins the settings notices. The program asks once, when it starts, and hands the
 // path down.
 std::string SettingsFilePath();
 

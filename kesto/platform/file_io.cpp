@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -256,6 +257,56 @@ StatusOr<std::string> ReadWholeFile(const std::string& path) {
         }
         if (got == 0) {
             break;
+        }
+        data.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    return {std::move(data), {}};
+}
+
+StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    const auto fail = [](std::string reason) -> StatusOr<std::string> {
+        return {{}, Status::Failure(std::move(reason))};
+    };
+    // Without O_NONBLOCK, opening a named pipe waits until something writes into it.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return {{}, SystemError("cannot open " + path, errno)};
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return {{}, SystemError("cannot read " + path, error)};
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return fail(path + " is not a file");
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        ::close(fd);
+        return fail(path + " is bigger than " + std::to_string(maxBytes) + " bytes");
+    }
+    std::string data;
+    data.reserve(static_cast<std::size_t>(info.st_size));
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            const int error = errno;
+            ::close(fd);
+            return {{}, SystemError("cannot read " + path, error)};
+        }
+        if (got == 0) {
+            break;
+        }
+        // The file may grow while it is read.
+        if (static_cast<std::size_t>(got) > maxBytes - data.size()) {
+            ::close(fd);
+            return fail(path + " is bigger than " + std::to_string(maxBytes) + " bytes");
         }
         data.append(buffer, static_cast<std::size_t>(got));
     }

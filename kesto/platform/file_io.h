@@ -8,6 +8,7 @@
 // its save runs. A save that was killed leaves its temporary file unlocked; the next save of
 // the same target removes it, and never touches one that another save still holds.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -61,6 +62,11 @@ class PendingFile {
 
 // The file's bytes; on failure the reason names the file and says why.
 StatusOr<std::string> ReadWholeFile(const std::string& path);
+
+// The bytes of the regular file at path (a symbolic link is followed) when it holds at most
+// maxBytes. Anything else is refused without reading a byte: a folder, a device, or a named
+// pipe, whose opening never waits for a writer. On failure the reason names the file.
+StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
 // The folder part of a path with its final "/", or "" when it has none.
 std::string DirectoryOf(const std::string& path);

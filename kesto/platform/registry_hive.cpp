@@ -175,6 +175,23 @@ std::string AsideStamp() {
     return stamp;
 }
 
+std::string NotAFileReason(std::filesystem::file_type type) {
+    using std::filesystem::file_type;
+    switch (type) {
+        case file_type::directory:
+            return "it is a folder";
+        case file_type::fifo:
+            return "it is a named pipe, not a file";
+        case file_type::character:
+        case file_type::block:
+            return "it is a device, not a file";
+        case file_type::socket:
+            return "it is a socket, not a file";
+        default:
+            return "it is not a file";
+    }
+}
+
 }  // namespace
 
 RegistryValue RegistryValue::String(std::string_view text) {
@@ -215,16 +232,32 @@ bool IsValidKeyPath(std::string_view keyPath) {
 }
 
 RegistryHive::Key* RegistryHive::FindKey(std::string_view keyPath) {
-    for (Key& key : keys_) {
-        if (EqualsIgnoringCase(key.path, keyPath)) {
-            return &key;
-        }
-    }
-    return nullptr;
+    const auto found = keyIndex_.find(LowerAscii(keyPath));
+    return found == keyIndex_.end() ? nullptr : &keys_[found->second];
 }
 
 const RegistryHive::Key* RegistryHive::FindKey(std::string_view keyPath) const {
     return const_cast<RegistryHive*>(this)->FindKey(keyPath);
+}
+
+std::size_t RegistryHive::KeyIndexFor(std::string_view keyPath) {
+    const auto [found, added] = keyIndex_.try_emplace(LowerAscii(keyPath), keys_.size());
+    if (added) {
+        keys_.push_back(Key{std::string(keyPath), {}, {}});
+    }
+    return found->second;
+}
+
+void RegistryHive::SetValueIn(Key& key, std::string_view name, RegistryValue value) {
+    if (value.type == RegistryValueType::String) {
+        value.text.resize(std::min(value.text.size(), value.text.find('\0')));
+    }
+    const auto [found, added] = key.valueIndex.try_emplace(LowerAscii(name), key.values.size());
+    if (added) {
+        key.values.push_back(RegistryNamedValue{std::string(name), std::move(value)});
+    } else {
+        key.values[found->second].value = std::move(value);
+    }
 }
 
 bool RegistryHive::KeyExists(std::string_view keyPath) const {
@@ -244,9 +277,7 @@ bool RegistryHive::CreateKey(std::string_view keyPath) {
     if (!IsValidKeyPath(keyPath)) {
         return false;
     }
-    if (FindKey(keyPath) == nullptr) {
-        keys_.push_back(Key{std::string(keyPath), {}});
-    }
+    KeyIndexFor(keyPath);
     return true;
 }
 
@@ -256,29 +287,15 @@ const RegistryValue* RegistryHive::FindValue(std::string_view keyPath,
     if (key == nullptr) {
         return nullptr;
     }
-    for (const RegistryNamedValue& named : key->values) {
-        if (EqualsIgnoringCase(named.name, name)) {
-            return &named.value;
-        }
-    }
-    return nullptr;
+    const auto found = key->valueIndex.find(LowerAscii(name));
+    return found == key->valueIndex.end() ? nullptr : &key->values[found->second].value;
 }
 
 bool RegistryHive::SetValue(std::string_view keyPath, std::string_view name, RegistryValue value) {
-    if (HasLineBreakOrNul(name) || !CreateKey(keyPath)) {
+    if (HasLineBreakOrNul(name) || !IsValidKeyPath(keyPath)) {
         return false;
     }
-    if (value.type == RegistryValueType::String) {
-        value.text.resize(std::min(value.text.size(), value.text.find('\0')));
-    }
-    Key* key = FindKey(keyPath);
-    for (RegistryNamedValue& named : key->values) {
-        if (EqualsIgnoringCase(named.name, name)) {
-            named.value = std::move(value);
-            return true;
-        }
-    }
-    key->values.push_back(RegistryNamedValue{std::string(name), std::move(value)});
+    SetValueIn(keys_[KeyIndexFor(keyPath)], name, std::move(value));
     return true;
 }
 
@@ -331,7 +348,9 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
     }
 
     RegistryHive hive;
-    std::string currentKey;
+    // An index, not a reference: the vector of keys may move when a key is added.
+    std::size_t currentKey = 0;
+    bool inKey = false;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::size_t lineNumber = i + 1;
         const std::string_view line = TrimRight(lines[i]);
@@ -349,11 +368,11 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
             if (!IsValidKeyPath(path)) {
                 return fail(lineNumber, "a key that is not a valid path under HKEY_CURRENT_USER");
             }
-            hive.CreateKey(path);
-            currentKey = std::string(path);
+            currentKey = hive.KeyIndexFor(path);
+            inKey = true;
             continue;
         }
-        if (currentKey.empty()) {
+        if (!inKey) {
             return fail(lineNumber, "a value before the first key");
         }
 
@@ -410,7 +429,8 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
         } else {
             return fail(lineNumber, "a value of a kind this program does not keep");
         }
-        hive.SetValue(currentKey, name, std::move(value));
+        // The name was checked above: it holds no line break, and no NUL in the whole text.
+        SetValueIn(hive.keys_[currentKey], name, std::move(value));
     }
     return {std::move(hive), {}};
 }
@@ -422,19 +442,28 @@ HiveFileLoad LoadHiveFile(const std::string& path) {
         load.status = Status::Failure(std::move(reason));
         return load;
     };
+    namespace fs = std::filesystem;
     std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (status.type() == std::filesystem::file_type::not_found) {
+    const fs::file_status status = fs::status(path, ec);
+    if (status.type() == fs::file_type::not_found) {
         load.outcome = HiveFileLoad::Outcome::Missing;
         return load;
     }
     if (ec) {
         return fail(HiveFileLoad::Outcome::Unreadable, ec.message());
     }
-    if (status.type() == std::filesystem::file_type::directory) {
-        return fail(HiveFileLoad::Outcome::Unreadable, "it is a folder");
+    // A pipe or a device is nobody's settings: it is neither read (a pipe would wait for a
+    // writer forever, /dev/zero never ends) nor moved aside, only left alone.
+    if (status.type() != fs::file_type::regular) {
+        return fail(HiveFileLoad::Outcome::Unreadable, NotAFileReason(status.type()));
     }
-    const StatusOr<std::string> contents = ReadWholeFile(path);
+    if (const std::uintmax_t size = fs::file_size(path, ec); !ec && size > kMaxHiveFileBytes) {
+        return fail(HiveFileLoad::Outcome::Broken,
+                    "it holds " + std::to_string(size) + " bytes, more than the " +
+                        std::to_string(kMaxHiveFileBytes) + " a settings file may hold");
+    }
+    // Read through the descriptor as well: the file may have been swapped or grown since.
+    const StatusOr<std::string> contents = ReadRegularFile(path, kMaxHiveFileBytes);
     if (!contents.status.Ok()) {
         return fail(HiveFileLoad::Outcome::Unreadable, contents.status.Reason());
     }

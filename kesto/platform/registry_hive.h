@@ -12,9 +12,11 @@
 // names are found without regard to letter case (ASCII letters) and keep the case they were
 // created with. A RegistryHive is a plain value: loading and saving are separate functions.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "kesto/platform/status.h"
@@ -63,25 +65,38 @@ class RegistryHive {
 
     // Fails when the text is not a well-formed hive file; the reason says where and why
     // ("line 4: ..."). Accepts LF as well as CR LF line ends, blank lines, ";" comment lines,
-    // repeated sections (merged) and hex(1) strings continued over lines with "\".
+    // repeated sections (merged) and hex(1) strings continued over lines with "\". Takes time
+    // in proportion to the text's length.
     static StatusOr<RegistryHive> Parse(std::string_view text);
 
   private:
+    // Keys and values stay in vectors for their order; the maps find them by their names in
+    // lower case, so a lookup does not grow with the number of keys or values.
     struct Key {
         std::string path;
         std::vector<RegistryNamedValue> values;
+        std::unordered_map<std::string, std::size_t> valueIndex;
     };
     Key* FindKey(std::string_view keyPath);
     const Key* FindKey(std::string_view keyPath) const;
+    // The key's place in keys_, created when missing; the path must be valid.
+    std::size_t KeyIndexFor(std::string_view keyPath);
+    static void SetValueIn(Key& key, std::string_view name, RegistryValue value);
 
     std::vector<Key> keys_;
+    std::unordered_map<std::string, std::size_t> keyIndex_;
 };
 
 // True when the path is a valid key path under kHiveRoot.
 bool IsValidKeyPath(std::string_view keyPath);
 
-// Reading a hive file. Missing: no file there (an empty hive). Unreadable: the file exists but
-// could not be read. Broken: read but not well-formed. The status says why for those two.
+// A settings file holds a few kilobytes; anything bigger is not one.
+inline constexpr std::size_t kMaxHiveFileBytes = std::size_t{1} << 20;
+
+// Reading a hive file. Missing: no file there (an empty hive). Unreadable: something is there
+// but could not be read, or is no regular file (a folder, a pipe, a device), which is never
+// read at all. Broken: a regular file that is not well-formed or is bigger than
+// kMaxHiveFileBytes. The status says why for those two.
 struct HiveFileLoad {
     enum class Outcome { Loaded, Missing, Unreadable, Broken };
     Outcome outcome = Outcome::Missing;

@@ -49,9 +49,7 @@ void TKestoMain::FormCreate() {
     copies_ = kNumCopies.defaultValue;
     sets_ = kNumIndividualSets.defaultValue;
 
-    ReadSettings();  // 4, and 5: an unknown date format reads as the first one
-    if (!kDateFormat.InRange(DateFormatIndex))
-        DateFormatIndex = 0;
+    ReadSettings();  // 4, and 5: the store reads an unknown date format as the first one
 
     // 6. The suit labels are the window's own: their symbols never change.
 
@@ -102,11 +100,11 @@ void TKestoMain::BindLibraries() {
 void TKestoMain::ReadSettings() {
     SettingsStore store(settings_);
     store.OpenKey(kSettingsKey, true);
-    // The count fields hold only numbers of their range.
-    randomCount_ = kNumHands.Clamp(store.Read(kNumHands));
-    copies_ = kNumCopies.Clamp(store.Read(kNumCopies));
-    sets_ = kNumIndividualSets.Clamp(store.Read(kNumIndividualSets));
-    statSheets_ = kNumStatSheets.Clamp(store.Read(kNumStatSheets));
+    // The store gives only numbers the count fields can show.
+    randomCount_ = store.Read(kNumHands);
+    copies_ = store.Read(kNumCopies);
+    sets_ = store.Read(kNumIndividualSets);
+    statSheets_ = store.Read(kNumStatSheets);
     statsWithHtml_ = store.Read(kStatsWithHtml);
     curtains_ = store.Read(kCurtains);
     DateFormatIndex = store.Read(kDateFormat);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +11,7 @@
 #include "kesto/batch/batch.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/platform/file_io.h"
+#include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -212,6 +214,26 @@ TEST_F(BatchTest, NeverWritesTheSettings) {
     ASSERT_EQ(Run({"--generate", "3", "--save", Path("s.dlm")}), 0);
     ASSERT_EQ(Run({"--read", Path("s.dlm")}), 0);
     EXPECT_FALSE(std::filesystem::exists(settings_));
+}
+
+// A named pipe as the settings file: the job runs on the defaults at once, with one line that
+// says why, and the pipe is left as it is.
+TEST_F(BatchTest, ANamedPipeAsTheSettingsFileGivesDefaultsAndOneNotice) {
+    ASSERT_EQ(::mkfifo(settings_.c_str(), 0600), 0);
+    EXPECT_TRUE(RunsWithinBounds(
+        [this]() -> std::string {
+            const int status = Run({"--seed", "0", "--generate", "2", "--list"});
+            const std::string expected = "kesto batch: The settings file " + settings_ +
+                                         " could not be read (it is a named pipe, not a file), "
+                                         "so Kesto uses its default settings and will not save "
+                                         "settings over that file during this run.\n";
+            if (status != 0 || out_.str() != kTwoBoardsFromSeedZero) {
+                return "status " + std::to_string(status) + ": " + err_.str();
+            }
+            return err_.str() == expected ? "" : "stderr: " + err_.str();
+        },
+        20, std::size_t{1} << 30));
+    EXPECT_TRUE(std::filesystem::is_fifo(settings_));
 }
 
 TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {

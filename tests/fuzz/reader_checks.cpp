@@ -388,6 +388,11 @@ std::string CheckSettingsFile(std::string_view bytes) {
             if (before[i].name != after[i].name || !(before[i].value == after[i].value)) {
                 return "the value \"" + before[i].name + "\" of " + key + " changed";
             }
+            // Every value listed is the one found by its name.
+            const RegistryValue* found = hive.FindValue(key, before[i].name);
+            if (found == nullptr || !(*found == before[i].value)) {
+                return "the value \"" + before[i].name + "\" of " + key + " is not found";
+            }
         }
     }
     if (again.Serialise() != written) {

@@ -2,14 +2,21 @@
 // Windows-1252 texts.
 
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QString>
 
+#include <fstream>
 #include <string>
 
 #include "kestprt3/board_record.h"
 #include "kestprt3/printer_settings.h"
 #include "kestprt3/windows1252.h"
+#include "tests/support/bounded_child.h"
+#include "tests/support/scratch_folder.h"
 
 namespace kesto::prt3 {
 namespace {
@@ -165,6 +172,50 @@ TEST(PrinterSettings, ValuesOfTheProgramsKeyOnly) {
         EXPECT_EQ(settings.pdfFolder, c.folder);
         EXPECT_EQ(settings.printVulDeal, c.vul);
     }
+}
+
+// The settings file as the library finds it, in a child with its own environment: a named
+// pipe or a device is not read (defaults at once, no wait for a writer), a regular file is,
+// and without HOME the library looks in the account's home folder as the program does.
+TEST(PrinterSettings, OnlyARegularFileIsReadAndNothingIsWaitedOn) {
+    const kesto::test::ScratchFolder scratch;
+    const std::string file = scratch.Path("Kesto.reg");
+    std::ofstream(file, std::ios::binary)
+        << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
+           "\"PrinterName\"=\"Club laser\"\r\n";
+    const std::string fifo = scratch.Path("pipe.reg");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        const char* printer;
+    };
+    for (const Case& c : {Case{file, "Club laser"}, Case{fifo, ""}, Case{"/dev/zero", ""}}) {
+        EXPECT_TRUE(kesto::test::RunsWithinBounds(
+            [&c]() -> std::string {
+                ::setenv("KESTO_SETTINGS", c.path.c_str(), 1);
+                const PrinterSettings settings = ReadPrinterSettings();
+                return settings.printerName == c.printer ? "" : "printer " + settings.printerName;
+            },
+            10, std::size_t{1} << 30))
+            << c.path;
+    }
+}
+
+TEST(PrinterSettings, WithoutHomeTheAccountsHomeFolderIsUsed) {
+    const passwd* account = ::getpwuid(::getuid());
+    if (account == nullptr || account->pw_dir == nullptr || account->pw_dir[0] != '/') {
+        GTEST_SKIP() << "this account has no home folder in the password database";
+    }
+    const std::string expected = std::string(account->pw_dir) + "/.config/Tarnwick/Kesto.reg";
+    EXPECT_TRUE(kesto::test::RunsWithinBounds(
+        [&expected]() -> std::string {
+            ::unsetenv("KESTO_SETTINGS");
+            ::setenv("XDG_CONFIG_HOME", "relative", 1);
+            ::unsetenv("HOME");
+            const std::string path = SettingsFilePath();
+            return path == expected ? "" : "path " + path;
+        },
+        10, std::size_t{1} << 30));
 }
 
 TEST(Windows1252, EveryByteRange) {

@@ -455,15 +455,32 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
     EXPECT_EQ(again->languages.CurrentLanguage(), kSvenska);
 }
 
-TEST_F(OptionDialogTest, StoredCurtainIndexOutsideItsGroupReadsAsTheDefault) {
+// A hand-edited file: each curtain group shows the item printing takes the number for (a
+// collation but 0 is by board, a size but 0 and 2 is 5 x 7 cm), a style its low byte, and
+// what the dialog shows is what it writes back.
+TEST_F(OptionDialogTest, StoredValuesOutsideTheControlsShowAndStoreWhatPrintingUses) {
     Store(kCurtainCollation, 2);
     Store(kCurtainDimensions, -1);  // dword ffffffff
-    Store(kCurtainOrientation, 1);
-    auto run = Start();
-    EXPECT_EQ(run->dialog.CurtainCollation(), 0);
-    EXPECT_EQ(run->dialog.CurtainDimensions(), 1);
-    EXPECT_EQ(run->dialog.CurtainOrientation(), 1);
-    EXPECT_EQ(run->view.dimensions, 1);
+    Store(kCurtainOrientation, 7);
+    Store(kSubHead1Style, 0x102);
+    {
+        auto run = Start();
+        EXPECT_EQ(run->dialog.CurtainCollation(), 1);
+        EXPECT_EQ(run->view.collation, 1);
+        EXPECT_EQ(run->dialog.CurtainDimensions(), 1);
+        EXPECT_EQ(run->view.dimensions, 1);
+        EXPECT_EQ(run->dialog.CurtainOrientation(), 0);
+        EXPECT_EQ(run->view.orientation, 0);
+        EXPECT_EQ(run->dialog.FontSlots()[kFontBoardNumber].FontStyle, kFontItalic);
+        run->dialog.FormDestroy();
+    }
+    const auto hive = Hive();
+    ASSERT_TRUE(hive);
+    const std::string key = Full(kSettingsKey);
+    EXPECT_EQ(*hive->FindValue(key, kCurtainCollation.name), RegistryValue::Dword(1));
+    EXPECT_EQ(*hive->FindValue(key, kCurtainDimensions.name), RegistryValue::Dword(1));
+    EXPECT_EQ(*hive->FindValue(key, kCurtainOrientation.name), RegistryValue::Dword(0));
+    EXPECT_EQ(*hive->FindValue(key, kSubHead1Style.name), RegistryValue::Dword(kFontItalic));
 }
 
 TEST(FontSlotsTest, ListEntriesAndDefaultsFromTheSettingsTable) {

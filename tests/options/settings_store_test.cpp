@@ -1,18 +1,24 @@
 #include "kesto/options/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <set>
 #include <type_traits>
 #include <variant>
 
 #include "tests/options/temp_settings.h"
+#include "tests/support/bounded_child.h"
 
 namespace kesto::test {
 namespace {
@@ -187,16 +193,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsStringRoundTrip,
 class SettingsIntegerRoundTrip : public SettingsStoreTest,
                                  public ::testing::WithParamInterface<std::int32_t> {};
 
+// A font size may be any number, so every number goes through the file and back unchanged.
 TEST_P(SettingsIntegerRoundTrip, ReadsBackWhatWasWritten) {
     {
         SettingsStore store(path_);
         ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kNumHands, GetParam());
+        store.Write(kHeader1Size, GetParam());
     }
     SettingsStore store(path_);
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_TRUE(store.ValueExists(kNumHands.name));
-    EXPECT_EQ(store.Read(kNumHands), GetParam());
+    EXPECT_TRUE(store.ValueExists(kHeader1Size.name));
+    EXPECT_EQ(store.Read(kHeader1Size), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, SettingsIntegerRoundTrip,
@@ -239,18 +246,101 @@ INSTANTIATE_TEST_SUITE_P(
                         &kGifDirectoryOrNone, "none"},
         StoredValueCase{"LanguageStoredAsNumber", "\"UserLanguage\"=dword:00000003\r\n",
                         &kUserLanguage, "English"},
-        // Stored values are given as they are; range checks belong to their readers.
-        StoredValueCase{"DateFormatSix", "\"DateFormat\"=dword:00000006\r\n", &kDateFormat, "6"},
+        // A number outside its entry's range reads as the entry says (more in
+        // SettingsOutsideRange below).
+        StoredValueCase{"DateFormatSix", "\"DateFormat\"=dword:00000006\r\n", &kDateFormat, "0"},
         StoredValueCase{"DateFormatMinusOne", "\"DateFormat\"=dword:ffffffff\r\n", &kDateFormat,
-                        "-1"},
+                        "0"},
         StoredValueCase{"AnyNonZeroIsTrue", "\"Curtains\"=dword:00000100\r\n", &kCurtains, "true"},
         StoredValueCase{"ZeroIsFalse", "\"UserWantsColor\"=dword:00000000\r\n", &kUserWantsColor,
                         "false"},
-        StoredValueCase{"StyleKeepsAllBits", "\"Header1Style\"=dword:00000103\r\n", &kHeader1Style,
-                        "259"},
+        StoredValueCase{"StyleKeepsItsLowByte", "\"Header1Style\"=dword:00000103\r\n",
+                        &kHeader1Style, "3"},
         StoredValueCase{"EmptyTextIsUsed", "\"Header1Font\"=\"\"\r\n", &kHeader1Font, ""},
         StoredValueCase{"NameInOtherCase", "\"numhands\"=dword:00000007\r\n", &kNumHands, "7"}),
     [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+// A hand-edited or foreign file with numbers outside what their controls can show: each reads
+// as a number the control shows and the program acts on. Counts go to the nearer end as their
+// up-down controls show them; item indices read as the item the program takes any other
+// number for (a curtain collation but 0 prints by board, a size but 0 and 2 prints 5 x 7 cm,
+// an unknown date format or file kind is the first); a style keeps its low byte.
+struct OutsideRangeCase {
+    const IntegerSetting* setting;
+    std::int32_t stored;
+    std::int32_t read;
+};
+
+std::vector<OutsideRangeCase> OutsideRangeCases() {
+    std::vector<OutsideRangeCase> cases = {
+        {&kNumHands, 0, 1},
+        {&kNumHands, 501, 500},
+        {&kNumHands, INT32_MIN, 1},
+        {&kNumCopies, -1, 0},
+        {&kNumCopies, 1001, 1000},
+        {&kNumIndividualSets, -4, 0},
+        {&kNumIndividualSets, 101, 100},
+        {&kNumStatSheets, -1, 0},
+        {&kNumStatSheets, INT32_MAX, 1000},
+        {&kDateFormat, -1, 0},
+        {&kDateFormat, 6, 0},
+        {&kNumberOfIndividualSets, -1, 0},
+        {&kNumberOfIndividualSets, 150, 100},
+        {&kFileType, 0, 1},
+        {&kFileType, 5, 1},
+        {&kCurtainCollation, -1, 1},
+        {&kCurtainCollation, 2, 1},
+        {&kCurtainDimensions, -1, 1},
+        {&kCurtainDimensions, 3, 1},
+        {&kCurtainOrientation, -1, 0},
+        {&kCurtainOrientation, 2, 0},
+    };
+    for (const FontSlotSettings& slot : kFontSlotSettings) {
+        cases.push_back({&slot.style, -2, 254});
+        cases.push_back({&slot.style, 0x102, 2});
+    }
+    cases.push_back({&kHeader1Style, INT32_MIN, 0});
+    return cases;
+}
+
+std::string DwordLine(std::string_view name, std::int32_t number) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<std::uint32_t>(number));
+    return "\"" + std::string(name) + "\"=dword:" + digits + "\r\n";
+}
+
+TEST_F(SettingsStoreTest, StoredNumbersOutsideTheirRangeReadAsTheirControlsShowThem) {
+    for (const OutsideRangeCase& c : OutsideRangeCases()) {
+        SCOPED_TRACE(std::string(c.setting->name) + " " + std::to_string(c.stored));
+        ASSERT_FALSE(c.setting->InRange(c.stored));
+        WriteRaw(path_, HiveText(DwordLine(c.setting->name, c.stored)));
+        SettingsStore store(path_);
+        ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+        EXPECT_EQ(store.Read(*c.setting), c.read);
+        EXPECT_TRUE(c.setting->InRange(c.read));
+    }
+    EXPECT_TRUE(TakeSettingsNotices().empty());
+}
+
+// Every number with a range narrower than all numbers has a case above and below it, so an
+// entry added to the table without a rule for its outside is noticed here.
+TEST(SettingsTable, EveryRangedNumberIsCoveredOnBothSides) {
+    for (const SettingEntry& entry : kAllSettings) {
+        const auto* const* number = std::get_if<const IntegerSetting*>(&entry);
+        if (number == nullptr || ((*number)->min == INT32_MIN && (*number)->max == INT32_MAX)) {
+            continue;
+        }
+        SCOPED_TRACE((*number)->name);
+        const std::vector<OutsideRangeCase> cases = OutsideRangeCases();
+        const auto has = [&](auto side) {
+            return std::any_of(cases.begin(), cases.end(), [&](const OutsideRangeCase& c) {
+                return c.setting == *number && side(c.stored);
+            });
+        };
+        EXPECT_TRUE(has([&](std::int32_t v) { return v < (*number)->min; }));
+        EXPECT_TRUE(has([&](std::int32_t v) { return v > (*number)->max; }));
+    }
+}
 
 TEST_F(SettingsStoreTest, LanguageSubkeyOpensOnlyWhenItExistsOrIsCreated) {
     const std::string deutsch = std::string(kSettingsKey) + "\\Deutsch";
@@ -361,6 +451,85 @@ TEST_F(SettingsStoreTest, UnreadableFileIsNeverWrittenOver) {
     EXPECT_NE(notices[0].find("will not save"), std::string::npos) << notices[0];
 }
 
+// Something at the settings file's place that no settings can be read from: the store uses
+// its defaults at once (no wait on a pipe, no read of an endless device or a huge file), tells
+// the user once, never writes there, and moves aside only a regular file: a pipe or a device is
+// nobody's settings and renaming one (as root, /dev/zero itself) would do harm.
+struct UnusableFileCase {
+    const char* label;
+    std::function<std::string(const std::string& path)> make;  // gives the path to use
+    const char* noticePart;
+    bool keptAside;
+};
+void PrintTo(const UnusableFileCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class SettingsUnusableFile : public SettingsStoreTest,
+                             public ::testing::WithParamInterface<UnusableFileCase> {};
+
+TEST_P(SettingsUnusableFile, GivesDefaultsAndOneNoticeAndIsNeverWritten) {
+    std::filesystem::create_directories(folder_ + "/Tarnwick");
+    const std::string path = GetParam().make(path_);
+    ASSERT_FALSE(path.empty());
+    const std::string noticePart = GetParam().noticePart;
+    const bool keptAside = GetParam().keptAside;
+    const std::string folder = folder_ + "/Tarnwick";
+    EXPECT_TRUE(RunsWithinBounds(
+        [&]() -> std::string {
+            for (int run = 0; run < 2; ++run) {
+                SettingsStore store(path);
+                if (!store.OpenKey(kSettingsKey, true)) {
+                    return "the key did not open";
+                }
+                // A file moved aside leaves the place free: the second run reads the first's
+                // write there.
+                const std::int32_t expected = run == 1 && keptAside ? 12 : kNumHands.defaultValue;
+                if (store.Read(kNumHands) != expected ||
+                    store.Read(kUserLanguage) != kUserLanguage.defaultValue) {
+                    return "not the values expected in run " + std::to_string(run);
+                }
+                store.Write(kNumHands, 12);
+            }
+            const std::vector<std::string> notices = TakeSettingsNotices();
+            if (notices.size() != 1) {
+                return std::to_string(notices.size()) + " notices";
+            }
+            if (notices[0].find(path) == std::string::npos ||
+                notices[0].find(noticePart) == std::string::npos) {
+                return "notice: " + notices[0];
+            }
+            std::size_t aside = 0;
+            for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+                aside += entry.path().filename().string().find(".broken-") != std::string::npos;
+            }
+            return aside == (keptAside ? 1U : 0U) ? "" : std::to_string(aside) + " kept aside";
+        },
+        20, std::size_t{512} << 20));
+    // A pipe stays a pipe: never replaced by a written file.
+    EXPECT_EQ(std::filesystem::is_fifo(path), std::string(GetParam().label) == "NamedPipe");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, SettingsUnusableFile,
+    ::testing::Values(UnusableFileCase{"NamedPipe",
+                                       [](const std::string& path) {
+                                           return ::mkfifo(path.c_str(), 0600) == 0 ? path : "";
+                                       },
+                                       "could not be read (it is a named pipe, not a file)", false},
+                      UnusableFileCase{"EndlessDevice",
+                                       [](const std::string&) { return std::string("/dev/zero"); },
+                                       "could not be read (it is a device, not a file)", false},
+                      UnusableFileCase{"GigabyteFile",
+                                       [](const std::string& path) {
+                                           std::ofstream(path) << "REGEDIT4\r\n";
+                                           return ::truncate(path.c_str(), off_t{1} << 30) == 0
+                                                      ? path
+                                                      : "";
+                                       },
+                                       "is damaged (it holds 1073741824 bytes", true}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
 class EnvironmentGuard {
   public:
     explicit EnvironmentGuard(const char* name) : name_(name) {
@@ -423,6 +592,79 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"RelativeConfigHomeIgnored", nullptr, "cfg", "/home/ann",
                  "/home/ann/.config/Tarnwick/Kesto.reg"}),
     [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+struct ChoiceCase {
+    const char* label;
+    SettingsEnvironment environment;
+    const char* path;
+    bool told;  // the user gets a notice saying where the settings go
+};
+void PrintTo(const ChoiceCase& c, std::ostream* out) {
+    *out << c.label;
+}
+
+class SettingsChoice : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(SettingsChoice, FollowsTheEnvironmentAndTheAccount) {
+    const SettingsLocation location = ChooseSettingsFile(GetParam().environment);
+    EXPECT_EQ(location.path, GetParam().path);
+    if (GetParam().told) {
+        EXPECT_NE(location.notice.find("keeps them in " + location.path + "."), std::string::npos)
+            << location.notice;
+    } else {
+        EXPECT_EQ(location.notice, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environment, SettingsChoice,
+    ::testing::Values(
+        ChoiceCase{"KestoSettingsFirst",
+                   {"/k.reg", "/cfg", "/home/ann", "/home/acc", "/w"},
+                   "/k.reg",
+                   false},
+        ChoiceCase{"HomeBeforeTheAccount",
+                   {"", "", "/home/ann", "/home/acc", "/w"},
+                   "/home/ann/.config/Tarnwick/Kesto.reg",
+                   false},
+        ChoiceCase{"AccountWithoutHome",
+                   {"", "", "", "/home/acc", "/w"},
+                   "/home/acc/.config/Tarnwick/Kesto.reg",
+                   false},
+        ChoiceCase{
+            "ConfigHomeWithoutHome", {"", "/cfg", "", "", "/w"}, "/cfg/Tarnwick/Kesto.reg", false},
+        ChoiceCase{"RelativeConfigHomeAndAccount",
+                   {"", "cfg", "", "/home/acc", "/w"},
+                   "/home/acc/.config/Tarnwick/Kesto.reg",
+                   false},
+        ChoiceCase{"NoHomeAtAll", {"", "", "", "", "/srv/club"}, "/srv/club/Kesto.reg", true},
+        ChoiceCase{"NoHomeInTheRoot", {"", "", "", "", "/"}, "/Kesto.reg", true},
+        ChoiceCase{"NoHomeAndNoFolder", {"", "", "", "", ""}, "./Kesto.reg", true}),
+    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+
+// The program itself with HOME and XDG_CONFIG_HOME unset (in a child, so this process keeps its
+// environment): the settings go to the account's home folder, not the current folder, and
+// nobody needs telling.
+TEST(SettingsFilePathWithoutHome, UsesTheAccountsHomeFolder) {
+    const passwd* account = ::getpwuid(::getuid());
+    if (account == nullptr || account->pw_dir == nullptr || account->pw_dir[0] != '/') {
+        GTEST_SKIP() << "this account has no home folder in the password database";
+    }
+    const std::string expected = std::string(account->pw_dir) + "/.config/Tarnwick/Kesto.reg";
+    EXPECT_TRUE(RunsWithinBounds(
+        [&expected]() -> std::string {
+            ::unsetenv("KESTO_SETTINGS");
+            ::unsetenv("XDG_CONFIG_HOME");
+            ::unsetenv("HOME");
+            TakeSettingsNotices();
+            const std::string path = SettingsFilePath();
+            if (path != expected) {
+                return "path " + path;
+            }
+            return TakeSettingsNotices().empty() ? "" : "a notice";
+        },
+        10, std::size_t{512} << 20));
+}
 
 }  // namespace
 }  // namespace kesto::test

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kesto/platform/file_io.h"
+#include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -124,6 +125,47 @@ TEST_F(FileIoTest, WhatIsNotARegularFileIsRefusedEvenBehindALink) {
     EXPECT_TRUE(std::filesystem::is_fifo(fifo));
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+// A bounded read takes a regular file up to the limit, through a link too, and refuses the
+// rest without waiting on a pipe that nobody writes into or reading an endless device.
+TEST_F(FileIoTest, ABoundedReadTakesOnlyRegularFilesUpToTheLimit) {
+    const std::string file = folder_ + "/file";
+    ASSERT_TRUE(ReplaceFileAtomically(file, "12345").Ok());
+    const std::string link = folder_ + "/link";
+    std::filesystem::create_symlink(file, link);
+    const std::string fifo = folder_ + "/pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    struct Case {
+        std::string path;
+        std::size_t limit;
+        const char* bytes;  // nullptr: refused
+        std::string reason;
+    };
+    const Case cases[] = {
+        {file, 5, "12345", ""},
+        {link, 5, "12345", ""},
+        {file, 4, nullptr, file + " is bigger than 4 bytes"},
+        {fifo, 100, nullptr, fifo + " is not a file"},
+        {"/dev/zero", 100, nullptr, "/dev/zero is not a file"},
+        {folder_, 100, nullptr, folder_ + " is not a file"},
+        {folder_ + "/missing", 100, nullptr,
+         "cannot open " + folder_ + "/missing: No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(RunsWithinBounds(
+            [&c]() -> std::string {
+                const StatusOr<std::string> read = ReadRegularFile(c.path, c.limit);
+                if (c.bytes != nullptr) {
+                    return read.status.Ok() && read.value == c.bytes ? "" : read.status.Reason();
+                }
+                return !read.status.Ok() && read.status.Reason() == c.reason
+                           ? ""
+                           : "reason: " + read.status.Reason();
+            },
+            10, std::size_t{256} << 20))
+            << c.path << " limit " << c.limit;
+    }
 }
 
 TEST_F(FileIoTest, ALinkInALoopCannotBeFollowed) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "kesto/platform/file_io.h"
+#include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -347,6 +348,43 @@ TEST_F(RegistryHiveFile, SaveThroughALinkReplacesTheTargetAndKeepsTheLink) {
     ASSERT_TRUE(SaveHiveFile(link, SmallHive()).Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadWholeFile(target).value, kSmallFile);
+}
+
+// Values enough to fill most of the largest file a settings file may be: the parse must take
+// time in proportion to the text (a regression to a search per value took half a minute).
+TEST(RegistryHiveSize, AFileOfTheLargestSizeParsesQuickly) {
+    std::string text = "REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n";
+    int values = 0;
+    while (text.size() < kMaxHiveFileBytes - 64) {
+        text += "\"V" + std::to_string(values++) + "\"=dword:1e\r\n";
+    }
+    ASSERT_GT(values, 40000);
+    EXPECT_TRUE(RunsWithinBounds(
+        [&text, values]() -> std::string {
+            const StatusOr<RegistryHive> hive = RegistryHive::Parse(text);
+            if (!hive.status.Ok()) {
+                return hive.status.Reason();
+            }
+            if (hive.value.Values(kKey).size() != static_cast<std::size_t>(values)) {
+                return "values lost";
+            }
+            return "";
+        },
+        20, std::size_t{1} << 30));
+}
+
+// The cap itself: a sound file of exactly the largest size loads, one byte more does not.
+TEST_F(RegistryHiveFile, TheLargestSizeLoadsAndOneByteMoreIsBroken) {
+    const std::string head = "REGEDIT4\r\n\r\n[" + std::string(kKey) + "]\r\n\"A\"=\"";
+    const std::size_t textSize = kMaxHiveFileBytes - head.size() - 3;  // less quote, CR LF
+    const std::string text = head + std::string(textSize, 'x') + "\"\r\n";
+    ASSERT_EQ(text.size(), kMaxHiveFileBytes);
+    WriteRaw(folder_ + "/largest.reg", text);
+    const HiveFileLoad largest = LoadHiveFile(folder_ + "/largest.reg");
+    ASSERT_EQ(largest.outcome, HiveFileLoad::Outcome::Loaded) << largest.status.Reason();
+    EXPECT_EQ(largest.hive.FindValue(kKey, "A")->text, std::string(textSize, 'x'));
+    WriteRaw(folder_ + "/over.reg", text + "\n");
+    EXPECT_EQ(LoadHiveFile(folder_ + "/over.reg").outcome, HiveFileLoad::Outcome::Broken);
 }
 
 // Damaged copies of a sound file: the reader never crashes, and whatever it accepts it writes

@@ -5,6 +5,7 @@
 #include <stdlib.h>
 
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/file_io.h"
 #include "print_test_support.h"
 #include "tests/workflow/fake_main_window_view.h"
 
@@ -92,6 +93,47 @@ TEST_F(PrintPageTest, PrintsWhatThePageAsksInTheOptionsLanguage) {
     EXPECT_EQ(store.Read(kNumHands), 4);
     EXPECT_EQ(store.Read(kNumCopies), 2);
     EXPECT_EQ(store.Read(kNumIndividualSets), 3);
+}
+
+// A hand-edited settings file with numbers outside what the print page and the options dialog
+// can show: the program prints and stores what they show (100 sets, not 150; one printout of
+// curtain cards by board for a collation of 2, not four by position).
+TEST_F(PrintPageTest, StoredValuesOutsideTheControlsPrintAndStoreWhatIsShown) {
+    main_.reset();
+    Store(kNumberOfIndividualSets, 150);
+    Store(kNumCopies, 5000);
+    Store(kCurtainCollation, 2);
+    Store(kCurtainDimensions, 9);
+    main_ = std::make_unique<TKestoMain>(window_, clock_, languages_, SettingsFile{settingsPath_},
+                                         RecordingLibraries());
+    main_->FormCreate();
+    main_->FormShow();
+    main_->UpDown1Change(2);
+    main_->NextBtnClick();
+    ASSERT_EQ(main_->CurrentPage(), Page::Print);
+    EXPECT_EQ(main_->IndividualSets(), 100);
+    EXPECT_EQ(main_->Display().sets, 100);
+    EXPECT_EQ(main_->Copies(), 1000);
+    EXPECT_EQ(main_->Display().copies, 1000);
+
+    CreateOptions();
+    main_->SetPrintOptions(options_.get());
+    main_->UpDown3Change(0);
+    main_->CurtainsClick(true);
+    main_->PrintBtnClick();
+    EXPECT_TRUE(main_->Printed);
+    const std::vector<LibraryCall> printouts = PrintCustomCalls();
+    ASSERT_EQ(printouts.size(), 101u);  // a hundred sets of individual sheets, then the cards
+    for (std::size_t i = 0; i < 100; ++i) {
+        EXPECT_EQ(printouts[i].args[0], "0") << i;
+    }
+    const std::vector<std::string>& curtains = printouts[100].args;
+    EXPECT_EQ(curtains[0], "8");  // by board
+    EXPECT_EQ(curtains[43], "5");
+    EXPECT_EQ(curtains[44], "7");  // 5 x 7 cm
+    // The bytes themselves: the store would read a stored 150 as 100 too.
+    const std::string file = ReadWholeFile(settingsPath_).value;
+    EXPECT_NE(file.find("\"NumIndividualSets\"=dword:00000064\r\n"), std::string::npos) << file;
 }
 
 TEST_F(PrintPageTest, NothingToPrintPutsTheFocusOnTheCopies) {

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <tuple>
 
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
@@ -44,13 +45,14 @@ class SaveDeals : public ::testing::Test {
 };
 
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
-    const std::pair<int, const char*> cases[] = {{1, "KST"}, {2, "DLM"}, {3, "DUP"},
-                                                 {4, "KST"}, {0, "KST"}, {-7, "KST"}};
-    for (const auto& [fileType, extension] : cases) {
+    // A stored kind outside the open dialog's four is shown as the first, the own file.
+    const std::tuple<int, int, const char*> cases[] = {
+        {1, 1, "KST"}, {2, 2, "DLM"}, {3, 3, "DUP"}, {4, 4, "KST"}, {0, 1, "KST"}, {-7, 1, "KST"}};
+    for (const auto& [fileType, filterIndex, extension] : cases) {
         StoreFileType(fileType);
         SaveBtnClick(ui_, settings_, request_);  // the fake cancels
         const FileDialogRequest& shown = ui_.saveRequests.back();
-        EXPECT_EQ(shown.filterIndex, fileType);
+        EXPECT_EQ(shown.filterIndex, filterIndex) << "FileType " << fileType;
         EXPECT_EQ(shown.defaultExtension, extension) << "FileType " << fileType;
     }
     const FileDialogRequest& shown = ui_.saveRequests.back();

@@ -1,0 +1,100 @@
+// Parses a settings file of the largest size the store accepts (1 MiB), filled with values in
+// three keys as a hand-edited or foreign file might be, and loads it from disk. Prints
+// milliseconds per round, the median of several; the parse should stay well under 100 ms.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "kesto/platform/file_io.h"
+#include "kesto/platform/registry_hive.h"
+
+namespace {
+
+using namespace kesto;
+using Clock = std::chrono::steady_clock;
+
+double MedianMilliseconds(int rounds, const std::function<void()>& work) {
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        const auto start = Clock::now();
+        work();
+        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+void Check(bool ok, const char* what) {
+    if (!ok) {
+        std::fprintf(stderr, "benchmark step failed: %s\n", what);
+        std::exit(1);
+    }
+}
+
+// Values of every kind, spread over three keys, until the text is nearly kMaxHiveFileBytes.
+std::string LargestSettingsText(int& values) {
+    const std::string keys[] = {"HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2",
+                                "HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Deutsch",
+                                "HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Dansk"};
+    std::string text = "REGEDIT4\r\n";
+    values = 0;
+    for (int section = 0; text.size() < kMaxHiveFileBytes - 4096; ++section) {
+        text += "\r\n[" + keys[section % 3] + "]\r\n";
+        for (int i = 0; i < 500 && text.size() < kMaxHiveFileBytes - 4096; ++i, ++values) {
+            const std::string name = "\"Value" + std::to_string(values) + "\"=";
+            switch (values % 3) {
+                case 0:
+                    text += name + "dword:0000001e\r\n";
+                    break;
+                case 1:
+                    text += name + "\"Arial\"\r\n";
+                    break;
+                default:
+                    text += name + "hex(1):41,0d,0a,42,00\r\n";
+                    break;
+            }
+        }
+    }
+    return text;
+}
+
+}  // namespace
+
+int main() {
+    constexpr int kRounds = 11;
+    int values = 0;
+    const std::string text = LargestSettingsText(values);
+    Check(text.size() <= kMaxHiveFileBytes, "the text fits the cap");
+
+    std::size_t parsedValues = 0;
+    const double parse = MedianMilliseconds(kRounds, [&] {
+        const StatusOr<RegistryHive> hive = RegistryHive::Parse(text);
+        Check(hive.status.Ok(), "parse");
+        parsedValues = 0;
+        for (const std::string& key : hive.value.KeyPaths()) {
+            parsedValues += hive.value.Values(key).size();
+        }
+    });
+    Check(parsedValues == static_cast<std::size_t>(values), "every value parsed");
+
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "kesto-bench-settings-file";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "Kesto.reg").string();
+    Check(ReplaceFileAtomically(path, text).Ok(), "write the file");
+    const double load = MedianMilliseconds(kRounds, [&] {
+        Check(LoadHiveFile(path).outcome == HiveFileLoad::Outcome::Loaded, "load");
+    });
+    std::filesystem::remove_all(folder);
+
+    std::printf("settings file of %zu bytes, %d values in %zu keys\n", text.size(), values,
+                static_cast<std::size_t>(3));
+    std::printf("parse: %8.2f ms\n", parse);
+    std::printf("load:  %8.2f ms (read from disk and parse)\n", load);
+    return 0;
+}
