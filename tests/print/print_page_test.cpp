@@ -117,7 +117,7 @@ TEST_F(PrintPageTest, StoredValuesOutsideTheControlsPrintAndStoreWhatIsShown) {
     EXPECT_EQ(main_->Display().copies, 1000);
 
     CreateOptions();
-    main_->SetPrintOptions(options_.get());
+    main_->SetOptions(options_.get());
     main_->UpDown3Change(0);
     main_->CurtainsClick(true);
     main_->PrintBtnClick();
