@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/files/deal_file.h"
@@ -20,25 +21,8 @@
 namespace {
 
 using namespace kesto;
-using Clock = std::chrono::steady_clock;
-
-double MedianMilliseconds(int rounds, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = Clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void Check(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "benchmark step failed: %s\n", what);
-        std::exit(1);
-    }
-}
+using bench::Check;
+using bench::MedianMilliseconds;
 
 }  // namespace
 

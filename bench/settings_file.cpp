@@ -10,31 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
 
 namespace {
 
 using namespace kesto;
-using Clock = std::chrono::steady_clock;
-
-double MedianMilliseconds(int rounds, const std::function<void()>& work) {
-    std::vector<double> times;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = Clock::now();
-        work();
-        times.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-void Check(bool ok, const char* what) {
-    if (!ok) {
-        std::fprintf(stderr, "benchmark step failed: %s\n", what);
-        std::exit(1);
-    }
-}
+using bench::Check;
+using bench::MedianMilliseconds;
 
 // Values of every kind, spread over three keys, until the text is nearly kMaxHiveFileBytes.
 std::string LargestSettingsText(int& values) {

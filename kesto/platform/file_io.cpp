@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 #include <utility>
 
@@ -238,12 +239,13 @@ Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view con
     return file.value.Commit();
 }
 
-StatusOr<std::string> ReadWholeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return {{}, SystemError("cannot open " + path, errno)};
-    }
+namespace {
+
+// Reads the open file to its end and closes it; fails once it holds more than maxBytes.
+StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t maxBytes,
+                                   std::size_t expectedBytes) {
     std::string data;
+    data.reserve(expectedBytes);
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -258,16 +260,30 @@ StatusOr<std::string> ReadWholeFile(const std::string& path) {
         if (got == 0) {
             break;
         }
+        // A file may grow while it is read.
+        if (static_cast<std::size_t>(got) > maxBytes - data.size()) {
+            ::close(fd);
+            return {
+                {},
+                Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes")};
+        }
         data.append(buffer, static_cast<std::size_t>(got));
     }
     ::close(fd);
     return {std::move(data), {}};
 }
 
+}  // namespace
+
+StatusOr<std::string> ReadWholeFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return {{}, SystemError("cannot open " + path, errno)};
+    }
+    return ReadOpenFile(fd, path, std::numeric_limits<std::size_t>::max(), 0);
+}
+
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
-    const auto fail = [](std::string reason) -> StatusOr<std::string> {
-        return {{}, Status::Failure(std::move(reason))};
-    };
     // Without O_NONBLOCK, opening a named pipe waits until something writes into it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -281,37 +297,14 @@ StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBy
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        return fail(path + " is not a file");
+        return {{}, Status::Failure(path + " is not a file")};
     }
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
         ::close(fd);
-        return fail(path + " is bigger than " + std::to_string(maxBytes) + " bytes");
+        return {{},
+                Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes")};
     }
-    std::string data;
-    data.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got < 0) {
-            const int error = errno;
-            ::close(fd);
-            return {{}, SystemError("cannot read " + path, error)};
-        }
-        if (got == 0) {
-            break;
-        }
-        // The file may grow while it is read.
-        if (static_cast<std::size_t>(got) > maxBytes - data.size()) {
-            ::close(fd);
-            return fail(path + " is bigger than " + std::to_string(maxBytes) + " bytes");
-        }
-        data.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::close(fd);
-    return {std::move(data), {}};
+    return ReadOpenFile(fd, path, maxBytes, static_cast<std::size_t>(info.st_size));
 }
 
 std::string DirectoryOf(const std::string& path) {
