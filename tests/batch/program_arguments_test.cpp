@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -62,7 +63,14 @@ struct ProgramRun {
     std::string err;
 };
 ProgramRun RunKesto(const std::string& environment, const std::string& args) {
-    const std::string command = "env -i PATH=/usr/bin:/bin " + environment +
+    // A clean environment, but for the sanitizers' options when the suite runs under them.
+    std::string kept;
+    for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+        if (const char* value = std::getenv(name)) {
+            kept += std::string(name) + "='" + value + "' ";
+        }
+    }
+    const std::string command = "env -i PATH=/usr/bin:/bin " + kept + environment +
                                 " " KESTO_BIN_DIR "/kesto " + args + " 2>&1 >/dev/null";
     FILE* pipe = ::popen(command.c_str(), "r");
     std::string err;
