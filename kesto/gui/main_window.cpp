@@ -125,11 +125,8 @@ void MainWindow::BuildMenus() {
     QMenu* options = menuBar()->addMenu("&Options");
     const char* pages[] = {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."};
     for (int page = 0; page < 4; ++page) {
-        connect(options->addAction(pages[page]), &QAction::triggered, this, [this, page] {
-            if (options_ != nullptr) {
-                options_->ShowOnPage(page);
-            }
-        });
+        connect(options->addAction(pages[page]), &QAction::triggered, this,
+                [this, page] { ShowOptions(page); });
     }
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -139,6 +136,16 @@ void MainWindow::BuildMenus() {
             [this] { ShowHelpSearch(this); });
     help->addSeparator();
     connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowAboutBox(this); });
+}
+
+void MainWindow::ShowOptions(int page) {
+    if (options_ == nullptr) {
+        return;
+    }
+    // OK may have changed the language: the hand-entry page shows the new words at once.
+    if (options_->ShowOnPage(page) == 1) {
+        core_->Refresh();
+    }
 }
 
 QWidget* MainWindow::BuildFirstPage() {
@@ -199,6 +206,13 @@ QWidget* MainWindow::BuildEnterHandPage() {
     dealNumber_->setGeometry(46, 8, 60, 24);
     dealNumber_->installEventFilter(this);  // read-only: only the arrows change it
     dealNumber_->setContextMenuPolicy(Qt::NoContextMenu);
+    // The mouse reaches the spin box's own text field, not the spin box: a read-only field
+    // takes neither a middle-click paste of the selection nor a drop, and the up-down
+    // control still steps the number.
+    if (auto* text = dealNumber_->findChild<QLineEdit*>()) {
+        text->setReadOnly(true);
+        text->setAcceptDrops(false);
+    }
     MakeLabel(page, texts::kDealLabel, nullptr, QRect(8, 10, 36, 20));
     connect(dealNumber_, &QSpinBox::valueChanged, this,
             [this](int value) { core_->Edit20Change(value); });
@@ -314,8 +328,7 @@ QWidget* MainWindow::BuildPrintPage() {
         if (options_ == nullptr) {
             return;
         }
-        QtHtmlExportView view(*this, this,
-                              [this] { options_->ShowOnPage(OptionDialogWidget::kOtherPage); });
+        QtHtmlExportView view(*this, this, [this] { ShowOptions(OptionDialogWidget::kOtherPage); });
         core_->CreateBtnClick(view, HtmlOptionsOf(options_->Options()));
     });
 
@@ -488,8 +501,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (key->modifiers() & Qt::AltModifier)
             return false;  // accelerators
         if (watched == dealNumber_) {
-            // Read-only: only the up-down keys change it.
+            // Read-only: only the up-down keys change it. Enter presses the "F&ill in"
+            // shown, as it does in the suit fields.
             switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                    for (QPushButton* fillIn : fillIn_) {
+                        if (!fillIn->isHidden()) {
+                            fillIn->animateClick();
+                            break;
+                        }
+                    }
+                    return true;
                 case Qt::Key_Up:
                 case Qt::Key_Down:
                 case Qt::Key_PageUp:

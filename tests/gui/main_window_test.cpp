@@ -4,17 +4,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "kesto/gui/main_window.h"
+#include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
 #include "tests/support/fixed_clock.h"
@@ -36,6 +41,8 @@ class MainWindowTest : public QObject {
     void pastingNeverReachesASuitField();
     void aDealIsRecordedByKeyboardAlone();
     void theDealNumberExtendsTheBoardSet();
+    void optionsOkRedrawsTheHandInTheNewLanguage();
+    void theDealNumberTakesNoMouseTextAndEnterFillsIn();
 
   private:
     template <typename T>
@@ -49,6 +56,23 @@ class MainWindowTest : public QObject {
         return Find<QLineEdit>(QString("Suit%1%2").arg(seat).arg(suit).toLatin1().constData());
     }
     void StartRecording();
+    // Triggers the menu item with this text.
+    void Trigger(const QString& text) {
+        for (QAction* action : window_->menuBar()->findChildren<QAction*>()) {
+            if (action->text() == text) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no menu item " + text));
+    }
+    // Runs then on the next modal dialog, once it shows.
+    void WhenModal(std::function<void(QWidget*)> then) {
+        QTimer::singleShot(0, window_.get(), [then] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            then(QApplication::activeModalWidget());
+        });
+    }
 
     std::unique_ptr<QTemporaryDir> settings_;
     std::unique_ptr<FixedClock> clock_;
@@ -248,6 +272,68 @@ void MainWindowTest::theDealNumberExtendsTheBoardSet() {
     QCOMPARE(Suit('N', 1)->text(), QString(""));
     QTest::keyClick(deal, Qt::Key_Down);
     QCOMPARE(Suit('N', 1)->text(), QString("A"));
+}
+
+void MainWindowTest::optionsOkRedrawsTheHandInTheNewLanguage() {
+    gui::OptionDialogWidget options(*languages_, window_.get(),
+                                    settings_->filePath("Kesto.reg").toStdString());
+    languages_->SetCurrentLanguage(2);  // the ten written "10"
+    window_->SetOptionsDialog(&options);
+    StartRecording();
+    QTest::keyClicks(Suit('N', 1), "ak10");
+    QCOMPARE(Suit('N', 1)->text(), QString("AK10"));
+    bool choseEnglish = false;
+    WhenModal([&](QWidget* dialog) {
+        auto* language = dialog->findChild<QComboBox*>("ComboBox1");
+        auto* ok = dialog->findChild<QPushButton*>("OKBtn");
+        if (language == nullptr || ok == nullptr) {
+            dialog->close();
+            return;
+        }
+        language->setCurrentIndex(0);  // English
+        choseEnglish = true;
+        ok->click();
+    });
+    Trigger("&Language...");
+    QVERIFY(choseEnglish);
+    QCOMPARE(languages_->CurrentLanguage(), 1);
+    // Redrawn at once, before another card is typed.
+    QCOMPARE(Suit('N', 1)->text(), QString("AKT"));
+    window_->SetOptionsDialog(nullptr);
+}
+
+void MainWindowTest::theDealNumberTakesNoMouseTextAndEnterFillsIn() {
+    StartRecording();
+    auto* deal = Find<QSpinBox>("UpDown2");
+    auto* text = deal->findChild<QLineEdit*>();
+    QVERIFY(text != nullptr);
+    // The middle button pastes the X11 selection into an editable field; this one is not.
+    QVERIFY(text->isReadOnly());
+    QVERIFY(!text->acceptDrops());
+    if (QApplication::clipboard()->supportsSelection()) {
+        QApplication::clipboard()->setText("2", QClipboard::Selection);
+    }
+    QTest::mouseClick(text, Qt::MiddleButton, {}, text->rect().center());
+    QCOMPARE(deal->value(), 1);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{1});
+    QTest::keyClick(deal, Qt::Key_Up);  // the up-down control still steps it
+    QCOMPARE(deal->value(), 2);
+    QTest::keyClick(deal, Qt::Key_Down);
+
+    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
+                               {"QT8", "AJ7", "KQ4", "K652"},
+                               {"J7652", "KT6", "J3", "A93"}};
+    for (int s = 0; s < 3; ++s) {
+        for (int u = 0; u < 4; ++u) {
+            QTest::keyClicks(Suit("NES"[s], u + 1), hands[s][u]);
+        }
+    }
+    QVERIFY(!Find<QPushButton>("FillInW")->isHidden());
+    deal->setFocus();
+    QTest::keyClick(deal, Qt::Key_Return);
+    QTRY_COMPARE(Find<QLabel>("CountW")->text(), QString("13"));  // an animated click
+    QCOMPARE(Suit('W', 4)->text(), QString("QT87"));
+    QCOMPARE(deal->value(), 1);
 }
 
 }  // namespace kesto::test
