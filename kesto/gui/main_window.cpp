@@ -391,9 +391,12 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     }
 
     copiesLabel_->setText(ToQString(d.copiesLabel));
-    Quietly(copies_, [&](auto* w) { w->setValue(d.copies); });
-    Quietly(sets_, [&](auto* w) { w->setValue(d.sets); });
-    Quietly(statSheets_, [&](auto* w) { w->setValue(d.statSheets); });
+    // Setting a spin box's value rewrites its text and drops a selection: only a change does.
+    for (auto [box, value] : {std::pair{copies_, d.copies}, std::pair{sets_, d.sets},
+                              std::pair{statSheets_, d.statSheets}}) {
+        if (box->value() != value)
+            Quietly(box, [&](auto* w) { w->setValue(value); });
+    }
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
     createBtn_->setEnabled(d.createEnabled);
@@ -495,6 +498,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             default:
                 return false;
         }
+    }
+    if (watched == copies_ && event->type() == QEvent::FocusIn) {
+        // However the copies field gets the focus, a typed number replaces the one shown.
+        static_cast<QObject*>(copies_)->event(event);
+        copies_->selectAll();
+        return true;
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);

@@ -43,6 +43,7 @@ class MainWindowTest : public QObject {
     void theDealNumberExtendsTheBoardSet();
     void optionsOkRedrawsTheHandInTheNewLanguage();
     void theDealNumberTakesNoMouseTextAndEnterFillsIn();
+    void typingReplacesTheCopiesOnPageEntryAndByTab();
 
   private:
     template <typename T>
@@ -334,6 +335,28 @@ void MainWindowTest::theDealNumberTakesNoMouseTextAndEnterFillsIn() {
     QTRY_COMPARE(Find<QLabel>("CountW")->text(), QString("13"));  // an animated click
     QCOMPARE(Suit('W', 4)->text(), QString("QT87"));
     QCOMPARE(deal->value(), 1);
+}
+
+void MainWindowTest::typingReplacesTheCopiesOnPageEntryAndByTab() {
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    auto* copies = Find<QSpinBox>("UpDown3");
+    QCOMPARE(copies->value(), 1);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QCOMPARE(copies->value(), 2);
+    // Away by Tab and back by Shift+Tab: typing replaces the number again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Find<QSpinBox>("UpDown4")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    QCOMPARE(copies->value(), 3);
+    // Back to the first page and on again: the page entry selects it once more.
+    QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
+    QTest::keyClicks(QApplication::focusWidget(), "4");
+    QCOMPARE(copies->value(), 4);
 }
 
 }  // namespace kesto::test
