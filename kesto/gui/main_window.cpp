@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <functional>
 
@@ -70,6 +71,39 @@ template <typename Widget, typename Set>
 void Quietly(Widget* widget, Set set) {
     const QSignalBlocker block(widget);
     set(widget);
+}
+
+constexpr int kSuitFontPixels = 12;
+
+// The width a line edit shows its text in: inside its frame and the edit's own margins.
+int TextRoom(const QLineEdit* edit) {
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QMargins margins = edit->textMargins();
+    constexpr int kEditMargin = 2;  // QLineEdit's own, each side
+    return edit->contentsRect().width() - 2 * frame - margins.left() - margins.right() -
+           2 * kEditMargin - 1;  // the caret
+}
+
+// A suit field without the focus shows every card: the text from its start, in the field's
+// font or, for a long suit that would not fit, the largest smaller size that fits. With the
+// focus it has its own size again and scrolls as the caret moves.
+void FitSuitText(QLineEdit* edit) {
+    QFont font = edit->font();
+    int pixels = kSuitFontPixels;
+    if (!edit->hasFocus()) {
+        const int room = TextRoom(edit);
+        for (; pixels > 6; --pixels) {
+            font.setPixelSize(pixels);
+            if (QFontMetrics(font).horizontalAdvance(edit->text()) <= room)
+                break;
+        }
+    }
+    if (edit->font().pixelSize() != pixels) {
+        font.setPixelSize(pixels);
+        edit->setFont(font);
+    }
+    if (!edit->hasFocus())
+        edit->setCursorPosition(0);
 }
 
 }  // namespace
@@ -240,7 +274,7 @@ QWidget* MainWindow::BuildEnterHandPage() {
             field->setObjectName(QString("Suit%1%2").arg(kSeatLetters[s]).arg(u + 1));
             field->setGeometry(26, y, 82, 22);
             QFont arial("Arial");
-            arial.setPixelSize(12);
+            arial.setPixelSize(kSuitFontPixels);
             field->setFont(arial);
             field->setProperty(kSeatProperty, s);
             field->setProperty(kSuitProperty, u);
@@ -383,8 +417,10 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     for (int s = 0; s < 4; ++s) {
         for (int u = 0; u < 4; ++u) {
             const QString shown = ToQString(d.suitTexts[s][u]);
-            if (suitFields_[s][u]->text() != shown)
+            if (suitFields_[s][u]->text() != shown) {
                 suitFields_[s][u]->setText(shown);
+                FitSuitText(suitFields_[s][u]);
+            }
         }
         countLabels_[s]->setText(ToQString(d.countLabels[s]));
         fillIn_[s]->setVisible(d.fillInVisible[s]);
@@ -486,7 +522,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 // Let the field take the focus first (it would select its text), then put
                 // the caret where the page says.
                 static_cast<QObject*>(watched)->event(event);
+                FitSuitText(static_cast<QLineEdit*>(watched));
                 core_->Edit1Enter(field);
+                return true;
+            case QEvent::FocusOut:
+                static_cast<QObject*>(watched)->event(event);
+                FitSuitText(static_cast<QLineEdit*>(watched));
                 return true;
             case QEvent::InputMethod:
             case QEvent::Drop:

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -44,6 +45,7 @@ class MainWindowTest : public QObject {
     void optionsOkRedrawsTheHandInTheNewLanguage();
     void theDealNumberTakesNoMouseTextAndEnterFillsIn();
     void typingReplacesTheCopiesOnPageEntryAndByTab();
+    void aLongSuitShowsEveryCardWithoutTheFocus();
 
   private:
     template <typename T>
@@ -357,6 +359,51 @@ void MainWindowTest::typingReplacesTheCopiesOnPageEntryAndByTab() {
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
     QTest::keyClicks(QApplication::focusWidget(), "4");
     QCOMPARE(copies->value(), 4);
+}
+
+void MainWindowTest::aLongSuitShowsEveryCardWithoutTheFocus() {
+    struct Case {
+        int language;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {1, "akqj98765432", "AKQJ98765432"},
+        {1, "akqj1098765432", "AKQJT98765432"},
+        {2, "akqj1098765432", "AKQJ1098765432"},  // the ten written "10"
+    };
+    for (const Case& c : cases) {
+        cleanup();
+        init();
+        languages_->SetCurrentLanguage(c.language);
+        StartRecording();
+        QLineEdit* spades = Suit('N', 1);
+        QTest::keyClicks(spades, c.typed);
+        QCOMPARE(spades->text(), QString(c.shown));
+        QCOMPARE(spades->font().pixelSize(), 12);  // while typing, the field's own size
+        QTest::keyClick(spades, Qt::Key_Tab);
+        QVERIFY(!spades->hasFocus());
+        spades->repaint();
+        // Shown from its first card, and the whole text fits inside the frame.
+        QVERIFY2(spades->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8, c.shown);
+        const int frame = spades->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const int textWidth = QFontMetrics(spades->font()).horizontalAdvance(spades->text());
+        QVERIFY2(textWidth <= spades->width() - 2 * frame - 4, c.shown);
+        QVERIFY2(spades->font().pixelSize() >= 8, c.shown);
+        // Back in the field: its own size again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(spades->hasFocus());
+        QCOMPARE(spades->font().pixelSize(), 12);
+    }
+    // A short suit keeps the field's size without the focus.
+    QLineEdit* hearts = Suit('E', 2);  // North holds thirteen cards already
+    hearts->setFocus();
+    QVERIFY(hearts->hasFocus());
+    QTest::keyClicks(hearts, "kq");
+    QTest::keyClick(hearts, Qt::Key_Tab);
+    QVERIFY(!hearts->hasFocus());
+    QCOMPARE(hearts->text(), QString("KQ"));
+    QCOMPARE(hearts->font().pixelSize(), 12);
 }
 
 }  // namespace kesto::test
