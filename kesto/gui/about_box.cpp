@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -99,8 +100,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* product = new QLabel("Kesto");
     product->setObjectName("ProductName");
+    // Six points above the size the label really draws in: a pixel-sized font has no point
+    // size of its own (pointSize() is -1).
     QFont large = product->font();
-    large.setPointSize(large.pointSize() + 6);
+    large.setPointSizeF(QFontInfo(large).pointSizeF() + 6);
     large.setBold(true);
     product->setFont(large);
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -394,6 +395,29 @@ class OptionDialogTest : public QObject {
         QCOMPARE(recorder_.opened[0], QUrl(kesto::gui::kMakerWebAddress));
         QTest::mouseClick(Find<QPushButton>(&box, "OKButton"), Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));
+    }
+
+    // The product name is six points above the box's own text, whether the application's
+    // font is given in points or in pixels.
+    void aboutBoxNameIsReadableWithAnyApplicationFont() {
+        const QFont saved = QApplication::font();
+        for (const bool inPixels : {false, true}) {
+            QFont font("Arial");
+            if (inPixels) {
+                font.setPixelSize(12);
+            } else {
+                font.setPointSize(9);
+            }
+            QApplication::setFont(font);
+            kesto::gui::TAboutBox box;
+            const double text = QFontInfo(Find<QLabel>(&box, "Version")->font()).pointSizeF();
+            const double name = QFontInfo(Find<QLabel>(&box, "ProductName")->font()).pointSizeF();
+            QVERIFY2(text >= 6, qPrintable(QString::number(text)));
+            QVERIFY2(qAbs(name - (text + 6)) < 1.0,
+                     qPrintable(QString("%1 pt beside %2 pt").arg(name).arg(text)));
+            QVERIFY(Find<QLabel>(&box, "ProductName")->font().bold());
+        }
+        QApplication::setFont(saved);
     }
 
     void helpOpensTheManualBesideTheProgram() {
