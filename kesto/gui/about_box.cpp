@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "kesto/gui/qt_ui.h"
+
 namespace kesto::gui {
 
 namespace {
@@ -84,8 +86,8 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 
 void LinkLabel::Open() {
     if (!QDesktopServices::openUrl(QUrl(address_))) {
-        QMessageBox::warning(window(), "Kesto",
-                             "Kesto could not start a web browser for " + address_ + ".");
+        ShowQtNotice(window(), QMessageBox::Warning, "Kesto",
+                     "Kesto could not start a web browser for " + address_ + ".");
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -31,6 +32,7 @@
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/qt_ui.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
@@ -418,6 +420,38 @@ class OptionDialogTest : public QObject {
             QVERIFY(Find<QLabel>(&box, "ProductName")->font().bold());
         }
         QApplication::setFont(saved);
+    }
+
+    // A box with a short text is still wide enough for its caption in a bold title bar with
+    // a menu button and three buttons of about twice the text's height.
+    void messageBoxesHoldTheirCaption() {
+        const struct {
+            kesto::MessageKind kind;
+            const char* caption;
+        } cases[] = {
+            {kesto::MessageKind::Information, "Information"},
+            {kesto::MessageKind::Warning, "Warning"},
+            {kesto::MessageKind::Error, "Error"},
+            {kesto::MessageKind::Confirmation, "Confirm"},
+        };
+        for (const auto& c : cases) {
+            int width = 0;
+            int needed = 0;
+            QString caption;
+            WhenModal(this, [&](QWidget* box) {
+                caption = box->windowTitle();
+                QFont bold = box->font();
+                bold.setBold(true);
+                const QFontMetrics metrics(bold);
+                needed = metrics.horizontalAdvance(caption) + 7 * metrics.height();
+                width = box->width();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            kesto::gui::ShowQtMessage(nullptr, c.kind, "Nothing to print.",
+                                      kesto::MessageButtons::Ok);
+            QCOMPARE(caption, QString(c.caption));
+            QVERIFY2(width >= needed, qPrintable(QString("%1 wide for %2").arg(width).arg(needed)));
+        }
     }
 
     void helpOpensTheManualBesideTheProgram() {
