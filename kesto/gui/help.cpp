@@ -44,4 +44,8 @@ bool ShowHelpSearch(QWidget* parent) {
     return ShowHelpPage(parent, "search.html");
 }
 
+bool ShowHelpAbout(QWidget* parent) {
+    return ShowHelpPage(parent, "about.html");
+}
+
 }  // namespace kesto::gui

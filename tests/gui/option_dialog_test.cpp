@@ -393,8 +393,20 @@ class OptionDialogTest : public QObject {
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
         box.show();
         QTest::mouseClick(link, Qt::LeftButton);
+        // The link leads to the manual's page about Kesto, which ships beside the program.
+        const QString page = QDir(kesto::gui::HelpFolder()).filePath("about.html");
         QCOMPARE(recorder_.opened.size(), 1);
-        QCOMPARE(recorder_.opened[0], QUrl(kesto::gui::kMakerWebAddress));
+        QCOMPARE(recorder_.opened[0], QUrl::fromLocalFile(page));
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(recorder_.opened.size(), 2);
+        QCOMPARE(recorder_.opened[1], QUrl::fromLocalFile(page));
+        QVERIFY(!link->text().contains("example"));
+        // The page names the version the box shows.
+        QFile about(page);
+        QVERIFY(about.open(QIODevice::ReadOnly));
+        const QString shown = Find<QLabel>(&box, "Version")->text().remove("Version ");
+        QVERIFY(QString::fromUtf8(about.readAll()).contains("version " + shown));
         QTest::mouseClick(Find<QPushButton>(&box, "OKButton"), Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));
     }
