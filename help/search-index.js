@@ -1,6 +1,27 @@
 // Made by make_search_index.py from the help pages; do not edit by hand.
 var KESTO_HELP_INDEX = [
 {
+"page": "about.html",
+"anchor": "",
+"heading": "About Kesto",
+"text": "About Kesto This is the manual of Kesto, version 3.26 , the program that prepares the boards of a duplicate bridge game for a club's director. The about box (Help, About ) shows the same version; its link opens this page.",
+"title": "About Kesto"
+},
+{
+"page": "about.html",
+"anchor": "parts",
+"heading": "What Kesto is made of",
+"text": "Kesto is one program with two libraries beside it: the printing library, which prints hand records, individual deal sheets, curtain cards and statistics sheets, and the web page library, which makes the HTML page of the deals. The batch command ( kesto batch ) does the same work without a window; see The batch command .",
+"title": "About Kesto"
+},
+{
+"page": "about.html",
+"anchor": "manual",
+"heading": "This manual",
+"text": "The manual ships with the program, in the help folder beside it, and opens in your web browser without a network connection. Start from the contents or use the topic search .",
+"title": "About Kesto"
+},
+{
 "page": "batch.html",
 "anchor": "",
 "heading": "The batch command: Kesto without a window",
@@ -67,7 +88,7 @@ var KESTO_HELP_INDEX = [
 "page": "index.html",
 "anchor": "",
 "heading": "Contents",
-"text": "The three pages: from choosing the deals to printing Recording hands dealt at the table Deal files and the dealing machines that use them Printing hand records, deal sheets and statistics Curtain cards The web page and its images The Options dialog: fonts, curtain cards and other choices Languages of the printed words The batch command: Kesto without a window Where Kesto keeps its settings",
+"text": "The three pages: from choosing the deals to printing Recording hands dealt at the table Deal files and the dealing machines that use them Printing hand records, deal sheets and statistics Curtain cards The web page and its images The Options dialog: fonts, curtain cards and other choices Languages of the printed words The batch command: Kesto without a window Where Kesto keeps its settings About Kesto and its version",
 "title": "Kesto Help"
 },
 {
@@ -214,7 +235,7 @@ var KESTO_HELP_INDEX = [
 "page": "settings.html",
 "anchor": "",
 "heading": "Where Kesto keeps its settings",
-"text": "Where Kesto keeps its settings Kesto remembers your choices from one session to the next: the numbers on the print page, the date format, the file type last used, the printer, every choice of the Options dialog and the words you changed for each language. They are kept in one text file, ~/.config/Tarnwick/Kesto.reg (or under $XDG_CONFIG_HOME when that is set), in the Windows registry export format, so that you can read it. To start again from the defaults, close Kesto and delete that file. The environment variable KESTO_SETTINGS names another file, for example to keep the settings of two clubs apart: KESTO_SETTINGS=~/clubs/thursday.reg kesto Kesto writes the file safely: a new file is written completely before it replaces the old one. If the file cannot be read, Kesto keeps it aside under another name, says so, and starts with its defaults. The options are written when Kesto ends; the print counts when you print; the words of a language when you press OK on the Language page.",
+"text": "Where Kesto keeps its settings Kesto remembers your choices from one session to the next: the numbers on the print page, the date format, the file type last used, the printer, every choice of the Options dialog and the words you changed for each language. They are kept in one text file, ~/.config/Tarnwick/Kesto.reg (or under $XDG_CONFIG_HOME when that is set), in the Windows registry export format, so that you can read it. To start again from the defaults, close Kesto and delete that file. The environment variable KESTO_SETTINGS names another file, for example to keep the settings of two clubs apart: KESTO_SETTINGS=~/clubs/thursday.reg kesto Kesto writes the file safely: a new file is written completely before it replaces the old one. If the file cannot be read, Kesto keeps it aside under another name, says so, and starts with its defaults. The options are written when Kesto ends, except the two that printing reads, showing dealer and vulnerability and using colours, which are written as soon as you tick or untick them; the print counts when you print; the words of a language when you press OK on the Language page.",
 "title": "Where Kesto keeps its settings"
 },
 {

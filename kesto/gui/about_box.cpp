@@ -1,20 +1,24 @@
 #include "kesto/gui/about_box.h"
 
 #include <QApplication>
-#include <QDesktopServices>
+#include <QDir>
+#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QUrl>
 #include <QVBoxLayout>
+
+#include "kesto/gui/help.h"
 
 namespace kesto::gui {
 
 namespace {
+
+// The version the box shows; the manual's page about Kesto names the same one.
+constexpr const char* kVersion = "3.26";
 
 // A playing card with a red heart and a black spade: what the program is about.
 QPixmap DrawnIcon(int size) {
@@ -52,8 +56,9 @@ QIcon ProgramIcon() {
     return drawn;
 }
 
-LinkLabel::LinkLabel(const QString& text, QString address, QWidget* parent)
-    : QLabel(text, parent), address_(std::move(address)) {
+LinkLabel::LinkLabel(const QString& text, const QString& toolTip, std::function<void()> open,
+                     QWidget* parent)
+    : QLabel(text, parent), open_(std::move(open)) {
     QPalette blue = palette();
     blue.setColor(QPalette::WindowText, Qt::blue);
     setPalette(blue);
@@ -62,12 +67,12 @@ LinkLabel::LinkLabel(const QString& text, QString address, QWidget* parent)
     setFont(underlined);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::TabFocus);
-    setToolTip(address_);
+    setToolTip(toolTip);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        Open();
+        open_();
     }
     QLabel::mouseReleaseEvent(event);
 }
@@ -75,17 +80,10 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
 void LinkLabel::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
         event->key() == Qt::Key_Enter) {
-        Open();
+        open_();
         return;
     }
     QLabel::keyPressEvent(event);
-}
-
-void LinkLabel::Open() {
-    if (!QDesktopServices::openUrl(QUrl(address_))) {
-        QMessageBox::warning(window(), "Kesto",
-                             "Kesto could not start a web browser for " + address_ + ".");
-    }
 }
 
 TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
@@ -99,15 +97,19 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* product = new QLabel("Kesto");
     product->setObjectName("ProductName");
+    // Six points above the size the label really draws in: a pixel-sized font has no point
+    // size of its own (pointSize() is -1).
     QFont large = product->font();
-    large.setPointSize(large.pointSize() + 6);
+    large.setPointSizeF(QFontInfo(large).pointSizeF() + 6);
     large.setBold(true);
     product->setFont(large);
 
-    auto* version = new QLabel("Version 3.26");
+    auto* version = new QLabel("Version " + QString(kVersion));
     version->setObjectName("Version");
 
-    auto* link = new LinkLabel(kMakerWebAddress, kMakerWebAddress);
+    auto* link = new LinkLabel("About Kesto " + QString(kVersion) + " in the manual",
+                               QDir::toNativeSeparators(QDir(HelpFolder()).filePath("about.html")),
+                               [this] { ShowHelpAbout(this); });
     link->setObjectName("WebLink");
 
     auto* okButton = new QPushButton("OK");

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "kesto/gui/qt_ui.h"
+
 namespace kesto::gui {
 
 namespace {
@@ -14,15 +16,15 @@ namespace {
 bool ShowHelpPage(QWidget* parent, const QString& page) {
     const QString path = QDir(HelpFolder()).filePath(page);
     if (!QFileInfo(path).isFile()) {
-        QMessageBox::warning(parent, "Kesto",
-                             "The help file " + QDir::toNativeSeparators(path) +
-                                 " was not found. Reinstalling Kesto puts it back.");
+        ShowQtNotice(parent, QMessageBox::Warning, "Kesto",
+                     "The help file " + QDir::toNativeSeparators(path) +
+                         " was not found. Reinstalling Kesto puts it back.");
         return false;
     }
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
-        QMessageBox::warning(parent, "Kesto",
-                             "Kesto could not start a web browser to show the help file " +
-                                 QDir::toNativeSeparators(path) + ".");
+        ShowQtNotice(parent, QMessageBox::Warning, "Kesto",
+                     "Kesto could not start a web browser to show the help file " +
+                         QDir::toNativeSeparators(path) + ".");
         return false;
     }
     return true;
@@ -40,6 +42,10 @@ bool ShowHelpContents(QWidget* parent) {
 
 bool ShowHelpSearch(QWidget* parent) {
     return ShowHelpPage(parent, "search.html");
+}
+
+bool ShowHelpAbout(QWidget* parent) {
+    return ShowHelpPage(parent, "about.html");
 }
 
 }  // namespace kesto::gui

@@ -15,5 +15,7 @@ QString HelpFolder();
 bool ShowHelpContents(QWidget* parent);
 // Help, "&Topic search": help/search.html.
 bool ShowHelpSearch(QWidget* parent);
+// The about box's link: help/about.html, the manual's page about Kesto and its version.
+bool ShowHelpAbout(QWidget* parent);
 
 }  // namespace kesto::gui

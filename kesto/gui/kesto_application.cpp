@@ -4,6 +4,7 @@
 #include <exception>
 #include <utility>
 
+#include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/platform/error_report.h"
 
@@ -34,7 +35,7 @@ void KestoApplication::ReportCurrentFailure() {
 }
 
 void KestoApplication::ShowErrorReport(const std::string& text) {
-    QMessageBox::critical(nullptr, QStringLiteral("Kesto"), ToQString(text));
+    ShowQtNotice(nullptr, QMessageBox::Critical, QStringLiteral("Kesto"), ToQString(text));
 }
 
 }  // namespace kesto::gui

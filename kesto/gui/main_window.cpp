@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTimer>
 #include <functional>
 
@@ -72,6 +73,39 @@ void Quietly(Widget* widget, Set set) {
     set(widget);
 }
 
+constexpr int kSuitFontPixels = 12;
+
+// The width a line edit shows its text in: inside its frame and the edit's own margins.
+int TextRoom(const QLineEdit* edit) {
+    const int frame = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit);
+    const QMargins margins = edit->textMargins();
+    constexpr int kEditMargin = 2;  // QLineEdit's own, each side
+    return edit->contentsRect().width() - 2 * frame - margins.left() - margins.right() -
+           2 * kEditMargin - 1;  // the caret
+}
+
+// A suit field without the focus shows every card: the text from its start, in the field's
+// font or, for a long suit that would not fit, the largest smaller size that fits. With the
+// focus it has its own size again and scrolls as the caret moves.
+void FitSuitText(QLineEdit* edit) {
+    QFont font = edit->font();
+    int pixels = kSuitFontPixels;
+    if (!edit->hasFocus()) {
+        const int room = TextRoom(edit);
+        for (; pixels > 6; --pixels) {
+            font.setPixelSize(pixels);
+            if (QFontMetrics(font).horizontalAdvance(edit->text()) <= room)
+                break;
+        }
+    }
+    if (edit->font().pixelSize() != pixels) {
+        font.setPixelSize(pixels);
+        edit->setFont(font);
+    }
+    if (!edit->hasFocus())
+        edit->setCursorPosition(0);
+}
+
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
@@ -125,11 +159,8 @@ void MainWindow::BuildMenus() {
     QMenu* options = menuBar()->addMenu("&Options");
     const char* pages[] = {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."};
     for (int page = 0; page < 4; ++page) {
-        connect(options->addAction(pages[page]), &QAction::triggered, this, [this, page] {
-            if (options_ != nullptr) {
-                options_->ShowOnPage(page);
-            }
-        });
+        connect(options->addAction(pages[page]), &QAction::triggered, this,
+                [this, page] { ShowOptions(page); });
     }
 
     QMenu* help = menuBar()->addMenu("&Help");
@@ -139,6 +170,16 @@ void MainWindow::BuildMenus() {
             [this] { ShowHelpSearch(this); });
     help->addSeparator();
     connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowAboutBox(this); });
+}
+
+void MainWindow::ShowOptions(int page) {
+    if (options_ == nullptr) {
+        return;
+    }
+    // OK may have changed the language: the hand-entry page shows the new words at once.
+    if (options_->ShowOnPage(page) == 1) {
+        core_->Refresh();
+    }
 }
 
 QWidget* MainWindow::BuildFirstPage() {
@@ -199,6 +240,13 @@ QWidget* MainWindow::BuildEnterHandPage() {
     dealNumber_->setGeometry(46, 8, 60, 24);
     dealNumber_->installEventFilter(this);  // read-only: only the arrows change it
     dealNumber_->setContextMenuPolicy(Qt::NoContextMenu);
+    // The mouse reaches the spin box's own text field, not the spin box: a read-only field
+    // takes neither a middle-click paste of the selection nor a drop, and the up-down
+    // control still steps the number.
+    if (auto* text = dealNumber_->findChild<QLineEdit*>()) {
+        text->setReadOnly(true);
+        text->setAcceptDrops(false);
+    }
     MakeLabel(page, texts::kDealLabel, nullptr, QRect(8, 10, 36, 20));
     connect(dealNumber_, &QSpinBox::valueChanged, this,
             [this](int value) { core_->Edit20Change(value); });
@@ -226,7 +274,7 @@ QWidget* MainWindow::BuildEnterHandPage() {
             field->setObjectName(QString("Suit%1%2").arg(kSeatLetters[s]).arg(u + 1));
             field->setGeometry(26, y, 82, 22);
             QFont arial("Arial");
-            arial.setPixelSize(12);
+            arial.setPixelSize(kSuitFontPixels);
             field->setFont(arial);
             field->setProperty(kSeatProperty, s);
             field->setProperty(kSuitProperty, u);
@@ -314,8 +362,7 @@ QWidget* MainWindow::BuildPrintPage() {
         if (options_ == nullptr) {
             return;
         }
-        QtHtmlExportView view(*this, this,
-                              [this] { options_->ShowOnPage(OptionDialogWidget::kOtherPage); });
+        QtHtmlExportView view(*this, this, [this] { ShowOptions(OptionDialogWidget::kOtherPage); });
         core_->CreateBtnClick(view, HtmlOptionsOf(options_->Options()));
     });
 
@@ -370,17 +417,22 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     for (int s = 0; s < 4; ++s) {
         for (int u = 0; u < 4; ++u) {
             const QString shown = ToQString(d.suitTexts[s][u]);
-            if (suitFields_[s][u]->text() != shown)
+            if (suitFields_[s][u]->text() != shown) {
                 suitFields_[s][u]->setText(shown);
+                FitSuitText(suitFields_[s][u]);
+            }
         }
         countLabels_[s]->setText(ToQString(d.countLabels[s]));
         fillIn_[s]->setVisible(d.fillInVisible[s]);
     }
 
     copiesLabel_->setText(ToQString(d.copiesLabel));
-    Quietly(copies_, [&](auto* w) { w->setValue(d.copies); });
-    Quietly(sets_, [&](auto* w) { w->setValue(d.sets); });
-    Quietly(statSheets_, [&](auto* w) { w->setValue(d.statSheets); });
+    // Setting a spin box's value rewrites its text and drops a selection: only a change does.
+    for (auto [box, value] : {std::pair{copies_, d.copies}, std::pair{sets_, d.sets},
+                              std::pair{statSheets_, d.statSheets}}) {
+        if (box->value() != value)
+            Quietly(box, [&](auto* w) { w->setValue(value); });
+    }
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
     createBtn_->setEnabled(d.createEnabled);
@@ -470,7 +522,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 // Let the field take the focus first (it would select its text), then put
                 // the caret where the page says.
                 static_cast<QObject*>(watched)->event(event);
+                FitSuitText(static_cast<QLineEdit*>(watched));
                 core_->Edit1Enter(field);
+                return true;
+            case QEvent::FocusOut:
+                static_cast<QObject*>(watched)->event(event);
+                FitSuitText(static_cast<QLineEdit*>(watched));
                 return true;
             case QEvent::InputMethod:
             case QEvent::Drop:
@@ -483,13 +540,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                 return false;
         }
     }
+    if (watched == copies_ && event->type() == QEvent::FocusIn) {
+        // However the copies field gets the focus, a typed number replaces the one shown.
+        static_cast<QObject*>(copies_)->event(event);
+        copies_->selectAll();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->modifiers() & Qt::AltModifier)
             return false;  // accelerators
         if (watched == dealNumber_) {
-            // Read-only: only the up-down keys change it.
+            // Read-only: only the up-down keys change it. Enter presses the "F&ill in"
+            // shown, as it does in the suit fields.
             switch (key->key()) {
+                case Qt::Key_Return:
+                case Qt::Key_Enter:
+                    for (QPushButton* fillIn : fillIn_) {
+                        if (!fillIn->isHidden()) {
+                            fillIn->animateClick();
+                            break;
+                        }
+                    }
+                    return true;
                 case Qt::Key_Up:
                 case Qt::Key_Down:
                 case Qt::Key_PageUp:

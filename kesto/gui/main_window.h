@@ -69,6 +69,8 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildEnterHandPage();
     QWidget* BuildPrintPage();
     void BuildMenus();
+    // Shows the options dialog on the page; after OK the window is redrawn in the new words.
+    void ShowOptions(int page);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
 
     std::unique_ptr<TKestoMain> core_;

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "kesto/gui/qt_ui.h"
 #include "kesto/platform/text_encoding.h"
 
 namespace kesto::gui {
@@ -544,7 +545,7 @@ std::vector<std::string> OptionDialogWidget::SystemTypefaces() {
 }
 
 void OptionDialogWidget::ShowInformation(const std::string& text) {
-    QMessageBox::information(this, "Information", ToQString(text), QMessageBox::Ok);
+    ShowQtNotice(this, QMessageBox::Information, "Information", ToQString(text));
 }
 
 }  // namespace kesto::gui

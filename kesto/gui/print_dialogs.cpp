@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 
 namespace kesto::gui {
@@ -181,10 +182,10 @@ bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
                                : FromQString(text);
     }
     if (!WritePrintDestination(settingsPath, chosen)) {
-        QMessageBox::critical(&dialog, QString::fromLatin1(kPrinterSetupCaption),
-                              QStringLiteral("The printer choice could not be stored in the "
-                                             "settings file %1.")
-                                  .arg(QString::fromLocal8Bit(settingsPath.c_str())));
+        ShowQtNotice(&dialog, QMessageBox::Critical, QString::fromLatin1(kPrinterSetupCaption),
+                     QStringLiteral("The printer choice could not be stored in the "
+                                    "settings file %1.")
+                         .arg(QString::fromLocal8Bit(settingsPath.c_str())));
         return false;
     }
     return true;

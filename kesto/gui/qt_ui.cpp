@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QMessageBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 
 #include "kesto/gui/text_convert.h"
 
@@ -49,6 +51,7 @@ Answer ShowQtMessage(QWidget* parent, MessageKind kind, const std::string& text,
             box.setDefaultButton(QMessageBox::Ok);
             break;
     }
+    HoldCaption(box);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -60,6 +63,27 @@ Answer ShowQtMessage(QWidget* parent, MessageKind kind, const std::string& text,
             // Esc on a Yes/No box means No; on an OK/Cancel box, Cancel.
             return Answer::Ok;
     }
+}
+
+void HoldCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    // Title bars draw the caption in a bold font, beside a menu button and up to three
+    // buttons of about twice the text's height each.
+    QFont bold = box.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int room = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
+    grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+void ShowQtNotice(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                  const QString& text) {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, parent);
+    HoldCaption(box);
+    box.exec();
 }
 
 void QtBeep() {

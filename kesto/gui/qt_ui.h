@@ -2,6 +2,7 @@
 // The common dialogs of the core's Ui in Qt: message boxes with the icon kind and buttons the
 // core asks for, the beep, and the open and save file dialogs.
 
+#include <QMessageBox>
 #include <QWidget>
 
 #include "kesto/platform/ui.h"
@@ -13,6 +14,15 @@ namespace kesto::gui {
 Answer ShowQtMessage(QWidget* parent, MessageKind kind, const std::string& text,
                      MessageButtons buttons);
 void QtBeep();
+
+// Widens a message box so that its caption fits in a title bar with its buttons: a short text
+// ("Nothing to print.") would otherwise leave a box too narrow for "Information" under some
+// window managers. Call it after the caption and text are set.
+void HoldCaption(QMessageBox& box);
+// A message box with OK only, as QMessageBox's static functions show it, wide enough for its
+// caption.
+void ShowQtNotice(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                  const QString& text);
 FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 
 // "Kesto files (*.KST)|*.KST|All files|*.*" as Qt name filters, one per entry; each pattern

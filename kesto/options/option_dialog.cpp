@@ -305,12 +305,24 @@ void TOptionDlg::CurtainOrientationRadioGroupClick(int index) {
     curtainOrientation_ = RadioIndex(index, kCurtainOrientation, curtainOrientation_);
 }
 
+void TOptionDlg::StorePrintingValues() {
+    // Both values, in the order FormDestroy writes them, so the file reads the same either way.
+    SettingsStore store(settings_);
+    if (store.OpenKey(kSettingsKey, true)) {
+        store.Write(kPrintVulDeal, showDlrVul_);
+        store.Write(kUserWantsColor, useColor_);
+    }
+    store.CloseKey();
+}
+
 void TOptionDlg::ShowDlrVulCheckBoxClick(bool checked) {
     showDlrVul_ = checked;
+    StorePrintingValues();
 }
 
 void TOptionDlg::UseColorCheckBoxClick(bool checked) {
     useColor_ = checked;
+    StorePrintingValues();
 }
 
 void TOptionDlg::GIFLocationEditChange(std::string text) {

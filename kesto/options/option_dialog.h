@@ -108,6 +108,9 @@ class TOptionDlg {
 
   private:
     void ReadSettings();
+    // Stores the two values the printing library reads from the settings file, so that a
+    // printout started now prints as the dialog shows.
+    void StorePrintingValues();
     int ComboLanguage() const;  // the language ComboBox1 shows, 0 for none
     bool SlotSelected() const { return fontListIndex_ >= 0 && fontListIndex_ < kFontSlotCount; }
     std::string SampleText() const;

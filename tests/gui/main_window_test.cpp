@@ -4,17 +4,23 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "kesto/gui/main_window.h"
+#include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
 #include "tests/support/fixed_clock.h"
@@ -36,6 +42,10 @@ class MainWindowTest : public QObject {
     void pastingNeverReachesASuitField();
     void aDealIsRecordedByKeyboardAlone();
     void theDealNumberExtendsTheBoardSet();
+    void optionsOkRedrawsTheHandInTheNewLanguage();
+    void theDealNumberTakesNoMouseTextAndEnterFillsIn();
+    void typingReplacesTheCopiesOnPageEntryAndByTab();
+    void aLongSuitShowsEveryCardWithoutTheFocus();
 
   private:
     template <typename T>
@@ -49,6 +59,23 @@ class MainWindowTest : public QObject {
         return Find<QLineEdit>(QString("Suit%1%2").arg(seat).arg(suit).toLatin1().constData());
     }
     void StartRecording();
+    // Triggers the menu item with this text.
+    void Trigger(const QString& text) {
+        for (QAction* action : window_->menuBar()->findChildren<QAction*>()) {
+            if (action->text() == text) {
+                action->trigger();
+                return;
+            }
+        }
+        QFAIL(qPrintable("no menu item " + text));
+    }
+    // Runs then on the next modal dialog, once it shows.
+    void WhenModal(std::function<void(QWidget*)> then) {
+        QTimer::singleShot(0, window_.get(), [then] {
+            QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
+            then(QApplication::activeModalWidget());
+        });
+    }
 
     std::unique_ptr<QTemporaryDir> settings_;
     std::unique_ptr<FixedClock> clock_;
@@ -248,6 +275,135 @@ void MainWindowTest::theDealNumberExtendsTheBoardSet() {
     QCOMPARE(Suit('N', 1)->text(), QString(""));
     QTest::keyClick(deal, Qt::Key_Down);
     QCOMPARE(Suit('N', 1)->text(), QString("A"));
+}
+
+void MainWindowTest::optionsOkRedrawsTheHandInTheNewLanguage() {
+    gui::OptionDialogWidget options(*languages_, window_.get(),
+                                    settings_->filePath("Kesto.reg").toStdString());
+    languages_->SetCurrentLanguage(2);  // the ten written "10"
+    window_->SetOptionsDialog(&options);
+    StartRecording();
+    QTest::keyClicks(Suit('N', 1), "ak10");
+    QCOMPARE(Suit('N', 1)->text(), QString("AK10"));
+    bool choseEnglish = false;
+    WhenModal([&](QWidget* dialog) {
+        auto* language = dialog->findChild<QComboBox*>("ComboBox1");
+        auto* ok = dialog->findChild<QPushButton*>("OKBtn");
+        if (language == nullptr || ok == nullptr) {
+            dialog->close();
+            return;
+        }
+        language->setCurrentIndex(0);  // English
+        choseEnglish = true;
+        ok->click();
+    });
+    Trigger("&Language...");
+    QVERIFY(choseEnglish);
+    QCOMPARE(languages_->CurrentLanguage(), 1);
+    // Redrawn at once, before another card is typed.
+    QCOMPARE(Suit('N', 1)->text(), QString("AKT"));
+    window_->SetOptionsDialog(nullptr);
+}
+
+void MainWindowTest::theDealNumberTakesNoMouseTextAndEnterFillsIn() {
+    StartRecording();
+    auto* deal = Find<QSpinBox>("UpDown2");
+    auto* text = deal->findChild<QLineEdit*>();
+    QVERIFY(text != nullptr);
+    // The middle button pastes the X11 selection into an editable field; this one is not.
+    QVERIFY(text->isReadOnly());
+    QVERIFY(!text->acceptDrops());
+    if (QApplication::clipboard()->supportsSelection()) {
+        QApplication::clipboard()->setText("2", QClipboard::Selection);
+    }
+    QTest::mouseClick(text, Qt::MiddleButton, {}, text->rect().center());
+    QCOMPARE(deal->value(), 1);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{1});
+    QTest::keyClick(deal, Qt::Key_Up);  // the up-down control still steps it
+    QCOMPARE(deal->value(), 2);
+    QTest::keyClick(deal, Qt::Key_Down);
+
+    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
+                               {"QT8", "AJ7", "KQ4", "K652"},
+                               {"J7652", "KT6", "J3", "A93"}};
+    for (int s = 0; s < 3; ++s) {
+        for (int u = 0; u < 4; ++u) {
+            QTest::keyClicks(Suit("NES"[s], u + 1), hands[s][u]);
+        }
+    }
+    QVERIFY(!Find<QPushButton>("FillInW")->isHidden());
+    deal->setFocus();
+    QTest::keyClick(deal, Qt::Key_Return);
+    QTRY_COMPARE(Find<QLabel>("CountW")->text(), QString("13"));  // an animated click
+    QCOMPARE(Suit('W', 4)->text(), QString("QT87"));
+    QCOMPARE(deal->value(), 1);
+}
+
+void MainWindowTest::typingReplacesTheCopiesOnPageEntryAndByTab() {
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    auto* copies = Find<QSpinBox>("UpDown3");
+    QCOMPARE(copies->value(), 1);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
+    QTest::keyClicks(QApplication::focusWidget(), "2");
+    QCOMPARE(copies->value(), 2);
+    // Away by Tab and back by Shift+Tab: typing replaces the number again.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(Find<QSpinBox>("UpDown4")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
+    QTest::keyClicks(QApplication::focusWidget(), "3");
+    QCOMPARE(copies->value(), 3);
+    // Back to the first page and on again: the page entry selects it once more.
+    QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(copies));
+    QTest::keyClicks(QApplication::focusWidget(), "4");
+    QCOMPARE(copies->value(), 4);
+}
+
+void MainWindowTest::aLongSuitShowsEveryCardWithoutTheFocus() {
+    struct Case {
+        int language;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {1, "akqj98765432", "AKQJ98765432"},
+        {1, "akqj1098765432", "AKQJT98765432"},
+        {2, "akqj1098765432", "AKQJ1098765432"},  // the ten written "10"
+    };
+    for (const Case& c : cases) {
+        cleanup();
+        init();
+        languages_->SetCurrentLanguage(c.language);
+        StartRecording();
+        QLineEdit* spades = Suit('N', 1);
+        QTest::keyClicks(spades, c.typed);
+        QCOMPARE(spades->text(), QString(c.shown));
+        QCOMPARE(spades->font().pixelSize(), 12);  // while typing, the field's own size
+        QTest::keyClick(spades, Qt::Key_Tab);
+        QVERIFY(!spades->hasFocus());
+        spades->repaint();
+        // Shown from its first card, and the whole text fits inside the frame.
+        QVERIFY2(spades->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < 8, c.shown);
+        const int frame = spades->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        const int textWidth = QFontMetrics(spades->font()).horizontalAdvance(spades->text());
+        QVERIFY2(textWidth <= spades->width() - 2 * frame - 4, c.shown);
+        QVERIFY2(spades->font().pixelSize() >= 8, c.shown);
+        // Back in the field: its own size again.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QVERIFY(spades->hasFocus());
+        QCOMPARE(spades->font().pixelSize(), 12);
+    }
+    // A short suit keeps the field's size without the focus.
+    QLineEdit* hearts = Suit('E', 2);  // North holds thirteen cards already
+    hearts->setFocus();
+    QVERIFY(hearts->hasFocus());
+    QTest::keyClicks(hearts, "kq");
+    QTest::keyClick(hearts, Qt::Key_Tab);
+    QVERIFY(!hearts->hasFocus());
+    QCOMPARE(hearts->text(), QString("KQ"));
+    QCOMPARE(hearts->font().pixelSize(), 12);
 }
 
 }  // namespace kesto::test

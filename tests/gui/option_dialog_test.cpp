@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +32,7 @@
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/qt_ui.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
@@ -390,10 +393,77 @@ class OptionDialogTest : public QObject {
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::blue));
         box.show();
         QTest::mouseClick(link, Qt::LeftButton);
+        // The link leads to the manual's page about Kesto, which ships beside the program.
+        const QString page = QDir(kesto::gui::HelpFolder()).filePath("about.html");
         QCOMPARE(recorder_.opened.size(), 1);
-        QCOMPARE(recorder_.opened[0], QUrl(kesto::gui::kMakerWebAddress));
+        QCOMPARE(recorder_.opened[0], QUrl::fromLocalFile(page));
+        link->setFocus();
+        QTest::keyClick(link, Qt::Key_Return);
+        QCOMPARE(recorder_.opened.size(), 2);
+        QCOMPARE(recorder_.opened[1], QUrl::fromLocalFile(page));
+        QVERIFY(!link->text().contains("example"));
+        // The page names the version the box shows.
+        QFile about(page);
+        QVERIFY(about.open(QIODevice::ReadOnly));
+        const QString shown = Find<QLabel>(&box, "Version")->text().remove("Version ");
+        QVERIFY(QString::fromUtf8(about.readAll()).contains("version " + shown));
         QTest::mouseClick(Find<QPushButton>(&box, "OKButton"), Qt::LeftButton);
         QCOMPARE(box.result(), int(QDialog::Accepted));
+    }
+
+    // The product name is six points above the box's own text, whether the application's
+    // font is given in points or in pixels.
+    void aboutBoxNameIsReadableWithAnyApplicationFont() {
+        const QFont saved = QApplication::font();
+        for (const bool inPixels : {false, true}) {
+            QFont font("Arial");
+            if (inPixels) {
+                font.setPixelSize(12);
+            } else {
+                font.setPointSize(9);
+            }
+            QApplication::setFont(font);
+            kesto::gui::TAboutBox box;
+            const double text = QFontInfo(Find<QLabel>(&box, "Version")->font()).pointSizeF();
+            const double name = QFontInfo(Find<QLabel>(&box, "ProductName")->font()).pointSizeF();
+            QVERIFY2(text >= 6, qPrintable(QString::number(text)));
+            QVERIFY2(qAbs(name - (text + 6)) < 1.0,
+                     qPrintable(QString("%1 pt beside %2 pt").arg(name).arg(text)));
+            QVERIFY(Find<QLabel>(&box, "ProductName")->font().bold());
+        }
+        QApplication::setFont(saved);
+    }
+
+    // A box with a short text is still wide enough for its caption in a bold title bar with
+    // a menu button and three buttons of about twice the text's height.
+    void messageBoxesHoldTheirCaption() {
+        const struct {
+            kesto::MessageKind kind;
+            const char* caption;
+        } cases[] = {
+            {kesto::MessageKind::Information, "Information"},
+            {kesto::MessageKind::Warning, "Warning"},
+            {kesto::MessageKind::Error, "Error"},
+            {kesto::MessageKind::Confirmation, "Confirm"},
+        };
+        for (const auto& c : cases) {
+            int width = 0;
+            int needed = 0;
+            QString caption;
+            WhenModal(this, [&](QWidget* box) {
+                caption = box->windowTitle();
+                QFont bold = box->font();
+                bold.setBold(true);
+                const QFontMetrics metrics(bold);
+                needed = metrics.horizontalAdvance(caption) + 7 * metrics.height();
+                width = box->width();
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            kesto::gui::ShowQtMessage(nullptr, c.kind, "Nothing to print.",
+                                      kesto::MessageButtons::Ok);
+            QCOMPARE(caption, QString(c.caption));
+            QVERIFY2(width >= needed, qPrintable(QString("%1 wide for %2").arg(width).arg(needed)));
+        }
     }
 
     void helpOpensTheManualBesideTheProgram() {

@@ -242,6 +242,45 @@ TEST_F(OptionDialogTest, CancelAfterUntickingUseColorsKeepsItAndSavesIt) {
     EXPECT_TRUE(again->dialog.ShowDlrVul());
 }
 
+// The printing library reads these two from the settings file when a printout starts: a click
+// stores them at once, before OK or Cancel and long before the dialog is destroyed.
+TEST_F(OptionDialogTest, DealerAndColorBoxesAreStoredWhenClicked) {
+    struct Case {
+        const char* name;
+        void (TOptionDlg::*click)(bool);
+        bool printVulDeal;
+        bool userWantsColor;
+    };
+    const Case cases[] = {
+        {"dealer and vulnerability", &TOptionDlg::ShowDlrVulCheckBoxClick, false, true},
+        {"colors", &TOptionDlg::UseColorCheckBoxClick, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove(path_);
+        auto run = Start();
+        (run->dialog.*c.click)(false);
+        SettingsStore printing(SettingsFile{path_, SettingsAccess::ReadOnly});
+        ASSERT_TRUE(printing.OpenKey(kSettingsKey, false));
+        EXPECT_EQ(printing.Read(kPrintVulDeal), c.printVulDeal);
+        EXPECT_EQ(printing.Read(kUserWantsColor), c.userWantsColor);
+        printing.CloseKey();
+        // Both are stored, in the order the dialog's shutdown writes them.
+        const auto hive = Hive();
+        ASSERT_TRUE(hive);
+        const auto values = hive->Values(Full(kSettingsKey));
+        ASSERT_EQ(values.size(), 2u);
+        EXPECT_EQ(values[0].name, "PrintVulDeal");
+        EXPECT_EQ(values[1].name, "UserWantsColor");
+        // Ticked again, the file follows.
+        (run->dialog.*c.click)(true);
+        SettingsStore again(SettingsFile{path_, SettingsAccess::ReadOnly});
+        ASSERT_TRUE(again.OpenKey(kSettingsKey, false));
+        EXPECT_TRUE(again.Read(kPrintVulDeal));
+        EXPECT_TRUE(again.Read(kUserWantsColor));
+    }
+}
+
 TEST_F(OptionDialogTest, StoredTypefaceTheSystemLacksKeepsItsNameWithoutASample) {
     Store(kHeader1Font, "Tarnwick Gothic");
     auto run = Start();
