@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
@@ -50,12 +51,26 @@ class WorkflowDialogsTest : public QObject {
                 QWidget* target = QApplication::focusWidget();
                 QTest::keyClick(target != nullptr ? target : dialog, static_cast<Qt::Key>(key));
             }
-            QTimer::singleShot(50, this, [this, dialog] {
-                if (QApplication::activeModalWidget() == dialog) {
+            // The keys close the dialog when the loop next runs; a slow machine (a sanitizer
+            // build under load) may take a while, so only a dialog still open after two
+            // seconds counts as left open.
+            auto* watch = new QTimer(this);
+            auto* waited = new QElapsedTimer;
+            waited->start();
+            connect(watch, &QTimer::timeout, this, [this, dialog, watch, waited] {
+                const bool open = QApplication::activeModalWidget() == dialog;
+                if (open && waited->elapsed() < 2000) {
+                    return;
+                }
+                watch->stop();
+                watch->deleteLater();
+                delete waited;
+                if (open) {
                     leftOpen_ = true;
                     dialog->close();
                 }
             });
+            watch->start(20);
         });
     }
 
