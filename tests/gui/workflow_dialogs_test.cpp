@@ -55,16 +55,15 @@ class WorkflowDialogsTest : public QObject {
             // build under load) may take a while, so only a dialog still open after two
             // seconds counts as left open.
             auto* watch = new QTimer(this);
-            auto* waited = new QElapsedTimer;
-            waited->start();
+            QElapsedTimer waited;
+            waited.start();
             connect(watch, &QTimer::timeout, this, [this, dialog, watch, waited] {
                 const bool open = QApplication::activeModalWidget() == dialog;
-                if (open && waited->elapsed() < 2000) {
+                if (open && waited.elapsed() < 2000) {
                     return;
                 }
                 watch->stop();
                 watch->deleteLater();
-                delete waited;
                 if (open) {
                     leftOpen_ = true;
                     dialog->close();
