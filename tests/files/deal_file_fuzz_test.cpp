@@ -163,7 +163,7 @@ TEST(DealFileFuzz, LegacyReader) {
 TEST(DealFileFuzz, DLMReader) {
     // Every DLM board code names a holder for each card.
     Hammer(ParseDLMFile,
-           Seeds({"dlm/y_twelve_generated_boards.dlm", "dlm/y_from_5_to_3.dlm",
+           Seeds({"dlm/y_twelve_generated_boards.dlm", "dlm/y_ranged_from_5_to_3.dlm",
                   "interop/bigdeal/bigdeal-12.dlm"}),
            3, true);
 }

@@ -171,12 +171,12 @@ TEST(DLMFile, ReadsGoldenFiles) {
         bool complete;
     };
     const Case cases[] = {
-        {"dlm/y_from_5_to_3.dlm", 3, 5, "a", "b", false},
-        {"dlm/y_missing_to_board.dlm", 1, 99, "a", "b", true},
-        {"dlm/y_to_board_not_a_number.dlm", 1, 99, "a", "b", true},
-        {"dlm/y_headline_contains_to_board.dlm", 1, 12, "Deals TO BOARD 12", "x", false},
-        {"dlm/y_single_bar_headline.dlm", 1, 2, "", "", true},
-        {"dlm/y_no_headline.dlm", 1, 2, "", "", false},
+        {"dlm/y_ranged_from_5_to_3.dlm", 3, 5, "a", "b", false},
+        {"dlm/y_ranged_missing_to_board.dlm", 1, 99, "a", "b", true},
+        {"dlm/y_ranged_to_board_not_a_number.dlm", 1, 99, "a", "b", true},
+        {"dlm/y_ranged_headline_contains_to_board.dlm", 1, 12, "Deals TO BOARD 12", "x", false},
+        {"dlm/y_ranged_single_bar_headline.dlm", 1, 2, "", "", true},
+        {"dlm/y_ranged_no_headline.dlm", 1, 2, "", "", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
