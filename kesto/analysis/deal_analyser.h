@@ -1,0 +1,38 @@
+#pragma once
+// Solving a board set with the double-dummy solver, once per deal: the analyser keeps what it
+// has found, so a second printout, page or file of the same deals costs nothing.
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "kesto/analysis/deal_analysis.h"
+#include "kesto/deal/deal.h"
+#include "kesto/platform/status.h"
+
+namespace kesto {
+
+// Called after each batch of deals the solver finishes: deals done so far and deals to solve
+// in this call. Returning false cancels the analysis after the batch in progress.
+using AnalysisProgress = std::function<bool(std::size_t done, std::size_t total)>;
+
+class DealAnalyser {
+  public:
+    // Solves every complete deal of the board set not solved yet (board number = position + 1
+    // gives the vulnerability for par), using every core. Incomplete deals are skipped.
+    // Fails with the solver's own error text, or with "Cancelled." when progress returned
+    // false; what was solved before a failure or a cancel is kept.
+    // May run on a worker thread while Find is called on another.
+    Status Analyse(const tBoardSet& boardSet, const AnalysisProgress& progress = {});
+
+    // The analysis of the deal as board boardNumber, or nullptr when it is incomplete or has
+    // not been analysed.
+    std::shared_ptr<const DealAnalysis> Find(const tDeal& deal, int boardNumber) const;
+
+  private:
+    // ...
+};
+
+}  // namespace kesto
