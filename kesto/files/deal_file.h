@@ -6,12 +6,13 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kesto/deal/deal.h"
 
 namespace kesto {
 
-enum class DealFileKind { Own, Legacy, Dlm, Dup, Unknown };
+enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Unknown };
 
 // The output of every reader: the deals in file order (board numbers follow positions), the
 // two header lines as they stand in the file, and whether the deals are known to be complete
@@ -20,6 +21,10 @@ struct DealFileContents {
     tBoardSet boardSet;
     std::string header1, header2;
     bool dealsComplete = false;
+    // The number the file gives each board (a PBN Board tag, a DLM file's board range), 0 for a
+    // board it gives none; empty when the file numbers no board. Kesto numbers boards by
+    // position whatever these say; the read flow tells the user when they differ.
+    std::vector<int> boardNumbers;
 };
 
 struct Recognition {
@@ -28,7 +33,9 @@ struct Recognition {
 };
 
 // Judges a file by its first 255 bytes; fewer bytes are padded with spaces, more are
-// ignored. The first line ends before the first carriage return or line feed.
+// ignored. The first line ends before the first carriage return or line feed. The own,
+// legacy, DLM and DUP kinds are tried first; then a PBN version line as the first line, or a
+// Deal tag pair, makes a PBN file (kesto/files/pbn_reader.h).
 Recognition RecogniseDealFile(std::string_view firstBytes);
 
 inline constexpr std::size_t kRecognitionBytes = 255;

@@ -18,6 +18,7 @@
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_reader.h"
 #include "kesto/files/read_deal_file.h"
 #include "kesto/platform/registry_hive.h"
 #include "kestweb2/kestweb2.h"
@@ -274,7 +275,8 @@ std::string CheckDealFile(std::string_view bytes) {
         return "a read that succeeded gave no deal";
     }
     const Recognition recognition = RecogniseDealFile(bytes);
-    if (recognition.kind == DealFileKind::Unknown) {
+    // A PBN file may give its first Deal tag past the bytes recognition looks at.
+    if (recognition.kind == DealFileKind::Unknown && !HoldsPbnDealTag(bytes)) {
         return "a file of no known kind was read";
     }
     if (recognition.kind == DealFileKind::Dup &&
@@ -328,6 +330,25 @@ std::string CheckDupFile(std::string_view bytes) {
     }
     return FirstProblem({CheckHands(contents.boardSet), CheckDealsCanStand(contents.boardSet, true),
                          CheckOwnRoundTrip(contents), CheckDupRoundTrip(contents.boardSet)});
+}
+
+std::string CheckPbnFile(std::string_view bytes) {
+    DealFileContents contents;
+    if (!ParsePbnFile(bytes, contents).Ok()) {
+        return contents.boardSet.empty() && contents.boardNumbers.empty()
+                   ? std::string()
+                   : "a refused PBN file left deals behind";
+    }
+    if (!contents.boardNumbers.empty() &&
+        contents.boardNumbers.size() != contents.boardSet.size()) {
+        return "the PBN reader gave board numbers that are not one a board";
+    }
+    if (!contents.dealsComplete) {
+        return "PBN deals were not taken as complete";
+    }
+    return FirstProblem({CheckHands(contents.boardSet),
+                         CheckDealsCanStand(contents.boardSet, false),
+                         CheckOwnRoundTrip(contents)});
 }
 
 std::string CheckDealTag(std::string_view bytes) {
@@ -465,6 +486,7 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"legacy_deal_file", CheckLegacyDealFile},
         {"dlm_file", CheckDlmFile},
         {"dup_file", CheckDupFile},
+        {"pbn_file", CheckPbnFile},
         {"deal_tag", CheckDealTag},
         {"hand_text", CheckHandText},
         {"settings_file", CheckSettingsFile},
