@@ -46,6 +46,7 @@ class MainWindowTest : public QObject {
     void theDealNumberTakesNoMouseTextAndEnterFillsIn();
     void typingReplacesTheCopiesOnPageEntryAndByTab();
     void aLongSuitShowsEveryCardWithoutTheFocus();
+    void screenshotsShowEveryPageAndEveryDialogMet();
 
   private:
     template <typename T>
@@ -404,6 +405,27 @@ void MainWindowTest::aLongSuitShowsEveryCardWithoutTheFocus() {
     QVERIFY(!hearts->hasFocus());
     QCOMPARE(hearts->text(), QString("KQ"));
     QCOMPARE(hearts->font().pixelSize(), 12);
+}
+
+// "kesto --screenshot-dir": every picture it names is saved, and no dialog it opens is left
+// open (a dialog that never came would leave its picture missing).
+void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
+    QTemporaryDir shots;
+    QVERIFY(window_->SaveScreenshots(shots.path()));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QStringList saved = QDir(shots.path()).entryList(QDir::Files);
+    saved.sort();
+    QCOMPARE(saved,
+             (QStringList{"about.png", "date-format.png", "duplicate-card.png", "first.png",
+                          "nothing-to-print.png", "print.png", "record.png", "zero-cards.png"}));
+    for (const QString& name : saved) {
+        const QImage picture(shots.filePath(name));
+        QVERIFY2(!picture.isNull() && picture.width() > 100 && picture.height() > 50,
+                 qPrintable(name));
+    }
+    // The pages are pictures of the whole window; the message box is a small one.
+    QCOMPARE(QImage(shots.filePath("print.png")).size(), window_->size());
+    QVERIFY(QImage(shots.filePath("nothing-to-print.png")).width() < window_->width());
 }
 
 }  // namespace kesto::test
