@@ -148,7 +148,7 @@ ChildRun RunChildProgram(const std::vector<std::string>& arguments,
     if (!Collect(out, err, run.output, run.errors, deadline))
         run.timedOut = true;
     const int status = Reap(child, run.timedOut ? Clock::now() : deadline, run.timedOut);
-    if (!run.timedOut && status >= 0 && WIFEXITED(status))
+    if (run.started && !run.timedOut && status >= 0 && WIFEXITED(status))
         run.exitStatus = WEXITSTATUS(status);
     return run;
 }

@@ -13,7 +13,7 @@ namespace kesto::test {
 struct ChildRun {
     bool started = false;   // false: the program could not be run (not found, not executable)
     bool timedOut = false;  // killed at the limit
-    int exitStatus = -1;    // its exit status when it exited by itself, else -1
+    int exitStatus = -1;    // its exit status when it ran and exited by itself, else -1
     std::string output;     // what it wrote to standard output
     std::string errors;     // what it wrote to standard error
 
