@@ -146,10 +146,10 @@ std::string PrivateCupsScheduler::Start(std::chrono::seconds limit) {
     }
     root_ = folder_->Folder();
     socket_ = (root_ / "cups.sock").string();
-    for (const char* name : {"conf", "spool/tmp", "cache", "state", "log", "out"})
-        fs::create_directories(root_ / name, failed);
-    if (failed)
-        return "cannot make the scheduler's folders in " + root_.string();
+    for (const char* name : {"conf", "spool/tmp", "cache", "state", "log", "out"}) {
+        if (fs::create_directories(root_ / name, failed); failed)
+            return "cannot make the scheduler's folders in " + root_.string();
+    }
     // Run as root, cupsd hands each job to its filters as the user lp, who must reach the
     // spool inside this folder; it sets the modes of its own folders itself.
     if (::geteuid() == 0)
