@@ -182,6 +182,29 @@ class PrintQueueTest : public QObject {
         }
         QVERIFY(suitsChecked >= 24);
     }
+
+    // The statistics sheets are drawn by Kesto itself, on its own printer canvas: they reach
+    // the same queue, as a job of their own after the hand record.
+    void statisticsSheetReachesTheQueueThroughKestosOwnCanvas() {
+        QVERIFY(WritePrintDestination(settings_, {kQueue, ""}));
+        QVERIFY(scheduler_->WaitUntilIdle(30s));
+        const std::size_t before = scheduler_->EndedJobs(kQueue).size();
+        const ChildRun batch =
+            RunChildProgram({std::string(KESTO_BIN_DIR) + "/kesto", "batch", "--seed", "7",
+                             "--generate", "2", "--print", "--copies", "1", "--stat-sheets", "1"},
+                            60s);
+        QVERIFY2(batch.Succeeded(), batch.errors.c_str());
+        QVERIFY2(scheduler_->WaitUntilIdle(30s), SchedulerLog().constData());
+        // The hand record, then the statistics sheet, which the device's file keeps.
+        QCOMPARE(scheduler_->EndedJobs(kQueue).size(), before + 2);
+
+        const ChildRun text = RunChildProgram(
+            {"pdftotext", "-raw", scheduler_->QueueOutput(kQueue).string(), "-"}, 30s);
+        QVERIFY2(text.Succeeded(), (text.errors + SchedulerLog().toStdString()).c_str());
+        const std::set<std::string> lines = LinesWithoutSpaces(text.output);
+        QVERIFY2(lines.count("HighCardPoints") == 1, text.output.c_str());
+        QVERIFY2(lines.count("StatisticsgeneratedbyKesto.") == 1, text.output.c_str());
+    }
 };
 
 }  // namespace kesto::test
