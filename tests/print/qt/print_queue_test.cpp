@@ -9,8 +9,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -24,7 +22,6 @@
 #include <vector>
 
 #include "kesto/gui/print_dialogs.h"
-#include "kesto/gui/text_convert.h"
 #include "tests/support/child_program.h"
 #include "tests/support/private_cups_scheduler.h"
 
