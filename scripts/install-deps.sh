@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kesto needs to build, run and test, where missing.
 set -euo pipefail
+# cups: the print queue test starts a CUPS scheduler of its own (cupsd, lpadmin, lpstat and
+# the gziptoany filter); nothing else uses the system's printing.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
-          poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev)
+          poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

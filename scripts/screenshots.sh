@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
 # Takes pictures of the main window's three pages and of its dialogs under Xvfb, with fresh
 # settings and the C locale, into docs/screenshots/ (or the folder given as the first argument).
+# A small window manager (twm) frames the windows, so that the pictures of message boxes can
+# show their title bars; it and its fonts are installed when missing (only this script needs
+# them).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshots}
 build=${BUILD_DIR:-$root/build}
 "$root/scripts/install-deps.sh"
+if ! command -v twm >/dev/null ||
+    ! dpkg-query -W -f='${Status}' xfonts-base 2>/dev/null | grep -q "install ok installed"; then
+    echo "Installing: twm xfonts-base"
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends twm xfonts-base
+fi
 cmake -S "$root" -B "$build" -G Ninja ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" --target kesto kestprt3 kestweb2 -j2
 
@@ -16,6 +28,14 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 export KESTO_SETTINGS=$work/Kesto.reg
 export LC_ALL=C.UTF-8
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/kesto" --screenshot-dir "$out"
+# New windows are placed without asking; twm also frames those already shown when it starts.
+printf 'RandomPlacement\nNoGrabServer\nDecorateTransients\n' >"$work/twmrc"
+cat >"$work/session.sh" <<SESSION
+#!/bin/sh
+LC_ALL=C twm -f "$work/twmrc" 2>/dev/null &
+"$build/bin/kesto" --screenshot-dir "$out"
+SESSION
+chmod +x "$work/session.sh"
+xvfb-run -a -s "-screen 0 1024x768x24" "$work/session.sh"
 echo "Screenshots written to $out:"
 ls -1 "$out"

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -639,18 +640,36 @@ bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
 namespace {
 
 // Waits for the next modal dialog, saves a picture of it and closes it with finish.
+// The window as the screen shows it, with the title bar a window manager draws around it
+// (none runs under a bare X server: then the window alone).
+QPixmap GrabWithFrame(QWidget* window) {
+    // The window manager frames the window a moment after it shows (two seconds at most, as
+    // without one it never comes), and then draws the title.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 2000 && window->frameGeometry() == window->geometry())
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    const qint64 framed = waited.elapsed();
+    while (waited.elapsed() < framed + 300)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QRect frame = window->frameGeometry();
+    if (frame == window->geometry() || window->screen() == nullptr)
+        return window->grab();
+    return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+}
+
 void GrabNextModal(QObject* owner, const QString& path, bool& ok,
-                   std::function<void(QWidget*)> finish) {
+                   std::function<void(QWidget*)> finish, bool withFrame = false) {
     auto* timer = new QTimer(owner);
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, path, &ok, finish] {
+    QObject::connect(timer, &QTimer::timeout, owner, [timer, path, &ok, finish, withFrame] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr)
             return;
         timer->stop();
         timer->deleteLater();
         QApplication::processEvents();
-        ok = modal->grab().save(path) && ok;
+        ok = (withFrame ? GrabWithFrame(modal) : modal->grab()).save(path) && ok;
         finish(modal);
     });
     timer->start();
@@ -744,6 +763,12 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     core_->PrevBtnClick();
     modeButtons_[1]->setChecked(true);
     core_->NextBtnClick();
+    // Next before any card is typed: a short message, in a box wide enough for its caption
+    // (shown with its title bar where a window manager runs, as scripts/screenshots.sh has).
+    GrabNextModal(
+        this, dir.filePath("nothing-to-print.png"), ok, [](QWidget* dialog) { dialog->close(); },
+        true);
+    core_->NextBtnClick();
     const char* hands[3][4] = {{"AK93", "Q82", "A1076", "J4"},
                                {"Q108", "AJ7", "KQ4", "K652"},
                                {"J7652", "K106", "J3", "A93"}};
@@ -769,6 +794,11 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     GrabNextModal(this, dir.filePath("zero-cards.png"), ok,
                   [](QWidget* dialog) { dialog->close(); });
     core_->NextBtnClick();
+
+    // Help, "&About": the product name in a readable size.
+    GrabNextModal(
+        this, dir.filePath("about.png"), ok, [](QWidget* dialog) { dialog->close(); }, true);
+    ShowAboutBox(this);
     return ok;
 }
 

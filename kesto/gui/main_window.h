@@ -40,7 +40,9 @@ class MainWindow : public QMainWindow, public MainWindowView {
     void SetOptionsDialog(OptionDialogWidget* options);
 
     // Saves a picture of each of the three pages into the folder (first.png,
-    // record.png, print.png), driving the window through a generate and a record run.
+    // record.png, print.png) and of the dialogs met on the way (date-format.png,
+    // nothing-to-print.png, duplicate-card.png, zero-cards.png, about.png), driving the
+    // window through a generate and a record run.
     bool SaveScreenshots(const QString& folder);
 
     // MainWindowView

@@ -49,6 +49,7 @@ class MainWindowTest : public QObject {
     void typingReplacesTheCopiesOnPageEntryAndByTab();
     void aLongSuitShowsEveryCardWithoutTheFocus();
     void aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice();
+    void screenshotsShowEveryPageAndEveryDialogMet();
 
   private:
     template <typename T>
@@ -445,6 +446,27 @@ void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
     QCOMPARE(ReadFileAnswering(path, QMessageBox::Ok), expected);
     QCOMPARE(window_->Core().CurrentPage(), kesto::Page::Print);
     QCOMPARE(window_->Core().boardSet.size(), std::size_t{4});
+}
+
+// "kesto --screenshot-dir": every picture it names is saved, and no dialog it opens is left
+// open (a dialog that never came would leave its picture missing).
+void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
+    QTemporaryDir shots;
+    QVERIFY(window_->SaveScreenshots(shots.path()));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+    QStringList saved = QDir(shots.path()).entryList(QDir::Files);
+    saved.sort();
+    QCOMPARE(saved, (QStringList{"about.png", "board-numbers.png", "date-format.png",
+                                 "duplicate-card.png", "first.png", "nothing-to-print.png",
+                                 "print.png", "record.png", "zero-cards.png"}));
+    for (const QString& name : saved) {
+        const QImage picture(shots.filePath(name));
+        QVERIFY2(!picture.isNull() && picture.width() > 100 && picture.height() > 50,
+                 qPrintable(name));
+    }
+    // The pages are pictures of the whole window; the message box is a small one.
+    QCOMPARE(QImage(shots.filePath("print.png")).size(), window_->size());
+    QVERIFY(QImage(shots.filePath("nothing-to-print.png")).width() < window_->width());
 }
 
 }  // namespace kesto::test
