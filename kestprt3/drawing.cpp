@@ -445,6 +445,22 @@ void DrawPageFooter(QPainter& painter, const QPrinter& printer, const QRectF& ar
     }
 }
 
+void DrawCutLines(QPainter& painter, const QPrinter& printer, const std::vector<QLineF>& lines) {
+    QPen cut(QColor(110, 110, 110));
+    cut.setWidthF(Mm(printer, 0.2));
+    cut.setStyle(Qt::DashLine);
+    cut.setCapStyle(Qt::FlatCap);
+    painter.setPen(cut);
+    for (const QLineF& line : lines) {
+        painter.drawLine(line);
+    }
+}
+
+QSizeF DiagramCornerRoom(const DiagramStyle& style, double width, const QPaintDevice& device) {
+    const DiagramGeometry g = LayOutDiagram(QRectF(0, 0, width, 0), style, device);
+    return {std::max(0.0, g.westWidth), g.middleTop - g.northTop};
+}
+
 QSizeF DiagramNaturalSize(const DiagramStyle& style, const Words& words,
                           const QPaintDevice& device) {
     // A board with a six-card suit headed by the top honours in every seat, and the longest
