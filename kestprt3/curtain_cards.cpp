@@ -51,8 +51,8 @@ struct CardFace {
     QFont positionFont;
     QFont cardsFont;
     bool positionOnItsOwnLine = false;
-    double ruleY = 0;      // from the inner top
-    double handTop = 0;    // from the inner top
+    double ruleY = 0;    // from the inner top
+    double handTop = 0;  // from the inner top
 };
 
 bool HandsFit(const QFont& font, const std::vector<Hand>& hands, const QSizeF& room,
@@ -199,8 +199,8 @@ std::int32_t PrintCurtainCards(QPrinter& printer, const PrintRequest& request,
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRectF gridRect = GridRect(area, card, grid);
-    const CardFace face = MakeCardFace(printer, InnerRect(printer, QRectF(QPointF(), card)).size(),
-                                       request, boards);
+    const CardFace face =
+        MakeCardFace(printer, InnerRect(printer, QRectF(QPointF(), card)).size(), request, boards);
 
     const std::size_t seatsPerBoard = request.curtainSeats.size();
     const std::size_t cards = boards.size() * seatsPerBoard;

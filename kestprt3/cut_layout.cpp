@@ -95,8 +95,8 @@ std::vector<QLineF> GridCutLines(const QRectF& area, const QRectF& gridRect, con
     const auto clampY = [&](double y) { return std::clamp(y, area.top(), area.bottom()); };
     // A column edge reaches as far down as the deeper of the two columns beside it.
     for (int edge = 0; edge <= grid.columns; ++edge) {
-        const int depth = std::max(CardsInColumn(grid, cards, edge - 1),
-                                   CardsInColumn(grid, cards, edge));
+        const int depth =
+            std::max(CardsInColumn(grid, cards, edge - 1), CardsInColumn(grid, cards, edge));
         const double x = gridRect.left() + edge * card.width();
         if (depth == 0 || !Within(x, area.left(), area.right())) {
             continue;

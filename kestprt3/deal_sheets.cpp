@@ -48,11 +48,11 @@ QSizeF TitleBlockSize(const QPrinter& printer, const Board& board, const PrintRe
         width = std::max(width, infoMetrics.horizontalAdvance(line));
     }
     return {width, titleMetrics.lineSpacing() +
-                          static_cast<double>(lines.size()) * infoMetrics.lineSpacing()};
+                       static_cast<double>(lines.size()) * infoMetrics.lineSpacing()};
 }
 
-void DrawTitleBlock(QPainter& painter, const QPrinter& printer, QPointF topLeft,
-                    const Board& board, const PrintRequest& request) {
+void DrawTitleBlock(QPainter& painter, const QPrinter& printer, QPointF topLeft, const Board& board,
+                    const PrintRequest& request) {
     const QFont titleFont = TitleFont(request);
     const QFont infoFont = InfoFont(request);
     DrawTextAt(painter, topLeft, titleFont, BoardTitle(board, request.words));
@@ -75,8 +75,7 @@ struct SheetLayout {
 
 // One layout for every sheet of the printout, so the sheets stand alike on every page.
 SheetLayout LayOutSheet(const QPrinter& printer, const PrintRequest& request,
-                        const DiagramStyle& style, const std::vector<Board>& boards,
-                        double width) {
+                        const DiagramStyle& style, const std::vector<Board>& boards, double width) {
     QSizeF titleBlock;
     for (const Board& board : boards) {
         titleBlock = titleBlock.expandedTo(TitleBlockSize(printer, board, request));
@@ -138,8 +137,7 @@ std::int32_t PrintDealSheets(QPrinter& printer, const PrintRequest& request,
     const double footerHeight = PageFooterHeight(printer, request);
     const QRectF room(area.left(), area.top(), area.width(), area.height() - footerHeight);
     const SheetLayout sheet = LayOutSheet(printer, request, style, boards, room.width());
-    const SheetStack stack =
-        StackSheets(room.height(), sheet.Height(), Mm(printer, kSheetGapMm));
+    const SheetStack stack = StackSheets(room.height(), sheet.Height(), Mm(printer, kSheetGapMm));
 
     const auto perPage = static_cast<std::size_t>(stack.perPage);
     const int pages = static_cast<int>((boards.size() + perPage - 1) / perPage);
