@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes pictures of the main window's three pages and of its dialogs under Xvfb, with fresh
-# settings and the C locale, into docs/screenshots/ (or the folder given as the first argument).
+# Takes pictures of the main window's three pages and of its dialogs under Xvfb, and of a page of
+# deal sheets and of curtain cards, with fresh settings and the C locale, into docs/screenshots/
+# (or the folder given as the first argument).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshots}
@@ -17,5 +18,11 @@ export KESTO_SETTINGS=$work/Kesto.reg
 export LC_ALL=C.UTF-8
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1024x768x24" "$build/bin/kesto" --screenshot-dir "$out"
+# The first page of the individual deal sheets and of the North curtain cards, as the printing
+# library draws them for a print job of twelve boards with the default options.
+"$build/bin/kesto" batch --seed 0 --generate 12 --print --sets 1 --curtains \
+    --output-folder "$work/pdf" >/dev/null
+pdftoppm -r 60 -png -singlefile "$work"/pdf/Deal\ sheets*.pdf "$out/deal_sheets"
+pdftoppm -r 60 -png -singlefile "$work"/pdf/Curtain\ cards\ North*.pdf "$out/curtain_cards"
 echo "Screenshots written to $out:"
 ls -1 "$out"

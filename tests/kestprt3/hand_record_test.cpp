@@ -208,10 +208,10 @@ TEST_F(DealSheets, EveryBoardOnItsSheetWithTheLongDealerWordAndNoHeaderLines) {
 }
 
 // The tops of the sheets' titles ("Board n") on a page, top to bottom, in points.
-std::vector<double> TitleTops(const PdfPage& page) {
+std::vector<double> TitleTops(const PdfPage& page, const std::string& boardWord = "Board") {
     std::vector<double> tops;
     for (const PdfWord& word : page.words) {
-        if (word.text == "Board") {
+        if (word.text == boardWord) {
             tops.push_back(word.yMin);
         }
     }
@@ -247,6 +247,7 @@ struct SheetsCase {
     std::int32_t cardsPoints;
     int perPageA4;
     int perPageLetter;
+    std::string boardWord = "Board";
 };
 
 TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
@@ -267,6 +268,7 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
         SetDeals(records);
         PrintArgs args = SheetArgs(English());
         args.sizes[4] = args.sizes[5] = c.cardsPoints;
+        args.board = c.boardWord;
         ASSERT_EQ(Print(args), kKestPrt3Ok);
         const std::string pdf = NewPdf();
         const std::string paper = PdfPageSize(pdf);
@@ -279,7 +281,7 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
         for (int page = 1; page <= pages; ++page) {
             SCOPED_TRACE("page " + std::to_string(page));
             const PdfPage words = PdfWords(pdf, page);
-            const std::vector<double> tops = TitleTops(words);
+            const std::vector<double> tops = TitleTops(words, c.boardWord);
             const int expected = std::min(perPage, c.boards - perPage * (page - 1));
             ASSERT_EQ(tops.size(), static_cast<std::size_t>(expected));
             if (page == 1) {
