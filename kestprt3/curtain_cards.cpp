@@ -2,7 +2,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 #include "kestprt3/cut_layout.h"
 #include "kestprt3/drawing.h"
@@ -17,7 +16,6 @@ constexpr double kMarginMm = 8;
 constexpr double kCardPaddingMm = 3;
 // Between the board number and the seat when they share a line.
 constexpr double kHeaderGapMm = 3;
-constexpr double kMinPoints = 4;
 
 // The printable area of the page in device pixels once the margins are set: a printer may keep
 // wider margins than asked for, and the cards must stay inside what it prints.
@@ -77,7 +75,7 @@ QFont CardsFont(const QFont& asked, const std::vector<Hand>& hands, const QSizeF
         widest = std::max(widest, HandWidth(hand, asked, words, device));
     }
     const double height = 4 * QFontMetricsF(asked, &device).lineSpacing();
-    double factor = std::min(room.width() / std::max(widest, 1.0), room.height() / height);
+    const double factor = std::min(room.width() / std::max(widest, 1.0), room.height() / height);
     QFont font = ScaledFont(asked, std::min(factor, 1.0));
     for (int tries = 0; tries < 60 && font.pointSizeF() > kMinPoints &&
                         !HandsFit(font, hands, room, words, device);

@@ -12,7 +12,6 @@ namespace kesto::prt3 {
 
 namespace {
 
-constexpr double kMinPoints = 4;
 constexpr double kMaxPoints = 200;
 const char16_t* const kEnglishRanks[5] = {u"A", u"K", u"Q", u"J", u"T"};
 const char16_t* const kEnglishSeats[4] = {u"North", u"East", u"South", u"West"};

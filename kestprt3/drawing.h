@@ -15,6 +15,9 @@
 
 namespace kesto::prt3 {
 
+// The smallest type any printout shrinks text to.
+inline constexpr double kMinPoints = 4;
+
 // Millimetres to the device pixels of the printer.
 double Mm(const QPrinter& printer, double mm);
 
