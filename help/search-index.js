@@ -53,7 +53,7 @@ var KESTO_HELP_INDEX = [
 "page": "curtain-cards.html",
 "anchor": "",
 "heading": "Layout: the Curtain Cards page of the Options dialog",
-"text": "Open Options > Curtain Cards... : Group Choices Collating Group hands by position : all North hands, then all East, South and West hands; handy when one person fills all North pockets. Group hands by board number : the four hands of board 1, then of board 2, and so on; handy when you fill one wallet at a time. Dimensions 5 x 6 cm, 5 x 7 cm (the usual size) or 5 x 8 cm: pick the one that fits your wallets' pockets. Orientation Portrait or Landscape: how the cards lie on the sheet. Three entries of the Fonts page set the look of curtain cards: Cards (on curtain cards) , Board No. (curtain cards) and Position Indicator (curtain cards) . The board label and the seat names follow the printing language . These choices take effect at once, even if you leave the dialog with Cancel, and Kesto remembers them.",
+"text": "Open Options > Curtain Cards... : Group Choices Collating Group hands by position : all North hands, then all East, South and West hands; handy when one person fills all North pockets. Group hands by board number : the four hands of board 1, then of board 2, and so on; handy when you fill one wallet at a time. Dimensions 5 x 6 cm, 5 x 7 cm (the usual size) or 5 x 8 cm: pick the one that fits your wallets' pockets. Orientation Portrait or Landscape: how the cards lie on the sheet. Three entries of the Fonts page set the look of curtain cards: Cards (on curtain cards) , Board No. (curtain cards) and Position Indicator (curtain cards) . The board label and the seat names follow the printing language . As many cards as fit share a page, with dashed cut lines along their edges. All cards of one printout are set in the same sizes: when one hand is too long for the chosen card font, every card of that printout uses the smaller size that holds it. These choices take effect at once, even if you leave the dialog with Cancel, and Kesto remembers them.",
 "title": "Curtain cards"
 },
 {
@@ -186,14 +186,14 @@ var KESTO_HELP_INDEX = [
 "page": "printing.html",
 "anchor": "",
 "heading": "Printing hand records, deal sheets and statistics",
-"text": "Printing hand records, deal sheets and statistics On the print page give the numbers you want and press Print (or Enter ). Everything asked for is printed in one go. Field What is printed Number of copies (with all hands) Hand records: all boards with all four hands, several boards to a page, with the two header lines at the top. Hand them out after the session. The label shows how many deals there are. Number of sets of individual deal sheets One sheet per board with that board's four hands, for example to put in the board wallets when the boards are dealt by hand from the sheets. Number of statistic sheets A summary of the deals: high-card points of each seat (mean, median and most frequent value), hand patterns and the longest fits of each pair. Useful to show the players that the deals were fair. Print curtain cards Small cards with one hand each. See Curtain cards . Kesto remembers the numbers for next time. The number of random deals is remembered only when you print generated deals.",
+"text": "Printing hand records, deal sheets and statistics On the print page give the numbers you want and press Print (or Enter ). Everything asked for is printed in one go. Field What is printed Number of copies (with all hands) Hand records: all boards with all four hands, several boards to a page, with the two header lines at the top. Hand them out after the session. The label shows how many deals there are. Number of sets of individual deal sheets One sheet per board with that board's four hands, for example to put in the board wallets when the boards are dealt by hand from the sheets. As many sheets as fit share a page (three to an A4 page at the usual fonts; fewer with larger fonts), with dashed cut lines between them: cut along the lines to part the sheets. Number of statistic sheets A summary of the deals: high-card points of each seat (mean, median and most frequent value), hand patterns and the longest fits of each pair. Useful to show the players that the deals were fair. Print curtain cards Small cards with one hand each. See Curtain cards . Kesto remembers the numbers for next time. The number of random deals is remembered only when you print generated deals.",
 "title": "Printing hand records, deal sheets and statistics"
 },
 {
 "page": "printing.html",
 "anchor": "",
 "heading": "More than one set of individual deal sheets",
-"text": "Each set has one page per board, so the number of pages quickly becomes large. Kesto asks before printing more than one set; tick Don't show this warning again if you often run several sections with duplicated boards.",
+"text": "Each set has one sheet per board, so the number of pages quickly becomes large. Kesto asks before printing more than one set; tick Don't show this warning again if you often run several sections with duplicated boards.",
 "title": "Printing hand records, deal sheets and statistics"
 },
 {

@@ -2,8 +2,8 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
+#include "kestprt3/cut_layout.h"
 #include "kestprt3/drawing.h"
 #include "kestprt3/kestprt3.h"
 #include "kestprt3/printouts.h"
@@ -14,34 +14,26 @@ namespace {
 
 constexpr double kMarginMm = 8;
 constexpr double kCardPaddingMm = 3;
+// Between the board number and the seat when they share a line.
+constexpr double kHeaderGapMm = 3;
 
-struct CardGrid {
-    QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    int columns = 0;
-    int rows = 0;
-    int PerPage() const { return columns * rows; }
-};
-
-// The cards that fit on the paper in one orientation of the page.
-CardGrid GridFor(const QPageSize& paper, QPageLayout::Orientation orientation, double cardWidth,
-                 double cardHeight) {
-    QSizeF size = paper.size(QPageSize::Millimeter);
-    if (orientation == QPageLayout::Landscape) {
-        size.transpose();
-    }
-    CardGrid grid;
-    grid.orientation = orientation;
-    grid.columns = static_cast<int>(std::floor((size.width() - 2 * kMarginMm) / cardWidth + 1e-9));
-    grid.rows = static_cast<int>(std::floor((size.height() - 2 * kMarginMm) / cardHeight + 1e-9));
-    grid.columns = std::max(grid.columns, 0);
-    grid.rows = std::max(grid.rows, 0);
-    return grid;
+// The printable area of the page in device pixels once the margins are set: a printer may keep
+// wider margins than asked for, and the cards must stay inside what it prints.
+QRectF PrintableArea(QPrinter& printer, QPageLayout::Orientation orientation) {
+    printer.setPageOrientation(orientation);
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
+                           QPageLayout::Millimeter);
+    return {QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()};
 }
 
-QFont FittedFont(QFont font, const QString& text, double width, const QPaintDevice& device) {
-    for (int tries = 0; tries < 30; ++tries) {
-        if (QFontMetricsF(font, &device).horizontalAdvance(text) <= width ||
-            font.pointSizeF() <= 4) {
+// The font shrunk until every text fits the width (never under 4 points).
+QFont FittedFont(QFont font, const QStringList& texts, double width, const QPaintDevice& device) {
+    for (int tries = 0; tries < 30 && font.pointSizeF() > kMinPoints; ++tries) {
+        const QFontMetricsF metrics(font, &device);
+        const bool fits = std::all_of(texts.begin(), texts.end(), [&](const QString& text) {
+            return metrics.horizontalAdvance(text) <= width;
+        });
+        if (fits) {
             break;
         }
         font = ScaledFont(font, 0.92);
@@ -49,74 +41,127 @@ QFont FittedFont(QFont font, const QString& text, double width, const QPaintDevi
     return font;
 }
 
-void DrawCard(QPainter& painter, const QPrinter& printer, const QRectF& card, const Board& board,
-              Seat seat, const PrintRequest& request) {
+// What every card of a printout shares, so all cards look alike: the fonts, whether the seat
+// has a line of its own, and the room left for the hand. Each font is the largest, up to the
+// one asked for, that fits every card of the printout.
+struct CardFace {
+    QFont titleFont;
+    QFont positionFont;
+    QFont cardsFont;
+    bool positionOnItsOwnLine = false;
+    double ruleY = 0;    // from the inner top
+    double handTop = 0;  // from the inner top
+};
+
+bool HandsFit(const QFont& font, const std::vector<Hand>& hands, const QSizeF& room,
+              const Words& words, const QPaintDevice& device) {
+    if (4 * QFontMetricsF(font, &device).lineSpacing() > room.height()) {
+        return false;
+    }
+    return std::all_of(hands.begin(), hands.end(), [&](const Hand& hand) {
+        return HandWidth(hand, font, words, device) <= room.width();
+    });
+}
+
+// The largest cards font, up to the one asked for, in which every hand fits the room.
+QFont CardsFont(const QFont& asked, const std::vector<Hand>& hands, const QSizeF& room,
+                const Words& words, const QPaintDevice& device) {
+    if (HandsFit(asked, hands, room, words, device)) {
+        return asked;
+    }
+    // Text grows with its size, so one step goes close; small steps then take it the rest.
+    double widest = 0;
+    for (const Hand& hand : hands) {
+        widest = std::max(widest, HandWidth(hand, asked, words, device));
+    }
+    const double height = 4 * QFontMetricsF(asked, &device).lineSpacing();
+    const double factor = std::min(room.width() / std::max(widest, 1.0), room.height() / height);
+    QFont font = ScaledFont(asked, std::min(factor, 1.0));
+    for (int tries = 0; tries < 60 && font.pointSizeF() > kMinPoints &&
+                        !HandsFit(font, hands, room, words, device);
+         ++tries) {
+        font = ScaledFont(font, 0.98);
+    }
+    return font;
+}
+
+CardFace MakeCardFace(const QPrinter& printer, const QSizeF& inner, const PrintRequest& request,
+                      const std::vector<Board>& boards) {
     const QPaintDevice& device = printer;
-    const QRectF inner = card.adjusted(Mm(printer, kCardPaddingMm), Mm(printer, kCardPaddingMm),
-                                       -Mm(printer, kCardPaddingMm), -Mm(printer, kCardPaddingMm));
+    QStringList titles;
+    std::vector<Hand> hands;
+    for (const Board& board : boards) {
+        titles.append(BoardTitle(board, request.words));
+        for (const Seat seat : request.curtainSeats) {
+            hands.push_back(board.hands[seat]);
+        }
+    }
+    QStringList positions;
+    for (const Seat seat : request.curtainSeats) {
+        positions.append(SeatWord(seat, request.words));
+    }
+    CardFace face;
+    face.titleFont = FittedFont(request.boardNumberFont, titles, inner.width(), device);
+    face.positionFont = FittedFont(request.positionFont, positions, inner.width(), device);
+    const QFontMetricsF titleMetrics(face.titleFont, &device);
+    const QFontMetricsF positionMetrics(face.positionFont, &device);
+    double widestTitle = 0;
+    for (const QString& title : titles) {
+        widestTitle = std::max(widestTitle, titleMetrics.horizontalAdvance(title));
+    }
+    double widestPosition = 0;
+    for (const QString& position : positions) {
+        widestPosition = std::max(widestPosition, positionMetrics.horizontalAdvance(position));
+    }
+    // Board number at the left, seat at the right; the seat drops to a line of its own on every
+    // card when the two do not share one on some card.
+    face.positionOnItsOwnLine =
+        widestTitle + Mm(printer, kHeaderGapMm) + widestPosition > inner.width();
+    face.ruleY = face.positionOnItsOwnLine
+                     ? titleMetrics.lineSpacing() + positionMetrics.lineSpacing()
+                     : std::max(titleMetrics.lineSpacing(), positionMetrics.lineSpacing());
+    face.ruleY += Mm(printer, 1);
+    face.handTop = face.ruleY + Mm(printer, 1.5);
+    const QSizeF room(inner.width(), std::max(0.0, inner.height() - face.handTop));
+    face.cardsFont = CardsFont(request.cardsFont, hands, room, request.words, device);
+    return face;
+}
+
+QRectF InnerRect(const QPrinter& printer, const QRectF& card) {
+    const double padding = Mm(printer, kCardPaddingMm);
+    return card.adjusted(padding, padding, -padding, -padding);
+}
+
+void DrawCard(QPainter& painter, const QPrinter& printer, const QRectF& card, const Board& board,
+              Seat seat, const PrintRequest& request, const CardFace& face) {
+    const QPaintDevice& device = printer;
+    const QRectF inner = InnerRect(printer, card);
     const QString title = BoardTitle(board, request.words);
     const QString position = SeatWord(seat, request.words);
-    const QFont titleFont = FittedFont(request.boardNumberFont, title, inner.width(), device);
-    const QFont positionFont = FittedFont(request.positionFont, position, inner.width(), device);
-    const QFontMetricsF titleMetrics(titleFont, &device);
-    const QFontMetricsF positionMetrics(positionFont, &device);
+    const double positionWidth =
+        QFontMetricsF(face.positionFont, &device).horizontalAdvance(position);
+    DrawTextAt(painter, inner.topLeft(), face.titleFont, title);
+    const double positionTop =
+        inner.top() +
+        (face.positionOnItsOwnLine ? QFontMetricsF(face.titleFont, &device).lineSpacing() : 0);
+    DrawTextAt(painter, QPointF(inner.right() - positionWidth, positionTop), face.positionFont,
+               position);
 
-    // Board number at the left, seat at the right; the seat drops to a line of its own when
-    // the two do not share one.
-    DrawTextAt(painter, inner.topLeft(), titleFont, title);
-    double y = inner.top();
-    const double positionWidth = positionMetrics.horizontalAdvance(position);
-    if (titleMetrics.horizontalAdvance(title) + Mm(printer, 3) + positionWidth <= inner.width()) {
-        y += std::max(titleMetrics.lineSpacing(), positionMetrics.lineSpacing());
-        DrawTextAt(painter, QPointF(inner.right() - positionWidth, inner.top()), positionFont,
-                   position);
-    } else {
-        y += titleMetrics.lineSpacing();
-        DrawTextAt(painter, QPointF(inner.right() - positionWidth, y), positionFont, position);
-        y += positionMetrics.lineSpacing();
-    }
-    y += Mm(printer, 1);
     QPen rule(QColor(140, 140, 140));
     rule.setWidthF(Mm(printer, 0.2));
     painter.setPen(rule);
-    painter.drawLine(QPointF(inner.left(), y), QPointF(inner.right(), y));
-    y += Mm(printer, 1.5);
+    const double ruleY = inner.top() + face.ruleY;
+    painter.drawLine(QPointF(inner.left(), ruleY), QPointF(inner.right(), ruleY));
 
-    const QRectF room(inner.left(), y, inner.width(), inner.bottom() - y);
+    const QRectF room(inner.left(), inner.top() + face.handTop, inner.width(),
+                      inner.height() - face.handTop);
     const Hand& hand = board.hands[seat];
-    QFont cardsFont = request.cardsFont;
-    for (int tries = 0; tries < 30; ++tries) {
-        const QFontMetricsF metrics(cardsFont, &device);
-        if ((HandWidth(hand, cardsFont, request.words, device) <= room.width() &&
-             4 * metrics.lineSpacing() <= room.height()) ||
-            cardsFont.pointSizeF() <= 4) {
-            break;
-        }
-        cardsFont = ScaledFont(cardsFont, 0.92);
-    }
-    const QFontMetricsF metrics(cardsFont, &device);
-    const double handWidth = HandWidth(hand, cardsFont, request.words, device);
+    const QFontMetricsF metrics(face.cardsFont, &device);
+    const double handWidth = HandWidth(hand, face.cardsFont, request.words, device);
     const double handHeight = 4 * metrics.lineSpacing();
     const QPointF origin(room.center().x() - handWidth / 2,
                          room.top() + std::max(0.0, (room.height() - handHeight) / 2));
-    DrawHand(painter, origin, hand, cardsFont, request.words, request.useColor);
-}
-
-void DrawCutLines(QPainter& painter, const QPrinter& printer, const QRectF& area,
-                  const QPointF& origin, double cardWidth, double cardHeight,
-                  const CardGrid& grid) {
-    QPen cut(QColor(110, 110, 110));
-    cut.setWidthF(Mm(printer, 0.2));
-    cut.setStyle(Qt::DashLine);
-    painter.setPen(cut);
-    for (int column = 0; column <= grid.columns; ++column) {
-        const double x = origin.x() + column * cardWidth;
-        painter.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
-    }
-    for (int row = 0; row <= grid.rows; ++row) {
-        const double y = origin.y() + row * cardHeight;
-        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
-    }
+    DrawHand(painter, origin, hand, face.cardsFont, request.words, request.useColor);
 }
 
 }  // namespace
@@ -132,16 +177,18 @@ std::int32_t PrintCurtainCards(QPrinter& printer, const PrintRequest& request,
         return kKestPrt3BadCardSize;
     }
     // The page turns whichever way holds more cards.
-    const QPageSize paper = printer.pageLayout().pageSize();
-    const CardGrid portrait = GridFor(paper, QPageLayout::Portrait, cardWidthMm, cardHeightMm);
-    const CardGrid landscape = GridFor(paper, QPageLayout::Landscape, cardWidthMm, cardHeightMm);
-    const CardGrid grid = landscape.PerPage() > portrait.PerPage() ? landscape : portrait;
+    const QSizeF card(Mm(printer, cardWidthMm), Mm(printer, cardHeightMm));
+    const QRectF portraitArea = PrintableArea(printer, QPageLayout::Portrait);
+    const QRectF landscapeArea = PrintableArea(printer, QPageLayout::Landscape);
+    const CardGrid portrait = FitCards(portraitArea.size(), card);
+    const CardGrid landscape = FitCards(landscapeArea.size(), card);
+    const bool turned = landscape.PerPage() > portrait.PerPage();
+    const CardGrid grid = turned ? landscape : portrait;
     if (grid.PerPage() == 0) {
         return kKestPrt3BadCardSize;
     }
-    printer.setPageOrientation(grid.orientation);
-    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm),
-                           QPageLayout::Millimeter);
+    const QRectF area =
+        PrintableArea(printer, turned ? QPageLayout::Landscape : QPageLayout::Portrait);
 
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -149,11 +196,9 @@ std::int32_t PrintCurtainCards(QPrinter& printer, const PrintRequest& request,
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
-    const double cardWidth = Mm(printer, cardWidthMm);
-    const double cardHeight = Mm(printer, cardHeightMm);
-    const QPointF origin(area.center().x() - grid.columns * cardWidth / 2,
-                         area.center().y() - grid.rows * cardHeight / 2);
+    const QRectF gridRect = GridRect(area, card, grid);
+    const CardFace face =
+        MakeCardFace(printer, InnerRect(printer, QRectF(QPointF(), card)).size(), request, boards);
 
     const std::size_t seatsPerBoard = request.curtainSeats.size();
     const std::size_t cards = boards.size() * seatsPerBoard;
@@ -163,15 +208,14 @@ std::int32_t PrintCurtainCards(QPrinter& printer, const PrintRequest& request,
             painter.end();
             return kKestPrt3PrintFailed;
         }
-        DrawCutLines(painter, printer, area, origin, cardWidth, cardHeight, grid);
-        for (std::size_t slot = 0; slot < perPage && first + slot < cards; ++slot) {
+        const std::size_t onPage = std::min(perPage, cards - first);
+        DrawCutLines(painter, printer,
+                     GridCutLines(area, gridRect, card, grid, static_cast<int>(onPage)));
+        for (std::size_t slot = 0; slot < onPage; ++slot) {
             const std::size_t index = first + slot;
-            const int column = static_cast<int>(slot % static_cast<std::size_t>(grid.columns));
-            const int row = static_cast<int>(slot / static_cast<std::size_t>(grid.columns));
-            const QRectF card(origin.x() + column * cardWidth, origin.y() + row * cardHeight,
-                              cardWidth, cardHeight);
-            DrawCard(painter, printer, card, boards[index / seatsPerBoard],
-                     request.curtainSeats[index % seatsPerBoard], request);
+            DrawCard(painter, printer, CardSlot(gridRect, card, grid, static_cast<int>(slot)),
+                     boards[index / seatsPerBoard], request.curtainSeats[index % seatsPerBoard],
+                     request, face);
         }
     }
     return painter.end() ? kKestPrt3Ok : kKestPrt3PrintFailed;

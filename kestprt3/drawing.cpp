@@ -12,7 +12,6 @@ namespace kesto::prt3 {
 
 namespace {
 
-constexpr double kMinPoints = 4;
 constexpr double kMaxPoints = 200;
 const char16_t* const kEnglishRanks[5] = {u"A", u"K", u"Q", u"J", u"T"};
 const char16_t* const kEnglishSeats[4] = {u"North", u"East", u"South", u"West"};
@@ -443,6 +442,22 @@ void DrawPageFooter(QPainter& painter, const QPrinter& printer, const QRectF& ar
         const double width = TextWidth(request.footerFont, number, printer);
         DrawTextAt(painter, QPointF(area.right() - width, textTop), request.footerFont, number);
     }
+}
+
+void DrawCutLines(QPainter& painter, const QPrinter& printer, const std::vector<QLineF>& lines) {
+    QPen cut(QColor(110, 110, 110));
+    cut.setWidthF(Mm(printer, 0.2));
+    cut.setStyle(Qt::DashLine);
+    cut.setCapStyle(Qt::FlatCap);
+    painter.setPen(cut);
+    for (const QLineF& line : lines) {
+        painter.drawLine(line);
+    }
+}
+
+QSizeF DiagramCornerRoom(const DiagramStyle& style, double width, const QPaintDevice& device) {
+    const DiagramGeometry g = LayOutDiagram(QRectF(0, 0, width, 0), style, device);
+    return {std::max(0.0, g.westWidth), g.middleTop - g.northTop};
 }
 
 QSizeF DiagramNaturalSize(const DiagramStyle& style, const Words& words,

@@ -8,10 +8,15 @@
 #include <QRectF>
 #include <QString>
 
+#include <vector>
+
 #include "kestprt3/board_record.h"
 #include "kestprt3/print_request.h"
 
 namespace kesto::prt3 {
+
+// The smallest type any printout shrinks text to.
+inline constexpr double kMinPoints = 4;
 
 // Millimetres to the device pixels of the printer.
 double Mm(const QPrinter& printer, double mm);
@@ -77,6 +82,9 @@ double PageFooterHeight(const QPrinter& printer, const PrintRequest& request);
 void DrawPageFooter(QPainter& painter, const QPrinter& printer, const QRectF& area,
                     const PrintRequest& request, int page, int pages);
 
+// Dashed grey cut lines that end exactly where the lines end (no pen cap beyond them).
+void DrawCutLines(QPainter& painter, const QPrinter& printer, const std::vector<QLineF>& lines);
+
 // The hand diagram of a board: the four hands around a compass that shows the seats, the
 // board number, the dealer and the vulnerable sides. Corner blocks: board, dealer and
 // vulnerability at the top left (optional) and the high-card points at the bottom left.
@@ -95,6 +103,10 @@ struct DiagramStyle {
 // page can decide how many diagrams it holds.
 QSizeF DiagramNaturalSize(const DiagramStyle& style, const Words& words,
                           const QPaintDevice& device);
+
+// The free corner at the top left of a diagram drawn across this width: left of North's hand,
+// above West's. Its size does not depend on the board.
+QSizeF DiagramCornerRoom(const DiagramStyle& style, double width, const QPaintDevice& device);
 
 // Draws the diagram inside the rectangle, shrinking the fonts when a hand does not fit.
 void DrawDiagram(QPainter& painter, const QRectF& rect, const Board& board,

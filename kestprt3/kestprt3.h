@@ -76,7 +76,7 @@ enum KestPrt3Status {
 
 /* Print kinds (argument 1 of PrintCustom). */
 enum KestPrt3Kind {
-    kKestPrt3IndividualSheets = 0, /* one page per board */
+    kKestPrt3IndividualSheets = 0, /* one sheet per board, as many a page as fit */
     kKestPrt3HandRecord = 1,       /* all boards, several a page */
     kKestPrt3CurtainByBoard = 8,   /* four cards per board, board after board */
     kKestPrt3CurtainNorth = 9,     /* 9..12: one seat's card of every board */

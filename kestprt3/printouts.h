@@ -16,11 +16,13 @@ namespace kesto::prt3 {
 std::int32_t PrintHandRecord(QPrinter& printer, const PrintRequest& request,
                              const std::vector<Board>& boards);
 
-// One page per board, large, without header lines.
+// One sheet per board, large, without header lines; as many whole sheets a page as fit, with cut
+// lines between them.
 std::int32_t PrintDealSheets(QPrinter& printer, const PrintRequest& request,
                              const std::vector<Board>& boards);
 
-// Curtain cards of request.curtainSeats for every board, as many a page as fit, with cut lines.
+// Curtain cards of request.curtainSeats for every board, as many a page as fit, with cut lines,
+// every card in the same fonts.
 // kKestPrt3BadCardSize when not one card fits on a page.
 std::int32_t PrintCurtainCards(QPrinter& printer, const PrintRequest& request,
                                const std::vector<Board>& boards);

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Takes pictures of the main window's three pages and of its dialogs under Xvfb, with fresh
-# settings and the C locale, into docs/screenshots/ (or the folder given as the first argument).
-# A small window manager (twm) frames the windows, so that the pictures of message boxes can
-# show their title bars; it and its fonts are installed when missing (only this script needs
-# them).
+# Takes pictures of the main window's three pages and of its dialogs under Xvfb, and of a page of
+# deal sheets and of curtain cards, with fresh settings and the C locale, into docs/screenshots/
+# (or the folder given as the first argument). A small window manager (twm) frames the windows,
+# so that the pictures of message boxes can show their title bars; it and its fonts are
+# installed when missing (only this script needs them).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshots}
@@ -37,5 +37,11 @@ LC_ALL=C twm -f "$work/twmrc" 2>/dev/null &
 SESSION
 chmod +x "$work/session.sh"
 xvfb-run -a -s "-screen 0 1024x768x24" "$work/session.sh"
+# The first page of the individual deal sheets and of the North curtain cards, as the printing
+# library draws them for a print job of twelve boards with the default options.
+"$build/bin/kesto" batch --seed 0 --generate 12 --print --sets 1 --curtains \
+    --output-folder "$work/pdf" >/dev/null
+pdftoppm -r 60 -png -singlefile "$work"/pdf/Deal\ sheets*.pdf "$out/deal_sheets"
+pdftoppm -r 60 -png -singlefile "$work"/pdf/Curtain\ cards\ North*.pdf "$out/curtain_cards"
 echo "Screenshots written to $out:"
 ls -1 "$out"

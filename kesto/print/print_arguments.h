@@ -1,6 +1,6 @@
 #pragma once
 // The PrintCustom arguments of the two printouts of hand records: kind 0, one set of
-// individual deal sheets (one board a page), and kind 1, one copy with all hands.
+// individual deal sheets (one sheet per board), and kind 1, one copy with all hands.
 
 #include <cstdint>
 #include <string>

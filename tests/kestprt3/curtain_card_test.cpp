@@ -1,7 +1,9 @@
 // Curtain cards (kinds 8 to 12): how many a page for each size and orientation, the order of
-// the cards, and the seat words.
+// the cards, the seat words, one size of type on every card, and the cut lines.
 
+#include <algorithm>
 #include <cmath>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -110,6 +112,163 @@ TEST_F(CurtainCards, GermanSeatWords) {
         EXPECT_EQ(Count(text, seat), 1u) << seat;
     }
     EXPECT_NE(WithoutSpaces(text).find("\u2665AZ83"), std::string::npos);
+}
+
+// A board whose every hand is one suit of thirteen cards: the longest line a card can hold.
+std::string LongSuitsRecord(int board) {
+    return CycleRecord(board,
+                       "AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432");
+}
+
+// The heights of the words that hold the text: every card's copy of it must be set in one size.
+std::set<long> HeightsOf(const std::vector<PdfWord>& words,
+                         const std::vector<std::string>& starts) {
+    std::set<long> heights;
+    for (const PdfWord& word : words) {
+        for (const std::string& start : starts) {
+            if (word.text.rfind(start, 0) == 0) {
+                heights.insert(std::lround(word.Height() * 100));  // hundredths of a point
+            }
+        }
+    }
+    return heights;
+}
+
+// How wide the widest line of a card is drawn that opens with a word beginning with one of the
+// starts (the line's words up to the card's width).
+double WidestLine(const std::vector<PdfWord>& words, const std::vector<std::string>& starts) {
+    double widest = 0;
+    for (const PdfWord& first : words) {
+        const bool opens = std::any_of(starts.begin(), starts.end(), [&](const std::string& s) {
+            return first.text.rfind(s, 0) == 0;
+        });
+        if (!opens) {
+            continue;
+        }
+        // The words that follow on the line with less than a space's gap between them; the next
+        // card's text lies at least twice the 3 mm padding further.
+        std::vector<const PdfWord*> line;
+        for (const PdfWord& word : words) {
+            if (std::abs(word.yMin - first.yMin) < 0.01 && word.xMin >= first.xMin) {
+                line.push_back(&word);
+            }
+        }
+        std::sort(line.begin(), line.end(),
+                  [](const PdfWord* a, const PdfWord* b) { return a->xMin < b->xMin; });
+        double right = first.xMax;
+        for (const PdfWord* word : line) {
+            if (word->xMin > right + 4.5 * kPointsPerMm) {
+                break;
+            }
+            right = std::max(right, word->xMax);
+        }
+        widest = std::max(widest, right - first.xMin);
+    }
+    return widest;
+}
+
+struct OneSizeCase {
+    const char* what;
+    int fontArgument;  // index into PrintArgs::sizes
+    std::int32_t points;
+    std::int32_t kind;
+    int boards;
+    bool longSuits;  // board 2 holds the four long suits
+    std::vector<std::string> starts;
+};
+
+TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
+    const std::vector<std::string> suits = {"\u2660", "\u2665", "\u2666", "\u2663"};
+    const OneSizeCase cases[] = {
+        {"cards font with one board of long suits", 4, 40, 8, 3, true, suits},
+        {"cards font, one position", 4, 40, 10, 3, true, suits},
+        {"board number font, numbers of one and two digits", 6, 40, 9, 12, false, {"Board"}},
+        {"position font, the four seat words",
+         7,
+         60,
+         8,
+         1,
+         false,
+         {"North", "East", "South", "West"}},
+    };
+    // The card's inside: 5 cm less 3 mm padding each side.
+    constexpr double kInnerWidth = 44 * kPointsPerMm;
+    for (const OneSizeCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<std::string> records;
+        for (int board = 1; board <= c.boards; ++board) {
+            records.push_back(c.longSuits && board == 2 ? LongSuitsRecord(board)
+                                                        : CycleRecord(board, kKnownDeal));
+        }
+        SetDeals(records);
+        PrintArgs args = CurtainArgs(c.kind, 7, 0, English());
+        args.sizes[c.fontArgument] = c.points;
+        if (c.fontArgument == 4) {
+            args.sizes[5] = c.points;
+        }
+        ASSERT_EQ(Print(args), kKestPrt3Ok);
+        const std::string pdf = NewPdf();
+        std::vector<PdfWord> words;
+        for (int page = 1; page <= PdfPages(pdf); ++page) {
+            const PdfPage one = PdfWords(pdf, page);
+            words.insert(words.end(), one.words.begin(), one.words.end());
+        }
+        const std::set<long> heights = HeightsOf(words, c.starts);
+        ASSERT_FALSE(heights.empty());
+        EXPECT_EQ(heights.size(), 1u) << "sizes in hundredths of a point: " << *heights.begin()
+                                      << " to " << *heights.rbegin();
+        // The largest that fits: the widest text fills the card's inside, and stays in it.
+        const double widest = WidestLine(words, c.starts);
+        EXPECT_LE(widest, kInnerWidth + 0.5);
+        EXPECT_GE(widest, 0.85 * kInnerWidth);
+    }
+}
+
+TEST_F(CurtainCards, TheLastPageDrawsNoEmptyCardFramesAndNoLineLeavesThePrintableArea) {
+    // One card more than a page holds: the second page has a single card.
+    SetDeals(Boards(1));
+    ASSERT_EQ(Print(CurtainArgs(9, 7, 0, English())), kKestPrt3Ok);
+    const std::string paper = PdfPageSize(NewPdf());
+    const int perPage = paper == "A4" ? 12 : 10;
+    SetDeals(Boards(perPage + 1));
+    ASSERT_EQ(Print(CurtainArgs(9, 7, 0, English())), kKestPrt3Ok);
+    const std::string pdf = NewPdf();
+    ASSERT_EQ(PdfPages(pdf), 2);
+
+    constexpr double kMarginMm = 8;
+    for (int page = 1; page <= 2; ++page) {
+        SCOPED_TRACE("page " + std::to_string(page));
+        const PdfPage words = PdfWords(pdf, page);
+        const PageImage image = RenderPage(pdf, page, 60);
+        const double widthMm = words.width / kPointsPerMm;
+        const double heightMm = words.height / kPointsPerMm;
+        // Nothing in the margins: the cut lines stop at the printable area.
+        const double inside = kMarginMm - 0.5;
+        EXPECT_EQ(image.InkedIn(0, 0, widthMm, inside), 0);
+        EXPECT_EQ(image.InkedIn(0, heightMm - inside, widthMm, heightMm), 0);
+        EXPECT_EQ(image.InkedIn(0, 0, inside, heightMm), 0);
+        EXPECT_EQ(image.InkedIn(widthMm - inside, 0, widthMm, heightMm), 0);
+        // The cut lines reach the printable area's edges beside the cards.
+        EXPECT_GT(image.InkedIn(kMarginMm, kMarginMm, kMarginMm + 2, heightMm - kMarginMm), 0);
+    }
+    // The single card of the last page: its board title sits 3 mm inside its top left corner.
+    const PdfPage last = PdfWords(pdf, 2);
+    const auto title = std::find_if(last.words.begin(), last.words.end(),
+                                    [](const PdfWord& word) { return word.text == "Board"; });
+    ASSERT_NE(title, last.words.end());
+    const double cardLeft = title->xMin / kPointsPerMm - 3;
+    const double cardTop = title->yMin / kPointsPerMm - 3;
+    const double cardRight = cardLeft + 50;
+    const double cardBottom = cardTop + 70;
+    const PageImage image = RenderPage(pdf, 2, 60);
+    const double widthMm = last.width / kPointsPerMm;
+    const double heightMm = last.height / kPointsPerMm;
+    // The card's own edges are drawn ...
+    EXPECT_GT(image.InkedIn(cardLeft + 1, cardBottom - 0.5, cardRight - 1, cardBottom + 0.5), 0);
+    EXPECT_GT(image.InkedIn(cardRight - 0.5, cardTop + 1, cardRight + 0.5, cardBottom - 1), 0);
+    // ... and nothing beside or below it: no frame of an empty slot.
+    EXPECT_EQ(image.InkedIn(cardRight + 1, 0, widthMm, heightMm), 0);
+    EXPECT_EQ(image.InkedIn(0, cardBottom + 1, widthMm, heightMm), 0);
 }
 
 }  // namespace

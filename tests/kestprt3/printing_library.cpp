@@ -110,7 +110,7 @@ PrintArgs SheetArgs(const Language& language) {
     args.vul = language.vul;
     args.rankLetters =
         language.ace + language.king + language.queen + language.jack + language.ten + "x";
-    args.sizes[4] = args.sizes[5] = 14;
+    args.sizes[4] = args.sizes[5] = 12;  // the program's default for single-deal cards
     return args;
 }
 
@@ -284,29 +284,111 @@ std::string PdfPageSize(const std::string& path) {
     return size.substr(open + 1, close - open - 1);
 }
 
-int RedPixels(const std::string& path) {
-    const std::string image = Run("pdftoppm -r 40 -f 1 -l 1 " + Quoted(path));
+PageImage RenderPage(const std::string& path, int page, int dpi) {
+    const std::string pageOption = " -f " + std::to_string(page) + " -l " + std::to_string(page);
+    const std::string image =
+        Run("pdftoppm -r " + std::to_string(dpi) + pageOption + " " + Quoted(path));
     // Binary PPM: "P6\n<width> <height>\n255\n" then RGB triples.
     std::istringstream header(image);
     std::string magic;
-    int width = 0;
-    int height = 0;
+    PageImage result;
     int maximum = 0;
-    header >> magic >> width >> height >> maximum;
+    header >> magic >> result.width >> result.height >> maximum;
     EXPECT_EQ(magic, "P6");
+    result.dpi = dpi;
     const auto start = static_cast<std::size_t>(header.tellg()) + 1;
-    const auto pixels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    EXPECT_GE(image.size(), start + 3 * pixels);
+    const auto bytes =
+        3 * static_cast<std::size_t>(result.width) * static_cast<std::size_t>(result.height);
+    EXPECT_GE(image.size(), start + bytes);
+    if (image.size() >= start + bytes) {
+        result.rgb = image.substr(start, bytes);
+    } else {
+        result.width = result.height = 0;
+    }
+    return result;
+}
+
+bool PageImage::Inked(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) {
+        return false;
+    }
+    const std::size_t at = 3 * (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                                static_cast<std::size_t>(x));
+    const auto channel = [&](std::size_t i) { return static_cast<unsigned char>(rgb[at + i]); };
+    return std::min({channel(0), channel(1), channel(2)}) < 235;
+}
+
+int PageImage::InkedIn(double leftMm, double topMm, double rightMm, double bottomMm) const {
+    const double perMm = dpi / 25.4;
+    int inked = 0;
+    for (int y = 0; y < height; ++y) {
+        const double yMm = (y + 0.5) / perMm;
+        if (yMm < topMm || yMm > bottomMm) {
+            continue;
+        }
+        for (int x = 0; x < width; ++x) {
+            const double xMm = (x + 0.5) / perMm;
+            if (xMm >= leftMm && xMm <= rightMm && Inked(x, y)) {
+                ++inked;
+            }
+        }
+    }
+    return inked;
+}
+
+int RedPixels(const std::string& path) {
+    const PageImage image = RenderPage(path, 1, 40);
     int red = 0;
-    for (std::size_t i = 0; i < pixels && start + 3 * i + 2 < image.size(); ++i) {
-        const auto r = static_cast<unsigned char>(image[start + 3 * i]);
-        const auto g = static_cast<unsigned char>(image[start + 3 * i + 1]);
-        const auto b = static_cast<unsigned char>(image[start + 3 * i + 2]);
+    for (std::size_t i = 0; i + 2 < image.rgb.size(); i += 3) {
+        const auto r = static_cast<unsigned char>(image.rgb[i]);
+        const auto g = static_cast<unsigned char>(image.rgb[i + 1]);
+        const auto b = static_cast<unsigned char>(image.rgb[i + 2]);
         if (r > 150 && g < 90 && b < 90) {
             ++red;
         }
     }
     return red;
+}
+
+namespace {
+
+// The value of name="..." in a line of pdftotext -bbox output.
+double Attribute(const std::string& line, const std::string& name) {
+    const std::string key = name + "=\"";
+    const std::size_t at = line.find(key);
+    if (at == std::string::npos) {
+        ADD_FAILURE() << "no " << name << " in " << line;
+        return 0;
+    }
+    return std::stod(line.substr(at + key.size()));
+}
+
+}  // namespace
+
+PdfPage PdfWords(const std::string& path, int page) {
+    const std::string pageOption = " -f " + std::to_string(page) + " -l " + std::to_string(page);
+    std::istringstream lines(
+        Run("pdftotext -enc UTF-8 -bbox" + pageOption + " " + Quoted(path) + " -"));
+    PdfPage result;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find("<page ") != std::string::npos) {
+            result.width = Attribute(line, "width");
+            result.height = Attribute(line, "height");
+        } else if (line.find("<word ") != std::string::npos) {
+            PdfWord word;
+            word.xMin = Attribute(line, "xMin");
+            word.yMin = Attribute(line, "yMin");
+            word.xMax = Attribute(line, "xMax");
+            word.yMax = Attribute(line, "yMax");
+            const std::size_t open = line.find('>');
+            const std::size_t close = line.rfind("</word>");
+            if (open != std::string::npos && close != std::string::npos && close > open) {
+                word.text = line.substr(open + 1, close - open - 1);
+            }
+            result.words.push_back(word);
+        }
+    }
+    return result;
 }
 
 std::string WithoutSpaces(std::string_view text) {

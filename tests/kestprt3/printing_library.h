@@ -92,6 +92,34 @@ std::string PdfPageSize(const std::string& path);  // e.g. "A4", "letter"
 // Pixels of page 1 drawn at 40 dpi that are clearly red.
 int RedPixels(const std::string& path);
 
+// One word of a page as pdftotext -bbox places it, in points from the page's top left.
+struct PdfWord {
+    std::string text;  // UTF-8
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    double Height() const { return yMax - yMin; }
+};
+struct PdfPage {
+    double width = 0;  // points
+    double height = 0;
+    std::vector<PdfWord> words;
+};
+PdfPage PdfWords(const std::string& path, int page);
+
+// A page drawn at the resolution, RGB bytes row by row.
+struct PageImage {
+    int width = 0;
+    int height = 0;
+    int dpi = 0;
+    std::string rgb;
+    // A pixel clearly darker than the paper (lines, text); false outside the image.
+    bool Inked(int x, int y) const;
+    // Inked pixels whose centres lie in the rectangle given in millimetres from the top left.
+    int InkedIn(double leftMm, double topMm, double rightMm, double bottomMm) const;
+};
+PageImage RenderPage(const std::string& path, int page, int dpi);
+
+inline constexpr double kPointsPerMm = 72.0 / 25.4;
+
 // The text with every space and tab removed (pdftotext spaces letters unevenly).
 std::string WithoutSpaces(std::string_view text);
 std::size_t Count(std::string_view text, std::string_view part);
