@@ -40,13 +40,22 @@ class CreateHtmlWindowTest : public QObject {
     QString PagePath() const { return folder_->filePath("club.htm"); }
 
     // Answers each modal dialog with the next step as soon as it shows.
-    void AnswerDialogs() {
-        QTimer::singleShot(10, this, [this] {
+    // A dialog still open after 30 s of waiting for the next one was not answered as the step
+    // meant (a missed click): it is closed and the test fails instead of hanging.
+    void AnswerDialogs(int waitsLeft = 3000) {
+        QTimer::singleShot(10, this, [this, waitsLeft] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal == nullptr || modal->property("answered").toBool()) {
-                if (!steps_.empty())
-                    AnswerDialogs();
-                return;
+                if (steps_.empty())
+                    return;
+                if (waitsLeft > 0) {
+                    AnswerDialogs(waitsLeft - 1);
+                    return;
+                }
+                steps_.clear();
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                QFAIL("the next dialog did not open within 30 s");
             }
             modal->setProperty("answered", true);
             opened_ << modal->objectName();
@@ -55,6 +64,14 @@ class CreateHtmlWindowTest : public QObject {
             auto step = steps_.front();
             steps_.pop_front();
             step(modal);
+            if (QTest::currentTestFailed()) {
+                // A step that failed leaves its dialog open: close it, so the test ends in
+                // that failure instead of waiting for the dialog forever.
+                steps_.clear();
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->reject();
+                return;
+            }
             if (!steps_.empty())
                 AnswerDialogs();
         });
