@@ -11,7 +11,8 @@
 
 namespace kesto {
 
-enum class DealFileKind { Own, Legacy, Dlm, Dup, Unknown };
+// Pbn is a kind to save as (a PBN 2.1 export file); Unknown is a file no reader takes.
+enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Unknown };
 
 // The output of every reader: the deals in file order (board numbers follow positions), the
 // two header lines as they stand in the file, and whether the deals are known to be complete

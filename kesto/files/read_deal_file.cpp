@@ -33,6 +33,7 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
             contents.header2.clear();
             contents.dealsComplete = true;
             break;
+        case DealFileKind::Pbn:
         case DealFileKind::Unknown:
             break;
     }
