@@ -1,5 +1,7 @@
 #include "kesto/files/deal_file.h"
 
+#include "kesto/files/pbn_reader.h"
+
 namespace kesto {
 
 namespace {
@@ -45,6 +47,10 @@ Recognition RecogniseDealFile(std::string_view firstBytes) {
     }
     if (digits && (all[78] == ' ' || all[78] == '\0' || all[78] == '\x06')) {
         return {DealFileKind::Dup, true};
+    }
+    const std::string_view given = firstBytes.substr(0, kRecognitionBytes);
+    if (StartsWithPbnVersionLine(given) || HoldsPbnDealTag(given)) {
+        return {DealFileKind::Pbn, false};
     }
     return {DealFileKind::Unknown, false};
 }

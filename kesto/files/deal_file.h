@@ -6,12 +6,14 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kesto/deal/deal.h"
 
 namespace kesto {
 
-// Pbn is a kind to save as (a PBN 2.1 export file); Unknown is a file no reader takes.
+// Pbn: any file that holds PBN deals, read by the PBN reader and saved as a PBN 2.1 export
+// file. Unknown is a file no reader takes.
 enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Unknown };
 
 // The output of every reader: the deals in file order (board numbers follow positions), the
@@ -21,6 +23,10 @@ struct DealFileContents {
     tBoardSet boardSet;
     std::string header1, header2;
     bool dealsComplete = false;
+    // The number the file gives each board (a PBN Board tag, a DLM file's board range), 0 for a
+    // board it gives none; empty when the file numbers no board. Kesto numbers boards by
+    // position whatever these say; the read flow tells the user when they differ.
+    std::vector<int> boardNumbers;
 };
 
 struct Recognition {
@@ -29,7 +35,9 @@ struct Recognition {
 };
 
 // Judges a file by its first 255 bytes; fewer bytes are padded with spaces, more are
-// ignored. The first line ends before the first carriage return or line feed.
+// ignored. The first line ends before the first carriage return or line feed. The own,
+// legacy, DLM and DUP kinds are tried first; then a PBN version line as the first line, or a
+// Deal tag pair, makes a PBN file (kesto/files/pbn_reader.h).
 Recognition RecogniseDealFile(std::string_view firstBytes);
 
 inline constexpr std::size_t kRecognitionBytes = 255;

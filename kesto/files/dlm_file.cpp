@@ -231,6 +231,7 @@ Status ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
                 return refuse(BoardFault(board, fault));
             }
             contents.boardSet.push_back(deal);
+            contents.boardNumbers.push_back(board);
         }
         if (reading && upper.starts_with(stopKey)) {
             stopped = true;

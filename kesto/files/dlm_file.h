@@ -47,7 +47,7 @@ WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
 // on a board code that is short or holds a letter outside "a".."p", on an impossible deal, on
 // more than kMaxBoards boards, and when the file ends before the last board of its range.
 // The range is found by line keys, so huge or negative board numbers cost nothing but an
-// empty result.
+// empty result. boardNumbers counts on from the first board's number.
 Status ParseDLMFile(std::string_view bytes, DealFileContents& contents);
 
 // False (board set empty) when the file cannot be read or is refused.

@@ -5,6 +5,7 @@
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_reader.h"
 
 namespace kesto {
 
@@ -17,7 +18,12 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
     }
     const std::string& bytes = file.value;
     Status parsed = Status::Failure({});
-    switch (RecogniseDealFile(bytes).kind) {
+    DealFileKind kind = RecogniseDealFile(bytes).kind;
+    // A PBN file without a version line may give its first Deal tag after many other lines.
+    if (kind == DealFileKind::Unknown && HoldsPbnDealTag(bytes)) {
+        kind = DealFileKind::Pbn;
+    }
+    switch (kind) {
         case DealFileKind::Own:
             parsed = ParseOwnDealFile(bytes, contents);
             break;
@@ -34,6 +40,8 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
             contents.dealsComplete = true;
             break;
         case DealFileKind::Pbn:
+            parsed = ParsePbnFile(bytes, contents);
+            break;
         case DealFileKind::Unknown:
             break;
     }

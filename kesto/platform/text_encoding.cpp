@@ -103,4 +103,46 @@ std::string Utf8ToWindows1252(std::string_view utf8) {
     return out;
 }
 
+bool IsUtf8WithNonAscii(std::string_view bytes) {
+    bool nonAscii = false;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        nonAscii = true;
+        // The second byte's range rules out overlong forms, surrogates and code points past
+        // U+10FFFF; every later byte is a plain continuation byte.
+        int extra = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return false;
+        }
+        if (bytes.size() - i <= static_cast<std::size_t>(extra)) {
+            return false;
+        }
+        for (int k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
+                return false;
+            }
+        }
+        i += static_cast<std::size_t>(extra) + 1;
+    }
+    return nonAscii;
+}
+
 }  // namespace kesto

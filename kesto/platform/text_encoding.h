@@ -14,5 +14,9 @@ std::string Windows1252ToUtf8(std::string_view text);
 char32_t Windows1252ToCodePoint(unsigned char byte);
 // The Windows-1252 byte of a code point, or '?' when it has none.
 char CodePointToWindows1252(char32_t codePoint);
+// True when the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing past
+// U+10FFFF) and hold at least one character outside ASCII: text in a Windows-1252 file almost
+// never passes, so a file that does is taken for UTF-8.
+bool IsUtf8WithNonAscii(std::string_view bytes);
 
 }  // namespace kesto

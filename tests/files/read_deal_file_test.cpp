@@ -27,7 +27,8 @@ TEST(RecogniseDealFile, FirstMatchWins) {
         {"% Kesto 12 beta Hands randomly generated. and more\r\n", DealFileKind::Own, true},
         {"% Kesto 3.2 Hands entered by user.\n% PBN 1.0\n", DealFileKind::Own, false},
         {"% Kesto 3.2\r\n Hands randomly generated.", DealFileKind::Unknown, false},
-        {"% PBN 1.0\r\n", DealFileKind::Unknown, false},
+        // Any other file with a PBN version line is read as PBN.
+        {"% PBN 1.0\r\n", DealFileKind::Pbn, false},
         {"Kesto 3.1 Hands randomly generated.\r\nx", DealFileKind::Legacy, true},
         {"Kesto 3.1 Hands entered by user.\nx", DealFileKind::Legacy, false},
         {"Kesto 3.1 Hands entered by user. \r\n", DealFileKind::Unknown, false},
@@ -63,7 +64,7 @@ TEST(RecogniseDealFile, OnlyTheFirst255BytesCount) {
 // Every golden deal file: y_ files read, n_ files give the read error and an empty board set.
 TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
     int seen = 0;
-    for (const char* folder : {"kst", "legacy", "dlm", "dup"}) {
+    for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn"}) {
         for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
             const std::string name = entry.path().filename().string();
             if (!name.starts_with("y_") && !name.starts_with("n_")) {

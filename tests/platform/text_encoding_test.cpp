@@ -32,5 +32,30 @@ TEST(TextEncodingTest, WhatTheCodePageCannotHoldBecomesAQuestionMark) {
     EXPECT_EQ(Utf8ToWindows1252("\xE2\x28\xA1"), "?(?");  // bad continuation
 }
 
+TEST(TextEncodingTest, Utf8IsToldFromWindows1252) {
+    struct Case {
+        std::string bytes;
+        bool utf8;
+    };
+    const Case cases[] = {
+        {"Gef\xC3\xA4hr", true},
+        {"\xE2\x82\xAC 5", true},    // euro sign
+        {"\xF0\x9F\x82\xA1", true},  // playing card, four bytes
+        {"plain ASCII", false},      // nothing to tell
+        {"", false},
+        {"Gef\xE4hr", false},         // Windows-1252
+        {"Caf\xC3", false},           // cut short
+        {"\xC0\xAF", false},          // overlong "/"
+        {"\xE0\x80\xAF", false},      // overlong, three bytes
+        {"\xED\xA0\x80", false},      // a surrogate
+        {"\xF4\x90\x80\x80", false},  // past U+10FFFF
+        {"\xC3\xA4\x80", false},      // a stray continuation byte
+        {"\xC3\xA9\xE9", false},      // UTF-8, then Windows-1252
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsUtf8WithNonAscii(c.bytes), c.utf8) << c.bytes;
+    }
+}
+
 }  // namespace
 }  // namespace kesto::test

@@ -1,0 +1,470 @@
+#include "kesto/files/pbn_reader.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "kesto/files/deal_check.h"
+#include "kesto/files/deal_notation.h"
+#include "kesto/platform/ascii_text.h"
+#include "kesto/platform/text_encoding.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The tags the reader uses; every other tag is passed over.
+enum TagIndex { kEvent, kSite, kDate, kBoard, kDeal, kTagCount };
+constexpr std::array<std::string_view, kTagCount> kTagNames = {"Event", "Site", "Date", "Board",
+                                                               "Deal"};
+
+using TagValues = std::array<std::optional<std::string>, kTagCount>;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool IsNameCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view WithoutByteOrderMark(std::string_view bytes) {
+    if (bytes.starts_with(kByteOrderMark)) {
+        bytes.remove_prefix(kByteOrderMark.size());
+    }
+    return bytes;
+}
+
+// The file as Windows-1252 text with every line ending in a line feed alone.
+std::string PbnText(std::string_view bytes) {
+    const bool marked = bytes.starts_with(kByteOrderMark);
+    bytes = WithoutByteOrderMark(bytes);
+    const std::string text =
+        marked || IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            lines += text[i];
+        } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+            lines += '\n';  // a carriage return alone ends a line too
+        }
+    }
+    return lines;
+}
+
+// Walks the text token by token as the standard lays it out, handing every complete tag pair
+// and every end of a game to its owner. Comments, strings outside tag pairs, "%" lines and the
+// data of the auction, play and supplemental sections are passed over.
+class PbnScanner {
+  public:
+    explicit PbnScanner(std::string_view text) : text_(text) {}
+
+    enum class Event { Tag, GameEnd, BrokenTag, End };
+
+    // The next tag pair or end of a game. After Tag, Name() and Value() hold the tag; after
+    // BrokenTag, Line() is the line where the broken tag pair began.
+    Event Next() {
+        while (pos_ < text_.size()) {
+            if (lineStart_) {
+                lineStart_ = false;
+                if (!inComment_ && SkipLineIfEscapeOrBlank()) {
+                    if (blankLine_) {
+                        return Event::GameEnd;
+                    }
+                    continue;
+                }
+            }
+            const char c = text_[pos_];
+            if (inComment_) {
+                inComment_ = c != '}';
+                Advance();
+                continue;
+            }
+            switch (c) {
+                case ';':
+                    pos_ = LineEnd();
+                    break;
+                case '{':
+                    inComment_ = true;
+                    Advance();
+                    break;
+                case '"':
+                    Advance();
+                    if (!ReadString()) {
+                        pos_ = LineEnd();
+                    }
+                    break;
+                case '[': {
+                    const bool whole = ReadTagPair();
+                    // A tag pair may run over line ends; what follows it is no line start
+                    // unless a line end came last.
+                    lineStart_ = text_[pos_ - 1] == '\n';
+                    return whole ? Event::Tag : Event::BrokenTag;
+                }
+                default:
+                    Advance();
+                    break;
+            }
+        }
+        return Event::End;
+    }
+
+    const std::string& Name() const { return name_; }
+    const std::string& Value() const { return value_; }
+    int Line() const { return tagLine_; }
+
+  private:
+    std::size_t LineEnd() const {
+        const std::size_t end = text_.find('\n', pos_);
+        return end == std::string_view::npos ? text_.size() : end;
+    }
+
+    void Advance() {
+        if (text_[pos_] == '\n') {
+            lineStart_ = true;
+            ++line_;
+        }
+        ++pos_;
+    }
+
+    // At the start of a line: an escape line ("%" in the first column) or a line of nothing
+    // but spaces and tabs is passed over whole, up to its line feed.
+    bool SkipLineIfEscapeOrBlank() {
+        const std::size_t end = LineEnd();
+        blankLine_ = true;
+        for (std::size_t i = pos_; i < end && blankLine_; ++i) {
+            blankLine_ = IsBlank(text_[i]);
+        }
+        if (!blankLine_ && text_[pos_] != '%') {
+            return false;
+        }
+        pos_ = end;
+        return true;
+    }
+
+    void SkipWhiteSpace() {
+        while (pos_ < text_.size() && (IsBlank(text_[pos_]) || text_[pos_] == '\n')) {
+            Advance();
+        }
+    }
+
+    // After the opening quote: the string up to its closing quote on the same line, with
+    // "\"" for a quote and "\\" for a backslash. False when the line ends first.
+    bool ReadString() {
+        value_.clear();
+        while (pos_ < text_.size() && text_[pos_] != '\n') {
+            const char c = text_[pos_++];
+            if (c == '"') {
+                return true;
+            }
+            if (c == '\\' && pos_ < text_.size() && (text_[pos_] == '"' || text_[pos_] == '\\')) {
+                value_ += text_[pos_++];
+                continue;
+            }
+            value_ += c;
+        }
+        return false;
+    }
+
+    // At "[": bracket, name, string and bracket, with any white space between them.
+    bool ReadTagPair() {
+        tagLine_ = line_;
+        Advance();
+        SkipWhiteSpace();
+        name_.clear();
+        while (pos_ < text_.size() && IsNameCharacter(text_[pos_])) {
+            name_ += text_[pos_++];
+        }
+        SkipWhiteSpace();
+        if (name_.empty() || pos_ == text_.size() || text_[pos_] != '"') {
+            return false;
+        }
+        Advance();
+        if (!ReadString()) {
+            return false;
+        }
+        SkipWhiteSpace();
+        if (pos_ == text_.size() || text_[pos_] != ']') {
+            return false;
+        }
+        Advance();
+        return true;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    int line_ = 1;
+    int tagLine_ = 0;
+    bool lineStart_ = true;
+    bool blankLine_ = false;
+    bool inComment_ = false;
+    std::string name_;
+    std::string value_;
+};
+
+// The values of one game's tags after "#" and "##" have been applied.
+class TagInheritance {
+  public:
+    TagValues Resolve(const TagValues& given) {
+        TagValues resolved;
+        for (std::size_t k = 0; k < kTagCount; ++k) {
+            const std::optional<std::string>& value = given[k];
+            if (!value) {
+                resolved[k] = standing_[k];
+            } else if (*value == "#") {
+                resolved[k] = previous_[k].value_or("");
+            } else if (value->starts_with("##")) {
+                standing_[k] = value->substr(2);
+                resolved[k] = standing_[k];
+            } else {
+                resolved[k] = value;
+            }
+            if (resolved[k]) {
+                previous_[k] = resolved[k];
+            }
+        }
+        return resolved;
+    }
+
+  private:
+    TagValues previous_;  // the value in the nearest earlier game that had one
+    TagValues standing_;  // the last "##" value: holds for every later game
+};
+
+std::optional<std::size_t> TagIndexOf(std::string_view name) {
+    for (std::size_t k = 0; k < kTagCount; ++k) {
+        if (kTagNames[k] == name) {
+            return k;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// "?" is PBN's unknown value; a date whose digits are all "?" is unknown too.
+std::string Known(const std::optional<std::string>& value, bool isDate = false) {
+    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    if (text == "?") {
+        return {};
+    }
+    if (isDate && text.find_first_not_of("?.") == std::string_view::npos) {
+        return {};
+    }
+    return std::string(text);
+}
+
+int BoardNumberOf(const std::optional<std::string>& value) {
+    const std::optional<int> number = value ? ParseWholeNumber<int>(Trimmed(*value)) : std::nullopt;
+    return number && *number > 0 ? *number : 0;
+}
+
+// The Deal value as the deal notation reads it: "N:h1 h2 h3 h4" with one space between hands
+// and none around the colon, whatever white space the file put there.
+std::string DealTagOf(std::string_view value) {
+    std::string hands;
+    for (const char c : Trimmed(value)) {
+        const bool space = IsBlank(c);
+        if (space && (hands.empty() || hands.back() == ' ' || hands.back() == ':')) {
+            continue;
+        }
+        if (c == ':' && !hands.empty() && hands.back() == ' ') {
+            hands.pop_back();
+        }
+        hands += space ? ' ' : c;
+    }
+    return "[Deal \"" + hands + "\"]";
+}
+
+bool HasFirstSeat(std::string_view dealValue) {
+    const std::string_view value = Trimmed(dealValue);
+    if (value.empty()) {
+        return true;  // no deal given: no cards
+    }
+    const char seat = AsciiUpper(value.front());
+    const std::string_view rest = Trimmed(value.substr(1));
+    return (seat == 'N' || seat == 'E' || seat == 'S' || seat == 'W') && rest.starts_with(':');
+}
+
+// Collects the boards game by game.
+class PbnBoards {
+  public:
+    // Ends the game whose tags have been given. Fails on a Deal tag that is no deal.
+    Status EndGame() {
+        if (!anyTag_) {
+            return {};
+        }
+        const TagValues values = inheritance_.Resolve(given_);
+        given_ = {};
+        anyTag_ = false;
+        if (!values[kDeal]) {
+            return {};  // a game without a deal: a header game or a result only
+        }
+        if (contents_.boardSet.size() == static_cast<std::size_t>(kMaxBoards)) {
+            return Status::Failure(TooManyBoardsText());
+        }
+        if (contents_.boardSet.empty()) {
+            contents_.header1 = Known(values[kEvent]);
+            contents_.header2 = Known(values[kSite]);
+            if (contents_.header2.empty()) {
+                contents_.header2 = Known(values[kDate], true);
+            }
+        }
+        const int number = BoardNumberOf(values[kBoard]);
+        const int named = number > 0 ? number : static_cast<int>(numbers_.size()) + 1;
+        if (!HasFirstSeat(*values[kDeal])) {
+            return Status::Failure(
+                BoardFault(named, "has a Deal tag that does not begin with its first seat"));
+        }
+        const std::string tag = DealTagOf(*values[kDeal]);
+        if (const std::string fault = DealTagFault(tag); !fault.empty()) {
+            return Status::Failure(BoardFault(named, fault));
+        }
+        tDeal deal;
+        ReadDealTag(deal, tag);
+        if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
+            return Status::Failure(BoardFault(named, fault));
+        }
+        contents_.boardSet.push_back(deal);
+        numbers_.push_back(number);
+        return {};
+    }
+
+    void AddTag(const std::string& name, const std::string& value) {
+        anyTag_ = true;
+        const std::optional<std::size_t> k = TagIndexOf(name);
+        // Of two tags of one name in a game the first counts.
+        if (k && !given_[*k]) {
+            given_[*k] = value;
+        }
+    }
+
+    DealFileContents Take() {
+        for (const int number : numbers_) {
+            if (number != 0) {
+                contents_.boardNumbers = std::move(numbers_);
+                break;
+            }
+        }
+        contents_.dealsComplete = true;
+        return std::move(contents_);
+    }
+
+  private:
+    DealFileContents contents_;
+    std::vector<int> numbers_;
+    TagInheritance inheritance_;
+    TagValues given_;
+    bool anyTag_ = false;
+};
+
+}  // namespace
+
+bool StartsWithPbnVersionLine(std::string_view text) {
+    text = WithoutByteOrderMark(text);
+    std::size_t i = 0;
+    const auto skipBlanks = [&] {
+        while (i < text.size() && IsBlank(text[i])) {
+            ++i;
+        }
+    };
+    if (!text.starts_with('%')) {
+        return false;
+    }
+    ++i;
+    skipBlanks();
+    if (!StartsWithIgnoringCase(text.substr(i), "PBN")) {
+        return false;
+    }
+    i += 3;
+    const std::size_t afterName = i;
+    skipBlanks();
+    if (i == afterName) {
+        return false;
+    }
+    const auto digits = [&] {
+        const std::size_t start = i;
+        while (i < text.size() && IsDigit(text[i])) {
+            ++i;
+        }
+        return i > start;
+    };
+    if (!digits() || i == text.size() || text[i] != '.') {
+        return false;
+    }
+    ++i;
+    return digits();
+}
+
+bool HoldsPbnDealTag(std::string_view text) {
+    const std::string lines = PbnText(text);
+    PbnScanner scanner(lines);
+    for (;;) {
+        switch (scanner.Next()) {
+            case PbnScanner::Event::Tag:
+                if (scanner.Name() == "Deal") {
+                    return true;
+                }
+                break;
+            case PbnScanner::Event::GameEnd:
+                break;
+            case PbnScanner::Event::BrokenTag:
+                // A Deal tag cut short by the end of the text still shows what the file is.
+                if (scanner.Name() == "Deal") {
+                    return true;
+                }
+                break;
+            case PbnScanner::Event::End:
+                return false;
+        }
+    }
+}
+
+Status ParsePbnFile(std::string_view bytes, DealFileContents& contents) {
+    contents = {};
+    const std::string text = PbnText(bytes);
+    PbnScanner scanner(text);
+    PbnBoards boards;
+    for (;;) {
+        Status ended;
+        switch (scanner.Next()) {
+            case PbnScanner::Event::Tag:
+                boards.AddTag(scanner.Name(), scanner.Value());
+                continue;
+            case PbnScanner::Event::GameEnd:
+                ended = boards.EndGame();
+                break;
+            case PbnScanner::Event::BrokenTag:
+                return Status::Failure("The tag pair on line " + std::to_string(scanner.Line()) +
+                                       " is not complete.");
+            case PbnScanner::Event::End:
+                ended = boards.EndGame();
+                if (ended.Ok()) {
+                    contents = boards.Take();
+                }
+                return ended;
+        }
+        if (!ended.Ok()) {
+            return ended;
+        }
+    }
+}
+
+}  // namespace kesto
