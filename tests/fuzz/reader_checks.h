@@ -3,7 +3,8 @@
 // then checks what must hold for every input: hands hold only real ranks, a board set a reader
 // accepts holds no card twice, no hand over 13 cards (DLM and DUP deals all 52 cards) and no
 // more than kMaxBoards boards, a reader that fails leaves nothing behind, and what was read,
-// written again by a writer, reads back to the same deals. The fuzz targets and the corpus test call the same checks.
+// written again by a writer, reads back to the same deals. The fuzz targets and the corpus test
+// call the same checks.
 
 #include <cstddef>
 #include <cstdint>
@@ -22,6 +23,8 @@ std::string CheckOwnDealFile(std::string_view bytes);
 std::string CheckLegacyDealFile(std::string_view bytes);
 std::string CheckDlmFile(std::string_view bytes);
 std::string CheckDupFile(std::string_view bytes);
+// The PBN reader of other programs' files, and the PBN export file written from what it read.
+std::string CheckPbnFile(std::string_view bytes);
 std::string CheckDealTag(std::string_view bytes);
 std::string CheckHandText(std::string_view bytes);
 // The settings file parser (RegistryHive::Parse) and its writer.
