@@ -15,16 +15,15 @@ int BatchView::TakeMessageCount() {
 }
 
 Answer BatchView::ShowMessage(MessageKind, const std::string& text, MessageButtons buttons) {
+    // A notice that offers to cancel is one the job goes past with OK: a warning, not the
+    // reason a step stopped.
+    if (buttons == MessageButtons::OkCancel) {
+        err_ << "kesto batch: warning: " << Windows1252ToUtf8(text) << "\n";
+        return Answer::Ok;
+    }
     ++messages_;
     err_ << "kesto batch: " << Windows1252ToUtf8(text) << "\n";
-    switch (buttons) {
-        case MessageButtons::YesNo:
-            return Answer::Yes;
-        case MessageButtons::OkCancel:
-        case MessageButtons::Ok:
-            break;
-    }
-    return Answer::Ok;
+    return buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
 }
 
 ZeroCardsChoice BatchView::TZeroCardsDlg(const std::string& text) {

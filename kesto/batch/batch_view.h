@@ -18,7 +18,8 @@ class BatchView : public MainWindowView {
     void SetOpenFile(std::string fileName) { openFile_ = std::move(fileName); }
     void SetSaveFile(std::string fileName) { saveFile_ = std::move(fileName); }
 
-    // Messages shown since the last call (their texts written to the error stream).
+    // Messages shown since the last call (their texts written to the error stream). A message
+    // with OK and Cancel is answered OK, written as a warning and not counted.
     int TakeMessageCount();
 
     Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override;

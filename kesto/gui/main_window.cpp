@@ -5,12 +5,15 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -18,10 +21,13 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
 #include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
+#include "kesto/files/deal_notation.h"
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
@@ -650,6 +656,26 @@ void GrabNextModal(QObject* owner, const QString& path, bool& ok,
     timer->start();
 }
 
+// A PBN file of four boards numbered 5 to 8, as another dealing program writes the second
+// half of a session.
+QString WriteSecondHalfFile(const QTemporaryDir& folder) {
+    tBoardSet deals;
+    RandomGenerator random(5);
+    GenerateRandomDeals(deals, 4, random);
+    std::string text = "% PBN 2.1\r\n% EXPORT\r\n";
+    for (std::size_t i = 0; i < deals.size(); ++i) {
+        text += "\r\n[Event \"Tuesday evening pairs\"]\r\n" + BoardTag(static_cast<int>(i) + 5) +
+                "\r\n" + DealTag(deals[i], 'N') + "\r\n";
+    }
+    const QString path = folder.filePath("second-half.pbn");
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()))
+        return {};
+    return path;
+}
+
 }  // namespace
 
 bool MainWindow::SaveScreenshots(const QString& folder) {
@@ -660,6 +686,39 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
         QApplication::processEvents();
         ok = grab().save(dir.filePath(name)) && ok;
     };
+
+    // Reading a file numbered 5 to 8: the open dialog takes the file (its picture stays in the
+    // scratch folder), the board-number notice is grabbed and cancelled, so the first page
+    // stays as it was.
+    const QTemporaryDir files(QDir::tempPath() + "/Kesto-XXXXXX");
+    const QString secondHalf = files.isValid() ? WriteSecondHalfFile(files) : QString();
+    if (secondHalf.isEmpty()) {
+        ok = false;
+    } else {
+        GrabNextModal(this, files.filePath("open.png"), ok, [&](QWidget* dialog) {
+            GrabNextModal(this, dir.filePath("board-numbers.png"), ok, [](QWidget* notice) {
+                auto* box = qobject_cast<QMessageBox*>(notice);
+                if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr)
+                    box->button(QMessageBox::Cancel)->click();
+                else
+                    notice->close();
+            });
+            auto* open = qobject_cast<QFileDialog*>(dialog);
+            if (open != nullptr) {
+                // The file name typed in full, as a user may: the list shows only the
+                // remembered file type.
+                auto* name = open->findChild<QLineEdit*>("fileNameEdit");
+                if (name != nullptr)
+                    name->setText(secondHalf);
+                QMetaObject::invokeMethod(open, "accept");
+            } else {
+                dialog->close();
+            }
+        });
+        core_->RadioGroup1Click(DealSource::ReadFromFile);
+        core_->NextBtnClick();
+        core_->RadioGroup1Click(DealSource::Generate);
+    }
 
     // The first page with a header; ticking the date box asks for the format.
     line1_->setText("Tuesday evening pairs");

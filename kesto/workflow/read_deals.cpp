@@ -8,6 +8,7 @@
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/ui.h"
 #include "kesto/workflow/kesto_main.h"
+#include "kesto/workflow/texts.h"
 
 namespace kesto {
 
@@ -17,6 +18,21 @@ bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& content
         ui.ShowMessage(MessageKind::Error, read.Reason(), MessageButtons::Ok);
     }
     return read.Ok();
+}
+
+bool NumberedAsKestoNumbers(const std::vector<int>& fileNumbers) {
+    for (std::size_t i = 0; i < fileNumbers.size(); ++i) {
+        if (fileNumbers[i] != 0 && fileNumbers[i] != static_cast<int>(i) + 1) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fileNumbers, Ui& ui) {
+    return NumberedAsKestoNumbers(fileNumbers) ||
+           ui.ShowMessage(MessageKind::Warning, texts::BoardsRenumberedText(fileName, fileNumbers),
+                          MessageButtons::OkCancel) == Answer::Ok;
 }
 
 void TKestoMain::ReadDealsFromFile() {
@@ -40,7 +56,9 @@ void TKestoMain::ReadDealsFromFile() {
     // The next dialog starts in the folder the user last chose.
     dialogDirectory_ = DirectoryOf(chosen.fileName);
     DealFileContents contents;
-    if (!ReadDealFile(chosen.fileName, view_, contents)) {
+    // Cancel on the board-number notice reads nothing, as a file that cannot be read.
+    if (!ReadDealFile(chosen.fileName, view_, contents) ||
+        !AcceptBoardNumbers(chosen.fileName, contents.boardNumbers, view_)) {
         boardSet.clear();
         Refresh();
         return;

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kesto/files/deal_file.h"
 
@@ -22,5 +23,15 @@ inline constexpr std::string_view kOpenDialogDefaultExtension = "KST";
 // Reads the file as ReadAnyDealFile does, showing the reason as an error with an OK button
 // when it fails.
 bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents);
+
+// True when the file's board numbers (DealFileContents::boardNumbers) are Kesto's own: none
+// given, or every number given is the board's place (1, 2, 3 ...).
+bool NumberedAsKestoNumbers(const std::vector<int>& fileNumbers);
+
+// Kesto numbers boards by their place, and dealer and vulnerability follow that number. A file
+// numbered otherwise is read only after the user has been told so (BoardsRenumberedText, OK and
+// Cancel); false when the user cancels. True at once, asking nothing, for a file numbered
+// as Kesto numbers.
+bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fileNumbers, Ui& ui);
 
 }  // namespace kesto

@@ -22,6 +22,42 @@ std::string DealsWithoutCardsText(const std::vector<int>& boardNumbers) {
     return text + " have no cards.";
 }
 
+namespace {
+
+// "5 to 16", or "7" for a run of one board.
+std::string RunText(int first, int last) {
+    return first == last ? std::to_string(first)
+                         : std::to_string(first) + " to " + std::to_string(last);
+}
+
+}  // namespace
+
+std::string BoardsRenumberedText(std::string_view fileName, const std::vector<int>& fileNumbers) {
+    constexpr int kRunsShown = 4;
+    std::string numbers;
+    int runs = 0;
+    std::size_t i = 0;
+    while (i < fileNumbers.size()) {
+        if (fileNumbers[i] == 0) {
+            ++i;
+            continue;
+        }
+        std::size_t last = i;
+        while (last + 1 < fileNumbers.size() && fileNumbers[last + 1] == fileNumbers[last] + 1) {
+            ++last;
+        }
+        if (runs == kRunsShown) {
+            numbers += ", ...";
+            break;
+        }
+        numbers += (runs++ > 0 ? ", " : "") + RunText(fileNumbers[i], fileNumbers[last]);
+        i = last + 1;
+    }
+    return "The boards in " + std::string(fileName) + " are numbered " + numbers +
+           ". Kesto numbers them " + RunText(1, static_cast<int>(fileNumbers.size())) +
+           ", and dealer and vulnerability follow the new numbers.";
+}
+
 std::string CopiesLabel(int dealCount) {
     return "N&umber of copies (with all " + std::to_string(dealCount) + " hands):";
 }

@@ -64,6 +64,11 @@ std::string DealsWithoutCardsText(const std::vector<int>& boardNumbers);
 std::string CopiesLabel(int dealCount);
 // The message for a count field whose text is not a whole number.
 std::string NotAWholeNumberText(std::string_view text);
+// A file whose boards are numbered otherwise than 1, 2, 3 ...: "The boards in club.pbn are
+// numbered 5 to 16. Kesto numbers them 1 to 12, and dealer and vulnerability follow the new
+// numbers." The file's numbers (0: a board without one, left out) are given as runs in file
+// order ("1 to 3, 7 to 9", a run of one as "7"), the first four runs at most, then "...".
+std::string BoardsRenumberedText(std::string_view fileName, const std::vector<int>& fileNumbers);
 // Secure dealing could not read the system's random source; reason is the system's words.
 std::string SecureDealingFailedText(std::string_view reason);
 

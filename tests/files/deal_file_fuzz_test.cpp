@@ -11,6 +11,7 @@
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_reader.h"
 #include "kesto/files/read_deal_file.h"
 #include "tests/support/scratch_folder.h"
 
@@ -174,13 +175,27 @@ TEST(DealFileFuzz, DUPReader) {
            true);
 }
 
+TEST(DealFileFuzz, PBNReader) {
+    const Parser parse = [](std::string_view bytes, DealFileContents& contents) {
+        const Status read = ParsePbnFile(bytes, contents);
+        // The file's board numbers come one a board, or not at all.
+        EXPECT_TRUE(contents.boardNumbers.empty() ||
+                    contents.boardNumbers.size() == contents.boardSet.size());
+        return read;
+    };
+    Hammer(parse,
+           Seeds({"pbn/y_comments.pbn", "pbn/y_hash_values.pbn", "pbn/y_west_first_any_order.pbn",
+                  "pbn/y_utf8_headers.pbn", "interop/bigdeal/bigdeal-12.pbn"}),
+           7);
+}
+
 TEST(DealFileFuzz, WholeReadThroughAFile) {
     // Recognition and every reader behind it, through the file system as the program reads.
     test::ScratchFolder folder;
     const std::string path = folder.Path("input");
     const std::vector<std::string> seeds =
         Seeds({"kst/y_two_generated_boards.kst", "legacy/y_nesw_order.txt",
-               "dlm/y_one_entered_board.dlm", "dup/y_three_boards.dup"});
+               "dlm/y_one_entered_board.dlm", "dup/y_three_boards.dup", "pbn/y_comments.pbn"});
     Mutator mutator(5);
     for (int i = 0; i < 300; ++i) {
         test::PutFile(path, mutator.Mutate(seeds[mutator.Below(seeds.size())]));

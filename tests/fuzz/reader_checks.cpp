@@ -333,7 +333,8 @@ std::string CheckDealFile(std::string_view bytes) {
         return "a read that succeeded gave no deal";
     }
     const Recognition recognition = RecogniseDealFile(bytes);
-    if (recognition.kind == DealFileKind::Unknown) {
+    // A PBN file may give its first Deal tag past the bytes recognition looks at.
+    if (recognition.kind == DealFileKind::Unknown && !HoldsPbnDealTag(bytes)) {
         return "a file of no known kind was read";
     }
     if (recognition.kind == DealFileKind::Dup &&
@@ -392,11 +393,16 @@ std::string CheckDupFile(std::string_view bytes) {
 std::string CheckPbnFile(std::string_view bytes) {
     DealFileContents contents;
     if (!ParsePbnFile(bytes, contents).Ok()) {
-        return contents.boardSet.empty() ? std::string() : "a refused PBN file left deals behind";
+        return contents.boardSet.empty() && contents.boardNumbers.empty()
+                   ? std::string()
+                   : "a refused PBN file left deals behind";
     }
     if (!contents.boardNumbers.empty() &&
         contents.boardNumbers.size() != contents.boardSet.size()) {
-        return "the PBN reader gave a number to some boards only";
+        return "the PBN reader gave board numbers that are not one a board";
+    }
+    if (!contents.dealsComplete) {
+        return "PBN deals were not taken as complete";
     }
     return FirstProblem({CheckHands(contents.boardSet),
                          CheckDealsCanStand(contents.boardSet, false), CheckPbnRoundTrip(contents),

@@ -23,7 +23,9 @@ std::string CheckOwnDealFile(std::string_view bytes);
 std::string CheckLegacyDealFile(std::string_view bytes);
 std::string CheckDlmFile(std::string_view bytes);
 std::string CheckDupFile(std::string_view bytes);
-// The PBN reader of other programs' files, and the PBN export file written from what it read.
+// The PBN reader: what it accepts holds no card twice, no hand over 13 cards, no more than
+// kMaxBoards boards and one board number a board or none; written as a PBN export file, it
+// reads back the same.
 std::string CheckPbnFile(std::string_view bytes);
 std::string CheckDealTag(std::string_view bytes);
 std::string CheckHandText(std::string_view bytes);

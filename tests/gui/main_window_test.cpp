@@ -5,9 +5,11 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -46,6 +48,7 @@ class MainWindowTest : public QObject {
     void theDealNumberTakesNoMouseTextAndEnterFillsIn();
     void typingReplacesTheCopiesOnPageEntryAndByTab();
     void aLongSuitShowsEveryCardWithoutTheFocus();
+    void aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice();
 
   private:
     template <typename T>
@@ -75,6 +78,29 @@ class MainWindowTest : public QObject {
             QTRY_VERIFY(QApplication::activeModalWidget() != nullptr);
             then(QApplication::activeModalWidget());
         });
+    }
+
+    // Reads the file through the real open dialog (its name typed in full) and answers the
+    // board-number notice with the button given; the notice's text, or "" when none showed.
+    QString ReadFileAnswering(const QString& path, QMessageBox::StandardButton answer) {
+        auto notice = std::make_shared<QString>();
+        QTimer::singleShot(0, window_.get(), [path, answer, notice] {
+            QTRY_VERIFY(qobject_cast<QFileDialog*>(QApplication::activeModalWidget()) != nullptr);
+            auto* open = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            open->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+            QTimer::singleShot(0, [answer, notice] {
+                QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) !=
+                            nullptr);
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                *notice = box->text();
+                QVERIFY(box->button(QMessageBox::Cancel) != nullptr);
+                box->button(answer)->click();
+            });
+            QMetaObject::invokeMethod(open, "accept");
+        });
+        Find<QRadioButton>("Mode2")->click();
+        QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+        return *notice;
     }
 
     std::unique_ptr<QTemporaryDir> settings_;
@@ -404,6 +430,21 @@ void MainWindowTest::aLongSuitShowsEveryCardWithoutTheFocus() {
     QVERIFY(!hearts->hasFocus());
     QCOMPARE(hearts->text(), QString("KQ"));
     QCOMPARE(hearts->font().pixelSize(), 12);
+}
+
+// The notice shows before anything is read: Cancel leaves the first page and no deals, OK
+// reads the four boards as boards 1 to 4 and shows the print page.
+void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
+    const QString path = KESTO_TEST_DATA "/pbn/y_numbered_from_5.pbn";
+    const QString expected = "The boards in " + path +
+                             " are numbered 5 to 8. Kesto numbers them 1 to 4, and dealer and "
+                             "vulnerability follow the new numbers.";
+    QCOMPARE(ReadFileAnswering(path, QMessageBox::Cancel), expected);
+    QCOMPARE(window_->Core().CurrentPage(), kesto::Page::First);
+    QVERIFY(window_->Core().boardSet.empty());
+    QCOMPARE(ReadFileAnswering(path, QMessageBox::Ok), expected);
+    QCOMPARE(window_->Core().CurrentPage(), kesto::Page::Print);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{4});
 }
 
 }  // namespace kesto::test

@@ -10,6 +10,7 @@
 #include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
+#include "tests/files/files_test_support.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -495,6 +496,64 @@ TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
     EXPECT_EQ(view.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(view.messages[0].text, "Error reading " + path + ".");
     EXPECT_EQ(StoredFileType(), -1);  // only a successful read remembers the filter
+}
+
+// Boards numbered 5 to 8 in the file become 1 to 4 only after the user has been told; the
+// notice comes before anything is read into the window.
+TEST_F(ReadFromFile, BoardsNumberedOtherwiseAreReadAfterTheNoticeIsAnsweredOk) {
+    const std::string path = DataPath("pbn/y_numbered_from_5.pbn");
+    ChooseFile(path, 4);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
+    main.NextBtnClick();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(view.messages[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(view.messages[0].text,
+              "The boards in " + path +
+                  " are numbered 5 to 8. Kesto numbers them 1 to 4, and dealer and "
+                  "vulnerability follow the new numbers.");
+    EXPECT_EQ(view.display.page, Page::Print);
+    EXPECT_TRUE(main.DealsComplete);
+    EXPECT_EQ(main.boardSet.size(), 4u);
+    EXPECT_EQ(view.display.line1, "Second half");
+    EXPECT_EQ(view.display.line2, "2026.12.09");
+    EXPECT_EQ(StoredFileType(), 4);
+}
+
+TEST_F(ReadFromFile, CancelOnTheBoardNumberNoticeReadsNothing) {
+    for (const char* file : {"pbn/y_numbered_from_5.pbn", "dlm/y_ranged_from_5_to_3.dlm"}) {
+        SCOPED_TRACE(file);
+        view.messages.clear();
+        view.answers = {Answer::Cancel};
+        ChooseFile(DataPath(file), 2);
+        main.RadioGroup1Click(DealSource::ReadFromFile);
+        main.NextBtnClick();
+        ASSERT_EQ(view.messages.size(), 1u);
+        EXPECT_NE(view.messages[0].text.find(" are numbered "), std::string::npos);
+        EXPECT_EQ(view.display.page, Page::First);
+        EXPECT_TRUE(main.boardSet.empty());
+        EXPECT_EQ(view.display.line1, "");
+        EXPECT_EQ(StoredFileType(), -1);
+    }
+}
+
+// Files numbered 1, 2, 3 ... read without a question, PBN files as complete deals.
+TEST_F(ReadFromFile, PbnFilesNumberedFromOneReadWithoutAQuestion) {
+    ChooseFile(DataPath("interop/bigdeal/bigdeal-12.pbn"), 4);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
+    main.NextBtnClick();
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(view.display.page, Page::Print);
+    EXPECT_EQ(main.boardSet.size(), 12u);
+}
+
+TEST_F(ReadFromFile, PbnDealsShortOfCardsGetTheHandEntryChecksAtOnce) {
+    ChooseFile(DataPath("pbn/y_unknown_hands.pbn"), 4);
+    main.RadioGroup1Click(DealSource::ReadFromFile);
+    main.NextBtnClick();
+    EXPECT_EQ(view.display.page, Page::EnterHand);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0].text, "Deal 1 has only 26 cards.");
 }
 
 TEST_F(ReadFromFile, SaveWritesTheBoardSetThroughTheSaveDialog) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "kesto/workflow/texts.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
 namespace {
@@ -41,6 +43,53 @@ TEST(ReadDealFile, AFailureShowsTheReasonAsAnErrorWithOk) {
         EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
         EXPECT_EQ(ui.messages[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(ui.messages[0].text, c.message);
+    }
+}
+
+TEST(BoardsRenumberedText, TheFilesNumbersAsRunsThenKestos) {
+    struct Case {
+        std::vector<int> numbers;
+        std::string said;  // between "are numbered " and ". Kesto numbers them "
+        std::string kesto;
+    };
+    const Case cases[] = {
+        {{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, "5 to 16", "1 to 12"},
+        {{7}, "7", "1"},
+        {{1, 2, 3, 7, 8, 9}, "1 to 3, 7 to 9", "1 to 6"},
+        {{3, 1, 2}, "3, 1 to 2", "1 to 3"},
+        {{0, 5, 6}, "5 to 6", "1 to 3"},
+        {{2, 4, 6, 8, 10, 11}, "2, 4, 6, 8, ...", "1 to 6"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(texts::BoardsRenumberedText("club.pbn", c.numbers),
+                  "The boards in club.pbn are numbered " + c.said + ". Kesto numbers them " +
+                      c.kesto + ", and dealer and vulnerability follow the new numbers.");
+    }
+}
+
+TEST(AcceptBoardNumbers, AsksOnlyWhenTheFileNumbersOtherwise) {
+    struct Case {
+        std::vector<int> numbers;
+        bool asks;
+    };
+    const Case cases[] = {
+        {{}, false}, {{1, 2, 3}, false}, {{0, 0}, false}, {{1, 0, 3}, false},
+        {{2}, true}, {{1, 3}, true},     {{0, 5}, true},  {{2, 1}, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NumberedAsKestoNumbers(c.numbers), !c.asks);
+        for (const Answer answer : {Answer::Ok, Answer::Cancel}) {
+            FakeMainWindowView ui;
+            ui.answers.push_back(answer);
+            const bool accepted = AcceptBoardNumbers("in.pbn", c.numbers, ui);
+            EXPECT_EQ(accepted, !c.asks || answer == Answer::Ok);
+            ASSERT_EQ(ui.messages.size(), c.asks ? 1u : 0u);
+            if (c.asks) {
+                EXPECT_EQ(ui.messages[0].kind, MessageKind::Warning);
+                EXPECT_EQ(ui.messages[0].buttons, MessageButtons::OkCancel);
+                EXPECT_EQ(ui.messages[0].text, texts::BoardsRenumberedText("in.pbn", c.numbers));
+            }
+        }
     }
 }
 
