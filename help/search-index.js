@@ -93,7 +93,7 @@ var KESTO_HELP_INDEX = [
 },
 {
 "page": "files.html",
-"anchor": "pbn",
+"anchor": "pbn-out",
 "heading": "Handing the deals to other programs (PBN)",
 "text": "Choose PBN (*.pbn) in the Save as type list to write a PBN file in the strict form of the PBN 2.1 standard that other bridge programs read. Each board becomes one game with the fifteen tags every PBN program knows: Event is header line 1, Site header line 2. Date is the date in the form 2026.12.09 when header line 2 is a date in one of Kesto's date formats (as Use date as default second line puts it there); otherwise it is ? , \"not known\". Board is the board number, and Dealer and Vulnerable go with it, as on the printed hand records. Deal holds the four hands, starting with the dealer. A hand you have not entered is written as - , \"not known\". The players, the scoring, the contract and the result are ? : Kesto deals the boards, it does not score them. Kesto reads its own PBN files back to the same boards and header lines. Keep the .KST file as well if you want Kesto to remember that the hands were entered by hand rather than dealt. Saving never changes the deals. Kesto asks before it replaces an existing file of the same name.",
 "title": "Deal files and the dealing machines that use them"
