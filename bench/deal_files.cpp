@@ -1,5 +1,6 @@
-// Writes 500 boards in each deal file format and reads them back, next to writing and reading
-// the same bytes as a plain copy. Prints milliseconds per round, the median of several.
+// Writes 500 boards in each deal file format (KST, DLM, DUP, PBN) and reads them back, next to
+// writing and reading the same bytes as a plain copy. Prints milliseconds per round, the median of
+// several.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/files/read_deal_file.h"
 #include "kesto/platform/file_io.h"
 
@@ -32,7 +34,10 @@ int main() {
     RandomGenerator random(12345);
     tBoardSet boards;
     GenerateRandomDeals(boards, kBoards, random);
+    // The Duplimate files refuse more than 99 boards: they get the first 99.
+    const tBoardSet duplimate(boards.begin(), boards.begin() + kDuplimateMaxBoards);
 
+    const CivilDate date{2026, 12, 9, 3};
     const std::filesystem::path folder =
         std::filesystem::temp_directory_path() / "kesto-bench-deal-files";
     std::filesystem::create_directories(folder);
@@ -50,15 +55,24 @@ int main() {
              return WriteOwnDealFile(f, boards, "Club night", "Monday", DealSource::Generate);
          }},
         {"DLM", (folder / "b.dlm").string(),
-         [&] { return DLMFileText(boards, "Club night", "Monday", DealSource::Generate); },
+         [&] { return DLMFileText(duplimate, "Club night", "Monday", DealSource::Generate); },
          [&](const std::string& f) {
-             return WriteDLMFile(f, boards, "Club night", "Monday", DealSource::Generate);
+             return WriteDLMFile(f, duplimate, "Club night", "Monday", DealSource::Generate);
          }},
-        {"DUP", (folder / "b.dup").string(), [&] { return DUPFileBytes(boards); },
-         [&](const std::string& f) { return WriteDUPFile(f, boards); }},
+        {"DUP", (folder / "b.dup").string(), [&] { return DUPFileBytes(duplimate); },
+         [&](const std::string& f) { return WriteDUPFile(f, duplimate); }},
+        // The PBN export file, read back by the reader of other programs' PBN files.
+        {"PBN", (folder / "b.pbn").string(),
+         [&] {
+             return PbnFileText({boards, "Club night", "December 9, 2026", date});
+         },
+         [&](const std::string& f) {
+             return WritePbnFile(f, {boards, "Club night", "December 9, 2026", date});
+         }},
     };
 
-    std::printf("%d boards (DLM holds 99), median of %d rounds, milliseconds\n", kBoards, kRounds);
+    std::printf("%d boards (DLM and DUP hold 99), median of %d rounds, milliseconds\n", kBoards,
+                kRounds);
     std::printf("%-4s %8s | %9s %9s %9s | %9s %9s %9s\n", "kind", "bytes", "build", "write", "read",
                 "copy-w", "copy-w-ns", "copy-r");
     for (const Format& format : formats) {

@@ -100,7 +100,8 @@ constexpr BatchOption kBatchOptions[] = {
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.saves.push_back(v); }},
      .emptyIsMissing = true,
      .help = "save the board set; the kind follows the extension:\n"
-             ".dlm DLM, .dup DUP, anything else Kesto's own KST file;\n"
+             ".dlm DLM, .dup DUP, .pbn a PBN 2.1 export file,\n"
+             "anything else Kesto's own KST file;\n"
              "may be given more than once"},
     {.name = "--html",
      .value = "FILE",

@@ -4,6 +4,7 @@
 
 #include "kesto/files/write_deal_file.h"
 #include "kesto/platform/text_encoding.h"
+#include "kesto/workflow/save_deals.h"
 
 namespace kesto {
 
@@ -38,17 +39,7 @@ FileDialogResult BatchView::SaveFileDialog(const FileDialogRequest& request) {
     FileDialogResult result{!saveFile_.empty(), saveFile_, request.filterIndex};
     // Deal files take their kind from the extension; other save dialogs keep their index.
     if (request.filter.find("*.KST") != std::string::npos) {
-        switch (SaveKindOfFileName(saveFile_)) {
-            case DealFileKind::Dlm:
-                result.filterIndex = 2;
-                break;
-            case DealFileKind::Dup:
-                result.filterIndex = 3;
-                break;
-            default:
-                result.filterIndex = 1;
-                break;
-        }
+        result.filterIndex = SaveFilterIndexOfKind(SaveKindOfFileName(saveFile_));
     }
     return result;
 }

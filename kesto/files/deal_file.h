@@ -12,6 +12,8 @@
 
 namespace kesto {
 
+// Pbn: any file that holds PBN deals, read by the PBN reader and saved as a PBN 2.1 export
+// file. Unknown is a file no reader takes.
 enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Unknown };
 
 // The output of every reader: the deals in file order (board numbers follow positions), the

@@ -66,6 +66,18 @@ std::string SystemReason(std::string_view error) {
     return std::string(colon == std::string_view::npos ? error : error.substr(colon + 2));
 }
 
+WriteResult SaveFailed(const std::string& fileName, const Status& replaced) {
+    return {WriteStatus::Failed,
+            "Error writing " + fileName + " (" + SystemReason(replaced.Reason()) +
+                "). The deals were not saved; an existing file of that name is unchanged."};
+}
+
+// More boards than the readers take would make a file Kesto cannot read back.
+WriteResult TooManyBoardsToSave() {
+    return {WriteStatus::Failed, "Kesto saves at most " + std::to_string(kMaxBoards) +
+                                     " boards in a file. The deals were not saved."};
+}
+
 std::string OneLine(std::string_view text) {
     std::string line(text);
     for (char& c : line) {

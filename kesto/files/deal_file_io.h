@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "kesto/files/deal_file.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/status.h"
 
@@ -17,6 +18,13 @@ StatusOr<std::string> ReadDealFileBytes(const std::string& fileName);
 
 // The system's own words at the end of an error text ("No space left on device").
 std::string SystemReason(std::string_view error);
+
+// The own and PBN files' answer to a failed replacement: the system's reason, and that the old
+// file is unchanged.
+WriteResult SaveFailed(const std::string& fileName, const Status& replaced);
+
+// The own and PBN files' answer to more boards than the readers take.
+WriteResult TooManyBoardsToSave();
 
 // A line break inside a header line would split the line it stands in; it becomes a space.
 std::string OneLine(std::string_view text);

@@ -58,17 +58,13 @@ WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& board
     if (boardSet.empty()) {
         return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
     }
-    // More boards than the readers take would make a file Kesto cannot read back.
     if (boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
-        return {WriteStatus::Failed, "Kesto saves at most " + std::to_string(kMaxBoards) +
-                                         " boards in a file. The deals were not saved."};
+        return TooManyBoardsToSave();
     }
     const Status replaced =
         ReplaceFileAtomically(fileName, OwnDealFileText(boardSet, header1, header2, mode));
     if (!replaced.Ok()) {
-        return {WriteStatus::Failed,
-                "Error writing " + fileName + " (" + SystemReason(replaced.Reason()) +
-                    "). The deals were not saved; an existing file of that name is unchanged."};
+        return SaveFailed(fileName, replaced);
     }
     return {};
 }

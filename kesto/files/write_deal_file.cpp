@@ -4,6 +4,7 @@
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_writer.h"
 
 namespace kesto {
 
@@ -21,6 +22,9 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
     }
     if (extension == "DUP") {
         return DealFileKind::Dup;
+    }
+    if (extension == "PBN") {
+        return DealFileKind::Pbn;
     }
     return DealFileKind::Own;
 }
@@ -59,6 +63,9 @@ WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
             return WriteDLMFile(fileName, deals.boardSet, deals.header1, deals.header2, deals.mode);
         case DealFileKind::Dup:
             return WriteDUPFile(fileName, deals.boardSet);
+        case DealFileKind::Pbn:
+            return WritePbnFile(fileName,
+                                {deals.boardSet, deals.header1, deals.header2, deals.date});
         default:
             return WriteOwnDealFile(fileName, deals.boardSet, deals.header1, deals.header2,
                                     deals.mode);

@@ -1,12 +1,14 @@
 #pragma once
 // Writing deals as a file of a kind the caller chooses, and choosing the kind by file name.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/platform/clock.h"
 
 namespace kesto {
 
@@ -15,12 +17,16 @@ struct DealsToWrite {
     const tBoardSet& boardSet;
     std::string header1, header2;
     DealSource mode;
+    // The date of the deals, for the PBN file's Date tag; the other kinds hold no date.
+    std::optional<CivilDate> date = std::nullopt;
 };
 
-// By the file name's extension, in any case: .dlm DLM, .dup DUP, anything else the own file.
+// By the file name's extension, in any case: .dlm DLM, .dup DUP, .pbn PBN, anything else the
+// own file.
 DealFileKind SaveKindOfFileName(std::string_view fileName);
 
-// Writes the board set as the given kind (Own for Legacy and Unknown too). DLM and DUP files
+// Writes the board set as the given kind (Own for Legacy and Unknown too; Pbn a PBN 2.1 export
+// file, kesto/files/pbn_writer.h). DLM and DUP files
 // hold only whole deals: a board set with a deal of fewer than 52 cards (one left without
 // cards on the hand-entry page) fails with a message naming the board, and nothing is written.
 WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,

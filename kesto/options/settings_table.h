@@ -76,8 +76,9 @@ inline constexpr BoolSetting kSuppressSetWarning{"SuppressSetWarning", false};
 inline constexpr BoolSetting kSuppressHtmlAlert{"SuppressHTMLAlert", false};
 // The program only ever reads it; the sets field's range.
 inline constexpr IntegerSetting kNumberOfIndividualSets{"NumberOfIndividualSets", 1, 0, 100};
-// The filter index shared by the open dialog (four kinds) and the save dialog (three). Any
-// other number means the first kind, the own deal file, as the save dialog takes it.
+// The filter index shared by the open dialog (four kinds) and the save dialog (four: KST, DLM,
+// DUP, PBN). Any other number means the first kind, the own deal file, as the save dialog
+// takes it.
 inline constexpr IntegerSetting kFileType{"FileType", 1, 1, 4, OutsideRange::StandsFor, 1};
 
 // The options dialog's values.

@@ -1,5 +1,8 @@
 #include "kesto/workflow/date_format.h"
 
+#include <chrono>
+#include <set>
+
 namespace kesto {
 
 std::string FormatDate(int dateFormatIndex, const CivilDate& date, const Clock& clock) {
@@ -23,6 +26,70 @@ std::string FormatDate(int dateFormatIndex, const CivilDate& date, const Clock& 
         default:
             return clock.ShortDate(date);
     }
+}
+
+namespace {
+
+// The numbers a text holds, as its runs of digits; runs longer than four digits name no date.
+std::vector<int> NumbersIn(std::string_view text) {
+    std::vector<int> numbers;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] < '0' || text[i] > '9') {
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            ++i;
+        }
+        if (i - start <= 4) {
+            numbers.push_back(std::stoi(std::string(text.substr(start, i - start))));
+        }
+    }
+    return numbers;
+}
+
+std::optional<CivilDate> ValidDate(int year, int month, int day) {
+    namespace chrono = std::chrono;
+    const chrono::year_month_day date{chrono::year(year),
+                                      chrono::month(static_cast<unsigned>(month)),
+                                      chrono::day(static_cast<unsigned>(day))};
+    if (!date.ok()) {
+        return std::nullopt;
+    }
+    const chrono::weekday weekday{chrono::sys_days(date)};
+    return CivilDate{year, month, day, static_cast<int>(weekday.c_encoding())};
+}
+
+}  // namespace
+
+std::optional<CivilDate> DateOfText(std::string_view text, const Clock& clock) {
+    const std::vector<int> numbers = NumbersIn(text);
+    const int century = clock.Today().year / 100 * 100;
+    std::set<int> years, days;
+    for (const int number : numbers) {
+        years.insert(number >= 1000 ? number : century + number % 100);
+        if (number >= 1 && number <= 31) {
+            days.insert(number);
+        }
+    }
+    for (const int year : years) {
+        for (int month = 1; month <= 12; ++month) {
+            for (const int day : days) {
+                const std::optional<CivilDate> date = ValidDate(year, month, day);
+                if (!date) {
+                    continue;
+                }
+                for (int format = 0; format < kDateFormatCount; ++format) {
+                    if (FormatDate(format, *date, clock) == text) {
+                        return date;
+                    }
+                }
+            }
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> TodayInEveryFormat(const Clock& clock) {

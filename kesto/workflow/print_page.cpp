@@ -3,6 +3,7 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/print/print_job.h"
 #include "kesto/print/print_options.h"
+#include "kesto/workflow/date_format.h"
 #include "kesto/workflow/kesto_main.h"
 #include "kesto/workflow/save_deals.h"
 #include "kesto/workflow/texts.h"
@@ -73,7 +74,9 @@ PrintJobRequest TKestoMain::PrintRequest() const {
 
 void TKestoMain::SaveBtnClick() {
     SettingsStore store(settings_);
-    const SaveRequest request{{boardSet, line1_, line2_, Mode()}, dialogDirectory_};
+    // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
+    const SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)},
+                              dialogDirectory_};
     kesto::SaveBtnClick(view_, store, request);
 }
 

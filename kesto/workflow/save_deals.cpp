@@ -11,8 +11,23 @@ DealFileKind SaveKindOfFilterIndex(int filterIndex) {
             return DealFileKind::Dlm;
         case 3:
             return DealFileKind::Dup;
+        case 4:
+            return DealFileKind::Pbn;
         default:
             return DealFileKind::Own;
+    }
+}
+
+int SaveFilterIndexOfKind(DealFileKind kind) {
+    switch (kind) {
+        case DealFileKind::Dlm:
+            return 2;
+        case DealFileKind::Dup:
+            return 3;
+        case DealFileKind::Pbn:
+            return 4;
+        default:
+            return 1;
     }
 }
 
@@ -22,6 +37,8 @@ std::string_view SaveDefaultExtension(int filterIndex) {
             return "DLM";
         case DealFileKind::Dup:
             return "DUP";
+        case DealFileKind::Pbn:
+            return "pbn";
         default:
             return "KST";
     }

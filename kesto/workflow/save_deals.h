@@ -15,7 +15,7 @@ class SettingsStore;
 inline constexpr std::string_view kSaveDialogTitle = "Save deals to file";
 inline constexpr std::string_view kSaveDialogFilter =
     "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|"
-    "Duplimate (DOS version) (*.DUP)|*.DUP";
+    "Duplimate (DOS version) (*.DUP)|*.DUP|PBN (*.pbn)|*.pbn";
 
 // What the print page hands the Save button.
 struct SaveRequest {
@@ -23,9 +23,11 @@ struct SaveRequest {
     std::string initialDirectory;
 };
 
-// Filter index 2 is DLM, 3 DUP, anything else the own file.
+// Filter index 2 is DLM, 3 DUP, 4 PBN, anything else the own file.
 DealFileKind SaveKindOfFilterIndex(int filterIndex);
-// "DLM" for 2, "DUP" for 3, "KST" for anything else.
+// The filter index of a save kind (Own and the kinds Kesto does not write: 1).
+int SaveFilterIndexOfKind(DealFileKind kind);
+// "DLM" for 2, "DUP" for 3, "pbn" for 4, "KST" for anything else.
 std::string_view SaveDefaultExtension(int filterIndex);
 
 // Asks for a file in the save dialog (filter index and default extension from the stored

@@ -204,6 +204,39 @@ TEST_F(BatchTest, SavedFilesReadBackToTheSameBoards) {
     }
 }
 
+// The PBN export file by its extension: header line 1 as the Event, line 2 as the Site and,
+// when it is a date in one of the date formats, as the Date.
+TEST_F(BatchTest, SavesAPbnExportFileByItsExtension) {
+    const auto game = [](const char* site, const char* date, const char* board, const char* dealer,
+                         const char* vulnerable, const char* deal) {
+        return std::string("[Event \"Club night\"]\r\n[Site \"") + site + "\"]\r\n[Date \"" + date +
+               "\"]\r\n[Board \"" + board +
+               "\"]\r\n[West \"?\"]\r\n[North \"?\"]\r\n[East \"?\"]\r\n[South \"?\"]\r\n"
+               "[Dealer \"" +
+               dealer + "\"]\r\n[Vulnerable \"" + vulnerable + "\"]\r\n[Deal \"" + deal +
+               "\"]\r\n[Scoring \"?\"]\r\n[Declarer \"?\"]\r\n[Contract \"?\"]\r\n"
+               "[Result \"?\"]\r\n";
+    };
+    const char* board1 = "N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732";
+    const char* board2 = "E:643.A97.K863.KJT AKQ2.5.AQJT95.Q5 J875.QJT2.72.A83 T9.K8643.4.97642";
+    struct Case {
+        const char* header2;
+        const char* site;
+        const char* date;
+    };
+    for (const Case& c : {Case{"Caf\xC3\xA9", "Caf\xE9", "?"},
+                          Case{"December 7, 2026", "December 7, 2026", "2026.12.07"}}) {
+        ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--header1", "Club night", "--header2",
+                       c.header2, "--save", Path("club.PBN")}),
+                  0)
+            << err_.str();
+        EXPECT_EQ(ReadWholeFile(Path("club.PBN")).value,
+                  "% PBN 2.1\r\n% EXPORT\r\n" + game(c.site, c.date, "1", "N", "None", board1) +
+                      "\r\n" + game(c.site, c.date, "2", "E", "NS", board2));
+        EXPECT_EQ(err_.str(), "");
+    }
+}
+
 TEST_F(BatchTest, HeaderLinesAreTakenAsUtf8AndWrittenAsWindows1252) {
     ASSERT_EQ(Run({"--generate", "1", "--header2", "Caf\xC3\xA9", "--save", Path("h.kst")}), 0);
     const std::string file = ReadWholeFile(Path("h.kst")).value;

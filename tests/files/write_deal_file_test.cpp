@@ -60,6 +60,9 @@ TEST(SaveKind, ByExtensionInAnyCase) {
     EXPECT_EQ(SaveKindOfFileName("/x/a.dlm"), DealFileKind::Dlm);
     EXPECT_EQ(SaveKindOfFileName("A.DuP"), DealFileKind::Dup);
     EXPECT_EQ(SaveKindOfFileName("a.kst"), DealFileKind::Own);
+    EXPECT_EQ(SaveKindOfFileName("/x/Club Night.pbn"), DealFileKind::Pbn);
+    EXPECT_EQ(SaveKindOfFileName("A.PbN"), DealFileKind::Pbn);
+    EXPECT_EQ(SaveKindOfFileName("a.pbn.kst"), DealFileKind::Own);
     EXPECT_EQ(SaveKindOfFileName("a.dlm.txt"), DealFileKind::Own);
     EXPECT_EQ(SaveKindOfFileName("dlm"), DealFileKind::Own);
     EXPECT_EQ(SaveKindOfFileName("x.dlm/file"), DealFileKind::Own);

@@ -1,4 +1,5 @@
-// Fuzz target: the PBN reader.
+// Fuzz target: the PBN reader of other programs' files, and the PBN export file written
+// from what it read.
 #include <cstddef>
 #include <cstdint>
 

@@ -19,8 +19,10 @@
 #include "kesto/files/legacy_deal_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_reader.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/files/read_deal_file.h"
 #include "kesto/platform/registry_hive.h"
+#include "kesto/platform/text_encoding.h"
 #include "kestweb2/kestweb2.h"
 #include "tests/support/scratch_folder.h"
 
@@ -161,6 +163,62 @@ std::string CheckOwnRoundTrip(const DealFileContents& read) {
     }
     if (again.dealsComplete != read.dealsComplete) {
         return "own file: complete deals became incomplete or the reverse";
+    }
+    return {};
+}
+
+// A header line as the PBN file gives it back: control characters become spaces (a tag value
+// holds none), the reader takes values without the spaces around them, "?" is the value of
+// something unknown, and a file whose text is valid UTF-8 with a character outside ASCII is
+// taken for UTF-8, as the reader of other programs' files must.
+std::string PbnHeaderReadBack(const std::string& line, bool fileIsUtf8) {
+    std::string expected = OneLine(line);
+    for (char& c : expected) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
+            c = ' ';
+        }
+    }
+    if (fileIsUtf8) {
+        expected = Utf8ToWindows1252(expected);
+    }
+    const std::size_t first = expected.find_first_not_of(' ');
+    expected = first == std::string::npos
+                   ? std::string()
+                   : expected.substr(first, expected.find_last_not_of(' ') - first + 1);
+    return expected == "?" ? std::string() : expected;
+}
+
+// Whatever a reader gave, the PBN export file keeps every hand, the header lines and the
+// board numbers 1, 2, 3 ...
+std::string CheckPbnRoundTrip(const DealFileContents& read) {
+    if (read.boardSet.empty()) {
+        return {};
+    }
+    const std::string text = PbnFileText({read.boardSet, read.header1, read.header2, std::nullopt});
+    if (RecogniseDealFile(text).kind != DealFileKind::Pbn) {
+        return "a written PBN file is not recognised as one";
+    }
+    DealFileContents again;
+    if (const Status parsed = ParsePbnFile(text, again); !parsed.Ok()) {
+        return "a written PBN file does not read back: " + parsed.Reason();
+    }
+    if (std::string problem = CompareBoardSets(read.boardSet, again.boardSet, "PBN file");
+        !problem.empty()) {
+        return problem;
+    }
+    const bool utf8 = IsUtf8WithNonAscii(text);
+    if (again.header1 != PbnHeaderReadBack(read.header1, utf8) ||
+        again.header2 != PbnHeaderReadBack(read.header2, utf8)) {
+        return "PBN file: the header lines changed";
+    }
+    for (std::size_t i = 0; i < again.boardNumbers.size(); ++i) {
+        if (again.boardNumbers[i] != static_cast<int>(i) + 1) {
+            return "PBN file: board " + std::to_string(i + 1) + " is numbered " +
+                   std::to_string(again.boardNumbers[i]);
+        }
+    }
+    if (again.boardNumbers.size() != read.boardSet.size()) {
+        return "PBN file: the boards lost their numbers";
     }
     return {};
 }
@@ -347,7 +405,7 @@ std::string CheckPbnFile(std::string_view bytes) {
         return "PBN deals were not taken as complete";
     }
     return FirstProblem({CheckHands(contents.boardSet),
-                         CheckDealsCanStand(contents.boardSet, false),
+                         CheckDealsCanStand(contents.boardSet, false), CheckPbnRoundTrip(contents),
                          CheckOwnRoundTrip(contents)});
 }
 

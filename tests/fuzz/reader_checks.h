@@ -24,7 +24,8 @@ std::string CheckLegacyDealFile(std::string_view bytes);
 std::string CheckDlmFile(std::string_view bytes);
 std::string CheckDupFile(std::string_view bytes);
 // The PBN reader: what it accepts holds no card twice, no hand over 13 cards, no more than
-// kMaxBoards boards and one board number a board or none.
+// kMaxBoards boards and one board number a board or none; written as a PBN export file, it
+// reads back the same.
 std::string CheckPbnFile(std::string_view bytes);
 std::string CheckDealTag(std::string_view bytes);
 std::string CheckHandText(std::string_view bytes);

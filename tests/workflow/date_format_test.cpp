@@ -34,5 +34,30 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{kNewYear, 1, "Thursday, January 1, 2009"},
                       DateCase{kMonday, 6, "12/7/2026"}, DateCase{kMonday, -1, "12/7/2026"}));
 
+// Header line 2 as the date check box or the user wrote it gives the PBN file's Date tag.
+TEST(DateOfText, ReadsEveryFormatBackToItsDate) {
+    const FixedClock clock(kMonday, 0);
+    for (const CivilDate date : {kMonday, kNewYear, CivilDate{2027, 2, 28, 0}}) {
+        for (int index = 0; index < kDateFormatCount; ++index) {
+            const std::string text = FormatDate(index, date, clock);
+            const std::optional<CivilDate> read = DateOfText(text, clock);
+            ASSERT_TRUE(read.has_value()) << text;
+            EXPECT_EQ(read->year, date.year) << text;
+            EXPECT_EQ(read->month, date.month) << text;
+            EXPECT_EQ(read->day, date.day) << text;
+            EXPECT_EQ(read->weekday, date.weekday) << text;
+        }
+    }
+}
+
+TEST(DateOfText, TextThatIsNoDateOfTheFormatsGivesNone) {
+    const FixedClock clock(kMonday, 0);
+    for (const char* text :
+         {"", "Club night", "Tuesday pairs, room 2", "12/7/2026 pairs", "2/30/2026",
+          "Monday, December 8, 2026", "December 7 2026", "7-Dec-2026", "99999/1/1"}) {
+        EXPECT_FALSE(DateOfText(text, clock).has_value()) << text;
+    }
+}
+
 }  // namespace
 }  // namespace kesto::test

@@ -9,6 +9,7 @@
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
@@ -45,9 +46,10 @@ class SaveDeals : public ::testing::Test {
 };
 
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
-    // A stored kind outside the open dialog's four is shown as the first, the own file.
-    const std::tuple<int, int, const char*> cases[] = {
-        {1, 1, "KST"}, {2, 2, "DLM"}, {3, 3, "DUP"}, {4, 4, "KST"}, {0, 1, "KST"}, {-7, 1, "KST"}};
+    // A stored kind outside the save dialog's four is shown as the first, the own file.
+    const std::tuple<int, int, const char*> cases[] = {{1, 1, "KST"}, {2, 2, "DLM"}, {3, 3, "DUP"},
+                                                       {4, 4, "pbn"}, {5, 1, "KST"}, {0, 1, "KST"},
+                                                       {-7, 1, "KST"}};
     for (const auto& [fileType, filterIndex, extension] : cases) {
         StoreFileType(fileType);
         SaveBtnClick(ui_, settings_, request_);  // the fake cancels
@@ -58,7 +60,8 @@ TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
     const FileDialogRequest& shown = ui_.saveRequests.back();
     EXPECT_EQ(shown.title, "Save deals to file");
     EXPECT_EQ(shown.filter,
-              "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|Duplimate (DOS version) (*.DUP)|*.DUP");
+              "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|Duplimate (DOS version) (*.DUP)|*.DUP|"
+              "PBN (*.pbn)|*.pbn");
     EXPECT_TRUE(shown.promptOverwrite);
     EXPECT_EQ(shown.initialDirectory, "/home/club");
     EXPECT_TRUE(ui_.messages.empty());
@@ -88,7 +91,7 @@ TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
         {1, "a.KST", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
         {2, "b.DLM", DLMFileText(boards_, "Club night", "Monday", DealSource::Generate)},
         {3, "c.DUP", DUPFileBytes(boards_)},
-        {4, "d.txt", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
+        {4, "d.txt", PbnFileText({boards_, "Club night", "Monday", std::nullopt})},
         // The filter, not the name, decides.
         {1, "e.dlm", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
     };
@@ -106,7 +109,7 @@ TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
 TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     const tBoardSet none;
     const SaveRequest empty{{none, "", "", DealSource::Record}, ""};
-    for (const int filterIndex : {1, 2, 3}) {
+    for (const int filterIndex : {1, 2, 3, 4}) {
         SCOPED_TRACE(filterIndex);
         ui_.messages.clear();
         Answer(folder_.Path("empty"), filterIndex);
@@ -169,6 +172,10 @@ TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
              "were not saved; an existing file of that name is unchanged."},
         {2, "old.dlm", "Error writing .DLM file."},
         {3, "old.dup", "Error writing .DUP file."},
+        {4, "old.pbn",
+         "Error writing " + folder_.Path("old.pbn") +
+             " (File too large). The deals "
+             "were not saved; an existing file of that name is unchanged."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -191,7 +198,8 @@ TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
     // No temporary file is left behind.
     std::vector<std::string> entries = folder_.Entries();
     std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"old.dlm", "old.dup", "old.kst", "settings.reg"}));
+    EXPECT_EQ(entries, (std::vector<std::string>{"old.dlm", "old.dup", "old.kst", "old.pbn",
+                                                 "settings.reg"}));
 }
 
 }  // namespace

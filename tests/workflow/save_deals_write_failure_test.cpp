@@ -10,6 +10,7 @@
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
@@ -49,6 +50,14 @@ const DealFileKindCase kKinds[] = {
     {"Dup", "club.DUP", 3,
      [](const std::string&, const std::string&) { return std::string("Error writing .DUP file."); },
      [](const tBoardSet& boards) { return DUPFileBytes(boards); }},
+    {"Pbn", "club.pbn", 4,
+     [](const std::string& path, const std::string& reason) {
+         return "Error writing " + path + " (" + reason +
+                "). The deals were not saved; an existing file of that name is unchanged.";
+     },
+     [](const tBoardSet& boards) {
+         return PbnFileText({boards, kHeader1, kHeader2, std::nullopt});
+     }},
 };
 
 class WriteFailureTest : public ::testing::TestWithParam<DealFileKindCase> {

@@ -1,0 +1,137 @@
+#include "kesto/files/pbn_writer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "kesto/deal/board.h"
+#include "kesto/files/deal_file_io.h"
+#include "kesto/files/deal_notation.h"
+#include "kesto/platform/file_io.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+constexpr std::string_view kUnknown = "?";
+
+void AppendTag(std::string& text, std::string_view name, std::string_view quotedValue) {
+    text += '[';
+    text += name;
+    text += " \"";
+    text += quotedValue;
+    text += "\"]";
+    text += kEol;
+}
+
+// A header line as a tag value; an empty line is a value Kesto does not know.
+std::string HeaderValue(std::string_view line) {
+    return line.empty() ? std::string(kUnknown) : PbnQuoted(line);
+}
+
+// The hands clockwise from the dealer; a hand without cards is one the deal does not give.
+std::string DealValue(const tDeal& deal, Seat dealer) {
+    std::string value(1, SeatLetter(dealer));
+    value += ':';
+    Seat seat = dealer;
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            value += ' ';
+        }
+        const tHand& hand = deal.Hand(seat);
+        value += hand.CardCount() == 0 ? std::string("-") : HandText(hand);
+        seat = NextClockwise(seat);
+    }
+    return value;
+}
+
+void AppendGame(std::string& text, const PbnContents& contents, std::size_t index,
+                std::string_view event, std::string_view site, std::string_view date) {
+    const int board = static_cast<int>(index) + 1;
+    const Seat dealer = BoardDealer(board);
+    AppendTag(text, "Event", event);
+    AppendTag(text, "Site", site);
+    AppendTag(text, "Date", date);
+    AppendTag(text, "Board", std::to_string(board));
+    for (const char* player : {"West", "North", "East", "South"}) {
+        AppendTag(text, player, kUnknown);
+    }
+    AppendTag(text, "Dealer", std::string(1, SeatLetter(dealer)));
+    AppendTag(text, "Vulnerable", BoardVulnerability(board));
+    AppendTag(text, "Deal", DealValue(contents.boardSet[index], dealer));
+    for (const char* unknown : {"Scoring", "Declarer", "Contract", "Result"}) {
+        AppendTag(text, unknown, kUnknown);
+    }
+    if (index >= contents.boardTags.size()) {
+        return;
+    }
+    // Tags beyond the fifteen follow in the order of their names.
+    std::vector<PbnTag> more = contents.boardTags[index];
+    std::stable_sort(more.begin(), more.end(),
+                     [](const PbnTag& a, const PbnTag& b) { return a.name < b.name; });
+    for (const PbnTag& tag : more) {
+        AppendTag(text, tag.name, PbnQuoted(tag.value));
+    }
+}
+
+}  // namespace
+
+std::string PbnQuoted(std::string_view text) {
+    std::string quoted = text.starts_with('#') ? "##" : "";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
+            quoted += ' ';
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted;
+}
+
+std::string PbnDate(const std::optional<CivilDate>& date) {
+    if (!date || date->year < 1 || date->year > 9999 || date->month < 1 || date->month > 12 ||
+        date->day < 1 || date->day > 31) {
+        return std::string(kUnknown);
+    }
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d.%02d.%02d", date->year, date->month, date->day);
+    return text;
+}
+
+std::string PbnFileText(const PbnContents& contents) {
+    const std::string event = HeaderValue(contents.header1);
+    const std::string site = HeaderValue(contents.header2);
+    const std::string date = PbnDate(contents.date);
+    std::string text;
+    text.reserve(64 + contents.boardSet.size() * 330);
+    text += "% PBN 2.1";
+    text += kEol;
+    text += "% EXPORT";
+    text += kEol;
+    for (std::size_t i = 0; i < contents.boardSet.size(); ++i) {
+        if (i > 0) {
+            text += kEol;
+        }
+        AppendGame(text, contents, i, event, site, date);
+    }
+    return text;
+}
+
+WriteResult WritePbnFile(const std::string& fileName, const PbnContents& contents) {
+    if (contents.boardSet.empty()) {
+        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
+    }
+    if (contents.boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
+        return TooManyBoardsToSave();
+    }
+    const Status replaced = ReplaceFileAtomically(fileName, PbnFileText(contents));
+    if (!replaced.Ok()) {
+        return SaveFailed(fileName, replaced);
+    }
+    return {};
+}
+
+}  // namespace kesto

@@ -1,0 +1,131 @@
+// The PBN export file: golden bytes written by hand from the PBN 2.1 export rules, the tag
+// value escapes, the date, and the save's refusals.
+#include "kesto/files/pbn_writer.h"
+
+#include <gtest/gtest.h>
+
+#include "kesto/files/write_deal_file.h"
+#include "tests/files/files_test_support.h"
+#include "tests/support/scratch_folder.h"
+
+namespace kesto::test {
+namespace {
+
+constexpr CivilDate kNinthOfDecember{2026, 12, 9, 3};
+
+TEST(PbnFileText, FiveBoardsFollowTheDealerAndVulnerabilityCycleWithTheDealerFirst) {
+    const tBoardSet boards = {WorkedExampleDeal(), RotatedExampleDeal(), WorkedExampleDeal(),
+                              RotatedExampleDeal(), WorkedExampleDeal()};
+    EXPECT_EQ(PbnFileText({boards, "Club night", "Wednesday, December 9, 2026", kNinthOfDecember}),
+              FileBytes(DataPath("pbn_written/y_five_boards_dealer_cycle.pbn")));
+}
+
+TEST(PbnFileText, EscapesUnknownHandsAndFurtherTagsSortedByName) {
+    const tBoardSet boards = {DealOf("AK97.QJ4.T852.A3", "", "", ""),
+                              DealOf("", "", "", "642.65.J973.T854")};
+    const std::vector<std::vector<PbnTag>> more = {{{"ParContract", "NS 2S"},
+                                                    {"DoubleDummyTricks", "89967899674347643476"},
+                                                    {"OptimumScore", "NS 140"}}};
+    EXPECT_EQ(PbnFileText({boards,
+                           "#1 \"Spring\" cup \\ Fran\xE7"
+                           "ais",
+                           "", std::nullopt, more}),
+              FileBytes(DataPath("pbn_written/y_escapes_unknown_hands_more_tags.pbn")));
+}
+
+TEST(PbnFileText, NoFurtherTagsWritesTheFifteenAlone) {
+    const tBoardSet boards = {WorkedExampleDeal()};
+    const std::vector<std::vector<PbnTag>> none(1);
+    EXPECT_EQ(PbnFileText({boards, "a", "b", std::nullopt, none}),
+              PbnFileText({boards, "a", "b", std::nullopt}));
+}
+
+struct QuotedCase {
+    std::string_view text;
+    std::string_view quoted;
+};
+
+TEST(PbnQuoted, EscapesWhatAStringTokenCannotHoldAsItIs) {
+    const QuotedCase cases[] = {
+        {"", ""},
+        {"Club night", "Club night"},
+        {"say \"hi\"", "say \\\"hi\\\""},
+        {"a\\b", "a\\\\b"},
+        {"tab\there", "tab here"},
+        {"bell\x07", "bell "},
+        {"#", "###"},
+        {"#5 pairs", "###5 pairs"},
+        {"##", "####"},
+        {"table #5", "table #5"},
+        {"Fran\xE7"
+         "ais \x80",
+         "Fran\xE7"
+         "ais \x80"},
+    };
+    for (const QuotedCase& c : cases) {
+        EXPECT_EQ(PbnQuoted(c.text), c.quoted) << c.text;
+    }
+}
+
+TEST(PbnDate, FourDigitYearAndTwoDigitMonthAndDayOrAQuestionMark) {
+    EXPECT_EQ(PbnDate(kNinthOfDecember), "2026.12.09");
+    EXPECT_EQ(PbnDate(CivilDate{987, 1, 2, 0}), "0987.01.02");
+    EXPECT_EQ(PbnDate(std::nullopt), "?");
+    EXPECT_EQ(PbnDate(CivilDate{2026, 13, 1, 0}), "?");
+    EXPECT_EQ(PbnDate(CivilDate{2026, 1, 0, 0}), "?");
+}
+
+TEST(PbnFileText, EveryLineEndsInCarriageReturnLineFeedAndNoneIsEmptyAfterTheLastGame) {
+    const tBoardSet boards = RandomBoards(3);
+    const std::string text = PbnFileText({boards, "", "", std::nullopt});
+    EXPECT_TRUE(text.starts_with("% PBN 2.1\r\n% EXPORT\r\n[Event \"?\"]\r\n[Site \"?\"]\r\n"));
+    EXPECT_TRUE(text.ends_with("[Result \"?\"]\r\n"));
+    std::size_t emptyLines = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n') {
+            EXPECT_EQ(text[i - 1], '\r') << "at byte " << i;
+        } else if (text[i] == '\r') {
+            EXPECT_EQ(text[i + 1], '\n') << "at byte " << i;
+        }
+        emptyLines += text.compare(i, 4, "\n\r\n[") == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(emptyLines, 2u);
+}
+
+class WritePbnFileTest : public ::testing::Test {
+  protected:
+    ScratchFolder folder_;
+};
+
+TEST_F(WritePbnFileTest, AnEmptyBoardSetWritesNothing) {
+    const std::string path = folder_.Path("empty.pbn");
+    const WriteResult result = WritePbnFile(path, {tBoardSet{}, "a", "b", std::nullopt});
+    EXPECT_EQ(result.status, WriteStatus::EmptyBoardSet);
+    EXPECT_EQ(result.message, "Nothing to print.");
+    EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+TEST_F(WritePbnFileTest, MoreBoardsThanKestoReadsWriteNothing) {
+    const std::string path = folder_.Path("big.pbn");
+    PutFile(path, "old");
+    const tBoardSet boards(kMaxBoards + 1, WorkedExampleDeal());
+    const WriteResult result = WritePbnFile(path, {boards, "a", "b", std::nullopt});
+    EXPECT_EQ(result.status, WriteStatus::Failed);
+    EXPECT_EQ(result.message,
+              "Kesto saves at most 500 boards in a file. The deals were not saved.");
+    EXPECT_EQ(FileBytes(path), "old");
+}
+
+TEST_F(WritePbnFileTest, TheSaveKindByNameWritesTheExportFileWithTheDate) {
+    const std::string path = folder_.Path("Club.PBN");
+    const tBoardSet boards = {WorkedExampleDeal(), RotatedExampleDeal()};
+    const DealsToWrite deals{boards, "Club night", "Wednesday, December 9, 2026",
+                             DealSource::Generate, kNinthOfDecember};
+    ASSERT_EQ(WriteDealFile(SaveKindOfFileName(path), path, deals).status, WriteStatus::Written);
+    EXPECT_EQ(FileBytes(path),
+              PbnFileText({boards, "Club night", "Wednesday, December 9, 2026", kNinthOfDecember}));
+    EXPECT_NE(FileBytes(path).find("[Date \"2026.12.09\"]\r\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kesto::test
