@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "kestprt3/analysis_table.h"
 #include "kestprt3/drawing.h"
 #include "kestprt3/kestprt3.h"
 #include "kestprt3/printouts.h"
@@ -74,8 +75,15 @@ std::int32_t PrintDealSheets(QPrinter& printer, const PrintRequest& request,
     // compass, so a long suit has the whole width to itself before the font shrinks.
     style.westBesideCompass = true;
     const QSizeF natural = DiagramNaturalSize(style, request.words, printer);
-    const double height = std::min(room.height(), natural.height());
+    // The makeable contracts under the diagram; 0 when the records carry none.
+    const QFont analysisFont = ScaledFont(request.labelFont, 1.3);
+    const double analysisHeight =
+        AnalysisBlockHeight(boards, room.width(), analysisFont, request, printer);
+    const double analysisGap = analysisHeight > 0 ? Mm(printer, 8) : 0;
+    const double height = std::min(room.height() - analysisHeight - analysisGap, natural.height());
     const QRectF diagram(room.left(), room.top(), room.width(), height);
+    const QRectF analysis(room.left(), diagram.bottom() + analysisGap, room.width(),
+                          analysisHeight);
 
     const int pages = static_cast<int>(boards.size());
     for (int page = 0; page < pages; ++page) {
@@ -86,6 +94,7 @@ std::int32_t PrintDealSheets(QPrinter& printer, const PrintRequest& request,
         const Board& board = boards[static_cast<std::size_t>(page)];
         DrawTitleBand(painter, printer, area, board, request, bandHeight);
         DrawDiagram(painter, diagram, board, style, request.words);
+        DrawAnalysisBlock(painter, analysis, board, analysisFont, request);
         DrawPageFooter(painter, printer, area, request, page + 1, pages);
     }
     return painter.end() ? kKestPrt3Ok : kKestPrt3PrintFailed;
