@@ -1,5 +1,7 @@
 #include "kesto/analysis/deal_analysis.h"
 
+#include "kesto/files/deal_notation.h"
+
 namespace kesto {
 
 namespace {
@@ -74,6 +76,12 @@ std::string ParContractValue(const DealAnalysis& analysis) {
             value += "X";
     }
     return value;
+}
+
+std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis) {
+    return BoardTag(boardNumber) + "|[DoubleDummyTricks \"" + DoubleDummyTricksValue(analysis) +
+           "\"]|[OptimumScore \"" + OptimumScoreValue(analysis) + "\"]|[ParContract \"" +
+           ParContractValue(analysis) + "\"]";
 }
 
 }  // namespace kesto
