@@ -1,5 +1,7 @@
 #include "kesto/batch/batch.h"
 
+#include "kesto/analysis/deal_analyser.h"
+
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -45,9 +47,10 @@ class BatchJob {
 
     int Run() {
         using Step = int (BatchJob::*)();
-        for (const Step step : {&BatchJob::StartOptions, &BatchJob::StartMainWindow,
-                                &BatchJob::ReadBoards, &BatchJob::SetHeaders, &BatchJob::List,
-                                &BatchJob::Save, &BatchJob::WriteHtml, &BatchJob::Print}) {
+        for (const Step step :
+             {&BatchJob::StartOptions, &BatchJob::StartMainWindow, &BatchJob::ReadBoards,
+              &BatchJob::SetHeaders, &BatchJob::List, &BatchJob::Analyse, &BatchJob::Save,
+              &BatchJob::WriteHtml, &BatchJob::Print}) {
             if (const int status = (this->*step)(); status != kGoOn)
                 return status;
         }
@@ -60,6 +63,7 @@ class BatchJob {
     int ReadBoards();
     int SetHeaders();
     int List();
+    int Analyse();
     int Save();
     int WriteHtml();
     int Print();
@@ -76,6 +80,10 @@ class BatchJob {
     TOptionDlg optionDlg_{optionWindow_, languages_, settings_};
     BatchView view_{err_};
     TKestoMain main_{view_, *clock_, languages_, settings_};
+    // Filled by --analyse before the boards are saved, written or printed: with
+    // options_.analyse set, --save x.pbn, --html and --print are to take each board's
+    // analysis from here, as the window's outputs do with "Show makeable contracts and par".
+    DealAnalyser analyser_;
 };
 
 // The options dialog's logic reads the stored options and language as at start-up; with no
@@ -147,6 +155,22 @@ int BatchJob::List() {
         for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
             out_ << DealRecord(static_cast<int>(i) + 1, main_.boardSet[i]) << "\n";
         }
+    }
+    return kGoOn;
+}
+
+// --analyse: every complete board's analysis, one line each; incomplete boards have none.
+int BatchJob::Analyse() {
+    if (!options_.analyse)
+        return kGoOn;
+    if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
+        err_ << "kesto batch: " << Windows1252ToUtf8(solved.Reason()) << "\n";
+        return kFailed;
+    }
+    for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
+        const int boardNumber = static_cast<int>(i) + 1;
+        if (const auto analysis = analyser_.Find(main_.boardSet[i], boardNumber))
+            out_ << AnalysisRecord(boardNumber, *analysis) << "\n";
     }
     return kGoOn;
 }
