@@ -79,9 +79,12 @@ std::string ParContractValue(const DealAnalysis& analysis) {
 }
 
 std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis) {
-    return BoardTag(boardNumber) + "|[DoubleDummyTricks \"" + DoubleDummyTricksValue(analysis) +
-           "\"]|[OptimumScore \"" + OptimumScoreValue(analysis) + "\"]|[ParContract \"" +
-           ParContractValue(analysis) + "\"]";
+    return BoardTag(boardNumber) + "|" + AnalysisTags(analysis);
+}
+
+std::string AnalysisTags(const DealAnalysis& analysis) {
+    return "[DoubleDummyTricks \"" + DoubleDummyTricksValue(analysis) + "\"]|[OptimumScore \"" +
+           OptimumScoreValue(analysis) + "\"]|[ParContract \"" + ParContractValue(analysis) + "\"]";
 }
 
 }  // namespace kesto
