@@ -7,38 +7,12 @@
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/files/deal_notation.h"
 #include "print_test_support.h"
+#include "tests/support/fixed_solver.h"
 
 namespace kesto::test {
 namespace {
 
-// Answers every deal alike without solving: North-South take 10 tricks in spades and 9 in no
-// trump, East-West 3 and 4; par 4 spades by North-South, +420.
-class FixedSolver final : public DoubleDummySolver {
-  public:
-    StatusOr<std::vector<TrickTable>> SolveTables(
-        const std::vector<std::string>& pbnDeals) override {
-        TrickTable table{};
-        for (const Seat seat : {Seat::North, Seat::South}) {
-            table[static_cast<std::size_t>(seat)] = {9, 10, 8, 7, 6};
-        }
-        for (const Seat seat : {Seat::East, Seat::West}) {
-            table[static_cast<std::size_t>(seat)] = {4, 3, 5, 6, 7};
-        }
-        StatusOr<std::vector<TrickTable>> result;
-        result.value.assign(pbnDeals.size(), table);
-        return result;
-    }
-    StatusOr<ParResult> Par(const TrickTable&, Seat, std::string_view) override {
-        StatusOr<ParResult> result;
-        result.value.scoreNS = 420;
-        result.value.contracts = {{4, Strain::Spades, false, ParDeclarer::NorthSouth, 0}};
-        return result;
-    }
-};
-
-constexpr std::string_view kTags =
-    "|[DoubleDummyTricks \"9a8769a8764356743567\"]|[OptimumScore \"NS 420\"]|"
-    "[ParContract \"NS 4S\"]";
+const std::string kTags = "|" + std::string(kFixedAnalysisTags);
 
 class PrintAnalysisTest : public PrintJobTest {
   protected:
@@ -64,9 +38,8 @@ TEST_F(PrintAnalysisTest, EveryRecordCarriesItsTagsAndTheLibraryGetsTheWords) {
     EXPECT_EQ(waits_, 1);
     std::vector<std::string> expected = {"ClearDeals"};
     for (int board = 1; board <= 3; ++board) {
-        expected.push_back("AddDeal " +
-                           DealRecord(board, boardSet_[static_cast<std::size_t>(board - 1)]) +
-                           std::string(kTags));
+        expected.push_back(
+            "AddDeal " + DealRecord(board, boardSet_[static_cast<std::size_t>(board - 1)]) + kTags);
     }
     for (const char* call :
          {"SetAnalysisWords Par NT Pass", "PrintCustom 0", "PrintCustom 1", "PrintCustom 9",
@@ -104,9 +77,9 @@ TEST_F(PrintAnalysisTest, AnIncompleteDealIsPrintedWithoutTags) {
     ASSERT_EQ(Print(), PrintJobOutcome::Printed);
     const std::vector<LibraryCall> calls = Calls();
     ASSERT_GE(calls.size(), 4u);
-    EXPECT_EQ(calls[1].args[0], DealRecord(1, boardSet_[0]) + std::string(kTags));
+    EXPECT_EQ(calls[1].args[0], DealRecord(1, boardSet_[0]) + kTags);
     EXPECT_EQ(calls[2].args[0], DealRecord(2, boardSet_[1]));
-    EXPECT_EQ(calls[3].args[0], DealRecord(3, boardSet_[2]) + std::string(kTags));
+    EXPECT_EQ(calls[3].args[0], DealRecord(3, boardSet_[2]) + kTags);
 }
 
 TEST_F(PrintAnalysisTest, ACancelledWaitPrintsNothingAndCallsNoLibraryEntry) {
