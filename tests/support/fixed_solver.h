@@ -4,6 +4,9 @@
 // in hearts, 7 in diamonds and 6 in clubs, East-West the rest; par is 4 spades by
 // North-South, +420. Header only: a test that uses it links the analysis already.
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <string_view>
 #include <vector>
 
@@ -21,6 +24,11 @@ class FixedSolver : public DoubleDummySolver {
     StatusOr<std::vector<TrickTable>> SolveTables(
         const std::vector<std::string>& pbnDeals) override {
         ++tableCalls;
+        if (!failure.empty()) {
+            StatusOr<std::vector<TrickTable>> failed;
+            failed.status = Status::Failure(failure);
+            return failed;
+        }
         TrickTable table{};
         for (const Seat seat : {Seat::North, Seat::South}) {
             table[static_cast<std::size_t>(seat)] = {9, 10, 8, 7, 6};
@@ -39,7 +47,41 @@ class FixedSolver : public DoubleDummySolver {
         return result;
     }
 
-    int tableCalls = 0;
+    std::atomic<int> tableCalls = 0;  // counted on the solving thread
+    std::string failure;              // when set, every call fails with this text
+};
+
+// FixedSolver whose every call waits until the test opens the gate, so that a test can
+// act while the solver is busy.
+class GatedSolver final : public FixedSolver {
+  public:
+    StatusOr<std::vector<TrickTable>> SolveTables(
+        const std::vector<std::string>& pbnDeals) override {
+        {
+            std::unique_lock lock(mutex_);
+            ++entered_;
+            changed_.notify_all();
+            changed_.wait(lock, [this] { return open_; });
+        }
+        return FixedSolver::SolveTables(pbnDeals);
+    }
+
+    void Open() {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+        changed_.notify_all();
+    }
+    // Blocks until a call has reached the gate.
+    void WaitUntilEntered() {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [this] { return entered_ > 0; });
+    }
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool open_ = false;
+    int entered_ = 0;
 };
 
 }  // namespace kesto::test
