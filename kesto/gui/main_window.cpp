@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -23,6 +24,7 @@
 
 #include "kesto/deal/generate.h"
 #include "kesto/gui/about_box.h"
+#include "kesto/gui/analysis_wait.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
@@ -347,6 +349,19 @@ QWidget* MainWindow::BuildPrintPage() {
     statsWithHtml_->setObjectName("StatsWithHtmlCheck");
     statsWithHtml_->setGeometry(14, 60, 250, 22);
 
+    // Shown only while the makeable contracts are being worked out.
+    analysisLabel_ = new QLabel(kAnalysisWaitText, page);
+    analysisLabel_->setObjectName("AnalysisLabel");
+    analysisLabel_->setGeometry(8, 252, 439, 20);
+    analysisBar_ = new QProgressBar(page);
+    analysisBar_->setObjectName("AnalysisProgress");
+    analysisBar_->setGeometry(8, 274, 439, 20);
+    analysisLabel_->hide();
+    analysisBar_->hide();
+    analysisPoll_ = new QTimer(this);
+    analysisPoll_->setInterval(kAnalysisPollMs);
+    connect(analysisPoll_, &QTimer::timeout, this, [this] { ShowAnalysis(); });
+
     for (QSpinBox* box : {copies_, sets_, statSheets_})
         box->installEventFilter(this);
     connect(copies_, &QSpinBox::valueChanged, this, [this](int v) { core_->UpDown3Change(v); });
@@ -390,6 +405,31 @@ bool MainWindow::FormCreate() {
         move(screen->availableGeometry().center() - rect().center());
     }
     return true;
+}
+
+void MainWindow::ShowAnalysis() {
+    if (!core_)
+        return;  // start-up, before the core is there
+    const BackgroundAnalysis* analysis = core_->Analysis();
+    const BackgroundAnalysis::Progress progress =
+        analysis != nullptr ? analysis->Current() : BackgroundAnalysis::Progress{};
+    const bool running =
+        progress.state == BackgroundAnalysis::State::Running && core_->CurrentPage() == Page::Print;
+    analysisLabel_->setVisible(running);
+    analysisBar_->setVisible(running);
+    if (running) {
+        ShowAnalysisProgress(*analysisBar_, progress);
+        if (!analysisPoll_->isActive())
+            analysisPoll_->start();
+    } else {
+        analysisPoll_->stop();
+    }
+}
+
+bool MainWindow::WaitForAnalysis(const BackgroundAnalysis& analysis) {
+    const bool finished = WaitForAnalysisDialog(this, analysis);
+    ShowAnalysis();
+    return finished;
 }
 
 void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
@@ -436,6 +476,7 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
     createBtn_->setEnabled(d.createEnabled);
+    ShowAnalysis();
 }
 
 void MainWindow::PlaceCaret(SuitField field, int position, bool focus) {
