@@ -397,6 +397,28 @@ TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
               DealRecord(1, boards[0]) + "\n" + DealRecord(2, boards[1]) + "\n" + analysis);
 }
 
+// --analyse, or the stored option, puts the table and par under each deal of the page; the
+// par lines of the published examples from each par side's view.
+TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
+              WriteStatus::Written);
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--html", Path("plain.htm")}), 0) << err_.str();
+    const std::string plain = ReadWholeFile(Path("plain.htm")).value;
+    EXPECT_EQ(plain.find("Par: "), std::string::npos);
+
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--analyse", "--html", Path("page.htm")}), 0)
+        << err_.str();
+    const std::string page = ReadWholeFile(Path("page.htm")).value;
+    EXPECT_NE(page.find("Par: 2&spades; EW, +110"), std::string::npos);
+    EXPECT_NE(page.find("Par: 4&spades;X EW, -100"), std::string::npos);
+
+    PutSettings("\"ShowMakeableContracts\"=dword:00000001");
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--html", Path("stored.htm")}), 0) << err_.str();
+    EXPECT_EQ(ReadWholeFile(Path("stored.htm")).value, page);
+    EXPECT_EQ(out_.str(), "");  // the listing needs --analyse
+}
+
 TEST_F(BatchTest, AnalyseWithoutBoardsListsNothing) {
     EXPECT_EQ(Run({"--analyse"}), 0);
     EXPECT_EQ(out_.str(), "");
