@@ -555,15 +555,6 @@ TEST_F(HtmlExportAnalysis, EveryDealOfTheGoldenPagesGetsItsTable) {
     EXPECT_EQ(solver_.tableCalls.load(), 1);  // solved once, before the first page
 }
 
-TEST_F(HtmlExportAnalysis, GermanWordsAndLetters) {
-    languages_.SetCurrentLanguage(kGerman);
-    EXPECT_EQ(Create(), HtmlExportOutcome::Written);
-    const std::string page = ReadFile(view_.saveResult.fileName);
-    EXPECT_NE(page.find("<TD ALIGN=\"center\">SA</TD>"), std::string::npos);
-    EXPECT_NE(page.find("<TR><TD>O</TD>"), std::string::npos);
-    EXPECT_NE(page.find("Par: 4&spades; NS, +420"), std::string::npos);
-}
-
 TEST_F(HtmlExportAnalysis, ACancelledWaitLeavesTheOldPageAlone) {
     ASSERT_TRUE(ReplaceFileAtomically(view_.saveResult.fileName, "old page").Ok());
     awaitAnalysis_ = [this]() -> const DealAnalyser* {

@@ -111,16 +111,6 @@ TEST_F(Analysis, RecordsWithoutTheTagsPrintNoTableOnTheSamePages) {
     }
 }
 
-TEST_F(Analysis, AnUnreadableTricksTagShowsNoTableAndUnreadableParNoParLine) {
-    SetDeals({KnownRecord(1) + "|[DoubleDummyTricks \"9a8b79a8b743526435\"]",
-              KnownRecord(2) + "|[DoubleDummyTricks \"9a8b79a8b7435264352e\"]",
-              KnownRecord(3) + "|" + std::string(kTricksTag) + "|[ParContract \"NS 8S\"]"});
-    ASSERT_EQ(Print(HandRecordArgs(English())), kKestPrt3Ok);
-    const std::string packed = WithoutSpaces(PdfText(NewPdf()));
-    EXPECT_EQ(Count(packed, "N34251"), 1u) << packed;  // board 3 only
-    EXPECT_EQ(packed.find("Par:"), std::string::npos) << packed;
-}
-
 TEST_F(Analysis, DealSheetsShowTheTableUnderEachBoard) {
     SetDeals({WithAnalysis(KnownRecord(1), "NS 420", "NS 4S"),
               WithAnalysis(KnownRecord(2), "NS 300", "E 5HX")});

@@ -1,5 +1,6 @@
 // The print job with the makeable contracts shown: the wait for the analysis, the analysis tags
-// on the records the library gets, the language's words for the table, and a cancelled wait.
+// on the records the library gets, the language's words for the table; curtain cards alone do
+// not wait.
 
 #include <gtest/gtest.h>
 
@@ -80,24 +81,6 @@ TEST_F(PrintAnalysisTest, AnIncompleteDealIsPrintedWithoutTags) {
     EXPECT_EQ(calls[1].args[0], DealRecord(1, boardSet_[0]) + kTags);
     EXPECT_EQ(calls[2].args[0], DealRecord(2, boardSet_[1]));
     EXPECT_EQ(calls[3].args[0], DealRecord(3, boardSet_[2]) + kTags);
-}
-
-TEST_F(PrintAnalysisTest, ACancelledWaitPrintsNothingAndCallsNoLibraryEntry) {
-    awaitAnalysis_ = [this]() -> const DealAnalyser* {
-        ++waits_;
-        return nullptr;
-    };
-    request_.statSheets = 1;
-    EXPECT_EQ(Print(), PrintJobOutcome::Cancelled);
-    EXPECT_EQ(waits_, 1);
-    EXPECT_TRUE(Calls().empty());
-    EXPECT_FALSE(state_.printed);
-    EXPECT_EQ(canvas_.EndedJobs(), 0);
-    EXPECT_TRUE(view_.savedIn.empty());
-    EXPECT_EQ(view_.copiesFocused, 1);
-    // Nothing was remembered either.
-    SettingsStore store(settingsPath_);
-    EXPECT_FALSE(store.OpenKey(kSettingsKey, false) && store.ValueExists("NumCopies"));
 }
 
 TEST_F(PrintAnalysisTest, CurtainCardsAloneAndNothingToPrintDoNotWait) {
