@@ -157,6 +157,7 @@ std::optional<Board> ReadBoardRecord(std::string_view record) {
     bool haveDealer = false;
     bool haveVulnerability = false;
     std::optional<Seat> dealSeat;
+    std::optional<std::string_view> tricks, optimumScore, parContract;
     std::size_t pos = 0;
     while (const std::optional<Tag> tag = NextTag(record, pos)) {
         if (!haveNumber && EqualsIgnoringCase(tag->name, "Board")) {
@@ -175,7 +176,17 @@ std::optional<Board> ReadBoardRecord(std::string_view record) {
             if (board.hasDeal) {
                 dealSeat = SeatOfLetter(tag->value[0]);
             }
+        } else if (!tricks && EqualsIgnoringCase(tag->name, "DoubleDummyTricks")) {
+            tricks = tag->value;
+        } else if (!optimumScore && EqualsIgnoringCase(tag->name, "OptimumScore")) {
+            optimumScore = tag->value;
+        } else if (!parContract && EqualsIgnoringCase(tag->name, "ParContract")) {
+            parContract = tag->value;
         }
+    }
+    if (tricks) {
+        board.analysis =
+            ReadBoardAnalysis(*tricks, optimumScore.value_or(""), parContract.value_or(""));
     }
     if (!board.dealer && !haveDealer && dealSeat) {
         // The deal string starts with the dealer's hand.

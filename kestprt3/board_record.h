@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "kestprt3/board_analysis.h"
+
 namespace kesto::prt3 {
 
 // Seats in clockwise order; indexes into Board::hands.
@@ -27,11 +29,13 @@ struct Board {
     Vulnerability vulnerability = Vulnerability::kUnknown;
     bool hasDeal = false;  // a Deal tag could be read
     std::array<Hand, 4> hands{};
+    // The DoubleDummyTricks, OptimumScore and ParContract tags, when the record has them.
+    std::optional<BoardAnalysis> analysis;
 };
 
-// Reads the Board, Dealer, Vulnerable and Deal tags wherever they stand in the record; other
-// tags and text between them are ignored. A tag given twice counts the first time. Nullopt when
-// the record has neither a board number nor a readable deal (nothing to print).
+// Reads the Board, Dealer, Vulnerable and Deal tags (and the analysis tags) wherever they stand in
+// the record; other tags and text between them are ignored. A tag given twice counts the first
+// time. Nullopt when the record has neither a board number nor a readable deal (nothing to print).
 std::optional<Board> ReadBoardRecord(std::string_view record);
 
 // The hands of a PBN deal value ("N:AKQ.. ..."): the first seat letter, a colon, then the hands

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "kestprt3/analysis_table.h"
 #include "kestprt3/cut_layout.h"
 #include "kestprt3/drawing.h"
 #include "kestprt3/kestprt3.h"
@@ -22,6 +23,10 @@ QFont TitleFont(const PrintRequest& request) {
 }
 
 QFont InfoFont(const PrintRequest& request) {
+    return ScaledFont(request.labelFont, 1.3);
+}
+
+QFont AnalysisFont(const PrintRequest& request) {
     return ScaledFont(request.labelFont, 1.3);
 }
 
@@ -64,13 +69,16 @@ void DrawTitleBlock(QPainter& painter, const QPrinter& printer, QPointF topLeft,
 }
 
 // What one sheet holds, top to bottom, and where: the board's title block at the top left, in
-// the corner beside North's hand when it fits there (else above the diagram), then the
-// diagram. The sheet's height is the sum of its parts, so a block added under the diagram takes
-// its room on the page and the page holds fewer sheets.
+// the corner beside North's hand when it fits there (else above the diagram), the diagram, and
+// the makeable contracts when the records carry them. The sheet's height is the sum of its
+// parts, so the block under the diagram takes its room on the page and the page holds fewer
+// sheets.
 struct SheetLayout {
     double diagramTop = 0;  // from the sheet's top
     double diagramHeight = 0;
-    double Height() const { return diagramTop + diagramHeight; }
+    double analysisGap = 0;
+    double analysisHeight = 0;  // 0 without makeable contracts
+    double Height() const { return diagramTop + diagramHeight + analysisGap + analysisHeight; }
 };
 
 // One layout for every sheet of the printout, so the sheets stand alike on every page.
@@ -88,6 +96,9 @@ SheetLayout LayOutSheet(const QPrinter& printer, const PrintRequest& request,
         sheet.diagramTop = titleBlock.height() + Mm(printer, kTitleBlockGapMm);
     }
     sheet.diagramHeight = DiagramNaturalSize(style, request.words, printer).height();
+    sheet.analysisHeight =
+        AnalysisBlockHeight(boards, width, AnalysisFont(request), request, printer);
+    sheet.analysisGap = sheet.analysisHeight > 0 ? Mm(printer, kTitleBlockGapMm) : 0;
     return sheet;
 }
 
@@ -113,9 +124,14 @@ void DrawSheet(QPainter& painter, const QPrinter& printer, const QRectF& slot,
     const double top = slot.top() + std::max(0.0, (slot.height() - sheet.Height()) / 2);
     DrawTitleBlock(painter, printer, QPointF(slot.left(), top), board, request);
     const double diagramTop = top + sheet.diagramTop;
-    const double height = std::min(sheet.diagramHeight, slot.bottom() - diagramTop);
+    const double below = sheet.analysisGap + sheet.analysisHeight;
+    const double height = std::min(sheet.diagramHeight, slot.bottom() - below - diagramTop);
     DrawDiagram(painter, QRectF(slot.left(), diagramTop, slot.width(), height), board, style,
                 request.words);
+    DrawAnalysisBlock(painter,
+                      QRectF(slot.left(), diagramTop + height + sheet.analysisGap, slot.width(),
+                             sheet.analysisHeight),
+                      board, AnalysisFont(request), request);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The library's three entries: the deal list, and PrintCustom turning its arguments into a
-// print request for one of the printouts.
+// The library's entries: the deal list, the analysis words, and PrintCustom turning its arguments
+// into a print request for one of the printouts.
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -58,6 +58,11 @@ class GuiGuard {
 
 QString Text(const char* text) {
     return FromWindows1252(text);
+}
+
+AnalysisWords& StoredAnalysisWords() {
+    static AnalysisWords words;
+    return words;
 }
 
 std::int32_t Print(std::int32_t kind, std::int32_t orientation, const char* header1,
@@ -136,6 +141,7 @@ std::int32_t Print(std::int32_t kind, std::int32_t orientation, const char* head
     request.words.dealer = Text(words[11]).trimmed();
     request.words.board = Text(words[12]).trimmed();
     request.words.vul = Text(words[13]).trimmed();
+    request.analysisWords = StoredAnalysisWords();
 
     const bool dealSheets = request.kind == PrintoutKind::kDealSheets;
     request.header1Font = MakeFont(Text(fontNames[0]), sizes[0], styles[0], kArial, 14);
@@ -199,6 +205,26 @@ KESTO_EXPORT void KESTO_STDCALL AddDeal(const char* record) {
 KESTO_EXPORT void KESTO_STDCALL ClearDeals(void) {
     kesto::prt3::DealList().clear();
     kesto::prt3::DealList().shrink_to_fit();
+    kesto::prt3::StoredAnalysisWords() = {};
+}
+
+KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* noTrump,
+                                                 const char* passedOut) {
+    try {
+        kesto::prt3::AnalysisWords words;
+        const auto keep = [](QString& word, const char* given) {
+            const QString text = kesto::prt3::Text(given).trimmed();
+            if (!text.isEmpty()) {
+                word = text;
+            }
+        };
+        keep(words.par, par);
+        keep(words.noTrump, noTrump);
+        keep(words.passedOut, passedOut);
+        kesto::prt3::StoredAnalysisWords() = std::move(words);
+    } catch (...) {
+        // Out of memory: the words stay as they were.
+    }
 }
 
 KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kestprt3/analysis_table.h"
 #include "kestprt3/drawing.h"
 #include "kestprt3/kestprt3.h"
 #include "kestprt3/printouts.h"
@@ -53,8 +54,12 @@ std::int32_t PrintHandRecord(QPrinter& printer, const PrintRequest& request,
     const QRectF grid(area.left(), area.top() + headerHeight, area.width(),
                       area.height() - headerHeight - footerHeight - gap);
 
+    // The makeable contracts under each diagram; 0 when the records carry none.
+    const QFont analysisFont = ScaledFont(request.labelFont, 0.9);
+    const double analysisHeight =
+        AnalysisBlockHeight(boards, natural.width(), analysisFont, request, printer);
     const double cellNaturalWidth = natural.width() + 2 * padding;
-    const double cellNaturalHeight = natural.height() + 2 * padding;
+    const double cellNaturalHeight = natural.height() + analysisHeight + 2 * padding;
     const int columns = (2 * cellNaturalWidth + gap <= grid.width()) ? 2 : 1;
     const int rows =
         std::clamp(static_cast<int>(std::floor((grid.height() + gap) / (cellNaturalHeight + gap))),
@@ -88,8 +93,13 @@ std::int32_t PrintHandRecord(QPrinter& printer, const PrintRequest& request,
             painter.setPen(frame);
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(cell, Mm(printer, 1.5), Mm(printer, 1.5));
-            DrawDiagram(painter, cell.adjusted(padding, padding, -padding, -padding), boards[index],
-                        style, request.words);
+            const QRectF inner = cell.adjusted(padding, padding, -padding, -padding);
+            DrawDiagram(painter, inner.adjusted(0, 0, 0, -analysisHeight), boards[index], style,
+                        request.words);
+            DrawAnalysisBlock(painter,
+                              QRectF(inner.left(), inner.bottom() - analysisHeight, inner.width(),
+                                     analysisHeight),
+                              boards[index], analysisFont, request);
         }
         DrawPageFooter(painter, printer, area, request, page + 1, pages);
     }

@@ -5,9 +5,9 @@
  * and curtain cards from a list of deal records and prints them.
  *
  * Contract, for every entry below:
- * - Use: ClearDeals, AddDeal once per board in board order, then PrintCustom once per
- *   printout, then ClearDeals. Entries are called one at a time from one thread (the caller's
- *   user-interface thread); nothing is locked.
+ * - Use: ClearDeals, AddDeal once per board in board order, optionally SetAnalysisWords, then
+ *   PrintCustom once per printout, then ClearDeals. Entries are called one at a time from one
+ * thread (the caller's user-interface thread); nothing is locked.
  * - Texts are pointers to zero-terminated Windows-1252 strings. A null pointer counts as an
  *   empty text. Texts are only lent for the duration of the call.
  * - The library keeps its own copy of every record AddDeal receives; the list survives across
@@ -92,8 +92,23 @@ enum KestPrt3Kind {
  * or broken deal prints as empty hands. */
 KESTO_EXPORT void KESTO_STDCALL AddDeal(const char* record);
 
-/* Empties the list. */
+/* Empties the list, and sets the analysis words back to English. */
 KESTO_EXPORT void KESTO_STDCALL ClearDeals(void);
+
+/* Makeable contracts. A record that carries the standard PBN tags DoubleDummyTricks (20
+ * hexadecimal digits: declarers N, S, E, W, each NT, spades, hearts, diamonds, clubs),
+ * OptimumScore ("NS 420") and ParContract ("NS 4S", "EW 5HX", "Pass"; several separated by
+ * commas) is printed on hand records and deal sheets with a table under its diagram: the
+ * highest level each declarer makes in each strain ("-" for none), and the par line
+ * ("Par: 4S N, +420", the score from the par side's view). Records without the tags print as
+ * before, and curtain cards never show them.
+ *
+ * This entry is optional: a caller looks it up by name and may do without it. It gives the
+ * words of the table and par line for the printouts until ClearDeals: the word for par, the
+ * letters for no trump and the word for a passed-out deal ("Par", "NT", "Pass" when not set;
+ * a null or empty text keeps the English word). */
+KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* noTrump,
+                                                 const char* passedOut);
 
 /* Prints every board of the list, in the order added, as one printout of the given kind.
  * Arguments (numbers as the program counts them):
@@ -132,6 +147,8 @@ KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(
 /* The entry types, for a caller that binds the library at run time by name. */
 typedef void(KESTO_STDCALL* AddDealFn)(const char* record);
 typedef void(KESTO_STDCALL* ClearDealsFn)(void);
+typedef void(KESTO_STDCALL* SetAnalysisWordsFn)(const char* par, const char* noTrump,
+                                                const char* passedOut);
 typedef int32_t(KESTO_STDCALL* PrintCustomFn)(
     int32_t kind, int32_t orientation, const char* header1, const char* header2,
     const char* unused5, const char* footer, const char* ace, const char* king, const char* queen,

@@ -24,6 +24,13 @@ struct Words {
     QString vul;
 };
 
+// The words of the makeable-contracts table and par line (SetAnalysisWords).
+struct AnalysisWords {
+    QString par = QStringLiteral("Par");
+    QString noTrump = QStringLiteral("NT");
+    QString passedOut = QStringLiteral("Pass");
+};
+
 struct PrintRequest {
     PrintoutKind kind = PrintoutKind::kHandRecord;
     // Curtain cards: the seats printed (all four for cards by board), in printing order per
@@ -37,6 +44,7 @@ struct PrintRequest {
     QString header2;
     QString footer;
     Words words;
+    AnalysisWords analysisWords;
 
     QFont header1Font;
     QFont header2Font;

@@ -5,7 +5,8 @@ set -euo pipefail
 # the gziptoany filter); nothing else uses the system's printing.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
-          poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups)
+          poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups
+          libdds-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,11 +2,13 @@
 // Solving a board set with the double-dummy solver, once per deal: the analyser keeps what it
 // has found, so a second printout, page or file of the same deals costs nothing.
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <utility>
 
 #include "kesto/analysis/deal_analysis.h"
 #include "kesto/deal/deal.h"
@@ -14,12 +16,19 @@
 
 namespace kesto {
 
+class DoubleDummySolver;
+
 // Called after each batch of deals the solver finishes: deals done so far and deals to solve
 // in this call. Returning false cancels the analysis after the batch in progress.
 using AnalysisProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 class DealAnalyser {
   public:
+    // Solves with the DDS library (TheDdsSolver()).
+    DealAnalyser();
+    // Solves with solver, which must outlive the analyser.
+    explicit DealAnalyser(DoubleDummySolver& solver);
+
     // Solves every complete deal of the board set not solved yet (board number = position + 1
     // gives the vulnerability for par), using every core. Incomplete deals are skipped.
     // Fails with the solver's own error text, or with "Cancelled." when progress returned
@@ -32,7 +41,22 @@ class DealAnalyser {
     std::shared_ptr<const DealAnalysis> Find(const tDeal& deal, int boardNumber) const;
 
   private:
-    // ...
+    // The cards of a deal, hand by hand (N, E, S, W) and suit by suit: tricks depend on these
+    // alone.
+    using Cards = std::array<tSuitSet, 16>;
+    // Par depends on the cards, the dealer and the vulnerability; the board's place in the
+    // sixteen-board cycle gives both.
+    using BoardKey = std::pair<Cards, int>;
+
+    static Cards CardsOf(const tDeal& deal);
+    static BoardKey KeyOf(const Cards& cards, int boardNumber);
+    // Adds par for every board of the set whose deal has its tricks and no par yet.
+    Status AddPar(const tBoardSet& boardSet);
+
+    DoubleDummySolver& solver_;
+    mutable std::mutex mutex_;  // guards the two maps
+    std::map<Cards, std::array<std::array<int, kStrainCount>, 4>> tables_;
+    std::map<BoardKey, std::shared_ptr<const DealAnalysis>> analyses_;
 };
 
 }  // namespace kesto

@@ -51,4 +51,10 @@ std::string OptimumScoreValue(const DealAnalysis& analysis);
 // ParContract: "NS 4S", "EW 5HX", "N 3NT"; several contracts separated by ","; "Pass" when none.
 std::string ParContractValue(const DealAnalysis& analysis);
 
+// The board's analysis as one line of tags joined by "|", as the batch's --analyse lists it:
+// [Board "n"]|[DoubleDummyTricks "..."]|[OptimumScore "NS s"]|[ParContract "..."]
+std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis);
+// The three tags alone: [DoubleDummyTricks "..."]|[OptimumScore "NS s"]|[ParContract "..."]
+std::string AnalysisTags(const DealAnalysis& analysis);
+
 }  // namespace kesto

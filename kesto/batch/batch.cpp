@@ -1,5 +1,7 @@
 #include "kesto/batch/batch.h"
 
+#include "kesto/analysis/deal_analyser.h"
+
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -45,9 +47,10 @@ class BatchJob {
 
     int Run() {
         using Step = int (BatchJob::*)();
-        for (const Step step : {&BatchJob::StartOptions, &BatchJob::StartMainWindow,
-                                &BatchJob::ReadBoards, &BatchJob::SetHeaders, &BatchJob::List,
-                                &BatchJob::Save, &BatchJob::WriteHtml, &BatchJob::Print}) {
+        for (const Step step :
+             {&BatchJob::StartOptions, &BatchJob::StartMainWindow, &BatchJob::ReadBoards,
+              &BatchJob::SetHeaders, &BatchJob::List, &BatchJob::Analyse, &BatchJob::Save,
+              &BatchJob::WriteHtml, &BatchJob::Print}) {
             if (const int status = (this->*step)(); status != kGoOn)
                 return status;
         }
@@ -60,9 +63,14 @@ class BatchJob {
     int ReadBoards();
     int SetHeaders();
     int List();
+    int Analyse();
     int Save();
     int WriteHtml();
     int Print();
+    // With --analyse or the stored "Show makeable contracts and par": the analysis the
+    // outputs carry, solved once, in analysis; null otherwise. False when the solver failed
+    // (said why).
+    bool OutputAnalysis(const DealAnalyser*& analysis);
 
     const BatchOptions& options_;
     std::ostream& out_;
@@ -76,6 +84,11 @@ class BatchJob {
     TOptionDlg optionDlg_{optionWindow_, languages_, settings_};
     BatchView view_{err_};
     TKestoMain main_{view_, *clock_, languages_, settings_};
+    // Filled by --analyse before the boards are saved, written or printed: with
+    // options_.analyse set, --save x.pbn, --html and --print are to take each board's
+    // analysis from here, as the window's outputs do with "Show makeable contracts and par".
+    DealAnalyser analyser_;
+    bool analysed_ = false;
 };
 
 // The options dialog's logic reads the stored options and language as at start-up; with no
@@ -151,6 +164,38 @@ int BatchJob::List() {
     return kGoOn;
 }
 
+// --analyse: every complete board's analysis, one line each; incomplete boards have none.
+int BatchJob::Analyse() {
+    if (!options_.analyse)
+        return kGoOn;
+    if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
+        err_ << "kesto batch: " << Windows1252ToUtf8(solved.Reason()) << "\n";
+        return kFailed;
+    }
+    analysed_ = true;
+    for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
+        const int boardNumber = static_cast<int>(i) + 1;
+        if (const auto analysis = analyser_.Find(main_.boardSet[i], boardNumber))
+            out_ << AnalysisRecord(boardNumber, *analysis) << "\n";
+    }
+    return kGoOn;
+}
+
+bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
+    analysis = nullptr;
+    if (!options_.analyse && !optionDlg_.ShowMakeableContracts())
+        return true;
+    if (!analysed_) {
+        if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
+            err_ << "kesto batch: " << Windows1252ToUtf8(solved.Reason()) << "\n";
+            return false;
+        }
+        analysed_ = true;
+    }
+    analysis = &analyser_;
+    return true;
+}
+
 int BatchJob::Save() {
     for (const std::string& file : options_.saves) {
         view_.SetSaveFile(file);
@@ -167,9 +212,12 @@ int BatchJob::WriteHtml() {
         return kGoOn;
     if (main_.Html() == nullptr)
         return kFailed;  // start-up has said why
+    const DealAnalyser* analysis = nullptr;
+    if (!OutputAnalysis(analysis))
+        return kFailed;
     const HtmlBatchResult page =
         WriteHtmlPage(*options_.html, main_.boardSet, main_.HeaderLine1(), main_.HeaderLine2(),
-                      options_.stats, HtmlOptionsOf(optionDlg_), *main_.Html());
+                      options_.stats, HtmlOptionsOf(optionDlg_), *main_.Html(), analysis);
     if (page.outcome != HtmlExportOutcome::Written) {
         err_ << "kesto batch: " << Windows1252ToUtf8(page.message) << "\n";
         return kFailed;
@@ -192,6 +240,8 @@ int BatchJob::Print() {
     print.library = main_.Printing();
     print.options = [this] { return PrintOptionsOf(optionDlg_); };
     print.outputFolder = options_.outputFolder;
+    if (!OutputAnalysis(print.analysis))
+        return kFailed;
     // Made only when a sheet is printed, after the output folder is in force.
     std::unique_ptr<PrinterCanvas> canvas;
     print.statisticsCanvas = [&]() -> PrinterCanvas* {

@@ -94,6 +94,11 @@ constexpr BatchOption kBatchOptions[] = {
     {.name = "--list",
      .set = SetSwitch{[](BatchOptions& o) { o.list = true; }},
      .help = "print each board's deal record, one line per board"},
+    {.name = "--analyse",
+     .set = SetSwitch{[](BatchOptions& o) { o.analyse = true; }},
+     .help = "after any --list output, one line per complete board with\n"
+             "its double-dummy tricks, par score and par contract as PBN\n"
+             "tags, whatever the stored options say"},
     {.name = "--save",
      .value = "FILE",
      .what = "a file name",

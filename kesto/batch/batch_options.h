@@ -24,6 +24,8 @@ struct BatchOptions {
     std::optional<std::string> language;
     std::vector<std::string> saves;
     bool list = false;
+    // --analyse: the double-dummy analysis of every board, whatever the stored option says.
+    bool analyse = false;
     std::optional<std::string> html;
     bool stats = false;
     std::optional<std::string> gifLocation;

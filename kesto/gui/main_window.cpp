@@ -5,9 +5,9 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
-#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -30,6 +31,7 @@
 #include "kesto/deal/random.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/gui/about_box.h"
+#include "kesto/gui/analysis_wait.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
@@ -354,6 +356,19 @@ QWidget* MainWindow::BuildPrintPage() {
     statsWithHtml_->setObjectName("StatsWithHtmlCheck");
     statsWithHtml_->setGeometry(14, 60, 250, 22);
 
+    // Shown only while the makeable contracts are being worked out.
+    analysisLabel_ = new QLabel(kAnalysisWaitText, page);
+    analysisLabel_->setObjectName("AnalysisLabel");
+    analysisLabel_->setGeometry(8, 252, 439, 20);
+    analysisBar_ = new QProgressBar(page);
+    analysisBar_->setObjectName("AnalysisProgress");
+    analysisBar_->setGeometry(8, 274, 439, 20);
+    analysisLabel_->hide();
+    analysisBar_->hide();
+    analysisPoll_ = new QTimer(this);
+    analysisPoll_->setInterval(kAnalysisPollMs);
+    connect(analysisPoll_, &QTimer::timeout, this, [this] { ShowAnalysis(); });
+
     for (QSpinBox* box : {copies_, sets_, statSheets_})
         box->installEventFilter(this);
     connect(copies_, &QSpinBox::valueChanged, this, [this](int v) { core_->UpDown3Change(v); });
@@ -397,6 +412,31 @@ bool MainWindow::FormCreate() {
         move(screen->availableGeometry().center() - rect().center());
     }
     return true;
+}
+
+void MainWindow::ShowAnalysis() {
+    if (!core_)
+        return;  // start-up, before the core is there
+    const BackgroundAnalysis* analysis = core_->Analysis();
+    const BackgroundAnalysis::Progress progress =
+        analysis != nullptr ? analysis->Current() : BackgroundAnalysis::Progress{};
+    const bool running =
+        progress.state == BackgroundAnalysis::State::Running && core_->CurrentPage() == Page::Print;
+    analysisLabel_->setVisible(running);
+    analysisBar_->setVisible(running);
+    if (running) {
+        ShowAnalysisProgress(*analysisBar_, progress);
+        if (!analysisPoll_->isActive())
+            analysisPoll_->start();
+    } else {
+        analysisPoll_->stop();
+    }
+}
+
+bool MainWindow::WaitForAnalysis(const BackgroundAnalysis& analysis) {
+    const bool finished = WaitForAnalysisDialog(this, analysis);
+    ShowAnalysis();
+    return finished;
 }
 
 void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
@@ -443,6 +483,7 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
     createBtn_->setEnabled(d.createEnabled);
+    ShowAnalysis();
 }
 
 void MainWindow::PlaceCaret(SuitField field, int position, bool focus) {

@@ -13,10 +13,12 @@
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
 class QStackedWidget;
+class QTimer;
 class QGroupBox;
 
 namespace kesto::gui {
@@ -55,6 +57,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     MultipleSetAnswer TMultipleSetWarningDlg() override;
     void FocusCopiesField() override;
     void PrintoutsSavedIn(const std::string& folder) override;
+    bool WaitForAnalysis(const BackgroundAnalysis& analysis) override;
     Answer ShowMessage(MessageKind kind, const std::string& text,
                        MessageButtons buttons = MessageButtons::Ok) override;
     void Beep() override;
@@ -74,6 +77,8 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // Shows the options dialog on the page; after OK the window is redrawn in the new words.
     void ShowOptions(int page);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
+    // The print page's progress bar follows the background analysis while it runs.
+    void ShowAnalysis();
 
     std::unique_ptr<TKestoMain> core_;
     // Set by SetOptionsDialog; a window made without one (some tests) leaves the Options menu
@@ -108,6 +113,9 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QPushButton* saveBtn_ = nullptr;
     QPushButton* createBtn_ = nullptr;
     QCheckBox* statsWithHtml_ = nullptr;
+    QLabel* analysisLabel_ = nullptr;
+    QProgressBar* analysisBar_ = nullptr;
+    QTimer* analysisPoll_ = nullptr;
 };
 
 }  // namespace kesto::gui

@@ -417,6 +417,21 @@ QWidget* OptionDialogWidget::BuildOtherPage() {
     dealingLayout->addWidget(dealingText);
     dealingLayout->addWidget(secureDealingCheckBox_);
 
+    auto* analysisBox = new QGroupBox("Makeable Contracts");
+    auto* analysisText = new QLabel(
+        "Check this box to show under each board of the hand records, deal sheets and HTML "
+        "page the contracts each side can make with best play all round, and par.");
+    analysisText->setWordWrap(true);
+    showMakeableContractsCheckBox_ = new QCheckBox("Show &makeable contracts and par");
+    showMakeableContractsCheckBox_->setObjectName("ShowMakeableContractsCheckBox");
+    connect(showMakeableContractsCheckBox_, &QCheckBox::clicked, this,
+            [this](bool checked) { dialog_.ShowMakeableContractsCheckBoxClick(checked); });
+    auto* analysisLayout = new QVBoxLayout(analysisBox);
+    analysisLayout->setContentsMargins(6, 2, 6, 2);
+    analysisLayout->setSpacing(2);
+    analysisLayout->addWidget(analysisText);
+    analysisLayout->addWidget(showMakeableContractsCheckBox_);
+
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
@@ -424,6 +439,7 @@ QWidget* OptionDialogWidget::BuildOtherPage() {
     layout->addWidget(colorBox);
     layout->addWidget(gifBox);
     layout->addWidget(dealingBox);
+    layout->addWidget(analysisBox);
     layout->addStretch();
     return page;
 }
@@ -527,6 +543,11 @@ void OptionDialogWidget::SetGIFLocation(const std::string& text) {
 void OptionDialogWidget::SetSecureDealing(bool checked) {
     const QSignalBlocker blocker(secureDealingCheckBox_);
     secureDealingCheckBox_->setChecked(checked);
+}
+
+void OptionDialogWidget::SetShowMakeableContracts(bool checked) {
+    const QSignalBlocker blocker(showMakeableContractsCheckBox_);
+    showMakeableContractsCheckBox_->setChecked(checked);
 }
 
 std::vector<std::string> OptionDialogWidget::SystemTypefaces() {

@@ -69,6 +69,7 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     void SetUseColor(bool checked) override;
     void SetGIFLocation(const std::string& text) override;
     void SetSecureDealing(bool checked) override;
+    void SetShowMakeableContracts(bool checked) override;
     std::vector<std::string> SystemTypefaces() override;
     void ShowInformation(const std::string& text) override;
 
@@ -87,6 +88,7 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     QCheckBox* showDlrVulCheckBox_ = nullptr;
     QCheckBox* useColorCheckBox_ = nullptr;
     QCheckBox* secureDealingCheckBox_ = nullptr;
+    QCheckBox* showMakeableContractsCheckBox_ = nullptr;
     QLineEdit* gifLocationEdit_ = nullptr;
 
     TOptionDlg dialog_;  // last: its handlers reach the controls above

@@ -1,6 +1,7 @@
 #include "kesto/html/html_export.h"
 
 #include "kesto/files/deal_notation.h"
+#include "kesto/html/html_analysis.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
@@ -117,10 +118,30 @@ Status AddStatistics(PendingFile& page, const tBoardSet& boardSet) {
     return withStatistics.status.Ok() ? page.Write(withStatistics.value) : withStatistics.status;
 }
 
-// Steps 3 to 6 once the file name is known: the deals, the page, the statistics, Printed.
-// The page is built in a new file beside fileName (beside a link's target), so on any failure
-// the old page stays exactly as it was.
-HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext& context, Ui& ui) {
+// Puts the makeable contracts under the deals of the page the library has written: one cell
+// for each board sent, in board order.
+Status AddAnalysis(PendingFile& page, const tBoardSet& boardSet, const DealAnalyser& analyser,
+                   const LanguageTable& languages) {
+    const StatusOr<std::string> written = ReadWholeFile(page.Path());
+    if (!written.status.Ok()) {
+        return written.status;
+    }
+    std::vector<std::shared_ptr<const DealAnalysis>> found;
+    std::vector<const DealAnalysis*> analyses;
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        found.push_back(analyser.Find(boardSet[i], static_cast<int>(i) + 1));
+        analyses.push_back(found.back().get());
+    }
+    const StatusOr<std::string> withAnalysis =
+        PageWithHtmlAnalysis(written.value, analyses, HtmlAnalysisWordsOf(languages));
+    return withAnalysis.status.Ok() ? page.Write(withAnalysis.value) : withAnalysis.status;
+}
+
+// Steps 3 to 6 once the file name is known: the deals, the page, the makeable contracts, the
+// statistics, Printed. The page is built in a new file beside fileName (beside a link's
+// target), so on any failure the old page stays exactly as it was.
+HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext& context,
+                            const DealAnalyser* analysis, Ui& ui) {
     StatusOr<PendingFile> page = PendingFile::Begin(fileName);
     if (!page.status.Ok()) {
         ui.ShowMessage(MessageKind::Error, HtmlPageFailedText(fileName, kHtmlCannotCreate));
@@ -139,6 +160,15 @@ HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext
     if (status != 0) {
         ui.ShowMessage(MessageKind::Error, HtmlPageFailedText(fileName, status));
         return HtmlExportOutcome::PageFailed;
+    }
+    if (analysis != nullptr) {
+        const Status added =
+            AddAnalysis(page.value, context.boardSet, *analysis, context.options.languages);
+        if (!added.Ok()) {
+            ui.ShowMessage(MessageKind::Error, AnalysisNotAddedText(fileName, added.Reason()) +
+                                                   std::string(kPageUnchangedText));
+            return HtmlExportOutcome::AnalysisFailed;
+        }
     }
     if (context.statsWithHtml) {
         if (const Status added = AddStatistics(page.value, context.boardSet); !added.Ok()) {
@@ -193,7 +223,13 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
     if (!chosen.accepted || chosen.fileName.empty())
         return HtmlExportOutcome::Cancelled;
 
-    return WritePage(chosen.fileName, context, ui);
+    const DealAnalyser* analysis = nullptr;
+    if (context.awaitAnalysis) {
+        analysis = context.awaitAnalysis();
+        if (analysis == nullptr)
+            return HtmlExportOutcome::Cancelled;
+    }
+    return WritePage(chosen.fileName, context, analysis, ui);
 }
 
 namespace {
@@ -236,13 +272,15 @@ class BatchView final : public HtmlExportView {
 HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
                               const std::string& headerLine1, const std::string& headerLine2,
                               bool statsWithHtml, const HtmlPageOptions& options,
-                              const HtmlLibrary& library) {
+                              const HtmlLibrary& library, const DealAnalyser* analysis) {
     BatchDialogs dialogs(fileName);
     BatchView view(dialogs);
     bool suppress = true;
     bool printed = false;
     HtmlExportContext context{boardSet, headerLine1, headerLine2, statsWithHtml, options,
                               &library, "",          "",          suppress,      printed};
+    if (analysis != nullptr)
+        context.awaitAnalysis = [analysis] { return analysis; };
     HtmlBatchResult result;
     result.outcome = HTMLBtnClick(context, view);
     result.message = dialogs.message;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
 #include "kesto/html/html_library.h"
 #include "kesto/platform/ui.h"
@@ -106,6 +107,11 @@ struct HtmlExportContext {
     std::string programDirectory;  // shown in the hints dialog, with its final separator
     bool& suppressHTMLAlert;       // read, and set from the hints dialog's check box
     bool& printed;                 // set once a page was written
+    // Set when the makeable contracts are shown: called once the file is chosen, it waits
+    // until the board set is analysed (the user may cancel) and gives the analyser, or null
+    // when nothing is to be written: the wait was cancelled, or the analysis failed and the
+    // user has been told why.
+    std::function<const DealAnalyser*()> awaitAnalysis = {};
 };
 
 // The deal record of every board as the page gets it. With the dealer and vulnerability
@@ -125,20 +131,22 @@ std::string HtmlPageFailedText(const std::string& fileName, std::int32_t status)
 enum class HtmlExportOutcome {
     NotAvailable,      // no library bound
     OptionsShown,      // Yes in the hints dialog: the options dialog, no page
-    Cancelled,         // the save dialog was cancelled
+    Cancelled,         // the save dialog, or the wait for the analysis, was cancelled
     PageFailed,        // the page could not be written (message shown)
     StatisticsFailed,  // the statistics section could not be added (message shown)
+    AnalysisFailed,    // the makeable contracts could not be added (message shown)
     Written,
 };
 
 // The command. Failures are shown through view.Dialogs() as error messages. The page is made
 // in a new file beside the chosen one (beside a link's target: the link stays) and takes its
-// place only once complete, statistics included; after any failure the old page is as it was.
+// place only once complete, makeable contracts and statistics included; after any failure
+// the old page is as it was.
 HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view);
 
 // The command without a window (the batch front end): no hints dialog, the page written to
-// fileName (no overwrite question), options as given. On a failure, message holds the text
-// the window would show.
+// fileName (no overwrite question), options as given, the makeable contracts from analysis
+// when it is given. On a failure, message holds the text the window would show.
 struct HtmlBatchResult {
     HtmlExportOutcome outcome = HtmlExportOutcome::NotAvailable;
     std::string message;
@@ -146,6 +154,6 @@ struct HtmlBatchResult {
 HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
                               const std::string& headerLine1, const std::string& headerLine2,
                               bool statsWithHtml, const HtmlPageOptions& options,
-                              const HtmlLibrary& library);
+                              const HtmlLibrary& library, const DealAnalyser* analysis = nullptr);
 
 }  // namespace kesto

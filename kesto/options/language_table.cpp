@@ -66,6 +66,19 @@ constexpr std::array<LanguageWords, kLanguageCount> kBuiltInWords = {{
      "Zon",     "Alla", "Ingen", "N", "\xD6", "S",  "V",    "Giv",    "Giv", "Bricka"},
 }};
 
+// In the languages' order above. No trump is "sans atout" in German, Dutch, French and
+// Italian, "uden trumf" in Danish, "bez atu" in Polish.
+constexpr std::array<AnalysisWords, kLanguageCount> kAnalysisWords = {{
+    {"Par", "NT", "Pass"},
+    {"Par", "UT", "Pas"},
+    {"Par", "SA", "Passe"},
+    {"Par", "SA", "Pas"},
+    {"Par", "SA", "Passe"},
+    {"Par", "SA", "Passo"},
+    {"Par", "BA", "Pas"},
+    {"Par", "NT", "Pass"},
+}};
+
 bool ValidLanguage(int language) {
     return language >= 1 && language <= kLanguageCount;
 }
@@ -79,6 +92,10 @@ const std::string& EmptyWord() {
 }
 
 }  // namespace
+
+const AnalysisWords& BuiltInAnalysisWords(int language) {
+    return kAnalysisWords[static_cast<std::size_t>(ValidLanguage(language) ? language - 1 : 0)];
+}
 
 std::string LanguageSubkey(std::string_view languageName) {
     return std::string(kSettingsKey) + "\\" + std::string(languageName);

@@ -39,6 +39,18 @@ enum LanguageSlot : int {
     kSlotBoard = 19,
 };
 
+// The words of the makeable-contracts table and par line. They are bridge terms every club
+// knows in its language, so the user does not edit them: the seats' letters come from the
+// table's slots 13 to 16 like everywhere else.
+struct AnalysisWords {
+    std::string_view par;        // "Par: 4S N, +420"
+    std::string_view noTrump;    // "NT", "SA" (sans atout) ...
+    std::string_view passedOut;  // par when nobody can make anything
+};
+
+// The analysis words of a language by its number (1..8); English for any other number.
+const AnalysisWords& BuiltInAnalysisWords(int language);
+
 // The settings key of one language's words: kSettingsKey, a backslash and the name.
 std::string LanguageSubkey(std::string_view languageName);
 

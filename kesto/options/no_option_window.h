@@ -28,6 +28,7 @@ class NoOptionWindow final : public OptionDlgView {
     void SetUseColor(bool) override {}
     void SetGIFLocation(const std::string&) override {}
     void SetSecureDealing(bool) override {}
+    void SetShowMakeableContracts(bool) override {}
     std::vector<std::string> SystemTypefaces() override { return {}; }
     void ShowInformation(const std::string&) override {}
 };

@@ -51,6 +51,7 @@ void TOptionDlg::FormCreate() {
     view_.SetUseColor(useColor_);
     view_.SetGIFLocation(gifLocation_);
     view_.SetSecureDealing(secureDealing_);
+    view_.SetShowMakeableContracts(showMakeableContracts_);
     view_.SetCurtainCollation(curtainCollation_);
     view_.SetCurtainDimensions(curtainDimensions_);
     view_.SetCurtainOrientation(curtainOrientation_);
@@ -63,6 +64,7 @@ void TOptionDlg::ReadSettings() {
         useColor_ = store.Read(kUserWantsColor);
         gifLocation_ = store.Read(kGifDirectory);
         secureDealing_ = store.Read(kSecureDealing);
+        showMakeableContracts_ = store.Read(kShowMakeableContracts);
         // The store gives only item indices of each group, a stored number outside a group
         // read as the item printing takes it for.
         curtainCollation_ = store.Read(kCurtainCollation);
@@ -103,6 +105,7 @@ void TOptionDlg::FormDestroy() {
         store.Write(kUserWantsColor, useColor_);
         store.Write(kGifDirectory, gifLocation_);
         store.Write(kSecureDealing, secureDealing_);
+        store.Write(kShowMakeableContracts, showMakeableContracts_);
         store.Write(kCurtainCollation, curtainCollation_);
         store.Write(kCurtainDimensions, curtainDimensions_);
         store.Write(kCurtainOrientation, curtainOrientation_);
@@ -331,6 +334,10 @@ void TOptionDlg::GIFLocationEditChange(std::string text) {
 
 void TOptionDlg::SecureDealingCheckBoxClick(bool checked) {
     secureDealing_ = checked;
+}
+
+void TOptionDlg::ShowMakeableContractsCheckBoxClick(bool checked) {
+    showMakeableContracts_ = checked;
 }
 
 }  // namespace kesto

@@ -1,6 +1,7 @@
 #pragma once
 // The options dialog's logic: the printing language and its words, the seven font slots, the
-// curtain-card layout, and the dealer/vulnerability, colour and image-location choices.
+// curtain-card layout, and the dealer/vulnerability, colour, image-location, dealing and
+// makeable-contracts choices.
 //
 // One TOptionDlg is created at start-up right after the main window and lives for the whole
 // run; its values are the live options that printing and the HTML export read when they run.
@@ -82,6 +83,8 @@ class TOptionDlg {
     void UseColorCheckBoxClick(bool checked);       // "&Use colors"
     void GIFLocationEditChange(std::string text);   // "Location of GIFs on Web Site"
     void SecureDealingCheckBoxClick(bool checked);  // "Deal with a &secure random generator"
+    // "Show &makeable contracts and par"
+    void ShowMakeableContractsCheckBoxClick(bool checked);
 
     // What printing and the HTML export read.
     const kesto::FontSlots& FontSlots() const { return fontSlots_; }
@@ -89,6 +92,7 @@ class TOptionDlg {
     bool ShowDlrVul() const { return showDlrVul_; }
     bool UseColor() const { return useColor_; }
     bool SecureDealing() const { return secureDealing_; }
+    bool ShowMakeableContracts() const { return showMakeableContracts_; }
     const std::string& GIFLocation() const { return gifLocation_; }
     int CurtainCollation() const { return curtainCollation_; }
     int CurtainDimensions() const { return curtainDimensions_; }
@@ -123,6 +127,7 @@ class TOptionDlg {
     bool showDlrVul_ = true;
     bool useColor_ = true;
     bool secureDealing_ = false;
+    bool showMakeableContracts_ = false;
     std::string gifLocation_;
     int curtainCollation_ = kCollateByPosition;
     int curtainDimensions_ = kCurtain5x7;

@@ -40,6 +40,7 @@ class OptionDlgView {
     virtual void SetUseColor(bool checked) = 0;
     virtual void SetGIFLocation(const std::string& text) = 0;
     virtual void SetSecureDealing(bool checked) = 0;
+    virtual void SetShowMakeableContracts(bool checked) = 0;
 
     // The typeface names the system offers, in any order.
     virtual std::vector<std::string> SystemTypefaces() = 0;

@@ -87,6 +87,9 @@ inline constexpr BoolSetting kUserWantsColor{"UserWantsColor", true};
 inline constexpr StringSetting kGifDirectory{"GIFDirectory", ""};
 // Deal from the system's cryptographic random source instead of the classic generator.
 inline constexpr BoolSetting kSecureDealing{"SecureDealing", false};
+// What each side can make double dummy and par, under every board of the printouts and the
+// HTML page; off, no analysis runs.
+inline constexpr BoolSetting kShowMakeableContracts{"ShowMakeableContracts", false};
 // Curtain cards: the item index of each radio group. Printing takes only 0 as grouping by
 // position and every other collation as by board; any size but 0 and 2 as 5 x 7 cm. An
 // orientation other than landscape is printed portrait.
@@ -177,6 +180,7 @@ inline constexpr SettingEntry kAllSettings[] = {
     &kUserWantsColor,
     &kGifDirectory,
     &kSecureDealing,
+    &kShowMakeableContracts,
     &kCurtainCollation,
     &kCurtainDimensions,
     &kCurtainOrientation,

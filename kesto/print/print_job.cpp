@@ -55,8 +55,9 @@ class Job {
     Job(const PrintJobRequest& request, const PrintJobServices& services)
         : request_(request), services_(services), library_(*services.library) {}
 
-    // Steps 5 to 11. False when a printout or a sheet failed (the user has been told).
-    bool Run() {
+    // Steps 5 to 11, with the analysis when one is given. False when a printout or a sheet
+    // failed (the user has been told).
+    bool Run(const DealAnalyser* analysis) {
         const PrintTexts texts{request_.header1, request_.header2,
                                FooterLine(request_.mode, request_.dealsComplete)};
         const std::vector<std::size_t> positions =
@@ -67,7 +68,18 @@ class Job {
             ClearDealsOnExit clear(library_);
             for (const std::size_t position : positions) {
                 const int boardNumber = static_cast<int>(position) + 1;
-                library_.AddDeal(DealRecord(boardNumber, (*request_.boardSet)[position]));
+                const tDeal& deal = (*request_.boardSet)[position];
+                std::string record = DealRecord(boardNumber, deal);
+                if (analysis != nullptr) {
+                    if (const auto found = analysis->Find(deal, boardNumber))
+                        record += "|" + AnalysisTags(*found);
+                }
+                library_.AddDeal(record);
+            }
+            if (analysis != nullptr) {
+                const AnalysisWords& words = Options().analysisWords;
+                library_.SetAnalysisWords(std::string(words.par), std::string(words.noTrump),
+                                          std::string(words.passedOut));
             }
             for (int set = 0; set < request_.sets; ++set) {
                 if (!Print(HandRecordArguments(kPrintIndividualSheets, texts, Options())))
@@ -200,13 +212,22 @@ PrintJobOutcome PrintBtnClick(const PrintJobRequest& givenRequest, PrintJobState
             return PrintJobOutcome::Cancelled;
         }
     }
+    // Hand records and deal sheets wait for the analysis; curtain cards never show it.
+    const DealAnalyser* analysis = nullptr;
+    if (services.awaitAnalysis && (request.copies > 0 || request.sets > 0)) {
+        analysis = services.awaitAnalysis();
+        if (analysis == nullptr) {
+            view.FocusCopiesField();
+            return PrintJobOutcome::Cancelled;
+        }
+    }
     // 3, 4.
     state.printed = true;
     try {
         if (services.rememberCounts)
             RememberCounts(request, services.settingsPath);
         Job job(request, services);
-        const bool ok = job.Run();
+        const bool ok = job.Run(analysis);
         if (job.PrintedAnything() && !services.pdfFolder.empty())
             view.PrintoutsSavedIn(services.pdfFolder);
         return ok ? PrintJobOutcome::Printed : PrintJobOutcome::Failed;

@@ -9,6 +9,12 @@
 // list emptied, every printed board added, kind 0 per set, kind 1 per copy, the curtain
 // cards, the list emptied again; the statistics sheets.
 //
+// With the makeable contracts shown, the job waits for the analysis once it has passed its
+// questions (only when it prints hand records or deal sheets), and every analysed board's
+// record carries the DoubleDummyTricks, OptimumScore and ParContract tags; the library gets
+// the language's words for them through its optional SetAnalysisWords. Without them every
+// call to the library is as it always was.
+//
 // Deals without cards are left out when the user chose to skip them; the boards around them
 // keep the numbers of their places in the board set. A printout the library reports as failed,
 // or a statistics sheet that fails, stops the job with an error message naming what failed;
@@ -20,6 +26,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/platform/printer_canvas.h"
@@ -99,11 +106,16 @@ struct PrintJobServices {
     // The folder PDF files go to, or "" when printouts go to a printer; named to the user at
     // the end of a job that printed something.
     std::string pdfFolder;
+    // Set when the makeable contracts are shown. Waits until the board set is analysed (the
+    // user may cancel) and gives the analyser, or null when the job must stop: the wait was
+    // cancelled, or the analysis failed and the user has been told why.
+    std::function<const DealAnalyser*()> awaitAnalysis;
 };
 
 enum class PrintJobOutcome {
     NothingToPrint,  // "Nothing to print." shown; nothing written or printed
-    Cancelled,       // the multiple set warning was not left with OK
+    Cancelled,       // the multiple set warning was not left with OK, or the wait for the
+                     // analysis was cancelled
     Printed,         // everything asked for was printed
     Failed,          // stopped at a failure, whose message the user has seen
 };

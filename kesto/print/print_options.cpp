@@ -8,6 +8,7 @@ PrintOptions DefaultPrintOptions(const LanguageTable& languages) {
         options.words[static_cast<std::size_t>(slot)] =
             languages.LanguageWord(languages.CurrentLanguage(), slot);
     }
+    options.analysisWords = BuiltInAnalysisWords(languages.CurrentLanguage());
     return options;
 }
 

@@ -14,7 +14,8 @@
 namespace kesto {
 
 struct PrintOptions {
-    std::array<std::string, kWordSlots> words;  // the current language's slots 0..19
+    std::array<std::string, kWordSlots> words;              // the current language's slots 0..19
+    AnalysisWords analysisWords = BuiltInAnalysisWords(1);  // the current language's
     FontSlots fonts;
     bool useColor = true;
     int curtainCollation = kCollateByPosition;

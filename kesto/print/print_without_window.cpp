@@ -33,6 +33,8 @@ PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& o
     services.statisticsCanvas = print.statisticsCanvas;
     services.rememberCounts = false;
     services.pdfFolder = PdfFolderOverride();
+    if (const DealAnalyser* analysis = print.analysis)
+        services.awaitAnalysis = [analysis] { return analysis; };
     return PrintBtnClick(print.request, state, services);
 }
 

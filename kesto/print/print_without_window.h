@@ -37,6 +37,8 @@ struct WindowlessPrint {
     // printout (the statistics canvas must be made after that, e.g. lazily by the function
     // above, so that it follows the same folder).
     std::string outputFolder;
+    // Set for hand records and deal sheets with the makeable contracts: the analysed deals.
+    const DealAnalyser* analysis = nullptr;
 };
 
 // PrintJobOutcome::Printed when everything asked for was printed. "Nothing to print." and

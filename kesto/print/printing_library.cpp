@@ -29,8 +29,11 @@ PrintingLibrary::BindResult PrintingLibrary::Bind(const LibraryLoader& loader,
     if (addDeal == nullptr || clearDeals == nullptr || printCustom == nullptr) {
         return BindResult::EntriesMissing;  // the library goes with `loaded`
     }
+    // Looked up before the library moves into the binding; a library without it still binds.
+    void* setAnalysisWords = loaded->Entry("SetAnalysisWords");
     library =
         std::make_unique<PrintingLibrary>(std::move(loaded), addDeal, clearDeals, printCustom);
+    library->setAnalysisWords_ = setAnalysisWords;
     return BindResult::Bound;
 }
 
@@ -49,6 +52,14 @@ void PrintingLibrary::AddDeal(const std::string& record) const {
 
 void PrintingLibrary::ClearDeals() const {
     As<ClearDealsFn>(clearDeals_)();
+}
+
+bool PrintingLibrary::SetAnalysisWords(const std::string& par, const std::string& noTrump,
+                                       const std::string& passedOut) const {
+    if (setAnalysisWords_ == nullptr)
+        return false;
+    As<SetAnalysisWordsFn>(setAnalysisWords_)(par.c_str(), noTrump.c_str(), passedOut.c_str());
+    return true;
 }
 
 std::int32_t PrintingLibrary::PrintCustom(const PrintCustomArguments& a) const {

@@ -1,7 +1,7 @@
 #pragma once
 // The binding to the hand-record printing library "KESTPRT3.DLL": loaded by name at start-up,
-// its three entries looked up by name, typed calls. The library keeps its own copy of every
-// record; texts are only lent for the call.
+// its three entries (and the optional SetAnalysisWords) looked up by name, typed calls. The library
+// keeps its own copy of every record; texts are only lent for the call.
 
 #include <array>
 #include <cstdint>
@@ -55,6 +55,11 @@ class PrintingLibrary {
 
     void AddDeal(const std::string& record) const;
     void ClearDeals() const;
+    // The optional entry: the words of the makeable-contracts table, kept by the library until
+    // ClearDeals. False, and nothing called, when the library does not have it (it then prints
+    // the table in English, or not at all).
+    bool SetAnalysisWords(const std::string& par, const std::string& noTrump,
+                          const std::string& passedOut) const;
     // A status of the library (0 printed); the printout is complete when it returns.
     std::int32_t PrintCustom(const PrintCustomArguments& arguments) const;
 
@@ -67,6 +72,7 @@ class PrintingLibrary {
     void* addDeal_;
     void* clearDeals_;
     void* printCustom_;
+    void* setAnalysisWords_ = nullptr;
 };
 
 }  // namespace kesto

@@ -161,6 +161,9 @@ void TKestoMain::ShowPage(Page page) {
         case Page::Print:
             sets_ = (mode_ == DealSource::ReadFromFile) ? 0 : RememberedIndividualSets;
             RememberedIndividualSets = sets_;
+            // The board set is complete now: its analysis runs while the user reads the page.
+            if (ShowMakeableContracts())
+                StartAnalysis();
             break;
     }
     Refresh();

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/deal/random.h"
@@ -16,11 +17,13 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/print/print_destination.h"
 #include "kesto/print/printing_library.h"
+#include "kesto/workflow/background_analysis.h"
 #include "kesto/workflow/main_window_view.h"
 
 namespace kesto {
 
 class Clock;
+class DoubleDummySolver;
 class LanguageTable;
 class TOptionDlg;
 
@@ -81,10 +84,28 @@ class TKestoMain {
     // creating the options dialog.
     void SetOptions(const TOptionDlg* options) { options_ = options; }
     void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
-    void SaveBtnClick();  // "&Save"
+    // "&Save". A kind of file that carries the makeable contracts (PBN) calls AwaitAnalysis
+    // first when ShowMakeableContracts(), and writes nothing when it gives null.
+    void SaveBtnClick();
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
     // and options dialogs and the live option values.
     void CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options);
+
+    // "Show &makeable contracts and par": the options say so (never without options).
+    bool ShowMakeableContracts() const;
+    // The analysis of the board set, started in the background each time the print page shows
+    // while the makeable contracts are shown; null until the first start, so with the option
+    // off no analysis ever runs.
+    const BackgroundAnalysis* Analysis() const { return analysis_.get(); }
+    // What printing, the HTML page and saving call before they write with the makeable
+    // contracts: starts the analysis of the board set when it is not running or done, lets
+    // the window wait for it with its progress shown, and gives the analyser, or null when
+    // nothing is to be written: the wait was cancelled (the analysis stops too), or the
+    // analysis failed and the user has been told why.
+    const DealAnalyser* AwaitAnalysis();
+    // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
+    // object); before the first start.
+    void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
 
     // The count fields take only the digits and backspace.
     static bool CountKeyPress(char key);
@@ -153,6 +174,7 @@ class TKestoMain {
     tDeal& Current();
     void FillDisplay();
     void PutDateInLine2();
+    void StartAnalysis();
 
     MainWindowView& view_;
     const Clock& clock_;
@@ -164,6 +186,9 @@ class TKestoMain {
     const TOptionDlg* options_ = nullptr;
     PrintOutputFactory printOutput_;
     RandomGenerator random_;
+    DoubleDummySolver* solver_ = nullptr;  // null: the DDS library
+    std::unique_ptr<DealAnalyser> analyser_;
+    std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
 
     bool terminateRequested_ = false;
     bool shown_ = false;

@@ -13,6 +13,7 @@
 #include "kesto/deal/suit.h"
 #include "kesto/platform/ui.h"
 #include "kesto/print/print_job.h"
+#include "kesto/workflow/background_analysis.h"
 
 namespace kesto {
 
@@ -86,6 +87,14 @@ class MainWindowView : public Ui {
     virtual MultipleSetAnswer TMultipleSetWarningDlg() { return {}; }
     virtual void FocusCopiesField() {}
     virtual void PrintoutsSavedIn(const std::string& /*folder*/) {}
+
+    // With the makeable contracts shown, before printing or writing: wait until the analysis
+    // is no longer running, showing its progress, and let the user cancel the wait. False
+    // when the user cancelled. A view without a window just waits.
+    virtual bool WaitForAnalysis(const BackgroundAnalysis& analysis) {
+        analysis.Wait();
+        return true;
+    }
 };
 
 }  // namespace kesto

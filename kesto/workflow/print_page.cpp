@@ -51,6 +51,8 @@ void TKestoMain::PrintBtnClick() {
     services.statisticsCanvas = [&output] { return output.canvas.get(); };
     services.settingsPath = settingsPath;
     services.pdfFolder = output.pdfFolder;
+    if (ShowMakeableContracts())
+        services.awaitAnalysis = [this] { return AwaitAnalysis(); };
     kesto::PrintBtnClick(request, state, services);
     SuppressSetWarning = state.suppressSetWarning;
     Printed = state.printed;
@@ -84,6 +86,8 @@ void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions&
     HtmlExportContext context{boardSet,          line1_,      line2_,           statsWithHtml_,
                               options,           html_.get(), dialogDirectory_, ProgramDirectory(),
                               SuppressHTMLAlert, Printed};
+    if (ShowMakeableContracts())
+        context.awaitAnalysis = [this] { return AwaitAnalysis(); };
     HTMLBtnClick(context, htmlView);
 }
 

@@ -72,4 +72,10 @@ std::string SecureDealingFailedText(std::string_view reason) {
            "the Other page of the options to deal with the classic generator.";
 }
 
+std::string AnalysisFailedText(std::string_view reason) {
+    return "The makeable contracts could not be worked out. " + std::string(reason) +
+           " Nothing was printed or written. Turn off \"Show makeable contracts and par\" on "
+           "the Other page of the options to go on without them.";
+}
+
 }  // namespace kesto::texts

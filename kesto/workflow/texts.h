@@ -71,6 +71,8 @@ std::string NotAWholeNumberText(std::string_view text);
 std::string BoardsRenumberedText(std::string_view fileName, const std::vector<int>& fileNumbers);
 // Secure dealing could not read the system's random source; reason is the system's words.
 std::string SecureDealingFailedText(std::string_view reason);
+// The makeable contracts could not be worked out; reason is the solver's own words.
+std::string AnalysisFailedText(std::string_view reason);
 
 // The deals-with-no-cards dialog.
 inline constexpr std::string_view kZeroCardsCaption = "Deals with no cards";

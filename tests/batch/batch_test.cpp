@@ -10,7 +10,9 @@
 
 #include "kesto/batch/batch.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/files/own_deal_file.h"
 #include "kesto/platform/file_io.h"
+#include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
 
@@ -404,6 +406,56 @@ TEST_F(BatchTest, PrintsToTheOutputFolder) {
 
     EXPECT_EQ(Run({"--generate", "3", "--print"}), 1);  // all counts 0
     EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
+}
+
+// Board 1 (dealer North, none vulnerable) and board 2 (dealer East, North-South vulnerable)
+// hold the solver's first and second published examples: their tables and par as published.
+TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
+              WriteStatus::Written);
+    const std::string analysis =
+        "[Board \"1\"]|[DoubleDummyTricks \"65657656576867568675\"]|"
+        "[OptimumScore \"NS -110\"]|[ParContract \"EW 2S\"]\n"
+        "[Board \"2\"]|[DoubleDummyTricks \"94a8694a863923739237\"]|"
+        "[OptimumScore \"NS 100\"]|[ParContract \"EW 4SX\"]\n";
+
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--analyse"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(), analysis);
+    EXPECT_EQ(err_.str(), "");
+
+    // The option's place on the command line does not matter: the list comes first.
+    ASSERT_EQ(Run({"--analyse", "--read", Path("two.kst"), "--list"}), 0) << err_.str();
+    EXPECT_EQ(out_.str(),
+              DealRecord(1, boards[0]) + "\n" + DealRecord(2, boards[1]) + "\n" + analysis);
+}
+
+// --analyse, or the stored option, puts the table and par under each deal of the page; the
+// par lines of the published examples from each par side's view.
+TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
+              WriteStatus::Written);
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--html", Path("plain.htm")}), 0) << err_.str();
+    const std::string plain = ReadWholeFile(Path("plain.htm")).value;
+    EXPECT_EQ(plain.find("Par: "), std::string::npos);
+
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--analyse", "--html", Path("page.htm")}), 0)
+        << err_.str();
+    const std::string page = ReadWholeFile(Path("page.htm")).value;
+    EXPECT_NE(page.find("Par: 2&spades; EW, +110"), std::string::npos);
+    EXPECT_NE(page.find("Par: 4&spades;X EW, -100"), std::string::npos);
+
+    PutSettings("\"ShowMakeableContracts\"=dword:00000001");
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--html", Path("stored.htm")}), 0) << err_.str();
+    EXPECT_EQ(ReadWholeFile(Path("stored.htm")).value, page);
+    EXPECT_EQ(out_.str(), "");  // the listing needs --analyse
+}
+
+TEST_F(BatchTest, AnalyseWithoutBoardsListsNothing) {
+    EXPECT_EQ(Run({"--analyse"}), 0);
+    EXPECT_EQ(out_.str(), "");
+    EXPECT_EQ(err_.str(), "");
 }
 
 }  // namespace

@@ -226,6 +226,13 @@ class OptionDialogTest : public QObject {
         QVERIFY(!secure->isChecked());
         secure->click();
         QVERIFY(dialog->Options().SecureDealing());
+        auto* makeable = Find<QCheckBox>(dialog.get(), "ShowMakeableContractsCheckBox");
+        QVERIFY(makeable);
+        QCOMPARE(makeable->text(), QString("Show &makeable contracts and par"));
+        QVERIFY(!makeable->isChecked());
+        QVERIFY(!dialog->Options().ShowMakeableContracts());
+        makeable->click();
+        QVERIFY(dialog->Options().ShowMakeableContracts());
         QVERIFY(Find<QLineEdit>(dialog.get(), "GIFLocationEdit"));
         QStringList captions;
         for (QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
@@ -233,7 +240,7 @@ class OptionDialogTest : public QObject {
         }
         for (const char* caption :
              {"Collating", "Dimensions", "Orientation", "Dealer and Vulnerability", "Printer Color",
-              "Location of GIFs on Web Site", "Dealing"}) {
+              "Location of GIFs on Web Site", "Dealing", "Makeable Contracts"}) {
             QVERIFY2(captions.contains(caption), caption);
         }
     }
@@ -349,6 +356,42 @@ class OptionDialogTest : public QObject {
             QCOMPARE(shownPage, page);
             QCOMPARE(result, page % 2 == 0 ? 1 : 0);
         }
+    }
+
+    // "&m" is the only accelerator on the Other page, its tabs and buttons with that letter, so
+    // Alt+M reaches the box from the keyboard; the choice is stored when the dialog goes.
+    void altMTicksMakeableContractsAndItIsStored() {
+        {
+            kesto::LanguageTable languages;
+            auto dialog = Create(languages);
+            auto* pages = Find<QTabWidget>(dialog.get(), "PageControl1");
+            pages->setCurrentIndex(3);
+            int letterM = 0;
+            for (QAbstractButton* button : dialog->findChildren<QAbstractButton*>()) {
+                if (!pages->isAncestorOf(button) || pages->widget(3)->isAncestorOf(button)) {
+                    letterM += button->text().contains("&m", Qt::CaseInsensitive) ? 1 : 0;
+                }
+            }
+            for (int page = 0; page < pages->count(); ++page) {
+                letterM += pages->tabText(page).contains("&m", Qt::CaseInsensitive) ? 1 : 0;
+            }
+            QCOMPARE(letterM, 1);
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+            dialog->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            QWidget* focused = QApplication::focusWidget();
+            QTest::keyClick(focused != nullptr ? focused : dialog.get(), Qt::Key_M,
+                            Qt::AltModifier);
+            // An accelerator's click is animated: the box ticks a moment later.
+            QTRY_VERIFY(
+                Find<QCheckBox>(dialog.get(), "ShowMakeableContractsCheckBox")->isChecked());
+            QVERIFY(dialog->Options().ShowMakeableContracts());
+            dialog->reject();
+        }
+        kesto::LanguageTable languages;
+        auto dialog = Create(languages);
+        QVERIFY(Find<QCheckBox>(dialog.get(), "ShowMakeableContractsCheckBox")->isChecked());
     }
 
     void cancelKeepsUntickedColorsAndSavesThem() {

@@ -14,10 +14,13 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/html/html_analysis.h"
 #include "kesto/html/html_export.h"
 #include "kesto/html/html_library.h"
 #include "kesto/options/language_table.h"
+#include "kesto/platform/file_io.h"
 #include "kesto/platform/shared_library.h"
+#include "tests/support/fixed_solver.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/shown_message.h"
 #include "tests/support/write_failure.h"
@@ -117,7 +120,8 @@ class HtmlExport : public ::testing::Test {
                                   "/start/folder/",
                                   "/opt/kesto/",
                                   suppressHTMLAlert_,
-                                  printed_};
+                                  printed_,
+                                  awaitAnalysis_};
         return HTMLBtnClick(context, view_);
     }
 
@@ -134,6 +138,8 @@ class HtmlExport : public ::testing::Test {
     std::string gifLocation_ = "gifs";
     bool suppressHTMLAlert_ = true;
     bool printed_ = false;
+    // Unset, as with the makeable contracts off.
+    std::function<const DealAnalyser*()> awaitAnalysis_;
 };
 
 std::unique_ptr<HtmlLibrary> HtmlExport::library_;
@@ -495,6 +501,93 @@ TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
                                                  HtmlPageOptions{languages_, true, ""}, *library_);
     EXPECT_EQ(failed.outcome, HtmlExportOutcome::PageFailed);
     EXPECT_EQ(failed.message, HtmlPageFailedText(missing, 1));
+}
+
+// The page with every occurrence of rows taken out again; count says how many there were.
+std::string Without(std::string page, const std::string& rows, std::size_t& count) {
+    count = 0;
+    for (std::size_t at = page.find(rows); at != std::string::npos; at = page.find(rows, at)) {
+        page.erase(at, rows.size());
+        ++count;
+    }
+    return page;
+}
+
+class HtmlExportAnalysis : public HtmlExport {
+  protected:
+    void SetUp() override {
+        HtmlExport::SetUp();
+        ASSERT_TRUE(analyser_.Analyse(boardSet_).Ok());
+        awaitAnalysis_ = [this]() -> const DealAnalyser* {
+            ++waits_;
+            return &analyser_;
+        };
+    }
+
+    // The rows every board of the fixed solver gets, in the current language.
+    std::string Rows() const {
+        return HtmlAnalysisRows(*analyser_.Find(boardSet_[0], 1), HtmlAnalysisWordsOf(languages_));
+    }
+
+    FixedSolver solver_;
+    DealAnalyser analyser_{solver_};
+    int waits_ = 0;
+};
+
+TEST_F(HtmlExportAnalysis, EveryDealOfTheGoldenPagesGetsItsTable) {
+    for (const GoldenCase& c : kGoldenCases) {
+        SCOPED_TRACE(c.name);
+        languages_.SetCurrentLanguage(c.language);
+        showDlrVul_ = c.showDlrVul;
+        statsWithHtml_ = c.statistics;
+        gifLocation_ = c.gifLocation;
+        line1_ = c.line1;
+        line2_ = c.line2;
+        view_.saveResult.fileName = Page(std::string(c.name) + ".htm");
+
+        EXPECT_EQ(Create(), HtmlExportOutcome::Written);
+        std::size_t tables = 0;
+        EXPECT_EQ(Without(ReadFile(view_.saveResult.fileName), Rows(), tables), Golden(c.golden));
+        EXPECT_EQ(tables, 4u);
+        EXPECT_TRUE(view_.messages.empty());
+    }
+    EXPECT_EQ(waits_, static_cast<int>(std::size(kGoldenCases)));
+    EXPECT_EQ(solver_.tableCalls.load(), 1);  // solved once, before the first page
+}
+
+TEST_F(HtmlExportAnalysis, ACancelledWaitLeavesTheOldPageAlone) {
+    ASSERT_TRUE(ReplaceFileAtomically(view_.saveResult.fileName, "old page").Ok());
+    awaitAnalysis_ = [this]() -> const DealAnalyser* {
+        ++waits_;
+        return nullptr;
+    };
+    statsWithHtml_ = true;
+    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_EQ(waits_, 1);
+    EXPECT_EQ(ReadFile(view_.saveResult.fileName), "old page");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+    EXPECT_FALSE(printed_);
+    EXPECT_TRUE(view_.messages.empty());
+    EXPECT_EQ(view_.saveRequests.size(), 1u);  // asked after the file was chosen
+}
+
+TEST_F(HtmlExportAnalysis, NoWaitWhenThereIsNothingToWrite) {
+    view_.saveResult = {false, "", 1};
+    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    boardSet_.clear();
+    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_EQ(waits_, 0);
+}
+
+TEST_F(HtmlExportAnalysis, TheBatchPutsItOnThePageToo) {
+    const HtmlBatchResult done =
+        WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
+                      HtmlPageOptions{languages_, true, "gifs"}, *library_, &analyser_);
+    EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
+    std::size_t tables = 0;
+    EXPECT_EQ(Without(ReadFile(Page("batch.htm")), Rows(), tables),
+              Golden("export_english_statistics.htm"));
+    EXPECT_EQ(tables, 4u);
 }
 
 }  // namespace

@@ -137,6 +137,70 @@ TEST(BoardRecord, NothingToPrintAndEveryCutOfTheExample) {
     EXPECT_EQ(board->dealer, kEast);
 }
 
+TEST(BoardRecord, TheAnalysisTagsGiveTricksByDeclarerAndPar) {
+    const std::string record = std::string(kExample) +
+                               "|[DoubleDummyTricks \"0123456789ABCDd01234\"]"
+                               "|[OptimumScore \"NS -300\"]|[ParContract \"E 5HX,W 5Sxx\"]";
+    const std::optional<Board> board = ReadBoardRecord(record);
+    ASSERT_TRUE(board && board->analysis);
+    const BoardAnalysis& analysis = *board->analysis;
+    // The tag lists declarers N, S, E, W; the table holds them clockwise.
+    using Row = std::array<int, kStrains>;
+    EXPECT_EQ(analysis.tricks[kNorth], (Row{0, 1, 2, 3, 4}));
+    EXPECT_EQ(analysis.tricks[kSouth], (Row{5, 6, 7, 8, 9}));
+    EXPECT_EQ(analysis.tricks[kEast], (Row{10, 11, 12, 13, 13}));
+    EXPECT_EQ(analysis.tricks[kWest], (Row{0, 1, 2, 3, 4}));
+    ASSERT_TRUE(analysis.hasPar);
+    EXPECT_EQ(analysis.parScoreNS, -300);
+    EXPECT_EQ(analysis.par,
+              (std::vector<ParItem>{{"E", 5, kHeartStrain, 1}, {"W", 5, kSpadeStrain, 2}}));
+    EXPECT_FALSE(ReadBoardRecord(kExample)->analysis);
+}
+
+TEST(BoardAnalysis, ParValues) {
+    struct Case {
+        const char* score;
+        const char* contract;
+        bool hasPar;
+        int scoreNS;
+        std::vector<ParItem> par;
+    };
+    const Case cases[] = {
+        {"NS 420", "NS 4S", true, 420, {{"NS", 4, kSpadeStrain, 0}}},
+        {"EW 420", "ew 4s", true, -420, {{"EW", 4, kSpadeStrain, 0}}},
+        {" NS +400 ", "N 3NT, 5D", true, 400, {{"N", 3, kNoTrump, 0}, {"N", 5, kDiamondStrain, 0}}},
+        {"NS 0", "Pass", true, 0, {}},
+        // Unreadable: par is left out, the table stays.
+        {"", "NS 4S", false, 0, {}},
+        {"420", "NS 4S", false, 0, {}},
+        {"NS 420", "NS 8S", false, 0, {}},
+        {"NS 420", "NS 4Z", false, 0, {}},
+        {"NS 420", "NS 4SXXX", false, 0, {}},
+        {"NS 420", "4S", false, 0, {}},
+        {"NS 420", "NE 4S", false, 0, {}},
+        {"NS 420", "NS 4S,", false, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.score) + " / " + c.contract);
+        const std::optional<BoardAnalysis> analysis =
+            ReadBoardAnalysis("88888888888888888888", c.score, c.contract);
+        ASSERT_TRUE(analysis);
+        EXPECT_EQ(analysis->hasPar, c.hasPar);
+        EXPECT_EQ(analysis->parScoreNS, c.scoreNS);
+        EXPECT_EQ(analysis->par, c.par);
+    }
+}
+
+TEST(BoardAnalysis, OnlyTwentyDigitsOfNoMoreThanThirteenMakeATable) {
+    for (const char* tricks :
+         {"", "8888888888888888888", "888888888888888888888", "8888888888888888888e",
+          "888888888888888888-8", "88888 8888888888888"}) {
+        SCOPED_TRACE(tricks);
+        EXPECT_FALSE(ReadBoardAnalysis(tricks, "NS 0", "Pass"));
+    }
+    EXPECT_TRUE(ReadBoardAnalysis(" dddddddddddddddddddd ", "", ""));
+}
+
 TEST(PrinterSettings, ValuesOfTheProgramsKeyOnly) {
     struct Case {
         const char* text;

@@ -101,6 +101,24 @@ TEST(LanguageTableWords, AccentedWordsAreSingleWindowsBytes) {
     EXPECT_EQ(table.LanguageWord(3, kSlotTen), "Z");
 }
 
+TEST(LanguageTableWords, AnalysisWordsOfEachLanguageAndEnglishOutsideThem) {
+    struct Case {
+        int language;
+        std::string_view noTrump, passedOut;
+    };
+    const Case cases[] = {{1, "NT", "Pass"}, {2, "UT", "Pas"},   {3, "SA", "Passe"},
+                          {4, "SA", "Pas"},  {5, "SA", "Passe"}, {6, "SA", "Passo"},
+                          {7, "BA", "Pas"},  {8, "NT", "Pass"},  {0, "NT", "Pass"},
+                          {9, "NT", "Pass"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        const AnalysisWords& words = BuiltInAnalysisWords(c.language);
+        EXPECT_EQ(words.par, "Par");
+        EXPECT_EQ(words.noTrump, c.noTrump);
+        EXPECT_EQ(words.passedOut, c.passedOut);
+    }
+}
+
 TEST(LanguageTableWords, StartsInEnglishAndRefusesOutOfRange) {
     LanguageTable table;
     EXPECT_EQ(table.CurrentLanguage(), 1);

@@ -74,6 +74,8 @@ TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
     EXPECT_TRUE(run->view.useColor);
     EXPECT_EQ(run->view.gifLocation, "");
     EXPECT_FALSE(run->view.secureDealing);
+    EXPECT_FALSE(run->view.showMakeableContracts);
+    EXPECT_FALSE(run->dialog.ShowMakeableContracts());
     EXPECT_EQ(run->view.collation, 0);
     EXPECT_EQ(run->view.dimensions, 1);
     EXPECT_EQ(run->view.orientation, 0);
@@ -99,6 +101,20 @@ TEST_F(OptionDialogTest, SecureDealingSurvivesARestart) {
     auto run = Start();
     EXPECT_TRUE(run->view.secureDealing);
     EXPECT_TRUE(run->dialog.SecureDealing());
+}
+
+TEST_F(OptionDialogTest, ShowMakeableContractsSurvivesARestartAndCanBeTurnedOffAgain) {
+    for (const bool wanted : {true, false}) {
+        {
+            auto run = Start();
+            run->dialog.ShowMakeableContractsCheckBoxClick(wanted);
+            EXPECT_EQ(run->dialog.ShowMakeableContracts(), wanted);
+            run->dialog.FormDestroy();
+        }
+        auto run = Start();
+        EXPECT_EQ(run->view.showMakeableContracts, wanted);
+        EXPECT_EQ(run->dialog.ShowMakeableContracts(), wanted);
+    }
 }
 
 TEST_F(OptionDialogTest, DutchKingChangedIsStoredWithAllNineteenWordsAndSurvivesARestart) {
@@ -428,6 +444,7 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
         run->dialog.ShowDlrVulCheckBoxClick(false);
         run->dialog.GIFLocationEditChange("http://club.example/gifs/");
         run->dialog.SecureDealingCheckBoxClick(true);
+        run->dialog.ShowMakeableContractsCheckBoxClick(true);
         run->dialog.CollationRadioGroupClick(1);
         run->dialog.DimensionRadioGroupClick(2);
         run->dialog.CurtainOrientationRadioGroupClick(1);
@@ -448,6 +465,7 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
         {"UserWantsColor", V::Dword(1)},
         {"GIFDirectory", V::String("http://club.example/gifs/")},
         {"SecureDealing", V::Dword(1)},
+        {"ShowMakeableContracts", V::Dword(1)},
         {"CurtainCollation", V::Dword(1)},
         {"CurtainDimensions", V::Dword(2)},
         {"CurtainOrientation", V::Dword(1)},

@@ -39,6 +39,7 @@ class ScriptedOptionView : public OptionDlgView {
     void SetUseColor(bool checked) override { useColor = checked; }
     void SetGIFLocation(const std::string& text) override { gifLocation = text; }
     void SetSecureDealing(bool checked) override { secureDealing = checked; }
+    void SetShowMakeableContracts(bool checked) override { showMakeableContracts = checked; }
 
     std::vector<std::string> SystemTypefaces() override { return systemTypefaces; }
     void ShowInformation(const std::string& text) override { messages.push_back(text); }
@@ -61,6 +62,7 @@ class ScriptedOptionView : public OptionDlgView {
     bool useColor = false;
     std::string gifLocation;
     bool secureDealing = false;
+    bool showMakeableContracts = false;
     std::vector<std::string> messages;
 
     // What the system offers.

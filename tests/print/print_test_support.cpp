@@ -83,6 +83,7 @@ PrintJobOutcome PrintJobTest::Print() {
     };
     services.settingsPath = settingsPath_;
     services.pdfFolder = pdfFolder_;
+    services.awaitAnalysis = awaitAnalysis_;
     return PrintBtnClick(request_, state_, services);
 }
 

@@ -91,6 +91,8 @@ class PrintJobTest : public ::testing::Test {
     NoOptionWindow optionView_;
     LanguageTable languages_;
     std::unique_ptr<TOptionDlg> options_;
+    // The job's wait for the analysis; unset, as with the makeable contracts off.
+    std::function<const DealAnalyser*()> awaitAnalysis_;
 };
 
 // The calls as "AddDeal <record>", "ClearDeals", "PrintCustom <kind>".

@@ -67,6 +67,12 @@ KESTO_EXPORT void KESTO_STDCALL ClearDeals(void) {
     Record("ClearDeals");
 }
 
+KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* noTrump,
+                                                 const char* passedOut) {
+    Record("SetAnalysisWords\t" + Escaped(par) + "\t" + Escaped(noTrump) + "\t" +
+           Escaped(passedOut));
+}
+
 KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(
     int32_t kind, int32_t orientation, const char* header1, const char* header2,
     const char* unused5, const char* footer, const char* ace, const char* king, const char* queen,

@@ -1,0 +1,139 @@
+// Wall time of Kesto's double-dummy analysis of 36 and 500 boards against calling the solver's
+// CalcAllTablesPBN directly on the same deals, in calls of the same size, in the same run, on
+// every core. Prints its figures; it is not a test.
+
+#include <dds/dll.h>
+#include <time.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/bench_support.h"
+#include "kesto/analysis/dds_solver.h"
+#include "kesto/analysis/deal_analyser.h"
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
+
+namespace {
+
+// The solver alone: the deals' PBN texts already made, tables only (par is Kesto's own step
+// per board, a few microseconds each).
+void SolveDirectly(const std::vector<std::string>& texts) {
+    auto deals = std::make_unique<ddTableDealsPBN>();
+    auto tables = std::make_unique<ddTablesRes>();
+    auto pars = std::make_unique<allParResults>();
+    int allStrains[DDS_STRAINS] = {0, 0, 0, 0, 0};
+    for (std::size_t start = 0; start < texts.size(); start += kesto::kMaxDealsPerSolverCall) {
+        const std::size_t end = std::min(start + kesto::kMaxDealsPerSolverCall, texts.size());
+        deals->noOfTables = static_cast<int>(end - start);
+        for (std::size_t i = start; i < end; ++i) {
+            texts[i].copy(deals->deals[i - start].cards, texts[i].size());
+            deals->deals[i - start].cards[texts[i].size()] = '\0';
+        }
+        kesto::bench::Check(CalcAllTablesPBN(deals.get(), -1, allStrains, tables.get(),
+                                             pars.get()) == RETURN_NO_FAULT,
+                            "CalcAllTablesPBN");
+    }
+}
+
+// A fresh analyser each time: nothing cached.
+void AnalyseWithKesto(const kesto::tBoardSet& boards) {
+    kesto::DealAnalyser analyser;
+    kesto::bench::Check(analyser.Analyse(boards).Ok(), "DealAnalyser::Analyse");
+}
+
+// Wall time and the processor time of all the process's threads, in milliseconds. On a busy
+// machine the wall time of the same work varies with the load; the processor time much less.
+struct Timing {
+    double wall = 0;
+    double cpu = 0;
+};
+
+Timing Time(const std::function<void()>& work) {
+    const auto cpuNow = [] {
+        timespec now{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+        return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+    };
+    const double cpuStart = cpuNow();
+    const double wall = kesto::bench::MedianMilliseconds(1, work);
+    return {wall, cpuNow() - cpuStart};
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void Compare(int boardCount, int rounds) {
+    kesto::RandomGenerator random(static_cast<std::uint32_t>(boardCount));
+    kesto::tBoardSet boards;
+    kesto::GenerateRandomDeals(boards, boardCount, random);
+    std::vector<std::string> texts;
+    for (const kesto::tDeal& deal : boards) {
+        texts.push_back(kesto::SolverDealText(deal));
+    }
+
+    // Alternating, so a busy moment of the machine falls on both sides alike.
+    std::vector<double> directWall, directCpu, kestoWall, kestoCpu;
+    const auto direct = [&] {
+        const Timing t = Time([&] { SolveDirectly(texts); });
+        directWall.push_back(t.wall);
+        directCpu.push_back(t.cpu);
+    };
+    const auto kesto = [&] {
+        const Timing t = Time([&] { AnalyseWithKesto(boards); });
+        kestoWall.push_back(t.wall);
+        kestoCpu.push_back(t.cpu);
+    };
+    for (int round = 0; round < rounds; ++round) {
+        if (round % 2 == 0) {
+            direct();
+            kesto();
+        } else {
+            kesto();
+            direct();
+        }
+    }
+
+    // The same boards a second time: every deal is found in the analyser's store.
+    kesto::DealAnalyser analyser;
+    kesto::bench::Check(analyser.Analyse(boards).Ok(), "DealAnalyser::Analyse");
+    const double cachedMs = kesto::bench::MedianMilliseconds(
+        5, [&] { kesto::bench::Check(analyser.Analyse(boards).Ok(), "second Analyse"); });
+
+    std::printf(
+        "%3d boards, median of %d: wall CalcAllTablesPBN %.0f ms, Kesto %.0f ms (%.3fx);"
+        " processor %.0f ms, %.0f ms (%.3fx); again %.3f ms\n",
+        boardCount, rounds, Median(directWall), Median(kestoWall),
+        Median(kestoWall) / Median(directWall), Median(directCpu), Median(kestoCpu),
+        Median(kestoCpu) / Median(directCpu), cachedMs);
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Rounds of 36 and of 500 boards: "bench_deal_analysis 1 1" for a quick look.
+    const int rounds36 = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const int rounds500 = argc > 2 ? std::max(1, std::atoi(argv[2])) : 3;
+    // The binding starts the solver once, on its first call; the direct calls use it so.
+    kesto::RandomGenerator random(1);
+    kesto::tBoardSet first;
+    kesto::GenerateRandomDeals(first, 1, random);
+    kesto::bench::Check(
+        kesto::TheDdsSolver().SolveTables({kesto::SolverDealText(first[0])}).status.Ok(),
+        "first call");
+    DDSInfo info{};
+    GetDDSInfo(&info);
+    std::printf("DDS %s, %d threads\n", info.versionString, info.noOfThreads);
+    std::fflush(stdout);
+    Compare(36, rounds36);
+    Compare(500, rounds500);
+    return 0;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The binding to the double-dummy solver (DDS, Debian's libdds-dev): deals as PBN deal texts
+// to trick tables, and a trick table to par. The analyser talks to the solver only through
+// DoubleDummySolver, so a test can watch what it asks.
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "kesto/analysis/deal_analysis.h"
+#include "kesto/deal/board.h"
+#include "kesto/deal/deal.h"
+#include "kesto/platform/status.h"
+
+namespace kesto {
+
+// tricks[seat][strain], as DealAnalysis holds them.
+using TrickTable = std::array<std::array<int, kStrainCount>, 4>;
+
+struct ParResult {
+    int scoreNS = 0;                     // from North-South's side; 0 when passed out
+    std::vector<ParContract> contracts;  // empty when passed out
+};
+
+// The most deals one call of the solver's table function takes when it solves all five
+// strains (its limit is lower than its arrays' size, which is for fewer strains).
+inline constexpr std::size_t kMaxDealsPerSolverCall = 32;
+
+class DoubleDummySolver {
+  public:
+    virtual ~DoubleDummySolver() = default;
+
+    // The trick tables of 1..kMaxDealsPerSolverCall deals, each a PBN deal text such as
+    // "N:AKQ.T98.765.432 ...", in the same order. Uses every core. Fails, solving nothing,
+    // with the solver's own error text. (The DDS library then also writes dump.txt into the
+    // current folder: hand it complete deals only, as the analyser does.)
+    virtual StatusOr<std::vector<TrickTable>> SolveTables(
+        const std::vector<std::string>& pbnDeals) = 0;
+
+    // Par of a deal with this table, for the board's dealer and vulnerability ("None", "NS",
+    // "EW" or "All", as BoardVulnerability gives it).
+    virtual StatusOr<ParResult> Par(const TrickTable& table, Seat dealer,
+                                    std::string_view vulnerability) = 0;
+};
+
+// The solver of the DDS library. Safe to call from any thread: calls into the library are
+// taken one at a time, each using all the library's threads.
+class DdsSolver final : public DoubleDummySolver {
+  public:
+    StatusOr<std::vector<TrickTable>> SolveTables(
+        const std::vector<std::string>& pbnDeals) override;
+    StatusOr<ParResult> Par(const TrickTable& table, Seat dealer,
+                            std::string_view vulnerability) override;
+};
+
+// The one DdsSolver the program shares.
+DoubleDummySolver& TheDdsSolver();
+
+// "The double-dummy solver failed: <the solver's text>." for a solver return code.
+std::string SolverFailureText(int returnCode);
+
+// The deal as the solver reads it: "N:" and the four hands clockwise from North.
+std::string SolverDealText(const tDeal& deal);
+
+}  // namespace kesto

@@ -1,0 +1,25 @@
+#pragma once
+// The window's wait for the analysis of the makeable contracts: a modal progress dialog that
+// follows the background analysis and closes when it finishes, with Cancel.
+
+#include <QWidget>
+
+class QProgressBar;
+
+#include "kesto/workflow/background_analysis.h"
+
+namespace kesto::gui {
+
+// The dialog's title and text, and how often it looks at the analysis.
+inline constexpr const char* kAnalysisWaitTitle = "Makeable contracts";
+inline constexpr const char* kAnalysisWaitText = "Working out the makeable contracts and par...";
+inline constexpr int kAnalysisPollMs = 100;
+
+// Shows the dialog (object name "AnalysisWaitDialog") until the analysis is no longer running;
+// the window stays responsive meanwhile. False when the user pressed Cancel (or closed it).
+bool WaitForAnalysisDialog(QWidget* parent, const BackgroundAnalysis& analysis);
+
+// The bar's range and value for a progress: a busy bar until the total is known.
+void ShowAnalysisProgress(QProgressBar& bar, const BackgroundAnalysis::Progress& progress);
+
+}  // namespace kesto::gui

@@ -1,0 +1,110 @@
+#include "kesto/workflow/background_analysis.h"
+
+#include <exception>
+#include <utility>
+
+namespace kesto {
+
+BackgroundAnalysis::BackgroundAnalysis(DealAnalyser& analyser) : analyser_(analyser) {}
+
+BackgroundAnalysis::~BackgroundAnalysis() {
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    if (worker_.joinable()) {
+        worker_.join();
+    }
+}
+
+void BackgroundAnalysis::Start(const tBoardSet& boardSet) {
+    {
+        const std::lock_guard lock(mutex_);
+        ++generation_;
+        pending_ = boardSet;
+        started_ = boardSet;
+        progress_ = Progress{State::Running, 0, 0, {}};
+        if (!worker_.joinable()) {
+            worker_ = std::thread([this] { Work(); });
+        }
+    }
+    changed_.notify_all();
+}
+
+void BackgroundAnalysis::Cancel() {
+    {
+        const std::lock_guard lock(mutex_);
+        if (progress_.state != State::Running) {
+            return;
+        }
+        cancelled_ = generation_;
+        pending_.reset();
+        progress_.state = State::Cancelled;
+    }
+    changed_.notify_all();
+}
+
+BackgroundAnalysis::Progress BackgroundAnalysis::Current() const {
+    const std::lock_guard lock(mutex_);
+    return progress_;
+}
+
+bool BackgroundAnalysis::Finished() const {
+    const std::lock_guard lock(mutex_);
+    return progress_.state == State::Done || progress_.state == State::Failed;
+}
+
+bool BackgroundAnalysis::Covers(const tBoardSet& boardSet) const {
+    const std::lock_guard lock(mutex_);
+    const bool live = progress_.state == State::Running || progress_.state == State::Done;
+    return live && started_ == boardSet;
+}
+
+void BackgroundAnalysis::Wait() const {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return progress_.state != State::Running; });
+}
+
+void BackgroundAnalysis::Work() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return stopping_ || pending_.has_value(); });
+        if (stopping_) {
+            return;
+        }
+        const tBoardSet boardSet = std::move(*pending_);
+        pending_.reset();
+        const std::uint64_t generation = generation_;
+        lock.unlock();
+
+        // Called between the solver's calls: a later Start, a Cancel or the end of the program
+        // stops this run there.
+        const auto progress = [this, generation](std::size_t done, std::size_t total) {
+            const std::lock_guard progressLock(mutex_);
+            if (stopping_ || generation != generation_ || cancelled_ == generation) {
+                return false;
+            }
+            progress_.done = done;
+            progress_.total = total;
+            return true;
+        };
+        Status solved = Status::Failure("The analysis stopped unexpectedly.");
+        try {
+            solved = analyser_.Analyse(boardSet, progress);
+        } catch (const std::exception& error) {
+            solved = Status::Failure(error.what());
+        }
+
+        lock.lock();
+        if (generation == generation_ && cancelled_ != generation) {
+            progress_.state = solved.Ok() ? State::Done : State::Failed;
+            progress_.error = solved.Ok() ? std::string() : solved.Reason();
+        }
+        lock.unlock();
+        changed_.notify_all();
+        lock.lock();
+    }
+}
+
+}  // namespace kesto

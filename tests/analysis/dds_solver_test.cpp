@@ -1,0 +1,191 @@
+// The binding to the double-dummy solver: the tables it gives for deals whose results are
+// known, par for each vulnerability, and the solver's own words when it refuses a deal.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "kesto/analysis/dds_solver.h"
+#include "tests/analysis/analysis_test_deals.h"
+#include "tests/support/scratch_folder.h"
+
+namespace kesto::test {
+namespace {
+
+TEST(DdsSolver, SolvesKnownDealsInOneCallInTheirOrder) {
+    const std::vector<std::string> deals = {kOneSuitEach, kPublished1, kHighCardsNS, kPublished2,
+                                            kPublished3};
+    const StatusOr<std::vector<TrickTable>> tables = TheDdsSolver().SolveTables(deals);
+    ASSERT_TRUE(tables.status.Ok()) << tables.status.Reason();
+    ASSERT_EQ(tables.value.size(), deals.size());
+    EXPECT_EQ(tables.value[0], kOneSuitEachTable);
+    EXPECT_EQ(tables.value[1], kPublished1Table);
+    EXPECT_EQ(tables.value[2], kHighCardsNSTable);
+    EXPECT_EQ(tables.value[3], kPublished2Table);
+    EXPECT_EQ(tables.value[4], kPublished3Table);
+}
+
+ParContract Contract(int level, Strain strain, ParDeclarer declarer, int overtricks = 0,
+                     bool doubled = false) {
+    return {.level = level,
+            .strain = strain,
+            .doubled = doubled,
+            .declarer = declarer,
+            .overtricks = overtricks};
+}
+
+TEST(DdsSolver, ParForTheBoardsDealerAndVulnerability) {
+    const struct {
+        const char* what;
+        TrickTable table;
+        Seat dealer;
+        const char* vulnerability;
+        int scoreNS;
+        std::vector<ParContract> contracts;
+    } cases[] = {
+        // North-South's grand slam outranks East-West's in hearts; only the bonus changes.
+        {"one suit each",
+         kOneSuitEachTable,
+         Seat::North,
+         "None",
+         1510,
+         {Contract(7, Strain::Spades, ParDeclarer::NorthSouth)}},
+        {"one suit each",
+         kOneSuitEachTable,
+         Seat::East,
+         "NS",
+         2210,
+         {Contract(7, Strain::Spades, ParDeclarer::NorthSouth)}},
+        {"one suit each",
+         kOneSuitEachTable,
+         Seat::South,
+         "EW",
+         1510,
+         {Contract(7, Strain::Spades, ParDeclarer::NorthSouth)}},
+        {"one suit each",
+         kOneSuitEachTable,
+         Seat::West,
+         "All",
+         2210,
+         {Contract(7, Strain::Spades, ParDeclarer::NorthSouth)}},
+        {"high cards",
+         kHighCardsNSTable,
+         Seat::North,
+         "None",
+         1520,
+         {Contract(7, Strain::NoTrump, ParDeclarer::NorthSouth)}},
+        {"high cards",
+         kHighCardsNSTable,
+         Seat::West,
+         "All",
+         2220,
+         {Contract(7, Strain::NoTrump, ParDeclarer::NorthSouth)}},
+        // The solver's published par of its first example: East-West's part score.
+        {"published 1",
+         kPublished1Table,
+         Seat::North,
+         "None",
+         -110,
+         {Contract(2, Strain::Spades, ParDeclarer::EastWest)}},
+        // Its third example on each vulnerability: North-South sacrifice in five hearts
+        // doubled unless that costs more than East-West's game.
+        {"published 3",
+         kPublished3Table,
+         Seat::North,
+         "None",
+         -300,
+         {Contract(5, Strain::Hearts, ParDeclarer::NorthSouth, -2, true)}},
+        {"published 3",
+         kPublished3Table,
+         Seat::North,
+         "NS",
+         -420,
+         {Contract(4, Strain::Spades, ParDeclarer::EastWest)}},
+        {"published 3",
+         kPublished3Table,
+         Seat::North,
+         "EW",
+         -300,
+         {Contract(5, Strain::Hearts, ParDeclarer::NorthSouth, -2, true)}},
+        {"published 3",
+         kPublished3Table,
+         Seat::North,
+         "All",
+         -500,
+         {Contract(5, Strain::Hearts, ParDeclarer::NorthSouth, -2, true)}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.what) + ", vulnerable " + c.vulnerability);
+        const StatusOr<ParResult> par = TheDdsSolver().Par(c.table, c.dealer, c.vulnerability);
+        ASSERT_TRUE(par.status.Ok()) << par.status.Reason();
+        EXPECT_EQ(par.value.scoreNS, c.scoreNS);
+        EXPECT_EQ(par.value.contracts, c.contracts);
+    }
+}
+
+// The solver's second example: East-West sacrifice in four spades doubled, one down, against
+// North-South's vulnerable game; North-South score +100.
+TEST(DdsSolver, ParIsADoubledSacrifice) {
+    const StatusOr<ParResult> par = TheDdsSolver().Par(kPublished2Table, Seat::East, "NS");
+    ASSERT_TRUE(par.status.Ok()) << par.status.Reason();
+    EXPECT_EQ(par.value.scoreNS, 100);
+    EXPECT_EQ(par.value.contracts, std::vector<ParContract>{Contract(
+                                       4, Strain::Spades, ParDeclarer::EastWest, -1, true)});
+}
+
+// The solver writes a dump.txt into the current folder when it refuses a deal: this test
+// works in a folder of its own.
+class InScratchFolder {
+  public:
+    InScratchFolder() { std::filesystem::current_path(scratch_.Folder()); }
+    ~InScratchFolder() { std::filesystem::current_path(previous_); }
+
+  private:
+    const std::filesystem::path previous_ = std::filesystem::current_path();
+    ScratchFolder scratch_;
+};
+
+TEST(DdsSolver, RefusedDealGivesTheSolversOwnText) {
+    const InScratchFolder inScratchFolder;
+    const struct {
+        const char* what;
+        std::string deal;
+        const char* message;
+    } cases[] = {
+        {"North holds 12 cards",
+         "N:AKQ.AKQ.AKQ.AKQ 765.8765.765.765 T98.JT9.JT9.T98 432.432.8432.432",
+         "The double-dummy solver failed: Wrong number of remaining cards in a hand."},
+        {"no seat before the hands", "X:AKQ", "The double-dummy solver failed: PBN string error."},
+        // Too long for the solver's 80 characters: refused before it is copied.
+        {"too long", "N:" + std::string(100, 'A'),
+         "The double-dummy solver failed: PBN string error."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        // A good deal in the same call is not solved either: the call fails as a whole.
+        const StatusOr<std::vector<TrickTable>> tables =
+            TheDdsSolver().SolveTables({kPublished1, c.deal});
+        EXPECT_FALSE(tables.status.Ok());
+        EXPECT_EQ(tables.status.Reason(), c.message);
+        EXPECT_TRUE(tables.value.empty());
+    }
+}
+
+TEST(DdsSolver, RefusesMoreDealsThanOneCallTakes) {
+    const std::vector<std::string> deals(kMaxDealsPerSolverCall + 1, kPublished1);
+    const StatusOr<std::vector<TrickTable>> tables = TheDdsSolver().SolveTables(deals);
+    EXPECT_EQ(tables.status.Reason(),
+              "The double-dummy solver failed: Too many DD tables requested.");
+    EXPECT_EQ(TheDdsSolver().SolveTables({}).status.Reason(), tables.status.Reason());
+}
+
+TEST(DdsSolver, DealTextStartsWithNorthAndGoesClockwise) {
+    EXPECT_EQ(SolverDealText(DealOf(kPublished2)),
+              "N:AK96.KQ8.A98.K63 QJT5432.T.6.QJ82 .J97543.K7532.94 87.A62.QJT4.AT75");
+    EXPECT_EQ(SolverDealText(DealOf(kOneSuitEach)), kOneSuitEach);
+}
+
+}  // namespace
+}  // namespace kesto::test
