@@ -71,36 +71,6 @@ tBoardSet RandomBoards(int count) {
     return boards;
 }
 
-TEST(DealAnalyser, FindsTricksAndParOfEachBoard) {
-    CountingSolver solver;
-    DealAnalyser analyser(solver);
-    // Board 2: dealer East, North-South vulnerable, as the solver's second example.
-    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2), DealOf(kOneSuitEach),
-                              DealOf(kHighCardsNS)};
-    ASSERT_TRUE(analyser.Analyse(boards).Ok());
-
-    const struct {
-        int board;
-        TrickTable tricks;
-        int scoreNS;
-        const char* parContract;
-    } cases[] = {
-        {1, kPublished1Table, -110, "EW 2S"},
-        {2, kPublished2Table, 100, "EW 4SX"},
-        {3, kOneSuitEachTable, 1510, "NS 7S"},   // board 3: East-West vulnerable
-        {4, kHighCardsNSTable, 2220, "NS 7NT"},  // board 4: all vulnerable
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE("board " + std::to_string(c.board));
-        const auto analysis = analyser.Find(boards[c.board - 1], c.board);
-        ASSERT_NE(analysis, nullptr);
-        EXPECT_EQ(analysis->tricks, c.tricks);
-        EXPECT_EQ(analysis->parScoreNS, c.scoreNS);
-        EXPECT_EQ(ParContractValue(*analysis), c.parContract);
-    }
-    EXPECT_EQ(solver.tableCalls, 1);
-}
-
 TEST(DealAnalyser, SecondAnalysisOfTheSameDealsSolvesNothing) {
     CountingSolver solver;
     DealAnalyser analyser(solver);
