@@ -1,14 +1,15 @@
 #include "kesto/batch/batch.h"
 
-#include "kesto/analysis/deal_analyser.h"
-
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <ostream>
 
+#include "kesto/analysis/deal_analyser.h"
 #include "kesto/batch/batch_options.h"
 #include "kesto/batch/batch_view.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/files/write_deal_file.h"
 #include "kesto/html/html_export.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/no_option_window.h"
@@ -197,9 +198,15 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
 }
 
 int BatchJob::Save() {
+    const DealAnalyser* analysis = nullptr;
+    const bool pbn = std::any_of(
+        options_.saves.begin(), options_.saves.end(),
+        [](const std::string& file) { return SaveKindOfFileName(file) == DealFileKind::Pbn; });
+    if (pbn && !OutputAnalysis(analysis))
+        return kFailed;
     for (const std::string& file : options_.saves) {
         view_.SetSaveFile(file);
-        main_.SaveBtnClick();
+        main_.SaveBtnClick(analysis);
         // A save that succeeds says nothing; any message is its failure.
         if (view_.TakeMessageCount() > 0)
             return kFailed;

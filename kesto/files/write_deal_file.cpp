@@ -64,8 +64,8 @@ WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
         case DealFileKind::Dup:
             return WriteDUPFile(fileName, deals.boardSet);
         case DealFileKind::Pbn:
-            return WritePbnFile(fileName,
-                                {deals.boardSet, deals.header1, deals.header2, deals.date});
+            return WritePbnFile(fileName, {deals.boardSet, deals.header1, deals.header2, deals.date,
+                                           deals.boardTags});
         default:
             return WriteOwnDealFile(fileName, deals.boardSet, deals.header1, deals.header2,
                                     deals.mode);

@@ -4,10 +4,12 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/platform/clock.h"
 
 namespace kesto {
@@ -19,6 +21,8 @@ struct DealsToWrite {
     DealSource mode;
     // The date of the deals, for the PBN file's Date tag; the other kinds hold no date.
     std::optional<CivilDate> date = std::nullopt;
+    // Further tags of each board (the makeable contracts), for the PBN file only.
+    std::vector<std::vector<PbnTag>> boardTags = {};
 };
 
 // By the file name's extension, in any case: .dlm DLM, .dup DUP, .pbn PBN, anything else the

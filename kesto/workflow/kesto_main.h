@@ -84,9 +84,10 @@ class TKestoMain {
     // creating the options dialog.
     void SetOptions(const TOptionDlg* options) { options_ = options; }
     void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
-    // "&Save". A kind of file that carries the makeable contracts (PBN) calls AwaitAnalysis
-    // first when ShowMakeableContracts(), and writes nothing when it gives null.
-    void SaveBtnClick();
+    // "&Save". A kind of file that carries the makeable contracts (PBN) takes them from
+    // analysis when given (the batch's --analyse), else calls AwaitAnalysis first when
+    // ShowMakeableContracts(), and writes nothing when it gives null.
+    void SaveBtnClick(const DealAnalyser* analysis = nullptr);
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
     // and options dialogs and the live option values.
     void CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options);

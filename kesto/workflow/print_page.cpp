@@ -74,11 +74,15 @@ PrintJobRequest TKestoMain::PrintRequest() const {
     return request;
 }
 
-void TKestoMain::SaveBtnClick() {
+void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
     SettingsStore store(settings_);
     // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
-    const SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)},
-                              dialogDirectory_};
+    SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)},
+                        dialogDirectory_};
+    if (analysis)
+        request.awaitAnalysis = [analysis] { return analysis; };
+    else if (ShowMakeableContracts())
+        request.awaitAnalysis = [this] { return AwaitAnalysis(); };
     kesto::SaveBtnClick(view_, store, request);
 }
 

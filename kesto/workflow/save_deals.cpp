@@ -1,9 +1,28 @@
 #include "kesto/workflow/save_deals.h"
 
+#include "kesto/analysis/deal_analysis.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/ui.h"
 
 namespace kesto {
+
+namespace {
+
+// The standard PBN tags of each analysed board; an incomplete board has none.
+std::vector<std::vector<PbnTag>> AnalysisPbnTags(const tBoardSet& boardSet,
+                                                 const DealAnalyser& analyser) {
+    std::vector<std::vector<PbnTag>> tags(boardSet.size());
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        if (const auto analysis = analyser.Find(boardSet[i], static_cast<int>(i) + 1)) {
+            tags[i] = {{"DoubleDummyTricks", DoubleDummyTricksValue(*analysis)},
+                       {"OptimumScore", OptimumScoreValue(*analysis)},
+                       {"ParContract", ParContractValue(*analysis)}};
+        }
+    }
+    return tags;
+}
+
+}  // namespace
 
 DealFileKind SaveKindOfFilterIndex(int filterIndex) {
     switch (filterIndex) {
@@ -65,8 +84,15 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
         settings.Write(kFileType, chosen.filterIndex);
         settings.CloseKey();
     }
-    const WriteResult result =
-        WriteDealFile(SaveKindOfFilterIndex(chosen.filterIndex), chosen.fileName, request.deals);
+    const DealFileKind kind = SaveKindOfFilterIndex(chosen.filterIndex);
+    DealsToWrite deals = request.deals;
+    if (kind == DealFileKind::Pbn && request.awaitAnalysis) {
+        const DealAnalyser* analyser = request.awaitAnalysis();
+        if (analyser == nullptr)
+            return;
+        deals.boardTags = AnalysisPbnTags(deals.boardSet, *analyser);
+    }
+    const WriteResult result = WriteDealFile(kind, chosen.fileName, deals);
     if (result.status == WriteStatus::Failed) {
         ui.ShowMessage(MessageKind::Error, result.message, MessageButtons::Ok);
     } else if (result.status == WriteStatus::EmptyBoardSet && !result.message.empty()) {

@@ -452,6 +452,33 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
     EXPECT_EQ(out_.str(), "");  // the listing needs --analyse
 }
 
+// The PBN file carries each board's analysis as the standard tags after Result, with
+// --analyse or the stored option; without either it is the plain export file.
+TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
+              WriteStatus::Written);
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--save", Path("plain.pbn")}), 0) << err_.str();
+    const std::string plain = ReadWholeFile(Path("plain.pbn")).value;
+    EXPECT_EQ(plain.find("DoubleDummyTricks"), std::string::npos);
+
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--analyse", "--save", Path("analysed.pbn")}), 0)
+        << err_.str();
+    const std::string analysed = ReadWholeFile(Path("analysed.pbn")).value;
+    const std::string board2 =
+        "[Result \"?\"]\r\n[DoubleDummyTricks \"94a8694a863923739237\"]\r\n"
+        "[OptimumScore \"NS 100\"]\r\n[ParContract \"EW 4SX\"]\r\n";
+    EXPECT_TRUE(analysed.ends_with(board2)) << analysed;
+    EXPECT_NE(analysed.find("[Result \"?\"]\r\n[DoubleDummyTricks \"65657656576867568675\"]\r\n"
+                            "[OptimumScore \"NS -110\"]\r\n[ParContract \"EW 2S\"]\r\n\r\n"),
+              std::string::npos)
+        << analysed;
+
+    PutSettings("\"ShowMakeableContracts\"=dword:00000001");
+    ASSERT_EQ(Run({"--read", Path("two.kst"), "--save", Path("stored.pbn")}), 0) << err_.str();
+    EXPECT_EQ(ReadWholeFile(Path("stored.pbn")).value, analysed);
+}
+
 TEST_F(BatchTest, AnalyseWithoutBoardsListsNothing) {
     EXPECT_EQ(Run({"--analyse"}), 0);
     EXPECT_EQ(out_.str(), "");

@@ -105,6 +105,28 @@ TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
     EXPECT_TRUE(ui_.messages.empty());
 }
 
+// With the makeable contracts shown, only a PBN file waits for the analysis, and a wait that
+// gives nothing (cancelled, or failed and said so) writes nothing; the file type is stored.
+TEST_F(SaveDeals, OnlyAPbnFileWaitsForTheAnalysisAndACancelledWaitWritesNothing) {
+    int waits = 0;
+    request_.awaitAnalysis = [&waits]() -> const DealAnalyser* {
+        ++waits;
+        return nullptr;
+    };
+    Answer(folder_.Path("a.KST"), 1);
+    SaveBtnClick(ui_, settings_, request_);
+    EXPECT_EQ(waits, 0);
+    EXPECT_EQ(test::FileBytes(folder_.Path("a.KST")),
+              OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate));
+
+    Answer(folder_.Path("b.pbn"), 4);
+    SaveBtnClick(ui_, settings_, request_);
+    EXPECT_EQ(waits, 1);
+    EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"a.KST", "settings.reg"}));
+    EXPECT_EQ(StoredFileType(), 4);
+    EXPECT_TRUE(ui_.messages.empty());
+}
+
 // A save that would save nothing says so, whatever the kind, and makes no file.
 TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     const tBoardSet none;
