@@ -98,7 +98,8 @@ constexpr BatchOption kBatchOptions[] = {
      .set = SetSwitch{[](BatchOptions& o) { o.analyse = true; }},
      .help = "after any --list output, one line per complete board with\n"
              "its double-dummy tricks, par score and par contract as PBN\n"
-             "tags, whatever the stored options say"},
+             "tags, whatever the stored options say; --print, --html and\n"
+             "--save x.pbn then carry the makeable contracts and par"},
     {.name = "--save",
      .value = "FILE",
      .what = "a file name",
