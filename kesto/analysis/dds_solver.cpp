@@ -92,9 +92,7 @@ std::string SolverFailureText(int returnCode) {
 }
 
 std::string SolverDealText(const tDeal& deal) {
-    const std::string tag = DealTag(deal, 'N');  // [Deal "N:..."]
-    constexpr std::size_t kOpening = 7, kClosing = 2;
-    return tag.substr(kOpening, tag.size() - kOpening - kClosing);
+    return DealValue(deal, Seat::North);
 }
 
 StatusOr<std::vector<TrickTable>> DdsSolver::SolveTables(const std::vector<std::string>& pbnDeals) {

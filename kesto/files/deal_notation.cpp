@@ -66,20 +66,27 @@ std::string HandText(const tHand& hand) {
     return text;
 }
 
-std::string DealTag(const tDeal& deal, char firstSeat) {
-    Seat seat = SeatOfLetter(AsciiUpper(firstSeat));
-    std::string tag(kDealOpening);
-    tag += SeatLetter(seat);
-    tag += ':';
+std::string DealValue(const tDeal& deal, Seat firstSeat, std::string_view handWithoutCards) {
+    std::string value(1, SeatLetter(firstSeat));
+    value += ':';
+    Seat seat = firstSeat;
     for (int i = 0; i < 4; ++i) {
         if (i > 0) {
-            tag += ' ';
+            value += ' ';
         }
-        tag += HandText(deal.Hand(seat));
+        const tHand& hand = deal.Hand(seat);
+        if (!handWithoutCards.empty() && hand.CardCount() == 0) {
+            value += handWithoutCards;
+        } else {
+            value += HandText(hand);
+        }
         seat = NextClockwise(seat);
     }
-    tag += "\"]";
-    return tag;
+    return value;
+}
+
+std::string DealTag(const tDeal& deal, char firstSeat) {
+    return std::string(kDealOpening) + DealValue(deal, SeatOfLetter(AsciiUpper(firstSeat))) + "\"]";
 }
 
 void ReadDealTag(tDeal& deal, std::string_view text) {

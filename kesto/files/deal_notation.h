@@ -12,8 +12,12 @@ namespace kesto {
 // Four suit texts (ten "T") joined by "."; an empty hand is "...".
 std::string HandText(const tHand& hand);
 
-// [Deal "F:H1 H2 H3 H4"], hands clockwise from the first seat. The seat is taken in upper
-// case; anything but 'E', 'S' or 'W' means North.
+// A Deal tag's value "F:H1 H2 H3 H4", hands clockwise from the first seat. A hand without
+// cards is handWithoutCards when one is given (the PBN export's "-"), else "...".
+std::string DealValue(const tDeal& deal, Seat firstSeat, std::string_view handWithoutCards = {});
+
+// [Deal "F:H1 H2 H3 H4"], the value above with "..." for a hand without cards. The seat is
+// taken in upper case; anything but 'E', 'S' or 'W' means North.
 std::string DealTag(const tDeal& deal, char firstSeat);
 
 // Sets the four hands from a Deal tag. A text that does not begin with [Deal " and end with

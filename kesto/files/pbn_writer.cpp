@@ -29,22 +29,6 @@ std::string HeaderValue(std::string_view line) {
     return line.empty() ? std::string(kUnknown) : PbnQuoted(line);
 }
 
-// The hands clockwise from the dealer; a hand without cards is one the deal does not give.
-std::string DealValue(const tDeal& deal, Seat dealer) {
-    std::string value(1, SeatLetter(dealer));
-    value += ':';
-    Seat seat = dealer;
-    for (int i = 0; i < 4; ++i) {
-        if (i > 0) {
-            value += ' ';
-        }
-        const tHand& hand = deal.Hand(seat);
-        value += hand.CardCount() == 0 ? std::string("-") : HandText(hand);
-        seat = NextClockwise(seat);
-    }
-    return value;
-}
-
 void AppendGame(std::string& text, const PbnContents& contents, std::size_t index,
                 std::string_view event, std::string_view site, std::string_view date) {
     const int board = static_cast<int>(index) + 1;
@@ -58,7 +42,8 @@ void AppendGame(std::string& text, const PbnContents& contents, std::size_t inde
     }
     AppendTag(text, "Dealer", std::string(1, SeatLetter(dealer)));
     AppendTag(text, "Vulnerable", BoardVulnerability(board));
-    AppendTag(text, "Deal", DealValue(contents.boardSet[index], dealer));
+    // A hand without cards is one the deal does not give: "-".
+    AppendTag(text, "Deal", DealValue(contents.boardSet[index], dealer, "-"));
     for (const char* unknown : {"Scoring", "Declarer", "Contract", "Result"}) {
         AppendTag(text, unknown, kUnknown);
     }
