@@ -82,9 +82,20 @@ std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis) {
     return BoardTag(boardNumber) + "|" + AnalysisTags(analysis);
 }
 
+std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis) {
+    return {{"DoubleDummyTricks", DoubleDummyTricksValue(analysis)},
+            {"OptimumScore", OptimumScoreValue(analysis)},
+            {"ParContract", ParContractValue(analysis)}};
+}
+
 std::string AnalysisTags(const DealAnalysis& analysis) {
-    return "[DoubleDummyTricks \"" + DoubleDummyTricksValue(analysis) + "\"]|[OptimumScore \"" +
-           OptimumScoreValue(analysis) + "\"]|[ParContract \"" + ParContractValue(analysis) + "\"]";
+    std::string tags;
+    for (const PbnTag& tag : AnalysisPbnTags(analysis)) {
+        if (!tags.empty())
+            tags += "|";
+        tags += "[" + tag.name + " \"" + tag.value + "\"]";
+    }
+    return tags;
 }
 
 }  // namespace kesto

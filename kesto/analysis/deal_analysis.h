@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kesto/deal/board.h"
+#include "kesto/files/pbn_writer.h"
 
 namespace kesto {
 
@@ -50,6 +51,9 @@ std::string DoubleDummyTricksValue(const DealAnalysis& analysis);
 std::string OptimumScoreValue(const DealAnalysis& analysis);
 // ParContract: "NS 4S", "EW 5HX", "N 3NT"; several contracts separated by ","; "Pass" when none.
 std::string ParContractValue(const DealAnalysis& analysis);
+
+// The three tags with those values, in that order, as the PBN file writes them.
+std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis);
 
 // The board's analysis as one line of tags joined by "|", as the batch's --analyse lists it:
 // [Board "n"]|[DoubleDummyTricks "..."]|[OptimumScore "NS s"]|[ParContract "..."]

@@ -13,11 +13,8 @@ std::vector<std::vector<PbnTag>> AnalysisPbnTags(const tBoardSet& boardSet,
                                                  const DealAnalyser& analyser) {
     std::vector<std::vector<PbnTag>> tags(boardSet.size());
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
-        if (const auto analysis = analyser.Find(boardSet[i], static_cast<int>(i) + 1)) {
-            tags[i] = {{"DoubleDummyTricks", DoubleDummyTricksValue(*analysis)},
-                       {"OptimumScore", OptimumScoreValue(*analysis)},
-                       {"ParContract", ParContractValue(*analysis)}};
-        }
+        if (const auto analysis = analyser.Find(boardSet[i], static_cast<int>(i) + 1))
+            tags[i] = AnalysisPbnTags(*analysis);
     }
     return tags;
 }
