@@ -4,11 +4,13 @@
 // return success or a message, so the window, the batch front end and the tests share them.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "kesto/deal/deal.h"
+#include "kesto/platform/clock.h"
 
 namespace kesto {
 
@@ -27,6 +29,14 @@ struct DealFileContents {
     // board it gives none; empty when the file numbers no board. Kesto numbers boards by
     // position whatever these say; the read flow tells the user when they differ.
     std::vector<int> boardNumbers;
+    // Set, with header2 empty, when header line 2 is the date the file gives its deals (a PBN
+    // Date tag): the caller writes it in the date format the user chose.
+    std::optional<CivilDate> header2Date;
+    // Kesto's numbers of the boards whose own dealer or vulnerability (PBN Dealer and
+    // Vulnerable tags) is neither the usual rotation's for that number nor for the number the
+    // file gives the board (a change of number alone is told with boardNumbers). Kesto deals
+    // every board with the rotation's dealer and vulnerability; the read flow tells the user.
+    std::vector<int> otherDealerOrVulnerability;
 };
 
 struct Recognition {

@@ -150,6 +150,13 @@ std::string DealTagFault(std::string_view text) {
         }
         named[suitIndex] |= RankBit(rank);
     }
+    // Read as they stand, missing hands would repeat the last one given; a tag that names no
+    // card is a deal without cards however many hands it gives.
+    constexpr std::string_view kFewHands[] = {"one hand", "two hands", "three hands"};
+    const bool anyCard = (named[0] | named[1] | named[2] | named[3]) != 0;
+    if (anyCard && handCount < 4) {
+        return "gives only " + std::string(kFewHands[handCount - 1]);
+    }
     return {};
 }
 

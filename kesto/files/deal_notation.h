@@ -28,7 +28,8 @@ void ReadDealTag(tDeal& deal, std::string_view text);
 // a sentence that begins with its board: a character that is no rank, "." or a lone "-" (an
 // unknown hand) is "holds \"x\", which is no card"; a card named twice "holds the ace of
 // spades twice"; a fifth suit or hand "has a hand of more than four suits" or "has more than
-// four hands". Empty when nothing is wrong and for a text ReadDealTag leaves alone.
+// four hands"; one to three hands that name a card "gives only three hands". Empty when
+// nothing is wrong and for a text ReadDealTag leaves alone.
 std::string DealTagFault(std::string_view text);
 
 std::string BoardTag(int boardNumber);       // [Board "n"]

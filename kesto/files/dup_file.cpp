@@ -22,8 +22,20 @@ constexpr std::size_t kCountField = 10;
 constexpr char kMarkers[] = {'\x06', '\x03', '\x04', '\x05'};
 constexpr int kSuitBase[] = {15, 28, 41, 54};
 
-// Two bytes as the run-time library's decimal conversion reads them: leading spaces, an
-// optional sign, then digits to the end.
+// A two-character card field: " 5", "05", "+5" and "-5" are numbers.
+std::optional<std::int32_t> CardField(const DUPRecord& record, int k) {
+    return ParseLenientWholeNumber(std::string_view(record.data() + 2 * k - 2, 2));
+}
+
+// The first of the 39 card fields that is no number, as it stands.
+std::string FieldThatIsNoNumber(const DUPRecord& record) {
+    int k = 1;
+    while (k < 39 && CardField(record, k)) {
+        ++k;
+    }
+    return std::string(record.data() + 2 * k - 2, 2);
+}
+
 }  // namespace
 
 std::string TwoDigits(int number) {
@@ -64,9 +76,7 @@ bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
         deal.West.Holding(suit) = 0x7FFC;  // ranks 2..14
     }
     for (int k = 1; k <= 39; ++k) {
-        // A two-character field: " 5", "05", "+5" and "-5" are numbers.
-        const std::optional<std::int32_t> field =
-            ParseLenientWholeNumber(std::string_view(record.data() + 2 * k - 2, 2));
+        const std::optional<std::int32_t> field = CardField(record, k);
         if (!field) {
             return false;
         }
@@ -126,12 +136,13 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
         contents = {};
         return Status::Failure(std::move(reason));
     };
+    const std::size_t records = bytes.size() / kDUPRecordSize;
+    if (records > static_cast<std::size_t>(kMaxBoards)) {
+        return refuse(TooManyBoardsText());
+    }
     // A partial last record is a read error, as reading past the end of the file would be.
     if (bytes.size() % kDUPRecordSize != 0) {
-        return refuse({});
-    }
-    if (bytes.size() / kDUPRecordSize > static_cast<std::size_t>(kMaxBoards)) {
-        return refuse(TooManyBoardsText());
+        return refuse(BoardFault(static_cast<int>(records) + 1, "is cut short"));
     }
     contents.boardSet.reserve(bytes.size() / kDUPRecordSize);
     DUPRecord record;
@@ -139,13 +150,14 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
         std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), kDUPRecordSize,
                     record.begin());
         tDeal deal;
+        const int board = static_cast<int>(contents.boardSet.size()) + 1;
         if (!ReadDUPRecord(deal, record)) {
-            return refuse({});
+            return refuse(BoardFault(
+                board, "holds \"" + FieldThatIsNoNumber(record) + "\", which is no card number"));
         }
         // West takes every card not listed, so a card listed twice, a number that is no card
         // or "00" leaves some hand with more than 13 cards or a card in two hands.
         if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
-            const int board = static_cast<int>(contents.boardSet.size()) + 1;
             return refuse(BoardFault(board, fault));
         }
         contents.boardSet.push_back(deal);

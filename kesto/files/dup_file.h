@@ -47,10 +47,11 @@ std::string DUPFileBytes(const tBoardSet& boardSet);
 // "Error writing .DUP file." and the old file is unchanged.
 WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
 
-// Fails, with the board set empty, when the size is not a multiple of 156 bytes or a card
-// field is not a number (no reason given), and with a sentence naming the board on an
-// impossible deal (a card listed twice, "00" or a number above 52 leave West too many cards)
-// or more than kMaxBoards records. Header lines are empty, DealsComplete is true.
+// Fails, with the board set empty and a sentence naming the board, on more than kMaxBoards
+// records, a partial last record ("Board 3 is cut short."), a card field that is not a number
+// ("Board 1 holds \"x1\", which is no card number.") and an impossible deal (a card listed
+// twice, "00" or a number above 52 leave West too many cards). Header lines are empty,
+// DealsComplete is true.
 Status ParseDUPFile(std::string_view bytes, DealFileContents& contents);
 
 // False (board set empty) when the file cannot be read, is malformed or is refused.

@@ -1,5 +1,6 @@
 #include "kesto/files/legacy_deal_file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "kesto/files/deal_check.h"
@@ -80,22 +81,34 @@ char SeatLetterOf(std::string_view line) {
     return static_cast<char>(letter >= 'a' ? letter - 'a' + 'A' : letter);
 }
 
+// What keeps a line from being a seat line, as the rest of a sentence that begins with the
+// line; empty when it is one.
+std::string SeatLineFault(std::string_view line) {
+    line = Trim(line);
+    Seat seat = Seat::North;
+    if (line.empty()) {
+        return "is empty";
+    }
+    if (!SeatOfLetter(line.front(), seat)) {
+        return "does not begin with a seat letter (N, E, S or W)";
+    }
+    const auto suits = std::count(line.begin(), line.end(), '.') + 1;
+    if (suits != 4) {
+        return "gives " + std::to_string(suits) + (suits == 1 ? " suit" : " suits") + ", not four";
+    }
+    return {};
+}
+
 }  // namespace
 
 bool ReadLegacyHandLine(std::string_view line, tDeal& deal) {
+    if (!SeatLineFault(line).empty()) {
+        return false;
+    }
     line = Trim(line);
     Seat seat = Seat::North;
-    if (line.empty() || !SeatOfLetter(line.front(), seat)) {
-        return false;
-    }
+    SeatOfLetter(line.front(), seat);
     line = Trim(line.substr(1));
-    std::size_t dots = 0;
-    for (const char c : line) {
-        dots += c == '.' ? 1 : 0;
-    }
-    if (dots != 3) {
-        return false;
-    }
     tHand& hand = deal.Hand(seat);
     for (const Suit suit : kAllSuits) {
         const std::size_t dot = line.find('.');
@@ -117,6 +130,7 @@ Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
     contents.header1 = lines.Next();
     contents.header2 = lines.Next();
     lines.Next();
+    int lineNumber = 4;
     while (!lines.AtEnd()) {
         const int board = static_cast<int>(contents.boardSet.size()) + 1;
         if (board > kMaxBoards) {
@@ -126,9 +140,15 @@ Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
         std::string seatsNamed;
         for (int i = 0; i < 4; ++i) {
             const std::string_view line = lines.Next();
-            if (!ReadLegacyHandLine(line, deal)) {
-                return refuse({});
+            ++lineNumber;
+            if (i < 3 && lines.AtEnd()) {
+                return refuse(BoardFault(board, "is cut short"));
             }
+            if (const std::string fault = SeatLineFault(line); !fault.empty()) {
+                return refuse("Line " + std::to_string(lineNumber) + " (board " +
+                              std::to_string(board) + ") " + fault + ".");
+            }
+            ReadLegacyHandLine(line, deal);
             if (const std::string fault = HoldingsFault(line); !fault.empty()) {
                 return refuse(BoardFault(board, fault));
             }
@@ -144,6 +164,7 @@ Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
         contents.boardSet.push_back(deal);
         if (!lines.AtEnd()) {
             lines.Next();
+            ++lineNumber;
         }
     }
     return {};

@@ -17,8 +17,10 @@ namespace kesto {
 // it does not hold exactly three dots. Blanks are every byte up to and including the space.
 bool ReadLegacyHandLine(std::string_view line, tDeal& deal);
 
-// Fails, with the board set empty, on a bad seat line (no reason given), and with a sentence
-// naming the board on a character that is no card (the ten may be "T", "10" or "1"; blanks and
+// Fails, with the board set empty, on a line that is no seat line, naming the line and its
+// board ("Line 9 (board 2) gives 5 suits, not four."), on a group the file ends inside
+// ("Board 2 is cut short."), and with a sentence naming the board on a character that is no card
+// (the ten may be "T", "10" or "1"; blanks and
 // "-" are no cards and are skipped), a card named twice, a seat named twice in one board, an
 // impossible deal, or more than kMaxBoards boards. Hands of fewer than 13 cards are read as
 // they stand, for the hand-entry checks.

@@ -1,6 +1,7 @@
 #include "kesto/files/pbn_reader.h"
 
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,9 +19,9 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The tags the reader uses; every other tag is passed over.
-enum TagIndex { kEvent, kSite, kDate, kBoard, kDeal, kTagCount };
-constexpr std::array<std::string_view, kTagCount> kTagNames = {"Event", "Site", "Date", "Board",
-                                                               "Deal"};
+enum TagIndex { kEvent, kSite, kDate, kBoard, kDealer, kVulnerable, kDeal, kTagCount };
+constexpr std::array<std::string_view, kTagCount> kTagNames = {
+    "Event", "Site", "Date", "Board", "Dealer", "Vulnerable", "Deal"};
 
 using TagValues = std::array<std::optional<std::string>, kTagCount>;
 
@@ -68,10 +69,12 @@ class PbnScanner {
   public:
     explicit PbnScanner(std::string_view text) : text_(text) {}
 
-    enum class Event { Tag, GameEnd, BrokenTag, End };
+    enum class Event { Tag, GameEnd, BrokenTag, OpenComment, End };
 
-    // The next tag pair or end of a game. After Tag, Name() and Value() hold the tag; after
-    // BrokenTag, Line() is the line where the broken tag pair began.
+    // The next tag pair or end of a game. After Tag, Name() and Value() hold the tag and Line()
+    // the line where it began; after BrokenTag, Line() is the line where the broken tag pair
+    // began; OpenComment, at the end of the text, is a "{" comment that was never closed and
+    // Line() the line of its "{".
     Event Next() {
         while (pos_ < text_.size()) {
             if (lineStart_) {
@@ -95,6 +98,7 @@ class PbnScanner {
                     break;
                 case '{':
                     inComment_ = true;
+                    tagLine_ = line_;
                     Advance();
                     break;
                 case '"':
@@ -115,7 +119,7 @@ class PbnScanner {
                     break;
             }
         }
-        return Event::End;
+        return inComment_ ? Event::OpenComment : Event::End;
     }
 
     const std::string& Name() const { return name_; }
@@ -303,6 +307,89 @@ bool HasFirstSeat(std::string_view dealValue) {
     return (seat == 'N' || seat == 'E' || seat == 'S' || seat == 'W') && rest.starts_with(':');
 }
 
+// A PBN date "YYYY.MM.DD" with every digit known and a day the calendar has.
+std::optional<CivilDate> DateOfPbnDate(std::string_view text) {
+    if (text.size() != 10 || text[4] != '.' || text[7] != '.') {
+        return std::nullopt;
+    }
+    const std::optional<int> year = ParseWholeNumber<int>(text.substr(0, 4));
+    const std::optional<unsigned> month = ParseWholeNumber<unsigned>(text.substr(5, 2));
+    const std::optional<unsigned> day = ParseWholeNumber<unsigned>(text.substr(8, 2));
+    if (!year || !month || !day) {
+        return std::nullopt;
+    }
+    namespace chrono = std::chrono;
+    const chrono::year_month_day date{chrono::year(*year), chrono::month(*month),
+                                      chrono::day(*day)};
+    if (!date.ok()) {
+        return std::nullopt;
+    }
+    const chrono::weekday weekday{chrono::sys_days(date)};
+    return CivilDate{*year, static_cast<int>(*month), static_cast<int>(*day),
+                     static_cast<int>(weekday.c_encoding())};
+}
+
+// A Dealer value: a seat letter in either case; nullopt for "?" and anything else.
+std::optional<Seat> DealerOf(const std::optional<std::string>& value) {
+    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    if (text.size() != 1) {
+        return std::nullopt;
+    }
+    for (const Seat seat : kClockwise) {
+        if (AsciiUpper(text.front()) == SeatLetter(seat)) {
+            return seat;
+        }
+    }
+    return std::nullopt;
+}
+
+// A Vulnerable value as BoardVulnerability names it ("Love" and "-" are "None", "Both" is
+// "All"); nullopt for "?" and anything else.
+std::optional<std::string_view> VulnerabilityOf(const std::optional<std::string>& value) {
+    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    constexpr std::pair<std::string_view, std::string_view> kNames[] = {
+        {"None", "None"}, {"Love", "None"}, {"-", "None"},  {"NS", "NS"},
+        {"EW", "EW"},     {"All", "All"},   {"Both", "All"}};
+    for (const auto& [given, name] : kNames) {
+        if (EqualsIgnoringCase(text, given)) {
+            return name;
+        }
+    }
+    return std::nullopt;
+}
+
+// True when the dealer and vulnerability the game gives, where it gives them, are the usual
+// rotation's for the board number.
+bool FollowsRotation(const TagValues& values, int boardNumber) {
+    const std::optional<Seat> dealer = DealerOf(values[kDealer]);
+    const std::optional<std::string_view> vulnerable = VulnerabilityOf(values[kVulnerable]);
+    return (!dealer || *dealer == BoardDealer(boardNumber)) &&
+           (!vulnerable || *vulnerable == BoardVulnerability(boardNumber));
+}
+
+// Three hands of 13 cards and one without any: PBN lets a deal leave out ("-") the hand the
+// other three determine, which then holds every card they do not.
+void CompleteTheHandLeftOut(tDeal& deal) {
+    constexpr tSuitSet kWholeSuit = 0x7FFC;  // ranks 2..14
+    int full = 0;
+    std::optional<Seat> leftOut;
+    for (const Seat seat : kClockwise) {
+        const int count = deal.Hand(seat).CardCount();
+        full += count == kCardsInHand ? 1 : 0;
+        leftOut = count == 0 ? seat : leftOut;
+    }
+    if (full != 3 || !leftOut) {
+        return;
+    }
+    for (const Suit suit : kAllSuits) {
+        tSuitSet held = 0;
+        for (const Seat seat : kClockwise) {
+            held |= deal.Hand(seat).Holding(suit);
+        }
+        deal.Hand(*leftOut).Holding(suit) = kWholeSuit & static_cast<tSuitSet>(~held);
+    }
+}
+
 // Collects the boards game by game.
 class PbnBoards {
   public:
@@ -321,14 +408,11 @@ class PbnBoards {
             return Status::Failure(TooManyBoardsText());
         }
         if (contents_.boardSet.empty()) {
-            contents_.header1 = Known(values[kEvent]);
-            contents_.header2 = Known(values[kSite]);
-            if (contents_.header2.empty()) {
-                contents_.header2 = Known(values[kDate], true);
-            }
+            TakeHeaderLines(values);
         }
+        const int place = static_cast<int>(numbers_.size()) + 1;
         const int number = BoardNumberOf(values[kBoard]);
-        const int named = number > 0 ? number : static_cast<int>(numbers_.size()) + 1;
+        const int named = number > 0 ? number : place;
         if (!HasFirstSeat(*values[kDeal])) {
             return Status::Failure(
                 BoardFault(named, "has a Deal tag that does not begin with its first seat"));
@@ -342,18 +426,32 @@ class PbnBoards {
         if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
             return Status::Failure(BoardFault(named, fault));
         }
+        CompleteTheHandLeftOut(deal);
+        // A board renumbered with its own number's dealer and vulnerability is told as a
+        // change of number.
+        if (!FollowsRotation(values, place) && !FollowsRotation(values, named)) {
+            contents_.otherDealerOrVulnerability.push_back(place);
+        }
         contents_.boardSet.push_back(deal);
         numbers_.push_back(number);
         return {};
     }
 
-    void AddTag(const std::string& name, const std::string& value) {
-        anyTag_ = true;
+    // A second Board or Deal tag in one game starts the next game: files that leave out the
+    // empty line between games lose no board.
+    Status AddTag(const std::string& name, const std::string& value) {
         const std::optional<std::size_t> k = TagIndexOf(name);
-        // Of two tags of one name in a game the first counts.
+        if (k && (*k == kBoard || *k == kDeal) && given_[*k]) {
+            if (Status ended = EndGame(); !ended.Ok()) {
+                return ended;
+            }
+        }
+        anyTag_ = true;
+        // Of two other tags of one name in a game the first counts.
         if (k && !given_[*k]) {
             given_[*k] = value;
         }
+        return {};
     }
 
     DealFileContents Take() {
@@ -368,6 +466,20 @@ class PbnBoards {
     }
 
   private:
+    // Header line 1 is the first board's Event, line 2 its Site, or its Date when the Site is
+    // unknown: a whole date as a date, for the caller to write in its chosen format.
+    void TakeHeaderLines(const TagValues& values) {
+        contents_.header1 = Known(values[kEvent]);
+        contents_.header2 = Known(values[kSite]);
+        if (contents_.header2.empty()) {
+            contents_.header2 = Known(values[kDate], true);
+            contents_.header2Date = DateOfPbnDate(contents_.header2);
+            if (contents_.header2Date) {
+                contents_.header2.clear();
+            }
+        }
+    }
+
     DealFileContents contents_;
     std::vector<int> numbers_;
     TagInheritance inheritance_;
@@ -419,18 +531,16 @@ bool HoldsPbnDealTag(std::string_view text) {
     for (;;) {
         switch (scanner.Next()) {
             case PbnScanner::Event::Tag:
-                if (scanner.Name() == "Deal") {
+            case PbnScanner::Event::BrokenTag:
+                // A Deal tag cut short by the end of the text, or with its name in the wrong
+                // case, still shows what the file is; the reader then says what is wrong.
+                if (EqualsIgnoringCase(scanner.Name(), "Deal")) {
                     return true;
                 }
                 break;
             case PbnScanner::Event::GameEnd:
                 break;
-            case PbnScanner::Event::BrokenTag:
-                // A Deal tag cut short by the end of the text still shows what the file is.
-                if (scanner.Name() == "Deal") {
-                    return true;
-                }
-                break;
+            case PbnScanner::Event::OpenComment:
             case PbnScanner::Event::End:
                 return false;
         }
@@ -446,14 +556,25 @@ Status ParsePbnFile(std::string_view bytes, DealFileContents& contents) {
         Status ended;
         switch (scanner.Next()) {
             case PbnScanner::Event::Tag:
-                boards.AddTag(scanner.Name(), scanner.Value());
-                continue;
+                // Tag names are case-sensitive: a "deal" tag would be a deal passed over.
+                if (scanner.Name() != "Deal" && EqualsIgnoringCase(scanner.Name(), "Deal")) {
+                    return Status::Failure("The tag on line " + std::to_string(scanner.Line()) +
+                                           " is named \"" + scanner.Name() +
+                                           "\"; Kesto reads a deal only from a tag named "
+                                           "\"Deal\".");
+                }
+                ended = boards.AddTag(scanner.Name(), scanner.Value());
+                break;
             case PbnScanner::Event::GameEnd:
                 ended = boards.EndGame();
                 break;
             case PbnScanner::Event::BrokenTag:
                 return Status::Failure("The tag pair on line " + std::to_string(scanner.Line()) +
                                        " is not complete.");
+            case PbnScanner::Event::OpenComment:
+                // Everything after it would be passed over without a word.
+                return Status::Failure("The comment that begins with \"{\" on line " +
+                                       std::to_string(scanner.Line()) + " is never closed.");
             case PbnScanner::Event::End:
                 ended = boards.EndGame();
                 if (ended.Ok()) {

@@ -14,12 +14,28 @@ namespace {
 
 constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kUnknown = "?";
+// An export file's line holds at most 255 characters with its line end.
+constexpr std::size_t kMaxLine = 255 - kEol.size();
+
+// The quoted value cut, never inside an escape, to what fits the line of its tag.
+std::string_view FittingValue(std::string_view name, std::string_view quotedValue) {
+    const std::size_t room = kMaxLine - name.size() - std::string_view("[ \"\"]").size();
+    std::size_t end = 0;
+    while (end < quotedValue.size()) {
+        const std::size_t step = quotedValue[end] == '\\' ? 2 : 1;
+        if (end + step > room) {
+            break;
+        }
+        end += step;
+    }
+    return quotedValue.substr(0, end);
+}
 
 void AppendTag(std::string& text, std::string_view name, std::string_view quotedValue) {
     text += '[';
     text += name;
     text += " \"";
-    text += quotedValue;
+    text += FittingValue(name, quotedValue);
     text += "\"]";
     text += kEol;
 }
@@ -69,6 +85,10 @@ std::string PbnQuoted(std::string_view text) {
             quoted += c;
         } else if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
             quoted += ' ';
+        } else if (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) < 0xA0) {
+            // Windows-1252's own characters (the euro sign, dashes, curly quotes) are control
+            // codes in ISO 8859-1: PBN shows a character it cannot hold as "?".
+            quoted += '?';
         } else {
             quoted += c;
         }

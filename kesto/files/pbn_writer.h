@@ -4,7 +4,8 @@
 // with the fifteen tags every PBN program knows, in their fixed order (Event, Site, Date,
 // Board, West, North, East, South, Dealer, Vulnerable, Deal, Scoring, Declarer, Contract,
 // Result), then any further tags of that board sorted by name. An empty line comes between
-// two games, none after the last. Windows-1252 text, CR LF line ends.
+// two games, none after the last. ISO 8859-1 text, CR LF line ends; no line is longer than
+// 255 characters with its line end, so a longer tag value is cut to fit.
 //
 // What each tag holds: Event header line 1, Site header line 2 ("?" when a line is empty);
 // Date the date the caller gives as "YYYY.MM.DD", or "?"; Board the board's position from 1,
@@ -41,8 +42,9 @@ struct PbnContents {
 };
 
 // A text as the inside of a PBN tag value: '"' and '\' escaped by a backslash, a tab or other
-// control character as a space (none is allowed in a value), and a leading '#' doubled with a
-// "##" before it, so that the text is not read as "the previous game's value".
+// control character as a space (none is allowed in a value), a Windows-1252 character that ISO
+// 8859-1 lacks (bytes 0x80 to 0x9F) as "?", and a leading '#' doubled with a "##" before it, so
+// that the text is not read as "the previous game's value".
 std::string PbnQuoted(std::string_view text);
 
 // "YYYY.MM.DD", or "?" when the date is not known.

@@ -9,6 +9,33 @@
 
 namespace kesto {
 
+namespace {
+
+// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or an ASCII character with a
+// zero byte beside it.
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return true;
+    }
+    const auto ascii = [](char c) {
+        return c == '\t' || c == '\n' || c == '\r' || (c >= ' ' && c <= '~');
+    };
+    return bytes.size() >= 2 &&
+           ((bytes[0] == '\0' && ascii(bytes[1])) || (ascii(bytes[0]) && bytes[1] == '\0'));
+}
+
+// Why no reader takes the file.
+std::string UnknownKindReason(std::string_view bytes) {
+    if (LooksLikeUtf16(bytes)) {
+        return "The file is saved as UTF-16 text; Kesto reads deal files saved as ANSI "
+               "(Windows-1252) or UTF-8.";
+    }
+    return "Kesto does not know this kind of file: it reads its own KST files, Duplimate DLM "
+           "and DUP files and PBN files.";
+}
+
+}  // namespace
+
 Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) {
     contents = {};
     const StatusOr<std::string> file = ReadDealFileBytes(fileName);
@@ -17,7 +44,7 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         return file.status;
     }
     const std::string& bytes = file.value;
-    Status parsed = Status::Failure({});
+    Status parsed;
     DealFileKind kind = RecogniseDealFile(bytes).kind;
     // A PBN file without a version line may give its first Deal tag after many other lines.
     if (kind == DealFileKind::Unknown && HoldsPbnDealTag(bytes)) {
@@ -43,13 +70,16 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
             parsed = ParsePbnFile(bytes, contents);
             break;
         case DealFileKind::Unknown:
+            parsed = Status::Failure(UnknownKindReason(bytes));
             break;
     }
     // A file that yields no deal at all would leave the print page with nothing on it.
-    if (!parsed.Ok() || contents.boardSet.empty()) {
+    if (parsed.Ok() && contents.boardSet.empty()) {
+        parsed = Status::Failure("The file holds no deals.");
+    }
+    if (!parsed.Ok()) {
         contents = {};
-        const std::string& why = parsed.Reason();
-        return Status::Failure("Error reading " + fileName + "." + (why.empty() ? "" : " " + why));
+        return Status::Failure("Error reading " + fileName + ". " + parsed.Reason());
     }
     return {};
 }

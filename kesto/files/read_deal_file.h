@@ -11,9 +11,9 @@ namespace kesto {
 
 // Empties contents, then reads the file. A file that cannot be opened or read fails with the
 // system's reason naming the file exactly as given, as a sentence; an unknown kind, a
-// malformed file or a file that holds no deal fails with "Error reading " + fileName + ".",
-// and a file the reader refuses for a reason adds it ("Error reading a.kst. Board 3 holds the
-// ten of hearts twice."). On failure the board set is empty. DUP files give empty header lines and
+// malformed file or a file that holds no deal fails with "Error reading " + fileName + "."
+// and the reason ("Error reading a.kst. Board 3 holds the ten of hearts twice.", "... The
+// file holds no deals."). On failure the board set is empty. DUP files give empty header lines and
 // complete deals; a DLM file without a Headline line gives DealsComplete false. A file that no
 // other kind claims is read as PBN when it holds a Deal tag anywhere (ParsePbnFile).
 Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents);

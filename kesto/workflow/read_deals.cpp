@@ -7,6 +7,7 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/ui.h"
+#include "kesto/workflow/date_format.h"
 #include "kesto/workflow/kesto_main.h"
 #include "kesto/workflow/texts.h"
 
@@ -29,10 +30,25 @@ bool NumberedAsKestoNumbers(const std::vector<int>& fileNumbers) {
     return true;
 }
 
+namespace {
+
+bool AcceptNotice(const std::string& text, Ui& ui) {
+    return ui.ShowMessage(MessageKind::Warning, text, MessageButtons::OkCancel) == Answer::Ok;
+}
+
+}  // namespace
+
 bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fileNumbers, Ui& ui) {
     return NumberedAsKestoNumbers(fileNumbers) ||
-           ui.ShowMessage(MessageKind::Warning, texts::BoardsRenumberedText(fileName, fileNumbers),
-                          MessageButtons::OkCancel) == Answer::Ok;
+           AcceptNotice(texts::BoardsRenumberedText(fileName, fileNumbers), ui);
+}
+
+bool AcceptFileNumbering(const std::string& fileName, const DealFileContents& contents, Ui& ui) {
+    return AcceptBoardNumbers(fileName, contents.boardNumbers, ui) &&
+           (contents.otherDealerOrVulnerability.empty() ||
+            AcceptNotice(texts::OtherDealerOrVulnerabilityText(fileName,
+                                                               contents.otherDealerOrVulnerability),
+                         ui));
 }
 
 void TKestoMain::ReadDealsFromFile() {
@@ -56,16 +72,17 @@ void TKestoMain::ReadDealsFromFile() {
     // The next dialog starts in the folder the user last chose.
     dialogDirectory_ = DirectoryOf(chosen.fileName);
     DealFileContents contents;
-    // Cancel on the board-number notice reads nothing, as a file that cannot be read.
+    // Cancel on a notice reads nothing, as a file that cannot be read.
     if (!ReadDealFile(chosen.fileName, view_, contents) ||
-        !AcceptBoardNumbers(chosen.fileName, contents.boardNumbers, view_)) {
+        !AcceptFileNumbering(chosen.fileName, contents, view_)) {
         boardSet.clear();
         Refresh();
         return;
     }
     boardSet = std::move(contents.boardSet);
     line1_ = std::move(contents.header1);
-    line2_ = std::move(contents.header2);
+    line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
+                                  : std::move(contents.header2);
     {
         SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);

@@ -1,7 +1,8 @@
 #pragma once
 // Next on the first page in read mode: the open dialog, the remembered file type, reading
-// the chosen file and telling the user when it cannot be read. TKestoMain::ReadDealsFromFile
-// runs the whole flow; its definition lives with these.
+// the chosen file and telling the user when it cannot be read or is numbered otherwise. A date
+// the file gives for header line 2 is written in the chosen date format.
+// TKestoMain::ReadDealsFromFile runs the whole flow; its definition lives with these.
 
 #include <string>
 #include <string_view>
@@ -33,5 +34,10 @@ bool NumberedAsKestoNumbers(const std::vector<int>& fileNumbers);
 // Cancel); false when the user cancels. True at once, asking nothing, for a file numbered
 // as Kesto numbers.
 bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fileNumbers, Ui& ui);
+
+// AcceptBoardNumbers, then, when the file gives some boards another dealer or vulnerability
+// than the rotation (DealFileContents::otherDealerOrVulnerability), the same kind of notice
+// naming them (OtherDealerOrVulnerabilityText); false when the user cancels either.
+bool AcceptFileNumbering(const std::string& fileName, const DealFileContents& contents, Ui& ui);
 
 }  // namespace kesto

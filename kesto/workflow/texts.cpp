@@ -30,32 +30,56 @@ std::string RunText(int first, int last) {
                          : std::to_string(first) + " to " + std::to_string(last);
 }
 
+// Numbers in the order given, three or more in a row as one run ("1 to 3, 7, 8"), so that a
+// repeated number shows as often as it is given; after four items, "...".
+std::string RunsText(const std::vector<int>& numbers) {
+    constexpr int kItemsShown = 4;
+    std::string text;
+    int items = 0;
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t last = i;
+        while (last + 1 < numbers.size() && numbers[last + 1] == numbers[last] + 1) {
+            ++last;
+        }
+        if (last < i + 2) {
+            last = i;
+        }
+        if (items == kItemsShown) {
+            return text + ", ...";
+        }
+        text += (items++ > 0 ? ", " : "") + RunText(numbers[i], numbers[last]);
+        i = last + 1;
+    }
+    return text;
+}
+
 }  // namespace
 
 std::string BoardsRenumberedText(std::string_view fileName, const std::vector<int>& fileNumbers) {
-    constexpr int kRunsShown = 4;
-    std::string numbers;
-    int runs = 0;
-    std::size_t i = 0;
-    while (i < fileNumbers.size()) {
-        if (fileNumbers[i] == 0) {
-            ++i;
-            continue;
+    std::vector<int> numbered;
+    for (const int number : fileNumbers) {
+        if (number != 0) {
+            numbered.push_back(number);
         }
-        std::size_t last = i;
-        while (last + 1 < fileNumbers.size() && fileNumbers[last + 1] == fileNumbers[last] + 1) {
-            ++last;
-        }
-        if (runs == kRunsShown) {
-            numbers += ", ...";
-            break;
-        }
-        numbers += (runs++ > 0 ? ", " : "") + RunText(fileNumbers[i], fileNumbers[last]);
-        i = last + 1;
     }
-    return "The boards in " + std::string(fileName) + " are numbered " + numbers +
-           ". Kesto numbers them " + RunText(1, static_cast<int>(fileNumbers.size())) +
+    const std::size_t unnumbered = fileNumbers.size() - numbered.size();
+    std::string without;
+    if (unnumbered == 1) {
+        without = "; 1 board has no number Kesto can read";
+    } else if (unnumbered > 1) {
+        without = "; " + std::to_string(unnumbered) + " boards have no number Kesto can read";
+    }
+    return "The boards in " + std::string(fileName) + " are numbered " + RunsText(numbered) +
+           without + ". Kesto numbers them " + RunText(1, static_cast<int>(fileNumbers.size())) +
            ", and dealer and vulnerability follow the new numbers.";
+}
+
+std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
+                                           const std::vector<int>& boards) {
+    return "In " + std::string(fileName) + ", the Dealer or Vulnerable tag of board" +
+           (boards.size() == 1 ? " " : "s ") + RunsText(boards) +
+           " differs from the usual rotation. Kesto gives every board the dealer and "
+           "vulnerability of its number, so these change.";
 }
 
 std::string CopiesLabel(int dealCount) {

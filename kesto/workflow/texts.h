@@ -66,9 +66,17 @@ std::string CopiesLabel(int dealCount);
 std::string NotAWholeNumberText(std::string_view text);
 // A file whose boards are numbered otherwise than 1, 2, 3 ...: "The boards in club.pbn are
 // numbered 5 to 16. Kesto numbers them 1 to 12, and dealer and vulnerability follow the new
-// numbers." The file's numbers (0: a board without one, left out) are given as runs in file
-// order ("1 to 3, 7 to 9", a run of one as "7"), the first four runs at most, then "...".
+// numbers." The file's numbers are given in file order, three or more in a row as a run
+// ("1 to 3, 7, 8", repeated numbers as often as they stand), the first four items at most,
+// then "..."; boards without a number (0) are counted ("; 3 boards have no number Kesto can
+// read").
 std::string BoardsRenumberedText(std::string_view fileName, const std::vector<int>& fileNumbers);
+// A file whose Dealer or Vulnerable tags differ from the rotation for the boards given
+// (DealFileContents::otherDealerOrVulnerability): "In teach.pbn, the Dealer or Vulnerable tag of
+// boards 2 to 4, 6 differs from the usual rotation. Kesto gives every board the dealer and
+// vulnerability of its number, so these change."
+std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
+                                           const std::vector<int>& boards);
 // Secure dealing could not read the system's random source; reason is the system's words.
 std::string SecureDealingFailedText(std::string_view reason);
 // The makeable contracts could not be worked out; reason is the solver's own words.

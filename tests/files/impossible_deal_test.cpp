@@ -85,7 +85,7 @@ std::string DupWithField(int k, const std::string& digits) {
 struct RefusedCase {
     const char* what;
     std::string bytes;
-    std::string reason;  // after "Error reading FILE. "; empty for the bare read error
+    std::string reason;  // after "Error reading FILE. "
 };
 
 std::vector<RefusedCase> RefusedCases() {
@@ -123,7 +123,8 @@ std::vector<RefusedCase> RefusedCases() {
                       "S " + std::string(kSouth), "N " + std::string(kWest)}}),
          "Board 1 names seat N twice."},
         {"legacy: cut in a group",
-         LegacyFile({LegacyBoard()}) + "-----\r\nN AK97.QJ4.T852.A3\r\nE QT3.AK", ""},
+         LegacyFile({LegacyBoard()}) + "-----\r\nN AK97.QJ4.T852.A3\r\nE QT3.AK",
+         "Board 2 is cut short."},
         {"dlm: letter q", DlmWithCode(3, "qaaaaabffffffkkkkkklpppppp000"),
          "Board 3 holds \"q\", which is no card."},
         {"dlm: code cut short", DlmCutAfterBoard(4) + "Duplicates 05=0\r\nBoard 05=aaaaaabfff",
@@ -135,7 +136,8 @@ std::vector<RefusedCase> RefusedCases() {
          "Board 2 holds the ace of spades twice."},
         {"dup: 00", DupWithField(1, "00"), "Board 2 gives West 14 cards."},
         {"dup: no card number", DupWithField(27, "53"), "Board 2 gives West 14 cards."},
-        {"dup: cut in a record", DUPFileBytes(RandomBoards(3)).substr(0, 400), ""},
+        {"dup: cut in a record", DUPFileBytes(RandomBoards(3)).substr(0, 400),
+         "Board 3 is cut short."},
     };
 }
 
@@ -149,8 +151,7 @@ TEST(ImpossibleDeals, AreRefusedWithTheBoardAndTheFaultAndNothingIsRead) {
         contents.boardSet.resize(2);
         contents.header1 = "stale";
         const Status read = ReadAnyDealFile(path, contents);
-        EXPECT_EQ(read.Reason(),
-                  "Error reading " + path + "." + (c.reason.empty() ? "" : " " + c.reason));
+        EXPECT_EQ(read.Reason(), "Error reading " + path + ". " + c.reason);
         EXPECT_TRUE(contents.boardSet.empty());
         EXPECT_TRUE(contents.header1.empty());
     }

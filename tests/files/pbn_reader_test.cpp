@@ -8,6 +8,7 @@
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/pbn_reader.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/files/read_deal_file.h"
 #include "tests/support/scratch_folder.h"
 
@@ -35,6 +36,8 @@ TEST(ParsePbnFile, HandWrittenFilesReadToTheirBoardsAndHeaderLines) {
         std::vector<std::string> deals;
         std::vector<int> numbers;
         std::string header1, header2;
+        std::string date = "?";  // header line 2 as a date, as the PBN writer gives it
+        std::vector<int> otherDealerOrVulnerability = {};
     };
     const std::vector<Case> cases = {
         {"y_comments.pbn", {kA, kB}, {1, 2}, "Club night", "Clubhouse"},
@@ -50,10 +53,13 @@ TEST(ParsePbnFile, HandWrittenFilesReadToTheirBoardsAndHeaderLines) {
          "K\xF6ln \x80"},
         {"y_windows1252_headers.pbn", {kA}, {1}, "Caf\xE9 Zo\xEB \x96 Z\xFCrich", "K\xF6ln \x80"},
         {"y_hash_values.pbn", {kA, kB, kC}, {1, 2, 3}, "Tuesday pairs", "Clubhouse"},
-        // The Site is "?", so line 2 is the Date; the second deal starts with East in lower
-        // case, and its second Deal tag does not count.
-        {"y_west_first_any_order.pbn", {kA, kA}, {1, 2}, "Teams", "2026.12.09"},
-        {"y_numbered_from_5.pbn", {kA, kB, kC, kA}, {5, 6, 7, 8}, "Second half", "2026.12.09"},
+        // The Site is "?", so line 2 is the Date; a second Board or Deal tag starts a game: the
+        // second deal starts with East in lower case.
+        {"y_west_first_any_order.pbn", {kA, kA, kC}, {1, 2, 0}, "Teams", "", "2026.12.09"},
+        {"y_numbered_from_5.pbn", {kA, kB, kC, kA}, {5, 6, 7, 8}, "Second half", "", "2026.12.09"},
+        {"y_games_without_empty_lines.pbn", {kA, kB, kC, kA}, {1, 2, 3, 0}, "", ""},
+        // North deals every board; West's hand, left out, is what the other three leave.
+        {"y_teaching_set.pbn", {kA, kA, kB}, {1, 2, 3}, "Lesson 3", "", "2024.03.15", {2, 3}},
         {"y_unknown_hands.pbn",
          {"N:... QT3.AK72.Q64.KJ9 ... 642.65.J973.T854", "N:... ... ... ...", "N:... ... ... ..."},
          {1, 2, 3},
@@ -70,6 +76,8 @@ TEST(ParsePbnFile, HandWrittenFilesReadToTheirBoardsAndHeaderLines) {
         EXPECT_EQ(contents.boardNumbers, c.numbers);
         EXPECT_EQ(contents.header1, c.header1);
         EXPECT_EQ(contents.header2, c.header2);
+        EXPECT_EQ(PbnDate(contents.header2Date), c.date);
+        EXPECT_EQ(contents.otherDealerOrVulnerability, c.otherDealerOrVulnerability);
         EXPECT_TRUE(contents.dealsComplete);
     }
 }
@@ -84,6 +92,12 @@ TEST(ParsePbnFile, RefusedFilesSayWhyAndLeaveNothing) {
         {"n_card_twice.pbn", "Board 4 holds the ace of spades twice."},
         {"n_no_first_seat.pbn", "Board 1 has a Deal tag that does not begin with its first seat."},
         {"n_ten_as_10.pbn", "Board 1 holds \"1\", which is no card."},
+        {"n_three_hands.pbn", "Board 1 gives only three hands."},
+        {"n_comment_never_closed.pbn",
+         "The comment that begins with \"{\" on line 5 is never closed."},
+        {"n_lower_case_deal_tag.pbn",
+         "The tag on line 2 is named \"deal\"; Kesto reads a deal only from a tag named "
+         "\"Deal\"."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
@@ -110,8 +124,8 @@ TEST(ParsePbnFile, SmallTextsShowEachRule) {
     const Case cases[] = {
         // A line of spaces and tabs ends a game just as an empty one does.
         {deal + "\n \t \n" + deal + "\n", 2, {}, ""},
-        // Without a blank line the second Deal tag belongs to the same game and is ignored.
-        {deal + "\n" + deal + "\n", 1, {}, ""},
+        // Without a blank line a second Deal tag starts the next game.
+        {deal + "\n" + deal + "\n", 2, {}, ""},
         // A game without a Deal tag is no board, but its "##" values hold for the next games.
         {"[Event \"##Pairs\"]\n\n[Board \"3\"]\n" + deal + "\n", 1, {3}, "Pairs"},
         // "#" with no earlier value is empty; "?" reads as empty too.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "kesto/files/pbn_reader.h"
 #include "kesto/files/write_deal_file.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
@@ -58,9 +59,9 @@ TEST(PbnQuoted, EscapesWhatAStringTokenCannotHoldAsItIs) {
         {"##", "####"},
         {"table #5", "table #5"},
         {"Fran\xE7"
-         "ais \x80",
+         "ais \x80 \x96 \x9F \xA0",
          "Fran\xE7"
-         "ais \x80"},
+         "ais ? ? ? \xA0"},
     };
     for (const QuotedCase& c : cases) {
         EXPECT_EQ(PbnQuoted(c.text), c.quoted) << c.text;
@@ -75,11 +76,19 @@ TEST(PbnDate, FourDigitYearAndTwoDigitMonthAndDayOrAQuestionMark) {
     EXPECT_EQ(PbnDate(CivilDate{2026, 1, 0, 0}), "?");
 }
 
+// A line holds at most 255 characters with its CR LF: long values are cut to fit, never
+// inside an escape.
 TEST(PbnFileText, EveryLineEndsInCarriageReturnLineFeedAndNoneIsEmptyAfterTheLastGame) {
     const tBoardSet boards = RandomBoards(3);
     const std::string text = PbnFileText({boards, "", "", std::nullopt});
     EXPECT_TRUE(text.starts_with("% PBN 2.1\r\n% EXPORT\r\n[Event \"?\"]\r\n[Site \"?\"]\r\n"));
     EXPECT_TRUE(text.ends_with("[Result \"?\"]\r\n"));
+    const std::string longText =
+        PbnFileText({boards, std::string(300, 'e'), std::string(300, '"'), std::nullopt});
+    DealFileContents read;
+    ASSERT_TRUE(ParsePbnFile(longText, read).Ok());
+    EXPECT_EQ(read.header1, std::string(243, 'e'));
+    EXPECT_EQ(read.header2, std::string(122, '"'));
     std::size_t emptyLines = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\n') {

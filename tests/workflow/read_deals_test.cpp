@@ -30,7 +30,7 @@ TEST(ReadDealFile, AFailureShowsTheReasonAsAnErrorWithOk) {
     const Case cases[] = {
         {gone, "Cannot open " + gone + ": No such file or directory."},
         {folder.Folder().string(), folder.Folder().string() + " is not a file."},
-        {broken, "Error reading " + broken + "."},
+        {broken, "Error reading " + broken + ". Board 2 holds \"x1\", which is no card number."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.path);
@@ -56,8 +56,10 @@ TEST(BoardsRenumberedText, TheFilesNumbersAsRunsThenKestos) {
         {{5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, "5 to 16", "1 to 12"},
         {{7}, "7", "1"},
         {{1, 2, 3, 7, 8, 9}, "1 to 3, 7 to 9", "1 to 6"},
-        {{3, 1, 2}, "3, 1 to 2", "1 to 3"},
-        {{0, 5, 6}, "5 to 6", "1 to 3"},
+        {{3, 1, 2}, "3, 1, 2", "1 to 3"},
+        {{1, 1, 2, 2}, "1, 1, 2, 2", "1 to 4"},
+        {{0, 5, 6}, "5, 6; 1 board has no number Kesto can read", "1 to 3"},
+        {{0, 0, 0, 99999}, "99999; 3 boards have no number Kesto can read", "1 to 4"},
         {{2, 4, 6, 8, 10, 11}, "2, 4, 6, 8, ...", "1 to 6"},
     };
     for (const Case& c : cases) {
@@ -65,6 +67,13 @@ TEST(BoardsRenumberedText, TheFilesNumbersAsRunsThenKestos) {
                   "The boards in club.pbn are numbered " + c.said + ". Kesto numbers them " +
                       c.kesto + ", and dealer and vulnerability follow the new numbers.");
     }
+}
+
+TEST(OtherDealerOrVulnerabilityText, NamesTheBoardsAsRuns) {
+    EXPECT_EQ(texts::OtherDealerOrVulnerabilityText("teach.pbn", {2, 3, 4, 6, 7}),
+              "In teach.pbn, the Dealer or Vulnerable tag of boards 2 to 4, 6, 7 differs from the "
+              "usual rotation. Kesto gives every board the dealer and vulnerability of its "
+              "number, so these change.");
 }
 
 TEST(AcceptBoardNumbers, AsksOnlyWhenTheFileNumbersOtherwise) {
