@@ -161,6 +161,7 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
         {{"--seed", "x", "--help"}, "--seed takes a number from 0 to 4294967295"},
         {{"--read", "a.kst", "--generate", "1"}, "--generate and --read cannot go together"},
         {{"--secure", "--seed", "7", "--generate", "1"}, "--seed and --secure cannot go together"},
+        {{"--secure", "--read", "a.kst"}, "--read and --secure cannot go together"},
         {{"--gif-location", "images"}, "--stats and --gif-location go with --html"},
         {{"--curtains"},
          "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
