@@ -78,8 +78,8 @@ class BatchJob {
     std::ostream& err_;
     const BatchServices& services_;
     const std::unique_ptr<Clock> clock_ = MakeSystemClock();
-    // Batch runs read the settings and never write them.
-    const SettingsFile settings_{services_.settingsPath, SettingsAccess::ReadOnly};
+    // Batch runs read the settings, once, and never write them.
+    const SettingsFile settings_ = ReadSettingsOnce(services_.settingsPath);
     LanguageTable languages_;
     NoOptionWindow optionWindow_;
     TOptionDlg optionDlg_{optionWindow_, languages_, settings_};
