@@ -246,17 +246,12 @@ int BatchJob::Print() {
     print.request = main_.PrintRequest();
     print.library = main_.Printing();
     print.options = [this] { return PrintOptionsOf(optionDlg_); };
+    if (services_.printOutput)
+        print.output = [this] { return services_.printOutput(settings_.path); };
+    print.chosenPrinter = ReadPrintDestination(settings_).printerName;
     print.outputFolder = options_.outputFolder;
     if (!OutputAnalysis(print.analysis))
         return kFailed;
-    // Made only when a sheet is printed, after the output folder is in force.
-    std::unique_ptr<PrinterCanvas> canvas;
-    print.statisticsCanvas = [&]() -> PrinterCanvas* {
-        if (!canvas && services_.printOutput) {
-            canvas = services_.printOutput(services_.settingsPath).canvas;
-        }
-        return canvas.get();
-    };
     return PrintWithoutWindow(print, out_, err_) == PrintJobOutcome::Printed ? kGoOn : kFailed;
 }
 
