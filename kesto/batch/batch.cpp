@@ -130,6 +130,8 @@ int BatchJob::ReadBoards() {
         main_.RadioGroup1Click(DealSource::Generate);
         main_.UpDown1Change(*options_.generate);
         main_.NextBtnClick();
+        if (main_.CurrentPage() != Page::Print)
+            return kFailed;  // the secure source failed, and the generating run has said why
     } else if (options_.read) {
         main_.RadioGroup1Click(DealSource::ReadFromFile);
         view_.SetOpenFile(*options_.read);

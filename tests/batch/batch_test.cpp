@@ -2,9 +2,12 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -12,9 +15,19 @@
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/workflow/texts.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
+
+// getrandom for this program, failing as on a kernel without it while refuseRandom is set.
+static bool refuseRandom = false;
+extern "C" ssize_t getrandom(void* buffer, size_t length, unsigned int flags) {
+    if (!refuseRandom)
+        return ::syscall(SYS_getrandom, buffer, length, flags);
+    errno = ENOSYS;
+    return -1;
+}
 
 namespace kesto::test {
 namespace {
@@ -87,6 +100,22 @@ TEST_F(BatchTest, SecureDealingGivesCompleteDealsThatDifferEveryRun) {
     ExpectCompleteDeals(first, 40);
     ASSERT_EQ(Run({"--secure", "--generate", "40", "--list"}), 0);
     EXPECT_NE(out_.str(), first);
+}
+
+TEST_F(BatchTest, AFailedSecureSourceEndsTheJobThereWithItsMessage) {
+    PutSettings("\"SecureDealing\"=dword:00000001");  // the last row deals securely by it
+    refuseRandom = true;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--secure", "--generate", "2", "--list"},
+             {"--secure", "--generate", "2", "--analyse"},
+             {"--secure", "--generate", "2", "--print", "--copies", "1", "--output-folder", "pdf"},
+             {"--generate", "2", "--save", Path("x.kst")}}) {
+        EXPECT_EQ(Run(args), 1) << args.back();
+        EXPECT_EQ(out_.str() + err_.str(),
+                  "kesto batch: " + texts::SecureDealingFailedText(std::strerror(ENOSYS)) + "\n");
+    }
+    refuseRandom = false;
+    EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{"Kesto.reg"});
 }
 
 TEST_F(BatchTest, ASeedDealsWithTheClassicGeneratorWhateverIsStored) {
