@@ -311,10 +311,6 @@ TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
 
     EXPECT_EQ(Run({"--generate", "1", "--save", Path("no/such/folder/x.dup")}), 1);
     EXPECT_NE(err_.str().find("Error writing .DUP file."), std::string::npos);
-    // Without boards there is nothing to save.
-    EXPECT_EQ(Run({"--save", Path("empty.kst")}), 1);
-    EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(Path("empty.kst")));
 }
 
 // A save that cannot save what was asked fails with a message and leaves any old file alone.
@@ -327,9 +323,9 @@ TEST_F(BatchTest, SavesThatWouldSaveNothingOrLoseBoardsFail) {
     const std::string unchanged =
         " The deals were not saved; an existing file of that name is unchanged.";
     const std::vector<Case> cases = {
-        {{"--save", Path("a.dlm")}, "a.dlm", "Nothing to print."},
-        {{"--save", Path("a.dup")}, "a.dup", "Nothing to print."},
-        {{"--save", Path("a.kst")}, "a.kst", "Nothing to print."},
+        {{"--save", Path("a.dlm"), "--save", Path("a.kst")},
+         "a.dlm",
+         "There are no deals to save: deal them with --generate or read them with --read."},
         {{"--generate", "120", "--save", Path("b.dlm")},
          "b.dlm",
          "A .DLM file holds at most 99 boards, and there are 120." + unchanged},
@@ -436,6 +432,8 @@ TEST_F(BatchTest, PrintsToTheOutputFolder) {
 
     EXPECT_EQ(Run({"--generate", "3", "--print"}), 1);  // all counts 0
     EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
+    EXPECT_EQ(Run({"--print", "--copies", "1"}), 1);
+    EXPECT_NE(err_.str().find("There are no deals to print"), std::string::npos);
 }
 
 // Board 1 (dealer North, none vulnerable) and board 2 (dealer East, North-South vulnerable)
