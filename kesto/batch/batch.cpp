@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/batch/batch_options.h"
@@ -21,6 +22,7 @@
 #include "kesto/print/print_options.h"
 #include "kesto/print/print_without_window.h"
 #include "kesto/workflow/kesto_main.h"
+#include "kesto/workflow/texts.h"
 
 namespace kesto {
 
@@ -29,6 +31,12 @@ namespace {
 constexpr int kGoOn = 0;
 constexpr int kFailed = 1;
 
+// Saving or printing with neither --generate nor --read (the HTML page has its own message).
+constexpr std::string_view kNoDealsToSave =
+    "There are no deals to save: deal them with --generate or read them with --read.";
+constexpr std::string_view kNoDealsToPrint =
+    "There are no deals to print: deal them with --generate or read them with --read.";
+
 std::string LanguageNames(const LanguageTable& languages) {
     std::string names;
     for (int language = 1; language <= kLanguageCount; ++language) {
@@ -36,6 +44,17 @@ std::string LanguageNames(const LanguageTable& languages) {
             (language > 1 ? ", " : "") + Windows1252ToUtf8(languages.LanguageWord(language, 0));
     }
     return names;
+}
+
+// When no deal of the board set holds a card, the text that names them all; "" otherwise.
+std::string NoDealHasCards(const tBoardSet& boardSet) {
+    std::vector<int> boardNumbers;
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        if (boardSet[i].CardCount() > 0)
+            return "";
+        boardNumbers.push_back(static_cast<int>(i) + 1);
+    }
+    return boardNumbers.empty() ? "" : texts::DealsWithoutCardsText(boardNumbers);
 }
 
 // One run of the batch command: the core objects the window has, driven by the command line
@@ -72,14 +91,16 @@ class BatchJob {
     // outputs carry, solved once, in analysis; null otherwise. False when the solver failed
     // (said why).
     bool OutputAnalysis(const DealAnalyser*& analysis);
+    // Writes the message (Windows-1252) and gives kFailed.
+    int Failure(std::string_view message);
 
     const BatchOptions& options_;
     std::ostream& out_;
     std::ostream& err_;
     const BatchServices& services_;
     const std::unique_ptr<Clock> clock_ = MakeSystemClock();
-    // Batch runs read the settings and never write them.
-    const SettingsFile settings_{services_.settingsPath, SettingsAccess::ReadOnly};
+    // Batch runs read the settings, once, and never write them.
+    const SettingsFile settings_ = ReadSettingsOnce(services_.settingsPath);
     LanguageTable languages_;
     NoOptionWindow optionWindow_;
     TOptionDlg optionDlg_{optionWindow_, languages_, settings_};
@@ -130,6 +151,8 @@ int BatchJob::ReadBoards() {
         main_.RadioGroup1Click(DealSource::Generate);
         main_.UpDown1Change(*options_.generate);
         main_.NextBtnClick();
+        if (main_.CurrentPage() != Page::Print)
+            return kFailed;  // the secure source failed, and the generating run has said why
     } else if (options_.read) {
         main_.RadioGroup1Click(DealSource::ReadFromFile);
         view_.SetOpenFile(*options_.read);
@@ -139,8 +162,14 @@ int BatchJob::ReadBoards() {
         // Deals to review go through the hand-entry page's Next, as in the window, unless
         // reading has run those checks and said why it stopped; where the window would stop
         // on that page to have cards added, the batch stops.
-        if (main_.CurrentPage() == Page::EnterHand && view_.TakeMessageCount() == 0)
+        if (main_.CurrentPage() == Page::EnterHand && view_.TakeMessageCount() == 0) {
+            // That Next says "Nothing to print" when no deal has a card, as for a page where
+            // nothing was typed; of a file's deals the batch says which they are.
+            if (const std::string withoutCards = NoDealHasCards(main_.boardSet);
+                !withoutCards.empty())
+                return Failure(withoutCards);
             main_.NextBtnClick();
+        }
         if (main_.CurrentPage() != Page::Print)
             return kFailed;  // the hand-entry checks have said why
     }
@@ -169,10 +198,8 @@ int BatchJob::List() {
 int BatchJob::Analyse() {
     if (!options_.analyse)
         return kGoOn;
-    if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
-        err_ << "kesto batch: " << Windows1252ToUtf8(solved.Reason()) << "\n";
-        return kFailed;
-    }
+    if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok())
+        return Failure(solved.Reason());
     analysed_ = true;
     for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
         const int boardNumber = static_cast<int>(i) + 1;
@@ -188,7 +215,7 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
         return true;
     if (!analysed_) {
         if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
-            err_ << "kesto batch: " << Windows1252ToUtf8(solved.Reason()) << "\n";
+            Failure(solved.Reason());
             return false;
         }
         analysed_ = true;
@@ -197,7 +224,14 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
     return true;
 }
 
+int BatchJob::Failure(std::string_view message) {
+    err_ << "kesto batch: " << Windows1252ToUtf8(message) << "\n";
+    return kFailed;
+}
+
 int BatchJob::Save() {
+    if (!options_.saves.empty() && main_.boardSet.empty())
+        return Failure(kNoDealsToSave);
     const DealAnalyser* analysis = nullptr;
     const bool pbn = std::any_of(
         options_.saves.begin(), options_.saves.end(),
@@ -225,10 +259,8 @@ int BatchJob::WriteHtml() {
     const HtmlBatchResult page =
         WriteHtmlPage(*options_.html, main_.boardSet, main_.HeaderLine1(), main_.HeaderLine2(),
                       options_.stats, HtmlOptionsOf(optionDlg_), *main_.Html(), analysis);
-    if (page.outcome != HtmlExportOutcome::Written) {
-        err_ << "kesto batch: " << Windows1252ToUtf8(page.message) << "\n";
-        return kFailed;
-    }
+    if (page.outcome != HtmlExportOutcome::Written)
+        return Failure(page.message);
     return kGoOn;
 }
 
@@ -237,6 +269,8 @@ int BatchJob::WriteHtml() {
 int BatchJob::Print() {
     if (!options_.print)
         return kGoOn;
+    if (main_.boardSet.empty())
+        return Failure(kNoDealsToPrint);
     main_.UpDown3Change(options_.copies);
     main_.UpDown4Change(std::to_string(options_.sets));
     main_.UpDown5Change(options_.statSheets);
@@ -246,17 +280,12 @@ int BatchJob::Print() {
     print.request = main_.PrintRequest();
     print.library = main_.Printing();
     print.options = [this] { return PrintOptionsOf(optionDlg_); };
+    if (services_.printOutput)
+        print.output = [this] { return services_.printOutput(settings_.path); };
+    print.chosenPrinter = ReadPrintDestination(settings_).printerName;
     print.outputFolder = options_.outputFolder;
     if (!OutputAnalysis(print.analysis))
         return kFailed;
-    // Made only when a sheet is printed, after the output folder is in force.
-    std::unique_ptr<PrinterCanvas> canvas;
-    print.statisticsCanvas = [&]() -> PrinterCanvas* {
-        if (!canvas && services_.printOutput) {
-            canvas = services_.printOutput(services_.settingsPath).canvas;
-        }
-        return canvas.get();
-    };
     return PrintWithoutWindow(print, out_, err_) == PrintJobOutcome::Printed ? kGoOn : kFailed;
 }
 

@@ -225,28 +225,38 @@ bool Apply(const BatchOption& option, const std::string* value, BatchOptions& op
     return true;
 }
 
-// The options that mean something only together with another, or never together.
-bool CheckCombinations(const BatchOptions& options, std::ostream& err) {
-    if (options.generate && options.read) {
-        BatchUsageError(err, "--generate and --read cannot go together");
-        return false;
-    }
+// The options that mean something only together with another, or never together: each row
+// names the combination that is refused and the usage error it gives.
+struct Conflict {
+    bool (*refused)(const BatchOptions& options);
+    std::string_view message;
+};
+
+constexpr Conflict kConflicts[] = {
+    {[](const BatchOptions& o) { return o.generate && o.read; },
+     "--generate and --read cannot go together"},
     // A seed asks for the classic generator's reproducible deals; the secure source has none.
-    if (options.seed && options.secure) {
-        BatchUsageError(err, "--seed and --secure cannot go together");
-        return false;
-    }
-    if ((options.stats || options.gifLocation) && !options.html) {
-        BatchUsageError(err, "--stats and --gif-location go with --html");
-        return false;
-    }
-    const bool printCounts = options.copies || options.sets || options.statSheets ||
-                             options.curtains || !options.outputFolder.empty();
-    if (printCounts && !options.print) {
-        BatchUsageError(err,
-                        "--copies, --sets, --stat-sheets, --curtains and --output-folder "
-                        "go with --print");
-        return false;
+    {[](const BatchOptions& o) { return o.seed && o.secure; },
+     "--seed and --secure cannot go together"},
+    // A file's deals are read, not dealt: the secure source would go unused without a word.
+    {[](const BatchOptions& o) { return o.read && o.secure; },
+     "--read and --secure cannot go together"},
+    {[](const BatchOptions& o) { return (o.stats || o.gifLocation) && !o.html; },
+     "--stats and --gif-location go with --html"},
+    {[](const BatchOptions& o) {
+         const bool printCounts =
+             o.copies || o.sets || o.statSheets || o.curtains || !o.outputFolder.empty();
+         return printCounts && !o.print;
+     },
+     "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
+};
+
+bool CheckCombinations(const BatchOptions& options, std::ostream& err) {
+    for (const Conflict& conflict : kConflicts) {
+        if (conflict.refused(options)) {
+            BatchUsageError(err, std::string(conflict.message));
+            return false;
+        }
     }
     return true;
 }

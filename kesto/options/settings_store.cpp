@@ -128,13 +128,17 @@ bool SettingsStore::OpenKey(std::string_view keyPath, bool canCreate) {
     if (!IsValidKeyPath(fullPath)) {
         return false;
     }
-    hive_ = LoadForUse(file_.path);
-    if (!hive_.KeyExists(fullPath)) {
-        if (!canCreate) {
-            return false;
-        }
-        // Made in memory; it reaches the file with the first value written into it.
-        hive_.CreateKey(fullPath);
+    if (file_.snapshot) {
+        hive_ = RegistryHive{};
+        reading_ = file_.snapshot.get();
+    } else {
+        hive_ = LoadForUse(file_.path);
+        reading_ = &hive_;
+    }
+    // A key opened with create reads as empty; it reaches the file with the first value
+    // written into it.
+    if (!canCreate && !reading_->KeyExists(fullPath)) {
+        return false;
     }
     keyPath_ = fullPath;
     keyOpen_ = true;
@@ -171,7 +175,7 @@ void SettingsStore::CloseKey() {
 }
 
 const RegistryValue* SettingsStore::Find(std::string_view name) const {
-    return keyOpen_ ? hive_.FindValue(keyPath_, name) : nullptr;
+    return keyOpen_ ? reading_->FindValue(keyPath_, name) : nullptr;
 }
 
 bool SettingsStore::ValueExists(std::string_view name) const {
@@ -189,6 +193,10 @@ std::string SettingsStore::ReadStringDef(std::string_view name, std::string_view
 void SettingsStore::WriteValue(std::string_view name, RegistryValue value) {
     if (!keyOpen_) {
         return;
+    }
+    if (reading_ != &hive_) {
+        hive_ = *reading_;
+        reading_ = &hive_;
     }
     if (hive_.SetValue(keyPath_, name, value)) {
         pending_.push_back(PendingWrite{keyPath_, std::string(name), std::move(value)});
@@ -230,6 +238,11 @@ void SettingsStore::Write(const BoolSetting& setting, bool value) {
 
 void SettingsStore::Write(const StringSetting& setting, std::string_view value) {
     WriteString(setting.name, value);
+}
+
+SettingsFile ReadSettingsOnce(std::string path) {
+    auto snapshot = std::make_shared<const RegistryHive>(LoadForUse(path));
+    return SettingsFile{std::move(path), SettingsAccess::ReadOnly, std::move(snapshot)};
 }
 
 SettingsLocation ChooseSettingsFile(const SettingsEnvironment& environment) {

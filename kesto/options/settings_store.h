@@ -2,7 +2,7 @@
 // The settings store: the program's per-user settings key and its language subkeys, kept in
 // one hive file (see kesto/platform/registry_hive.h). Each user creates a store, opens a key,
 // reads or writes values, closes the key and lets the store go; nothing lives between those
-// moments but the file.
+// moments but the file (and, for a run that only reads, the file as ReadSettingsOnce read it).
 //
 // Reads never fail: a missing key, a missing value or a value of another type than the one
 // asked for gives the default. Problems with the file itself never stop the program; they
@@ -14,11 +14,12 @@
 //   a named pipe, a device), which is never read at all;
 // - a file or folder that cannot be written leaves the settings of this run unsaved.
 //
-// Opening a key with create makes it in memory only; the file is written by CloseKey (or the
+// Opening a key with create makes nothing yet; the file is written by CloseKey (or the
 // destructor) and only when a value was written, so a run that only reads leaves no file
 // behind and a missing key reads exactly as an empty one.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,7 +39,16 @@ enum class SettingsAccess { ReadWrite, ReadOnly };
 struct SettingsFile {
     std::string path;
     SettingsAccess access = SettingsAccess::ReadWrite;
+    // Set by ReadSettingsOnce: the file as it was read then, which every store made from this
+    // SettingsFile (or a copy of it) reads instead of the file. Null: each OpenKey reads the
+    // file afresh, so a value another store wrote a moment ago is seen.
+    std::shared_ptr<const RegistryHive> snapshot = nullptr;
 };
+
+// A read-only SettingsFile for a run that reads the settings and writes none (the batch
+// command): the file is read and parsed here, once, and every store made from the result
+// reads what was read here. Problems with the file become notices, as for any store.
+SettingsFile ReadSettingsOnce(std::string path);
 
 class SettingsStore {
   public:
@@ -84,7 +94,10 @@ class SettingsStore {
     void WriteValue(std::string_view name, RegistryValue value);
 
     SettingsFile file_;
-    RegistryHive hive_;    // the file as read at OpenKey, plus this store's writes
+    RegistryHive hive_;  // the file as read at OpenKey, plus this store's writes
+    // What the open key reads: hive_, or the run's snapshot until this store writes a value
+    // (the snapshot is then copied into hive_ and stays as it was read).
+    const RegistryHive* reading_ = &hive_;
     std::string keyPath_;  // full path of the open key
     bool keyOpen_ = false;
     std::vector<PendingWrite> pending_;

@@ -4,13 +4,15 @@
 
 #include <cstdlib>
 
-#include "kesto/options/settings_store.h"
-
 namespace kesto {
 
 PrintDestination ReadPrintDestination(const std::string& settingsPath) {
+    return ReadPrintDestination(SettingsFile{settingsPath});
+}
+
+PrintDestination ReadPrintDestination(const SettingsFile& settings) {
     PrintDestination destination;
-    SettingsStore store(settingsPath);
+    SettingsStore store(settings);
     if (store.OpenKey(kSettingsKey, false)) {
         destination.printerName = store.Read(kPrinterName);
         destination.pdfFolder = store.Read(kPdfFolder);

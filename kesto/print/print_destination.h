@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "kesto/options/settings_store.h"
 #include "kesto/platform/printer_canvas.h"
 
 namespace kesto {
@@ -25,6 +26,7 @@ struct PrintDestination {
 };
 
 // The stored choice; both empty when the settings hold none.
+PrintDestination ReadPrintDestination(const SettingsFile& settings);
 PrintDestination ReadPrintDestination(const std::string& settingsPath);
 // Stores the choice (both values, an empty text included). False when the file could not be
 // written (the settings store then has a notice for the user).

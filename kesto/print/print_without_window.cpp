@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "kesto/platform/text_encoding.h"
-#include "kesto/print/print_destination.h"
 
 namespace kesto {
 
@@ -24,15 +23,25 @@ PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& o
         return PrintJobOutcome::Failed;
     }
     StreamPrintJobView view(out, err);
+    const PrintOutput output = print.output ? print.output() : PrintOutput{};
+    if (!print.chosenPrinter.empty() && PdfFolderOverride().empty() && !output.pdfFolder.empty()) {
+        view.ShowMessage(MessageKind::Error,
+                         "The printer \"" + print.chosenPrinter +
+                             "\" chosen in File, Printer setup is not on this system, so nothing "
+                             "was printed. Choose a printer there, or give --output-folder to "
+                             "have the printouts written as PDF files.",
+                         MessageButtons::Ok);
+        return PrintJobOutcome::Failed;
+    }
     PrintJobState state;
     state.suppressSetWarning = true;  // a script has no one to ask
     PrintJobServices services;
     services.view = &view;
     services.library = print.library;
     services.options = print.options;
-    services.statisticsCanvas = print.statisticsCanvas;
+    services.statisticsCanvas = [&output] { return output.canvas.get(); };
     services.rememberCounts = false;
-    services.pdfFolder = PdfFolderOverride();
+    services.pdfFolder = print.output ? output.pdfFolder : PdfFolderOverride();
     if (const DealAnalyser* analysis = print.analysis)
         services.awaitAnalysis = [analysis] { return analysis; };
     return PrintBtnClick(print.request, state, services);

@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "kesto/print/print_destination.h"
 #include "kesto/print/print_job.h"
 
 namespace kesto {
@@ -32,17 +33,23 @@ struct WindowlessPrint {
     PrintJobRequest request;
     const PrintingLibrary* library = nullptr;
     std::function<PrintOptions()> options;
-    std::function<PrinterCanvas*()> statisticsCanvas;
+    // Where printouts go now, as the program resolves the stored choice; asked once, after the
+    // output folder is in force. Its canvas takes the statistics sheets, its PDF folder is named
+    // at the end. Null: no statistics sheet can be printed, and KESTO_PDF_FOLDER is named.
+    std::function<PrintOutput()> output;
     // "" keeps the stored printer choice. Otherwise KESTO_PDF_FOLDER is set to it before any
-    // printout (the statistics canvas must be made after that, e.g. lazily by the function
-    // above, so that it follows the same folder).
+    // printout.
     std::string outputFolder;
+    // The printer chosen in the settings ("" for none). When the output resolved for it writes
+    // PDF files although no PDF folder is forced, the system has no such printer: the job then
+    // prints nothing and names it, rather than leave the printouts somewhere unasked for.
+    std::string chosenPrinter{};
     // Set for hand records and deal sheets with the makeable contracts: the analysed deals.
     const DealAnalyser* analysis = nullptr;
 };
 
-// PrintJobOutcome::Printed when everything asked for was printed. "Nothing to print." and
-// every failure are written to err.
+// PrintJobOutcome::Printed when everything asked for was printed. "Nothing to print.", a
+// chosen printer the system lacks and every failure are written to err.
 PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& out,
                                    std::ostream& err);
 

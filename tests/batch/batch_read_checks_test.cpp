@@ -75,8 +75,8 @@ TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
          "kesto batch: Deal 1 has no cards.\n"},
         {"generated, a deal without cards", OwnFile(true, {kWorked, "...", kWorked}),
          "kesto batch: Deal 2 has no cards.\n"},
-        {"only deals without cards", OwnFile(false, {"- - - -"}),
-         "kesto batch: Nothing to print\n"},
+        {"only deals without cards", OwnFile(false, {"- - - -", "..."}),
+         "kesto batch: Deals 1 and 2 have no cards.\n"},
         {"an impossible deal", OwnFile(true, {kWorked + std::string(" -")}),
          "kesto batch: Error reading " + Path("in.kst") + ". Board 1 has more than four hands.\n"},
     };

@@ -2,9 +2,12 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <sstream>
 
@@ -12,9 +15,19 @@
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/workflow/texts.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
+
+// getrandom for this program, failing as on a kernel without it while refuseRandom is set.
+static bool refuseRandom = false;
+extern "C" ssize_t getrandom(void* buffer, size_t length, unsigned int flags) {
+    if (!refuseRandom)
+        return ::syscall(SYS_getrandom, buffer, length, flags);
+    errno = ENOSYS;
+    return -1;
+}
 
 namespace kesto::test {
 namespace {
@@ -89,6 +102,22 @@ TEST_F(BatchTest, SecureDealingGivesCompleteDealsThatDifferEveryRun) {
     EXPECT_NE(out_.str(), first);
 }
 
+TEST_F(BatchTest, AFailedSecureSourceEndsTheJobThereWithItsMessage) {
+    PutSettings("\"SecureDealing\"=dword:00000001");  // the last row deals securely by it
+    refuseRandom = true;
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--secure", "--generate", "2", "--list"},
+             {"--secure", "--generate", "2", "--analyse"},
+             {"--secure", "--generate", "2", "--print", "--copies", "1", "--output-folder", "pdf"},
+             {"--generate", "2", "--save", Path("x.kst")}}) {
+        EXPECT_EQ(Run(args), 1) << args.back();
+        EXPECT_EQ(out_.str() + err_.str(),
+                  "kesto batch: " + texts::SecureDealingFailedText(std::strerror(ENOSYS)) + "\n");
+    }
+    refuseRandom = false;
+    EXPECT_EQ(scratch_.Entries(), std::vector<std::string>{"Kesto.reg"});
+}
+
 TEST_F(BatchTest, ASeedDealsWithTheClassicGeneratorWhateverIsStored) {
     PutSettings("\"SecureDealing\"=dword:00000001");
     EXPECT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
@@ -161,6 +190,7 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
         {{"--seed", "x", "--help"}, "--seed takes a number from 0 to 4294967295"},
         {{"--read", "a.kst", "--generate", "1"}, "--generate and --read cannot go together"},
         {{"--secure", "--seed", "7", "--generate", "1"}, "--seed and --secure cannot go together"},
+        {{"--secure", "--read", "a.kst"}, "--read and --secure cannot go together"},
         {{"--gif-location", "images"}, "--stats and --gif-location go with --html"},
         {{"--curtains"},
          "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
@@ -281,10 +311,6 @@ TEST_F(BatchTest, FailuresGiveStatusOneWithTheMessage) {
 
     EXPECT_EQ(Run({"--generate", "1", "--save", Path("no/such/folder/x.dup")}), 1);
     EXPECT_NE(err_.str().find("Error writing .DUP file."), std::string::npos);
-    // Without boards there is nothing to save.
-    EXPECT_EQ(Run({"--save", Path("empty.kst")}), 1);
-    EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(Path("empty.kst")));
 }
 
 // A save that cannot save what was asked fails with a message and leaves any old file alone.
@@ -297,9 +323,9 @@ TEST_F(BatchTest, SavesThatWouldSaveNothingOrLoseBoardsFail) {
     const std::string unchanged =
         " The deals were not saved; an existing file of that name is unchanged.";
     const std::vector<Case> cases = {
-        {{"--save", Path("a.dlm")}, "a.dlm", "Nothing to print."},
-        {{"--save", Path("a.dup")}, "a.dup", "Nothing to print."},
-        {{"--save", Path("a.kst")}, "a.kst", "Nothing to print."},
+        {{"--save", Path("a.dlm"), "--save", Path("a.kst")},
+         "a.dlm",
+         "There are no deals to save: deal them with --generate or read them with --read."},
         {{"--generate", "120", "--save", Path("b.dlm")},
          "b.dlm",
          "A .DLM file holds at most 99 boards, and there are 120." + unchanged},
@@ -406,6 +432,8 @@ TEST_F(BatchTest, PrintsToTheOutputFolder) {
 
     EXPECT_EQ(Run({"--generate", "3", "--print"}), 1);  // all counts 0
     EXPECT_NE(err_.str().find("Nothing to print."), std::string::npos);
+    EXPECT_EQ(Run({"--print", "--copies", "1"}), 1);
+    EXPECT_NE(err_.str().find("There are no deals to print"), std::string::npos);
 }
 
 // Board 1 (dealer North, none vulnerable) and board 2 (dealer East, North-South vulnerable)

@@ -26,6 +26,13 @@ TEST_F(SettingsReadOnlyTest, ReadOnlyStoresReadButNeverWrite) {
     ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
     EXPECT_EQ(store.Read(kFileType), 2);
     EXPECT_FALSE(store.ValueExists(kGifDirectory.name));
+    // Read once for a run: its stores read the file as it was then, and not each other's writes.
+    const SettingsFile once = ReadSettingsOnce(path_);
+    std::filesystem::remove(path_);
+    SettingsStore first(once), second(once);
+    ASSERT_TRUE(first.OpenKey(kSettingsKey, false) && second.OpenKey(kSettingsKey, false));
+    first.Write(kFileType, 3);
+    EXPECT_EQ(second.Read(kFileType), 2);
 }
 
 TEST_F(SettingsReadOnlyTest, ReadOnlyStoreOnAMissingFileLeavesNoFile) {

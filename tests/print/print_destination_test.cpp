@@ -40,7 +40,9 @@ TEST_F(PrintJobTest, WithoutWindowNeverAsksNorWritesSettings) {
     request_.copies = 1;
     const std::string output = folder_ + "/out";
     WindowlessPrint print{request_, library_.get(), [this] { return PrintOptionsOf(*options_); },
-                          [this]() -> PrinterCanvas* { return &canvas_; }, output};
+                          nullptr, output};
+    print.chosenPrinter = "Office Laser";  // an output folder goes before any printer
+    print.output = [&] { return PrintOutput{std::make_unique<RecordingCanvas>(), output}; };
     print.request.statSheets = 1;
     std::ostringstream out, err;
     EXPECT_EQ(PrintWithoutWindow(print, out, err), PrintJobOutcome::Printed);
@@ -49,7 +51,6 @@ TEST_F(PrintJobTest, WithoutWindowNeverAsksNorWritesSettings) {
     EXPECT_EQ(Sequence(PrintCustomCalls()),
               (std::vector<std::string>{"PrintCustom 0", "PrintCustom 0", "PrintCustom 0",
                                         "PrintCustom 1"}));
-    EXPECT_EQ(canvas_.EndedJobs(), 1);
     EXPECT_FALSE(std::filesystem::exists(settingsPath_));
     EXPECT_EQ(err.str(), "");
     EXPECT_EQ(out.str(), "Printouts written to " + output + ".\n");
@@ -72,6 +73,16 @@ TEST_F(PrintJobTest, WithoutWindowReportsToTheErrorStream) {
               "kesto batch: Printing stopped: the statistics sheet could not be printed, because "
               "no printer or PDF file could be prepared for it.\n");
     EXPECT_EQ(out.str(), "");
+    // A chosen printer that resolves to PDF files is one the system lacks: nothing is printed.
+    print.output = [] { return PrintOutput{nullptr, "/home/director/Kesto printouts"}; };
+    print.chosenPrinter = "Office Laser";
+    const std::size_t calls = Calls().size();
+    err.str("");
+    EXPECT_EQ(PrintWithoutWindow(print, out, err), PrintJobOutcome::Failed);
+    EXPECT_TRUE(
+        err.str().starts_with("kesto batch: The printer \"Office Laser\" chosen in File, "
+                              "Printer setup is not on this system, so nothing was printed."));
+    EXPECT_EQ(Calls().size(), calls);
 }
 
 }  // namespace
