@@ -58,21 +58,18 @@ int main() {
     const kesto::Plan never = PlanOf("1: hcp(N) = 37 and hcp(S) = 37");
     kesto::PlanDealingOptions limited;
     limited.maxDeals = 2'000'000;
-    const Timing classic = MedianTiming(kRounds, [&] {
-        kesto::tBoardSet boards;
-        Check(kesto::DealToPlan(boards, never, limited, random).outcome ==
-                  kesto::PlanDealing::Outcome::TooRare,
-              "a plan no deal meets ends at the limit");
-    });
-    PrintRate("dealing loop, classic generator", static_cast<double>(limited.maxDeals), classic);
+    const auto dealingLoop = [&](auto& generator, const char* what) {
+        const Timing timing = MedianTiming(kRounds, [&] {
+            kesto::tBoardSet boards;
+            Check(kesto::DealToPlan(boards, never, limited, generator).outcome ==
+                      kesto::PlanDealing::Outcome::TooRare,
+                  "a plan no deal meets ends at the limit");
+        });
+        PrintRate(what, static_cast<double>(limited.maxDeals), timing);
+    };
+    dealingLoop(random, "dealing loop, classic generator");
     kesto::SecureRandom secure;
-    const Timing secured = MedianTiming(kRounds, [&] {
-        kesto::tBoardSet boards;
-        Check(kesto::DealToPlan(boards, never, limited, secure).outcome ==
-                  kesto::PlanDealing::Outcome::TooRare,
-              "a plan no deal meets ends at the limit (secure)");
-    });
-    PrintRate("dealing loop, secure generator", static_cast<double>(limited.maxDeals), secured);
+    dealingLoop(secure, "dealing loop, secure generator");
 
     // 36 boards of a strong opening, about 1 deal in 1,000.
     const kesto::Plan rare = PlanOf("36: hcp(dealer) >= 24");

@@ -1,6 +1,6 @@
 #pragma once
 // A condition of a plan, compiled to a flat list of steps over the figures of the four hands
-// (HandFigures), so that checking a deal allocates nothing and follows no pointers.
+// (HandFigures), so that checking a deal allocates nothing and walks no tree.
 //
 // It is built in postfix order: values are pushed, and each test or join takes its operands
 // from the top and pushes its result (the plan reader does this). A deal meets the condition

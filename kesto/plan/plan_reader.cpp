@@ -181,30 +181,29 @@ class LineParser {
         return true;
     }
 
-    bool ReadOr(Condition& condition, int nesting) {
-        if (!ReadAnd(condition, nesting)) {
+    using OperandReader = bool (LineParser::*)(Condition&, int);
+
+    // Operands joined by a word, left to right: "a or b or c" is (a or b) or c.
+    bool ReadJoined(Condition& condition, int nesting, std::string_view word,
+                    OperandReader readOperand, void (Condition::*join)()) {
+        if (!(this->*readOperand)(condition, nesting)) {
             return false;
         }
-        while (NextWordIs("or")) {
-            if (!ReadAnd(condition, nesting)) {
+        while (NextWordIs(word)) {
+            if (!(this->*readOperand)(condition, nesting)) {
                 return false;
             }
-            condition.Or();
+            (condition.*join)();
         }
         return true;
     }
 
+    bool ReadOr(Condition& condition, int nesting) {
+        return ReadJoined(condition, nesting, "or", &LineParser::ReadAnd, &Condition::Or);
+    }
+
     bool ReadAnd(Condition& condition, int nesting) {
-        if (!ReadNot(condition, nesting)) {
-            return false;
-        }
-        while (NextWordIs("and")) {
-            if (!ReadNot(condition, nesting)) {
-                return false;
-            }
-            condition.And();
-        }
-        return true;
+        return ReadJoined(condition, nesting, "and", &LineParser::ReadNot, &Condition::And);
     }
 
     bool ReadNot(Condition& condition, int nesting) {
