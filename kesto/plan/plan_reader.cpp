@@ -149,12 +149,6 @@ class LineParser {
         return line_.substr(pos_, end - pos_);
     }
 
-    std::string ReadWord() {
-        const std::string_view word = PeekWord();
-        pos_ += word.size();
-        return LowerAscii(word);
-    }
-
     bool NextWordIs(std::string_view lowerWord) {
         if (LowerAscii(PeekWord()) != lowerWord) {
             return false;
@@ -479,9 +473,6 @@ PlanReading ReadPlan(std::string_view text) {
             parser.Fail(parser.FirstCharacter(), std::string(kCountExpected));
             return Refused(*parser.error);
         }
-        if (!parser.ReadCondition(line.condition)) {
-            return Refused(*parser.error);
-        }
         total += line.count.value_or(0);
         if (total > kMaxPlanBoards) {
             parser.Fail(countAt, "a count that keeps the plan at " +
@@ -489,6 +480,9 @@ PlanReading ReadPlan(std::string_view text) {
                                      " boards or fewer was expected; the counts up to here add "
                                      "up to " +
                                      std::to_string(total));
+            return Refused(*parser.error);
+        }
+        if (!parser.ReadCondition(line.condition)) {
             return Refused(*parser.error);
         }
         if (lines.empty()) {
