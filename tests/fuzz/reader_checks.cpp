@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include <optional>
 
 #include "kesto/deal/deal_source.h"
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/dlm_file.h"
@@ -21,6 +24,9 @@
 #include "kesto/files/pbn_reader.h"
 #include "kesto/files/pbn_writer.h"
 #include "kesto/files/read_deal_file.h"
+#include "kesto/plan/plan_dealing.h"
+#include "kesto/plan/plan_reader.h"
+#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/registry_hive.h"
 #include "kesto/platform/text_encoding.h"
 #include "kestweb2/kestweb2.h"
@@ -545,6 +551,68 @@ std::string CheckWebPage(std::string_view bytes) {
     return {};
 }
 
+std::string CheckPlan(std::string_view bytes) {
+    const PlanReading read = ReadPlan(bytes);
+    const std::vector<std::string_view> lines = SplitLines(bytes);
+    if (read.error) {
+        const PlanError& error = *read.error;
+        const std::size_t lineCount = std::max<std::size_t>(lines.size(), 1);
+        if (error.line < 1 || static_cast<std::size_t>(error.line) > lineCount ||
+            error.column < 1 ||
+            (!lines.empty() && static_cast<std::size_t>(error.column) >
+                                   lines[static_cast<std::size_t>(error.line) - 1].size() + 1)) {
+            return "a refused plan names a place outside it: " + PlanErrorText(error);
+        }
+        return read.plan.lines.empty() ? std::string() : "a refused plan kept lines";
+    }
+    const Plan& plan = read.plan;
+    constexpr int kDealsAsked = 7;
+    const std::vector<int> boardsOfLines = plan.BoardsOfLines(kDealsAsked);
+    int total = 0;
+    for (std::size_t i = 0; i < plan.lines.size(); ++i) {
+        const PlanLine& line = plan.lines[i];
+        if (line.count ? *line.count < 1 || *line.count > kMaxPlanBoards : plan.lines.size() != 1) {
+            return "line " + std::to_string(line.lineNumber) + " was accepted with a bad count";
+        }
+        total += boardsOfLines[i];
+    }
+    if (plan.lines.empty() || total > kMaxPlanBoards || total != plan.BoardCount(kDealsAsked)) {
+        return "an accepted plan deals " + std::to_string(total) + " boards";
+    }
+    // Random deals on boards of every dealer: evaluating must not fault.
+    RandomGenerator random(static_cast<std::uint32_t>(bytes.size()));
+    tBoardSet deals;
+    GenerateRandomDeals(deals, 8, random);
+    for (std::size_t i = 0; i < deals.size(); ++i) {
+        for (const PlanLine& line : plan.lines) {
+            line.condition.Meets(deals[i], static_cast<int>(i) + 1);
+        }
+    }
+    tBoardSet boardSet;
+    PlanDealingOptions options{.dealsAsked = kDealsAsked, .mix = (bytes.size() & 1) != 0};
+    options.maxDeals = 2000;
+    const PlanDealing dealt = DealToPlan(boardSet, plan, options, random);
+    if (dealt.outcome != PlanDealing::Outcome::Dealt) {
+        return boardSet.empty() && !dealt.message.empty() ? std::string()
+                                                          : "a plan not dealt left boards";
+    }
+    if (boardSet.size() != static_cast<std::size_t>(total) ||
+        dealt.lineOfBoard.size() != boardSet.size()) {
+        return "a dealt plan gave " + std::to_string(boardSet.size()) + " boards of " +
+               std::to_string(total);
+    }
+    std::vector<int> made(plan.lines.size(), 0);
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        const std::size_t line = static_cast<std::size_t>(dealt.lineOfBoard[i]);
+        if (line >= plan.lines.size() ||
+            !plan.lines[line].condition.Meets(boardSet[i], static_cast<int>(i) + 1)) {
+            return "board " + std::to_string(i + 1) + " does not meet its line";
+        }
+        ++made[line];
+    }
+    return made == boardsOfLines ? std::string() : "a line did not get its count of boards";
+}
+
 int RunFuzzInput(Check check, const std::uint8_t* data, std::size_t size) {
     const std::string problem = check(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!problem.empty()) {
@@ -566,6 +634,7 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"hand_text", CheckHandText},
         {"settings_file", CheckSettingsFile},
         {"web_page", CheckWebPage},
+        {"plan", CheckPlan},
     };
     return targets;
 }

@@ -35,6 +35,11 @@ std::string CheckSettingsFile(std::string_view bytes);
 // the page's words instead), then one page through HTMLCustom.
 std::string CheckWebPage(std::string_view bytes);
 
+// The plan reader: a refused plan says a place inside the text; an accepted one keeps its
+// counts within bounds, its conditions evaluate on random deals, and dealing it (with small
+// limits) gives as many boards as its counts, each meeting its line, or nothing at all.
+std::string CheckPlan(std::string_view bytes);
+
 struct FuzzTarget {
     std::string_view name;  // also the folder of its seed corpus
     Check check;

@@ -1,0 +1,195 @@
+#include "kesto/plan/plan_dealing.h"
+
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "kesto/deal/deck.h"
+#include "kesto/deal/random.h"
+#include "kesto/deal/secure_random.h"
+#include "kesto/plan/number_text.h"
+
+namespace kesto {
+
+namespace {
+
+// How many deals are tried between two looks at the clock.
+constexpr std::uint64_t kClockInterval = 1024;
+
+// The classic generating run's deals: one deck for the whole run, shuffled once more for
+// every deal.
+class ClassicSource {
+  public:
+    explicit ClassicSource(RandomGenerator& random) : random_(random) {}
+
+    bool Next(tDeal& deal) {
+        deal = tDeal::CreateRandom(deck_, random_);
+        return true;
+    }
+    std::optional<std::uint32_t> Below(std::uint32_t n) { return random_.RandomBelow(n); }
+    std::string Error() const { return {}; }
+
+  private:
+    RandomGenerator& random_;
+    TDeck deck_;
+};
+
+// The secure generating run's deals.
+class SecureSource {
+  public:
+    explicit SecureSource(SecureRandom& random) : random_(random) {}
+
+    bool Next(tDeal& deal) {
+        if (!deck_.ShuffleSecurely(random_)) {
+            return false;
+        }
+        deal = tDeal::DealFrom(deck_);
+        return true;
+    }
+    std::optional<std::uint32_t> Below(std::uint32_t n) { return random_.Below(n); }
+    std::string Error() const { return random_.Error(); }
+
+  private:
+    SecureRandom& random_;
+    TDeck deck_;
+};
+
+std::string TimeText(std::chrono::milliseconds time) {
+    const auto count = time.count();
+    if (count % 1000 != 0) {
+        return std::to_string(count) + " milliseconds";
+    }
+    return std::to_string(count / 1000) + (count == 1000 ? " second" : " seconds");
+}
+
+template <typename Source>
+class PlanRun {
+  public:
+    PlanRun(const Plan& plan, const PlanDealingOptions& options, Source& source)
+        : plan_(plan),
+          options_(options),
+          source_(source),
+          boardsOfLines_(plan.BoardsOfLines(options.dealsAsked)),
+          madeOfLines_(boardsOfLines_.size(), 0) {}
+
+    PlanDealing Deal(tBoardSet& boardSet) {
+        std::vector<int> order;  // each board's line
+        for (std::size_t line = 0; line < boardsOfLines_.size(); ++line) {
+            order.insert(order.end(), static_cast<std::size_t>(std::max(boardsOfLines_[line], 0)),
+                         static_cast<int>(line));
+        }
+        result_.progress.boardsWanted = static_cast<int>(order.size());
+        if (options_.mix && !Mix(order)) {
+            return Ended(PlanDealing::Outcome::SourceFailed, source_.Error());
+        }
+        tBoardSet made;
+        made.reserve(order.size());
+        const int firstBoard = static_cast<int>(boardSet.size()) + 1;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const std::size_t line = static_cast<std::size_t>(order[i]);
+            tDeal deal;
+            if (!Find(line, BoardDealer(firstBoard + static_cast<int>(i)), deal)) {
+                return std::move(result_);
+            }
+            made.push_back(deal);
+            ++madeOfLines_[line];
+            ++result_.progress.boardsMade;
+            if (options_.progress && !options_.progress(result_.progress)) {
+                return Ended(PlanDealing::Outcome::Cancelled, {});
+            }
+        }
+        boardSet.insert(boardSet.end(), made.begin(), made.end());
+        result_.lineOfBoard = std::move(order);
+        return std::move(result_);
+    }
+
+  private:
+    // Fisher-Yates over the boards' lines.
+    bool Mix(std::vector<int>& order) {
+        for (std::size_t i = order.size(); i > 1; --i) {
+            const std::optional<std::uint32_t> j = source_.Below(static_cast<std::uint32_t>(i));
+            if (!j) {
+                return false;
+            }
+            std::swap(order[i - 1], order[*j]);
+        }
+        return true;
+    }
+
+    // Deals until a deal meets the line's condition on a board with this dealer; false, with
+    // result_ saying why, when the run ends first.
+    bool Find(std::size_t line, Seat dealer, tDeal& deal) {
+        const Condition& condition = plan_.lines[line].condition;
+        std::uint64_t& tried = result_.progress.dealsTried;
+        for (;;) {
+            if (tried >= options_.maxDeals) {
+                return TooRare(line, DealsText(tried));
+            }
+            if (tried % kClockInterval == 0 &&
+                std::chrono::steady_clock::now() - start_ >= options_.maxTime) {
+                return TooRare(line, TimeText(options_.maxTime) + " (" + DealsText(tried) + ")");
+            }
+            if (tried % kPlanProgressInterval == 0 && tried > 0 && options_.progress &&
+                !options_.progress(result_.progress)) {
+                return Stop(PlanDealing::Outcome::Cancelled, {});
+            }
+            if (!source_.Next(deal)) {
+                return Stop(PlanDealing::Outcome::SourceFailed, source_.Error());
+            }
+            ++tried;
+            if (condition.Meets(FiguresOf(deal), dealer)) {
+                return true;
+            }
+        }
+    }
+
+    bool TooRare(std::size_t line, const std::string& tried) {
+        const std::string name = "line " + std::to_string(plan_.lines[line].lineNumber);
+        const int made = madeOfLines_[line];
+        const std::string met = made == 0 ? "No deal met " + name
+                                          : "Only " + std::to_string(made) + " of the " +
+                                                std::to_string(boardsOfLines_[line]) +
+                                                " boards met " + name;
+        return Stop(PlanDealing::Outcome::TooRare,
+                    met + " after " + tried + "; no boards were dealt.");
+    }
+
+    bool Stop(PlanDealing::Outcome outcome, std::string message) {
+        result_.outcome = outcome;
+        result_.message = std::move(message);
+        return false;
+    }
+
+    PlanDealing Ended(PlanDealing::Outcome outcome, std::string message) {
+        Stop(outcome, std::move(message));
+        return std::move(result_);
+    }
+
+    const Plan& plan_;
+    const PlanDealingOptions& options_;
+    Source& source_;
+    const std::vector<int> boardsOfLines_;
+    std::vector<int> madeOfLines_;
+    const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    PlanDealing result_;
+};
+
+template <typename Source>
+PlanDealing Run(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
+                Source source) {
+    return PlanRun<Source>(plan, options, source).Deal(boardSet);
+}
+
+}  // namespace
+
+PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
+                       RandomGenerator& random) {
+    return Run(boardSet, plan, options, ClassicSource(random));
+}
+
+PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
+                       SecureRandom& random) {
+    return Run(boardSet, plan, options, SecureSource(random));
+}
+
+}  // namespace kesto

@@ -1,0 +1,70 @@
+#pragma once
+// Dealing a board set to a plan. Each board is dealt as the generating run deals one, with the
+// generator chosen, and kept only when it meets the condition of its plan line for its board
+// number; otherwise the next deal is tried for the same board. A plan too rare to finish
+// within the limits deals nothing.
+//
+// Made to run on a worker thread: it touches nothing but its arguments, reports progress and
+// takes a cancel through one callback.
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "kesto/deal/deal.h"
+#include "kesto/plan/plan.h"
+
+namespace kesto {
+
+class RandomGenerator;
+class SecureRandom;
+
+struct PlanProgress {
+    int boardsMade = 0;
+    int boardsWanted = 0;
+    std::uint64_t dealsTried = 0;
+};
+
+// How many deals are tried between two progress reports while a board is looked for.
+inline constexpr std::uint64_t kPlanProgressInterval = 1 << 16;
+
+// Called on the dealing thread after each board made and every kPlanProgressInterval deals
+// tried; returning false cancels the run.
+using PlanProgressReport = std::function<bool(const PlanProgress&)>;
+
+struct PlanDealingOptions {
+    int dealsAsked = 0;  // the boards of a plan of one line without a count
+    bool mix = false;    // the boards of all lines in a random order, instead of line by line
+    std::uint64_t maxDeals = 100'000'000;       // deals tried in all before the plan is too rare
+    std::chrono::milliseconds maxTime{60'000};  // or time taken
+    PlanProgressReport progress{};              // none: no reports, no cancel
+};
+
+struct PlanDealing {
+    enum class Outcome {
+        Dealt,         // the plan's boards were appended to the board set
+        TooRare,       // a limit came first; message says which line and what was tried
+        Cancelled,     // the progress report returned false
+        SourceFailed,  // the secure source failed; message is its reason
+    };
+    Outcome outcome = Outcome::Dealt;
+    // TooRare: "Only 3 of the 12 boards met line 2 after 100 million deals; no boards were
+    // dealt."; SourceFailed: the source's reason; otherwise empty.
+    std::string message;
+    PlanProgress progress;         // at the end of the run
+    std::vector<int> lineOfBoard;  // Dealt: for each board dealt, its line's index in plan.lines
+};
+
+// Appends the plan's boards to the board set, which the caller has emptied (board number =
+// position + 1). Without mix, line 1's boards come first, then line 2's, and so on; with mix,
+// the order of the boards is drawn first, from the same generator, so a seeded run repeats
+// either way. Anything but Dealt leaves the board set as it was.
+PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
+                       RandomGenerator& random);
+// The same, each deal from a secure shuffle of the system's cryptographic source.
+PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
+                       SecureRandom& random);
+
+}  // namespace kesto

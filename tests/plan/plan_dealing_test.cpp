@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
+#include "kesto/deal/secure_random.h"
+#include "kesto/plan/plan_dealing.h"
+#include "kesto/plan/plan_reader.h"
+
+namespace kesto::test {
+namespace {
+
+Plan PlanOf(std::string_view text) {
+    PlanReading read = ReadPlan(text);
+    EXPECT_FALSE(read.error) << PlanErrorText(*read.error);
+    return std::move(read.plan);
+}
+
+// Lines no deal meets twice (the dealer's points tell them apart), with seats named both ways.
+constexpr std::string_view kThreeThemes =
+    "5: hcp(dealer) >= 15 and balanced(dealer)\n"
+    "3: hcp(dealer) <= 6 and hearts(N) >= 4\n"
+    "4: hcp(dealer) 8-12 and spades(lho) >= 4\n";
+
+TEST(PlanDealingTest, EveryBoardMeetsItsLineAndEachLineGetsItsCount) {
+    const Plan plan = PlanOf(kThreeThemes);
+    for (const bool secure : {false, true}) {
+        for (const bool mix : {false, true}) {
+            SCOPED_TRACE(std::string(secure ? "secure" : "classic") + (mix ? ", mixed" : ""));
+            RandomGenerator random(11);
+            SecureRandom secureRandom;
+            tBoardSet boards;
+            const PlanDealingOptions options{.mix = mix};
+            const PlanDealing dealt = secure ? DealToPlan(boards, plan, options, secureRandom)
+                                             : DealToPlan(boards, plan, options, random);
+            ASSERT_EQ(dealt.outcome, PlanDealing::Outcome::Dealt) << dealt.message;
+            ASSERT_EQ(boards.size(), 12u);
+            ASSERT_EQ(dealt.lineOfBoard.size(), 12u);
+            std::vector<int> met(plan.lines.size(), 0);
+            for (std::size_t i = 0; i < boards.size(); ++i) {
+                for (std::size_t line = 0; line < plan.lines.size(); ++line) {
+                    const bool meets =
+                        plan.lines[line].condition.Meets(boards[i], static_cast<int>(i) + 1);
+                    EXPECT_EQ(meets, dealt.lineOfBoard[i] == static_cast<int>(line))
+                        << "board " << i + 1 << ", line " << line + 1;
+                    met[line] += meets ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(met, (std::vector<int>{5, 3, 4}));
+            const bool inOrder = std::is_sorted(dealt.lineOfBoard.begin(), dealt.lineOfBoard.end());
+            if (!secure) {
+                EXPECT_EQ(inOrder, !mix);
+                RandomGenerator again(11);
+                tBoardSet repeated;
+                DealToPlan(repeated, plan, options, again);
+                EXPECT_EQ(repeated, boards) << "the same seed and plan gave other boards";
+            } else if (!mix) {
+                EXPECT_TRUE(inOrder);
+            }
+        }
+    }
+}
+
+TEST(PlanDealingTest, APlanEveryDealMeetsDealsAsTheGeneratingRun) {
+    RandomGenerator planned(0);
+    RandomGenerator generated(0);
+    tBoardSet planBoards;
+    tBoardSet runBoards;
+    DealToPlan(planBoards, PlanOf("hcp(N) >= 0"), {.dealsAsked = 5}, planned);
+    GenerateRandomDeals(runBoards, 5, generated);
+    EXPECT_EQ(planBoards, runBoards);
+    EXPECT_EQ(planned.RandomState, generated.RandomState);
+}
+
+TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
+    PlanProgress lastReport;
+    const PlanProgressReport cancelAtOnce = [&lastReport](const PlanProgress& progress) {
+        lastReport = progress;
+        return false;
+    };
+    const auto noEntropy = [](std::span<std::uint8_t>, std::string* error) {
+        *error = "no entropy";
+        return false;
+    };
+    const struct {
+        const char* plan;
+        PlanDealingOptions options;
+        bool failingSource;
+        PlanDealing::Outcome outcome;
+        const char* message;
+    } cases[] = {
+        {"2: hcp(N) >= 0\n12: hcp(dealer) >= 23",
+         {.maxDeals = 500},
+         false,
+         PlanDealing::Outcome::TooRare,
+         "Only 3 of the 12 boards met line 2 after 500 deals; no boards were dealt."},
+        {"\n1: hcp(N) = 37",
+         {.maxDeals = 1000},
+         false,
+         PlanDealing::Outcome::TooRare,
+         "No deal met line 2 after 1,000 deals; no boards were dealt."},
+        {"1: hcp(N) >= 0",
+         {.maxTime = std::chrono::milliseconds(0)},
+         false,
+         PlanDealing::Outcome::TooRare,
+         "No deal met line 1 after 0 seconds (0 deals); no boards were dealt."},
+        {"3: hcp(N) >= 0", {.progress = cancelAtOnce}, false, PlanDealing::Outcome::Cancelled, ""},
+        {"3: hcp(N) >= 0", {}, true, PlanDealing::Outcome::SourceFailed, "no entropy"},
+    };
+    for (const auto& c : cases) {
+        tBoardSet boards(1);
+        boards[0].North.spades = RankBit(kAce);
+        const tBoardSet before = boards;
+        RandomGenerator random(5);
+        SecureRandom failing(noEntropy);
+        const PlanDealing dealt = c.failingSource
+                                      ? DealToPlan(boards, PlanOf(c.plan), c.options, failing)
+                                      : DealToPlan(boards, PlanOf(c.plan), c.options, random);
+        EXPECT_EQ(dealt.outcome, c.outcome) << c.plan;
+        EXPECT_EQ(dealt.message, c.message) << c.plan;
+        EXPECT_EQ(boards, before) << c.plan;
+        EXPECT_TRUE(dealt.lineOfBoard.empty()) << c.plan;
+    }
+    EXPECT_EQ(lastReport.boardsMade, 1);
+    EXPECT_EQ(lastReport.boardsWanted, 3);
+    EXPECT_EQ(lastReport.dealsTried, 1u);
+}
+
+}  // namespace
+}  // namespace kesto::test
