@@ -5,93 +5,28 @@
 
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/platform/ascii_text.h"
 #include "kesto/platform/file_io.h"
 
 namespace kesto {
 
 namespace {
 
-constexpr std::size_t kNumberPart = 78;
-constexpr std::size_t kTextPart = 68;
 constexpr std::size_t kTextOffset = 78;
 constexpr std::size_t kCountOffset = 146;
 constexpr std::size_t kCountField = 10;
 
-// The suit markers of the IBM PC character set: spade, heart, diamond, club.
-constexpr char kMarkers[] = {'\x06', '\x03', '\x04', '\x05'};
-constexpr int kSuitBase[] = {15, 28, 41, 54};
-
-// A two-character card field: " 5", "05", "+5" and "-5" are numbers.
-std::optional<std::int32_t> CardField(const DUPRecord& record, int k) {
-    return ParseLenientWholeNumber(std::string_view(record.data() + 2 * k - 2, 2));
-}
-
-// The first of the 39 card fields that is no number, as it stands.
-std::string FieldThatIsNoNumber(const DUPRecord& record) {
-    int k = 1;
-    while (k < 39 && CardField(record, k)) {
-        ++k;
-    }
-    return std::string(record.data() + 2 * k - 2, 2);
-}
-
 }  // namespace
-
-std::string TwoDigits(int number) {
-    return (number < 10 ? "0" : "") + std::to_string(number);
-}
-
-int DUPCardNumber(Suit suit, int rank) {
-    return kSuitBase[static_cast<int>(suit)] - rank;
-}
 
 void BuildDUPRecord(const tDeal& deal, DUPRecord& record) {
     record.fill(' ');
-    std::string numbers;
-    for (const Seat seat : {Seat::North, Seat::East, Seat::South}) {
-        for (const Suit suit : kAllSuits) {
-            for (int rank = kAce; rank >= 2; --rank) {
-                if (deal.Hand(seat).Holds(suit, rank)) {
-                    numbers += TwoDigits(DUPCardNumber(suit, rank));
-                }
-            }
-        }
-    }
-    std::copy_n(numbers.begin(), std::min(numbers.size(), kNumberPart), record.begin());
-
-    std::string text;
-    for (const Seat seat : kClockwise) {
-        for (const Suit suit : kAllSuits) {
-            text += kMarkers[static_cast<int>(suit)];
-            text += SuitText(deal.Hand(seat).Holding(suit), "T");
-        }
-    }
-    std::copy_n(text.begin(), std::min(text.size(), kTextPart), record.begin() + kTextOffset);
+    const std::string numbers = CardNumberPart(deal);
+    std::copy_n(numbers.begin(), std::min(numbers.size(), kCardNumberPartSize), record.begin());
+    const std::string text = HandsPart(deal);
+    std::copy_n(text.begin(), std::min(text.size(), kHandsPartSize), record.begin() + kTextOffset);
 }
 
 bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
-    deal.Clear();
-    for (const Suit suit : kAllSuits) {
-        deal.West.Holding(suit) = 0x7FFC;  // ranks 2..14
-    }
-    for (int k = 1; k <= 39; ++k) {
-        const std::optional<std::int32_t> field = CardField(record, k);
-        if (!field) {
-            return false;
-        }
-        const int v = *field;
-        if (v < 1 || v > 52) {
-            continue;
-        }
-        const int suitIndex = (v - 1) / 13;
-        const Suit suit = kAllSuits[suitIndex];
-        const int rank = kSuitBase[suitIndex] - v;
-        const Seat seat = k <= 13 ? Seat::North : k <= 26 ? Seat::East : Seat::South;
-        deal.Hand(seat).Add(suit, rank);
-        deal.West.Remove(suit, rank);
-    }
-    return true;
+    return ReadCardNumberPart(deal, std::string_view(record.data(), kCardNumberPartSize)) == 0;
 }
 
 std::string DUPBoardCountField(std::size_t boardCount) {
@@ -151,9 +86,10 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
                     record.begin());
         tDeal deal;
         const int board = static_cast<int>(contents.boardSet.size()) + 1;
-        if (!ReadDUPRecord(deal, record)) {
-            return refuse(BoardFault(
-                board, "holds \"" + FieldThatIsNoNumber(record) + "\", which is no card number"));
+        if (const std::string fault = ReadCardNumbers(
+                deal, std::string_view(record.data(), kCardNumberPartSize));
+            !fault.empty()) {
+            return refuse(BoardFault(board, fault));
         }
         // West takes every card not listed, so a card listed twice, a number that is no card
         // or "00" leaves some hand with more than 13 cards or a card in two hands.

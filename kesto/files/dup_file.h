@@ -11,19 +11,13 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/files/deal_file.h"
+#include "kesto/files/dup_record_parts.h"
 #include "kesto/platform/status.h"
 
 namespace kesto {
 
 inline constexpr std::size_t kDUPRecordSize = 156;
 using DUPRecord = std::array<char, kDUPRecordSize>;
-
-// The number in decimal with "0" in front below 10 ("07", "12", "123").
-std::string TwoDigits(int number);
-
-// DUP card number of a card: spades 15 - rank (ace 1), hearts 28 - rank, diamonds
-// 41 - rank, clubs 54 - rank (two of clubs 52).
-int DUPCardNumber(Suit suit, int rank);
 
 // Fills offsets 0..145 from the deal (number part cut at 78 bytes, text part at 68, spaces
 // after either when shorter) and sets offsets 146..155 to spaces.

@@ -7,9 +7,12 @@
 #include <random>
 
 #include "files_test_support.h"
+#include "kesto/files/bri_file.h"
+#include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_reader.h"
 #include "kesto/files/read_deal_file.h"
@@ -187,6 +190,16 @@ TEST(DealFileFuzz, PBNReader) {
            Seeds({"pbn/y_comments.pbn", "pbn/y_hash_values.pbn", "pbn/y_west_first_any_order.pbn",
                   "pbn/y_utf8_headers.pbn", "interop/bigdeal/bigdeal-12.pbn"}),
            7);
+}
+
+TEST(DealFileFuzz, BRIDGEAndLINReaders) {
+    // West takes every card not listed, so every accepted BRI deal is whole.
+    Hammer(ParseBRIFile, Seeds({"bri/y_three_boards.bri"}), 8, true);
+    Hammer(ParseDGEFile, Seeds({"dge/y_three_boards.dge", "dge/y_second_deal_incomplete.dge"}), 9);
+    Hammer(ParseLINFile,
+           Seeds({"lin/y_hand_viewer.lin", "lin/y_open_and_closed_rooms_from_5.lin",
+                  "interop/deal-convert/test.lin"}),
+           10);
 }
 
 TEST(DealFileFuzz, WholeReadThroughAFile) {

@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "files_test_support.h"
+#include "kesto/files/bri_file.h"
+#include "kesto/files/deal_check.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/read_deal_file.h"
 #include "tests/support/scratch_folder.h"
@@ -154,6 +158,41 @@ TEST(ImpossibleDeals, AreRefusedWithTheBoardAndTheFaultAndNothingIsRead) {
         EXPECT_EQ(read.Reason(), "Error reading " + path + ". " + c.reason);
         EXPECT_TRUE(contents.boardSet.empty());
         EXPECT_TRUE(contents.header1.empty());
+    }
+}
+
+// The dealing machines' and the online table's files, through their readers.
+TEST(ImpossibleDeals, AreRefusedByTheBRIDGEAndLINReadersNamingTheBoard) {
+    using Parse = Status (*)(std::string_view, DealFileContents&);
+    const std::string bri = BRIFileBytes({RandomBoards(1)[0], WorkedExampleDeal()});
+    const std::string dge = DGEFileBytes({RandomBoards(1)[0], WorkedExampleDeal()});
+    const auto lin = [](const std::string& hands) { return "qx|o4|md|1" + hands + "|pg||\n"; };
+    struct Case {
+        Parse parse;
+        std::string bytes;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {ParseBRIFile, std::string(bri).replace(128 + 26, 2, "01"),
+         "Board 2 holds the ace of spades twice."},
+        {ParseBRIFile, std::string(bri).replace(128 + 52, 2, "00"), "Board 2 gives West 14 cards."},
+        {ParseBRIFile, BRIFileBytes(RandomBoards(501)), TooManyBoardsText()},
+        {ParseDGEFile, std::string(dge).replace(128 + 1, 1, "Q"),
+         "Board 2 holds the queen of spades twice."},
+        {ParseDGEFile, DGEFileBytes(RandomBoards(501)), TooManyBoardsText()},
+        {ParseLINFile, lin("SAK97HQJ4DT852CA3,SAH65DJ973CT854,,"),
+         "Board 4 holds the ace of spades twice."},
+        {ParseLINFile,
+         lin("SAK97HQJ4DT852CA43,S642H65DJ973CT85,SQT3HAK72DQ64CKJ9,SJ85HT983DAKCQ762"),
+         "Board 4 gives South 14 cards."},
+        {ParseLINFile, LINFileText(RandomBoards(501), "", ""), TooManyBoardsText()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        DealFileContents contents;
+        contents.boardSet.resize(2);
+        EXPECT_EQ(c.parse(c.bytes, contents).Reason(), c.reason);
+        EXPECT_TRUE(contents.boardSet.empty());
     }
 }
 

@@ -5,8 +5,11 @@
 #include <regex>
 
 #include "files_test_support.h"
+#include "kesto/files/bri_file.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/read_deal_file.h"
 #include "tests/support/scratch_folder.h"
 
@@ -234,6 +237,79 @@ TEST(ReadAnyDealFile, DealsOfAnotherDealingProgram) {
             }
         }
     }
+}
+
+// The BRI, DGE and LIN golden files, read by their readers: each y_ file's first board is the
+// worked example deal, each n_ file is refused with its sentence.
+TEST(BRIDGEAndLINFiles, GoldenFilesReadAsTheirNamesSay) {
+    struct Case {
+        const char* file;
+        std::size_t boards;
+        std::vector<int> numbers;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {"bri/y_three_boards.bri", 3, {}, ""},
+        {"bri/n_cut_record.bri", 0, {}, "Board 3 is cut short."},
+        {"bri/n_letter_in_card_field.bri", 0, {}, "Board 3 holds \"x1\", which is no card number."},
+        {"dge/y_three_boards.dge", 3, {}, ""},
+        {"dge/y_second_deal_incomplete.dge", 2, {}, ""},
+        {"dge/n_cut_record.dge", 0, {}, "Board 3 is cut short."},
+        {"dge/n_hands_text_cut_short.dge", 0, {}, "Board 1 is cut short."},
+        {"dge/n_letter_that_is_no_card.dge", 0, {}, "Board 2 holds \"X\", which is no card."},
+        {"dge/n_marks_out_of_order.dge", 0, {}, "Board 2 has its suit marks out of order."},
+        {"lin/y_three_boards.lin", 3, {1, 2, 3}, ""},
+        {"lin/y_hand_viewer.lin", 1, {1}, ""},
+        {"lin/y_open_and_closed_rooms_from_5.lin", 3, {5, 6, 7}, ""},
+        {"lin/n_card_before_suit_letter.lin", 0, {}, "Board 1 has a card before its suit letter."},
+        {"lin/n_five_hands.lin", 0, {}, "Board 1 has more than four hands."},
+        {"lin/n_md_not_closed.lin", 0, {}, "Board 2 is cut short."},
+        {"lin/n_ten_as_10.lin", 0, {}, "Board 1 holds \"1\", which is no card."},
+        {"lin/n_two_deals_for_board_6.lin",
+         0,
+         {},
+         "Board 6 is given twice with two different deals."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string_view kind = std::string_view(c.file).substr(0, 3);
+        const auto parse = kind == "bri"   ? ParseBRIFile
+                           : kind == "dge" ? ParseDGEFile
+                                           : ParseLINFile;
+        DealFileContents contents;
+        EXPECT_EQ(parse(test::FileBytes(DataPath(c.file)), contents).Reason(), c.reason);
+        ASSERT_EQ(contents.boardSet.size(), c.boards);
+        EXPECT_EQ(contents.boardNumbers, c.numbers);
+        if (c.boards > 0) {
+            EXPECT_EQ(contents.boardSet[0], test::WorkedExampleDeal());
+        }
+    }
+}
+
+// No deal file of the other kinds looks like a BRI, DGE or LIN file, and each of those looks
+// like its own kind only.
+TEST(BRIDGEAndLINFiles, AreToldFromEveryOtherKindByTheirFirstBytes) {
+    for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn", "bri", "dge", "lin",
+                               "interop/bigdeal", "interop/deal-convert"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
+            const std::string bytes = test::FileBytes(entry.path().string());
+            const std::string extension = entry.path().extension().string();
+            SCOPED_TRACE(entry.path().string());
+            EXPECT_EQ(StartsLikeBRIFile(std::string_view(bytes).substr(0, kRecognitionBytes)),
+                      extension == ".bri");
+            EXPECT_EQ(StartsLikeDGEFile(bytes), extension == ".dge");
+            EXPECT_EQ(HoldsLINDeal(bytes), extension == ".lin");
+        }
+    }
+}
+
+TEST(BRIDGEAndLINFiles, TheLINFileOfAConversionProgramReadsToTheDealsOfItsPBNFile) {
+    const std::string base = DataPath("interop/deal-convert/test");
+    DealFileContents contents;
+    ASSERT_TRUE(ParseLINFile(test::FileBytes(base + ".lin"), contents).Ok());
+    EXPECT_EQ(contents.boardSet, PbnDeals(base + ".pbn"));
+    EXPECT_EQ(contents.boardSet.size(), 16u);
+    EXPECT_EQ(contents.header2, "SEGMENT 1");
 }
 
 }  // namespace

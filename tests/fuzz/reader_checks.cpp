@@ -15,11 +15,14 @@
 #include "kesto/deal/deal_source.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
+#include "kesto/files/bri_file.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
+#include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_reader.h"
 #include "kesto/files/pbn_writer.h"
@@ -432,6 +435,59 @@ std::string CheckPbnFile(std::string_view bytes) {
                          CheckOwnRoundTrip(contents)});
 }
 
+namespace {
+
+// A reader of one kind and its writer, for the kinds checked alike.
+struct KindReadWrite {
+    std::string_view name;
+    Status (*parse)(std::string_view bytes, DealFileContents& contents);
+    std::string (*write)(const tBoardSet& boardSet);
+    bool wholeDeals;
+    std::size_t recordSize;  // 0 for a text file
+};
+
+std::string CheckKind(std::string_view bytes, const KindReadWrite& kind) {
+    DealFileContents contents;
+    const std::string name(kind.name);
+    if (!kind.parse(bytes, contents).Ok()) {
+        return contents.boardSet.empty() ? std::string() : "a refused " + name + " file left deals";
+    }
+    if (!contents.boardNumbers.empty() &&
+        contents.boardNumbers.size() != contents.boardSet.size()) {
+        return "the " + name + " reader gave board numbers that are not one a board";
+    }
+    if (kind.recordSize > 0 && bytes.size() != contents.boardSet.size() * kind.recordSize) {
+        return "the " + name + " reader's board count does not match the file size";
+    }
+    DealFileContents again;
+    if (const Status parsed = kind.parse(kind.write(contents.boardSet), again);
+        !contents.boardSet.empty() && !parsed.Ok()) {
+        return "a written " + name + " file does not read back: " + parsed.Reason();
+    }
+    return FirstProblem({CheckHands(contents.boardSet),
+                         CheckDealsCanStand(contents.boardSet, kind.wholeDeals),
+                         CompareBoardSets(contents.boardSet, again.boardSet, name + " file"),
+                         CheckOwnRoundTrip(contents)});
+}
+
+std::string LinText(const tBoardSet& boardSet) {
+    return LINFileText(boardSet, "", "");
+}
+
+}  // namespace
+
+std::string CheckBriFile(std::string_view bytes) {
+    return CheckKind(bytes, {"BRI", ParseBRIFile, BRIFileBytes, true, 128});
+}
+
+std::string CheckDgeFile(std::string_view bytes) {
+    return CheckKind(bytes, {"DGE", ParseDGEFile, DGEFileBytes, false, 128});
+}
+
+std::string CheckLinFile(std::string_view bytes) {
+    return CheckKind(bytes, {"LIN", ParseLINFile, LinText, false, 0});
+}
+
 std::string CheckDealTag(std::string_view bytes) {
     tDeal deal;
     ReadDealTag(deal, bytes);
@@ -630,6 +686,9 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"dlm_file", CheckDlmFile},
         {"dup_file", CheckDupFile},
         {"pbn_file", CheckPbnFile},
+        {"bri_file", CheckBriFile},
+        {"dge_file", CheckDgeFile},
+        {"lin_file", CheckLinFile},
         {"deal_tag", CheckDealTag},
         {"hand_text", CheckHandText},
         {"settings_file", CheckSettingsFile},

@@ -27,6 +27,11 @@ std::string CheckDupFile(std::string_view bytes);
 // kMaxBoards boards and one board number a board or none; written as a PBN export file, it
 // reads back the same.
 std::string CheckPbnFile(std::string_view bytes);
+// The dealing machines' BRI and DGE readers and the online table's LIN reader: what they
+// accept, written again as the same kind, reads back the same; BRI deals are whole.
+std::string CheckBriFile(std::string_view bytes);
+std::string CheckDgeFile(std::string_view bytes);
+std::string CheckLinFile(std::string_view bytes);
 std::string CheckDealTag(std::string_view bytes);
 std::string CheckHandText(std::string_view bytes);
 // The settings file parser (RegistryHive::Parse) and its writer.

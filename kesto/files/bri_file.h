@@ -1,0 +1,37 @@
+#pragma once
+// The BRI deal file of the Duplimate dealing machine's older software, which other dealing
+// programs write too: one 128-byte record a board, in board order, no header. A record is the
+// 78 digits of the DUP card numbers of North's, East's and South's cards (West holds the
+// rest), then 32 blanks and 18 NUL bytes. It keeps whole deals and nothing else: no board
+// numbers, dealers, vulnerabilities or header lines.
+
+#include <string>
+#include <string_view>
+
+#include "kesto/deal/deal.h"
+#include "kesto/files/deal_file.h"
+#include "kesto/platform/status.h"
+
+namespace kesto {
+
+// The whole file. A deal of fewer than 52 cards would read back as another deal: the caller
+// writes only whole deals.
+std::string BRIFileBytes(const tBoardSet& boardSet);
+
+// Nothing is written for an empty board set (kNothingToSaveText) or one of more than kMaxBoards
+// boards. Otherwise the file is replaced as a whole; on failure the old file is unchanged and
+// the message gives the system's reason.
+WriteResult WriteBRIFile(const std::string& fileName, const tBoardSet& boardSet);
+
+// Reads every record (kesto/files/board_records.h); a card field that is no number is refused
+// ("Board 2 holds \"x1\", which is no card number."), and so is a card listed twice or "00"
+// (West is then left with more than 13 cards). The bytes after the 78 digits are not read.
+Status ParseBRIFile(std::string_view bytes, DealFileContents& contents);
+
+// True when the first bytes of a file (as many as it has, up to 255) open a BRI file: a whole
+// first record of 78 digits and 50 blanks or NULs, followed by the end of the file or by the
+// digits of a second record. A DUP file never passes: its record goes on past 128 bytes with
+// the hands as text (or blanks) and its trailer.
+bool StartsLikeBRIFile(std::string_view firstBytes);
+
+}  // namespace kesto

@@ -1,0 +1,40 @@
+#include "kesto/files/dge_file.h"
+
+#include <array>
+
+#include "kesto/files/board_records.h"
+#include "kesto/files/dup_record_parts.h"
+#include "kesto/files/file_kind_helpers.h"
+
+namespace kesto {
+
+namespace {
+
+constexpr std::array<char, kBoardRecordSize> kFiller{};  // NULs
+
+std::string ReadDGERecord(tDeal& deal, std::string_view record) {
+    return ReadHandsPart(deal, record.substr(0, kHandsPartSize));
+}
+
+constexpr BoardRecordLayout kLayout = {
+    kHandsPartSize, HandsPart, std::string_view(kFiller.data(), kFiller.size()), ReadDGERecord};
+
+}  // namespace
+
+std::string DGEFileBytes(const tBoardSet& boardSet) {
+    return BoardRecordsBytes(boardSet, kLayout);
+}
+
+WriteResult WriteDGEFile(const std::string& fileName, const tBoardSet& boardSet) {
+    return SaveBoardSet(fileName, boardSet, DGEFileBytes);
+}
+
+Status ParseDGEFile(std::string_view bytes, DealFileContents& contents) {
+    return ParseBoardRecords(bytes, kLayout, contents);
+}
+
+bool StartsLikeDGEFile(std::string_view firstBytes) {
+    return firstBytes.starts_with('\x06');
+}
+
+}  // namespace kesto
