@@ -86,8 +86,8 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
                     record.begin());
         tDeal deal;
         const int board = static_cast<int>(contents.boardSet.size()) + 1;
-        if (const std::string fault = ReadCardNumbers(
-                deal, std::string_view(record.data(), kCardNumberPartSize));
+        if (const std::string fault =
+                ReadCardNumbers(deal, std::string_view(record.data(), kCardNumberPartSize));
             !fault.empty()) {
             return refuse(BoardFault(board, fault));
         }
