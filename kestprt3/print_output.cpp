@@ -8,6 +8,7 @@
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QStringDecoder>
 
 #include "kestprt3/kestprt3.h"
 #include "kestprt3/windows1252.h"
@@ -22,7 +23,10 @@ QString OutputFolder(const PrinterSettings& settings) {
         return fromEnvironment;
     }
     if (settings.pdfFolder && !settings.pdfFolder->empty()) {
-        return FromWindows1252(*settings.pdfFolder);
+        // The name's bytes, UTF-8; an earlier program stored it in Windows-1252.
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString folder = utf8(QByteArrayView(*settings.pdfFolder));
+        return utf8.hasError() ? FromWindows1252(*settings.pdfFolder) : folder;
     }
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty()) {

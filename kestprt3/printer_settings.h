@@ -11,7 +11,7 @@ namespace kesto::prt3 {
 
 struct PrinterSettings {
     std::string printerName;               // Windows-1252; empty: no printer chosen
-    std::optional<std::string> pdfFolder;  // Windows-1252; nullopt when absent
+    std::optional<std::string> pdfFolder;  // the folder name's bytes; nullopt when absent
     bool printVulDeal = true;              // dealer and vulnerability on the printouts
 };
 

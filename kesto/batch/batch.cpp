@@ -123,7 +123,7 @@ int BatchJob::StartOptions() {
     if (options_.secure || options_.seed)
         optionDlg_.SecureDealingCheckBoxClick(options_.secure);
     for (const std::string& notice : TakeSettingsNotices()) {
-        err_ << "kesto batch: " << Windows1252ToUtf8(notice) << "\n";
+        err_ << "kesto batch: " << MessageToUtf8(notice) << "\n";
     }
     if (options_.language) {
         const int language = languages_.FindLanguage(*options_.language);
@@ -225,7 +225,7 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
 }
 
 int BatchJob::Failure(std::string_view message) {
-    err_ << "kesto batch: " << Windows1252ToUtf8(message) << "\n";
+    err_ << "kesto batch: " << MessageToUtf8(message) << "\n";
     return kFailed;
 }
 

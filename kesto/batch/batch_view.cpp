@@ -18,11 +18,11 @@ Answer BatchView::ShowMessage(MessageKind, const std::string& text, MessageButto
     // A notice that offers to cancel is one the job goes past with OK: a warning, not the
     // reason a step stopped.
     if (buttons == MessageButtons::OkCancel) {
-        err_ << "kesto batch: warning: " << Windows1252ToUtf8(text) << "\n";
+        err_ << "kesto batch: warning: " << MessageToUtf8(text) << "\n";
         return Answer::Ok;
     }
     ++messages_;
-    err_ << "kesto batch: " << Windows1252ToUtf8(text) << "\n";
+    err_ << "kesto batch: " << MessageToUtf8(text) << "\n";
     return buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
 }
 

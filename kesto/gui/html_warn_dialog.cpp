@@ -18,7 +18,7 @@ namespace {
 constexpr int kTextWidth = 440;  // the fixed width the labels wrap in
 
 QLabel* AddLabel(QVBoxLayout* layout, const std::string& text, const char* name) {
-    auto* label = new QLabel(ToQString(text));
+    auto* label = new QLabel(MessageToQString(text));  // Label2 names the program's folder
     label->setObjectName(name);
     label->setWordWrap(true);
     label->setFixedWidth(kTextWidth);

@@ -35,7 +35,7 @@ void KestoApplication::ReportCurrentFailure() {
 }
 
 void KestoApplication::ShowErrorReport(const std::string& text) {
-    ShowQtNotice(nullptr, QMessageBox::Critical, QStringLiteral("Kesto"), ToQString(text));
+    ShowQtNotice(nullptr, QMessageBox::Critical, QStringLiteral("Kesto"), MessageToQString(text));
 }
 
 }  // namespace kesto::gui

@@ -69,7 +69,7 @@ std::string DefaultPdfFolder() {
     QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (documents.isEmpty())
         documents = QDir::homePath();
-    return FromQString(QDir(documents).filePath(QStringLiteral("Kesto printouts")));
+    return FileNameFromQString(QDir(documents).filePath(QStringLiteral("Kesto printouts")));
 }
 
 ResolvedDestination ResolvePrintDestination(const PrintDestination& stored) {
@@ -80,7 +80,7 @@ ResolvedDestination ResolvePrintDestination(const PrintDestination& stored) {
         resolved.canvas.printerName = stored.printerName;
         return resolved;
     }
-    resolved.pdfFolder = !override.empty() ? FromQString(QString::fromLocal8Bit(override.c_str()))
+    resolved.pdfFolder = !override.empty()           ? override
                          : !stored.pdfFolder.empty() ? stored.pdfFolder
                                                      : DefaultPdfFolder();
     resolved.canvas.pdfFolder = resolved.pdfFolder;
@@ -119,7 +119,8 @@ bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
     usePdf->setObjectName("UsePdf");
     auto* folder = new QLineEdit(&dialog);
     folder->setObjectName("PdfFolder");
-    folder->setText(ToQString(stored.pdfFolder.empty() ? DefaultPdfFolder() : stored.pdfFolder));
+    folder->setText(
+        FileNameToQString(stored.pdfFolder.empty() ? DefaultPdfFolder() : stored.pdfFolder));
     folder->setMinimumWidth(320);
     auto* browse = new QPushButton(QString::fromLatin1(kBrowse), &dialog);
     QButtonGroup group(&dialog);
@@ -177,15 +178,15 @@ bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
     } else {
         const QString text = folder->text().trimmed();
         // The default folder is stored as "" so that it follows the documents folder.
-        chosen.pdfFolder = text.isEmpty() || FromQString(text) == DefaultPdfFolder()
+        chosen.pdfFolder = text.isEmpty() || FileNameFromQString(text) == DefaultPdfFolder()
                                ? std::string()
-                               : FromQString(text);
+                               : FileNameFromQString(text);
     }
     if (!WritePrintDestination(settingsPath, chosen)) {
         ShowQtNotice(&dialog, QMessageBox::Critical, QString::fromLatin1(kPrinterSetupCaption),
                      QStringLiteral("The printer choice could not be stored in the "
                                     "settings file %1.")
-                         .arg(QString::fromLocal8Bit(settingsPath.c_str())));
+                         .arg(FileNameToQString(settingsPath)));
         return false;
     }
     return true;

@@ -24,11 +24,11 @@ MultipleSetAnswer RunMultipleSetWarningDialog(QWidget* parent);
 struct ResolvedDestination {
     QtPrintDestination canvas;  // printerName empty when printing to PDF
     bool toPdf = true;
-    std::string pdfFolder;  // Windows-1252; the folder PDF files go to when toPdf
+    std::string pdfFolder;  // the folder PDF files go to when toPdf (its name's bytes)
 };
 ResolvedDestination ResolvePrintDestination(const PrintDestination& stored);
 
-// "Kesto printouts" in the user's documents folder (Windows-1252).
+// "Kesto printouts" in the user's documents folder, as the file system names it.
 std::string DefaultPdfFolder();
 
 // A canvas for the statistics sheets to the destination stored in the settings file now.

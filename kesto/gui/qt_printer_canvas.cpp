@@ -230,9 +230,9 @@ Status QtPrinterCanvas::BeginDoc(std::string_view title) {
 }
 
 Status QtPrinterCanvas::ReservePdfFile(std::string_view title) {
-    const QString folder = pdfFolder_.empty() ? QDir::currentPath() : ToQString(pdfFolder_, false);
+    const QString folder = pdfFolder_.empty() ? QDir::currentPath() : FileNameToQString(pdfFolder_);
     if (!QDir().mkpath(folder)) {
-        return Status::Failure("The folder " + FromQString(folder) +
+        return Status::Failure("The folder " + FileNameFromQString(folder) +
                                " for the printouts could not be created.");
     }
     const QString stem =
@@ -246,15 +246,15 @@ Status QtPrinterCanvas::ReservePdfFile(std::string_view title) {
         if (ReserveNewFile(path)) {
             printer_->setOutputFileName(path);
             reservedPdf_ = path;
-            jobPdfFile_ = FromQString(path);
+            jobPdfFile_ = FileNameFromQString(path);
             return {};
         }
         if (!QFileInfo::exists(path)) {
             break;  // not taken, yet it cannot be created: the folder refuses
         }
     }
-    return Status::Failure("No new PDF file could be created in the folder " + FromQString(folder) +
-                           ".");
+    return Status::Failure("No new PDF file could be created in the folder " +
+                           FileNameFromQString(folder) + ".");
 }
 
 void QtPrinterCanvas::DiscardPdfFile() {

@@ -23,7 +23,7 @@ namespace kesto::gui {
 
 struct QtPrintDestination {
     std::string printerName;  // the printer chosen in printer setup (Windows-1252); "" if none
-    std::string pdfFolder;    // where PDF files go when that printer is not used (Windows-1252)
+    std::string pdfFolder;    // where PDF files go when that printer is not used (name bytes)
 };
 
 class QtPrinterCanvas final : public PrinterCanvas {

@@ -6,7 +6,6 @@
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/platform/file_io.h"
-#include "kesto/platform/text_encoding.h"
 #include "kesto/stats/html_statistics.h"
 #include "kesto/stats/statistics.h"
 
@@ -24,9 +23,9 @@ constexpr std::int32_t kHtmlCannotCreate = 1;
 HtmlHintsTexts MakeHtmlHintsTexts(const std::string& programDirectory) {
     HtmlHintsTexts texts;
     texts.label1 = std::string(kHtmlHintsLabel1);
-    // The folder is a file system name (UTF-8 here); the label is program text.
-    texts.label2 = std::string(kHtmlHintsLabel2Start) + Utf8ToWindows1252(programDirectory) +
-                   std::string(kHtmlHintsLabel2End);
+    // The folder keeps its name's bytes, as every message that names a file does.
+    texts.label2 =
+        std::string(kHtmlHintsLabel2Start) + programDirectory + std::string(kHtmlHintsLabel2End);
     texts.label3 = std::string(kHtmlHintsLabel3);
     texts.label4 = std::string(kHtmlHintsLabel4);
     return texts;

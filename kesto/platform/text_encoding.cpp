@@ -29,6 +29,39 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+// The length of the well-formed UTF-8 sequence of a character outside ASCII that starts at
+// bytes[i], or 0 when none starts there. The second byte's range rules out overlong forms,
+// surrogates and code points past U+10FFFF; every later byte is a plain continuation byte.
+std::size_t Utf8SequenceLength(std::string_view bytes, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    std::size_t extra = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (bytes.size() - i <= extra) {
+        return 0;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+        const auto next = static_cast<unsigned char>(bytes[i + k]);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
+            return 0;
+        }
+    }
+    return extra + 1;
+}
+
 }  // namespace
 
 char32_t Windows1252ToCodePoint(unsigned char byte) {
@@ -107,42 +140,36 @@ bool IsUtf8WithNonAscii(std::string_view bytes) {
     bool nonAscii = false;
     std::size_t i = 0;
     while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
             ++i;
             continue;
         }
+        const std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0) {
+            return false;
+        }
         nonAscii = true;
-        // The second byte's range rules out overlong forms, surrogates and code points past
-        // U+10FFFF; every later byte is a plain continuation byte.
-        int extra = 0;
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-            low = lead == 0xE0 ? 0xA0 : 0x80;
-            high = lead == 0xED ? 0x9F : 0xBF;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-            low = lead == 0xF0 ? 0x90 : 0x80;
-            high = lead == 0xF4 ? 0x8F : 0xBF;
-        } else {
-            return false;
-        }
-        if (bytes.size() - i <= static_cast<std::size_t>(extra)) {
-            return false;
-        }
-        for (int k = 1; k <= extra; ++k) {
-            const auto next = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) {
-                return false;
-            }
-        }
-        i += static_cast<std::size_t>(extra) + 1;
+        i += length;
     }
     return nonAscii;
+}
+
+std::string MessageToUtf8(std::string_view message) {
+    std::string out;
+    out.reserve(message.size());
+    std::size_t i = 0;
+    while (i < message.size()) {
+        const auto byte = static_cast<unsigned char>(message[i]);
+        const std::size_t length = byte < 0x80 ? 1 : Utf8SequenceLength(message, i);
+        if (length == 0) {
+            AppendUtf8(out, Windows1252ToCodePoint(byte));
+            ++i;
+        } else {
+            out.append(message.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
 }
 
 }  // namespace kesto

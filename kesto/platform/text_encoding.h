@@ -1,6 +1,8 @@
 #pragma once
 // Windows-1252 is the program's text everywhere inside; UTF-8 only at the edges
-// (command line, terminal, locale names, Qt).
+// (command line, terminal, locale names, Qt). File and folder names are the exception: they
+// stay the system's bytes from the dialog or command line to the file system, and into the
+// messages that name them.
 
 #include <string>
 #include <string_view>
@@ -18,5 +20,12 @@ char CodePointToWindows1252(char32_t codePoint);
 // U+10FFFF) and hold at least one character outside ASCII: text in a Windows-1252 file almost
 // never passes, so a file that does is taken for UTF-8.
 bool IsUtf8WithNonAscii(std::string_view bytes);
+
+// A message for the screen or the terminal: Windows-1252 text that may hold file names as the
+// system's bytes (UTF-8). Every well-formed UTF-8 sequence of a character outside ASCII is
+// taken as that character, every other byte as Windows-1252, so "Zürich" reads right whether
+// it came from a file name or from the program's own text. (Windows-1252 text that also forms
+// such a sequence, as "Ã¼" does, is taken for UTF-8: no word a director types looks so.)
+std::string MessageToUtf8(std::string_view message);
 
 }  // namespace kesto

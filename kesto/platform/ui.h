@@ -1,7 +1,8 @@
 #pragma once
 // What the core asks of the user interface that every command shares: message dialogs,
-// the beep and the common file dialogs. Texts are Windows-1252. The Qt shell implements it;
-// tests use a scripted fake.
+// the beep and the common file dialogs. Texts are Windows-1252, file names the system's bytes
+// (a message may hold both: MessageToUtf8). The Qt shell implements it; tests use a scripted
+// fake.
 
 #include <string>
 

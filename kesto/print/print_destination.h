@@ -3,7 +3,7 @@
 // does not exist, PDF files in a folder. The choice lives in the settings key as kPrinterName
 // and kPdfFolder (settings_table.h), which the printing library reads for itself, so the library's
 // printouts and the program's own statistics sheets always go to the same place, and the
-// choice survives a restart. Texts are Windows-1252 (the folder as the file system spells it).
+// choice survives a restart. The printer name is Windows-1252, the folder its name's bytes.
 
 #include <functional>
 #include <memory>

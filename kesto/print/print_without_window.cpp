@@ -7,13 +7,13 @@
 namespace kesto {
 
 Answer StreamPrintJobView::ShowMessage(MessageKind, const std::string& text, MessageButtons) {
-    // The terminal reads UTF-8; the core's texts are Windows-1252.
-    err_ << "kesto batch: " << Windows1252ToUtf8(text) << '\n';
+    // The terminal reads UTF-8; the core's texts are Windows-1252, file names their bytes.
+    err_ << "kesto batch: " << MessageToUtf8(text) << '\n';
     return Answer::Ok;
 }
 
 void StreamPrintJobView::PrintoutsSavedIn(const std::string& folder) {
-    out_ << "Printouts written to " << Windows1252ToUtf8(folder) << ".\n";
+    out_ << "Printouts written to " << MessageToUtf8(folder) << ".\n";
 }
 
 PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& out,

@@ -57,5 +57,21 @@ TEST(TextEncodingTest, Utf8IsToldFromWindows1252) {
     }
 }
 
+// A message holds the program's Windows-1252 text and file names as the system's bytes.
+TEST(TextEncodingTest, AMessageShowsFileNamesAndProgramTextAlike) {
+    const struct {
+        std::string message, shown;
+    } cases[] = {
+        {"\xC5\x81\xC3\xB3\x64\xC5\xBA", "\xC5\x81\xC3\xB3\x64\xC5\xBA"},  // not in Windows-1252
+        {"Fran\xE7 Malm\xC3\xB6 \x80", "Fran\xC3\xA7 Malm\xC3\xB6 \xE2\x82\xAC"},  // both at once
+        {"Malm\xF6.KST", "Malm\xC3\xB6.KST"},              // a name an earlier Kesto stored
+        {"Caf\xC3", "Caf\xC3\x83"},                        // cut short: Windows-1252
+        {"\xED\xA0\x80", "\xC3\xAD\xC2\xA0\xE2\x82\xAC"},  // a surrogate is no UTF-8
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MessageToUtf8(c.message), c.shown) << c.message;
+    }
+}
+
 }  // namespace
 }  // namespace kesto::test

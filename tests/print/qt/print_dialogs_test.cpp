@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <filesystem>
 
 #include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/text_convert.h"
@@ -149,14 +150,16 @@ class PrintDialogsTest : public QObject {
     void canvasFollowsTheStoredChoice() {
         QTemporaryDir dir;
         const std::string settings = dir.filePath("Kesto.reg").toStdString();
-        const std::string pdfs = dir.filePath("pdf").toStdString();
+        const std::string pdfs =
+            dir.filePath(QString::fromUtf8("\u0141\u00f3d\u017a")).toStdString();
         QVERIFY(WritePrintDestination(settings, {"No Such Printer 4711", pdfs}));
         const auto canvas = MakePrinterCanvas(settings);
         QVERIFY(canvas->PrintsToPdf());
         QVERIFY(canvas->BeginDoc("Statistics").Ok());
         canvas->TextOut(10, 10, "x");
         QVERIFY(canvas->EndDoc().Ok());
-        QVERIFY(QString::fromStdString(canvas->LastPdfFile()).startsWith(dir.filePath("pdf/")));
+        QVERIFY(canvas->LastPdfFile().starts_with(pdfs + "/"));
+        QVERIFY(std::filesystem::exists(canvas->LastPdfFile()));  // the folder's name as stored
     }
 };
 
