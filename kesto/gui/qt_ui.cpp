@@ -1,6 +1,7 @@
 #include "kesto/gui/qt_ui.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -35,7 +36,7 @@ Answer ShowQtMessage(QWidget* parent, MessageKind kind, const std::string& text,
             box.setWindowTitle(QApplication::applicationName());
             break;
     }
-    QString shown = ToQString(text);
+    QString shown = MessageToQString(text);
     shown.replace("\r\n", "\n");
     box.setText(shown);
     switch (buttons) {
@@ -111,8 +112,36 @@ QStringList QtNameFilters(const std::string& filter) {
     return filters;
 }
 
+namespace {
+
+// The extension of each entry's first pattern ("DLM" for "*.DLM"), or "" for one such as "*.*".
+QStringList EntryExtensions(const std::string& filter) {
+    const QStringList parts = ToQString(filter).split('|');
+    QStringList extensions;
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+        const QString pattern = parts[i].section(';', 0, 0);
+        const QString extension = pattern.mid(2);
+        const bool plain = pattern.startsWith("*.") && !extension.contains('*');
+        extensions << (plain ? extension : QString());
+    }
+    return extensions;
+}
+
+// The entry (from 1) that "Files of type" shows. Its list is read, not selectedNameFilter():
+// with the details hidden, some Qt versions give the shortened text, which names no entry.
+int ShownFilterIndex(const QFileDialog& dialog, const QStringList& filters, int fallback) {
+    const auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    if (types != nullptr && types->currentIndex() >= 0 && types->currentIndex() < filters.size())
+        return types->currentIndex() + 1;
+    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
+    return index >= 0 ? static_cast<int>(index) + 1 : fallback;
+}
+
+}  // namespace
+
 FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent, ToQString(request.title), ToQString(request.initialDirectory));
+    QFileDialog dialog(parent, ToQString(request.title),
+                       FileNameToQString(request.initialDirectory));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = QtNameFilters(request.filter);
@@ -121,10 +150,17 @@ FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& requ
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
     }
     dialog.setDefaultSuffix(ToQString(request.defaultExtension));
+    const QStringList extensions = EntryExtensions(request.filter);
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
+        // The kind saved is the entry picked: a name without an extension takes that entry's.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] {
+            const int index = ShownFilterIndex(dialog, filters, 0);
+            if (index >= 1 && index <= extensions.size() && !extensions[index - 1].isEmpty())
+                dialog.setDefaultSuffix(extensions[index - 1]);
+        });
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -133,9 +169,8 @@ FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& requ
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return result;
     result.accepted = true;
-    result.fileName = FromQString(dialog.selectedFiles().front());
-    const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
-    result.filterIndex = index >= 0 ? static_cast<int>(index) + 1 : request.filterIndex;
+    result.fileName = FileNameFromQString(dialog.selectedFiles().front());
+    result.filterIndex = ShownFilterIndex(dialog, filters, request.filterIndex);
     return result;
 }
 

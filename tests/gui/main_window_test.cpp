@@ -18,13 +18,17 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <string>
 
+#include "kesto/files/deal_file.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
+#include "kesto/workflow/save_deals.h"
 #include "tests/support/fixed_clock.h"
 
 namespace kesto::test {
@@ -49,6 +53,7 @@ class MainWindowTest : public QObject {
     void typingReplacesTheCopiesOnPageEntryAndByTab();
     void aLongSuitShowsEveryCardWithoutTheFocus();
     void aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice();
+    void theKindPickedIsSavedUnderANameOutsideAscii();
     void screenshotsShowEveryPageAndEveryDialogMet();
 
   private:
@@ -434,9 +439,13 @@ void MainWindowTest::aLongSuitShowsEveryCardWithoutTheFocus() {
 }
 
 // The notice shows before anything is read: Cancel leaves the first page and no deals, OK
-// reads the four boards as boards 1 to 4 and shows the print page.
+// reads the four boards as boards 1 to 4 and shows the print page. It names the file as the
+// file system does, outside ASCII too.
 void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
-    const QString path = KESTO_TEST_DATA "/pbn/y_numbered_from_5.pbn";
+    const QTemporaryDir scratch;
+    const QString path = scratch.filePath(QString::fromUtf8("\u0141\u00f3d\u017a/Malm\u00f6.pbn"));
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()) &&
+            QFile::copy(KESTO_TEST_DATA "/pbn/y_numbered_from_5.pbn", path));
     const QString expected = "The boards in " + path +
                              " are numbered 5 to 8. Kesto numbers them 1 to 4, and dealer and "
                              "vulnerability follow the new numbers.";
@@ -446,6 +455,56 @@ void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
     QCOMPARE(ReadFileAnswering(path, QMessageBox::Ok), expected);
     QCOMPARE(window_->Core().CurrentPage(), kesto::Page::Print);
     QCOMPARE(window_->Core().boardSet.size(), std::size_t{4});
+}
+
+// Save through the real dialog: the kind picked by its row in "Files of type" is the kind
+// written, under the name typed and that kind's extension, as the file system spells them; no
+// message on the way.
+void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
+    const QTemporaryDir scratch;
+    const QString folder = scratch.filePath(QString::fromUtf8("Z\u00fcrich"));
+    QVERIFY(QDir().mkpath(folder));
+    const struct {
+        int row;
+        const char* name;
+    } cases[] = {{1, "Z\u00fcrich"},
+                 {2, "\u0141\u00f3d\u017a"},
+                 {3, "Malm\u00f6"},
+                 {4, "\u0141\u00f3d\u017a"}};
+    for (const auto& c : cases) {
+        QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);  // thirty deals
+        QStringList shown;  // every dialog met: the save dialog alone
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            const char* kind = modal != nullptr ? modal->metaObject()->className() : nullptr;
+            if (kind == nullptr || (!shown.isEmpty() && shown.back() == kind))
+                return;
+            shown << kind;
+            auto* save = qobject_cast<QFileDialog*>(modal);
+            if (save == nullptr)
+                return void(modal->close());
+            save->setDirectory(folder);
+            auto* types = save->findChild<QComboBox*>("fileTypeCombo");
+            QTest::keyClick(types, Qt::Key_Home);
+            for (int row = 1; row < c.row; ++row)
+                QTest::keyClick(types, Qt::Key_Down);
+            auto* name = save->findChild<QLineEdit*>("fileNameEdit");
+            for (const QChar typed : QString::fromUtf8(c.name))
+                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, {});
+            QMetaObject::invokeMethod(save, "accept");  // Save, whatever the completer shows
+        });
+        poll.start(20);
+        QTest::mouseClick(Find<QPushButton>("SaveBtn"), Qt::LeftButton);
+        QCOMPARE(shown, QStringList{"QFileDialog"});
+        const std::string path = folder.toStdString() + "/" + c.name + "." +
+                                 std::string(kesto::SaveDefaultExtension(c.row));
+        std::ifstream file(path, std::ios::binary);
+        std::string first(kesto::kRecognitionBytes, ' ');
+        QVERIFY2(file.read(first.data(), static_cast<std::streamsize>(first.size())), path.c_str());
+        QCOMPARE(kesto::RecogniseDealFile(first).kind, kesto::SaveKindOfFilterIndex(c.row));
+        QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+    }
 }
 
 // "kesto --screenshot-dir": every picture it names is saved, and no dialog it opens is left
