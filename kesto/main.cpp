@@ -31,8 +31,7 @@ int main(int argc, char** argv) {
             break;
     }
     if (const auto reason = kesto::MissingDisplayReason(std::getenv)) {
-        std::cerr << "kesto: the window cannot be opened: " << *reason
-                  << ". To work without a window, use kesto batch (see kesto --help).\n";
+        std::cerr << kesto::NoWindowLine(*reason) << "\n";
         return 1;
     }
     return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath(), command.screenshotFolder);

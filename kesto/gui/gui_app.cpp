@@ -1,16 +1,52 @@
 #include "kesto/gui/gui_app.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
 
 #include "kesto/gui/kesto_application.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/clock.h"
+#include "kesto/platform/display.h"
 
 namespace kesto::gui {
 
 namespace {
+
+// What Qt says while the application starts. A platform that cannot start ends in Qt's fatal
+// message, an abort and a page of advice; the program prints its one line instead, why from
+// the platform's messages, and ends with status 1. The messages of a start that succeeds are
+// passed on afterwards, as Qt would have shown them.
+struct QtStart {
+    struct Held {
+        QtMsgType type;
+        const char* category;  // Qt's categories are names of static lifetime
+        QString text;
+    };
+    QtMessageHandler previous = nullptr;
+    std::vector<std::string> said;
+    std::vector<Held> held;
+};
+QtStart* qtStart = nullptr;
+
+void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    const bool platform =
+        context.category != nullptr && std::string_view(context.category).starts_with("qt.qpa");
+    if (type == QtFatalMsg) {
+        qtStart->said.push_back(text.toStdString());
+        const std::string line = NoWindowLine(QtStartFailureReason(qtStart->said)) + "\n";
+        std::fputs(line.c_str(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);  // mid-start: nothing is open or unsaved yet
+    }
+    if (platform)
+        qtStart->said.push_back(text.toStdString());
+    qtStart->held.push_back({type, context.category, text});
+}
 
 int StartAndRun(const std::string& settingsPath, const std::string& screenshotFolder) {
     // The program's face: Arial (or its metric twin) at 12 pixels, dialogs as the window.
@@ -44,7 +80,15 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
 
 int RunGui(int argc, char** argv, const std::string& settingsPath,
            const std::string& screenshotFolder) {
+    QtStart start;
+    qtStart = &start;
+    start.previous = qInstallMessageHandler(HoldStartMessage);
     KestoApplication app(argc, argv);
+    qInstallMessageHandler(start.previous);
+    qtStart = nullptr;
+    for (const QtStart::Held& message : start.held)
+        start.previous(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
+                       message.text);
     QApplication::setApplicationName("Kesto");
     // Failures while the window runs are reported by the application and the program goes
     // on; one that stops the start itself (or escapes the message loop) is reported here and

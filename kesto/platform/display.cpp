@@ -1,14 +1,20 @@
 #include "kesto/platform/display.h"
 
 #include <filesystem>
-#include <string_view>
 
 namespace kesto {
 
 namespace {
 
+constexpr const char* kNoXDisplay = "there is no X display (DISPLAY is not set)";
+
 bool IsSet(const char* value) {
     return value != nullptr && *value != '\0';
+}
+
+bool Exists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
 }
 
 // The display number of a local X display (":0", ":1.0", "unix:2"), or "" for any other form.
@@ -24,25 +30,99 @@ std::string LocalDisplayNumber(std::string_view display) {
     return std::string(display.substr(0, end));
 }
 
-}  // namespace
-
-std::optional<std::string> MissingDisplayReason(const EnvironmentLookup& getenv) {
-    if (IsSet(getenv("QT_QPA_PLATFORM")) || IsSet(getenv("WAYLAND_DISPLAY"))) {
-        return std::nullopt;
-    }
-    const char* display = getenv("DISPLAY");
+// Why the X display named in DISPLAY cannot be used, or nullopt when it may be.
+std::optional<std::string> XDisplayReason(const char* display) {
     if (!IsSet(display)) {
-        return "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        return kNoXDisplay;
     }
     const std::string number = LocalDisplayNumber(display);
     if (number.empty()) {
         return std::nullopt;  // a remote display: Qt will say whether it answers
     }
-    std::error_code error;
-    if (!std::filesystem::exists("/tmp/.X11-unix/X" + number, error)) {
+    if (!Exists("/tmp/.X11-unix/X" + number)) {
         return "the display " + std::string(display) + " is not running";
     }
     return std::nullopt;
+}
+
+// The same for the Wayland display in WAYLAND_DISPLAY: a socket name in XDG_RUNTIME_DIR, or a
+// full path.
+std::optional<std::string> WaylandDisplayReason(const EnvironmentLookup& getenv) {
+    const char* display = getenv("WAYLAND_DISPLAY");
+    if (!IsSet(display)) {
+        return "there is no Wayland display (WAYLAND_DISPLAY is not set)";
+    }
+    const std::filesystem::path socket(display);
+    const char* runtime = getenv("XDG_RUNTIME_DIR");
+    if (socket.is_absolute() ? Exists(socket) : IsSet(runtime) && Exists(runtime / socket)) {
+        return std::nullopt;
+    }
+    return "the Wayland display " + std::string(display) + " is not running";
+}
+
+}  // namespace
+
+std::optional<std::string> MissingDisplayReason(const EnvironmentLookup& getenv) {
+    const char* chosen = getenv("QT_QPA_PLATFORM");
+    const std::string_view platform = IsSet(chosen) ? chosen : "";
+    if (platform.starts_with("xcb")) {
+        return XDisplayReason(getenv("DISPLAY"));
+    }
+    if (platform.starts_with("wayland")) {
+        return WaylandDisplayReason(getenv);
+    }
+    if (!platform.empty()) {
+        return std::nullopt;  // offscreen, vnc, ...: Qt judges its own platforms
+    }
+    // Qt takes Wayland or X, whichever answers.
+    const char* display = getenv("DISPLAY");
+    if (IsSet(getenv("WAYLAND_DISPLAY"))) {
+        const std::optional<std::string> wayland = WaylandDisplayReason(getenv);
+        if (!wayland || !IsSet(display)) {
+            return wayland;
+        }
+    } else if (!IsSet(display)) {
+        return "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+    }
+    return XDisplayReason(display);
+}
+
+std::string QtStartFailureReason(const std::vector<std::string>& messages) {
+    constexpr std::string_view kNoConnection = "could not connect to display";
+    std::string reason;
+    for (const std::string& message : messages) {
+        std::string_view said(message);
+        said = said.substr(0, said.find('\n'));
+        std::string clause;
+        if (said.starts_with(kNoConnection)) {
+            said.remove_prefix(kNoConnection.size());
+            const std::size_t start = said.find_first_not_of(' ');
+            clause = start == std::string_view::npos
+                         ? kNoXDisplay
+                         : "the display " + std::string(said.substr(start)) + " does not answer";
+        } else if (said.starts_with("Could not find the Qt platform plugin")) {
+            const std::size_t open = said.find('"');
+            const std::size_t close = said.find('"', open + 1);
+            clause = close == std::string_view::npos
+                         ? std::string(said)
+                         : "Qt has no platform " + std::string(said.substr(open, close - open + 1));
+        } else if (!said.starts_with("Could not load the Qt platform plugin") &&
+                   !said.starts_with("This application failed to start")) {
+            clause = std::string(said);  // words of a platform not known here, as Qt gave them
+        }
+        while (!clause.empty() && (clause.back() == '.' || clause.back() == '!')) {
+            clause.pop_back();
+        }
+        if (!clause.empty()) {
+            reason += (reason.empty() ? "" : "; ") + clause;
+        }
+    }
+    return reason.empty() ? "Qt could not start its window system" : reason;
+}
+
+std::string NoWindowLine(std::string_view reason) {
+    return "kesto: the window cannot be opened: " + std::string(reason) +
+           ". To work without a window, use kesto batch (see kesto --help).";
 }
 
 }  // namespace kesto

@@ -1,20 +1,30 @@
 #pragma once
 // Whether the window can be shown here. Without a display Qt ends the program at once (status
-// 134, with a message about its platform plugin), so the program asks first and says so in
-// words a director understands.
+// 134, with a page about its platform plugin), so the program asks first and says so in words
+// a director understands; what it cannot foresee, Qt's failed start, it words the same way.
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace kesto {
 
 // Reads one environment variable; nullptr when it is not set.
 using EnvironmentLookup = std::function<const char*(const char*)>;
 
-// Why no window can be opened, or nullopt when a display seems to be there: QT_QPA_PLATFORM
-// chosen by the user, a Wayland display, or an X display that is remote or whose local socket
-// exists.
+// Why no window can be opened, or nullopt when a display seems to be there: an X display that
+// is remote or whose local socket exists, or a Wayland display whose socket exists. A platform
+// chosen in QT_QPA_PLATFORM is judged only when it is X ("xcb") or Wayland.
 std::optional<std::string> MissingDisplayReason(const EnvironmentLookup& getenv);
+
+// Why Qt could not start its window system, from what it said while it tried (its platform
+// messages and its last, fatal one): one clause, such as "the display localhost:55.0 does not
+// answer".
+std::string QtStartFailureReason(const std::vector<std::string>& messages);
+
+// The one line on standard error when the window cannot be opened for that reason.
+std::string NoWindowLine(std::string_view reason);
 
 }  // namespace kesto

@@ -25,8 +25,9 @@ TEST(Display, MissingOrDeadDisplaysAreToldApart) {
         {{{"DISPLAY", ""}}, "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)"},
         {{{"DISPLAY", ":4711"}}, "the display :4711 is not running"},
         {{{"DISPLAY", "unix:4711.0"}}, "the display unix:4711.0 is not running"},
-        {{{"DISPLAY", "club-pc:0"}}, std::nullopt},  // remote: Qt answers for it
-        {{{"WAYLAND_DISPLAY", "wayland-0"}}, std::nullopt},
+        {{{"DISPLAY", "club-pc:0"}}, std::nullopt},          // remote: Qt answers for it
+        {{{"WAYLAND_DISPLAY", "/dev/null"}}, std::nullopt},  // any file stands in for the socket
+        {{{"WAYLAND_DISPLAY", "wayland-9"}, {"DISPLAY", "club-pc:0"}}, std::nullopt},
         {{{"QT_QPA_PLATFORM", "offscreen"}}, std::nullopt},
         {{{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", ":4711"}}, std::nullopt},
     };
