@@ -2,11 +2,13 @@
 
 #include <dds/dll.h>
 
+#include <algorithm>
 #include <iterator>
 #include <memory>
 #include <mutex>
 #include <optional>
 
+#include "kesto/analysis/solver_threads.h"
 #include "kesto/files/deal_notation.h"
 
 namespace kesto {
@@ -23,11 +25,30 @@ std::mutex& SolverLock() {
     return lock;
 }
 
-// The library sizes its threads and memory once, for every core of the machine, before its
-// first use.
-void StartSolver() {
-    static std::once_flag started;
-    std::call_once(started, [] { SetMaxThreads(0); });
+// The number of threads the library chose for this machine's cores and memory at its first
+// use. Call with SolverLock held.
+int ChosenSolverThreads() {
+    static int chosen = 0;
+    if (chosen == 0) {
+        SetMaxThreads(0);
+        DDSInfo info{};
+        GetDDSInfo(&info);
+        chosen = std::max(1, info.noOfThreads);
+    }
+    return chosen;
+}
+
+// Before each call that hands the library work: it may use its chosen threads only as far as
+// they can start now, since its threading ends the program when one cannot. Fewer threads
+// only make it slower. Call with SolverLock held.
+void FitSolverThreads() {
+    const int chosen = ChosenSolverThreads();
+    static int current = chosen;
+    const int startable = StartableThreads(chosen);
+    if (startable != current) {
+        SetMaxThreads(startable);
+        current = startable;
+    }
 }
 
 // The library's strain order is spades, hearts, diamonds, clubs, no trump; ours starts with
@@ -120,8 +141,8 @@ StatusOr<std::vector<TrickTable>> DdsSolver::SolveTables(const std::vector<std::
 
     int returnCode = RETURN_NO_FAULT;
     {
-        StartSolver();
         const std::lock_guard lock(SolverLock());
+        FitSolverThreads();
         returnCode = CalcAllTablesPBN(deals.get(), kNoPar, allStrains, tables.get(), pars.get());
     }
     if (returnCode != RETURN_NO_FAULT) {
@@ -145,8 +166,8 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
     parResultsMaster par{};
     int returnCode = RETURN_NO_FAULT;
     {
-        StartSolver();
         const std::lock_guard lock(SolverLock());
+        ChosenSolverThreads();
         returnCode = DealerParBin(&results, &par, static_cast<int>(dealer),
                                   SolverVulnerability(vulnerability));
     }

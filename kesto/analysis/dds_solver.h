@@ -46,7 +46,8 @@ class DoubleDummySolver {
 };
 
 // The solver of the DDS library. Safe to call from any thread: calls into the library are
-// taken one at a time, each using all the library's threads.
+// taken one at a time, each using all the library's threads, or as many of them as can start
+// when a thread or memory limit stands in the way (StartableThreads): slower, never fatal.
 class DdsSolver final : public DoubleDummySolver {
   public:
     StatusOr<std::vector<TrickTable>> SolveTables(

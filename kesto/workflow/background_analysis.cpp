@@ -1,6 +1,7 @@
 #include "kesto/workflow/background_analysis.h"
 
 #include <exception>
+#include <system_error>
 #include <utility>
 
 namespace kesto {
@@ -26,7 +27,16 @@ void BackgroundAnalysis::Start(const tBoardSet& boardSet) {
         started_ = boardSet;
         progress_ = Progress{State::Running, 0, 0, {}};
         if (!worker_.joinable()) {
-            worker_ = std::thread([this] { Work(); });
+            try {
+                worker_ = std::thread([this] { Work(); });
+            } catch (const std::system_error& error) {
+                // A thread or memory limit: this run fails with a reason; the next Start tries
+                // again.
+                pending_.reset();
+                progress_ = Progress{State::Failed, 0, 0,
+                                     "No thread could be started for the analysis (" +
+                                         error.code().message() + ")."};
+            }
         }
     }
     changed_.notify_all();

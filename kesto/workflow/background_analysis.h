@@ -3,7 +3,8 @@
 // double-dummy solver: the print page starts it as soon as the board set is complete, and
 // printing, the HTML page and saving wait for it only when it has not finished yet.
 //
-// One worker thread, made at the first Start and joined by the destructor; one run at a time.
+// One worker thread, made at the first Start and joined by the destructor (a Start that cannot
+// make it fails that run with the reason); one run at a time.
 // Every member may be called from any thread. The analyser keeps what a run solved, so a run
 // that starts again on the same deals, after a cancel or a second time, solves only the rest.
 

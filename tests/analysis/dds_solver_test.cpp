@@ -2,13 +2,17 @@
 // known, par for each vulnerability, and the solver's own words when it refuses a deal.
 
 #include <gtest/gtest.h>
+#include <pthread.h>
 
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "kesto/analysis/dds_solver.h"
+#include "kesto/analysis/solver_threads.h"
 #include "tests/analysis/analysis_test_deals.h"
+#include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -123,6 +127,33 @@ TEST(DdsSolver, RefusesMoreDealsThanOneCallTakes) {
     EXPECT_EQ(tables.status.Reason(),
               "The double-dummy solver failed: Too many DD tables requested.");
     EXPECT_EQ(TheDdsSolver().SolveTables({}).status.Reason(), tables.status.Reason());
+}
+
+// No thread can start (each asks for more stack than the address space allows): the library's
+// threading would end the program; the solver works on its caller's thread alone instead.
+TEST(DdsSolver, SolvesOnItsCallersThreadWhenNoOtherCanStart) {
+    if (!kAddressSpaceCanBeLimited)
+        GTEST_SKIP() << "the address space cannot be limited under AddressSanitizer";
+    constexpr std::size_t kMemory = std::size_t{64} << 30;  // far more than the tables need
+    EXPECT_TRUE(RunsWithinBounds(
+        [] {
+            std::string failure;
+            // A thread of its own: the library keeps its threads per calling thread.
+            std::thread caller([&failure] {
+                pthread_attr_t huge;
+                pthread_attr_init(&huge);
+                pthread_attr_setstacksize(&huge, 2 * kMemory);
+                pthread_setattr_default_np(&huge);
+                const auto tables = TheDdsSolver().SolveTables({kPublished1, kPublished3});
+                const bool right = tables.value == std::vector{kPublished1Table, kPublished3Table};
+                failure = StartableThreads(4) != 1 ? "a thread started"
+                          : right                  ? ""
+                                                   : "wrong tables " + tables.status.Reason();
+            });
+            caller.join();
+            return failure;
+        },
+        60, kMemory));
 }
 
 TEST(DdsSolver, DealTextStartsWithNorthAndGoesClockwise) {
