@@ -2,6 +2,7 @@
 
 #include <dds/dll.h>
 
+#include <algorithm>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -163,6 +164,16 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
         }
     }
     return result;
+}
+
+std::size_t DdsSolver::Threads() {
+    StartSolver();
+    DDSInfo info{};
+    {
+        const std::lock_guard lock(SolverLock());
+        GetDDSInfo(&info);
+    }
+    return static_cast<std::size_t>(std::max(1, info.noOfThreads));
 }
 
 DoubleDummySolver& TheDdsSolver() {

@@ -58,7 +58,9 @@ class StandInSolver : public DoubleDummySolver {
         return result;
     }
     StatusOr<ParResult> Par(const TrickTable&, Seat, std::string_view) override { return {}; }
+    std::size_t Threads() override { return threads; }
 
+    std::size_t threads = 1;
     std::vector<std::size_t> callSizes;
     int failingCall = 0;  // 1 for the first call; 0 for none
     std::function<void()> duringCall;
@@ -128,32 +130,58 @@ TEST(DealAnalyser, IncompleteDealsAreNotAnalysed) {
     EXPECT_NE(analyser.Find(boards[3], 4), nullptr);
 }
 
-TEST(DealAnalyser, SolvesInCallsTheSolverTakesAndReportsProgressAfterEach) {
-    StandInSolver solver;
-    DealAnalyser analyser(solver);
-    tBoardSet boards = RandomBoards(70);
-    boards.push_back(boards[5]);  // a deal twice is solved once
-    std::vector<std::pair<std::size_t, std::size_t>> progress;
-    ASSERT_TRUE(analyser
-                    .Analyse(boards,
-                             [&](std::size_t done, std::size_t total) {
-                                 progress.emplace_back(done, total);
-                                 return true;
-                             })
-                    .Ok());
-    EXPECT_EQ(solver.callSizes, (std::vector<std::size_t>{32, 32, 6}));
-    EXPECT_EQ(progress,
-              (std::vector<std::pair<std::size_t, std::size_t>>{{32, 70}, {64, 70}, {70, 70}}));
-    for (int board = 1; board <= 71; ++board) {
-        EXPECT_NE(analyser.Find(boards[board - 1], board), nullptr) << "board " << board;
+// A few deals for each of the solver's threads a call, at most what a call takes; the total
+// at once, then how many are done after each call.
+TEST(DealAnalyser, SolvesAFewDealsAThreadACallAndReportsProgressAfterEach) {
+    struct Case {
+        std::size_t threads;
+        int boards;
+        std::vector<std::size_t> callSizes;
+    };
+    const Case cases[] = {
+        {1, 9, {4, 4, 1}},
+        {2, 36, {8, 8, 8, 8, 4}},
+        {16, 70, {32, 32, 6}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.threads);
+        StandInSolver solver;
+        solver.threads = c.threads;
+        DealAnalyser analyser(solver);
+        tBoardSet boards = RandomBoards(c.boards);
+        boards.push_back(boards[5]);  // a deal twice is solved once
+        std::vector<std::pair<std::size_t, std::size_t>> progress;
+        ASSERT_TRUE(analyser
+                        .Analyse(boards,
+                                 [&](std::size_t done, std::size_t total) {
+                                     progress.emplace_back(done, total);
+                                     return true;
+                                 })
+                        .Ok());
+        EXPECT_EQ(solver.callSizes, c.callSizes);
+        const auto total = static_cast<std::size_t>(c.boards);
+        ASSERT_EQ(progress.size(), c.callSizes.size() + 1);
+        EXPECT_EQ(progress.front(), std::make_pair(std::size_t{0}, total));
+        for (std::size_t call = 0, done = 0; call < c.callSizes.size(); ++call) {
+            done += c.callSizes[call];
+            EXPECT_EQ(progress[call + 1], std::make_pair(done, total)) << "call " << call;
+        }
+        for (int board = 1; board <= c.boards + 1; ++board) {
+            EXPECT_NE(analyser.Find(boards[board - 1], board), nullptr) << "board " << board;
+        }
     }
 }
 
 TEST(DealAnalyser, CancelStopsAfterTheCallInProgressAndKeepsWhatWasSolved) {
     StandInSolver solver;
+    solver.threads = 8;
     DealAnalyser analyser(solver);
     const tBoardSet boards = RandomBoards(70);
-    const Status status = analyser.Analyse(boards, [](std::size_t, std::size_t) { return false; });
+    EXPECT_EQ(analyser.Analyse(boards, [](std::size_t, std::size_t) { return false; }).Reason(),
+              "Cancelled.");
+    EXPECT_TRUE(solver.callSizes.empty());  // cancelled before the first call
+    const Status status =
+        analyser.Analyse(boards, [](std::size_t done, std::size_t) { return done == 0; });
     EXPECT_EQ(status.Reason(), "Cancelled.");
     EXPECT_EQ(solver.callSizes, std::vector<std::size_t>{32});
     EXPECT_NE(analyser.Find(boards[31], 32), nullptr);
@@ -179,6 +207,7 @@ TEST(DealAnalyser, SolverFailureIsReportedAndEarlierCallsKept) {
 // The window asks for results while the analysis runs on a worker thread.
 TEST(DealAnalyser, FindAnswersWhileTheSolverWorks) {
     StandInSolver solver;
+    solver.threads = 8;
     DealAnalyser analyser(solver);
     const tBoardSet boards = RandomBoards(40);
     std::vector<bool> firstFoundDuringCall;
