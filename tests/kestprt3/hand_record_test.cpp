@@ -248,14 +248,21 @@ struct SheetsCase {
     int perPageA4;
     int perPageLetter;
     std::string boardWord = "Board";
+    bool makeableContracts = false;  // the records carry the analysis tags
 };
 
 TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
     const SheetsCase cases[] = {
-        {1, 12, 3, 3},  {3, 12, 3, 3}, {4, 12, 3, 3},
-        {30, 12, 3, 3}, {5, 18, 2, 2},  // a larger cards font: fewer sheets a page
-        {3, 40, 1, 1},                  // one sheet fills a page
-        {2, 100, 1, 1},                 // more than a page: the sheet shrinks into it
+        {1, 12, 3, 3},
+        {3, 12, 3, 3},
+        {4, 12, 3, 3},
+        {30, 12, 3, 3},
+        {5, 18, 2, 2},   // a larger cards font: fewer sheets a page
+        {3, 40, 1, 1},   // one sheet fills a page
+        {2, 100, 1, 1},  // more than a page: the sheet shrinks into it
+        // The makeable contracts beside the diagram take no room of their own.
+        {24, 12, 3, 3, "Board", true},
+        {3, 40, 1, 1, "Board", true},
     };
     constexpr double kMarginPt = 15 * kPointsPerMm;
     for (const SheetsCase& c : cases) {
@@ -263,7 +270,9 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
                      " points");
         std::vector<std::string> records;
         for (int board = 1; board <= c.boards; ++board) {
-            records.push_back(CycleRecord(board, kKnownDeal));
+            const std::string record = CycleRecord(board, kKnownDeal);
+            records.push_back(c.makeableContracts ? WithAnalysis(record, "NS 420", "NS 4S")
+                                                  : record);
         }
         SetDeals(records);
         PrintArgs args = SheetArgs(English());
@@ -296,12 +305,21 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
                 }
             }
             // Whole sheets only: every word inside the printable area.
+            int parLines = 0;
             for (const PdfWord& word : words.words) {
+                if (word.text == "Par:") {
+                    ++parLines;
+                    // In the right half, where the diagram is narrow enough to leave room.
+                    if (c.cardsPoints == 12) {
+                        EXPECT_GT(word.xMin, words.width / 2);
+                    }
+                }
                 EXPECT_GE(word.xMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.xMax, words.width - kMarginPt + 1) << word.text;
                 EXPECT_GE(word.yMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.yMax, words.height - kMarginPt + 1) << word.text;
             }
+            EXPECT_EQ(parLines, c.makeableContracts ? expected : 0);
             // A cut line under each sheet that has another slot below it, and the footer's rule;
             // no frame around an empty slot.
             EXPECT_EQ(RulesAcross(RenderPage(pdf, page, 60)), std::min(expected, perPage - 1) + 1);
