@@ -15,10 +15,10 @@ constexpr int kBoardCycle = 16;  // dealer and vulnerability repeat every sixtee
 
 // Deals a call of the solver gives each of its threads. The solver hands out a call's work
 // strain by strain as threads come free, and each call ends with threads idle while the last
-// strain is solved: with a deal a thread that costs a sixth more than one call of every deal,
-// with four a few per cent. Four keep a call near a second on two cores, so the progress bar
-// moves often.
-constexpr std::size_t kDealsPerThread = 4;
+// strain is solved: with one deal a thread that costs about a sixth more than one call of every
+// deal, with three a few per cent. Three keep a call near a second on two cores (a deal takes a
+// quarter to half a second of one core), so the progress bar moves often.
+constexpr std::size_t kDealsPerThread = 3;
 
 // Four hands of 13 cards that hold every card once: what the solver can play.
 bool IsComplete(const tDeal& deal) {

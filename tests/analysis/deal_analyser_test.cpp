@@ -139,8 +139,8 @@ TEST(DealAnalyser, SolvesAFewDealsAThreadACallAndReportsProgressAfterEach) {
         std::vector<std::size_t> callSizes;
     };
     const Case cases[] = {
-        {1, 9, {4, 4, 1}},
-        {2, 36, {8, 8, 8, 8, 4}},
+        {1, 7, {3, 3, 1}},
+        {2, 36, {6, 6, 6, 6, 6, 6}},
         {16, 70, {32, 32, 6}},
     };
     for (const Case& c : cases) {
@@ -174,7 +174,7 @@ TEST(DealAnalyser, SolvesAFewDealsAThreadACallAndReportsProgressAfterEach) {
 
 TEST(DealAnalyser, CancelStopsAfterTheCallInProgressAndKeepsWhatWasSolved) {
     StandInSolver solver;
-    solver.threads = 8;
+    solver.threads = 11;  // 33 deals a call: the solver's 32
     DealAnalyser analyser(solver);
     const tBoardSet boards = RandomBoards(70);
     EXPECT_EQ(analyser.Analyse(boards, [](std::size_t, std::size_t) { return false; }).Reason(),
@@ -207,7 +207,7 @@ TEST(DealAnalyser, SolverFailureIsReportedAndEarlierCallsKept) {
 // The window asks for results while the analysis runs on a worker thread.
 TEST(DealAnalyser, FindAnswersWhileTheSolverWorks) {
     StandInSolver solver;
-    solver.threads = 8;
+    solver.threads = 11;
     DealAnalyser analyser(solver);
     const tBoardSet boards = RandomBoards(40);
     std::vector<bool> firstFoundDuringCall;
