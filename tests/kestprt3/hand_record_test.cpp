@@ -248,7 +248,8 @@ struct SheetsCase {
     int perPageA4;
     int perPageLetter;
     std::string boardWord = "Board";
-    bool makeableContracts = false;  // the records carry the analysis tags
+    // Whether the records carry the analysis tags, and where the block goes.
+    enum class Contracts { kNone, kBeside, kUnder } contracts = Contracts::kNone;
 };
 
 TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
@@ -261,8 +262,8 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
         {3, 40, 1, 1},   // one sheet fills a page
         {2, 100, 1, 1},  // more than a page: the sheet shrinks into it
         // The makeable contracts beside the diagram take no room of their own.
-        {24, 12, 3, 3, "Board", true},
-        {3, 40, 1, 1, "Board", true},
+        {24, 12, 3, 3, "Board", SheetsCase::Contracts::kBeside},
+        {3, 40, 1, 1, "Board", SheetsCase::Contracts::kUnder},  // no room beside it
     };
     constexpr double kMarginPt = 15 * kPointsPerMm;
     for (const SheetsCase& c : cases) {
@@ -271,8 +272,9 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
         std::vector<std::string> records;
         for (int board = 1; board <= c.boards; ++board) {
             const std::string record = CycleRecord(board, kKnownDeal);
-            records.push_back(c.makeableContracts ? WithAnalysis(record, "NS 420", "NS 4S")
-                                                  : record);
+            records.push_back(c.contracts != SheetsCase::Contracts::kNone
+                                  ? WithAnalysis(record, "NS 420", "NS 4S")
+                                  : record);
         }
         SetDeals(records);
         PrintArgs args = SheetArgs(English());
@@ -309,17 +311,16 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
             for (const PdfWord& word : words.words) {
                 if (word.text == "Par:") {
                     ++parLines;
-                    // In the right half, where the diagram is narrow enough to leave room.
-                    if (c.cardsPoints == 12) {
-                        EXPECT_GT(word.xMin, words.width / 2);
-                    }
+                    // Beside the diagram in the right half, or under it at the left.
+                    EXPECT_EQ(word.xMin > words.width / 2,
+                              c.contracts == SheetsCase::Contracts::kBeside);
                 }
                 EXPECT_GE(word.xMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.xMax, words.width - kMarginPt + 1) << word.text;
                 EXPECT_GE(word.yMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.yMax, words.height - kMarginPt + 1) << word.text;
             }
-            EXPECT_EQ(parLines, c.makeableContracts ? expected : 0);
+            EXPECT_EQ(parLines, c.contracts != SheetsCase::Contracts::kNone ? expected : 0);
             // A cut line under each sheet that has another slot below it, and the footer's rule;
             // no frame around an empty slot.
             EXPECT_EQ(RulesAcross(RenderPage(pdf, page, 60)), std::min(expected, perPage - 1) + 1);
