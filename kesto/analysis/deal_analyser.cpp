@@ -16,9 +16,10 @@ constexpr int kBoardCycle = 16;  // dealer and vulnerability repeat every sixtee
 // Deals a call of the solver gives each of its threads. The solver hands out a call's work
 // strain by strain as threads come free, and each call ends with threads idle while the last
 // strain is solved: with one deal a thread that costs about a sixth more than one call of every
-// deal, with three a few per cent. Three keep a call near a second on two cores (a deal takes a
-// quarter to half a second of one core), so the progress bar moves often.
-constexpr std::size_t kDealsPerThread = 3;
+// deal, with two about a twentieth. A deal takes a quarter of a second to a second of one core,
+// so two a thread keep a call to a second or two on any number of cores, and the progress bar
+// moves that often.
+constexpr std::size_t kDealsPerThread = 2;
 
 // Four hands of 13 cards that hold every card once: what the solver can play.
 bool IsComplete(const tDeal& deal) {

@@ -524,8 +524,7 @@ class HtmlExportAnalysis : public HtmlExport {
         };
     }
 
-    // The rows every board of the fixed solver gets, in the current language, drawn with the
-    // suit images of a page that has them in imageFolder ("gifs/").
+    // The rows of every board in the current language, on a page with its images in imageFolder.
     std::string Rows(std::string_view imageFolder) const {
         HtmlAnalysisWords words = HtmlAnalysisWordsOf(languages_);
         for (std::string& image : words.suitImages)

@@ -80,8 +80,7 @@ std::string Record(int board, std::string_view dealer, std::string_view vulnerab
 // The record of board n of the standard cycle with the given deal (first seat the dealer's).
 std::string CycleRecord(int board, std::string_view handsFromNorth);
 
-// The record with the analysis tags: tricks of the declarers N, S, E, W, each NT, S, H, D, C,
-// where North-South make 3NT, 4S, 2H, 5D and 1C, East-West only 1C and West alone; and par.
+// The record with analysis tags: N-S make 3NT, 4S, 2H, 5D and 1C, E-W only 1C (West), and par.
 std::string WithAnalysis(const std::string& record, std::string_view optimumScore,
                          std::string_view parContract);
 
