@@ -186,6 +186,16 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
     return result;
 }
 
+std::size_t DdsSolver::Threads() {
+    StartSolver();
+    DDSInfo info{};
+    {
+        const std::lock_guard lock(SolverLock());
+        GetDDSInfo(&info);
+    }
+    return static_cast<std::size_t>(std::max(1, info.noOfThreads));
+}
+
 DoubleDummySolver& TheDdsSolver() {
     static DdsSolver solver;
     return solver;
