@@ -187,13 +187,8 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
 }
 
 std::size_t DdsSolver::Threads() {
-    StartSolver();
-    DDSInfo info{};
-    {
-        const std::lock_guard lock(SolverLock());
-        GetDDSInfo(&info);
-    }
-    return static_cast<std::size_t>(std::max(1, info.noOfThreads));
+    const std::lock_guard lock(SolverLock());
+    return static_cast<std::size_t>(ChosenSolverThreads());
 }
 
 DoubleDummySolver& TheDdsSolver() {
