@@ -70,13 +70,6 @@ TEST(DUPFile, TwoDigits) {
     EXPECT_EQ(TwoDigits(123), "123");
 }
 
-TEST(DUPFile, BoardCountField) {
-    EXPECT_EQ(DUPBoardCountField(3), "YN  1 1  3");
-    EXPECT_EQ(DUPBoardCountField(12), "YN  1 1 12");
-    EXPECT_EQ(DUPBoardCountField(99), "YN  1 1 99");
-    EXPECT_EQ(DUPBoardCountField(123), "YN  1 1 12");
-}
-
 TEST(DUPFile, ThreeBoardsAreGolden) {
     const tBoardSet boards = {test::WorkedExampleDeal(), test::RotatedExampleDeal(),
                               test::DealOf("AKQJT98765432...", ".AKQJT98765432..",
@@ -84,17 +77,28 @@ TEST(DUPFile, ThreeBoardsAreGolden) {
     const std::string bytes = DUPFileBytes(boards);
     ASSERT_EQ(bytes.size(), 468u);
     EXPECT_EQ(bytes, FileBytes(DataPath("dup/y_three_boards.dup")));
-    for (std::size_t r = 0; r < 3; ++r) {
-        EXPECT_EQ(bytes.substr(r * 156 + 146, 10), "YN  1 1  3");
+}
+
+// Kesto's settings before and BigDeal's: the deals read as with Kesto's settings now.
+TEST(DUPFile, ReadsEveryLayoutOfTheMachineSettings) {
+    const std::string golden = FileBytes(DataPath("dup/y_three_boards.dup"));
+    DealFileContents expected, contents;
+    ASSERT_TRUE(ParseDUPFile(golden, expected).Ok());
+    for (const std::string settings : {"YN  1 1  3", "YN1  0 03 "}) {
+        std::string bytes = golden;
+        for (std::size_t r = 0; r < 3; ++r)
+            bytes.replace(r * 156 + 146, 10, settings);
+        ASSERT_TRUE(ParseDUPFile(bytes, contents).Ok()) << settings;
+        EXPECT_EQ(contents.boardSet, expected.boardSet) << settings;
     }
 }
 
 TEST(DUPFile, EveryRecordCarriesTheBoardCount) {
-    for (const int count : {12, 123}) {
+    for (const auto& [count, settings] : {std::pair{12, "YN1  1 12 "}, {123, "YN1  1 123"}}) {
         const std::string bytes = DUPFileBytes(test::RandomBoards(count));
         ASSERT_EQ(bytes.size(), 156u * count);
         for (int r = 0; r < count; ++r) {
-            ASSERT_EQ(bytes.substr(r * 156 + 146, 10), "YN  1 1 12") << "record " << r;
+            ASSERT_EQ(bytes.substr(r * 156 + 146, 10), settings) << "record " << r;
         }
     }
 }
