@@ -71,7 +71,11 @@ void AppendGame(std::string& text, const PbnContents& contents, std::size_t inde
     std::stable_sort(more.begin(), more.end(),
                      [](const PbnTag& a, const PbnTag& b) { return a.name < b.name; });
     for (const PbnTag& tag : more) {
-        AppendTag(text, tag.name, PbnQuoted(tag.value));
+        AppendTag(text, tag.name, tag.section.empty() ? PbnQuoted(tag.value) : tag.value);
+        for (const std::string& row : tag.section) {
+            text += std::string_view(row).substr(0, kMaxLine);
+            text += kEol;
+        }
     }
 }
 

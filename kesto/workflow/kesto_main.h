@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
@@ -107,6 +109,8 @@ class TKestoMain {
     // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
     // object); before the first start.
     void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
+    // Gives the analyser the double-dummy tricks of the last deal file read, once.
+    void StoreTricksRead(DealAnalyser& analyser);
 
     // The count fields take only the digits and backspace.
     static bool CountKeyPress(char key);
@@ -190,6 +194,7 @@ class TKestoMain {
     DoubleDummySolver* solver_ = nullptr;  // null: the DDS library
     std::unique_ptr<DealAnalyser> analyser_;
     std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
+    std::vector<std::pair<tDeal, DoubleDummyTable>> tricksRead_;
 
     bool terminateRequested_ = false;
     bool shown_ = false;

@@ -80,6 +80,10 @@ void TKestoMain::ReadDealsFromFile() {
         return;
     }
     boardSet = std::move(contents.boardSet);
+    // Another program's analysis spares solving these deals again.
+    tricksRead_.clear();
+    for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i)
+        tricksRead_.emplace_back(boardSet[i], contents.doubleDummyTricks[i]);
     line1_ = std::move(contents.header1);
     line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
                                   : std::move(contents.header2);

@@ -480,7 +480,7 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
     EXPECT_EQ(out_.str(), "");  // the listing needs --analyse
 }
 
-// The PBN file carries each board's analysis as the standard tags after Result, with
+// The PBN file carries each board's analysis as the standard tags and table after Result, with
 // --analyse or the stored option; without either it is the plain export file.
 TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
     const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
@@ -494,13 +494,18 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
         << err_.str();
     const std::string analysed = ReadWholeFile(Path("analysed.pbn")).value;
     const std::string board2 =
-        "[Result \"?\"]\r\n[DoubleDummyTricks \"94a8694a863923739237\"]\r\n"
-        "[OptimumScore \"NS 100\"]\r\n[ParContract \"EW 4SX\"]\r\n";
+        "W  C  7\r\n[OptimumScore \"NS 100\"]\r\n[ParContract \"EW 4SX\"]\r\n";
     EXPECT_TRUE(analysed.ends_with(board2)) << analysed;
     EXPECT_NE(analysed.find("[Result \"?\"]\r\n[DoubleDummyTricks \"65657656576867568675\"]\r\n"
-                            "[OptimumScore \"NS -110\"]\r\n[ParContract \"EW 2S\"]\r\n\r\n"),
+                            "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n"
+                            "N NT  6\r\n"),
               std::string::npos)
         << analysed;
+    // Read back (the date the file gives is no header line here), written again as it was.
+    ASSERT_EQ(Run({"--read", Path("analysed.pbn"), "--header2", "", "--analyse", "--save",
+                   Path("again.pbn")}),
+              0);
+    EXPECT_EQ(ReadWholeFile(Path("again.pbn")).value, analysed);
 
     PutSettings("\"ShowMakeableContracts\"=dword:00000001");
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--save", Path("stored.pbn")}), 0) << err_.str();
