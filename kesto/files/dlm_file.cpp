@@ -246,13 +246,4 @@ Status ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
     return {};
 }
 
-bool ReadDLMFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    if (!file.status.Ok()) {
-        return false;
-    }
-    return ParseDLMFile(file.value, contents).Ok();
-}
-
 }  // namespace kesto

@@ -25,10 +25,6 @@ void BuildDUPRecord(const tDeal& deal, DUPRecord& record) {
     std::copy_n(text.begin(), std::min(text.size(), kHandsPartSize), record.begin() + kTextOffset);
 }
 
-bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
-    return ReadCardNumberPart(deal, std::string_view(record.data(), kCardNumberPartSize)) == 0;
-}
-
 std::string DUPBoardCountField(std::size_t boardCount) {
     std::string count = std::to_string(boardCount);
     if (count.size() < 2) {
@@ -99,12 +95,6 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
         contents.boardSet.push_back(deal);
     }
     return {};
-}
-
-bool ReadDUPFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseDUPFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

@@ -170,10 +170,4 @@ Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
     return {};
 }
 
-bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseLegacyDealFile(file.value, contents).Ok();
-}
-
 }  // namespace kesto

@@ -109,13 +109,4 @@ Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
     return {};
 }
 
-bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    if (!file.status.Ok()) {
-        return false;
-    }
-    return ParseOwnDealFile(file.value, contents).Ok();
-}
-
 }  // namespace kesto

@@ -273,14 +273,6 @@ bool RegistryHive::KeyExists(std::string_view keyPath) const {
                        [&](const Key& key) { return StartsWithIgnoringCase(key.path, prefix); });
 }
 
-bool RegistryHive::CreateKey(std::string_view keyPath) {
-    if (!IsValidKeyPath(keyPath)) {
-        return false;
-    }
-    KeyIndexFor(keyPath);
-    return true;
-}
-
 const RegistryValue* RegistryHive::FindValue(std::string_view keyPath,
                                              std::string_view name) const {
     const Key* key = FindKey(keyPath);
