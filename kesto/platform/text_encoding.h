@@ -19,4 +19,10 @@ char CodePointToWindows1252(char32_t codePoint);
 // never passes, so a file that does is taken for UTF-8.
 bool IsUtf8WithNonAscii(std::string_view bytes);
 
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// A text file's bytes as Windows-1252: a file that begins with kUtf8ByteOrderMark (which is
+// dropped) or passes IsUtf8WithNonAscii is converted from UTF-8, any other taken as it is.
+std::string FileTextAsWindows1252(std::string_view bytes);
+
 }  // namespace kesto
