@@ -24,10 +24,6 @@ void BuildDUPRecord(const tDeal& deal, DUPRecord& record) {
     std::copy_n(text.begin(), std::min(text.size(), kHandsPartSize), record.begin() + kTextOffset);
 }
 
-bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
-    return ReadCardNumberPart(deal, std::string_view(record.data(), kCardNumberPartSize)) == 0;
-}
-
 std::string DUPBoardCountField(std::size_t boardCount) {
     const auto leftAligned = [](std::size_t number, std::size_t width) {
         std::string text = std::to_string(number).substr(0, width);
@@ -98,12 +94,6 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
         contents.boardSet.push_back(deal);
     }
     return {};
-}
-
-bool ReadDUPFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseDUPFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

@@ -23,12 +23,6 @@ using DUPRecord = std::array<char, kDUPRecordSize>;
 // after either when shorter) and sets offsets 146..155 to spaces.
 void BuildDUPRecord(const tDeal& deal, DUPRecord& record);
 
-// Sets the hands from offsets 0..77: West starts with all 52 cards, each of the 39 two-byte
-// fields names a card for North (fields 1..13), East (14..26) or South (27..39) and takes it
-// from West; 0 and numbers above 52 change nothing. False when a field is not a decimal
-// number (leading spaces and a sign allowed); the deal is then incomplete.
-bool ReadDUPRecord(tDeal& deal, const DUPRecord& record);
-
 // The machine's settings at offsets 146..155, as the machines and the other programs lay them
 // out: "Y" (random hands), "N" (not counted backwards), the lowest board (1), the number of
 // copies (1) and the highest board (the board count), each number left-aligned in 3, 2 and 3
@@ -49,8 +43,5 @@ WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet)
 // twice, "00" or a number above 52 leave West too many cards). Header lines are empty,
 // DealsComplete is true.
 Status ParseDUPFile(std::string_view bytes, DealFileContents& contents);
-
-// False (board set empty) when the file cannot be read, is malformed or is refused.
-bool ReadDUPFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

@@ -17,8 +17,6 @@ namespace kesto {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // The tags the reader uses; every other tag is passed over.
 enum TagIndex { kEvent, kSite, kDate, kBoard, kDealer, kVulnerable, kDeal, kTagCount };
 constexpr std::array<std::string_view, kTagCount> kTagNames = {
@@ -26,31 +24,20 @@ constexpr std::array<std::string_view, kTagCount> kTagNames = {
 
 using TagValues = std::array<std::optional<std::string>, kTagCount>;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
 bool IsNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsAsciiDigit(c) || c == '_';
 }
 
 std::string_view WithoutByteOrderMark(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
     }
     return bytes;
 }
 
 // The file as Windows-1252 text with every line ending in a line feed alone.
 std::string PbnText(std::string_view bytes) {
-    const bool marked = bytes.starts_with(kByteOrderMark);
-    bytes = WithoutByteOrderMark(bytes);
-    const std::string text =
-        marked || IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
+    const std::string text = FileTextAsWindows1252(bytes);
     std::string lines;
     lines.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -159,7 +146,7 @@ class PbnScanner {
         const std::size_t end = LineEnd();
         blankLine_ = true;
         for (std::size_t i = pos_; i < end && blankLine_; ++i) {
-            blankLine_ = IsBlank(text_[i]);
+            blankLine_ = IsSpaceInLine(text_[i]);
         }
         if (!blankLine_ && text_[pos_] != '%') {
             return false;
@@ -169,7 +156,7 @@ class PbnScanner {
     }
 
     void SkipWhiteSpace() {
-        while (pos_ < text_.size() && (IsBlank(text_[pos_]) || text_[pos_] == '\n')) {
+        while (pos_ < text_.size() && (IsSpaceInLine(text_[pos_]) || text_[pos_] == '\n')) {
             Advance();
         }
     }
@@ -268,19 +255,9 @@ std::optional<std::size_t> TagIndexOf(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // "?" is PBN's unknown value; a date whose digits are all "?" is unknown too.
 std::string Known(const std::optional<std::string>& value, bool isDate = false) {
-    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    const std::string_view text = value ? Trim(*value, IsSpaceInLine) : std::string_view();
     if (text == "?") {
         return {};
     }
@@ -291,7 +268,8 @@ std::string Known(const std::optional<std::string>& value, bool isDate = false) 
 }
 
 int BoardNumberOf(const std::optional<std::string>& value) {
-    const std::optional<int> number = value ? ParseWholeNumber<int>(Trimmed(*value)) : std::nullopt;
+    const std::optional<int> number =
+        value ? ParseWholeNumber<int>(Trim(*value, IsSpaceInLine)) : std::nullopt;
     return number && *number > 0 ? *number : 0;
 }
 
@@ -299,8 +277,8 @@ int BoardNumberOf(const std::optional<std::string>& value) {
 // and none around the colon, whatever white space the file put there.
 std::string DealTagOf(std::string_view value) {
     std::string hands;
-    for (const char c : Trimmed(value)) {
-        const bool space = IsBlank(c);
+    for (const char c : Trim(value, IsSpaceInLine)) {
+        const bool space = IsSpaceInLine(c);
         if (space && (hands.empty() || hands.back() == ' ' || hands.back() == ':')) {
             continue;
         }
@@ -313,12 +291,12 @@ std::string DealTagOf(std::string_view value) {
 }
 
 bool HasFirstSeat(std::string_view dealValue) {
-    const std::string_view value = Trimmed(dealValue);
+    const std::string_view value = Trim(dealValue, IsSpaceInLine);
     if (value.empty()) {
         return true;  // no deal given: no cards
     }
     const char seat = AsciiUpper(value.front());
-    const std::string_view rest = Trimmed(value.substr(1));
+    const std::string_view rest = Trim(value.substr(1), IsSpaceInLine);
     return (seat == 'N' || seat == 'E' || seat == 'S' || seat == 'W') && rest.starts_with(':');
 }
 
@@ -346,22 +324,17 @@ std::optional<CivilDate> DateOfPbnDate(std::string_view text) {
 
 // A Dealer value: a seat letter in either case; nullopt for "?" and anything else.
 std::optional<Seat> DealerOf(const std::optional<std::string>& value) {
-    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    const std::string_view text = value ? Trim(*value, IsSpaceInLine) : std::string_view();
     if (text.size() != 1) {
         return std::nullopt;
     }
-    for (const Seat seat : kClockwise) {
-        if (AsciiUpper(text.front()) == SeatLetter(seat)) {
-            return seat;
-        }
-    }
-    return std::nullopt;
+    return SeatOfLetter(text.front());
 }
 
 // A Vulnerable value as BoardVulnerability names it ("Love" and "-" are "None", "Both" is
 // "All"); nullopt for "?" and anything else.
 std::optional<std::string_view> VulnerabilityOf(const std::optional<std::string>& value) {
-    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    const std::string_view text = value ? Trim(*value, IsSpaceInLine) : std::string_view();
     constexpr std::pair<std::string_view, std::string_view> kNames[] = {
         {"None", "None"}, {"Love", "None"}, {"-", "None"},  {"NS", "NS"},
         {"EW", "EW"},     {"All", "All"},   {"Both", "All"}};
@@ -382,29 +355,6 @@ bool FollowsRotation(const TagValues& values, int boardNumber) {
            (!vulnerable || *vulnerable == BoardVulnerability(boardNumber));
 }
 
-// Three hands of 13 cards and one without any: PBN lets a deal leave out ("-") the hand the
-// other three determine, which then holds every card they do not.
-void CompleteTheHandLeftOut(tDeal& deal) {
-    constexpr tSuitSet kWholeSuit = 0x7FFC;  // ranks 2..14
-    int full = 0;
-    std::optional<Seat> leftOut;
-    for (const Seat seat : kClockwise) {
-        const int count = deal.Hand(seat).CardCount();
-        full += count == kCardsInHand ? 1 : 0;
-        leftOut = count == 0 ? seat : leftOut;
-    }
-    if (full != 3 || !leftOut) {
-        return;
-    }
-    for (const Suit suit : kAllSuits) {
-        tSuitSet held = 0;
-        for (const Seat seat : kClockwise) {
-            held |= deal.Hand(seat).Holding(suit);
-        }
-        deal.Hand(*leftOut).Holding(suit) = kWholeSuit & static_cast<tSuitSet>(~held);
-    }
-}
-
 // The words of a tag's section, comments and "%" lines left out.
 std::vector<std::string_view> SectionWords(std::string_view section) {
     std::vector<std::string_view> words;
@@ -415,12 +365,12 @@ std::vector<std::string_view> SectionWords(std::string_view section) {
         if (c == ';' || (lineStart && c == '%') || c == '{') {
             i = section.find(c == '{' ? '}' : '\n', i);
             i = i == std::string_view::npos ? section.size() : i + (c == '{' ? 1 : 0);
-        } else if (IsBlank(c) || c == '\n') {
+        } else if (IsSpaceInLine(c) || c == '\n') {
             lineStart = c == '\n';
             ++i;
         } else {
             const std::size_t start = i;
-            while (i < section.size() && !IsBlank(section[i]) && section[i] != '\n' &&
+            while (i < section.size() && !IsSpaceInLine(section[i]) && section[i] != '\n' &&
                    section[i] != ';' && section[i] != '{') {
                 ++i;
             }
@@ -441,7 +391,7 @@ class GameTricks {
     // 20 hexadecimal digits: declarers N, S, E, W, each NT, S, H, D, C. Any other value gives
     // nothing.
     void TakeTag(std::string_view value) {
-        value = Trimmed(value);
+        value = Trim(value, IsSpaceInLine);
         const auto isCount = [](char c) { return ParseHexDigit(c).value_or(99) <= kCardsInHand; };
         if (value.size() != 20 || !std::all_of(value.begin(), value.end(), isCount)) {
             return;
@@ -461,7 +411,7 @@ class GameTricks {
             std::size_t end = columns.find(';', start);
             end = end == std::string_view::npos ? columns.size() : end;
             const std::string_view column = columns.substr(start, end - start);
-            names.push_back(Trimmed(column.substr(0, column.find('\\'))));
+            names.push_back(Trim(column.substr(0, column.find('\\')), IsSpaceInLine));
             start = end + 1;
         }
         const auto place = [&names](std::string_view name) {
@@ -556,7 +506,7 @@ class PbnBoards {
         if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
             return Status::Failure(BoardFault(named, fault));
         }
-        CompleteTheHandLeftOut(deal);
+        deal.CompleteTheHandLeftOut();
         // A board renumbered with its own number's dealer and vulnerability is told as a
         // change of number.
         if (!FollowsRotation(values, place) && !FollowsRotation(values, named)) {
@@ -645,7 +595,7 @@ bool StartsWithPbnVersionLine(std::string_view text) {
     text = WithoutByteOrderMark(text);
     std::size_t i = 0;
     const auto skipBlanks = [&] {
-        while (i < text.size() && IsBlank(text[i])) {
+        while (i < text.size() && IsSpaceInLine(text[i])) {
             ++i;
         }
     };
@@ -665,7 +615,7 @@ bool StartsWithPbnVersionLine(std::string_view text) {
     }
     const auto digits = [&] {
         const std::size_t start = i;
-        while (i < text.size() && IsDigit(text[i])) {
+        while (i < text.size() && IsAsciiDigit(text[i])) {
             ++i;
         }
         return i > start;

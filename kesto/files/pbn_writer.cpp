@@ -6,7 +6,6 @@
 #include "kesto/deal/board.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
-#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -130,17 +129,8 @@ std::string PbnFileText(const PbnContents& contents) {
 }
 
 WriteResult WritePbnFile(const std::string& fileName, const PbnContents& contents) {
-    if (contents.boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
-    }
-    if (contents.boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
-        return TooManyBoardsToSave();
-    }
-    const Status replaced = ReplaceFileAtomically(fileName, PbnFileText(contents));
-    if (!replaced.Ok()) {
-        return SaveFailed(fileName, replaced);
-    }
-    return {};
+    return SaveBoardSet(fileName, contents.boardSet,
+                        [&](const tBoardSet&) { return PbnFileText(contents); });
 }
 
 }  // namespace kesto

@@ -156,10 +156,8 @@ class TKestoMain {
     int IndividualSets() const { return sets_; }
     int StatSheets() const { return statSheets_; }
     bool Curtains() const { return curtains_; }
-    bool StatsWithHtml() const { return statsWithHtml_; }
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
-    bool CreateEnabled() const { return createEnabled_; }
     const std::string& DialogDirectory() const { return dialogDirectory_; }
     const SettingsFile& Settings() const { return settings_; }
     // The ten as the hand-entry page writes it: "T" or "10".

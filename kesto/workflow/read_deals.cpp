@@ -95,8 +95,9 @@ void TKestoMain::ReadDealsFromFile() {
     }
     // A file that says its deals are complete goes straight to the print page only when every
     // deal holds all 52 cards; otherwise its deals get the checks of typed-in deals, at once.
-    const bool allWhole = std::all_of(boardSet.begin(), boardSet.end(),
-                                      [](const tDeal& deal) { return deal.CardCount() == 52; });
+    const bool allWhole = std::all_of(boardSet.begin(), boardSet.end(), [](const tDeal& deal) {
+        return deal.CardCount() == kCardsInDeck;
+    });
     if (contents.dealsComplete && allWhole) {
         DealsComplete = true;
         ShowPage(Page::Print);

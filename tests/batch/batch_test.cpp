@@ -366,6 +366,17 @@ TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
 
     EXPECT_EQ(Run({"--generate", "1", "--html", Path("no/such/folder/page.htm")}), 1);
     EXPECT_NE(err_.str().find("page.htm"), std::string::npos);
+
+    // Without the options, the stored ones: the language, the images' place, no dealer.
+    PutSettings(
+        "\"PrintVulDeal\"=dword:00000000\r\n\"GIFDirectory\"=\"/gifs\"\r\n"
+        "\"UserLanguage\"=\"Deutsch\"");
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--html", Path("stored.htm")}), 0)
+        << err_.str();
+    const std::string stored = ReadWholeFile(Path("stored.htm")).value;
+    EXPECT_NE(stored.find("<B>Board 2</B>"), std::string::npos);
+    EXPECT_NE(stored.find("<TD> D B Z 2</TD>"), std::string::npos);
+    EXPECT_NE(stored.find("<IMG SRC=\"/gifs/spade.gif\""), std::string::npos);
 }
 
 // The page is published through a symbolic link: the page and its statistics both land in
