@@ -179,7 +179,7 @@ var KESTO_HELP_INDEX = [
 "page": "options.html",
 "anchor": "other",
 "heading": "Other",
-"text": "Show dealer and vulnerability on printouts and HTML : each board shows its dealer and vulnerability (on by default). Use colors : colour printers print the heart and diamond symbols red (and some black-and-white printers shade them). Untick it to print everything in black (on by default). Location of GIFs on Web Site : where the web page finds its images. See The web page . Deal with a secure random generator : see Secure dealing below (off by default). Show makeable contracts and par ( Alt + M ): see Makeable contracts and par below (off by default).",
+"text": "Show dealer and vulnerability on printouts and HTML : each board shows its dealer and vulnerability (on by default). Use colors : colour printers print the heart and diamond symbols red (and some black-and-white printers shade them). Untick it to print everything in black (on by default). Location of GIFs on Web Site : where the web page finds its images. See The web page . Deal with a secure random generator ( Alt + R ): see Secure dealing below (off by default). Show makeable contracts and par ( Alt + M ): see Makeable contracts and par below (off by default).",
 "title": "The Options dialog"
 },
 {

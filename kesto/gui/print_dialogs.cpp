@@ -27,7 +27,7 @@ namespace {
 
 constexpr const char* kPrinterSetupCaption = "Printer setup";
 constexpr const char* kUsePrinter = "Print on the &printer:";
-constexpr const char* kUsePdf = "Write &PDF files into the folder:";
+constexpr const char* kUsePdf = "Write PDF &files into the folder:";
 constexpr const char* kBrowse = "&Browse...";
 constexpr const char* kNoPrinters = "(this system has no printer)";
 

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -507,17 +509,84 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
     }
 }
 
+// The keys that two or more controls of a window, as it shows now, share ("Alt+S: ...").
+QStringList SharedKeys(QWidget* window) {
+    QMap<QString, QStringList> users;
+    const auto use = [&](const QString& text) {
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            users[key.toString()] << text;
+    };
+    for (QAction* action : window->actions())
+        use(action->text());
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            use(button->text());
+        else if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && label->buddy())
+            use(label->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            use(group->title());
+        else if (auto* tabs = qobject_cast<QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i)
+                use(tabs->tabText(i));
+        else if (auto* bar = qobject_cast<QMenuBar*>(w))
+            for (QAction* action : bar->actions())
+                use(action->text());
+    }
+    QStringList shared;
+    for (auto it = users.cbegin(); it != users.cend(); ++it)
+        if (it->size() > 1)
+            shared << it.key() + ": " + it->join(", ");
+    return shared;
+}
+
+// Every window and page of a page control, as it shows: the keys its controls share.
+class SharedKeyWatch : public QObject {
+  public:
+    QStringList shared;
+    QSet<QString> seen;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget != nullptr &&
+            (widget->isWindow() || qobject_cast<QStackedWidget*>(widget->parentWidget())) &&
+            !qobject_cast<QFileDialog*>(widget->window())) {
+            seen << widget->window()->windowTitle();
+            shared << SharedKeys(widget->window());
+        }
+        return false;
+    }
+};
+
 // "kesto --screenshot-dir": every picture it names is saved, and no dialog it opens is left
-// open (a dialog that never came would leave its picture missing).
+// open (a dialog that never came would leave its picture missing). No two controls of a page,
+// a dialog or a menu met on the way share a key.
 void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
+    gui::OptionDialogWidget options(*languages_, window_.get(),
+                                    settings_->filePath("Kesto.reg").toStdString());
+    window_->SetOptionsDialog(&options);
+    SharedKeyWatch keys;
+    qApp->installEventFilter(&keys);
     QTemporaryDir shots;
     QVERIFY(window_->SaveScreenshots(shots.path()));
+    qApp->removeEventFilter(&keys);
+    window_->SetOptionsDialog(nullptr);
+    for (QMenu* menu : window_->findChildren<QMenu*>())
+        keys.shared << SharedKeys(menu);
+    QVERIFY2(keys.shared.isEmpty(), qPrintable(keys.shared.join(" | ")));
+    QVERIFY2(keys.seen.size() >= 12, qPrintable(keys.seen.values().join(", ")));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QStringList saved = QDir(shots.path()).entryList(QDir::Files);
     saved.sort();
-    QCOMPARE(saved, (QStringList{"about.png", "board-numbers.png", "date-format.png",
-                                 "duplicate-card.png", "first.png", "nothing-to-print.png",
-                                 "print.png", "record.png", "zero-cards.png"}));
+    QCOMPARE(saved,
+             (QStringList{"about.png", "board-numbers.png", "date-format.png", "duplicate-card.png",
+                          "first.png", "html_hints.png", "nothing-to-print.png",
+                          "options-curtain-cards.png", "options-fonts.png", "options-language.png",
+                          "options-other.png", "print.png", "printer-setup.png", "record.png",
+                          "zero-cards.png"}));
     for (const QString& name : saved) {
         const QImage picture(shots.filePath(name));
         QVERIFY2(!picture.isNull() && picture.width() > 100 && picture.height() > 50,
