@@ -156,7 +156,6 @@ class TKestoMain {
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
     bool CreateEnabled() const { return createEnabled_; }
-    const std::string& DialogDirectory() const { return dialogDirectory_; }
     const SettingsFile& Settings() const { return settings_; }
     // The ten as the hand-entry page writes it: "T" or "10".
     std::string HandTenText() const;
@@ -204,7 +203,6 @@ class TKestoMain {
     bool createEnabled_ = true;
     bool headerEnabled_ = true;
     std::string line1_, line2_;
-    std::string dialogDirectory_;
     MainWindowDisplay display_;
 };
 

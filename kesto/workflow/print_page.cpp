@@ -77,8 +77,7 @@ PrintJobRequest TKestoMain::PrintRequest() const {
 void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
     SettingsStore store(settings_);
     // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
-    SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)},
-                        dialogDirectory_};
+    SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)}};
     if (analysis)
         request.awaitAnalysis = [analysis] { return analysis; };
     else if (ShowMakeableContracts())
@@ -87,12 +86,21 @@ void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
 }
 
 void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options) {
-    HtmlExportContext context{boardSet,          line1_,      line2_,           statsWithHtml_,
-                              options,           html_.get(), dialogDirectory_, ProgramDirectory(),
+    SettingsStore store(settings_);
+    store.OpenKey(kSettingsKey, true);
+    const std::string folder = store.Read(kHtmlFolder);
+    store.CloseKey();
+    HtmlExportContext context{boardSet,          line1_,      line2_, statsWithHtml_,
+                              options,           html_.get(), folder, ProgramDirectory(),
                               SuppressHTMLAlert, Printed};
     if (ShowMakeableContracts())
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };
     HTMLBtnClick(context, htmlView);
+    if (context.dialogDirectory != folder) {
+        store.OpenKey(kSettingsKey, true);
+        store.Write(kHtmlFolder, context.dialogDirectory);
+        store.CloseKey();
+    }
 }
 
 }  // namespace kesto

@@ -7,8 +7,10 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "kesto/batch/batch.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/platform/file_io.h"
 
 namespace kesto::test {
@@ -35,7 +37,7 @@ constexpr const char* kHelpText =
     "                        tags, whatever the stored options say; --print, --html and\n"
     "                        --save x.pbn then carry the makeable contracts and par\n"
     "  --save FILE           save the board set; the kind follows the extension:\n"
-    "                        .dlm DLM, .dup DUP, .pbn a PBN 2.1 export file,\n"
+    "                        .dlm DLM, .dup DUP, .pbn PBN,\n"
     "                        anything else Kesto's own KST file;\n"
     "                        may be given more than once\n"
     "  --html FILE           write the HTML page through the HTML page library\n"
@@ -75,17 +77,26 @@ std::set<std::string> OptionsInHelp() {
     return options;
 }
 
+// The rows of the tables in a section of the README, their header lines left out.
+std::vector<std::string> ReadmeTableRows(const std::string& heading) {
+    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").ValueOr("");
+    const std::size_t section = readme.find("\n## " + heading + "\n");
+    const std::size_t sectionEnd = readme.find("\n## ", section + 1);
+    std::istringstream lines(readme.substr(section, sectionEnd - section));
+    std::vector<std::string> rows;
+    std::string previous;
+    for (std::string line; std::getline(lines, line); previous = line) {
+        if (line.starts_with("| ") && previous.starts_with("|"))
+            rows.push_back(line);
+    }
+    return rows;
+}
+
 // Every `--name VALUE` quoted in the option table of the README's batch section.
 std::set<std::string> OptionsInReadme() {
-    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").ValueOr("");
-    const std::size_t section = readme.find("\n## The batch command\n");
-    const std::size_t sectionEnd = readme.find("\n## ", section + 1);
     std::set<std::string> options;
-    std::istringstream lines(readme.substr(section, sectionEnd - section));
     const std::regex quoted(R"(`(--[a-z0-9-]+(?: [A-Z]+)?)`)");
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.starts_with("| "))
-            continue;
+    for (const std::string& line : ReadmeTableRows("The batch command")) {
         for (std::sregex_iterator it(line.begin(), line.end(), quoted), end; it != end; ++it)
             options.insert((*it)[1]);
     }
@@ -98,6 +109,20 @@ TEST(BatchHelpText, NamesTheSameOptionsAsTheReadmeTable) {
     EXPECT_TRUE(help.contains("--seed N"));
     EXPECT_TRUE(help.contains("--curtains"));
     EXPECT_EQ(OptionsInReadme(), help);
+}
+
+// The README lists the table of deal file kinds row for row: the kind, its extension, and
+// whether Kesto saves it (--save by extension, the save dialog) or only reads it.
+TEST(DealFileKinds, AreTheReadmeListRowForRow) {
+    const std::vector<std::string> rows = ReadmeTableRows("Deal files");
+    ASSERT_EQ(rows.size(), std::size(kDealFileKinds));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const DealFileKindRow& kind = kDealFileKinds[i];
+        EXPECT_TRUE(rows[i].starts_with("| " + std::string(kind.name) + " | `." +
+                                        std::string(kind.extension) + "` | " +
+                                        (kind.Saved() ? "reads, saves |" : "reads |")))
+            << rows[i];
+    }
 }
 
 }  // namespace

@@ -11,8 +11,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
@@ -26,6 +28,7 @@
 #include <string>
 
 #include "kesto/files/deal_file.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
@@ -461,11 +464,15 @@ void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
 
 // Save through the real dialog: the kind picked by its row in "Files of type" is the kind
 // written, under the name typed and that kind's extension, as the file system spells them; no
-// message on the way.
+// message on the way. The save dialog opens in the documents folder, and the read dialog then
+// opens where the file went, on the kind just saved, so the name alone reads the file back.
 void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
     const QTemporaryDir scratch;
     const QString folder = scratch.filePath(QString::fromUtf8("Z\u00fcrich"));
-    QVERIFY(QDir().mkpath(folder));
+    const QString documents = scratch.filePath("Documents");
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(documents));
+    const auto home = qScopeGuard([saved = qgetenv("HOME")] { qputenv("HOME", saved); });
+    qputenv("HOME", scratch.path().toUtf8());
     const struct {
         int row;
         const char* name;
@@ -474,38 +481,58 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
                  {3, "Malm\u00f6"},
                  {4, "\u0141\u00f3d\u017a"}};
     for (const auto& c : cases) {
-        QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);  // thirty deals
-        QStringList shown;  // every dialog met: the save dialog alone
+        cleanup();
+        init();
+        const QString name =
+            QString::fromUtf8(c.name) + "." +
+            QString::fromStdString(std::string(kesto::SaveDefaultExtension(c.row)));
+        QStringList shown;  // every dialog met, with the folder a file dialog opened in
+        QString kindShown;
+        QPointer<QWidget> last;
         QTimer poll;
         connect(&poll, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
-            const char* kind = modal != nullptr ? modal->metaObject()->className() : nullptr;
-            if (kind == nullptr || (!shown.isEmpty() && shown.back() == kind))
+            if (modal == nullptr || modal == last)
                 return;
-            shown << kind;
-            auto* save = qobject_cast<QFileDialog*>(modal);
-            if (save == nullptr)
+            last = modal;
+            auto* files = qobject_cast<QFileDialog*>(modal);
+            if (files == nullptr) {
+                shown << modal->metaObject()->className();
                 return void(modal->close());
-            save->setDirectory(folder);
-            auto* types = save->findChild<QComboBox*>("fileTypeCombo");
+            }
+            shown << files->directory().absolutePath();
+            auto* types = files->findChild<QComboBox*>("fileTypeCombo");
+            auto* typed = files->findChild<QLineEdit*>("fileNameEdit");
+            if (files->acceptMode() == QFileDialog::AcceptOpen) {
+                kindShown = types->currentText();
+                typed->setText(name);
+                return void(QMetaObject::invokeMethod(files, "accept"));
+            }
+            files->setDirectory(folder);
             QTest::keyClick(types, Qt::Key_Home);
             for (int row = 1; row < c.row; ++row)
                 QTest::keyClick(types, Qt::Key_Down);
-            auto* name = save->findChild<QLineEdit*>("fileNameEdit");
-            for (const QChar typed : QString::fromUtf8(c.name))
-                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, {});
-            QMetaObject::invokeMethod(save, "accept");  // Save, whatever the completer shows
+            for (const QChar letter : QString::fromUtf8(c.name))
+                QTest::sendKeyEvent(QTest::Click, typed, Qt::Key_unknown, letter, {});
+            QMetaObject::invokeMethod(files, "accept");  // Save, whatever the completer shows
         });
         poll.start(20);
+        QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);  // thirty deals
         QTest::mouseClick(Find<QPushButton>("SaveBtn"), Qt::LeftButton);
-        QCOMPARE(shown, QStringList{"QFileDialog"});
-        const std::string path = folder.toStdString() + "/" + c.name + "." +
-                                 std::string(kesto::SaveDefaultExtension(c.row));
+        QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+        const std::string path = folder.toStdString() + "/" + name.toStdString();
         std::ifstream file(path, std::ios::binary);
         std::string first(kesto::kRecognitionBytes, ' ');
         QVERIFY2(file.read(first.data(), static_cast<std::streamsize>(first.size())), path.c_str());
-        QCOMPARE(kesto::RecogniseDealFile(first).kind, kesto::SaveKindOfFilterIndex(c.row));
-        QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+        const kesto::DealFileKind kind = kesto::SaveKindOfFilterIndex(c.row);
+        QCOMPARE(kesto::RecogniseDealFile(first).kind, kind);
+        Find<QRadioButton>("Mode2")->click();
+        QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);  // and read it back
+        QCOMPARE(shown, (QStringList{documents, folder}));
+        QVERIFY2(kindShown.startsWith(
+                     QString::fromStdString(std::string(kesto::FindDealFileKind(kind)->openLabel))),
+                 qPrintable(kindShown));
+        QCOMPARE(window_->Core().boardSet.size(), std::size_t{30});
     }
 }
 

@@ -11,6 +11,7 @@
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_writer.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/workflow/read_deals.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
@@ -25,6 +26,11 @@ class SaveDeals : public ::testing::Test {
     void StoreFileType(int fileType) {
         ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
         settings_.Write(kFileType, fileType);
+        settings_.CloseKey();
+    }
+    void StoreFolder(const std::string& folder) {
+        ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
+        settings_.Write(kDealFileFolder, folder);
         settings_.CloseKey();
     }
 
@@ -42,20 +48,24 @@ class SaveDeals : public ::testing::Test {
     SettingsStore settings_;
     test::FakeUi ui_;
     const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
-    SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}, "/home/club"};
+    SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}};
 };
 
+// A stored FileType is one kind in both dialogs; a kind the save dialog does not list (the
+// older text file), no one kind, or a number no kind has, shows the own file. Earlier versions
+// stored 4 for the save dialog's PBN and for the read dialog's "All files": PBN in both.
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
-    // A stored kind outside the save dialog's four is shown as the first, the own file.
-    const std::tuple<int, int, const char*> cases[] = {{1, 1, "KST"}, {2, 2, "DLM"}, {3, 3, "DUP"},
-                                                       {4, 4, "pbn"}, {5, 1, "KST"}, {0, 1, "KST"},
-                                                       {-7, 1, "KST"}};
-    for (const auto& [fileType, filterIndex, extension] : cases) {
+    const std::tuple<int, int, const char*, int> cases[] = {
+        {1, 1, "KST", 2}, {2, 2, "DLM", 3}, {3, 3, "DUP", 4},  {4, 4, "pbn", 5},
+        {5, 1, "KST", 6}, {0, 1, "KST", 1}, {-7, 1, "KST", 1}, {9, 1, "KST", 1}};
+    StoreFolder("/home/club/");
+    for (const auto& [fileType, filterIndex, extension, openIndex] : cases) {
         StoreFileType(fileType);
         SaveBtnClick(ui_, settings_, request_);  // the fake cancels
         const FileDialogRequest& shown = ui_.saveRequests.back();
         EXPECT_EQ(shown.filterIndex, filterIndex) << "FileType " << fileType;
         EXPECT_EQ(shown.defaultExtension, extension) << "FileType " << fileType;
+        EXPECT_EQ(OpenFilterIndexOfFileType(fileType), openIndex) << "FileType " << fileType;
     }
     const FileDialogRequest& shown = ui_.saveRequests.back();
     EXPECT_EQ(shown.title, "Save deals to file");
@@ -63,7 +73,7 @@ TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
               "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|Duplimate (DOS version) (*.DUP)|*.DUP|"
               "PBN (*.pbn)|*.pbn");
     EXPECT_TRUE(shown.promptOverwrite);
-    EXPECT_EQ(shown.initialDirectory, "/home/club");
+    EXPECT_EQ(shown.initialDirectory, "/home/club/");
     EXPECT_TRUE(ui_.messages.empty());
 }
 
@@ -102,6 +112,9 @@ TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
         EXPECT_EQ(test::FileBytes(folder_.Path(c.name)), c.expected);
         EXPECT_EQ(StoredFileType(), c.filterIndex);
     }
+    SettingsStore reader(folder_.Path("settings.reg"));
+    ASSERT_TRUE(reader.OpenKey(kSettingsKey, true));
+    EXPECT_EQ(reader.Read(kDealFileFolder), folder_.Path(""));  // the next dialog opens there
     EXPECT_TRUE(ui_.messages.empty());
 }
 
@@ -130,7 +143,7 @@ TEST_F(SaveDeals, OnlyAPbnFileWaitsForTheAnalysisAndACancelledWaitWritesNothing)
 // A save that would save nothing says so, whatever the kind, and makes no file.
 TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     const tBoardSet none;
-    const SaveRequest empty{{none, "", "", DealSource::Record}, ""};
+    const SaveRequest empty{{none, "", "", DealSource::Record}};
     for (const int filterIndex : {1, 2, 3, 4}) {
         SCOPED_TRACE(filterIndex);
         ui_.messages.clear();
@@ -148,7 +161,7 @@ TEST_F(SaveDeals, MoreThan99BoardsForADLMFileAreAnError) {
     const tBoardSet boards = test::RandomBoards(120);
     test::PutFile(folder_.Path("b.DLM"), "old");
     Answer(folder_.Path("b.DLM"), 2);
-    SaveBtnClick(ui_, settings_, {{boards, "", "", DealSource::Generate}, ""});
+    SaveBtnClick(ui_, settings_, {{boards, "", "", DealSource::Generate}});
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(ui_.messages[0].text.rfind("A .DLM file holds at most 99 boards", 0), 0u);
@@ -181,7 +194,7 @@ class FileSizeLimit {
 TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
     const std::string old = "an old file of deals the club relies on\r\n";
     const tBoardSet many = test::RandomBoards(60);
-    const SaveRequest big{{many, "h1", "h2", DealSource::Generate}, ""};
+    const SaveRequest big{{many, "h1", "h2", DealSource::Generate}};
     struct Case {
         int filterIndex;
         const char* name;
