@@ -185,9 +185,9 @@ void MainWindow::ShowOptions(int page) {
     if (options_ == nullptr) {
         return;
     }
-    // OK may have changed the language: the hand-entry page shows the new words at once.
+    // OK may have changed the language or the makeable contracts: the page follows at once.
     if (options_->ShowOnPage(page) == 1) {
-        core_->Refresh();
+        core_->OptionsApplied();
     }
 }
 

@@ -104,6 +104,10 @@ class TKestoMain {
     // nothing is to be written: the wait was cancelled (the analysis stops too), or the
     // analysis failed and the user has been told why.
     const DealAnalyser* AwaitAnalysis();
+    // After OK in the options dialog: the page shows the new words, and on the print page the
+    // analysis starts at once when the makeable contracts were just turned on, as entering the
+    // page starts it, and stops when they were turned off.
+    void OptionsApplied();
     // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
     // object); before the first start.
     void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }

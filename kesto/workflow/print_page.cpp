@@ -58,6 +58,16 @@ void TKestoMain::PrintBtnClick() {
     Printed = state.printed;
 }
 
+void TKestoMain::OptionsApplied() {
+    if (page_ == Page::Print && ShowMakeableContracts()) {
+        if (!analysis_ || !analysis_->Covers(boardSet))
+            StartAnalysis();
+    } else if (analysis_ && !ShowMakeableContracts()) {
+        analysis_->Cancel();  // its progress bar goes with the option
+    }
+    Refresh();
+}
+
 PrintJobRequest TKestoMain::PrintRequest() const {
     PrintJobRequest request;
     request.boardSet = &boardSet;
