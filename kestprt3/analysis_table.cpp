@@ -4,6 +4,7 @@
 #include <QPen>
 
 #include <algorithm>
+#include <limits>
 
 #include "kestprt3/drawing.h"
 
@@ -20,6 +21,8 @@ struct Run {
     QString text;
     QColor color = Qt::black;
 };
+// Runs that stay together on one line.
+using Line = std::vector<Run>;
 
 // The strain as a table heading or in a contract: the language's no trump, or a suit symbol.
 Run StrainRun(int strain, const PrintRequest& request) {
@@ -46,36 +49,61 @@ QString SignedScore(int score) {
     return score > 0 ? QStringLiteral("+") + QString::number(score) : QString::number(score);
 }
 
-std::vector<Run> ParLineRuns(const BoardAnalysis& analysis, const PrintRequest& request) {
-    std::vector<Run> runs;
+// The par line in pieces a narrow column may put on lines of their own: "Par: 3NT N /",
+// "3NT S,", "NS +400". One space joins two pieces on a line.
+std::vector<Line> ParPieces(const BoardAnalysis& analysis, const PrintRequest& request) {
+    std::vector<Line> pieces;
     if (!analysis.hasPar) {
-        return runs;
+        return pieces;
     }
-    runs.push_back({request.analysisWords.par + QStringLiteral(": ")});
+    const QString head = request.analysisWords.par + QStringLiteral(": ");
     if (analysis.par.empty()) {
-        runs.push_back({request.analysisWords.passedOut});
-        return runs;
+        pieces.push_back({{head + request.analysisWords.passedOut}});
+        return pieces;
     }
     for (std::size_t i = 0; i < analysis.par.size(); ++i) {
         const ParItem& item = analysis.par[i];
-        runs.push_back({(i > 0 ? QStringLiteral(" / ") : QString()) + QString::number(item.level)});
-        runs.push_back(StrainRun(item.strain, request));
-        runs.push_back(
-            {QString(item.doublings, u'X') + u' ' + SideLetters(item.side, request.words)});
+        const int result = ParResult(analysis, item);
+        const QString end =
+            i + 1 < analysis.par.size() ? QStringLiteral(" /") : QStringLiteral(",");
+        pieces.push_back(
+            {{(i == 0 ? head : QString()) + QString::number(item.level)},
+             StrainRun(item.strain, request),
+             {QString(item.doublings, u'X') + (result != 0 ? SignedScore(result) : QString()) +
+              u' ' + SideLetters(item.side, request.words) + end}});
     }
-    // The par side's own view: a sacrifice shows what it loses.
-    const int score =
-        analysis.par.front().NorthSouth() ? analysis.parScoreNS : -analysis.parScoreNS;
-    runs.push_back({QStringLiteral(", ") + SignedScore(score)});
-    return runs;
+    // North-South's score whoever plays par, as the OptimumScore tag gives it.
+    pieces.push_back(
+        {{SideLetters("NS", request.words) + u' ' + SignedScore(analysis.parScoreNS)}});
+    return pieces;
 }
 
-double RunsWidth(const std::vector<Run>& runs, const QFontMetricsF& metrics) {
+double RunsWidth(const Line& runs, const QFontMetricsF& metrics) {
     double width = 0;
     for (const Run& run : runs) {
         width += metrics.horizontalAdvance(run.text);
     }
     return width;
+}
+
+// The pieces on as few lines as fit in width; a piece wider than width has a line of its own.
+std::vector<Line> ParLines(const BoardAnalysis& analysis, const PrintRequest& request, double width,
+                           const QFontMetricsF& metrics) {
+    std::vector<Line> lines;
+    double used = 0;
+    const double space = metrics.horizontalAdvance(QStringLiteral(" "));
+    for (const Line& piece : ParPieces(analysis, request)) {
+        const double pieceWidth = RunsWidth(piece, metrics);
+        if (lines.empty() || used + space + pieceWidth > width) {
+            lines.push_back(piece);
+            used = pieceWidth;
+        } else {
+            lines.back().push_back({QStringLiteral(" ")});
+            lines.back().insert(lines.back().end(), piece.begin(), piece.end());
+            used += space + pieceWidth;
+        }
+    }
+    return lines;
 }
 
 struct TableGeometry {
@@ -107,11 +135,13 @@ TableGeometry LayOutTable(const QFont& font, const PrintRequest& request,
     return g;
 }
 
-bool ParFitsBeside(const TableGeometry& g, double parWidth, double width) {
-    return g.Width() + g.parGap + parWidth <= width;
+QFont CaptionFont(const QFont& font) {
+    QFont caption = font;
+    caption.setItalic(true);
+    return caption;
 }
 
-void DrawRuns(QPainter& painter, QPointF topLeft, const QFont& font, const std::vector<Run>& runs) {
+void DrawRuns(QPainter& painter, QPointF topLeft, const QFont& font, const Line& runs) {
     const QFontMetricsF metrics(font, painter.device());
     for (const Run& run : runs) {
         DrawTextAt(painter, topLeft, font, run.text, run.color);
@@ -131,49 +161,75 @@ void DrawCentred(QPainter& painter, double left, double width, double top, const
 
 QString ParLineText(const BoardAnalysis& analysis, const PrintRequest& request) {
     QString text;
-    for (const Run& run : ParLineRuns(analysis, request)) {
-        text += run.text;
+    for (const Line& piece : ParPieces(analysis, request)) {
+        text += (text.isEmpty() ? QString() : QStringLiteral(" "));
+        for (const Run& run : piece) {
+            text += run.text;
+        }
     }
     return text;
 }
 
-double AnalysisBlockHeight(const std::vector<Board>& boards, double width, const QFont& font,
-                           const PrintRequest& request, const QPaintDevice& device) {
+AnalysisBlockLayout LayOutAnalysisBlock(const std::vector<Board>& boards, double maxWidth,
+                                        const QFont& font, const PrintRequest& request,
+                                        const QPaintDevice& device) {
+    AnalysisBlockLayout layout;
     const TableGeometry g = LayOutTable(font, request, device);
     const QFontMetricsF metrics(font, &device);
-    bool any = false;
-    bool parBelow = false;
+    std::vector<const BoardAnalysis*> analyses;
+    double parWidest = 0;
     for (const Board& board : boards) {
-        if (!board.analysis) {
-            continue;
+        if (board.analysis) {
+            analyses.push_back(&*board.analysis);
+            parWidest = std::max(parWidest,
+                                 metrics.horizontalAdvance(ParLineText(*board.analysis, request)));
         }
-        any = true;
-        const double parWidth = RunsWidth(ParLineRuns(*board.analysis, request), metrics);
-        parBelow = parBelow || !ParFitsBeside(g, parWidth, width);
     }
-    if (!any) {
-        return 0;
+    if (analyses.empty()) {
+        return layout;
     }
-    return (kTableLines + (parBelow ? 1 : 0)) * g.line;
+    layout.maxWidth = maxWidth;
+    layout.width = std::max(
+        g.Width(),
+        QFontMetricsF(CaptionFont(font), &device).horizontalAdvance(request.analysisWords.caption));
+    layout.parBeside = g.Width() + g.parGap + parWidest <= maxWidth;
+    std::size_t parLines = 0;
+    if (layout.parBeside) {
+        layout.width = std::max(layout.width, g.Width() + g.parGap + parWidest);
+    } else {
+        for (const BoardAnalysis* analysis : analyses) {
+            const std::vector<Line> lines = ParLines(*analysis, request, maxWidth, metrics);
+            parLines = std::max(parLines, lines.size());
+            for (const Line& line : lines) {
+                layout.width = std::max(layout.width, RunsWidth(line, metrics));
+            }
+        }
+    }
+    layout.height = static_cast<double>(1 + kTableLines + parLines) * g.line;
+    return layout;
 }
 
-void DrawAnalysisBlock(QPainter& painter, const QRectF& rect, const Board& board, const QFont& font,
-                       const PrintRequest& request) {
-    if (!board.analysis) {
+void DrawAnalysisBlock(QPainter& painter, QPointF topLeft, const AnalysisBlockLayout& layout,
+                       const Board& board, const QFont& font, const PrintRequest& request) {
+    if (!board.analysis || layout.height <= 0) {
         return;
     }
     const BoardAnalysis& analysis = *board.analysis;
     const TableGeometry g = LayOutTable(font, request, *painter.device());
-    const double left = rect.left();
-    double top = rect.top();
+    const double left = topLeft.x();
+    DrawTextAt(painter, topLeft, CaptionFont(font), request.analysisWords.caption,
+               QColor(90, 90, 90));
+    const double tableTop = topLeft.y() + g.line;
     for (int strain = 0; strain < kStrains; ++strain) {
-        DrawCentred(painter, left + g.labelWidth + strain * g.strainWidth, g.strainWidth, top, font,
-                    StrainRun(strain, request));
+        DrawCentred(painter, left + g.labelWidth + strain * g.strainWidth, g.strainWidth, tableTop,
+                    font, StrainRun(strain, request));
     }
     QPen rule(QColor(150, 150, 150));
     rule.setWidthF(std::max(1.0, g.line / 20));
     painter.setPen(rule);
-    painter.drawLine(QPointF(left, top + g.line), QPointF(left + g.Width(), top + g.line));
+    painter.drawLine(QPointF(left, tableTop + g.line),
+                     QPointF(left + g.Width(), tableTop + g.line));
+    double top = tableTop;
     for (const Seat seat : kRowSeats) {
         top += g.line;
         DrawTextAt(painter, QPointF(left, top), font, SeatInitial(seat, request.words));
@@ -184,16 +240,14 @@ void DrawAnalysisBlock(QPainter& painter, const QRectF& rect, const Board& board
                         font, {level > 0 ? QString::number(level) : QStringLiteral("-")});
         }
     }
-    const std::vector<Run> par = ParLineRuns(analysis, request);
-    if (par.empty()) {
-        return;
-    }
-    // The block's height says where the par line goes: AnalysisBlockHeight gave a sixth line
-    // when a par line of the printout does not fit beside its table.
-    if (rect.height() < (kTableLines + 0.5) * g.line) {
-        DrawRuns(painter, QPointF(left + g.Width() + g.parGap, rect.top() + g.line), font, par);
-    } else {
-        DrawRuns(painter, QPointF(left, rect.top() + kTableLines * g.line), font, par);
+    // Beside the table, the whole line level with North's row; under it, as the width allows.
+    const QFontMetricsF metrics(font, painter.device());
+    QPointF at = layout.parBeside ? QPointF(left + g.Width() + g.parGap, tableTop + g.line)
+                                  : QPointF(left, tableTop + kTableLines * g.line);
+    const double width = layout.parBeside ? std::numeric_limits<double>::max() : layout.maxWidth;
+    for (const Line& line : ParLines(analysis, request, width, metrics)) {
+        DrawRuns(painter, at, font, line);
+        at.ry() += g.line;
     }
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// The makeable contracts of a board under its hand diagram: a table of the highest level each
-// declarer makes in each strain with best play all round (declarers N, S, E, W down the side;
-// NT and the four suits across; "-" where not even one is made), and the par line beside it
-// ("Par: 4♠ N, +420", the score from the par side's view). Lengths in device pixels.
+// The makeable contracts of a board beside or under its hand diagram: a caption that says what
+// the numbers are, a table of the highest level each declarer makes in each strain with best
+// play all round (declarers N, S, E, W down the side; NT and the four suits across; "-" where
+// not even one is made), and the par line ("Par: 1♠+2 EW, NS -140": the par contract with its
+// result, and the score from North-South's side as the OptimumScore tag gives it). Lengths in
+// device pixels.
 
 #include <QFont>
 #include <QPainter>
-#include <QRectF>
+#include <QPointF>
 #include <QString>
 
 #include <vector>
@@ -16,19 +18,27 @@
 
 namespace kesto::prt3 {
 
-// The par line as text, suits as their symbols: "Par: 4♠ N, +420", "Par: 5♥X E, -300",
-// "Par: 3NT N / 3NT S, +400", "Par: Pass"; empty without par.
+// The par line as text, suits as their symbols: "Par: 4♠ N, NS +420", "Par: 5♥X-2 E, NS +300",
+// "Par: 3NT N / 3NT S, NS +400", "Par: Pass"; empty without par.
 QString ParLineText(const BoardAnalysis& analysis, const PrintRequest& request);
 
-// The height the block takes under a diagram of this width: 0 when no board has an analysis
-// (the printout is laid out exactly as without one), else the table's five lines, or six when
-// a par line does not fit beside the table.
-double AnalysisBlockHeight(const std::vector<Board>& boards, double width, const QFont& font,
-                           const PrintRequest& request, const QPaintDevice& device);
+// One layout for every board of a printout, so the blocks stand alike.
+struct AnalysisBlockLayout {
+    double width = 0;   // 0, and height 0, when no board has an analysis
+    double height = 0;  // the caption, the table's five lines and the par lines under it
+    double maxWidth = 0;
+    bool parBeside = false;  // the par line beside the table's first row of numbers
+};
 
-// Draws the board's table and par line centred at the top of rect; nothing for a board without
-// an analysis.
-void DrawAnalysisBlock(QPainter& painter, const QRectF& rect, const Board& board, const QFont& font,
-                       const PrintRequest& request);
+// The layout within maxWidth: the par line beside the table when every board's fits there,
+// else under it, broken after a contract where it is wider than maxWidth.
+AnalysisBlockLayout LayOutAnalysisBlock(const std::vector<Board>& boards, double maxWidth,
+                                        const QFont& font, const PrintRequest& request,
+                                        const QPaintDevice& device);
+
+// Draws the board's block with its top left at topLeft; nothing for a board without an
+// analysis.
+void DrawAnalysisBlock(QPainter& painter, QPointF topLeft, const AnalysisBlockLayout& layout,
+                       const Board& board, const QFont& font, const PrintRequest& request);
 
 }  // namespace kesto::prt3

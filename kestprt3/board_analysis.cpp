@@ -1,5 +1,6 @@
 #include "kestprt3/board_analysis.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace kesto::prt3 {
@@ -160,6 +161,18 @@ std::optional<BoardAnalysis> ReadBoardAnalysis(std::string_view tricks,
 
 int MakeableLevel(int tricks) {
     return tricks >= 7 ? tricks - 6 : 0;
+}
+
+int ParResult(const BoardAnalysis& analysis, const ParItem& item) {
+    static constexpr std::string_view kSeatLetters = "NESW";  // Seat's order, clockwise
+    int tricks = 0;
+    for (const char letter : item.side) {
+        const std::size_t seat = kSeatLetters.find(letter);
+        if (seat != std::string_view::npos) {
+            tricks = std::max(tricks, analysis.tricks[seat][static_cast<std::size_t>(item.strain)]);
+        }
+    }
+    return tricks - (item.level + 6);
 }
 
 }  // namespace kesto::prt3

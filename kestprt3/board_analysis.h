@@ -53,4 +53,8 @@ std::optional<BoardAnalysis> ReadBoardAnalysis(std::string_view tricks,
 // The makeable level of a number of tricks ("4" for ten), or 0 when not even one is.
 int MakeableLevel(int tricks);
 
+// The tricks a par contract's declarer takes over its level, from the analysis' own table
+// (negative: a sacrifice's undertricks). A side plays it from its better seat.
+int ParResult(const BoardAnalysis& analysis, const ParItem& item);
+
 }  // namespace kesto::prt3

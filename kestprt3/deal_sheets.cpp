@@ -17,6 +17,7 @@ constexpr double kMarginMm = 15;
 // The least room between two sheets on a page; the cut line runs in the middle of it.
 constexpr double kSheetGapMm = 8;
 constexpr double kTitleBlockGapMm = 2;
+constexpr double kAnalysisColumnGapMm = 6;
 
 QFont TitleFont(const PrintRequest& request) {
     return BoldFont(ScaledFont(request.labelFont, 2.4));
@@ -68,37 +69,58 @@ void DrawTitleBlock(QPainter& painter, const QPrinter& printer, QPointF topLeft,
     }
 }
 
-// What one sheet holds, top to bottom, and where: the board's title block at the top left, in
-// the corner beside North's hand when it fits there (else above the diagram), the diagram, and
-// the makeable contracts when the records carry them. The sheet's height is the sum of its
-// parts, so the block under the diagram takes its room on the page and the page holds fewer
-// sheets.
+// What one sheet holds and where: the board's title block at the top left, in the corner
+// beside North's hand when it fits there (else above the diagram), the diagram, and the
+// makeable contracts when the records carry them: in a column at the right of the diagram, so
+// the sheet is no taller for them, or under it when the fonts leave no room beside it.
 struct SheetLayout {
     double diagramTop = 0;  // from the sheet's top
+    double diagramWidth = 0;
     double diagramHeight = 0;
-    double analysisGap = 0;
-    double analysisHeight = 0;  // 0 without makeable contracts
-    double Height() const { return diagramTop + diagramHeight + analysisGap + analysisHeight; }
+    AnalysisBlockLayout analysis;
+    bool analysisBeside = false;
+    QPointF analysisAt;  // the block's top left, from the sheet's top left
+    double Height() const {
+        return std::max(diagramTop + diagramHeight, analysisAt.y() + analysis.height);
+    }
 };
 
 // One layout for every sheet of the printout, so the sheets stand alike on every page.
 SheetLayout LayOutSheet(const QPrinter& printer, const PrintRequest& request,
                         const DiagramStyle& style, const std::vector<Board>& boards, double width) {
+    SheetLayout sheet;
+    const QSizeF natural = DiagramNaturalSize(style, request.words, printer);
+    const QFont analysisFont = AnalysisFont(request);
+    const double columnGap = Mm(printer, kAnalysisColumnGapMm);
+    sheet.analysis = LayOutAnalysisBlock(boards, width - natural.width() - columnGap, analysisFont,
+                                         request, printer);
+    sheet.analysisBeside =
+        sheet.analysis.width > 0 && natural.width() + columnGap + sheet.analysis.width <= width;
+    if (sheet.analysis.width > 0 && !sheet.analysisBeside) {
+        sheet.analysis = LayOutAnalysisBlock(boards, width, analysisFont, request, printer);
+    }
+    sheet.diagramWidth = sheet.analysisBeside ? width - sheet.analysis.width - columnGap : width;
+
     QSizeF titleBlock;
     for (const Board& board : boards) {
         titleBlock = titleBlock.expandedTo(TitleBlockSize(printer, board, request));
     }
-    const QSizeF corner = DiagramCornerRoom(style, width, printer);
-    SheetLayout sheet;
+    const QSizeF corner = DiagramCornerRoom(style, sheet.diagramWidth, printer);
     if (titleBlock.width() <= corner.width()) {
         sheet.diagramTop = std::max(0.0, titleBlock.height() - corner.height());
     } else {
         sheet.diagramTop = titleBlock.height() + Mm(printer, kTitleBlockGapMm);
     }
-    sheet.diagramHeight = DiagramNaturalSize(style, request.words, printer).height();
-    sheet.analysisHeight =
-        AnalysisBlockHeight(boards, width, AnalysisFont(request), request, printer);
-    sheet.analysisGap = sheet.analysisHeight > 0 ? Mm(printer, kTitleBlockGapMm) : 0;
+    sheet.diagramHeight = natural.height();
+    if (sheet.analysisBeside) {
+        // Level with the middle of the diagram: beside West, the compass and East.
+        sheet.analysisAt = QPointF(
+            width - sheet.analysis.width,
+            sheet.diagramTop + std::max(0.0, (sheet.diagramHeight - sheet.analysis.height) / 2));
+    } else if (sheet.analysis.height > 0) {
+        sheet.analysisAt =
+            QPointF(0, sheet.diagramTop + sheet.diagramHeight + Mm(printer, kTitleBlockGapMm));
+    }
     return sheet;
 }
 
@@ -124,14 +146,16 @@ void DrawSheet(QPainter& painter, const QPrinter& printer, const QRectF& slot,
     const double top = slot.top() + std::max(0.0, (slot.height() - sheet.Height()) / 2);
     DrawTitleBlock(painter, printer, QPointF(slot.left(), top), board, request);
     const double diagramTop = top + sheet.diagramTop;
-    const double below = sheet.analysisGap + sheet.analysisHeight;
+    const double below =
+        sheet.analysisBeside ? 0 : sheet.Height() - sheet.diagramTop - sheet.diagramHeight;
     const double height = std::min(sheet.diagramHeight, slot.bottom() - below - diagramTop);
-    DrawDiagram(painter, QRectF(slot.left(), diagramTop, slot.width(), height), board, style,
+    DrawDiagram(painter, QRectF(slot.left(), diagramTop, sheet.diagramWidth, height), board, style,
                 request.words);
-    DrawAnalysisBlock(painter,
-                      QRectF(slot.left(), diagramTop + height + sheet.analysisGap, slot.width(),
-                             sheet.analysisHeight),
-                      board, AnalysisFont(request), request);
+    const QPointF analysisAt =
+        sheet.analysisBeside
+            ? QPointF(slot.left(), top) + sheet.analysisAt
+            : QPointF(slot.left(), diagramTop + height + Mm(printer, kTitleBlockGapMm));
+    DrawAnalysisBlock(painter, analysisAt, sheet.analysis, board, AnalysisFont(request), request);
 }
 
 }  // namespace

@@ -209,7 +209,7 @@ KESTO_EXPORT void KESTO_STDCALL ClearDeals(void) {
 }
 
 KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* noTrump,
-                                                 const char* passedOut) {
+                                                 const char* passedOut, const char* caption) {
     try {
         kesto::prt3::AnalysisWords words;
         const auto keep = [](QString& word, const char* given) {
@@ -221,6 +221,7 @@ KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* no
         keep(words.par, par);
         keep(words.noTrump, noTrump);
         keep(words.passedOut, passedOut);
+        keep(words.caption, caption);
         kesto::prt3::StoredAnalysisWords() = std::move(words);
     } catch (...) {
         // Out of memory: the words stay as they were.

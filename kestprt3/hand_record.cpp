@@ -54,20 +54,20 @@ std::int32_t PrintHandRecord(QPrinter& printer, const PrintRequest& request,
     const QRectF grid(area.left(), area.top() + headerHeight, area.width(),
                       area.height() - headerHeight - footerHeight - gap);
 
-    // The makeable contracts under each diagram; 0 when the records carry none.
-    const QFont analysisFont = ScaledFont(request.labelFont, 0.9);
-    const double analysisHeight =
-        AnalysisBlockHeight(boards, natural.width(), analysisFont, request, printer);
     const double cellNaturalWidth = natural.width() + 2 * padding;
-    const double cellNaturalHeight = natural.height() + analysisHeight + 2 * padding;
     const int columns = (2 * cellNaturalWidth + gap <= grid.width()) ? 2 : 1;
+    const double cellWidth = (grid.width() - (columns - 1) * gap) / columns;
+    // The makeable contracts under each diagram; none when the records carry none.
+    const QFont analysisFont = ScaledFont(request.labelFont, 0.9);
+    const AnalysisBlockLayout analysis =
+        LayOutAnalysisBlock(boards, cellWidth - 2 * padding, analysisFont, request, printer);
+    const double cellNaturalHeight = natural.height() + analysis.height + 2 * padding;
     const int rows =
         std::clamp(static_cast<int>(std::floor((grid.height() + gap) / (cellNaturalHeight + gap))),
                    1, kMaxRows);
     const int perPage = columns * rows;
     const int pages = static_cast<int>((boards.size() + static_cast<std::size_t>(perPage) - 1) /
                                        static_cast<std::size_t>(perPage));
-    const double cellWidth = (grid.width() - (columns - 1) * gap) / columns;
     const double cellHeight = (grid.height() - (rows - 1) * gap) / rows;
 
     QPen frame(QColor(150, 150, 150));
@@ -94,12 +94,10 @@ std::int32_t PrintHandRecord(QPrinter& printer, const PrintRequest& request,
             painter.setBrush(Qt::NoBrush);
             painter.drawRoundedRect(cell, Mm(printer, 1.5), Mm(printer, 1.5));
             const QRectF inner = cell.adjusted(padding, padding, -padding, -padding);
-            DrawDiagram(painter, inner.adjusted(0, 0, 0, -analysisHeight), boards[index], style,
+            DrawDiagram(painter, inner.adjusted(0, 0, 0, -analysis.height), boards[index], style,
                         request.words);
-            DrawAnalysisBlock(painter,
-                              QRectF(inner.left(), inner.bottom() - analysisHeight, inner.width(),
-                                     analysisHeight),
-                              boards[index], analysisFont, request);
+            DrawAnalysisBlock(painter, QPointF(inner.left(), inner.bottom() - analysis.height),
+                              analysis, boards[index], analysisFont, request);
         }
         DrawPageFooter(painter, printer, area, request, page + 1, pages);
     }

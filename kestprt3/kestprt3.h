@@ -98,17 +98,18 @@ KESTO_EXPORT void KESTO_STDCALL ClearDeals(void);
 /* Makeable contracts. A record that carries the standard PBN tags DoubleDummyTricks (20
  * hexadecimal digits: declarers N, S, E, W, each NT, spades, hearts, diamonds, clubs),
  * OptimumScore ("NS 420") and ParContract ("NS 4S", "EW 5HX", "Pass"; several separated by
- * commas) is printed on hand records and deal sheets with a table under its diagram: the
- * highest level each declarer makes in each strain ("-" for none), and the par line
- * ("Par: 4S N, +420", the score from the par side's view). Records without the tags print as
- * before, and curtain cards never show them.
+ * commas) is printed on hand records under its diagram and on deal sheets beside it: a caption,
+ * the highest level each declarer makes in each strain ("-" for none), and the par line
+ * ("Par: 1S+2 EW, NS -140": each par contract with the result the tricks give it, then
+ * North-South's score as OptimumScore has it). Records without the tags print as before, and
+ * curtain cards never show them.
  *
  * This entry is optional: a caller looks it up by name and may do without it. It gives the
  * words of the table and par line for the printouts until ClearDeals: the word for par, the
- * letters for no trump and the word for a passed-out deal ("Par", "NT", "Pass" when not set;
- * a null or empty text keeps the English word). */
+ * letters for no trump, the word for a passed-out deal and the table's caption ("Par", "NT",
+ * "Pass", "Makeable contracts" when not set; a null or empty text keeps the English word). */
 KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* noTrump,
-                                                 const char* passedOut);
+                                                 const char* passedOut, const char* caption);
 
 /* Prints every board of the list, in the order added, as one printout of the given kind.
  * Arguments (numbers as the program counts them):
@@ -148,7 +149,7 @@ KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(
 typedef void(KESTO_STDCALL* AddDealFn)(const char* record);
 typedef void(KESTO_STDCALL* ClearDealsFn)(void);
 typedef void(KESTO_STDCALL* SetAnalysisWordsFn)(const char* par, const char* noTrump,
-                                                const char* passedOut);
+                                                const char* passedOut, const char* caption);
 typedef int32_t(KESTO_STDCALL* PrintCustomFn)(
     int32_t kind, int32_t orientation, const char* header1, const char* header2,
     const char* unused5, const char* footer, const char* ace, const char* king, const char* queen,

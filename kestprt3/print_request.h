@@ -29,6 +29,7 @@ struct AnalysisWords {
     QString par = QStringLiteral("Par");
     QString noTrump = QStringLiteral("NT");
     QString passedOut = QStringLiteral("Pass");
+    QString caption = QStringLiteral("Makeable contracts");
 };
 
 struct PrintRequest {

@@ -186,6 +186,11 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
     return result;
 }
 
+std::size_t DdsSolver::Threads() {
+    const std::lock_guard lock(SolverLock());
+    return static_cast<std::size_t>(ChosenSolverThreads());
+}
+
 DoubleDummySolver& TheDdsSolver() {
     static DdsSolver solver;
     return solver;

@@ -43,6 +43,9 @@ class DoubleDummySolver {
     // "EW" or "All", as BoardVulnerability gives it).
     virtual StatusOr<ParResult> Par(const TrickTable& table, Seat dealer,
                                     std::string_view vulnerability) = 0;
+
+    // How many threads SolveTables solves on, at least 1.
+    virtual std::size_t Threads() { return 1; }
 };
 
 // The solver of the DDS library. Safe to call from any thread: calls into the library are
@@ -54,6 +57,7 @@ class DdsSolver final : public DoubleDummySolver {
         const std::vector<std::string>& pbnDeals) override;
     StatusOr<ParResult> Par(const TrickTable& table, Seat dealer,
                             std::string_view vulnerability) override;
+    std::size_t Threads() override;
 };
 
 // The one DdsSolver the program shares.

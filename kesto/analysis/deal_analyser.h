@@ -18,8 +18,9 @@ namespace kesto {
 
 class DoubleDummySolver;
 
-// Called after each batch of deals the solver finishes: deals done so far and deals to solve
-// in this call. Returning false cancels the analysis after the batch in progress.
+// Called once the deals to solve are known (done 0), then after each batch of deals the solver
+// finishes: deals done so far and deals to solve in this call. Returning false cancels the
+// analysis there, after the batch in progress.
 using AnalysisProgress = std::function<bool(std::size_t done, std::size_t total)>;
 
 class DealAnalyser {
@@ -30,7 +31,8 @@ class DealAnalyser {
     explicit DealAnalyser(DoubleDummySolver& solver);
 
     // Solves every complete deal of the board set not solved yet (board number = position + 1
-    // gives the vulnerability for par), using every core. Incomplete deals are skipped.
+    // gives the vulnerability for par), using every core, a few deals for each of the solver's
+    // threads a call, so that progress comes often. Incomplete deals are skipped.
     // Fails with the solver's own error text, or with "Cancelled." when progress returned
     // false; what was solved before a failure or a cancel is kept.
     // May run on a worker thread while Find is called on another.

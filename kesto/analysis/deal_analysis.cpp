@@ -78,6 +78,10 @@ std::string ParContractValue(const DealAnalysis& analysis) {
     return value;
 }
 
+std::string SignedText(int value) {
+    return (value > 0 ? "+" : "") + std::to_string(value);
+}
+
 std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis) {
     return BoardTag(boardNumber) + "|" + AnalysisTags(analysis);
 }

@@ -52,6 +52,9 @@ std::string OptimumScoreValue(const DealAnalysis& analysis);
 // ParContract: "NS 4S", "EW 5HX", "N 3NT"; several contracts separated by ","; "Pass" when none.
 std::string ParContractValue(const DealAnalysis& analysis);
 
+// A score or a par contract's result as players read it: "+420", "-100", "0".
+std::string SignedText(int value);
+
 // The three tags with those values, in that order, as the PBN file writes them.
 std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis);
 

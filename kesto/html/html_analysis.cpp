@@ -38,21 +38,11 @@ std::string Escaped(std::string_view text) {
     return out;
 }
 
-// The strain as a heading or in a contract; hearts and diamonds red as on the page's images.
+// The strain as a heading or in a contract: the language's no trump, or the suit's image.
 std::string StrainHtml(Strain strain, const HtmlAnalysisWords& words) {
-    switch (strain) {
-        case Strain::NoTrump:
-            return Escaped(words.words.noTrump);
-        case Strain::Spades:
-            return "&spades;";
-        case Strain::Hearts:
-            return "<FONT COLOR=\"red\">&hearts;</FONT>";
-        case Strain::Diamonds:
-            return "<FONT COLOR=\"red\">&diams;</FONT>";
-        case Strain::Clubs:
-            return "&clubs;";
-    }
-    return {};
+    if (strain == Strain::NoTrump)
+        return Escaped(words.words.noTrump);
+    return words.suitImages[static_cast<std::size_t>(strain) - 1];  // spades to clubs
 }
 
 std::string SeatLetter(Seat seat, const HtmlAnalysisWords& words) {
@@ -77,11 +67,6 @@ std::string DeclarerHtml(ParDeclarer declarer, const HtmlAnalysisWords& words) {
     return {};
 }
 
-bool NorthSouth(ParDeclarer declarer) {
-    return declarer == ParDeclarer::North || declarer == ParDeclarer::South ||
-           declarer == ParDeclarer::NorthSouth;
-}
-
 std::string ParLine(const DealAnalysis& analysis, const HtmlAnalysisWords& words) {
     std::string line = Escaped(words.words.par) + ": ";
     if (analysis.parContracts.empty()) {
@@ -90,13 +75,30 @@ std::string ParLine(const DealAnalysis& analysis, const HtmlAnalysisWords& words
     for (std::size_t i = 0; i < analysis.parContracts.size(); ++i) {
         const ParContract& contract = analysis.parContracts[i];
         line += (i > 0 ? " / " : "") + std::to_string(contract.level) +
-                StrainHtml(contract.strain, words) + (contract.doubled ? "X " : " ") +
+                StrainHtml(contract.strain, words) + (contract.doubled ? "X" : "") +
+                (contract.overtricks != 0 ? SignedText(contract.overtricks) : "") + " " +
                 DeclarerHtml(contract.declarer, words);
     }
-    // The par side's own view: a sacrifice shows what it loses.
-    const int score = NorthSouth(analysis.parContracts.front().declarer) ? analysis.parScoreNS
-                                                                         : -analysis.parScoreNS;
-    return line + ", " + (score > 0 ? "+" : "") + std::to_string(score);
+    // North-South's score whoever plays par, as the PBN file's OptimumScore gives it.
+    return line + ", " + DeclarerHtml(ParDeclarer::NorthSouth, words) + " " +
+           SignedText(analysis.parScoreNS);
+}
+
+// The image tags of the suits in a line of a deal cell, by the file each shows.
+void TakeSuitImages(std::string_view line, std::array<std::string, 4>& images) {
+    static constexpr std::string_view kFiles[] = {"spade.gif\"", "heart.gif\"", "diamond.gif\"",
+                                                  "club.gif\""};
+    for (std::size_t at = line.find("<IMG "); at != std::string_view::npos;
+         at = line.find("<IMG ", at + 1)) {
+        const std::size_t end = line.find('>', at);
+        if (end == std::string_view::npos)
+            return;
+        const std::string_view tag = line.substr(at, end + 1 - at);
+        for (std::size_t suit = 0; suit < images.size(); ++suit) {
+            if (tag.find(kFiles[suit]) != std::string_view::npos)
+                images[suit] = tag;
+        }
+    }
 }
 
 std::size_t Occurrences(std::string_view text, std::string_view part) {
@@ -129,6 +131,7 @@ std::string HtmlAnalysisRows(const DealAnalysis& analysis, const HtmlAnalysisWor
     };
     line("<TR><TD COLSPAN=\"3\">");
     line("<TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"1\">");
+    line("<TR><TD COLSPAN=\"6\"><I>" + Escaped(words.words.caption) + "</I></TD></TR>");
     std::string heading = "<TR><TD>&nbsp;</TD>";
     for (const Strain strain : kColumns) {
         heading += "<TD ALIGN=\"center\">" + StrainHtml(strain, words) + "</TD>";
@@ -153,6 +156,7 @@ StatusOr<std::string> PageWithHtmlAnalysis(std::string_view page,
                                            const std::vector<const DealAnalysis*>& analyses,
                                            const HtmlAnalysisWords& words) {
     StatusOr<std::string> result;
+    HtmlAnalysisWords cellWords = words;
     std::string& out = result.value;
     out.reserve(page.size() + analyses.size() * 1024);
     std::size_t cell = 0;
@@ -166,9 +170,11 @@ StatusOr<std::string> PageWithHtmlAnalysis(std::string_view page,
         const int before = depth;
         depth += static_cast<int>(Occurrences(text, kTableOpen)) -
                  static_cast<int>(Occurrences(text, kTableClose));
+        if (before >= kDealCellDepth)
+            TakeSuitImages(text, cellWords.suitImages);
         if (text == kTableClose && before == kDealCellDepth && depth == kDealCellDepth - 1) {
             if (cell < analyses.size() && analyses[cell] != nullptr) {
-                out += HtmlAnalysisRows(*analyses[cell], words);
+                out += HtmlAnalysisRows(*analyses[cell], cellWords);
             }
             ++cell;
         }

@@ -1,8 +1,10 @@
 #pragma once
-// The makeable contracts on the HTML page: under each deal a table of the highest level each
-// declarer (N, S, E, W) makes in each strain (NT and the four suits; "-" where not even one
-// is made) and the par line ("Par: 4♠ N, +420", the score from the par side's view), added to
-// the page the HTML page library has just written, as the statistics section is.
+// The makeable contracts on the HTML page: under each deal a caption, a table of the highest
+// level each declarer (N, S, E, W) makes in each strain (NT and the four suits; "-" where not
+// even one is made) and the par line ("Par: 1S+2 EW, NS -140": the par contract with its
+// result, and North-South's score as the PBN file's OptimumScore gives it), added to the page
+// the HTML page library has just written, as the statistics section is. The suits are the
+// page's own suit images.
 
 #include <array>
 #include <string>
@@ -15,10 +17,17 @@
 
 namespace kesto {
 
-// The words of one language the table is written with (Windows-1252).
+// The words of one language the table is written with (Windows-1252), and the suits' images.
 struct HtmlAnalysisWords {
     std::array<std::string, 4> seatLetters{"N", "E", "S", "W"};  // clockwise from North
     AnalysisWords words = BuiltInAnalysisWords(1);
+    // Spades, hearts, diamonds, clubs: the image tags of a page with no image location.
+    // PageWithHtmlAnalysis takes the page's own tags from its deal cells.
+    std::array<std::string, 4> suitImages{
+        R"(<IMG SRC="spade.gif" ALT="S" HEIGHT="14" WIDTH="13">)",
+        R"(<IMG SRC="heart.gif" ALT="H" HEIGHT="14" WIDTH="13">)",
+        R"(<IMG SRC="diamond.gif" ALT="D" HEIGHT="14" WIDTH="13">)",
+        R"(<IMG SRC="club.gif" ALT="C" HEIGHT="14" WIDTH="13">)"};
 };
 
 // The current language's seat letters (slots 13..16) and analysis words.
@@ -28,9 +37,9 @@ HtmlAnalysisWords HtmlAnalysisWordsOf(const LanguageTable& languages);
 std::string HtmlAnalysisRows(const DealAnalysis& analysis, const HtmlAnalysisWords& words);
 
 // The page with HtmlAnalysisRows of analyses[i] added to its i-th deal cell (a null entry adds
-// nothing: an incomplete deal has no analysis). Every other byte stays as the library wrote
-// it. Fails, with a sentence for the user, when the page does not hold one deal cell for
-// each entry.
+// nothing: an incomplete deal has no analysis), its suits drawn with the image tags the cell's
+// hands use. Every other byte stays as the library wrote it. Fails, with a sentence for the user,
+// when the page does not hold one deal cell for each entry.
 StatusOr<std::string> PageWithHtmlAnalysis(std::string_view page,
                                            const std::vector<const DealAnalysis*>& analyses,
                                            const HtmlAnalysisWords& words);

@@ -67,16 +67,22 @@ constexpr std::array<LanguageWords, kLanguageCount> kBuiltInWords = {{
 }};
 
 // In the languages' order above. No trump is "sans atout" in German, Dutch, French and
-// Italian, "uden trumf" in Danish, "bez atu" in Polish.
+// Italian, "uden trumf" in Danish, "bez atu" in Polish. The caption names the table by the
+// club's own verb for making a contract; Polish keeps to the letters Windows-1252 has, as its
+// dealer word does. \xFC u-umlaut, \xE9 e-acute, \xE5 a-ring.
 constexpr std::array<AnalysisWords, kLanguageCount> kAnalysisWords = {{
-    {"Par", "NT", "Pass"},
-    {"Par", "UT", "Pas"},
-    {"Par", "SA", "Passe"},
-    {"Par", "SA", "Pas"},
-    {"Par", "SA", "Passe"},
-    {"Par", "SA", "Passo"},
-    {"Par", "BA", "Pas"},
-    {"Par", "NT", "Pass"},
+    {"Par", "NT", "Pass", "Makeable contracts"},
+    {"Par", "UT", "Pas", "Vindbare kontrakter"},
+    {"Par", "SA", "Passe", "Erf\xFCllbare Kontrakte"},
+    {"Par", "SA", "Pas", "Maakbare contracten"},
+    {"Par", "SA", "Passe",
+     "Contrats r\xE9"
+     "alisables"},
+    {"Par", "SA", "Passo", "Contratti realizzabili"},
+    {"Par", "BA", "Pas", "Kontrakty do ugrania"},
+    {"Par", "NT", "Pass",
+     "Hemg\xE5"
+     "ende kontrakt"},
 }};
 
 bool ValidLanguage(int language) {

@@ -43,9 +43,10 @@ enum LanguageSlot : int {
 // knows in its language, so the user does not edit them: the seats' letters come from the
 // table's slots 13 to 16 like everywhere else.
 struct AnalysisWords {
-    std::string_view par;        // "Par: 4S N, +420"
+    std::string_view par;        // "Par: 4S N, NS +420"
     std::string_view noTrump;    // "NT", "SA" (sans atout) ...
     std::string_view passedOut;  // par when nobody can make anything
+    std::string_view caption;    // over the table: its numbers are contracts, not tricks
 };
 
 // The analysis words of a language by its number (1..8); English for any other number.

@@ -76,11 +76,8 @@ class Job {
                 }
                 library_.AddDeal(record);
             }
-            if (analysis != nullptr) {
-                const AnalysisWords& words = Options().analysisWords;
-                library_.SetAnalysisWords(std::string(words.par), std::string(words.noTrump),
-                                          std::string(words.passedOut));
-            }
+            if (analysis != nullptr)
+                library_.SetAnalysisWords(Options().analysisWords);
             for (int set = 0; set < request_.sets; ++set) {
                 if (!Print(HandRecordArguments(kPrintIndividualSheets, texts, Options())))
                     return false;

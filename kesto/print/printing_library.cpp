@@ -54,11 +54,13 @@ void PrintingLibrary::ClearDeals() const {
     As<ClearDealsFn>(clearDeals_)();
 }
 
-bool PrintingLibrary::SetAnalysisWords(const std::string& par, const std::string& noTrump,
-                                       const std::string& passedOut) const {
+bool PrintingLibrary::SetAnalysisWords(const AnalysisWords& words) const {
     if (setAnalysisWords_ == nullptr)
         return false;
-    As<SetAnalysisWordsFn>(setAnalysisWords_)(par.c_str(), noTrump.c_str(), passedOut.c_str());
+    const std::string par(words.par), noTrump(words.noTrump), passedOut(words.passedOut),
+        caption(words.caption);
+    As<SetAnalysisWordsFn>(setAnalysisWords_)(par.c_str(), noTrump.c_str(), passedOut.c_str(),
+                                              caption.c_str());
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "kesto/options/language_table.h"
 #include "kesto/platform/shared_library.h"
 
 namespace kesto {
@@ -58,8 +59,7 @@ class PrintingLibrary {
     // The optional entry: the words of the makeable-contracts table, kept by the library until
     // ClearDeals. False, and nothing called, when the library does not have it (it then prints
     // the table in English, or not at all).
-    bool SetAnalysisWords(const std::string& par, const std::string& noTrump,
-                          const std::string& passedOut) const;
+    bool SetAnalysisWords(const AnalysisWords& words) const;
     // A status of the library (0 printed); the printout is complete when it returns.
     std::int32_t PrintCustom(const PrintCustomArguments& arguments) const;
 

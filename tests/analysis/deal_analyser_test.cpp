@@ -58,7 +58,9 @@ class StandInSolver : public DoubleDummySolver {
         return result;
     }
     StatusOr<ParResult> Par(const TrickTable&, Seat, std::string_view) override { return {}; }
+    std::size_t Threads() override { return threads; }
 
+    std::size_t threads = 1;
     std::vector<std::size_t> callSizes;
     int failingCall = 0;  // 1 for the first call; 0 for none
     std::function<void()> duringCall;
@@ -128,10 +130,12 @@ TEST(DealAnalyser, IncompleteDealsAreNotAnalysed) {
     EXPECT_NE(analyser.Find(boards[3], 4), nullptr);
 }
 
+// Two deals a solver thread a call; the total at once, then how many are done after each.
 TEST(DealAnalyser, SolvesInCallsTheSolverTakesAndReportsProgressAfterEach) {
     StandInSolver solver;
+    solver.threads = 2;
     DealAnalyser analyser(solver);
-    tBoardSet boards = RandomBoards(70);
+    tBoardSet boards = RandomBoards(20);
     boards.push_back(boards[5]);  // a deal twice is solved once
     std::vector<std::pair<std::size_t, std::size_t>> progress;
     ASSERT_TRUE(analyser
@@ -141,19 +145,24 @@ TEST(DealAnalyser, SolvesInCallsTheSolverTakesAndReportsProgressAfterEach) {
                                  return true;
                              })
                     .Ok());
-    EXPECT_EQ(solver.callSizes, (std::vector<std::size_t>{32, 32, 6}));
-    EXPECT_EQ(progress,
-              (std::vector<std::pair<std::size_t, std::size_t>>{{32, 70}, {64, 70}, {70, 70}}));
-    for (int board = 1; board <= 71; ++board) {
+    EXPECT_EQ(solver.callSizes, (std::vector<std::size_t>{4, 4, 4, 4, 4}));
+    EXPECT_EQ(progress, (std::vector<std::pair<std::size_t, std::size_t>>{
+                            {0, 20}, {4, 20}, {8, 20}, {12, 20}, {16, 20}, {20, 20}}));
+    for (int board = 1; board <= 21; ++board) {
         EXPECT_NE(analyser.Find(boards[board - 1], board), nullptr) << "board " << board;
     }
 }
 
 TEST(DealAnalyser, CancelStopsAfterTheCallInProgressAndKeepsWhatWasSolved) {
     StandInSolver solver;
+    solver.threads = 16;  // as many deals a call as the solver takes
     DealAnalyser analyser(solver);
     const tBoardSet boards = RandomBoards(70);
-    const Status status = analyser.Analyse(boards, [](std::size_t, std::size_t) { return false; });
+    EXPECT_EQ(analyser.Analyse(boards, [](std::size_t, std::size_t) { return false; }).Reason(),
+              "Cancelled.");
+    EXPECT_TRUE(solver.callSizes.empty());  // cancelled before the first call
+    const Status status =
+        analyser.Analyse(boards, [](std::size_t done, std::size_t) { return done == 0; });
     EXPECT_EQ(status.Reason(), "Cancelled.");
     EXPECT_EQ(solver.callSizes, std::vector<std::size_t>{32});
     EXPECT_NE(analyser.Find(boards[31], 32), nullptr);
@@ -179,6 +188,7 @@ TEST(DealAnalyser, SolverFailureIsReportedAndEarlierCallsKept) {
 // The window asks for results while the analysis runs on a worker thread.
 TEST(DealAnalyser, FindAnswersWhileTheSolverWorks) {
     StandInSolver solver;
+    solver.threads = 16;
     DealAnalyser analyser(solver);
     const tBoardSet boards = RandomBoards(40);
     std::vector<bool> firstFoundDuringCall;

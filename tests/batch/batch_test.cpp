@@ -471,8 +471,8 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--analyse", "--html", Path("page.htm")}), 0)
         << err_.str();
     const std::string page = ReadWholeFile(Path("page.htm")).value;
-    EXPECT_NE(page.find("Par: 2&spades; EW, +110"), std::string::npos);
-    EXPECT_NE(page.find("Par: 4&spades;X EW, -100"), std::string::npos);
+    EXPECT_NE(page.find(" EW, NS -110</TD>"), std::string::npos);     // 2S
+    EXPECT_NE(page.find("X-1 EW, NS +100</TD>"), std::string::npos);  // 4SX
 
     PutSettings("\"ShowMakeableContracts\"=dword:00000001");
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--html", Path("stored.htm")}), 0) << err_.str();

@@ -36,19 +36,31 @@ DealAnalysis FourSpades() {
 }
 
 std::string ParLineOf(const std::string& rows) {
-    const std::size_t from = rows.find("<TR><TD COLSPAN=\"6\">");
+    const std::size_t from = rows.rfind("<TR><TD COLSPAN=\"6\">");
     const std::size_t to = rows.find("</TD></TR>", from);
     return rows.substr(from + 20, to - from - 20);
 }
+
+// The words with the suit images of a page whose images are in folder ("gifs/").
+HtmlAnalysisWords ImagesIn(std::string_view folder) {
+    HtmlAnalysisWords words;
+    for (std::string& image : words.suitImages)
+        image.insert(image.find("SRC=\"") + 5, folder);
+    return words;
+}
+const std::array<std::string, 4> kSuits = ImagesIn("").suitImages;
 
 TEST(HtmlAnalysis, RowsUnderADeal) {
     const std::string expected =
         "<TR><TD COLSPAN=\"3\">\r\n"
         "<TABLE BORDER=\"0\" CELLSPACING=\"1\" CELLPADDING=\"1\">\r\n"
-        "<TR><TD>&nbsp;</TD><TD ALIGN=\"center\">NT</TD><TD ALIGN=\"center\">&spades;</TD>"
-        "<TD ALIGN=\"center\"><FONT COLOR=\"red\">&hearts;</FONT></TD>"
-        "<TD ALIGN=\"center\"><FONT COLOR=\"red\">&diams;</FONT></TD>"
-        "<TD ALIGN=\"center\">&clubs;</TD></TR>\r\n"
+        "<TR><TD COLSPAN=\"6\"><I>" +
+        std::string(BuiltInAnalysisWords(1).caption) +
+        "</I></TD></TR>\r\n"
+        "<TR><TD>&nbsp;</TD><TD ALIGN=\"center\">NT</TD><TD ALIGN=\"center\">" +
+        kSuits[0] + "</TD><TD ALIGN=\"center\">" + kSuits[1] + "</TD><TD ALIGN=\"center\">" +
+        kSuits[2] + "</TD><TD ALIGN=\"center\">" + kSuits[3] +
+        "</TD></TR>\r\n"
         "<TR><TD>N</TD><TD ALIGN=\"center\">3</TD><TD ALIGN=\"center\">4</TD>"
         "<TD ALIGN=\"center\">2</TD><TD ALIGN=\"center\">1</TD><TD ALIGN=\"center\">-</TD></TR>\r\n"
         "<TR><TD>S</TD><TD ALIGN=\"center\">3</TD><TD ALIGN=\"center\">4</TD>"
@@ -57,32 +69,32 @@ TEST(HtmlAnalysis, RowsUnderADeal) {
         "<TD ALIGN=\"center\">-</TD><TD ALIGN=\"center\">-</TD><TD ALIGN=\"center\">1</TD></TR>\r\n"
         "<TR><TD>W</TD><TD ALIGN=\"center\">-</TD><TD ALIGN=\"center\">-</TD>"
         "<TD ALIGN=\"center\">-</TD><TD ALIGN=\"center\">-</TD><TD ALIGN=\"center\">1</TD></TR>\r\n"
-        "<TR><TD COLSPAN=\"6\">Par: 4&spades; NS, +420</TD></TR>\r\n"
+        "<TR><TD COLSPAN=\"6\">Par: 4" +
+        kSuits[0] +
+        " NS, NS +420</TD></TR>\r\n"
         "</TABLE>\r\n"
         "</TD></TR>\r\n";
     EXPECT_EQ(HtmlAnalysisRows(FourSpades(), HtmlAnalysisWords{}), expected);
 }
 
-TEST(HtmlAnalysis, ParLinesFromTheParSidesView) {
+TEST(HtmlAnalysis, ParLinesWithResultsAndNorthSouthsScore) {
     struct Case {
         int scoreNS;
         std::vector<ParContract> contracts;
         std::string line;
     };
+    using enum Strain;
+    using enum ParDeclarer;
+    const std::array<std::string, 4>& s = kSuits;  // spades .. clubs
     const Case cases[] = {
-        {420, {{4, Strain::Spades, false, ParDeclarer::North, 0}}, "Par: 4&spades; N, +420"},
-        {-620,
-         {{4, Strain::Hearts, false, ParDeclarer::EastWest, 0}},
-         "Par: 4<FONT COLOR=\"red\">&hearts;</FONT> EW, +620"},
+        {420, {{4, Spades, false, North, 0}}, "Par: 4" + s[0] + " N, NS +420"},
+        {-140, {{1, Spades, false, EastWest, 2}}, "Par: 1" + s[0] + "+2 EW, NS -140"},
         // East-West's sacrifice over North-South's game: they lose 300.
-        {300,
-         {{5, Strain::Hearts, true, ParDeclarer::East, -2}},
-         "Par: 5<FONT COLOR=\"red\">&hearts;</FONT>X E, -300"},
-        {-100, {{5, Strain::Clubs, true, ParDeclarer::South, -1}}, "Par: 5&clubs;X S, -100"},
+        {300, {{5, Hearts, true, East, -2}}, "Par: 5" + s[1] + "X-2 E, NS +300"},
+        {-100, {{5, Clubs, true, South, -1}}, "Par: 5" + s[3] + "X-1 S, NS -100"},
         {400,
-         {{3, Strain::NoTrump, false, ParDeclarer::NorthSouth, 0},
-          {5, Strain::Diamonds, false, ParDeclarer::NorthSouth, 0}},
-         "Par: 3NT NS / 5<FONT COLOR=\"red\">&diams;</FONT> NS, +400"},
+         {{3, NoTrump, false, NorthSouth, 0}, {5, Diamonds, false, NorthSouth, 0}},
+         "Par: 3NT NS / 5" + s[2] + " NS, NS +400"},
         {0, {}, "Par: Pass"},
     };
     for (const Case& c : cases) {
@@ -105,7 +117,7 @@ TEST(HtmlAnalysis, TheLanguagesLettersAndWords) {
     EXPECT_NE(rows.find("<TD ALIGN=\"center\">UT</TD>"), std::string::npos) << rows;
     EXPECT_NE(rows.find("<TR><TD>\xD8</TD>"), std::string::npos) << rows;
     EXPECT_NE(rows.find("<TR><TD>V</TD>"), std::string::npos) << rows;
-    EXPECT_EQ(ParLineOf(rows), "Par: 3UT \xD8V, +620");
+    EXPECT_EQ(ParLineOf(rows), "Par: 3UT \xD8V, NS -620");
     // A letter the user typed is written as text, never as markup.
     languages.SetLanguageWord(2, kSlotWestLetter, "<&>");
     EXPECT_NE(HtmlAnalysisRows(analysis, HtmlAnalysisWordsOf(languages))
@@ -121,16 +133,18 @@ std::string Without(std::string page, const std::string& rows) {
     return page;
 }
 
+// The rows draw their suits with the images of the page's hands, wherever the page has them.
 TEST(HtmlAnalysis, RowsGoAtTheEndOfEachDealsCellAndNothingElseChanges) {
-    for (const char* name : {"export_english.htm", "export_german_statistics.htm",
-                             "export_english_no_dealer_vul.htm"}) {
+    for (const auto& [name, folder] : {std::pair{"export_english.htm", "gifs/"},
+                                       {"export_german_statistics.htm", ""},
+                                       {"export_english_no_dealer_vul.htm", "gifs/"}}) {
         SCOPED_TRACE(name);
         const std::string page = Golden(name);
         const DealAnalysis analysis = FourSpades();
         const std::vector<const DealAnalysis*> analyses(4, &analysis);
         const StatusOr<std::string> with = PageWithHtmlAnalysis(page, analyses, {});
         ASSERT_TRUE(with.status.Ok()) << with.status.Reason();
-        const std::string rows = HtmlAnalysisRows(analysis, {});
+        const std::string rows = HtmlAnalysisRows(analysis, ImagesIn(folder));
         EXPECT_EQ(Without(with.value, rows), page);
         // Each time right before the line that closes a deal's cell.
         std::size_t count = 0;
@@ -149,7 +163,7 @@ TEST(HtmlAnalysis, AnIncompleteDealGetsNoRows) {
     const StatusOr<std::string> with =
         PageWithHtmlAnalysis(page, {&analysis, nullptr, nullptr, &analysis}, {});
     ASSERT_TRUE(with.status.Ok());
-    const std::string rows = HtmlAnalysisRows(analysis, {});
+    const std::string rows = HtmlAnalysisRows(analysis, ImagesIn("gifs/"));
     EXPECT_EQ(Without(with.value, rows), page);
     const std::size_t first = with.value.find(rows);
     const std::size_t second = with.value.find(rows, first + 1);

@@ -524,9 +524,12 @@ class HtmlExportAnalysis : public HtmlExport {
         };
     }
 
-    // The rows every board of the fixed solver gets, in the current language.
-    std::string Rows() const {
-        return HtmlAnalysisRows(*analyser_.Find(boardSet_[0], 1), HtmlAnalysisWordsOf(languages_));
+    // The rows of every board in the current language, on a page with its images in imageFolder.
+    std::string Rows(std::string_view imageFolder) const {
+        HtmlAnalysisWords words = HtmlAnalysisWordsOf(languages_);
+        for (std::string& image : words.suitImages)
+            image.insert(image.find("SRC=\"") + 5, imageFolder);
+        return HtmlAnalysisRows(*analyser_.Find(boardSet_[0], 1), words);
     }
 
     FixedSolver solver_;
@@ -547,7 +550,8 @@ TEST_F(HtmlExportAnalysis, EveryDealOfTheGoldenPagesGetsItsTable) {
 
         EXPECT_EQ(Create(), HtmlExportOutcome::Written);
         std::size_t tables = 0;
-        EXPECT_EQ(Without(ReadFile(view_.saveResult.fileName), Rows(), tables), Golden(c.golden));
+        const std::string rows = Rows(*c.gifLocation == '\0' ? "" : "gifs/");
+        EXPECT_EQ(Without(ReadFile(view_.saveResult.fileName), rows, tables), Golden(c.golden));
         EXPECT_EQ(tables, 4u);
         EXPECT_TRUE(view_.messages.empty());
     }
@@ -585,7 +589,7 @@ TEST_F(HtmlExportAnalysis, TheBatchPutsItOnThePageToo) {
                       HtmlPageOptions{languages_, true, "gifs"}, *library_, &analyser_);
     EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
     std::size_t tables = 0;
-    EXPECT_EQ(Without(ReadFile(Page("batch.htm")), Rows(), tables),
+    EXPECT_EQ(Without(ReadFile(Page("batch.htm")), Rows("gifs/"), tables),
               Golden("export_english_statistics.htm"));
     EXPECT_EQ(tables, 4u);
 }

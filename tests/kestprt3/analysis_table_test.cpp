@@ -9,27 +9,18 @@
 namespace kesto::test {
 namespace {
 
-// Tricks of the declarers N, S, E, W, each NT, S, H, D, C: North-South make 3NT, 4S, 2H, 5D
-// and 1C; East-West only 1C, and West alone.
-constexpr std::string_view kTricksTag = "[DoubleDummyTricks \"9a8b79a8b74352643527\"]";
-
-std::string WithAnalysis(const std::string& record, std::string_view optimumScore,
-                         std::string_view parContract) {
-    return record + "|" + std::string(kTricksTag) + "|[OptimumScore \"" +
-           std::string(optimumScore) + "\"]|[ParContract \"" + std::string(parContract) + "\"]";
-}
-
 std::string KnownRecord(int board) {
     return CycleRecord(board, kKnownDeal);
 }
 
 class Analysis : public PrintingLibrary {
   protected:
-    static void SetWords(const char* par, const char* noTrump, const char* passedOut) {
+    static void SetWords(const char* par, const char* noTrump, const char* passedOut,
+                         const char* caption) {
         const auto entry =
             reinterpret_cast<SetAnalysisWordsFn>(library_->Entry("SetAnalysisWords"));
         ASSERT_NE(entry, nullptr);
-        entry(par, noTrump, passedOut);
+        entry(par, noTrump, passedOut, caption);
     }
 };
 
@@ -38,12 +29,13 @@ TEST_F(Analysis, HandRecordShowsEachDeclarersMakeableLevelsAndPar) {
     ASSERT_EQ(Print(HandRecordArgs(English())), kKestPrt3Ok);
     const std::string packed = WithoutSpaces(PdfText(NewPdf()));
     // Levels: tricks less six, "-" below seven tricks; rows N, S, E, W.
-    EXPECT_NE(packed.find("NT\u2660\u2665\u2666\u2663"), std::string::npos) << packed;
+    EXPECT_NE(packed.find("Makeablecontracts\nNT\u2660\u2665\u2666\u2663"), std::string::npos)
+        << packed;
     EXPECT_NE(packed.find("N34251"), std::string::npos) << packed;
     EXPECT_NE(packed.find("S34251"), std::string::npos) << packed;
     EXPECT_NE(packed.find("E-----"), std::string::npos) << packed;
     EXPECT_NE(packed.find("W----1"), std::string::npos) << packed;
-    EXPECT_NE(packed.find("Par:4\u2660NS,+420"), std::string::npos) << packed;
+    EXPECT_NE(packed.find("Par:4\u2660NS,NS+420"), std::string::npos) << packed;
 }
 
 TEST_F(Analysis, ParLineForEverySideAndKindOfPar) {
@@ -51,12 +43,11 @@ TEST_F(Analysis, ParLineForEverySideAndKindOfPar) {
         std::string_view score, contract, line;
     };
     const Case cases[] = {
-        {"NS 420", "N 4S", "Par:4\u2660N,+420"},
-        // East-West's own view of their game and of their sacrifice.
-        {"NS -620", "EW 4H", "Par:4\u2665EW,+620"},
-        {"NS 300", "E 5HX", "Par:5\u2665XE,-300"},
-        {"NS -100", "NS 5DX", "Par:5\u2666XNS,-100"},
-        {"NS 400", "NS 3NT,NS 5D", "Par:3NTNS/5\u2666NS,+400"},
+        {"NS 420", "N 4S", "Par:4\u2660N,NS+420"},
+        {"NS 170", "NS 1S", "Par:1\u2660+3NS,NS+170"},
+        {"NS -70", "W 1C", "Par:1\u2663W,NS-70"},
+        {"NS 300", "E 2CX", "Par:2\u2663X-2E,NS+300"},
+        {"NS 400", "NS 3NT,NS 5D", "Par:3NTNS/5\u2666NS,NS+400"},
         {"NS 0", "Pass", "Par:Pass"},
     };
     for (const Case& c : cases) {
@@ -69,14 +60,15 @@ TEST_F(Analysis, ParLineForEverySideAndKindOfPar) {
 }
 
 TEST_F(Analysis, TheLanguagesWordsAndSeatLetters) {
-    SetDeals({WithAnalysis(KnownRecord(1), "NS -620", "EW 4H"),
+    SetDeals({WithAnalysis(KnownRecord(1), "NS -70", "EW 1C"),
               WithAnalysis(KnownRecord(2), "NS 0", "Pass")});
-    SetWords("Par", "SA", "Passe");
+    SetWords("Par", "SA", "Passe", "Erf\xFCllbare Kontrakte");
     ASSERT_EQ(Print(HandRecordArgs(Deutsch())), kKestPrt3Ok);
     const std::string packed = WithoutSpaces(PdfText(NewPdf()));
+    EXPECT_NE(packed.find("Erf\u00FCllbareKontrakte"), std::string::npos) << packed;
     EXPECT_NE(packed.find("SA\u2660\u2665\u2666\u2663"), std::string::npos) << packed;
     EXPECT_NE(packed.find("O-----"), std::string::npos) << packed;  // Ost
-    EXPECT_NE(packed.find("Par:4\u2665OW,+620"), std::string::npos) << packed;
+    EXPECT_NE(packed.find("Par:1\u2663OW,NS-70"), std::string::npos) << packed;
     EXPECT_NE(packed.find("Par:Passe"), std::string::npos) << packed;
     EXPECT_EQ(packed.find("NT\u2660"), std::string::npos) << packed;
 
@@ -111,16 +103,16 @@ TEST_F(Analysis, RecordsWithoutTheTagsPrintNoTableOnTheSamePages) {
     }
 }
 
-TEST_F(Analysis, DealSheetsShowTheTableUnderEachBoard) {
+TEST_F(Analysis, DealSheetsShowTheTableBesideEachBoard) {
     SetDeals({WithAnalysis(KnownRecord(1), "NS 420", "NS 4S"),
-              WithAnalysis(KnownRecord(2), "NS 300", "E 5HX")});
+              WithAnalysis(KnownRecord(2), "NS 300", "E 2CX")});
     ASSERT_EQ(Print(SheetArgs(English())), kKestPrt3Ok);
     const std::string pdf = NewPdf();
     // Both sheets share a page; the first one's table and par come before the second's.
     ASSERT_EQ(PdfPages(pdf), 1);
     const std::string page = WithoutSpaces(PdfText(pdf, 1));
-    const auto firstPar = page.find("Par:4\u2660NS,+420");
-    const auto secondPar = page.find("Par:5\u2665XE,-300");
+    const auto firstPar = page.find("Par:4\u2660NS,NS+420");
+    const auto secondPar = page.find("Par:2\u2663X-2E,NS+300");
     EXPECT_NE(page.find("N34251"), std::string::npos) << page;
     ASSERT_NE(firstPar, std::string::npos) << page;
     ASSERT_NE(secondPar, std::string::npos) << page;

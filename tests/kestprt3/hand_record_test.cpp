@@ -247,23 +247,29 @@ struct SheetsCase {
     std::int32_t cardsPoints;
     int perPageA4;
     int perPageLetter;
+    char contracts = 0;  // records with makeable contracts: 'b' beside the diagram, 'u' under it
     std::string boardWord = "Board";
 };
 
 TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
+    // clang-format off
     const SheetsCase cases[] = {
         {1, 12, 3, 3},  {3, 12, 3, 3}, {4, 12, 3, 3},
         {30, 12, 3, 3}, {5, 18, 2, 2},  // a larger cards font: fewer sheets a page
         {3, 40, 1, 1},                  // one sheet fills a page
         {2, 100, 1, 1},                 // more than a page: the sheet shrinks into it
+        {24, 12, 3, 3, 'b'},            // makeable contracts beside the diagram: still three
+        {3, 40, 1, 1, 'u'},             // and under it where the fonts leave no room
     };
+    // clang-format on
     constexpr double kMarginPt = 15 * kPointsPerMm;
     for (const SheetsCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.boards) + " boards at " + std::to_string(c.cardsPoints) +
                      " points");
         std::vector<std::string> records;
         for (int board = 1; board <= c.boards; ++board) {
-            records.push_back(CycleRecord(board, kKnownDeal));
+            const std::string record = CycleRecord(board, kKnownDeal);
+            records.push_back(c.contracts ? WithAnalysis(record, "NS 420", "NS 4S") : record);
         }
         SetDeals(records);
         PrintArgs args = SheetArgs(English());
@@ -296,12 +302,17 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
                 }
             }
             // Whole sheets only: every word inside the printable area.
+            int parLines = 0;
             for (const PdfWord& word : words.words) {
+                if (word.text == "Par:" && ++parLines > 0) {  // beside: in the right half
+                    EXPECT_EQ(word.xMin > words.width / 2, c.contracts == 'b');
+                }
                 EXPECT_GE(word.xMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.xMax, words.width - kMarginPt + 1) << word.text;
                 EXPECT_GE(word.yMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.yMax, words.height - kMarginPt + 1) << word.text;
             }
+            EXPECT_EQ(parLines, c.contracts ? expected : 0);
             // A cut line under each sheet that has another slot below it, and the footer's rule;
             // no frame around an empty slot.
             EXPECT_EQ(RulesAcross(RenderPage(pdf, page, 60)), std::min(expected, perPage - 1) + 1);

@@ -244,6 +244,12 @@ std::string Record(int board, std::string_view dealer, std::string_view vulnerab
     return record;
 }
 
+std::string WithAnalysis(const std::string& record, std::string_view optimumScore,
+                         std::string_view parContract) {
+    return record + "|[DoubleDummyTricks \"9a8b79a8b74352643527\"]|[OptimumScore \"" +
+           std::string(optimumScore) + "\"]|[ParContract \"" + std::string(parContract) + "\"]";
+}
+
 std::string CycleRecord(int board, std::string_view handsFromNorth) {
     static const char* const seats[4] = {"N", "E", "S", "W"};
     static const char* const cycle[16] = {"None", "NS",   "EW", "All", "NS",   "EW",

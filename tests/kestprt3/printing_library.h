@@ -80,6 +80,10 @@ std::string Record(int board, std::string_view dealer, std::string_view vulnerab
 // The record of board n of the standard cycle with the given deal (first seat the dealer's).
 std::string CycleRecord(int board, std::string_view handsFromNorth);
 
+// The record with analysis tags: N-S make 3NT, 4S, 2H, 5D and 1C, E-W only 1C (West), and par.
+std::string WithAnalysis(const std::string& record, std::string_view optimumScore,
+                         std::string_view parContract);
+
 // The deal of the worked example: North A74.AT83.KJ5.K65, East KQ98.J4.T7.AQT84,
 // South T63.KQ92.AQ942.9, West J52.765.863.J732.
 inline constexpr std::string_view kKnownDeal =

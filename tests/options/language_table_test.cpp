@@ -110,12 +110,16 @@ TEST(LanguageTableWords, AnalysisWordsOfEachLanguageAndEnglishOutsideThem) {
                           {4, "SA", "Pas"},  {5, "SA", "Passe"}, {6, "SA", "Passo"},
                           {7, "BA", "Pas"},  {8, "NT", "Pass"},  {0, "NT", "Pass"},
                           {9, "NT", "Pass"}};
+    const std::string_view english = BuiltInAnalysisWords(1).caption;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
         const AnalysisWords& words = BuiltInAnalysisWords(c.language);
         EXPECT_EQ(words.par, "Par");
         EXPECT_EQ(words.noTrump, c.noTrump);
         EXPECT_EQ(words.passedOut, c.passedOut);
+        // Every language says in its own words what the table's numbers are.
+        EXPECT_FALSE(words.caption.empty());
+        EXPECT_EQ(words.caption == english, c.language < 2 || c.language > kLanguageCount);
     }
 }
 

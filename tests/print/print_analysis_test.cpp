@@ -43,8 +43,8 @@ TEST_F(PrintAnalysisTest, EveryRecordCarriesItsTagsAndTheLibraryGetsTheWords) {
             "AddDeal " + DealRecord(board, boardSet_[static_cast<std::size_t>(board - 1)]) + kTags);
     }
     for (const char* call :
-         {"SetAnalysisWords Par NT Pass", "PrintCustom 0", "PrintCustom 1", "PrintCustom 9",
-          "PrintCustom 10", "PrintCustom 11", "PrintCustom 12", "ClearDeals"}) {
+         {"SetAnalysisWords Par NT Pass Makeable contracts", "PrintCustom 0", "PrintCustom 1",
+          "PrintCustom 9", "PrintCustom 10", "PrintCustom 11", "PrintCustom 12", "ClearDeals"}) {
         expected.push_back(call);
     }
     std::vector<std::string> sequence;
@@ -69,7 +69,8 @@ TEST_F(PrintAnalysisTest, TheWordsFollowThePrintingLanguage) {
         return call.name == "SetAnalysisWords";
     });
     ASSERT_NE(words, calls.end());
-    EXPECT_EQ(words->args, (std::vector<std::string>{"Par", "SA", "Passe"}));
+    const std::string caption(BuiltInAnalysisWords(5).caption);
+    EXPECT_EQ(words->args, (std::vector<std::string>{"Par", "SA", "Passe", caption}));
 }
 
 TEST_F(PrintAnalysisTest, AnIncompleteDealIsPrintedWithoutTags) {

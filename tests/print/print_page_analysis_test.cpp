@@ -117,11 +117,13 @@ TEST_F(PrintPageAnalysisTest, ThePrintPageStartsItAndTheWindowGoesOnMeanwhile) {
     ASSERT_NE(main_->Analysis(), nullptr);
     solver.WaitUntilEntered();
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Running);
-    main_->UpDown3Change(2);  // the page still answers
+    EXPECT_EQ(main_->Analysis()->Current().total, 4u);  // no busy bar while the first call runs
+    main_->UpDown3Change(2);                            // the page still answers
     EXPECT_EQ(main_->Copies(), 2);
     solver.Open();
     main_->Analysis()->Wait();
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Done);
+    EXPECT_EQ(main_->Analysis()->Current().done, 4u);
     EXPECT_EQ(solver.tableCalls.load(), 1);
 }
 

@@ -46,6 +46,7 @@ class FixedSolver : public DoubleDummySolver {
         result.value.contracts = {{4, Strain::Spades, false, ParDeclarer::NorthSouth, 0}};
         return result;
     }
+    std::size_t Threads() override { return 2; }  // as on a two-core machine
 
     std::atomic<int> tableCalls = 0;  // counted on the solving thread
     std::string failure;              // when set, every call fails with this text

@@ -68,9 +68,9 @@ KESTO_EXPORT void KESTO_STDCALL ClearDeals(void) {
 }
 
 KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* noTrump,
-                                                 const char* passedOut) {
+                                                 const char* passedOut, const char* caption) {
     Record("SetAnalysisWords\t" + Escaped(par) + "\t" + Escaped(noTrump) + "\t" +
-           Escaped(passedOut));
+           Escaped(passedOut) + "\t" + Escaped(caption));
 }
 
 KESTO_EXPORT int32_t KESTO_STDCALL PrintCustom(
