@@ -26,6 +26,12 @@ std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName)
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
                                                  const std::vector<std::string>& folders);
 
+// A library of the system by its file name (on Linux its soname, such as "libdds.so.0"), from
+// the system's library search path alone. Once loaded it stays for the rest of the process, also
+// when the object goes: threads the library started may still run its code. Null when it cannot
+// be loaded.
+std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName);
+
 // The platform file name of a logical library name.
 std::string PlatformLibraryFileName(const std::string& logicalName);
 
