@@ -15,6 +15,13 @@ class SharedLibrary {
     virtual void* Entry(const char* name) const = 0;
     // The file actually loaded.
     virtual std::string Path() const = 0;
+
+    // The entry as a pointer to a function of type Function (such as decltype(&Name) of the
+    // library's header); null when missing.
+    template <typename Function>
+    Function EntryAs(const char* name) const {
+        return reinterpret_cast<Function>(Entry(name));
+    }
 };
 
 // "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folder, then the
