@@ -127,6 +127,14 @@ Status SolverFailure(const DdsSolver::Library& library, int returnCode) {
     return Status::Failure("The double-dummy solver failed: " + std::string(line) + ".");
 }
 
+// "The double-dummy solver that works out the makeable contracts, libdds.so.0, <why> (install
+// the package libdds0)."
+Status SolverMissing(const std::string& why) {
+    return Status::Failure(
+        std::string("The double-dummy solver that works out the makeable contracts, ") +
+        kSolverLibraryFile + ", " + why + " (install the package " + kSolverPackage + ").");
+}
+
 }  // namespace
 
 std::unique_ptr<SharedLibrary> LoadSystemSolverLibrary() {
@@ -143,15 +151,10 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
         result.value = library_.get();
         return result;
     }
-    const std::string what = std::string(
-                                 "The double-dummy solver that works out the makeable "
-                                 "contracts, ") +
-                             kSolverLibraryFile;
-    const std::string install = std::string(" (install the package ") + kSolverPackage + ").";
     auto library = std::make_unique<Library>();
     library->file = loader_();
     if (!library->file) {
-        result.status = Status::Failure(what + ", is not installed" + install);
+        result.status = SolverMissing("is not installed");
         return result;
     }
     const SharedLibrary& file = *library->file;
@@ -167,8 +170,8 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
     find(library->getDDSInfo, "GetDDSInfo");
     find(library->errorMessage, "ErrorMessage");
     if (!missing.empty()) {
-        result.status = Status::Failure(what + ", has no function " + missing +
-                                        ": it is not the version Kesto works with" + install);
+        result.status = SolverMissing("has no function " + missing +
+                                      ": it is not the version Kesto works with");
         return result;
     }
     library_ = std::move(library);
@@ -232,21 +235,18 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
     StatusOr<ParResult> result;
     ddTableResults results = SolverTable(table);
     parResultsMaster par{};
-    int returnCode = RETURN_NO_FAULT;
-    {
-        const std::lock_guard lock(SolverLock());
-        const StatusOr<const Library*> loaded = Loaded();
-        if (!loaded.status.Ok()) {
-            result.status = loaded.status;
-            return result;
-        }
-        ChosenSolverThreads(*loaded.value);
-        returnCode = loaded.value->dealerParBin(&results, &par, static_cast<int>(dealer),
-                                                SolverVulnerability(vulnerability));
-        if (returnCode != RETURN_NO_FAULT) {
-            result.status = SolverFailure(*loaded.value, returnCode);
-            return result;
-        }
+    const std::lock_guard lock(SolverLock());
+    const StatusOr<const Library*> loaded = Loaded();
+    if (!loaded.status.Ok()) {
+        result.status = loaded.status;
+        return result;
+    }
+    ChosenSolverThreads(*loaded.value);
+    const int returnCode = loaded.value->dealerParBin(&results, &par, static_cast<int>(dealer),
+                                                      SolverVulnerability(vulnerability));
+    if (returnCode != RETURN_NO_FAULT) {
+        result.status = SolverFailure(*loaded.value, returnCode);
+        return result;
     }
     result.value.scoreNS = par.score;
     // A passed-out deal scores 0 and names no contract the library fills in.
