@@ -5,6 +5,9 @@
 #include <dds/dll.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -12,6 +15,9 @@
 
 #include "kesto/analysis/solver_threads.h"
 #include "kesto/files/deal_notation.h"
+
+// The leak checker's check, run at exit by the sanitizer builds; null in other builds.
+extern "C" [[gnu::weak]] void __lsan_do_leak_check();
 
 namespace kesto {
 
@@ -39,6 +45,22 @@ static_assert(DDS_STRAINS == kStrainCount && DDS_HANDS == 4);
 std::mutex& SolverLock() {
     static std::mutex lock;
     return lock;
+}
+
+// The library stays loaded for good: a library it needs binds to it, so the system will not
+// unload it. Its own clean-up then runs with the last of the process's exit work, after the C++
+// runtime has destroyed the data the library made as it loaded (what is made last goes first),
+// and that clean-up still reads it. So a process that loaded the library ends here, in a
+// handler registered after the load and so run before that data goes: with its output written,
+// a leak check when one is built in, and its exit status.
+void EndBeforeTheSolversDataGoes(int status, void*) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::clog.flush();
+    std::fflush(nullptr);
+    if (__lsan_do_leak_check != nullptr)
+        __lsan_do_leak_check();
+    std::_Exit(status);
 }
 
 // The number of threads the library chose for this machine's cores and memory at its first
@@ -151,16 +173,15 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
         result.value = library_.get();
         return result;
     }
-    auto library = std::make_unique<Library>();
-    library->file = loader_();
-    if (!library->file) {
+    std::unique_ptr<SharedLibrary> file = loader_();
+    if (!file) {
         result.status = SolverMissing("is not installed");
         return result;
     }
-    const SharedLibrary& file = *library->file;
+    auto library = std::make_unique<Library>();
     std::string missing;
     const auto find = [&file, &missing]<typename Function>(Function& entry, const char* name) {
-        entry = file.EntryAs<Function>(name);
+        entry = file->EntryAs<Function>(name);
         if (entry == nullptr && missing.empty())
             missing = name;
     };
@@ -174,6 +195,8 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
                                       ": it is not the version Kesto works with");
         return result;
     }
+    library->file = std::move(file);
+    ::on_exit(EndBeforeTheSolversDataGoes, nullptr);
     library_ = std::move(library);
     result.value = library_.get();
     return result;
