@@ -36,11 +36,13 @@ Figures RunOnce(const std::vector<std::string>& command, const std::string& fold
         argv.push_back(const_cast<char*>(argument.c_str()));
     }
     argv.push_back(nullptr);
+    std::fflush(stdout);  // else the child writes what is buffered once more
     const auto start = std::chrono::steady_clock::now();
     const pid_t child = ::fork();
     kesto::bench::Check(child >= 0, "fork");
     if (child == 0) {
-        if (::chdir(folder.c_str()) == 0 && std::freopen("/dev/null", "w", stdout) != nullptr) {
+        if (::chdir(folder.c_str()) == 0 && std::freopen("/dev/null", "w", stdout) != nullptr &&
+            std::freopen("/dev/null", "w", stderr) != nullptr) {
             ::execv(argv[0], argv.data());
         }
         std::_Exit(127);
@@ -111,7 +113,7 @@ int main(int argc, char** argv) {
     kesto::bench::Check(rounds > 0, "rounds (the first argument) must be at least 1");
     std::vector<std::string> programs;
     for (int i = 2; i < argc; ++i) {
-        programs.emplace_back(argv[i]);
+        programs.push_back(std::filesystem::absolute(argv[i]).string());
     }
     if (programs.empty())
         programs.push_back(kesto::ProgramDirectory() + "kesto");
@@ -126,6 +128,7 @@ int main(int argc, char** argv) {
            Median(rounds, {self, "--empty-with-solver"}, folder));
     for (const std::string& kesto : programs) {
         std::printf("%s\n", kesto.c_str());
+        std::fflush(stdout);
         Report("  kesto --help", Median(rounds, {kesto, "--help"}, folder));
         Report("  batch: 32 boards, saved and an HTML page",
                Median(rounds,
