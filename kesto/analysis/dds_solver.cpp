@@ -47,12 +47,12 @@ std::mutex& SolverLock() {
     return lock;
 }
 
-// The library stays loaded for good: a library it needs binds to it, so the system will not
-// unload it. Its own clean-up then runs with the last of the process's exit work, after the C++
-// runtime has destroyed the data the library made as it loaded (what is made last goes first),
-// and that clean-up still reads it. So a process that loaded the library ends here, in a
-// handler registered after the load and so run before that data goes: with its output written,
-// a leak check when one is built in, and its exit status.
+// The library stays loaded for good (a library it needs binds back to it, so the system would
+// not unload it either). Its own clean-up then runs with the last of the process's exit work,
+// after the C++ runtime has destroyed the data the library made as it loaded (what is made last
+// goes first), and that clean-up still reads it: the process would crash as it ends. So a process
+// that loaded the library ends here, in a handler registered after the load and so run before that
+// data goes: with its output written, a leak check when one is built in, and its exit status.
 void EndBeforeTheSolversDataGoes(int status, void*) {
     std::cout.flush();
     std::cerr.flush();
