@@ -2,7 +2,9 @@
 # Installs the Debian packages Kesto needs to build, run and test, where missing.
 set -euo pipefail
 # cups: the print queue test starts a CUPS scheduler of its own (cupsd, lpadmin, lpstat and
-# the gziptoany filter); nothing else uses the system's printing.
+# the gziptoany filter); nothing else uses the system's printing. libdds-dev: the double-dummy
+# solver's header for the build; the program loads the solver itself (libdds.so.0, the package
+# libdds0, which libdds-dev brings along) when an analysis first asks for it.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
           poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups

@@ -47,7 +47,9 @@ if $sanitize; then
     # looks leaked: leaks made inside a library's initialisation are not reported (the full
     # unwinder is needed to see that frame). The double-dummy solver keeps its threads' working
     # memory for the life of the process and drops the pointers to it at exit: that is the
-    # library's own, not ours.
+    # library's own, not ours. It is loaded when an analysis first asks for it and never
+    # unloaded, so its frames keep their library's name; a process that loaded it runs the leak
+    # check itself and ends before that memory is dropped (dds_solver.cpp).
     sanitize_build=${SANITIZE_BUILD_DIR:-$root/build-sanitize}
     BUILD_DIR=$sanitize_build CMAKE_ARGS="-DKESTO_SANITIZE=ON" "$root/scripts/build.sh"
     printf 'leak:_dl_init\nleak:libdds.so\n' >"$sanitize_build/lsan.supp"

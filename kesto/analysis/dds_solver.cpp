@@ -1,8 +1,13 @@
 #include "kesto/analysis/dds_solver.h"
 
+// The library's header, for its types and the types of its functions only: the program is not
+// linked with the library.
 #include <dds/dll.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
 #include <iterator>
 #include <memory>
 #include <mutex>
@@ -11,9 +16,26 @@
 #include "kesto/analysis/solver_threads.h"
 #include "kesto/files/deal_notation.h"
 
+// The leak checker's check, run at exit by the sanitizer builds; null in other builds.
+extern "C" [[gnu::weak]] void __lsan_do_leak_check();
+
 namespace kesto {
 
+// The library's functions the solver calls.
+struct DdsSolver::Library {
+    std::unique_ptr<SharedLibrary> file;
+    decltype(&::CalcAllTablesPBN) calcAllTablesPBN = nullptr;
+    decltype(&::DealerParBin) dealerParBin = nullptr;
+    decltype(&::SetMaxThreads) setMaxThreads = nullptr;
+    decltype(&::GetDDSInfo) getDDSInfo = nullptr;
+    decltype(&::ErrorMessage) errorMessage = nullptr;
+};
+
 namespace {
+
+// The solver's library by its soname, and the Debian package that installs it.
+constexpr const char* kSolverLibraryFile = "libdds.so.0";
+constexpr const char* kSolverPackage = "libdds0";
 
 static_assert(kMaxDealsPerSolverCall <= MAXNOOFTABLES);
 static_assert(DDS_STRAINS == kStrainCount && DDS_HANDS == 4);
@@ -25,14 +47,30 @@ std::mutex& SolverLock() {
     return lock;
 }
 
+// The library stays loaded for good (a library it needs binds back to it, so the system would
+// not unload it either). Its own clean-up then runs with the last of the process's exit work,
+// after the C++ runtime has destroyed the data the library made as it loaded (what is made last
+// goes first), and that clean-up still reads it: the process would crash as it ends. So a process
+// that loaded the library ends here, in a handler registered after the load and so run before that
+// data goes: with its output written, a leak check when one is built in, and its exit status.
+void EndBeforeTheSolversDataGoes(int status, void*) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::clog.flush();
+    std::fflush(nullptr);
+    if (__lsan_do_leak_check != nullptr)
+        __lsan_do_leak_check();
+    std::_Exit(status);
+}
+
 // The number of threads the library chose for this machine's cores and memory at its first
 // use. Call with SolverLock held.
-int ChosenSolverThreads() {
+int ChosenSolverThreads(const DdsSolver::Library& library) {
     static int chosen = 0;
     if (chosen == 0) {
-        SetMaxThreads(0);
+        library.setMaxThreads(0);
         DDSInfo info{};
-        GetDDSInfo(&info);
+        library.getDDSInfo(&info);
         chosen = std::max(1, info.noOfThreads);
     }
     return chosen;
@@ -41,12 +79,12 @@ int ChosenSolverThreads() {
 // Before each call that hands the library work: it may use its chosen threads only as far as
 // they can start now, since its threading ends the program when one cannot. Fewer threads
 // only make it slower. Call with SolverLock held.
-void FitSolverThreads() {
-    const int chosen = ChosenSolverThreads();
+void FitSolverThreads(const DdsSolver::Library& library) {
+    const int chosen = ChosenSolverThreads(library);
     static int current = chosen;
     const int startable = StartableThreads(chosen);
     if (startable != current) {
-        SetMaxThreads(startable);
+        library.setMaxThreads(startable);
         current = startable;
     }
 }
@@ -103,13 +141,65 @@ std::optional<ParContract> ContractOf(const contractType& contract) {
     return par;
 }
 
+// "The double-dummy solver failed: <the solver's text>." for a solver return code.
+Status SolverFailure(const DdsSolver::Library& library, int returnCode) {
+    char line[80] = {};
+    library.errorMessage(returnCode, line);
+    line[sizeof line - 1] = '\0';
+    return Status::Failure("The double-dummy solver failed: " + std::string(line) + ".");
+}
+
+// "The double-dummy solver that works out the makeable contracts, libdds.so.0, <why> (install
+// the package libdds0)."
+Status SolverMissing(const std::string& why) {
+    return Status::Failure(
+        std::string("The double-dummy solver that works out the makeable contracts, ") +
+        kSolverLibraryFile + ", " + why + " (install the package " + kSolverPackage + ").");
+}
+
 }  // namespace
 
-std::string SolverFailureText(int returnCode) {
-    char line[80] = {};
-    ErrorMessage(returnCode, line);
-    line[sizeof line - 1] = '\0';
-    return "The double-dummy solver failed: " + std::string(line) + ".";
+std::unique_ptr<SharedLibrary> LoadSystemSolverLibrary() {
+    return LoadSystemLibrary(kSolverLibraryFile);
+}
+
+DdsSolver::DdsSolver(SolverLibraryLoader loader) : loader_(std::move(loader)) {}
+
+DdsSolver::~DdsSolver() = default;
+
+StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
+    StatusOr<const Library*> result;
+    if (library_) {
+        result.value = library_.get();
+        return result;
+    }
+    std::unique_ptr<SharedLibrary> file = loader_();
+    if (!file) {
+        result.status = SolverMissing("is not installed");
+        return result;
+    }
+    auto library = std::make_unique<Library>();
+    std::string missing;
+    const auto find = [&file, &missing]<typename Function>(Function& entry, const char* name) {
+        entry = file->EntryAs<Function>(name);
+        if (entry == nullptr && missing.empty())
+            missing = name;
+    };
+    find(library->calcAllTablesPBN, "CalcAllTablesPBN");
+    find(library->dealerParBin, "DealerParBin");
+    find(library->setMaxThreads, "SetMaxThreads");
+    find(library->getDDSInfo, "GetDDSInfo");
+    find(library->errorMessage, "ErrorMessage");
+    if (!missing.empty()) {
+        result.status = SolverMissing("has no function " + missing +
+                                      ": it is not the version Kesto works with");
+        return result;
+    }
+    library->file = std::move(file);
+    ::on_exit(EndBeforeTheSolversDataGoes, nullptr);
+    library_ = std::move(library);
+    result.value = library_.get();
+    return result;
 }
 
 std::string SolverDealText(const tDeal& deal) {
@@ -118,8 +208,15 @@ std::string SolverDealText(const tDeal& deal) {
 
 StatusOr<std::vector<TrickTable>> DdsSolver::SolveTables(const std::vector<std::string>& pbnDeals) {
     StatusOr<std::vector<TrickTable>> result;
+    const std::lock_guard lock(SolverLock());
+    const StatusOr<const Library*> loaded = Loaded();
+    if (!loaded.status.Ok()) {
+        result.status = loaded.status;
+        return result;
+    }
+    const Library& library = *loaded.value;
     if (pbnDeals.empty() || pbnDeals.size() > kMaxDealsPerSolverCall) {
-        result.status = Status::Failure(SolverFailureText(RETURN_TOO_MANY_TABLES));
+        result.status = SolverFailure(library, RETURN_TOO_MANY_TABLES);
         return result;
     }
     // The solver's structures are large; on a thread's stack they crashed its workers.
@@ -130,7 +227,7 @@ StatusOr<std::vector<TrickTable>> DdsSolver::SolveTables(const std::vector<std::
     for (std::size_t i = 0; i < pbnDeals.size(); ++i) {
         char* cards = deals->deals[i].cards;
         if (pbnDeals[i].size() >= sizeof deals->deals[i].cards) {
-            result.status = Status::Failure(SolverFailureText(RETURN_PBN_FAULT));
+            result.status = SolverFailure(library, RETURN_PBN_FAULT);
             return result;
         }
         pbnDeals[i].copy(cards, pbnDeals[i].size());
@@ -139,14 +236,11 @@ StatusOr<std::vector<TrickTable>> DdsSolver::SolveTables(const std::vector<std::
     int allStrains[DDS_STRAINS] = {0, 0, 0, 0, 0};
     constexpr int kNoPar = -1;  // par follows per board, for its own dealer and vulnerability
 
-    int returnCode = RETURN_NO_FAULT;
-    {
-        const std::lock_guard lock(SolverLock());
-        FitSolverThreads();
-        returnCode = CalcAllTablesPBN(deals.get(), kNoPar, allStrains, tables.get(), pars.get());
-    }
+    FitSolverThreads(library);
+    const int returnCode =
+        library.calcAllTablesPBN(deals.get(), kNoPar, allStrains, tables.get(), pars.get());
     if (returnCode != RETURN_NO_FAULT) {
-        result.status = Status::Failure(SolverFailureText(returnCode));
+        result.status = SolverFailure(library, returnCode);
         return result;
     }
     result.value.reserve(pbnDeals.size());
@@ -164,15 +258,17 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
     StatusOr<ParResult> result;
     ddTableResults results = SolverTable(table);
     parResultsMaster par{};
-    int returnCode = RETURN_NO_FAULT;
-    {
-        const std::lock_guard lock(SolverLock());
-        ChosenSolverThreads();
-        returnCode = DealerParBin(&results, &par, static_cast<int>(dealer),
-                                  SolverVulnerability(vulnerability));
+    const std::lock_guard lock(SolverLock());
+    const StatusOr<const Library*> loaded = Loaded();
+    if (!loaded.status.Ok()) {
+        result.status = loaded.status;
+        return result;
     }
+    ChosenSolverThreads(*loaded.value);
+    const int returnCode = loaded.value->dealerParBin(&results, &par, static_cast<int>(dealer),
+                                                      SolverVulnerability(vulnerability));
     if (returnCode != RETURN_NO_FAULT) {
-        result.status = Status::Failure(SolverFailureText(returnCode));
+        result.status = SolverFailure(*loaded.value, returnCode);
         return result;
     }
     result.value.scoreNS = par.score;
@@ -188,7 +284,8 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
 
 std::size_t DdsSolver::Threads() {
     const std::lock_guard lock(SolverLock());
-    return static_cast<std::size_t>(ChosenSolverThreads());
+    const StatusOr<const Library*> loaded = Loaded();
+    return loaded.status.Ok() ? static_cast<std::size_t>(ChosenSolverThreads(*loaded.value)) : 1;
 }
 
 DoubleDummySolver& TheDdsSolver() {

@@ -1,10 +1,14 @@
 #pragma once
 // The binding to the double-dummy solver (DDS, Debian's libdds-dev): deals as PBN deal texts
 // to trick tables, and a trick table to par. The analyser talks to the solver only through
-// DoubleDummySolver, so a test can watch what it asks.
+// DoubleDummySolver, so a test can watch what it asks. The program is not linked with the
+// solver's library: it is loaded when an analysis first asks for it, since its start-up work
+// would cost every start of the program.
 
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +16,7 @@
 #include "kesto/analysis/deal_analysis.h"
 #include "kesto/deal/board.h"
 #include "kesto/deal/deal.h"
+#include "kesto/platform/shared_library.h"
 #include "kesto/platform/status.h"
 
 namespace kesto {
@@ -48,23 +53,43 @@ class DoubleDummySolver {
     virtual std::size_t Threads() { return 1; }
 };
 
+// Loads the solver's library; null when it cannot be loaded.
+using SolverLibraryLoader = std::function<std::unique_ptr<SharedLibrary>()>;
+
+// The system's solver library (libdds.so.0, from the search path).
+std::unique_ptr<SharedLibrary> LoadSystemSolverLibrary();
+
 // The solver of the DDS library. Safe to call from any thread: calls into the library are
 // taken one at a time, each using all the library's threads, or as many of them as can start
 // when a thread or memory limit stands in the way (StartableThreads): slower, never fatal.
+// The library is loaded at the first call that needs it, and again at the next call while it
+// cannot be: each call fails then with a message that says what is missing.
 class DdsSolver final : public DoubleDummySolver {
   public:
+    explicit DdsSolver(SolverLibraryLoader loader = LoadSystemSolverLibrary);
+    ~DdsSolver() override;
+    DdsSolver(const DdsSolver&) = delete;
+    DdsSolver& operator=(const DdsSolver&) = delete;
+
     StatusOr<std::vector<TrickTable>> SolveTables(
         const std::vector<std::string>& pbnDeals) override;
     StatusOr<ParResult> Par(const TrickTable& table, Seat dealer,
                             std::string_view vulnerability) override;
+    // 1 while the library cannot be loaded.
     std::size_t Threads() override;
+
+    struct Library;  // the loaded library's functions, in dds_solver.cpp
+
+  private:
+    // The loaded library, or why it cannot be loaded. Call with the solver's lock held.
+    StatusOr<const Library*> Loaded();
+
+    SolverLibraryLoader loader_;
+    std::unique_ptr<const Library> library_;
 };
 
 // The one DdsSolver the program shares.
 DoubleDummySolver& TheDdsSolver();
-
-// "The double-dummy solver failed: <the solver's text>." for a solver return code.
-std::string SolverFailureText(int returnCode);
 
 // The deal as the solver reads it: "N:" and the four hands clockwise from North.
 std::string SolverDealText(const tDeal& deal);

@@ -84,4 +84,12 @@ std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName)
     return nullptr;
 }
 
+std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName) {
+    // With RTLD_NODELETE, dlclose leaves the library in place.
+    if (void* handle = ::dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) {
+        return std::make_unique<DlLibrary>(handle, fileName);
+    }
+    return nullptr;
+}
+
 }  // namespace kesto

@@ -15,6 +15,13 @@ class SharedLibrary {
     virtual void* Entry(const char* name) const = 0;
     // The file actually loaded.
     virtual std::string Path() const = 0;
+
+    // The entry as a pointer to a function of type Function (such as decltype(&Name) of the
+    // library's header); null when missing.
+    template <typename Function>
+    Function EntryAs(const char* name) const {
+        return reinterpret_cast<Function>(Entry(name));
+    }
 };
 
 // "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folder, then the
@@ -25,6 +32,12 @@ std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName)
 // program that is told where its libraries are.
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
                                                  const std::vector<std::string>& folders);
+
+// A library of the system by its file name (on Linux its soname, such as "libdds.so.0"), from
+// the system's library search path alone. Once loaded it stays for the rest of the process, also
+// when the object goes: threads the library started may still wait in its code or in that of
+// the libraries it brought along. Null when it cannot be loaded.
+std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName);
 
 // The platform file name of a logical library name.
 std::string PlatformLibraryFileName(const std::string& logicalName);

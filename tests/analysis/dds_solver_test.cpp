@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kesto/analysis/dds_solver.h"
+#include "kesto/analysis/deal_analyser.h"
 #include "kesto/analysis/solver_threads.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
@@ -154,6 +155,37 @@ TEST(DdsSolver, SolvesOnItsCallersThreadWhenNoOtherCanStart) {
             return failure;
         },
         60, kMemory));
+}
+
+// The library is loaded at the first call: one that cannot be had fails every call with what
+// is missing, and the next call tries again.
+TEST(DdsSolver, MissingLibraryFailsEachCallSayingWhatIsMissing) {
+    const std::string solver =
+        "The double-dummy solver that works out the makeable contracts, "
+        "libdds.so.0, ";
+    const struct {
+        const char* what;
+        SolverLibraryLoader loader;
+        std::string message;
+    } cases[] = {
+        {"not found", [] { return nullptr; },
+         solver + "is not installed (install the package libdds0)."},
+        {"another library", [] { return LoadSystemLibrary("libm.so.6"); },
+         solver + "has no function CalcAllTablesPBN: it is not the version Kesto works with "
+                  "(install the package libdds0)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        int loads = 0;
+        DdsSolver missing([&] {
+            ++loads;
+            return c.loader();
+        });
+        EXPECT_EQ(missing.Threads(), 1u);
+        EXPECT_EQ(missing.Par(kPublished1Table, Seat::North, "None").status.Reason(), c.message);
+        EXPECT_EQ(loads, 2);
+        EXPECT_EQ(DealAnalyser(missing).Analyse({DealOf(kPublished1)}).Reason(), c.message);
+    }
 }
 
 TEST(DdsSolver, DealTextStartsWithNorthAndGoesClockwise) {
