@@ -1,5 +1,8 @@
 #include "kesto/files/deal_file.h"
 
+#include "kesto/files/bri_file.h"
+#include "kesto/files/dge_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/pbn_reader.h"
 #include "kesto/platform/ascii_text.h"
 
@@ -38,6 +41,10 @@ Recognition RecogniseDealFile(std::string_view firstBytes) {
     if (all.starts_with("[Document]")) {
         return {DealFileKind::Dlm, false};
     }
+    const std::string_view given = firstBytes.substr(0, kRecognitionBytes);
+    if (StartsLikeBRIFile(given)) {
+        return {DealFileKind::Bri, true};
+    }
     bool digits = true;
     for (std::size_t i = 0; i < 78 && digits; ++i) {
         digits = IsAsciiDigit(all[i]);
@@ -45,9 +52,14 @@ Recognition RecogniseDealFile(std::string_view firstBytes) {
     if (digits && (all[78] == ' ' || all[78] == '\0' || all[78] == '\x06')) {
         return {DealFileKind::Dup, true};
     }
-    const std::string_view given = firstBytes.substr(0, kRecognitionBytes);
+    if (StartsLikeDGEFile(given)) {
+        return {DealFileKind::Dge, true};
+    }
     if (StartsWithPbnVersionLine(given) || HoldsPbnDealTag(given)) {
         return {DealFileKind::Pbn, false};
+    }
+    if (HoldsLINDeal(given)) {
+        return {DealFileKind::Lin, true};
     }
     return {DealFileKind::Unknown, false};
 }

@@ -16,8 +16,9 @@
 namespace kesto {
 
 // Pbn: any file that holds PBN deals, read by the PBN reader and saved as a PBN 2.1 export
-// file. Unknown is a file no reader takes.
-enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Unknown };
+// file. Bri and Dge: the older dealing machines' files; Lin: the online table's hand file.
+// Unknown is a file no reader takes.
+enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Bri, Dge, Lin, Unknown };
 
 // Double-dummy tricks of a deal, tricks[seat][strain]: seats N, E, S, W; strains NT, S, H, D, C.
 using DoubleDummyTable = std::array<std::array<int, 5>, 4>;
@@ -54,8 +55,10 @@ struct Recognition {
 
 // Judges a file by its first 255 bytes; fewer bytes are padded with spaces, more are
 // ignored. The first line ends before the first carriage return or line feed. The own,
-// legacy, DLM and DUP kinds are tried first; then a PBN version line as the first line, or a
-// Deal tag pair, makes a PBN file (kesto/files/pbn_reader.h).
+// legacy and DLM kinds are tried first; then BRI, judged on the bytes as they are (padded, a
+// one-board BRI file would pass for DUP), DUP and DGE; then a PBN version line as the first
+// line, or a Deal tag pair, makes a PBN file (kesto/files/pbn_reader.h), and an md pair a LIN
+// file (kesto/files/lin_file.h). A BRI or DGE file is complete: it holds whole deals only.
 Recognition RecogniseDealFile(std::string_view firstBytes);
 
 inline constexpr std::size_t kRecognitionBytes = 255;

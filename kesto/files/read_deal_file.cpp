@@ -1,9 +1,12 @@
 #include "kesto/files/read_deal_file.h"
 
+#include "kesto/files/bri_file.h"
 #include "kesto/files/deal_file_io.h"
+#include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/legacy_deal_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_reader.h"
 
@@ -31,7 +34,7 @@ std::string UnknownKindReason(std::string_view bytes) {
                "(Windows-1252) or UTF-8.";
     }
     return "Kesto does not know this kind of file: it reads its own KST files, Duplimate DLM "
-           "and DUP files and PBN files.";
+           "and DUP files, BRI and DGE files, PBN files and LIN files.";
 }
 
 }  // namespace
@@ -46,9 +49,12 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
     const std::string& bytes = file.value;
     Status parsed;
     DealFileKind kind = RecogniseDealFile(bytes).kind;
-    // A PBN file without a version line may give its first Deal tag after many other lines.
+    // A PBN file without a version line may give its first Deal tag after many other lines,
+    // and a LIN file its first md pair after the players and the auction.
     if (kind == DealFileKind::Unknown && HoldsPbnDealTag(bytes)) {
         kind = DealFileKind::Pbn;
+    } else if (kind == DealFileKind::Unknown && HoldsLINDeal(bytes)) {
+        kind = DealFileKind::Lin;
     }
     switch (kind) {
         case DealFileKind::Own:
@@ -68,6 +74,15 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
             break;
         case DealFileKind::Pbn:
             parsed = ParsePbnFile(bytes, contents);
+            break;
+        case DealFileKind::Bri:
+            parsed = ParseBRIFile(bytes, contents);
+            break;
+        case DealFileKind::Dge:
+            parsed = ParseDGEFile(bytes, contents);
+            break;
+        case DealFileKind::Lin:
+            parsed = ParseLINFile(bytes, contents);
             break;
         case DealFileKind::Unknown:
             parsed = Status::Failure(UnknownKindReason(bytes));

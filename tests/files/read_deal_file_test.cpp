@@ -20,6 +20,7 @@ using test::DataPath;
 
 TEST(RecogniseDealFile, FirstMatchWins) {
     const std::string digits78(78, '7');
+    const std::string bri = digits78 + std::string(32, ' ') + std::string(18, '\0');
     struct Case {
         std::string bytes;
         DealFileKind kind;
@@ -49,6 +50,17 @@ TEST(RecogniseDealFile, FirstMatchWins) {
         {digits78 + '\x03', DealFileKind::Unknown, false},
         {std::string(77, '1') + " 1", DealFileKind::Unknown, false},
         {"", DealFileKind::Unknown, false},
+        // A whole BRI record, alone or followed by the next one's digits; a DUP record with
+        // blank hands goes on with its trailer instead.
+        {bri, DealFileKind::Bri, true},
+        {bri + digits78, DealFileKind::Bri, true},
+        {digits78 + std::string(68, ' ') + "YN1  1 1  ", DealFileKind::Dup, true},
+        {bri.substr(0, 127), DealFileKind::Dup, true},
+        {"\x06"
+         "AK\x03Q\x04J\x05T",
+         DealFileKind::Dge, true},
+        {"pn|a,b,c,d|st||md|3SAKQHAKQDAKQCAKQJ,,,|", DealFileKind::Lin, true},
+        {"% PBN 2.1\r\n% md|1S|\r\n", DealFileKind::Pbn, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
@@ -70,7 +82,7 @@ TEST(RecogniseDealFile, OnlyTheFirst255BytesCount) {
 TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
     const std::string unknown =
         "Kesto does not know this kind of file: it reads its own KST "
-        "files, Duplimate DLM and DUP files and PBN files.";
+        "files, Duplimate DLM and DUP files, BRI and DGE files, PBN files and LIN files.";
     const std::map<std::string, std::string> reasons = {
         {"n_version_line_only.pbn", "The file holds no deals."},
         {"n_document_only.dlm", "The file holds no deals."},
@@ -88,7 +100,7 @@ TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
         {"n_157_bytes.dup", "Board 2 is cut short."},
     };
     int seen = 0;
-    for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn"}) {
+    for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn", "bri", "dge", "lin"}) {
         for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
             const std::string name = entry.path().filename().string();
             if (!name.starts_with("y_") && !name.starts_with("n_")) {

@@ -359,16 +359,19 @@ std::string CheckDealFile(std::string_view bytes) {
         return "a read that succeeded gave no deal";
     }
     const Recognition recognition = RecogniseDealFile(bytes);
-    // A PBN file may give its first Deal tag past the bytes recognition looks at.
-    if (recognition.kind == DealFileKind::Unknown && !HoldsPbnDealTag(bytes)) {
+    // A PBN file may give its first Deal tag, a LIN file its first md pair, past the bytes
+    // recognition looks at.
+    if (recognition.kind == DealFileKind::Unknown && !HoldsPbnDealTag(bytes) &&
+        !HoldsLINDeal(bytes)) {
         return "a file of no known kind was read";
     }
     if (recognition.kind == DealFileKind::Dup &&
         (!contents.header1.empty() || !contents.header2.empty() || !contents.dealsComplete)) {
         return "a DUP file gave header lines or incomplete deals";
     }
-    const bool whole =
-        recognition.kind == DealFileKind::Dlm || recognition.kind == DealFileKind::Dup;
+    const bool whole = recognition.kind == DealFileKind::Dlm ||
+                       recognition.kind == DealFileKind::Dup ||
+                       recognition.kind == DealFileKind::Bri;
     return FirstProblem({CheckHands(contents.boardSet),
                          CheckDealsCanStand(contents.boardSet, whole),
                          CheckOwnRoundTrip(contents)});
