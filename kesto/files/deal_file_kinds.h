@@ -41,6 +41,10 @@ inline constexpr DealFileKindRow kDealFileKinds[] = {
     {DealFileKind::Dup, 3, "DUP", "DUP", "Duplimate files (DOS version)", "Duplimate (DOS version)",
      true},
     {DealFileKind::Pbn, 4, "PBN", "pbn", "PBN files", "PBN", false},
+    {DealFileKind::Bri, 6, "BRI", "BRI", "BRI dealing machine files", "BRI dealing machine", true},
+    // A DGE record names all four hands, so an unfinished deal reads back as it was.
+    {DealFileKind::Dge, 7, "DGE", "DGE", "DGE dealing machine files", "DGE dealing machine", false},
+    {DealFileKind::Lin, 8, "LIN", "lin", "LIN files for online play", "LIN for online play", true},
     {DealFileKind::Legacy, 5, "legacy text", "txt", "Older Kesto text files", "", false},
 };
 

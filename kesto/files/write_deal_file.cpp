@@ -1,9 +1,12 @@
 #include "kesto/files/write_deal_file.h"
 
+#include "kesto/files/bri_file.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_file_kinds.h"
+#include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_writer.h"
 
@@ -27,8 +30,9 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
 
 namespace {
 
-// The Duplimate files give every card no hand holds to West, so a deal of fewer than 52
-// cards would read back as another deal, or not at all: such a board set is not written.
+// The Duplimate, BRI and LIN files give every card no hand holds to West (or to the hand left
+// out), so a deal of fewer than 52 cards would read back as another deal, or not at all: such
+// a board set is not written.
 WriteResult RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension) {
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
         const int cards = boardSet[i].CardCount();
@@ -62,6 +66,12 @@ WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
         case DealFileKind::Pbn:
             return WritePbnFile(fileName, {deals.boardSet, deals.header1, deals.header2, deals.date,
                                            deals.boardTags});
+        case DealFileKind::Bri:
+            return WriteBRIFile(fileName, deals.boardSet);
+        case DealFileKind::Dge:
+            return WriteDGEFile(fileName, deals.boardSet);
+        case DealFileKind::Lin:
+            return WriteLINFile(fileName, deals.boardSet, deals.header1, deals.header2);
         default:
             return WriteOwnDealFile(fileName, deals.boardSet, deals.header1, deals.header2,
                                     deals.mode);

@@ -223,14 +223,19 @@ TEST_F(BatchTest, HelpDescribesTheOptions) {
 
 TEST_F(BatchTest, SavedFilesReadBackToTheSameBoards) {
     ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--header1", "Club night", "--save",
-                   Path("a.kst"), "--save", Path("a.DLM"), "--save", Path("a.dup")}),
+                   Path("a.kst"), "--save", Path("a.DLM"), "--save", Path("a.dup"), "--save",
+                   Path("a.bri"), "--save", Path("a.DGE"), "--save", Path("a.lin")}),
               0)
         << err_.str();
     EXPECT_EQ(ReadWholeFile(Path("a.kst")).value.substr(0, 38),
               "% Kesto 3.2 Hands randomly generated.\r");
     EXPECT_EQ(ReadWholeFile(Path("a.DLM")).value.substr(0, 10), "[Document]");
     EXPECT_EQ(ReadWholeFile(Path("a.dup")).value.size(), 2u * 156u);
-    for (const char* name : {"a.kst", "a.DLM", "a.dup"}) {
+    // The kind by the extension, whatever its case: each file's own mark.
+    EXPECT_EQ(ReadWholeFile(Path("a.bri")).value.size(), 2u * 128u);
+    EXPECT_EQ(ReadWholeFile(Path("a.DGE")).value.substr(0, 1), "\x06");
+    EXPECT_EQ(ReadWholeFile(Path("a.lin")).value.substr(0, 13), "vg|Club night");
+    for (const char* name : {"a.kst", "a.DLM", "a.dup", "a.bri", "a.DGE", "a.lin"}) {
         EXPECT_EQ(Run({"--read", Path(name), "--list"}), 0) << name << err_.str();
         EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero) << name;
     }

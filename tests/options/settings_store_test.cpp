@@ -287,7 +287,7 @@ std::vector<OutsideRangeCase> OutsideRangeCases() {
         {&kNumberOfIndividualSets, -1, 0},
         {&kNumberOfIndividualSets, 150, 100},
         {&kFileType, -1, 0},
-        {&kFileType, 6, 0},
+        {&kFileType, 9, 0},
         {&kCurtainCollation, -1, 1},
         {&kCurtainCollation, 2, 1},
         {&kCurtainDimensions, -1, 1},

@@ -100,9 +100,12 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
     const FileDialogRequest& r = view.openRequests[0];
     EXPECT_EQ(r.title, "Read deals from file");
     EXPECT_EQ(r.filter,
-              "All deal files Kesto reads|*.KST;*.DLM;*.DUP;*.pbn;*.txt|Kesto files (*.KST)|*.KST|"
-              "Duplimate files (*.DLM)|*.DLM|Duplimate files (DOS version) (*.DUP)|*.DUP|"
-              "PBN files (*.pbn)|*.pbn|Older Kesto text files (*.txt)|*.txt|All files|*.*");
+              "All deal files Kesto reads|*.KST;*.DLM;*.DUP;*.pbn;*.BRI;*.DGE;*.lin;*.txt|"
+              "Kesto files (*.KST)|*.KST|Duplimate files (*.DLM)|*.DLM|"
+              "Duplimate files (DOS version) (*.DUP)|*.DUP|PBN files (*.pbn)|*.pbn|"
+              "BRI dealing machine files (*.BRI)|*.BRI|DGE dealing machine files (*.DGE)|*.DGE|"
+              "LIN files for online play (*.lin)|*.lin|"
+              "Older Kesto text files (*.txt)|*.txt|All files|*.*");
     EXPECT_EQ(r.filterIndex, 4);  // the DUP files, as in the save dialog
     EXPECT_EQ(r.defaultExtension, "KST");
     EXPECT_TRUE(r.mustExist);

@@ -49,8 +49,8 @@ class SaveDeals : public ::testing::Test {
 // stored 4 for the save dialog's PBN and for the read dialog's "All files": PBN in both.
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
     const std::tuple<int, int, const char*, int> cases[] = {
-        {1, 1, "KST", 2}, {2, 2, "DLM", 3}, {3, 3, "DUP", 4},  {4, 4, "pbn", 5},
-        {5, 1, "KST", 6}, {0, 1, "KST", 1}, {-7, 1, "KST", 1}, {9, 1, "KST", 1}};
+        {1, 1, "KST", 2}, {2, 2, "DLM", 3}, {3, 3, "DUP", 4},  {4, 4, "pbn", 5}, {8, 7, "lin", 8},
+        {5, 1, "KST", 9}, {0, 1, "KST", 1}, {-7, 1, "KST", 1}, {9, 1, "KST", 1}};
     for (const auto& [fileType, filterIndex, extension, openIndex] : cases) {
         StoreFileType(fileType);
         SaveBtnClick(ui_, settings_, request_);  // the fake cancels
@@ -63,7 +63,8 @@ TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
     EXPECT_EQ(shown.title, "Save deals to file");
     EXPECT_EQ(shown.filter,
               "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|Duplimate (DOS version) (*.DUP)|*.DUP|"
-              "PBN (*.pbn)|*.pbn");
+              "PBN (*.pbn)|*.pbn|BRI dealing machine (*.BRI)|*.BRI|DGE dealing machine "
+              "(*.DGE)|*.DGE|LIN for online play (*.lin)|*.lin");
     EXPECT_TRUE(shown.promptOverwrite);
     EXPECT_EQ(shown.initialDirectory, "");  // the window's documents folder
     EXPECT_TRUE(ui_.messages.empty());
