@@ -1,6 +1,7 @@
 // The print page's commands.
 
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/program_files.h"
 #include "kesto/print/print_job.h"
 #include "kesto/print/print_options.h"
 #include "kesto/workflow/date_format.h"
@@ -88,7 +89,7 @@ void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
 
 void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options) {
     HtmlExportContext context{boardSet,          line1_,      line2_,           statsWithHtml_,
-                              options,           html_.get(), dialogDirectory_, ProgramDirectory(),
+                              options,           html_.get(), dialogDirectory_, ProgramDataFolder(),
                               SuppressHTMLAlert, Printed};
     if (ShowMakeableContracts())
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };
