@@ -1,6 +1,6 @@
 // The program entry: "kesto batch ..." runs one job without a window, "kesto --help" describes
-// both, no argument starts the desktop program; anything else is a usage error. Both Qt
-// start-ups live in kesto/gui.
+// both, no argument starts the desktop program and "kesto FILE" starts it reading that deal
+// file; anything else is a usage error. Both Qt start-ups live in kesto/gui.
 
 #include <cstdlib>
 #include <iostream>
@@ -23,6 +23,9 @@ int main(int argc, char** argv) {
             return kesto::kBatchUsageError;
         case kesto::ProgramCommand::Kind::Help:
             std::cout << kesto::BatchHelpText();
+            return 0;
+        case kesto::ProgramCommand::Kind::Version:
+            std::cout << kesto::ProgramVersionLine();
             return 0;
         case kesto::ProgramCommand::Kind::Batch:
             return kesto::gui::RunBatchWithQt(argc, argv, std::move(command.batchArgs),

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Kesto needs to build, run and test, where missing.
+# Installs the Debian packages Kesto needs to build, run and test, where missing; with
+# arguments, those packages instead (scripts/package.sh asks for its own tools so).
 set -euo pipefail
 # cups: the print queue test starts a CUPS scheduler of its own (cupsd, lpadmin, lpstat and
 # the gziptoany filter); nothing else uses the system's printing. libdds-dev: the double-dummy
@@ -8,7 +9,11 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
           poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups
-          libdds-dev)
+          libdds-dev
+          desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl man-db)
+# The installed program's test checks the desktop files with the desktops' own tools; xdg-mime
+# reads the file types through mimetype (libfile-mimeinfo-perl).
+[ $# -gt 0 ] && packages=("$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

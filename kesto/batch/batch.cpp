@@ -297,7 +297,9 @@ std::string BatchHelpText() {
     return "Kesto prepares the boards of a duplicate bridge game.\n"
            "\n"
            "  kesto                 start the desktop program\n"
+           "  kesto FILE            start it reading the deal file FILE\n"
            "  kesto batch [options] run one job without a window\n"
+           "  kesto --version       show the version\n"
            "\n"
            "Batch options:\n" +
            BatchOptionLines() +

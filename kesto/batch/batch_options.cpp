@@ -314,23 +314,30 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
     return options;
 }
 
+std::vector<BatchOptionHelp> BatchOptionHelps() {
+    std::vector<BatchOptionHelp> helps;
+    for (const BatchOption& option : kBatchOptions) {
+        std::string text(option.help);
+        if (const std::size_t range = text.find("{range}"); range != std::string::npos)
+            text.replace(range, std::string_view("{range}").size(), RangeText(option));
+        if (const std::size_t kinds = text.find("{kinds}"); kinds != std::string::npos)
+            text.replace(kinds, std::string_view("{kinds}").size(), SavedKindsText());
+        helps.push_back({std::string(option.name), std::string(option.value), std::move(text)});
+    }
+    return helps;
+}
+
 std::string BatchOptionLines() {
     std::string lines;
-    for (const BatchOption& option : kBatchOptions) {
-        std::string head = "  " + std::string(option.name);
+    for (const BatchOptionHelp& option : BatchOptionHelps()) {
+        std::string head = "  " + option.name;
         if (!option.value.empty())
-            head += " " + std::string(option.value);
+            head += " " + option.value;
         head.resize(std::max(kOptionColumn, head.size() + 1), ' ');
-
-        std::string help(option.help);
-        if (const std::size_t range = help.find("{range}"); range != std::string::npos)
-            help.replace(range, std::string_view("{range}").size(), RangeText(option));
-        if (const std::size_t kinds = help.find("{kinds}"); kinds != std::string::npos)
-            help.replace(kinds, std::string_view("{kinds}").size(), SavedKindsText());
         std::size_t start = 0;
-        while (start <= help.size()) {
-            const std::size_t end = std::min(help.find('\n', start), help.size());
-            lines += head + help.substr(start, end - start) + "\n";
+        while (start <= option.text.size()) {
+            const std::size_t end = std::min(option.text.find('\n', start), option.text.size());
+            lines += head + option.text.substr(start, end - start) + "\n";
             head.assign(kOptionColumn, ' ');
             start = end + 1;
         }

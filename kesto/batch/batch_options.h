@@ -49,6 +49,15 @@ bool IsBatchOption(std::string_view arg);
 // Writes "kesto batch: <what>" and the usage hint to err; gives kBatchUsageError.
 int BatchUsageError(std::ostream& err, const std::string& what);
 
+// An option as its help describes it, for each rendering of the help (the command's own, the
+// manual page): "--copies", "N", and its text, lines separated by '\n', ranges filled in.
+struct BatchOptionHelp {
+    std::string name;
+    std::string value;  // "" for a switch
+    std::string text;
+};
+std::vector<BatchOptionHelp> BatchOptionHelps();
+
 // One line or more per option, in the table's order: "  --name VALUE" in a column of its own,
 // then the help text, every line ending in "\n".
 std::string BatchOptionLines();

@@ -12,13 +12,11 @@
 #include <QVBoxLayout>
 
 #include "kesto/gui/help.h"
+#include "kesto/platform/program_version.h"
 
 namespace kesto::gui {
 
 namespace {
-
-// The version the box shows; the manual's page about Kesto names the same one.
-constexpr const char* kVersion = "3.26";
 
 // A playing card with a red heart and a black spade: what the program is about.
 QPixmap DrawnIcon(int size) {
@@ -40,6 +38,11 @@ QPixmap DrawnIcon(int size) {
     painter.drawText(QRectF(card.left(), card.center().y(), card.width(), card.height() / 2),
                      Qt::AlignCenter, QString(QChar(0x2660)));
     return pixmap;
+}
+
+QString ProgramVersion() {
+    return QString::fromLatin1(kProgramVersion.data(),
+                               static_cast<qsizetype>(kProgramVersion.size()));
 }
 
 }  // namespace
@@ -104,10 +107,10 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     large.setBold(true);
     product->setFont(large);
 
-    auto* version = new QLabel("Version " + QString(kVersion));
+    auto* version = new QLabel("Version " + ProgramVersion());
     version->setObjectName("Version");
 
-    auto* link = new LinkLabel("About Kesto " + QString(kVersion) + " in the manual",
+    auto* link = new LinkLabel("About Kesto " + ProgramVersion() + " in the manual",
                                QDir::toNativeSeparators(QDir(HelpFolder()).filePath("about.html")),
                                [this] { ShowHelpAbout(this); });
     link->setObjectName("WebLink");

@@ -1,6 +1,5 @@
 #include "kesto/gui/help.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -8,6 +7,8 @@
 #include <QUrl>
 
 #include "kesto/gui/qt_ui.h"
+#include "kesto/gui/text_convert.h"
+#include "kesto/platform/program_files.h"
 
 namespace kesto::gui {
 
@@ -33,7 +34,7 @@ bool ShowHelpPage(QWidget* parent, const QString& page) {
 }  // namespace
 
 QString HelpFolder() {
-    return QDir(QCoreApplication::applicationDirPath()).filePath("help");
+    return FileNameToQString(ProgramDataFolder() + "help");
 }
 
 bool ShowHelpContents(QWidget* parent) {

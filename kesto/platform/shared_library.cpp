@@ -1,5 +1,6 @@
 #include "kesto/platform/shared_library.h"
 #include "kesto/platform/ascii_text.h"
+#include "kesto/platform/program_files.h"
 
 #include <dlfcn.h>
 #include <unistd.h>
@@ -42,15 +43,6 @@ std::string PlatformLibraryFileName(const std::string& logicalName) {
     return "lib" + LowerAscii(base) + ".so";
 }
 
-std::string ProgramDirectory() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return "./";
-    }
-    return exe.parent_path().string() + "/";
-}
-
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
                                                  const std::vector<std::string>& folders) {
     const std::string file = PlatformLibraryFileName(logicalName);
@@ -67,8 +59,8 @@ std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
 }
 
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName) {
-    // The program's own folder, then the current folder, then the system's search path.
-    std::vector<std::string> folders = {ProgramDirectory()};
+    // The program's own folders, then the current folder, then the system's search path.
+    std::vector<std::string> folders = ProgramLibraryFolders();
     std::error_code error;
     const auto current = std::filesystem::current_path(error);
     if (!error) {

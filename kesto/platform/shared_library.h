@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "kesto/platform/program_files.h"
+
 namespace kesto {
 
 class SharedLibrary {
@@ -24,8 +26,8 @@ class SharedLibrary {
     }
 };
 
-// "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folder, then the
-// current folder, then the system's library search path. Null when it cannot be loaded.
+// "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folders
+// (ProgramLibraryFolders), then the current folder, then the system's library search path. Null when it cannot be loaded.
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName);
 
 // The same, searching only the given folders (each with a final "/"): for tests and for a
@@ -41,8 +43,5 @@ std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName);
 
 // The platform file name of a logical library name.
 std::string PlatformLibraryFileName(const std::string& logicalName);
-
-// The folder of the running program, with a final "/".
-std::string ProgramDirectory();
 
 }  // namespace kesto

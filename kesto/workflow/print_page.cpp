@@ -1,6 +1,7 @@
 // The print page's commands.
 
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/program_files.h"
 #include "kesto/print/print_job.h"
 #include "kesto/print/print_options.h"
 #include "kesto/workflow/date_format.h"
@@ -101,7 +102,7 @@ void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions&
     const std::string folder = store.Read(kHtmlFolder);
     store.CloseKey();
     HtmlExportContext context{boardSet,          line1_,      line2_, statsWithHtml_,
-                              options,           html_.get(), folder, ProgramDirectory(),
+                              options,           html_.get(), folder, ProgramDataFolder(),
                               SuppressHTMLAlert, Printed};
     if (ShowMakeableContracts())
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };

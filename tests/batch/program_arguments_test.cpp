@@ -15,7 +15,8 @@ namespace {
 
 using Kind = ProgramCommand::Kind;
 
-TEST(ProgramArguments, OnlyBatchHelpOrNothingAreTaken) {
+TEST(ProgramArguments, OnlyBatchHelpVersionAFileOrNothingAreTaken) {
+    const std::string file = KESTO_TEST_DATA "/pbn/y_comments.pbn";
     const struct {
         std::vector<std::string> args;
         Kind kind;
@@ -28,7 +29,13 @@ TEST(ProgramArguments, OnlyBatchHelpOrNothingAreTaken) {
         {{"batch"}, Kind::Batch, ""},
         {{"batch", "--bogus"}, Kind::Batch, ""},  // the batch command judges its own options
         {{"--bogus"}, Kind::UsageError, "kesto: unknown option --bogus"},
-        {{"bogus"}, Kind::UsageError, "kesto: unknown option bogus"},
+        {{"--version"}, Kind::Version, ""},
+        {{file}, Kind::Window, ""},
+        {{"bogus"}, Kind::UsageError, "kesto: bogus is neither a file nor an option"},
+        {{KESTO_TEST_DATA},
+         Kind::UsageError,
+         "kesto: " KESTO_TEST_DATA " is neither a file nor an option"},
+        {{file, file}, Kind::UsageError, "kesto: unexpected arguments after " + file},
         {{"--generate", "5"},
          Kind::UsageError,
          "kesto: --generate is an option of the batch command: kesto batch --generate ..."},
@@ -36,7 +43,7 @@ TEST(ProgramArguments, OnlyBatchHelpOrNothingAreTaken) {
         {{"--screenshot-dir"},
          Kind::UsageError,
          "kesto: unexpected arguments after --screenshot-dir"},
-        {{"Batch"}, Kind::UsageError, "kesto: unknown option Batch"},
+        {{"Batch"}, Kind::UsageError, "kesto: Batch is neither a file nor an option"},
     };
     for (const auto& c : cases) {
         std::ostringstream err;
@@ -45,8 +52,8 @@ TEST(ProgramArguments, OnlyBatchHelpOrNothingAreTaken) {
         EXPECT_EQ(command.kind, c.kind) << label;
         if (c.kind == Kind::UsageError) {
             EXPECT_EQ(err.str(), c.firstLine +
-                                     "\nusage: kesto [--help | batch [options]]; see kesto "
-                                     "--help\n")
+                                     "\nusage: kesto [FILE | --help | --version | batch "
+                                     "[options]]; see kesto --help\n")
                 << label;
         } else {
             EXPECT_EQ(err.str(), "") << label;
@@ -56,6 +63,7 @@ TEST(ProgramArguments, OnlyBatchHelpOrNothingAreTaken) {
     EXPECT_EQ(ReadProgramArguments({"batch", "--list", "x"}, err).batchArgs,
               (std::vector<std::string>{"--list", "x"}));
     EXPECT_EQ(ReadProgramArguments({"--screenshot-dir", "shots"}, err).screenshotFolder, "shots");
+    EXPECT_EQ(ReadProgramArguments({file}, err).dealFile, file);
 }
 
 // The built program, run as a user would: exit status and standard error.

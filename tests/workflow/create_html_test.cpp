@@ -55,7 +55,7 @@ TEST_F(CreateHtml, WritesThePageAndSetsPrinted) {
     main.StatsWithHtmlClick(true);
     Create();
     ASSERT_EQ(html.hints.size(), 1u);
-    EXPECT_TRUE(html.hints[0].label2.ends_with(ProgramDirectory() + "GIF on this computer."));
+    EXPECT_TRUE(html.hints[0].label2.ends_with(ProgramDataFolder() + "GIF on this computer."));
     ASSERT_EQ(view.saveRequests.size(), 1u);
     EXPECT_EQ(view.saveRequests[0].initialDirectory, "");  // the window's documents folder
     const std::string written = Page();
