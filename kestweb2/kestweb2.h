@@ -25,6 +25,12 @@
  *     2  a write to the file failed (full disk, I/O error);
  *     3  closing the file failed (the last bytes could not be flushed);
  *     4  the library ran out of memory (if the file was already open it is closed).
+ * - The page's layout, on which callers that add to a written page rely: every line ends in
+ *   CR LF; the deals stand in one table (<TABLE BORDER="1">), three cells to a row, one cell per
+ *   record in list order (a record without a readable deal writes none); a deal cell is a
+ *   table of its own inside that one, holding one inner table per hand. The deal cell's table
+ *   is closed by a line that is "</TABLE>" alone, the only such line at that depth of tables,
+ *   so rows put just before it end up inside the deal's cell.
  */
 
 #include <stdint.h>

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "kesto/analysis/dds_solver.h"
@@ -143,6 +144,22 @@ Status DealAnalyser::AddPar(const tBoardSet& boardSet) {
         analyses_.emplace(board.key, std::move(analysis));
     }
     return Status();
+}
+
+// A file's tricks and the solver's are one type, so that either may fill the store.
+static_assert(std::is_same_v<DoubleDummyTable, TrickTable>);
+
+bool DealAnalyser::Store(const tDeal& deal, const DoubleDummyTable& tricks) {
+    for (const auto& strains : tricks) {
+        if (std::any_of(strains.begin(), strains.end(),
+                        [](int count) { return count < 0 || count > kCardsInHand; }))
+            return false;
+    }
+    if (!IsComplete(deal))
+        return false;
+    const std::lock_guard lock(mutex_);
+    const auto [stored, added] = tables_.emplace(CardsOf(deal), tricks);
+    return added || stored->second == tricks;
 }
 
 std::shared_ptr<const DealAnalysis> DealAnalyser::Find(const tDeal& deal, int boardNumber) const {

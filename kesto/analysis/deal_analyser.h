@@ -12,6 +12,7 @@
 
 #include "kesto/analysis/deal_analysis.h"
 #include "kesto/deal/deal.h"
+#include "kesto/files/deal_file.h"
 #include "kesto/platform/status.h"
 
 namespace kesto {
@@ -37,6 +38,11 @@ class DealAnalyser {
     // false; what was solved before a failure or a cancel is kept.
     // May run on a worker thread while Find is called on another.
     Status Analyse(const tBoardSet& boardSet, const AnalysisProgress& progress = {});
+
+    // Takes the tricks a file gives for the deal, as though solved, so that Analyse adds par
+    // alone. Refused (false, nothing stored) unless the deal is complete, every count is 0 to
+    // 13, and the tricks agree with any already stored for these cards.
+    bool Store(const tDeal& deal, const DoubleDummyTable& tricks);
 
     // The analysis of the deal as board boardNumber, or nullptr when it is incomplete or has
     // not been analysed.

@@ -86,8 +86,24 @@ std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis) {
     return BoardTag(boardNumber) + "|" + AnalysisTags(analysis);
 }
 
+PbnTag OptimumResultTableTag(const DealAnalysis& analysis) {
+    PbnTag table{"OptimumResultTable", "Declarer;Denomination\\2R;Result\\2R"};
+    const auto rightAligned = [](std::string_view text) {
+        return std::string(text.size() < 2 ? 1 : 0, ' ') + std::string(text);
+    };
+    for (const Seat seat : kTagSeatOrder) {
+        for (const Strain strain : kTagStrainOrder) {
+            table.section.push_back(std::string(1, SeatLetter(seat)) + " " +
+                                    rightAligned(StrainText(strain)) + " " +
+                                    rightAligned(std::to_string(analysis.Tricks(seat, strain))));
+        }
+    }
+    return table;
+}
+
 std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis) {
     return {{"DoubleDummyTricks", DoubleDummyTricksValue(analysis)},
+            OptimumResultTableTag(analysis),
             {"OptimumScore", OptimumScoreValue(analysis)},
             {"ParContract", ParContractValue(analysis)}};
 }
@@ -95,6 +111,8 @@ std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis) {
 std::string AnalysisTags(const DealAnalysis& analysis) {
     std::string tags;
     for (const PbnTag& tag : AnalysisPbnTags(analysis)) {
+        if (!tag.section.empty())
+            continue;  // a table's rows take lines of their own
         if (!tags.empty())
             tags += "|";
         tags += "[" + tag.name + " \"" + tag.value + "\"]";

@@ -55,13 +55,19 @@ std::string ParContractValue(const DealAnalysis& analysis);
 // A score or a par contract's result as players read it: "+420", "-100", "0".
 std::string SignedText(int value);
 
-// The three tags with those values, in that order, as the PBN file writes them.
+// OptimumResultTable: the columns "Declarer;Denomination\2R;Result\2R" and a row for each
+// declarer and strain in the order of DoubleDummyTricks, each column padded to its width:
+// "N NT 13", "N  S  8".
+PbnTag OptimumResultTableTag(const DealAnalysis& analysis);
+
+// The PBN file's analysis: DoubleDummyTricks, OptimumResultTable, OptimumScore, ParContract.
 std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis);
 
 // The board's analysis as one line of tags joined by "|", as the batch's --analyse lists it:
 // [Board "n"]|[DoubleDummyTricks "..."]|[OptimumScore "NS s"]|[ParContract "..."]
 std::string AnalysisRecord(int boardNumber, const DealAnalysis& analysis);
-// The three tags alone: [DoubleDummyTricks "..."]|[OptimumScore "NS s"]|[ParContract "..."]
+// The tags of one line alone (no table): [DoubleDummyTricks "..."]|[OptimumScore "NS s"]|
+// [ParContract "..."]
 std::string AnalysisTags(const DealAnalysis& analysis);
 
 }  // namespace kesto

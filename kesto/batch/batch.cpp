@@ -234,6 +234,7 @@ int BatchJob::List() {
 int BatchJob::Analyse() {
     if (!options_.analyse)
         return kGoOn;
+    main_.StoreTricksRead(analyser_);
     if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok())
         return Failure(solved.Reason());
     analysed_ = true;
@@ -250,6 +251,7 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
     if (!options_.analyse && !optionDlg_.ShowMakeableContracts())
         return true;
     if (!analysed_) {
+        main_.StoreTricksRead(analyser_);
         if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
             Failure(solved.Reason());
             return false;

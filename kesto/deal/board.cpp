@@ -1,10 +1,21 @@
 #include "kesto/deal/board.h"
 
+#include "kesto/platform/ascii_text.h"
+
 namespace kesto {
 
 char SeatLetter(Seat seat) {
     static constexpr char kLetters[] = {'N', 'E', 'S', 'W'};
     return kLetters[static_cast<int>(seat)];
+}
+
+std::optional<Seat> SeatOfLetter(char letter) {
+    for (const Seat seat : kClockwise) {
+        if (AsciiUpper(letter) == SeatLetter(seat)) {
+            return seat;
+        }
+    }
+    return std::nullopt;
 }
 
 Seat NextClockwise(Seat seat) {

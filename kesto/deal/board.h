@@ -1,6 +1,7 @@
 #pragma once
 // Seats, and the dealer and vulnerability of a board by the sixteen-board cycle.
 
+#include <optional>
 #include <string_view>
 
 namespace kesto {
@@ -10,6 +11,8 @@ enum class Seat { North = 0, East = 1, South = 2, West = 3 };
 inline constexpr Seat kClockwise[] = {Seat::North, Seat::East, Seat::South, Seat::West};
 
 char SeatLetter(Seat seat);  // 'N', 'E', 'S', 'W'
+// The seat of a letter 'N', 'E', 'S' or 'W' in either case; nullopt for any other character.
+std::optional<Seat> SeatOfLetter(char letter);
 Seat NextClockwise(Seat seat);
 
 Seat BoardDealer(int boardNumber);

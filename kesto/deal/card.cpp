@@ -12,9 +12,4 @@ Card CardFromNumber(int cardNumber) {
     return Card{kSuitOfBlock[(cardNumber - 1) / 13], m == 0 ? kAce : m + 1};
 }
 
-int CardNumber(Card card) {
-    const int block = 3 - static_cast<int>(card.suit);
-    return block * 13 + (card.rank == kAce ? 13 : card.rank - 1);
-}
-
 }  // namespace kesto

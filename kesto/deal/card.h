@@ -12,6 +12,5 @@ struct Card {
 };
 
 Card CardFromNumber(int cardNumber);
-int CardNumber(Card card);
 
 }  // namespace kesto

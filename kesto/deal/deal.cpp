@@ -15,7 +15,7 @@ tDeal tDeal::DealFrom(const TDeck& deck) {
     tHand* const receivers[] = {&deal.North, &deal.South, &deal.East, &deal.West};
     int position = 1;
     for (tHand* hand : receivers) {
-        for (int i = 0; i < 13; ++i, ++position) {
+        for (int i = 0; i < kCardsInHand; ++i, ++position) {
             hand->AddCard(deck.CardAt(position));
         }
     }
@@ -49,6 +49,28 @@ void tDeal::Clear() {
 
 int tDeal::CardCount() const {
     return North.CardCount() + South.CardCount() + East.CardCount() + West.CardCount();
+}
+
+void tDeal::CompleteTheHandLeftOut() {
+    int full = 0;
+    int empty = 0;
+    Seat leftOut = Seat::North;
+    for (const Seat seat : kClockwise) {
+        const int count = Hand(seat).CardCount();
+        full += count == kCardsInHand ? 1 : 0;
+        empty += count == 0 ? 1 : 0;
+        leftOut = count == 0 ? seat : leftOut;
+    }
+    if (full != 3 || empty != 1) {
+        return;
+    }
+    for (const Suit suit : kAllSuits) {
+        tSuitSet held = 0;
+        for (const Seat seat : kClockwise) {
+            held |= Hand(seat).Holding(suit);
+        }
+        Hand(leftOut).Holding(suit) = kAllRanks & static_cast<tSuitSet>(~held);
+    }
 }
 
 void tDeal::ReadHands(std::string_view north, std::string_view east, std::string_view south,

@@ -33,6 +33,10 @@ class tDeal {
 
     void Clear();
     int CardCount() const;
+    // With three hands of 13 cards and one without any, gives that one every card the others
+    // do not hold (a deal file may leave out the hand the other three determine); otherwise
+    // changes nothing.
+    void CompleteTheHandLeftOut();
     // Texts in the order North, East, South, West, each read by tHand::ReadHandText.
     void ReadHands(std::string_view north, std::string_view east, std::string_view south,
                    std::string_view west);

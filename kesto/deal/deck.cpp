@@ -15,7 +15,7 @@ TDeck::TDeck() {
 
 void TDeck::Shuffle(RandomGenerator& random) {
     for (std::size_t i = 0; i < cards_.size(); ++i) {
-        std::swap(cards_[i], cards_[random.RandomBelow(52)]);
+        std::swap(cards_[i], cards_[random.RandomBelow(kCardsInDeck)]);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdint>
 
+#include "kesto/deal/hand.h"
+
 namespace kesto {
 
 class RandomGenerator;
@@ -24,7 +26,7 @@ class TDeck {
     int CardAt(int position) const { return cards_[position - 1]; }
 
   private:
-    std::array<std::uint8_t, 52> cards_;
+    std::array<std::uint8_t, kCardsInDeck> cards_;
 };
 
 }  // namespace kesto

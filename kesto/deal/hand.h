@@ -8,6 +8,7 @@
 namespace kesto {
 
 inline constexpr int kCardsInHand = 13;
+inline constexpr int kCardsInDeck = 4 * kCardsInHand;
 
 class tHand {
   public:

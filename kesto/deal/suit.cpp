@@ -27,8 +27,7 @@ int RankOfCharacter(char c) {
 }
 
 int SuitLength(tSuitSet holding) {
-    constexpr tSuitSet kRanks = 0x7FFC;  // bits 2..14
-    return std::popcount(static_cast<unsigned>(holding & kRanks));
+    return std::popcount(static_cast<unsigned>(holding & kAllRanks));
 }
 
 int SuitPoints(tSuitSet holding) {

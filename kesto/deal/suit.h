@@ -20,6 +20,9 @@ constexpr tSuitSet RankBit(int rank) {
     return static_cast<tSuitSet>(1u << rank);
 }
 
+// The whole suit: ranks 2..14.
+inline constexpr tSuitSet kAllRanks = 0x7FFC;
+
 // The rank a character names: "2".."9", "T", "J", "Q", "K", "A" in either case; 0 for any
 // other character.
 int RankOfCharacter(char c);

@@ -39,6 +39,28 @@ std::string ImpossibleDealFault(const tDeal& deal) {
     return {};
 }
 
+std::string QuotedNoCardFault(char c) {
+    return "holds \"" + std::string(1, c) + "\", which is no card";
+}
+
+std::string NoCardFault(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte > ' ' && byte < 0x7F) {
+        return QuotedNoCardFault(c);
+    }
+    return "holds the byte " + std::to_string(byte) + ", which is no card";
+}
+
+std::string AddCardOnce(tDeal& deal, Seat seat, Suit suit, int rank) {
+    for (const Seat holder : kClockwise) {
+        if (deal.Hand(holder).Holds(suit, rank)) {
+            return "holds " + CardName(suit, rank) + " twice";
+        }
+    }
+    deal.Hand(seat).Add(suit, rank);
+    return {};
+}
+
 std::string BoardFault(int boardNumber, std::string_view fault) {
     return "Board " + std::to_string(boardNumber) + " " + std::string(fault) + ".";
 }

@@ -20,6 +20,16 @@ std::string CardName(Suit suit, int rank);
 // Empty when the deal can stand.
 std::string ImpossibleDealFault(const tDeal& deal);
 
+// The rest of a sentence that begins with a board: "holds \"x\", which is no card".
+std::string QuotedNoCardFault(char c);
+// As QuotedNoCardFault for a printable character; a byte that is none is named by its
+// number: "holds the byte 26, which is no card".
+std::string NoCardFault(char c);
+
+// Gives the card to the seat's hand; empty, or "holds the ace of spades twice" (the rest of a
+// sentence that begins with a board) when a hand of the deal holds it already.
+std::string AddCardOnce(tDeal& deal, Seat seat, Suit suit, int rank);
+
 // "Board 3 holds the ten of hearts twice."
 std::string BoardFault(int boardNumber, std::string_view fault);
 

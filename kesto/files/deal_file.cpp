@@ -1,6 +1,7 @@
 #include "kesto/files/deal_file.h"
 
 #include "kesto/files/pbn_reader.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto {
 
@@ -8,10 +9,6 @@ namespace {
 
 constexpr std::string_view kGenerated = " Hands randomly generated.";
 constexpr std::string_view kEntered = " Hands entered by user.";
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 }  // namespace
 
@@ -43,7 +40,7 @@ Recognition RecogniseDealFile(std::string_view firstBytes) {
     }
     bool digits = true;
     for (std::size_t i = 0; i < 78 && digits; ++i) {
-        digits = IsDigit(all[i]);
+        digits = IsAsciiDigit(all[i]);
     }
     if (digits && (all[78] == ' ' || all[78] == '\0' || all[78] == '\x06')) {
         return {DealFileKind::Dup, true};

@@ -3,6 +3,7 @@
 // every deal file writer reports back. Readers and writers never talk to the user: they
 // return success or a message, so the window, the batch front end and the tests share them.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ namespace kesto {
 // Pbn: any file that holds PBN deals, read by the PBN reader and saved as a PBN 2.1 export
 // file. Unknown is a file no reader takes.
 enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Unknown };
+
+// Double-dummy tricks of a deal, tricks[seat][strain]: seats N, E, S, W; strains NT, S, H, D, C.
+using DoubleDummyTable = std::array<std::array<int, 5>, 4>;
 
 // The output of every reader: the deals in file order (board numbers follow positions), the
 // two header lines as they stand in the file, and whether the deals are known to be complete
@@ -37,6 +41,10 @@ struct DealFileContents {
     // file gives the board (a change of number alone is told with boardNumbers). Kesto deals
     // every board with the rotation's dealer and vulnerability; the read flow tells the user.
     std::vector<int> otherDealerOrVulnerability;
+    // The double-dummy tricks a PBN file gives each board (its DoubleDummyTricks tag or
+    // OptimumResultTable section), -1 for a count it does not give; empty when no board gives
+    // any. Another program's analysis, to spare solving again: unchecked against the deal.
+    std::vector<DoubleDummyTable> doubleDummyTricks;
 };
 
 struct Recognition {

@@ -78,6 +78,21 @@ WriteResult TooManyBoardsToSave() {
                                      " boards in a file. The deals were not saved."};
 }
 
+WriteResult SaveBoardSet(const std::string& fileName, const tBoardSet& boardSet,
+                         const std::function<std::string(const tBoardSet&)>& bytes) {
+    if (boardSet.empty()) {
+        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
+    }
+    if (boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
+        return TooManyBoardsToSave();
+    }
+    const Status replaced = ReplaceFileAtomically(fileName, bytes(boardSet));
+    if (!replaced.Ok()) {
+        return SaveFailed(fileName, replaced);
+    }
+    return {};
+}
+
 std::string OneLine(std::string_view text) {
     std::string line(text);
     for (char& c : line) {

@@ -3,6 +3,7 @@
 // bound (lines are read with LineReader, kesto/platform/ascii_text.h). Writers replace their files
 // with ReplaceFileAtomically (kesto/platform/file_io.h).
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,12 @@ WriteResult SaveFailed(const std::string& fileName, const Status& replaced);
 
 // The own and PBN files' answer to more boards than the readers take.
 WriteResult TooManyBoardsToSave();
+
+// Nothing is written for an empty board set (kNothingToSaveText) or one of more than kMaxBoards
+// boards (TooManyBoardsToSave). Otherwise the file is replaced as a whole by what bytes makes; on
+// failure the old file stays as it was and the message gives the system's reason (SaveFailed).
+WriteResult SaveBoardSet(const std::string& fileName, const tBoardSet& boardSet,
+                         const std::function<std::string(const tBoardSet&)>& bytes);
 
 // A line break inside a header line would split the line it stands in; it becomes a space.
 std::string OneLine(std::string_view text);

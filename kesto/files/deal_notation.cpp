@@ -12,19 +12,6 @@ namespace {
 
 constexpr std::string_view kDealOpening = "[Deal \"";
 
-Seat SeatOfLetter(char letter) {
-    switch (letter) {
-        case 'E':
-            return Seat::East;
-        case 'S':
-            return Seat::South;
-        case 'W':
-            return Seat::West;
-        default:
-            return Seat::North;
-    }
-}
-
 // The next hand text: up to the first space; without a space, the whole rest.
 std::string_view SplitHand(std::string_view& rest) {
     const auto space = rest.find(' ');
@@ -42,15 +29,10 @@ std::optional<std::string_view> HandPart(std::string_view text) {
     if (!text.starts_with(kDealOpening) || text.size() < 9 || !text.ends_with("\"]")) {
         return std::nullopt;
     }
-    const char first = AsciiUpper(text[7]);
-    if (first != 'N' && first != 'E' && first != 'S' && first != 'W') {
+    if (!SeatOfLetter(text[7])) {
         return std::nullopt;
     }
     return text.size() > 11 ? text.substr(9, text.size() - 11) : std::string_view();
-}
-
-std::string QuotedCharacter(char c) {
-    return "holds \"" + std::string(1, c) + "\", which is no card";
 }
 
 }  // namespace
@@ -86,14 +68,14 @@ std::string DealValue(const tDeal& deal, Seat firstSeat, std::string_view handWi
 }
 
 std::string DealTag(const tDeal& deal, char firstSeat) {
-    return std::string(kDealOpening) + DealValue(deal, SeatOfLetter(AsciiUpper(firstSeat))) + "\"]";
+    return std::string(kDealOpening) +
+           DealValue(deal, SeatOfLetter(firstSeat).value_or(Seat::North)) + "\"]";
 }
 
 void ReadDealTag(tDeal& deal, std::string_view text) {
     if (!HandPart(text)) {
         return;
     }
-    const char first = AsciiUpper(text[7]);
     // Character 9 (the colon) is not examined; the hand part is at most 255 characters.
     std::string_view rest = text.size() > 9 ? text.substr(9, 255) : std::string_view();
     std::string_view hands[4];
@@ -103,7 +85,7 @@ void ReadDealTag(tDeal& deal, std::string_view text) {
     hands[3] = rest.substr(0, rest.size() >= 2 ? rest.size() - 2 : 0);
 
     std::string_view bySeat[4];
-    Seat seat = SeatOfLetter(first);
+    Seat seat = SeatOfLetter(text[7]).value_or(Seat::North);
     for (const auto& hand : hands) {
         bySeat[static_cast<int>(seat)] = hand;
         seat = NextClockwise(seat);
@@ -143,7 +125,7 @@ std::string DealTagFault(std::string_view text) {
         }
         const int rank = RankOfCharacter(c);
         if (rank == 0) {
-            return QuotedCharacter(c);
+            return QuotedNoCardFault(c);
         }
         if ((named[suitIndex] & RankBit(rank)) != 0) {
             return "holds " + CardName(kAllSuits[suitIndex], rank) + " twice";

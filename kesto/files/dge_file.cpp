@@ -3,8 +3,8 @@
 #include <array>
 
 #include "kesto/files/board_records.h"
+#include "kesto/files/deal_file_io.h"
 #include "kesto/files/dup_record_parts.h"
-#include "kesto/files/file_kind_helpers.h"
 
 namespace kesto {
 

@@ -62,7 +62,7 @@ int FindBoardNumber(std::string_view bytes, std::string_view key, int fallback) 
 std::string BoardCodeFault(std::string_view code) {
     for (const char letter : code) {
         if (letter < 'a' || letter > 'p') {
-            return "holds \"" + std::string(1, letter) + "\", which is no card";
+            return QuotedNoCardFault(letter);
         }
     }
     return code.size() < 26 ? "is cut short" : std::string();
@@ -74,7 +74,7 @@ std::string EncodeDLMBoard(const tDeal& deal, int boardNumber) {
     // Holders 1..3 are North, East and South; a card none of them holds is West's (4). The
     // seats are asked from South back to North, so the first of them holding a card keeps it.
     static constexpr Seat kAsked[] = {Seat::North, Seat::East, Seat::South};
-    int holder[52];
+    int holder[kCardsInDeck];
     std::fill(std::begin(holder), std::end(holder), 4);
     for (int s = 2; s >= 0; --s) {
         const tHand& hand = deal.Hand(kAsked[s]);
@@ -98,7 +98,7 @@ std::string EncodeDLMBoard(const tDeal& deal, int boardNumber) {
 
 void DecodeDLMBoard(tDeal& deal, std::string_view text) {
     deal.Clear();
-    int holder[52] = {};  // 0: nobody
+    int holder[kCardsInDeck] = {};  // 0: nobody
     const std::size_t letters = std::min<std::size_t>(text.size(), 26);
     for (std::size_t k = 0; k < letters; ++k) {
         const int v = static_cast<unsigned char>(text[k]) - 'a';
@@ -109,7 +109,7 @@ void DecodeDLMBoard(tDeal& deal, std::string_view text) {
     }
     static constexpr Seat kHolders[] = {Seat::North, Seat::East, Seat::South, Seat::West};
     tSuitSet holdings[4][4] = {};  // [holder - 1][suit]
-    for (int i = 0; i < 52; ++i) {
+    for (int i = 0; i < kCardsInDeck; ++i) {
         if (holder[i] >= 1 && holder[i] <= 4) {
             holdings[holder[i] - 1][i / 13] |= RankBit(RankOfPosition(i));
         }
@@ -244,15 +244,6 @@ Status ParseDLMFile(std::string_view bytes, DealFileContents& contents) {
         return refuse("The file ends before board " + std::to_string(next) + ".");
     }
     return {};
-}
-
-bool ReadDLMFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    if (!file.status.Ok()) {
-        return false;
-    }
-    return ParseDLMFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

@@ -50,7 +50,4 @@ WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
 // empty result. boardNumbers counts on from the first board's number.
 Status ParseDLMFile(std::string_view bytes, DealFileContents& contents);
 
-// False (board set empty) when the file cannot be read or is refused.
-bool ReadDLMFile(const std::string& fileName, DealFileContents& contents);
-
 }  // namespace kesto

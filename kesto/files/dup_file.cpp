@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::size_t kTextOffset = 78;
 constexpr std::size_t kCountOffset = 146;
-constexpr std::size_t kCountField = 10;
 
 }  // namespace
 
@@ -25,16 +24,12 @@ void BuildDUPRecord(const tDeal& deal, DUPRecord& record) {
     std::copy_n(text.begin(), std::min(text.size(), kHandsPartSize), record.begin() + kTextOffset);
 }
 
-bool ReadDUPRecord(tDeal& deal, const DUPRecord& record) {
-    return ReadCardNumberPart(deal, std::string_view(record.data(), kCardNumberPartSize)) == 0;
-}
-
 std::string DUPBoardCountField(std::size_t boardCount) {
-    std::string count = std::to_string(boardCount);
-    if (count.size() < 2) {
-        count.insert(0, 2 - count.size(), ' ');
-    }
-    return ("YN  1 1 " + count).substr(0, kCountField);
+    const auto leftAligned = [](std::size_t number, std::size_t width) {
+        std::string text = std::to_string(number).substr(0, width);
+        return text.append(width - text.size(), ' ');
+    };
+    return "YN" + leftAligned(1, 3) + leftAligned(1, 2) + leftAligned(boardCount, 3);
 }
 
 std::string DUPFileBytes(const tBoardSet& boardSet) {
@@ -54,7 +49,7 @@ WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet)
     if (boardSet.empty()) {
         return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
     }
-    // The count field of every record has room for two digits.
+    // The machine numbers its boards 1 to 99.
     if (boardSet.size() > kDuplimateMaxBoards) {
         return TooManyBoards(".DUP", boardSet.size());
     }
@@ -99,12 +94,6 @@ Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {
         contents.boardSet.push_back(deal);
     }
     return {};
-}
-
-bool ReadDUPFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseDUPFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

@@ -1,8 +1,8 @@
 #pragma once
 // The DOS Duplimate deal file (DUP): binary, one 156-byte record per board, no header.
 // A record holds North's, East's and South's DUP card numbers as two digits each (West has
-// the rest), the four hands as text with the code page 437 suit markers 6, 3, 4, 5, the
-// bytes "YN  1 1 " and the number of boards in the file.
+// the rest), the four hands as text with the code page 437 suit markers 6, 3, 4, 5, and the
+// duplicating machine's settings for the whole file.
 
 #include <array>
 #include <cstddef>
@@ -23,14 +23,10 @@ using DUPRecord = std::array<char, kDUPRecordSize>;
 // after either when shorter) and sets offsets 146..155 to spaces.
 void BuildDUPRecord(const tDeal& deal, DUPRecord& record);
 
-// Sets the hands from offsets 0..77: West starts with all 52 cards, each of the 39 two-byte
-// fields names a card for North (fields 1..13), East (14..26) or South (27..39) and takes it
-// from West; 0 and numbers above 52 change nothing. False when a field is not a decimal
-// number (leading spaces and a sign allowed); the deal is then incomplete.
-bool ReadDUPRecord(tDeal& deal, const DUPRecord& record);
-
-// "YN  1 1 " and the board count right-aligned in two places; counts of 100 and more keep
-// their first two digits.
+// The machine's settings at offsets 146..155, as the machines and the other programs lay them
+// out: "Y" (random hands), "N" (not counted backwards), the lowest board (1), the number of
+// copies (1) and the highest board (the board count), each number left-aligned in 3, 2 and 3
+// places with blanks after it: "YN1  1 12 " for 12 boards. The reader takes any ten bytes here.
 std::string DUPBoardCountField(std::size_t boardCount);
 
 // The whole file: one record per board.
@@ -47,8 +43,5 @@ WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet)
 // twice, "00" or a number above 52 leave West too many cards). Header lines are empty,
 // DealsComplete is true.
 Status ParseDUPFile(std::string_view bytes, DealFileContents& contents);
-
-// False (board set empty) when the file cannot be read, is malformed or is refused.
-bool ReadDUPFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "kesto/files/file_kind_helpers.h"
+#include "kesto/files/deal_check.h"
 #include "kesto/platform/ascii_text.h"
 
 namespace kesto {
@@ -14,7 +14,6 @@ namespace {
 // The suit marks of the IBM PC character set: spade, heart, diamond, club.
 constexpr char kMarks[] = {'\x06', '\x03', '\x04', '\x05'};
 constexpr int kSuitBase[] = {15, 28, 41, 54};
-constexpr tSuitSet kAllRanks = 0x7FFC;  // ranks 2..14
 
 int MarkIndex(char c) {
     for (int i = 0; i < 4; ++i) {
@@ -64,7 +63,7 @@ int ReadCardNumberPart(tDeal& deal, std::string_view part) {
             return k;
         }
         const int v = *number;
-        if (v < 1 || v > 52) {
+        if (v < 1 || v > kCardsInDeck) {
             continue;
         }
         const int suitIndex = (v - 1) / 13;

@@ -5,52 +5,16 @@
 
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto {
 
 namespace {
 
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
-
-std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool SeatOfLetter(char letter, Seat& seat) {
-    switch (letter) {
-        case 'N':
-        case 'n':
-            seat = Seat::North;
-            return true;
-        case 'E':
-        case 'e':
-            seat = Seat::East;
-            return true;
-        case 'S':
-        case 's':
-            seat = Seat::South;
-            return true;
-        case 'W':
-        case 'w':
-            seat = Seat::West;
-            return true;
-        default:
-            return false;
-    }
-}
-
 // What keeps the holdings of a seat line that ReadLegacyHandLine took from being real cards,
 // as the rest of a sentence that begins with the board; empty when nothing does.
 std::string HoldingsFault(std::string_view line) {
-    line = Trim(line).substr(1);  // past the seat letter
+    line = Trim(line, IsControlOrSpace).substr(1);  // past the seat letter
     tSuitSet named[4] = {};
     int suitIndex = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
@@ -60,12 +24,12 @@ std::string HoldingsFault(std::string_view line) {
             continue;
         }
         // Blanks space the cards out; "-" stands for a void; "0" ends a ten written "10".
-        if (IsBlank(c) || c == '-' || (c == '0' && i > 0 && line[i - 1] == '1')) {
+        if (IsControlOrSpace(c) || c == '-' || (c == '0' && i > 0 && line[i - 1] == '1')) {
             continue;
         }
         const int rank = c == '1' ? kTen : RankOfCharacter(c);
         if (rank == 0) {
-            return "holds \"" + std::string(1, c) + "\", which is no card";
+            return QuotedNoCardFault(c);
         }
         if ((named[suitIndex] & RankBit(rank)) != 0) {
             return "holds " + CardName(kAllSuits[suitIndex], rank) + " twice";
@@ -77,19 +41,17 @@ std::string HoldingsFault(std::string_view line) {
 
 // The seat letter of a line ReadLegacyHandLine took.
 char SeatLetterOf(std::string_view line) {
-    const char letter = Trim(line).front();
-    return static_cast<char>(letter >= 'a' ? letter - 'a' + 'A' : letter);
+    return SeatLetter(SeatOfLetter(Trim(line, IsControlOrSpace).front()).value_or(Seat::North));
 }
 
 // What keeps a line from being a seat line, as the rest of a sentence that begins with the
 // line; empty when it is one.
 std::string SeatLineFault(std::string_view line) {
-    line = Trim(line);
-    Seat seat = Seat::North;
+    line = Trim(line, IsControlOrSpace);
     if (line.empty()) {
         return "is empty";
     }
-    if (!SeatOfLetter(line.front(), seat)) {
+    if (!SeatOfLetter(line.front())) {
         return "does not begin with a seat letter (N, E, S or W)";
     }
     const auto suits = std::count(line.begin(), line.end(), '.') + 1;
@@ -105,11 +67,9 @@ bool ReadLegacyHandLine(std::string_view line, tDeal& deal) {
     if (!SeatLineFault(line).empty()) {
         return false;
     }
-    line = Trim(line);
-    Seat seat = Seat::North;
-    SeatOfLetter(line.front(), seat);
-    line = Trim(line.substr(1));
-    tHand& hand = deal.Hand(seat);
+    line = Trim(line, IsControlOrSpace);
+    tHand& hand = deal.Hand(SeatOfLetter(line.front()).value_or(Seat::North));
+    line = Trim(line.substr(1), IsControlOrSpace);
     for (const Suit suit : kAllSuits) {
         const std::size_t dot = line.find('.');
         ReadSuitText(line.substr(0, dot), hand.Holding(suit));
@@ -168,12 +128,6 @@ Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
         }
     }
     return {};
-}
-
-bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    return file.status.Ok() && ParseLegacyDealFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

@@ -26,7 +26,4 @@ bool ReadLegacyHandLine(std::string_view line, tDeal& deal);
 // they stand, for the hand-entry checks.
 Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents);
 
-// False (board set empty) when the file cannot be read or is malformed.
-bool ReadLegacyDealFile(const std::string& fileName, DealFileContents& contents);
-
 }  // namespace kesto

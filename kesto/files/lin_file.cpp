@@ -7,7 +7,6 @@
 
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/file_kind_helpers.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/text_encoding.h"
 
@@ -16,19 +15,13 @@ namespace kesto {
 namespace {
 
 constexpr std::string_view kEol = "\r\n";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view kBlanks = " \t\r";
 constexpr std::string_view kSuitLetters = "SHDC";
 // The md hands, from South clockwise.
 constexpr Seat kMdSeats[] = {Seat::South, Seat::West, Seat::North, Seat::East};
-constexpr tSuitSet kAllRanks = 0x7FFC;  // ranks 2..14
 
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+// The blanks of a LIN value: spaces, tabs and a carriage return inside a line.
+bool IsLinBlank(char c) {
+    return IsSpaceOrTab(c) || c == '\r';
 }
 
 struct LinPair {
@@ -49,7 +42,7 @@ std::vector<LinPair> LinPairs(std::string_view text) {
             const std::size_t end = line.find('|', bar + 1);
             const bool closed = end != std::string_view::npos;
             const std::size_t stop = closed ? end : line.size();
-            pairs.push_back({Trimmed(line.substr(pos, bar - pos)),
+            pairs.push_back({Trim(line.substr(pos, bar - pos), IsLinBlank),
                              line.substr(bar + 1, stop - bar - 1), closed});
             if (!closed) {
                 break;
@@ -66,7 +59,7 @@ bool IsKey(const LinPair& pair, std::string_view key) {
 
 // "o7", "c7" (a room and the board) or "Board 7" (a word and the board); 0 when there is none.
 int BoardNumberIn(std::string_view text, bool room) {
-    text = Trimmed(text);
+    text = Trim(text, IsLinBlank);
     if (room) {
         if (text.empty() || (AsciiLower(text.front()) != 'o' && AsciiLower(text.front()) != 'c')) {
             return 0;
@@ -123,7 +116,7 @@ std::string ReadLinHand(std::string_view text, tDeal& deal, Seat seat) {
             suit = static_cast<int>(letter);
             continue;
         }
-        if (kBlanks.find(c) != std::string_view::npos) {
+        if (IsLinBlank(c)) {
             continue;
         }
         const int rank = RankOfCharacter(c);
@@ -140,41 +133,18 @@ std::string ReadLinHand(std::string_view text, tDeal& deal, Seat seat) {
     return {};
 }
 
-// A single hand without cards beside three of 13 gets the rest of the deck.
-void CompleteLeftOutHand(tDeal& deal) {
-    int empty = 0;
-    int thirteen = 0;
-    Seat leftOut = Seat::North;
-    for (const Seat seat : kClockwise) {
-        const int count = deal.Hand(seat).CardCount();
-        empty += count == 0 ? 1 : 0;
-        thirteen += count == kCardsInHand ? 1 : 0;
-        leftOut = count == 0 ? seat : leftOut;
-    }
-    if (empty != 1 || thirteen != 3) {
-        return;
-    }
-    for (const Suit suit : kAllSuits) {
-        tSuitSet held = 0;
-        for (const Seat seat : kClockwise) {
-            held |= deal.Hand(seat).Holding(suit);
-        }
-        deal.Hand(leftOut).Holding(suit) = kAllRanks & static_cast<tSuitSet>(~held);
-    }
-}
-
 // Reads an md value (the dealer digit, then up to four hands) into the deal; empty, or the
 // fault.
 std::string ReadLinDeal(std::string_view md, tDeal& deal) {
     deal.Clear();
-    md = Trimmed(md);
-    if (!md.empty() && md.front() >= '0' && md.front() <= '9') {
+    md = Trim(md, IsLinBlank);
+    if (!md.empty() && IsAsciiDigit(md.front())) {
         md.remove_prefix(1);  // the dealer: Kesto's boards take theirs from their place
     }
     for (std::size_t hand = 0;; ++hand) {
         const std::size_t comma = md.find(',');
         const std::string_view text = md.substr(0, comma);
-        if (hand >= 4 && !Trimmed(text).empty()) {
+        if (hand >= 4 && !Trim(text, IsLinBlank).empty()) {
             return "has more than four hands";
         }
         if (hand < 4) {
@@ -187,7 +157,7 @@ std::string ReadLinDeal(std::string_view md, tDeal& deal) {
         }
         md.remove_prefix(comma + 1);
     }
-    CompleteLeftOutHand(deal);
+    deal.CompleteTheHandLeftOut();
     return ImpossibleDealFault(deal);
 }
 
@@ -245,12 +215,7 @@ WriteResult WriteLINFile(const std::string& fileName, const tBoardSet& boardSet,
 
 Status ParseLINFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
-    const bool marked = bytes.starts_with(kByteOrderMark);
-    if (marked) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
-    const std::string text =
-        marked || IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
+    const std::string text = FileTextAsWindows1252(bytes);
     const std::vector<LinPair> pairs = LinPairs(text);
     DealFileContents read;
     std::vector<int> numbers;
@@ -264,7 +229,7 @@ Status ParseLINFile(std::string_view bytes, DealFileContents& contents) {
         tDeal deal;
         std::string fault = ReadLinDeal(board.md->value, deal);
         // A line that ends before the closing "|" may have lost cards, unless all 52 are there.
-        if (fault.empty() && !board.md->closed && deal.CardCount() != 52) {
+        if (fault.empty() && !board.md->closed && deal.CardCount() != kCardsInDeck) {
             fault = "is cut short";
         }
         const auto seen = placeOfNumber.find(number);
@@ -289,10 +254,10 @@ Status ParseLINFile(std::string_view bytes, DealFileContents& contents) {
     for (const LinPair& pair : pairs) {
         if (IsKey(pair, "vg")) {
             const std::size_t comma = pair.value.find(',');
-            read.header1 = Trimmed(pair.value.substr(0, comma));
+            read.header1 = Trim(pair.value.substr(0, comma), IsLinBlank);
             if (comma != std::string_view::npos) {
                 const std::string_view rest = pair.value.substr(comma + 1);
-                read.header2 = Trimmed(rest.substr(0, rest.find(',')));
+                read.header2 = Trim(rest.substr(0, rest.find(',')), IsLinBlank);
             }
             break;
         }

@@ -5,7 +5,6 @@
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
-#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -55,18 +54,9 @@ std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
 
 WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
                              std::string_view header1, std::string_view header2, DealSource mode) {
-    if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
-    }
-    if (boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
-        return TooManyBoardsToSave();
-    }
-    const Status replaced =
-        ReplaceFileAtomically(fileName, OwnDealFileText(boardSet, header1, header2, mode));
-    if (!replaced.Ok()) {
-        return SaveFailed(fileName, replaced);
-    }
-    return {};
+    return SaveBoardSet(fileName, boardSet, [&](const tBoardSet& boards) {
+        return OwnDealFileText(boards, header1, header2, mode);
+    });
 }
 
 Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
@@ -107,15 +97,6 @@ Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
         return refuse(checked.Reason());
     }
     return {};
-}
-
-bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents) {
-    contents = {};
-    const StatusOr<std::string> file = ReadDealFileBytes(fileName);
-    if (!file.status.Ok()) {
-        return false;
-    }
-    return ParseOwnDealFile(file.value, contents).Ok();
 }
 
 }  // namespace kesto

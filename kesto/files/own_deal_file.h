@@ -31,7 +31,4 @@ WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& board
 // whose DealTagFault is not empty or an impossible deal, and on more than kMaxBoards boards.
 Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents);
 
-// False (board set empty) when the file cannot be read or is refused.
-bool ReadOwnDealFile(const std::string& fileName, DealFileContents& contents);
-
 }  // namespace kesto

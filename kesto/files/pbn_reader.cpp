@@ -1,5 +1,6 @@
 #include "kesto/files/pbn_reader.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <optional>
@@ -16,8 +17,6 @@ namespace kesto {
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
 // The tags the reader uses; every other tag is passed over.
 enum TagIndex { kEvent, kSite, kDate, kBoard, kDealer, kVulnerable, kDeal, kTagCount };
 constexpr std::array<std::string_view, kTagCount> kTagNames = {
@@ -25,31 +24,20 @@ constexpr std::array<std::string_view, kTagCount> kTagNames = {
 
 using TagValues = std::array<std::optional<std::string>, kTagCount>;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
-
 bool IsNameCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsAsciiDigit(c) || c == '_';
 }
 
 std::string_view WithoutByteOrderMark(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) {
-        bytes.remove_prefix(kByteOrderMark.size());
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
     }
     return bytes;
 }
 
 // The file as Windows-1252 text with every line ending in a line feed alone.
 std::string PbnText(std::string_view bytes) {
-    const bool marked = bytes.starts_with(kByteOrderMark);
-    bytes = WithoutByteOrderMark(bytes);
-    const std::string text =
-        marked || IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
+    const std::string text = FileTextAsWindows1252(bytes);
     std::string lines;
     lines.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -74,13 +62,16 @@ class PbnScanner {
     // The next tag pair or end of a game. After Tag, Name() and Value() hold the tag and Line()
     // the line where it began; after BrokenTag, Line() is the line where the broken tag pair
     // began; OpenComment, at the end of the text, is a "{" comment that was never closed and
-    // Line() the line of its "{".
+    // Line() the line of its "{". After Tag, GameEnd and End, Section() is the text between the
+    // tag pair before and this one, the empty line or the end: that tag's section.
     Event Next() {
         while (pos_ < text_.size()) {
             if (lineStart_) {
                 lineStart_ = false;
+                const std::size_t lineBegin = pos_;
                 if (!inComment_ && SkipLineIfEscapeOrBlank()) {
                     if (blankLine_) {
+                        EndSection(lineBegin, pos_);
                         return Event::GameEnd;
                     }
                     continue;
@@ -108,7 +99,9 @@ class PbnScanner {
                     }
                     break;
                 case '[': {
+                    const std::size_t tagBegin = pos_;
                     const bool whole = ReadTagPair();
+                    EndSection(tagBegin, pos_);
                     // A tag pair may run over line ends; what follows it is no line start
                     // unless a line end came last.
                     lineStart_ = text_[pos_ - 1] == '\n';
@@ -119,14 +112,21 @@ class PbnScanner {
                     break;
             }
         }
+        EndSection(text_.size(), text_.size());
         return inComment_ ? Event::OpenComment : Event::End;
     }
 
     const std::string& Name() const { return name_; }
     const std::string& Value() const { return value_; }
     int Line() const { return tagLine_; }
+    std::string_view Section() const { return section_; }
 
   private:
+    void EndSection(std::size_t end, std::size_t nextStart) {
+        section_ = text_.substr(sectionStart_, end - sectionStart_);
+        sectionStart_ = nextStart;
+    }
+
     std::size_t LineEnd() const {
         const std::size_t end = text_.find('\n', pos_);
         return end == std::string_view::npos ? text_.size() : end;
@@ -146,7 +146,7 @@ class PbnScanner {
         const std::size_t end = LineEnd();
         blankLine_ = true;
         for (std::size_t i = pos_; i < end && blankLine_; ++i) {
-            blankLine_ = IsBlank(text_[i]);
+            blankLine_ = IsSpaceInLine(text_[i]);
         }
         if (!blankLine_ && text_[pos_] != '%') {
             return false;
@@ -156,7 +156,7 @@ class PbnScanner {
     }
 
     void SkipWhiteSpace() {
-        while (pos_ < text_.size() && (IsBlank(text_[pos_]) || text_[pos_] == '\n')) {
+        while (pos_ < text_.size() && (IsSpaceInLine(text_[pos_]) || text_[pos_] == '\n')) {
             Advance();
         }
     }
@@ -208,6 +208,8 @@ class PbnScanner {
     std::size_t pos_ = 0;
     int line_ = 1;
     int tagLine_ = 0;
+    std::size_t sectionStart_ = 0;
+    std::string_view section_;
     bool lineStart_ = true;
     bool blankLine_ = false;
     bool inComment_ = false;
@@ -253,19 +255,9 @@ std::optional<std::size_t> TagIndexOf(std::string_view name) {
     return std::nullopt;
 }
 
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // "?" is PBN's unknown value; a date whose digits are all "?" is unknown too.
 std::string Known(const std::optional<std::string>& value, bool isDate = false) {
-    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    const std::string_view text = value ? Trim(*value, IsSpaceInLine) : std::string_view();
     if (text == "?") {
         return {};
     }
@@ -276,7 +268,8 @@ std::string Known(const std::optional<std::string>& value, bool isDate = false) 
 }
 
 int BoardNumberOf(const std::optional<std::string>& value) {
-    const std::optional<int> number = value ? ParseWholeNumber<int>(Trimmed(*value)) : std::nullopt;
+    const std::optional<int> number =
+        value ? ParseWholeNumber<int>(Trim(*value, IsSpaceInLine)) : std::nullopt;
     return number && *number > 0 ? *number : 0;
 }
 
@@ -284,8 +277,8 @@ int BoardNumberOf(const std::optional<std::string>& value) {
 // and none around the colon, whatever white space the file put there.
 std::string DealTagOf(std::string_view value) {
     std::string hands;
-    for (const char c : Trimmed(value)) {
-        const bool space = IsBlank(c);
+    for (const char c : Trim(value, IsSpaceInLine)) {
+        const bool space = IsSpaceInLine(c);
         if (space && (hands.empty() || hands.back() == ' ' || hands.back() == ':')) {
             continue;
         }
@@ -298,12 +291,12 @@ std::string DealTagOf(std::string_view value) {
 }
 
 bool HasFirstSeat(std::string_view dealValue) {
-    const std::string_view value = Trimmed(dealValue);
+    const std::string_view value = Trim(dealValue, IsSpaceInLine);
     if (value.empty()) {
         return true;  // no deal given: no cards
     }
     const char seat = AsciiUpper(value.front());
-    const std::string_view rest = Trimmed(value.substr(1));
+    const std::string_view rest = Trim(value.substr(1), IsSpaceInLine);
     return (seat == 'N' || seat == 'E' || seat == 'S' || seat == 'W') && rest.starts_with(':');
 }
 
@@ -331,22 +324,17 @@ std::optional<CivilDate> DateOfPbnDate(std::string_view text) {
 
 // A Dealer value: a seat letter in either case; nullopt for "?" and anything else.
 std::optional<Seat> DealerOf(const std::optional<std::string>& value) {
-    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    const std::string_view text = value ? Trim(*value, IsSpaceInLine) : std::string_view();
     if (text.size() != 1) {
         return std::nullopt;
     }
-    for (const Seat seat : kClockwise) {
-        if (AsciiUpper(text.front()) == SeatLetter(seat)) {
-            return seat;
-        }
-    }
-    return std::nullopt;
+    return SeatOfLetter(text.front());
 }
 
 // A Vulnerable value as BoardVulnerability names it ("Love" and "-" are "None", "Both" is
 // "All"); nullopt for "?" and anything else.
 std::optional<std::string_view> VulnerabilityOf(const std::optional<std::string>& value) {
-    const std::string_view text = value ? Trimmed(*value) : std::string_view();
+    const std::string_view text = value ? Trim(*value, IsSpaceInLine) : std::string_view();
     constexpr std::pair<std::string_view, std::string_view> kNames[] = {
         {"None", "None"}, {"Love", "None"}, {"-", "None"},  {"NS", "NS"},
         {"EW", "EW"},     {"All", "All"},   {"Both", "All"}};
@@ -367,28 +355,117 @@ bool FollowsRotation(const TagValues& values, int boardNumber) {
            (!vulnerable || *vulnerable == BoardVulnerability(boardNumber));
 }
 
-// Three hands of 13 cards and one without any: PBN lets a deal leave out ("-") the hand the
-// other three determine, which then holds every card they do not.
-void CompleteTheHandLeftOut(tDeal& deal) {
-    constexpr tSuitSet kWholeSuit = 0x7FFC;  // ranks 2..14
-    int full = 0;
-    std::optional<Seat> leftOut;
-    for (const Seat seat : kClockwise) {
-        const int count = deal.Hand(seat).CardCount();
-        full += count == kCardsInHand ? 1 : 0;
-        leftOut = count == 0 ? seat : leftOut;
-    }
-    if (full != 3 || !leftOut) {
-        return;
-    }
-    for (const Suit suit : kAllSuits) {
-        tSuitSet held = 0;
-        for (const Seat seat : kClockwise) {
-            held |= deal.Hand(seat).Holding(suit);
+// The words of a tag's section, comments and "%" lines left out.
+std::vector<std::string_view> SectionWords(std::string_view section) {
+    std::vector<std::string_view> words;
+    bool lineStart = false;  // a section starts after its tag pair
+    std::size_t i = 0;
+    while (i < section.size()) {
+        const char c = section[i];
+        if (c == ';' || (lineStart && c == '%') || c == '{') {
+            i = section.find(c == '{' ? '}' : '\n', i);
+            i = i == std::string_view::npos ? section.size() : i + (c == '{' ? 1 : 0);
+        } else if (IsSpaceInLine(c) || c == '\n') {
+            lineStart = c == '\n';
+            ++i;
+        } else {
+            const std::size_t start = i;
+            while (i < section.size() && !IsSpaceInLine(section[i]) && section[i] != '\n' &&
+                   section[i] != ';' && section[i] != '{') {
+                ++i;
+            }
+            words.push_back(section.substr(start, i - start));
+            lineStart = false;
         }
-        deal.Hand(*leftOut).Holding(suit) = kWholeSuit & static_cast<tSuitSet>(~held);
     }
+    return words;
 }
+
+constexpr std::array<int, 5> kNoCounts = {-1, -1, -1, -1, -1};
+constexpr DoubleDummyTable kNoTricks = {kNoCounts, kNoCounts, kNoCounts, kNoCounts};
+
+// The double-dummy tricks one game gives, from its DoubleDummyTricks tag, its
+// OptimumResultTable section or both. Counts that disagree give none.
+class GameTricks {
+  public:
+    // 20 hexadecimal digits: declarers N, S, E, W, each NT, S, H, D, C. Any other value gives
+    // nothing.
+    void TakeTag(std::string_view value) {
+        value = Trim(value, IsSpaceInLine);
+        const auto isCount = [](char c) { return ParseHexDigit(c).value_or(99) <= kCardsInHand; };
+        if (value.size() != 20 || !std::all_of(value.begin(), value.end(), isCount)) {
+            return;
+        }
+        constexpr std::size_t kTagSeats[] = {0, 2, 1, 3};
+        for (std::size_t k = 0; k < 20; ++k) {
+            Give(kTagSeats[k / 5], k % 5, *ParseHexDigit(value[k]));
+        }
+    }
+
+    // The columns are the value's names, each maybe with its width ("Result\2R"); a row gives
+    // its Declarer (N, E, S, W), Denomination (NT, S, H, D, C) and Result (0 to 13). A row
+    // that names no seat, strain or count gives nothing.
+    void TakeTable(std::string_view columns, std::string_view section) {
+        std::vector<std::string_view> names;
+        for (std::size_t start = 0; start <= columns.size();) {
+            std::size_t end = columns.find(';', start);
+            end = end == std::string_view::npos ? columns.size() : end;
+            const std::string_view column = columns.substr(start, end - start);
+            names.push_back(Trim(column.substr(0, column.find('\\')), IsSpaceInLine));
+            start = end + 1;
+        }
+        const auto place = [&names](std::string_view name) {
+            return static_cast<std::size_t>(std::find(names.begin(), names.end(), name) -
+                                            names.begin());
+        };
+        const std::size_t declarer = place("Declarer");
+        const std::size_t strain = place("Denomination");
+        const std::size_t result = place("Result");
+        if (std::max({declarer, strain, result}) >= names.size()) {
+            return;
+        }
+        const std::vector<std::string_view> words = SectionWords(section);
+        for (std::size_t row = 0; row + names.size() <= words.size(); row += names.size()) {
+            const std::size_t seat = kSeatLetters.find(words[row + declarer]);
+            const auto strainName =
+                std::find(kStrainNames.begin(), kStrainNames.end(), words[row + strain]);
+            const std::optional<int> tricks = ParseWholeNumber<int>(words[row + result]);
+            if (seat != std::string_view::npos && words[row + declarer].size() == 1 &&
+                strainName != kStrainNames.end() && tricks && *tricks >= 0 &&
+                *tricks <= kCardsInHand) {
+                Give(seat, static_cast<std::size_t>(strainName - kStrainNames.begin()), *tricks);
+            }
+        }
+    }
+
+    // What the game gives, -1 for what it does not; nothing when it contradicts itself.
+    std::optional<DoubleDummyTable> Table() const {
+        if (disagree_ || table_ == kNoTricks) {
+            return std::nullopt;
+        }
+        return table_;
+    }
+
+  private:
+    static constexpr std::string_view kSeatLetters = "NESW";  // DoubleDummyTable's order
+    static constexpr std::array<std::string_view, 5> kStrainNames = {"NT", "S", "H", "D", "C"};
+    static std::optional<int> ParseHexDigit(char c) {
+        const char lower = AsciiLower(c);
+        if (IsDigit(c) || (lower >= 'a' && lower <= 'f')) {
+            return IsDigit(c) ? c - '0' : lower - 'a' + 10;
+        }
+        return std::nullopt;
+    }
+
+    void Give(std::size_t seat, std::size_t strain, int tricks) {
+        int& count = table_[seat][strain];
+        disagree_ = disagree_ || (count >= 0 && count != tricks);
+        count = tricks;
+    }
+
+    DoubleDummyTable table_ = kNoTricks;
+    bool disagree_ = false;
+};
 
 // Collects the boards game by game.
 class PbnBoards {
@@ -399,7 +476,10 @@ class PbnBoards {
             return {};
         }
         const TagValues values = inheritance_.Resolve(given_);
+        const std::optional<DoubleDummyTable> tricks = tricks_.Table();
         given_ = {};
+        tricks_ = {};
+        tableColumns_.reset();
         anyTag_ = false;
         if (!values[kDeal]) {
             return {};  // a game without a deal: a header game or a result only
@@ -426,7 +506,7 @@ class PbnBoards {
         if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
             return Status::Failure(BoardFault(named, fault));
         }
-        CompleteTheHandLeftOut(deal);
+        deal.CompleteTheHandLeftOut();
         // A board renumbered with its own number's dealer and vulnerability is told as a
         // change of number.
         if (!FollowsRotation(values, place) && !FollowsRotation(values, named)) {
@@ -434,7 +514,19 @@ class PbnBoards {
         }
         contents_.boardSet.push_back(deal);
         numbers_.push_back(number);
+        if (tricks) {
+            contents_.doubleDummyTricks.resize(contents_.boardSet.size(), kNoTricks);
+            contents_.doubleDummyTricks.back() = *tricks;
+        }
         return {};
+    }
+
+    // The text after the game's last tag pair: an OptimumResultTable's rows.
+    void TakeSection(std::string_view section) {
+        if (tableColumns_) {
+            tricks_.TakeTable(*tableColumns_, section);
+            tableColumns_.reset();
+        }
     }
 
     // A second Board or Deal tag in one game starts the next game: files that leave out the
@@ -451,10 +543,18 @@ class PbnBoards {
         if (k && !given_[*k]) {
             given_[*k] = value;
         }
+        if (name == "DoubleDummyTricks") {
+            tricks_.TakeTag(value);
+        } else if (name == "OptimumResultTable") {
+            tableColumns_ = value;
+        }
         return {};
     }
 
     DealFileContents Take() {
+        if (!contents_.doubleDummyTricks.empty()) {
+            contents_.doubleDummyTricks.resize(contents_.boardSet.size(), kNoTricks);
+        }
         for (const int number : numbers_) {
             if (number != 0) {
                 contents_.boardNumbers = std::move(numbers_);
@@ -484,6 +584,8 @@ class PbnBoards {
     std::vector<int> numbers_;
     TagInheritance inheritance_;
     TagValues given_;
+    GameTricks tricks_;
+    std::optional<std::string> tableColumns_;  // while the game's table rows are to come
     bool anyTag_ = false;
 };
 
@@ -493,7 +595,7 @@ bool StartsWithPbnVersionLine(std::string_view text) {
     text = WithoutByteOrderMark(text);
     std::size_t i = 0;
     const auto skipBlanks = [&] {
-        while (i < text.size() && IsBlank(text[i])) {
+        while (i < text.size() && IsSpaceInLine(text[i])) {
             ++i;
         }
     };
@@ -513,7 +615,7 @@ bool StartsWithPbnVersionLine(std::string_view text) {
     }
     const auto digits = [&] {
         const std::size_t start = i;
-        while (i < text.size() && IsDigit(text[i])) {
+        while (i < text.size() && IsAsciiDigit(text[i])) {
             ++i;
         }
         return i > start;
@@ -556,6 +658,7 @@ Status ParsePbnFile(std::string_view bytes, DealFileContents& contents) {
         Status ended;
         switch (scanner.Next()) {
             case PbnScanner::Event::Tag:
+                boards.TakeSection(scanner.Section());
                 // Tag names are case-sensitive: a "deal" tag would be a deal passed over.
                 if (scanner.Name() != "Deal" && EqualsIgnoringCase(scanner.Name(), "Deal")) {
                     return Status::Failure("The tag on line " + std::to_string(scanner.Line()) +
@@ -566,6 +669,7 @@ Status ParsePbnFile(std::string_view bytes, DealFileContents& contents) {
                 ended = boards.AddTag(scanner.Name(), scanner.Value());
                 break;
             case PbnScanner::Event::GameEnd:
+                boards.TakeSection(scanner.Section());
                 ended = boards.EndGame();
                 break;
             case PbnScanner::Event::BrokenTag:
@@ -576,6 +680,7 @@ Status ParsePbnFile(std::string_view bytes, DealFileContents& contents) {
                 return Status::Failure("The comment that begins with \"{\" on line " +
                                        std::to_string(scanner.Line()) + " is never closed.");
             case PbnScanner::Event::End:
+                boards.TakeSection(scanner.Section());
                 ended = boards.EndGame();
                 if (ended.Ok()) {
                     contents = boards.Take();

@@ -1,8 +1,9 @@
 #pragma once
 // Reading PBN files (Portable Bridge Notation, up to version 2.1) written by other dealing
 // programs, dealing machines' software and scoring programs, in the lenient form the standard
-// calls import format. The reader takes the deals and the few tags that fill Kesto's header
-// lines; every other tag, the auction, the play and the supplemental sections are passed over.
+// calls import format. The reader takes the deals, the few tags that fill Kesto's header
+// lines and another program's double-dummy tricks; every other tag, the auction, the play and
+// the other supplemental sections are passed over.
 
 #include <string_view>
 
@@ -41,6 +42,9 @@ bool HoldsPbnDealTag(std::string_view text);
 // board's Event and header line 2 its Site, or its Date when the Site is unknown ("?", empty or
 // absent; a date of only "?" digits too): a whole date "YYYY.MM.DD" goes to header2Date, any
 // other to header2 as it stands. DealsComplete is true, as for the Duplimate files.
+// doubleDummyTricks takes a board's DoubleDummyTricks tag (20 hexadecimal digits) and the rows
+// of its OptimumResultTable (found by the column names Declarer, Denomination and Result); a
+// malformed tag or row gives nothing, and a board whose two forms disagree gets no tricks.
 //
 // Fails, with contents emptied and a sentence for the user, on a tag pair that does not close
 // ("The tag pair on line 7 is not complete."), a "{" comment that never closes (naming its

@@ -6,7 +6,6 @@
 #include "kesto/deal/board.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_notation.h"
-#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -71,7 +70,11 @@ void AppendGame(std::string& text, const PbnContents& contents, std::size_t inde
     std::stable_sort(more.begin(), more.end(),
                      [](const PbnTag& a, const PbnTag& b) { return a.name < b.name; });
     for (const PbnTag& tag : more) {
-        AppendTag(text, tag.name, PbnQuoted(tag.value));
+        AppendTag(text, tag.name, tag.section.empty() ? PbnQuoted(tag.value) : tag.value);
+        for (const std::string& row : tag.section) {
+            text += std::string_view(row).substr(0, kMaxLine);
+            text += kEol;
+        }
     }
 }
 
@@ -126,17 +129,8 @@ std::string PbnFileText(const PbnContents& contents) {
 }
 
 WriteResult WritePbnFile(const std::string& fileName, const PbnContents& contents) {
-    if (contents.boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
-    }
-    if (contents.boardSet.size() > static_cast<std::size_t>(kMaxBoards)) {
-        return TooManyBoardsToSave();
-    }
-    const Status replaced = ReplaceFileAtomically(fileName, PbnFileText(contents));
-    if (!replaced.Ok()) {
-        return SaveFailed(fileName, replaced);
-    }
-    return {};
+    return SaveBoardSet(fileName, contents.boardSet,
+                        [&](const tBoardSet&) { return PbnFileText(contents); });
 }
 
 }  // namespace kesto

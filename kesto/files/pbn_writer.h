@@ -26,10 +26,13 @@
 namespace kesto {
 
 // A tag written after Result, such as the double-dummy analysis's OptimumScore. The value is
-// plain text: the writer quotes it.
+// plain text: the writer quotes it. A table tag (OptimumResultTable) has a section: its rows,
+// written after the tag pair, one line each, as they stand; its value, the column list, is
+// written as it stands too, since the "\" of a column's width is no escape.
 struct PbnTag {
     std::string name;
     std::string value;
+    std::vector<std::string> section = {};
 };
 
 // What the PBN writer takes. boardSet is borrowed for the call. boardTags[i] are further tags

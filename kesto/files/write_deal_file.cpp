@@ -36,7 +36,7 @@ namespace {
 WriteResult RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension) {
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
         const int cards = boardSet[i].CardCount();
-        if (cards != 52) {
+        if (cards != kCardsInDeck) {
             return {WriteStatus::Failed, "Board " + std::to_string(i + 1) + " has " +
                                              std::to_string(cards) + " cards, and a ." +
                                              std::string(extension) +

@@ -22,7 +22,7 @@
 #include <utility>
 
 #include "kesto/gui/qt_ui.h"
-#include "kesto/platform/text_encoding.h"
+#include "kesto/gui/text_convert.h"
 
 namespace kesto::gui {
 
@@ -32,14 +32,6 @@ constexpr int kClientWidth = 434;
 constexpr int kClientHeight = 296;
 // The sample panel is small; a huge point size would only show a corner of one letter.
 constexpr int kLargestSamplePoints = 96;
-
-QString ToQString(const std::string& text) {
-    return QString::fromStdString(Windows1252ToUtf8(text));
-}
-
-std::string FromQString(const QString& text) {
-    return Utf8ToWindows1252(text.toStdString());
-}
 
 // Faces that printing asks for by their Windows names and that fontconfig maps to a
 // metric-compatible family. Listing them under those names lets the default "Arial" show as

@@ -87,12 +87,6 @@ ResolvedDestination ResolvePrintDestination(const PrintDestination& stored) {
     return resolved;
 }
 
-std::unique_ptr<QtPrinterCanvas> MakePrinterCanvas(const std::string& settingsPath) {
-    const ResolvedDestination resolved =
-        ResolvePrintDestination(ReadPrintDestination(settingsPath));
-    return std::make_unique<QtPrinterCanvas>(resolved.canvas);
-}
-
 PrintOutput MakePrintOutput(const std::string& settingsPath) {
     const ResolvedDestination resolved =
         ResolvePrintDestination(ReadPrintDestination(settingsPath));

@@ -31,10 +31,8 @@ ResolvedDestination ResolvePrintDestination(const PrintDestination& stored);
 // "Kesto printouts" in the user's documents folder, as the file system names it.
 std::string DefaultPdfFolder();
 
-// A canvas for the statistics sheets to the destination stored in the settings file now.
-std::unique_ptr<QtPrinterCanvas> MakePrinterCanvas(const std::string& settingsPath);
-
-// The same, with the PDF folder the job names to the user (a PrintOutputFactory).
+// A canvas for the statistics sheets to the destination stored in the settings file now, with
+// the PDF folder the job names to the user (a PrintOutputFactory).
 PrintOutput MakePrintOutput(const std::string& settingsPath);
 
 // The "&Printer setup..." dialog: a printer of this system, or PDF files in a folder (with

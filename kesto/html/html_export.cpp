@@ -3,7 +3,6 @@
 #include "kesto/files/deal_notation.h"
 #include "kesto/html/html_analysis.h"
 #include "kesto/options/language_table.h"
-#include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/stats/html_statistics.h"
@@ -33,13 +32,6 @@ HtmlHintsTexts MakeHtmlHintsTexts(const std::string& programDirectory) {
 
 HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options) {
     return HtmlPageOptions{options.Languages(), options.ShowDlrVul(), options.GIFLocation()};
-}
-
-HtmlPageOptions ReadStoredHtmlOptions(LanguageTable& languages, const std::string& settingsPath) {
-    NoOptionWindow window;
-    TOptionDlg options(window, languages, SettingsFile{settingsPath, SettingsAccess::ReadOnly});
-    options.FormCreate();
-    return HtmlOptionsOf(options);
 }
 
 std::string HtmlDealRecord(int boardNumber, const tDeal& deal, bool showDlrVul) {

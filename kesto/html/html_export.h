@@ -89,11 +89,6 @@ struct HtmlPageOptions {
 
 HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options);
 
-// For a run without a window: the options dialog's stored values, read by its own logic as
-// at start-up (nothing is written). The table gets the stored language and the user's words;
-// the result refers to it, so it must outlive the result.
-HtmlPageOptions ReadStoredHtmlOptions(LanguageTable& languages, const std::string& settingsPath);
-
 // Everything the command reads, and the two flags it sets. The references must outlive the
 // call; the library may be null (the command is then disabled and does nothing).
 struct HtmlExportContext {

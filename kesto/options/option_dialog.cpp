@@ -216,10 +216,8 @@ void TOptionDlg::ListBox1Click(int slot) {
     }
     view_.SetTypefaceIndex(typefaceIndex_);
 
-    boldDown_ = (font.FontStyle & kFontBold) != 0;
-    italicDown_ = (font.FontStyle & kFontItalic) != 0;
-    view_.SetBoldDown(boldDown_);
-    view_.SetItalicDown(italicDown_);
+    view_.SetBoldDown((font.FontStyle & kFontBold) != 0);
+    view_.SetItalicDown((font.FontStyle & kFontItalic) != 0);
 
     fontSizeText_ = std::to_string(font.FontSize);
     view_.SetFontSizeText(fontSizeText_);
@@ -246,7 +244,6 @@ void TOptionDlg::FontSizeComboBoxChange(std::string text) {
 }
 
 void TOptionDlg::BoldButtonClick(bool down) {
-    boldDown_ = down;
     if (SlotSelected()) {
         std::uint8_t& style = fontSlots_[fontListIndex_].FontStyle;
         style = static_cast<std::uint8_t>(down ? style | kFontBold : style & ~kFontBold);
@@ -255,7 +252,6 @@ void TOptionDlg::BoldButtonClick(bool down) {
 }
 
 void TOptionDlg::ItalicButtonClick(bool down) {
-    italicDown_ = down;
     if (SlotSelected()) {
         std::uint8_t& style = fontSlots_[fontListIndex_].FontStyle;
         style = static_cast<std::uint8_t>(down ? style | kFontItalic : style & ~kFontItalic);

@@ -104,11 +104,6 @@ class TOptionDlg {
     int LanguageIndex() const { return languageIndex_; }
     const std::string& WordField(int field) const;  // 1..19
     int FontListIndex() const { return fontListIndex_; }
-    const std::vector<std::string>& TypefaceNames() const { return typefaceNames_; }
-    int TypefaceIndex() const { return typefaceIndex_; }
-    const std::string& FontSizeText() const { return fontSizeText_; }
-    bool BoldDown() const { return boldDown_; }
-    bool ItalicDown() const { return italicDown_; }
 
   private:
     void ReadSettings();
@@ -142,8 +137,6 @@ class TOptionDlg {
     std::vector<std::string> typefaceNames_;
     int typefaceIndex_ = -1;
     std::string fontSizeText_;
-    bool boldDown_ = false;
-    bool italicDown_ = false;
 };
 
 // A text read as a decimal integer the way the size field reads it: optional blanks, an

@@ -71,14 +71,6 @@ bool IsLetter(char c) {
     return lower >= 'a' && lower <= 'z';
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-bool IsBlank(std::string_view line) {
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
 // Reads one line of a plan. Every reading function returns false once it has failed, with
 // the first failure kept in error.
 class LineParser {
@@ -93,7 +85,7 @@ class LineParser {
     bool ReadCount(std::optional<int>& count, std::size_t& countAt) {
         SkipSpaces();
         const std::size_t start = pos_;
-        while (IsDigit(Peek())) {
+        while (IsAsciiDigit(Peek())) {
             ++pos_;
         }
         const std::string_view digits = line_.substr(start, pos_ - start);
@@ -243,7 +235,7 @@ class LineParser {
     bool ReadTest(Condition& condition) {
         SkipSpaces();
         const std::size_t start = pos_;
-        if (IsDigit(Peek())) {
+        if (IsAsciiDigit(Peek())) {
             return ReadValueTest(condition);
         }
         const std::string_view written = PeekWord();
@@ -282,7 +274,7 @@ class LineParser {
                 return true;
             }
         }
-        if (!IsDigit(Peek())) {
+        if (!IsAsciiDigit(Peek())) {
             return Fail(pos_, std::string(kComparisonExpected));
         }
         const std::size_t start = pos_;
@@ -292,7 +284,7 @@ class LineParser {
             return false;
         }
         SkipSpaces();
-        if (!IsDigit(Peek())) {
+        if (!IsAsciiDigit(Peek())) {
             return Fail(pos_, "the upper end of the range (a whole number) was expected");
         }
         if (!ReadNumber(high)) {
@@ -334,7 +326,7 @@ class LineParser {
     bool ReadTerm(Condition& condition) {
         SkipSpaces();
         const std::size_t start = pos_;
-        if (IsDigit(Peek())) {
+        if (IsAsciiDigit(Peek())) {
             int number = 0;
             if (!ReadNumber(number)) {
                 return false;
@@ -358,7 +350,7 @@ class LineParser {
 
     bool ReadNumber(int& number) {
         const std::size_t start = pos_;
-        while (IsDigit(Peek())) {
+        while (IsAsciiDigit(Peek())) {
             ++pos_;
         }
         const std::optional<int> value = ParseWholeNumber<int>(line_.substr(start, pos_ - start));
@@ -396,7 +388,7 @@ class LineParser {
         SkipSpaces();
         const std::size_t start = pos_;
         std::size_t end = start;
-        while (end < line_.size() && (IsDigit(line_[end]) || IsLetter(line_[end]))) {
+        while (end < line_.size() && (IsAsciiDigit(line_[end]) || IsLetter(line_[end]))) {
             ++end;
         }
         const std::string_view written = line_.substr(start, end - start);
@@ -411,7 +403,7 @@ class LineParser {
             if (AsciiLower(c) == 'x') {
                 lengths[suit] = kAnyLength;
                 anyLength = true;
-            } else if (IsDigit(c)) {
+            } else if (IsAsciiDigit(c)) {
                 lengths[suit] = c - '0';
                 sum += lengths[suit];
             } else {
@@ -453,7 +445,7 @@ PlanReading ReadPlan(std::string_view text) {
     int total = 0;
     const std::vector<std::string_view> texts = SplitLines(text);
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        if (IsBlank(texts[i])) {
+        if (Trim(texts[i], IsSpaceOrTab).empty()) {
             continue;
         }
         LineParser parser(texts[i], static_cast<int>(i) + 1);

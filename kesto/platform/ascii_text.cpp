@@ -35,6 +35,40 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
            EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsSpaceOrTab(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsSpaceInLine(char c) {
+    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool IsControlOrSpace(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+std::string_view TrimLeft(std::string_view text, bool (*isBlank)(char)) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::string_view TrimRight(std::string_view text, bool (*isBlank)(char)) {
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+std::string_view Trim(std::string_view text, bool (*isBlank)(char)) {
+    return TrimRight(TrimLeft(text, isBlank), isBlank);
+}
+
 std::optional<std::int32_t> ParseLenientWholeNumber(std::string_view text) {
     while (!text.empty() && text.front() == ' ') {
         text.remove_prefix(1);

@@ -1,6 +1,7 @@
 #pragma once
-// Small helpers for the ASCII text of files, fields and command lines: letter case, whole
-// numbers and lines. Bytes outside ASCII are never changed or taken for letters or digits.
+// Small helpers for the ASCII text of files, fields and command lines: letter case, digits,
+// blanks, whole numbers and lines. Bytes outside ASCII are never changed or taken for letters or
+// digits.
 
 #include <charconv>
 #include <concepts>
@@ -18,6 +19,17 @@ std::string UpperAscii(std::string_view text);
 std::string LowerAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix);
+bool IsAsciiDigit(char c);
+
+// What counts as a blank differs from one kind of text to the next.
+bool IsSpaceOrTab(char c);      // the settings file, plans
+bool IsSpaceInLine(char c);     // space, tab, vertical tab, form feed: white space in a PBN line
+bool IsControlOrSpace(char c);  // every byte up to and including the space: the legacy deal file
+
+// The text without the blanks isBlank names at its start, at its end, or at both.
+std::string_view TrimLeft(std::string_view text, bool (*isBlank)(char));
+std::string_view TrimRight(std::string_view text, bool (*isBlank)(char));
+std::string_view Trim(std::string_view text, bool (*isBlank)(char));
 
 // The whole text as a decimal number of type T: digits, after a "-" where T is signed; nothing
 // else, not even a space. Nullopt when the text is anything else or the number does not fit.

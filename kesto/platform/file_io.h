@@ -41,8 +41,6 @@ class PendingFile {
 
     // Where the writer writes until Commit.
     const std::string& Path() const { return temp_; }
-    // The file that Commit replaces (the target of a link).
-    const std::string& Target() const { return target_; }
     // Replaces what the file holds with contents.
     Status Write(std::string_view contents);
     // Flushes the file to disk and renames it over the target, with the target's permissions

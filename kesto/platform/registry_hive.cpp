@@ -21,26 +21,8 @@ bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string_view TrimLeft(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
 int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
+    if (IsAsciiDigit(c))
         return c - '0';
     if (c >= 'a' && c <= 'f')
         return c - 'a' + 10;
@@ -109,7 +91,7 @@ bool ReadQuoted(std::string_view text, std::size_t& pos, std::string& out, std::
 }
 
 bool ReadDword(std::string_view data, std::uint32_t& number, std::string& error) {
-    data = TrimRight(data);
+    data = TrimRight(data, IsSpaceOrTab);
     if (data.empty() || data.size() > 8) {
         error = "a dword that is not one to eight hex digits";
         return false;
@@ -128,11 +110,11 @@ bool ReadDword(std::string_view data, std::uint32_t& number, std::string& error)
 }
 
 bool ReadHexString(std::string_view data, std::string& text, std::string& error) {
-    data = TrimRight(data);
+    data = TrimRight(data, IsSpaceOrTab);
     std::string bytes;
     while (!data.empty()) {
         const std::size_t comma = data.find(',');
-        const std::string_view item = TrimRight(TrimLeft(data.substr(0, comma)));
+        const std::string_view item = Trim(data.substr(0, comma), IsSpaceOrTab);
         if (item.empty() || item.size() > 2 || HexDigit(item[0]) < 0 ||
             (item.size() == 2 && HexDigit(item[1]) < 0)) {
             error = "a hex(1) list that is not bytes in hex separated by commas";
@@ -273,14 +255,6 @@ bool RegistryHive::KeyExists(std::string_view keyPath) const {
                        [&](const Key& key) { return StartsWithIgnoringCase(key.path, prefix); });
 }
 
-bool RegistryHive::CreateKey(std::string_view keyPath) {
-    if (!IsValidKeyPath(keyPath)) {
-        return false;
-    }
-    KeyIndexFor(keyPath);
-    return true;
-}
-
 const RegistryValue* RegistryHive::FindValue(std::string_view keyPath,
                                              std::string_view name) const {
     const Key* key = FindKey(keyPath);
@@ -343,7 +317,7 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
 
     // Physical lines, each without its line end.
     const std::vector<std::string_view> lines = SplitLines(text);
-    if (lines.empty() || TrimRight(lines[0]) != kHeader) {
+    if (lines.empty() || TrimRight(lines[0], IsSpaceOrTab) != kHeader) {
         return fail(1, "the file does not begin with the line REGEDIT4");
     }
 
@@ -353,7 +327,7 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
     bool inKey = false;
     for (std::size_t i = 1; i < lines.size(); ++i) {
         const std::size_t lineNumber = i + 1;
-        const std::string_view line = TrimRight(lines[i]);
+        const std::string_view line = TrimRight(lines[i], IsSpaceOrTab);
         if (line.find('\r') != std::string_view::npos) {
             return fail(lineNumber, "a carriage return inside a line");
         }
@@ -391,13 +365,13 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
         } else {
             return fail(lineNumber, "a line that is neither a key nor a value");
         }
-        while (pos < line.size() && IsBlank(line[pos])) {
+        while (pos < line.size() && IsSpaceOrTab(line[pos])) {
             ++pos;
         }
         if (pos >= line.size() || line[pos] != '=') {
             return fail(lineNumber, "a value name without =");
         }
-        std::string_view data = TrimLeft(line.substr(pos + 1));
+        std::string_view data = TrimLeft(line.substr(pos + 1), IsSpaceOrTab);
 
         RegistryValue value;
         if (!data.empty() && data.front() == '"') {
@@ -421,7 +395,7 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
                 if (++i >= lines.size()) {
                     return fail(lineNumber, "a hex(1) list continued past the end of the file");
                 }
-                list += TrimLeft(TrimRight(lines[i]));
+                list += Trim(lines[i], IsSpaceOrTab);
             }
             if (!ReadHexString(list, value.text, what)) {
                 return fail(lineNumber, what);

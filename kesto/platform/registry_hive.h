@@ -46,13 +46,11 @@ class RegistryHive {
   public:
     // True for a key created or read, and for a key that has such a key below it.
     bool KeyExists(std::string_view keyPath) const;
-    // False when the path is not a valid key path under kHiveRoot (empty parts, line breaks,
-    // NUL bytes). Creating an existing key changes nothing.
-    bool CreateKey(std::string_view keyPath);
     // Nullptr when the key or the value is missing.
     const RegistryValue* FindValue(std::string_view keyPath, std::string_view name) const;
     // Creates the key when missing. A String's text ends at its first NUL byte, as a registry
-    // string does. False only for an invalid key path or a name holding a line break or NUL.
+    // string does. False only for a name holding a line break or NUL, or a path that is no
+    // valid key path under kHiveRoot (empty parts, line breaks, NUL bytes).
     bool SetValue(std::string_view keyPath, std::string_view name, RegistryValue value);
 
     // Keys in the order they were created or read, each with its values in that order.

@@ -172,4 +172,11 @@ std::string MessageToUtf8(std::string_view message) {
     return out;
 }
 
+std::string FileTextAsWindows1252(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        return Utf8ToWindows1252(bytes.substr(kUtf8ByteOrderMark.size()));
+    }
+    return IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
+}
+
 }  // namespace kesto

@@ -28,4 +28,10 @@ bool IsUtf8WithNonAscii(std::string_view bytes);
 // such a sequence, as "Ã¼" does, is taken for UTF-8: no word a director types looks so.)
 std::string MessageToUtf8(std::string_view message);
 
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// A text file's bytes as Windows-1252: a file that begins with kUtf8ByteOrderMark (which is
+// dropped) or passes IsUtf8WithNonAscii is converted from UTF-8, any other taken as it is.
+std::string FileTextAsWindows1252(std::string_view bytes);
+
 }  // namespace kesto

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "kesto/platform/ascii_text.h"
-#include "kesto/platform/file_io.h"
 
 namespace kesto {
 
@@ -155,22 +154,6 @@ StatusOr<std::string> PageWithHtmlStatistics(std::string_view page, const tStati
 
 std::string StatisticsNotAddedText(const std::string& pagePath, const std::string& why) {
     return "The statistics could not be added to the HTML page " + pagePath + " (" + why + ").";
-}
-
-Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
-                            std::string_view decimalSeparator) {
-    const StatusOr<std::string> read = ReadWholeFile(pagePath);
-    if (!read.status.Ok()) {
-        return Status::Failure(StatisticsNotAddedText(pagePath, read.status.Reason()));
-    }
-    const StatusOr<std::string> page =
-        PageWithHtmlStatistics(read.value, statistics, decimalSeparator);
-    const Status written =
-        page.status.Ok() ? ReplaceFileAtomically(pagePath, page.value) : page.status;
-    if (!written.Ok()) {
-        return Status::Failure(StatisticsNotAddedText(pagePath, written.Reason()));
-    }
-    return {};
 }
 
 }  // namespace kesto

@@ -1,6 +1,6 @@
 #pragma once
-// The statistics section of the HTML page: the three tables as HTML, inserted into a page
-// the HTML page library has just written.
+// The statistics section of the HTML page: the three tables as HTML, put into a page the HTML
+// page library has just written.
 
 #include <string>
 #include <string_view>
@@ -23,14 +23,5 @@ StatusOr<std::string> PageWithHtmlStatistics(std::string_view page, const tStati
 
 // "The statistics could not be added to the HTML page <pagePath> (<why>)."
 std::string StatisticsNotAddedText(const std::string& pagePath, const std::string& why);
-
-// Inserts the section into the page at pagePath in place of its first line "</BODY>" (the
-// whole line, exact case) and everything after it, then writes "</BODY>" and "</HTML>". The
-// lines before it are kept with CR LF line ends. The new page is built in memory and
-// replaces the old one atomically (through a symbolic link, the link's target), so on any
-// failure, and for a page without a "</BODY>" line, the page stays exactly as it was and the
-// reason says why (a sentence for the user).
-Status InsertHtmlStatistics(const std::string& pagePath, const tStatistics& statistics,
-                            std::string_view decimalSeparator = LocaleDecimalSeparator());
 
 }  // namespace kesto

@@ -2,23 +2,15 @@
 
 #include <string>
 
+#include "kesto/platform/ascii_text.h"
+
 namespace kesto {
 
 namespace {
 
-std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && text.back() == ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-std::string_view Trim(std::string_view text) {
-    text = TrimRight(text);
-    while (!text.empty() && text.front() == ' ') {
-        text.remove_prefix(1);
-    }
-    return text;
+// Only spaces separate the words of a wrapped text.
+bool IsSpace(char c) {
+    return c == ' ';
 }
 
 }  // namespace
@@ -41,7 +33,7 @@ void WrapTextOut(PrinterCanvas& canvas, int right, int left, std::string_view te
     const int room = right - left - margin;
     // line and rest are views into the one text: a line is cut back at its last blank, and
     // whatever is cut off (from that blank on) is the start of the rest.
-    std::string_view line = TrimRight(text);
+    std::string_view line = TrimRight(text, IsSpace);
     for (;;) {
         std::string_view rest;
         while (canvas.TextWidth(line) > room) {
@@ -56,7 +48,7 @@ void WrapTextOut(PrinterCanvas& canvas, int right, int left, std::string_view te
         if (rest.empty()) {
             return;
         }
-        line = Trim(rest);
+        line = Trim(rest, IsSpace);
     }
 }
 

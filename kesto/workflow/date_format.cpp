@@ -3,6 +3,8 @@
 #include <chrono>
 #include <set>
 
+#include "kesto/platform/ascii_text.h"
+
 namespace kesto {
 
 std::string FormatDate(int dateFormatIndex, const CivilDate& date, const Clock& clock) {
@@ -35,12 +37,12 @@ std::vector<int> NumbersIn(std::string_view text) {
     std::vector<int> numbers;
     std::size_t i = 0;
     while (i < text.size()) {
-        if (text[i] < '0' || text[i] > '9') {
+        if (!IsAsciiDigit(text[i])) {
             ++i;
             continue;
         }
         const std::size_t start = i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        while (i < text.size() && IsAsciiDigit(text[i])) {
             ++i;
         }
         if (i - start <= 4) {

@@ -276,7 +276,7 @@ void TKestoMain::NextOnEnterHandPage() {
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
         const int count = boardSet[i].CardCount();
         const int boardNumber = static_cast<int>(i) + 1;
-        if (count != 0 && count != 52) {
+        if (count != 0 && count != kCardsInDeck) {
             view_.ShowMessage(MessageKind::Warning, texts::DealHasOnlyText(boardNumber, count));
             ShowDeal(static_cast<int>(i));
             return;
@@ -404,7 +404,7 @@ void TKestoMain::UpDown4Change(const std::string& text) {
 }
 
 bool TKestoMain::CountKeyPress(char key) {
-    return (key >= '0' && key <= '9') || key == '\b';
+    return IsAsciiDigit(key) || key == '\b';
 }
 
 void TKestoMain::Refresh() {

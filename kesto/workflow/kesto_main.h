@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
@@ -114,6 +116,8 @@ class TKestoMain {
     // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
     // object); before the first start.
     void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
+    // Gives the analyser the double-dummy tricks of the last deal file read, once.
+    void StoreTricksRead(DealAnalyser& analyser);
 
     // The count fields take only the digits and backspace.
     static bool CountKeyPress(char key);
@@ -162,10 +166,8 @@ class TKestoMain {
     int IndividualSets() const { return sets_; }
     int StatSheets() const { return statSheets_; }
     bool Curtains() const { return curtains_; }
-    bool StatsWithHtml() const { return statsWithHtml_; }
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
-    bool CreateEnabled() const { return createEnabled_; }
     const std::string& DialogDirectory() const { return dialogDirectory_; }
     const SettingsFile& Settings() const { return settings_; }
     // The ten as the hand-entry page writes it: "T" or "10".
@@ -203,6 +205,7 @@ class TKestoMain {
     DoubleDummySolver* solver_ = nullptr;  // null: the DDS library
     std::unique_ptr<DealAnalyser> analyser_;
     std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
+    std::vector<std::pair<tDeal, DoubleDummyTable>> tricksRead_;
 
     bool terminateRequested_ = false;
     bool shown_ = false;

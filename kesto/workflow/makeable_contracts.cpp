@@ -18,7 +18,14 @@ void TKestoMain::StartAnalysis() {
                                        : std::make_unique<DealAnalyser>();
         analysis_ = std::make_unique<BackgroundAnalysis>(*analyser_);
     }
+    StoreTricksRead(*analyser_);
     analysis_->Start(boardSet);
+}
+
+void TKestoMain::StoreTricksRead(DealAnalyser& analyser) {
+    for (const auto& [deal, tricks] : tricksRead_)
+        analyser.Store(deal, tricks);
+    tricksRead_.clear();
 }
 
 const DealAnalyser* TKestoMain::AwaitAnalysis() {

@@ -80,6 +80,10 @@ void TKestoMain::ReadDealsFromFile() {
         return;
     }
     boardSet = std::move(contents.boardSet);
+    // Another program's analysis spares solving these deals again.
+    tricksRead_.clear();
+    for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i)
+        tricksRead_.emplace_back(boardSet[i], contents.doubleDummyTricks[i]);
     line1_ = std::move(contents.header1);
     line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
                                   : std::move(contents.header2);
@@ -91,8 +95,9 @@ void TKestoMain::ReadDealsFromFile() {
     }
     // A file that says its deals are complete goes straight to the print page only when every
     // deal holds all 52 cards; otherwise its deals get the checks of typed-in deals, at once.
-    const bool allWhole = std::all_of(boardSet.begin(), boardSet.end(),
-                                      [](const tDeal& deal) { return deal.CardCount() == 52; });
+    const bool allWhole = std::all_of(boardSet.begin(), boardSet.end(), [](const tDeal& deal) {
+        return deal.CardCount() == kCardsInDeck;
+    });
     if (contents.dealsComplete && allWhole) {
         DealsComplete = true;
         ShowPage(Page::Print);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "kesto/analysis/deal_analysis.h"
+#include "kesto/files/pbn_reader.h"
+#include "kesto/platform/file_io.h"
 #include "tests/analysis/analysis_test_deals.h"
 
 namespace kesto::test {
@@ -64,6 +66,43 @@ TEST(DealAnalysisTags, ParScoreAndContracts) {
         const DealAnalysis analysis = Analysis(kPublished1Table, c.scoreNS, c.contracts);
         EXPECT_EQ(OptimumScoreValue(analysis), c.optimumScore);
         EXPECT_EQ(ParContractValue(analysis), c.parContract);
+    }
+}
+
+// Kesto's PBN file with the analysis on, golden: the tags and each board's OptimumResultTable.
+// Reading it back, or the tag or the table alone, gives the tricks again; a table that says
+// otherwise than the tag gives that board none.
+TEST(DealAnalysisTags, ThePbnFileCarriesTheTableAndEitherFormReadsBack) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    const std::vector<std::vector<PbnTag>> tags = {
+        AnalysisPbnTags(Analysis(kPublished1Table, -110,
+                                 {{2, Strain::Spades, false, ParDeclarer::EastWest, 0}})),
+        AnalysisPbnTags(Analysis(kPublished2Table, 100,
+                                 {{4, Strain::Spades, true, ParDeclarer::EastWest, -1}}))};
+    const std::string file = PbnFileText({boards, "Club night", "", std::nullopt, tags});
+    ASSERT_EQ(file, ReadWholeFile(KESTO_TEST_DATA "/pbn_written/y_analysis_table.pbn").value);
+
+    const auto erased = [&file](std::string_view from, std::string_view to) {
+        std::string text = file;
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+            text.erase(at, text.find(to, at) - at);
+        return text;
+    };
+    std::string disagreeing = file;
+    disagreeing.replace(disagreeing.find("N NT  6"), 7, "N NT  7");
+    TrickTable none;
+    none.fill({-1, -1, -1, -1, -1});
+    const std::vector<TrickTable> both = {kPublished1Table, kPublished2Table};
+    for (const auto& [text, tricks] :
+         {std::pair{file, both},
+          {erased("[OptimumResultTable", "[OptimumScore"), both},
+          {erased("[DoubleDummyTricks", "[OptimumResultTable"), both},
+          {disagreeing, {none, kPublished2Table}},
+          {PbnFileText({boards, "Club night", "", std::nullopt}), {}}}) {
+        DealFileContents contents;
+        ASSERT_TRUE(ParsePbnFile(text, contents).Ok());
+        EXPECT_EQ(contents.boardSet, boards);
+        EXPECT_EQ(contents.doubleDummyTricks, tricks) << text;
     }
 }
 

@@ -12,25 +12,14 @@
 #include "kesto/batch/batch.h"
 #include "kesto/platform/file_io.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/worked_example.h"
 
 namespace kesto::test {
 namespace {
 
-constexpr const char* kWorked =
-    "AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854";
+const std::string& kWorked = kWorkedHands;
 // The worked example less West's four of clubs: 51 cards.
-constexpr const char* kFiftyOne =
-    "AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T85";
-
-std::string OwnFile(bool generated, std::initializer_list<std::string> deals) {
-    std::string text = generated ? "% Kesto 3.2 Hands randomly generated.\r\n"
-                                 : "% Kesto 3.2 Hands entered by user.\r\n";
-    text += "% PBN 1.0\r\n% A\r\n% B\r\n%\r\n";
-    for (const std::string& deal : deals) {
-        text += "[Deal \"N:" + deal + "\"]\r\n";
-    }
-    return text;
-}
+const std::string kFiftyOne = kWorkedHands.substr(0, kWorkedHands.size() - 1);
 
 class BatchReadChecks : public ::testing::Test {
   protected:
@@ -66,18 +55,18 @@ TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
         "N AK97.QJ4.T852.A3\r\nE QT3.AK72.Q64.KJ9\r\n"
         "S J85.T983.AK.Q762\r\nW 642.65.J973.T8";
     const Case cases[] = {
-        {"entered file, 51 cards", OwnFile(false, {kWorked, kFiftyOne}),
+        {"entered file, 51 cards", OwnFile({kWorked, kFiftyOne}, false),
          "kesto batch: Deal 2 has only 51 cards.\n"},
-        {"generated file, 51 cards", OwnFile(true, {kFiftyOne, kWorked}),
+        {"generated file, 51 cards", OwnFile({kFiftyOne, kWorked}, true),
          "kesto batch: Deal 1 has only 51 cards.\n"},
         {"legacy file cut in its last hand", cutLegacy, "kesto batch: Deal 1 has only 50 cards.\n"},
-        {"a deal without cards before others", OwnFile(false, {"- - - -", kWorked}),
+        {"a deal without cards before others", OwnFile({"- - - -", kWorked}, false),
          "kesto batch: Deal 1 has no cards.\n"},
-        {"generated, a deal without cards", OwnFile(true, {kWorked, "...", kWorked}),
+        {"generated, a deal without cards", OwnFile({kWorked, "...", kWorked}, true),
          "kesto batch: Deal 2 has no cards.\n"},
-        {"only deals without cards", OwnFile(false, {"- - - -", "..."}),
+        {"only deals without cards", OwnFile({"- - - -", "..."}, false),
          "kesto batch: Deals 1 and 2 have no cards.\n"},
-        {"an impossible deal", OwnFile(true, {kWorked + std::string(" -")}),
+        {"an impossible deal", OwnFile({kWorked + std::string(" -")}, true),
          "kesto batch: Error reading " + Path("in.kst") + ". Board 1 has more than four hands.\n"},
     };
     for (const Case& c : cases) {
@@ -95,7 +84,7 @@ TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
 TEST_F(BatchReadChecks, WholeDealsAreListedAndSavedAndTrailingEmptyDealsDropped) {
     for (const bool generated : {true, false}) {
         SCOPED_TRACE(generated);
-        ASSERT_EQ(ReadListSave(OwnFile(generated, {kWorked, kWorked, "- - - -"})), 0) << err_.str();
+        ASSERT_EQ(ReadListSave(OwnFile({kWorked, kWorked, "- - - -"}, generated)), 0) << err_.str();
         EXPECT_EQ(err_.str(), "");
         const std::string board1 =
             "[Board \"1\"]|[Dealer \"N\"]|[Vulnerable \"None\"]|[Deal \"N:" + std::string(kWorked) +

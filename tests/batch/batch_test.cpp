@@ -420,6 +420,17 @@ TEST_F(BatchTest, WritesTheHtmlPageInTheChosenLanguage) {
 
     EXPECT_EQ(Run({"--generate", "1", "--html", Path("no/such/folder/page.htm")}), 1);
     EXPECT_NE(err_.str().find("page.htm"), std::string::npos);
+
+    // Without the options, the stored ones: the language, the images' place, no dealer.
+    PutSettings(
+        "\"PrintVulDeal\"=dword:00000000\r\n\"GIFDirectory\"=\"/gifs\"\r\n"
+        "\"UserLanguage\"=\"Deutsch\"");
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--html", Path("stored.htm")}), 0)
+        << err_.str();
+    const std::string stored = ReadWholeFile(Path("stored.htm")).value;
+    EXPECT_NE(stored.find("<B>Board 2</B>"), std::string::npos);
+    EXPECT_NE(stored.find("<TD> D B Z 2</TD>"), std::string::npos);
+    EXPECT_NE(stored.find("<IMG SRC=\"/gifs/spade.gif\""), std::string::npos);
 }
 
 // The page is published through a symbolic link: the page and its statistics both land in
@@ -534,7 +545,7 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
     EXPECT_EQ(out_.str(), "");  // the listing needs --analyse
 }
 
-// The PBN file carries each board's analysis as the standard tags after Result, with
+// The PBN file carries each board's analysis as the standard tags and table after Result, with
 // --analyse or the stored option; without either it is the plain export file.
 TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
     const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
@@ -548,13 +559,18 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
         << err_.str();
     const std::string analysed = ReadWholeFile(Path("analysed.pbn")).value;
     const std::string board2 =
-        "[Result \"?\"]\r\n[DoubleDummyTricks \"94a8694a863923739237\"]\r\n"
-        "[OptimumScore \"NS 100\"]\r\n[ParContract \"EW 4SX\"]\r\n";
+        "W  C  7\r\n[OptimumScore \"NS 100\"]\r\n[ParContract \"EW 4SX\"]\r\n";
     EXPECT_TRUE(analysed.ends_with(board2)) << analysed;
     EXPECT_NE(analysed.find("[Result \"?\"]\r\n[DoubleDummyTricks \"65657656576867568675\"]\r\n"
-                            "[OptimumScore \"NS -110\"]\r\n[ParContract \"EW 2S\"]\r\n\r\n"),
+                            "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n"
+                            "N NT  6\r\n"),
               std::string::npos)
         << analysed;
+    // Read back (the date the file gives is no header line here), written again as it was.
+    ASSERT_EQ(Run({"--read", Path("analysed.pbn"), "--header2", "", "--analyse", "--save",
+                   Path("again.pbn")}),
+              0);
+    EXPECT_EQ(ReadWholeFile(Path("again.pbn")).value, analysed);
 
     PutSettings("\"ShowMakeableContracts\"=dword:00000001");
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--save", Path("stored.pbn")}), 0) << err_.str();

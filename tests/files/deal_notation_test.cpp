@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "files_test_support.h"
 #include "kesto/files/deal_notation.h"
 
 namespace kesto::test {
@@ -8,14 +9,8 @@ namespace {
 constexpr const char* kOneSuitEach =
     "[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]";
 
-tDeal WorkedExample() {
-    tDeal deal;
-    deal.ReadHands("AK97.QJ4.T852.A3", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762", "642.65.J973.T854");
-    return deal;
-}
-
 TEST(DealNotationTest, HandText) {
-    EXPECT_EQ(HandText(WorkedExample().North), "AK97.QJ4.T852.A3");
+    EXPECT_EQ(HandText(WorkedExampleDeal().North), kWorkedNorth);
     EXPECT_EQ(HandText(tHand{}), "...");
     tHand spades;
     spades.ReadHandText("AKQJT98765432");
@@ -29,7 +24,7 @@ TEST(DealNotationTest, DealTagOfEmptyDeal) {
 }
 
 TEST(DealNotationTest, DealTagFirstSeat) {
-    const tDeal deal = WorkedExample();
+    const tDeal deal = WorkedExampleDeal();
     const struct {
         char seat;
         const char* expected;
@@ -57,7 +52,7 @@ TEST(DealNotationTest, ReadsTheOneSuitEachExample) {
 }
 
 TEST(DealNotationTest, RoundTripFromEveryFirstSeat) {
-    const tDeal deal = WorkedExample();
+    const tDeal deal = WorkedExampleDeal();
     for (const char seat : {'N', 'E', 'S', 'W'}) {
         tDeal back;
         ReadDealTag(back, DealTag(deal, seat));
@@ -83,7 +78,7 @@ TEST(DealNotationTest, LenientHandTexts) {
 }
 
 TEST(DealNotationTest, RejectedTextsLeaveTheDealUnchanged) {
-    const tDeal before = WorkedExample();
+    const tDeal before = WorkedExampleDeal();
     for (const char* text : {
              "[Deal \"N:... ... ... ...\"] ",  // space after the bracket
              "[deal \"N:... ... ... ...\"]",   // lower-case tag name
@@ -99,7 +94,7 @@ TEST(DealNotationTest, RejectedTextsLeaveTheDealUnchanged) {
 }
 
 TEST(DealNotationTest, ShortAndOverlongTextsAreReadWithoutTrouble) {
-    tDeal deal = WorkedExample();
+    tDeal deal = WorkedExampleDeal();
     ReadDealTag(deal, "[Deal \"N\"]");
     EXPECT_EQ(deal.CardCount(), 0);
 
@@ -115,7 +110,7 @@ TEST(DealNotationTest, BoardTagsAndDealRecord) {
     EXPECT_EQ(DealerTag(16), "[Dealer \"W\"]");
     EXPECT_EQ(VulnerableTag(16), "[Vulnerable \"EW\"]");
     EXPECT_EQ(VulnerableTag(4), "[Vulnerable \"All\"]");
-    EXPECT_EQ(DealRecord(16, WorkedExample()),
+    EXPECT_EQ(DealRecord(16, WorkedExampleDeal()),
               "[Board \"16\"]|[Dealer \"W\"]|[Vulnerable \"EW\"]|"
               "[Deal \"W:642.65.J973.T854 AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762\"]");
 }

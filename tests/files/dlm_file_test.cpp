@@ -5,6 +5,7 @@
 
 #include "files_test_support.h"
 #include "kesto/files/dlm_file.h"
+#include "kesto/files/read_deal_file.h"
 
 namespace kesto::test {
 namespace {
@@ -181,7 +182,7 @@ TEST(DLMFile, ReadsGoldenFiles) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         DealFileContents contents;
-        ASSERT_TRUE(ReadDLMFile(DataPath(c.file), contents));
+        ASSERT_TRUE(ReadAnyDealFile(DataPath(c.file), contents).Ok());
         EXPECT_EQ(contents.boardSet, MarkedBoards(c.first, c.last));
         EXPECT_EQ(contents.header1, c.header1);
         EXPECT_EQ(contents.header2, c.header2);
@@ -191,7 +192,7 @@ TEST(DLMFile, ReadsGoldenFiles) {
 
 TEST(DLMFile, GoldenWrittenFilesReadToTheirDeals) {
     DealFileContents contents;
-    ASSERT_TRUE(ReadDLMFile(DataPath("dlm/y_twelve_generated_boards.dlm"), contents));
+    ASSERT_TRUE(ReadAnyDealFile(DataPath("dlm/y_twelve_generated_boards.dlm"), contents).Ok());
     ASSERT_EQ(contents.boardSet.size(), 12u);
     EXPECT_EQ(contents.boardSet[0], test::WorkedExampleDeal());
     EXPECT_EQ(contents.boardSet[1], test::RotatedExampleDeal());
@@ -214,7 +215,9 @@ TEST(DLMFile, HugeOrNegativeBoardNumbersReadNothingQuickly) {
     // From -2147483648 (start key "BOARD 0-2147483648") and a To board too big to be a number
     // (99): no line begins with the start key.
     DealFileContents contents;
-    ASSERT_TRUE(ReadDLMFile(DataPath("dlm/n_huge_and_negative_board_numbers.dlm"), contents));
+    ASSERT_TRUE(ParseDLMFile(test::FileBytes(DataPath("dlm/n_huge_and_negative_board_numbers.dlm")),
+                             contents)
+                    .Ok());
     EXPECT_TRUE(contents.boardSet.empty());
 }
 

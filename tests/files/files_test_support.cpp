@@ -16,11 +16,11 @@ tDeal DealOf(const char* north, const char* east, const char* south, const char*
 }
 
 tDeal WorkedExampleDeal() {
-    return DealOf("AK97.QJ4.T852.A3", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762", "642.65.J973.T854");
+    return DealOf(kWorkedNorth, kWorkedEast, kWorkedSouth, kWorkedWest);
 }
 
 tDeal RotatedExampleDeal() {
-    return DealOf("642.65.J973.T854", "AK97.QJ4.T852.A3", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762");
+    return DealOf(kWorkedWest, kWorkedNorth, kWorkedEast, kWorkedSouth);
 }
 
 tBoardSet RandomBoards(int count, std::uint32_t seed) {

@@ -9,11 +9,11 @@
 #include "kesto/deal/deal.h"
 #include "kesto/platform/ui.h"
 #include "tests/support/shown_message.h"
+#include "tests/support/worked_example.h"
 
 namespace kesto::test {
 
-// North S AK97 H QJ4 D T852 C A3, East S QT3 H AK72 D Q64 C KJ9, South S J85 H T983 D AK
-// C Q762, West the rest.
+// The hands of tests/support/worked_example.h.
 tDeal WorkedExampleDeal();
 // The same hands one seat round: a second, different complete deal.
 tDeal RotatedExampleDeal();

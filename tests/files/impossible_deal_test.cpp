@@ -20,31 +20,16 @@
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/read_deal_file.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/worked_example.h"
 
 namespace kesto::test {
 namespace {
 
-// The worked example deal's four hands from North, and the same with one change each.
-constexpr const char* kNorth = "AK97.QJ4.T852.A3";
-constexpr const char* kEast = "QT3.AK72.Q64.KJ9";
-constexpr const char* kSouth = "J85.T983.AK.Q762";
-constexpr const char* kWest = "642.65.J973.T854";
-
-std::string Hands(const std::string& n, const std::string& e, const std::string& s,
-                  const std::string& w) {
-    return n + " " + e + " " + s + " " + w;
-}
-const std::string kWorked = Hands(kNorth, kEast, kSouth, kWest);
-
-std::string OwnFile(const std::vector<std::string>& deals, bool generated = true) {
-    std::string text = generated ? "% Kesto 3.2 Hands randomly generated.\r\n"
-                                 : "% Kesto 3.2 Hands entered by user.\r\n";
-    text += "% PBN 1.0\r\n% A\r\n% B\r\n%\r\n";
-    for (const std::string& deal : deals) {
-        text += "[Deal \"N:" + deal + "\"]\r\n";
-    }
-    return text;
-}
+constexpr const char* kNorth = kWorkedNorth;
+constexpr const char* kEast = kWorkedEast;
+constexpr const char* kSouth = kWorkedSouth;
+constexpr const char* kWest = kWorkedWest;
+const std::string& kWorked = kWorkedHands;
 
 // Four seat lines a board, in the given order of seat letters.
 std::string LegacyFile(const std::vector<std::vector<std::string>>& boards) {

@@ -11,11 +11,12 @@
 #include "kesto/files/pbn_writer.h"
 #include "kesto/files/read_deal_file.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/worked_example.h"
 
 namespace kesto::test {
 namespace {
 
-constexpr const char* kA = "N:AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854";
+const std::string kA = "N:" + kWorkedHands;
 constexpr const char* kB = "N:T9.AQ5.KQJ8.AQ94 843.K632.9652.K5 AKQ72.T9.A74.T82 J65.J874.T3.J763";
 constexpr const char* kC = "N:K4.J864.985.AK95 J9732.T.QT3.QJ62 T865.9.AKJ7.T843 AQ.AKQ7532.642.7";
 

@@ -22,9 +22,9 @@ struct RoundTripCase {
 
 tBoardSet HandEnteredBoards() {
     tBoardSet boards = RandomBoards(5, 7);
-    boards[1] = DealOf("AK97.QJ4.T852.A3", "", "", "");                  // one hand typed so far
-    boards[2] = tDeal();                                                 // nothing typed
-    boards[3] = DealOf("", "QT3.AK72.Q64.KJ9", "J85.T983.AK.Q762", "");  // two hands
+    boards[1] = DealOf(kWorkedNorth, "", "", "");           // one hand typed so far
+    boards[2] = tDeal();                                    // nothing typed
+    boards[3] = DealOf("", kWorkedEast, kWorkedSouth, "");  // two hands
     return boards;
 }
 

@@ -22,8 +22,7 @@ TEST(PbnFileText, FiveBoardsFollowTheDealerAndVulnerabilityCycleWithTheDealerFir
 }
 
 TEST(PbnFileText, EscapesUnknownHandsAndFurtherTagsSortedByName) {
-    const tBoardSet boards = {DealOf("AK97.QJ4.T852.A3", "", "", ""),
-                              DealOf("", "", "", "642.65.J973.T854")};
+    const tBoardSet boards = {DealOf(kWorkedNorth, "", "", ""), DealOf("", "", "", kWorkedWest)};
     const std::vector<std::vector<PbnTag>> more = {{{"ParContract", "NS 2S"},
                                                     {"DoubleDummyTricks", "89967899674347643476"},
                                                     {"OptimumScore", "NS 140"}}};

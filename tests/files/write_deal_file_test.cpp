@@ -1,12 +1,9 @@
 #include "kesto/files/write_deal_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
-#include "kesto/files/dlm_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
@@ -20,21 +17,6 @@ class WriteDealFileTest : public ::testing::Test {
     const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
     const DealsToWrite deals_{boards_, "Club night", "Monday", DealSource::Generate};
 };
-
-TEST_F(WriteDealFileTest, AFolderThatCannotBeWrittenLeavesTheOldFileAsItWas) {
-    const std::string folder = folder_.Path("locked");
-    std::filesystem::create_directory(folder);
-    const std::string path = folder + "/old.dlm";
-    test::PutFile(path, "old");
-    chmod(folder.c_str(), 0555);
-    if (access(folder.c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "this user may write into read-only folders";
-    }
-    const WriteResult result = WriteDLMFile(path, boards_, "", "", DealSource::Generate);
-    EXPECT_EQ(result.status, WriteStatus::Failed);
-    EXPECT_EQ(result.message, "Error writing .DLM file.");
-    EXPECT_EQ(test::FileBytes(path), "old");
-}
 
 TEST_F(WriteDealFileTest, SavingOverAFolderOrADeviceIsRefused) {
     const std::string folder = folder_.Path("a folder.kst");

@@ -19,6 +19,7 @@
 
 #include "kesto/files/deal_file.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/files/read_deal_file.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/text_convert.h"
@@ -79,7 +80,7 @@ class RobustnessTest : public QObject {
         if (written.status != kesto::WriteStatus::Written)
             qFatal("the deals were not saved: %s", written.message.c_str());
         kesto::DealFileContents contents;
-        if (!kesto::ReadOwnDealFile(path, contents))
+        if (!kesto::ReadAnyDealFile(path, contents).Ok())
             qFatal("the saved file does not read");
         return contents;
     }

@@ -465,29 +465,6 @@ TEST_F(HtmlExport, ArgumentsFollowTheCurrentLanguage) {
     EXPECT_EQ(a.dealerVulByPosition, 0);
 }
 
-TEST_F(HtmlExport, StoredOptionsWithoutAWindow) {
-    const std::string path = Page("Kesto.reg");
-    {
-        std::ofstream settings(path, std::ios::binary);
-        settings << "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
-                    "\"PrintVulDeal\"=dword:00000000\r\n\"GIFDirectory\"=\"/gifs\"\r\n"
-                    "\"UserLanguage\"=\"Deutsch\"\r\n";
-    }
-    LanguageTable table;
-    const HtmlPageOptions stored = ReadStoredHtmlOptions(table, path);
-    EXPECT_FALSE(stored.showDlrVul);
-    EXPECT_EQ(stored.gifLocation, "/gifs");
-    EXPECT_EQ(stored.languages.CurrentLanguage(), kGerman);
-    EXPECT_EQ(&stored.languages, &table);
-
-    LanguageTable defaults;
-    const HtmlPageOptions none = ReadStoredHtmlOptions(defaults, Page("none.reg"));
-    EXPECT_TRUE(none.showDlrVul);
-    EXPECT_EQ(none.gifLocation, "");
-    EXPECT_EQ(none.languages.CurrentLanguage(), 1);
-    EXPECT_FALSE(fs::exists(Page("none.reg")));  // reading writes nothing
-}
-
 TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
     const HtmlBatchResult done =
         WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "kesto/options/font_slots.h"
+#include "kesto/options/settings_table.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
 #include "tests/options/scripted_option_view.h"
@@ -460,41 +462,31 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
     ASSERT_TRUE(hive);
     const auto values = hive->Values(Full(kSettingsKey));
     using V = RegistryValue;
-    const std::vector<std::pair<std::string, RegistryValue>> expected = {
-        {"PrintVulDeal", V::Dword(0)},
-        {"UserWantsColor", V::Dword(1)},
-        {"GIFDirectory", V::String("http://club.example/gifs/")},
-        {"SecureDealing", V::Dword(1)},
-        {"ShowMakeableContracts", V::Dword(1)},
-        {"CurtainCollation", V::Dword(1)},
-        {"CurtainDimensions", V::Dword(2)},
-        {"CurtainOrientation", V::Dword(1)},
-        {"Header1Font", V::String("Arial")},
-        {"Header1Size", V::Dword(14)},
-        {"Header1Style", V::Dword(1)},
-        {"Header2Font", V::String("Arial")},
-        {"Header2Size", V::Dword(10)},
-        {"Header2Style", V::Dword(0)},
-        {"CardsMultiFont", V::String("Arial")},
-        {"CardsMultiSize", V::Dword(10)},
-        {"CardsMultiStyle", V::Dword(0)},
-        {"SymbolsMultiFont", V::String("Symbol")},
-        {"CardsSingleFont", V::String("Arial")},
-        {"CardsSingleSize", V::Dword(12)},
-        {"CardsSingleStyle", V::Dword(0)},
-        {"SymbolsSingleFont", V::String("Symbol")},
-        {"CardsCurtainFont", V::String("Arial")},
-        {"CardsCurtainSize", V::Dword(14)},
-        {"CardsCurtainStyle", V::Dword(0)},
-        {"SymbolsCurtainFont", V::String("Symbol")},
-        {"SubHead1Font", V::String("Arial")},
-        {"SubHead1Size", V::Dword(11)},
-        {"SubHead1Style", V::Dword(2)},
-        {"SubHead2Font", V::String("Arial")},
-        {"SubHead2Size", V::Dword(14)},
-        {"SubHead2Style", V::Dword(1)},
-        {"UserLanguage", V::String("Svenska")},
+    std::vector<std::pair<std::string_view, RegistryValue>> expected = {
+        {kPrintVulDeal.name, V::Dword(0)},
+        {kUserWantsColor.name, V::Dword(kUserWantsColor.defaultValue ? 1 : 0)},
+        {kGifDirectory.name, V::String("http://club.example/gifs/")},
+        {kSecureDealing.name, V::Dword(1)},
+        {kShowMakeableContracts.name, V::Dword(1)},
+        {kCurtainCollation.name, V::Dword(1)},
+        {kCurtainDimensions.name, V::Dword(2)},
+        {kCurtainOrientation.name, V::Dword(1)},
     };
+    // Every font slot as the table has it, but the board number's, chosen above.
+    for (std::size_t slot = 0; slot < kFontSlotSettings.size(); ++slot) {
+        const FontSlotSettings& settings = kFontSlotSettings[slot];
+        const bool chosen = slot == kFontBoardNumber;
+        expected.emplace_back(settings.font.name, V::String(settings.font.defaultValue));
+        expected.emplace_back(settings.size.name,
+                              V::Dword(chosen ? 11 : settings.size.defaultValue));
+        expected.emplace_back(settings.style.name,
+                              V::Dword(chosen ? kFontItalic : settings.style.defaultValue));
+        if (settings.symbols != nullptr) {
+            expected.emplace_back(settings.symbols->name,
+                                  V::String(settings.symbols->defaultValue));
+        }
+    }
+    expected.emplace_back(kUserLanguage.name, V::String("Svenska"));
     ASSERT_EQ(values.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(values[i].name, expected[i].first) << "value " << i;

@@ -6,12 +6,15 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <utility>
 #include <vector>
 
 #include "kesto/platform/file_io.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/write_failure.h"
 
 namespace kesto::test {
 namespace {
@@ -52,18 +55,64 @@ TEST_F(FileIoTest, FailedRenameKeepsWhatWasThere) {
     EXPECT_TRUE(std::filesystem::is_directory(path + "/inside"));
 }
 
-TEST_F(FileIoTest, ReadOnlyFolderFailsAndKeepsTheOldFile) {
-    const std::string path = folder_ + "/deals.dlm";
-    ASSERT_TRUE(ReplaceFileAtomically(path, "old").Ok());
-    ::chmod(folder_.c_str(), 0555);
-    if (::access(folder_.c_str(), W_OK) == 0) {
-        ::chmod(folder_.c_str(), 0755);
-        GTEST_SKIP() << "running with rights that ignore folder permissions";
+enum class Place { FullDisk, ReadOnlyDisk, FolderWithoutWritePermission, FileSizeLimit };
+
+class ReplaceFailureTest : public ::testing::TestWithParam<std::pair<Place, const char*>> {};
+
+// Every writer replaces its file through ReplaceFileAtomically: wherever the new file cannot
+// be written, the old one stays byte for byte, nothing is left beside it, and the reason ends
+// in the system's words (the writers' messages are tested in the writers' table).
+TEST_P(ReplaceFailureTest, KeepsTheOldFileAndGivesTheSystemsReason) {
+    const auto [place, reason] = GetParam();
+    std::optional<SmallDisk> disk;
+    ReadOnlyFolder folder;
+    if (place == Place::FullDisk || place == Place::ReadOnlyDisk) {
+        disk.emplace();
+        if (!disk->Mounted()) {
+            GTEST_SKIP() << disk->Why();
+        }
     }
-    EXPECT_FALSE(ReplaceFileAtomically(path, "new").Ok());
-    ::chmod(folder_.c_str(), 0755);
-    EXPECT_EQ(ReadWholeFile(path).value, "old");
+    const std::string where = disk ? disk->Folder() : folder.Folder();
+    const std::string path = where + "/deals.kst";
+    const std::string old = "last week's deals\r\n";
+    ASSERT_TRUE(WriteBytes(path, old));
+    std::optional<FileSizeLimit> limit;
+    switch (place) {
+        case Place::FullDisk:
+            ASSERT_TRUE(disk->Fill());
+            break;
+        case Place::ReadOnlyDisk:
+            ASSERT_TRUE(disk->MakeReadOnly());
+            break;
+        case Place::FolderWithoutWritePermission:
+            ASSERT_TRUE(folder.Protect());
+            if (folder.Writable()) {
+                GTEST_SKIP() << "the folder stays writable for this user (root); the read-only "
+                                "disk case covers it";
+            }
+            break;
+        case Place::FileSizeLimit:
+            limit.emplace(16);
+            ASSERT_TRUE(limit->Ok());
+            break;
+    }
+    const std::set<std::string> entries = FolderEntries(where);
+
+    const Status replaced = ReplaceFileAtomically(path, std::string(8192, 'n'));
+    limit.reset();
+
+    EXPECT_FALSE(replaced.Ok());
+    EXPECT_TRUE(replaced.Reason().ends_with(": " + std::string(reason))) << replaced.Reason();
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(FolderEntries(where), entries);
 }
+
+INSTANTIATE_TEST_SUITE_P(Places, ReplaceFailureTest,
+                         ::testing::Values(std::pair(Place::FullDisk, "No space left on device"),
+                                           std::pair(Place::ReadOnlyDisk, "Read-only file system"),
+                                           std::pair(Place::FolderWithoutWritePermission,
+                                                     "Permission denied"),
+                                           std::pair(Place::FileSizeLimit, "File too large")));
 
 TEST_F(FileIoTest, ReadingWhatIsNotThereSaysWhy) {
     const StatusOr<std::string> missing = ReadWholeFile(folder_ + "/missing");

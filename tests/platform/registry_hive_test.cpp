@@ -51,10 +51,11 @@ TEST(RegistryHiveFormat, EmptyHiveIsTheHeaderAlone) {
 }
 
 TEST(RegistryHiveFormat, KeyWithoutValuesIsAnEmptySection) {
-    RegistryHive hive;
-    ASSERT_TRUE(hive.CreateKey(kKey));
-    EXPECT_EQ(hive.Serialise(),
-              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n\r\n");
+    const std::string file =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n\r\n";
+    const StatusOr<RegistryHive> hive = RegistryHive::Parse(file);
+    ASSERT_TRUE(hive.status.Ok()) << hive.status.Reason();
+    EXPECT_EQ(hive.value.Serialise(), file);
 }
 
 TEST(RegistryHiveFormat, SmallFileParsesToTheSameValuesAndTypes) {
@@ -250,7 +251,7 @@ TEST(RegistryHiveKeys, LookupIgnoresLetterCaseAndKeepsTheWrittenCase) {
 
 TEST(RegistryHiveKeys, ParentOfAKeyExists) {
     RegistryHive hive;
-    hive.CreateKey(kDutchKey);
+    hive.SetValue(kDutchKey, "1", RegistryValue::String("A"));
     EXPECT_TRUE(hive.KeyExists(kDutchKey));
     EXPECT_TRUE(hive.KeyExists(kKey));
     EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER\\Software"));
@@ -260,10 +261,11 @@ TEST(RegistryHiveKeys, ParentOfAKeyExists) {
 
 TEST(RegistryHiveKeys, InvalidPathsAndNamesAreRefused) {
     RegistryHive hive;
-    EXPECT_FALSE(hive.CreateKey("Software\\Tarnwick"));
-    EXPECT_FALSE(hive.CreateKey("HKEY_CURRENT_USER\\"));
-    EXPECT_FALSE(hive.CreateKey("HKEY_CURRENT_USER\\a\r\nb"));
-    EXPECT_FALSE(hive.SetValue(kKey, "a\nb", RegistryValue::Dword(1)));
+    const RegistryValue one = RegistryValue::Dword(1);
+    EXPECT_FALSE(hive.SetValue("Software\\Tarnwick", "a", one));
+    EXPECT_FALSE(hive.SetValue("HKEY_CURRENT_USER\\", "a", one));
+    EXPECT_FALSE(hive.SetValue("HKEY_CURRENT_USER\\a\r\nb", "a", one));
+    EXPECT_FALSE(hive.SetValue(kKey, "a\nb", one));
     EXPECT_TRUE(hive.KeyPaths().empty());
 }
 

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <stdlib.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -107,23 +108,34 @@ int Reap(pid_t child, Clock::time_point deadline, bool& timedOut) {
     }
 }
 
+// The arguments with the program found in PATH: looked up before fork, since between fork
+// and exec the child does only async-signal-safe calls. Empty when there is no such program.
+std::vector<std::string> WithProgramFound(const std::vector<std::string>& arguments) {
+    if (arguments.empty())
+        throw std::invalid_argument("a child program needs a program");
+    std::vector<std::string> found = arguments;
+    if (found[0].find('/') == std::string::npos)
+        found[0] = FindProgram(found[0]);
+    return found[0].empty() ? std::vector<std::string>{} : found;
+}
+
+std::vector<char*> Argv(std::vector<std::string>& arguments) {
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    return argv;
+}
+
 }  // namespace
 
 ChildRun RunChildProgram(const std::vector<std::string>& arguments,
                          std::chrono::milliseconds limit) {
-    if (arguments.empty())
-        throw std::invalid_argument("RunChildProgram needs a program");
     ChildRun run;
-    std::vector<std::string> copies = arguments;
-    // Looked up here: between fork and exec the child does only async-signal-safe calls.
-    if (copies[0].find('/') == std::string::npos)
-        copies[0] = FindProgram(copies[0]);
-    if (copies[0].empty())
+    std::vector<std::string> copies = WithProgramFound(arguments);
+    if (copies.empty())
         return run;
-    std::vector<char*> argv;
-    for (std::string& argument : copies)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
+    const std::vector<char*> argv = Argv(copies);
 
     Pipe out, err, execFailure;
     if (!out.Open() || !err.Open() || !execFailure.Open())
@@ -151,6 +163,27 @@ ChildRun RunChildProgram(const std::vector<std::string>& arguments,
     if (run.started && !run.timedOut && status >= 0 && WIFEXITED(status))
         run.exitStatus = WEXITSTATUS(status);
     return run;
+}
+
+pid_t StartChildProgram(const std::vector<std::string>& arguments, const std::string& outputFile) {
+    std::vector<std::string> copies = WithProgramFound(arguments);
+    if (copies.empty())
+        copies = {arguments[0]};  // exec fails: the child ends with status 127
+    const std::vector<char*> argv = Argv(copies);
+    const pid_t parent = ::getpid();
+    const pid_t child = ::fork();
+    if (child != 0)
+        return child;
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (::getppid() != parent)
+        ::_exit(127);
+    const int input = ::open("/dev/null", O_RDONLY);
+    const int output = ::open(outputFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (input < 0 || output < 0 || ::dup2(input, STDIN_FILENO) < 0 ||
+        ::dup2(output, STDOUT_FILENO) < 0 || ::dup2(output, STDERR_FILENO) < 0)
+        ::_exit(127);
+    ::execv(argv[0], argv.data());
+    ::_exit(127);
 }
 
 std::string FindProgram(const std::string& name, const std::vector<std::string>& moreFolders) {

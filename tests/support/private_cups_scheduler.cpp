@@ -1,8 +1,6 @@
 #include "tests/support/private_cups_scheduler.h"
 
-#include <fcntl.h>
 #include <signal.h>
-#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -158,33 +156,12 @@ std::string PrivateCupsScheduler::Start(std::chrono::seconds limit) {
     if (std::string written = WriteConfiguration(); !written.empty())
         return written;
 
-    // Everything the child needs is made before fork: between fork and exec it does only
-    // async-signal-safe calls.
-    const std::string configuration = (root_ / "conf/cupsd.conf").string();
-    const std::string files = (root_ / "conf/cups-files.conf").string();
-    const std::string console = (root_ / "log/cupsd.out").string();
-    std::vector<std::string> arguments{cupsd, "-f", "-c", configuration, "-s", files};
-    std::vector<char*> argv;
-    for (std::string& argument : arguments)
-        argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    const pid_t parent = ::getpid();
-    pid_ = ::fork();
+    // cupsd stops with the test program, even when that one is killed.
+    pid_ = StartChildProgram({cupsd, "-f", "-c", (root_ / "conf/cupsd.conf").string(), "-s",
+                              (root_ / "conf/cups-files.conf").string()},
+                             (root_ / "log/cupsd.out").string());
     if (pid_ < 0)
         return "fork failed";
-    if (pid_ == 0) {
-        // cupsd stops with the test program, even when that one is killed.
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        if (::getppid() != parent)
-            ::_exit(127);
-        const int input = ::open("/dev/null", O_RDONLY);
-        const int output = ::open(console.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (input < 0 || output < 0 || ::dup2(input, STDIN_FILENO) < 0 ||
-            ::dup2(output, STDOUT_FILENO) < 0 || ::dup2(output, STDERR_FILENO) < 0)
-            ::_exit(127);
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
     return WaitForSocket(limit);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // Places where a save must fail: a tiny disk of its own (a 64 kB tmpfs mounted for the test),
-// filled to the last byte or made read-only, a folder without write permission, and a save
-// killed at a random moment. Shared by the write-failure tests of the deal files, the settings
-// file and the HTML page. Mounting needs root; when it is refused the tests say why and skip.
+// filled to the last byte or made read-only, a folder without write permission, a limit on
+// the size of a file, and a save killed at a random moment. Shared by the write-failure tests
+// of the file replacement, the writers and the HTML page. Mounting needs root; when it is
+// refused the tests say why and skip.
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -121,6 +123,31 @@ class ReadOnlyFolder {
   private:
     ScratchFolder scratch_;
     std::string folder_ = scratch_.Folder().string();
+};
+
+// Lets no file of this process grow past a few bytes while it lives: writing a file then
+// fails as on a full disk ("File too large"), for every user.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        oldHandler_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ok_ = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, oldHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool Ok() const { return ok_; }
+
+  private:
+    rlimit saved_{};
+    sighandler_t oldHandler_;
+    bool ok_ = false;
 };
 
 // Kills saves at random moments. Each round sets the file to `first`, forks a child that

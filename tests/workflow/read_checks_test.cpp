@@ -6,24 +6,19 @@
 
 #include "kesto/files/own_deal_file.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/worked_example.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
 namespace {
 
-const std::string kWorked = "AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762 642.65.J973.T854";
+const std::string& kWorked = kWorkedHands;
 const std::string kFiftyOne = kWorked.substr(0, kWorked.size() - 1);  // West's four of clubs gone
 
 class ReadChecks : public WorkflowTest {
   protected:
     void Read(bool generated, std::initializer_list<std::string> deals) {
-        std::string text = generated ? "% Kesto 3.2 Hands randomly generated.\r\n"
-                                     : "% Kesto 3.2 Hands entered by user.\r\n";
-        text += "% PBN 1.0\r\n% A\r\n% B\r\n%\r\n";
-        for (const std::string& deal : deals) {
-            text += "[Deal \"N:" + deal + "\"]\r\n";
-        }
-        PutFile(path, text);
+        PutFile(path, OwnFile(deals, generated));
         view.openResult.accepted = true;
         view.openResult.fileName = path;
         view.openResult.filterIndex = 1;

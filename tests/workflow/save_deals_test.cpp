@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -153,75 +151,6 @@ TEST_F(SaveDeals, MoreThan99BoardsForADLMFileAreAnError) {
     EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(ui_.messages[0].text.rfind("A .DLM file holds at most 99 boards", 0), 0u);
     EXPECT_EQ(test::FileBytes(folder_.Path("b.DLM")), "old");
-}
-
-// Lets no file of this process grow past a few bytes while it lives: writing a file then
-// fails as on a full disk.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        oldHandler_ = signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ok_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        signal(SIGXFSZ, oldHandler_);
-    }
-    bool Ok() const { return ok_; }
-
-  private:
-    rlimit saved_{};
-    sighandler_t oldHandler_;
-    bool ok_ = false;
-};
-
-TEST_F(SaveDeals, AFullDiskLeavesTheOldFileAsItWasAndSaysSo) {
-    const std::string old = "an old file of deals the club relies on\r\n";
-    const tBoardSet many = test::RandomBoards(60);
-    const SaveRequest big{{many, "h1", "h2", DealSource::Generate}, ""};
-    struct Case {
-        int filterIndex;
-        const char* name;
-        std::string message;
-    };
-    const Case cases[] = {
-        {1, "old.kst",
-         "Error writing " + folder_.Path("old.kst") +
-             " (File too large). The deals "
-             "were not saved; an existing file of that name is unchanged."},
-        {2, "old.dlm", "Error writing .DLM file."},
-        {3, "old.dup", "Error writing .DUP file."},
-        {4, "old.pbn",
-         "Error writing " + folder_.Path("old.pbn") +
-             " (File too large). The deals "
-             "were not saved; an existing file of that name is unchanged."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        test::PutFile(folder_.Path(c.name), old);
-        Answer(folder_.Path(c.name), c.filterIndex);
-        ui_.messages.clear();
-        {
-            // The settings file is small enough to be written under the limit.
-            FileSizeLimit limit(1024);
-            ASSERT_TRUE(limit.Ok());
-            SaveBtnClick(ui_, settings_, big);
-        }
-        EXPECT_EQ(test::FileBytes(folder_.Path(c.name)), old);
-        ASSERT_EQ(ui_.messages.size(), 1u);
-        EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
-        EXPECT_EQ(ui_.messages[0].text, c.message);
-        // FileType is stored before the file is written, so it holds even after a failure.
-        EXPECT_EQ(StoredFileType(), c.filterIndex);
-    }
-    // No temporary file is left behind.
-    std::vector<std::string> entries = folder_.Entries();
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<std::string>{"old.dlm", "old.dup", "old.kst", "old.pbn",
-                                                 "settings.reg"}));
 }
 
 }  // namespace

@@ -1,16 +1,16 @@
-// Saving deals where the save cannot succeed: a full disk, a read-only disk, a folder
-// without write permission, and a save killed at a random moment. The file already there
-// must stay byte for byte as it was, the user must see the writer's error message, and a
-// killed save must never leave a cut-off file under the target's name.
+// Saves that cannot succeed, one row per writer: every writer replaces its file through
+// ReplaceFileAtomically (whose failing places are tested with it), so here a limit on the
+// size of a file stands for them all. The file already there must stay byte for byte as it
+// was, the user must see the writer's own message, and a save killed at a random moment must
+// never leave a cut-off file under the target's name.
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/dup_file.h"
-#include "kesto/files/own_deal_file.h"
-#include "kesto/files/pbn_writer.h"
+#include "kesto/files/bri_file.h"
+#include "kesto/files/dge_file.h"
+#include "kesto/files/lin_file.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
@@ -20,138 +20,135 @@
 namespace kesto::test {
 namespace {
 
-struct DealFileKindCase {
-    const char* name;
-    const char* fileName;
-    int filterIndex;  // of the save dialog
-    // The message the user sees when writing to path fails for the given system reason.
-    std::function<std::string(const std::string& path, const std::string& reason)> message;
-    // The bytes the writer puts in the file.
-    std::function<std::string(const tBoardSet&)> bytes;
-};
-
 constexpr char kHeader1[] = "Kesto Bridge Club";
 constexpr char kHeader2[] = "Tuesday 8 December 2026";
 
-const DealFileKindCase kKinds[] = {
-    {"Kst", "club.KST", 1,
-     [](const std::string& path, const std::string& reason) {
-         return "Error writing " + path + " (" + reason +
-                "). The deals were not saved; an existing file of that name is unchanged.";
-     },
-     [](const tBoardSet& boards) {
-         return OwnDealFileText(boards, kHeader1, kHeader2, DealSource::Generate);
-     }},
-    {"Dlm", "club.DLM", 2,
-     [](const std::string&, const std::string&) { return std::string("Error writing .DLM file."); },
-     [](const tBoardSet& boards) {
-         return DLMFileText(boards, kHeader1, kHeader2, DealSource::Generate);
-     }},
-    {"Dup", "club.DUP", 3,
-     [](const std::string&, const std::string&) { return std::string("Error writing .DUP file."); },
-     [](const tBoardSet& boards) { return DUPFileBytes(boards); }},
-    {"Pbn", "club.pbn", 4,
-     [](const std::string& path, const std::string& reason) {
-         return "Error writing " + path + " (" + reason +
-                "). The deals were not saved; an existing file of that name is unchanged.";
-     },
-     [](const tBoardSet& boards) {
-         return PbnFileText({boards, kHeader1, kHeader2, std::nullopt});
-     }},
+using Messages = std::vector<std::string>;
+
+struct WriterCase {
+    const char* name;
+    const char* fileName;
+    // Saves the board set at path as the program does; the messages the user is given.
+    std::function<Messages(const std::string& path, const tBoardSet& boards)> save;
+    // The message of a save at path that failed for the system's reason.
+    std::function<std::string(const std::string& path, const std::string& reason)> message;
 };
 
-class WriteFailureTest : public ::testing::TestWithParam<DealFileKindCase> {
-  protected:
-    // The Save button with the given file chosen in the dialog; settings in a folder that
-    // stays writable, so only the deal file can fail.
-    std::vector<ShownMessage> Save(const std::string& path, const tBoardSet& boards) {
+// The Save button with path chosen under the dialog's filter. Every message is an error with
+// an OK button, and the filter is stored as the file type before the file is written, so it
+// holds even after a failure.
+std::function<Messages(const std::string&, const tBoardSet&)> SaveButton(int filterIndex) {
+    return [filterIndex](const std::string& path, const tBoardSet& boards) {
+        const ScratchFolder settingsFolder;
+        SettingsStore settings(settingsFolder.Path("Kesto.reg"));
         FakeUi ui;
-        ui.dialogAnswers.push_back({true, path, GetParam().filterIndex});
-        SettingsStore settings(settingsFolder_.Path("Kesto.reg"));
+        ui.dialogAnswers.push_back({true, path, filterIndex});
         SaveBtnClick(ui, settings, {{boards, kHeader1, kHeader2, DealSource::Generate}, {}});
-        return ui.messages;
-    }
+        Messages texts;
+        for (const ShownMessage& shown : ui.messages) {
+            EXPECT_EQ(shown.kind, MessageKind::Error);
+            EXPECT_EQ(shown.buttons, MessageButtons::Ok);
+            texts.push_back(shown.text);
+        }
+        SettingsStore stored(settingsFolder.Path("Kesto.reg"));
+        EXPECT_TRUE(stored.OpenKey(kSettingsKey, false));
+        EXPECT_EQ(stored.Read(kFileType), filterIndex);
+        return texts;
+    };
+}
 
-    // The previous save: two boards, written by the writer under test.
-    const tBoardSet before_ = RandomBoards(2, 1);
-    // The new save: more boards, so the new file is bigger than the old one.
-    const tBoardSet after_ = RandomBoards(30, 2);
-    ScratchFolder settingsFolder_;
+Messages MessageOf(const WriteResult& result) {
+    return result.status == WriteStatus::Written ? Messages{} : Messages{result.message};
+}
+
+std::string DealsNotSaved(const std::string& path, const std::string& reason) {
+    return "Error writing " + path + " (" + reason +
+           "). The deals were not saved; an existing file of that name is unchanged.";
+}
+
+// The settings file, written as the program writes a value: the board count as NumHands and
+// a header long enough to pass the size limit. Its failures become notices.
+Messages StoreSettings(const std::string& path, const tBoardSet& boards) {
+    TakeSettingsNotices();
+    SettingsStore store(path);
+    EXPECT_TRUE(store.OpenKey(kSettingsKey, true));
+    store.Write(kNumHands, static_cast<std::int32_t>(boards.size()));
+    store.WriteString("Header1", std::string(100 * boards.size(), 'h'));
+    store.CloseKey();
+    return TakeSettingsNotices();
+}
+
+const WriterCase kWriters[] = {
+    {"Kst", "club.KST", SaveButton(1), DealsNotSaved},
+    {"Dlm", "club.DLM", SaveButton(2),
+     [](const std::string&, const std::string&) {
+         return std::string("Error writing .DLM file.");
+     }},
+    {"Dup", "club.DUP", SaveButton(3),
+     [](const std::string&, const std::string&) {
+         return std::string("Error writing .DUP file.");
+     }},
+    {"Pbn", "club.pbn", SaveButton(4), DealsNotSaved},
+    {"Bri", "club.bri",
+     [](const std::string& path, const tBoardSet& boards) {
+         return MessageOf(WriteBRIFile(path, boards));
+     },
+     DealsNotSaved},
+    {"Dge", "club.dge",
+     [](const std::string& path, const tBoardSet& boards) {
+         return MessageOf(WriteDGEFile(path, boards));
+     },
+     DealsNotSaved},
+    {"Lin", "club.lin",
+     [](const std::string& path, const tBoardSet& boards) {
+         return MessageOf(WriteLINFile(path, boards, kHeader1, kHeader2));
+     },
+     DealsNotSaved},
+    {"Settings", "Kesto.reg", StoreSettings,
+     [](const std::string& path, const std::string& reason) {
+         return "Kesto could not save its settings in " + path + " (cannot write " + path + ": " +
+                reason + "), so the settings changed during this run are not kept.";
+     }},
 };
 
-void ExpectOneError(const std::vector<ShownMessage>& shown, const std::string& text) {
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0].kind, MessageKind::Error);
-    EXPECT_EQ(shown[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(shown[0].text, text);
-}
+class WriteFailureTest : public ::testing::TestWithParam<WriterCase> {
+  protected:
+    // The previous save: two boards. The new save: more boards, so the new file is bigger.
+    const tBoardSet before_ = RandomBoards(2, 1);
+    const tBoardSet after_ = RandomBoards(30, 2);
+    ScratchFolder folder_;
+    const std::string path_ = folder_.Path(GetParam().fileName);
+};
 
-TEST_P(WriteFailureTest, FullDiskKeepsThePreviousFileAndSaysSo) {
-    SmallDisk disk;
-    if (!disk.Mounted()) {
-        GTEST_SKIP() << disk.Why();
+TEST_P(WriteFailureTest, AFailedSaveKeepsThePreviousFileAndGivesTheWritersMessage) {
+    ASSERT_EQ(GetParam().save(path_, before_), Messages{});
+    const std::string previous = ReadBytes(path_);
+    ASSERT_FALSE(previous.empty());
+    Messages shown;
+    {
+        // Smaller than every new file, larger than the settings file the Save button writes.
+        const FileSizeLimit limit(1024);
+        ASSERT_TRUE(limit.Ok());
+        shown = GetParam().save(path_, after_);
     }
-    const std::string path = disk.Path(GetParam().fileName);
-    const std::string previous = GetParam().bytes(before_);
-    ASSERT_TRUE(WriteBytes(path, previous));
-    ASSERT_TRUE(disk.Fill());
-
-    const std::vector<ShownMessage> shown = Save(path, after_);
-
-    ExpectOneError(shown, GetParam().message(path, "No space left on device"));
-    EXPECT_EQ(ReadBytes(path), previous);
-    // No half-written temporary file is left to fill the disk further.
-    EXPECT_EQ(FolderEntries(disk.Folder()),
-              (std::set<std::string>{GetParam().fileName, std::string(SmallDisk::kFiller)}));
-}
-
-TEST_P(WriteFailureTest, ReadOnlyDiskKeepsThePreviousFileAndSaysSo) {
-    SmallDisk disk;
-    if (!disk.Mounted()) {
-        GTEST_SKIP() << disk.Why();
-    }
-    const std::string path = disk.Path(GetParam().fileName);
-    const std::string previous = GetParam().bytes(before_);
-    ASSERT_TRUE(WriteBytes(path, previous));
-    ASSERT_TRUE(disk.MakeReadOnly());
-
-    const std::vector<ShownMessage> shown = Save(path, after_);
-
-    ExpectOneError(shown, GetParam().message(path, "Read-only file system"));
-    EXPECT_EQ(ReadBytes(path), previous);
-}
-
-TEST_P(WriteFailureTest, FolderWithoutWritePermissionKeepsThePreviousFileAndSaysSo) {
-    ReadOnlyFolder folder;
-    const std::string path = folder.Path(GetParam().fileName);
-    const std::string previous = GetParam().bytes(before_);
-    ASSERT_TRUE(WriteBytes(path, previous));
-    ASSERT_TRUE(folder.Protect());
-    if (folder.Writable()) {
-        GTEST_SKIP() << "the folder stays writable for this user (root); the read-only disk "
-                        "case covers it";
-    }
-
-    const std::vector<ShownMessage> shown = Save(path, after_);
-
-    ExpectOneError(shown, GetParam().message(path, "Permission denied"));
-    EXPECT_EQ(ReadBytes(path), previous);
+    EXPECT_EQ(shown, Messages{GetParam().message(path_, "File too large")});
+    EXPECT_EQ(ReadBytes(path_), previous);
+    EXPECT_EQ(FolderEntries(folder_.Folder().string()),
+              (std::set<std::string>{GetParam().fileName}));
 }
 
 TEST_P(WriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
-    ScratchFolder folder;
-    const std::string path = folder.Path(GetParam().fileName);
-    const DealFileKind kind = SaveKindOfFilterIndex(GetParam().filterIndex);
-    const auto save = [&](int turn) {
-        const tBoardSet& boards = turn % 2 == 0 ? after_ : before_;
-        WriteDealFile(kind, path, {boards, kHeader1, kHeader2, DealSource::Generate});
-    };
-    EXPECT_TRUE(KillSavesAtRandom(path, save, GetParam().bytes(before_), GetParam().bytes(after_)));
+    ASSERT_EQ(GetParam().save(path_, after_), Messages{});
+    const std::string second = ReadBytes(path_);
+    ASSERT_EQ(GetParam().save(path_, before_), Messages{});
+    const std::string first = ReadBytes(path_);
+    const auto save = [&](int turn) { GetParam().save(path_, turn % 2 == 0 ? after_ : before_); };
+    EXPECT_TRUE(KillSavesAtRandom(path_, save, first, second));
 }
 
-INSTANTIATE_TEST_SUITE_P(DealFiles, WriteFailureTest, ::testing::ValuesIn(kKinds),
-                         [](const ::testing::TestParamInfo<DealFileKindCase>& kindCase) {
-                             return std::string(kindCase.param.name);
+INSTANTIATE_TEST_SUITE_P(Writers, WriteFailureTest, ::testing::ValuesIn(kWriters),
+                         [](const ::testing::TestParamInfo<WriterCase>& writer) {
+                             return std::string(writer.param.name);
                          });
 
 }  // namespace

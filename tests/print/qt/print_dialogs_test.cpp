@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -153,13 +154,14 @@ class PrintDialogsTest : public QObject {
         const std::string pdfs =
             dir.filePath(QString::fromUtf8("\u0141\u00f3d\u017a")).toStdString();
         QVERIFY(WritePrintDestination(settings, {"No Such Printer 4711", pdfs}));
-        const auto canvas = MakePrinterCanvas(settings);
-        QVERIFY(canvas->PrintsToPdf());
-        QVERIFY(canvas->BeginDoc("Statistics").Ok());
-        canvas->TextOut(10, 10, "x");
-        QVERIFY(canvas->EndDoc().Ok());
-        QVERIFY(canvas->LastPdfFile().starts_with(pdfs + "/"));
-        QVERIFY(std::filesystem::exists(canvas->LastPdfFile()));  // the folder's name as stored
+        const PrintOutput output = MakePrintOutput(settings);
+        QVERIFY(output.pdfFolder == pdfs);
+        QVERIFY(output.canvas->PrintsToPdf());
+        QVERIFY(output.canvas->BeginDoc("Statistics").Ok());
+        output.canvas->TextOut(10, 10, "x");
+        QVERIFY(output.canvas->EndDoc().Ok());
+        QVERIFY(output.canvas->LastPdfFile().starts_with(pdfs + "/"));
+        QVERIFY(std::filesystem::exists(output.canvas->LastPdfFile()));  // the folder as stored
     }
 };
 

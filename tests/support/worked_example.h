@@ -1,0 +1,36 @@
+#pragma once
+// The worked example deal's hands and the bytes of an own deal file, for the tests of every
+// folder that reads or writes deal files.
+
+#include <string>
+#include <vector>
+
+namespace kesto::test {
+
+// The worked example deal's hands in PBN hand notation.
+inline constexpr const char* kWorkedNorth = "AK97.QJ4.T852.A3";
+inline constexpr const char* kWorkedEast = "QT3.AK72.Q64.KJ9";
+inline constexpr const char* kWorkedSouth = "J85.T983.AK.Q762";
+inline constexpr const char* kWorkedWest = "642.65.J973.T854";
+
+// Four hand texts from North clockwise, as a Deal value lists them after "N:".
+inline std::string Hands(const std::string& north, const std::string& east,
+                         const std::string& south, const std::string& west) {
+    return north + " " + east + " " + south + " " + west;
+}
+
+inline const std::string kWorkedHands = Hands(kWorkedNorth, kWorkedEast, kWorkedSouth, kWorkedWest);
+
+// An own deal file with the headers "A" and "B" and a [Deal "N:..."] tag for each entry of
+// deals (each as Hands writes one).
+inline std::string OwnFile(const std::vector<std::string>& deals, bool generated = true) {
+    std::string text = generated ? "% Kesto 3.2 Hands randomly generated.\r\n"
+                                 : "% Kesto 3.2 Hands entered by user.\r\n";
+    text += "% PBN 1.0\r\n% A\r\n% B\r\n%\r\n";
+    for (const std::string& deal : deals) {
+        text += "[Deal \"N:" + deal + "\"]\r\n";
+    }
+    return text;
+}
+
+}  // namespace kesto::test
