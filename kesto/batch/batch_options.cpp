@@ -5,6 +5,7 @@
 #include <string_view>
 #include <variant>
 
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/options/settings_table.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/text_encoding.h"
@@ -47,7 +48,8 @@ struct BatchOption {
     // An empty text counts as no value (a file name: "" names no file, so nothing could be
     // read or written).
     bool emptyIsMissing = false;
-    // Lines separated by '\n'; "{range}" stands for "least..most".
+    // Lines separated by '\n'; "{range}" stands for "least..most", "{kinds}" for the kinds of
+    // deal file --save writes by extension.
     std::string_view help{};
 };
 
@@ -125,7 +127,7 @@ constexpr BatchOption kBatchOptions[] = {
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.saves.push_back(v); }},
      .emptyIsMissing = true,
      .help = "save the board set; the kind follows the extension:\n"
-             ".dlm DLM, .dup DUP, .pbn a PBN 2.1 export file,\n"
+             "{kinds}\n"
              "anything else Kesto's own KST file;\n"
              "may be given more than once"},
     {.name = "--html",
@@ -206,6 +208,24 @@ const BatchOption* FindOption(std::string_view arg) {
 
 std::string RangeText(const BatchOption& option) {
     return std::to_string(option.least) + ".." + std::to_string(option.most);
+}
+
+// ".dlm DLM, .dup DUP, .pbn PBN,": the kinds --save writes besides the own file, from the table
+// of kinds, in lines that keep the help within 80 columns.
+std::string SavedKindsText() {
+    std::string text, line;
+    for (const DealFileKindRow& row : kDealFileKinds) {
+        if (!row.Saved() || row.kind == DealFileKind::Own)
+            continue;
+        const std::string kind =
+            "." + LowerAscii(row.extension) + " " + std::string(row.name) + ",";
+        if (!line.empty() && kOptionColumn + line.size() + 1 + kind.size() > 80) {
+            text += line + "\n";
+            line.clear();
+        }
+        line += (line.empty() ? "" : " ") + kind;
+    }
+    return text + line;
 }
 
 std::string OutOfRange(const BatchOption& option) {
@@ -331,6 +351,8 @@ std::string BatchOptionLines() {
         std::string help(option.help);
         if (const std::size_t range = help.find("{range}"); range != std::string::npos)
             help.replace(range, std::string_view("{range}").size(), RangeText(option));
+        if (const std::size_t kinds = help.find("{kinds}"); kinds != std::string::npos)
+            help.replace(kinds, std::string_view("{kinds}").size(), SavedKindsText());
         std::size_t start = 0;
         while (start <= help.size()) {
             const std::size_t end = std::min(help.find('\n', start), help.size());

@@ -451,8 +451,8 @@ class GameTricks {
     static constexpr std::array<std::string_view, 5> kStrainNames = {"NT", "S", "H", "D", "C"};
     static std::optional<int> ParseHexDigit(char c) {
         const char lower = AsciiLower(c);
-        if (IsDigit(c) || (lower >= 'a' && lower <= 'f')) {
-            return IsDigit(c) ? c - '0' : lower - 'a' + 10;
+        if (IsAsciiDigit(c) || (lower >= 'a' && lower <= 'f')) {
+            return IsAsciiDigit(c) ? c - '0' : lower - 'a' + 10;
         }
         return std::nullopt;
     }

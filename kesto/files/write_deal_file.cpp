@@ -1,6 +1,7 @@
 #include "kesto/files/write_deal_file.h"
 
 #include "kesto/files/deal_file_io.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/files/own_deal_file.h"
@@ -17,14 +18,9 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
         return DealFileKind::Own;
     }
     const std::string extension = UpperAscii(base.substr(dot + 1));
-    if (extension == "DLM") {
-        return DealFileKind::Dlm;
-    }
-    if (extension == "DUP") {
-        return DealFileKind::Dup;
-    }
-    if (extension == "PBN") {
-        return DealFileKind::Pbn;
+    for (const DealFileKindRow& row : kDealFileKinds) {
+        if (row.Saved() && UpperAscii(row.extension) == extension)
+            return row.kind;
     }
     return DealFileKind::Own;
 }
@@ -51,9 +47,9 @@ WriteResult RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view exte
 
 WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
                           const DealsToWrite& deals) {
-    if (kind == DealFileKind::Dlm || kind == DealFileKind::Dup) {
-        const WriteResult refused =
-            RefuseDealsNotWhole(deals.boardSet, kind == DealFileKind::Dlm ? "DLM" : "DUP");
+    const DealFileKindRow* row = FindDealFileKind(kind);
+    if (row != nullptr && row->wholeDealsOnly) {
+        const WriteResult refused = RefuseDealsNotWhole(deals.boardSet, row->extension);
         if (refused.status != WriteStatus::Written) {
             return refused;
         }

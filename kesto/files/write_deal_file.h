@@ -25,14 +25,14 @@ struct DealsToWrite {
     std::vector<std::vector<PbnTag>> boardTags = {};
 };
 
-// By the file name's extension, in any case: .dlm DLM, .dup DUP, .pbn PBN, anything else the
-// own file.
+// By the file name's extension, in any case: the kind of kDealFileKinds (deal_file_kinds.h)
+// that Kesto saves with that extension, or else the own file.
 DealFileKind SaveKindOfFileName(std::string_view fileName);
 
 // Writes the board set as the given kind (Own for Legacy and Unknown too; Pbn a PBN 2.1 export
-// file, kesto/files/pbn_writer.h). DLM and DUP files
-// hold only whole deals: a board set with a deal of fewer than 52 cards (one left without
-// cards on the hand-entry page) fails with a message naming the board, and nothing is written.
+// file, kesto/files/pbn_writer.h). For a kind whose files hold only whole deals (DLM, DUP), a
+// board set with a deal of fewer than 52 cards (one left without cards on the hand-entry page)
+// fails with a message naming the board, and nothing is written.
 WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
                           const DealsToWrite& deals);
 

@@ -186,9 +186,9 @@ void MainWindow::ShowOptions(int page) {
     if (options_ == nullptr) {
         return;
     }
-    // OK may have changed the language: the hand-entry page shows the new words at once.
+    // OK may have changed the language or the makeable contracts: the page follows at once.
     if (options_->ShowOnPage(page) == 1) {
-        core_->Refresh();
+        core_->OptionsApplied();
     }
 }
 
@@ -460,8 +460,9 @@ bool MainWindow::WaitForAnalysis(const BackgroundAnalysis& analysis) {
 
 void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     setWindowTitle(Q(d.caption));
-    pages_->setCurrentIndex(static_cast<int>(d.page));
+    // The button's caption first: a page never shows beside the caption of another.
     nextBtn_->setText(Q(d.nextCaption));
+    pages_->setCurrentIndex(static_cast<int>(d.page));
     prevBtn_->setEnabled(d.prevEnabled);
 
     Quietly(modeButtons_[static_cast<int>(d.mode)], [&](auto* w) { w->setChecked(true); });
@@ -819,6 +820,16 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     core_->NextBtnClick();
     save("print.png");
 
+    // "&Create": the hints, closed by their close box, then the page's save dialog, cancelled.
+    if (options_ != nullptr && createBtn_->isEnabled()) {
+        GrabNextModal(this, dir.filePath("html_hints.png"), ok, [&](QWidget* hints) {
+            GrabNextModal(this, files.filePath("html-save.png"), ok,
+                          [](QWidget* dialog) { dialog->close(); });
+            hints->close();
+        });
+        createBtn_->click();
+    }
+
     // Back to the first page, then record a deal by keyboard: three hands typed, West's
     // "F&ill in" waiting.
     core_->PrevBtnClick();
@@ -855,6 +866,20 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     GrabNextModal(this, dir.filePath("zero-cards.png"), ok,
                   [](QWidget* dialog) { dialog->close(); });
     core_->NextBtnClick();
+
+    // Every page of the options dialog, and the printer setup.
+    const char* optionPages[] = {"options-language.png", "options-fonts.png",
+                                 "options-curtain-cards.png", "options-other.png"};
+    for (int page = 0; page < 4 && options_ != nullptr; ++page) {
+        GrabNextModal(
+            this, dir.filePath(optionPages[page]), ok, [](QWidget* dialog) { dialog->close(); },
+            true);
+        options_->ShowOnPage(page);
+    }
+    GrabNextModal(
+        this, dir.filePath("printer-setup.png"), ok, [](QWidget* dialog) { dialog->close(); },
+        true);
+    RunPrinterSetupDialog(this, core_->Settings().path);
 
     // Help, "&About": the product name in a readable size.
     GrabNextModal(

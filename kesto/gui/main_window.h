@@ -42,9 +42,11 @@ class MainWindow : public QMainWindow, public MainWindowView {
     void SetOptionsDialog(OptionDialogWidget* options);
 
     // Saves a picture of each of the three pages into the folder (first.png,
-    // record.png, print.png) and of the dialogs met on the way (date-format.png,
-    // nothing-to-print.png, duplicate-card.png, zero-cards.png, about.png), driving the
-    // window through a generate and a record run.
+    // record.png, print.png) and of the dialogs met on the way (board-numbers.png,
+    // date-format.png, html_hints.png, nothing-to-print.png, duplicate-card.png,
+    // zero-cards.png, the options dialog's four pages options-*.png, printer-setup.png,
+    // about.png), driving the window through a generate and a record run. Without an options
+    // dialog, the HTML hints and the options pages are left out.
     bool SaveScreenshots(const QString& folder);
 
     // MainWindowView

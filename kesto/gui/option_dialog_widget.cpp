@@ -141,6 +141,21 @@ void OptionDialogWidget::FixSize() {
     setFixedSize(width, height);
 }
 
+void OptionDialogWidget::GrowForWrappedTexts() {
+    // The tab widget asks its pages only for their minimum sizes, which know nothing of the
+    // width a wrapped text gets. Now that the pages are laid out, the dialog grows by what the
+    // tallest page lacks at the width they share, so that every text shows whole.
+    const QWidget* shown = pageControl_->currentWidget();
+    int lacking = 0;
+    for (int page = 0; page < pageControl_->count(); ++page) {
+        lacking = std::max(
+            lacking, pageControl_->widget(page)->heightForWidth(shown->width()) - shown->height());
+    }
+    if (lacking > 0) {
+        setFixedSize(width(), height() + lacking);
+    }
+}
+
 int OptionDialogWidget::ShowOnPage(int page) {
     pageControl_->setCurrentIndex(std::clamp(page, 0, pageControl_->count() - 1));
     return exec() == QDialog::Accepted ? 1 : 0;
@@ -151,6 +166,7 @@ void OptionDialogWidget::showEvent(QShowEvent* event) {
     if (event->spontaneous()) {
         return;
     }
+    GrowForWrappedTexts();
     if (const QScreen* shown = screen()) {
         move(shown->availableGeometry().center() - rect().center());
     }
@@ -399,7 +415,7 @@ QWidget* OptionDialogWidget::BuildOtherPage() {
         "Check this box to deal from the system's secure random source: nobody can foresee or "
         "repeat the deals, not even from the first board of a session.");
     dealingText->setWordWrap(true);
-    secureDealingCheckBox_ = new QCheckBox("Deal with a &secure random generator");
+    secureDealingCheckBox_ = new QCheckBox("Deal with a secure &random generator");
     secureDealingCheckBox_->setObjectName("SecureDealingCheckBox");
     connect(secureDealingCheckBox_, &QCheckBox::clicked, this,
             [this](bool checked) { dialog_.SecureDealingCheckBoxClick(checked); });

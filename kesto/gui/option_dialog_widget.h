@@ -50,6 +50,8 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     QWidget* BuildCurtainCardsPage();
     QWidget* BuildOtherPage();
     void FixSize();
+    // Once shown: taller, when a page's wrapped texts need more height than FixSize gave.
+    void GrowForWrappedTexts();
 
     // OptionDlgView
     void SetLanguageNames(const std::vector<std::string>& names) override;

@@ -15,7 +15,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "kesto/gui/qt_ui.h"
@@ -27,7 +26,7 @@ namespace {
 
 constexpr const char* kPrinterSetupCaption = "Printer setup";
 constexpr const char* kUsePrinter = "Print on the &printer:";
-constexpr const char* kUsePdf = "Write &PDF files into the folder:";
+constexpr const char* kUsePdf = "Write PDF &files into the folder:";
 constexpr const char* kBrowse = "&Browse...";
 constexpr const char* kNoPrinters = "(this system has no printer)";
 
@@ -66,10 +65,7 @@ MultipleSetAnswer RunMultipleSetWarningDialog(QWidget* parent) {
 }
 
 std::string DefaultPdfFolder() {
-    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (documents.isEmpty())
-        documents = QDir::homePath();
-    return FileNameFromQString(QDir(documents).filePath(QStringLiteral("Kesto printouts")));
+    return FileNameFromQString(QDir(DocumentsFolder()).filePath(QStringLiteral("Kesto printouts")));
 }
 
 ResolvedDestination ResolvePrintDestination(const PrintDestination& stored) {

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
+#include <QStandardPaths>
 
 #include "kesto/gui/text_convert.h"
 
@@ -102,8 +105,10 @@ QStringList QtNameFilters(const std::string& filter) {
                 continue;
             }
             patterns << pattern;
-            if (pattern.toLower() != pattern)
-                patterns << pattern.toLower();
+            for (const QString& other : {pattern.toLower(), pattern.toUpper()}) {
+                if (!patterns.contains(other))
+                    patterns << other;
+            }
         }
         // The entry's own text stays as shown; the patterns follow in brackets that the
         // dialog hides (HideNameFilterDetails).
@@ -139,9 +144,21 @@ int ShownFilterIndex(const QFileDialog& dialog, const QStringList& filters, int 
 
 }  // namespace
 
+QString DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
 FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent, ToQString(request.title),
-                       FileNameToQString(request.initialDirectory));
+    // The folder asked for, or else the first of the documents folder and the home folder that
+    // is there: a folder that has gone (a memory stick taken out) is no place to start.
+    QString start = FileNameToQString(request.initialDirectory);
+    for (const QString& folder : {DocumentsFolder(), QDir::homePath()}) {
+        if (!start.isEmpty() && QFileInfo(start).isDir())
+            break;
+        start = folder;
+    }
+    QFileDialog dialog(parent, ToQString(request.title), start);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = QtNameFilters(request.filter);

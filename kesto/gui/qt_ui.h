@@ -25,6 +25,10 @@ void ShowQtNotice(QWidget* parent, QMessageBox::Icon icon, const QString& captio
                   const QString& text);
 FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& request, bool save);
 
+// The user's documents folder as the desktop names it (XDG_DOCUMENTS_DIR, else ~/Documents),
+// or the home folder when the desktop names none.
+QString DocumentsFolder();
+
 // "Kesto files (*.KST)|*.KST|All files|*.*" as Qt name filters, one per entry; each pattern
 // is offered in upper and lower case, and "*.*" as "*".
 QStringList QtNameFilters(const std::string& filter);

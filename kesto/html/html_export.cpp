@@ -213,6 +213,7 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
     const FileDialogResult chosen = ui.SaveFileDialog(request);
     if (!chosen.accepted || chosen.fileName.empty())
         return HtmlExportOutcome::Cancelled;
+    context.dialogDirectory = DirectoryOf(chosen.fileName);
 
     const DealAnalyser* analysis = nullptr;
     if (context.awaitAnalysis) {

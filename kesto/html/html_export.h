@@ -98,7 +98,9 @@ struct HtmlExportContext {
     bool statsWithHtml = false;  // "Include statistics in HTML"
     HtmlPageOptions options;
     const HtmlLibrary* library = nullptr;
-    std::string dialogDirectory;   // where the save dialog starts
+    // Where the save dialog starts (empty: the documents folder); once a file is chosen, its
+    // folder.
+    std::string dialogDirectory;
     std::string programDirectory;  // shown in the hints dialog, with its final separator
     bool& suppressHTMLAlert;       // read, and set from the hints dialog's check box
     bool& printed;                 // set once a page was written

@@ -82,7 +82,7 @@ class TOptionDlg {
     void ShowDlrVulCheckBoxClick(bool checked);
     void UseColorCheckBoxClick(bool checked);       // "&Use colors"
     void GIFLocationEditChange(std::string text);   // "Location of GIFs on Web Site"
-    void SecureDealingCheckBoxClick(bool checked);  // "Deal with a &secure random generator"
+    void SecureDealingCheckBoxClick(bool checked);  // "Deal with a secure &random generator"
     // "Show &makeable contracts and par"
     void ShowMakeableContractsCheckBoxClick(bool checked);
 

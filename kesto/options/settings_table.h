@@ -76,10 +76,17 @@ inline constexpr BoolSetting kSuppressSetWarning{"SuppressSetWarning", false};
 inline constexpr BoolSetting kSuppressHtmlAlert{"SuppressHTMLAlert", false};
 // The program only ever reads it; the sets field's range.
 inline constexpr IntegerSetting kNumberOfIndividualSets{"NumberOfIndividualSets", 1, 0, 100};
-// The filter index shared by the open dialog (four kinds) and the save dialog (four: KST, DLM,
-// DUP, PBN). Any other number means the first kind, the own deal file, as the save dialog
-// takes it.
-inline constexpr IntegerSetting kFileType{"FileType", 1, 1, 4, OutsideRange::StandsFor, 1};
+// The kind of deal file the read and save dialogs show first, the same kind in both: its
+// number in the table of kinds (kesto/files/deal_file_kinds.h: 1 KST, 2 DLM, 3 DUP, 4 PBN,
+// 5 the older text file), the max the largest number there. 0, and any number outside the
+// range, means no one kind: the read dialog shows every kind Kesto reads, the save dialog the
+// own file. Earlier versions stored the filter index of either dialog, 1 to 4; 4 was PBN in the
+// save dialog and "All files" in the read dialog, the only entry that showed .pbn files there.
+inline constexpr IntegerSetting kFileType{"FileType", 0, 0, 5, OutsideRange::StandsFor, 0};
+// The folder the read or save dialog last chose a deal file in, and the folder the HTML
+// dialog last chose a page in, as the file system names them. Empty: the documents folder.
+inline constexpr StringSetting kDealFileFolder{"DealFileFolder", ""};
+inline constexpr StringSetting kHtmlFolder{"HTMLFolder", ""};
 
 // The options dialog's values.
 inline constexpr BoolSetting kPrintVulDeal{"PrintVulDeal", true};
@@ -181,6 +188,8 @@ inline constexpr SettingEntry kAllSettings[] = {
     &kSuppressHtmlAlert,
     &kNumberOfIndividualSets,
     &kFileType,
+    &kDealFileFolder,
+    &kHtmlFolder,
     &kPrintVulDeal,
     &kUserWantsColor,
     &kGifDirectory,

@@ -18,6 +18,7 @@ struct FileDialogRequest {
     std::string filter;
     int filterIndex = 1;           // from 1
     std::string defaultExtension;  // without the dot
+    // The folder it opens in; empty, or a folder that is gone, opens the documents folder.
     std::string initialDirectory;
     bool promptOverwrite = false;  // save dialogs
     bool mustExist = false;        // open dialogs

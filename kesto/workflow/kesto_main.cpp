@@ -62,8 +62,8 @@ void TKestoMain::FormCreate() {
     if (UseDateInHeader)
         PutDateInLine2();
 
-    // 8. Open and save dialogs start in the program's folder.
-    dialogDirectory_ = ProgramDirectory();
+    // 8. The file dialogs start where the user last chose a file of their kind, which they
+    // read from the settings as they open: nobody's files live in the program's folder.
 
     boardSet.clear();               // 9
     random_.SeedFromClock(clock_);  // 10

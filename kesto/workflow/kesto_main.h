@@ -113,6 +113,10 @@ class TKestoMain {
     // nothing is to be written: the wait was cancelled (the analysis stops too), or the
     // analysis failed and the user has been told why.
     const DealAnalyser* AwaitAnalysis();
+    // After OK in the options dialog: the page shows the new words, and on the print page the
+    // analysis starts at once when the makeable contracts were just turned on, as entering the
+    // page starts it, and stops when they were turned off.
+    void OptionsApplied();
     // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
     // object); before the first start.
     void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
@@ -168,7 +172,6 @@ class TKestoMain {
     bool Curtains() const { return curtains_; }
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
-    const std::string& DialogDirectory() const { return dialogDirectory_; }
     const SettingsFile& Settings() const { return settings_; }
     // The ten as the hand-entry page writes it: "T" or "10".
     std::string HandTenText() const;
@@ -223,7 +226,6 @@ class TKestoMain {
     bool createEnabled_ = true;
     bool headerEnabled_ = true;
     std::string line1_, line2_;
-    std::string dialogDirectory_;
     MainWindowDisplay display_;
 };
 

@@ -58,6 +58,16 @@ void TKestoMain::PrintBtnClick() {
     Printed = state.printed;
 }
 
+void TKestoMain::OptionsApplied() {
+    if (page_ == Page::Print && ShowMakeableContracts()) {
+        if (!analysis_ || !analysis_->Covers(boardSet))
+            StartAnalysis();
+    } else if (analysis_ && !ShowMakeableContracts()) {
+        analysis_->Cancel();  // its progress bar goes with the option
+    }
+    Refresh();
+}
+
 PrintJobRequest TKestoMain::PrintRequest() const {
     PrintJobRequest request;
     request.boardSet = &boardSet;
@@ -77,8 +87,7 @@ PrintJobRequest TKestoMain::PrintRequest() const {
 void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
     SettingsStore store(settings_);
     // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
-    SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)},
-                        dialogDirectory_};
+    SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)}};
     if (analysis)
         request.awaitAnalysis = [analysis] { return analysis; };
     else if (ShowMakeableContracts())
@@ -87,12 +96,21 @@ void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
 }
 
 void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options) {
-    HtmlExportContext context{boardSet,          line1_,      line2_,           statsWithHtml_,
-                              options,           html_.get(), dialogDirectory_, ProgramDirectory(),
+    SettingsStore store(settings_);
+    store.OpenKey(kSettingsKey, true);
+    const std::string folder = store.Read(kHtmlFolder);
+    store.CloseKey();
+    HtmlExportContext context{boardSet,          line1_,      line2_, statsWithHtml_,
+                              options,           html_.get(), folder, ProgramDirectory(),
                               SuppressHTMLAlert, Printed};
     if (ShowMakeableContracts())
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };
     HTMLBtnClick(context, htmlView);
+    if (context.dialogDirectory != folder) {
+        store.OpenKey(kSettingsKey, true);
+        store.Write(kHtmlFolder, context.dialogDirectory);
+        store.CloseKey();
+    }
 }
 
 }  // namespace kesto

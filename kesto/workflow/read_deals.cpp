@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/files/read_deal_file.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/file_io.h"
@@ -12,6 +13,36 @@
 #include "kesto/workflow/texts.h"
 
 namespace kesto {
+
+// Every kind's number is one the stored FileType holds, and none is the number of no one kind.
+static_assert(std::ranges::all_of(kDealFileKinds, [](const DealFileKindRow& row) {
+    return row.fileType > kFileType.standsFor && kFileType.InRange(row.fileType);
+}));
+
+std::string OpenDialogFilter() {
+    std::string every;
+    std::string kinds;
+    for (const DealFileKindRow& row : kDealFileKinds) {
+        every += (every.empty() ? "" : ";") + row.Pattern();
+        kinds += "|" + row.OpenEntry();
+    }
+    return std::string(kEveryDealFileEntry) + "|" + every + kinds + "|" +
+           std::string(kAllFilesEntry) + "|*.*";
+}
+
+int OpenFilterIndexOfFileType(int fileType) {
+    for (std::size_t i = 0; i < std::size(kDealFileKinds); ++i) {
+        if (kDealFileKinds[i].fileType == fileType)
+            return static_cast<int>(i) + 2;
+    }
+    return 1;
+}
+
+int FileTypeOfOpenFilterIndex(int filterIndex) {
+    const bool kind =
+        filterIndex >= 2 && filterIndex <= static_cast<int>(std::size(kDealFileKinds)) + 1;
+    return kind ? kDealFileKinds[filterIndex - 2].fileType : kFileType.standsFor;
+}
 
 bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents) {
     const Status read = ReadAnyDealFile(fileName, contents);
@@ -54,14 +85,14 @@ bool AcceptFileNumbering(const std::string& fileName, const DealFileContents& co
 void TKestoMain::ReadDealsFromFile() {
     FileDialogRequest request;
     request.title = std::string(kOpenDialogTitle);
-    request.filter = std::string(kOpenDialogFilter);
+    request.filter = OpenDialogFilter();
     request.defaultExtension = std::string(kOpenDialogDefaultExtension);
-    request.initialDirectory = dialogDirectory_;
     request.mustExist = true;
     {
         SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);
-        request.filterIndex = store.Read(kFileType);
+        request.filterIndex = OpenFilterIndexOfFileType(store.Read(kFileType));
+        request.initialDirectory = store.Read(kDealFileFolder);
         store.CloseKey();
     }
     const FileDialogResult chosen = view_.OpenFileDialog(request);
@@ -69,8 +100,14 @@ void TKestoMain::ReadDealsFromFile() {
         Refresh();
         return;
     }
-    // The next dialog starts in the folder the user last chose.
-    dialogDirectory_ = DirectoryOf(chosen.fileName);
+    // The next read or save dialog opens where the user found this file, even one that turns
+    // out not to read: the right one is most likely beside it.
+    {
+        SettingsStore store(settings_);
+        store.OpenKey(kSettingsKey, true);
+        store.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
+        store.CloseKey();
+    }
     DealFileContents contents;
     // Cancel on a notice reads nothing, as a file that cannot be read.
     if (!ReadDealFile(chosen.fileName, view_, contents) ||
@@ -90,7 +127,7 @@ void TKestoMain::ReadDealsFromFile() {
     {
         SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, chosen.filterIndex);
+        store.Write(kFileType, FileTypeOfOpenFilterIndex(chosen.filterIndex));
         store.CloseKey();
     }
     // A file that says its deals are complete goes straight to the print page only when every

@@ -1,7 +1,7 @@
 #pragma once
-// Next on the first page in read mode: the open dialog, the remembered file type, reading
-// the chosen file and telling the user when it cannot be read or is numbered otherwise. A date
-// the file gives for header line 2 is written in the chosen date format.
+// Next on the first page in read mode: the open dialog, the remembered file type and folder,
+// reading the chosen file and telling the user when it cannot be read or is numbered
+// otherwise. A date the file gives for header line 2 is written in the chosen date format.
 // TKestoMain::ReadDealsFromFile runs the whole flow; its definition lives with these.
 
 #include <string>
@@ -16,10 +16,17 @@ class Ui;
 
 // The open dialog of the first page's read mode.
 inline constexpr std::string_view kOpenDialogTitle = "Read deals from file";
-inline constexpr std::string_view kOpenDialogFilter =
-    "Kesto files (*.KST)|*.KST|Duplimate files (*.DLM)|*.DLM|"
-    "Duplimate files (DOS version) (*.DUP)|*.DUP|All files|*.*";
 inline constexpr std::string_view kOpenDialogDefaultExtension = "KST";
+inline constexpr std::string_view kEveryDealFileEntry = "All deal files Kesto reads";
+inline constexpr std::string_view kAllFilesEntry = "All files";
+
+// The open dialog's list: first every kind Kesto reads together, then each kind of
+// kDealFileKinds ("Kesto files (*.KST)|*.KST|..."), last all files.
+std::string OpenDialogFilter();
+// The entry shown for a stored FileType (the first for a number no kind has), and the FileType
+// an entry stands for (0, no one kind, for the first and the last).
+int OpenFilterIndexOfFileType(int fileType);
+int FileTypeOfOpenFilterIndex(int filterIndex);
 
 // Reads the file as ReadAnyDealFile does, showing the reason as an error with an OK button
 // when it fails.

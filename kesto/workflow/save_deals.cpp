@@ -1,7 +1,9 @@
 #include "kesto/workflow/save_deals.h"
 
 #include "kesto/analysis/deal_analysis.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/platform/file_io.h"
 #include "kesto/platform/ui.h"
 
 namespace kesto {
@@ -19,69 +21,66 @@ std::vector<std::vector<PbnTag>> AnalysisPbnTags(const tBoardSet& boardSet,
     return tags;
 }
 
+// The kinds the save dialog lists, in its order.
+std::vector<const DealFileKindRow*> SavedKinds() {
+    std::vector<const DealFileKindRow*> kinds;
+    for (const DealFileKindRow& row : kDealFileKinds) {
+        if (row.Saved())
+            kinds.push_back(&row);
+    }
+    return kinds;
+}
+
 }  // namespace
 
+std::string SaveDialogFilter() {
+    std::string filter;
+    for (const DealFileKindRow* row : SavedKinds())
+        filter += (filter.empty() ? "" : "|") + row->SaveEntry();
+    return filter;
+}
+
 DealFileKind SaveKindOfFilterIndex(int filterIndex) {
-    switch (filterIndex) {
-        case 2:
-            return DealFileKind::Dlm;
-        case 3:
-            return DealFileKind::Dup;
-        case 4:
-            return DealFileKind::Pbn;
-        default:
-            return DealFileKind::Own;
-    }
+    const std::vector<const DealFileKindRow*> kinds = SavedKinds();
+    const bool listed = filterIndex >= 1 && filterIndex <= static_cast<int>(kinds.size());
+    return kinds[listed ? filterIndex - 1 : 0]->kind;
 }
 
 int SaveFilterIndexOfKind(DealFileKind kind) {
-    switch (kind) {
-        case DealFileKind::Dlm:
-            return 2;
-        case DealFileKind::Dup:
-            return 3;
-        case DealFileKind::Pbn:
-            return 4;
-        default:
-            return 1;
+    const std::vector<const DealFileKindRow*> kinds = SavedKinds();
+    for (std::size_t i = 0; i < kinds.size(); ++i) {
+        if (kinds[i]->kind == kind)
+            return static_cast<int>(i) + 1;
     }
+    return 1;
 }
 
 std::string_view SaveDefaultExtension(int filterIndex) {
-    switch (SaveKindOfFilterIndex(filterIndex)) {
-        case DealFileKind::Dlm:
-            return "DLM";
-        case DealFileKind::Dup:
-            return "DUP";
-        case DealFileKind::Pbn:
-            return "pbn";
-        default:
-            return "KST";
-    }
+    return FindDealFileKind(SaveKindOfFilterIndex(filterIndex))->extension;
 }
 
 void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
-    int fileType = 1;
+    FileDialogRequest dialog;
     if (settings.OpenKey(kSettingsKey, true)) {
-        fileType = settings.Read(kFileType);
+        const DealFileKindRow* stored = FindDealFileKind(settings.Read(kFileType));
+        dialog.filterIndex = SaveFilterIndexOfKind(stored ? stored->kind : DealFileKind::Own);
+        dialog.initialDirectory = settings.Read(kDealFileFolder);
         settings.CloseKey();
     }
-    FileDialogRequest dialog;
     dialog.title = kSaveDialogTitle;
-    dialog.filter = kSaveDialogFilter;
-    dialog.filterIndex = fileType;
-    dialog.defaultExtension = SaveDefaultExtension(fileType);
-    dialog.initialDirectory = request.initialDirectory;
+    dialog.filter = SaveDialogFilter();
+    dialog.defaultExtension = SaveDefaultExtension(dialog.filterIndex);
     dialog.promptOverwrite = true;
     const FileDialogResult chosen = ui.SaveFileDialog(dialog);
     if (!chosen.accepted || chosen.fileName.empty()) {
         return;
     }
+    const DealFileKind kind = SaveKindOfFilterIndex(chosen.filterIndex);
     if (settings.OpenKey(kSettingsKey, true)) {
-        settings.Write(kFileType, chosen.filterIndex);
+        settings.Write(kFileType, FindDealFileKind(kind)->fileType);
+        settings.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
         settings.CloseKey();
     }
-    const DealFileKind kind = SaveKindOfFilterIndex(chosen.filterIndex);
     DealsToWrite deals = request.deals;
     if (kind == DealFileKind::Pbn && request.awaitAnalysis) {
         const DealAnalyser* analyser = request.awaitAnalysis();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "kesto/batch/batch.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/platform/file_io.h"
 
 namespace kesto::test {
@@ -79,6 +80,18 @@ TEST(BatchHelpText, NamesTheSameOptionsAsTheReadmeTable) {
     EXPECT_TRUE(help.contains("--seed N"));
     EXPECT_TRUE(help.contains("--curtains"));
     EXPECT_EQ(OptionsInReadme(), help);
+}
+
+// The README's list of deal files has a row for each kind of the table, in its order.
+TEST(DealFileKinds, AreTheReadmeListRowForRow) {
+    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").ValueOr("");
+    std::size_t at = readme.find("\n## Deal files\n");
+    for (const DealFileKindRow& kind : kDealFileKinds) {
+        at = readme.find("\n| " + std::string(kind.name) + " | `." + std::string(kind.extension) +
+                             "` | " + (kind.Saved() ? "reads, saves |" : "reads |"),
+                         at);
+        EXPECT_NE(at, std::string::npos) << kind.name;
+    }
 }
 
 }  // namespace

@@ -13,9 +13,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -521,11 +523,14 @@ void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
 
 // Save through the real dialog: the kind picked by its row in "Files of type" is the kind
 // written, under the name typed and that kind's extension, as the file system spells them; no
-// message on the way.
+// message on the way. The dialog opens in the documents folder, then where the last file went.
 void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
     const QTemporaryDir scratch;
     const QString folder = scratch.filePath(QString::fromUtf8("Z\u00fcrich"));
-    QVERIFY(QDir().mkpath(folder));
+    const QString documents = scratch.filePath("Documents");
+    QVERIFY(QDir().mkpath(folder) && QDir().mkpath(documents));
+    const auto home = qScopeGuard([saved = qgetenv("HOME")] { qputenv("HOME", saved); });
+    qputenv("HOME", scratch.path().toUtf8());
     const struct {
         int row;
         const char* name;
@@ -535,17 +540,18 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
                  {4, "\u0141\u00f3d\u017a"}};
     for (const auto& c : cases) {
         QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);  // thirty deals
-        QStringList shown;  // every dialog met: the save dialog alone
+        QStringList shown;  // every dialog met: the save dialog alone, and where it opened
         QTimer poll;
         connect(&poll, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             const char* kind = modal != nullptr ? modal->metaObject()->className() : nullptr;
-            if (kind == nullptr || (!shown.isEmpty() && shown.back() == kind))
+            if (kind == nullptr || shown.contains(kind))
                 return;
             shown << kind;
             auto* save = qobject_cast<QFileDialog*>(modal);
             if (save == nullptr)
                 return void(modal->close());
+            shown << save->directory().absolutePath();
             save->setDirectory(folder);
             auto* types = save->findChild<QComboBox*>("fileTypeCombo");
             QTest::keyClick(types, Qt::Key_Home);
@@ -558,7 +564,7 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
         });
         poll.start(20);
         QTest::mouseClick(Find<QPushButton>("SaveBtn"), Qt::LeftButton);
-        QCOMPARE(shown, QStringList{"QFileDialog"});
+        QCOMPARE(shown, (QStringList{"QFileDialog", &c == cases ? documents : folder}));
         const std::string path = folder.toStdString() + "/" + c.name + "." +
                                  std::string(kesto::SaveDefaultExtension(c.row));
         std::ifstream file(path, std::ios::binary);
@@ -569,17 +575,81 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
     }
 }
 
+// The keys that two or more controls of a window, as it shows now, share ("Alt+S: ...").
+QStringList SharedKeys(QWidget* window) {
+    QStringList texts;
+    for (QAction* action : window->actions())  // a menu's entries
+        texts << action->text();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->window() != window || !w->isVisibleTo(window))
+            continue;
+        auto* label = qobject_cast<QLabel*>(w);
+        auto* tabs = qobject_cast<QTabBar*>(w);
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            texts << button->text();
+        else if (label != nullptr && label->buddy() != nullptr)
+            texts << label->text();
+        for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)
+            texts << tabs->tabText(i);
+        for (QAction* action : qobject_cast<QMenuBar*>(w) ? w->actions() : QList<QAction*>{})
+            texts << action->text();
+    }
+    QMap<QString, QStringList> users;
+    for (const QString& text : texts)
+        users[QKeySequence::mnemonic(text).toString()] << text;
+    users.remove("");
+    QStringList shared;
+    for (auto it = users.cbegin(); it != users.cend(); ++it)
+        if (it->size() > 1)
+            shared << it.key() + ": " + it->join(", ");
+    return shared;
+}
+
+// Every window and page of a page control, as it shows: the keys its controls share.
+class SharedKeyWatch : public QObject {
+  public:
+    QStringList shared;
+    QSet<QString> seen;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Show && widget != nullptr &&
+            (widget->isWindow() || qobject_cast<QStackedWidget*>(widget->parentWidget())) &&
+            !qobject_cast<QFileDialog*>(widget->window())) {
+            seen << widget->window()->windowTitle();
+            shared << SharedKeys(widget->window());
+        }
+        return false;
+    }
+};
+
 // "kesto --screenshot-dir": every picture it names is saved, and no dialog it opens is left
-// open (a dialog that never came would leave its picture missing).
+// open (a dialog that never came would leave its picture missing). No two controls of a page,
+// a dialog or a menu met on the way share a key.
 void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
+    gui::OptionDialogWidget options(*languages_, window_.get(),
+                                    settings_->filePath("Kesto.reg").toStdString());
+    window_->SetOptionsDialog(&options);
+    SharedKeyWatch keys;
+    qApp->installEventFilter(&keys);
     QTemporaryDir shots;
     QVERIFY(window_->SaveScreenshots(shots.path()));
+    qApp->removeEventFilter(&keys);
+    window_->SetOptionsDialog(nullptr);
+    for (QMenu* menu : window_->findChildren<QMenu*>())
+        keys.shared << SharedKeys(menu);
+    QVERIFY2(keys.shared.isEmpty(), qPrintable(keys.shared.join(" | ")));
+    QVERIFY2(keys.seen.size() >= 12, qPrintable(keys.seen.values().join(", ")));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QStringList saved = QDir(shots.path()).entryList(QDir::Files);
     saved.sort();
-    QCOMPARE(saved, (QStringList{"about.png", "board-numbers.png", "date-format.png",
-                                 "duplicate-card.png", "first.png", "nothing-to-print.png",
-                                 "print.png", "record.png", "zero-cards.png"}));
+    QCOMPARE(saved,
+             (QStringList{"about.png", "board-numbers.png", "date-format.png", "duplicate-card.png",
+                          "first.png", "html_hints.png", "nothing-to-print.png",
+                          "options-curtain-cards.png", "options-fonts.png", "options-language.png",
+                          "options-other.png", "print.png", "printer-setup.png", "record.png",
+                          "zero-cards.png"}));
     for (const QString& name : saved) {
         const QImage picture(shots.filePath(name));
         QVERIFY2(!picture.isNull() && picture.width() > 100 && picture.height() > 50,

@@ -220,14 +220,18 @@ TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsAndTheCallsAreAsBefore)
         EXPECT_NE(call.name, "SetAnalysisWords");
 }
 
-TEST_F(PrintPageAnalysisTest, TickedOnThePrintPageItStartsWhenPrinting) {
+TEST_F(PrintPageAnalysisTest, TurnedOnInOptionsOnThePrintPageItStartsAtOnce) {
     Store(kShowMakeableContracts, false);
     CreateOptions();
     FixedSolver solver;
     DealFourBoards(solver);
     EXPECT_EQ(main_->Analysis(), nullptr);
     options_->ShowMakeableContractsCheckBoxClick(true);
+    main_->OptionsApplied();  // OK
+    ASSERT_NE(main_->Analysis(), nullptr);
+    main_->Analysis()->Wait();
     main_->PrintBtnClick();
+    EXPECT_EQ(window_.waits, 0);
     ExpectRecordsWithTags();
     EXPECT_EQ(solver.tableCalls.load(), 1);
 }

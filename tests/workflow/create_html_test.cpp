@@ -57,13 +57,34 @@ TEST_F(CreateHtml, WritesThePageAndSetsPrinted) {
     ASSERT_EQ(html.hints.size(), 1u);
     EXPECT_TRUE(html.hints[0].label2.ends_with(ProgramDirectory() + "GIF on this computer."));
     ASSERT_EQ(view.saveRequests.size(), 1u);
-    EXPECT_EQ(view.saveRequests[0].initialDirectory, main.DialogDirectory());
+    EXPECT_EQ(view.saveRequests[0].initialDirectory, "");  // the window's documents folder
     const std::string written = Page();
     EXPECT_NE(written.find("<TITLE>Club night </TITLE>"), std::string::npos);
     EXPECT_NE(written.find("<B>Board 4 / Dlr: W / Vul: Both</B>"), std::string::npos);
     EXPECT_NE(written.find("<H2>Statistics</H2>"), std::string::npos);
     EXPECT_TRUE(main.Printed);
     EXPECT_TRUE(view.messages.empty());
+}
+
+// Each file dialog opens where a file of its kind was last chosen, outside ASCII too: the
+// read and save dialogs share the deal files' folder, the web page has its own.
+TEST_F(CreateHtml, EachFileDialogOpensWhereItsKindOfFileWasLastChosen) {
+    const std::string deals = (settings.Folder() / "Z\xC3\xBCrich").string() + "/";
+    std::filesystem::create_directory(deals);
+    Create();
+    view.saveResult = {true, deals + "club.KST", 1};
+    main.SaveBtnClick();
+    view.saveResult = {true, page, 1};
+    Create();
+    main.RadioGroup1Click(DealSource::ReadFromFile);
+    view.openResult = {true, deals + "club.KST", 2};
+    main.NextBtnClick();
+    ASSERT_EQ(view.saveRequests.size(), 3u);
+    EXPECT_EQ(view.saveRequests[1].initialDirectory, "");
+    EXPECT_EQ(view.saveRequests[2].initialDirectory, settings.Folder().string() + "/");
+    ASSERT_EQ(view.openRequests.size(), 1u);
+    EXPECT_EQ(view.openRequests[0].initialDirectory, deals);
+    EXPECT_EQ(main.boardSet.size(), 4u);
 }
 
 TEST_F(CreateHtml, YesOpensTheOptionsAndWritesNothing) {

@@ -100,12 +100,13 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
     const FileDialogRequest& r = view.openRequests[0];
     EXPECT_EQ(r.title, "Read deals from file");
     EXPECT_EQ(r.filter,
-              "Kesto files (*.KST)|*.KST|Duplimate files (*.DLM)|*.DLM|Duplimate files (DOS "
-              "version) (*.DUP)|*.DUP|All files|*.*");
-    EXPECT_EQ(r.filterIndex, 3);
+              "All deal files Kesto reads|*.KST;*.DLM;*.DUP;*.pbn;*.txt|Kesto files (*.KST)|*.KST|"
+              "Duplimate files (*.DLM)|*.DLM|Duplimate files (DOS version) (*.DUP)|*.DUP|"
+              "PBN files (*.pbn)|*.pbn|Older Kesto text files (*.txt)|*.txt|All files|*.*");
+    EXPECT_EQ(r.filterIndex, 4);  // the DUP files, as in the save dialog
     EXPECT_EQ(r.defaultExtension, "KST");
     EXPECT_TRUE(r.mustExist);
-    EXPECT_EQ(r.initialDirectory, ProgramDirectory());
+    EXPECT_EQ(r.initialDirectory, "");  // the window's documents folder
 }
 
 struct LeaveCase {
@@ -441,7 +442,7 @@ class ReadFromFile : public WorkflowTest {
 };
 
 TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
-    ChooseFile(SaveDeals(DealSource::Generate, 4), 4);
+    ChooseFile(SaveDeals(DealSource::Generate, 4), 2);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
     EXPECT_TRUE(view.messages.empty());
@@ -451,8 +452,7 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(view.display.line1, "Club night");
     EXPECT_EQ(view.display.line2, "Monday");
     EXPECT_EQ(view.display.sets, 0);
-    EXPECT_EQ(StoredFileType(), 4);
-    EXPECT_EQ(main.DialogDirectory(), settings.Folder().string() + "/");
+    EXPECT_EQ(StoredFileType(), 1);
 }
 
 TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
@@ -476,7 +476,7 @@ TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
     EXPECT_EQ(view.display.page, Page::EnterHand);
     EXPECT_FALSE(main.DealsComplete);
     EXPECT_EQ(main.boardSet.size(), 2u);
-    EXPECT_EQ(StoredFileType(), 1);
+    EXPECT_EQ(StoredFileType(), 0);  // the first entry: every kind
 }
 
 TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
@@ -504,7 +504,7 @@ TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
 TEST_F(ReadFromFile, BoardsNumberedOtherwiseAreReadAfterTheNoticeIsAnsweredOk) {
     const std::string path = DataPath("pbn/y_numbered_from_5.pbn");
     main.DateFormatIndex = 1;
-    ChooseFile(path, 4);
+    ChooseFile(path, 5);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
@@ -569,7 +569,7 @@ TEST_F(ReadFromFile, SaveWritesTheBoardSetThroughTheSaveDialog) {
     view.saveResult.filterIndex = 1;
     main.SaveBtnClick();
     ASSERT_EQ(view.saveRequests.size(), 1u);
-    EXPECT_EQ(view.saveRequests[0].initialDirectory, ProgramDirectory());
+    EXPECT_EQ(view.saveRequests[0].initialDirectory, "");
     DealFileContents contents;
     ASSERT_TRUE(ReadAnyDealFile(path, contents).Ok());
     EXPECT_EQ(contents.boardSet, main.boardSet);

@@ -9,6 +9,7 @@
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_writer.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/workflow/read_deals.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
@@ -40,20 +41,23 @@ class SaveDeals : public ::testing::Test {
     SettingsStore settings_;
     test::FakeUi ui_;
     const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
-    SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}, "/home/club"};
+    SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}};
 };
 
+// A stored FileType is one kind in both dialogs; a kind the save dialog does not list (the
+// older text file), no one kind, or a number no kind has, shows the own file. Earlier versions
+// stored 4 for the save dialog's PBN and for the read dialog's "All files": PBN in both.
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
-    // A stored kind outside the save dialog's four is shown as the first, the own file.
-    const std::tuple<int, int, const char*> cases[] = {{1, 1, "KST"}, {2, 2, "DLM"}, {3, 3, "DUP"},
-                                                       {4, 4, "pbn"}, {5, 1, "KST"}, {0, 1, "KST"},
-                                                       {-7, 1, "KST"}};
-    for (const auto& [fileType, filterIndex, extension] : cases) {
+    const std::tuple<int, int, const char*, int> cases[] = {
+        {1, 1, "KST", 2}, {2, 2, "DLM", 3}, {3, 3, "DUP", 4},  {4, 4, "pbn", 5},
+        {5, 1, "KST", 6}, {0, 1, "KST", 1}, {-7, 1, "KST", 1}, {9, 1, "KST", 1}};
+    for (const auto& [fileType, filterIndex, extension, openIndex] : cases) {
         StoreFileType(fileType);
         SaveBtnClick(ui_, settings_, request_);  // the fake cancels
         const FileDialogRequest& shown = ui_.saveRequests.back();
         EXPECT_EQ(shown.filterIndex, filterIndex) << "FileType " << fileType;
         EXPECT_EQ(shown.defaultExtension, extension) << "FileType " << fileType;
+        EXPECT_EQ(OpenFilterIndexOfFileType(fileType), openIndex) << "FileType " << fileType;
     }
     const FileDialogRequest& shown = ui_.saveRequests.back();
     EXPECT_EQ(shown.title, "Save deals to file");
@@ -61,7 +65,7 @@ TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
               "Kesto (*.KST)|*.KST|Duplimate (*.DLM)|*.DLM|Duplimate (DOS version) (*.DUP)|*.DUP|"
               "PBN (*.pbn)|*.pbn");
     EXPECT_TRUE(shown.promptOverwrite);
-    EXPECT_EQ(shown.initialDirectory, "/home/club");
+    EXPECT_EQ(shown.initialDirectory, "");  // the window's documents folder
     EXPECT_TRUE(ui_.messages.empty());
 }
 
@@ -128,7 +132,7 @@ TEST_F(SaveDeals, OnlyAPbnFileWaitsForTheAnalysisAndACancelledWaitWritesNothing)
 // A save that would save nothing says so, whatever the kind, and makes no file.
 TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
     const tBoardSet none;
-    const SaveRequest empty{{none, "", "", DealSource::Record}, ""};
+    const SaveRequest empty{{none, "", "", DealSource::Record}};
     for (const int filterIndex : {1, 2, 3, 4}) {
         SCOPED_TRACE(filterIndex);
         ui_.messages.clear();
@@ -146,7 +150,7 @@ TEST_F(SaveDeals, MoreThan99BoardsForADLMFileAreAnError) {
     const tBoardSet boards = test::RandomBoards(120);
     test::PutFile(folder_.Path("b.DLM"), "old");
     Answer(folder_.Path("b.DLM"), 2);
-    SaveBtnClick(ui_, settings_, {{boards, "", "", DealSource::Generate}, ""});
+    SaveBtnClick(ui_, settings_, {{boards, "", "", DealSource::Generate}});
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].kind, MessageKind::Error);
     EXPECT_EQ(ui_.messages[0].text.rfind("A .DLM file holds at most 99 boards", 0), 0u);

@@ -166,7 +166,6 @@ TEST(StartUpSettings, FirstRunShowsTheDefaults) {
     EXPECT_FALSE(d.prevEnabled);
     EXPECT_TRUE(d.randomCountVisible);
     EXPECT_TRUE(d.headerEnabled);
-    EXPECT_EQ(main.DialogDirectory(), ProgramDirectory());
     EXPECT_TRUE(main.boardSet.empty());
 }
 

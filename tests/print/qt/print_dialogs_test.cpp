@@ -156,12 +156,11 @@ class PrintDialogsTest : public QObject {
         QVERIFY(WritePrintDestination(settings, {"No Such Printer 4711", pdfs}));
         const PrintOutput output = MakePrintOutput(settings);
         QVERIFY(output.pdfFolder == pdfs);
-        QVERIFY(output.canvas->PrintsToPdf());
         QVERIFY(output.canvas->BeginDoc("Statistics").Ok());
         output.canvas->TextOut(10, 10, "x");
         QVERIFY(output.canvas->EndDoc().Ok());
-        QVERIFY(output.canvas->LastPdfFile().starts_with(pdfs + "/"));
-        QVERIFY(std::filesystem::exists(output.canvas->LastPdfFile()));  // the folder as stored
+        // In the folder named as stored.
+        QCOMPARE(QDir(QString::fromStdString(pdfs)).entryList(QDir::Files).size(), 1);
     }
 };
 
