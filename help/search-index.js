@@ -25,7 +25,7 @@ var KESTO_HELP_INDEX = [
 "page": "batch.html",
 "anchor": "",
 "heading": "The batch command: Kesto without a window",
-"text": "The batch command: Kesto without a window The same kesto program runs one job from a terminal or a script, with no window: deal or read the boards, save them, write the web page, print. It uses the same settings and options as the window (the fonts, the language, the image location ...) but never changes them. It works on a computer without a screen too. kesto batch [options] Option What it does --seed N start the random generator at N (0 to 4294967295) instead of the clock, so the same N always gives the same boards --generate N deal N random boards (1 to 500), as Generate random deals --secure deal from the system's secure random source, as the option Deal with a secure random generator does; not together with --seed or --read --read FILE read a deal file of any kind, as Read deals from file --header1 TEXT , --header2 TEXT the two header lines --list print each board's deal record, one line per board --analyse after any --list output, one line per complete board with its double-dummy tricks, par score and par contract as PBN tags; --print , --html and --save x.pbn then carry the makeable contracts and par , whatever the option says --save FILE save the boards; .dlm gives a Duplimate file, .dup a Duplimate DOS file, .pbn a PBN file for other programs, anything else Kesto's own file; may be given more than once --html FILE write the web page --stats with --html : add the statistics --gif-location TEXT with --html : the image location (default: the one in the Options dialog) --print print, with the counts below (all 0 unless given) --copies N , --sets N , --stat-sheets N , --curtains copies with all hands, sets of individual deal sheets, statistic sheets, curtain cards --language NAME the printing language for this run, by its name (English, Dansk, Deutsch, Dutch, Français, Italiano, Polski, Svenska) --output-folder DIR printouts go to DIR as PDF files, whatever printer is chosen --help list the options kesto batch --help always lists the options of the installed version. Without --output-folder , --print prints on the printer chosen in Printer setup , or writes PDF files into the folder chosen there and names it. A chosen printer that this computer does not have stops the job with a message that names it (status 1); nothing is printed elsewhere.",
+"text": "The batch command: Kesto without a window The same kesto program runs one job from a terminal or a script, with no window: deal or read the boards, save them, write the web page, print. It uses the same settings and options as the window (the fonts, the language, the image location ...) but never changes them. It works on a computer without a screen too. kesto batch [options] Option What it does --seed N start the random generator at N (0 to 4294967295) instead of the clock, so the same N always gives the same boards --generate N deal N random boards (1 to 500), as Generate random deals --secure deal from the system's secure random source, as the option Deal with a secure random generator does; not together with --seed or --read --read FILE read a deal file of any kind, as Read deals from file --plan TEXT , --plan-file FILE , --mix deal only boards that meet a plan, given on the command line or in a text file, as Deal to a plan does; --mix mixes the themes; not together with --read --header1 TEXT , --header2 TEXT the two header lines --list print each board's deal record, one line per board --analyse after any --list output, one line per complete board with its double-dummy tricks, par score and par contract as PBN tags; --print , --html and --save x.pbn then carry the makeable contracts and par , whatever the option says --save FILE save the boards; .dlm gives a Duplimate file, .dup a Duplimate DOS file, .pbn a PBN file for other programs, anything else Kesto's own file; may be given more than once --html FILE write the web page --stats with --html : add the statistics --gif-location TEXT with --html : the image location (default: the one in the Options dialog) --print print, with the counts below (all 0 unless given) --copies N , --sets N , --stat-sheets N , --curtains copies with all hands, sets of individual deal sheets, statistic sheets, curtain cards --language NAME the printing language for this run, by its name (English, Dansk, Deutsch, Dutch, Français, Italiano, Polski, Svenska) --output-folder DIR printouts go to DIR as PDF files, whatever printer is chosen --help list the options kesto batch --help always lists the options of the installed version. Without --output-folder , --print prints on the printer chosen in Printer setup , or writes PDF files into the folder chosen there and names it. A chosen printer that this computer does not have stops the job with a message that names it (status 1); nothing is printed elsewhere.",
 "title": "The batch command: Kesto without a window"
 },
 {
@@ -109,7 +109,7 @@ var KESTO_HELP_INDEX = [
 "page": "index.html",
 "anchor": "",
 "heading": "Contents",
-"text": "The three pages: from choosing the deals to printing Recording hands dealt at the table Deal files and the dealing machines that use them Printing hand records, deal sheets and statistics Curtain cards The web page and its images The Options dialog: fonts, curtain cards and other choices Languages of the printed words The batch command: Kesto without a window Where Kesto keeps its settings About Kesto and its version",
+"text": "The three pages: from choosing the deals to printing Recording hands dealt at the table Dealing to a plan: boards for teaching nights Deal files and the dealing machines that use them Printing hand records, deal sheets and statistics Curtain cards The web page and its images The Options dialog: fonts, curtain cards and other choices Languages of the printed words The batch command: Kesto without a window Where Kesto keeps its settings About Kesto and its version",
 "title": "Kesto Help"
 },
 {
@@ -195,6 +195,69 @@ var KESTO_HELP_INDEX = [
 "heading": "Makeable contracts and par",
 "text": "Tick Show makeable contracts and par to have the double-dummy solver work out, for every complete deal, how many tricks each player can take as declarer in each strain when all four hands play as well as possible with all the cards in view, and the par contract for the board's vulnerability. Hand records and the web page then show under each board, individual deal sheets beside it: a small table headed Makeable contracts (in the printing language), with the declarers N , S , E , W down the side and no trump and the four suits across. Each entry is the highest level that declarer makes in that strain ( 4 means ten tricks, so four of it makes); - means not even one of it makes; the par line, for example Par: 4♠ N, NS +420 : the contract that neither side can improve on by bidding on, with its result when the solver finds overtricks ( Par: 1♠+2 EW, NS -140 : one spade by East or West, making nine tricks), who plays it ( NS when either of them can), and the score from North-South's side, as the PBN file's OptimumScore gives it. A sacrifice shows what it costs: Par: 5♥X-2 E, NS +300 . When nobody can make anything, the line says Par: Pass . The seat letters are the printing language's; no trump is written as that language writes it ( SA in German, Dutch, French and Italian, UT in Danish, BA in Polish). Curtain cards never show it, and deals that are not complete get no table. The solver starts as soon as the print page shows, in the background: a bar on the page shows how far it is, moving every few deals, and you can go on working. Print and Create wait for it if it has not finished, with a progress window whose Cancel stops it: nothing is printed or written then. Saving a PBN file waits in the same way, and the file then carries each board's analysis as the standard tags DoubleDummyTricks , OptimumScore and ParContract , which scoring programs and bridge web sites read, and the OptimumResultTable that other PBN programs read. A PBN file read with either keeps its analysis without solving again. A board set is worked out once; printing it again, making the page or saving it costs nothing more. With the option off, no analysis runs and every printout, page and file is exactly as before. In the batch command, --analyse does the same for --print , --html and --save x.pbn whatever the option says.",
 "title": "The Options dialog"
+},
+{
+"page": "plans.html",
+"anchor": "",
+"heading": "Dealing to a plan",
+"text": "Dealing to a plan For a teaching night or a supervised practice session every board should practise a theme: a 1NT opening and its responses, weak twos, slam hands, competitive auctions. Write the themes as a plan , and Kesto deals random boards and keeps only those that meet it. The player who should open sits in each board's dealer seat, so the boards go into the dealing machine, the hand records, the curtain cards, the PBN or LIN file and the web page exactly as they are.",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "window",
+"heading": "In the window",
+"text": "On the first page choose Generate random deals . Press Plan... ( Alt + A ) and write the plan. Under the text the dialog says, as you type, where the plan cannot be read ( Line 2, column 17: a seat (N, E, S, W, dealer, lho, partner, rho) was expected. ) or how many boards it deals. After a short pause it shows how often a random deal meets each line ( Line 1: about 1 deal in 40 ): a line met by fewer than about 1 deal in a million takes a long time to deal. Tick Mix the themes to have the boards of all lines come in a random order; without it, the boards of line 1 come first, then those of line 2, and so on. Press OK . It is enabled only while the plan can be read. Kesto keeps the plan and the box for the next time, and ticks Deal to a plan ( Alt + L ). Cancel leaves the plan as it was. Press Next >> . Kesto deals with the generator chosen in the options (the classic one, or the secure one), and each board is kept only when it meets its line for that board's number. A window shows how far it has got, with Cancel . Then the print page follows, as for any generated set. Deal to a plan is not remembered: each time Kesto starts it deals ordinary random boards until you tick it. With the box unticked nothing changes.",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "plan",
+"heading": "The plan",
+"text": "A plan is one line per theme, count: condition : count boards of the set meet the condition . The counts add up to the number of boards dealt, at most 500. A plan may instead be a single condition without a count: then every board meets it, and Number of random deals to generate says how many boards there are. Blank lines are skipped; letter case and spaces between words and signs never matter.",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "seats",
+"heading": "Seats",
+"text": "Write Meaning N , E , S , W , north , east , south , west that seat on every board dealer the board's dealer: North on board 1, East on 2, South on 3, West on 4, North again on 5, and so on lho the dealer's left-hand opponent, who calls second partner the dealer's partner rho the dealer's right-hand opponent, who calls last in the first round",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "values",
+"heading": "Values",
+"text": "Write Meaning 12 a whole number hcp(S) high-card points: ace 4, king 3, queen 2, jack 1 controls(S) controls: ace 2, king 1 spades(S) , hearts(S) , diamonds(S) , clubs(S) the number of cards in that suit hcp(N) + hcp(S) values added or taken away with + and - , for example a partnership's points",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "tests",
+"heading": "Tests",
+"text": "Write Met when hcp(N) >= 12 the two values compare so; the signs are = , <> (differs), < , <= , > , >= hcp(S) 15-17 the value lies in the range, both ends included balanced(S) the hand is 4-3-3-3, 4-4-3-2 or 5-3-3-2, in any suits semibalanced(S) balanced, or 5-4-2-2 or 6-3-2-2 shape(S) = 5431 the lengths in spades, hearts, diamonds, clubs in that order; x stands for any length, so shape(S) = x5xx is any hand with five hearts shape(S) = any 5431 those lengths in any order of the suits Tests are joined by and , or and not , with parentheses where needed. not binds tightest, then and , then or : a or b and c means a or (b and c) .",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "examples",
+"heading": "Worked plans",
+"text": "1NT openings and the responses to them. Six boards where responder has game values, six where responder holds a five-card major: 6: hcp(dealer) 15-17 and balanced(dealer) and hcp(partner) >= 10 6: hcp(dealer) 15-17 and balanced(dealer) and (spades(partner) >= 5 or hearts(partner) >= 5) Weak twos. A six-card suit and 5 to 10 points for the dealer, with partner not strong enough to think of game too often: 4: hearts(dealer) = 6 and hcp(dealer) 5-10 and spades(dealer) <= 3 and hcp(partner) <= 12 4: spades(dealer) = 6 and hcp(dealer) 5-10 and hearts(dealer) <= 3 and hcp(partner) <= 12 4: diamonds(dealer) = 6 and hcp(dealer) 5-10 and hcp(partner) <= 12 Strong 2♣ openings. Balanced giants, and hands with a long major and plenty of controls: 6: hcp(dealer) >= 22 and balanced(dealer) 6: hcp(dealer) 19-23 and controls(dealer) >= 7 and (spades(dealer) >= 6 or hearts(dealer) >= 6) Slam hands. The dealer's side holds a small slam's worth of points and controls: hcp(dealer) + hcp(partner) 31-36 and controls(dealer) + controls(partner) >= 9 Competitive auctions. The dealer opens and the next hand has enough to come in, with a five-card major on half the boards: 6: hcp(dealer) 11-15 and hcp(lho) 10-16 6: hcp(dealer) 11-15 and hcp(lho) 10-16 and (shape(lho) = 5xxx or shape(lho) = x5xx) A mixed evening. Tick Mix the themes so that the three themes do not come in clusters: 4: hcp(dealer) 15-17 and balanced(dealer) 4: hearts(dealer) >= 6 and hcp(dealer) 5-10 and hcp(partner) <= 12 4: hcp(dealer) >= 20 and not balanced(dealer)",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "rare",
+"heading": "A plan that is too rare",
+"text": "Kesto stops after 100 million deals or 60 seconds, whichever comes first, and deals nothing: the first page stays as it was and the message says how far it got, for example Only 3 of the 12 boards met line 2 after 100 million deals; no boards were dealt. Widen the ranges of that line, or deal fewer of its boards. The odds in the plan dialog tell you in advance which line is rare.",
+"title": "Dealing to a plan"
+},
+{
+"page": "plans.html",
+"anchor": "batch",
+"heading": "In the batch command",
+"text": "kesto batch --plan TEXT deals to a plan given on the command line, its lines separated by newlines; --plan-file FILE reads it from a text file; --mix mixes the themes. A plan of counts deals the sum of its counts; a single condition without a count takes the number from --generate N . With --seed N the same seed and plan give the same boards every time. A plan that cannot be read is a usage error (exit status 2) with the line and column; a plan too rare ends with its message and exit status 1. The batch deals to a plan only when told so: the plan kept in the window is not used. See The batch command . kesto batch --seed 7 --plan-file weak-twos.txt --mix --save night.dlm --print --copies 1",
+"title": "Dealing to a plan"
 },
 {
 "page": "printing.html",

@@ -16,8 +16,10 @@
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/plan/plan_reader.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/error_report.h"
+#include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/print/print_options.h"
 #include "kesto/print/print_without_window.h"
@@ -81,6 +83,7 @@ class BatchJob {
     int StartOptions();
     int StartMainWindow();
     int ReadBoards();
+    int DealToPlan();
     int SetHeaders();
     int List();
     int Analyse();
@@ -145,9 +148,12 @@ int BatchJob::StartMainWindow() {
     return kGoOn;
 }
 
-// --generate or --read: the first page's choice and Next, as in the window.
+// --plan, --generate or --read: the first page's choice and Next, as in the window.
 int BatchJob::ReadBoards() {
-    if (options_.generate) {
+    if (options_.plan || options_.planFile) {
+        if (const int status = DealToPlan(); status != kGoOn)
+            return status;
+    } else if (options_.generate) {
         main_.RadioGroup1Click(DealSource::Generate);
         main_.UpDown1Change(*options_.generate);
         main_.NextBtnClick();
@@ -175,6 +181,36 @@ int BatchJob::ReadBoards() {
     }
     view_.TakeMessageCount();
     return kGoOn;
+}
+
+// --plan or --plan-file: the plan dialog's OK with the plan, "Deal to a plan" ticked, and Next
+// in generate mode. A plan that cannot be read is a usage error.
+int BatchJob::DealToPlan() {
+    std::string text;
+    if (options_.planFile) {
+        StatusOr<std::string> file = ReadWholeFile(*options_.planFile);
+        if (!file.status.Ok())
+            return Failure(file.status.Reason());
+        text = std::move(file.value);
+    } else {
+        text = *options_.plan;
+    }
+    const PlanReading reading = ReadPlan(text);
+    if (reading.error)
+        return BatchUsageError(
+            err_, "the plan cannot be read: " + MessageToUtf8(PlanErrorText(*reading.error)));
+    const bool oneCondition = reading.plan.lines.size() == 1 && !reading.plan.lines[0].count;
+    if (oneCondition && !options_.generate)
+        return BatchUsageError(
+            err_, "a plan of one condition without a count needs --generate N for its boards");
+    main_.PlanDlgOk(text, options_.mix);
+    main_.PlanCheckBoxClick(true);
+    main_.RadioGroup1Click(DealSource::Generate);
+    if (options_.generate)
+        main_.UpDown1Change(*options_.generate);
+    main_.NextBtnClick();
+    // Anything else has been said: too rare a plan, or the secure source failed.
+    return main_.CurrentPage() == Page::Print ? kGoOn : kFailed;
 }
 
 int BatchJob::SetHeaders() {

@@ -75,6 +75,25 @@ constexpr BatchOption kBatchOptions[] = {
      .set = SetSwitch{[](BatchOptions& o) { o.secure = true; }},
      .help = "deal from the system's secure random source, as the\n"
              "option \"Deal with a secure random generator\" does"},
+    {.name = "--plan",
+     .value = "TEXT",
+     .what = "a plan",
+     .set = SetText{[](BatchOptions& o, const std::string& v) { o.plan = Utf8ToWindows1252(v); }},
+     .emptyIsMissing = true,
+     .help = "deal only boards that meet the plan, as \"Deal to a plan\":\n"
+             "its lines \"count: condition\" separated by newlines deal\n"
+             "the sum of their counts; a single condition without a\n"
+             "count deals --generate N boards"},
+    {.name = "--plan-file",
+     .value = "FILE",
+     .what = "a file name",
+     .set = SetText{[](BatchOptions& o, const std::string& v) { o.planFile = v; }},
+     .emptyIsMissing = true,
+     .help = "the same, with the plan read from a text file"},
+    {.name = "--mix",
+     .set = SetSwitch{[](BatchOptions& o) { o.mix = true; }},
+     .help = "with a plan: the boards of all its lines in a random\n"
+             "order, as \"Mix the themes\"; without it, line by line"},
     {.name = "--read",
      .value = "FILE",
      .what = "a file name",
@@ -261,6 +280,13 @@ constexpr Conflict kConflicts[] = {
     // A file's deals are read, not dealt: the secure source would go unused without a word.
     {[](const BatchOptions& o) { return o.read && o.secure; },
      "--read and --secure cannot go together"},
+    {[](const BatchOptions& o) { return o.plan && o.planFile; },
+     "--plan and --plan-file cannot go together"},
+    // A file's deals are read as they stand: no plan could choose them.
+    {[](const BatchOptions& o) { return (o.plan || o.planFile) && o.read; },
+     "--plan or --plan-file and --read cannot go together"},
+    {[](const BatchOptions& o) { return o.mix && !o.plan && !o.planFile; },
+     "--mix goes with --plan or --plan-file"},
     {[](const BatchOptions& o) { return (o.stats || o.gifLocation) && !o.html; },
      "--stats and --gif-location go with --html"},
     {[](const BatchOptions& o) {

@@ -16,37 +16,50 @@ void ShowAnalysisProgress(QProgressBar& bar, const BackgroundAnalysis::Progress&
     bar.setValue(static_cast<int>(std::min<std::size_t>(progress.done, progress.total)));
 }
 
-bool WaitForAnalysisDialog(QWidget* parent, const BackgroundAnalysis& analysis) {
-    QProgressDialog dialog(kAnalysisWaitText, "Cancel", 0, 0, parent);
-    dialog.setObjectName("AnalysisWaitDialog");
-    dialog.setWindowTitle(kAnalysisWaitTitle);
+bool RunProgressDialog(QWidget* parent, const char* objectName, const QString& title,
+                       const QString& text, const std::function<bool(QProgressDialog&)>& look) {
+    QProgressDialog dialog(text, "Cancel", 0, 0, parent);
+    dialog.setObjectName(objectName);
+    dialog.setWindowTitle(title);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setAutoClose(false);
     dialog.setAutoReset(false);
     dialog.setMinimumDuration(0);
-    auto* bar = new QProgressBar(&dialog);
-    dialog.setBar(bar);
 
     bool finished = false;
     QTimer poll;
-    const auto look = [&] {
-        const BackgroundAnalysis::Progress progress = analysis.Current();
-        if (progress.state != BackgroundAnalysis::State::Running) {
+    const auto update = [&] {
+        if (!look(dialog)) {
             finished = true;
             dialog.accept();
-            return;
         }
-        ShowAnalysisProgress(*bar, progress);
     };
-    QObject::connect(&poll, &QTimer::timeout, &dialog, look);
+    QObject::connect(&poll, &QTimer::timeout, &dialog, update);
     poll.start(kAnalysisPollMs);
-    look();
+    update();
     if (finished) {
         return true;
     }
     dialog.exec();
     poll.stop();
     return finished;
+}
+
+bool WaitForAnalysisDialog(QWidget* parent, const BackgroundAnalysis& analysis) {
+    QProgressBar* bar = nullptr;
+    return RunProgressDialog(parent, "AnalysisWaitDialog", kAnalysisWaitTitle, kAnalysisWaitText,
+                             [&](QProgressDialog& dialog) {
+                                 if (bar == nullptr) {
+                                     bar = new QProgressBar(&dialog);
+                                     dialog.setBar(bar);
+                                 }
+                                 const BackgroundAnalysis::Progress progress = analysis.Current();
+                                 if (progress.state != BackgroundAnalysis::State::Running) {
+                                     return false;
+                                 }
+                                 ShowAnalysisProgress(*bar, progress);
+                                 return true;
+                             });
 }
 
 }  // namespace kesto::gui

@@ -35,6 +35,7 @@
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/plan_dialog.h"
 #include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
@@ -216,6 +217,20 @@ QWidget* MainWindow::BuildFirstPage() {
     randomCount_->setGeometry(14, 24, 72, 24);
     connect(randomCount_, &QSpinBox::valueChanged, this,
             [this](int value) { core_->UpDown1Change(value); });
+    dealToPlan_ = new QCheckBox(Q(texts::kDealToPlan), randomCountGroup_);
+    dealToPlan_->setObjectName("PlanCheckBox");
+    dealToPlan_->setGeometry(110, 25, 170, 22);
+    auto* planBtn = new QPushButton(Q(texts::kPlanButton), randomCountGroup_);
+    planBtn->setObjectName("PlanBtn");
+    planBtn->setGeometry(330, 23, 95, 26);
+    connect(dealToPlan_, &QCheckBox::clicked, this,
+            [this](bool checked) { core_->PlanCheckBoxClick(checked); });
+    connect(planBtn, &QPushButton::clicked, this, [this] {
+        if (const auto chosen = RunPlanDialog(this, {core_->PlanText(), core_->PlanMix()},
+                                              core_->RandomDealCount())) {
+            core_->PlanDlgOk(chosen->plan, chosen->mix);
+        }
+    });
 
     headerGroup_ = new QGroupBox(Q(texts::kHeaderGroup), page);
     headerGroup_->setObjectName("HeaderGroup");
@@ -433,6 +448,10 @@ void MainWindow::ShowAnalysis() {
     }
 }
 
+bool MainWindow::WaitForPlanDealing(const BackgroundPlanDealing& dealing) {
+    return WaitForPlanDealingDialog(this, dealing);
+}
+
 bool MainWindow::WaitForAnalysis(const BackgroundAnalysis& analysis) {
     const bool finished = WaitForAnalysisDialog(this, analysis);
     ShowAnalysis();
@@ -458,6 +477,7 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
             Quietly(edit, [&](auto* w) { w->setText(shown); });
     }
     Quietly(useDate_, [&](auto* w) { w->setChecked(d.useDateInHeader); });
+    Quietly(dealToPlan_, [&](auto* w) { w->setChecked(d.dealToPlan); });
 
     if (dealNumber_->value() != d.dealNumber) {
         Quietly(dealNumber_, [&](auto* w) { w->setValue(d.dealNumber); });

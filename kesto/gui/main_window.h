@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     void FocusCopiesField() override;
     void PrintoutsSavedIn(const std::string& folder) override;
     bool WaitForAnalysis(const BackgroundAnalysis& analysis) override;
+    bool WaitForPlanDealing(const BackgroundPlanDealing& dealing) override;
     Answer ShowMessage(MessageKind kind, const std::string& text,
                        MessageButtons buttons = MessageButtons::Ok) override;
     void Beep() override;
@@ -95,6 +96,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     std::array<QRadioButton*, 3> modeButtons_{};
     QGroupBox* randomCountGroup_ = nullptr;
     QSpinBox* randomCount_ = nullptr;
+    QCheckBox* dealToPlan_ = nullptr;
     QGroupBox* headerGroup_ = nullptr;
     QLineEdit* line1_ = nullptr;
     QLineEdit* line2_ = nullptr;

@@ -148,6 +148,11 @@ inline constexpr StringSetting kUserLanguage{"UserLanguage", "English"};
 inline constexpr StringSetting kPrinterName{"PrinterName", ""};
 inline constexpr StringSetting kPdfFolder{"PdfFolder", ""};
 
+// The plan dialog: the plan last kept with OK (its lines separated by "\n") and its "Mix the
+// themes" box.
+inline constexpr StringSetting kPlan{"Plan", ""};
+inline constexpr BoolSetting kPlanMix{"PlanMix", false};
+
 // The settings of one font slot (font_slots.h), in slot order; symbols is null for the slots
 // that print no suit symbols.
 struct FontSlotSettings {
@@ -220,6 +225,8 @@ inline constexpr SettingEntry kAllSettings[] = {
     &kUserLanguage,
     &kPrinterName,
     &kPdfFolder,
+    &kPlan,
+    &kPlanMix,
 };
 
 }  // namespace kesto

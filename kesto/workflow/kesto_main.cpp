@@ -7,9 +7,11 @@
 #include "kesto/options/language_table.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/plan/plan_reader.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/workflow/background_plan_dealing.h"
 #include "kesto/workflow/date_format.h"
 #include "kesto/workflow/texts.h"
 
@@ -112,6 +114,8 @@ void TKestoMain::ReadSettings() {
     SuppressSetWarning = store.Read(kSuppressSetWarning);
     SuppressHTMLAlert = store.Read(kSuppressHtmlAlert);
     RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
+    planText_ = store.Read(kPlan);
+    planMix_ = store.Read(kPlanMix);
     store.CloseKey();
 }
 
@@ -203,11 +207,49 @@ bool TKestoMain::GenerateDeals() {
     return true;
 }
 
+bool TKestoMain::DealPlan() {
+    const PlanReading reading = ReadPlan(planText_);
+    if (reading.error) {
+        view_.ShowMessage(MessageKind::Error,
+                          texts::PlanUnreadableText(PlanErrorText(*reading.error)));
+        return false;
+    }
+    const bool secure = options_ != nullptr && options_->SecureDealing();
+    tBoardSet boards;
+    BackgroundPlanDealing run([&](const PlanProgressReport& progress) {
+        PlanDealingOptions options{.dealsAsked = randomCount_, .mix = planMix_};
+        options.progress = progress;
+        if (!secure) {
+            return kesto::DealToPlan(boards, reading.plan, options, random_);
+        }
+        SecureRandom source;
+        return kesto::DealToPlan(boards, reading.plan, options, source);
+    });
+    if (!view_.WaitForPlanDealing(run)) {
+        run.Cancel();
+    }
+    const PlanDealing& dealt = run.Result();
+    switch (dealt.outcome) {
+        case PlanDealing::Outcome::Dealt:
+            boardSet = std::move(boards);
+            return true;
+        case PlanDealing::Outcome::TooRare:
+            view_.ShowMessage(MessageKind::Warning, dealt.message);
+            break;
+        case PlanDealing::Outcome::SourceFailed:
+            view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.message));
+            break;
+        case PlanDealing::Outcome::Cancelled:
+            break;
+    }
+    return false;
+}
+
 void TKestoMain::NextOnFirstPage() {
     boardSet.clear();
     switch (mode_) {
         case DealSource::Generate:
-            if (!GenerateDeals()) {
+            if (!(dealToPlan_ ? DealPlan() : GenerateDeals())) {
                 return;
             }
             ShowPage(Page::Print);
@@ -321,6 +363,23 @@ void TKestoMain::Edit18Change(const std::string& text) {
 void TKestoMain::UpDown1Change(int count) {
     randomCount_ = kNumHands.Clamp(count);
 }
+void TKestoMain::PlanCheckBoxClick(bool checked) {
+    dealToPlan_ = checked;
+    Refresh();
+}
+
+void TKestoMain::PlanDlgOk(const std::string& plan, bool mix) {
+    planText_ = plan;
+    planMix_ = mix;
+    dealToPlan_ = true;  // a plan just written is the one to deal
+    SettingsStore store(settings_);
+    store.OpenKey(kSettingsKey, true);
+    store.Write(kPlan, planText_);
+    store.Write(kPlanMix, planMix_);
+    store.CloseKey();
+    Refresh();
+}
+
 void TKestoMain::UpDown3Change(int copies) {
     copies_ = kNumCopies.Clamp(copies);
 }
@@ -365,6 +424,7 @@ void TKestoMain::FillDisplay() {
     d.mode = mode_;
     d.randomCountVisible = mode_ == DealSource::Generate;
     d.randomCount = randomCount_;
+    d.dealToPlan = dealToPlan_;
     d.headerEnabled = headerEnabled_;
     d.line1 = line1_;
     d.line2 = line2_;

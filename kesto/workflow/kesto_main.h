@@ -66,6 +66,13 @@ class TKestoMain {
     void Edit17Change(const std::string& text);  // "Line &1"
     void Edit18Change(const std::string& text);  // "Line &2"
     void UpDown1Change(int count);               // "N&umber of random deals to generate"
+    // "Deal to a p&lan": Next in generate mode deals to the plan instead (not stored: each
+    // start deals as before until it is ticked).
+    void PlanCheckBoxClick(bool checked);
+    // The plan dialog's OK: the plan (lines separated by '\n') and "Mix the &themes" are kept
+    // and stored, and "Deal to a p&lan" is ticked. The dialog lets only a plan that can be
+    // read through.
+    void PlanDlgOk(const std::string& plan, bool mix);
 
     // The print page.
     void UpDown3Change(int copies);  // "N&umber of copies (with all hands):"
@@ -156,6 +163,9 @@ class TKestoMain {
     const std::string& HeaderLine1() const { return line1_; }
     const std::string& HeaderLine2() const { return line2_; }
     int RandomDealCount() const { return randomCount_; }
+    bool PlanTicked() const { return dealToPlan_; }
+    const std::string& PlanText() const { return planText_; }
+    bool PlanMix() const { return planMix_; }
     int Copies() const { return copies_; }
     int IndividualSets() const { return sets_; }
     int StatSheets() const { return statSheets_; }
@@ -174,6 +184,9 @@ class TKestoMain {
     // The generating run, with the generator the options ask for; false after telling the
     // user that the secure source failed (the board set then stays empty).
     bool GenerateDeals();
+    // Dealing to the plan, with its progress shown; false after telling the user why no
+    // boards were dealt (or when the user cancelled).
+    bool DealPlan();
     void ReadDealsFromFile();
     void NextOnEnterHandPage();
     void ShowDeal(int position);
@@ -202,6 +215,9 @@ class TKestoMain {
     Page page_ = Page::First;
     DealSource mode_ = DealSource::Generate;
     int randomCount_ = 30;
+    bool dealToPlan_ = false;
+    std::string planText_;
+    bool planMix_ = false;
     int copies_ = 1;
     int sets_ = 1;
     int statSheets_ = 0;

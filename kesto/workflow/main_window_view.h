@@ -14,6 +14,7 @@
 #include "kesto/platform/ui.h"
 #include "kesto/print/print_job.h"
 #include "kesto/workflow/background_analysis.h"
+#include "kesto/workflow/background_plan_dealing.h"
 
 namespace kesto {
 
@@ -38,6 +39,7 @@ struct MainWindowDisplay {
     DealSource mode = DealSource::Generate;  // RadioGroup1's checked item
     bool randomCountVisible = true;
     int randomCount = 30;  // UpDown1
+    bool dealToPlan = false;
     bool headerEnabled = true;
     std::string line1, line2;
     bool useDateInHeader = false;
@@ -95,6 +97,10 @@ class MainWindowView : public Ui {
         analysis.Wait();
         return true;
     }
+    // While Next deals to a plan: wait until the dealing has ended, showing its progress, and
+    // let the user cancel. False when the user cancelled. A view without a window just waits
+    // (the caller then takes the result).
+    virtual bool WaitForPlanDealing(const BackgroundPlanDealing& /*dealing*/) { return true; }
 };
 
 }  // namespace kesto

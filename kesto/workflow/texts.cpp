@@ -102,4 +102,9 @@ std::string AnalysisFailedText(std::string_view reason) {
            "the Other page of the options to go on without them.";
 }
 
+std::string PlanUnreadableText(std::string_view error) {
+    return "The plan cannot be read, so no boards were dealt. " + std::string(error) +
+           " Mend it with \"Plan...\", or untick \"Deal to a plan\".";
+}
+
 }  // namespace kesto::texts

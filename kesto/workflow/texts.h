@@ -27,6 +27,8 @@ inline constexpr std::string_view kHeaderGroup = "Header for printout";
 inline constexpr std::string_view kLine1 = "Line &1";
 inline constexpr std::string_view kLine2 = "Line &2";
 inline constexpr std::string_view kUseDate = "Use &date as default second line";
+inline constexpr std::string_view kDealToPlan = "Deal to a p&lan";
+inline constexpr std::string_view kPlanButton = "Pl&an...";
 
 // Start-up.
 inline constexpr std::string_view kPrintingLibraryNotFound =
@@ -81,6 +83,8 @@ std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
 std::string SecureDealingFailedText(std::string_view reason);
 // The makeable contracts could not be worked out; reason is the solver's own words.
 std::string AnalysisFailedText(std::string_view reason);
+// Next with "Deal to a p&lan" ticked and a plan that cannot be read; error is PlanErrorText.
+std::string PlanUnreadableText(std::string_view error);
 
 // The deals-with-no-cards dialog.
 inline constexpr std::string_view kZeroCardsCaption = "Deals with no cards";

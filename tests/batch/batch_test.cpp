@@ -9,11 +9,13 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "kesto/batch/batch.h"
 #include "kesto/files/deal_notation.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/plan/plan_reader.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/workflow/texts.h"
 #include "tests/analysis/analysis_test_deals.h"
@@ -196,12 +198,64 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
          "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
         {{"--output-folder", "out"},
          "--copies, --sets, --stat-sheets, --curtains and --output-folder go with --print"},
+        {{"--plan", ""}, "--plan needs a plan"},
+        {{"--plan", "x", "--plan-file", "p.txt"}, "--plan and --plan-file cannot go together"},
+        {{"--plan-file", "p.txt", "--read", "a.kst"},
+         "--plan or --plan-file and --read cannot go together"},
+        {{"--generate", "4", "--mix"}, "--mix goes with --plan or --plan-file"},
+        {{"--plan", "2: hcp(N) > 9\n2: hcp(dealer) >= 12 and hearts(X) > 4"},
+         "the plan cannot be read: Line 2, column 33: \"X\" is not a known word; a seat (N, E, S, "
+         "W, dealer, lho, partner, rho) was expected."},
+        {{"--plan", "hcp(N) > 9"},
+         "a plan of one condition without a count needs --generate N for its boards"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args), 2) << c.message;
         EXPECT_EQ(err_.str(), "kesto batch: " + c.message +
                                   "\nusage: kesto batch [options]; see kesto batch --help\n");
     }
+}
+
+// Each listed board meets the line of the plan it was dealt for, in that order.
+void ExpectBoardsMeet(const std::string& listing, const Plan& plan, const std::vector<int>& lines) {
+    std::istringstream records(listing);
+    std::size_t board = 0;
+    for (std::string line; std::getline(records, line); ++board) {
+        ASSERT_LT(board, lines.size()) << line;
+        tDeal deal;
+        ReadDealTag(deal, line.substr(line.find("[Deal ")));
+        EXPECT_TRUE(plan.lines[lines[board]].condition.Meets(deal, static_cast<int>(board) + 1))
+            << line;
+    }
+    EXPECT_EQ(board, lines.size());
+}
+
+TEST_F(BatchTest, APlanDealsItsCountsInOrderAndASeedRepeatsThem) {
+    const std::string text = "2: hcp(dealer) 15-17 and balanced(dealer)\r\n3: spades(lho) >= 6\r\n";
+    ASSERT_TRUE(ReplaceFileAtomically(Path("plan.txt"), text).Ok());
+    const Plan plan = ReadPlan(text).plan;
+    ASSERT_EQ(Run({"--seed", "5", "--plan-file", Path("plan.txt"), "--list"}), 0) << err_.str();
+    const std::string first = out_.str();
+    ExpectBoardsMeet(first, plan, {0, 0, 1, 1, 1});
+    ASSERT_EQ(Run({"--seed", "5", "--plan", text, "--list"}), 0);
+    EXPECT_EQ(out_.str(), first);
+    ASSERT_EQ(Run({"--seed", "5", "--plan", text, "--mix", "--list"}), 0);
+    EXPECT_NE(out_.str(), first);
+    ExpectCompleteDeals(out_.str(), 5);
+}
+
+// Every plan the help page quotes reads, and deals.
+TEST_F(BatchTest, TheHelpPagesPlansDeal) {
+    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").ValueOr("");
+    const std::regex quoted(R"(<pre class="plan">([^<]*)</pre>)");
+    int plans = 0;
+    for (std::sregex_iterator it(page.begin(), page.end(), quoted), end; it != end; ++it, ++plans) {
+        std::string plan = std::regex_replace((*it)[1].str(), std::regex("&gt;"), ">");
+        plan = std::regex_replace(plan, std::regex("&lt;"), "<");
+        EXPECT_EQ(Run({"--seed", "1", "--generate", "4", "--plan", plan, "--list"}), 0)
+            << plan << err_.str();
+    }
+    EXPECT_GE(plans, 6);
 }
 
 TEST_F(BatchTest, HelpComesBeforeAnythingAfterIt) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -29,6 +30,8 @@
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
+#include "kesto/options/settings_store.h"
+#include "kesto/plan/plan_reader.h"
 #include "kesto/platform/shared_library.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/support/fixed_clock.h"
@@ -43,6 +46,8 @@ class MainWindowTest : public QObject {
     void cleanup();
     void opensOnTheFirstPageAtItsFixedSize();
     void nextDealsThirtyBoardsAndShowsThePrintPage();
+    void aPlanKeptInItsDialogIsStoredAndNextDealsToIt();
+    void aPlanNoDealMeetsShowsProgressUntilCancelled();
     void countFieldsTakeOnlyDigits();
     void recordShowsTheEmptyDealWithTheFocusOnNorthsSpades();
     void typedKeysChangeTheDealAndTheCaret();
@@ -174,6 +179,63 @@ void MainWindowTest::nextDealsThirtyBoardsAndShowsThePrintPage() {
     QVERIFY(Find<QPushButton>("CreateBtn")->isEnabled());
     // Back (generate mode asks nothing), then a smaller count.
     QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+    QVERIFY(Find<QWidget>("FirstTab")->isVisible());
+}
+
+// Typed as a user would: a broken plan shows the reader's message and OK stays off; a good one
+// shows each line's odds, OK keeps and stores it, and Next deals boards that meet their lines.
+void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
+    const std::string broken = "3: hcp(dealer) >= 15\n2: shape(lho = any 5431";
+    const std::string plan = "3: hcp(dealer) >= 15\n2: shape(lho) = any 5431";
+    QString errorShown, oddsShown;
+    WhenModal([&](QWidget* dialog) {
+        auto* edit = dialog->findChild<QPlainTextEdit*>("PlanEdit");
+        auto* ok = dialog->findChild<QPushButton*>("OkBtn");
+        const auto type = [edit](const std::string& text) {
+            const QStringList lines = QString::fromStdString(text).split('\n');
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                if (i > 0)
+                    QTest::keyClick(edit, Qt::Key_Return);
+                QTest::keyClicks(edit, lines[i]);
+            }
+        };
+        type(broken);
+        errorShown = dialog->findChild<QLabel*>("PlanError")->text();
+        QVERIFY(!ok->isEnabled());
+        edit->selectAll();
+        type(plan);
+        QTRY_VERIFY(!dialog->findChild<QLabel*>("PlanOdds")->text().isEmpty());
+        oddsShown = dialog->findChild<QLabel*>("PlanOdds")->text();
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    QTest::mouseClick(Find<QPushButton>("PlanBtn"), Qt::LeftButton);
+    QCOMPARE(errorShown.toStdString(), PlanErrorText(*ReadPlan(broken).error));
+    QVERIFY2(oddsShown.startsWith("Line 1: about 1 deal in ") && oddsShown.contains("\nLine 2: "),
+             qPrintable(oddsShown));
+    QVERIFY(Find<QCheckBox>("PlanCheckBox")->isChecked());
+    SettingsStore store(settings_->filePath("Kesto.reg").toStdString());
+    QVERIFY(store.OpenKey(kSettingsKey, false));
+    QCOMPARE(store.Read(kPlan), plan);
+
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    const tBoardSet& boards = window_->Core().boardSet;
+    QCOMPARE(boards.size(), std::size_t{5});
+    const Plan read = ReadPlan(plan).plan;
+    for (std::size_t i = 0; i < boards.size(); ++i)
+        QVERIFY(read.lines[i < 3 ? 0 : 1].condition.Meets(boards[i], static_cast<int>(i) + 1));
+    QVERIFY(Find<QWidget>("PrintTab")->isVisible());
+}
+
+void MainWindowTest::aPlanNoDealMeetsShowsProgressUntilCancelled() {
+    window_->Core().PlanDlgOk("hcp(N) >= 38", false);
+    QString shown;
+    WhenModal([&shown](QWidget* dialog) {
+        shown = dialog->objectName();
+        QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QCOMPARE(shown, QString("PlanDealingDialog"));
+    QVERIFY(window_->Core().boardSet.empty());
     QVERIFY(Find<QWidget>("FirstTab")->isVisible());
 }
 
