@@ -37,5 +37,6 @@ int main(int argc, char** argv) {
         std::cerr << kesto::NoWindowLine(*reason) << "\n";
         return 1;
     }
-    return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath(), command.screenshotFolder);
+    return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath(), command.screenshotFolder,
+                              command.dealFile);
 }

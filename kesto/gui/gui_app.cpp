@@ -1,6 +1,7 @@
 #include "kesto/gui/gui_app.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -48,7 +49,8 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
     qtStart->held.push_back({type, context.category, text});
 }
 
-int StartAndRun(const std::string& settingsPath, const std::string& screenshotFolder) {
+int StartAndRun(const std::string& settingsPath, const std::string& screenshotFolder,
+                const std::string& dealFile) {
     // The program's face: Arial (or its metric twin) at 12 pixels, dialogs as the window.
     QFont font("Arial");
     font.setPixelSize(12);
@@ -73,13 +75,18 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
         const bool saved = window.SaveScreenshots(QString::fromStdString(screenshotFolder));
         return saved ? 0 : 1;
     }
+    if (!dealFile.empty()) {
+        // Once the window is up, so that its messages stand over it.
+        QTimer::singleShot(0, &window,
+                           [&window, &dealFile] { window.Core().OpenDealFile(dealFile); });
+    }
     return QApplication::exec();
 }
 
 }  // namespace
 
 int RunGui(int argc, char** argv, const std::string& settingsPath,
-           const std::string& screenshotFolder) {
+           const std::string& screenshotFolder, const std::string& dealFile) {
     QtStart start;
     qtStart = &start;
     start.previous = qInstallMessageHandler(HoldStartMessage);
@@ -94,7 +101,7 @@ int RunGui(int argc, char** argv, const std::string& settingsPath,
     // on; one that stops the start itself (or escapes the message loop) is reported here and
     // ends the program.
     try {
-        return StartAndRun(settingsPath, screenshotFolder);
+        return StartAndRun(settingsPath, screenshotFolder, dealFile);
     } catch (...) {
         app.ReportCurrentFailure();
         return 1;

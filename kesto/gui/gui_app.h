@@ -8,8 +8,9 @@ namespace kesto::gui {
 
 // Every part of the program works on the settings file at settingsPath. With a
 // screenshotFolder ("kesto --screenshot-dir DIR", not in the help) it saves pictures of the
-// three pages there and ends.
+// three pages there and ends. With a dealFile ("kesto FILE") the shown window reads it as
+// "Read deals fro&m file" does.
 int RunGui(int argc, char** argv, const std::string& settingsPath,
-           const std::string& screenshotFolder = {});
+           const std::string& screenshotFolder = {}, const std::string& dealFile = {});
 
 }  // namespace kesto::gui

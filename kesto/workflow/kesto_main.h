@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -73,6 +74,10 @@ class TKestoMain {
     // and stored, and "Deal to a p&lan" is ticked. The dialog lets only a plan that can be
     // read through.
     void PlanDlgOk(const std::string& plan, bool mix);
+    // A deal file given to the program when it starts ("kesto FILE", a file opened from the
+    // file manager): on the first page, read as "Read deals fro&m file" reads the file the
+    // user picks, with the same messages and notices, and on to the page its deals lead to.
+    void OpenDealFile(const std::string& fileName);
 
     // The print page.
     void UpDown3Change(int copies);  // "N&umber of copies (with all hands):"
@@ -188,6 +193,9 @@ class TKestoMain {
     // boards were dealt (or when the user cancelled).
     bool DealPlan();
     void ReadDealsFromFile();
+    // fileType: the kind picked in the read dialog, stored for the next time; none for a file
+    // given without the dialog.
+    void ReadDealsFrom(const std::string& fileName, std::optional<int> fileType);
     void NextOnEnterHandPage();
     void ShowDeal(int position);
     tDeal& Current();

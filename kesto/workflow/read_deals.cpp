@@ -108,10 +108,23 @@ void TKestoMain::ReadDealsFromFile() {
         store.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
         store.CloseKey();
     }
+    ReadDealsFrom(chosen.fileName, FileTypeOfOpenFilterIndex(chosen.filterIndex));
+}
+
+void TKestoMain::OpenDealFile(const std::string& fileName) {
+    if (page_ != Page::First) {
+        return;
+    }
+    RadioGroup1Click(DealSource::ReadFromFile);
+    boardSet.clear();
+    ReadDealsFrom(fileName, std::nullopt);
+}
+
+void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> fileType) {
     DealFileContents contents;
     // Cancel on a notice reads nothing, as a file that cannot be read.
-    if (!ReadDealFile(chosen.fileName, view_, contents) ||
-        !AcceptFileNumbering(chosen.fileName, contents, view_)) {
+    if (!ReadDealFile(fileName, view_, contents) ||
+        !AcceptFileNumbering(fileName, contents, view_)) {
         boardSet.clear();
         Refresh();
         return;
@@ -124,10 +137,10 @@ void TKestoMain::ReadDealsFromFile() {
     line1_ = std::move(contents.header1);
     line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
                                   : std::move(contents.header2);
-    {
+    if (fileType) {
         SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, FileTypeOfOpenFilterIndex(chosen.filterIndex));
+        store.Write(kFileType, *fileType);
         store.CloseKey();
     }
     // A file that says its deals are complete goes straight to the print page only when every

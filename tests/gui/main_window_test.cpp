@@ -60,6 +60,7 @@ class MainWindowTest : public QObject {
     void typingReplacesTheCopiesOnPageEntryAndByTab();
     void aLongSuitShowsEveryCardWithoutTheFocus();
     void aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice();
+    void aFileGivenAtStartIsReadWithTheSameNotice();
     void theKindPickedIsSavedUnderANameOutsideAscii();
     void screenshotsShowEveryPageAndEveryDialogMet();
 
@@ -519,6 +520,24 @@ void MainWindowTest::aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice() {
     QCOMPARE(ReadFileAnswering(path, QMessageBox::Ok), expected);
     QCOMPARE(window_->Core().CurrentPage(), kesto::Page::Print);
     QCOMPARE(window_->Core().boardSet.size(), std::size_t{4});
+}
+
+// "kesto FILE": the file given at start is read as the open dialog reads it, the same notice
+// first, then the page its deals lead to, with "Read deals from file" chosen.
+void MainWindowTest::aFileGivenAtStartIsReadWithTheSameNotice() {
+    const QString path = KESTO_TEST_DATA "/pbn/y_numbered_from_5.pbn";
+    auto notice = std::make_shared<QString>();
+    WhenModal([notice](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        *notice = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    window_->Core().OpenDealFile(path.toStdString());
+    QVERIFY(notice->startsWith("The boards in " + path + " are numbered 5 to 8."));
+    QCOMPARE(window_->Core().CurrentPage(), kesto::Page::Print);
+    QCOMPARE(window_->Core().boardSet.size(), std::size_t{4});
+    QVERIFY(Find<QRadioButton>("Mode2")->isChecked());
 }
 
 // Save through the real dialog: the kind picked by its row in "Files of type" is the kind
