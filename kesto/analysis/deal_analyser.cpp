@@ -170,4 +170,14 @@ std::shared_ptr<const DealAnalysis> DealAnalyser::Find(const tDeal& deal, int bo
     return found == analyses_.end() ? nullptr : found->second;
 }
 
+std::vector<std::shared_ptr<const DealAnalysis>> DealAnalyser::FindAll(
+    const tBoardSet& boardSet) const {
+    std::vector<std::shared_ptr<const DealAnalysis>> found;
+    found.reserve(boardSet.size());
+    for (std::size_t i = 0; i < boardSet.size(); ++i) {
+        found.push_back(Find(boardSet[i], static_cast<int>(i) + 1));
+    }
+    return found;
+}
+
 }  // namespace kesto

@@ -48,6 +48,10 @@ class DealAnalyser {
     // not been analysed.
     std::shared_ptr<const DealAnalysis> Find(const tDeal& deal, int boardNumber) const;
 
+    // Find for every board of the set, in its order (board number = position + 1): the one
+    // place the outputs take their analyses from.
+    std::vector<std::shared_ptr<const DealAnalysis>> FindAll(const tBoardSet& boardSet) const;
+
   private:
     // The cards of a deal, hand by hand (N, E, S, W) and suit by suit: tricks depend on these
     // alone.

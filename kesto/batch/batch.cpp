@@ -94,6 +94,9 @@ class BatchJob {
     // outputs carry, solved once, in analysis; null otherwise. False when the solver failed
     // (said why).
     bool OutputAnalysis(const DealAnalyser*& analysis);
+    // Solves the board set once for the whole job (taking the tricks a file gave); false after
+    // reporting the solver's failure.
+    bool Analysed();
     // Writes the message (Windows-1252) and gives kFailed.
     int Failure(std::string_view message);
 
@@ -234,22 +237,17 @@ int BatchJob::List() {
 int BatchJob::Analyse() {
     if (!options_.analyse)
         return kGoOn;
-    main_.StoreTricksRead(analyser_);
-    if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok())
-        return Failure(solved.Reason());
-    analysed_ = true;
-    for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
-        const int boardNumber = static_cast<int>(i) + 1;
-        if (const auto analysis = analyser_.Find(main_.boardSet[i], boardNumber))
-            out_ << AnalysisRecord(boardNumber, *analysis) << "\n";
+    if (!Analysed())
+        return kFailed;
+    const auto analyses = analyser_.FindAll(main_.boardSet);
+    for (std::size_t i = 0; i < analyses.size(); ++i) {
+        if (analyses[i])
+            out_ << AnalysisRecord(static_cast<int>(i) + 1, *analyses[i]) << "\n";
     }
     return kGoOn;
 }
 
-bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
-    analysis = nullptr;
-    if (!options_.analyse && !optionDlg_.ShowMakeableContracts())
-        return true;
+bool BatchJob::Analysed() {
     if (!analysed_) {
         main_.StoreTricksRead(analyser_);
         if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
@@ -258,6 +256,15 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
         }
         analysed_ = true;
     }
+    return true;
+}
+
+bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
+    analysis = nullptr;
+    if (!options_.analyse && !optionDlg_.ShowMakeableContracts())
+        return true;
+    if (!Analysed())
+        return false;
     analysis = &analyser_;
     return true;
 }

@@ -117,11 +117,10 @@ Status AddAnalysis(PendingFile& page, const tBoardSet& boardSet, const DealAnaly
     if (!written.status.Ok()) {
         return written.status;
     }
-    std::vector<std::shared_ptr<const DealAnalysis>> found;
+    const std::vector<std::shared_ptr<const DealAnalysis>> found = analyser.FindAll(boardSet);
     std::vector<const DealAnalysis*> analyses;
-    for (std::size_t i = 0; i < boardSet.size(); ++i) {
-        found.push_back(analyser.Find(boardSet[i], static_cast<int>(i) + 1));
-        analyses.push_back(found.back().get());
+    for (const auto& analysis : found) {
+        analyses.push_back(analysis.get());
     }
     const StatusOr<std::string> withAnalysis =
         PageWithHtmlAnalysis(written.value, analyses, HtmlAnalysisWordsOf(languages));

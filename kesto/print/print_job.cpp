@@ -62,6 +62,9 @@ class Job {
                                FooterLine(request_.mode, request_.dealsComplete)};
         const std::vector<std::size_t> positions =
             PrintedPositions(*request_.boardSet, request_.printEmptyDeals);
+        const auto analyses = analysis != nullptr
+                                  ? analysis->FindAll(*request_.boardSet)
+                                  : std::vector<std::shared_ptr<const DealAnalysis>>{};
         {
             // A job that failed before leaves nothing behind for this one.
             library_.ClearDeals();
@@ -70,9 +73,8 @@ class Job {
                 const int boardNumber = static_cast<int>(position) + 1;
                 const tDeal& deal = (*request_.boardSet)[position];
                 std::string record = DealRecord(boardNumber, deal);
-                if (analysis != nullptr) {
-                    if (const auto found = analysis->Find(deal, boardNumber))
-                        record += "|" + AnalysisTags(*found);
+                if (!analyses.empty() && analyses[position] != nullptr) {
+                    record += "|" + AnalysisTags(*analyses[position]);
                 }
                 library_.AddDeal(record);
             }

@@ -11,12 +11,11 @@ namespace kesto {
 namespace {
 
 // The standard PBN tags of each analysed board; an incomplete board has none.
-std::vector<std::vector<PbnTag>> AnalysisPbnTags(const tBoardSet& boardSet,
-                                                 const DealAnalyser& analyser) {
-    std::vector<std::vector<PbnTag>> tags(boardSet.size());
-    for (std::size_t i = 0; i < boardSet.size(); ++i) {
-        if (const auto analysis = analyser.Find(boardSet[i], static_cast<int>(i) + 1))
-            tags[i] = AnalysisPbnTags(*analysis);
+std::vector<std::vector<PbnTag>> BoardAnalysisTags(const tBoardSet& boardSet,
+                                                   const DealAnalyser& analyser) {
+    std::vector<std::vector<PbnTag>> tags;
+    for (const auto& analysis : analyser.FindAll(boardSet)) {
+        tags.push_back(analysis ? AnalysisPbnTags(*analysis) : std::vector<PbnTag>{});
     }
     return tags;
 }
@@ -86,7 +85,7 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
         const DealAnalyser* analyser = request.awaitAnalysis();
         if (analyser == nullptr)
             return;
-        deals.boardTags = AnalysisPbnTags(deals.boardSet, *analyser);
+        deals.boardTags = BoardAnalysisTags(deals.boardSet, *analyser);
     }
     const WriteResult result = WriteDealFile(kind, chosen.fileName, deals);
     if (result.status == WriteStatus::Failed) {
