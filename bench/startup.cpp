@@ -104,10 +104,12 @@ int main(int argc, char** argv) {
     // The two empty programs: this one, started again, alone or with the solver's library
     // loaded (the same start-up work as a program linked with it). The second ends without the
     // exit work, which the solver's loading leaves unsafe (see dds_solver.cpp).
-    if (argc == 2 && std::strcmp(argv[1], "--empty") == 0)
+    if (argc == 2 && std::strcmp(argv[1], "--empty") == 0) {
         return 0;
-    if (argc == 2 && std::strcmp(argv[1], "--empty-with-solver") == 0)
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--empty-with-solver") == 0) {
         std::_Exit(kesto::LoadSystemLibrary("libdds.so.0") ? 0 : 1);
+    }
 
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 9;
     kesto::bench::Check(rounds > 0, "rounds (the first argument) must be at least 1");
@@ -115,8 +117,9 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         programs.push_back(std::filesystem::absolute(argv[i]).string());
     }
-    if (programs.empty())
+    if (programs.empty()) {
         programs.push_back(kesto::ProgramDirectory() + "kesto");
+    }
 
     const std::string folder = ScratchFolder();
     std::filesystem::create_directory(folder + "/pages");

@@ -28,8 +28,9 @@ struct Picture {
     Picture(int w, int h, std::uint8_t fill)
         : width(w), height(h), pixels(static_cast<std::size_t>(w * h), fill) {}
     void Set(int x, int y, std::uint8_t colour) {
-        if (x >= 0 && x < width && y >= 0 && y < height)
+        if (x >= 0 && x < width && y >= 0 && y < height) {
             pixels[static_cast<std::size_t>(y * width + x)] = colour;
+        }
     }
 };
 
@@ -93,8 +94,9 @@ std::vector<std::uint8_t> LzwCompress(const std::vector<std::uint8_t>& pixels) {
         if (nextCode < 4096) {
             table[{prefix, pixel}] = nextCode++;
             // The decoder widens its codes once the table holds 2^codeSize entries.
-            if (nextCode > (1 << codeSize) && codeSize < 12)
+            if (nextCode > (1 << codeSize) && codeSize < 12) {
                 ++codeSize;
+            }
         } else {
             emit(clearCode);
             table.clear();
@@ -103,11 +105,13 @@ std::vector<std::uint8_t> LzwCompress(const std::vector<std::uint8_t>& pixels) {
         }
         prefix = pixel;
     }
-    if (prefix >= 0)
+    if (prefix >= 0) {
         emit(prefix);
+    }
     emit(endCode);
-    if (bitCount > 0)
+    if (bitCount > 0) {
         out.push_back(static_cast<std::uint8_t>(bitBuffer & 0xFF));
+    }
     return out;
 }
 
@@ -156,8 +160,9 @@ void Draw(Picture& picture, const std::vector<std::string>& rows, int left, int 
           std::uint8_t colour) {
     for (std::size_t y = 0; y < rows.size(); ++y) {
         for (std::size_t x = 0; x < rows[y].size(); ++x) {
-            if (rows[y][x] != '#')
+            if (rows[y][x] != '#') {
                 continue;
+            }
             for (int dy = 0; dy < scale; ++dy) {
                 for (int dx = 0; dx < scale; ++dx) {
                     picture.Set(left + static_cast<int>(x) * scale + dx,

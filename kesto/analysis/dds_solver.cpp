@@ -58,8 +58,9 @@ void EndBeforeTheSolversDataGoes(int status, void*) {
     std::cerr.flush();
     std::clog.flush();
     std::fflush(nullptr);
-    if (__lsan_do_leak_check != nullptr)
+    if (__lsan_do_leak_check != nullptr) {
         __lsan_do_leak_check();
+    }
     std::_Exit(status);
 }
 
@@ -96,12 +97,15 @@ int SolverStrain(Strain strain) {
 }
 
 int SolverVulnerability(std::string_view vulnerability) {
-    if (vulnerability == "All")
+    if (vulnerability == "All") {
         return 1;
-    if (vulnerability == "NS")
+    }
+    if (vulnerability == "NS") {
         return 2;
-    if (vulnerability == "EW")
+    }
+    if (vulnerability == "EW") {
         return 3;
+    }
     return 0;
 }
 
@@ -182,8 +186,9 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
     std::string missing;
     const auto find = [&file, &missing]<typename Function>(Function& entry, const char* name) {
         entry = file->EntryAs<Function>(name);
-        if (entry == nullptr && missing.empty())
+        if (entry == nullptr && missing.empty()) {
             missing = name;
+        }
     };
     find(library->calcAllTablesPBN, "CalcAllTablesPBN");
     find(library->dealerParBin, "DealerParBin");
@@ -275,8 +280,9 @@ StatusOr<ParResult> DdsSolver::Par(const TrickTable& table, Seat dealer,
     // A passed-out deal scores 0 and names no contract the library fills in.
     if (par.score != 0) {
         for (int i = 0; i < par.number && i < static_cast<int>(std::size(par.contracts)); ++i) {
-            if (const std::optional<ParContract> contract = ContractOf(par.contracts[i]))
+            if (const std::optional<ParContract> contract = ContractOf(par.contracts[i])) {
                 result.value.contracts.push_back(*contract);
+            }
         }
     }
     return result;

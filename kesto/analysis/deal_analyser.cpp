@@ -31,12 +31,14 @@ bool IsComplete(const tDeal& deal) {
             all |= deal.Hand(seat).Holding(suit);
             count += deal.Hand(seat).SuitLength(suit);
         }
-        if (count != 13 || SuitLength(all) != 13)
+        if (count != 13 || SuitLength(all) != 13) {
             return false;
+        }
     }
     for (const Seat seat : kClockwise) {
-        if (deal.Hand(seat).CardCount() != kCardsInHand)
+        if (deal.Hand(seat).CardCount() != kCardsInHand) {
             return false;
+        }
     }
     return true;
 }
@@ -70,11 +72,13 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
         const std::lock_guard lock(mutex_);
         std::set<Cards> chosen;
         for (const tDeal& deal : boardSet) {
-            if (!IsComplete(deal))
+            if (!IsComplete(deal)) {
                 continue;
+            }
             const Cards cards = CardsOf(deal);
-            if (tables_.contains(cards) || !chosen.insert(cards).second)
+            if (tables_.contains(cards) || !chosen.insert(cards).second) {
                 continue;
+            }
             toSolve.push_back(cards);
             texts.push_back(SolverDealText(deal));
         }
@@ -82,8 +86,9 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
 
     // The lock is not held while the solver works: Find answers from what is stored meanwhile.
     // What was solved before a failure or a cancel is kept.
-    if (progress && !toSolve.empty() && !progress(0, toSolve.size()))
+    if (progress && !toSolve.empty() && !progress(0, toSolve.size())) {
         return Status::Failure("Cancelled.");
+    }
     const std::size_t perCall =
         std::clamp(solver_.Threads() * kDealsPerThread, std::size_t{1}, kMaxDealsPerSolverCall);
     for (std::size_t start = 0; start < toSolve.size(); start += perCall) {
@@ -91,8 +96,9 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
         const std::vector<std::string> batch(texts.begin() + static_cast<std::ptrdiff_t>(start),
                                              texts.begin() + static_cast<std::ptrdiff_t>(end));
         const StatusOr<std::vector<TrickTable>> solved = solver_.SolveTables(batch);
-        if (!solved.status.Ok())
+        if (!solved.status.Ok()) {
             return solved.status;
+        }
         {
             const std::lock_guard lock(mutex_);
             for (std::size_t i = start; i < end; ++i) {
@@ -100,10 +106,12 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
             }
         }
         // Par takes no time beside the tables: each call's boards are found at once.
-        if (const Status par = AddPar(boardSet); !par.Ok())
+        if (const Status par = AddPar(boardSet); !par.Ok()) {
             return par;
-        if (progress && !progress(end, toSolve.size()))
+        }
+        if (progress && !progress(end, toSolve.size())) {
             return Status::Failure("Cancelled.");
+        }
     }
     // Boards whose deals were solved before (another board number, an earlier call).
     return AddPar(boardSet);
@@ -120,22 +128,25 @@ Status DealAnalyser::AddPar(const tBoardSet& boardSet) {
         const std::lock_guard lock(mutex_);
         std::set<BoardKey> chosen;
         for (std::size_t i = 0; i < boardSet.size(); ++i) {
-            if (!IsComplete(boardSet[i]))
+            if (!IsComplete(boardSet[i])) {
                 continue;
+            }
             const int boardNumber = static_cast<int>(i) + 1;
             const Cards cards = CardsOf(boardSet[i]);
             const auto table = tables_.find(cards);
             BoardKey key = KeyOf(cards, boardNumber);
-            if (table == tables_.end() || analyses_.contains(key) || !chosen.insert(key).second)
+            if (table == tables_.end() || analyses_.contains(key) || !chosen.insert(key).second) {
                 continue;
+            }
             wanted.push_back({std::move(key), table->second, boardNumber});
         }
     }
     for (const Wanted& board : wanted) {
         const StatusOr<ParResult> par = solver_.Par(board.table, BoardDealer(board.boardNumber),
                                                     BoardVulnerability(board.boardNumber));
-        if (!par.status.Ok())
+        if (!par.status.Ok()) {
             return par.status;
+        }
         auto analysis = std::make_shared<DealAnalysis>();
         analysis->tricks = board.table;
         analysis->parScoreNS = par.value.scoreNS;
@@ -152,19 +163,22 @@ static_assert(std::is_same_v<DoubleDummyTable, TrickTable>);
 bool DealAnalyser::Store(const tDeal& deal, const DoubleDummyTable& tricks) {
     for (const auto& strains : tricks) {
         if (std::any_of(strains.begin(), strains.end(),
-                        [](int count) { return count < 0 || count > kCardsInHand; }))
+                        [](int count) { return count < 0 || count > kCardsInHand; })) {
             return false;
+        }
     }
-    if (!IsComplete(deal))
+    if (!IsComplete(deal)) {
         return false;
+    }
     const std::lock_guard lock(mutex_);
     const auto [stored, added] = tables_.emplace(CardsOf(deal), tricks);
     return added || stored->second == tricks;
 }
 
 std::shared_ptr<const DealAnalysis> DealAnalyser::Find(const tDeal& deal, int boardNumber) const {
-    if (!IsComplete(deal))
+    if (!IsComplete(deal)) {
         return nullptr;
+    }
     const std::lock_guard lock(mutex_);
     const auto found = analyses_.find(KeyOf(CardsOf(deal), boardNumber));
     return found == analyses_.end() ? nullptr : found->second;

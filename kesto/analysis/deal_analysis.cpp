@@ -63,17 +63,20 @@ std::string OptimumScoreValue(const DealAnalysis& analysis) {
 }
 
 std::string ParContractValue(const DealAnalysis& analysis) {
-    if (analysis.parContracts.empty())
+    if (analysis.parContracts.empty()) {
         return "Pass";
+    }
     std::string value;
     for (const ParContract& contract : analysis.parContracts) {
-        if (!value.empty())
+        if (!value.empty()) {
             value += ",";
+        }
         value += DeclarerText(contract.declarer);
         value += " " + std::to_string(contract.level);
         value += StrainText(contract.strain);
-        if (contract.doubled)
+        if (contract.doubled) {
             value += "X";
+        }
     }
     return value;
 }
@@ -111,10 +114,12 @@ std::vector<PbnTag> AnalysisPbnTags(const DealAnalysis& analysis) {
 std::string AnalysisTags(const DealAnalysis& analysis) {
     std::string tags;
     for (const PbnTag& tag : AnalysisPbnTags(analysis)) {
-        if (!tag.section.empty())
+        if (!tag.section.empty()) {
             continue;  // a table's rows take lines of their own
-        if (!tags.empty())
+        }
+        if (!tags.empty()) {
             tags += "|";
+        }
         tags += "[" + tag.name + " \"" + tag.value + "\"]";
     }
     return tags;

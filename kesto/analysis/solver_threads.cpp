@@ -19,8 +19,9 @@ int StartableThreads(int wanted) {
     };
     // The first thread that cannot start ends the count (std::thread says so by throwing).
     try {
-        while (static_cast<int>(helpers.size()) + 1 < wanted)
+        while (static_cast<int>(helpers.size()) + 1 < wanted) {
             helpers.emplace_back(hold);
+        }
     } catch (const std::system_error&) {
     }
     {
@@ -28,8 +29,9 @@ int StartableThreads(int wanted) {
         release = true;
     }
     released.notify_all();
-    for (std::thread& helper : helpers)
+    for (std::thread& helper : helpers) {
         helper.join();
+    }
     return static_cast<int>(helpers.size()) + 1;
 }
 

@@ -52,8 +52,9 @@ std::string LanguageNames(const LanguageTable& languages) {
 std::string NoDealHasCards(const tBoardSet& boardSet) {
     std::vector<int> boardNumbers;
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
-        if (boardSet[i].CardCount() > 0)
+        if (boardSet[i].CardCount() > 0) {
             return "";
+        }
         boardNumbers.push_back(static_cast<int>(i) + 1);
     }
     return boardNumbers.empty() ? "" : texts::DealsWithoutCardsText(boardNumbers);
@@ -73,8 +74,9 @@ class BatchJob {
              {&BatchJob::StartOptions, &BatchJob::StartMainWindow, &BatchJob::ReadBoards,
               &BatchJob::SetHeaders, &BatchJob::List, &BatchJob::Analyse, &BatchJob::Save,
               &BatchJob::WriteHtml, &BatchJob::Print}) {
-            if (const int status = (this->*step)(); status != kGoOn)
+            if (const int status = (this->*step)(); status != kGoOn) {
                 return status;
+            }
         }
         return kGoOn;
     }
@@ -123,18 +125,21 @@ class BatchJob {
 // window it is never shown and, the settings being read-only, writes nothing.
 int BatchJob::StartOptions() {
     optionDlg_.FormCreate();
-    if (options_.gifLocation)
+    if (options_.gifLocation) {
         optionDlg_.GIFLocationEditChange(*options_.gifLocation);
+    }
     // --secure deals securely whatever is stored; a seed asks for the classic generator.
-    if (options_.secure || options_.seed)
+    if (options_.secure || options_.seed) {
         optionDlg_.SecureDealingCheckBoxClick(options_.secure);
+    }
     for (const std::string& notice : TakeSettingsNotices()) {
         err_ << "kesto batch: " << MessageToUtf8(notice) << "\n";
     }
     if (options_.language) {
         const int language = languages_.FindLanguage(*options_.language);
-        if (language == 0)
+        if (language == 0) {
             return BatchUsageError(err_, "--language takes one of " + LanguageNames(languages_));
+        }
         languages_.SetCurrentLanguage(language);
     }
     return kGoOn;
@@ -143,31 +148,36 @@ int BatchJob::StartOptions() {
 int BatchJob::StartMainWindow() {
     main_.SetOptions(&optionDlg_);
     main_.FormCreate();
-    if (main_.TerminateRequested())
+    if (main_.TerminateRequested()) {
         return kFailed;
+    }
     view_.TakeMessageCount();  // start-up warnings are shown, not failures
-    if (options_.seed)
+    if (options_.seed) {
         main_.SeedGenerator(*options_.seed);
+    }
     return kGoOn;
 }
 
 // --plan, --generate or --read: the first page's choice and Next, as in the window.
 int BatchJob::ReadBoards() {
     if (options_.plan || options_.planFile) {
-        if (const int status = DealToPlan(); status != kGoOn)
+        if (const int status = DealToPlan(); status != kGoOn) {
             return status;
+        }
     } else if (options_.generate) {
         main_.RadioGroup1Click(DealSource::Generate);
         main_.UpDown1Change(*options_.generate);
         main_.NextBtnClick();
-        if (main_.CurrentPage() != Page::Print)
+        if (main_.CurrentPage() != Page::Print) {
             return kFailed;  // the secure source failed, and the generating run has said why
+        }
     } else if (options_.read) {
         main_.RadioGroup1Click(DealSource::ReadFromFile);
         view_.SetOpenFile(*options_.read);
         main_.NextBtnClick();
-        if (main_.CurrentPage() == Page::First)
+        if (main_.CurrentPage() == Page::First) {
             return kFailed;  // the reader has said why
+        }
         // Deals to review go through the hand-entry page's Next, as in the window, unless
         // reading has run those checks and said why it stopped; where the window would stop
         // on that page to have cards added, the batch stops.
@@ -175,12 +185,14 @@ int BatchJob::ReadBoards() {
             // That Next says "Nothing to print" when no deal has a card, as for a page where
             // nothing was typed; of a file's deals the batch says which they are.
             if (const std::string withoutCards = NoDealHasCards(main_.boardSet);
-                !withoutCards.empty())
+                !withoutCards.empty()) {
                 return Failure(withoutCards);
+            }
             main_.NextBtnClick();
         }
-        if (main_.CurrentPage() != Page::Print)
+        if (main_.CurrentPage() != Page::Print) {
             return kFailed;  // the hand-entry checks have said why
+        }
     }
     view_.TakeMessageCount();
     return kGoOn;
@@ -192,35 +204,41 @@ int BatchJob::DealToPlan() {
     std::string text;
     if (options_.planFile) {
         StatusOr<std::string> file = ReadWholeFile(*options_.planFile);
-        if (!file.status.Ok())
+        if (!file.status.Ok()) {
             return Failure(file.status.Reason());
+        }
         text = std::move(file.value);
     } else {
         text = *options_.plan;
     }
     const PlanReading reading = ReadPlan(text);
-    if (reading.error)
+    if (reading.error) {
         return BatchUsageError(
             err_, "the plan cannot be read: " + MessageToUtf8(PlanErrorText(*reading.error)));
+    }
     const bool oneCondition = reading.plan.lines.size() == 1 && !reading.plan.lines[0].count;
-    if (oneCondition && !options_.generate)
+    if (oneCondition && !options_.generate) {
         return BatchUsageError(
             err_, "a plan of one condition without a count needs --generate N for its boards");
+    }
     main_.PlanDlgOk(text, options_.mix);
     main_.PlanCheckBoxClick(true);
     main_.RadioGroup1Click(DealSource::Generate);
-    if (options_.generate)
+    if (options_.generate) {
         main_.UpDown1Change(*options_.generate);
+    }
     main_.NextBtnClick();
     // Anything else has been said: too rare a plan, or the secure source failed.
     return main_.CurrentPage() == Page::Print ? kGoOn : kFailed;
 }
 
 int BatchJob::SetHeaders() {
-    if (options_.header1)
+    if (options_.header1) {
         main_.Edit17Change(*options_.header1);
-    if (options_.header2)
+    }
+    if (options_.header2) {
         main_.Edit18Change(*options_.header2);
+    }
     return kGoOn;
 }
 
@@ -235,14 +253,17 @@ int BatchJob::List() {
 
 // --analyse: every complete board's analysis, one line each; incomplete boards have none.
 int BatchJob::Analyse() {
-    if (!options_.analyse)
+    if (!options_.analyse) {
         return kGoOn;
-    if (!Analysed())
+    }
+    if (!Analysed()) {
         return kFailed;
+    }
     const auto analyses = analyser_.FindAll(main_.boardSet);
     for (std::size_t i = 0; i < analyses.size(); ++i) {
-        if (analyses[i])
+        if (analyses[i]) {
             out_ << AnalysisRecord(static_cast<int>(i) + 1, *analyses[i]) << "\n";
+        }
     }
     return kGoOn;
 }
@@ -261,10 +282,12 @@ bool BatchJob::Analysed() {
 
 bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
     analysis = nullptr;
-    if (!options_.analyse && !optionDlg_.ShowMakeableContracts())
+    if (!options_.analyse && !optionDlg_.ShowMakeableContracts()) {
         return true;
-    if (!Analysed())
+    }
+    if (!Analysed()) {
         return false;
+    }
     analysis = &analyser_;
     return true;
 }
@@ -275,47 +298,56 @@ int BatchJob::Failure(std::string_view message) {
 }
 
 int BatchJob::Save() {
-    if (!options_.saves.empty() && main_.boardSet.empty())
+    if (!options_.saves.empty() && main_.boardSet.empty()) {
         return Failure(kNoDealsToSave);
+    }
     const DealAnalyser* analysis = nullptr;
     const bool pbn = std::any_of(
         options_.saves.begin(), options_.saves.end(),
         [](const std::string& file) { return SaveKindOfFileName(file) == DealFileKind::Pbn; });
-    if (pbn && !OutputAnalysis(analysis))
+    if (pbn && !OutputAnalysis(analysis)) {
         return kFailed;
+    }
     for (const std::string& file : options_.saves) {
         view_.SetSaveFile(file);
         main_.SaveBtnClick(analysis);
         // A save that succeeds says nothing; any message is its failure.
-        if (view_.TakeMessageCount() > 0)
+        if (view_.TakeMessageCount() > 0) {
             return kFailed;
+        }
     }
     return kGoOn;
 }
 
 int BatchJob::WriteHtml() {
-    if (!options_.html)
+    if (!options_.html) {
         return kGoOn;
-    if (main_.Html() == nullptr)
+    }
+    if (main_.Html() == nullptr) {
         return kFailed;  // start-up has said why
+    }
     const DealAnalyser* analysis = nullptr;
-    if (!OutputAnalysis(analysis))
+    if (!OutputAnalysis(analysis)) {
         return kFailed;
+    }
     const HtmlBatchResult page =
         WriteHtmlPage(*options_.html, main_.boardSet, main_.HeaderLine1(), main_.HeaderLine2(),
                       options_.stats, HtmlOptionsOf(optionDlg_), *main_.Html(), analysis);
-    if (page.outcome != HtmlExportOutcome::Written)
+    if (page.outcome != HtmlExportOutcome::Written) {
         return Failure(page.message);
+    }
     return kGoOn;
 }
 
 // --print: the print page's counts from the command line, then the print job without a
 // window, never asking, never writing the settings.
 int BatchJob::Print() {
-    if (!options_.print)
+    if (!options_.print) {
         return kGoOn;
-    if (main_.boardSet.empty())
+    }
+    if (main_.boardSet.empty()) {
         return Failure(kNoDealsToPrint);
+    }
     main_.UpDown3Change(options_.copies);
     main_.UpDown4Change(std::to_string(options_.sets));
     main_.UpDown5Change(options_.statSheets);
@@ -325,12 +357,14 @@ int BatchJob::Print() {
     print.request = main_.PrintRequest();
     print.library = main_.Printing();
     print.options = [this] { return PrintOptionsOf(optionDlg_); };
-    if (services_.printOutput)
+    if (services_.printOutput) {
         print.output = [this] { return services_.printOutput(settings_.path); };
+    }
     print.chosenPrinter = ReadPrintDestination(settings_).printerName;
     print.outputFolder = options_.outputFolder;
-    if (!OutputAnalysis(print.analysis))
+    if (!OutputAnalysis(print.analysis)) {
         return kFailed;
+    }
     return PrintWithoutWindow(print, out_, err_) == PrintJobOutcome::Printed ? kGoOn : kFailed;
 }
 
@@ -357,8 +391,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     // limit) or any other error the job did not catch ends it with status 1 and the report.
     try {
         const std::optional<BatchOptions> options = ParseBatchOptions(args, err);
-        if (!options)
+        if (!options) {
             return kBatchUsageError;
+        }
         if (options->help) {
             out << BatchHelpText();
             return kGoOn;

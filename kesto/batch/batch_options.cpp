@@ -215,8 +215,9 @@ std::string RangeText(const BatchOption& option) {
 std::string SavedKindsText() {
     std::string text, line;
     for (const DealFileKindRow& row : kDealFileKinds) {
-        if (!row.Saved() || row.kind == DealFileKind::Own)
+        if (!row.Saved() || row.kind == DealFileKind::Own) {
             continue;
+        }
         const std::string kind =
             "." + LowerAscii(row.extension) + " " + std::string(row.name) + ",";
         if (!line.empty() && kOptionColumn + line.size() + 1 + kind.size() > 80) {
@@ -330,13 +331,16 @@ std::optional<BatchOptions> ParseBatchOptions(const std::vector<std::string>& ar
         // A value is whatever argument follows, even one that looks like an option.
         const bool takesValue = !std::holds_alternative<SetSwitch>(option->set);
         const std::string* value = takesValue && i + 1 < args.size() ? &args[++i] : nullptr;
-        if (!Apply(*option, value, options, err))
+        if (!Apply(*option, value, options, err)) {
             return std::nullopt;
-        if (options.help)
+        }
+        if (options.help) {
             return options;  // the help stops the parser: what follows is not looked at
+        }
     }
-    if (!CheckCombinations(options, err))
+    if (!CheckCombinations(options, err)) {
         return std::nullopt;
+    }
     return options;
 }
 
@@ -344,10 +348,12 @@ std::vector<BatchOptionHelp> BatchOptionHelps() {
     std::vector<BatchOptionHelp> helps;
     for (const BatchOption& option : kBatchOptions) {
         std::string text(option.help);
-        if (const std::size_t range = text.find("{range}"); range != std::string::npos)
+        if (const std::size_t range = text.find("{range}"); range != std::string::npos) {
             text.replace(range, std::string_view("{range}").size(), RangeText(option));
-        if (const std::size_t kinds = text.find("{kinds}"); kinds != std::string::npos)
+        }
+        if (const std::size_t kinds = text.find("{kinds}"); kinds != std::string::npos) {
             text.replace(kinds, std::string_view("{kinds}").size(), SavedKindsText());
+        }
         helps.push_back({std::string(option.name), std::string(option.value), std::move(text)});
     }
     return helps;
@@ -357,8 +363,9 @@ std::string BatchOptionLines() {
     std::string lines;
     for (const BatchOptionHelp& option : BatchOptionHelps()) {
         std::string head = "  " + option.name;
-        if (!option.value.empty())
+        if (!option.value.empty()) {
             head += " " + option.value;
+        }
         head.resize(std::max(kOptionColumn, head.size() + 1), ' ');
         std::size_t start = 0;
         while (start <= option.text.size()) {

@@ -4,16 +4,18 @@ namespace kesto {
 
 const DealFileKindRow* FindDealFileKind(DealFileKind kind) {
     for (const DealFileKindRow& row : kDealFileKinds) {
-        if (row.kind == kind)
+        if (row.kind == kind) {
             return &row;
+        }
     }
     return nullptr;
 }
 
 const DealFileKindRow* FindDealFileKind(int fileType) {
     for (const DealFileKindRow& row : kDealFileKinds) {
-        if (row.fileType == fileType)
+        if (row.fileType == fileType) {
             return &row;
+        }
     }
     return nullptr;
 }

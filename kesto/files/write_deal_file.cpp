@@ -22,8 +22,9 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
     }
     const std::string extension = UpperAscii(base.substr(dot + 1));
     for (const DealFileKindRow& row : kDealFileKinds) {
-        if (row.Saved() && UpperAscii(row.extension) == extension)
+        if (row.Saved() && UpperAscii(row.extension) == extension) {
             return row.kind;
+        }
     }
     return DealFileKind::Own;
 }

@@ -44,8 +44,9 @@ void HoldStartMessage(QtMsgType type, const QMessageLogContext& context, const Q
         std::fflush(stderr);
         std::_Exit(1);  // mid-start: nothing is open or unsaved yet
     }
-    if (platform)
+    if (platform) {
         qtStart->said.push_back(text.toStdString());
+    }
     qtStart->held.push_back({type, context.category, text});
 }
 
@@ -68,8 +69,9 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
     // writes its settings); it lives for the whole run: Options menu, printing and HTML.
     OptionDialogWidget options(languages, nullptr, settingsPath);
     window.SetOptionsDialog(&options);
-    if (!started)
+    if (!started) {
         return 1;
+    }
     window.show();
     if (!screenshotFolder.empty()) {
         const bool saved = window.SaveScreenshots(QString::fromStdString(screenshotFolder));
@@ -93,9 +95,10 @@ int RunGui(int argc, char** argv, const std::string& settingsPath,
     KestoApplication app(argc, argv);
     qInstallMessageHandler(start.previous);
     qtStart = nullptr;
-    for (const QtStart::Held& message : start.held)
+    for (const QtStart::Held& message : start.held) {
         start.previous(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category),
                        message.text);
+    }
     QApplication::setApplicationName("Kesto");
     // Failures while the window runs are reported by the application and the program goes
     // on; one that stops the start itself (or escapes the message loop) is reported here and

@@ -95,8 +95,9 @@ HtmlHintsResult QtHtmlExportView::THTMLWarnDlg(const HtmlHintsTexts& texts) {
 }
 
 void QtHtmlExportView::ShowOptionsOnOtherPage() {
-    if (showOptionsOnOther_)
+    if (showOptionsOnOther_) {
         showOptionsOnOther_();
+    }
 }
 
 }  // namespace kesto::gui

@@ -23,8 +23,9 @@ bool KestoApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 void KestoApplication::ReportCurrentFailure() {
-    if (reporting_)
+    if (reporting_) {
         return;
+    }
     reporting_ = true;
     try {
         report_(ErrorReportText(std::current_exception()));

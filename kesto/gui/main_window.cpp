@@ -71,8 +71,9 @@ QSpinBox* MakeCount(QWidget* parent, const char* name, int minimum, int maximum)
 QLabel* MakeLabel(QWidget* parent, std::string_view text, QWidget* buddy, QRect where) {
     auto* label = new QLabel(Q(text), parent);
     label->setGeometry(where);
-    if (buddy != nullptr)
+    if (buddy != nullptr) {
         label->setBuddy(buddy);
+    }
     return label;
 }
 
@@ -104,16 +105,18 @@ void FitSuitText(QLineEdit* edit) {
         const int room = TextRoom(edit);
         for (; pixels > 6; --pixels) {
             font.setPixelSize(pixels);
-            if (QFontMetrics(font).horizontalAdvance(edit->text()) <= room)
+            if (QFontMetrics(font).horizontalAdvance(edit->text()) <= room) {
                 break;
+            }
         }
     }
     if (edit->font().pixelSize() != pixels) {
         font.setPixelSize(pixels);
         edit->setFont(font);
     }
-    if (!edit->hasFocus())
+    if (!edit->hasFocus()) {
         edit->setCursorPosition(0);
+    }
 }
 
 }  // namespace
@@ -204,8 +207,9 @@ QWidget* MainWindow::BuildFirstPage() {
         button->setObjectName(QString("Mode%1").arg(i));
         button->setGeometry(14, 10 + i * 25, 400, 22);
         connect(button, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
+            if (on) {
                 core_->RadioGroup1Click(static_cast<DealSource>(i));
+            }
         });
         modeButtons_[i] = button;
     }
@@ -306,8 +310,9 @@ QWidget* MainWindow::BuildEnterHandPage() {
             field->setAcceptDrops(false);
             field->installEventFilter(this);
             suitFields_[s][u] = field;
-            if (previous != nullptr)
+            if (previous != nullptr) {
                 QWidget::setTabOrder(previous, field);
+            }
             previous = field;
         }
         countLabels_[s] = new QLabel("0", group);
@@ -384,8 +389,9 @@ QWidget* MainWindow::BuildPrintPage() {
     analysisPoll_->setInterval(kAnalysisPollMs);
     connect(analysisPoll_, &QTimer::timeout, this, [this] { ShowAnalysis(); });
 
-    for (QSpinBox* box : {copies_, sets_, statSheets_})
+    for (QSpinBox* box : {copies_, sets_, statSheets_}) {
         box->installEventFilter(this);
+    }
     connect(copies_, &QSpinBox::valueChanged, this, [this](int v) { core_->UpDown3Change(v); });
     connect(sets_, &QSpinBox::valueChanged, this,
             [this](int v) { core_->UpDown4Change(std::to_string(v)); });
@@ -412,8 +418,9 @@ QWidget* MainWindow::BuildPrintPage() {
             auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
             QPushButton* pressed =
                 focused != nullptr && page->isAncestorOf(focused) ? focused : printBtn_;
-            if (pressed->isEnabled())
+            if (pressed->isEnabled()) {
                 pressed->animateClick();
+            }
         });
     }
     return page;
@@ -421,8 +428,9 @@ QWidget* MainWindow::BuildPrintPage() {
 
 bool MainWindow::FormCreate() {
     core_->FormCreate();
-    if (core_->TerminateRequested())
+    if (core_->TerminateRequested()) {
         return false;
+    }
     if (const QScreen* screen = QApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -430,8 +438,9 @@ bool MainWindow::FormCreate() {
 }
 
 void MainWindow::ShowAnalysis() {
-    if (!core_)
+    if (!core_) {
         return;  // start-up, before the core is there
+    }
     const BackgroundAnalysis* analysis = core_->Analysis();
     const BackgroundAnalysis::Progress progress =
         analysis != nullptr ? analysis->Current() : BackgroundAnalysis::Progress{};
@@ -441,8 +450,9 @@ void MainWindow::ShowAnalysis() {
     analysisBar_->setVisible(running);
     if (running) {
         ShowAnalysisProgress(*analysisBar_, progress);
-        if (!analysisPoll_->isActive())
+        if (!analysisPoll_->isActive()) {
             analysisPoll_->start();
+        }
     } else {
         analysisPoll_->stop();
     }
@@ -473,8 +483,9 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     headerGroup_->setEnabled(d.headerEnabled);
     for (auto [edit, text] : {std::pair{line1_, &d.line1}, std::pair{line2_, &d.line2}}) {
         const QString shown = ToQString(*text);
-        if (edit->text() != shown)
+        if (edit->text() != shown) {
             Quietly(edit, [&](auto* w) { w->setText(shown); });
+        }
     }
     Quietly(useDate_, [&](auto* w) { w->setChecked(d.useDateInHeader); });
     Quietly(dealToPlan_, [&](auto* w) { w->setChecked(d.dealToPlan); });
@@ -498,8 +509,9 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     // Setting a spin box's value rewrites its text and drops a selection: only a change does.
     for (auto [box, value] : {std::pair{copies_, d.copies}, std::pair{sets_, d.sets},
                               std::pair{statSheets_, d.statSheets}}) {
-        if (box->value() != value)
+        if (box->value() != value) {
             Quietly(box, [&](auto* w) { w->setValue(value); });
+        }
     }
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
@@ -509,8 +521,9 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
 
 void MainWindow::PlaceCaret(SuitField field, int position, bool focus) {
     QLineEdit* edit = suitFields_[static_cast<int>(field.seat)][static_cast<int>(field.suit)];
-    if (focus)
+    if (focus) {
         edit->setFocus(Qt::OtherFocusReason);
+    }
     edit->setCursorPosition(position);
     edit->deselect();
 }
@@ -617,8 +630,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & Qt::AltModifier)
+        if (key->modifiers() & Qt::AltModifier) {
             return false;  // accelerators
+        }
         if (watched == dealNumber_) {
             // Read-only: only the up-down keys change it. Enter presses the "F&ill in"
             // shown, as it does in the suit fields.
@@ -647,14 +661,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
                     return true;
             }
         }
-        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
             return false;
+        }
         // The count fields take the digits and backspace of all typed characters; editing
         // keys (Delete, Enter, Esc) are no typed characters.
         for (char c : FromQString(key->text())) {
             const bool typed = static_cast<unsigned char>(c) >= 0x20 && c != '\x7f';
-            if (typed && !TKestoMain::CountKeyPress(c))
+            if (typed && !TKestoMain::CountKeyPress(c)) {
                 return true;
+            }
         }
     }
     return false;
@@ -685,17 +701,20 @@ bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
         default:
             break;
     }
-    if (event->modifiers() & Qt::AltModifier)
+    if (event->modifiers() & Qt::AltModifier) {
         return false;  // menu and label accelerators
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
         // Copying and selecting are harmless; pasting, cutting and undo never reach the field.
         return !(event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll));
     }
     const QString text = event->text();
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         return true;
-    for (char c : FromQString(text))
+    }
+    for (char c : FromQString(text)) {
         core_->Edit1KeyPress(field, c);
+    }
     return true;
 }
 
@@ -709,14 +728,17 @@ QPixmap GrabWithFrame(QWidget* window) {
     // without one it never comes), and then draws the title.
     QElapsedTimer waited;
     waited.start();
-    while (waited.elapsed() < 2000 && window->frameGeometry() == window->geometry())
+    while (waited.elapsed() < 2000 && window->frameGeometry() == window->geometry()) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     const qint64 framed = waited.elapsed();
-    while (waited.elapsed() < framed + 300)
+    while (waited.elapsed() < framed + 300) {
         QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     const QRect frame = window->frameGeometry();
-    if (frame == window->geometry() || window->screen() == nullptr)
+    if (frame == window->geometry() || window->screen() == nullptr) {
         return window->grab();
+    }
     return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
 }
 
@@ -726,8 +748,9 @@ void GrabNextModal(QObject* owner, const QString& path, bool& ok,
     timer->setInterval(20);
     QObject::connect(timer, &QTimer::timeout, owner, [timer, path, &ok, finish, withFrame] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr)
+        if (modal == nullptr) {
             return;
+        }
         timer->stop();
         timer->deleteLater();
         QApplication::processEvents();
@@ -752,8 +775,9 @@ QString WriteSecondHalfFile(const QTemporaryDir& folder) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size()))
+            static_cast<qint64>(text.size())) {
         return {};
+    }
     return path;
 }
 
@@ -779,18 +803,20 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
         GrabNextModal(this, files.filePath("open.png"), ok, [&](QWidget* dialog) {
             GrabNextModal(this, dir.filePath("board-numbers.png"), ok, [](QWidget* notice) {
                 auto* box = qobject_cast<QMessageBox*>(notice);
-                if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr)
+                if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr) {
                     box->button(QMessageBox::Cancel)->click();
-                else
+                } else {
                     notice->close();
+                }
             });
             auto* open = qobject_cast<QFileDialog*>(dialog);
             if (open != nullptr) {
                 // The file name typed in full, as a user may: the list shows only the
                 // remembered file type.
                 auto* name = open->findChild<QLineEdit*>("fileNameEdit");
-                if (name != nullptr)
+                if (name != nullptr) {
                     name->setText(secondHalf);
+                }
                 QMetaObject::invokeMethod(open, "accept");
             } else {
                 dialog->close();
@@ -847,8 +873,9 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     for (int s = 0; s < 3; ++s) {
         for (int u = 0; u < 4; ++u) {
             const SuitField field{static_cast<Seat>(s), static_cast<Suit>(u)};
-            for (const char* c = hands[s][u]; *c != '\0'; ++c)
+            for (const char* c = hands[s][u]; *c != '\0'; ++c) {
                 core_->Edit1KeyPress(field, *c);
+            }
         }
     }
     suitFields_[3][0]->setFocus();

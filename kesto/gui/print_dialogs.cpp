@@ -153,14 +153,16 @@ bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
     QObject::connect(browse, &QPushButton::clicked, &dialog, [&] {
         const QString chosen =
             QFileDialog::getExistingDirectory(&dialog, QString(), folder->text());
-        if (!chosen.isEmpty())
+        if (!chosen.isEmpty()) {
             folder->setText(QDir::toNativeSeparators(chosen));
+        }
     });
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
 
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
         return false;
+    }
     PrintDestination chosen;
     if (usePrinter->isChecked() && !names.isEmpty()) {
         chosen.printerName = FromQString(printers->currentText());

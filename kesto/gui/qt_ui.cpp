@@ -71,8 +71,9 @@ Answer ShowQtMessage(QWidget* parent, MessageKind kind, const std::string& text,
 
 void HoldCaption(QMessageBox& box) {
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
-    if (grid == nullptr)
+    if (grid == nullptr) {
         return;
+    }
     // Title bars draw the caption in a bold font, beside a menu button and up to three
     // buttons of about twice the text's height each.
     QFont bold = box.font();
@@ -106,8 +107,9 @@ QStringList QtNameFilters(const std::string& filter) {
             }
             patterns << pattern;
             for (const QString& other : {pattern.toLower(), pattern.toUpper()}) {
-                if (!patterns.contains(other))
+                if (!patterns.contains(other)) {
                     patterns << other;
+                }
             }
         }
         // The entry's own text stays as shown; the patterns follow in brackets that the
@@ -136,8 +138,9 @@ QStringList EntryExtensions(const std::string& filter) {
 // with the details hidden, some Qt versions give the shortened text, which names no entry.
 int ShownFilterIndex(const QFileDialog& dialog, const QStringList& filters, int fallback) {
     const auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
-    if (types != nullptr && types->currentIndex() >= 0 && types->currentIndex() < filters.size())
+    if (types != nullptr && types->currentIndex() >= 0 && types->currentIndex() < filters.size()) {
         return types->currentIndex() + 1;
+    }
     const qsizetype index = filters.indexOf(dialog.selectedNameFilter());
     return index >= 0 ? static_cast<int>(index) + 1 : fallback;
 }
@@ -154,8 +157,9 @@ FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& requ
     // is there: a folder that has gone (a memory stick taken out) is no place to start.
     QString start = FileNameToQString(request.initialDirectory);
     for (const QString& folder : {DocumentsFolder(), QDir::homePath()}) {
-        if (!start.isEmpty() && QFileInfo(start).isDir())
+        if (!start.isEmpty() && QFileInfo(start).isDir()) {
             break;
+        }
         start = folder;
     }
     QFileDialog dialog(parent, ToQString(request.title), start);
@@ -175,16 +179,18 @@ FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& requ
         // The kind saved is the entry picked: a name without an extension takes that entry's.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] {
             const int index = ShownFilterIndex(dialog, filters, 0);
-            if (index >= 1 && index <= extensions.size() && !extensions[index - 1].isEmpty())
+            if (index >= 1 && index <= extensions.size() && !extensions[index - 1].isEmpty()) {
                 dialog.setDefaultSuffix(extensions[index - 1]);
+            }
         });
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     }
     FileDialogResult result;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return result;
+    }
     result.accepted = true;
     result.fileName = FileNameFromQString(dialog.selectedFiles().front());
     result.filterIndex = ShownFilterIndex(dialog, filters, request.filterIndex);

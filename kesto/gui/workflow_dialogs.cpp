@@ -64,8 +64,9 @@ std::optional<int> RunDateDialog(QWidget* parent, const std::vector<std::string>
     auto* label = new QLabel(Q(texts::kDateLabel), &dialog);
     auto* list = new QListWidget(&dialog);
     list->setObjectName("DateList");
-    for (const std::string& entry : entries)
+    for (const std::string& entry : entries) {
         list->addItem(ToQString(entry));
+    }
     label->setBuddy(list);
     auto* ok = new QPushButton(Q(texts::kDateOk), &dialog);
     ok->setDefault(true);
@@ -78,8 +79,9 @@ std::optional<int> RunDateDialog(QWidget* parent, const std::vector<std::string>
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
     QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
     dialog.setFixedSize(260, 220);
-    if (dialog.exec() != QDialog::Accepted)
+    if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
+    }
     const int row = list->currentRow();
     return row >= 0 && list->currentItem() != nullptr && list->currentItem()->isSelected() ? row
                                                                                            : 0;

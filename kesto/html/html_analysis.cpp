@@ -40,8 +40,9 @@ std::string Escaped(std::string_view text) {
 
 // The strain as a heading or in a contract: the language's no trump, or the suit's image.
 std::string StrainHtml(Strain strain, const HtmlAnalysisWords& words) {
-    if (strain == Strain::NoTrump)
+    if (strain == Strain::NoTrump) {
         return Escaped(words.words.noTrump);
+    }
     return words.suitImages[static_cast<std::size_t>(strain) - 1];  // spades to clubs
 }
 
@@ -91,12 +92,14 @@ void TakeSuitImages(std::string_view line, std::array<std::string, 4>& images) {
     for (std::size_t at = line.find("<IMG "); at != std::string_view::npos;
          at = line.find("<IMG ", at + 1)) {
         const std::size_t end = line.find('>', at);
-        if (end == std::string_view::npos)
+        if (end == std::string_view::npos) {
             return;
+        }
         const std::string_view tag = line.substr(at, end + 1 - at);
         for (std::size_t suit = 0; suit < images.size(); ++suit) {
-            if (tag.find(kFiles[suit]) != std::string_view::npos)
+            if (tag.find(kFiles[suit]) != std::string_view::npos) {
                 images[suit] = tag;
+            }
         }
     }
 }
@@ -170,8 +173,9 @@ StatusOr<std::string> PageWithHtmlAnalysis(std::string_view page,
         const int before = depth;
         depth += static_cast<int>(Occurrences(text, kTableOpen)) -
                  static_cast<int>(Occurrences(text, kTableClose));
-        if (before >= kDealCellDepth)
+        if (before >= kDealCellDepth) {
             TakeSuitImages(text, cellWords.suitImages);
+        }
         if (text == kTableClose && before == kDealCellDepth && depth == kDealCellDepth - 1) {
             if (cell < analyses.size() && analyses[cell] != nullptr) {
                 out += HtmlAnalysisRows(*analyses[cell], cellWords);

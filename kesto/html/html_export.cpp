@@ -35,8 +35,9 @@ HtmlPageOptions HtmlOptionsOf(const TOptionDlg& options) {
 }
 
 std::string HtmlDealRecord(int boardNumber, const tDeal& deal, bool showDlrVul) {
-    if (showDlrVul)
+    if (showDlrVul) {
         return DealRecord(boardNumber, deal);
+    }
     // The deal tag still starts with the dealer, as in every record the program sends.
     return BoardTag(boardNumber) + "|" + DealTag(deal, SeatLetter(BoardDealer(boardNumber)));
 }
@@ -179,8 +180,9 @@ HtmlExportOutcome WritePage(const std::string& fileName, const HtmlExportContext
 }  // namespace
 
 HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view) {
-    if (context.library == nullptr)
+    if (context.library == nullptr) {
         return HtmlExportOutcome::NotAvailable;
+    }
     Ui& ui = view.Dialogs();
 
     // 1. The hints, until the user asks not to see them again.
@@ -210,15 +212,17 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
     request.initialDirectory = context.dialogDirectory;
     request.promptOverwrite = true;
     const FileDialogResult chosen = ui.SaveFileDialog(request);
-    if (!chosen.accepted || chosen.fileName.empty())
+    if (!chosen.accepted || chosen.fileName.empty()) {
         return HtmlExportOutcome::Cancelled;
+    }
     context.dialogDirectory = DirectoryOf(chosen.fileName);
 
     const DealAnalyser* analysis = nullptr;
     if (context.awaitAnalysis) {
         analysis = context.awaitAnalysis();
-        if (analysis == nullptr)
+        if (analysis == nullptr) {
             return HtmlExportOutcome::Cancelled;
+        }
     }
     return WritePage(chosen.fileName, context, analysis, ui);
 }
@@ -270,8 +274,9 @@ HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boar
     bool printed = false;
     HtmlExportContext context{boardSet, headerLine1, headerLine2, statsWithHtml, options,
                               &library, "",          "",          suppress,      printed};
-    if (analysis != nullptr)
+    if (analysis != nullptr) {
         context.awaitAnalysis = [analysis] { return analysis; };
+    }
     HtmlBatchResult result;
     result.outcome = HTMLBtnClick(context, view);
     result.message = dialogs.message;

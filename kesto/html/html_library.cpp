@@ -17,8 +17,9 @@ HtmlLibrary::BindResult HtmlLibrary::Bind(const LibraryLoader& loader,
                                           std::unique_ptr<HtmlLibrary>& library) {
     library.reset();
     std::unique_ptr<SharedLibrary> loaded = loader(kHtmlLibraryName);
-    if (!loaded)
+    if (!loaded) {
         return BindResult::NotFound;
+    }
     void* addDeal = loaded->Entry("AddDeal");
     void* clearDeals = loaded->Entry("ClearDeals");
     void* htmlCustom = loaded->Entry("HTMLCustom");

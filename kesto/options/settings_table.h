@@ -78,10 +78,11 @@ inline constexpr BoolSetting kSuppressHtmlAlert{"SuppressHTMLAlert", false};
 inline constexpr IntegerSetting kNumberOfIndividualSets{"NumberOfIndividualSets", 1, 0, 100};
 // The kind of deal file the read and save dialogs show first, the same kind in both: its
 // number in the table of kinds (kesto/files/deal_file_kinds.h: 1 KST, 2 DLM, 3 DUP, 4 PBN,
-// 5 the older text file, 6 BRI, 7 DGE, 8 LIN), the max the largest number there. 0, and any number outside the
-// range, means no one kind: the read dialog shows every kind Kesto reads, the save dialog the
-// own file. Earlier versions stored the filter index of either dialog, 1 to 4; 4 was PBN in the
-// save dialog and "All files" in the read dialog, the only entry that showed .pbn files there.
+// 5 the older text file, 6 BRI, 7 DGE, 8 LIN), the max the largest number there. 0, and any number
+// outside the range, means no one kind: the read dialog shows every kind Kesto reads, the save
+// dialog the own file. Earlier versions stored the filter index of either dialog, 1 to 4; 4 was PBN
+// in the save dialog and "All files" in the read dialog, the only entry that showed .pbn files
+// there.
 inline constexpr IntegerSetting kFileType{"FileType", 0, 0, 8, OutsideRange::StandsFor, 0};
 // The folder the read or save dialog last chose a deal file in, and the folder the HTML
 // dialog last chose a page in, as the file system names them. Empty: the documents folder.

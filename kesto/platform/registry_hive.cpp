@@ -22,12 +22,15 @@ bool HasLineBreakOrNul(std::string_view text) {
 }
 
 int HexDigit(char c) {
-    if (IsAsciiDigit(c))
+    if (IsAsciiDigit(c)) {
         return c - '0';
-    if (c >= 'a' && c <= 'f')
+    }
+    if (c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
+    }
+    if (c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
+    }
     return -1;
 }
 

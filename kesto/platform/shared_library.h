@@ -27,7 +27,8 @@ class SharedLibrary {
 };
 
 // "KESTWEB2.DLL" maps to libkestweb2.so; searched for in the program's own folders
-// (ProgramLibraryFolders), then the current folder, then the system's library search path. Null when it cannot be loaded.
+// (ProgramLibraryFolders), then the current folder, then the system's library search path. Null
+// when it cannot be loaded.
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName);
 
 // The same, searching only the given folders (each with a final "/"): for tests and for a

@@ -14,9 +14,10 @@ std::int32_t CurtainCardHeight(int dimensions) {
 }
 
 std::vector<std::int32_t> CurtainCardKinds(int collation) {
-    if (collation == kCollateByPosition)
+    if (collation == kCollateByPosition) {
         return {kPrintCurtainsNorth, kPrintCurtainsNorth + 1, kPrintCurtainsNorth + 2,
                 kPrintCurtainsNorth + 3};
+    }
     return {kPrintCurtainsByBoard};
 }
 

@@ -23,8 +23,9 @@ PrintDestination ReadPrintDestination(const SettingsFile& settings) {
 
 bool WritePrintDestination(const std::string& settingsPath, const PrintDestination& destination) {
     SettingsStore store(settingsPath);
-    if (!store.OpenKey(kSettingsKey, true))
+    if (!store.OpenKey(kSettingsKey, true)) {
         return false;
+    }
     store.Write(kPrinterName, destination.printerName);
     store.Write(kPdfFolder, destination.pdfFolder);
     store.CloseKey();
@@ -41,8 +42,9 @@ bool SetPdfFolderOverride(const std::string& folder) {
 #if defined(_WIN32)
     return ::_putenv_s(kPdfFolderVariable, folder.c_str()) == 0;
 #else
-    if (folder.empty())
+    if (folder.empty()) {
         return ::unsetenv(kPdfFolderVariable) == 0;
+    }
     return ::setenv(kPdfFolderVariable, folder.c_str(), 1) == 0;
 #endif
 }

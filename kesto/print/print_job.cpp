@@ -42,8 +42,9 @@ void RememberCounts(const PrintJobRequest& request, const std::string& settingsP
     SettingsStore store(settingsPath);
     store.OpenKey(kSettingsKey, true);
     store.Write(kNumCopies, request.copies);
-    if (request.mode == DealSource::Generate)
+    if (request.mode == DealSource::Generate) {
         store.Write(kNumHands, request.randomDealCount);
+    }
     store.Write(kNumIndividualSets, request.sets);
     store.Write(kNumStatSheets, request.statSheets);
     store.Write(kCurtains, request.curtains);
@@ -78,25 +79,30 @@ class Job {
                 }
                 library_.AddDeal(record);
             }
-            if (analysis != nullptr)
+            if (analysis != nullptr) {
                 library_.SetAnalysisWords(Options().analysisWords);
+            }
             for (int set = 0; set < request_.sets; ++set) {
-                if (!Print(HandRecordArguments(kPrintIndividualSheets, texts, Options())))
+                if (!Print(HandRecordArguments(kPrintIndividualSheets, texts, Options()))) {
                     return false;
+                }
             }
             for (int copy = 0; copy < request_.copies; ++copy) {
-                if (!Print(HandRecordArguments(kPrintCopy, texts, Options())))
+                if (!Print(HandRecordArguments(kPrintCopy, texts, Options()))) {
                     return false;
+                }
             }
             if (request_.curtains) {
                 for (const std::int32_t kind : CurtainCardKinds(Options().curtainCollation)) {
-                    if (!Print(CurtainCardArguments(kind, texts, Options())))
+                    if (!Print(CurtainCardArguments(kind, texts, Options()))) {
                         return false;
+                    }
                 }
             }
         }
-        if (request_.statSheets > 0)
+        if (request_.statSheets > 0) {
             return PrintStatisticsSheets(positions);
+        }
         return true;
     }
 
@@ -120,8 +126,9 @@ class Job {
         // The statistics count the boards that were printed.
         tBoardSet printedDeals;
         printedDeals.reserve(positions.size());
-        for (const std::size_t position : positions)
+        for (const std::size_t position : positions) {
             printedDeals.push_back((*request_.boardSet)[position]);
+        }
         const tStatistics statistics = ComputeStatistics(printedDeals);
 
         PrinterCanvas* canvas = services_.statisticsCanvas ? services_.statisticsCanvas() : nullptr;
@@ -183,8 +190,9 @@ std::vector<std::size_t> PrintedPositions(const tBoardSet& boardSet, bool printE
     std::vector<std::size_t> positions;
     positions.reserve(boardSet.size());
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
-        if (printEmptyDeals || boardSet[i].CardCount() > 0)
+        if (printEmptyDeals || boardSet[i].CardCount() > 0) {
             positions.push_back(i);
+        }
     }
     return positions;
 }
@@ -193,8 +201,9 @@ PrintJobOutcome PrintBtnClick(const PrintJobRequest& givenRequest, PrintJobState
                               const PrintJobServices& services) {
     static const tBoardSet noBoards;
     PrintJobRequest request = givenRequest;
-    if (request.boardSet == nullptr)
+    if (request.boardSet == nullptr) {
         request.boardSet = &noBoards;
+    }
     PrintJobView& view = *services.view;
     // 1. The statistic sheets play no part here: a job of sheets alone ends too.
     if (request.copies == 0 && request.sets == 0 && !request.curtains) {
@@ -223,12 +232,14 @@ PrintJobOutcome PrintBtnClick(const PrintJobRequest& givenRequest, PrintJobState
     // 3, 4.
     state.printed = true;
     try {
-        if (services.rememberCounts)
+        if (services.rememberCounts) {
             RememberCounts(request, services.settingsPath);
+        }
         Job job(request, services);
         const bool ok = job.Run(analysis);
-        if (job.PrintedAnything() && !services.pdfFolder.empty())
+        if (job.PrintedAnything() && !services.pdfFolder.empty()) {
             view.PrintoutsSavedIn(services.pdfFolder);
+        }
         return ok ? PrintJobOutcome::Printed : PrintJobOutcome::Failed;
     } catch (const std::bad_alloc&) {
         view.ShowMessage(MessageKind::Error, "Printing stopped: there is not enough memory.");

@@ -42,8 +42,9 @@ PrintJobOutcome PrintWithoutWindow(const WindowlessPrint& print, std::ostream& o
     services.statisticsCanvas = [&output] { return output.canvas.get(); };
     services.rememberCounts = false;
     services.pdfFolder = print.output ? output.pdfFolder : PdfFolderOverride();
-    if (const DealAnalyser* analysis = print.analysis)
+    if (const DealAnalyser* analysis = print.analysis) {
         services.awaitAnalysis = [analysis] { return analysis; };
+    }
     return PrintBtnClick(print.request, state, services);
 }
 

@@ -21,8 +21,9 @@ PrintingLibrary::BindResult PrintingLibrary::Bind(const LibraryLoader& loader,
                                                   std::unique_ptr<PrintingLibrary>& library) {
     library.reset();
     std::unique_ptr<SharedLibrary> loaded = loader(kPrintingLibraryName);
-    if (!loaded)
+    if (!loaded) {
         return BindResult::NotFound;
+    }
     void* addDeal = loaded->Entry("AddDeal");
     void* clearDeals = loaded->Entry("ClearDeals");
     void* printCustom = loaded->Entry("PrintCustom");
@@ -55,8 +56,9 @@ void PrintingLibrary::ClearDeals() const {
 }
 
 bool PrintingLibrary::SetAnalysisWords(const AnalysisWords& words) const {
-    if (setAnalysisWords_ == nullptr)
+    if (setAnalysisWords_ == nullptr) {
         return false;
+    }
     const std::string par(words.par), noTrump(words.noTrump), passedOut(words.passedOut),
         caption(words.caption);
     As<SetAnalysisWordsFn>(setAnalysisWords_)(par.c_str(), noTrump.c_str(), passedOut.c_str(),

@@ -97,8 +97,9 @@ std::optional<CivilDate> DateOfText(std::string_view text, const Clock& clock) {
 std::vector<std::string> TodayInEveryFormat(const Clock& clock) {
     const CivilDate today = clock.Today();
     std::vector<std::string> entries;
-    for (int i = 0; i < kDateFormatCount; ++i)
+    for (int i = 0; i < kDateFormatCount; ++i) {
         entries.push_back(FormatDate(i, today, clock));
+    }
     return entries;
 }
 

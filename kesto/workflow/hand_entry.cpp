@@ -34,18 +34,21 @@ int CaretAfterCard(tSuitSet holding, int rank, const std::string& tenText) {
 tDeal& TKestoMain::Current() {
     // Page entry and the deal number keep CurrentDeal inside the board set; this guards the
     // handlers should a key arrive before the page was entered.
-    if (boardSet.empty())
+    if (boardSet.empty()) {
         boardSet.emplace_back();
+    }
     CurrentDeal = std::clamp(CurrentDeal, 0, static_cast<int>(boardSet.size()) - 1);
     return boardSet[CurrentDeal];
 }
 
 void TKestoMain::Edit1KeyPress(SuitField field, char key) {
-    if (key == '\b')
+    if (key == '\b') {
         return;  // handled on key down
+    }
     const char upper = AsciiUpper(key);
-    if (upper == '0')
+    if (upper == '0') {
         return;  // follows the "1" of a ten typed as 10
+    }
     const int rank = RankOfTypedCharacter(upper);
     if (rank == 0) {
         view_.Beep();
@@ -59,16 +62,19 @@ void TKestoMain::Edit1KeyPress(SuitField field, char key) {
     }
     const std::string ten = HandTenText();
     for (Seat other : kClockwise) {
-        if (other == field.seat || !deal.Hand(other).Holds(field.suit, rank))
+        if (other == field.seat || !deal.Hand(other).Holds(field.suit, rank)) {
             continue;
+        }
         view_.Beep();
         const std::string rankText = rank == kTen ? ten : std::string(1, upper);
         const std::string holder = std::string(texts::kAlreadyWith) +
                                    std::string(texts::kSeatNames[static_cast<int>(other)]);
-        if (!view_.TDuplicateCardForm(field.suit, rankText, holder))
+        if (!view_.TDuplicateCardForm(field.suit, rankText, holder)) {
             return;
-        for (Seat seat : kClockwise)
+        }
+        for (Seat seat : kClockwise) {
             deal.Hand(seat).Remove(field.suit, rank);
+        }
         break;
     }
     hand.Add(field.suit, rank);
@@ -80,21 +86,26 @@ void TKestoMain::Edit1KeyPress(SuitField field, char key) {
 void TKestoMain::Edit1KeyDown(SuitField field, EditKey key, int caret) {
     tHand& hand = Current().Hand(field.seat);
     const std::string text = SuitText(hand.Holding(field.suit), HandTenText());
-    if (text.empty())
+    if (text.empty()) {
         return;
+    }
     caret = std::clamp(caret, 0, static_cast<int>(text.size()));
     int removedAt = -1;
-    if (key == EditKey::Delete && caret < static_cast<int>(text.size()))
+    if (key == EditKey::Delete && caret < static_cast<int>(text.size())) {
         removedAt = caret;
-    if (key == EditKey::Backspace && caret > 0)
+    }
+    if (key == EditKey::Backspace && caret > 0) {
         removedAt = caret - 1;
-    if (removedAt < 0)
+    }
+    if (removedAt < 0) {
         return;
+    }
     const char removed = text[removedAt];
     hand.Remove(field.suit, RankOfFieldCharacter(removed));
     Refresh();
-    if (key == EditKey::Backspace)
+    if (key == EditKey::Backspace) {
         caret -= (removed == '0') ? 2 : 1;
+    }
     const int length = static_cast<int>(
         display_.suitTexts[static_cast<int>(field.seat)][static_cast<int>(field.suit)].size());
     view_.PlaceCaret(field, std::clamp(caret, 0, length), false);
@@ -123,8 +134,9 @@ void TKestoMain::Button1Click(Seat seat) {
         for (Suit suit : kAllSuits) {
             const bool held = std::any_of(std::begin(kClockwise), std::end(kClockwise),
                                           [&](Seat s) { return deal.Hand(s).Holds(suit, rank); });
-            if (!held)
+            if (!held) {
                 hand.Add(suit, rank);
+            }
         }
     }
     Refresh();
@@ -141,8 +153,9 @@ void TKestoMain::Button5Click() {
 void TKestoMain::Edit20Change(int dealNumber) {
     const int p = std::clamp(dealNumber, 1, kMaxDealNumber);
     const int count = static_cast<int>(boardSet.size());
-    if (p >= count)
+    if (p >= count) {
         boardSet.resize(static_cast<std::size_t>(p) + 1);
+    }
     CurrentDeal = p - 1;
     Refresh();
 }

@@ -59,8 +59,9 @@ void TKestoMain::FormCreate() {
     headerEnabled_ = true;
     line1_.clear();
     CheckBox3Click(UseDateInHeader);
-    if (UseDateInHeader)
+    if (UseDateInHeader) {
         PutDateInLine2();
+    }
 
     // 8. The file dialogs start where the user last chose a file of their kind, which they
     // read from the settings as they open: nobody's files live in the program's folder.
@@ -166,8 +167,9 @@ void TKestoMain::ShowPage(Page page) {
             sets_ = (mode_ == DealSource::ReadFromFile) ? 0 : RememberedIndividualSets;
             RememberedIndividualSets = sets_;
             // The board set is complete now: its analysis runs while the user reads the page.
-            if (ShowMakeableContracts())
+            if (ShowMakeableContracts()) {
                 StartAnalysis();
+            }
             break;
     }
     Refresh();
@@ -264,8 +266,9 @@ void TKestoMain::NextOnFirstPage() {
 }
 
 void TKestoMain::NextOnEnterHandPage() {
-    while (!boardSet.empty() && boardSet.back().CardCount() == 0)
+    while (!boardSet.empty() && boardSet.back().CardCount() == 0) {
         boardSet.pop_back();
+    }
     if (boardSet.empty()) {
         view_.ShowMessage(MessageKind::Information, Text(texts::kNothingToPrint));
         boardSet.emplace_back();
@@ -281,8 +284,9 @@ void TKestoMain::NextOnEnterHandPage() {
             ShowDeal(static_cast<int>(i));
             return;
         }
-        if (count == 0)
+        if (count == 0) {
             withoutCards.push_back(boardNumber);
+        }
     }
     if (!withoutCards.empty()) {
         const ZeroCardsChoice choice =
@@ -443,8 +447,9 @@ void TKestoMain::FillDisplay() {
         }
         const int count = hand.CardCount();
         d.countLabels[s] = std::to_string(count);
-        if (count == kCardsInHand)
+        if (count == kCardsInHand) {
             ++complete;
+        }
     }
     for (Seat seat : kClockwise) {
         d.fillInVisible[static_cast<int>(seat)] =

@@ -23,8 +23,9 @@ void TKestoMain::StartAnalysis() {
 }
 
 void TKestoMain::StoreTricksRead(DealAnalyser& analyser) {
-    for (const auto& [deal, tricks] : tricksRead_)
+    for (const auto& [deal, tricks] : tricksRead_) {
         analyser.Store(deal, tricks);
+    }
     tricksRead_.clear();
 }
 

@@ -40,8 +40,9 @@ void TKestoMain::PrintBtnClick() {
     const std::string& settingsPath = settings_.path;
     // Resolved now, so that a choice made in printer setup a moment ago applies.
     PrintOutput output;
-    if (printOutput_)
+    if (printOutput_) {
         output = printOutput_(settingsPath);
+    }
 
     PrintJobServices services;
     services.view = &view;
@@ -52,8 +53,9 @@ void TKestoMain::PrintBtnClick() {
     services.statisticsCanvas = [&output] { return output.canvas.get(); };
     services.settingsPath = settingsPath;
     services.pdfFolder = output.pdfFolder;
-    if (ShowMakeableContracts())
+    if (ShowMakeableContracts()) {
         services.awaitAnalysis = [this] { return AwaitAnalysis(); };
+    }
     kesto::PrintBtnClick(request, state, services);
     SuppressSetWarning = state.suppressSetWarning;
     Printed = state.printed;
@@ -61,8 +63,9 @@ void TKestoMain::PrintBtnClick() {
 
 void TKestoMain::OptionsApplied() {
     if (page_ == Page::Print && ShowMakeableContracts()) {
-        if (!analysis_ || !analysis_->Covers(boardSet))
+        if (!analysis_ || !analysis_->Covers(boardSet)) {
             StartAnalysis();
+        }
     } else if (analysis_ && !ShowMakeableContracts()) {
         analysis_->Cancel();  // its progress bar goes with the option
     }
@@ -89,10 +92,11 @@ void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
     SettingsStore store(settings_);
     // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
     SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)}};
-    if (analysis)
+    if (analysis) {
         request.awaitAnalysis = [analysis] { return analysis; };
-    else if (ShowMakeableContracts())
+    } else if (ShowMakeableContracts()) {
         request.awaitAnalysis = [this] { return AwaitAnalysis(); };
+    }
     kesto::SaveBtnClick(view_, store, request);
 }
 
@@ -104,8 +108,9 @@ void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions&
     HtmlExportContext context{boardSet,          line1_,      line2_, statsWithHtml_,
                               options,           html_.get(), folder, ProgramDataFolder(),
                               SuppressHTMLAlert, Printed};
-    if (ShowMakeableContracts())
+    if (ShowMakeableContracts()) {
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };
+    }
     HTMLBtnClick(context, htmlView);
     if (context.dialogDirectory != folder) {
         store.OpenKey(kSettingsKey, true);

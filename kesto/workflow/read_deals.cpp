@@ -32,8 +32,9 @@ std::string OpenDialogFilter() {
 
 int OpenFilterIndexOfFileType(int fileType) {
     for (std::size_t i = 0; i < std::size(kDealFileKinds); ++i) {
-        if (kDealFileKinds[i].fileType == fileType)
+        if (kDealFileKinds[i].fileType == fileType) {
             return static_cast<int>(i) + 2;
+        }
     }
     return 1;
 }
@@ -132,8 +133,9 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
     boardSet = std::move(contents.boardSet);
     // Another program's analysis spares solving these deals again.
     tricksRead_.clear();
-    for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i)
+    for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i) {
         tricksRead_.emplace_back(boardSet[i], contents.doubleDummyTricks[i]);
+    }
     line1_ = std::move(contents.header1);
     line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
                                   : std::move(contents.header2);
@@ -155,8 +157,9 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
     }
     DealsComplete = false;
     ShowPage(Page::EnterHand);
-    if (contents.dealsComplete)
+    if (contents.dealsComplete) {
         NextOnEnterHandPage();
+    }
 }
 
 }  // namespace kesto

@@ -24,8 +24,9 @@ std::vector<std::vector<PbnTag>> BoardAnalysisTags(const tBoardSet& boardSet,
 std::vector<const DealFileKindRow*> SavedKinds() {
     std::vector<const DealFileKindRow*> kinds;
     for (const DealFileKindRow& row : kDealFileKinds) {
-        if (row.Saved())
+        if (row.Saved()) {
             kinds.push_back(&row);
+        }
     }
     return kinds;
 }
@@ -34,8 +35,9 @@ std::vector<const DealFileKindRow*> SavedKinds() {
 
 std::string SaveDialogFilter() {
     std::string filter;
-    for (const DealFileKindRow* row : SavedKinds())
+    for (const DealFileKindRow* row : SavedKinds()) {
         filter += (filter.empty() ? "" : "|") + row->SaveEntry();
+    }
     return filter;
 }
 
@@ -48,8 +50,9 @@ DealFileKind SaveKindOfFilterIndex(int filterIndex) {
 int SaveFilterIndexOfKind(DealFileKind kind) {
     const std::vector<const DealFileKindRow*> kinds = SavedKinds();
     for (std::size_t i = 0; i < kinds.size(); ++i) {
-        if (kinds[i]->kind == kind)
+        if (kinds[i]->kind == kind) {
             return static_cast<int>(i) + 1;
+        }
     }
     return 1;
 }
@@ -83,8 +86,9 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
     DealsToWrite deals = request.deals;
     if (kind == DealFileKind::Pbn && request.awaitAnalysis) {
         const DealAnalyser* analyser = request.awaitAnalysis();
-        if (analyser == nullptr)
+        if (analyser == nullptr) {
             return;
+        }
         deals.boardTags = BoardAnalysisTags(deals.boardSet, *analyser);
     }
     const WriteResult result = WriteDealFile(kind, chosen.fileName, deals);

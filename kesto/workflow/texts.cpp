@@ -15,8 +15,9 @@ std::string DealsWithoutCardsText(const std::vector<int>& boardNumbers) {
     }
     std::string text = "Deals";
     for (std::size_t i = 0; i < boardNumbers.size(); ++i) {
-        if (i > 0)
+        if (i > 0) {
             text += (i + 1 == boardNumbers.size()) ? " and" : ",";
+        }
         text += " " + std::to_string(boardNumbers[i]);
     }
     return text + " have no cards.";

@@ -133,8 +133,9 @@ TEST(DdsSolver, RefusesMoreDealsThanOneCallTakes) {
 // No thread can start (each asks for more stack than the address space allows): the library's
 // threading would end the program; the solver works on its caller's thread alone instead.
 TEST(DdsSolver, SolvesOnItsCallersThreadWhenNoOtherCanStart) {
-    if (!kAddressSpaceCanBeLimited)
+    if (!kAddressSpaceCanBeLimited) {
         GTEST_SKIP() << "the address space cannot be limited under AddressSanitizer";
+    }
     constexpr std::size_t kMemory = std::size_t{64} << 30;  // far more than the tables need
     EXPECT_TRUE(RunsWithinBounds(
         [] {

@@ -44,8 +44,9 @@ class StandInSolver : public DoubleDummySolver {
     StatusOr<std::vector<TrickTable>> SolveTables(
         const std::vector<std::string>& pbnDeals) override {
         callSizes.push_back(pbnDeals.size());
-        if (duringCall)
+        if (duringCall) {
             duringCall();
+        }
         StatusOr<std::vector<TrickTable>> result;
         if (static_cast<int>(callSizes.size()) == failingCall) {
             result.status = Status::Failure("The double-dummy solver failed: Cards duplicated.");

@@ -84,8 +84,9 @@ TEST(DealAnalysisTags, ThePbnFileCarriesTheTableAndEitherFormReadsBack) {
 
     const auto erased = [&file](std::string_view from, std::string_view to) {
         std::string text = file;
-        for (std::size_t at; (at = text.find(from)) != std::string::npos;)
+        for (std::size_t at; (at = text.find(from)) != std::string::npos;) {
             text.erase(at, text.find(to, at) - at);
+        }
         return text;
     };
     std::string disagreeing = file;

@@ -22,8 +22,9 @@ std::set<std::string> OptionsInHelp() {
     const std::regex option(R"(^  (--[a-z0-9-]+(?: [A-Z]+)?)  )");
     std::smatch match;
     for (std::string line; std::getline(lines, line);) {
-        if (std::regex_search(line, match, option))
+        if (std::regex_search(line, match, option)) {
             options.insert(match[1]);
+        }
     }
     return options;
 }
@@ -37,10 +38,12 @@ std::set<std::string> OptionsInReadme() {
     std::istringstream lines(readme.substr(section, sectionEnd - section));
     const std::regex quoted(R"(`(--[a-z0-9-]+(?: [A-Z]+)?)`)");
     for (std::string line; std::getline(lines, line);) {
-        if (!line.starts_with("| "))
+        if (!line.starts_with("| ")) {
             continue;
-        for (std::sregex_iterator it(line.begin(), line.end(), quoted), end; it != end; ++it)
+        }
+        for (std::sregex_iterator it(line.begin(), line.end(), quoted), end; it != end; ++it) {
             options.insert((*it)[1]);
+        }
     }
     return options;
 }

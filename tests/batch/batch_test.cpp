@@ -25,8 +25,9 @@
 // getrandom for this program, failing as on a kernel without it while refuseRandom is set.
 static bool refuseRandom = false;
 extern "C" ssize_t getrandom(void* buffer, size_t length, unsigned int flags) {
-    if (!refuseRandom)
+    if (!refuseRandom) {
         return ::syscall(SYS_getrandom, buffer, length, flags);
+    }
     errno = ENOSYS;
     return -1;
 }

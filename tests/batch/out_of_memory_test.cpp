@@ -64,8 +64,9 @@ int RunWithMemoryMargin(const std::vector<std::string>& args, const std::string&
 }
 
 TEST(BatchOutOfMemory, EndsWithStatusOneAndAMessageWhereverItHappens) {
-    if (kAddressSanitizer)
+    if (kAddressSanitizer) {
         GTEST_SKIP() << "a limit on the address space leaves AddressSanitizer no room";
+    }
     ScratchFolder scratch;
     ::setenv("KESTO_SETTINGS", scratch.Path("Kesto.reg").c_str(), 1);
     // As big an own file as a deal file may be.
@@ -74,14 +75,16 @@ TEST(BatchOutOfMemory, EndsWithStatusOneAndAMessageWhereverItHappens) {
     GenerateRandomDeals(boards, 500, random);
     const std::string block = OwnDealFileText(boards, "Club", "Night", DealSource::Generate);
     std::string file;
-    while (file.size() + block.size() <= kMaxDealFileBytes)
+    while (file.size() + block.size() <= kMaxDealFileBytes) {
         file += block;
+    }
     ASSERT_TRUE(ReplaceFileAtomically(scratch.Path("big.kst"), file).Ok());
     // The batch binds both libraries from beside the program (the printing library brings
     // Qt); loaded here first, they cost the child nothing and the margins go to the job.
     const std::string programFolder = DirectoryOf(std::filesystem::read_symlink("/proc/self/exe"));
-    for (const char* library : {"libkestprt3.so", "libkestweb2.so"})
+    for (const char* library : {"libkestprt3.so", "libkestweb2.so"}) {
         ASSERT_NE(::dlopen((programFolder + library).c_str(), RTLD_NOW), nullptr) << ::dlerror();
+    }
 
     const std::vector<std::string> args = {"--read", scratch.Path("big.kst"),  "--list",
                                            "--html", scratch.Path("page.htm"), "--stats"};

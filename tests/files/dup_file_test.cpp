@@ -86,8 +86,9 @@ TEST(DUPFile, ReadsEveryLayoutOfTheMachineSettings) {
     ASSERT_TRUE(ParseDUPFile(golden, expected).Ok());
     for (const std::string settings : {"YN  1 1  3", "YN1  0 03 "}) {
         std::string bytes = golden;
-        for (std::size_t r = 0; r < 3; ++r)
+        for (std::size_t r = 0; r < 3; ++r) {
             bytes.replace(r * 156 + 146, 10, settings);
+        }
         ASSERT_TRUE(ParseDUPFile(bytes, contents).Ok()) << settings;
         EXPECT_EQ(contents.boardSet, expected.boardSet) << settings;
     }

@@ -46,21 +46,24 @@ class CreateHtmlWindowTest : public QObject {
         QTimer::singleShot(10, this, [this, waitsLeft] {
             QWidget* modal = QApplication::activeModalWidget();
             if (modal == nullptr || modal->property("answered").toBool()) {
-                if (steps_.empty())
+                if (steps_.empty()) {
                     return;
+                }
                 if (waitsLeft > 0) {
                     AnswerDialogs(waitsLeft - 1);
                     return;
                 }
                 steps_.clear();
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
                     dialog->reject();
+                }
                 QFAIL("the next dialog did not open within 30 s");
             }
             modal->setProperty("answered", true);
             opened_ << modal->objectName();
-            if (steps_.empty())
+            if (steps_.empty()) {
                 return;
+            }
             auto step = steps_.front();
             steps_.pop_front();
             step(modal);
@@ -68,12 +71,14 @@ class CreateHtmlWindowTest : public QObject {
                 // A step that failed leaves its dialog open: close it, so the test ends in
                 // that failure instead of waiting for the dialog forever.
                 steps_.clear();
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
                     dialog->reject();
+                }
                 return;
             }
-            if (!steps_.empty())
+            if (!steps_.empty()) {
                 AnswerDialogs();
+            }
         });
     }
 

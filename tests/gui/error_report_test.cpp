@@ -22,8 +22,9 @@ class Receiver : public QObject {
   public:
     std::function<void()> command;
     bool event(QEvent* event) override {
-        if (event->type() != QEvent::User)
+        if (event->type() != QEvent::User) {
             return QObject::event(event);
+        }
         command();
         return true;
     }

@@ -68,8 +68,9 @@ class MainWindowTest : public QObject {
     template <typename T>
     T* Find(const char* name) {
         T* widget = window_->findChild<T*>(name);
-        if (widget == nullptr)
+        if (widget == nullptr) {
             qFatal("no widget %s", name);
+        }
         return widget;
     }
     QLineEdit* Suit(char seat, int suit) {
@@ -195,8 +196,9 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
         const auto type = [edit](const std::string& text) {
             const QStringList lines = QString::fromStdString(text).split('\n');
             for (qsizetype i = 0; i < lines.size(); ++i) {
-                if (i > 0)
+                if (i > 0) {
                     QTest::keyClick(edit, Qt::Key_Return);
+                }
                 QTest::keyClicks(edit, lines[i]);
             }
         };
@@ -222,8 +224,9 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
     const tBoardSet& boards = window_->Core().boardSet;
     QCOMPARE(boards.size(), std::size_t{5});
     const Plan read = ReadPlan(plan).plan;
-    for (std::size_t i = 0; i < boards.size(); ++i)
+    for (std::size_t i = 0; i < boards.size(); ++i) {
         QVERIFY(read.lines[i < 3 ? 0 : 1].condition.Meets(boards[i], static_cast<int>(i) + 1));
+    }
     QVERIFY(Find<QWidget>("PrintTab")->isVisible());
 }
 
@@ -564,21 +567,25 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
         connect(&poll, &QTimer::timeout, [&] {
             QWidget* modal = QApplication::activeModalWidget();
             const char* kind = modal != nullptr ? modal->metaObject()->className() : nullptr;
-            if (kind == nullptr || shown.contains(kind))
+            if (kind == nullptr || shown.contains(kind)) {
                 return;
+            }
             shown << kind;
             auto* save = qobject_cast<QFileDialog*>(modal);
-            if (save == nullptr)
+            if (save == nullptr) {
                 return void(modal->close());
+            }
             shown << save->directory().absolutePath();
             save->setDirectory(folder);
             auto* types = save->findChild<QComboBox*>("fileTypeCombo");
             QTest::keyClick(types, Qt::Key_Home);
-            for (int row = 1; row < c.row; ++row)
+            for (int row = 1; row < c.row; ++row) {
                 QTest::keyClick(types, Qt::Key_Down);
+            }
             auto* name = save->findChild<QLineEdit*>("fileNameEdit");
-            for (const QChar typed : QString::fromUtf8(c.name))
+            for (const QChar typed : QString::fromUtf8(c.name)) {
                 QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, typed, {});
+            }
             QMetaObject::invokeMethod(save, "accept");  // Save, whatever the completer shows
         });
         poll.start(20);
@@ -597,30 +604,38 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
 // The keys that two or more controls of a window, as it shows now, share ("Alt+S: ...").
 QStringList SharedKeys(QWidget* window) {
     QStringList texts;
-    for (QAction* action : window->actions())  // a menu's entries
+    for (QAction* action : window->actions()) {  // a menu's entries
         texts << action->text();
+    }
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->window() != window || !w->isVisibleTo(window))
+        if (w->window() != window || !w->isVisibleTo(window)) {
             continue;
+        }
         auto* label = qobject_cast<QLabel*>(w);
         auto* tabs = qobject_cast<QTabBar*>(w);
-        if (auto* button = qobject_cast<QAbstractButton*>(w))
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             texts << button->text();
-        else if (label != nullptr && label->buddy() != nullptr)
+        } else if (label != nullptr && label->buddy() != nullptr) {
             texts << label->text();
-        for (int i = 0; tabs != nullptr && i < tabs->count(); ++i)
+        }
+        for (int i = 0; tabs != nullptr && i < tabs->count(); ++i) {
             texts << tabs->tabText(i);
-        for (QAction* action : qobject_cast<QMenuBar*>(w) ? w->actions() : QList<QAction*>{})
+        }
+        for (QAction* action : qobject_cast<QMenuBar*>(w) ? w->actions() : QList<QAction*>{}) {
             texts << action->text();
+        }
     }
     QMap<QString, QStringList> users;
-    for (const QString& text : texts)
+    for (const QString& text : texts) {
         users[QKeySequence::mnemonic(text).toString()] << text;
+    }
     users.remove("");
     QStringList shared;
-    for (auto it = users.cbegin(); it != users.cend(); ++it)
-        if (it->size() > 1)
+    for (auto it = users.cbegin(); it != users.cend(); ++it) {
+        if (it->size() > 1) {
             shared << it.key() + ": " + it->join(", ");
+        }
+    }
     return shared;
 }
 
@@ -656,8 +671,9 @@ void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
     QVERIFY(window_->SaveScreenshots(shots.path()));
     qApp->removeEventFilter(&keys);
     window_->SetOptionsDialog(nullptr);
-    for (QMenu* menu : window_->findChildren<QMenu*>())
+    for (QMenu* menu : window_->findChildren<QMenu*>()) {
         keys.shared << SharedKeys(menu);
+    }
     QVERIFY2(keys.shared.isEmpty(), qPrintable(keys.shared.join(" | ")));
     QVERIFY2(keys.seen.size() >= 12, qPrintable(keys.seen.values().join(", ")));
     QVERIFY(QApplication::activeModalWidget() == nullptr);

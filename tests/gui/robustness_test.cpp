@@ -45,8 +45,9 @@ class RobustnessTest : public QObject {
     template <typename Widget>
     Widget* Find(const char* name) {
         auto* widget = window_->findChild<Widget*>(name);
-        if (widget == nullptr)
+        if (widget == nullptr) {
             qFatal("no widget %s", name);
+        }
         return widget;
     }
 
@@ -77,11 +78,13 @@ class RobustnessTest : public QObject {
         const std::string path = folder_.filePath("deals.KST").toStdString();
         const kesto::WriteResult written = kesto::WriteOwnDealFile(
             path, Core().boardSet, Core().HeaderLine1(), Core().HeaderLine2(), Core().Mode());
-        if (written.status != kesto::WriteStatus::Written)
+        if (written.status != kesto::WriteStatus::Written) {
             qFatal("the deals were not saved: %s", written.message.c_str());
+        }
         kesto::DealFileContents contents;
-        if (!kesto::ReadAnyDealFile(path, contents).Ok())
+        if (!kesto::ReadAnyDealFile(path, contents).Ok()) {
             qFatal("the saved file does not read");
+        }
         return contents;
     }
 
@@ -159,8 +162,9 @@ class RobustnessTest : public QObject {
         auto* line1 = Find<QLineEdit>("Edit17");
         line1->setFocus(Qt::OtherFocusReason);
         QString huge;
-        for (int i = 0; huge.size() < 100 * 1024; ++i)
+        for (int i = 0; huge.size() < 100 * 1024; ++i) {
             huge += QString("Club night %1 \u00E9\u20AC\u0416 ").arg(i);
+        }
         QApplication::clipboard()->setText(huge);
 
         QTest::keyClick(line1, Qt::Key_V, Qt::ControlModifier);

@@ -31,26 +31,32 @@ struct Image {
 
 // A plain GIF decoder for one image with a global colour table; nullopt on any malformation.
 std::optional<Image> Decode(const std::vector<std::uint8_t>& b) {
-    if (b.size() < 13 || std::string(b.begin(), b.begin() + 6) != "GIF89a")
+    if (b.size() < 13 || std::string(b.begin(), b.begin() + 6) != "GIF89a") {
         return std::nullopt;
+    }
     Image image;
     image.width = Word(b, 6);
     image.height = Word(b, 8);
     std::size_t at = 13;
-    if (b[10] & 0x80)
+    if (b[10] & 0x80) {
         at += 3u * (2u << (b[10] & 7));
+    }
     while (at < b.size() && b[at] == 0x21) {  // extensions
-        if (b[at + 1] == 0xF9 && (b[at + 3] & 1))
+        if (b[at + 1] == 0xF9 && (b[at + 3] & 1)) {
             image.transparentIndex = b[at + 6];
+        }
         at += 2;
-        while (at < b.size() && b[at] != 0)
+        while (at < b.size() && b[at] != 0) {
             at += b[at] + 1u;
+        }
         ++at;
     }
-    if (at + 11 > b.size() || b[at] != 0x2C)
+    if (at + 11 > b.size() || b[at] != 0x2C) {
         return std::nullopt;
-    if (Word(b, at + 5) != image.width || Word(b, at + 7) != image.height || b[at + 9] != 0)
+    }
+    if (Word(b, at + 5) != image.width || Word(b, at + 7) != image.height || b[at + 9] != 0) {
         return std::nullopt;
+    }
     const int minCodeSize = b[at + 10];
     at += 11;
     std::vector<std::uint8_t> data;
@@ -59,8 +65,9 @@ std::optional<Image> Decode(const std::vector<std::uint8_t>& b) {
                     b.begin() + static_cast<std::ptrdiff_t>(at + 1 + b[at]));
         at += b[at] + 1u;
     }
-    if (at + 2 != b.size() || b[at + 1] != 0x3B)  // block terminator, trailer, nothing more
+    if (at + 2 != b.size() || b[at + 1] != 0x3B) {  // block terminator, trailer, nothing more
         return std::nullopt;
+    }
 
     const int clear = 1 << minCodeSize;
     const int end = clear + 1;
@@ -70,16 +77,18 @@ std::optional<Image> Decode(const std::vector<std::uint8_t>& b) {
     std::vector<std::uint8_t> previous;
     bool ended = false;
     while (!ended) {
-        if (bit + codeSize > data.size() * 8)
+        if (bit + codeSize > data.size() * 8) {
             return std::nullopt;  // no end code
+        }
         int code = 0;
         for (int i = 0; i < codeSize; ++i, ++bit) {
             code |= ((data[bit / 8] >> (bit % 8)) & 1) << i;
         }
         if (code == clear) {
             table.clear();
-            for (int i = 0; i < clear; ++i)
+            for (int i = 0; i < clear; ++i) {
                 table.push_back({static_cast<std::uint8_t>(i)});
+            }
             table.emplace_back();
             table.emplace_back();
             codeSize = minCodeSize + 1;
@@ -90,8 +99,9 @@ std::optional<Image> Decode(const std::vector<std::uint8_t>& b) {
             ended = true;
             continue;
         }
-        if (table.empty())
+        if (table.empty()) {
             return std::nullopt;  // data before the first clear code
+        }
         std::vector<std::uint8_t> entry;
         if (code < static_cast<int>(table.size())) {
             entry = table[code];
@@ -105,14 +115,16 @@ std::optional<Image> Decode(const std::vector<std::uint8_t>& b) {
             std::vector<std::uint8_t> added = previous;
             added.push_back(entry[0]);
             table.push_back(added);
-            if (table.size() == (1u << codeSize) && codeSize < 12)
+            if (table.size() == (1u << codeSize) && codeSize < 12) {
                 ++codeSize;
+            }
         }
         image.pixels.insert(image.pixels.end(), entry.begin(), entry.end());
         previous = entry;
     }
-    if (image.pixels.size() != static_cast<std::size_t>(image.width * image.height))
+    if (image.pixels.size() != static_cast<std::size_t>(image.width * image.height)) {
         return std::nullopt;
+    }
     return image;
 }
 

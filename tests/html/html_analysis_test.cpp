@@ -44,8 +44,9 @@ std::string ParLineOf(const std::string& rows) {
 // The words with the suit images of a page whose images are in folder ("gifs/").
 HtmlAnalysisWords ImagesIn(std::string_view folder) {
     HtmlAnalysisWords words;
-    for (std::string& image : words.suitImages)
+    for (std::string& image : words.suitImages) {
         image.insert(image.find("SRC=\"") + 5, folder);
+    }
     return words;
 }
 const std::array<std::string, 4> kSuits = ImagesIn("").suitImages;

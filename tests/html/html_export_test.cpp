@@ -69,8 +69,9 @@ class ScriptedView final : public HtmlExportView, public Ui {
     }
     void ShowOptionsOnOtherPage() override {
         ++optionsShown;
-        if (onOptions)
+        if (onOptions) {
             onOptions();
+        }
     }
     Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override {
         messages.push_back({kind, text, buttons});
@@ -331,8 +332,9 @@ TEST_F(HtmlExport, FailedPageNamesTheFileAndLeavesPrintedAlone) {
 // there and the old page stays whole, with nothing left beside it.
 TEST_F(HtmlExport, FullDiskStopsThePageAndKeepsTheOldOne) {
     test::SmallDisk disk;
-    if (!disk.Mounted())
+    if (!disk.Mounted()) {
         GTEST_SKIP() << disk.Why();
+    }
     const std::string page = disk.Path("club.htm");
     const std::string old = "<HTML>\r\nlast week's page\r\n</HTML>\r\n";
     ASSERT_TRUE(test::WriteBytes(page, old));
@@ -356,8 +358,9 @@ TEST_F(HtmlExport, FullDiskStopsThePageAndKeepsTheOldOne) {
 // nothing is left beside it, and the user is told that nothing was written.
 TEST_F(HtmlExport, StatisticsThatDoNotFitLeaveTheOldPageAsItWas) {
     test::SmallDisk disk;
-    if (!disk.Mounted())
+    if (!disk.Mounted()) {
         GTEST_SKIP() << disk.Why();
+    }
     const std::string old = "<HTML>\r\nlast week's page\r\n</HTML>\r\n";
     ASSERT_TRUE(test::WriteBytes(disk.Path("club.htm"), old));
     ASSERT_TRUE(disk.Fill());
@@ -504,8 +507,9 @@ class HtmlExportAnalysis : public HtmlExport {
     // The rows of every board in the current language, on a page with its images in imageFolder.
     std::string Rows(std::string_view imageFolder) const {
         HtmlAnalysisWords words = HtmlAnalysisWordsOf(languages_);
-        for (std::string& image : words.suitImages)
+        for (std::string& image : words.suitImages) {
             image.insert(image.find("SRC=\"") + 5, imageFolder);
+        }
         return HtmlAnalysisRows(*analyser_.Find(boardSet_[0], 1), words);
     }
 

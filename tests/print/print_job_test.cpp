@@ -14,16 +14,18 @@ namespace {
 
 std::vector<std::string> AddDeals(const tBoardSet& boardSet, std::vector<int> boardNumbers) {
     std::vector<std::string> out;
-    for (const int number : boardNumbers)
+    for (const int number : boardNumbers) {
         out.push_back("AddDeal " +
                       DealRecord(number, boardSet[static_cast<std::size_t>(number - 1)]));
+    }
     return out;
 }
 
 std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
     std::vector<std::string> out;
-    for (const auto& part : parts)
+    for (const auto& part : parts) {
         out.insert(out.end(), part.begin(), part.end());
+    }
     return out;
 }
 
@@ -271,8 +273,9 @@ TEST_F(PrintJobTest, StatisticsSheetsOneJobEach) {
     EXPECT_EQ(canvas_.EndedJobs(), 3);
     // Each sheet carries header line 1.
     int headers = 0;
-    for (const auto& call : canvas_.Calls())
+    for (const auto& call : canvas_.Calls()) {
         headers += call.text == "Club night" ? 1 : 0;
+    }
     EXPECT_EQ(headers, 3);
 }
 

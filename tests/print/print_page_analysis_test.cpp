@@ -26,10 +26,12 @@ class WaitingWindowView final : public FakeMainWindowView, public HtmlExportView
     bool WaitForAnalysis(const BackgroundAnalysis& analysis) override {
         ++waits;
         stateWhenWaiting = analysis.Current().state;
-        if (beforeWaiting)
+        if (beforeWaiting) {
             beforeWaiting();
-        if (!finishWait)
+        }
+        if (!finishWait) {
             return false;  // the user pressed Cancel
+        }
         analysis.Wait();
         return true;
     }
@@ -49,8 +51,9 @@ class WaitingWindowView final : public FakeMainWindowView, public HtmlExportView
 
 LibraryLoader RecordingLibraries() {
     return [](const std::string& name) {
-        if (name == kPrintingLibraryName)
+        if (name == kPrintingLibraryName) {
             return LoadSharedLibrary(name, {KESTO_RECORDING_LIBRARY_DIR});
+        }
         return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
     };
 }
@@ -91,8 +94,9 @@ class PrintPageAnalysisTest : public PrintJobTest {
     std::vector<std::string> Records() const {
         std::vector<std::string> records;
         for (const LibraryCall& call : Calls()) {
-            if (call.name == "AddDeal")
+            if (call.name == "AddDeal") {
                 records.push_back(call.args[0]);
+            }
         }
         return records;
     }
@@ -197,8 +201,9 @@ TEST_F(PrintPageAnalysisTest, TheHtmlPageWaitsAndACancelledWaitWritesNothing) {
     ASSERT_NE(analysis, nullptr);
     const std::string rows = HtmlAnalysisRows(*analysis, HtmlAnalysisWordsOf(languages_));
     std::size_t tables = 0;
-    for (std::size_t at = page.find(rows); at != std::string::npos; at = page.find(rows, at + 1))
+    for (std::size_t at = page.find(rows); at != std::string::npos; at = page.find(rows, at + 1)) {
         ++tables;
+    }
     EXPECT_EQ(tables, 4u);
     EXPECT_TRUE(main_->Printed);
 }
@@ -214,10 +219,12 @@ TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsAndTheCallsAreAsBefore)
     EXPECT_EQ(solver.tableCalls.load(), 0);
     const std::vector<std::string> records = Records();
     ASSERT_EQ(records.size(), 4u);
-    for (std::size_t i = 0; i < records.size(); ++i)
+    for (std::size_t i = 0; i < records.size(); ++i) {
         EXPECT_EQ(records[i], DealRecord(static_cast<int>(i) + 1, main_->boardSet[i]));
-    for (const LibraryCall& call : Calls())
+    }
+    for (const LibraryCall& call : Calls()) {
         EXPECT_NE(call.name, "SetAnalysisWords");
+    }
 }
 
 TEST_F(PrintPageAnalysisTest, TurnedOnInOptionsOnThePrintPageItStartsAtOnce) {

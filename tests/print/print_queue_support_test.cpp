@@ -122,8 +122,9 @@ TEST(PrivateCupsScheduler, ACupsdThatStopsAtOnceGivesItsWordsAsTheReason) {
     fs::path folder;
     {
         PrivateCupsScheduler scheduler(20s);
-        if (scheduler.Problem().find("is missing") != std::string::npos)
+        if (scheduler.Problem().find("is missing") != std::string::npos) {
             GTEST_SKIP() << scheduler.Problem();  // no cups package here at all
+        }
         EXPECT_FALSE(scheduler.Running());
         EXPECT_NE(scheduler.Problem().find("cupsd stopped at once (exit status 1)"),
                   std::string::npos)
@@ -145,8 +146,9 @@ TEST(PrivateCupsScheduler, ACupsdThatNeverListensIsStoppedAtTheLimit) {
     const Clock::time_point start = Clock::now();
     {
         PrivateCupsScheduler scheduler(1s);
-        if (scheduler.Problem().find("is missing") != std::string::npos)
+        if (scheduler.Problem().find("is missing") != std::string::npos) {
             GTEST_SKIP() << scheduler.Problem();
+        }
         EXPECT_FALSE(scheduler.Running());
         EXPECT_NE(
             scheduler.Problem().find("did not listen on " + scheduler.Server() + " within 1 s"),
@@ -165,8 +167,9 @@ TEST(PrivateCupsScheduler, ARealCupsdListensAndLeavesNothingBehind) {
     fs::path folder;
     {
         PrivateCupsScheduler scheduler;
-        if (!scheduler.Running())
+        if (!scheduler.Running()) {
             GTEST_SKIP() << "no CUPS scheduler of the test's own: " << scheduler.Problem();
+        }
         EXPECT_EQ(scheduler.Problem(), "");
         folder = SchedulerFolder(scheduler);
         EXPECT_TRUE(fs::is_socket(scheduler.Server()));

@@ -99,13 +99,15 @@ std::vector<LibraryCall> PrintJobTest::Calls() const {
             const std::size_t tab = line.find('\t', start);
             const std::string field =
                 line.substr(start, tab == std::string::npos ? std::string::npos : tab - start);
-            if (first)
+            if (first) {
                 call.name = field;
-            else
+            } else {
                 call.args.push_back(Unescaped(field));
+            }
             first = false;
-            if (tab == std::string::npos)
+            if (tab == std::string::npos) {
                 break;
+            }
             start = tab + 1;
         }
         calls.push_back(std::move(call));
@@ -116,8 +118,9 @@ std::vector<LibraryCall> PrintJobTest::Calls() const {
 std::vector<LibraryCall> PrintJobTest::PrintCustomCalls() const {
     std::vector<LibraryCall> calls;
     for (LibraryCall& call : Calls()) {
-        if (call.name == "PrintCustom")
+        if (call.name == "PrintCustom") {
             calls.push_back(std::move(call));
+        }
     }
     return calls;
 }
@@ -126,8 +129,9 @@ std::vector<std::string> Sequence(const std::vector<LibraryCall>& calls) {
     std::vector<std::string> out;
     for (const LibraryCall& call : calls) {
         std::string line = call.name;
-        if (!call.args.empty())
+        if (!call.args.empty()) {
             line += " " + call.args[0];
+        }
         out.push_back(line);
     }
     return out;
@@ -137,10 +141,12 @@ std::vector<std::string> Fields(const std::string& text) {
     std::vector<std::string> fields;
     std::stringstream in(text);
     std::string field;
-    while (std::getline(in, field, '|'))
+    while (std::getline(in, field, '|')) {
         fields.push_back(field);
-    if (!text.empty() && text.back() == '|')
+    }
+    if (!text.empty() && text.back() == '|') {
         fields.emplace_back();
+    }
     return fields;
 }
 

@@ -38,8 +38,9 @@ class ScriptedPrintView final : public PrintJobView {
     // Answers from the queue; an empty queue answers OK with the box off.
     MultipleSetAnswer TMultipleSetWarningDlg() override {
         ++warningsShown;
-        if (warningAnswers.empty())
+        if (warningAnswers.empty()) {
             return {true, false};
+        }
         const MultipleSetAnswer answer = warningAnswers.front();
         warningAnswers.pop_front();
         return answer;

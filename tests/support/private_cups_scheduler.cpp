@@ -80,8 +80,9 @@ bool WriteText(const fs::path& path, const std::string& text) {
 
 std::string ReadTail(const fs::path& path, std::size_t bytes) {
     std::ifstream file(path, std::ios::binary);
-    if (!file)
+    if (!file) {
         return {};
+    }
     std::ostringstream text;
     text << file.rdbuf();
     const std::string all = text.str();
@@ -92,8 +93,9 @@ std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
     for (std::string line; std::getline(in, line);) {
-        if (!line.empty())
+        if (!line.empty()) {
             lines.push_back(line);
+        }
     }
     return lines;
 }
@@ -103,10 +105,12 @@ bool Exited(pid_t pid, int& status) {
 }
 
 std::string HowItEnded(int status) {
-    if (WIFEXITED(status))
+    if (WIFEXITED(status)) {
         return "exit status " + std::to_string(WEXITSTATUS(status));
-    if (WIFSIGNALED(status))
+    }
+    if (WIFSIGNALED(status)) {
         return "signal " + std::to_string(WTERMSIG(status));
+    }
     return "wait status " + std::to_string(status);
 }
 
@@ -122,21 +126,25 @@ PrivateCupsScheduler::~PrivateCupsScheduler() {
 
 std::string PrivateCupsScheduler::Start(std::chrono::seconds limit) {
     const std::string cupsd = FindProgram("cupsd", kSystemFolders);
-    if (cupsd.empty())
+    if (cupsd.empty()) {
         return "cupsd is not installed (Debian's cups package)";
+    }
     lpadmin_ = FindProgram("lpadmin", kSystemFolders);
     lpstat_ = FindProgram("lpstat", kSystemFolders);
-    if (lpadmin_.empty() || lpstat_.empty())
+    if (lpadmin_.empty() || lpstat_.empty()) {
         return "lpadmin or lpstat is not installed (Debian's cups-client package)";
-    if (::access(kPassThroughFilter, X_OK) != 0)
+    }
+    if (::access(kPassThroughFilter, X_OK) != 0) {
         return std::string(kPassThroughFilter) + " is missing (Debian's cups package)";
+    }
 
     // A socket's path has room for 107 bytes: a long TMPDIR gives way to /tmp.
     std::error_code failed;
     fs::path base = fs::temp_directory_path(failed);
     if (failed || base.string().size() + sizeof("/kesto-test-XXXXXX/cups.sock") >
-                      sizeof(sockaddr_un{}.sun_path))
+                      sizeof(sockaddr_un{}.sun_path)) {
         base = "/tmp";
+    }
     try {
         folder_ = std::make_unique<ScratchFolder>(base);
     } catch (const std::exception& error) {
@@ -145,23 +153,27 @@ std::string PrivateCupsScheduler::Start(std::chrono::seconds limit) {
     root_ = folder_->Folder();
     socket_ = (root_ / "cups.sock").string();
     for (const char* name : {"conf", "spool/tmp", "cache", "state", "log", "out"}) {
-        if (fs::create_directories(root_ / name, failed); failed)
+        if (fs::create_directories(root_ / name, failed); failed) {
             return "cannot make the scheduler's folders in " + root_.string();
+        }
     }
     // Run as root, cupsd hands each job to its filters as the user lp, who must reach the
     // spool inside this folder; it sets the modes of its own folders itself.
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         fs::permissions(
             root_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec, failed);
-    if (std::string written = WriteConfiguration(); !written.empty())
+    }
+    if (std::string written = WriteConfiguration(); !written.empty()) {
         return written;
+    }
 
     // cupsd stops with the test program, even when that one is killed.
     pid_ = StartChildProgram({cupsd, "-f", "-c", (root_ / "conf/cupsd.conf").string(), "-s",
                               (root_ / "conf/cups-files.conf").string()},
                              (root_ / "log/cupsd.out").string());
-    if (pid_ < 0)
+    if (pid_ < 0) {
         return "fork failed";
+    }
     return WaitForSocket(limit);
 }
 
@@ -198,8 +210,9 @@ std::string PrivateCupsScheduler::WriteConfiguration() const {
                  "</Limit>\n"
                  "</Policy>\n";
     if (!WriteText(conf / "cups-files.conf", files.str()) ||
-        !WriteText(conf / "cupsd.conf", scheduler.str()))
+        !WriteText(conf / "cupsd.conf", scheduler.str())) {
         return "cannot write the scheduler's configuration in " + conf.string();
+    }
     return {};
 }
 
@@ -217,13 +230,15 @@ std::string PrivateCupsScheduler::WaitForSocket(std::chrono::seconds limit) {
                    ReadTail(root_ / "log/error_log", 600);
         }
         const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (probe < 0)
+        if (probe < 0) {
             return "no local socket can be made";
+        }
         const bool answered =
             ::connect(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
         ::close(probe);
-        if (answered)
+        if (answered) {
             return {};
+        }
         if (Clock::now() >= deadline) {
             return "cupsd did not listen on " + socket_ + " within " +
                    std::to_string(limit.count()) + " s: " + ReadTail(root_ / "log/error_log", 600);
@@ -251,17 +266,20 @@ void PrivateCupsScheduler::Stop() {
 }
 
 std::string PrivateCupsScheduler::AddPdfFileQueue(const std::string& name) {
-    if (!Running())
+    if (!Running()) {
         return "the scheduler is not running: " + problem_;
+    }
     const fs::path driver = root_ / (name + ".ppd");
-    if (!WriteText(driver, kPdfDriver))
+    if (!WriteText(driver, kPdfDriver)) {
         return "cannot write " + driver.string();
+    }
     const ChildRun added =
         RunChildProgram({lpadmin_, "-h", socket_, "-p", name, "-E", "-v",
                          "file://" + QueueOutput(name).string(), "-P", driver.string()},
                         30s);
-    if (!added.Succeeded())
+    if (!added.Succeeded()) {
         return "lpadmin could not add " + name + ": " + added.errors;
+    }
     return {};
 }
 
@@ -274,10 +292,12 @@ bool PrivateCupsScheduler::WaitUntilIdle(std::chrono::seconds limit) const {
     for (;;) {
         // Without -W, lpstat -o lists the jobs that have not ended.
         const ChildRun pending = RunChildProgram({lpstat_, "-h", socket_, "-o"}, 10s);
-        if (pending.Succeeded() && Lines(pending.output).empty())
+        if (pending.Succeeded() && Lines(pending.output).empty()) {
             return true;
-        if (Clock::now() >= deadline)
+        }
+        if (Clock::now() >= deadline) {
             return false;
+        }
         std::this_thread::sleep_for(50ms);
     }
 }
@@ -286,8 +306,9 @@ std::vector<std::string> PrivateCupsScheduler::EndedJobs(const std::string& queu
     const ChildRun ended =
         RunChildProgram({lpstat_, "-h", socket_, "-W", "completed", "-o", queue}, 10s);
     std::vector<std::string> ids;
-    for (const std::string& line : Lines(ended.output))
+    for (const std::string& line : Lines(ended.output)) {
         ids.push_back(line.substr(0, line.find_first_of(" \t")));
+    }
     const auto number = [](const std::string& id) {
         return std::strtol(id.c_str() + id.rfind('-') + 1, nullptr, 10);  // npos + 1 is 0
     };

@@ -39,8 +39,9 @@ class FakeMainWindowView : public MainWindowView {
   public:
     Answer ShowMessage(MessageKind kind, const std::string& text, MessageButtons buttons) override {
         messages.push_back({kind, text, buttons});
-        if (answers.empty())
+        if (answers.empty()) {
             return buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
+        }
         const Answer a = answers.front();
         answers.pop_front();
         return a;
@@ -150,8 +151,9 @@ class WorkflowTest : public ::testing::Test {
     }
     static tDeal PartDeal(int cards) {
         tDeal deal;
-        for (int i = 0; i < cards; ++i)
+        for (int i = 0; i < cards; ++i) {
             deal.Hand(kClockwise[i % 4]).AddCard(i + 1);
+        }
         return deal;
     }
     void Record() {

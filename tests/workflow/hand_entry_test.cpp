@@ -16,8 +16,9 @@ class HandEntry : public WorkflowTest {
   protected:
     HandEntry() { Record(); }
     void Type(SuitField field, const std::string& keys) {
-        for (char c : keys)
+        for (char c : keys) {
             main.Edit1KeyPress(field, c);
+        }
     }
     const tDeal& Deal() const { return main.boardSet[main.CurrentDeal]; }
 };
@@ -169,11 +170,13 @@ void ThreeHandsComplete(TKestoMain& main, int westCards) {
     tDeal deal;
     int card = 1;
     for (Seat seat : {Seat::North, Seat::East, Seat::South}) {
-        for (int i = 0; i < 13; ++i)
+        for (int i = 0; i < 13; ++i) {
             deal.Hand(seat).AddCard(card++);
+        }
     }
-    for (int i = 0; i < westCards; ++i)
+    for (int i = 0; i < westCards; ++i) {
         deal.West.AddCard(card++);
+    }
     main.boardSet[main.CurrentDeal] = deal;
     main.Refresh();
 }
@@ -252,8 +255,9 @@ TEST_F(HandEntry, ADealCanBeRecordedByKeyboardAlone) {
                                {"QT8", "AJ7", "KQ4", "K652"},
                                {"J7652", "KT6", "J3", "A93"}};
     for (int s = 0; s < 3; ++s) {
-        for (int u = 0; u < 4; ++u)
+        for (int u = 0; u < 4; ++u) {
             Type({static_cast<Seat>(s), static_cast<Suit>(u)}, hands[s][u]);
+        }
     }
     main.EnterKeyPress({Seat::South, Suit::Clubs});
     EXPECT_EQ(Deal().CardCount(), 52);

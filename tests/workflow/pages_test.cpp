@@ -355,10 +355,12 @@ TEST_F(Pages, ThePrintPageShowsTheRememberedSetsExceptWhenReading) {
 }
 
 TEST_F(Pages, CountFieldsTakeDigitsAndBackspaceOnly) {
-    for (char c : std::string("0123456789\b"))
+    for (char c : std::string("0123456789\b")) {
         EXPECT_TRUE(TKestoMain::CountKeyPress(c)) << c;
-    for (char c : std::string("-+ a.,\r\x1b"))
+    }
+    for (char c : std::string("-+ a.,\r\x1b")) {
         EXPECT_FALSE(TKestoMain::CountKeyPress(c)) << c;
+    }
 }
 
 TEST_F(Pages, CountsStayInTheirRanges) {

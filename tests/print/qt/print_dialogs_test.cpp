@@ -33,8 +33,9 @@ class PrintDialogsTest : public QObject {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
             act(*dialog);
-            if (dialog->isVisible())  // a failed check inside act left it open
+            if (dialog->isVisible()) {  // a failed check inside act left it open
                 dialog->reject();
+            }
         });
         return RunMultipleSetWarningDialog(nullptr);
     }
@@ -46,8 +47,9 @@ class PrintDialogsTest : public QObject {
         Warning([](QDialog& dialog) {
             QCOMPARE(dialog.windowTitle(), QString("Multiple Set Warning"));
             QStringList texts;
-            for (const QLabel* label : dialog.findChildren<QLabel*>())
+            for (const QLabel* label : dialog.findChildren<QLabel*>()) {
                 texts << label->text();
+            }
             QCOMPARE(texts, (QStringList{ToQString(kMultipleSetText1), ToQString(kMultipleSetText2),
                                          ToQString(kMultipleSetText3)}));
             auto* box = dialog.findChild<QCheckBox*>("DontShowAgain");

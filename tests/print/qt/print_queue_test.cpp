@@ -115,14 +115,16 @@ class PrintQueueTest : public QObject {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
             const auto finish = qScopeGuard([dialog] {
-                if (dialog->isVisible())  // a failed check below left it open
+                if (dialog->isVisible()) {  // a failed check below left it open
                     dialog->reject();
+                }
             });
             auto* printers = dialog->findChild<QComboBox*>("PrinterList");
             auto* usePrinter = dialog->findChild<QRadioButton*>("UsePrinter");
             QVERIFY(printers != nullptr && usePrinter != nullptr);
-            for (int i = 0; i < printers->count(); ++i)
+            for (int i = 0; i < printers->count(); ++i) {
                 listed << printers->itemText(i);
+            }
             const auto index = listed.indexOf(QString::fromLatin1(kQueue));
             QVERIFY(index >= 0);
             QVERIFY(usePrinter->isEnabled());
@@ -168,8 +170,9 @@ class PrintQueueTest : public QObject {
         int suitsChecked = 0;
         for (const std::vector<std::string>& hand : hands) {
             for (int suit = 0; suit < 4; ++suit) {
-                if (hand[suit].empty())
+                if (hand[suit].empty()) {
                     continue;  // a void's mark is the printout's own, not the tag's
+                }
                 const std::string expected = symbols[suit] + hand[suit];
                 QVERIFY2(lines.count(expected) == 1,
                          qPrintable(QString::fromStdString(expected + " is not on the printout:\n" +

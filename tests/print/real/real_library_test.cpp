@@ -25,12 +25,14 @@ std::string PdfText(const std::filesystem::path& pdf) {
     const std::string command = "pdftotext -layout '" + pdf.string() + "' - 2>/dev/null";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
     std::string text;
-    if (!pipe)
+    if (!pipe) {
         return text;
+    }
     std::array<char, 4096> buffer;
     std::size_t read = 0;
-    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0)
+    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) {
         text.append(buffer.data(), read);
+    }
     return text;
 }
 
@@ -52,8 +54,9 @@ class RealLibraryTest : public ::testing::Test {
 
     std::vector<std::filesystem::path> Pdfs() const {
         std::vector<std::filesystem::path> files;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_ / "out"))
+        for (const auto& entry : std::filesystem::directory_iterator(folder_ / "out")) {
             files.push_back(entry.path());
+        }
         std::sort(files.begin(), files.end());
         return files;
     }

@@ -15,8 +15,9 @@ namespace {
 
 std::string Escaped(const char* text) {
     std::string out;
-    if (text == nullptr)
+    if (text == nullptr) {
         return out;
+    }
     for (const char* p = text; *p != '\0'; ++p) {
         switch (*p) {
             case '\t':
@@ -37,8 +38,9 @@ std::string Escaped(const char* text) {
 
 void Record(const std::string& line) {
     const char* path = std::getenv("KESTO_RECORDING_FILE");
-    if (path == nullptr || *path == '\0')
+    if (path == nullptr || *path == '\0') {
         return;
+    }
     if (std::FILE* file = std::fopen(path, "ab")) {
         std::fwrite(line.data(), 1, line.size(), file);
         std::fputc('\n', file);
@@ -50,8 +52,10 @@ int32_t StatusFor(int32_t kind) {
     const char* fail = std::getenv("KESTO_RECORDING_FAIL");
     int failKind = 0;
     int status = 0;
-    if (fail != nullptr && std::sscanf(fail, "%d=%d", &failKind, &status) == 2 && failKind == kind)
+    if (fail != nullptr && std::sscanf(fail, "%d=%d", &failKind, &status) == 2 &&
+        failKind == kind) {
         return status;
+    }
     return kKestPrt3Ok;
 }
 
