@@ -50,7 +50,7 @@ int main() {
         const char* name;
         std::string file;
         std::function<std::string()> build;
-        std::function<WriteResult(const std::string&)> write;
+        std::function<Status(const std::string&)> write;
         // The kind's own reader; without one, the reader recognition picks.
         Status (*parse)(std::string_view, DealFileContents&) = nullptr;
     };
@@ -95,9 +95,8 @@ int main() {
         const double build =
             MedianMilliseconds(kRounds, [&] { Check(!format.build().empty(), "build"); });
         // The writer: build in memory, temporary file, fsync, rename.
-        const double write = MedianMilliseconds(kRounds, [&] {
-            Check(format.write(format.file).status == WriteStatus::Written, format.name);
-        });
+        const double write = MedianMilliseconds(
+            kRounds, [&] { Check(format.write(format.file).Ok(), format.name); });
         const double read = MedianMilliseconds(kRounds, [&] {
             DealFileContents contents;
             if (format.parse == nullptr) {

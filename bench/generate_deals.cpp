@@ -34,8 +34,8 @@ int main() {
     const auto startSecure = Clock::now();
     for (int i = 0; i < kRepeats; ++i) {
         kesto::tBoardSet set;
-        if (!kesto::GenerateSecureDeals(set, 500, secure)) {
-            std::printf("secure run failed: %s\n", secure.Error().c_str());
+        if (const kesto::Status dealt = kesto::GenerateSecureDeals(set, 500, secure); !dealt.Ok()) {
+            std::printf("secure run failed: %s\n", dealt.Reason().c_str());
             return 1;
         }
         checksum += static_cast<std::size_t>(set.back().North.spades);

@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
         case kesto::ProgramCommand::Kind::Window:
             break;
     }
-    if (const auto reason = kesto::MissingDisplayReason(std::getenv)) {
-        std::cerr << kesto::NoWindowLine(*reason) << "\n";
+    if (const kesto::Status display = kesto::CheckDisplay(std::getenv); !display.Ok()) {
+        std::cerr << kesto::NoWindowLine(display.Reason()) << "\n";
         return 1;
     }
     return kesto::gui::RunGui(argc, argv, kesto::SettingsFilePath(), command.screenshotFolder,

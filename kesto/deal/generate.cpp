@@ -15,18 +15,18 @@ void GenerateRandomDeals(tBoardSet& boardSet, int count, RandomGenerator& random
     }
 }
 
-bool GenerateSecureDeals(tBoardSet& boardSet, int count, SecureRandom& random) {
+Status GenerateSecureDeals(tBoardSet& boardSet, int count, SecureRandom& random) {
     tBoardSet deals;
     deals.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
     TDeck deck;
     for (int i = 0; i < count; ++i) {
         if (!deck.ShuffleSecurely(random)) {
-            return false;
+            return random.SourceStatus();
         }
         deals.push_back(tDeal::DealFrom(deck));
     }
     boardSet.insert(boardSet.end(), deals.begin(), deals.end());
-    return true;
+    return {};
 }
 
 }  // namespace kesto

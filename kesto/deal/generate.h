@@ -2,6 +2,7 @@
 // The generating run: a new deck in order, then one shuffle and deal per board.
 
 #include "kesto/deal/deal.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -12,7 +13,7 @@ class SecureRandom;
 void GenerateRandomDeals(tBoardSet& boardSet, int count, RandomGenerator& random);
 
 // The secure generating run: each deal from an unbiased shuffle by the system's cryptographic
-// source. False, with the board set as it was, when the source fails (random.Error() says why).
-bool GenerateSecureDeals(tBoardSet& boardSet, int count, SecureRandom& random);
+// source. Fails, with the board set as it was, when the source fails.
+Status GenerateSecureDeals(tBoardSet& boardSet, int count, SecureRandom& random);
 
 }  // namespace kesto

@@ -12,14 +12,12 @@ SecureRandom::SecureRandom() : SecureRandom(ReadSystemRandom) {}
 SecureRandom::SecureRandom(Source source) : source_(std::move(source)) {}
 
 std::optional<std::uint32_t> SecureRandom::Next() {
-    if (!error_.empty()) {
+    if (!sourceStatus_.Ok()) {
         return std::nullopt;
     }
     if (next_ + 4 > buffer_.size()) {
-        if (!source_(buffer_, &error_)) {
-            if (error_.empty()) {
-                error_ = "the random source failed";
-            }
+        sourceStatus_ = source_(buffer_);
+        if (!sourceStatus_.Ok()) {
             return std::nullopt;
         }
         next_ = 0;

@@ -8,22 +8,24 @@
 #include <functional>
 #include <optional>
 #include <span>
-#include <string>
+
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
 class SecureRandom {
   public:
-    // Fills its bytes, or returns false with the reason in the string.
-    using Source = std::function<bool(std::span<std::uint8_t>, std::string*)>;
+    // Fills its bytes, or fails with the reason.
+    using Source = std::function<Status(std::span<std::uint8_t>)>;
 
     SecureRandom();  // the system's source (ReadSystemRandom)
     explicit SecureRandom(Source source);
 
-    // Uniform in 0..n-1, for n from 1; nullopt once the source has failed (Error says why).
+    // Uniform in 0..n-1, for n from 1; nullopt once the source has failed (SourceStatus says why).
     std::optional<std::uint32_t> Below(std::uint32_t n);
 
-    const std::string& Error() const { return error_; }
+    // Ok until the source fails; then its failure.
+    const Status& SourceStatus() const { return sourceStatus_; }
 
   private:
     std::optional<std::uint32_t> Next();
@@ -31,7 +33,7 @@ class SecureRandom {
     Source source_;
     std::array<std::uint8_t, 256> buffer_{};  // read ahead: one system call serves many draws
     std::size_t next_ = buffer_.size();
-    std::string error_;
+    Status sourceStatus_;
 };
 
 }  // namespace kesto

@@ -40,7 +40,7 @@ std::string BRIFileBytes(const tBoardSet& boardSet) {
     return BoardRecordsBytes(boardSet, kLayout);
 }
 
-WriteResult WriteBRIFile(const std::string& fileName, const tBoardSet& boardSet) {
+Status WriteBRIFile(const std::string& fileName, const tBoardSet& boardSet) {
     return SaveBoardSet(fileName, boardSet, BRIFileBytes);
 }
 

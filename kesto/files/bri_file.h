@@ -21,7 +21,7 @@ std::string BRIFileBytes(const tBoardSet& boardSet);
 // Nothing is written for an empty board set (kNothingToSaveText) or one of more than kMaxBoards
 // boards. Otherwise the file is replaced as a whole; on failure the old file is unchanged and
 // the message gives the system's reason.
-WriteResult WriteBRIFile(const std::string& fileName, const tBoardSet& boardSet);
+Status WriteBRIFile(const std::string& fileName, const tBoardSet& boardSet);
 
 // Reads every record (kesto/files/board_records.h); a card field that is no number is refused
 // ("Board 2 holds \"x1\", which is no card number."), and so is a card listed twice or "00"

@@ -64,12 +64,12 @@ Recognition RecogniseDealFile(std::string_view firstBytes) {
     return {DealFileKind::Unknown, false};
 }
 
-WriteResult TooManyBoards(std::string_view kindName, std::size_t boardCount) {
-    return {WriteStatus::Failed,
-            "A " + std::string(kindName) + " file holds at most " +
-                std::to_string(kDuplimateMaxBoards) + " boards, and there are " +
-                std::to_string(boardCount) +
-                ". The deals were not saved; an existing file of that name is unchanged."};
+Status TooManyBoards(std::string_view kindName, std::size_t boardCount) {
+    return Status::Failure(
+        "A " + std::string(kindName) + " file holds at most " +
+        std::to_string(kDuplimateMaxBoards) + " boards, and there are " +
+        std::to_string(boardCount) +
+        ". The deals were not saved; an existing file of that name is unchanged.");
 }
 
 }  // namespace kesto

@@ -12,6 +12,7 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/platform/clock.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -67,19 +68,13 @@ inline constexpr std::size_t kRecognitionBytes = 255;
 // than read into memory.
 inline constexpr std::size_t kMaxDealFileBytes = 8u << 20;
 
-enum class WriteStatus {
-    Written,        // the file now holds the board set
-    EmptyBoardSet,  // nothing written, no file created; message may hold a note for the user
-    Failed,         // nothing changed on disk; message says so
-};
-
-struct WriteResult {
-    WriteStatus status = WriteStatus::Written;
-    std::string message;  // for the user: empty when there is nothing to say
-};
-
-// What every writer says to an empty board set: there is nothing to save.
+// A writer's Status says whether the file now holds the board set; when it failed, nothing
+// changed on disk and the reason is the message for the user. Every writer refuses an empty
+// board set with NothingToSave, and creates no file: a note for the user rather than an error.
 inline constexpr std::string_view kNothingToSaveText = "Nothing to print.";
+inline Status NothingToSave() {
+    return Status::Failure(std::string(kNothingToSaveText));
+}
 
 // The Duplimate dealing machine numbers its boards 1 to 99; neither of its files (DLM, DUP)
 // holds more, and the other dealing programs refuse to write more too.
@@ -87,6 +82,6 @@ inline constexpr std::size_t kDuplimateMaxBoards = 99;
 
 // A writer's refusal of a board set bigger than its format holds: "A .DLM file holds at most
 // 99 boards, and there are 120. ..." for kindName ".DLM".
-WriteResult TooManyBoards(std::string_view kindName, std::size_t boardCount);
+Status TooManyBoards(std::string_view kindName, std::size_t boardCount);
 
 }  // namespace kesto

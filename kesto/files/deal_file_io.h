@@ -17,21 +17,11 @@ namespace kesto {
 // or read, is not a regular file, or is bigger than kMaxDealFileBytes.
 StatusOr<std::string> ReadDealFileBytes(const std::string& fileName);
 
-// The system's own words at the end of an error text ("No space left on device").
-std::string SystemReason(std::string_view error);
-
-// The own and PBN files' answer to a failed replacement: the system's reason, and that the old
-// file is unchanged.
-WriteResult SaveFailed(const std::string& fileName, const Status& replaced);
-
-// The own and PBN files' answer to more boards than the readers take.
-WriteResult TooManyBoardsToSave();
-
-// Nothing is written for an empty board set (kNothingToSaveText) or one of more than kMaxBoards
-// boards (TooManyBoardsToSave). Otherwise the file is replaced as a whole by what bytes makes; on
-// failure the old file stays as it was and the message gives the system's reason (SaveFailed).
-WriteResult SaveBoardSet(const std::string& fileName, const tBoardSet& boardSet,
-                         const std::function<std::string(const tBoardSet&)>& bytes);
+// Nothing is written for an empty board set (NothingToSave) or one of more than kMaxBoards
+// boards. Otherwise the file is replaced as a whole by what bytes makes; on failure the old file
+// stays as it was and the message gives the system's reason.
+Status SaveBoardSet(const std::string& fileName, const tBoardSet& boardSet,
+                    const std::function<std::string(const tBoardSet&)>& bytes);
 
 // A line break inside a header line would split the line it stands in; it becomes a space.
 std::string OneLine(std::string_view text);

@@ -25,7 +25,7 @@ std::string DGEFileBytes(const tBoardSet& boardSet) {
     return BoardRecordsBytes(boardSet, kLayout);
 }
 
-WriteResult WriteDGEFile(const std::string& fileName, const tBoardSet& boardSet) {
+Status WriteDGEFile(const std::string& fileName, const tBoardSet& boardSet) {
     return SaveBoardSet(fileName, boardSet, DGEFileBytes);
 }
 

@@ -20,7 +20,7 @@ std::string DGEFileBytes(const tBoardSet& boardSet);
 // Nothing is written for an empty board set (kNothingToSaveText) or one of more than kMaxBoards
 // boards. Otherwise the file is replaced as a whole; on failure the old file is unchanged and
 // the message gives the system's reason.
-WriteResult WriteDGEFile(const std::string& fileName, const tBoardSet& boardSet);
+Status WriteDGEFile(const std::string& fileName, const tBoardSet& boardSet);
 
 // Reads every record (kesto/files/board_records.h): the hands text ends at 68 bytes or at the
 // first NUL or blank, and the rest of the record is not read. A record whose text is not 16 marks

@@ -154,17 +154,17 @@ std::string DLMFileText(const tBoardSet& boardSet, std::string_view header1,
     return text;
 }
 
-WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
-                         std::string_view header1, std::string_view header2, DealSource mode) {
+Status WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
+                    std::string_view header1, std::string_view header2, DealSource mode) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
+        return NothingToSave();
     }
     // Boards past the 99th would be lost without a word.
     if (boardSet.size() > kDuplimateMaxBoards) {
         return TooManyBoards(".DLM", boardSet.size());
     }
     if (!ReplaceFileAtomically(fileName, DLMFileText(boardSet, header1, header2, mode)).Ok()) {
-        return {WriteStatus::Failed, "Error writing .DLM file."};
+        return Status::Failure("Error writing .DLM file.");
     }
     return {};
 }

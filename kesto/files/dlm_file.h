@@ -36,8 +36,8 @@ std::string DLMFileText(const tBoardSet& boardSet, std::string_view header1,
 // Nothing is written for an empty board set (kNothingToSaveText) or one of more than 99
 // boards (TooManyBoards). Otherwise the file is replaced as a whole; on failure the message is
 // "Error writing .DLM file." and the old file is unchanged.
-WriteResult WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
-                         std::string_view header1, std::string_view header2, DealSource mode);
+Status WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
+                    std::string_view header1, std::string_view header2, DealSource mode);
 
 // Header lines and DealsComplete from the first Headline line (no Headline: both empty,
 // DealsComplete false), the board range from the first "From board=" and "To board=" lines

@@ -45,16 +45,16 @@ std::string DUPFileBytes(const tBoardSet& boardSet) {
     return bytes;
 }
 
-WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet) {
+Status WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet) {
     if (boardSet.empty()) {
-        return {WriteStatus::EmptyBoardSet, std::string(kNothingToSaveText)};
+        return NothingToSave();
     }
     // The machine numbers its boards 1 to 99.
     if (boardSet.size() > kDuplimateMaxBoards) {
         return TooManyBoards(".DUP", boardSet.size());
     }
     if (!ReplaceFileAtomically(fileName, DUPFileBytes(boardSet)).Ok()) {
-        return {WriteStatus::Failed, "Error writing .DUP file."};
+        return Status::Failure("Error writing .DUP file.");
     }
     return {};
 }

@@ -35,7 +35,7 @@ std::string DUPFileBytes(const tBoardSet& boardSet);
 // Nothing is written for an empty board set (kNothingToSaveText) or one of more than 99
 // boards (TooManyBoards). Otherwise the file is replaced as a whole; on failure the message is
 // "Error writing .DUP file." and the old file is unchanged.
-WriteResult WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
+Status WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
 
 // Fails, with the board set empty and a sentence naming the board, on more than kMaxBoards
 // records, a partial last record ("Board 3 is cut short."), a card field that is not a number

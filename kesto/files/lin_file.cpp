@@ -206,8 +206,8 @@ std::string LINFileText(const tBoardSet& boardSet, std::string_view header1,
     return text;
 }
 
-WriteResult WriteLINFile(const std::string& fileName, const tBoardSet& boardSet,
-                         std::string_view header1, std::string_view header2) {
+Status WriteLINFile(const std::string& fileName, const tBoardSet& boardSet,
+                    std::string_view header1, std::string_view header2) {
     return SaveBoardSet(fileName, boardSet, [&](const tBoardSet& boards) {
         return LINFileText(boards, header1, header2);
     });

@@ -30,8 +30,8 @@ std::string LINFileText(const tBoardSet& boardSet, std::string_view header1,
 // Nothing is written for an empty board set (kNothingToSaveText) or one of more than kMaxBoards
 // boards. Otherwise the file is replaced as a whole; on failure the old file is unchanged and
 // the message gives the system's reason.
-WriteResult WriteLINFile(const std::string& fileName, const tBoardSet& boardSet,
-                         std::string_view header1, std::string_view header2);
+Status WriteLINFile(const std::string& fileName, const tBoardSet& boardSet,
+                    std::string_view header1, std::string_view header2);
 
 // Reads the pairs line by line; UTF-8 text (after a byte order mark, or valid UTF-8 with a
 // character outside ASCII) becomes Windows-1252. Every md pair is a board, in file order. A

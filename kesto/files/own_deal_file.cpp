@@ -52,8 +52,8 @@ std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
     return text;
 }
 
-WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
-                             std::string_view header1, std::string_view header2, DealSource mode) {
+Status WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
+                        std::string_view header1, std::string_view header2, DealSource mode) {
     return SaveBoardSet(fileName, boardSet, [&](const tBoardSet& boards) {
         return OwnDealFileText(boards, header1, header2, mode);
     });

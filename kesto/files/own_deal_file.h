@@ -21,8 +21,8 @@ std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
 // An empty board set writes nothing and asks for the plain message "Nothing to print.", more
 // than kMaxBoards boards write nothing and fail. Otherwise the file is replaced as a whole; on
 // failure the old file stays as it was.
-WriteResult WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
-                             std::string_view header1, std::string_view header2, DealSource mode);
+Status WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
+                        std::string_view header1, std::string_view header2, DealSource mode);
 
 // Lines 3 and 4 less their first two characters are the header lines; every later line that
 // begins with [Deal " adds one board (a tag the deal notation rejects adds four empty hands,

@@ -128,7 +128,7 @@ std::string PbnFileText(const PbnContents& contents) {
     return text;
 }
 
-WriteResult WritePbnFile(const std::string& fileName, const PbnContents& contents) {
+Status WritePbnFile(const std::string& fileName, const PbnContents& contents) {
     return SaveBoardSet(fileName, contents.boardSet,
                         [&](const tBoardSet&) { return PbnFileText(contents); });
 }

@@ -59,6 +59,6 @@ std::string PbnFileText(const PbnContents& contents);
 // An empty board set writes nothing and asks for the plain message "Nothing to print.", more
 // than kMaxBoards boards write nothing and fail. Otherwise the file is replaced as a whole; on
 // failure the old file stays as it was and the message gives the system's reason.
-WriteResult WritePbnFile(const std::string& fileName, const PbnContents& contents);
+Status WritePbnFile(const std::string& fileName, const PbnContents& contents);
 
 }  // namespace kesto

@@ -34,15 +34,15 @@ namespace {
 // The Duplimate, BRI and LIN files give every card no hand holds to West (or to the hand left
 // out), so a deal of fewer than 52 cards would read back as another deal, or not at all: such
 // a board set is not written.
-WriteResult RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension) {
+Status RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension) {
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
         const int cards = boardSet[i].CardCount();
         if (cards != kCardsInDeck) {
-            return {WriteStatus::Failed, "Board " + std::to_string(i + 1) + " has " +
-                                             std::to_string(cards) + " cards, and a ." +
-                                             std::string(extension) +
-                                             " file holds only whole deals. The deals were not "
-                                             "saved."};
+            return Status::Failure("Board " + std::to_string(i + 1) + " has " +
+                                   std::to_string(cards) + " cards, and a ." +
+                                   std::string(extension) +
+                                   " file holds only whole deals. The deals were not "
+                                   "saved.");
         }
     }
     return {};
@@ -50,12 +50,11 @@ WriteResult RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view exte
 
 }  // namespace
 
-WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
-                          const DealsToWrite& deals) {
+Status WriteDealFile(DealFileKind kind, const std::string& fileName, const DealsToWrite& deals) {
     const DealFileKindRow* row = FindDealFileKind(kind);
     if (row != nullptr && row->wholeDealsOnly) {
-        const WriteResult refused = RefuseDealsNotWhole(deals.boardSet, row->extension);
-        if (refused.status != WriteStatus::Written) {
+        const Status refused = RefuseDealsNotWhole(deals.boardSet, row->extension);
+        if (!refused.Ok()) {
             return refused;
         }
     }

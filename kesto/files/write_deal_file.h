@@ -33,7 +33,6 @@ DealFileKind SaveKindOfFileName(std::string_view fileName);
 // file, kesto/files/pbn_writer.h). For a kind whose files hold only whole deals (DLM, DUP), a
 // board set with a deal of fewer than 52 cards (one left without cards on the hand-entry page)
 // fails with a message naming the board, and nothing is written.
-WriteResult WriteDealFile(DealFileKind kind, const std::string& fileName,
-                          const DealsToWrite& deals);
+Status WriteDealFile(DealFileKind kind, const std::string& fileName, const DealsToWrite& deals);
 
 }  // namespace kesto

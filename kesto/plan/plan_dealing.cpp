@@ -47,7 +47,7 @@ class SecureSource {
         return true;
     }
     std::optional<std::uint32_t> Below(std::uint32_t n) { return random_.Below(n); }
-    std::string Error() const { return random_.Error(); }
+    std::string Error() const { return random_.SourceStatus().Reason(); }
 
   private:
     SecureRandom& random_;

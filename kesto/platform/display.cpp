@@ -30,61 +30,61 @@ std::string LocalDisplayNumber(std::string_view display) {
     return std::string(display.substr(0, end));
 }
 
-// Why the X display named in DISPLAY cannot be used, or nullopt when it may be.
-std::optional<std::string> XDisplayReason(const char* display) {
+// Fails with why the X display named in DISPLAY cannot be used; Ok when it may be.
+Status XDisplayStatus(const char* display) {
     if (!IsSet(display)) {
-        return kNoXDisplay;
+        return Status::Failure(kNoXDisplay);
     }
     const std::string number = LocalDisplayNumber(display);
     if (number.empty()) {
-        return std::nullopt;  // a remote display: Qt will say whether it answers
+        return {};  // a remote display: Qt will say whether it answers
     }
     if (!Exists("/tmp/.X11-unix/X" + number)) {
-        return "the display " + std::string(display) + " is not running";
+        return Status::Failure("the display " + std::string(display) + " is not running");
     }
-    return std::nullopt;
+    return {};
 }
 
 // The same for the Wayland display in WAYLAND_DISPLAY: a socket name in XDG_RUNTIME_DIR, or a
 // full path.
-std::optional<std::string> WaylandDisplayReason(const EnvironmentLookup& getenv) {
+Status WaylandDisplayStatus(const EnvironmentLookup& getenv) {
     const char* display = getenv("WAYLAND_DISPLAY");
     if (!IsSet(display)) {
-        return "there is no Wayland display (WAYLAND_DISPLAY is not set)";
+        return Status::Failure("there is no Wayland display (WAYLAND_DISPLAY is not set)");
     }
     const std::filesystem::path socket(display);
     const char* runtime = getenv("XDG_RUNTIME_DIR");
     if (socket.is_absolute() ? Exists(socket) : IsSet(runtime) && Exists(runtime / socket)) {
-        return std::nullopt;
+        return {};
     }
-    return "the Wayland display " + std::string(display) + " is not running";
+    return Status::Failure("the Wayland display " + std::string(display) + " is not running");
 }
 
 }  // namespace
 
-std::optional<std::string> MissingDisplayReason(const EnvironmentLookup& getenv) {
+Status CheckDisplay(const EnvironmentLookup& getenv) {
     const char* chosen = getenv("QT_QPA_PLATFORM");
     const std::string_view platform = IsSet(chosen) ? chosen : "";
     if (platform.starts_with("xcb")) {
-        return XDisplayReason(getenv("DISPLAY"));
+        return XDisplayStatus(getenv("DISPLAY"));
     }
     if (platform.starts_with("wayland")) {
-        return WaylandDisplayReason(getenv);
+        return WaylandDisplayStatus(getenv);
     }
     if (!platform.empty()) {
-        return std::nullopt;  // offscreen, vnc, ...: Qt judges its own platforms
+        return {};  // offscreen, vnc, ...: Qt judges its own platforms
     }
     // Qt takes Wayland or X, whichever answers.
     const char* display = getenv("DISPLAY");
     if (IsSet(getenv("WAYLAND_DISPLAY"))) {
-        const std::optional<std::string> wayland = WaylandDisplayReason(getenv);
-        if (!wayland || !IsSet(display)) {
+        const Status wayland = WaylandDisplayStatus(getenv);
+        if (wayland.Ok() || !IsSet(display)) {
             return wayland;
         }
     } else if (!IsSet(display)) {
-        return "there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)";
+        return Status::Failure("there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set)");
     }
-    return XDisplayReason(display);
+    return XDisplayStatus(display);
 }
 
 std::string QtStartFailureReason(const std::vector<std::string>& messages) {

@@ -4,20 +4,21 @@
 // a director understands; what it cannot foresee, Qt's failed start, it words the same way.
 
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
 // Reads one environment variable; nullptr when it is not set.
 using EnvironmentLookup = std::function<const char*(const char*)>;
 
-// Why no window can be opened, or nullopt when a display seems to be there: an X display that
-// is remote or whose local socket exists, or a Wayland display whose socket exists. A platform
-// chosen in QT_QPA_PLATFORM is judged only when it is X ("xcb") or Wayland.
-std::optional<std::string> MissingDisplayReason(const EnvironmentLookup& getenv);
+// Ok when a display seems to be there: an X display that is remote or whose local socket
+// exists, or a Wayland display whose socket exists; otherwise fails with why no window can be
+// opened. A platform chosen in QT_QPA_PLATFORM is judged only when it is X ("xcb") or Wayland.
+Status CheckDisplay(const EnvironmentLookup& getenv);
 
 // Why Qt could not start its window system, from what it said while it tried (its platform
 // messages and its last, fatal one): one clause, such as "the display localhost:55.0 does not

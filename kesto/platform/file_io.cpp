@@ -9,7 +9,6 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -20,10 +19,6 @@ namespace kesto {
 namespace {
 
 namespace fs = std::filesystem;
-
-Status SystemError(const std::string& what, int error) {
-    return Status::Failure(what + ": " + std::strerror(error));
-}
 
 // The file a replacement must write: path itself, or the file a symbolic link (or a chain of
 // them) leads to, whether or not that file exists yet.
@@ -38,11 +33,11 @@ StatusOr<std::string> FileToReplace(const std::string& path) {
         }
         const fs::path target = fs::read_symlink(file, error);
         if (error) {
-            return {{}, Status::Failure("cannot follow the link " + path + ": " + error.message())};
+            return {{}, Status::SystemFailure("cannot follow the link " + path, error.value())};
         }
         file = target.is_absolute() ? target : file.parent_path() / target;
     }
-    return {{}, SystemError("cannot follow the link " + path, ELOOP)};
+    return {{}, Status::SystemFailure("cannot follow the link " + path, ELOOP)};
 }
 
 // Writes all bytes, retrying short writes.
@@ -119,14 +114,16 @@ StatusOr<std::pair<std::string, int>> MakeTemporary(const std::string& target) {
         std::string name = DirectoryOf(target) + TemporaryPrefix(target) + "XXXXXX";
         const int fd = ::mkostemp(name.data(), O_CLOEXEC);
         if (fd < 0) {
-            return {{}, SystemError("cannot create a file in the folder of " + target, errno)};
+            return {
+                {},
+                Status::SystemFailure("cannot create a file in the folder of " + target, errno)};
         }
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && StillNamed(fd, name)) {
             return {{std::move(name), fd}, {}};
         }
         ::close(fd);
     }
-    return {{}, SystemError("cannot create a file in the folder of " + target, EEXIST)};
+    return {{}, Status::SystemFailure("cannot create a file in the folder of " + target, EEXIST)};
 }
 
 // The permissions the new file gets: those of the file it replaces, or the usual ones.
@@ -204,7 +201,7 @@ Status PendingFile::Write(std::string_view contents) {
         return Status::Failure("cannot write " + target_ + ": nothing is pending");
     }
     if (::ftruncate(fd_, 0) != 0 || ::lseek(fd_, 0, SEEK_SET) != 0 || !WriteAll(fd_, contents)) {
-        return SystemError("cannot write " + target_, errno);
+        return Status::SystemFailure("cannot write " + target_, errno);
     }
     return {};
 }
@@ -220,7 +217,7 @@ Status PendingFile::Commit() {
     }
     if (error != 0) {
         Discard();
-        return SystemError("cannot write " + target_, error);
+        return Status::SystemFailure("cannot write " + target_, error);
     }
     ::close(fd_);
     fd_ = -1;
@@ -241,6 +238,10 @@ Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view con
 
 namespace {
 
+Status TooBig(const std::string& path, std::size_t maxBytes) {
+    return Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes", EFBIG);
+}
+
 // Reads the open file to its end and closes it; fails once it holds more than maxBytes.
 StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t maxBytes,
                                    std::size_t expectedBytes) {
@@ -255,7 +256,7 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return {{}, SystemError("cannot read " + path, error)};
+            return {{}, Status::SystemFailure("cannot read " + path, error)};
         }
         if (got == 0) {
             break;
@@ -263,9 +264,7 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
         // A file may grow while it is read.
         if (static_cast<std::size_t>(got) > maxBytes - data.size()) {
             ::close(fd);
-            return {
-                {},
-                Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes")};
+            return {{}, TooBig(path, maxBytes)};
         }
         data.append(buffer, static_cast<std::size_t>(got));
     }
@@ -278,31 +277,35 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
 StatusOr<std::string> ReadWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return {{}, SystemError("cannot open " + path, errno)};
+        return {{}, Status::SystemFailure("cannot open " + path, errno)};
     }
     return ReadOpenFile(fd, path, std::numeric_limits<std::size_t>::max(), 0);
 }
 
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
+    const Status notAFile = Status::Failure(path + " is not a file");
+    // A device or a socket is not even opened; the open file is checked again below, as the
+    // name may lead elsewhere by then.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        return {{}, notAFile};
+    }
     // Without O_NONBLOCK, opening a named pipe waits until something writes into it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return {{}, SystemError("cannot open " + path, errno)};
+        return {{}, Status::SystemFailure("cannot open " + path, errno)};
     }
-    struct stat info {};
+    Status refused;
     if (::fstat(fd, &info) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return {{}, SystemError("cannot read " + path, error)};
+        refused = Status::SystemFailure("cannot read " + path, errno);
+    } else if (!S_ISREG(info.st_mode)) {
+        refused = notAFile;
+    } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        refused = TooBig(path, maxBytes);
     }
-    if (!S_ISREG(info.st_mode)) {
+    if (!refused.Ok()) {
         ::close(fd);
-        return {{}, Status::Failure(path + " is not a file")};
-    }
-    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        ::close(fd);
-        return {{},
-                Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes")};
+        return {{}, refused};
     }
     return ReadOpenFile(fd, path, maxBytes, static_cast<std::size_t>(info.st_size));
 }

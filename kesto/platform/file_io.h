@@ -63,7 +63,8 @@ StatusOr<std::string> ReadWholeFile(const std::string& path);
 
 // The bytes of the regular file at path (a symbolic link is followed) when it holds at most
 // maxBytes. Anything else is refused without reading a byte: a folder, a device, or a named
-// pipe, whose opening never waits for a writer. On failure the reason names the file.
+// pipe, whose opening never waits for a writer. On failure the reason names the file; a file
+// bigger than maxBytes fails with the system error EFBIG.
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
 // The folder part of a path with its final "/", or "" when it has none.

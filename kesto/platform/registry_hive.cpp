@@ -72,47 +72,43 @@ std::string ValueData(const RegistryValue& value) {
 
 // Reads a quoted text starting at text[pos] == '"'; pos ends after the closing quote. Only
 // \\ and \" are escapes, as in the registry's own files.
-bool ReadQuoted(std::string_view text, std::size_t& pos, std::string& out, std::string& error) {
+Status ReadQuoted(std::string_view text, std::size_t& pos, std::string& out) {
     ++pos;
     while (pos < text.size()) {
         const char c = text[pos++];
         if (c == '"') {
-            return true;
+            return {};
         }
         if (c == '\\') {
             if (pos >= text.size() || (text[pos] != '\\' && text[pos] != '"')) {
-                error = "a backslash that is not followed by \\ or \"";
-                return false;
+                return Status::Failure("a backslash that is not followed by \\ or \"");
             }
             out += text[pos++];
         } else {
             out += c;
         }
     }
-    error = "a text without its closing quote";
-    return false;
+    return Status::Failure("a text without its closing quote");
 }
 
-bool ReadDword(std::string_view data, std::uint32_t& number, std::string& error) {
+Status ReadDword(std::string_view data, std::uint32_t& number) {
     data = TrimRight(data, IsSpaceOrTab);
     if (data.empty() || data.size() > 8) {
-        error = "a dword that is not one to eight hex digits";
-        return false;
+        return Status::Failure("a dword that is not one to eight hex digits");
     }
     std::uint32_t result = 0;
     for (const char c : data) {
         const int digit = HexDigit(c);
         if (digit < 0) {
-            error = "a dword that is not one to eight hex digits";
-            return false;
+            return Status::Failure("a dword that is not one to eight hex digits");
         }
         result = (result << 4) | static_cast<std::uint32_t>(digit);
     }
     number = result;
-    return true;
+    return {};
 }
 
-bool ReadHexString(std::string_view data, std::string& text, std::string& error) {
+Status ReadHexString(std::string_view data, std::string& text) {
     data = TrimRight(data, IsSpaceOrTab);
     std::string bytes;
     while (!data.empty()) {
@@ -120,8 +116,7 @@ bool ReadHexString(std::string_view data, std::string& text, std::string& error)
         const std::string_view item = Trim(data.substr(0, comma), IsSpaceOrTab);
         if (item.empty() || item.size() > 2 || HexDigit(item[0]) < 0 ||
             (item.size() == 2 && HexDigit(item[1]) < 0)) {
-            error = "a hex(1) list that is not bytes in hex separated by commas";
-            return false;
+            return Status::Failure("a hex(1) list that is not bytes in hex separated by commas");
         }
         int byte = HexDigit(item[0]);
         if (item.size() == 2) {
@@ -133,13 +128,12 @@ bool ReadHexString(std::string_view data, std::string& text, std::string& error)
         }
         data.remove_prefix(comma + 1);
         if (data.empty()) {
-            error = "a hex(1) list that ends in a comma";
-            return false;
+            return Status::Failure("a hex(1) list that ends in a comma");
         }
     }
     // A registry string ends at its first zero byte.
     text = bytes.substr(0, bytes.find('\0'));
-    return true;
+    return {};
 }
 
 std::string LineError(std::size_t lineNumber, std::string_view what) {
@@ -355,12 +349,11 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
 
         std::string name;
         std::size_t pos = 0;
-        std::string what;
         if (line.front() == '@') {
             pos = 1;
         } else if (line.front() == '"') {
-            if (!ReadQuoted(line, pos, name, what)) {
-                return fail(lineNumber, "a value name with " + what);
+            if (const Status read = ReadQuoted(line, pos, name); !read.Ok()) {
+                return fail(lineNumber, "a value name with " + read.Reason());
             }
             if (name.empty()) {
                 return fail(lineNumber, "an empty value name");
@@ -379,16 +372,16 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
         RegistryValue value;
         if (!data.empty() && data.front() == '"') {
             std::size_t dataPos = 0;
-            if (!ReadQuoted(data, dataPos, value.text, what)) {
-                return fail(lineNumber, what);
+            if (const Status read = ReadQuoted(data, dataPos, value.text); !read.Ok()) {
+                return fail(lineNumber, read.Reason());
             }
             if (dataPos != data.size()) {
                 return fail(lineNumber, "text after the closing quote");
             }
         } else if (StartsWithIgnoringCase(data, "dword:")) {
             value.type = RegistryValueType::Dword;
-            if (!ReadDword(data.substr(6), value.number, what)) {
-                return fail(lineNumber, what);
+            if (const Status read = ReadDword(data.substr(6), value.number); !read.Ok()) {
+                return fail(lineNumber, read.Reason());
             }
         } else if (StartsWithIgnoringCase(data, "hex(1):")) {
             // A long hex list goes on over lines ending in a backslash.
@@ -400,8 +393,8 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
                 }
                 list += Trim(lines[i], IsSpaceOrTab);
             }
-            if (!ReadHexString(list, value.text, what)) {
-                return fail(lineNumber, what);
+            if (const Status read = ReadHexString(list, value.text); !read.Ok()) {
+                return fail(lineNumber, read.Reason());
             }
         } else {
             return fail(lineNumber, "a value of a kind this program does not keep");
@@ -414,9 +407,9 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
 
 HiveFileLoad LoadHiveFile(const std::string& path) {
     HiveFileLoad load;
-    const auto fail = [&load](HiveFileLoad::Outcome outcome, std::string reason) {
+    const auto fail = [&load](HiveFileLoad::Outcome outcome, Status status) {
         load.outcome = outcome;
-        load.status = Status::Failure(std::move(reason));
+        load.status = std::move(status);
         return load;
     };
     namespace fs = std::filesystem;
@@ -427,26 +420,28 @@ HiveFileLoad LoadHiveFile(const std::string& path) {
         return load;
     }
     if (ec) {
-        return fail(HiveFileLoad::Outcome::Unreadable, ec.message());
+        return fail(HiveFileLoad::Outcome::Unreadable, Status::Failure(ec.message(), ec.value()));
     }
     // A pipe or a device is nobody's settings: it is neither read (a pipe would wait for a
     // writer forever, /dev/zero never ends) nor moved aside, only left alone.
     if (status.type() != fs::file_type::regular) {
-        return fail(HiveFileLoad::Outcome::Unreadable, NotAFileReason(status.type()));
+        return fail(HiveFileLoad::Outcome::Unreadable,
+                    Status::Failure(NotAFileReason(status.type())));
     }
     if (const std::uintmax_t size = fs::file_size(path, ec); !ec && size > kMaxHiveFileBytes) {
-        return fail(HiveFileLoad::Outcome::Broken,
-                    "it holds " + std::to_string(size) + " bytes, more than the " +
-                        std::to_string(kMaxHiveFileBytes) + " a settings file may hold");
+        return fail(
+            HiveFileLoad::Outcome::Broken,
+            Status::Failure("it holds " + std::to_string(size) + " bytes, more than the " +
+                            std::to_string(kMaxHiveFileBytes) + " a settings file may hold"));
     }
     // Read through the descriptor as well: the file may have been swapped or grown since.
     const StatusOr<std::string> contents = ReadRegularFile(path, kMaxHiveFileBytes);
     if (!contents.status.Ok()) {
-        return fail(HiveFileLoad::Outcome::Unreadable, contents.status.Reason());
+        return fail(HiveFileLoad::Outcome::Unreadable, contents.status);
     }
     StatusOr<RegistryHive> parsed = RegistryHive::Parse(contents.value);
     if (!parsed.status.Ok()) {
-        return fail(HiveFileLoad::Outcome::Broken, parsed.status.Reason());
+        return fail(HiveFileLoad::Outcome::Broken, parsed.status);
     }
     load.outcome = HiveFileLoad::Outcome::Loaded;
     load.hive = std::move(parsed.value);
@@ -459,8 +454,9 @@ Status SaveHiveFile(const std::string& path, const RegistryHive& hive) {
         std::error_code ec;
         std::filesystem::create_directories(folder, ec);
         if (ec) {
-            return Status::Failure("the folder " + folder + " could not be created (" +
-                                   ec.message() + ")");
+            return Status::Failure(
+                "the folder " + folder + " could not be created (" + ec.message() + ")",
+                ec.value());
         }
     }
     return ReplaceFileAtomically(path, hive.Serialise());
@@ -476,7 +472,7 @@ StatusOr<std::string> KeepFileAside(const std::string& path) {
         }
         std::filesystem::rename(path, target, ec);
         if (ec) {
-            return {{}, Status::Failure(ec.message())};
+            return {{}, Status::Failure(ec.message(), ec.value())};
         }
         return {target, {}};
     }

@@ -7,7 +7,7 @@
 
 namespace kesto {
 
-bool ReadSystemRandom(std::span<std::uint8_t> bytes, std::string* error) {
+Status ReadSystemRandom(std::span<std::uint8_t> bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         // One call returns at most 32 MiB and may be cut short by a signal.
@@ -16,14 +16,11 @@ bool ReadSystemRandom(std::span<std::uint8_t> bytes, std::string* error) {
             if (errno == EINTR) {
                 continue;
             }
-            if (error != nullptr) {
-                *error = std::strerror(errno);
-            }
-            return false;
+            return Status::Failure(std::strerror(errno), errno);
         }
         done += static_cast<std::size_t>(got);
     }
-    return true;
+    return {};
 }
 
 }  // namespace kesto

@@ -3,12 +3,13 @@
 
 #include <cstdint>
 #include <span>
-#include <string>
+
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
 // Fills bytes from the kernel's cryptographic source (getrandom), waiting only until the
-// source has been seeded at boot. False when the source cannot be read; error then says why.
-bool ReadSystemRandom(std::span<std::uint8_t> bytes, std::string* error = nullptr);
+// source has been seeded at boot. Fails, with the system's reason, when it cannot be read.
+Status ReadSystemRandom(std::span<std::uint8_t> bytes);
 
 }  // namespace kesto

@@ -33,9 +33,11 @@ void BackgroundAnalysis::Start(const tBoardSet& boardSet) {
                 // A thread or memory limit: this run fails with a reason; the next Start tries
                 // again.
                 pending_.reset();
-                progress_ = Progress{State::Failed, 0, 0,
-                                     "No thread could be started for the analysis (" +
-                                         error.code().message() + ")."};
+                progress_ =
+                    Progress{State::Failed, 0, 0,
+                             Status::Failure("No thread could be started for the analysis (" +
+                                                 error.code().message() + ").",
+                                             error.code().value())};
             }
         }
     }
@@ -109,7 +111,7 @@ void BackgroundAnalysis::Work() {
         lock.lock();
         if (generation == generation_ && cancelled_ != generation) {
             progress_.state = solved.Ok() ? State::Done : State::Failed;
-            progress_.error = solved.Ok() ? std::string() : solved.Reason();
+            progress_.status = solved;
         }
         lock.unlock();
         changed_.notify_all();

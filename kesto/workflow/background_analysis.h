@@ -18,6 +18,7 @@
 
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -27,7 +28,7 @@ class BackgroundAnalysis {
         Idle,       // never started
         Running,    // started and not finished
         Done,       // every complete deal of the started board set is analysed
-        Failed,     // the solver failed; Error() says why
+        Failed,     // the solver failed; the progress's status says why
         Cancelled,  // stopped by Cancel
     };
 
@@ -35,7 +36,7 @@ class BackgroundAnalysis {
         State state = State::Idle;
         std::size_t done = 0;   // deals solved in this run so far
         std::size_t total = 0;  // deals this run solves (0 until it knows, or all were known)
-        std::string error;      // the solver's own words when Failed
+        Status status;          // the solver's own words when Failed
     };
 
     // The analyser must outlive this object.

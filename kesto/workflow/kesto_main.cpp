@@ -202,11 +202,11 @@ bool TKestoMain::GenerateDeals() {
         return true;
     }
     SecureRandom secure;
-    if (!GenerateSecureDeals(boardSet, randomCount_, secure)) {
-        view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(secure.Error()));
-        return false;
+    const Status dealt = GenerateSecureDeals(boardSet, randomCount_, secure);
+    if (!dealt.Ok()) {
+        view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.Reason()));
     }
-    return true;
+    return dealt.Ok();
 }
 
 bool TKestoMain::DealPlan() {

@@ -42,7 +42,7 @@ const DealAnalyser* TKestoMain::AwaitAnalysis() {
     }
     const BackgroundAnalysis::Progress progress = analysis_->Current();
     if (progress.state != BackgroundAnalysis::State::Done) {
-        view_.ShowMessage(MessageKind::Error, texts::AnalysisFailedText(progress.error));
+        view_.ShowMessage(MessageKind::Error, texts::AnalysisFailedText(progress.status.Reason()));
         return nullptr;
     }
     return &analysis_->Analyser();

@@ -91,11 +91,11 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
         }
         deals.boardTags = BoardAnalysisTags(deals.boardSet, *analyser);
     }
-    const WriteResult result = WriteDealFile(kind, chosen.fileName, deals);
-    if (result.status == WriteStatus::Failed) {
-        ui.ShowMessage(MessageKind::Error, result.message, MessageButtons::Ok);
-    } else if (result.status == WriteStatus::EmptyBoardSet && !result.message.empty()) {
-        ui.ShowMessage(MessageKind::Plain, result.message, MessageButtons::Ok);
+    const Status written = WriteDealFile(kind, chosen.fileName, deals);
+    if (!written.Ok()) {
+        // An empty board set is refused with a note, not an error.
+        ui.ShowMessage(deals.boardSet.empty() ? MessageKind::Plain : MessageKind::Error,
+                       written.Reason(), MessageButtons::Ok);
     }
 }
 

@@ -511,8 +511,7 @@ TEST_F(BatchTest, PrintsToTheOutputFolder) {
 // hold the solver's first and second published examples: their tables and par as published.
 TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
     const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
-    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
-              WriteStatus::Written);
+    ASSERT_TRUE(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).Ok());
     const std::string analysis =
         "[Board \"1\"]|[DoubleDummyTricks \"65657656576867568675\"]|"
         "[OptimumScore \"NS -110\"]|[ParContract \"EW 2S\"]\n"
@@ -533,8 +532,7 @@ TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
 // par lines of the published examples from each par side's view.
 TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
     const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
-    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
-              WriteStatus::Written);
+    ASSERT_TRUE(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).Ok());
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--html", Path("plain.htm")}), 0) << err_.str();
     const std::string plain = ReadWholeFile(Path("plain.htm")).value;
     EXPECT_EQ(plain.find("Par: "), std::string::npos);
@@ -555,8 +553,7 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
 // --analyse or the stored option; without either it is the plain export file.
 TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
     const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
-    ASSERT_EQ(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).status,
-              WriteStatus::Written);
+    ASSERT_TRUE(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).Ok());
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--save", Path("plain.pbn")}), 0) << err_.str();
     const std::string plain = ReadWholeFile(Path("plain.pbn")).value;
     EXPECT_EQ(plain.find("DoubleDummyTricks"), std::string::npos);

@@ -15,20 +15,18 @@ namespace {
 
 // A source that hands out the given 32-bit values (big-endian bytes) and then fails.
 SecureRandom::Source Scripted(std::vector<std::uint32_t> values) {
-    return
-        [values, next = std::size_t{0}](std::span<std::uint8_t> bytes, std::string* error) mutable {
-            for (std::size_t i = 0; i + 4 <= bytes.size(); i += 4) {
-                if (next == values.size()) {
-                    *error = "scripted source ran dry";
-                    return false;
-                }
-                const std::uint32_t value = values[next++];
-                for (std::size_t b = 0; b < 4; ++b) {
-                    bytes[i + b] = static_cast<std::uint8_t>(value >> (24 - 8 * b));
-                }
+    return [values, next = std::size_t{0}](std::span<std::uint8_t> bytes) mutable {
+        for (std::size_t i = 0; i + 4 <= bytes.size(); i += 4) {
+            if (next == values.size()) {
+                return Status::Failure("scripted source ran dry");
             }
-            return true;
-        };
+            const std::uint32_t value = values[next++];
+            for (std::size_t b = 0; b < 4; ++b) {
+                bytes[i + b] = static_cast<std::uint8_t>(value >> (24 - 8 * b));
+            }
+        }
+        return Status();
+    };
 }
 
 TEST(SecureRandomTest, DrawsFromTheBiasedTopAreRejected) {
@@ -57,10 +55,9 @@ TEST(SecureRandomTest, DrawsFromTheBiasedTopAreRejected) {
 TEST(SecureRandomTest, AFailingSourceStopsTheRunAndLeavesTheBoardsAlone) {
     SecureRandom random(Scripted(std::vector<std::uint32_t>(64, 7)));  // 64 draws, then dry
     tBoardSet boards(3);
-    EXPECT_FALSE(GenerateSecureDeals(boards, 2, random));
+    EXPECT_EQ(GenerateSecureDeals(boards, 2, random).Reason(), "scripted source ran dry");
     EXPECT_EQ(boards.size(), 3u);
     EXPECT_EQ(boards[0].CardCount(), 0);
-    EXPECT_EQ(random.Error(), "scripted source ran dry");
     EXPECT_EQ(random.Below(52), std::nullopt);  // stays failed
 }
 
@@ -70,7 +67,7 @@ TEST(SecureRandomTest, CardsLandInEverySeatEquallyOftenAndDealsDoNotRepeat) {
     constexpr int kDeals = 20000;
     SecureRandom random;
     tBoardSet boards;
-    ASSERT_TRUE(GenerateSecureDeals(boards, kDeals, random)) << random.Error();
+    ASSERT_TRUE(GenerateSecureDeals(boards, kDeals, random).Ok());
     ASSERT_EQ(boards.size(), static_cast<std::size_t>(kDeals));
 
     std::array<std::array<int, 4>, 52> counts{};

@@ -220,17 +220,15 @@ TEST(BoardLimit, ABoardSetAtTheLimitWrittenAsTheOwnFileReadsBackWholeAndOneMoreI
     ScratchFolder folder;
     const tBoardSet boards = RandomBoards(501);
     const tBoardSet atLimit(boards.begin(), boards.end() - 1);
-    ASSERT_EQ(
-        WriteOwnDealFile(folder.Path("500.kst"), atLimit, "A", "B", DealSource::Generate).status,
-        WriteStatus::Written);
+    ASSERT_TRUE(
+        WriteOwnDealFile(folder.Path("500.kst"), atLimit, "A", "B", DealSource::Generate).Ok());
     DealFileContents contents;
     ASSERT_TRUE(ReadAnyDealFile(folder.Path("500.kst"), contents).Ok());
     EXPECT_EQ(contents.boardSet, atLimit);
 
-    const WriteResult over =
+    const Status over =
         WriteOwnDealFile(folder.Path("501.kst"), boards, "A", "B", DealSource::Generate);
-    EXPECT_EQ(over.status, WriteStatus::Failed);
-    EXPECT_NE(over.message.find("500"), std::string::npos);
+    EXPECT_NE(over.Reason().find("500"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("501.kst")));
 }
 

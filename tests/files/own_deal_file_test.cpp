@@ -114,10 +114,9 @@ TEST(OwnDealFile, ReadsGoldenFiles) {
 
 TEST(OwnDealFile, EmptyBoardSetWritesNothingAndSaysNothingToPrint) {
     test::ScratchFolder folder;
-    const WriteResult result =
+    const Status result =
         WriteOwnDealFile(folder.Path("a.kst"), {}, "x", "y", DealSource::Generate);
-    EXPECT_EQ(result.status, WriteStatus::EmptyBoardSet);
-    EXPECT_EQ(result.message, "Nothing to print.");
+    EXPECT_EQ(result.Reason(), "Nothing to print.");
     EXPECT_TRUE(folder.Entries().empty());
 }
 
@@ -126,9 +125,9 @@ TEST(OwnDealFile, WritesTheFileAndReplacesAnOldOne) {
     const std::string path = folder.Path("club.kst");
     test::PutFile(path, "an older, longer file that must be replaced as a whole ............");
     const tBoardSet boards = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
-    const WriteResult result =
+    const Status result =
         WriteOwnDealFile(path, boards, "Club night", "Monday", DealSource::Generate);
-    EXPECT_EQ(result.status, WriteStatus::Written);
+    EXPECT_TRUE(result.Ok());
     EXPECT_EQ(FileBytes(path), FileBytes(DataPath("kst/y_two_generated_boards.kst")));
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"club.kst"});
 }

@@ -46,7 +46,7 @@ TEST_P(PbnRoundTrip, ReadsBackTheSameBoardsAndHeaderLines) {
     ScratchFolder folder;
     const std::string path = folder.Path(std::string(c.name) + ".pbn");
     const DealsToWrite deals{c.boards, c.header1, c.header2, DealSource::Record, c.date};
-    ASSERT_EQ(WriteDealFile(SaveKindOfFileName(path), path, deals).status, WriteStatus::Written);
+    ASSERT_TRUE(WriteDealFile(SaveKindOfFileName(path), path, deals).Ok());
 
     DealFileContents again;
     ASSERT_TRUE(ReadAnyDealFile(path, again).Ok()) << ReadAnyDealFile(path, again).Reason();
@@ -73,8 +73,7 @@ TEST(PbnRoundTripWithFurtherTags, ReadsTheSameBoards) {
     const std::vector<std::vector<PbnTag>> more(
         3, {{"OptimumScore", "NS 140"}, {"DoubleDummyTricks", "89967899674347643476"}});
     const std::string path = folder.Path("analysed.pbn");
-    ASSERT_EQ(WritePbnFile(path, {boards, "Club", "Room 2", std::nullopt, more}).status,
-              WriteStatus::Written);
+    ASSERT_TRUE(WritePbnFile(path, {boards, "Club", "Room 2", std::nullopt, more}).Ok());
     DealFileContents again;
     ASSERT_TRUE(ReadAnyDealFile(path, again).Ok());
     EXPECT_EQ(again.boardSet, boards);

@@ -107,9 +107,8 @@ class WritePbnFileTest : public ::testing::Test {
 
 TEST_F(WritePbnFileTest, AnEmptyBoardSetWritesNothing) {
     const std::string path = folder_.Path("empty.pbn");
-    const WriteResult result = WritePbnFile(path, {tBoardSet{}, "a", "b", std::nullopt});
-    EXPECT_EQ(result.status, WriteStatus::EmptyBoardSet);
-    EXPECT_EQ(result.message, "Nothing to print.");
+    const Status result = WritePbnFile(path, {tBoardSet{}, "a", "b", std::nullopt});
+    EXPECT_EQ(result.Reason(), "Nothing to print.");
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -117,9 +116,8 @@ TEST_F(WritePbnFileTest, MoreBoardsThanKestoReadsWriteNothing) {
     const std::string path = folder_.Path("big.pbn");
     PutFile(path, "old");
     const tBoardSet boards(kMaxBoards + 1, WorkedExampleDeal());
-    const WriteResult result = WritePbnFile(path, {boards, "a", "b", std::nullopt});
-    EXPECT_EQ(result.status, WriteStatus::Failed);
-    EXPECT_EQ(result.message,
+    const Status result = WritePbnFile(path, {boards, "a", "b", std::nullopt});
+    EXPECT_EQ(result.Reason(),
               "Kesto saves at most 500 boards in a file. The deals were not saved.");
     EXPECT_EQ(FileBytes(path), "old");
 }
@@ -129,7 +127,7 @@ TEST_F(WritePbnFileTest, TheSaveKindByNameWritesTheExportFileWithTheDate) {
     const tBoardSet boards = {WorkedExampleDeal(), RotatedExampleDeal()};
     const DealsToWrite deals{boards, "Club night", "Wednesday, December 9, 2026",
                              DealSource::Generate, kNinthOfDecember};
-    ASSERT_EQ(WriteDealFile(SaveKindOfFileName(path), path, deals).status, WriteStatus::Written);
+    ASSERT_TRUE(WriteDealFile(SaveKindOfFileName(path), path, deals).Ok());
     EXPECT_EQ(FileBytes(path),
               PbnFileText({boards, "Club night", "Wednesday, December 9, 2026", kNinthOfDecember}));
     EXPECT_NE(FileBytes(path).find("[Date \"2026.12.09\"]\r\n"), std::string::npos);

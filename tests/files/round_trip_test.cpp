@@ -24,19 +24,17 @@ TEST(RoundTrip, DuplimateFilesRefuseADealWithoutCardsAndWriteNothing) {
     for (const char* name : {"a.dlm", "a.dup"}) {
         SCOPED_TRACE(name);
         const std::string path = folder.Path(name);
-        const WriteResult result =
+        const Status result =
             WriteDealFile(SaveKindOfFileName(path), path, {boards, "A", "B", DealSource::Record});
-        EXPECT_EQ(result.status, WriteStatus::Failed);
         const std::string extension = std::string(name).substr(2);
-        EXPECT_EQ(result.message, "Board 2 has 0 cards, and a ." +
-                                      std::string(extension == "dlm" ? "DLM" : "DUP") +
-                                      " file holds only whole deals. The deals were not saved.");
+        EXPECT_EQ(result.Reason(), "Board 2 has 0 cards, and a ." +
+                                       std::string(extension == "dlm" ? "DLM" : "DUP") +
+                                       " file holds only whole deals. The deals were not saved.");
         EXPECT_FALSE(std::filesystem::exists(path));
     }
     // The own file keeps the empty deal, and reads it back.
     const std::string own = folder.Path("a.kst");
-    ASSERT_EQ(WriteDealFile(DealFileKind::Own, own, {boards, "A", "B", DealSource::Record}).status,
-              WriteStatus::Written);
+    ASSERT_TRUE(WriteDealFile(DealFileKind::Own, own, {boards, "A", "B", DealSource::Record}).Ok());
     DealFileContents again;
     ASSERT_TRUE(ReadAnyDealFile(own, again).Ok());
     EXPECT_EQ(again.boardSet, boards);
@@ -54,7 +52,7 @@ TEST(RoundTrip, BRIDGEAndLINFilesReadBackTheBoardsKestoWrote) {
     const tBoardSet atLimit(boards.begin(), boards.end() - 1);
     struct Kind {
         const char* golden;
-        std::function<WriteResult(const std::string&, const tBoardSet&)> write;
+        std::function<Status(const std::string&, const tBoardSet&)> write;
         Status (*parse)(std::string_view, DealFileContents&);
         const char* header1;
         const char* header2;
@@ -72,9 +70,9 @@ TEST(RoundTrip, BRIDGEAndLINFilesReadBackTheBoardsKestoWrote) {
     for (const Kind& kind : kinds) {
         SCOPED_TRACE(kind.golden);
         const std::string path = folder.Path("deals");
-        ASSERT_EQ(kind.write(path, three).status, WriteStatus::Written);
+        ASSERT_TRUE(kind.write(path, three).Ok());
         EXPECT_EQ(FileBytes(path), FileBytes(DataPath(kind.golden)));
-        ASSERT_EQ(kind.write(path, atLimit).status, WriteStatus::Written);
+        ASSERT_TRUE(kind.write(path, atLimit).Ok());
         DealFileContents again;
         ASSERT_TRUE(kind.parse(FileBytes(path), again).Ok());
         EXPECT_EQ(again.boardSet, atLimit);
@@ -82,7 +80,7 @@ TEST(RoundTrip, BRIDGEAndLINFilesReadBackTheBoardsKestoWrote) {
         EXPECT_EQ(again.header2, kind.header2);
         EXPECT_EQ(again.boardNumbers.size(), kind.numbered ? 500u : 0u);
         EXPECT_TRUE(again.dealsComplete);
-        EXPECT_EQ(kind.write(folder.Path("501"), boards).status, WriteStatus::Failed);
+        EXPECT_FALSE(kind.write(folder.Path("501"), boards).Ok());
         EXPECT_FALSE(std::filesystem::exists(folder.Path("501")));
     }
 }

@@ -21,10 +21,10 @@ class WriteDealFileTest : public ::testing::Test {
 TEST_F(WriteDealFileTest, SavingOverAFolderOrADeviceIsRefused) {
     const std::string folder = folder_.Path("a folder.kst");
     std::filesystem::create_directory(folder);
-    const WriteResult result = WriteDealFile(DealFileKind::Own, folder, deals_);
-    EXPECT_EQ(result.status, WriteStatus::Failed);
+    const Status result = WriteDealFile(DealFileKind::Own, folder, deals_);
+    EXPECT_FALSE(result.Ok());
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_EQ(WriteDealFile(DealFileKind::Dup, "/dev/null", deals_).status, WriteStatus::Failed);
+    EXPECT_FALSE(WriteDealFile(DealFileKind::Dup, "/dev/null", deals_).Ok());
 }
 
 TEST_F(WriteDealFileTest, ALinkStaysALinkToTheSavedFile) {
@@ -32,7 +32,7 @@ TEST_F(WriteDealFileTest, ALinkStaysALinkToTheSavedFile) {
     const std::string link = folder_.Path("link.kst");
     test::PutFile(target, "old");
     std::filesystem::create_symlink(target, link);
-    EXPECT_EQ(WriteDealFile(DealFileKind::Own, link, deals_).status, WriteStatus::Written);
+    EXPECT_TRUE(WriteDealFile(DealFileKind::Own, link, deals_).Ok());
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(test::FileBytes(target),
               OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate));

@@ -76,10 +76,10 @@ class RobustnessTest : public QObject {
 
     kesto::DealFileContents SaveAndReadBack() {
         const std::string path = folder_.filePath("deals.KST").toStdString();
-        const kesto::WriteResult written = kesto::WriteOwnDealFile(
+        const kesto::Status written = kesto::WriteOwnDealFile(
             path, Core().boardSet, Core().HeaderLine1(), Core().HeaderLine2(), Core().Mode());
-        if (written.status != kesto::WriteStatus::Written) {
-            qFatal("the deals were not saved: %s", written.message.c_str());
+        if (!written.Ok()) {
+            qFatal("the deals were not saved: %s", written.Reason().c_str());
         }
         kesto::DealFileContents contents;
         if (!kesto::ReadAnyDealFile(path, contents).Ok()) {

@@ -79,10 +79,7 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
         lastReport = progress;
         return false;
     };
-    const auto noEntropy = [](std::span<std::uint8_t>, std::string* error) {
-        *error = "no entropy";
-        return false;
-    };
+    const auto noEntropy = [](std::span<std::uint8_t>) { return Status::Failure("no entropy"); };
     const struct {
         const char* plan;
         PlanDealingOptions options;

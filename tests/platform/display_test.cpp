@@ -10,10 +10,11 @@ namespace kesto::test {
 namespace {
 
 std::optional<std::string> ReasonWith(const std::map<std::string, std::string>& environment) {
-    return MissingDisplayReason([&environment](const char* name) -> const char* {
+    const Status display = CheckDisplay([&environment](const char* name) -> const char* {
         const auto found = environment.find(name);
         return found == environment.end() ? nullptr : found->second.c_str();
     });
+    return display.Ok() ? std::nullopt : std::optional(display.Reason());
 }
 
 TEST(Display, MissingOrDeadDisplaysAreToldApart) {

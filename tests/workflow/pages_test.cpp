@@ -429,7 +429,7 @@ class ReadFromFile : public WorkflowTest {
         GenerateRandomDeals(deals, count, random);
         const std::string path = (settings.Folder() / "club.kst").string();
         const DealsToWrite written{deals, "Club night", "Monday", source};
-        EXPECT_EQ(WriteDealFile(DealFileKind::Own, path, written).status, WriteStatus::Written);
+        EXPECT_TRUE(WriteDealFile(DealFileKind::Own, path, written).Ok());
         saved = deals;
         return path;
     }

@@ -57,8 +57,8 @@ std::function<Messages(const std::string&, const tBoardSet&)> SaveButton(int fil
     };
 }
 
-Messages MessageOf(const WriteResult& result) {
-    return result.status == WriteStatus::Written ? Messages{} : Messages{result.message};
+Messages MessageOf(const Status& result) {
+    return result.Ok() ? Messages{} : Messages{result.Reason()};
 }
 
 std::string DealsNotSaved(const std::string& path, const std::string& reason) {
