@@ -130,7 +130,7 @@ int BatchJob::StartOptions() {
     }
     // --secure deals securely whatever is stored; a seed asks for the classic generator.
     if (options_.secure || options_.seed) {
-        optionDlg_.SecureDealingCheckBoxClick(options_.secure);
+        optionDlg_.OptionBoxClick(kSecureDealing, options_.secure);
     }
     for (const std::string& notice : TakeSettingsNotices()) {
         err_ << "kesto batch: " << MessageToUtf8(notice) << "\n";

@@ -56,6 +56,23 @@ QString Q(std::string_view text) {
     return ToQString(text);
 }
 
+// The keys that move the caret or the focus, which every field lets through.
+bool IsMoveKey(int key) {
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            return true;
+        default:
+            return false;
+    }
+}
+
 const char* kSeatProperty = "kestoSeat";
 const char* kSuitProperty = "kestoSuit";
 
@@ -389,6 +406,11 @@ QWidget* MainWindow::BuildPrintPage() {
     analysisPoll_->setInterval(kAnalysisPollMs);
     connect(analysisPoll_, &QTimer::timeout, this, [this] { ShowAnalysis(); });
 
+    ConnectPrintPage(page);
+    return page;
+}
+
+void MainWindow::ConnectPrintPage(QWidget* page) {
     for (QSpinBox* box : {copies_, sets_, statSheets_}) {
         box->installEventFilter(this);
     }
@@ -423,7 +445,6 @@ QWidget* MainWindow::BuildPrintPage() {
             }
         });
     }
-    return page;
 }
 
 bool MainWindow::FormCreate() {
@@ -597,30 +618,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (seat.isValid()) {
         const SuitField field{static_cast<Seat>(seat.toInt()),
                               static_cast<Suit>(watched->property(kSuitProperty).toInt())};
-        switch (event->type()) {
-            case QEvent::KeyPress:
-                return SuitFieldKey(field, static_cast<QKeyEvent*>(event));
-            case QEvent::FocusIn:
-                // Let the field take the focus first (it would select its text), then put
-                // the caret where the page says.
-                static_cast<QObject*>(watched)->event(event);
-                FitSuitText(static_cast<QLineEdit*>(watched));
-                core_->Edit1Enter(field);
-                return true;
-            case QEvent::FocusOut:
-                static_cast<QObject*>(watched)->event(event);
-                FitSuitText(static_cast<QLineEdit*>(watched));
-                return true;
-            case QEvent::InputMethod:
-            case QEvent::Drop:
-                return true;
-            case QEvent::MouseButtonPress:
-            case QEvent::MouseButtonRelease:
-                // The middle button would paste the selection.
-                return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-            default:
-                return false;
-        }
+        return SuitFieldEvent(field, static_cast<QLineEdit*>(watched), event);
     }
     if (watched == copies_ && event->type() == QEvent::FocusIn) {
         // However the copies field gets the focus, a typed number replaces the one shown.
@@ -628,66 +626,79 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         copies_->selectAll();
         return true;
     }
-    if (event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & Qt::AltModifier) {
-            return false;  // accelerators
-        }
-        if (watched == dealNumber_) {
-            // Read-only: only the up-down keys change it. Enter presses the "F&ill in"
-            // shown, as it does in the suit fields.
-            switch (key->key()) {
-                case Qt::Key_Return:
-                case Qt::Key_Enter:
-                    for (QPushButton* fillIn : fillIn_) {
-                        if (!fillIn->isHidden()) {
-                            fillIn->animateClick();
-                            break;
-                        }
-                    }
-                    return true;
-                case Qt::Key_Up:
-                case Qt::Key_Down:
-                case Qt::Key_PageUp:
-                case Qt::Key_PageDown:
-                case Qt::Key_Tab:
-                case Qt::Key_Backtab:
-                case Qt::Key_Left:
-                case Qt::Key_Right:
-                case Qt::Key_Home:
-                case Qt::Key_End:
-                    return false;
-                default:
-                    return true;
-            }
-        }
-        if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
-            return false;
-        }
-        // The count fields take the digits and backspace of all typed characters; editing
-        // keys (Delete, Enter, Esc) are no typed characters.
-        for (char c : FromQString(key->text())) {
-            const bool typed = static_cast<unsigned char>(c) >= 0x20 && c != '\x7f';
-            if (typed && !TKestoMain::CountKeyPress(c)) {
-                return true;
-            }
+    if (event->type() != QEvent::KeyPress) {
+        return false;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & Qt::AltModifier) {
+        return false;  // accelerators
+    }
+    if (watched == dealNumber_) {
+        return DealNumberKey(key);
+    }
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    // The count fields take the digits and backspace of all typed characters; editing
+    // keys (Delete, Enter, Esc) are no typed characters.
+    for (char c : FromQString(key->text())) {
+        const bool typed = static_cast<unsigned char>(c) >= 0x20 && c != '\x7f';
+        if (typed && !TKestoMain::CountKeyPress(c)) {
+            return true;
         }
     }
     return false;
 }
 
+bool MainWindow::SuitFieldEvent(SuitField field, QLineEdit* edit, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress:
+            return SuitFieldKey(field, static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+            // Let the field take the focus first (it would select its text), then put
+            // the caret where the page says.
+            static_cast<QObject*>(edit)->event(event);
+            FitSuitText(edit);
+            core_->Edit1Enter(field);
+            return true;
+        case QEvent::FocusOut:
+            static_cast<QObject*>(edit)->event(event);
+            FitSuitText(edit);
+            return true;
+        case QEvent::InputMethod:
+        case QEvent::Drop:
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            // The middle button would paste the selection.
+            return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+        default:
+            return false;
+    }
+}
+
+bool MainWindow::DealNumberKey(QKeyEvent* key) {
+    // Read-only: only the up-down keys change it. Enter presses the "F&ill in" shown, as it
+    // does in the suit fields.
+    const int pressed = key->key();
+    if (pressed == Qt::Key_Return || pressed == Qt::Key_Enter) {
+        for (QPushButton* fillIn : fillIn_) {
+            if (!fillIn->isHidden()) {
+                fillIn->animateClick();
+                break;
+            }
+        }
+        return true;
+    }
+    return !(IsMoveKey(pressed) || pressed == Qt::Key_PageUp || pressed == Qt::Key_PageDown);
+}
+
 bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
     auto* edit = suitFields_[static_cast<int>(field.seat)][static_cast<int>(field.suit)];
+    if (IsMoveKey(event->key())) {
+        return false;
+    }
     switch (event->key()) {
-        case Qt::Key_Tab:
-        case Qt::Key_Backtab:
-        case Qt::Key_Left:
-        case Qt::Key_Right:
-        case Qt::Key_Home:
-        case Qt::Key_End:
-        case Qt::Key_Up:
-        case Qt::Key_Down:
-            return false;
         case Qt::Key_Delete:
             core_->Edit1KeyDown(field, TKestoMain::EditKey::Delete, edit->cursorPosition());
             return true;
@@ -720,7 +731,6 @@ bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
 
 namespace {
 
-// Waits for the next modal dialog, saves a picture of it and closes it with finish.
 // The window as the screen shows it, with the title bar a window manager draws around it
 // (none runs under a bare X server: then the window alone).
 QPixmap GrabWithFrame(QWidget* window) {
@@ -742,6 +752,11 @@ QPixmap GrabWithFrame(QWidget* window) {
     return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
 }
 
+void CloseDialog(QWidget* dialog) {
+    dialog->close();
+}
+
+// Waits for the next modal dialog, saves a picture of it and closes it with finish.
 void GrabNextModal(QObject* owner, const QString& path, bool& ok,
                    std::function<void(QWidget*)> finish, bool withFrame = false) {
     auto* timer = new QTimer(owner);
@@ -783,53 +798,75 @@ QString WriteSecondHalfFile(const QTemporaryDir& folder) {
 
 }  // namespace
 
+// What the steps of SaveScreenshots share: the folder the pictures go to, a scratch folder for
+// the file read and the pictures not kept, and whether every picture was saved.
+struct MainWindow::Screenshots {
+    explicit Screenshots(const QString& folder) : dir(folder) {}
+    QString Path(const char* name) const { return dir.filePath(name); }
+    // The window as it shows now.
+    void Save(QWidget* window, const char* name) {
+        QApplication::processEvents();
+        ok = window->grab().save(Path(name)) && ok;
+    }
+
+    const QDir dir;
+    const QTemporaryDir scratch{QDir::tempPath() + "/Kesto-XXXXXX"};
+    bool ok = true;
+};
+
 bool MainWindow::SaveScreenshots(const QString& folder) {
     QDir().mkpath(folder);
-    const QDir dir(folder);
-    bool ok = true;
-    auto save = [&](const char* name) {
-        QApplication::processEvents();
-        ok = grab().save(dir.filePath(name)) && ok;
-    };
+    Screenshots shots(folder);
+    ShootFileReading(shots);
+    ShootGeneratePages(shots);
+    ShootRecordPage(shots);
+    ShootDialogs(shots);
+    return shots.ok;
+}
 
+void MainWindow::ShootFileReading(Screenshots& shots) {
     // Reading a file numbered 5 to 8: the open dialog takes the file (its picture stays in the
     // scratch folder), the board-number notice is grabbed and cancelled, so the first page
     // stays as it was.
-    const QTemporaryDir files(QDir::tempPath() + "/Kesto-XXXXXX");
-    const QString secondHalf = files.isValid() ? WriteSecondHalfFile(files) : QString();
+    const QString secondHalf =
+        shots.scratch.isValid() ? WriteSecondHalfFile(shots.scratch) : QString();
     if (secondHalf.isEmpty()) {
-        ok = false;
-    } else {
-        GrabNextModal(this, files.filePath("open.png"), ok, [&](QWidget* dialog) {
-            GrabNextModal(this, dir.filePath("board-numbers.png"), ok, [](QWidget* notice) {
-                auto* box = qobject_cast<QMessageBox*>(notice);
-                if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr) {
-                    box->button(QMessageBox::Cancel)->click();
-                } else {
-                    notice->close();
-                }
-            });
-            auto* open = qobject_cast<QFileDialog*>(dialog);
-            if (open != nullptr) {
-                // The file name typed in full, as a user may: the list shows only the
-                // remembered file type.
-                auto* name = open->findChild<QLineEdit*>("fileNameEdit");
-                if (name != nullptr) {
-                    name->setText(secondHalf);
-                }
-                QMetaObject::invokeMethod(open, "accept");
-            } else {
-                dialog->close();
-            }
-        });
-        core_->RadioGroup1Click(DealSource::ReadFromFile);
-        core_->NextBtnClick();
-        core_->RadioGroup1Click(DealSource::Generate);
+        shots.ok = false;
+        return;
     }
+    GrabNextModal(this, shots.scratch.filePath("open.png"), shots.ok,
+                  [this, &shots, secondHalf](QWidget* dialog) {
+                      GrabNextModal(
+                          this, shots.Path("board-numbers.png"), shots.ok, [](QWidget* notice) {
+                              auto* box = qobject_cast<QMessageBox*>(notice);
+                              if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr) {
+                                  box->button(QMessageBox::Cancel)->click();
+                              } else {
+                                  notice->close();
+                              }
+                          });
+                      auto* open = qobject_cast<QFileDialog*>(dialog);
+                      if (open != nullptr) {
+                          // The file name typed in full, as a user may: the list shows only the
+                          // remembered file type.
+                          auto* name = open->findChild<QLineEdit*>("fileNameEdit");
+                          if (name != nullptr) {
+                              name->setText(secondHalf);
+                          }
+                          QMetaObject::invokeMethod(open, "accept");
+                      } else {
+                          dialog->close();
+                      }
+                  });
+    core_->RadioGroup1Click(DealSource::ReadFromFile);
+    core_->NextBtnClick();
+    core_->RadioGroup1Click(DealSource::Generate);
+}
 
+void MainWindow::ShootGeneratePages(Screenshots& shots) {
     // The first page with a header; ticking the date box asks for the format.
     line1_->setText("Tuesday evening pairs");
-    GrabNextModal(this, dir.filePath("date-format.png"), ok, [](QWidget* dialog) {
+    GrabNextModal(this, shots.Path("date-format.png"), shots.ok, [](QWidget* dialog) {
         auto* list = dialog->findChild<QListWidget*>();
         auto* okButton = dialog->findChild<QPushButton*>();
         if (list != nullptr && okButton != nullptr) {
@@ -840,22 +877,24 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
         }
     });
     useDate_->click();
-    save("first.png");
+    shots.Save(this, "first.png");
 
     core_->RadioGroup1Click(DealSource::Generate);
     core_->NextBtnClick();
-    save("print.png");
+    shots.Save(this, "print.png");
 
     // "&Create": the hints, closed by their close box, then the page's save dialog, cancelled.
     if (options_ != nullptr && createBtn_->isEnabled()) {
-        GrabNextModal(this, dir.filePath("html_hints.png"), ok, [&](QWidget* hints) {
-            GrabNextModal(this, files.filePath("html-save.png"), ok,
+        GrabNextModal(this, shots.Path("html_hints.png"), shots.ok, [this, &shots](QWidget* hints) {
+            GrabNextModal(this, shots.scratch.filePath("html-save.png"), shots.ok,
                           [](QWidget* dialog) { dialog->close(); });
             hints->close();
         });
         createBtn_->click();
     }
+}
 
+void MainWindow::ShootRecordPage(Screenshots& shots) {
     // Back to the first page, then record a deal by keyboard: three hands typed, West's
     // "F&ill in" waiting.
     core_->PrevBtnClick();
@@ -863,9 +902,7 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
     core_->NextBtnClick();
     // Next before any card is typed: a short message, in a box wide enough for its caption
     // (shown with its title bar where a window manager runs, as scripts/screenshots.sh has).
-    GrabNextModal(
-        this, dir.filePath("nothing-to-print.png"), ok, [](QWidget* dialog) { dialog->close(); },
-        true);
+    GrabNextModal(this, shots.Path("nothing-to-print.png"), shots.ok, CloseDialog, true);
     core_->NextBtnClick();
     const char* hands[3][4] = {{"AK93", "Q82", "A1076", "J4"},
                                {"Q108", "AJ7", "KQ4", "K652"},
@@ -879,40 +916,34 @@ bool MainWindow::SaveScreenshots(const QString& folder) {
         }
     }
     suitFields_[3][0]->setFocus();
-    save("record.png");
+    shots.Save(this, "record.png");
 
     // West types the ace of spades that North holds.
-    GrabNextModal(this, dir.filePath("duplicate-card.png"), ok,
-                  [](QWidget* dialog) { dialog->close(); });
+    GrabNextModal(this, shots.Path("duplicate-card.png"), shots.ok, CloseDialog);
     core_->Edit1KeyPress({Seat::West, Suit::Spades}, 'A');
 
     // Deals 1 and 3 complete, deal 2 empty: Next asks what to do with it.
     core_->Button1Click(Seat::West);
     core_->Edit20Change(3);
     core_->boardSet[2] = core_->boardSet[0];
-    GrabNextModal(this, dir.filePath("zero-cards.png"), ok,
-                  [](QWidget* dialog) { dialog->close(); });
+    GrabNextModal(this, shots.Path("zero-cards.png"), shots.ok, CloseDialog);
     core_->NextBtnClick();
+}
 
+void MainWindow::ShootDialogs(Screenshots& shots) {
     // Every page of the options dialog, and the printer setup.
     const char* optionPages[] = {"options-language.png", "options-fonts.png",
                                  "options-curtain-cards.png", "options-other.png"};
     for (int page = 0; page < 4 && options_ != nullptr; ++page) {
-        GrabNextModal(
-            this, dir.filePath(optionPages[page]), ok, [](QWidget* dialog) { dialog->close(); },
-            true);
+        GrabNextModal(this, shots.Path(optionPages[page]), shots.ok, CloseDialog, true);
         options_->ShowOnPage(page);
     }
-    GrabNextModal(
-        this, dir.filePath("printer-setup.png"), ok, [](QWidget* dialog) { dialog->close(); },
-        true);
+    GrabNextModal(this, shots.Path("printer-setup.png"), shots.ok, CloseDialog, true);
     RunPrinterSetupDialog(this, core_->Settings().path);
 
     // Help, "&About": the product name in a readable size.
-    GrabNextModal(
-        this, dir.filePath("about.png"), ok, [](QWidget* dialog) { dialog->close(); }, true);
+    GrabNextModal(this, shots.Path("about.png"), shots.ok, CloseDialog, true);
     ShowAboutBox(this);
-    return ok;
 }
 
 }  // namespace kesto::gui

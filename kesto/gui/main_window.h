@@ -76,10 +76,19 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildFirstPage();
     QWidget* BuildEnterHandPage();
     QWidget* BuildPrintPage();
+    void ConnectPrintPage(QWidget* page);  // its handlers, and Enter for its buttons
     void BuildMenus();
     // Shows the options dialog on the page; after OK the window is redrawn in the new words.
     void ShowOptions(int page);
+    bool SuitFieldEvent(SuitField field, QLineEdit* edit, QEvent* event);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
+    bool DealNumberKey(QKeyEvent* key);  // true: the key does not reach the field
+    // The steps of SaveScreenshots, in order; each leaves the window as the next expects it.
+    struct Screenshots;
+    void ShootFileReading(Screenshots& shots);
+    void ShootGeneratePages(Screenshots& shots);
+    void ShootRecordPage(Screenshots& shots);
+    void ShootDialogs(Screenshots& shots);
     // The print page's progress bar follows the background analysis while it runs.
     void ShowAnalysis();
 

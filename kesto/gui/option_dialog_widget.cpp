@@ -68,6 +68,54 @@ QGroupBox* RadioGroup(const QString& objectName, const QString& caption,
     return box;
 }
 
+// "B" or "I": a button that stays down, its letter shown in the style it stands for.
+QPushButton* StyleButton(const QString& letter, const QString& objectName,
+                         void (QFont::*setStyle)(bool)) {
+    auto* button = new QPushButton(letter);
+    button->setObjectName(objectName);
+    button->setCheckable(true);
+    button->setAutoDefault(false);
+    QFont font = button->font();
+    (font.*setStyle)(true);
+    button->setFont(font);
+    button->setFixedWidth(28);
+    return button;
+}
+
+// Panel1: the chosen font's sample, black on white in a sunken frame.
+QLabel* SamplePanel() {
+    auto* panel = new QLabel("Sample");
+    panel->setObjectName("Panel1");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setAutoFillBackground(true);
+    QPalette white = panel->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    white.setColor(QPalette::Light, QColor(192, 192, 192));  // the sunken edge on white
+    panel->setPalette(white);
+    panel->setMinimumHeight(44);
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    panel->setMinimumWidth(1);
+    return panel;
+}
+
+// A group of the "&Other" page: its explanation, if any, wrapped above its control.
+QGroupBox* OtherGroup(const QString& caption, const QString& explanation, QWidget* control,
+                      int bottomMargin = 2) {
+    auto* box = new QGroupBox(caption);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(6, 2, 6, bottomMargin);
+    layout->setSpacing(2);
+    if (!explanation.isEmpty()) {
+        auto* text = new QLabel(explanation);
+        text->setWordWrap(true);
+        layout->addWidget(text);
+    }
+    layout->addWidget(control);
+    return box;
+}
+
 void CheckRadio(QButtonGroup* group, int index) {
     const QSignalBlocker blocker(group);
     if (QAbstractButton* button = group->button(index)) {
@@ -229,7 +277,15 @@ QWidget* OptionDialogWidget::BuildLanguagePage() {
 
 QWidget* OptionDialogWidget::BuildFontsPage() {
     auto* page = new QWidget;
+    auto* layout = new QHBoxLayout(page);
+    layout->setContentsMargins(8, 6, 8, 6);
+    layout->setSpacing(10);
+    layout->addLayout(BuildFontList(), 3);
+    layout->addLayout(BuildFontChoice(), 2);
+    return page;
+}
 
+QLayout* OptionDialogWidget::BuildFontList() {
     listBox1_ = new QListWidget;
     listBox1_->setObjectName("ListBox1");
     for (int slot = 0; slot < kFontSlotCount; ++slot) {
@@ -250,6 +306,21 @@ QWidget* OptionDialogWidget::BuildFontsPage() {
     auto* textLabel = new QLabel("&Text:");
     textLabel->setBuddy(listBox1_);
 
+    auto* button1 = new QPushButton("&Restore all font defaults");
+    button1->setObjectName("Button1");
+    button1->setAutoDefault(false);
+    connect(button1, &QPushButton::clicked, this, [this] { dialog_.Button1Click(); });
+
+    auto* left = new QVBoxLayout;
+    left->setSpacing(2);
+    left->addWidget(textLabel);
+    left->addWidget(listBox1_);
+    left->addStretch();
+    left->addWidget(button1);
+    return left;
+}
+
+QLayout* OptionDialogWidget::BuildFontChoice() {
     fontNameComboBox_ = new QComboBox;
     fontNameComboBox_->setObjectName("FontNameComboBox");
     fontNameComboBox_->setEditable(false);
@@ -269,53 +340,13 @@ QWidget* OptionDialogWidget::BuildFontsPage() {
     auto* sizeLabel = new QLabel("Font &Size:");
     sizeLabel->setBuddy(fontSizeComboBox_);
 
-    boldButton_ = new QPushButton("B");
-    boldButton_->setObjectName("BoldButton");
-    boldButton_->setCheckable(true);
-    boldButton_->setAutoDefault(false);
-    QFont boldFont = boldButton_->font();
-    boldFont.setBold(true);
-    boldButton_->setFont(boldFont);
-    boldButton_->setFixedWidth(28);
+    boldButton_ = StyleButton("B", "BoldButton", &QFont::setBold);
     connect(boldButton_, &QPushButton::clicked, this,
             [this](bool down) { dialog_.BoldButtonClick(down); });
-
-    italicButton_ = new QPushButton("I");
-    italicButton_->setObjectName("ItalicButton");
-    italicButton_->setCheckable(true);
-    italicButton_->setAutoDefault(false);
-    QFont italicFont = italicButton_->font();
-    italicFont.setItalic(true);
-    italicButton_->setFont(italicFont);
-    italicButton_->setFixedWidth(28);
+    italicButton_ = StyleButton("I", "ItalicButton", &QFont::setItalic);
     connect(italicButton_, &QPushButton::clicked, this,
             [this](bool down) { dialog_.ItalicButtonClick(down); });
-
-    panel1_ = new QLabel("Sample");
-    panel1_->setObjectName("Panel1");
-    panel1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel1_->setAlignment(Qt::AlignCenter);
-    panel1_->setAutoFillBackground(true);
-    QPalette white = panel1_->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    white.setColor(QPalette::WindowText, Qt::black);
-    white.setColor(QPalette::Light, QColor(192, 192, 192));  // the sunken edge on white
-    panel1_->setPalette(white);
-    panel1_->setMinimumHeight(44);
-    panel1_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    panel1_->setMinimumWidth(1);
-
-    auto* button1 = new QPushButton("&Restore all font defaults");
-    button1->setObjectName("Button1");
-    button1->setAutoDefault(false);
-    connect(button1, &QPushButton::clicked, this, [this] { dialog_.Button1Click(); });
-
-    auto* left = new QVBoxLayout;
-    left->setSpacing(2);
-    left->addWidget(textLabel);
-    left->addWidget(listBox1_);
-    left->addStretch();
-    left->addWidget(button1);
+    panel1_ = SamplePanel();
 
     auto* sizeRow = new QHBoxLayout;
     sizeRow->addWidget(fontSizeComboBox_, 1);
@@ -330,13 +361,7 @@ QWidget* OptionDialogWidget::BuildFontsPage() {
     right->addLayout(sizeRow);
     right->addSpacing(4);
     right->addWidget(panel1_, 1);
-
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(8, 6, 8, 6);
-    layout->setSpacing(10);
-    layout->addLayout(left, 3);
-    layout->addLayout(right, 2);
-    return page;
+    return right;
 }
 
 QWidget* OptionDialogWidget::BuildCurtainCardsPage() {
@@ -369,85 +394,43 @@ QWidget* OptionDialogWidget::BuildCurtainCardsPage() {
 }
 
 QWidget* OptionDialogWidget::BuildOtherPage() {
-    auto* page = new QWidget;
-
-    auto* dealerBox = new QGroupBox("Dealer and Vulnerability");
     showDlrVulCheckBox_ = new QCheckBox("&Show dealer and vulnerability on printouts and HTML");
     showDlrVulCheckBox_->setObjectName("ShowDlrVulCheckBox");
     connect(showDlrVulCheckBox_, &QCheckBox::clicked, this,
             [this](bool checked) { dialog_.ShowDlrVulCheckBoxClick(checked); });
-    auto* dealerLayout = new QVBoxLayout(dealerBox);
-    dealerLayout->setContentsMargins(6, 2, 6, 2);
-    dealerLayout->addWidget(showDlrVulCheckBox_);
-
-    auto* colorBox = new QGroupBox("Printer Color");
-    auto* colorText = new QLabel(
-        "Check this box to have color printers print red heart and diamond symbols (and some "
-        "black and white printers to shade them).");
-    colorText->setWordWrap(true);
     useColorCheckBox_ = new QCheckBox("&Use colors");
     useColorCheckBox_->setObjectName("UseColorCheckBox");
     connect(useColorCheckBox_, &QCheckBox::clicked, this,
             [this](bool checked) { dialog_.UseColorCheckBoxClick(checked); });
-    auto* colorLayout = new QVBoxLayout(colorBox);
-    colorLayout->setContentsMargins(6, 2, 6, 2);
-    colorLayout->setSpacing(2);
-    colorLayout->addWidget(colorText);
-    colorLayout->addWidget(useColorCheckBox_);
-
-    auto* gifBox = new QGroupBox("Location of GIFs on Web Site");
-    auto* gifText = new QLabel(
-        "Enter the directory for the suit and board gifs at your web site.  If you keep the "
-        "gifs in the same directory as the html pages, leave blank.");
-    gifText->setWordWrap(true);
     gifLocationEdit_ = new QLineEdit;
     gifLocationEdit_->setObjectName("GIFLocationEdit");
     connect(gifLocationEdit_, &QLineEdit::textEdited, this,
             [this](const QString& text) { dialog_.GIFLocationEditChange(FromQString(text)); });
-    auto* gifLayout = new QVBoxLayout(gifBox);
-    gifLayout->setContentsMargins(6, 2, 6, 4);
-    gifLayout->setSpacing(2);
-    gifLayout->addWidget(gifText);
-    gifLayout->addWidget(gifLocationEdit_);
 
-    auto* dealingBox = new QGroupBox("Dealing");
-    auto* dealingText = new QLabel(
-        "Check this box to deal from the system's secure random source: nobody can foresee or "
-        "repeat the deals, not even from the first board of a session.");
-    dealingText->setWordWrap(true);
-    secureDealingCheckBox_ = new QCheckBox("Deal with a secure &random generator");
-    secureDealingCheckBox_->setObjectName("SecureDealingCheckBox");
-    connect(secureDealingCheckBox_, &QCheckBox::clicked, this,
-            [this](bool checked) { dialog_.SecureDealingCheckBoxClick(checked); });
-    auto* dealingLayout = new QVBoxLayout(dealingBox);
-    dealingLayout->setContentsMargins(6, 2, 6, 2);
-    dealingLayout->setSpacing(2);
-    dealingLayout->addWidget(dealingText);
-    dealingLayout->addWidget(secureDealingCheckBox_);
-
-    auto* analysisBox = new QGroupBox("Makeable Contracts");
-    auto* analysisText = new QLabel(
-        "Check this box to show under each board of the hand records, deal sheets and HTML "
-        "page the contracts each side can make with best play all round, and par.");
-    analysisText->setWordWrap(true);
-    showMakeableContractsCheckBox_ = new QCheckBox("Show &makeable contracts and par");
-    showMakeableContractsCheckBox_->setObjectName("ShowMakeableContractsCheckBox");
-    connect(showMakeableContractsCheckBox_, &QCheckBox::clicked, this,
-            [this](bool checked) { dialog_.ShowMakeableContractsCheckBoxClick(checked); });
-    auto* analysisLayout = new QVBoxLayout(analysisBox);
-    analysisLayout->setContentsMargins(6, 2, 6, 2);
-    analysisLayout->setSpacing(2);
-    analysisLayout->addWidget(analysisText);
-    analysisLayout->addWidget(showMakeableContractsCheckBox_);
-
+    auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(4);
-    layout->addWidget(dealerBox);
-    layout->addWidget(colorBox);
-    layout->addWidget(gifBox);
-    layout->addWidget(dealingBox);
-    layout->addWidget(analysisBox);
+    layout->addWidget(OtherGroup("Dealer and Vulnerability", {}, showDlrVulCheckBox_));
+    layout->addWidget(OtherGroup(
+        "Printer Color",
+        "Check this box to have color printers print red heart and diamond symbols (and some "
+        "black and white printers to shade them).",
+        useColorCheckBox_));
+    layout->addWidget(OtherGroup(
+        "Location of GIFs on Web Site",
+        "Enter the directory for the suit and board gifs at your web site.  If you keep the "
+        "gifs in the same directory as the html pages, leave blank.",
+        gifLocationEdit_, 4));
+    for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+        const OptionBox& option = kOptionBoxes[row];
+        auto* box = new QCheckBox(ToQString(option.caption));
+        box->setObjectName(ToQString(option.setting.name) + "CheckBox");
+        connect(box, &QCheckBox::clicked, this,
+                [this, &option](bool checked) { dialog_.OptionBoxClick(option.setting, checked); });
+        layout->addWidget(OtherGroup(ToQString(option.group), ToQString(option.explanation), box));
+        optionBoxes_[row] = box;
+    }
     layout->addStretch();
     return page;
 }
@@ -548,14 +531,10 @@ void OptionDialogWidget::SetGIFLocation(const std::string& text) {
     gifLocationEdit_->setText(ToQString(text));
 }
 
-void OptionDialogWidget::SetSecureDealing(bool checked) {
-    const QSignalBlocker blocker(secureDealingCheckBox_);
-    secureDealingCheckBox_->setChecked(checked);
-}
-
-void OptionDialogWidget::SetShowMakeableContracts(bool checked) {
-    const QSignalBlocker blocker(showMakeableContractsCheckBox_);
-    showMakeableContractsCheckBox_->setChecked(checked);
+void OptionDialogWidget::SetOptionBox(std::size_t row, bool checked) {
+    QCheckBox* box = optionBoxes_.at(row);
+    const QSignalBlocker blocker(box);
+    box->setChecked(checked);
 }
 
 std::vector<std::string> OptionDialogWidget::SystemTypefaces() {

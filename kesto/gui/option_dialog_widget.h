@@ -14,6 +14,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -47,6 +48,8 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
   private:
     QWidget* BuildLanguagePage();
     QWidget* BuildFontsPage();
+    QLayout* BuildFontList();    // "&Text:", its list and "&Restore all font defaults"
+    QLayout* BuildFontChoice();  // the name, size and style of the chosen font, and its sample
     QWidget* BuildCurtainCardsPage();
     QWidget* BuildOtherPage();
     void FixSize();
@@ -70,8 +73,7 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     void SetShowDlrVul(bool checked) override;
     void SetUseColor(bool checked) override;
     void SetGIFLocation(const std::string& text) override;
-    void SetSecureDealing(bool checked) override;
-    void SetShowMakeableContracts(bool checked) override;
+    void SetOptionBox(std::size_t row, bool checked) override;
     std::vector<std::string> SystemTypefaces() override;
     void ShowInformation(const std::string& text) override;
 
@@ -89,8 +91,7 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     QButtonGroup* orientationGroup_ = nullptr;
     QCheckBox* showDlrVulCheckBox_ = nullptr;
     QCheckBox* useColorCheckBox_ = nullptr;
-    QCheckBox* secureDealingCheckBox_ = nullptr;
-    QCheckBox* showMakeableContractsCheckBox_ = nullptr;
+    std::array<QCheckBox*, kOptionBoxes.size()> optionBoxes_{};
     QLineEdit* gifLocationEdit_ = nullptr;
 
     TOptionDlg dialog_;  // last: its handlers reach the controls above

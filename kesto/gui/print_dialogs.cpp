@@ -34,6 +34,28 @@ bool PrinterExists(const std::string& name) {
     return !name.empty() && !QPrinterInfo::printerInfo(ToQString(name)).isNull();
 }
 
+// Chooses the stored printer in the list when the system still has it and says so; otherwise
+// the list shows the system's default printer, or its first.
+bool ShowStoredPrinter(const PrintDestination& stored, const QStringList& names,
+                       QComboBox* printers) {
+    const auto storedIndex = names.indexOf(ToQString(stored.printerName));
+    if (storedIndex >= 0) {
+        printers->setCurrentIndex(static_cast<int>(storedIndex));
+        return true;
+    }
+    if (!names.isEmpty()) {
+        const auto defaultIndex = names.indexOf(QPrinterInfo::defaultPrinterName());
+        printers->setCurrentIndex(defaultIndex >= 0 ? static_cast<int>(defaultIndex) : 0);
+    }
+    return false;
+}
+
+// The default folder is stored as "" so that it follows the documents folder.
+std::string PdfFolderToStore(const QString& typed) {
+    const std::string folder = FileNameFromQString(typed.trimmed());
+    return folder == DefaultPdfFolder() ? std::string() : folder;
+}
+
 }  // namespace
 
 MultipleSetAnswer RunMultipleSetWarningDialog(QWidget* parent) {
@@ -122,17 +144,7 @@ bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
         usePrinter->setEnabled(false);
         printers->setEnabled(false);
     }
-    const auto storedIndex = names.indexOf(ToQString(stored.printerName));
-    if (storedIndex >= 0) {
-        printers->setCurrentIndex(static_cast<int>(storedIndex));
-        usePrinter->setChecked(true);
-    } else {
-        if (!names.isEmpty()) {
-            const auto defaultIndex = names.indexOf(QPrinterInfo::defaultPrinterName());
-            printers->setCurrentIndex(defaultIndex >= 0 ? static_cast<int>(defaultIndex) : 0);
-        }
-        usePdf->setChecked(true);
-    }
+    (ShowStoredPrinter(stored, names, printers) ? usePrinter : usePdf)->setChecked(true);
 
     layout->addWidget(usePrinter, 0, 0, 1, 2);
     layout->addWidget(printers, 1, 0, 1, 2);
@@ -163,17 +175,10 @@ bool RunPrinterSetupDialog(QWidget* parent, const std::string& settingsPath) {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    PrintDestination chosen;
-    if (usePrinter->isChecked() && !names.isEmpty()) {
-        chosen.printerName = FromQString(printers->currentText());
-        chosen.pdfFolder = stored.pdfFolder;  // kept for when that printer is gone
-    } else {
-        const QString text = folder->text().trimmed();
-        // The default folder is stored as "" so that it follows the documents folder.
-        chosen.pdfFolder = text.isEmpty() || FileNameFromQString(text) == DefaultPdfFolder()
-                               ? std::string()
-                               : FileNameFromQString(text);
-    }
+    const PrintDestination chosen =
+        usePrinter->isChecked() && !names.isEmpty()
+            ? PrintDestination{FromQString(printers->currentText()), stored.pdfFolder}
+            : PrintDestination{{}, PdfFolderToStore(folder->text())};
     if (!WritePrintDestination(settingsPath, chosen)) {
         ShowQtNotice(&dialog, QMessageBox::Critical, QString::fromLatin1(kPrinterSetupCaption),
                      QStringLiteral("The printer choice could not be stored in the "

@@ -27,8 +27,7 @@ class NoOptionWindow final : public OptionDlgView {
     void SetShowDlrVul(bool) override {}
     void SetUseColor(bool) override {}
     void SetGIFLocation(const std::string&) override {}
-    void SetSecureDealing(bool) override {}
-    void SetShowMakeableContracts(bool) override {}
+    void SetOptionBox(std::size_t, bool) override {}
     std::vector<std::string> SystemTypefaces() override { return {}; }
     void ShowInformation(const std::string&) override {}
 };

@@ -23,6 +23,15 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
     });
 }
 
+// The row of kOptionBoxes that holds the setting; the table's size for none.
+std::size_t OptionBoxRow(const BoolSetting& setting) {
+    std::size_t row = 0;
+    while (row < kOptionBoxes.size() && &kOptionBoxes[row].setting != &setting) {
+        ++row;
+    }
+    return row;
+}
+
 }  // namespace
 
 std::int32_t SizeFromText(std::string_view text) {
@@ -50,8 +59,9 @@ void TOptionDlg::FormCreate() {
     view_.SetShowDlrVul(showDlrVul_);
     view_.SetUseColor(useColor_);
     view_.SetGIFLocation(gifLocation_);
-    view_.SetSecureDealing(secureDealing_);
-    view_.SetShowMakeableContracts(showMakeableContracts_);
+    for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+        view_.SetOptionBox(row, optionBoxes_[row]);
+    }
     view_.SetCurtainCollation(curtainCollation_);
     view_.SetCurtainDimensions(curtainDimensions_);
     view_.SetCurtainOrientation(curtainOrientation_);
@@ -63,8 +73,9 @@ void TOptionDlg::ReadSettings() {
         showDlrVul_ = store.Read(kPrintVulDeal);
         useColor_ = store.Read(kUserWantsColor);
         gifLocation_ = store.Read(kGifDirectory);
-        secureDealing_ = store.Read(kSecureDealing);
-        showMakeableContracts_ = store.Read(kShowMakeableContracts);
+        for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+            optionBoxes_[row] = store.Read(kOptionBoxes[row].setting);
+        }
         // The store gives only item indices of each group, a stored number outside a group
         // read as the item printing takes it for.
         curtainCollation_ = store.Read(kCurtainCollation);
@@ -104,8 +115,9 @@ void TOptionDlg::FormDestroy() {
         store.Write(kPrintVulDeal, showDlrVul_);
         store.Write(kUserWantsColor, useColor_);
         store.Write(kGifDirectory, gifLocation_);
-        store.Write(kSecureDealing, secureDealing_);
-        store.Write(kShowMakeableContracts, showMakeableContracts_);
+        for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+            store.Write(kOptionBoxes[row].setting, optionBoxes_[row]);
+        }
         store.Write(kCurtainCollation, curtainCollation_);
         store.Write(kCurtainDimensions, curtainDimensions_);
         store.Write(kCurtainOrientation, curtainOrientation_);
@@ -328,12 +340,16 @@ void TOptionDlg::GIFLocationEditChange(std::string text) {
     gifLocation_ = std::move(text);
 }
 
-void TOptionDlg::SecureDealingCheckBoxClick(bool checked) {
-    secureDealing_ = checked;
+void TOptionDlg::OptionBoxClick(const BoolSetting& setting, bool checked) {
+    const std::size_t row = OptionBoxRow(setting);
+    if (row < optionBoxes_.size()) {
+        optionBoxes_[row] = checked;
+    }
 }
 
-void TOptionDlg::ShowMakeableContractsCheckBoxClick(bool checked) {
-    showMakeableContracts_ = checked;
+bool TOptionDlg::Checked(const BoolSetting& setting) const {
+    const std::size_t row = OptionBoxRow(setting);
+    return row < optionBoxes_.size() && optionBoxes_[row];
 }
 
 }  // namespace kesto

@@ -80,19 +80,20 @@ class TOptionDlg {
     void CurtainOrientationRadioGroupClick(int index);  // "Orientation"
     // "&Show dealer and vulnerability on printouts and HTML"
     void ShowDlrVulCheckBoxClick(bool checked);
-    void UseColorCheckBoxClick(bool checked);       // "&Use colors"
-    void GIFLocationEditChange(std::string text);   // "Location of GIFs on Web Site"
-    void SecureDealingCheckBoxClick(bool checked);  // "Deal with a secure &random generator"
-    // "Show &makeable contracts and par"
-    void ShowMakeableContractsCheckBoxClick(bool checked);
+    void UseColorCheckBoxClick(bool checked);      // "&Use colors"
+    void GIFLocationEditChange(std::string text);  // "Location of GIFs on Web Site"
+    // The check box of kOptionBoxes that holds the setting.
+    void OptionBoxClick(const BoolSetting& setting, bool checked);
 
     // What printing and the HTML export read.
     const kesto::FontSlots& FontSlots() const { return fontSlots_; }
     const LanguageTable& Languages() const { return languages_; }
     bool ShowDlrVul() const { return showDlrVul_; }
     bool UseColor() const { return useColor_; }
-    bool SecureDealing() const { return secureDealing_; }
-    bool ShowMakeableContracts() const { return showMakeableContracts_; }
+    // Whether the check box of kOptionBoxes that holds the setting is ticked.
+    bool Checked(const BoolSetting& setting) const;
+    bool SecureDealing() const { return Checked(kSecureDealing); }
+    bool ShowMakeableContracts() const { return Checked(kShowMakeableContracts); }
     const std::string& GIFLocation() const { return gifLocation_; }
     int CurtainCollation() const { return curtainCollation_; }
     int CurtainDimensions() const { return curtainDimensions_; }
@@ -121,8 +122,7 @@ class TOptionDlg {
     kesto::FontSlots fontSlots_;
     bool showDlrVul_ = true;
     bool useColor_ = true;
-    bool secureDealing_ = false;
-    bool showMakeableContracts_ = false;
+    std::array<bool, kOptionBoxes.size()> optionBoxes_{};
     std::string gifLocation_;
     int curtainCollation_ = kCollateByPosition;
     int curtainDimensions_ = kCurtain5x7;

@@ -4,12 +4,38 @@
 // of TOptionDlg. Setting a control from here must not call a handler back (the Qt dialog
 // blocks its signals while it does). Texts are Windows-1252.
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "kesto/options/font_slots.h"
+#include "kesto/options/settings_table.h"
 
 namespace kesto {
+
+// An on/off option Kesto adds to the "&Other" page: a group box with a wrapped explanation over
+// one check box, named after its setting (setting name + "CheckBox"). A new option is one more
+// row here and its setting in the settings table; the dialog reads, shows, keeps and writes every
+// row alike.
+struct OptionBox {
+    const BoolSetting& setting;
+    std::string_view group;        // the group box's caption
+    std::string_view explanation;  // the text above the box
+    std::string_view caption;      // the check box's caption
+};
+
+inline constexpr std::array<OptionBox, 2> kOptionBoxes = {{
+    {kSecureDealing, "Dealing",
+     "Check this box to deal from the system's secure random source: nobody can foresee or "
+     "repeat the deals, not even from the first board of a session.",
+     "Deal with a secure &random generator"},
+    {kShowMakeableContracts, "Makeable Contracts",
+     "Check this box to show under each board of the hand records, deal sheets and HTML page the "
+     "contracts each side can make with best play all round, and par.",
+     "Show &makeable contracts and par"},
+}};
 
 class OptionDlgView {
   public:
@@ -39,8 +65,7 @@ class OptionDlgView {
     virtual void SetShowDlrVul(bool checked) = 0;
     virtual void SetUseColor(bool checked) = 0;
     virtual void SetGIFLocation(const std::string& text) = 0;
-    virtual void SetSecureDealing(bool checked) = 0;
-    virtual void SetShowMakeableContracts(bool checked) = 0;
+    virtual void SetOptionBox(std::size_t row, bool checked) = 0;  // kOptionBoxes[row]
 
     // The typeface names the system offers, in any order.
     virtual std::vector<std::string> SystemTypefaces() = 0;

@@ -33,6 +33,7 @@
 #include "kesto/gui/help.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/qt_ui.h"
+#include "kesto/gui/text_convert.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
@@ -220,19 +221,6 @@ class OptionDialogTest : public QObject {
         QCOMPARE(dlrVul->text(), QString("&Show dealer and vulnerability on printouts and HTML"));
         QCOMPARE(color->text(), QString("&Use colors"));
         QVERIFY(dlrVul->isChecked() && color->isChecked());
-        auto* secure = Find<QCheckBox>(dialog.get(), "SecureDealingCheckBox");
-        QVERIFY(secure);
-        QCOMPARE(secure->text(), QString("Deal with a secure &random generator"));
-        QVERIFY(!secure->isChecked());
-        secure->click();
-        QVERIFY(dialog->Options().SecureDealing());
-        auto* makeable = Find<QCheckBox>(dialog.get(), "ShowMakeableContractsCheckBox");
-        QVERIFY(makeable);
-        QCOMPARE(makeable->text(), QString("Show &makeable contracts and par"));
-        QVERIFY(!makeable->isChecked());
-        QVERIFY(!dialog->Options().ShowMakeableContracts());
-        makeable->click();
-        QVERIFY(dialog->Options().ShowMakeableContracts());
         QVERIFY(Find<QLineEdit>(dialog.get(), "GIFLocationEdit"));
         QStringList captions;
         for (QGroupBox* box : dialog->findChildren<QGroupBox*>()) {
@@ -240,8 +228,18 @@ class OptionDialogTest : public QObject {
         }
         for (const char* caption :
              {"Collating", "Dimensions", "Orientation", "Dealer and Vulnerability", "Printer Color",
-              "Location of GIFs on Web Site", "Dealing", "Makeable Contracts"}) {
+              "Location of GIFs on Web Site"}) {
             QVERIFY2(captions.contains(caption), caption);
+        }
+        for (const OptionBox& option : kOptionBoxes) {
+            QVERIFY(captions.contains(kesto::gui::ToQString(option.group)));
+            const std::string name = std::string(option.setting.name) + "CheckBox";
+            auto* box = Find<QCheckBox>(dialog.get(), name.c_str());
+            QVERIFY(box);
+            QCOMPARE(box->text(), kesto::gui::ToQString(option.caption));
+            QCOMPARE(box->isChecked(), option.setting.defaultValue);
+            box->click();
+            QCOMPARE(dialog->Options().Checked(option.setting), !option.setting.defaultValue);
         }
     }
 

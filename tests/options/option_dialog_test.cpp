@@ -75,9 +75,10 @@ TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
     EXPECT_TRUE(run->view.showDlrVul);
     EXPECT_TRUE(run->view.useColor);
     EXPECT_EQ(run->view.gifLocation, "");
-    EXPECT_FALSE(run->view.secureDealing);
-    EXPECT_FALSE(run->view.showMakeableContracts);
-    EXPECT_FALSE(run->dialog.ShowMakeableContracts());
+    for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+        EXPECT_EQ(run->view.optionBoxes[row], kOptionBoxes[row].setting.defaultValue);
+        EXPECT_EQ(run->dialog.Checked(kOptionBoxes[row].setting), run->view.optionBoxes[row]);
+    }
     EXPECT_EQ(run->view.collation, 0);
     EXPECT_EQ(run->view.dimensions, 1);
     EXPECT_EQ(run->view.orientation, 0);
@@ -94,28 +95,19 @@ TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
     EXPECT_FALSE(std::filesystem::exists(path_));  // reading alone leaves no file
 }
 
-TEST_F(OptionDialogTest, SecureDealingSurvivesARestart) {
-    {
-        auto run = Start();
-        run->dialog.SecureDealingCheckBoxClick(true);
-        run->dialog.FormDestroy();
-    }
-    auto run = Start();
-    EXPECT_TRUE(run->view.secureDealing);
-    EXPECT_TRUE(run->dialog.SecureDealing());
-}
-
-TEST_F(OptionDialogTest, ShowMakeableContractsSurvivesARestartAndCanBeTurnedOffAgain) {
-    for (const bool wanted : {true, false}) {
-        {
+TEST_F(OptionDialogTest, EveryOptionBoxSurvivesARestartAndCanBeTurnedOffAgain) {
+    for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+        for (const bool wanted : {true, false}) {
+            {
+                auto run = Start();
+                run->dialog.OptionBoxClick(kOptionBoxes[row].setting, wanted);
+                EXPECT_EQ(run->dialog.Checked(kOptionBoxes[row].setting), wanted);
+                run->dialog.FormDestroy();
+            }
             auto run = Start();
-            run->dialog.ShowMakeableContractsCheckBoxClick(wanted);
-            EXPECT_EQ(run->dialog.ShowMakeableContracts(), wanted);
-            run->dialog.FormDestroy();
+            EXPECT_EQ(run->view.optionBoxes[row], wanted);
+            EXPECT_EQ(run->dialog.Checked(kOptionBoxes[row].setting), wanted);
         }
-        auto run = Start();
-        EXPECT_EQ(run->view.showMakeableContracts, wanted);
-        EXPECT_EQ(run->dialog.ShowMakeableContracts(), wanted);
     }
 }
 
@@ -445,8 +437,8 @@ TEST_F(OptionDialogTest, FormDestroyWritesEveryValueInOrder) {
         auto run = Start();
         run->dialog.ShowDlrVulCheckBoxClick(false);
         run->dialog.GIFLocationEditChange("http://club.example/gifs/");
-        run->dialog.SecureDealingCheckBoxClick(true);
-        run->dialog.ShowMakeableContractsCheckBoxClick(true);
+        run->dialog.OptionBoxClick(kSecureDealing, true);
+        run->dialog.OptionBoxClick(kShowMakeableContracts, true);
         run->dialog.CollationRadioGroupClick(1);
         run->dialog.DimensionRadioGroupClick(2);
         run->dialog.CurtainOrientationRadioGroupClick(1);

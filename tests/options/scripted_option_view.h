@@ -2,6 +2,7 @@
 // A window for TOptionDlg that remembers what it was told to show, offers a fixed list of
 // typefaces and counts the messages it showed.
 
+#include <array>
 #include <map>
 #include <string>
 #include <vector>
@@ -38,8 +39,7 @@ class ScriptedOptionView : public OptionDlgView {
     void SetShowDlrVul(bool checked) override { showDlrVul = checked; }
     void SetUseColor(bool checked) override { useColor = checked; }
     void SetGIFLocation(const std::string& text) override { gifLocation = text; }
-    void SetSecureDealing(bool checked) override { secureDealing = checked; }
-    void SetShowMakeableContracts(bool checked) override { showMakeableContracts = checked; }
+    void SetOptionBox(std::size_t row, bool checked) override { optionBoxes.at(row) = checked; }
 
     std::vector<std::string> SystemTypefaces() override { return systemTypefaces; }
     void ShowInformation(const std::string& text) override { messages.push_back(text); }
@@ -61,8 +61,7 @@ class ScriptedOptionView : public OptionDlgView {
     bool showDlrVul = false;
     bool useColor = false;
     std::string gifLocation;
-    bool secureDealing = false;
-    bool showMakeableContracts = false;
+    std::array<bool, kOptionBoxes.size()> optionBoxes{};
     std::vector<std::string> messages;
 
     // What the system offers.

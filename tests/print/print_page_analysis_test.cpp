@@ -233,7 +233,7 @@ TEST_F(PrintPageAnalysisTest, TurnedOnInOptionsOnThePrintPageItStartsAtOnce) {
     FixedSolver solver;
     DealFourBoards(solver);
     EXPECT_EQ(main_->Analysis(), nullptr);
-    options_->ShowMakeableContractsCheckBoxClick(true);
+    options_->OptionBoxClick(kShowMakeableContracts, true);
     main_->OptionsApplied();  // OK
     ASSERT_NE(main_->Analysis(), nullptr);
     main_->Analysis()->Wait();

@@ -38,7 +38,7 @@ TEST_F(Pages, SecureDealingTakesTheDealsFromTheSystemSourceNotTheClockSeed) {
     NoOptionWindow optionWindow;
     TOptionDlg options(optionWindow, languages, {settings.Path()});
     options.FormCreate();
-    options.SecureDealingCheckBoxClick(true);
+    options.OptionBoxClick(kSecureDealing, true);
     main.SetOptions(&options);
     main.UpDown1Change(30);
     main.NextBtnClick();
