@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <string>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/platform/shared_library.h"
 #include "kestprt3/kestprt3.h"
 

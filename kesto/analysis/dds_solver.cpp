@@ -14,7 +14,7 @@
 #include <optional>
 
 #include "kesto/analysis/solver_threads.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 
 // The leak checker's check, run at exit by the sanitizer builds; null in other builds.
 extern "C" [[gnu::weak]] void __lsan_do_leak_check();

@@ -12,7 +12,6 @@
 
 #include "kesto/analysis/deal_analysis.h"
 #include "kesto/deal/deal.h"
-#include "kesto/files/deal_file.h"
 #include "kesto/platform/status.h"
 
 namespace kesto {

@@ -1,7 +1,5 @@
 #include "kesto/analysis/deal_analysis.h"
 
-#include "kesto/files/deal_notation.h"
-
 namespace kesto {
 
 namespace {
@@ -120,7 +118,7 @@ std::string AnalysisTags(const DealAnalysis& analysis) {
         if (!tags.empty()) {
             tags += "|";
         }
-        tags += "[" + tag.name + " \"" + tag.value + "\"]";
+        tags += PbnTagText(tag);
     }
     return tags;
 }

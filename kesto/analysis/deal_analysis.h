@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "kesto/deal/board.h"
-#include "kesto/files/pbn_writer.h"
+#include "kesto/deal/deal_notation.h"
 
 namespace kesto {
 

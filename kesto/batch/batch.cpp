@@ -9,7 +9,7 @@
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/batch/batch_options.h"
 #include "kesto/batch/batch_view.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/write_deal_file.h"
 #include "kesto/html/html_export.h"
 #include "kesto/options/language_table.h"

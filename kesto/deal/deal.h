@@ -2,6 +2,7 @@
 // A deal owns four hands, stored North, South, East, West (the order a random deal hands
 // out the deck). It holds no board number: that follows from its place in the board set.
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +44,9 @@ class tDeal {
 
     friend bool operator==(const tDeal&, const tDeal&) = default;
 };
+
+// Double-dummy tricks of a deal, tricks[seat][strain]: seats N, E, S, W; strains NT, S, H, D, C.
+using DoubleDummyTable = std::array<std::array<int, 5>, 4>;
 
 // The board set: the deal at position i is board number i + 1.
 using tBoardSet = std::vector<tDeal>;

@@ -1,21 +1,14 @@
 #include "kesto/files/deal_check.h"
 
+#include "kesto/deal/card.h"
+
 namespace kesto {
 
 namespace {
 
 constexpr std::string_view kSeatWords[] = {"North", "East", "South", "West"};
-constexpr std::string_view kSuitWords[] = {"spades", "hearts", "diamonds", "clubs"};
-constexpr std::string_view kRankWords[] = {"two",   "three", "four", "five", "six",
-                                           "seven", "eight", "nine", "ten",  "jack",
-                                           "queen", "king",  "ace"};
 
 }  // namespace
-
-std::string CardName(Suit suit, int rank) {
-    return "the " + std::string(kRankWords[rank - 2]) + " of " +
-           std::string(kSuitWords[static_cast<int>(suit)]);
-}
 
 std::string ImpossibleDealFault(const tDeal& deal) {
     for (const Suit suit : kAllSuits) {
@@ -37,10 +30,6 @@ std::string ImpossibleDealFault(const tDeal& deal) {
         }
     }
     return {};
-}
-
-std::string QuotedNoCardFault(char c) {
-    return "holds \"" + std::string(1, c) + "\", which is no card";
 }
 
 std::string NoCardFault(char c) {

@@ -11,18 +11,13 @@
 
 namespace kesto {
 
-// "the ten of hearts", "the ace of spades".
-std::string CardName(Suit suit, int rank);
-
 // What makes the deal impossible, as the rest of a sentence that begins with its board:
 // "holds the ten of hearts twice" for the first card in two hands (spades first, ace down),
 // else "gives North 14 cards" for the first hand (clockwise from North) of more than 13.
 // Empty when the deal can stand.
 std::string ImpossibleDealFault(const tDeal& deal);
 
-// The rest of a sentence that begins with a board: "holds \"x\", which is no card".
-std::string QuotedNoCardFault(char c);
-// As QuotedNoCardFault for a printable character; a byte that is none is named by its
+// As QuotedNoCardFault (card.h) for a printable character; a byte that is none is named by its
 // number: "holds the byte 26, which is no card".
 std::string NoCardFault(char c);
 

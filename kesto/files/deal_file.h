@@ -3,7 +3,6 @@
 // every deal file writer reports back. Readers and writers never talk to the user: they
 // return success or a message, so the window, the batch front end and the tests share them.
 
-#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -20,9 +19,6 @@ namespace kesto {
 // file. Bri and Dge: the older dealing machines' files; Lin: the online table's hand file.
 // Unknown is a file no reader takes.
 enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Bri, Dge, Lin, Unknown };
-
-// Double-dummy tricks of a deal, tricks[seat][strain]: seats N, E, S, W; strains NT, S, H, D, C.
-using DoubleDummyTable = std::array<std::array<int, 5>, 4>;
 
 // The output of every reader: the deals in file order (board numbers follow positions), the
 // two header lines as they stand in the file, and whether the deals are known to be complete

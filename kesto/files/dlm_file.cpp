@@ -6,9 +6,10 @@
 #include <limits>
 #include <utility>
 
+#include "kesto/deal/card.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/files/dup_file.h"
 #include "kesto/platform/file_io.h"
 
@@ -17,8 +18,8 @@ namespace kesto {
 namespace {
 
 constexpr std::string_view kEol = "\r\n";
-constexpr std::string_view kFillerDealTag =
-    "[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]";
+constexpr std::string_view kFillerDealValue =
+    "N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432";
 
 // Card i of the seat string (0..51): spades ace down to two, then hearts, diamonds, clubs;
 // its suit is kAllSuits[i / 13].
@@ -124,7 +125,7 @@ void DecodeDLMBoard(tDeal& deal, std::string_view text) {
 
 tDeal DLMFillerDeal() {
     tDeal filler;
-    ReadDealTag(filler, kFillerDealTag);
+    ReadDealValue(filler, kFillerDealValue);
     return filler;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "kesto/deal/card.h"
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
 #include "kesto/platform/ascii_text.h"

@@ -2,9 +2,9 @@
 
 #include <utility>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/deal_notation.h"
 
 namespace kesto {
 
@@ -86,11 +86,12 @@ Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
         if (!line.ends_with("\"]")) {
             return refuse(BoardFault(board, "is cut short"));
         }
-        if (const std::string fault = DealTagFault(line); !fault.empty()) {
+        const std::string_view value = DealTagValue(line).value_or("");
+        if (const std::string fault = DealValueFault(value); !fault.empty()) {
             return refuse(BoardFault(board, fault));
         }
         tDeal deal;
-        ReadDealTag(deal, line);
+        ReadDealValue(deal, value);
         contents.boardSet.push_back(deal);
     }
     if (Status checked = CheckBoardSetRead(contents.boardSet); !checked.Ok()) {

@@ -28,7 +28,7 @@ Status WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
 // begins with [Deal " adds one board (a tag the deal notation rejects adds four empty hands,
 // left to the hand-entry checks). DealsComplete follows the first line. Fails, with the board
 // set empty and a sentence naming the board, on a Deal line cut short (no closing "]), a tag
-// whose DealTagFault is not empty or an impossible deal, and on more than kMaxBoards boards.
+// whose DealValueFault is not empty or an impossible deal, and on more than kMaxBoards boards.
 Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents);
 
 }  // namespace kesto

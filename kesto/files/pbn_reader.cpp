@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/deal_check.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/platform/ascii_text.h"
 #include "kesto/platform/text_encoding.h"
 
@@ -275,7 +275,7 @@ int BoardNumberOf(const std::optional<std::string>& value) {
 
 // The Deal value as the deal notation reads it: "N:h1 h2 h3 h4" with one space between hands
 // and none around the colon, whatever white space the file put there.
-std::string DealTagOf(std::string_view value) {
+std::string DealValueOf(std::string_view value) {
     std::string hands;
     for (const char c : Trim(value, IsSpaceInLine)) {
         const bool space = IsSpaceInLine(c);
@@ -287,7 +287,7 @@ std::string DealTagOf(std::string_view value) {
         }
         hands += space ? ' ' : c;
     }
-    return "[Deal \"" + hands + "\"]";
+    return hands;
 }
 
 bool HasFirstSeat(std::string_view dealValue) {
@@ -497,12 +497,12 @@ class PbnBoards {
             return Status::Failure(
                 BoardFault(named, "has a Deal tag that does not begin with its first seat"));
         }
-        const std::string tag = DealTagOf(*values[kDeal]);
-        if (const std::string fault = DealTagFault(tag); !fault.empty()) {
+        const std::string value = DealValueOf(*values[kDeal]);
+        if (const std::string fault = DealValueFault(value); !fault.empty()) {
             return Status::Failure(BoardFault(named, fault));
         }
         tDeal deal;
-        ReadDealTag(deal, tag);
+        ReadDealValue(deal, value);
         if (const std::string fault = ImpossibleDealFault(deal); !fault.empty()) {
             return Status::Failure(BoardFault(named, fault));
         }

@@ -48,7 +48,7 @@ bool HoldsPbnDealTag(std::string_view text);
 //
 // Fails, with contents emptied and a sentence for the user, on a tag pair that does not close
 // ("The tag pair on line 7 is not complete."), a "{" comment that never closes (naming its
-// line), a tag named "deal" in another case (naming its line), a Deal tag whose DealTagFault
+// line), a tag named "deal" in another case (naming its line), a Deal tag whose DealValueFault
 // is not empty or that does not begin with its first seat, an impossible deal (a board is named
 // by its Board tag, or by its place when it has none) and more than kMaxBoards boards. A file
 // without a Deal tag reads as an empty board set.

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "kesto/deal/board.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/deal_notation.h"
 
 namespace kesto {
 
@@ -16,51 +16,40 @@ constexpr std::string_view kUnknown = "?";
 // An export file's line holds at most 255 characters with its line end.
 constexpr std::size_t kMaxLine = 255 - kEol.size();
 
-// The quoted value cut, never inside an escape, to what fits the line of its tag.
-std::string_view FittingValue(std::string_view name, std::string_view quotedValue) {
-    const std::size_t room = kMaxLine - name.size() - std::string_view("[ \"\"]").size();
-    std::size_t end = 0;
-    while (end < quotedValue.size()) {
-        const std::size_t step = quotedValue[end] == '\\' ? 2 : 1;
-        if (end + step > room) {
-            break;
-        }
-        end += step;
+// The tag pair on a line of its own, its value cut, never inside an escape, to what fits the
+// line; then a table tag's rows.
+void AppendTag(std::string& text, PbnTag tag) {
+    tag.value.resize(std::min(tag.value.size(), kMaxLine));
+    std::string pair = PbnTagText(tag);
+    while (pair.size() > kMaxLine && !tag.value.empty()) {
+        tag.value.pop_back();
+        pair = PbnTagText(tag);
     }
-    return quotedValue.substr(0, end);
-}
-
-void AppendTag(std::string& text, std::string_view name, std::string_view quotedValue) {
-    text += '[';
-    text += name;
-    text += " \"";
-    text += FittingValue(name, quotedValue);
-    text += "\"]";
+    text += pair;
     text += kEol;
-}
-
-// A header line as a tag value; an empty line is a value Kesto does not know.
-std::string HeaderValue(std::string_view line) {
-    return line.empty() ? std::string(kUnknown) : PbnQuoted(line);
+    for (const std::string& row : tag.section) {
+        text += std::string_view(row).substr(0, kMaxLine);
+        text += kEol;
+    }
 }
 
 void AppendGame(std::string& text, const PbnContents& contents, std::size_t index,
                 std::string_view event, std::string_view site, std::string_view date) {
     const int board = static_cast<int>(index) + 1;
     const Seat dealer = BoardDealer(board);
-    AppendTag(text, "Event", event);
-    AppendTag(text, "Site", site);
-    AppendTag(text, "Date", date);
-    AppendTag(text, "Board", std::to_string(board));
+    AppendTag(text, {"Event", std::string(event)});
+    AppendTag(text, {"Site", std::string(site)});
+    AppendTag(text, {"Date", std::string(date)});
+    AppendTag(text, {"Board", std::to_string(board)});
     for (const char* player : {"West", "North", "East", "South"}) {
-        AppendTag(text, player, kUnknown);
+        AppendTag(text, {player, std::string(kUnknown)});
     }
-    AppendTag(text, "Dealer", std::string(1, SeatLetter(dealer)));
-    AppendTag(text, "Vulnerable", BoardVulnerability(board));
+    AppendTag(text, {"Dealer", std::string(1, SeatLetter(dealer))});
+    AppendTag(text, {"Vulnerable", std::string(BoardVulnerability(board))});
     // A hand without cards is one the deal does not give: "-".
-    AppendTag(text, "Deal", DealValue(contents.boardSet[index], dealer, "-"));
+    AppendTag(text, {"Deal", DealValue(contents.boardSet[index], dealer, "-")});
     for (const char* unknown : {"Scoring", "Declarer", "Contract", "Result"}) {
-        AppendTag(text, unknown, kUnknown);
+        AppendTag(text, {unknown, std::string(kUnknown)});
     }
     if (index >= contents.boardTags.size()) {
         return;
@@ -69,35 +58,12 @@ void AppendGame(std::string& text, const PbnContents& contents, std::size_t inde
     std::vector<PbnTag> more = contents.boardTags[index];
     std::stable_sort(more.begin(), more.end(),
                      [](const PbnTag& a, const PbnTag& b) { return a.name < b.name; });
-    for (const PbnTag& tag : more) {
-        AppendTag(text, tag.name, tag.section.empty() ? PbnQuoted(tag.value) : tag.value);
-        for (const std::string& row : tag.section) {
-            text += std::string_view(row).substr(0, kMaxLine);
-            text += kEol;
-        }
+    for (PbnTag& tag : more) {
+        AppendTag(text, std::move(tag));
     }
 }
 
 }  // namespace
-
-std::string PbnQuoted(std::string_view text) {
-    std::string quoted = text.starts_with('#') ? "##" : "";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            quoted += '\\';
-            quoted += c;
-        } else if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
-            quoted += ' ';
-        } else if (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) < 0xA0) {
-            // Windows-1252's own characters (the euro sign, dashes, curly quotes) are control
-            // codes in ISO 8859-1: PBN shows a character it cannot hold as "?".
-            quoted += '?';
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted;
-}
 
 std::string PbnDate(const std::optional<CivilDate>& date) {
     if (!date || date->year < 1 || date->year > 9999 || date->month < 1 || date->month > 12 ||
@@ -110,8 +76,9 @@ std::string PbnDate(const std::optional<CivilDate>& date) {
 }
 
 std::string PbnFileText(const PbnContents& contents) {
-    const std::string event = HeaderValue(contents.header1);
-    const std::string site = HeaderValue(contents.header2);
+    // An empty header line is a value Kesto does not know.
+    const std::string_view event = contents.header1.empty() ? kUnknown : contents.header1;
+    const std::string_view site = contents.header2.empty() ? kUnknown : contents.header2;
     const std::string date = PbnDate(contents.date);
     std::string text;
     text.reserve(64 + contents.boardSet.size() * 330);

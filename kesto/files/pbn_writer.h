@@ -20,35 +20,20 @@
 #include <vector>
 
 #include "kesto/deal/deal.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/deal_file.h"
 #include "kesto/platform/clock.h"
 
 namespace kesto {
 
-// A tag written after Result, such as the double-dummy analysis's OptimumScore. The value is
-// plain text: the writer quotes it. A table tag (OptimumResultTable) has a section: its rows,
-// written after the tag pair, one line each, as they stand; its value, the column list, is
-// written as it stands too, since the "\" of a column's width is no escape.
-struct PbnTag {
-    std::string name;
-    std::string value;
-    std::vector<std::string> section = {};
-};
-
 // What the PBN writer takes. boardSet is borrowed for the call. boardTags[i] are further tags
-// of board i + 1; boards past its end have none.
+// of board i + 1, written after Result; boards past its end have none.
 struct PbnContents {
     const tBoardSet& boardSet;
     std::string_view header1, header2;
     std::optional<CivilDate> date;
     std::span<const std::vector<PbnTag>> boardTags = {};
 };
-
-// A text as the inside of a PBN tag value: '"' and '\' escaped by a backslash, a tab or other
-// control character as a space (none is allowed in a value), a Windows-1252 character that ISO
-// 8859-1 lacks (bytes 0x80 to 0x9F) as "?", and a leading '#' doubled with a "##" before it, so
-// that the text is not read as "the previous game's value".
-std::string PbnQuoted(std::string_view text);
 
 // "YYYY.MM.DD", or "?" when the date is not known.
 std::string PbnDate(const std::optional<CivilDate>& date);

@@ -27,9 +27,9 @@
 #include <QTimer>
 #include <functional>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/analysis_wait.h"
 #include "kesto/gui/help.h"

@@ -1,6 +1,6 @@
 #include "kesto/html/html_export.h"
 
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/html/html_analysis.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/option_dialog.h"

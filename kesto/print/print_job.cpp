@@ -3,7 +3,7 @@
 #include <exception>
 #include <new>
 
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/print/curtain_cards.h"
 #include "kesto/print/print_arguments.h"

@@ -6,7 +6,7 @@
 
 #include "kesto/analysis/dds_solver.h"
 #include "kesto/deal/deal.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 
 namespace kesto::test {
 
@@ -67,7 +67,7 @@ inline constexpr TrickTable kPublished3Table = {{
 // The deal a PBN deal text ("N:..." or another first seat) describes.
 inline tDeal DealOf(const std::string& pbnDeal) {
     tDeal deal;
-    ReadDealTag(deal, "[Deal \"" + pbnDeal + "\"]");
+    ReadDealValue(deal, pbnDeal);
     return deal;
 }
 

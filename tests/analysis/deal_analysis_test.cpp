@@ -4,6 +4,7 @@
 
 #include "kesto/analysis/deal_analysis.h"
 #include "kesto/files/pbn_reader.h"
+#include "kesto/files/pbn_writer.h"
 #include "kesto/platform/file_io.h"
 #include "tests/analysis/analysis_test_deals.h"
 

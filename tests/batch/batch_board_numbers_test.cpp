@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "kesto/batch/batch.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/scratch_folder.h"
 

@@ -13,7 +13,7 @@
 #include <sstream>
 
 #include "kesto/batch/batch.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/file_io.h"
@@ -84,7 +84,7 @@ void ExpectCompleteDeals(const std::string& listing, std::size_t count) {
     std::size_t deals = 0;
     for (std::string line; std::getline(lines, line); ++deals) {
         tDeal deal;
-        ReadDealTag(deal, line.substr(line.find("[Deal ")));
+        ReadDealValue(deal, DealTagValue(line.substr(line.find("[Deal "))).value_or(""));
         tHand all;
         for (const Seat seat : kClockwise) {
             EXPECT_EQ(deal.Hand(seat).CardCount(), 13) << line;
@@ -224,7 +224,7 @@ void ExpectBoardsMeet(const std::string& listing, const Plan& plan, const std::v
     for (std::string line; std::getline(records, line); ++board) {
         ASSERT_LT(board, lines.size()) << line;
         tDeal deal;
-        ReadDealTag(deal, line.substr(line.find("[Deal ")));
+        ReadDealValue(deal, DealTagValue(line.substr(line.find("[Deal "))).value_or(""));
         EXPECT_TRUE(plan.lines[lines[board]].condition.Meets(deal, static_cast<int>(board) + 1))
             << line;
     }

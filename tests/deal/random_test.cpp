@@ -2,10 +2,10 @@
 
 #include <set>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/deal/deck.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
-#include "kesto/files/deal_notation.h"
 #include "tests/support/fixed_clock.h"
 
 namespace kesto::test {

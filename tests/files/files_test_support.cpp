@@ -9,16 +9,6 @@
 
 namespace kesto::test {
 
-tDeal DealOf(const char* north, const char* east, const char* south, const char* west) {
-    tDeal deal;
-    deal.ReadHands(north, east, south, west);
-    return deal;
-}
-
-tDeal WorkedExampleDeal() {
-    return DealOf(kWorkedNorth, kWorkedEast, kWorkedSouth, kWorkedWest);
-}
-
 tDeal RotatedExampleDeal() {
     return DealOf(kWorkedWest, kWorkedNorth, kWorkedEast, kWorkedSouth);
 }

@@ -13,12 +13,8 @@
 
 namespace kesto::test {
 
-// The hands of tests/support/worked_example.h.
-tDeal WorkedExampleDeal();
-// The same hands one seat round: a second, different complete deal.
+// The worked example's hands one seat round: a second, different complete deal.
 tDeal RotatedExampleDeal();
-// Four PBN hand texts in the order North, East, South, West.
-tDeal DealOf(const char* north, const char* east, const char* south, const char* west);
 // count complete deals from a fixed seed.
 tBoardSet RandomBoards(int count, std::uint32_t seed = 20261208);
 

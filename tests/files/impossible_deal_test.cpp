@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "files_test_support.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/bri_file.h"
 #include "kesto/files/deal_check.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "files_test_support.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/deal_check.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/pbn_reader.h"
 #include "kesto/files/pbn_writer.h"

@@ -1,5 +1,5 @@
 // The PBN export file: golden bytes written by hand from the PBN 2.1 export rules, the tag
-// value escapes, the date, and the save's refusals.
+// value escapes in the file, the date, and the save's refusals.
 #include "kesto/files/pbn_writer.h"
 
 #include <gtest/gtest.h>
@@ -38,33 +38,6 @@ TEST(PbnFileText, NoFurtherTagsWritesTheFifteenAlone) {
     const std::vector<std::vector<PbnTag>> none(1);
     EXPECT_EQ(PbnFileText({boards, "a", "b", std::nullopt, none}),
               PbnFileText({boards, "a", "b", std::nullopt}));
-}
-
-struct QuotedCase {
-    std::string_view text;
-    std::string_view quoted;
-};
-
-TEST(PbnQuoted, EscapesWhatAStringTokenCannotHoldAsItIs) {
-    const QuotedCase cases[] = {
-        {"", ""},
-        {"Club night", "Club night"},
-        {"say \"hi\"", "say \\\"hi\\\""},
-        {"a\\b", "a\\\\b"},
-        {"tab\there", "tab here"},
-        {"bell\x07", "bell "},
-        {"#", "###"},
-        {"#5 pairs", "###5 pairs"},
-        {"##", "####"},
-        {"table #5", "table #5"},
-        {"Fran\xE7"
-         "ais \x80 \x96 \x9F \xA0",
-         "Fran\xE7"
-         "ais ? ? ? \xA0"},
-    };
-    for (const QuotedCase& c : cases) {
-        EXPECT_EQ(PbnQuoted(c.text), c.quoted) << c.text;
-    }
 }
 
 TEST(PbnDate, FourDigitYearAndTwoDigitMonthAndDayOrAQuestionMark) {

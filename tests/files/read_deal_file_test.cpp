@@ -5,8 +5,8 @@
 #include <regex>
 
 #include "files_test_support.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/files/bri_file.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/lin_file.h"
@@ -223,7 +223,7 @@ tBoardSet PbnDeals(const std::string& path) {
         }
         if (line.starts_with("[Deal \"")) {
             tDeal deal;
-            ReadDealTag(deal, line);
+            ReadDealValue(deal, DealTagValue(line).value_or(""));
             deals.push_back(deal);
         }
         start = end + 1;

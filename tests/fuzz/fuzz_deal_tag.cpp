@@ -1,4 +1,4 @@
-// Fuzz target: ReadDealTag.
+// Fuzz target: a Deal tag pair read as the own deal file reads it.
 #include <cstddef>
 #include <cstdint>
 

@@ -12,12 +12,12 @@
 #include <iterator>
 #include <optional>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/deal/deal_source.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/files/bri_file.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/deal_notation.h"
 #include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
@@ -206,7 +206,7 @@ std::string PbnHeaderReadBack(const std::string& line, bool fileIsUtf8) {
 bool PbnHeaderCameBack(const std::string& line, std::string_view tag, const std::string& got,
                        bool fileIsUtf8) {
     const std::string expected = PbnHeaderReadBack(line, fileIsUtf8);
-    const bool fits = PbnQuoted(OneLine(line)).size() + tag.size() + 7 <= 255;
+    const bool fits = PbnTagText({std::string(tag), OneLine(line)}).size() + 2 <= 255;
     return got == expected || (!fits && expected.starts_with(got));
 }
 
@@ -493,14 +493,14 @@ std::string CheckLinFile(std::string_view bytes) {
 
 std::string CheckDealTag(std::string_view bytes) {
     tDeal deal;
-    ReadDealTag(deal, bytes);
+    ReadDealValue(deal, DealTagValue(bytes).value_or(""));
     if (std::string problem = CheckHands({deal}); !problem.empty()) {
         return problem;
     }
     for (const char seat : {'N', 'E', 'S', 'W'}) {
         const std::string tag = DealTag(deal, seat);
         tDeal again;
-        ReadDealTag(again, tag);
+        ReadDealValue(again, DealTagValue(tag).value_or(""));
         if (!(again == deal)) {
             return "the deal tag " + tag + " does not read back to the same deal";
         }

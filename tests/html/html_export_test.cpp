@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "kesto/deal/deal.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/html/html_analysis.h"
 #include "kesto/html/html_export.h"
 #include "kesto/html/html_library.h"
@@ -23,6 +23,7 @@
 #include "tests/support/fixed_solver.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/shown_message.h"
+#include "tests/support/worked_example.h"
 #include "tests/support/write_failure.h"
 
 namespace kesto::test {
@@ -31,12 +32,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int kGerman = 3;
-
-tDeal DealOf(const char* north, const char* east, const char* south, const char* west) {
-    tDeal deal;
-    deal.ReadHands(north, east, south, west);
-    return deal;
-}
 
 // The four boards of the golden pages (tests/data/html/export_golden_pages.sh).
 tBoardSet FourBoards() {

@@ -6,7 +6,7 @@
 
 #include "kesto/analysis/dds_solver.h"
 #include "kesto/analysis/deal_analyser.h"
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "print_test_support.h"
 #include "tests/support/fixed_solver.h"
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/print/curtain_cards.h"
 #include "kesto/print/print_arguments.h"
 #include "print_test_support.h"

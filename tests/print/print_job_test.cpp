@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/stats/statistics.h"
 #include "kesto/stats/statistics_sheet.h"

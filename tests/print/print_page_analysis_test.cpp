@@ -7,7 +7,7 @@
 
 #include <filesystem>
 
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 #include "kesto/html/html_analysis.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/workflow/texts.h"

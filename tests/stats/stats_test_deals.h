@@ -2,15 +2,9 @@
 // Deals with hand-counted statistics, shared by the statistics tests.
 
 #include "kesto/deal/deal.h"
+#include "tests/support/worked_example.h"
 
 namespace kesto::test {
-
-// Hand texts in the order North, East, South, West.
-inline tDeal DealOf(const char* north, const char* east, const char* south, const char* west) {
-    tDeal deal;
-    deal.ReadHands(north, east, south, west);
-    return deal;
-}
 
 // Each seat holds one whole suit: 13-0-0-0 everywhere, 10 points each; North-South hold
 // 13, 0, 13, 0, so both pairs count a 13-card fit.

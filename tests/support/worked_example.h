@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "kesto/deal/deal.h"
+
 namespace kesto::test {
 
 // The worked example deal's hands in PBN hand notation.
@@ -12,6 +14,17 @@ inline constexpr const char* kWorkedNorth = "AK97.QJ4.T852.A3";
 inline constexpr const char* kWorkedEast = "QT3.AK72.Q64.KJ9";
 inline constexpr const char* kWorkedSouth = "J85.T983.AK.Q762";
 inline constexpr const char* kWorkedWest = "642.65.J973.T854";
+
+// Four PBN hand texts in the order North, East, South, West.
+inline tDeal DealOf(const char* north, const char* east, const char* south, const char* west) {
+    tDeal deal;
+    deal.ReadHands(north, east, south, west);
+    return deal;
+}
+
+inline tDeal WorkedExampleDeal() {
+    return DealOf(kWorkedNorth, kWorkedEast, kWorkedSouth, kWorkedWest);
+}
 
 // Four hand texts from North clockwise, as a Deal value lists them after "N:".
 inline std::string Hands(const std::string& north, const std::string& east,

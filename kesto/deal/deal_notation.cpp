@@ -1,16 +1,10 @@
-#include "kesto/files/deal_notation.h"
+#include "kesto/deal/deal_notation.h"
 
-#include <algorithm>
-#include <optional>
-
-#include "kesto/files/deal_check.h"
-#include "kesto/platform/ascii_text.h"
+#include "kesto/deal/card.h"
 
 namespace kesto {
 
 namespace {
-
-constexpr std::string_view kDealOpening = "[Deal \"";
 
 // The next hand text: up to the first space; without a space, the whole rest.
 std::string_view SplitHand(std::string_view& rest) {
@@ -23,19 +17,41 @@ std::string_view SplitHand(std::string_view& rest) {
     return hand;
 }
 
-// The hand part of a tag ReadDealTag takes (after "[Deal \"N:", before the closing "\"]"), or
-// nothing for a text it leaves alone.
-std::optional<std::string_view> HandPart(std::string_view text) {
-    if (!text.starts_with(kDealOpening) || text.size() < 9 || !text.ends_with("\"]")) {
+// The hand part of a value ReadDealValue takes (after "N:"), or nothing for a value it leaves
+// alone.
+std::optional<std::string_view> HandPart(std::string_view value) {
+    if (value.empty() || !SeatOfLetter(value[0])) {
         return std::nullopt;
     }
-    if (!SeatOfLetter(text[7])) {
-        return std::nullopt;
+    return value.size() > 2 ? value.substr(2) : std::string_view();
+}
+
+// The value as it stands between the quotes.
+std::string PbnQuoted(std::string_view text) {
+    std::string quoted = text.starts_with('#') ? "##" : "";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            quoted += '\\';
+            quoted += c;
+        } else if (static_cast<unsigned char>(c) < 0x20 || c == '\x7F') {
+            quoted += ' ';
+        } else if (static_cast<unsigned char>(c) >= 0x80 && static_cast<unsigned char>(c) < 0xA0) {
+            // Windows-1252's own characters (the euro sign, dashes, curly quotes) are control
+            // codes in ISO 8859-1: PBN shows a character it cannot hold as "?".
+            quoted += '?';
+        } else {
+            quoted += c;
+        }
     }
-    return text.size() > 11 ? text.substr(9, text.size() - 11) : std::string_view();
+    return quoted;
 }
 
 }  // namespace
+
+std::string PbnTagText(const PbnTag& tag) {
+    return "[" + tag.name + " \"" + (tag.section.empty() ? PbnQuoted(tag.value) : tag.value) +
+           "\"]";
+}
 
 std::string HandText(const tHand& hand) {
     std::string text;
@@ -68,33 +84,34 @@ std::string DealValue(const tDeal& deal, Seat firstSeat, std::string_view handWi
 }
 
 std::string DealTag(const tDeal& deal, char firstSeat) {
-    return std::string(kDealOpening) +
-           DealValue(deal, SeatOfLetter(firstSeat).value_or(Seat::North)) + "\"]";
+    return PbnTagText({"Deal", DealValue(deal, SeatOfLetter(firstSeat).value_or(Seat::North))});
 }
 
-void ReadDealTag(tDeal& deal, std::string_view text) {
-    if (!HandPart(text)) {
+std::optional<std::string_view> DealTagValue(std::string_view text) {
+    constexpr std::string_view kOpening = "[Deal \"";
+    if (!text.starts_with(kOpening) || text.size() < kOpening.size() + 2 ||
+        !text.ends_with("\"]")) {
+        return std::nullopt;
+    }
+    return text.substr(kOpening.size(), text.size() - kOpening.size() - 2);
+}
+
+void ReadDealValue(tDeal& deal, std::string_view value) {
+    std::optional<std::string_view> rest = HandPart(value);
+    if (!rest) {
         return;
     }
-    // Character 9 (the colon) is not examined; the hand part is at most 255 characters.
-    std::string_view rest = text.size() > 9 ? text.substr(9, 255) : std::string_view();
-    std::string_view hands[4];
-    for (int i = 0; i < 3; ++i) {
-        hands[i] = SplitHand(rest);
-    }
-    hands[3] = rest.substr(0, rest.size() >= 2 ? rest.size() - 2 : 0);
-
     std::string_view bySeat[4];
-    Seat seat = SeatOfLetter(text[7]).value_or(Seat::North);
-    for (const auto& hand : hands) {
-        bySeat[static_cast<int>(seat)] = hand;
+    Seat seat = *SeatOfLetter(value[0]);
+    for (int i = 0; i < 4; ++i) {
+        bySeat[static_cast<int>(seat)] = i < 3 ? SplitHand(*rest) : *rest;
         seat = NextClockwise(seat);
     }
     deal.ReadHands(bySeat[0], bySeat[1], bySeat[2], bySeat[3]);
 }
 
-std::string DealTagFault(std::string_view text) {
-    const std::optional<std::string_view> hands = HandPart(text);
+std::string DealValueFault(std::string_view value) {
+    const std::optional<std::string_view> hands = HandPart(value);
     if (!hands) {
         return {};
     }
@@ -132,7 +149,7 @@ std::string DealTagFault(std::string_view text) {
         }
         named[suitIndex] |= RankBit(rank);
     }
-    // Read as they stand, missing hands would repeat the last one given; a tag that names no
+    // Read as they stand, missing hands would repeat the last one given; a value that names no
     // card is a deal without cards however many hands it gives.
     constexpr std::string_view kFewHands[] = {"one hand", "two hands", "three hands"};
     const bool anyCard = (named[0] | named[1] | named[2] | named[3]) != 0;
@@ -143,15 +160,15 @@ std::string DealTagFault(std::string_view text) {
 }
 
 std::string BoardTag(int boardNumber) {
-    return "[Board \"" + std::to_string(boardNumber) + "\"]";
+    return PbnTagText({"Board", std::to_string(boardNumber)});
 }
 
 std::string DealerTag(int boardNumber) {
-    return std::string("[Dealer \"") + SeatLetter(BoardDealer(boardNumber)) + "\"]";
+    return PbnTagText({"Dealer", std::string(1, SeatLetter(BoardDealer(boardNumber)))});
 }
 
 std::string VulnerableTag(int boardNumber) {
-    return "[Vulnerable \"" + std::string(BoardVulnerability(boardNumber)) + "\"]";
+    return PbnTagText({"Vulnerable", std::string(BoardVulnerability(boardNumber))});
 }
 
 std::string DealRecord(int boardNumber, const tDeal& deal) {

@@ -1,13 +1,14 @@
+#include "kesto/deal/deal_notation.h"
+
 #include <gtest/gtest.h>
 
-#include "files_test_support.h"
-#include "kesto/files/deal_notation.h"
+#include "tests/support/worked_example.h"
 
 namespace kesto::test {
 namespace {
 
 constexpr const char* kOneSuitEach =
-    "[Deal \"N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432\"]";
+    "N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432";
 
 TEST(DealNotationTest, HandText) {
     EXPECT_EQ(HandText(WorkedExampleDeal().North), kWorkedNorth);
@@ -43,7 +44,7 @@ TEST(DealNotationTest, DealTagFirstSeat) {
 
 TEST(DealNotationTest, ReadsTheOneSuitEachExample) {
     tDeal deal;
-    ReadDealTag(deal, kOneSuitEach);
+    ReadDealValue(deal, kOneSuitEach);
     EXPECT_EQ(SuitLength(deal.North.spades), 13);
     EXPECT_EQ(SuitLength(deal.East.hearts), 13);
     EXPECT_EQ(SuitLength(deal.South.diamonds), 13);
@@ -55,14 +56,14 @@ TEST(DealNotationTest, RoundTripFromEveryFirstSeat) {
     const tDeal deal = WorkedExampleDeal();
     for (const char seat : {'N', 'E', 'S', 'W'}) {
         tDeal back;
-        ReadDealTag(back, DealTag(deal, seat));
+        ReadDealValue(back, DealTagValue(DealTag(deal, seat)).value_or(""));
         EXPECT_EQ(back, deal) << seat;
     }
 }
 
 TEST(DealNotationTest, FirstSeatEastFillsClockwise) {
     tDeal deal;
-    ReadDealTag(deal, "[Deal \"E:A... K... Q... J...\"]");
+    ReadDealValue(deal, "E:A... K... Q... J...");
     EXPECT_TRUE(deal.East.Holds(Suit::Spades, kAce));
     EXPECT_TRUE(deal.South.Holds(Suit::Spades, kKing));
     EXPECT_TRUE(deal.West.Holds(Suit::Spades, kQueen));
@@ -71,36 +72,35 @@ TEST(DealNotationTest, FirstSeatEastFillsClockwise) {
 
 TEST(DealNotationTest, LenientHandTexts) {
     tDeal deal;
-    ReadDealTag(deal, "[Deal \"n:ak.qj.t9.2 - 10.. ...\"]");
+    ReadDealValue(deal, "n:ak.qj.t9.2 - 10.. ...");
     EXPECT_EQ(HandText(deal.North), "AK.QJ.T9.2");
     EXPECT_EQ(deal.East.CardCount(), 0);   // "-" marks an unknown hand
     EXPECT_EQ(deal.South.CardCount(), 0);  // "10" is not the ten here
 }
 
 TEST(DealNotationTest, RejectedTextsLeaveTheDealUnchanged) {
-    const tDeal before = WorkedExampleDeal();
     for (const char* text : {
              "[Deal \"N:... ... ... ...\"] ",  // space after the bracket
              "[deal \"N:... ... ... ...\"]",   // lower-case tag name
-             "[Deal \"X:... ... ... ...\"]",   // no such seat
              "[Deal \"N:... ... ... ...",      // not closed
              "",
-             "[Deal \"",
+             "[Deal \"]",  // the opening's quote is no closing one
          }) {
+        EXPECT_FALSE(DealTagValue(text)) << text;
+    }
+    const tDeal before = WorkedExampleDeal();
+    for (const char* value : {"X:... ... ... ...", ""}) {
         tDeal deal = before;
-        ReadDealTag(deal, text);
-        EXPECT_EQ(deal, before) << text;
+        ReadDealValue(deal, value);
+        EXPECT_EQ(deal, before) << value;
     }
 }
 
 TEST(DealNotationTest, ShortAndOverlongTextsAreReadWithoutTrouble) {
     tDeal deal = WorkedExampleDeal();
-    ReadDealTag(deal, "[Deal \"N\"]");
+    ReadDealValue(deal, "N");
     EXPECT_EQ(deal.CardCount(), 0);
-
-    // The hand part is read to at most 255 characters.
-    std::string longTag = "[Deal \"N:" + std::string(300, 'A') + "\"]";
-    ReadDealTag(deal, longTag);
+    ReadDealValue(deal, "N:" + std::string(300, 'A'));
     EXPECT_EQ(HandText(deal.North), "A...");
 }
 
@@ -113,6 +113,33 @@ TEST(DealNotationTest, BoardTagsAndDealRecord) {
     EXPECT_EQ(DealRecord(16, WorkedExampleDeal()),
               "[Board \"16\"]|[Dealer \"W\"]|[Vulnerable \"EW\"]|"
               "[Deal \"W:642.65.J973.T854 AK97.QJ4.T852.A3 QT3.AK72.Q64.KJ9 J85.T983.AK.Q762\"]");
+}
+
+TEST(PbnTagText, EscapesWhatAStringTokenCannotHoldAsItIs) {
+    const struct {
+        std::string_view text;
+        std::string_view quoted;
+    } cases[] = {
+        {"", ""},
+        {"Club night", "Club night"},
+        {"say \"hi\"", "say \\\"hi\\\""},
+        {"a\\b", "a\\\\b"},
+        {"tab\there", "tab here"},
+        {"bell\x07", "bell "},
+        {"#", "###"},
+        {"#5 pairs", "###5 pairs"},
+        {"##", "####"},
+        {"table #5", "table #5"},
+        {"Fran\xE7"
+         "ais \x80 \x96 \x9F \xA0",
+         "Fran\xE7"
+         "ais ? ? ? \xA0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(PbnTagText({"Event", std::string(c.text)}),
+                  "[Event \"" + std::string(c.quoted) + "\"]")
+            << c.text;
+    }
 }
 
 }  // namespace
