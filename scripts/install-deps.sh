@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
           poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups
-          libdds-dev
+          libdds-dev ccache
           desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl man-db)
 # The installed program's test checks the desktop files with the desktops' own tools; xdg-mime
 # reads the file types through mimetype (libfile-mimeinfo-perl).
