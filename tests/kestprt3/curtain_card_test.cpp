@@ -1,5 +1,6 @@
 // Curtain cards (kinds 8 to 12): how many a page for each size and orientation, the order of
-// the cards, the seat words, one size of type on every card, and the cut lines.
+// the cards, the seat words, the dealer and the vulnerability, one size of type on every card,
+// and the cut lines.
 
 #include <algorithm>
 #include <cmath>
@@ -65,8 +66,8 @@ TEST_F(CurtainCards, ByBoardGivesTheFourHandsOfEachBoardInTurn) {
     EXPECT_EQ(Count(text, "Board 1"), 4u);
     EXPECT_EQ(Count(text, "Board 2"), 4u);
     EXPECT_EQ(Count(text, "Board 3"), 4u);
-    for (const char* seat : {"North", "East", "South", "West"}) {
-        EXPECT_EQ(Count(text, seat), 3u) << seat;
+    for (const std::string seat : {"North", "East", "South", "West"}) {
+        EXPECT_EQ(Count(text, seat) - Count(text, "Dlr: " + seat), 3u) << seat;
     }
     // Three cards a row: board 1 North, East, South on the first row.
     const std::size_t firstLine = text.find("Board 1");
@@ -95,7 +96,7 @@ TEST_F(CurtainCards, OnePositionForEveryBoard) {
         const std::string pdf = NewPdf();
         EXPECT_NE(pdf.find(std::string("Curtain cards ") + c.seat), std::string::npos) << pdf;
         const std::string text = PdfText(pdf);
-        EXPECT_EQ(Count(text, c.seat), 5u);
+        EXPECT_EQ(Count(text, c.seat) - Count(text, std::string("Dlr: ") + c.seat), 5u);
         EXPECT_EQ(Count(text, "Board "), 5u);
         const std::string packed = WithoutSpaces(text);
         for (const std::string& line : c.hand) {
@@ -104,12 +105,73 @@ TEST_F(CurtainCards, OnePositionForEveryBoard) {
     }
 }
 
+// Each card says who deals and who is vulnerable, in the language's words, under the board
+// number and the seat, unless the settings leave them off.
+TEST_F(CurtainCards, DealerAndVulnerabilityOnEveryCard) {
+    struct Case {
+        const char* what;
+        Language language;
+        bool shown;
+        std::vector<std::string> lines;  // one a board, as pdftotext lays the row out
+    };
+    const Case cases[] = {
+        {"English",
+         English(),
+         true,
+         {"Dlr: North Vul: None", "Dlr: East Vul: N-S", "Dlr: South Vul: E-W",
+          "Dlr: West Vul: Both"}},
+        {"Deutsch",
+         Deutsch(),
+         true,
+         {"Tlr: Nord Gef\u00e4hr: Keiner", "Tlr: Ost Gef\u00e4hr: N-S",
+          "Tlr: S\u00fcd Gef\u00e4hr: O-W", "Tlr: West Gef\u00e4hr: Alle"}},
+        {"left off", English(), false, {}},
+    };
+    SetDeals(Boards(4));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteSettings(c.shown ? "" : "\"PrintVulDeal\"=dword:00000000\r\n");
+        ASSERT_EQ(Print(CurtainArgs(9, 7, 0, c.language)), kKestPrt3Ok);
+        const PdfPage page = PdfWords(NewPdf(), 1);
+        // The words of each card's line under its board number, left to right, the cards in
+        // the page's order.
+        std::vector<std::pair<std::pair<double, double>, std::string>> found;
+        for (const PdfWord& board : page.words) {
+            if (board.text != c.language.board) {
+                continue;
+            }
+            std::vector<const PdfWord*> line;
+            for (const PdfWord& word : page.words) {
+                if (word.yMin > board.yMax && word.yMin < board.yMax + 8 &&
+                    word.xMin >= board.xMin - 1 && word.xMax <= board.xMin + 45 * kPointsPerMm) {
+                    line.push_back(&word);
+                }
+            }
+            std::sort(line.begin(), line.end(),
+                      [](const PdfWord* a, const PdfWord* b) { return a->xMin < b->xMin; });
+            std::string text;
+            for (const PdfWord* word : line) {
+                text += (text.empty() ? "" : " ") + word->text;
+            }
+            if (!text.empty()) {
+                found.push_back({{board.yMin, board.xMin}, text});
+            }
+        }
+        std::sort(found.begin(), found.end());
+        std::vector<std::string> lines;
+        for (const auto& [place, text] : found) {
+            lines.push_back(text);
+        }
+        EXPECT_EQ(lines, c.lines);
+    }
+}
+
 TEST_F(CurtainCards, GermanSeatWords) {
     SetDeals(Boards(1));
     ASSERT_EQ(Print(CurtainArgs(8, 7, 0, Deutsch())), kKestPrt3Ok);
     const std::string text = PdfText(NewPdf());
-    for (const char* seat : {"Nord", "Ost", "S\u00fcd", "West"}) {
-        EXPECT_EQ(Count(text, seat), 1u) << seat;
+    for (const std::string seat : {"Nord", "Ost", "S\u00fcd", "West"}) {
+        EXPECT_EQ(Count(text, seat) - Count(text, "Tlr: " + seat), 1u) << seat;
     }
     EXPECT_NE(WithoutSpaces(text).find("\u2665AZ83"), std::string::npos);
 }
@@ -175,6 +237,7 @@ struct OneSizeCase {
     int boards;
     bool longSuits;  // board 2 holds the four long suits
     std::vector<std::string> starts;
+    bool dealerAndVulnerability = true;  // off where the seat words are measured
 };
 
 TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
@@ -182,6 +245,8 @@ TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
     const OneSizeCase cases[] = {
         {"cards font with one board of long suits", 4, 40, 8, 3, true, suits},
         {"cards font, one position", 4, 40, 10, 3, true, suits},
+        // The hand grows from the size asked for until the widest fills the card.
+        {"cards font at the program's size", 4, 14, 9, 12, false, suits},
         {"board number font, numbers of one and two digits", 6, 40, 9, 12, false, {"Board"}},
         {"position font, the four seat words",
          7,
@@ -189,7 +254,8 @@ TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
          8,
          1,
          false,
-         {"North", "East", "South", "West"}},
+         {"North", "East", "South", "West"},
+         false},
     };
     // The card's inside: 5 cm less 3 mm padding each side.
     constexpr double kInnerWidth = 44 * kPointsPerMm;
@@ -201,6 +267,7 @@ TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
                                                         : CycleRecord(board, kKnownDeal));
         }
         SetDeals(records);
+        WriteSettings(c.dealerAndVulnerability ? "" : "\"PrintVulDeal\"=dword:00000000\r\n");
         PrintArgs args = CurtainArgs(c.kind, 7, 0, English());
         args.sizes[c.fontArgument] = c.points;
         if (c.fontArgument == 4) {
