@@ -4,7 +4,14 @@ var KESTO_HELP_INDEX = [
 "page": "about.html",
 "anchor": "",
 "heading": "About Kesto",
-"text": "About Kesto This is the manual of Kesto, version 3.26 , the program that prepares the boards of a duplicate bridge game for a club's director. The about box (Help, About ) shows the same version; its link opens this page.",
+"text": "About Kesto This is the manual of Kesto, version 3.26 , the program that prepares the boards of a duplicate bridge game for a club's director. The about box (Help, About ) shows the same version and Kesto's licence; its link opens this page.",
+"title": "About Kesto"
+},
+{
+"page": "about.html",
+"anchor": "licence",
+"heading": "Licence",
+"text": "Copyright 2026 The Kesto developers. Kesto is given under a proprietary licence: all rights reserved.",
 "title": "About Kesto"
 },
 {
@@ -18,7 +25,7 @@ var KESTO_HELP_INDEX = [
 "page": "about.html",
 "anchor": "manual",
 "heading": "This manual",
-"text": "The manual ships with the program, in the help folder beside it, and opens in your web browser without a network connection. Start from the contents or use the topic search .",
+"text": "The manual ships with the program, in the help folder beside it (installed, in share/kesto/help beside the program's bin folder), and opens in your web browser without a network connection. Start from the contents or use the topic search .",
 "title": "About Kesto"
 },
 {
@@ -46,14 +53,14 @@ var KESTO_HELP_INDEX = [
 "page": "curtain-cards.html",
 "anchor": "",
 "heading": "Curtain cards",
-"text": "Curtain cards A curtain card is a small card with one hand of one board: the board number, the position (North, East, South or West) and the thirteen cards. They go into the pockets of the board wallets so that the players can check their hands, or so that boards can be dealt by hand from them. Tick Print curtain cards on the print page; they print together with the rest when you press Print .",
+"text": "Curtain cards A curtain card is a small card with one hand of one board: the board number, the position (North, East, South or West), the dealer and the vulnerability (for example Dlr: North and Vul: N-S ) and the thirteen cards. They go into the pockets of the board wallets so that the players can check their hands, or so that boards can be dealt by hand from them. Tick Print curtain cards on the print page; they print together with the rest when you press Print .",
 "title": "Curtain cards"
 },
 {
 "page": "curtain-cards.html",
 "anchor": "",
 "heading": "Layout: the Curtain Cards page of the Options dialog",
-"text": "Open Options > Curtain Cards... : Group Choices Collating Group hands by position : all North hands, then all East, South and West hands; handy when one person fills all North pockets. Group hands by board number : the four hands of board 1, then of board 2, and so on; handy when you fill one wallet at a time. Dimensions 5 x 6 cm, 5 x 7 cm (the usual size) or 5 x 8 cm: pick the one that fits your wallets' pockets. Orientation Portrait or Landscape: how the cards lie on the sheet. Three entries of the Fonts page set the look of curtain cards: Cards (on curtain cards) , Board No. (curtain cards) and Position Indicator (curtain cards) . The board label and the seat names follow the printing language . As many cards as fit share a page, with dashed cut lines along their edges. All cards of one printout are set in the same sizes: when one hand is too long for the chosen card font, every card of that printout uses the smaller size that holds it. These choices take effect at once, even if you leave the dialog with Cancel, and Kesto remembers them.",
+"text": "Open Options > Curtain Cards... : Group Choices Collating Group hands by position : all North hands, then all East, South and West hands; handy when one person fills all North pockets. Group hands by board number : the four hands of board 1, then of board 2, and so on; handy when you fill one wallet at a time. Dimensions 5 x 6 cm, 5 x 7 cm (the usual size) or 5 x 8 cm: pick the one that fits your wallets' pockets. Orientation Portrait or Landscape: how the cards lie on the sheet. Three entries of the Fonts page set the look of curtain cards: Cards (on curtain cards) , Board No. (curtain cards) and Position Indicator (curtain cards) . The board label, the seat names and the words for dealer and vulnerability follow the printing language ; the dealer and the vulnerability are left off with Show dealer and vulnerability on printouts and HTML on the Other page. As many cards as fit share a page, with dashed cut lines along their edges. The hand is set as large as the cards allow, so it reads across the table: the card font chosen is where it starts, and it grows until the longest hand of the printout fills its card. All cards of one printout are set in the same sizes: when one hand is too long, every card of that printout uses the smaller size that holds it. These choices take effect at once, even if you leave the dialog with Cancel, and Kesto remembers them.",
 "title": "Curtain cards"
 },
 {
@@ -116,7 +123,7 @@ var KESTO_HELP_INDEX = [
 "page": "index.html",
 "anchor": "",
 "heading": "A typical session",
-"text": "Start Kesto. The first page shows &Generate random deals with 30 deals. Type your club's name into Line 1 of the header and, if you like, tick Use date as default second line . Press Next >> . Kesto deals 30 boards and shows the print page. Ask for one copy with all hands and one set of individual deal sheets and press Print . Press Save to keep the deals, for example as a Duplimate .DLM file for the dealing machine. Press Create to make a web page of the deals for your club's site. Press Done . The menus: File holds Printer setup... and Exit ; Options opens the Options dialog at one of its four pages; Help opens these pages ( Contents , Topic search ) and About shows the program's version.",
+"text": "Start Kesto. The first page shows Generate random deals with 30 deals. Type your club's name into Line 1 of the header and, if you like, tick Use date as default second line . Press Next >> . Kesto deals 30 boards and shows the print page. Ask for one copy with all hands and one set of individual deal sheets and press Print . Press Save to keep the deals, for example as a Duplimate .DLM file for the dealing machine. Press Create to make a web page of the deals for your club's site. Press Done . The menus: File holds Printer setup... and Exit ; Options opens the Options dialog at one of its four pages; Help opens these pages ( Contents , Topic search ) and About shows the program's version.",
 "title": "Kesto Help"
 },
 {
@@ -298,7 +305,7 @@ var KESTO_HELP_INDEX = [
 "page": "recording-hands.html",
 "anchor": "",
 "heading": "Typing the cards",
-"text": "Each hand has four fields, one per suit: spades ♠ , hearts ♥ , diamonds ♦ and clubs ♣ . Type the cards of the suit as they are in the hand: Type For A K Q J ace, king, queen, jack (small letters work too) T , 1 or 1 0 the ten 2 ... 9 the small cards Every card goes straight into the deal; the field then shows the suit in order, for example AKJT92 . In a language whose word for the ten is not \"T\" the ten shows as 10 ( AKJ1092 ). Hand entry always uses the letters A, K, Q and J, whatever language you print in. Any other key beeps and changes nothing. A hand takes at most 13 cards; the number of cards shows beside each hand. If another hand already holds the card you type, Kesto shows which hand has it (for example K is already with North ). Choose Transfer it to move the card to this hand, or Cancel (or Esc ) to leave it where it is. Delete and Backspace remove the card after or before the cursor. Deleting either character of 10 removes the ten.",
+"text": "Each hand has four fields, one per suit: spades ♠ , hearts ♥ , diamonds ♦ and clubs ♣ . Type the cards of the suit as they are in the hand: Type For A K Q J ace, king, queen, jack (small letters work too) T , 1 or 1 0 the ten 2 ... 9 the small cards Every card goes straight into the deal; the field then shows the suit in order, for example AKJT92 . In a language whose word for the ten is not \"T\" the ten shows as 10 ( AKJ1092 ). Hand entry always uses the letters A, K, Q and J, whatever language you print in. Any other key beeps and changes nothing. A hand takes at most 13 cards; the number of cards shows beside each hand. If another hand already holds the card you type, Kesto says which hand has it and what that hand would be left with (for example ♣6 is already with North. Transfer it to East? Then North has 12 cards; ♣6 is missing. ). Choose Transfer it ( Alt + T ) to move the card to this hand, or Cancel ( Enter or Esc ) to leave it where it is. Cards typed on while the question shows only beep. Delete and Backspace remove the card after or before the cursor. Deleting either character of 10 removes the ten.",
 "title": "Recording hands dealt at the table"
 },
 {

@@ -26,6 +26,9 @@ enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Bri, Dge, Lin, Unknown };
 struct DealFileContents {
     tBoardSet boardSet;
     std::string header1, header2;
+    // False for a kind that has no header lines (BRI, DGE): both lines above are empty, and the
+    // read flow keeps the lines the user has set.
+    bool holdsHeaderLines = true;
     bool dealsComplete = false;
     // The number the file gives each board (a PBN Board tag, a DLM file's board range), 0 for a
     // board it gives none; empty when the file numbers no board. Kesto numbers boards by

@@ -77,9 +77,11 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
             break;
         case DealFileKind::Bri:
             parsed = ParseBRIFile(bytes, contents);
+            contents.holdsHeaderLines = false;
             break;
         case DealFileKind::Dge:
             parsed = ParseDGEFile(bytes, contents);
+            contents.holdsHeaderLines = false;
             break;
         case DealFileKind::Lin:
             parsed = ParseLINFile(bytes, contents);

@@ -14,8 +14,9 @@ namespace kesto {
 // malformed file or a file that holds no deal fails with "Error reading " + fileName + "."
 // and the reason ("Error reading a.kst. Board 3 holds the ten of hearts twice.", "... The
 // file holds no deals."). On failure the board set is empty. DUP files give empty header lines and
-// complete deals; a DLM file without a Headline line gives DealsComplete false. A file that no
-// other kind claims is read as PBN when it holds a Deal tag anywhere (ParsePbnFile).
+// complete deals; BRI and DGE files no header lines at all (holdsHeaderLines false); a DLM file
+// without a Headline line gives DealsComplete false. A file that no other kind claims is read as
+// PBN when it holds a Deal tag anywhere (ParsePbnFile).
 Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

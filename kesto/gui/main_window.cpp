@@ -557,8 +557,8 @@ ZeroCardsChoice MainWindow::TZeroCardsDlg(const std::string& text) {
     return RunZeroCardsDialog(this, text);
 }
 
-bool MainWindow::TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) {
-    return RunDuplicateCardDialog(this, suit, rank, holder);
+bool MainWindow::TDuplicateCardForm(const DuplicateCardMessage& message) {
+    return RunDuplicateCardDialog(this, message);
 }
 
 void MainWindow::CloseMainWindow() {

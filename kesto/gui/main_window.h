@@ -54,7 +54,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     void PlaceCaret(SuitField field, int position, bool focus) override;
     std::optional<int> TDateDlg(const std::vector<std::string>& entries) override;
     ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
-    bool TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) override;
+    bool TDuplicateCardForm(const DuplicateCardMessage& message) override;
     void CloseMainWindow() override;
     MultipleSetAnswer TMultipleSetWarningDlg() override;
     void FocusCopiesField() override;

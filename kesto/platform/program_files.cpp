@@ -30,11 +30,11 @@ std::string ProgramDataFolder() {
     if (std::filesystem::is_directory(own + "help", error)) {
         return own;
     }
-    return BesideProgram("share/kesto/");
+    return BesideProgram(std::string(kInstalledDataFolder) + "/");
 }
 
 std::vector<std::string> ProgramLibraryFolders() {
-    return {ProgramDirectory(), BesideProgram("lib/kesto/")};
+    return {ProgramDirectory(), BesideProgram(std::string(kInstalledLibraryFolder) + "/")};
 }
 
 }  // namespace kesto

@@ -6,9 +6,15 @@
 // from any prefix.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kesto {
+
+// Where an install puts the program's files, under its prefix: help/ and GIF/, and the two
+// libraries.
+inline constexpr std::string_view kInstalledDataFolder = "share/kesto";
+inline constexpr std::string_view kInstalledLibraryFolder = "lib/kesto";
 
 // The folder of the running program, with a final "/".
 std::string ProgramDirectory();

@@ -15,6 +15,7 @@
 #include "kesto/print/print_job.h"
 #include "kesto/workflow/background_analysis.h"
 #include "kesto/workflow/background_plan_dealing.h"
+#include "kesto/workflow/suited_text.h"
 
 namespace kesto {
 
@@ -60,6 +61,13 @@ struct MainWindowDisplay {
     bool createEnabled = true;
 };
 
+// A card typed into one hand that another holds: what the window says (texts::DuplicateCardText)
+// and asks (texts::DuplicateCardQuestion).
+struct DuplicateCardMessage {
+    SuitedText text;
+    SuitedText question;
+};
+
 // The three choices of the deals-with-no-cards dialog, in the order shown.
 enum class ZeroCardsChoice { AddCards, SkipEmptyDeals, PrintAllDeals };
 
@@ -76,10 +84,9 @@ class MainWindowView : public Ui {
     virtual std::optional<int> TDateDlg(const std::vector<std::string>& entries) = 0;
     // The deals-with-no-cards dialog with its message; its answer when it closes.
     virtual ZeroCardsChoice TZeroCardsDlg(const std::string& text) = 0;
-    // The duplicate-card dialog: the suit's symbol, the rank as typed and the third label
-    // ("is already with North"). True for "&Transfer it".
-    virtual bool TDuplicateCardForm(Suit suit, const std::string& rank,
-                                    const std::string& holder) = 0;
+    // The duplicate-card question (texts::kDuplicateCaption, "&Transfer it" and "&Cancel",
+    // Cancel the default). True for "&Transfer it".
+    virtual bool TDuplicateCardForm(const DuplicateCardMessage& message) = 0;
 
     // Close the main window; the window then calls TKestoMain::FormClose.
     virtual void CloseMainWindow() = 0;

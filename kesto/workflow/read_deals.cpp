@@ -136,9 +136,12 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
     for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i) {
         tricksRead_.emplace_back(boardSet[i], contents.doubleDummyTricks[i]);
     }
-    line1_ = std::move(contents.header1);
-    line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
-                                  : std::move(contents.header2);
+    // A file without header lines leaves those the director typed, or today's date, as they are.
+    if (contents.holdsHeaderLines) {
+        line1_ = std::move(contents.header1);
+        line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
+                                      : std::move(contents.header2);
+    }
     if (fileType) {
         SettingsStore store(settings_);
         store.OpenKey(kSettingsKey, true);

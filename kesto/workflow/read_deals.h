@@ -1,7 +1,8 @@
 #pragma once
 // Next on the first page in read mode: the open dialog, the remembered file type and folder,
 // reading the chosen file and telling the user when it cannot be read or is numbered
-// otherwise. A date the file gives for header line 2 is written in the chosen date format.
+// otherwise. A date the file gives for header line 2 is written in the chosen date format; a
+// file of a kind without header lines (BRI, DGE) keeps the lines the user has set.
 // TKestoMain::ReadDealsFromFile runs the whole flow; its definition lives with these.
 
 #include <string>

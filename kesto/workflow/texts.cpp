@@ -108,4 +108,15 @@ std::string PlanUnreadableText(std::string_view error) {
            " Mend it with \"Plan...\", or untick \"Deal to a plan\".";
 }
 
+SuitedText DuplicateCardText(Suit suit, std::string_view rank, std::string_view holder) {
+    return {suit, std::string(rank) + " is already with " + std::string(holder) + "."};
+}
+
+SuitedText DuplicateCardQuestion(Suit suit, std::string_view rank, std::string_view holder,
+                                 std::string_view typedInto, int holderCardsAfter) {
+    return {"Transfer it to " + std::string(typedInto) + "? Then " + std::string(holder) + " has " +
+                std::to_string(holderCardsAfter) + (holderCardsAfter == 1 ? " card; " : " cards; "),
+            suit, std::string(rank) + " is missing."};
+}
+
 }  // namespace kesto::texts

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "kesto/workflow/suited_text.h"
+
 namespace kesto::texts {
 
 // Window captions.
@@ -95,13 +97,18 @@ inline constexpr std::string_view kZeroCardsChoices[] = {
 };
 inline constexpr std::string_view kOk = "OK";
 
-// The duplicate-card dialog.
-inline constexpr std::string_view kDuplicateCaption = "ERROR";
-inline constexpr std::string_view kAlreadyWith = "is already with ";
+// The duplicate-card question: a card typed into one hand that another hand holds.
+inline constexpr std::string_view kDuplicateCaption = "Card in another hand";
 inline constexpr std::string_view kTransferIt = "&Transfer it";
 inline constexpr std::string_view kCancel = "&Cancel";
-// Fixed seat names of that dialog, by Seat.
+// Fixed seat names of that question, by Seat.
 inline constexpr std::string_view kSeatNames[] = {"North", "East", "South", "West"};
+// "♣6 is already with North.", rank as the page writes it.
+SuitedText DuplicateCardText(Suit suit, std::string_view rank, std::string_view holder);
+// What a transfer leaves the holder with: "Transfer it to East? Then North has 12 cards; ♣6 is
+// missing."
+SuitedText DuplicateCardQuestion(Suit suit, std::string_view rank, std::string_view holder,
+                                 std::string_view typedInto, int holderCardsAfter);
 
 // The date-format dialog.
 inline constexpr std::string_view kDateCaption = "Date format";

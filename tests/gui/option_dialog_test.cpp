@@ -36,6 +36,7 @@
 #include "kesto/gui/text_convert.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/platform/program_version.h"
 #include "kesto/platform/registry_hive.h"
 
 using kesto::gui::OptionDialogWidget;
@@ -447,6 +448,11 @@ class OptionDialogTest : public QObject {
         QCOMPARE(box.windowTitle(), QString("About"));
         QCOMPARE(Find<QLabel>(&box, "ProductName")->text(), QString("Kesto"));
         QCOMPARE(Find<QLabel>(&box, "Version")->text(), QString("Version 3.26"));
+        const std::string_view licence = kesto::kProgramLicence;
+        QVERIFY(Find<QLabel>(&box, "Licence")
+                    ->text()
+                    .contains(QString::fromLatin1(licence.data(),
+                                                  static_cast<qsizetype>(licence.size()))));
         QVERIFY(!Find<QLabel>(&box, "ProgramIcon")->pixmap().isNull());
         auto* link = Find<kesto::gui::LinkLabel>(&box, "WebLink");
         QVERIFY(link);

@@ -131,7 +131,11 @@ PrintArgs CurtainArgs(std::int32_t kind, std::int32_t heightCm, std::int32_t ori
     args.orientation = orientation;
     args.header1 = "Tarnwick Bridge Club";
     args.header2 = "Tuesday 8 December 2026";
+    args.none = language.none;
+    args.both = language.both;
+    args.dealer = language.dealerShort;
     args.board = language.board;
+    args.vul = language.vul;
     args.fonts[5] = "Arial";
     args.fonts[6] = "Arial";
     args.sizes[4] = args.sizes[5] = 12;

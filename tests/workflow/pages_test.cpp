@@ -460,6 +460,33 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(StoredFileType(), 1);
 }
 
+// Kinds with header lines give theirs; DUP files give empty ones; BRI and DGE files have none,
+// so the director's lines stay, the date included.
+TEST_F(ReadFromFile, HeaderLinesComeFromFilesThatHaveThem) {
+    struct Case {
+        const char* file;
+        std::string line1, line2;
+    };
+    const Case cases[] = {
+        {"kst/y_two_generated_boards.kst", "Club night", "Monday"},
+        {"dup/y_three_boards.dup", "", ""},
+        {"bri/y_three_boards.bri", "Pairs", "Monday, 7 December 2026"},
+        {"dge/y_three_boards.dge", "Pairs", "Monday, 7 December 2026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        main.Edit17Change("Pairs");
+        main.Edit18Change("Monday, 7 December 2026");
+        ChooseFile(DataPath(c.file), 1);
+        main.RadioGroup1Click(DealSource::ReadFromFile);
+        main.NextBtnClick();
+        ASSERT_EQ(view.display.page, Page::Print);
+        EXPECT_EQ(view.display.line1, c.line1);
+        EXPECT_EQ(view.display.line2, c.line2);
+        main.PrevBtnClick();
+    }
+}
+
 TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
     ChooseFile(SaveDeals(DealSource::Generate, 4), 1);
     main.RadioGroup1Click(DealSource::ReadFromFile);
