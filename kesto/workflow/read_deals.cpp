@@ -131,6 +131,7 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
         return;
     }
     boardSet = std::move(contents.boardSet);
+    boardsRead_ = boardSet.size();
     // Another program's analysis spares solving these deals again.
     tricksRead_.clear();
     for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i) {
