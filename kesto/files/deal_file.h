@@ -24,6 +24,7 @@ enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Bri, Dge, Lin, Unknown };
 // two header lines as they stand in the file, and whether the deals are known to be complete
 // (true sends them straight to the print page, false to hand entry for review).
 struct DealFileContents {
+    DealFileKind kind = DealFileKind::Unknown;  // the kind of file read
     tBoardSet boardSet;
     std::string header1, header2;
     bool dealsComplete = false;
@@ -35,7 +36,7 @@ struct DealFileContents {
     // Date tag): the caller writes it in the date format the user chose.
     std::optional<CivilDate> header2Date;
     // Kesto's numbers of the boards whose own dealer or vulnerability (PBN Dealer and
-    // Vulnerable tags) is neither the usual rotation's for that number nor for the number the
+    // Vulnerable tags, a LIN md dealer digit and sv pair) is neither the usual rotation's for that number nor for the number the
     // file gives the board (a change of number alone is told with boardNumbers). Kesto deals
     // every board with the rotation's dealer and vulnerability; the read flow tells the user.
     std::vector<int> otherDealerOrVulnerability;

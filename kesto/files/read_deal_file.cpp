@@ -96,6 +96,7 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         contents = {};
         return Status::Failure("Error reading " + fileName + ". " + parsed.Reason());
     }
+    contents.kind = kind;
     return {};
 }
 

@@ -78,9 +78,10 @@ bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fil
 bool AcceptFileNumbering(const std::string& fileName, const DealFileContents& contents, Ui& ui) {
     return AcceptBoardNumbers(fileName, contents.boardNumbers, ui) &&
            (contents.otherDealerOrVulnerability.empty() ||
-            AcceptNotice(texts::OtherDealerOrVulnerabilityText(fileName,
-                                                               contents.otherDealerOrVulnerability),
-                         ui));
+            AcceptNotice(
+                texts::OtherDealerOrVulnerabilityText(fileName, contents.kind == DealFileKind::Pbn,
+                                                      contents.otherDealerOrVulnerability),
+                ui));
 }
 
 void TKestoMain::ReadDealsFromFile() {

@@ -76,6 +76,10 @@ TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
         {"PBN, a deal without cards at the end",
          "[Deal \"N:" + kWorked + "\"]\r\n\r\n[Deal \"N:- - - -\"]\r\n",
          "kesto batch: Deal 2 has no cards.\n"},
+        {"LIN, the last board's md pair mistyped",
+         "qx|o1|md|3SJ85HT983DAKCQ762,S642H65DJ973CT854,SAK97HQJ4DT852CA3,|\r\nqx|o2|nd|3|\r\n",
+         "kesto batch: Error reading " + Path("in.kst") +
+             ". Board 2 has no deal: its md pair is missing.\n"},
         {"an impossible deal", OwnFile({kWorked + std::string(" -")}, true),
          "kesto batch: Error reading " + Path("in.kst") + ". Board 1 has more than four hands.\n"},
     };

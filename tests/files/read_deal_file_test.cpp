@@ -98,6 +98,11 @@ TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
         {"n_short_last_group.txt", "Board 2 is cut short."},
         {"n_letter_in_card_field.dup", "Board 2 holds \"x1\", which is no card number."},
         {"n_157_bytes.dup", "Board 2 is cut short."},
+        {"n_no_md_pair.lin", "Board 2 has no deal: its md pair is missing."},
+        {"n_nd_instead_of_md.lin", "Board 3 has no deal: its md pair is missing."},
+        {"n_nul_before_md.lin", "Board 2 has a pair whose name holds the byte 0 (line 2)."},
+        {"n_nul_before_md_of_board_2_without_qx.lin",
+         "Board 2 has a pair whose name holds the byte 0 (line 2)."},
     };
     int seen = 0;
     for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn", "bri", "dge", "lin"}) {
