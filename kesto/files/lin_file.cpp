@@ -359,4 +359,14 @@ bool HoldsLINDeal(std::string_view text) {
     return false;
 }
 
+bool StartsLikeLINFile(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    const auto letter = [](char c) { return AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z'; };
+    return start != std::string_view::npos && bytes.size() - start >= 3 && letter(bytes[start]) &&
+           letter(bytes[start + 1]) && bytes[start + 2] == '|';
+}
+
 }  // namespace kesto

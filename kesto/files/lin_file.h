@@ -59,5 +59,9 @@ Status ParseLINFile(std::string_view bytes, DealFileContents& contents);
 // True when the text holds an md pair: the sign of a LIN file, wherever it stands.
 bool HoldsLINDeal(std::string_view text);
 
+// True when the first text of the file, after a UTF-8 byte order mark and any blank lines, is
+// the key of a LIN pair: two letters and "|". No other kind of deal file opens so, so such a
+// file is LIN whatever its values hold (an event named "[Deal ...]" included).
+bool StartsLikeLINFile(std::string_view bytes);
 
 }  // namespace kesto
