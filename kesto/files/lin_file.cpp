@@ -18,6 +18,9 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kSuitLetters = "SHDC";
 // The md hands, from South clockwise.
 constexpr Seat kMdSeats[] = {Seat::South, Seat::West, Seat::North, Seat::East};
+// The sv letter of each vulnerability as BoardVulnerability names it.
+constexpr std::pair<char, std::string_view> kSvLetters[] = {
+    {'o', "None"}, {'n', "NS"}, {'e', "EW"}, {'b', "All"}};
 
 // The blanks of a LIN value: spaces, tabs and a carriage return inside a line.
 bool IsLinBlank(char c) {
@@ -145,35 +148,27 @@ std::string LinBoardFault(const LinBoard& board) {
     return {};
 }
 
-// The dealer an md value gives by its first digit (1 South, 2 West, 3 North, 4 East).
+// The dealer an md value gives by its first digit: 1 South, then clockwise as its hands.
 std::optional<Seat> LinDealer(std::string_view md) {
     md = Trim(md, IsLinBlank);
-    constexpr Seat kDealers[] = {Seat::South, Seat::West, Seat::North, Seat::East};
     if (md.empty() || md.front() < '1' || md.front() > '4') {
         return std::nullopt;
     }
-    return kDealers[md.front() - '1'];
+    return kMdSeats[md.front() - '1'];
 }
 
-// An sv value as BoardVulnerability names it; none for a letter it does not know.
+// An sv value as BoardVulnerability names it ("0" is none too); none for a letter it does not
+// know.
 std::optional<std::string_view> LinVulnerability(const std::optional<LinPair>& sv) {
     const std::string_view text = sv ? Trim(sv->value, IsLinBlank) : std::string_view();
-    if (text.size() != 1) {
-        return std::nullopt;
+    const char letter =
+        text.size() == 1 ? AsciiLower(text.front() == '0' ? 'o' : text.front()) : ' ';
+    for (const auto& [given, name] : kSvLetters) {
+        if (letter == given) {
+            return name;
+        }
     }
-    switch (AsciiLower(text.front())) {
-        case 'o':
-        case '0':
-            return "None";
-        case 'n':
-            return "NS";
-        case 'e':
-            return "EW";
-        case 'b':
-            return "All";
-        default:
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 // Reads one md hand into the deal; empty, or the fault.
@@ -234,8 +229,7 @@ std::string ReadLinDeal(std::string_view md, tDeal& deal) {
 
 std::string LINFileText(const tBoardSet& boardSet, std::string_view header1,
                         std::string_view header2) {
-    // The md dealer digit of each seat, clockwise from North; the sv letter of each
-    // vulnerability.
+    // The md dealer digit of each seat, clockwise from North.
     static constexpr char kDealerDigits[] = {'3', '4', '1', '2'};
     const auto field = [](std::string_view line) {
         std::string text = OneLine(line);
@@ -245,7 +239,12 @@ std::string LINFileText(const tBoardSet& boardSet, std::string_view header1,
         return text;
     };
     const auto vulnerability = [](std::string_view vul) {
-        return vul == "NS" ? 'n' : vul == "EW" ? 'e' : vul == "All" ? 'b' : 'o';
+        for (const auto& [letter, name] : kSvLetters) {
+            if (name == vul) {
+                return letter;
+            }
+        }
+        return 'o';
     };
     std::string text;
     text.reserve(64 + boardSet.size() * 90);
