@@ -1,30 +1,38 @@
 #include "kesto/files/read_deal_file.h"
 
-#include "kesto/files/bri_file.h"
+#include <algorithm>
+
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/dge_file.h"
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/dup_file.h"
-#include "kesto/files/legacy_deal_file.h"
-#include "kesto/files/lin_file.h"
-#include "kesto/files/own_deal_file.h"
-#include "kesto/files/pbn_reader.h"
+#include "kesto/files/deal_file_kinds.h"
 
 namespace kesto {
 
 namespace {
 
-// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or an ASCII character with a
-// zero byte beside it.
+// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or text characters each with a
+// zero byte on the same side in nearly all of the first byte pairs. A binary file of another
+// program, which may well open with a small number (a letter and a zero byte), does not pass.
 bool LooksLikeUtf16(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
         return true;
     }
-    const auto ascii = [](char c) {
-        return c == '\t' || c == '\n' || c == '\r' || (c >= ' ' && c <= '~');
+    const auto text = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '\t' || c == '\n' || c == '\r' || (byte >= ' ' && byte != 0x7F);
     };
-    return bytes.size() >= 2 &&
-           ((bytes[0] == '\0' && ascii(bytes[1])) || (ascii(bytes[0]) && bytes[1] == '\0'));
+    constexpr std::size_t kPairsJudged = 32;
+    const std::size_t pairs = std::min(bytes.size() / 2, kPairsJudged);
+    std::size_t littleEndian = 0;
+    std::size_t bigEndian = 0;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const char first = bytes[2 * i];
+        const char second = bytes[2 * i + 1];
+        littleEndian += text(first) && second == '\0' ? 1 : 0;
+        bigEndian += first == '\0' && text(second) ? 1 : 0;
+    }
+    // A character outside Latin-1 now and then has no zero byte.
+    const auto nearlyAll = [pairs](std::size_t count) { return 8 * count >= 7 * pairs; };
+    return pairs >= 4 && (nearlyAll(littleEndian) || nearlyAll(bigEndian));
 }
 
 // Why no reader takes the file.
@@ -47,49 +55,10 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         return file.status;
     }
     const std::string& bytes = file.value;
-    Status parsed;
-    DealFileKind kind = RecogniseDealFile(bytes).kind;
-    // A PBN file without a version line may give its first Deal tag after many other lines,
-    // and a LIN file its first md pair after the players and the auction.
-    if (kind == DealFileKind::Unknown && HoldsPbnDealTag(bytes)) {
-        kind = DealFileKind::Pbn;
-    } else if (kind == DealFileKind::Unknown && HoldsLINDeal(bytes)) {
-        kind = DealFileKind::Lin;
-    }
-    switch (kind) {
-        case DealFileKind::Own:
-            parsed = ParseOwnDealFile(bytes, contents);
-            break;
-        case DealFileKind::Legacy:
-            parsed = ParseLegacyDealFile(bytes, contents);
-            break;
-        case DealFileKind::Dlm:
-            parsed = ParseDLMFile(bytes, contents);
-            break;
-        case DealFileKind::Dup:
-            parsed = ParseDUPFile(bytes, contents);
-            contents.header1.clear();
-            contents.header2.clear();
-            contents.dealsComplete = true;
-            break;
-        case DealFileKind::Pbn:
-            parsed = ParsePbnFile(bytes, contents);
-            break;
-        case DealFileKind::Bri:
-            parsed = ParseBRIFile(bytes, contents);
-            contents.holdsHeaderLines = false;
-            break;
-        case DealFileKind::Dge:
-            parsed = ParseDGEFile(bytes, contents);
-            contents.holdsHeaderLines = false;
-            break;
-        case DealFileKind::Lin:
-            parsed = ParseLINFile(bytes, contents);
-            break;
-        case DealFileKind::Unknown:
-            parsed = Status::Failure(UnknownKindReason(bytes));
-            break;
-    }
+    const DealFileKind kind = RecogniseDealFile(bytes);
+    const DealFileKindRow* row = FindDealFileKind(kind);
+    Status parsed =
+        row != nullptr ? row->read(bytes, contents) : Status::Failure(UnknownKindReason(bytes));
     // A file that yields no deal at all would leave the print page with nothing on it.
     if (parsed.Ok() && contents.boardSet.empty()) {
         parsed = Status::Failure("The file holds no deals.");
@@ -98,6 +67,7 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         contents = {};
         return Status::Failure("Error reading " + fileName + ". " + parsed.Reason());
     }
+    contents.kind = kind;
     return {};
 }
 

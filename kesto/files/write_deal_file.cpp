@@ -1,14 +1,7 @@
 #include "kesto/files/write_deal_file.h"
 
-#include "kesto/files/bri_file.h"
-#include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_file_kinds.h"
-#include "kesto/files/dge_file.h"
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/dup_file.h"
-#include "kesto/files/lin_file.h"
-#include "kesto/files/own_deal_file.h"
-#include "kesto/files/pbn_writer.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto {
 
@@ -52,30 +45,16 @@ Status RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension
 
 Status WriteDealFile(DealFileKind kind, const std::string& fileName, const DealsToWrite& deals) {
     const DealFileKindRow* row = FindDealFileKind(kind);
-    if (row != nullptr && row->wholeDealsOnly) {
+    if (row == nullptr || row->write == nullptr) {
+        row = FindDealFileKind(DealFileKind::Own);
+    }
+    if (row->wholeDealsOnly) {
         const Status refused = RefuseDealsNotWhole(deals.boardSet, row->extension);
         if (!refused.Ok()) {
             return refused;
         }
     }
-    switch (kind) {
-        case DealFileKind::Dlm:
-            return WriteDLMFile(fileName, deals.boardSet, deals.header1, deals.header2, deals.mode);
-        case DealFileKind::Dup:
-            return WriteDUPFile(fileName, deals.boardSet);
-        case DealFileKind::Pbn:
-            return WritePbnFile(fileName, {deals.boardSet, deals.header1, deals.header2, deals.date,
-                                           deals.boardTags});
-        case DealFileKind::Bri:
-            return WriteBRIFile(fileName, deals.boardSet);
-        case DealFileKind::Dge:
-            return WriteDGEFile(fileName, deals.boardSet);
-        case DealFileKind::Lin:
-            return WriteLINFile(fileName, deals.boardSet, deals.header1, deals.header2);
-        default:
-            return WriteOwnDealFile(fileName, deals.boardSet, deals.header1, deals.header2,
-                                    deals.mode);
-    }
+    return row->write(fileName, deals);
 }
 
 }  // namespace kesto

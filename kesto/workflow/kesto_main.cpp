@@ -266,7 +266,10 @@ void TKestoMain::NextOnFirstPage() {
 }
 
 void TKestoMain::NextOnEnterHandPage() {
-    while (!boardSet.empty() && boardSet.back().CardCount() == 0) {
+    // Empty deals after the last one typed in are dropped; a file's own boards are all kept,
+    // and the checks below name those without cards.
+    const std::size_t kept = mode_ == DealSource::ReadFromFile ? boardsRead_ : 0;
+    while (boardSet.size() > kept && boardSet.back().CardCount() == 0) {
         boardSet.pop_back();
     }
     if (boardSet.empty()) {
@@ -328,6 +331,7 @@ void TKestoMain::PrevBtnClick() {
             if (Printed && view_.ShowMessage(MessageKind::Confirmation, Text(texts::kClearPrinted),
                                              MessageButtons::YesNo) == Answer::Yes) {
                 boardSet.clear();
+                boardsRead_ = 0;
             }
             ShowPage(Page::EnterHand);
             break;

@@ -217,6 +217,7 @@ class TKestoMain {
     std::unique_ptr<DealAnalyser> analyser_;
     std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
     std::vector<std::pair<tDeal, DoubleDummyTable>> tricksRead_;
+    std::size_t boardsRead_ = 0;  // the boards the file read last gave
 
     bool terminateRequested_ = false;
     bool shown_ = false;

@@ -78,9 +78,10 @@ bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fil
 bool AcceptFileNumbering(const std::string& fileName, const DealFileContents& contents, Ui& ui) {
     return AcceptBoardNumbers(fileName, contents.boardNumbers, ui) &&
            (contents.otherDealerOrVulnerability.empty() ||
-            AcceptNotice(texts::OtherDealerOrVulnerabilityText(fileName,
-                                                               contents.otherDealerOrVulnerability),
-                         ui));
+            AcceptNotice(
+                texts::OtherDealerOrVulnerabilityText(fileName, contents.kind == DealFileKind::Pbn,
+                                                      contents.otherDealerOrVulnerability),
+                ui));
 }
 
 void TKestoMain::ReadDealsFromFile() {
@@ -131,6 +132,7 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
         return;
     }
     boardSet = std::move(contents.boardSet);
+    boardsRead_ = boardSet.size();
     // Another program's analysis spares solving these deals again.
     tricksRead_.clear();
     for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i) {

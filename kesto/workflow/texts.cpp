@@ -75,9 +75,10 @@ std::string BoardsRenumberedText(std::string_view fileName, const std::vector<in
            ", and dealer and vulnerability follow the new numbers.";
 }
 
-std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
+std::string OtherDealerOrVulnerabilityText(std::string_view fileName, bool pbnTags,
                                            const std::vector<int>& boards) {
-    return "In " + std::string(fileName) + ", the Dealer or Vulnerable tag of board" +
+    return "In " + std::string(fileName) + ", the " +
+           (pbnTags ? "Dealer or Vulnerable tag" : "dealer or vulnerability") + " of board" +
            (boards.size() == 1 ? " " : "s ") + RunsText(boards) +
            " differs from the usual rotation. Kesto gives every board the dealer and "
            "vulnerability of its number, so these change.";

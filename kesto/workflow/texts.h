@@ -75,11 +75,12 @@ std::string NotAWholeNumberText(std::string_view text);
 // then "..."; boards without a number (0) are counted ("; 3 boards have no number Kesto can
 // read").
 std::string BoardsRenumberedText(std::string_view fileName, const std::vector<int>& fileNumbers);
-// A file whose Dealer or Vulnerable tags differ from the rotation for the boards given
+// A file whose dealers or vulnerabilities differ from the rotation for the boards given
 // (DealFileContents::otherDealerOrVulnerability): "In teach.pbn, the Dealer or Vulnerable tag of
 // boards 2 to 4, 6 differs from the usual rotation. Kesto gives every board the dealer and
-// vulnerability of its number, so these change."
-std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
+// vulnerability of its number, so these change." A file of another kind than PBN has no tags:
+// "In club.lin, the dealer or vulnerability of board 2 differs ..."
+std::string OtherDealerOrVulnerabilityText(std::string_view fileName, bool pbnTags,
                                            const std::vector<int>& boards);
 // Secure dealing could not read the system's random source; reason is the system's words.
 std::string SecureDealingFailedText(std::string_view reason);

@@ -18,6 +18,7 @@
 #include "kesto/deal/random.h"
 #include "kesto/files/bri_file.h"
 #include "kesto/files/deal_file_io.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/files/dge_file.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/dup_file.h"
@@ -156,7 +157,7 @@ DealSource ModeOf(const DealFileContents& contents) {
 std::string CheckOwnRoundTrip(const DealFileContents& read) {
     const std::string text =
         OwnDealFileText(read.boardSet, read.header1, read.header2, ModeOf(read));
-    if (RecogniseDealFile(text).kind != DealFileKind::Own) {
+    if (RecogniseDealFile(text) != DealFileKind::Own) {
         return "a written own file is not recognised as one";
     }
     DealFileContents again;
@@ -218,7 +219,7 @@ std::string CheckPbnRoundTrip(const DealFileContents& read) {
     }
     const std::string text =
         PbnFileText({read.boardSet, read.header1, read.header2, read.header2Date});
-    if (RecogniseDealFile(text).kind != DealFileKind::Pbn) {
+    if (RecogniseDealFile(text) != DealFileKind::Pbn) {
         return "a written PBN file is not recognised as one";
     }
     DealFileContents again;
@@ -255,7 +256,7 @@ std::string CheckDlmRoundTrip(const DealFileContents& read) {
         return {};
     }
     const std::string text = DLMFileText(read.boardSet, read.header1, read.header2, ModeOf(read));
-    if (RecogniseDealFile(text).kind != DealFileKind::Dlm) {
+    if (RecogniseDealFile(text) != DealFileKind::Dlm) {
         return "a written DLM file is not recognised as one";
     }
     DealFileContents again;
@@ -293,7 +294,7 @@ std::string CheckDupRoundTrip(const tBoardSet& boardSet) {
         return {};
     }
     const std::string bytes = DUPFileBytes(whole);
-    if (RecogniseDealFile(bytes).kind != DealFileKind::Dup) {
+    if (RecogniseDealFile(bytes) != DealFileKind::Dup) {
         return "a written DUP file is not recognised as one";
     }
     DealFileContents again;
@@ -358,20 +359,17 @@ std::string CheckDealFile(std::string_view bytes) {
     if (contents.boardSet.empty()) {
         return "a read that succeeded gave no deal";
     }
-    const Recognition recognition = RecogniseDealFile(bytes);
-    // A PBN file may give its first Deal tag, a LIN file its first md pair, past the bytes
-    // recognition looks at.
-    if (recognition.kind == DealFileKind::Unknown && !HoldsPbnDealTag(bytes) &&
-        !HoldsLINDeal(bytes)) {
-        return "a file of no known kind was read";
+    const DealFileKind kind = RecogniseDealFile(bytes);
+    if (kind == DealFileKind::Unknown || contents.kind != kind) {
+        return "a file was read as another kind than recognition gives";
     }
-    if (recognition.kind == DealFileKind::Dup &&
+    if (kind == DealFileKind::Dup &&
         (!contents.header1.empty() || !contents.header2.empty() || !contents.dealsComplete)) {
         return "a DUP file gave header lines or incomplete deals";
     }
-    const bool whole = recognition.kind == DealFileKind::Dlm ||
-                       recognition.kind == DealFileKind::Dup ||
-                       recognition.kind == DealFileKind::Bri;
+    // These readers give every card no hand holds to West: their deals are whole.
+    const bool whole =
+        kind == DealFileKind::Dlm || kind == DealFileKind::Dup || kind == DealFileKind::Bri;
     return FirstProblem({CheckHands(contents.boardSet),
                          CheckDealsCanStand(contents.boardSet, whole),
                          CheckOwnRoundTrip(contents)});

@@ -26,7 +26,7 @@
 #include <memory>
 #include <string>
 
-#include "kesto/files/deal_file.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/options/language_table.h"
@@ -596,7 +596,7 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
         std::ifstream file(path, std::ios::binary);
         std::string first(kesto::kRecognitionBytes, ' ');
         QVERIFY2(file.read(first.data(), static_cast<std::streamsize>(first.size())), path.c_str());
-        QCOMPARE(kesto::RecogniseDealFile(first).kind, kesto::SaveKindOfFilterIndex(c.row));
+        QCOMPARE(kesto::RecogniseDealFile(first), kesto::SaveKindOfFilterIndex(c.row));
         QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
     }
 }
