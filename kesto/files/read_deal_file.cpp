@@ -9,23 +9,11 @@
 #include "kesto/files/lin_file.h"
 #include "kesto/files/own_deal_file.h"
 #include "kesto/files/pbn_reader.h"
+#include "kesto/platform/text_encoding.h"
 
 namespace kesto {
 
 namespace {
-
-// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or an ASCII character with a
-// zero byte beside it.
-bool LooksLikeUtf16(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        return true;
-    }
-    const auto ascii = [](char c) {
-        return c == '\t' || c == '\n' || c == '\r' || (c >= ' ' && c <= '~');
-    };
-    return bytes.size() >= 2 &&
-           ((bytes[0] == '\0' && ascii(bytes[1])) || (ascii(bytes[0]) && bytes[1] == '\0'));
-}
 
 // Why no reader takes the file.
 std::string UnknownKindReason(std::string_view bytes) {

@@ -179,4 +179,15 @@ std::string FileTextAsWindows1252(std::string_view bytes) {
     return IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
 }
 
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return true;
+    }
+    const auto ascii = [](char c) {
+        return c == '\t' || c == '\n' || c == '\r' || (c >= ' ' && c <= '~');
+    };
+    return bytes.size() >= 2 &&
+           ((bytes[0] == '\0' && ascii(bytes[1])) || (ascii(bytes[0]) && bytes[1] == '\0'));
+}
+
 }  // namespace kesto
