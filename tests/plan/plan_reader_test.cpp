@@ -21,7 +21,8 @@ std::string Reading(const Plan& plan) {
         reading += (reading.empty() ? "" : "; ") + std::to_string(line.lineNumber) + " " +
                    (line.count ? std::to_string(*line.count) : "*") + " ";
         for (int board = 1; board <= 4; ++board) {
-            reading += line.condition.Meets(WorkedDeal(), board) ? '1' : '0';
+            reading +=
+                line.condition.Meets(FiguresOf(WorkedDeal()), BoardDealer(board)) ? '1' : '0';
         }
     }
     return reading;
