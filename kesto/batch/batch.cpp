@@ -16,10 +16,10 @@
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/plan/plan_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/error_report.h"
-#include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/print/print_options.h"
 #include "kesto/print/print_without_window.h"
@@ -203,7 +203,7 @@ int BatchJob::ReadBoards() {
 int BatchJob::DealToPlan() {
     std::string text;
     if (options_.planFile) {
-        StatusOr<std::string> file = ReadWholeFile(*options_.planFile);
+        StatusOr<std::string> file = ReadPlanFile(*options_.planFile);
         if (!file.status.Ok()) {
             return Failure(file.status.Reason());
         }
@@ -216,13 +216,16 @@ int BatchJob::DealToPlan() {
         return BatchUsageError(
             err_, "the plan cannot be read: " + MessageToUtf8(PlanErrorText(*reading.error)));
     }
-    const bool oneCondition = reading.plan.lines.size() == 1 && !reading.plan.lines[0].count;
-    if (oneCondition && !options_.generate) {
+    if (reading.plan.DealsEveryBoard() && !options_.generate) {
         return BatchUsageError(
             err_, "a plan of one condition without a count needs --generate N for its boards");
     }
-    main_.PlanDlgOk(text, options_.mix);
-    main_.PlanCheckBoxClick(true);
+    if (!reading.plan.DealsEveryBoard() && options_.generate) {
+        const int boards = reading.plan.BoardCount(0);
+        err_ << "kesto batch: warning: --generate is ignored: the plan's counts give " << boards
+             << (boards == 1 ? " board.\n" : " boards.\n");
+    }
+    main_.PlanDlgOk({.text = text, .mix = options_.mix});
     main_.RadioGroup1Click(DealSource::Generate);
     if (options_.generate) {
         main_.UpDown1Change(*options_.generate);

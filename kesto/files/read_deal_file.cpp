@@ -1,39 +1,12 @@
 #include "kesto/files/read_deal_file.h"
 
-#include <algorithm>
-
 #include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_file_kinds.h"
+#include "kesto/platform/text_encoding.h"
 
 namespace kesto {
 
 namespace {
-
-// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or text characters each with a
-// zero byte on the same side in nearly all of the first byte pairs. A binary file of another
-// program, which may well open with a small number (a letter and a zero byte), does not pass.
-bool LooksLikeUtf16(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        return true;
-    }
-    const auto text = [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return c == '\t' || c == '\n' || c == '\r' || (byte >= ' ' && byte != 0x7F);
-    };
-    constexpr std::size_t kPairsJudged = 32;
-    const std::size_t pairs = std::min(bytes.size() / 2, kPairsJudged);
-    std::size_t littleEndian = 0;
-    std::size_t bigEndian = 0;
-    for (std::size_t i = 0; i < pairs; ++i) {
-        const char first = bytes[2 * i];
-        const char second = bytes[2 * i + 1];
-        littleEndian += text(first) && second == '\0' ? 1 : 0;
-        bigEndian += first == '\0' && text(second) ? 1 : 0;
-    }
-    // A character outside Latin-1 now and then has no zero byte.
-    const auto nearlyAll = [pairs](std::size_t count) { return 8 * count >= 7 * pairs; };
-    return pairs >= 4 && (nearlyAll(littleEndian) || nearlyAll(bigEndian));
-}
 
 // Why no reader takes the file.
 std::string UnknownKindReason(std::string_view bytes) {

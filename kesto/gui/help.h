@@ -17,5 +17,7 @@ bool ShowHelpContents(QWidget* parent);
 bool ShowHelpSearch(QWidget* parent);
 // The about box's link: help/about.html, the manual's page about Kesto and its version.
 bool ShowHelpAbout(QWidget* parent);
+// The plan dialog's Help: help/plans.html, "Dealing to a plan".
+bool ShowHelpPlans(QWidget* parent);
 
 }  // namespace kesto::gui

@@ -233,7 +233,7 @@ QWidget* MainWindow::BuildFirstPage() {
 
     randomCountGroup_ = new QGroupBox(Q(texts::kRandomCountLabel), page);
     randomCountGroup_->setObjectName("GroupBox7");
-    randomCountGroup_->setGeometry(8, 106, 439, 58);
+    randomCountGroup_->setGeometry(8, 106, 439, 74);
     randomCount_ = MakeCount(randomCountGroup_, "UpDown1", kNumHands.min, kNumHands.max);
     randomCount_->setGeometry(14, 24, 72, 24);
     connect(randomCount_, &QSpinBox::valueChanged, this,
@@ -244,18 +244,21 @@ QWidget* MainWindow::BuildFirstPage() {
     auto* planBtn = new QPushButton(Q(texts::kPlanButton), randomCountGroup_);
     planBtn->setObjectName("PlanBtn");
     planBtn->setGeometry(330, 23, 95, 26);
+    planLine_ = new QLabel(randomCountGroup_);
+    planLine_->setObjectName("PlanLine");
+    planLine_->setGeometry(110, 50, 315, 18);
     connect(dealToPlan_, &QCheckBox::clicked, this,
             [this](bool checked) { core_->PlanCheckBoxClick(checked); });
     connect(planBtn, &QPushButton::clicked, this, [this] {
-        if (const auto chosen = RunPlanDialog(this, {core_->PlanText(), core_->PlanMix()},
-                                              core_->RandomDealCount())) {
-            core_->PlanDlgOk(chosen->plan, chosen->mix);
+        if (const auto chosen =
+                RunPlanDialog(this, core_->CurrentPlan(), core_->RandomDealCount())) {
+            core_->PlanDlgOk(*chosen);
         }
     });
 
     headerGroup_ = new QGroupBox(Q(texts::kHeaderGroup), page);
     headerGroup_->setObjectName("HeaderGroup");
-    headerGroup_->setGeometry(8, 172, 439, 128);
+    headerGroup_->setGeometry(8, 188, 439, 124);
     line1_ = new QLineEdit(headerGroup_);
     line1_->setObjectName("Edit17");
     line1_->setGeometry(70, 26, 355, 24);
@@ -501,6 +504,8 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     if (randomCount_->value() != d.randomCount) {
         Quietly(randomCount_, [&](auto* w) { w->setValue(d.randomCount); });
     }
+    randomCount_->setEnabled(d.randomCountEnabled);
+    planLine_->setText(ToQString(d.planLine));
     headerGroup_->setEnabled(d.headerEnabled);
     for (auto [edit, text] : {std::pair{line1_, &d.line1}, std::pair{line2_, &d.line2}}) {
         const QString shown = ToQString(*text);
@@ -940,6 +945,7 @@ void MainWindow::ShootDialogs(Screenshots& shots) {
     }
     GrabNextModal(this, shots.Path("printer-setup.png"), shots.ok, CloseDialog, true);
     RunPrinterSetupDialog(this, core_->Settings().path);
+    shots.ok = SavePlanDialogScreenshot(this, shots.Path("plan-error.png")) && shots.ok;
 
     // Help, "&About": the product name in a readable size.
     GrabNextModal(this, shots.Path("about.png"), shots.ok, CloseDialog, true);

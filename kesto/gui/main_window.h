@@ -106,6 +106,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QGroupBox* randomCountGroup_ = nullptr;
     QSpinBox* randomCount_ = nullptr;
     QCheckBox* dealToPlan_ = nullptr;
+    QLabel* planLine_ = nullptr;  // what the plan deals, while "Deal to a p&lan" is ticked
     QGroupBox* headerGroup_ = nullptr;
     QLineEdit* line1_ = nullptr;
     QLineEdit* line2_ = nullptr;

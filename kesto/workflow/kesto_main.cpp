@@ -115,8 +115,8 @@ void TKestoMain::ReadSettings() {
     SuppressSetWarning = store.Read(kSuppressSetWarning);
     SuppressHTMLAlert = store.Read(kSuppressHtmlAlert);
     RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
-    planText_ = store.Read(kPlan);
-    planMix_ = store.Read(kPlanMix);
+    plan_.text = store.Read(kPlan);
+    plan_.mix = store.Read(kPlanMix);
     store.CloseKey();
 }
 
@@ -196,13 +196,15 @@ void TKestoMain::NextBtnClick() {
     }
 }
 
+GeneratingRun TKestoMain::ChosenGenerator(SecureRandom& secure) {
+    const bool useSecure = options_ != nullptr && options_->SecureDealing();
+    return useSecure ? GeneratingRun(secure) : GeneratingRun(random_);
+}
+
 bool TKestoMain::GenerateDeals() {
-    if (options_ == nullptr || !options_->SecureDealing()) {
-        GenerateRandomDeals(boardSet, randomCount_, random_);
-        return true;
-    }
     SecureRandom secure;
-    const Status dealt = GenerateSecureDeals(boardSet, randomCount_, secure);
+    GeneratingRun generator = ChosenGenerator(secure);
+    const Status dealt = kesto::GenerateDeals(boardSet, randomCount_, generator);
     if (!dealt.Ok()) {
         view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.Reason()));
     }
@@ -210,22 +212,19 @@ bool TKestoMain::GenerateDeals() {
 }
 
 bool TKestoMain::DealPlan() {
-    const PlanReading reading = ReadPlan(planText_);
+    const PlanReading reading = ReadPlan(plan_.text);
     if (reading.error) {
         view_.ShowMessage(MessageKind::Error,
                           texts::PlanUnreadableText(PlanErrorText(*reading.error)));
         return false;
     }
-    const bool secure = options_ != nullptr && options_->SecureDealing();
+    SecureRandom secure;
+    GeneratingRun generator = ChosenGenerator(secure);
     tBoardSet boards;
     BackgroundPlanDealing run([&](const PlanProgressReport& progress) {
-        PlanDealingOptions options{.dealsAsked = randomCount_, .mix = planMix_};
+        PlanDealingOptions options{.dealsAsked = randomCount_, .mix = plan_.mix};
         options.progress = progress;
-        if (!secure) {
-            return kesto::DealToPlan(boards, reading.plan, options, random_);
-        }
-        SecureRandom source;
-        return kesto::DealToPlan(boards, reading.plan, options, source);
+        return kesto::DealToPlan(boards, reading.plan, options, generator);
     });
     if (!view_.WaitForPlanDealing(run)) {
         run.Cancel();
@@ -251,7 +250,7 @@ void TKestoMain::NextOnFirstPage() {
     boardSet.clear();
     switch (mode_) {
         case DealSource::Generate:
-            if (!(dealToPlan_ ? DealPlan() : GenerateDeals())) {
+            if (!(plan_.ticked ? DealPlan() : GenerateDeals())) {
                 return;
             }
             ShowPage(Page::Print);
@@ -372,18 +371,16 @@ void TKestoMain::UpDown1Change(int count) {
     randomCount_ = kNumHands.Clamp(count);
 }
 void TKestoMain::PlanCheckBoxClick(bool checked) {
-    dealToPlan_ = checked;
+    plan_.ticked = checked;
     Refresh();
 }
 
-void TKestoMain::PlanDlgOk(const std::string& plan, bool mix) {
-    planText_ = plan;
-    planMix_ = mix;
-    dealToPlan_ = true;  // a plan just written is the one to deal
+void TKestoMain::PlanDlgOk(const PlanChoice& chosen) {
+    plan_ = {chosen.text, chosen.mix, true};  // a plan just written is the one to deal
     SettingsStore store(settings_);
     store.OpenKey(kSettingsKey, true);
-    store.Write(kPlan, planText_);
-    store.Write(kPlanMix, planMix_);
+    store.Write(kPlan, plan_.text);
+    store.Write(kPlanMix, plan_.mix);
     store.CloseKey();
     Refresh();
 }
@@ -432,7 +429,12 @@ void TKestoMain::FillDisplay() {
     d.mode = mode_;
     d.randomCountVisible = mode_ == DealSource::Generate;
     d.randomCount = randomCount_;
-    d.dealToPlan = dealToPlan_;
+    d.dealToPlan = plan_.ticked;
+    // A plan with counts says how many boards there are; the count field has no say then.
+    const std::optional<PlanReading> reading =
+        plan_.ticked && page_ == Page::First ? std::optional(ReadPlan(plan_.text)) : std::nullopt;
+    d.planLine = reading ? texts::PlanLineText(*reading, randomCount_, plan_.mix) : "";
+    d.randomCountEnabled = !reading || reading->error || reading->plan.DealsEveryBoard();
     d.headerEnabled = headerEnabled_;
     d.line1 = line1_;
     d.line2 = line2_;

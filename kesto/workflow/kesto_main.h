@@ -14,6 +14,7 @@
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
+#include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/html/html_export.h"
 #include "kesto/html/html_library.h"
@@ -22,12 +23,14 @@
 #include "kesto/print/printing_library.h"
 #include "kesto/workflow/background_analysis.h"
 #include "kesto/workflow/main_window_view.h"
+#include "kesto/workflow/plan_choice.h"
 
 namespace kesto {
 
 class Clock;
 class DoubleDummySolver;
 class LanguageTable;
+class SecureRandom;
 class TOptionDlg;
 
 // The hand-entry page's "Deal:" number runs from 1 to this.
@@ -70,10 +73,9 @@ class TKestoMain {
     // "Deal to a p&lan": Next in generate mode deals to the plan instead (not stored: each
     // start deals as before until it is ticked).
     void PlanCheckBoxClick(bool checked);
-    // The plan dialog's OK: the plan (lines separated by '\n') and "Mix the &themes" are kept
-    // and stored, and "Deal to a p&lan" is ticked. The dialog lets only a plan that can be
-    // read through.
-    void PlanDlgOk(const std::string& plan, bool mix);
+    // The plan dialog's OK: the plan's text and "Mix the &themes" are kept and stored, and
+    // "Deal to a p&lan" is ticked. The dialog lets only a plan that can be read through.
+    void PlanDlgOk(const PlanChoice& chosen);
     // A deal file given to the program when it starts ("kesto FILE", a file opened from the
     // file manager): on the first page, read as "Read deals fro&m file" reads the file the
     // user picks, with the same messages and notices, and on to the page its deals lead to.
@@ -168,9 +170,7 @@ class TKestoMain {
     const std::string& HeaderLine1() const { return line1_; }
     const std::string& HeaderLine2() const { return line2_; }
     int RandomDealCount() const { return randomCount_; }
-    bool PlanTicked() const { return dealToPlan_; }
-    const std::string& PlanText() const { return planText_; }
-    bool PlanMix() const { return planMix_; }
+    const PlanChoice& CurrentPlan() const { return plan_; }
     int Copies() const { return copies_; }
     int IndividualSets() const { return sets_; }
     int StatSheets() const { return statSheets_; }
@@ -186,6 +186,9 @@ class TKestoMain {
     void ReadSettings();
     void ShowPage(Page page);
     void NextOnFirstPage();
+    // The generator the options ask for: the program's classic one, or the secure source
+    // given, which must outlive the run.
+    GeneratingRun ChosenGenerator(SecureRandom& secure);
     // The generating run, with the generator the options ask for; false after telling the
     // user that the secure source failed (the board set then stays empty).
     bool GenerateDeals();
@@ -224,9 +227,7 @@ class TKestoMain {
     Page page_ = Page::First;
     DealSource mode_ = DealSource::Generate;
     int randomCount_ = 30;
-    bool dealToPlan_ = false;
-    std::string planText_;
-    bool planMix_ = false;
+    PlanChoice plan_;
     int copies_ = 1;
     int sets_ = 1;
     int statSheets_ = 0;

@@ -40,7 +40,9 @@ struct MainWindowDisplay {
     DealSource mode = DealSource::Generate;  // RadioGroup1's checked item
     bool randomCountVisible = true;
     int randomCount = 30;  // UpDown1
+    bool randomCountEnabled = true;
     bool dealToPlan = false;
+    std::string planLine;  // under "Deal to a p&lan" while it is ticked
     bool headerEnabled = true;
     std::string line1, line2;
     bool useDateInHeader = false;

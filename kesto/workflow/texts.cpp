@@ -120,4 +120,28 @@ SuitedText DuplicateCardQuestion(Suit suit, std::string_view rank, std::string_v
             suit, std::string(rank) + " is missing."};
 }
 
+std::string PlanLineText(const PlanReading& reading, int dealsAsked, bool mix) {
+    const Plan& plan = reading.plan;
+    if (reading.error) {
+        return "Plan: cannot be read; mend it with Plan...";
+    }
+    if (plan.DealsEveryBoard()) {
+        return "Plan: one condition for all " + std::to_string(dealsAsked) + " boards";
+    }
+    // The counts one by one while they fit on the line.
+    constexpr std::size_t kCountsShown = 6;
+    std::string themes;
+    if (plan.lines.size() > kCountsShown) {
+        themes = " in " + std::to_string(plan.lines.size()) + " themes";
+    } else if (plan.lines.size() > 1) {
+        for (const PlanLine& line : plan.lines) {
+            themes += (themes.empty() ? " (" : " + ") + std::to_string(line.count.value_or(0));
+        }
+        themes += ")";
+    }
+    const int boards = plan.BoardCount(dealsAsked);
+    return "Plan: " + std::to_string(boards) + (boards == 1 ? " board" : " boards") + themes +
+           (mix && plan.lines.size() > 1 ? ", mixed" : "");
+}
+
 }  // namespace kesto::texts

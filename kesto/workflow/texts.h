@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kesto/plan/plan_reader.h"
 #include "kesto/workflow/suited_text.h"
 
 namespace kesto::texts {
@@ -88,6 +89,10 @@ std::string SecureDealingFailedText(std::string_view reason);
 std::string AnalysisFailedText(std::string_view reason);
 // Next with "Deal to a p&lan" ticked and a plan that cannot be read; error is PlanErrorText.
 std::string PlanUnreadableText(std::string_view error);
+// The first page's line while "Deal to a p&lan" is ticked: "Plan: 12 boards (8 + 4), mixed",
+// "Plan: one condition for all 30 boards" (dealsAsked), or "Plan: cannot be read; mend it with
+// Plan...".
+std::string PlanLineText(const PlanReading& reading, int dealsAsked, bool mix);
 
 // The deals-with-no-cards dialog.
 inline constexpr std::string_view kZeroCardsCaption = "Deals with no cards";

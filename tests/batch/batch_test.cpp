@@ -15,6 +15,7 @@
 #include "kesto/batch/batch.h"
 #include "kesto/deal/deal_notation.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/plan/plan_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/workflow/texts.h"
@@ -209,6 +210,9 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
          "W, dealer, lho, partner, rho) was expected."},
         {{"--plan", "hcp(N) > 9"},
          "a plan of one condition without a count needs --generate N for its boards"},
+        {{"--plan", "2: hcp(N) = 15-17"},
+         "the plan cannot be read: Line 1, column 11: a range takes no comparison sign before "
+         "it; write hcp(N) 15-17."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args), 2) << c.message;
@@ -225,7 +229,8 @@ void ExpectBoardsMeet(const std::string& listing, const Plan& plan, const std::v
         ASSERT_LT(board, lines.size()) << line;
         tDeal deal;
         ReadDealValue(deal, DealTagValue(line.substr(line.find("[Deal "))).value_or(""));
-        EXPECT_TRUE(plan.lines[lines[board]].condition.Meets(deal, static_cast<int>(board) + 1))
+        EXPECT_TRUE(plan.lines[lines[board]].condition.Meets(
+            FiguresOf(deal), BoardDealer(static_cast<int>(board) + 1)))
             << line;
     }
     EXPECT_EQ(board, lines.size());
@@ -243,6 +248,81 @@ TEST_F(BatchTest, APlanDealsItsCountsInOrderAndASeedRepeatsThem) {
     ASSERT_EQ(Run({"--seed", "5", "--plan", text, "--mix", "--list"}), 0);
     EXPECT_NE(out_.str(), first);
     ExpectCompleteDeals(out_.str(), 5);
+}
+
+// A plan file is read as a text editor saves it, or refused at once with a message; a plan
+// that can never be dealt says so before dealing.
+TEST_F(BatchTest, PlanFilesAreReadAsEditorsSaveThemAndAreRefusedWithAMessage) {
+    ASSERT_EQ(::mkfifo(Path("pipe.txt").c_str(), 0600), 0);
+    const std::string utf8Plan =
+        "2: hcp(N) 10\xE2\x80\x93"
+        "12 and balanced(N)\r\n";
+    const std::string utf16Plan(
+        "\xFF\xFE"
+        "2\0:\0 \0h\0c\0p\0",
+        16);
+    const struct {
+        const char* file;  // written with contents, unless it exists
+        std::string contents;
+        std::vector<std::string> more;  // options besides --plan-file and --list
+        int status;
+        std::string err;  // after "kesto batch: "
+        std::size_t boards;
+    } cases[] = {
+        {"bom.txt", "\xEF\xBB\xBF" + utf8Plan, {}, 0, "", 2},
+        {"generate.txt",
+         utf8Plan,
+         {"--generate", "9"},
+         0,
+         "warning: --generate is ignored: the plan's counts give 2 boards.",
+         2},
+        {"big.txt",
+         std::string(kMaxPlanFileBytes + 1, ' '),
+         {},
+         1,
+         Path("big.txt") + " is too big for a plan file: a plan file holds at most 1,000,000 "
+                           "bytes.",
+         0},
+        {"utf16.txt",
+         utf16Plan,
+         {},
+         1,
+         "The file is saved as UTF-16 text; Kesto reads plan files saved as ANSI "
+         "(Windows-1252) or UTF-8.",
+         0},
+        {"pipe.txt", "", {}, 1, Path("pipe.txt") + " is not a file.", 0},
+        {"/dev/zero", "", {}, 1, "/dev/zero is not a file.", 0},
+        {"never.txt",
+         "4: hcp(N) >= 21 and hcp(dealer) >= 20",
+         {},
+         1,
+         "No deal can meet line 1 with East dealing, as on board 2; no boards were dealt.",
+         0},
+    };
+    EXPECT_TRUE(RunsWithinBounds(
+        [&]() -> std::string {
+            std::string problems;
+            for (const auto& c : cases) {
+                const std::string file = c.file[0] == '/' ? c.file : Path(c.file);
+                if (!std::filesystem::exists(file) &&
+                    !ReplaceFileAtomically(file, c.contents).Ok()) {
+                    return "cannot write " + file;
+                }
+                std::vector<std::string> args = {"--plan-file", file, "--list"};
+                args.insert(args.end(), c.more.begin(), c.more.end());
+                const int status = Run(args);
+                const std::string err = c.err.empty() ? "" : "kesto batch: " + c.err + "\n";
+                const std::string listing = out_.str();
+                const auto boards =
+                    static_cast<std::size_t>(std::count(listing.begin(), listing.end(), '\n'));
+                if (status != c.status || err_.str() != err || boards != c.boards) {
+                    problems += std::string(c.file) + ": status " + std::to_string(status) + ", " +
+                                std::to_string(boards) + " boards, " + err_.str();
+                }
+            }
+            return problems;
+        },
+        20, std::size_t{1} << 30));
 }
 
 // Every plan the help page quotes reads, and deals.

@@ -636,19 +636,25 @@ std::string CheckPlan(std::string_view bytes) {
     if (plan.lines.empty() || total > kMaxPlanBoards || total != plan.BoardCount(kDealsAsked)) {
         return "an accepted plan deals " + std::to_string(total) + " boards";
     }
-    // Random deals on boards of every dealer: evaluating must not fault.
+    // Random deals on boards of every dealer: evaluating must not fault, and no deal meets a
+    // line that its bounds call never met.
     RandomGenerator random(static_cast<std::uint32_t>(bytes.size()));
     tBoardSet deals;
     GenerateRandomDeals(deals, 8, random);
     for (std::size_t i = 0; i < deals.size(); ++i) {
+        const Seat dealer = BoardDealer(static_cast<int>(i) + 1);
         for (const PlanLine& line : plan.lines) {
-            line.condition.Meets(deals[i], static_cast<int>(i) + 1);
+            if (line.condition.Meets(FiguresOf(deals[i]), dealer) &&
+                line.condition.NeverMet(dealer)) {
+                return "line " + std::to_string(line.lineNumber) + " is met by a deal, yet never";
+            }
         }
     }
     tBoardSet boardSet;
     PlanDealingOptions options{.dealsAsked = kDealsAsked, .mix = (bytes.size() & 1) != 0};
     options.maxDeals = 2000;
-    const PlanDealing dealt = DealToPlan(boardSet, plan, options, random);
+    GeneratingRun run(random);
+    const PlanDealing dealt = DealToPlan(boardSet, plan, options, run);
     if (dealt.outcome != PlanDealing::Outcome::Dealt) {
         return boardSet.empty() && !dealt.message.empty() ? std::string()
                                                           : "a plan not dealt left boards";
@@ -662,7 +668,8 @@ std::string CheckPlan(std::string_view bytes) {
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
         const std::size_t line = static_cast<std::size_t>(dealt.lineOfBoard[i]);
         if (line >= plan.lines.size() ||
-            !plan.lines[line].condition.Meets(boardSet[i], static_cast<int>(i) + 1)) {
+            !plan.lines[line].condition.Meets(FiguresOf(boardSet[i]),
+                                              BoardDealer(static_cast<int>(i) + 1))) {
             return "board " + std::to_string(i + 1) + " does not meet its line";
         }
         ++made[line];

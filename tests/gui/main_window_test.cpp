@@ -216,6 +216,9 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
     QVERIFY2(oddsShown.startsWith("Line 1: about 1 deal in ") && oddsShown.contains("\nLine 2: "),
              qPrintable(oddsShown));
     QVERIFY(Find<QCheckBox>("PlanCheckBox")->isChecked());
+    // The counts say how many boards there are: the number of deals has no say.
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: 5 boards (3 + 2)"));
+    QVERIFY(!Find<QSpinBox>("UpDown1")->isEnabled());
     SettingsStore store(settings_->filePath("Kesto.reg").toStdString());
     QVERIFY(store.OpenKey(kSettingsKey, false));
     QCOMPARE(store.Read(kPlan), plan);
@@ -225,13 +228,22 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
     QCOMPARE(boards.size(), std::size_t{5});
     const Plan read = ReadPlan(plan).plan;
     for (std::size_t i = 0; i < boards.size(); ++i) {
-        QVERIFY(read.lines[i < 3 ? 0 : 1].condition.Meets(boards[i], static_cast<int>(i) + 1));
+        QVERIFY(read.lines[i < 3 ? 0 : 1].condition.Meets(FiguresOf(boards[i]),
+                                                          BoardDealer(static_cast<int>(i) + 1)));
     }
     QVERIFY(Find<QWidget>("PrintTab")->isVisible());
 }
 
+// The first page says what a ticked plan deals; a plan no deal meets shows its progress.
 void MainWindowTest::aPlanNoDealMeetsShowsProgressUntilCancelled() {
-    window_->Core().PlanDlgOk("hcp(N) >= 38", false);
+    window_->Core().PlanDlgOk({.text = "8: hcp(N) >= 10\n4: hcp(N) = 37", .mix = true});
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: 12 boards (8 + 4), mixed"));
+    window_->Core().PlanDlgOk({.text = "hcp(N) = 37"});
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: one condition for all 30 boards"));
+    QVERIFY(Find<QSpinBox>("UpDown1")->isEnabled());
+    Find<QCheckBox>("PlanCheckBox")->click();
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString());
+    Find<QCheckBox>("PlanCheckBox")->click();
     QString shown;
     WhenModal([&shown](QWidget* dialog) {
         shown = dialog->objectName();
@@ -683,8 +695,8 @@ void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
              (QStringList{"about.png", "board-numbers.png", "date-format.png", "duplicate-card.png",
                           "first.png", "html_hints.png", "nothing-to-print.png",
                           "options-curtain-cards.png", "options-fonts.png", "options-language.png",
-                          "options-other.png", "print.png", "printer-setup.png", "record.png",
-                          "zero-cards.png"}));
+                          "options-other.png", "plan-error.png", "print.png", "printer-setup.png",
+                          "record.png", "zero-cards.png"}));
     for (const QString& name : saved) {
         const QImage picture(shots.filePath(name));
         QVERIFY2(!picture.isNull() && picture.width() > 100 && picture.height() > 50,

@@ -1,0 +1,38 @@
+#include "kesto/plan/plan_file.h"
+
+#include <cerrno>
+
+#include "kesto/plan/number_text.h"
+#include "kesto/platform/file_io.h"
+#include "kesto/platform/text_encoding.h"
+
+namespace kesto {
+
+StatusOr<std::string> ReadPlanFile(const std::string& fileName) {
+    StatusOr<std::string> file = ReadRegularFile(fileName, kMaxPlanFileBytes);
+    if (!file.status.Ok()) {
+        const int error = file.status.SystemError();
+        if (error == EFBIG) {
+            return {{},
+                    Status::Failure(fileName +
+                                        " is too big for a plan file: a plan file holds at "
+                                        "most " +
+                                        GroupedNumber(kMaxPlanFileBytes) + " bytes.",
+                                    error)};
+        }
+        // The reader's words as a sentence.
+        std::string reason = file.status.Reason();
+        if (reason.starts_with("cannot ")) {
+            reason[0] = 'C';
+        }
+        return {{}, Status::Failure(reason + ".", error)};
+    }
+    if (LooksLikeUtf16(file.value)) {
+        return {{},
+                Status::Failure("The file is saved as UTF-16 text; Kesto reads plan files saved "
+                                "as ANSI (Windows-1252) or UTF-8.")};
+    }
+    return {FileTextAsWindows1252(file.value), {}};
+}
+
+}  // namespace kesto
