@@ -75,29 +75,41 @@ void TKestoMain::FormCreate() {
     }
 }
 
+namespace {
+
+// Loads one library for start-up, saying why not: the loader's sentence, then, as for a library
+// without its entries, that it cannot be used. The name the second message gives: the file
+// loaded, or the library's file name.
+template <typename Library>
+std::unique_ptr<Library> BindLibrary(const LibraryLoader& loader, const char* logicalName,
+                                     MainWindowView& view, MessageKind kind,
+                                     std::string (*notFound)(std::string_view),
+                                     std::string (*interface)(std::string_view)) {
+    LibraryLoad load = loader(logicalName);
+    std::string library = PlatformLibraryFileName(logicalName);
+    if (!load.status.Ok()) {
+        view.ShowMessage(kind, notFound(load.status.Reason()));
+    } else if (load.value) {
+        library = load.value->Path();
+    }
+    std::unique_ptr<Library> bound = Library::Bind(std::move(load.value));
+    if (!bound) {
+        view.ShowMessage(kind, interface(library));
+    }
+    return bound;
+}
+
+}  // namespace
+
 void TKestoMain::BindLibraries() {
-    switch (PrintingLibrary::Bind(loader_, printing_)) {
-        case PrintingLibrary::BindResult::Bound:
-            break;
-        case PrintingLibrary::BindResult::NotFound:
-            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryNotFound));
-            [[fallthrough]];  // no library has no entries either
-        case PrintingLibrary::BindResult::EntriesMissing:
-            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryInterface));
-            terminateRequested_ = true;
-            break;
-    }
-    switch (HtmlLibrary::Bind(loader_, html_)) {
-        case HtmlLibrary::BindResult::Bound:
-            break;
-        case HtmlLibrary::BindResult::NotFound:
-            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryNotFound));
-            [[fallthrough]];
-        case HtmlLibrary::BindResult::EntriesMissing:
-            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryInterface));
-            createEnabled_ = false;
-            break;
-    }
+    printing_ = BindLibrary<PrintingLibrary>(loader_, kPrintingLibraryName, view_,
+                                             MessageKind::Error, texts::PrintingLibraryNotFoundText,
+                                             texts::PrintingLibraryInterfaceText);
+    terminateRequested_ = printing_ == nullptr;
+    html_ =
+        BindLibrary<HtmlLibrary>(loader_, kHtmlLibraryName, view_, MessageKind::Warning,
+                                 texts::HtmlLibraryNotFoundText, texts::HtmlLibraryInterfaceText);
+    createEnabled_ = html_ != nullptr;
 }
 
 void TKestoMain::ReadSettings() {
