@@ -528,6 +528,39 @@ TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
               DealRecord(1, boards[0]) + "\n" + DealRecord(2, boards[1]) + "\n" + analysis);
 }
 
+// Standard output that takes nothing, as /dev/full.
+class FullOutput : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+};
+
+// A listing that cannot be written all is a failure, and the job ends there.
+TEST_F(BatchTest, AListingThatCannotBeWrittenFailsWithTheSystemsReason) {
+    const struct {
+        std::vector<std::string> args;
+        const char* what;
+    } cases[] = {
+        {{"--seed", "0", "--generate", "2", "--list", "--save", Path("x.kst")},
+         "the list of deals"},
+        {{"--seed", "0", "--generate", "2", "--analyse", "--save", Path("x.kst")},
+         "the makeable contracts"},
+    };
+    for (const auto& c : cases) {
+        FullOutput full;
+        std::ostream out(&full);
+        err_.str("");
+        BatchServices services;
+        services.settingsPath = settings_;
+        EXPECT_EQ(RunBatch(c.args, out, err_, services), 1) << c.what;
+        EXPECT_EQ(err_.str(), "kesto batch: Kesto could not write " + std::string(c.what) +
+                                  " to standard output (" + std::strerror(ENOSPC) + ").\n");
+        EXPECT_FALSE(std::filesystem::exists(Path("x.kst"))) << c.what;
+    }
+}
+
 // --analyse, or the stored option, puts the table and par under each deal of the page; the
 // par lines of the published examples from each par side's view.
 TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
