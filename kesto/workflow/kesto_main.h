@@ -146,7 +146,6 @@ class TKestoMain {
 
     // Redraws the page from the model and hands the whole display to the view.
     void Refresh();
-    const MainWindowDisplay& Display() const { return display_; }
 
     // State other commands read and set.
     tBoardSet boardSet;
@@ -171,10 +170,6 @@ class TKestoMain {
     bool PlanTicked() const { return dealToPlan_; }
     const std::string& PlanText() const { return planText_; }
     bool PlanMix() const { return planMix_; }
-    int Copies() const { return copies_; }
-    int IndividualSets() const { return sets_; }
-    int StatSheets() const { return statSheets_; }
-    bool Curtains() const { return curtains_; }
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
     const SettingsFile& Settings() const { return settings_; }

@@ -247,7 +247,7 @@ TEST_F(BatchTest, APlanDealsItsCountsInOrderAndASeedRepeatsThem) {
 
 // Every plan the help page quotes reads, and deals.
 TEST_F(BatchTest, TheHelpPagesPlansDeal) {
-    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").ValueOr("");
+    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").value;
     const std::regex quoted(R"(<pre class="plan">([^<]*)</pre>)");
     int plans = 0;
     for (std::sregex_iterator it(page.begin(), page.end(), quoted), end; it != end; ++it, ++plans) {

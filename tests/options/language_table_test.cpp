@@ -30,8 +30,7 @@ std::string WordsPrintout(const std::function<std::string(int language, int slot
 }
 
 std::string GoldenPrintout() {
-    return ReadWholeFile(std::string(KESTO_TEST_DATA) + "/language/built_in_words.txt")
-        .ValueOr("<no golden file>");
+    return ReadWholeFile(std::string(KESTO_TEST_DATA) + "/language/built_in_words.txt").value;
 }
 
 // The built-in words as the golden printout holds them: [language - 1][slot].

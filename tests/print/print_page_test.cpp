@@ -112,10 +112,10 @@ TEST_F(PrintPageTest, StoredValuesOutsideTheControlsPrintAndStoreWhatIsShown) {
     main_->UpDown1Change(2);
     main_->NextBtnClick();
     ASSERT_EQ(main_->CurrentPage(), Page::Print);
-    EXPECT_EQ(main_->IndividualSets(), 100);
-    EXPECT_EQ(main_->Display().sets, 100);
-    EXPECT_EQ(main_->Copies(), 1000);
-    EXPECT_EQ(main_->Display().copies, 1000);
+    EXPECT_EQ(main_->PrintRequest().sets, 100);
+    EXPECT_EQ(window_.display.sets, 100);
+    EXPECT_EQ(main_->PrintRequest().copies, 1000);
+    EXPECT_EQ(window_.display.copies, 1000);
 
     CreateOptions();
     main_->SetOptions(options_.get());

@@ -369,11 +369,12 @@ TEST_F(Pages, CountsStayInTheirRanges) {
     main.UpDown1Change(501);
     EXPECT_EQ(main.RandomDealCount(), 500);
     main.UpDown3Change(1001);
-    EXPECT_EQ(main.Copies(), 1000);
     main.UpDown4Change("101");
-    EXPECT_EQ(main.IndividualSets(), 100);
     main.UpDown5Change(-1);
-    EXPECT_EQ(main.StatSheets(), 0);
+    const PrintJobRequest printing = main.PrintRequest();
+    EXPECT_EQ(printing.copies, 1000);
+    EXPECT_EQ(printing.sets, 100);
+    EXPECT_EQ(printing.statSheets, 0);
 }
 
 TEST_F(Pages, ADealNumberBeyondAShrunkBoardSetShowsTheLastDeal) {

@@ -270,7 +270,7 @@ TEST(StartUpSettings, TheFileHandedInIsReadAndWrittenNotTheEnvironmentsOne) {
 TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
     TempSettings settings;
     WriteSettings(settings, [](SettingsStore& s) { s.Write(kNumHands, 17); });
-    const std::string before = ReadWholeFile(settings.Path()).ValueOr("");
+    const std::string before = ReadWholeFile(settings.Path()).value;
     {
         FakeMainWindowView view;
         const FixedClock clock = TestClock();
@@ -282,7 +282,7 @@ TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
         main.StatsWithHtmlClick(true);
         main.FormClose();
     }
-    EXPECT_EQ(ReadWholeFile(settings.Path()).ValueOr(""), before);
+    EXPECT_EQ(ReadWholeFile(settings.Path()).value, before);
 }
 
 class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
