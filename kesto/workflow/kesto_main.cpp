@@ -113,8 +113,7 @@ void TKestoMain::BindLibraries() {
 }
 
 void TKestoMain::ReadSettings() {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
+    const SettingsStore store(settings_);
     // The store gives only numbers the count fields can show.
     randomCount_ = store.Read(kNumHands);
     copies_ = store.Read(kNumCopies);
@@ -129,7 +128,6 @@ void TKestoMain::ReadSettings() {
     RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
     planText_ = store.Read(kPlan);
     planMix_ = store.Read(kPlanMix);
-    store.CloseKey();
 }
 
 void TKestoMain::FormShow() {
@@ -137,14 +135,14 @@ void TKestoMain::FormShow() {
 }
 
 void TKestoMain::FormClose() {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    store.Write(kDateFormat, DateFormatIndex);
-    store.Write(kUseDateInHeader, UseDateInHeader);
-    store.Write(kStatsWithHtml, statsWithHtml_);
-    store.Write(kSuppressSetWarning, SuppressSetWarning);
-    store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
-    store.CloseKey();
+    {
+        SettingsStore store(settings_);
+        store.Write(kDateFormat, DateFormatIndex);
+        store.Write(kUseDateInHeader, UseDateInHeader);
+        store.Write(kStatsWithHtml, statsWithHtml_);
+        store.Write(kSuppressSetWarning, SuppressSetWarning);
+        store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
+    }
     for (const std::string& notice : TakeSettingsNotices()) {
         view_.ShowMessage(MessageKind::Warning, notice);
     }
@@ -388,11 +386,11 @@ void TKestoMain::PlanDlgOk(const std::string& plan, bool mix) {
     planText_ = plan;
     planMix_ = mix;
     dealToPlan_ = true;  // a plan just written is the one to deal
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    store.Write(kPlan, planText_);
-    store.Write(kPlanMix, planMix_);
-    store.CloseKey();
+    {
+        SettingsStore store(settings_);
+        store.Write(kPlan, planText_);
+        store.Write(kPlanMix, planMix_);
+    }
     Refresh();
 }
 

@@ -17,6 +17,7 @@
 #include "kesto/files/own_deal_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/platform/registry_hive.h"
 #include "kesto/workflow/texts.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
@@ -339,6 +340,16 @@ TEST_F(BatchTest, NeverWritesTheSettings) {
     ASSERT_EQ(Run({"--generate", "3", "--save", Path("s.dlm")}), 0);
     ASSERT_EQ(Run({"--read", Path("s.dlm")}), 0);
     EXPECT_FALSE(std::filesystem::exists(settings_));
+    // Nor moves a damaged one aside: that is the window's to do.
+    const std::string tooBig(kMaxHiveFileBytes + 1, ';');
+    ASSERT_TRUE(ReplaceFileAtomically(settings_, tooBig).Ok());
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
+    EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero);
+    EXPECT_EQ(err_.str(), "kesto batch: The settings file " + settings_ +
+                              " is damaged (it holds 1048577 bytes, more than the 1048576 a "
+                              "settings file may hold), so Kesto uses its default settings.\n");
+    EXPECT_EQ(scratch_.Entries(), (std::vector<std::string>{"Kesto.reg", "s.dlm"}));
+    EXPECT_EQ(ReadWholeFile(settings_).value, tooBig);
 }
 
 // A named pipe as the settings file: the job runs on the defaults at once, with one line that

@@ -216,9 +216,7 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
     QVERIFY2(oddsShown.startsWith("Line 1: about 1 deal in ") && oddsShown.contains("\nLine 2: "),
              qPrintable(oddsShown));
     QVERIFY(Find<QCheckBox>("PlanCheckBox")->isChecked());
-    SettingsStore store(settings_->filePath("Kesto.reg").toStdString());
-    QVERIFY(store.OpenKey(kSettingsKey, false));
-    QCOMPARE(store.Read(kPlan), plan);
+    QCOMPARE(SettingsStore(settings_->filePath("Kesto.reg").toStdString()).Read(kPlan), plan);
 
     QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
     const tBoardSet& boards = window_->Core().boardSet;

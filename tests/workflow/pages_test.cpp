@@ -11,6 +11,7 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/files/files_test_support.h"
+#include "tests/options/stored_value.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -86,11 +87,7 @@ TEST_F(Pages, RecordShowsOneEmptyDealWithTheFocusOnNorthsSpades) {
 }
 
 TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
-    {
-        SettingsStore store(settings.Path());
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, 3);
-    }
+    SettingsStore(settings.Path()).Write(kFileType, 3);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
     main.NextBtnClick();
@@ -440,9 +437,8 @@ class ReadFromFile : public WorkflowTest {
         view.openResult.filterIndex = filterIndex;
     }
     int StoredFileType() {
-        SettingsStore store(settings.Path());
-        store.OpenKey(kSettingsKey, true);
-        return store.ValueExists(kFileType.name) ? store.Read(kFileType) : -1;
+        const auto stored = StoredValue(settings.Path(), kFileType.name);
+        return stored ? static_cast<int>(stored->number) : -1;
     }
     tBoardSet saved;
 };
@@ -476,6 +472,7 @@ TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
 }
 
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
+    SettingsStore(settings.Path()).Write(kFileType, 2);  // another kind remembered before
     ChooseFile(SaveDeals(DealSource::Record, 2), 1);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
