@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "kesto/platform/program_files.h"
 #include "kesto/platform/shared_library.h"
 
 namespace {

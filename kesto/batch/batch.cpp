@@ -1,6 +1,8 @@
 #include "kesto/batch/batch.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -101,6 +103,9 @@ class BatchJob {
     bool Analysed();
     // Writes the message (Windows-1252) and gives kFailed.
     int Failure(std::string_view message);
+    // Flushes standard output: kGoOn when all of what (written since errno was cleared)
+    // reached it, else the failure with the system's reason.
+    int Written(std::string_view what);
 
     const BatchOptions& options_;
     std::ostream& out_;
@@ -246,12 +251,14 @@ int BatchJob::SetHeaders() {
 }
 
 int BatchJob::List() {
-    if (options_.list) {
-        for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
-            out_ << DealRecord(static_cast<int>(i) + 1, main_.boardSet[i]) << "\n";
-        }
+    if (!options_.list) {
+        return kGoOn;
     }
-    return kGoOn;
+    errno = 0;
+    for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
+        out_ << DealRecord(static_cast<int>(i) + 1, main_.boardSet[i]) << "\n";
+    }
+    return Written("the list of deals");
 }
 
 // --analyse: every complete board's analysis, one line each; incomplete boards have none.
@@ -263,12 +270,13 @@ int BatchJob::Analyse() {
         return kFailed;
     }
     const auto analyses = analyser_.FindAll(main_.boardSet);
+    errno = 0;
     for (std::size_t i = 0; i < analyses.size(); ++i) {
         if (analyses[i]) {
             out_ << AnalysisRecord(static_cast<int>(i) + 1, *analyses[i]) << "\n";
         }
     }
-    return kGoOn;
+    return Written("the makeable contracts");
 }
 
 bool BatchJob::Analysed() {
@@ -298,6 +306,15 @@ bool BatchJob::OutputAnalysis(const DealAnalyser*& analysis) {
 int BatchJob::Failure(std::string_view message) {
     err_ << "kesto batch: " << MessageToUtf8(message) << "\n";
     return kFailed;
+}
+
+int BatchJob::Written(std::string_view what) {
+    if (out_.flush()) {
+        return kGoOn;
+    }
+    const int error = errno;
+    return Failure("Kesto could not write " + std::string(what) + " to standard output" +
+                   (error != 0 ? " (" + std::string(std::strerror(error)) + ")." : "."));
 }
 
 int BatchJob::Save() {

@@ -59,10 +59,7 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
 
     const std::unique_ptr<Clock> clock = MakeSystemClock();
     LanguageTable languages;
-    {
-        SettingsStore store(settingsPath);
-        languages.LoadFromSettings(store);
-    }
+    languages.LoadFromSettings(SettingsFile{settingsPath});
     MainWindow window(*clock, languages, settingsPath);
     const bool started = window.FormCreate();
     // The options dialog comes next, also when start-up ends the program (destroying it

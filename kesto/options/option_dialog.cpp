@@ -68,8 +68,8 @@ void TOptionDlg::FormCreate() {
 }
 
 void TOptionDlg::ReadSettings() {
-    SettingsStore store(settings_);
-    if (store.OpenKey(kSettingsKey, true)) {
+    {
+        const SettingsStore store(settings_);
         showDlrVul_ = store.Read(kPrintVulDeal);
         useColor_ = store.Read(kUserWantsColor);
         gifLocation_ = store.Read(kGifDirectory);
@@ -90,8 +90,7 @@ void TOptionDlg::ReadSettings() {
             font.FontStyle = static_cast<std::uint8_t>(store.Read(settings.style));
         }
     }
-    store.CloseKey();
-    languages_.LoadFromSettings(store);
+    languages_.LoadFromSettings(settings_);
 }
 
 void TOptionDlg::FormShow() {
@@ -110,31 +109,29 @@ void TOptionDlg::FormShow() {
 }
 
 void TOptionDlg::FormDestroy() {
+    // Only the values that changed in this run reach the file (settings_store.h).
     SettingsStore store(settings_);
-    if (store.OpenKey(kSettingsKey, true)) {
-        store.Write(kPrintVulDeal, showDlrVul_);
-        store.Write(kUserWantsColor, useColor_);
-        store.Write(kGifDirectory, gifLocation_);
-        for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
-            store.Write(kOptionBoxes[row].setting, optionBoxes_[row]);
-        }
-        store.Write(kCurtainCollation, curtainCollation_);
-        store.Write(kCurtainDimensions, curtainDimensions_);
-        store.Write(kCurtainOrientation, curtainOrientation_);
-        for (int slot = 0; slot < kFontSlotCount; ++slot) {
-            const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
-            const TMyFontRec& font = fontSlots_[slot];
-            store.Write(settings.font, font.FontName);
-            store.Write(settings.size, font.FontSize);
-            store.Write(settings.style, font.FontStyle);
-            // The suit symbols' typeface goes with the cards slots; printing never reads it.
-            if (settings.symbols != nullptr) {
-                store.Write(*settings.symbols, settings.symbols->defaultValue);
-            }
-        }
-        store.Write(kUserLanguage, languages_.CurrentLanguageName());
+    store.Write(kPrintVulDeal, showDlrVul_);
+    store.Write(kUserWantsColor, useColor_);
+    store.Write(kGifDirectory, gifLocation_);
+    for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+        store.Write(kOptionBoxes[row].setting, optionBoxes_[row]);
     }
-    store.CloseKey();
+    store.Write(kCurtainCollation, curtainCollation_);
+    store.Write(kCurtainDimensions, curtainDimensions_);
+    store.Write(kCurtainOrientation, curtainOrientation_);
+    for (int slot = 0; slot < kFontSlotCount; ++slot) {
+        const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
+        const TMyFontRec& font = fontSlots_[slot];
+        store.Write(settings.font, font.FontName);
+        store.Write(settings.size, font.FontSize);
+        store.Write(settings.style, font.FontStyle);
+        // The suit symbols' typeface goes with the cards slots; printing never reads it.
+        if (settings.symbols != nullptr) {
+            store.Write(*settings.symbols, settings.symbols->defaultValue);
+        }
+    }
+    store.Write(kUserLanguage, languages_.CurrentLanguageName());
 }
 
 int TOptionDlg::ComboLanguage() const {
@@ -197,8 +194,7 @@ void TOptionDlg::OKBtnClick() {
         for (int field = 1; field <= kWordFields; ++field) {
             languages_.SetLanguageWord(language, field, WordField(field));
         }
-        SettingsStore store(settings_);
-        languages_.WriteLanguageWords(store, language);
+        languages_.WriteLanguageWords(settings_, language);
     }
 
     const int current = languages_.CurrentLanguage();
@@ -317,13 +313,10 @@ void TOptionDlg::CurtainOrientationRadioGroupClick(int index) {
 }
 
 void TOptionDlg::StorePrintingValues() {
-    // Both values, in the order FormDestroy writes them, so the file reads the same either way.
+    // In the order FormDestroy writes them, so the file reads the same either way.
     SettingsStore store(settings_);
-    if (store.OpenKey(kSettingsKey, true)) {
-        store.Write(kPrintVulDeal, showDlrVul_);
-        store.Write(kUserWantsColor, useColor_);
-    }
-    store.CloseKey();
+    store.Write(kPrintVulDeal, showDlrVul_);
+    store.Write(kUserWantsColor, useColor_);
 }
 
 void TOptionDlg::ShowDlrVulCheckBoxClick(bool checked) {

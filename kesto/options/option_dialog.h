@@ -5,7 +5,8 @@
 //
 // One TOptionDlg is created at start-up right after the main window and lives for the whole
 // run; its values are the live options that printing and the HTML export read when they run.
-// FormCreate reads them from the settings, FormDestroy writes them all back at program end.
+// FormCreate reads them from the settings, FormDestroy writes back at program end those that
+// changed since.
 // Only the "&Language" page tells OK from Cancel: every other change applies at once and stays
 // after Cancel.
 //
@@ -50,7 +51,7 @@ class TOptionDlg {
     // Each time the dialog is shown: the typeface list from the system, the first font list
     // entry selected if none is, then as ListBox1Click.
     void FormShow();
-    // Program end: every value of the dialog written to the settings.
+    // Program end: every value of the dialog that changed written to the settings.
     void FormDestroy();
 
     // "&Language" page.
@@ -99,15 +100,9 @@ class TOptionDlg {
     int CurtainDimensions() const { return curtainDimensions_; }
     int CurtainOrientation() const { return curtainOrientation_; }
 
-    // The dialog's own state, for its window and for tests.
-    int StartLanguage() const { return startLanguage_; }
-    bool WordsEdited() const { return wordsEdited_; }
-    int LanguageIndex() const { return languageIndex_; }
-    const std::string& WordField(int field) const;  // 1..19
-    int FontListIndex() const { return fontListIndex_; }
-
   private:
     void ReadSettings();
+    const std::string& WordField(int field) const;  // 1..19
     // Stores the two values the printing library reads from the settings file, so that a
     // printout started now prints as the dialog shows.
     void StorePrintingValues();

@@ -20,26 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file a replacement must write: path itself, or the file a symbolic link (or a chain of
-// them) leads to, whether or not that file exists yet.
-StatusOr<std::string> FileToReplace(const std::string& path) {
-    // As many links as the system itself follows before it gives up.
-    constexpr int kMaxLinks = 40;
-    fs::path file = path;
-    for (int links = 0; links <= kMaxLinks; ++links) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(file, error))) {
-            return {links == 0 ? path : file.lexically_normal().string(), {}};
-        }
-        const fs::path target = fs::read_symlink(file, error);
-        if (error) {
-            return {{}, Status::SystemFailure("cannot follow the link " + path, error.value())};
-        }
-        file = target.is_absolute() ? target : file.parent_path() / target;
-    }
-    return {{}, Status::SystemFailure("cannot follow the link " + path, ELOOP)};
-}
-
 // Writes all bytes, retrying short writes.
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
@@ -149,7 +129,7 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 StatusOr<PendingFile> PendingFile::Begin(const std::string& linkOrPath) {
-    const StatusOr<std::string> file = FileToReplace(linkOrPath);
+    const StatusOr<std::string> file = FileBehindLinks(linkOrPath);
     if (!file.status.Ok()) {
         return {{}, file.status};
     }
@@ -313,6 +293,24 @@ StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBy
 std::string DirectoryOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+StatusOr<std::string> FileBehindLinks(const std::string& path) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int kMaxLinks = 40;
+    fs::path file = path;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error))) {
+            return {links == 0 ? path : file.lexically_normal().string(), {}};
+        }
+        const fs::path target = fs::read_symlink(file, error);
+        if (error) {
+            return {{}, Status::SystemFailure("cannot follow the link " + path, error.value())};
+        }
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return {{}, Status::SystemFailure("cannot follow the link " + path, ELOOP)};
 }
 
 }  // namespace kesto

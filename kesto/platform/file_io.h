@@ -67,6 +67,10 @@ StatusOr<std::string> ReadWholeFile(const std::string& path);
 // bigger than maxBytes fails with the system error EFBIG.
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
 
+// The file path names: path itself, or the file a symbolic link (or a chain of them) leads to,
+// whether or not that file exists yet. Fails for a loop of links.
+StatusOr<std::string> FileBehindLinks(const std::string& path);
+
 // The folder part of a path with its final "/", or "" when it has none.
 std::string DirectoryOf(const std::string& path);
 

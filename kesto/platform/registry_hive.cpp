@@ -239,19 +239,6 @@ void RegistryHive::SetValueIn(Key& key, std::string_view name, RegistryValue val
     }
 }
 
-bool RegistryHive::KeyExists(std::string_view keyPath) const {
-    if (!IsValidKeyPath(keyPath)) {
-        return false;
-    }
-    if (FindKey(keyPath) != nullptr) {
-        return true;
-    }
-    // A key below it implies the key itself, as creating a key creates its parents.
-    const std::string prefix = std::string(keyPath) + "\\";
-    return std::any_of(keys_.begin(), keys_.end(),
-                       [&](const Key& key) { return StartsWithIgnoringCase(key.path, prefix); });
-}
-
 const RegistryValue* RegistryHive::FindValue(std::string_view keyPath,
                                              std::string_view name) const {
     const Key* key = FindKey(keyPath);
@@ -462,7 +449,13 @@ Status SaveHiveFile(const std::string& path, const RegistryHive& hive) {
     return ReplaceFileAtomically(path, hive.Serialise());
 }
 
-StatusOr<std::string> KeepFileAside(const std::string& path) {
+StatusOr<std::string> KeepFileAside(const std::string& linkOrPath) {
+    // Through a symbolic link, the file itself goes aside and the link stays.
+    const StatusOr<std::string> file = FileBehindLinks(linkOrPath);
+    if (!file.status.Ok()) {
+        return {{}, file.status};
+    }
+    const std::string& path = file.value;
     const std::string base = path + ".broken-" + AsideStamp();
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::string target = attempt == 1 ? base : base + "-" + std::to_string(attempt);

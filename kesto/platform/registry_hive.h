@@ -44,8 +44,6 @@ struct RegistryNamedValue {
 
 class RegistryHive {
   public:
-    // True for a key created or read, and for a key that has such a key below it.
-    bool KeyExists(std::string_view keyPath) const;
     // Nullptr when the key or the value is missing.
     const RegistryValue* FindValue(std::string_view keyPath, std::string_view name) const;
     // Creates the key when missing. A String's text ends at its first NUL byte, as a registry
@@ -108,7 +106,8 @@ HiveFileLoad LoadHiveFile(const std::string& path);
 Status SaveHiveFile(const std::string& path, const RegistryHive& hive);
 
 // Renames a file to "<path>.broken-<UTC yyyymmdd-hhmmss>" (with "-2", "-3", ... when that
-// name is taken), never overwriting anything. The value is the new path.
-StatusOr<std::string> KeepFileAside(const std::string& path);
+// name is taken), never overwriting anything. A symbolic link is followed: the file it leads
+// to is renamed, beside itself, and the link stays. The value is the new path.
+StatusOr<std::string> KeepFileAside(const std::string& linkOrPath);
 
 }  // namespace kesto

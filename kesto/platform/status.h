@@ -44,9 +44,6 @@ template <typename T>
 struct StatusOr {
     T value{};
     Status status;
-
-    // The value when it worked, otherwise fallback.
-    T ValueOr(T fallback) const { return status.Ok() ? value : std::move(fallback); }
 };
 
 }  // namespace kesto

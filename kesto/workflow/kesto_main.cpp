@@ -75,34 +75,45 @@ void TKestoMain::FormCreate() {
     }
 }
 
+namespace {
+
+// Loads one library for start-up, saying why not: the loader's sentence, then, as for a library
+// without its entries, that it cannot be used. The name the second message gives: the file
+// loaded, or the library's file name.
+template <typename Library>
+std::unique_ptr<Library> BindLibrary(const LibraryLoader& loader, const char* logicalName,
+                                     MainWindowView& view, MessageKind kind,
+                                     std::string (*notFound)(std::string_view),
+                                     std::string (*interface)(std::string_view)) {
+    LibraryLoad load = loader(logicalName);
+    std::string library = PlatformLibraryFileName(logicalName);
+    if (!load.status.Ok()) {
+        view.ShowMessage(kind, notFound(load.status.Reason()));
+    } else if (load.value) {
+        library = load.value->Path();
+    }
+    std::unique_ptr<Library> bound = Library::Bind(std::move(load.value));
+    if (!bound) {
+        view.ShowMessage(kind, interface(library));
+    }
+    return bound;
+}
+
+}  // namespace
+
 void TKestoMain::BindLibraries() {
-    switch (PrintingLibrary::Bind(loader_, printing_)) {
-        case PrintingLibrary::BindResult::Bound:
-            break;
-        case PrintingLibrary::BindResult::NotFound:
-            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryNotFound));
-            [[fallthrough]];  // no library has no entries either
-        case PrintingLibrary::BindResult::EntriesMissing:
-            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryInterface));
-            terminateRequested_ = true;
-            break;
-    }
-    switch (HtmlLibrary::Bind(loader_, html_)) {
-        case HtmlLibrary::BindResult::Bound:
-            break;
-        case HtmlLibrary::BindResult::NotFound:
-            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryNotFound));
-            [[fallthrough]];
-        case HtmlLibrary::BindResult::EntriesMissing:
-            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryInterface));
-            createEnabled_ = false;
-            break;
-    }
+    printing_ = BindLibrary<PrintingLibrary>(loader_, kPrintingLibraryName, view_,
+                                             MessageKind::Error, texts::PrintingLibraryNotFoundText,
+                                             texts::PrintingLibraryInterfaceText);
+    terminateRequested_ = printing_ == nullptr;
+    html_ =
+        BindLibrary<HtmlLibrary>(loader_, kHtmlLibraryName, view_, MessageKind::Warning,
+                                 texts::HtmlLibraryNotFoundText, texts::HtmlLibraryInterfaceText);
+    createEnabled_ = html_ != nullptr;
 }
 
 void TKestoMain::ReadSettings() {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
+    const SettingsStore store(settings_);
     // The store gives only numbers the count fields can show.
     randomCount_ = store.Read(kNumHands);
     copies_ = store.Read(kNumCopies);
@@ -117,7 +128,6 @@ void TKestoMain::ReadSettings() {
     RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
     plan_.text = store.Read(kPlan);
     plan_.mix = store.Read(kPlanMix);
-    store.CloseKey();
 }
 
 void TKestoMain::FormShow() {
@@ -125,14 +135,14 @@ void TKestoMain::FormShow() {
 }
 
 void TKestoMain::FormClose() {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    store.Write(kDateFormat, DateFormatIndex);
-    store.Write(kUseDateInHeader, UseDateInHeader);
-    store.Write(kStatsWithHtml, statsWithHtml_);
-    store.Write(kSuppressSetWarning, SuppressSetWarning);
-    store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
-    store.CloseKey();
+    {
+        SettingsStore store(settings_);
+        store.Write(kDateFormat, DateFormatIndex);
+        store.Write(kUseDateInHeader, UseDateInHeader);
+        store.Write(kStatsWithHtml, statsWithHtml_);
+        store.Write(kSuppressSetWarning, SuppressSetWarning);
+        store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
+    }
     for (const std::string& notice : TakeSettingsNotices()) {
         view_.ShowMessage(MessageKind::Warning, notice);
     }
@@ -377,11 +387,11 @@ void TKestoMain::PlanCheckBoxClick(bool checked) {
 
 void TKestoMain::PlanDlgOk(const PlanChoice& chosen) {
     plan_ = {chosen.text, chosen.mix, true};  // a plan just written is the one to deal
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    store.Write(kPlan, plan_.text);
-    store.Write(kPlanMix, plan_.mix);
-    store.CloseKey();
+    {
+        SettingsStore store(settings_);
+        store.Write(kPlan, plan_.text);
+        store.Write(kPlanMix, plan_.mix);
+    }
     Refresh();
 }
 

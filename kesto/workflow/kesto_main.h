@@ -148,7 +148,6 @@ class TKestoMain {
 
     // Redraws the page from the model and hands the whole display to the view.
     void Refresh();
-    const MainWindowDisplay& Display() const { return display_; }
 
     // State other commands read and set.
     tBoardSet boardSet;
@@ -171,10 +170,6 @@ class TKestoMain {
     const std::string& HeaderLine2() const { return line2_; }
     int RandomDealCount() const { return randomCount_; }
     const PlanChoice& CurrentPlan() const { return plan_; }
-    int Copies() const { return copies_; }
-    int IndividualSets() const { return sets_; }
-    int StatSheets() const { return statSheets_; }
-    bool Curtains() const { return curtains_; }
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
     const SettingsFile& Settings() const { return settings_; }

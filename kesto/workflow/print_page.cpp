@@ -89,7 +89,6 @@ PrintJobRequest TKestoMain::PrintRequest() const {
 }
 
 void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
-    SettingsStore store(settings_);
     // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
     SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)}};
     if (analysis) {
@@ -97,14 +96,11 @@ void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
     } else if (ShowMakeableContracts()) {
         request.awaitAnalysis = [this] { return AwaitAnalysis(); };
     }
-    kesto::SaveBtnClick(view_, store, request);
+    kesto::SaveBtnClick(view_, settings_, request);
 }
 
 void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options) {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    const std::string folder = store.Read(kHtmlFolder);
-    store.CloseKey();
+    const std::string folder = SettingsStore(settings_).Read(kHtmlFolder);
     HtmlExportContext context{boardSet,          line1_,      line2_, statsWithHtml_,
                               options,           html_.get(), folder, ProgramDataFolder(),
                               SuppressHTMLAlert, Printed};
@@ -112,11 +108,7 @@ void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions&
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };
     }
     HTMLBtnClick(context, htmlView);
-    if (context.dialogDirectory != folder) {
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kHtmlFolder, context.dialogDirectory);
-        store.CloseKey();
-    }
+    SettingsStore(settings_).Write(kHtmlFolder, context.dialogDirectory);
 }
 
 }  // namespace kesto

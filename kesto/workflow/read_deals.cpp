@@ -91,11 +91,9 @@ void TKestoMain::ReadDealsFromFile() {
     request.defaultExtension = std::string(kOpenDialogDefaultExtension);
     request.mustExist = true;
     {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
+        const SettingsStore store(settings_);
         request.filterIndex = OpenFilterIndexOfFileType(store.Read(kFileType));
         request.initialDirectory = store.Read(kDealFileFolder);
-        store.CloseKey();
     }
     const FileDialogResult chosen = view_.OpenFileDialog(request);
     if (!chosen.accepted) {
@@ -104,12 +102,7 @@ void TKestoMain::ReadDealsFromFile() {
     }
     // The next read or save dialog opens where the user found this file, even one that turns
     // out not to read: the right one is most likely beside it.
-    {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
-        store.CloseKey();
-    }
+    SettingsStore(settings_).Write(kDealFileFolder, DirectoryOf(chosen.fileName));
     ReadDealsFrom(chosen.fileName, FileTypeOfOpenFilterIndex(chosen.filterIndex));
 }
 
@@ -145,10 +138,7 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
                                       : std::move(contents.header2);
     }
     if (fileType) {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, *fileType);
-        store.CloseKey();
+        SettingsStore(settings_).Write(kFileType, *fileType);
     }
     // A file that says its deals are complete goes straight to the print page only when every
     // deal holds all 52 cards; otherwise its deals get the checks of typed-in deals, at once.

@@ -61,13 +61,13 @@ std::string_view SaveDefaultExtension(int filterIndex) {
     return FindDealFileKind(SaveKindOfFilterIndex(filterIndex))->extension;
 }
 
-void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
+void SaveBtnClick(Ui& ui, const SettingsFile& settings, const SaveRequest& request) {
     FileDialogRequest dialog;
-    if (settings.OpenKey(kSettingsKey, true)) {
-        const DealFileKindRow* stored = FindDealFileKind(settings.Read(kFileType));
+    {
+        const SettingsStore store(settings);
+        const DealFileKindRow* stored = FindDealFileKind(store.Read(kFileType));
         dialog.filterIndex = SaveFilterIndexOfKind(stored ? stored->kind : DealFileKind::Own);
-        dialog.initialDirectory = settings.Read(kDealFileFolder);
-        settings.CloseKey();
+        dialog.initialDirectory = store.Read(kDealFileFolder);
     }
     dialog.title = kSaveDialogTitle;
     dialog.filter = SaveDialogFilter();
@@ -78,10 +78,10 @@ void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
         return;
     }
     const DealFileKind kind = SaveKindOfFilterIndex(chosen.filterIndex);
-    if (settings.OpenKey(kSettingsKey, true)) {
-        settings.Write(kFileType, FindDealFileKind(kind)->fileType);
-        settings.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
-        settings.CloseKey();
+    {
+        SettingsStore store(settings);
+        store.Write(kFileType, FindDealFileKind(kind)->fileType);
+        store.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
     }
     DealsToWrite deals = request.deals;
     if (kind == DealFileKind::Pbn && request.awaitAnalysis) {

@@ -12,7 +12,7 @@
 namespace kesto {
 
 class Ui;
-class SettingsStore;
+struct SettingsFile;
 
 inline constexpr std::string_view kSaveDialogTitle = "Save deals to file";
 
@@ -41,6 +41,6 @@ std::string_view SaveDefaultExtension(int filterIndex);
 // the analysis when a PBN file is to carry it, writes, and shows the writer's message: an error
 // for a failure, the plain "Nothing to print." for an empty board set, whatever the kind.
 // Cancel does nothing.
-void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request);
+void SaveBtnClick(Ui& ui, const SettingsFile& settings, const SaveRequest& request);
 
 }  // namespace kesto

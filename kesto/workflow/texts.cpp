@@ -2,6 +2,26 @@
 
 namespace kesto::texts {
 
+std::string PrintingLibraryNotFoundText(std::string_view problem) {
+    return std::string(problem) + "\r\n\r\nThe program will now terminate.";
+}
+
+std::string PrintingLibraryInterfaceText(std::string_view library) {
+    return "There was a problem interfacing with " + std::string(library) +
+           ".  This program cannot run unless it is properly interfaced with it.  It will now "
+           "terminate.";
+}
+
+std::string HtmlLibraryNotFoundText(std::string_view problem) {
+    return std::string(problem) + "\r\n\r\nKesto needs this file to create HTML pages.";
+}
+
+std::string HtmlLibraryInterfaceText(std::string_view library) {
+    return "There was a problem interfacing with " + std::string(library) +
+           ".  You will not be able to create HTML pages unless this program is properly "
+           "interfaced with it.";
+}
+
 std::string DealHasOnlyText(int boardNumber, int cardCount) {
     return "Deal " + std::to_string(boardNumber) + " has only " + std::to_string(cardCount) +
            " cards.";

@@ -33,25 +33,20 @@ inline constexpr std::string_view kUseDate = "Use &date as default second line";
 inline constexpr std::string_view kDealToPlan = "Deal to a p&lan";
 inline constexpr std::string_view kPlanButton = "Pl&an...";
 
-// Start-up.
-inline constexpr std::string_view kPrintingLibraryNotFound =
-    "KESTPRT3.DLL not found.\r\n\r\n"
-    "This program requires the file KESTPRT3.DLL.  The file must be located (1) in the same "
-    "directory as the program file, (2) in the current directory, (3) in the Windows system "
-    "directory, (4) in the Windows directory, or (5) in a directory listed in the PATH "
-    "environmental variable.\r\n\r\n"
-    "The program will now terminate.";
-inline constexpr std::string_view kPrintingLibraryInterface =
-    "There was a problem interfacing with KESTPRT3.DLL.  This program cannot run unless it is "
-    "properly interfaced with KESTPRT3.DLL.  It will now terminate.";
-inline constexpr std::string_view kHtmlLibraryNotFound =
-    "KESTWEB2.DLL not found.\r\n\r\n"
-    "If you want to create HTML pages, this file must be located (1) in the same directory as "
-    "the program file, (2) in the current directory, (3) in the Windows system directory, (4) "
-    "in the Windows directory, or (5) in a directory listed in the PATH environmental variable.";
-inline constexpr std::string_view kHtmlLibraryInterface =
-    "There was a problem interfacing with KESTWEB2.DLL.  You will not be able to create HTML "
-    "pages unless this program is properly interfaced with KESTWEB2.DLL.";
+// Start-up. problem is the loader's sentence that names the library file, its folder and
+// what is wrong; library is the file's path when it was loaded, its name when not.
+// "libkestprt3.so is missing from /opt/kesto/lib/kesto: install Kesto again.\r\n\r\nThe
+// program will now terminate."
+std::string PrintingLibraryNotFoundText(std::string_view problem);
+// "There was a problem interfacing with /opt/kesto/lib/kesto/libkestprt3.so.  This program cannot
+// run unless it is properly interfaced with it.  It will now terminate."
+std::string PrintingLibraryInterfaceText(std::string_view library);
+// "libkestweb2.so is missing from ...: install Kesto again.\r\n\r\nKesto needs this file to
+// create HTML pages."
+std::string HtmlLibraryNotFoundText(std::string_view problem);
+// "There was a problem interfacing with /opt/kesto/lib/kesto/libkestweb2.so.  You will not be
+// able to create HTML pages unless this program is properly interfaced with it."
+std::string HtmlLibraryInterfaceText(std::string_view library);
 
 // Leaving the pages.
 inline constexpr std::string_view kNothingToPrint = "Nothing to print";

@@ -18,6 +18,7 @@
 #include "kesto/plan/plan_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/platform/registry_hive.h"
 #include "kesto/workflow/texts.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
@@ -327,7 +328,7 @@ TEST_F(BatchTest, PlanFilesAreReadAsEditorsSaveThemAndAreRefusedWithAMessage) {
 
 // Every plan the help page quotes reads, and deals.
 TEST_F(BatchTest, TheHelpPagesPlansDeal) {
-    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").ValueOr("");
+    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").value;
     const std::regex quoted(R"(<pre class="plan">([^<]*)</pre>)");
     int plans = 0;
     for (std::sregex_iterator it(page.begin(), page.end(), quoted), end; it != end; ++it, ++plans) {
@@ -419,6 +420,16 @@ TEST_F(BatchTest, NeverWritesTheSettings) {
     ASSERT_EQ(Run({"--generate", "3", "--save", Path("s.dlm")}), 0);
     ASSERT_EQ(Run({"--read", Path("s.dlm")}), 0);
     EXPECT_FALSE(std::filesystem::exists(settings_));
+    // Nor moves a damaged one aside: that is the window's to do.
+    const std::string tooBig(kMaxHiveFileBytes + 1, ';');
+    ASSERT_TRUE(ReplaceFileAtomically(settings_, tooBig).Ok());
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
+    EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero);
+    EXPECT_EQ(err_.str(), "kesto batch: The settings file " + settings_ +
+                              " is damaged (it holds 1048577 bytes, more than the 1048576 a "
+                              "settings file may hold), so Kesto uses its default settings.\n");
+    EXPECT_EQ(scratch_.Entries(), (std::vector<std::string>{"Kesto.reg", "s.dlm"}));
+    EXPECT_EQ(ReadWholeFile(settings_).value, tooBig);
 }
 
 // A named pipe as the settings file: the job runs on the defaults at once, with one line that
@@ -606,6 +617,39 @@ TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
     ASSERT_EQ(Run({"--analyse", "--read", Path("two.kst"), "--list"}), 0) << err_.str();
     EXPECT_EQ(out_.str(),
               DealRecord(1, boards[0]) + "\n" + DealRecord(2, boards[1]) + "\n" + analysis);
+}
+
+// Standard output that takes nothing, as /dev/full.
+class FullOutput : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+};
+
+// A listing that cannot be written all is a failure, and the job ends there.
+TEST_F(BatchTest, AListingThatCannotBeWrittenFailsWithTheSystemsReason) {
+    const struct {
+        std::vector<std::string> args;
+        const char* what;
+    } cases[] = {
+        {{"--seed", "0", "--generate", "2", "--list", "--save", Path("x.kst")},
+         "the list of deals"},
+        {{"--seed", "0", "--generate", "2", "--analyse", "--save", Path("x.kst")},
+         "the makeable contracts"},
+    };
+    for (const auto& c : cases) {
+        FullOutput full;
+        std::ostream out(&full);
+        err_.str("");
+        BatchServices services;
+        services.settingsPath = settings_;
+        EXPECT_EQ(RunBatch(c.args, out, err_, services), 1) << c.what;
+        EXPECT_EQ(err_.str(), "kesto batch: Kesto could not write " + std::string(c.what) +
+                                  " to standard output (" + std::strerror(ENOSPC) + ").\n");
+        EXPECT_FALSE(std::filesystem::exists(Path("x.kst"))) << c.what;
+    }
 }
 
 // --analyse, or the stored option, puts the table and par under each deal of the page; the

@@ -219,9 +219,7 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
     // The counts say how many boards there are: the number of deals has no say.
     QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: 5 boards (3 + 2)"));
     QVERIFY(!Find<QSpinBox>("UpDown1")->isEnabled());
-    SettingsStore store(settings_->filePath("Kesto.reg").toStdString());
-    QVERIFY(store.OpenKey(kSettingsKey, false));
-    QCOMPARE(store.Read(kPlan), plan);
+    QCOMPARE(SettingsStore(settings_->filePath("Kesto.reg").toStdString()).Read(kPlan), plan);
 
     QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
     const tBoardSet& boards = window_->Core().boardSet;

@@ -242,12 +242,12 @@ class RobustnessTest : public QObject {
 
         // The copies field of the print page emptied, then back to the first page.
         auto* copies = Find<QSpinBox>("UpDown3");
-        const int copiesBefore = Core().Copies();
+        const int copiesBefore = Core().PrintRequest().copies;
         copies->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(copies, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(copies, Qt::Key_Backspace);
         Find<QPushButton>("PrevBtn")->click();
-        QCOMPARE(Core().Copies(), copiesBefore);
+        QCOMPARE(Core().PrintRequest().copies, copiesBefore);
         QCOMPARE(count->text(), QString::number(Core().RandomDealCount()));
     }
 };

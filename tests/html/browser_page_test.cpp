@@ -34,11 +34,9 @@ std::size_t Count(const std::string& text, const std::string& what) {
 }
 
 TEST(BrowserPage, ThirtySixBoardsWithStatistics) {
-    std::unique_ptr<HtmlLibrary> library;
-    const LibraryLoader loader = [](const std::string& name) {
-        return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-    };
-    ASSERT_EQ(HtmlLibrary::Bind(loader, library), HtmlLibrary::BindResult::Bound);
+    const std::unique_ptr<HtmlLibrary> library = HtmlLibrary::Bind(
+        LoadSharedLibrary(kHtmlLibraryName, {std::string(KESTO_BIN_DIR) + "/"}).value);
+    ASSERT_NE(library, nullptr);
 
     const char* out = std::getenv("KESTO_HTML_PAGE_OUT");
     std::optional<ScratchFolder> scratch;

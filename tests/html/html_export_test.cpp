@@ -92,11 +92,10 @@ class ScriptedView final : public HtmlExportView, public Ui {
 class HtmlExport : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const LibraryLoader loader = [](const std::string& name) {
-            return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-        };
-        ASSERT_EQ(HtmlLibrary::Bind(loader, library_), HtmlLibrary::BindResult::Bound)
-            << "libkestweb2.so not found in " << KESTO_BIN_DIR;
+        LibraryLoad load = LoadSharedLibrary(kHtmlLibraryName, {std::string(KESTO_BIN_DIR) + "/"});
+        ASSERT_TRUE(load.status.Ok()) << load.status.Reason();
+        library_ = HtmlLibrary::Bind(std::move(load.value));
+        ASSERT_NE(library_, nullptr);
     }
     static void TearDownTestSuite() { library_.reset(); }
 

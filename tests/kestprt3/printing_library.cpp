@@ -154,8 +154,9 @@ ClearDealsFn PrintingLibrary::clearDeals_ = nullptr;
 PrintCustomFn PrintingLibrary::printCustom_ = nullptr;
 
 void PrintingLibrary::SetUpTestSuite() {
-    library_ = LoadSharedLibrary("KESTPRT3.DLL");
-    ASSERT_NE(library_, nullptr) << "libkestprt3.so not found beside the test program";
+    LibraryLoad load = LoadSharedLibrary("KESTPRT3.DLL");
+    ASSERT_TRUE(load.status.Ok()) << load.status.Reason();
+    library_ = std::move(load.value);
     addDeal_ = reinterpret_cast<AddDealFn>(library_->Entry("AddDeal"));
     clearDeals_ = reinterpret_cast<ClearDealsFn>(library_->Entry("ClearDeals"));
     printCustom_ = reinterpret_cast<PrintCustomFn>(library_->Entry("PrintCustom"));

@@ -249,16 +249,6 @@ TEST(RegistryHiveKeys, LookupIgnoresLetterCaseAndKeepsTheWrittenCase) {
     EXPECT_EQ(values[0].value, RegistryValue::Dword(2));
 }
 
-TEST(RegistryHiveKeys, ParentOfAKeyExists) {
-    RegistryHive hive;
-    hive.SetValue(kDutchKey, "1", RegistryValue::String("A"));
-    EXPECT_TRUE(hive.KeyExists(kDutchKey));
-    EXPECT_TRUE(hive.KeyExists(kKey));
-    EXPECT_TRUE(hive.KeyExists("HKEY_CURRENT_USER\\Software"));
-    EXPECT_FALSE(hive.KeyExists(std::string(kKey) + "\\Dansk"));
-    EXPECT_FALSE(hive.KeyExists("HKEY_CURRENT_USER\\Soft"));
-}
-
 TEST(RegistryHiveKeys, InvalidPathsAndNamesAreRefused) {
     RegistryHive hive;
     const RegistryValue one = RegistryValue::Dword(1);

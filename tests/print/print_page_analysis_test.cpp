@@ -123,7 +123,7 @@ TEST_F(PrintPageAnalysisTest, ThePrintPageStartsItAndTheWindowGoesOnMeanwhile) {
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Running);
     EXPECT_EQ(main_->Analysis()->Current().total, 4u);  // no busy bar while the first call runs
     main_->UpDown3Change(2);                            // the page still answers
-    EXPECT_EQ(main_->Copies(), 2);
+    EXPECT_EQ(main_->PrintRequest().copies, 2);
     solver.Open();
     main_->Analysis()->Wait();
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Done);

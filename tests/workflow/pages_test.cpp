@@ -11,6 +11,7 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/files/files_test_support.h"
+#include "tests/options/stored_value.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -86,11 +87,7 @@ TEST_F(Pages, RecordShowsOneEmptyDealWithTheFocusOnNorthsSpades) {
 }
 
 TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
-    {
-        SettingsStore store(settings.Path());
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, 3);
-    }
+    SettingsStore(settings.Path()).Write(kFileType, 3);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
     main.NextBtnClick();
@@ -369,11 +366,12 @@ TEST_F(Pages, CountsStayInTheirRanges) {
     main.UpDown1Change(501);
     EXPECT_EQ(main.RandomDealCount(), 500);
     main.UpDown3Change(1001);
-    EXPECT_EQ(main.Copies(), 1000);
     main.UpDown4Change("101");
-    EXPECT_EQ(main.IndividualSets(), 100);
     main.UpDown5Change(-1);
-    EXPECT_EQ(main.StatSheets(), 0);
+    const PrintJobRequest printing = main.PrintRequest();
+    EXPECT_EQ(printing.copies, 1000);
+    EXPECT_EQ(printing.sets, 100);
+    EXPECT_EQ(printing.statSheets, 0);
 }
 
 TEST_F(Pages, ADealNumberBeyondAShrunkBoardSetShowsTheLastDeal) {
@@ -439,9 +437,8 @@ class ReadFromFile : public WorkflowTest {
         view.openResult.filterIndex = filterIndex;
     }
     int StoredFileType() {
-        SettingsStore store(settings.Path());
-        store.OpenKey(kSettingsKey, true);
-        return store.ValueExists(kFileType.name) ? store.Read(kFileType) : -1;
+        const auto stored = StoredValue(settings.Path(), kFileType.name);
+        return stored ? static_cast<int>(stored->number) : -1;
     }
     tBoardSet saved;
 };
@@ -502,6 +499,7 @@ TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
 }
 
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
+    SettingsStore(settings.Path()).Write(kFileType, 2);  // another kind remembered before
     ChooseFile(SaveDeals(DealSource::Record, 2), 1);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();

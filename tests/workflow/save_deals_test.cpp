@@ -12,6 +12,7 @@
 #include "kesto/workflow/read_deals.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
+#include "tests/options/stored_value.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -19,18 +20,13 @@ namespace {
 
 class SaveDeals : public ::testing::Test {
   protected:
-    SaveDeals() : settings_(folder_.Path("settings.reg")) {}
+    SaveDeals() : settings_{folder_.Path("settings.reg")} {}
 
-    void StoreFileType(int fileType) {
-        ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
-        settings_.Write(kFileType, fileType);
-        settings_.CloseKey();
-    }
+    void StoreFileType(int fileType) { SettingsStore(settings_).Write(kFileType, fileType); }
 
     int StoredFileType() {
-        SettingsStore reader(folder_.Path("settings.reg"));
-        EXPECT_TRUE(reader.OpenKey(kSettingsKey, true));
-        return reader.ValueExists(kFileType.name) ? reader.Read(kFileType) : -1;
+        const auto stored = StoredValue(settings_.path, kFileType.name);
+        return stored ? static_cast<int>(stored->number) : -1;
     }
 
     void Answer(const std::string& fileName, int filterIndex) {
@@ -38,7 +34,7 @@ class SaveDeals : public ::testing::Test {
     }
 
     test::ScratchFolder folder_;
-    SettingsStore settings_;
+    const SettingsFile settings_;
     test::FakeUi ui_;
     const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
     SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}};

@@ -172,10 +172,7 @@ class PrintWindowTest : public QObject {
 
   private:
     static void StoreShowMakeableContracts(const std::string& settings) {
-        SettingsStore store(settings);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kShowMakeableContracts, true);
-        store.CloseKey();
+        SettingsStore(settings).Write(kShowMakeableContracts, true);
     }
 };
 
