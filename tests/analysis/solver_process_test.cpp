@@ -76,7 +76,7 @@ TEST(SolverProcess, WhateverTheSolverDoesEndsOnlyItsProcessAndSaysHow) {
         {"exits", KESTO_SOLVER_DOUBLE_DIR, "exit", program, kSolverAnswerLimit,
          "the solver stopped (it exited with status 1, saying \"Memory::GetPtr: 0 vs. 0\")"},
         {"crashes", KESTO_SOLVER_DOUBLE_DIR, "crash", program, kSolverAnswerLimit,
-         "the solver stopped (it was ended by signal 11, Segmentation fault)"},
+         "the solver stopped (it was ended by signal 6, Aborted)"},
         {"hangs", KESTO_SOLVER_DOUBLE_DIR, "hang", program, std::chrono::seconds(1),
          "the solver stopped (it gave no answer for 1 second)"},
         {"a damaged library", scratch.Folder().string(), "", program, kSolverAnswerLimit,
