@@ -105,6 +105,9 @@ Status ChildProcess::Start(const std::string& program, const std::vector<std::st
     int theirErrors = AboveStandardFiles(errors[1]);
     socket_ = pair[0];
     errors_ = errors[0];
+    // Its standard error is read only as far as there is something to read: a program it
+    // started in turn may still hold it open after it has gone.
+    ::fcntl(errors_, F_SETFL, O_NONBLOCK);
 
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(program.c_str()));
@@ -196,7 +199,7 @@ ChildProcess::Read ChildProcess::ReadLine(std::string& line, Deadline deadline,
             const ssize_t n = ::read(errors_, buffer, sizeof buffer);
             if (n > 0) {
                 KeepErrors({buffer, static_cast<std::size_t>(n)});
-            } else if (n == 0 || errno != EINTR) {
+            } else if (n == 0 || (errno != EINTR && errno != EAGAIN)) {
                 CloseFile(errors_);  // it has closed its standard error: no more to read
             }
         }
@@ -224,7 +227,7 @@ std::string ChildProcess::HowItEnded() {
         status = status_;
         pid_ = 0;
     }
-    // It has gone, and with it the writing end: what it wrote last is all there.
+    // It has gone: what it wrote last is all there.
     char buffer[4096];
     for (ssize_t n; errors_ >= 0 && (n = ::read(errors_, buffer, sizeof buffer)) != 0;) {
         if (n < 0 && errno != EINTR) {
