@@ -74,8 +74,8 @@ class BatchJob {
         using Step = int (BatchJob::*)();
         for (const Step step :
              {&BatchJob::StartOptions, &BatchJob::StartMainWindow, &BatchJob::ReadBoards,
-              &BatchJob::SetHeaders, &BatchJob::List, &BatchJob::Analyse, &BatchJob::Save,
-              &BatchJob::WriteHtml, &BatchJob::Print}) {
+              &BatchJob::SetHeaders, &BatchJob::SolveFirst, &BatchJob::List, &BatchJob::Analyse,
+              &BatchJob::Save, &BatchJob::WriteHtml, &BatchJob::Print}) {
             if (const int status = (this->*step)(); status != kGoOn) {
                 return status;
             }
@@ -89,6 +89,7 @@ class BatchJob {
     int ReadBoards();
     int DealToPlan();
     int SetHeaders();
+    int SolveFirst();
     int List();
     int Analyse();
     int Save();
@@ -98,9 +99,15 @@ class BatchJob {
     // outputs carry, solved once, in analysis; null otherwise. False when the solver failed
     // (said why).
     bool OutputAnalysis(const DealAnalyser*& analysis);
-    // Solves the board set once for the whole job (taking the tricks a file gave); false after
-    // reporting the solver's failure.
+    // Solves the board set once for the whole job, telling which boards' makeable contracts the
+    // file read gives otherwise; false after reporting the solver's failure.
     bool Analysed();
+    // A --save of a kind that carries the makeable contracts (PBN).
+    bool SavesPbn() const {
+        return std::any_of(
+            options_.saves.begin(), options_.saves.end(),
+            [](const std::string& file) { return SaveKindOfFileName(file) == DealFileKind::Pbn; });
+    }
     // Writes the message (Windows-1252) and gives kFailed.
     int Failure(std::string_view message);
     // Flushes standard output: kGoOn when all of what (written since errno was cleared)
@@ -261,13 +268,18 @@ int BatchJob::List() {
     return Written("the list of deals");
 }
 
+// When any output carries the analysis, the board set is solved before anything is written:
+// a solver that fails leaves no output half made.
+int BatchJob::SolveFirst() {
+    const bool carried = options_.analyse || (optionDlg_.ShowMakeableContracts() &&
+                                              (SavesPbn() || options_.html || options_.print));
+    return !carried || Analysed() ? kGoOn : kFailed;
+}
+
 // --analyse: every complete board's analysis, one line each; incomplete boards have none.
 int BatchJob::Analyse() {
     if (!options_.analyse) {
         return kGoOn;
-    }
-    if (!Analysed()) {
-        return kFailed;
     }
     const auto analyses = analyser_.FindAll(main_.boardSet);
     errno = 0;
@@ -281,10 +293,13 @@ int BatchJob::Analyse() {
 
 bool BatchJob::Analysed() {
     if (!analysed_) {
-        main_.StoreTricksRead(analyser_);
         if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
             Failure(solved.Reason());
             return false;
+        }
+        // A notice, not a failure: what is written is the solver's.
+        if (const std::string notice = main_.TakeFileAnalysisNotice(analyser_); !notice.empty()) {
+            err_ << "kesto batch: " << MessageToUtf8(notice) << "\n";
         }
         analysed_ = true;
     }
@@ -322,10 +337,7 @@ int BatchJob::Save() {
         return Failure(kNoDealsToSave);
     }
     const DealAnalyser* analysis = nullptr;
-    const bool pbn = std::any_of(
-        options_.saves.begin(), options_.saves.end(),
-        [](const std::string& file) { return SaveKindOfFileName(file) == DealFileKind::Pbn; });
-    if (pbn && !OutputAnalysis(analysis)) {
+    if (SavesPbn() && !OutputAnalysis(analysis)) {
         return kFailed;
     }
     for (const std::string& file : options_.saves) {

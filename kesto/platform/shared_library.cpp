@@ -4,6 +4,8 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -90,12 +92,20 @@ LibraryLoad LoadSharedLibrary(const std::string& logicalName) {
     return LoadSharedLibrary(logicalName, {ProgramLibraryFolder()});
 }
 
-std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName) {
+StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemLibrary(const std::string& fileName) {
+    StatusOr<std::unique_ptr<SharedLibrary>> result;
     // With RTLD_NODELETE, dlclose leaves the library in place.
     if (void* handle = ::dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) {
-        return std::make_unique<DlLibrary>(handle, fileName);
+        result.value = std::make_unique<DlLibrary>(handle, fileName);
+        return result;
     }
-    return nullptr;
+    const char* error = ::dlerror();
+    const std::string reason = error != nullptr ? error : fileName + ": cannot be loaded";
+    // The loader names the file it could not find: this one, or a library it needs.
+    const bool absent =
+        reason == fileName + ": cannot open shared object file: " + std::strerror(ENOENT);
+    result.status = Status::Failure(reason, absent ? ENOENT : 0);
+    return result;
 }
 
 }  // namespace kesto

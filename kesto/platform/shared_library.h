@@ -49,8 +49,9 @@ LibraryLoad LoadSharedLibrary(const std::string& logicalName,
 // A library of the system by its file name (on Linux its soname, such as "libdds.so.0"), from
 // the system's library search path alone. Once loaded it stays for the rest of the process, also
 // when the object goes: threads the library started may still wait in its code or in that of
-// the libraries it brought along. Null when it cannot be loaded.
-std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName);
+// the libraries it brought along. When it cannot be loaded, the loader's own words, with the
+// system error ENOENT when the file itself is nowhere to be found.
+StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemLibrary(const std::string& fileName);
 
 // The platform file name of a logical library name.
 std::string PlatformLibraryFileName(const std::string& logicalName);

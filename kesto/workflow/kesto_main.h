@@ -124,11 +124,13 @@ class TKestoMain {
     // analysis starts at once when the makeable contracts were just turned on, as entering the
     // page starts it, and stops when they were turned off.
     void OptionsApplied();
-    // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
-    // object); before the first start.
+    // Tests: the solver the analysis asks instead of a solver process of its own (it must
+    // outlive this object); before the first start.
     void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
-    // Gives the analyser the double-dummy tricks of the last deal file read, once.
-    void StoreTricksRead(DealAnalyser& analyser);
+    // The notice naming the boards whose makeable contracts, as the deal file last read gives
+    // them, differ from what analyser found (FileAnalysisDiffersText); "" when none differ.
+    // Boards changed since are left out. Told once: the file's tables are forgotten then.
+    std::string TakeFileAnalysisNotice(const DealAnalyser& analyser);
 
     // The count fields take only the digits and backspace.
     static bool CountKeyPress(char key);
@@ -211,9 +213,11 @@ class TKestoMain {
     const TOptionDlg* options_ = nullptr;
     PrintOutputFactory printOutput_;
     RandomGenerator random_;
-    DoubleDummySolver* solver_ = nullptr;  // null: the DDS library
+    DoubleDummySolver* solver_ = nullptr;  // null: a solver process of the analyser's own
     std::unique_ptr<DealAnalyser> analyser_;
     std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
+    // The makeable contracts the deal file last read gives, board by board with the deal they
+    // were given for; a table of -1 where the file gives none. Only checked, never shown.
     std::vector<std::pair<tDeal, DoubleDummyTable>> tricksRead_;
     std::size_t boardsRead_ = 0;  // the boards the file read last gave
 

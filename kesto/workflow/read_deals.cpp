@@ -126,7 +126,7 @@ void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> f
     }
     boardSet = std::move(contents.boardSet);
     boardsRead_ = boardSet.size();
-    // Another program's analysis spares solving these deals again.
+    // Another program's analysis, to be checked against the solver's.
     tricksRead_.clear();
     for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i) {
         tricksRead_.emplace_back(boardSet[i], contents.doubleDummyTricks[i]);

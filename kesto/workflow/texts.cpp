@@ -118,10 +118,16 @@ std::string SecureDealingFailedText(std::string_view reason) {
            "the Other page of the options to deal with the classic generator.";
 }
 
-std::string AnalysisFailedText(std::string_view reason) {
-    return "The makeable contracts could not be worked out. " + std::string(reason) +
+std::string AnalysisFailedText(std::string_view failure) {
+    return std::string(failure) +
            " Nothing was printed or written. Turn off \"Show makeable contracts and par\" on "
            "the Other page of the options to go on without them.";
+}
+
+std::string FileAnalysisDiffersText(const std::vector<int>& boards) {
+    return "The makeable contracts that the file gives for board" +
+           std::string(boards.size() == 1 ? " " : "s ") + RunsText(boards) +
+           " differ from the solver's; Kesto shows the solver's.";
 }
 
 std::string PlanUnreadableText(std::string_view error) {

@@ -80,8 +80,14 @@ std::string OtherDealerOrVulnerabilityText(std::string_view fileName, bool pbnTa
                                            const std::vector<int>& boards);
 // Secure dealing could not read the system's random source; reason is the system's words.
 std::string SecureDealingFailedText(std::string_view reason);
-// The makeable contracts could not be worked out; reason is the solver's own words.
-std::string AnalysisFailedText(std::string_view reason);
+// The window's message when the makeable contracts could not be worked out; failure is the
+// analysis's own sentence ("The makeable contracts could not be worked out: ...", as the batch
+// gives it).
+std::string AnalysisFailedText(std::string_view failure);
+// A deal file whose makeable contracts differ from the solver's for the boards given: "The
+// makeable contracts that the file gives for boards 1, 4 differ from the solver's; Kesto shows
+// the solver's." (numbers in increasing order, as runs).
+std::string FileAnalysisDiffersText(const std::vector<int>& boards);
 // Next with "Deal to a p&lan" ticked and a plan that cannot be read; error is PlanErrorText.
 std::string PlanUnreadableText(std::string_view error);
 // The first page's line while "Deal to a p&lan" is ticked: "Plan: 12 boards (8 + 4), mixed",

@@ -6,7 +6,6 @@
 #include <chrono>
 #include <future>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "kesto/analysis/deal_analyser.h"
@@ -130,26 +129,6 @@ TEST(DealAnalyser, IncompleteDealsAreNotAnalysed) {
     EXPECT_EQ(analyser.Find(boards[1], 2), nullptr);
     EXPECT_EQ(analyser.Find(boards[2], 3), nullptr);
     EXPECT_NE(analyser.Find(boards[3], 4), nullptr);
-}
-
-// Tricks read from a file stand for solving when whole, in range and agreeing with what is
-// held; par is still found. Refused tricks leave the deal to the solver.
-TEST(DealAnalyser, StoredTricksAreNotSolvedAgain) {
-    TrickTable partial = kPublished2Table, fourteen = kPublished2Table;
-    partial[0][0] = -1;
-    fourteen[3][4] = 14;
-    for (const auto& [deal, tricks, stored] :
-         {std::tuple{DealOf(kPublished2), kPublished2Table, true},
-          {DealOf(kPublished2), partial, false},
-          {DealOf(kPublished2), fourteen, false},
-          {tDeal{}, kPublished2Table, false}}) {
-        CountingSolver solver;
-        DealAnalyser analyser(solver);
-        ASSERT_EQ(analyser.Store(deal, tricks), stored);
-        ASSERT_TRUE(analyser.Analyse({deal}).Ok());
-        EXPECT_EQ(solver.tableCalls, stored || deal.CardCount() < 52 ? 0 : 1);
-        EXPECT_FALSE(analyser.Store(deal, kHighCardsNSTable));  // other tricks than held
-    }
 }
 
 // Two deals a solver thread a call; the total at once, then how many are done after each.

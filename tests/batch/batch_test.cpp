@@ -704,6 +704,82 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
     EXPECT_EQ(ReadWholeFile(Path("stored.pbn")).value, analysed);
 }
 
+// Whatever the solver does ends only its own process: the job fails saying what happened, and
+// lists and writes nothing, with --analyse or the stored option.
+TEST_F(BatchTest, ASolverThatStopsFailsTheJobAndWritesNothing) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    ASSERT_TRUE(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).Ok());
+    PutSettings("\"ShowMakeableContracts\"=dword:00000001");
+    const std::string exited = "it exited with status 1, saying \"Memory::GetPtr: 0 vs. 0\"";
+    const struct {
+        const char* behaviour;
+        std::vector<std::string> args;
+        std::string how;
+    } cases[] = {
+        {"exit", {"--analyse"}, exited},
+        {"crash",
+         {"--list", "--analyse", "--save", Path("a.pbn")},
+         "it was ended by signal 6, Aborted"},
+        {"exit",
+         {"--list", "--save", Path("a.kst"), "--html", Path("a.htm"), "--print", "--copies", "1",
+          "--output-folder", Path("pdf")},
+         exited},
+    };
+    ::setenv("LD_LIBRARY_PATH", KESTO_SOLVER_DOUBLE_DIR, 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        ::setenv("KESTO_SOLVER_DOUBLE", c.behaviour, 1);
+        std::vector<std::string> args = {"--read", Path("two.kst")};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        EXPECT_EQ(Run(args), 1);
+        EXPECT_EQ(err_.str(),
+                  "kesto batch: The makeable contracts could not be worked out: the solver "
+                  "stopped (" +
+                      c.how + ").\n");
+        EXPECT_EQ(out_.str(), "");
+        EXPECT_EQ(scratch_.Entries(), (std::vector<std::string>{"Kesto.reg", "two.kst"}));
+    }
+    ::unsetenv("KESTO_SOLVER_DOUBLE");
+    ::unsetenv("LD_LIBRARY_PATH");
+}
+
+// A PBN file's makeable contracts are checked, never passed on: every board is solved (the
+// second of two boards of one deal too), the boards whose file tables differ are named, and
+// what is listed and written is the solver's.
+TEST_F(BatchTest, AFilesMakeableContractsAreCheckedAgainstTheSolvers) {
+    const auto game = [](int board, const char* dealer, const char* vulnerable, const char* deal,
+                         const std::string& tricks) {
+        return "[Board \"" + std::to_string(board) + "\"]\r\n[Dealer \"" + dealer +
+               "\"]\r\n[Vulnerable \"" + vulnerable + "\"]\r\n[Deal \"" + deal + "\"]\r\n" +
+               tricks + "\r\n";
+    };
+    const std::string table = "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n";
+    const std::string file =
+        "% PBN 2.1\r\n" +
+        game(1, "N", "None", kPublished1, "[DoubleDummyTricks \"dddddddddddddddddddd\"]") +
+        game(2, "E", "NS", kPublished1, "[DoubleDummyTricks \"65657656576867568675\"]") +
+        game(3, "S", "EW", kPublished2, "[DoubleDummyTricks \"94a8694a863923739237\"]") +
+        game(4, "W", "All", kPublished2, table + "N S 4\r\nS NT 13");
+    ASSERT_TRUE(ReplaceFileAtomically(Path("file.pbn"), file).Ok());
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished1), DealOf(kPublished2),
+                              DealOf(kPublished2)};
+    ASSERT_TRUE(WriteOwnDealFile(Path("same.kst"), boards, "", "", DealSource::Record).Ok());
+    ASSERT_EQ(Run({"--read", Path("same.kst"), "--analyse"}), 0) << err_.str();
+    const std::string solvers = out_.str();
+
+    ASSERT_EQ(Run({"--read", Path("file.pbn"), "--analyse", "--save", Path("again.pbn")}), 0);
+    EXPECT_EQ(out_.str(), solvers);
+    EXPECT_EQ(err_.str(),
+              "kesto batch: The makeable contracts that the file gives for boards 1, 4 differ "
+              "from the solver's; Kesto shows the solver's.\n");
+    ASSERT_EQ(Run({"--read", Path("again.pbn"), "--analyse"}), 0);
+    EXPECT_EQ(out_.str(), solvers);
+    EXPECT_EQ(err_.str(), "");
+    // Without the analysis a saved file has none.
+    ASSERT_EQ(Run({"--read", Path("file.pbn"), "--save", Path("plain.pbn")}), 0);
+    EXPECT_EQ(ReadWholeFile(Path("plain.pbn")).value.find("DoubleDummyTricks"), std::string::npos);
+}
+
 TEST_F(BatchTest, AnalyseWithoutBoardsListsNothing) {
     EXPECT_EQ(Run({"--analyse"}), 0);
     EXPECT_EQ(out_.str(), "");

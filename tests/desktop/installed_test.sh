@@ -22,6 +22,14 @@ export KESTO_SETTINGS=$work/settings.reg
 "$kesto" batch --seed 7 --generate 4 --html page.html --print --copies 1 --output-folder out
 grep -q 'spade.gif' page.html || fail "the page names no suit image"
 ls out/*.pdf >/dev/null || fail "no printout"
+# The solver runs in its own process, from lib/kesto; without it the analysis says where it
+# belongs.
+[ "$("$kesto" batch --seed 7 --generate 2 --analyse | wc -l)" = 2 ] || fail "--analyse"
+mv "$prefix/lib/kesto/kesto-solver" "$work/kesto-solver"
+message=$("$kesto" batch --seed 7 --generate 2 --analyse 2>&1 >/dev/null) && fail "--analyse without its solver"
+[ "$message" = "kesto batch: The makeable contracts could not be worked out: the solver's program $prefix/lib/kesto/kesto-solver is missing (install Kesto again)." ] ||
+    fail "the missing solver: $message"
+mv "$work/kesto-solver" "$prefix/lib/kesto/kesto-solver"
 for file in help/index.html help/search.html GIF/spade.gif GIF/board.gif; do
     [ -s "$prefix/share/kesto/$file" ] || fail "share/kesto/$file is not installed"
 done

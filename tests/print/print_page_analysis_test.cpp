@@ -73,8 +73,8 @@ class PrintPageAnalysisTest : public PrintJobTest {
         PrintJobTest::TearDown();
     }
 
-    // Starts the window's core with the solver and deals four boards: the print page shows.
-    void DealFourBoards(DoubleDummySolver& solver) {
+    // Starts the window's core with the solver.
+    void StartWindow(DoubleDummySolver& solver) {
         main_ = std::make_unique<TKestoMain>(window_, clock_, languages_,
                                              SettingsFile{settingsPath_}, RecordingLibraries());
         main_->UseSolver(solver);
@@ -83,6 +83,11 @@ class PrintPageAnalysisTest : public PrintJobTest {
         main_->SetOptions(options_.get());
         main_->FormShow();
         window_.messages.clear();
+    }
+
+    // Starts the window's core with the solver and deals four boards: the print page shows.
+    void DealFourBoards(DoubleDummySolver& solver) {
+        StartWindow(solver);
         main_->UpDown1Change(4);
         main_->UpDown3Change(1);
         main_->UpDown4Change("0");
@@ -182,6 +187,41 @@ TEST_F(PrintPageAnalysisTest, ASolverFailureIsShownAndNothingIsPrinted) {
     EXPECT_NE(window_.messages[0].text.find("Cards duplicated."), std::string::npos);
     EXPECT_TRUE(Calls().empty());
     EXPECT_FALSE(main_->Printed);
+}
+
+// A deal file's makeable contracts are only checked: the boards whose tables differ from the
+// solver's are named once, and what is printed is the solver's.
+TEST_F(PrintPageAnalysisTest, AFilesMakeableContractsThatDifferAreNamedOnce) {
+    const auto game = [](int board, const char* dealer, const char* vulnerable,
+                         const char* tricks) {
+        return "[Board \"" + std::to_string(board) + "\"]\r\n[Dealer \"" + dealer +
+               "\"]\r\n[Vulnerable \"" + vulnerable +
+               "\"]\r\n[Deal \"N:AKQJ.AKQJ.AK.AKQ 765.8765.876.765 T98.T9.QJT9.JT98 "
+               "432.432.5432.432\"]\r\n[DoubleDummyTricks \"" +
+               tricks + "\"]\r\n\r\n";
+    };
+    const std::string file = folder_ + "/analysed.pbn";
+    ASSERT_TRUE(ReplaceFileAtomically(file, game(1, "N", "None", "9a8769a8764356743567") +
+                                                game(2, "E", "NS", "dddddddddddddddddddd"))
+                    .Ok());
+    FixedSolver solver;
+    StartWindow(solver);
+    main_->OpenDealFile(file);
+    ASSERT_EQ(main_->CurrentPage(), Page::Print);
+    main_->UpDown3Change(1);
+    main_->UpDown4Change("0");
+    main_->PrintBtnClick();
+    ASSERT_EQ(window_.messages.size(), 1u);
+    EXPECT_EQ(window_.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(window_.messages[0].text, texts::FileAnalysisDiffersText({2}));
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    for (const std::string& record : records) {
+        EXPECT_TRUE(record.ends_with(kFixedAnalysisTags)) << record;
+    }
+    main_->PrintBtnClick();
+    EXPECT_EQ(window_.messages.size(), 1u);
+    EXPECT_TRUE(main_->Printed);
 }
 
 TEST_F(PrintPageAnalysisTest, TheHtmlPageWaitsAndACancelledWaitWritesNothing) {
