@@ -10,6 +10,7 @@
 #include "kesto/gui/kesto_application.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/screenshots.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/display.h"
@@ -74,7 +75,8 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
     }
     window.show();
     if (!screenshotFolder.empty()) {
-        const bool saved = window.SaveScreenshots(QString::fromStdString(screenshotFolder));
+        const bool saved =
+            SaveScreenshots(window, &options, QString::fromStdString(screenshotFolder));
         return saved ? 0 : 1;
     }
     if (!dealFile.empty()) {

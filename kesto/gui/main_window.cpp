@@ -3,18 +3,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,13 +16,8 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
 
-#include "kesto/deal/deal_notation.h"
-#include "kesto/deal/generate.h"
-#include "kesto/deal/random.h"
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/analysis_wait.h"
 #include "kesto/gui/help.h"
@@ -727,223 +715,6 @@ bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
         core_->Edit1KeyPress(field, c);
     }
     return true;
-}
-
-namespace {
-
-// The window as the screen shows it, with the title bar a window manager draws around it
-// (none runs under a bare X server: then the window alone).
-QPixmap GrabWithFrame(QWidget* window) {
-    // The window manager frames the window a moment after it shows (two seconds at most, as
-    // without one it never comes), and then draws the title.
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 2000 && window->frameGeometry() == window->geometry()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    const qint64 framed = waited.elapsed();
-    while (waited.elapsed() < framed + 300) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    const QRect frame = window->frameGeometry();
-    if (frame == window->geometry() || window->screen() == nullptr) {
-        return window->grab();
-    }
-    return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-}
-
-void CloseDialog(QWidget* dialog) {
-    dialog->close();
-}
-
-// Waits for the next modal dialog, saves a picture of it and closes it with finish.
-void GrabNextModal(QObject* owner, const QString& path, bool& ok,
-                   std::function<void(QWidget*)> finish, bool withFrame = false) {
-    auto* timer = new QTimer(owner);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, path, &ok, finish, withFrame] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        QApplication::processEvents();
-        ok = (withFrame ? GrabWithFrame(modal) : modal->grab()).save(path) && ok;
-        finish(modal);
-    });
-    timer->start();
-}
-
-// A PBN file of four boards numbered 5 to 8, as another dealing program writes the second
-// half of a session.
-QString WriteSecondHalfFile(const QTemporaryDir& folder) {
-    tBoardSet deals;
-    RandomGenerator random(5);
-    GenerateRandomDeals(deals, 4, random);
-    std::string text = "% PBN 2.1\r\n% EXPORT\r\n";
-    for (std::size_t i = 0; i < deals.size(); ++i) {
-        text += "\r\n[Event \"Tuesday evening pairs\"]\r\n" + BoardTag(static_cast<int>(i) + 5) +
-                "\r\n" + DealTag(deals[i], 'N') + "\r\n";
-    }
-    const QString path = folder.filePath("second-half.pbn");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size())) {
-        return {};
-    }
-    return path;
-}
-
-}  // namespace
-
-// What the steps of SaveScreenshots share: the folder the pictures go to, a scratch folder for
-// the file read and the pictures not kept, and whether every picture was saved.
-struct MainWindow::Screenshots {
-    explicit Screenshots(const QString& folder) : dir(folder) {}
-    QString Path(const char* name) const { return dir.filePath(name); }
-    // The window as it shows now.
-    void Save(QWidget* window, const char* name) {
-        QApplication::processEvents();
-        ok = window->grab().save(Path(name)) && ok;
-    }
-
-    const QDir dir;
-    const QTemporaryDir scratch{QDir::tempPath() + "/Kesto-XXXXXX"};
-    bool ok = true;
-};
-
-bool MainWindow::SaveScreenshots(const QString& folder) {
-    QDir().mkpath(folder);
-    Screenshots shots(folder);
-    ShootFileReading(shots);
-    ShootGeneratePages(shots);
-    ShootRecordPage(shots);
-    ShootDialogs(shots);
-    return shots.ok;
-}
-
-void MainWindow::ShootFileReading(Screenshots& shots) {
-    // Reading a file numbered 5 to 8: the open dialog takes the file (its picture stays in the
-    // scratch folder), the board-number notice is grabbed and cancelled, so the first page
-    // stays as it was.
-    const QString secondHalf =
-        shots.scratch.isValid() ? WriteSecondHalfFile(shots.scratch) : QString();
-    if (secondHalf.isEmpty()) {
-        shots.ok = false;
-        return;
-    }
-    GrabNextModal(this, shots.scratch.filePath("open.png"), shots.ok,
-                  [this, &shots, secondHalf](QWidget* dialog) {
-                      GrabNextModal(
-                          this, shots.Path("board-numbers.png"), shots.ok, [](QWidget* notice) {
-                              auto* box = qobject_cast<QMessageBox*>(notice);
-                              if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr) {
-                                  box->button(QMessageBox::Cancel)->click();
-                              } else {
-                                  notice->close();
-                              }
-                          });
-                      auto* open = qobject_cast<QFileDialog*>(dialog);
-                      if (open != nullptr) {
-                          // The file name typed in full, as a user may: the list shows only the
-                          // remembered file type.
-                          auto* name = open->findChild<QLineEdit*>("fileNameEdit");
-                          if (name != nullptr) {
-                              name->setText(secondHalf);
-                          }
-                          QMetaObject::invokeMethod(open, "accept");
-                      } else {
-                          dialog->close();
-                      }
-                  });
-    core_->RadioGroup1Click(DealSource::ReadFromFile);
-    core_->NextBtnClick();
-    core_->RadioGroup1Click(DealSource::Generate);
-}
-
-void MainWindow::ShootGeneratePages(Screenshots& shots) {
-    // The first page with a header; ticking the date box asks for the format.
-    line1_->setText("Tuesday evening pairs");
-    GrabNextModal(this, shots.Path("date-format.png"), shots.ok, [](QWidget* dialog) {
-        auto* list = dialog->findChild<QListWidget*>();
-        auto* okButton = dialog->findChild<QPushButton*>();
-        if (list != nullptr && okButton != nullptr) {
-            list->setCurrentRow(1);
-            okButton->click();
-        } else {
-            dialog->close();
-        }
-    });
-    useDate_->click();
-    shots.Save(this, "first.png");
-
-    core_->RadioGroup1Click(DealSource::Generate);
-    core_->NextBtnClick();
-    shots.Save(this, "print.png");
-
-    // "&Create": the hints, closed by their close box, then the page's save dialog, cancelled.
-    if (options_ != nullptr && createBtn_->isEnabled()) {
-        GrabNextModal(this, shots.Path("html_hints.png"), shots.ok, [this, &shots](QWidget* hints) {
-            GrabNextModal(this, shots.scratch.filePath("html-save.png"), shots.ok,
-                          [](QWidget* dialog) { dialog->close(); });
-            hints->close();
-        });
-        createBtn_->click();
-    }
-}
-
-void MainWindow::ShootRecordPage(Screenshots& shots) {
-    // Back to the first page, then record a deal by keyboard: three hands typed, West's
-    // "F&ill in" waiting.
-    core_->PrevBtnClick();
-    modeButtons_[1]->setChecked(true);
-    core_->NextBtnClick();
-    // Next before any card is typed: a short message, in a box wide enough for its caption
-    // (shown with its title bar where a window manager runs, as scripts/screenshots.sh has).
-    GrabNextModal(this, shots.Path("nothing-to-print.png"), shots.ok, CloseDialog, true);
-    core_->NextBtnClick();
-    const char* hands[3][4] = {{"AK93", "Q82", "A1076", "J4"},
-                               {"Q108", "AJ7", "KQ4", "K652"},
-                               {"J7652", "K106", "J3", "A93"}};
-    for (int s = 0; s < 3; ++s) {
-        for (int u = 0; u < 4; ++u) {
-            const SuitField field{static_cast<Seat>(s), static_cast<Suit>(u)};
-            for (const char* c = hands[s][u]; *c != '\0'; ++c) {
-                core_->Edit1KeyPress(field, *c);
-            }
-        }
-    }
-    suitFields_[3][0]->setFocus();
-    shots.Save(this, "record.png");
-
-    // West types the ace of spades that North holds.
-    GrabNextModal(this, shots.Path("duplicate-card.png"), shots.ok, CloseDialog);
-    core_->Edit1KeyPress({Seat::West, Suit::Spades}, 'A');
-
-    // Deals 1 and 3 complete, deal 2 empty: Next asks what to do with it.
-    core_->Button1Click(Seat::West);
-    core_->Edit20Change(3);
-    core_->boardSet[2] = core_->boardSet[0];
-    GrabNextModal(this, shots.Path("zero-cards.png"), shots.ok, CloseDialog);
-    core_->NextBtnClick();
-}
-
-void MainWindow::ShootDialogs(Screenshots& shots) {
-    // Every page of the options dialog, and the printer setup.
-    const char* optionPages[] = {"options-language.png", "options-fonts.png",
-                                 "options-curtain-cards.png", "options-other.png"};
-    for (int page = 0; page < 4 && options_ != nullptr; ++page) {
-        GrabNextModal(this, shots.Path(optionPages[page]), shots.ok, CloseDialog, true);
-        options_->ShowOnPage(page);
-    }
-    GrabNextModal(this, shots.Path("printer-setup.png"), shots.ok, CloseDialog, true);
-    RunPrinterSetupDialog(this, core_->Settings().path);
-
-    // Help, "&About": the product name in a readable size.
-    GrabNextModal(this, shots.Path("about.png"), shots.ok, CloseDialog, true);
-    ShowAboutBox(this);
 }
 
 }  // namespace kesto::gui

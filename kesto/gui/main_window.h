@@ -41,14 +41,6 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // Printing reads its live values too.
     void SetOptionsDialog(OptionDialogWidget* options);
 
-    // Saves a picture of each of the three pages into the folder (first.png,
-    // record.png, print.png) and of the dialogs met on the way (board-numbers.png,
-    // date-format.png, html_hints.png, nothing-to-print.png, duplicate-card.png,
-    // zero-cards.png, the options dialog's four pages options-*.png, printer-setup.png,
-    // about.png), driving the window through a generate and a record run. Without an options
-    // dialog, the HTML hints and the options pages are left out.
-    bool SaveScreenshots(const QString& folder);
-
     // MainWindowView
     void ShowDisplay(const MainWindowDisplay& display) override;
     void PlaceCaret(SuitField field, int position, bool focus) override;
@@ -83,12 +75,6 @@ class MainWindow : public QMainWindow, public MainWindowView {
     bool SuitFieldEvent(SuitField field, QLineEdit* edit, QEvent* event);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
     bool DealNumberKey(QKeyEvent* key);  // true: the key does not reach the field
-    // The steps of SaveScreenshots, in order; each leaves the window as the next expects it.
-    struct Screenshots;
-    void ShootFileReading(Screenshots& shots);
-    void ShootGeneratePages(Screenshots& shots);
-    void ShootRecordPage(Screenshots& shots);
-    void ShootDialogs(Screenshots& shots);
     // The print page's progress bar follows the background analysis while it runs.
     void ShowAnalysis();
 

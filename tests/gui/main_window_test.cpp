@@ -29,6 +29,7 @@
 #include "kesto/files/deal_file.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/screenshots.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/plan/plan_reader.h"
@@ -668,7 +669,7 @@ void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
     SharedKeyWatch keys;
     qApp->installEventFilter(&keys);
     QTemporaryDir shots;
-    QVERIFY(window_->SaveScreenshots(shots.path()));
+    QVERIFY(gui::SaveScreenshots(*window_, &options, shots.path()));
     qApp->removeEventFilter(&keys);
     window_->SetOptionsDialog(nullptr);
     for (QMenu* menu : window_->findChildren<QMenu*>()) {
