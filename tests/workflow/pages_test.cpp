@@ -28,7 +28,7 @@ TEST_F(Pages, GenerateDealsTheCountFromTheClockSeededGeneratorAndShowsThePrintPa
     GenerateRandomDeals(expected, 30, random);
     EXPECT_EQ(main.boardSet, expected);
     EXPECT_EQ(view.display.copiesLabel, "N&umber of copies (with all 30 hands):");
-    EXPECT_EQ(view.display.caption, "Kesto - Print hands");
+    EXPECT_EQ(view.display.caption, "*Kesto - Print hands");  // dealt, not saved
     EXPECT_EQ(view.display.nextCaption, "&Done");
     EXPECT_TRUE(view.display.prevEnabled);
     EXPECT_TRUE(view.messages.empty());
@@ -89,7 +89,7 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
     {
         SettingsStore store(settings.Path());
         store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, 3);
+        store.Write(kFileType, 3);  // the kind last saved: the read dialog shows every kind
     }
     main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
@@ -106,7 +106,7 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
               "BRI dealing machine files (*.BRI)|*.BRI|DGE dealing machine files (*.DGE)|*.DGE|"
               "LIN files for online play (*.lin)|*.lin|"
               "Older Kesto text files (*.txt)|*.txt|All files|*.*");
-    EXPECT_EQ(r.filterIndex, 4);  // the DUP files, as in the save dialog
+    EXPECT_EQ(r.filterIndex, 1);
     EXPECT_EQ(r.defaultExtension, "KST");
     EXPECT_TRUE(r.mustExist);
     EXPECT_EQ(r.initialDirectory, "");  // the window's documents folder
@@ -299,25 +299,34 @@ TEST_F(Pages, PreviousFromThePrintPageInReadModeFollowsDealsComplete) {
     }
 }
 
+// Boards safe in a file but not printed: Done asks. Boards not saved are asked about as the
+// window closes (MayClose), printed or not.
 TEST_F(Pages, DoneClosesAtOnceAfterPrintingOtherwiseAsks) {
     main.NextBtnClick();
+    view.messages.clear();
+    main.NextBtnClick();
+    EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_TRUE(view.messages.empty());
+    view.saveResult = {true, (settings.Folder() / "night.kst").string(), 1};
+    ASSERT_TRUE(main.SaveBtnClick());
+
     view.answers = {Answer::No};
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "You haven't printed any hands yet.  Exit anyway?");
     EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(view.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(view.closeRequests, 0);
+    EXPECT_EQ(view.closeRequests, 1);
     EXPECT_EQ(view.display.page, Page::Print);
 
     view.answers = {Answer::Yes};
     main.NextBtnClick();
-    EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_EQ(view.closeRequests, 2);
 
     main.Printed = true;
     view.messages.clear();
     main.NextBtnClick();
-    EXPECT_EQ(view.closeRequests, 2);
+    EXPECT_EQ(view.closeRequests, 3);
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -334,6 +343,8 @@ TEST_F(Pages, ChangingTheModeClearsPrintedSoDoneAsksAgain) {
     EXPECT_TRUE(view.display.randomCountVisible);
     EXPECT_EQ(view.display.mode, DealSource::Generate);
     main.NextBtnClick();
+    view.saveResult = {true, (settings.Folder() / "night.kst").string(), 1};
+    main.SaveBtnClick();
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, texts::kNotPrintedExit);
@@ -457,7 +468,7 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(view.display.line1, "Club night");
     EXPECT_EQ(view.display.line2, "Monday");
     EXPECT_EQ(view.display.sets, 0);
-    EXPECT_EQ(StoredFileType(), 1);
+    EXPECT_EQ(StoredFileType(), -1);  // reading leaves the kind last saved alone
 }
 
 TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
@@ -481,7 +492,6 @@ TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
     EXPECT_EQ(view.display.page, Page::EnterHand);
     EXPECT_FALSE(main.DealsComplete);
     EXPECT_EQ(main.boardSet.size(), 2u);
-    EXPECT_EQ(StoredFileType(), 0);  // the first entry: every kind
 }
 
 TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
@@ -500,7 +510,6 @@ TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].kind, MessageKind::Error);
     EXPECT_TRUE(view.messages[0].text.starts_with("Error reading " + path + ". "));
-    EXPECT_EQ(StoredFileType(), -1);  // only a successful read remembers the filter
 }
 
 // Boards numbered 5 to 8 in the file become 1 to 4 only after the user has been told; the
@@ -524,7 +533,6 @@ TEST_F(ReadFromFile, BoardsNumberedOtherwiseAreReadAfterTheNoticeIsAnsweredOk) {
     EXPECT_EQ(main.boardSet.size(), 4u);
     EXPECT_EQ(view.display.line1, "Second half");
     EXPECT_EQ(view.display.line2, "Wednesday, December 9, 2026");
-    EXPECT_EQ(StoredFileType(), 4);
 }
 
 TEST_F(ReadFromFile, CancelOnTheBoardNumberOrDealerNoticeReadsNothing) {
@@ -541,7 +549,6 @@ TEST_F(ReadFromFile, CancelOnTheBoardNumberOrDealerNoticeReadsNothing) {
         EXPECT_EQ(view.display.page, Page::First);
         EXPECT_TRUE(main.boardSet.empty());
         EXPECT_EQ(view.display.line1, "");
-        EXPECT_EQ(StoredFileType(), -1);
     }
 }
 
