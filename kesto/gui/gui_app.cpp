@@ -11,6 +11,7 @@
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
 #include "kesto/gui/screenshots.h"
+#include "kesto/gui/window_place.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/display.h"
@@ -102,6 +103,8 @@ int RunGui(int argc, char** argv, const std::string& settingsPath,
                        message.text);
     }
     QApplication::setApplicationName("Kesto");
+    QApplication::setWindowIcon(KestoWindowIcon());
+    QGuiApplication::setDesktopFileName("kesto");  // the menu entry, for the window's icon
     // Failures while the window runs are reported by the application and the program goes
     // on; one that stops the start itself (or escapes the message loop) is reported here and
     // ends the program.

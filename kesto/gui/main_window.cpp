@@ -17,9 +17,11 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/analysis_wait.h"
+#include "kesto/gui/board_viewer.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
@@ -27,6 +29,7 @@
 #include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
+#include "kesto/gui/window_place.h"
 #include "kesto/gui/workflow_dialogs.h"
 #include "kesto/options/settings_table.h"
 #include "kesto/platform/shared_library.h"
@@ -38,6 +41,10 @@ namespace {
 
 constexpr int kClientWidth = 455;
 constexpr int kClientHeight = 359;
+constexpr int kPagesHeight = 318;
+// The print page is wider: its board viewer stands beside the controls.
+constexpr QRect kBoardViewer(kClientWidth, 6, 498, kPagesHeight - 12);
+constexpr int kPrintClientWidth = kClientWidth + kBoardViewer.width() + 8;
 constexpr char kSeatLetters[] = "NESW";
 
 QString Q(std::string_view text) {
@@ -140,10 +147,11 @@ MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::
     setFont(font);
     BuildMenus();
 
+    setWindowIcon(KestoWindowIcon());
+
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
     pages_ = new QStackedWidget(client);
-    pages_->setGeometry(0, 0, kClientWidth, 318);
+    pages_->setGeometry(0, 0, kClientWidth, kPagesHeight);
     pages_->addWidget(BuildFirstPage());
     pages_->addWidget(BuildEnterHandPage());
     pages_->addWidget(BuildPrintPage());
@@ -161,18 +169,48 @@ MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::
     connect(nextBtn_, &QPushButton::clicked, this, [this] { core_->NextBtnClick(); });
 
     setCentralWidget(client);
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    FitClient(kClientWidth);
     setWindowTitle(Q(texts::kCaptionFirst));
+}
+
+void MainWindow::FitClient(int width) {
+    QWidget* client = centralWidget();
+    if (client->width() == width) {
+        return;
+    }
+    client->setFixedSize(width, kClientHeight);
+    pages_->resize(width, kPagesHeight);
+    // The page buttons stay at the bottom right.
+    prevBtn_->move(width - 191, prevBtn_->y());
+    nextBtn_->move(width - 96, nextBtn_->y());
+    setFixedSize(width, kClientHeight + menuBar()->sizeHint().height());
+    // A window grown past the screen's right edge moves left, as far as the screen allows.
+    if (const QScreen* shown = isVisible() ? screen() : nullptr) {
+        const QRect room = shown->availableGeometry();
+        const int over = frameGeometry().right() - room.right();
+        if (over > 0) {
+            move(std::max(room.left(), x() - over), y());
+        }
+    }
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    connect(file->addAction("&Printer setup..."), &QAction::triggered, this,
+    connect(file->addAction("&New", QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
+            [this] { core_->NewMenuClick(); });
+    QAction* open = file->addAction("&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] { core_->OpenMenuClick(); });
+    saveAction_ = file->addAction("&Save...", QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveAction_, &QAction::triggered, this, [this] { core_->SaveBtnClick(); });
+    printAction_ = file->addAction("&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(printAction_, &QAction::triggered, this, [this] { core_->PrintBtnClick(); });
+    connect(file->addAction("Printer set&up..."), &QAction::triggered, this,
             [this] { RunPrinterSetupDialog(this, core_->Settings().path); });
     file->addSeparator();
-    connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
+    connect(file->addAction("&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* options = menuBar()->addMenu("&Options");
     const char* pages[] = {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."};
@@ -182,12 +220,15 @@ void MainWindow::BuildMenus() {
     }
 
     QMenu* help = menuBar()->addMenu("&Help");
-    connect(help->addAction("&Contents"), &QAction::triggered, this,
+    connect(help->addAction("&Contents", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
             [this] { ShowHelpContents(this); });
     connect(help->addAction("&Topic search"), &QAction::triggered, this,
             [this] { ShowHelpSearch(this); });
+    connect(help->addAction("&Dealing to a plan"), &QAction::triggered, this,
+            [this] { ShowHelpPlans(this); });
     help->addSeparator();
-    connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    connect(help->addAction("&About Kesto"), &QAction::triggered, this,
+            [this] { ShowAboutBox(this); });
 }
 
 void MainWindow::ShowOptions(int page) {
@@ -358,7 +399,7 @@ QWidget* MainWindow::BuildPrintPage() {
     statSheets_ = MakeCount(page, "UpDown5", kNumStatSheets.min, kNumStatSheets.max);
     statSheets_->setGeometry(330, 70, 72, 24);
     MakeLabel(page, "Nu&mber of statistic sheets", statSheets_, QRect(8, 72, 318, 20));
-    curtains_ = new QCheckBox("Print curtain cards", page);
+    curtains_ = new QCheckBox("Print cu&rtain cards", page);
     curtains_->setObjectName("CurtainsCheck");
     curtains_->setGeometry(8, 102, 250, 22);
     printBtn_ = new QPushButton("Prin&t", page);
@@ -377,7 +418,7 @@ QWidget* MainWindow::BuildPrintPage() {
     createBtn_ = new QPushButton("&Create", htmlGroup);
     createBtn_->setObjectName("CreateBtn");
     createBtn_->setGeometry(14, 26, 80, 26);
-    statsWithHtml_ = new QCheckBox("Include statistics in HTML", htmlGroup);
+    statsWithHtml_ = new QCheckBox("Inc&lude statistics in HTML", htmlGroup);
     statsWithHtml_->setObjectName("StatsWithHtmlCheck");
     statsWithHtml_->setGeometry(14, 60, 250, 22);
 
@@ -390,6 +431,11 @@ QWidget* MainWindow::BuildPrintPage() {
     analysisBar_->setGeometry(8, 274, 439, 20);
     analysisLabel_->hide();
     analysisBar_->hide();
+    boardViewer_ = new BoardViewer(page);
+    boardViewer_->setGeometry(kBoardViewer);
+    connect(boardViewer_, &BoardViewer::BoardChosen, this,
+            [this](int position) { core_->BoardListClick(position); });
+
     analysisPoll_ = new QTimer(this);
     analysisPoll_->setInterval(kAnalysisPollMs);
     connect(analysisPoll_, &QTimer::timeout, this, [this] { ShowAnalysis(); });
@@ -440,8 +486,9 @@ bool MainWindow::FormCreate() {
     if (core_->TerminateRequested()) {
         return false;
     }
+    place_ = std::make_unique<WindowPlace>();
     if (const QScreen* screen = QApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        move(place_->Where(screen->availableGeometry(), rect()));
     }
     return true;
 }
@@ -457,6 +504,10 @@ void MainWindow::ShowAnalysis() {
         progress.state == BackgroundAnalysis::State::Running && core_->CurrentPage() == Page::Print;
     analysisLabel_->setVisible(running);
     analysisBar_->setVisible(running);
+    // The viewer's board takes its makeable contracts as the analysis reaches it.
+    if (core_->CurrentPage() == Page::Print) {
+        boardViewer_->ShowBoard(core_->ViewedBoard());
+    }
     if (running) {
         ShowAnalysisProgress(*analysisBar_, progress);
         if (!analysisPoll_->isActive()) {
@@ -478,11 +529,14 @@ bool MainWindow::WaitForAnalysis(const BackgroundAnalysis& analysis) {
 }
 
 void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
-    setWindowTitle(Q(d.caption));
+    setWindowTitle(MessageToQString(d.caption));  // the caption may name the boards' file
     // The button's caption first: a page never shows beside the caption of another.
     nextBtn_->setText(Q(d.nextCaption));
+    FitClient(d.page == Page::Print ? kPrintClientWidth : kClientWidth);
     pages_->setCurrentIndex(static_cast<int>(d.page));
     prevBtn_->setEnabled(d.prevEnabled);
+    saveAction_->setEnabled(d.saveEnabled);
+    printAction_->setEnabled(d.printEnabled);
 
     Quietly(modeButtons_[static_cast<int>(d.mode)], [&](auto* w) { w->setChecked(true); });
     randomCountGroup_->setVisible(d.randomCountVisible);
@@ -525,6 +579,7 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
     createBtn_->setEnabled(d.createEnabled);
+    boardViewer_->ShowList(d.boardList, d.viewedBoard);
     ShowAnalysis();
 }
 
@@ -551,6 +606,10 @@ bool MainWindow::TDuplicateCardForm(Suit suit, const std::string& rank, const st
 
 void MainWindow::CloseMainWindow() {
     close();
+}
+
+SaveAnswer MainWindow::TSaveQuestionDlg(const SaveQuestion& question) {
+    return RunSaveQuestionDialog(this, question);
 }
 
 void MainWindow::SetOptionsDialog(OptionDialogWidget* options) {
@@ -590,6 +649,10 @@ FileDialogResult MainWindow::SaveFileDialog(const FileDialogRequest& request) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
+        if (!core_->MayClose()) {
+            event->ignore();
+            return;
+        }
         closing_ = true;
         core_->FormClose();
     }

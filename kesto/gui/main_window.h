@@ -17,13 +17,16 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QAction;
 class QStackedWidget;
 class QTimer;
 class QGroupBox;
 
 namespace kesto::gui {
 
+class BoardViewer;
 class OptionDialogWidget;
+class WindowPlace;
 
 class MainWindow : public QMainWindow, public MainWindowView {
     Q_OBJECT
@@ -48,6 +51,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
     bool TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) override;
     void CloseMainWindow() override;
+    SaveAnswer TSaveQuestionDlg(const SaveQuestion& question) override;
     MultipleSetAnswer TMultipleSetWarningDlg() override;
     void FocusCopiesField() override;
     void PrintoutsSavedIn(const std::string& folder) override;
@@ -70,6 +74,8 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildPrintPage();
     void ConnectPrintPage(QWidget* page);  // its handlers, and Enter for its buttons
     void BuildMenus();
+    // The window's size for a page this wide, the page buttons at its bottom right.
+    void FitClient(int width);
     // Shows the options dialog on the page; after OK the window is redrawn in the new words.
     void ShowOptions(int page);
     bool SuitFieldEvent(SuitField field, QLineEdit* edit, QEvent* event);
@@ -83,6 +89,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // and "&Create" without effect.
     OptionDialogWidget* options_ = nullptr;
     bool closing_ = false;
+    std::unique_ptr<WindowPlace> place_;  // from FormCreate
 
     QStackedWidget* pages_ = nullptr;
     QPushButton* prevBtn_ = nullptr;
@@ -115,6 +122,9 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QLabel* analysisLabel_ = nullptr;
     QProgressBar* analysisBar_ = nullptr;
     QTimer* analysisPoll_ = nullptr;
+    BoardViewer* boardViewer_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* printAction_ = nullptr;
 };
 
 }  // namespace kesto::gui

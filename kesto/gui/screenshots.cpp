@@ -6,14 +6,19 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <functional>
 
 #include "kesto/deal/deal_notation.h"
@@ -27,6 +32,9 @@
 namespace kesto::gui {
 
 namespace {
+
+// The analysis of thirty boards takes a few seconds; a picture without it beats no picture.
+constexpr qint64 kLongestAnalysisMs = 60000;
 
 // The window as the screen shows it, with the title bar a window manager draws around it
 // (none runs under a bare X server: then the window alone).
@@ -51,6 +59,21 @@ QPixmap GrabWithFrame(QWidget* window) {
 
 void CloseDialog(QWidget* dialog) {
     dialog->close();
+}
+
+// Presses the dialog's button, or closes the dialog when it has none such.
+void Press(QWidget* dialog, QAbstractButton* button) {
+    if (button != nullptr) {
+        button->click();
+    } else {
+        dialog->close();
+    }
+}
+
+// Presses a standard button of a message box.
+void PressIn(QWidget* dialog, QMessageBox::StandardButton which) {
+    auto* box = qobject_cast<QMessageBox*>(dialog);
+    Press(dialog, box != nullptr ? box->button(which) : nullptr);
 }
 
 // Waits for the next modal dialog, saves a picture of it and closes it with finish.
@@ -118,6 +141,9 @@ class ScreenshotRun {
     bool Run() {
         ShootFileReading(shots_);
         ShootGeneratePages(shots_);
+        ShootBoardViewer(shots_);
+        ShootMenus(shots_);
+        ShootCloseQuestion(shots_);
         ShootRecordPage(shots_);
         ShootDialogs(shots_);
         return shots_.ok;
@@ -126,6 +152,10 @@ class ScreenshotRun {
   private:
     void ShootFileReading(Screenshots& shots);
     void ShootGeneratePages(Screenshots& shots);
+    void ShootBoardViewer(Screenshots& shots);
+    void SetMakeableContracts(Screenshots& shots, bool on);
+    void ShootMenus(Screenshots& shots);
+    void ShootCloseQuestion(Screenshots& shots);
     void ShootRecordPage(Screenshots& shots);
     void ShootDialogs(Screenshots& shots);
     // The window's control of this name.
@@ -156,15 +186,8 @@ void ScreenshotRun::ShootFileReading(Screenshots& shots) {
     }
     GrabNextModal(&window_, shots.scratch.filePath("open.png"), shots.ok,
                   [this, &shots, secondHalf](QWidget* dialog) {
-                      GrabNextModal(
-                          &window_, shots.Path("board-numbers.png"), shots.ok, [](QWidget* notice) {
-                              auto* box = qobject_cast<QMessageBox*>(notice);
-                              if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr) {
-                                  box->button(QMessageBox::Cancel)->click();
-                              } else {
-                                  notice->close();
-                              }
-                          });
+                      GrabNextModal(&window_, shots.Path("board-numbers.png"), shots.ok,
+                                    [](QWidget* notice) { PressIn(notice, QMessageBox::Cancel); });
                       auto* open = qobject_cast<QFileDialog*>(dialog);
                       if (open != nullptr) {
                           // The file name typed in full, as a user may: the list shows only the
@@ -203,22 +226,98 @@ void ScreenshotRun::ShootGeneratePages(Screenshots& shots) {
     core_.NextBtnClick();
     shots.Save(&window_, "print.png");
 
-    // "&Create": the hints, closed by their close box, then the page's save dialog, cancelled.
+    // "&Create": the hints, gone past with "&No, go ahead", then the page's save dialog,
+    // cancelled.
     if (options_ != nullptr && Control<QPushButton>("CreateBtn")->isEnabled()) {
         GrabNextModal(&window_, shots.Path("html_hints.png"), shots.ok,
                       [this, &shots](QWidget* hints) {
                           GrabNextModal(&window_, shots.scratch.filePath("html-save.png"), shots.ok,
-                                        [](QWidget* dialog) { dialog->close(); });
-                          hints->close();
+                                        CloseDialog);
+                          Press(hints, hints->findChild<QPushButton*>("BitBtn2"));
                       });
         Control<QPushButton>("CreateBtn")->click();
     }
 }
 
+void ScreenshotRun::ShootBoardViewer(Screenshots& shots) {
+    // The makeable contracts turned on in the options; once the analysis is done, the viewer
+    // moved to board 3 by the list's keys. Then off again, as the options' pictures show them.
+    if (options_ == nullptr) {
+        return;
+    }
+    SetMakeableContracts(shots, true);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < kLongestAnalysisMs &&
+           (core_.Analysis() == nullptr ||
+            core_.Analysis()->Current().state == BackgroundAnalysis::State::Running)) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    auto* list = Control<QTreeWidget>("BoardList");
+    list->setFocus();
+    for (int board = 1; board < 3; ++board) {
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(list, &down);
+    }
+    shots.Save(&window_, "board-viewer.png");
+    SetMakeableContracts(shots, false);
+}
+
+void ScreenshotRun::SetMakeableContracts(Screenshots& shots, bool on) {
+    GrabNextModal(&window_, shots.scratch.filePath("options.png"), shots.ok, [on](QWidget* dialog) {
+        auto* box = dialog->findChild<QCheckBox*>("ShowMakeableContractsCheckBox");
+        if (box != nullptr && box->isChecked() != on) {
+            box->click();
+        }
+        Press(dialog, dialog->findChild<QPushButton*>("OKBtn"));
+    });
+    if (options_->ShowOnPage(OptionDialogWidget::kOtherPage) == 1) {
+        core_.OptionsApplied();
+    }
+}
+
+void ScreenshotRun::ShootMenus(Screenshots& shots) {
+    // The window with a menu dropped down, as the menu's Alt key shows it.
+    const std::pair<const char*, const char*> menus[] = {{"&File", "menu-file.png"},
+                                                         {"&Help", "menu-help.png"}};
+    for (const auto& [title, name] : menus) {
+        QMenuBar* bar = window_.menuBar();
+        for (QAction* action : bar->actions()) {
+            if (action->text() != title || action->menu() == nullptr) {
+                continue;
+            }
+            bar->setActiveAction(action);
+            QApplication::processEvents();
+            QMenu* menu = action->menu();
+            const QPoint at = menu->mapToGlobal(QPoint()) - window_.mapToGlobal(QPoint());
+            const QRect whole = window_.rect().united(QRect(at, menu->size()));
+            QPixmap picture(whole.size());
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            painter.drawPixmap(-whole.topLeft(), window_.grab());
+            painter.drawPixmap(at - whole.topLeft(), menu->grab());
+            painter.end();
+            shots.ok = picture.save(shots.Path(name)) && shots.ok;
+            menu->hide();
+        }
+    }
+    window_.menuBar()->setActiveAction(nullptr);
+}
+
+void ScreenshotRun::ShootCloseQuestion(Screenshots& shots) {
+    // Closing the window with boards dealt and not saved asks first; Cancel keeps it open.
+    GrabNextModal(
+        &window_, shots.Path("save-question.png"), shots.ok,
+        [](QWidget* question) { PressIn(question, QMessageBox::Cancel); }, true);
+    window_.close();
+}
+
 void ScreenshotRun::ShootRecordPage(Screenshots& shots) {
-    // Back to the first page, then record a deal by keyboard: three hands typed, West's
-    // "F&ill in" waiting.
-    core_.PrevBtnClick();
+    // File, "&New", the dealt boards dropped without saving; then record a deal by keyboard:
+    // three hands typed, West's "F&ill in" waiting.
+    GrabNextModal(&window_, shots.scratch.filePath("new-question.png"), shots.ok,
+                  [](QWidget* question) { PressIn(question, QMessageBox::Discard); });
+    core_.NewMenuClick();
     Control<QRadioButton>("Mode1")->setChecked(true);
     core_.NextBtnClick();
     // Next before any card is typed: a short message, in a box wide enough for its caption
