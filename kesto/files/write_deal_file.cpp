@@ -5,13 +5,13 @@
 
 namespace kesto {
 
-DealFileKind SaveKindOfFileName(std::string_view fileName) {
+std::optional<DealFileKind> SavedKindOfExtension(std::string_view fileName) {
     const std::size_t slash = fileName.find_last_of('/');
     const std::string_view base =
         slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
     const std::size_t dot = base.find_last_of('.');
     if (dot == std::string_view::npos) {
-        return DealFileKind::Own;
+        return std::nullopt;
     }
     const std::string extension = UpperAscii(base.substr(dot + 1));
     for (const DealFileKindRow& row : kDealFileKinds) {
@@ -19,7 +19,11 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
             return row.kind;
         }
     }
-    return DealFileKind::Own;
+    return std::nullopt;
+}
+
+DealFileKind SaveKindOfFileName(std::string_view fileName) {
+    return SavedKindOfExtension(fileName).value_or(DealFileKind::Own);
 }
 
 namespace {

@@ -17,13 +17,16 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QAction;
 class QStackedWidget;
 class QTimer;
 class QGroupBox;
 
 namespace kesto::gui {
 
+class BoardViewer;
 class OptionDialogWidget;
+class WindowPlace;
 
 class MainWindow : public QMainWindow, public MainWindowView {
     Q_OBJECT
@@ -41,14 +44,6 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // Printing reads its live values too.
     void SetOptionsDialog(OptionDialogWidget* options);
 
-    // Saves a picture of each of the three pages into the folder (first.png,
-    // record.png, print.png) and of the dialogs met on the way (board-numbers.png,
-    // date-format.png, html_hints.png, nothing-to-print.png, duplicate-card.png,
-    // zero-cards.png, the options dialog's four pages options-*.png, printer-setup.png,
-    // about.png), driving the window through a generate and a record run. Without an options
-    // dialog, the HTML hints and the options pages are left out.
-    bool SaveScreenshots(const QString& folder);
-
     // MainWindowView
     void ShowDisplay(const MainWindowDisplay& display) override;
     void PlaceCaret(SuitField field, int position, bool focus) override;
@@ -56,6 +51,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
     bool TDuplicateCardForm(const DuplicateCardMessage& message) override;
     void CloseMainWindow() override;
+    SaveAnswer TSaveQuestionDlg(const SaveQuestion& question) override;
     MultipleSetAnswer TMultipleSetWarningDlg() override;
     void FocusCopiesField() override;
     void PrintoutsSavedIn(const std::string& folder) override;
@@ -78,17 +74,13 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildPrintPage();
     void ConnectPrintPage(QWidget* page);  // its handlers, and Enter for its buttons
     void BuildMenus();
+    // The window's size for a page this wide, the page buttons at its bottom right.
+    void FitClient(int width);
     // Shows the options dialog on the page; after OK the window is redrawn in the new words.
     void ShowOptions(int page);
     bool SuitFieldEvent(SuitField field, QLineEdit* edit, QEvent* event);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
     bool DealNumberKey(QKeyEvent* key);  // true: the key does not reach the field
-    // The steps of SaveScreenshots, in order; each leaves the window as the next expects it.
-    struct Screenshots;
-    void ShootFileReading(Screenshots& shots);
-    void ShootGeneratePages(Screenshots& shots);
-    void ShootRecordPage(Screenshots& shots);
-    void ShootDialogs(Screenshots& shots);
     // The print page's progress bar follows the background analysis while it runs.
     void ShowAnalysis();
 
@@ -97,6 +89,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // and "&Create" without effect.
     OptionDialogWidget* options_ = nullptr;
     bool closing_ = false;
+    std::unique_ptr<WindowPlace> place_;  // from FormCreate
 
     QStackedWidget* pages_ = nullptr;
     QPushButton* prevBtn_ = nullptr;
@@ -130,6 +123,9 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QLabel* analysisLabel_ = nullptr;
     QProgressBar* analysisBar_ = nullptr;
     QTimer* analysisPoll_ = nullptr;
+    BoardViewer* boardViewer_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* printAction_ = nullptr;
 };
 
 }  // namespace kesto::gui

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/workflow/texts.h"
 
@@ -157,6 +158,29 @@ bool RunDuplicateCardDialog(QWidget* parent, const DuplicateCardMessage& message
     box.setEscapeButton(cancel);
     box.exec();
     return box.clickedButton() == transfer;
+}
+
+SaveAnswer RunSaveQuestionDialog(QWidget* parent, const SaveQuestion& question) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    MessageToQString(question.question), QMessageBox::NoButton, parent);
+    box.setObjectName("SaveQuestion");
+    box.setInformativeText(MessageToQString(question.detail));
+    box.addButton(QMessageBox::Save)->setText("&Save");
+    box.addButton(QMessageBox::Discard)->setText(Q(question.discardCaption));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText("&Cancel");
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    HoldCaption(box);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
 }
 
 }  // namespace kesto::gui

@@ -189,6 +189,9 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
     if (!context.suppressHTMLAlert) {
         const HtmlHintsResult hints =
             view.THTMLWarnDlg(MakeHtmlHintsTexts(context.programDirectory));
+        if (hints.answer == HtmlHintsAnswer::Closed) {
+            return HtmlExportOutcome::Cancelled;  // Cancel changes nothing, the check box too
+        }
         context.suppressHTMLAlert = hints.doNotShowAgain;
         if (hints.answer == HtmlHintsAnswer::Yes) {
             view.ShowOptionsOnOtherPage();

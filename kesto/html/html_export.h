@@ -38,8 +38,7 @@ inline constexpr std::string_view kHtmlHintsLabel3 =
     "supply that information on the Kesto Options Dialog, available by clicking on the Options "
     "Menu, then 'Other.'  If the GIFs are kept in the same directory on your web site as the "
     "HTML pages, you should leave the Location Edit Box on the Options Dialog blank.  If you "
-    "have not done that already, you should do it now, and then click on 'Create HTML Page' "
-    "again.";
+    "have not done that already, you should do it now, and then click on 'Create' again.";
 inline constexpr std::string_view kHtmlHintsLabel4 = "Go to Options Dialog now?";
 inline constexpr std::string_view kHtmlHintsNoCaption = "&No, go ahead and create the HTML";
 inline constexpr std::string_view kHtmlHintsCheckBox = "Do not show this alert again";
@@ -61,6 +60,7 @@ struct HtmlHintsTexts {
 // The hints dialog's texts, with programDirectory (ending in its separator) in Label2.
 HtmlHintsTexts MakeHtmlHintsTexts(const std::string& programDirectory);
 
+// Closed: Cancel, Esc or the close box.
 enum class HtmlHintsAnswer { Yes, No, Closed };
 
 struct HtmlHintsResult {
@@ -128,7 +128,7 @@ std::string HtmlPageFailedText(const std::string& fileName, std::int32_t status)
 enum class HtmlExportOutcome {
     NotAvailable,      // no library bound
     OptionsShown,      // Yes in the hints dialog: the options dialog, no page
-    Cancelled,         // the save dialog, or the wait for the analysis, was cancelled
+    Cancelled,         // the hints, the save dialog or the wait for the analysis was cancelled
     PageFailed,        // the page could not be written (message shown)
     StatisticsFailed,  // the statistics section could not be added (message shown)
     AnalysisFailed,    // the makeable contracts could not be added (message shown)

@@ -28,6 +28,10 @@ std::string Text(std::string_view text) {
     return std::string(text);
 }
 
+std::string BaseName(const std::string& fileName) {
+    return fileName.substr(DirectoryOf(fileName).size());
+}
+
 }  // namespace
 
 TKestoMain::TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
@@ -134,6 +138,63 @@ void TKestoMain::FormShow() {
     shown_ = true;
 }
 
+bool TKestoMain::MayClose() {
+    return AskToSaveBoards(
+        {Text(texts::kSaveBeforeClosing), Text(texts::kCloseWithoutSaving), std::string()});
+}
+
+bool TKestoMain::AskToSaveBoards(const SaveQuestion& question) {
+    if (!BoardsChanged()) {
+        return true;
+    }
+    SaveQuestion asked = question;
+    asked.detail =
+        texts::UnsavedBoardsText(static_cast<int>(FilledCount(boardSet)), BaseName(fileName_));
+    switch (view_.TSaveQuestionDlg(asked)) {
+        case SaveAnswer::Save:
+            return SaveBtnClick();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+std::size_t TKestoMain::FilledCount(const tBoardSet& boards) const {
+    const std::size_t read = std::min(boardsRead_, boards.size());
+    std::size_t count = boards.size();
+    while (count > read && boards[count - 1].CardCount() == 0) {
+        --count;
+    }
+    return count;
+}
+
+bool TKestoMain::BoardsChanged() const {
+    const auto filled = static_cast<std::ptrdiff_t>(FilledCount(boardSet));
+    const auto saved = static_cast<std::ptrdiff_t>(FilledCount(savedBoards_));
+    return filled > 0 && !std::equal(boardSet.begin(), boardSet.begin() + filled,
+                                     savedBoards_.begin(), savedBoards_.begin() + saved);
+}
+
+void TKestoMain::NewMenuClick() {
+    if (!AskToSaveBoards(
+            {Text(texts::kSaveBeforeNew), Text(texts::kStartWithoutSaving), std::string()})) {
+        return;
+    }
+    boardSet.clear();
+    StartNewBoards();
+    Printed = false;
+    ShowPage(Page::First);
+}
+
+void TKestoMain::StartNewBoards() {
+    boardsRead_ = 0;
+    fileName_.clear();
+    savedBoards_.clear();
+    CurrentDeal = 0;
+}
+
 void TKestoMain::FormClose() {
     {
         SettingsStore store(settings_);
@@ -174,6 +235,9 @@ void TKestoMain::ShowPage(Page page) {
             CurrentDeal = std::clamp(CurrentDeal, 0, static_cast<int>(boardSet.size()) - 1);
             break;
         case Page::Print:
+            // The viewer shows the deal the hand-entry page showed last, if it is still there.
+            CurrentDeal =
+                std::clamp(CurrentDeal, 0, std::max(0, static_cast<int>(boardSet.size()) - 1));
             sets_ = (mode_ == DealSource::ReadFromFile) ? 0 : RememberedIndividualSets;
             RememberedIndividualSets = sets_;
             // The board set is complete now: its analysis runs while the user reads the page.
@@ -198,8 +262,11 @@ void TKestoMain::NextBtnClick() {
             NextOnEnterHandPage();
             break;
         case Page::Print:
-            if (Printed || view_.ShowMessage(MessageKind::Warning, Text(texts::kNotPrintedExit),
-                                             MessageButtons::YesNo) == Answer::Yes) {
+            // Boards not saved are asked about as the window closes; here only boards that are
+            // safe in a file but not printed.
+            if (Printed || BoardsChanged() ||
+                view_.ShowMessage(MessageKind::Warning, Text(texts::kNotPrintedExit),
+                                  MessageButtons::YesNo) == Answer::Yes) {
                 view_.CloseMainWindow();
             }
             break;
@@ -257,15 +324,22 @@ bool TKestoMain::DealPlan() {
 }
 
 void TKestoMain::NextOnFirstPage() {
-    boardSet.clear();
     switch (mode_) {
         case DealSource::Generate:
+            boardSet.clear();
+            StartNewBoards();
             if (!(plan_.ticked ? DealPlan() : GenerateDeals())) {
+                Refresh();
                 return;
             }
             ShowPage(Page::Print);
             break;
         case DealSource::Record:
+            // Boards in hand stay, so that they can be corrected; without any, new ones start.
+            if (FilledCount(boardSet) == 0) {
+                boardSet.clear();
+                StartNewBoards();
+            }
             ShowPage(Page::EnterHand);
             break;
         case DealSource::ReadFromFile:
@@ -277,10 +351,7 @@ void TKestoMain::NextOnFirstPage() {
 void TKestoMain::NextOnEnterHandPage() {
     // Empty deals after the last one typed in are dropped; a file's own boards are all kept,
     // and the checks below name those without cards.
-    const std::size_t kept = mode_ == DealSource::ReadFromFile ? boardsRead_ : 0;
-    while (boardSet.size() > kept && boardSet.back().CardCount() == 0) {
-        boardSet.pop_back();
-    }
+    boardSet.resize(FilledCount(boardSet));
     if (boardSet.empty()) {
         view_.ShowMessage(MessageKind::Information, Text(texts::kNothingToPrint));
         boardSet.emplace_back();
@@ -340,7 +411,7 @@ void TKestoMain::PrevBtnClick() {
             if (Printed && view_.ShowMessage(MessageKind::Confirmation, Text(texts::kClearPrinted),
                                              MessageButtons::YesNo) == Answer::Yes) {
                 boardSet.clear();
-                boardsRead_ = 0;
+                StartNewBoards();
             }
             ShowPage(Page::EnterHand);
             break;
@@ -422,6 +493,45 @@ bool TKestoMain::CountKeyPress(char key) {
     return IsAsciiDigit(key) || key == '\b';
 }
 
+void TKestoMain::BoardListClick(int position) {
+    if (position >= 0 && position < static_cast<int>(boardSet.size())) {
+        CurrentDeal = position;
+        Refresh();
+    }
+}
+
+BoardDiagram TKestoMain::ViewedBoard() const {
+    if (CurrentDeal < 0 || CurrentDeal >= static_cast<int>(boardSet.size())) {
+        return {};
+    }
+    const tDeal& deal = boardSet[CurrentDeal];
+    const int board = CurrentDeal + 1;
+    BoardDiagram diagram = BoardDiagramOf(deal, board, languages_);
+    if (!ShowMakeableContracts() || deal.CardCount() != kCardsInDeck) {
+        return diagram;
+    }
+    if (const auto found = analysis_ ? analysis_->Analyser().Find(deal, board) : nullptr) {
+        diagram.makeable = MakeableTableOf(*found, languages_);
+        return diagram;
+    }
+    const BackgroundAnalysis::State state =
+        analysis_ ? analysis_->Current().state : BackgroundAnalysis::State::Idle;
+    const bool failed =
+        state == BackgroundAnalysis::State::Failed || state == BackgroundAnalysis::State::Cancelled;
+    diagram.analysisNote = Text(failed ? texts::kMakeableMissing : texts::kMakeablePending);
+    return diagram;
+}
+
+std::string TKestoMain::Caption() const {
+    const std::string mark = BoardsChanged() ? Text(texts::kChangedMark) : std::string();
+    if (!fileName_.empty()) {
+        return mark + texts::FileCaption(BaseName(fileName_));
+    }
+    return mark + Text(page_ == Page::First       ? texts::kCaptionFirst
+                       : page_ == Page::EnterHand ? texts::kCaptionRecord
+                                                  : texts::kCaptionPrint);
+}
+
 void TKestoMain::Refresh() {
     FillDisplay();
     view_.ShowDisplay(display_);
@@ -433,9 +543,7 @@ void TKestoMain::FillDisplay() {
     d.page = page_;
     d.prevEnabled = page_ != Page::First;
     d.nextCaption = Text(page_ == Page::Print ? texts::kDone : texts::kNext);
-    d.caption = Text(page_ == Page::First       ? texts::kCaptionFirst
-                     : page_ == Page::EnterHand ? texts::kCaptionRecord
-                                                : texts::kCaptionPrint);
+    d.caption = Caption();
     d.mode = mode_;
     d.randomCountVisible = mode_ == DealSource::Generate;
     d.randomCount = randomCount_;
@@ -480,6 +588,10 @@ void TKestoMain::FillDisplay() {
     d.curtains = curtains_;
     d.statsWithHtml = statsWithHtml_;
     d.createEnabled = createEnabled_;
+    d.boardList = page_ == Page::Print ? BoardList(boardSet) : std::vector<BoardListRow>();
+    d.viewedBoard = CurrentDeal;
+    d.saveEnabled = FilledCount(boardSet) > 0;
+    d.printEnabled = page_ == Page::Print;
 }
 
 }  // namespace kesto

@@ -22,6 +22,7 @@
 #include "kesto/print/print_destination.h"
 #include "kesto/print/printing_library.h"
 #include "kesto/workflow/background_analysis.h"
+#include "kesto/workflow/board_view.h"
 #include "kesto/workflow/main_window_view.h"
 #include "kesto/workflow/plan_choice.h"
 
@@ -53,6 +54,10 @@ class TKestoMain {
     bool TerminateRequested() const { return terminateRequested_; }
     // The window is now on screen (the date check box opens its dialog only from now on).
     void FormShow();
+    // Before the window closes, whatever closes it: true at once when closing loses nothing;
+    // otherwise asks "Save the deals before closing?" and gives true after Close Without
+    // Saving, or after Save once the boards are saved.
+    bool MayClose();
     // The window closes: writes the remembered settings.
     void FormClose();
     // Frees the board set and unloads the libraries still loaded.
@@ -61,6 +66,18 @@ class TKestoMain {
     // Moving between the pages.
     void NextBtnClick();
     void PrevBtnClick();
+
+    // The File menu's "&New": drops the boards in hand, after asking about boards not saved,
+    // and shows the first page, to deal, record or read new ones.
+    void NewMenuClick();
+    // The File menu's "&Open...": reads a deal file, from any page, as "Read deals fro&m file"
+    // does. Boards not saved are asked about first; Cancel in the open dialog changes nothing.
+    void OpenMenuClick();
+    // The boards have changed since they were read or last saved, or were never saved: closing
+    // now would lose them. A board set without a card has nothing to lose.
+    bool BoardsChanged() const;
+    // The file the boards were read from or last saved to; empty when they have none.
+    const std::string& FileName() const { return fileName_; }
 
     // The first page.
     // The choice "&Generate random deals", "&Record deals that have already been dealt",
@@ -87,9 +104,15 @@ class TKestoMain {
     // RememberedIndividualSets follows it when it is a whole number.
     void UpDown4Change(const std::string& text);
     void UpDown5Change(int statSheets);     // "Nu&mber of statistic sheets"
-    void CurtainsClick(bool checked);       // "Print curtain cards"
-    void StatsWithHtmlClick(bool checked);  // "Include statistics in HTML"
-    void PrintBtnClick();                   // "Prin&t"
+    void CurtainsClick(bool checked);       // "Print cu&rtain cards"
+    void StatsWithHtmlClick(bool checked);  // "Inc&lude statistics in HTML"
+    // The board viewer's list: shows the board at this position, which the hand-entry page
+    // shows too (CurrentDeal).
+    void BoardListClick(int position);
+    // The board the viewer shows, with its makeable contracts as far as the analysis has them
+    // when they are shown; the window asks again while the analysis runs. Board 0 for none.
+    BoardDiagram ViewedBoard() const;
+    void PrintBtnClick();  // "Prin&t"
     // What "Prin&t" prints: the board set, the header lines and the print page's counts as
     // they stand now. The request points at boardSet.
     PrintJobRequest PrintRequest() const;
@@ -100,10 +123,12 @@ class TKestoMain {
     // creating the options dialog.
     void SetOptions(const TOptionDlg* options) { options_ = options; }
     void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
-    // "&Save". A kind of file that carries the makeable contracts (PBN) takes them from
-    // analysis when given (the batch's --analyse), else calls AwaitAnalysis first when
-    // ShowMakeableContracts(), and writes nothing when it gives null.
-    void SaveBtnClick(const DealAnalyser* analysis = nullptr);
+    // "&Save", on every page: the board set without its trailing deals without cards. A kind
+    // of file that carries the makeable contracts (PBN) takes them from analysis when given
+    // (the batch's --analyse), else calls AwaitAnalysis first when ShowMakeableContracts(), and
+    // writes nothing when it gives null. True when the boards were saved: the file is then
+    // theirs (FileName).
+    bool SaveBtnClick(const DealAnalyser* analysis = nullptr);
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
     // and options dialogs and the live option values.
     void CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options);
@@ -193,9 +218,20 @@ class TKestoMain {
     // boards were dealt (or when the user cancelled).
     bool DealPlan();
     void ReadDealsFromFile();
-    // fileType: the kind picked in the read dialog, stored for the next time; none for a file
-    // given without the dialog.
-    void ReadDealsFrom(const std::string& fileName, std::optional<int> fileType);
+    // The open dialog; the folder of the file chosen is stored for the next time.
+    FileDialogResult ChooseDealFile();
+    // A new board set from the file, or the first page without boards when it cannot be read.
+    void ReadDealsFrom(const std::string& fileName);
+    // Before boards not saved are dropped: asks the question, saves on Save; false when the
+    // boards must stay (Cancel, or a save that did not happen).
+    bool AskToSaveBoards(const SaveQuestion& question);
+    // The boards now in hand are new: no file is theirs and none holds them yet.
+    void StartNewBoards();
+    std::string Caption() const;
+    // The number of deals up to the last one with cards, and at least those the file read gave:
+    // the hand-entry page keeps an empty deal after the last one typed, which is no board to
+    // save or lose, but a file's own boards are all kept.
+    std::size_t FilledCount(const tBoardSet& boards) const;
     void NextOnEnterHandPage();
     void ShowDeal(int position);
     tDeal& Current();
@@ -220,6 +256,8 @@ class TKestoMain {
     // were given for; a table of -1 where the file gives none. Only checked, never shown.
     std::vector<std::pair<tDeal, DoubleDummyTable>> tricksRead_;
     std::size_t boardsRead_ = 0;  // the boards the file read last gave
+    std::string fileName_;
+    tBoardSet savedBoards_;  // as last read or saved
 
     bool terminateRequested_ = false;
     bool shown_ = false;

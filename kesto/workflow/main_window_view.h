@@ -15,6 +15,7 @@
 #include "kesto/print/print_job.h"
 #include "kesto/workflow/background_analysis.h"
 #include "kesto/workflow/background_plan_dealing.h"
+#include "kesto/workflow/board_view.h"
 #include "kesto/workflow/suited_text.h"
 
 namespace kesto {
@@ -61,6 +62,13 @@ struct MainWindowDisplay {
     bool curtains = false;
     bool statsWithHtml = false;
     bool createEnabled = true;
+    // The board viewer: its list, and the position of the board it shows (CurrentDeal).
+    std::vector<BoardListRow> boardList;
+    int viewedBoard = 0;
+
+    // The File menu: "&Save..." while there are boards, "&Print..." on the print page.
+    bool saveEnabled = false;
+    bool printEnabled = false;
 };
 
 // A card typed into one hand that another holds: what the window says (texts::DuplicateCardText)
@@ -69,6 +77,16 @@ struct DuplicateCardMessage {
     SuitedText text;
     SuitedText question;
 };
+
+// The question before boards not saved are dropped: "Save the deals before closing?" with
+// Save, the discard button's caption ("Close &Without Saving") and Cancel, and the detail
+// under it.
+struct SaveQuestion {
+    std::string question;
+    std::string discardCaption;
+    std::string detail;
+};
+enum class SaveAnswer { Save, Discard, Cancel };
 
 // The three choices of the deals-with-no-cards dialog, in the order shown.
 enum class ZeroCardsChoice { AddCards, SkipEmptyDeals, PrintAllDeals };
@@ -90,8 +108,14 @@ class MainWindowView : public Ui {
     // Cancel the default). True for "&Transfer it".
     virtual bool TDuplicateCardForm(const DuplicateCardMessage& message) = 0;
 
-    // Close the main window; the window then calls TKestoMain::FormClose.
+    // Close the main window; the window then calls TKestoMain::MayClose, and FormClose when it
+    // closes.
     virtual void CloseMainWindow() = 0;
+    // Asks the question with Cancel as the default. A view without a window answers Cancel:
+    // nothing is dropped unasked.
+    virtual SaveAnswer TSaveQuestionDlg(const SaveQuestion& /*question*/) {
+        return SaveAnswer::Cancel;
+    }
 
     // The print job's calls (kesto/print/print_job.h). A view without them answers the
     // multiple set warning with Cancel, so nothing is printed unasked.

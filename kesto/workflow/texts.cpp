@@ -108,6 +108,19 @@ std::string CopiesLabel(int dealCount) {
     return "N&umber of copies (with all " + std::to_string(dealCount) + " hands):";
 }
 
+std::string UnsavedBoardsText(int boards, std::string_view fileName) {
+    if (!fileName.empty()) {
+        return "If you don't save, your changes to " + std::string(fileName) + " will be lost.";
+    }
+    return boards == 1
+               ? "If you don't save, the board will be lost."
+               : "If you don't save, the " + std::to_string(boards) + " boards will be lost.";
+}
+
+std::string FileCaption(std::string_view fileName) {
+    return std::string(fileName) + " - " + std::string(kCaptionFirst);
+}
+
 std::string NotAWholeNumberText(std::string_view text) {
     return "'" + std::string(text) + "' is not a valid whole number.";
 }

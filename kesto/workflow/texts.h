@@ -56,6 +56,28 @@ inline constexpr std::string_view kBackingUp =
     "Backing up now will result in losing the data that has been entered.  Proceed anyway?";
 inline constexpr std::string_view kClearPrinted = "Clear all printed deals?";
 
+// Boards not saved, before they are dropped.
+inline constexpr std::string_view kSaveBeforeClosing = "Save the deals before closing?";
+inline constexpr std::string_view kCloseWithoutSaving = "Close &Without Saving";
+inline constexpr std::string_view kSaveBeforeReading =
+    "Save the deals before reading another file?";
+inline constexpr std::string_view kReadWithoutSaving = "Read &Without Saving";
+inline constexpr std::string_view kSaveBeforeNew = "Save the deals before starting new ones?";
+inline constexpr std::string_view kStartWithoutSaving = "Start &Without Saving";
+// "If you don't save, the 30 boards will be lost." / "If you don't save, your changes to
+// evening.pbn will be lost." (fileName: the boards' file, without its folder; may be empty)
+std::string UnsavedBoardsText(int boards, std::string_view fileName);
+// The window's title for boards that have a file: "evening.pbn - Kesto".
+std::string FileCaption(std::string_view fileName);
+// Put before the title while the boards have changed since they were read or saved.
+inline constexpr std::string_view kChangedMark = "*";
+
+// The board viewer's note in place of the makeable contracts.
+inline constexpr std::string_view kMakeablePending =
+    "The makeable contracts of this board are being worked out.";
+inline constexpr std::string_view kMakeableMissing =
+    "The makeable contracts could not be worked out.";
+
 // "Deal 2 has only 13 cards."
 std::string DealHasOnlyText(int boardNumber, int cardCount);
 // "Deal 2 has no cards." / "Deals 2, 4 and 7 have no cards." (numbers in increasing order).

@@ -235,7 +235,7 @@ TEST_F(HtmlExport, HintsDialogTexts) {
               "on the Options Menu, then 'Other.'  If the GIFs are kept in the same directory "
               "on your web site as the HTML pages, you should leave the Location Edit Box on "
               "the Options Dialog blank.  If you have not done that already, you should do it "
-              "now, and then click on 'Create HTML Page' again.");
+              "now, and then click on 'Create' again.");
     EXPECT_EQ(t.label4, "Go to Options Dialog now?");
     EXPECT_EQ(kHtmlHintsNoCaption, "&No, go ahead and create the HTML");
     EXPECT_EQ(kHtmlHintsCheckBox, "Do not show this alert again");
@@ -255,8 +255,8 @@ const HintsCase kHintsCases[] = {
     {"YesTicked", HtmlHintsAnswer::Yes, true, HtmlExportOutcome::OptionsShown},
     {"NoGoesOn", HtmlHintsAnswer::No, false, HtmlExportOutcome::Written},
     {"NoTicked", HtmlHintsAnswer::No, true, HtmlExportOutcome::Written},
-    {"CloseBoxGoesOn", HtmlHintsAnswer::Closed, false, HtmlExportOutcome::Written},
-    {"CloseBoxTicked", HtmlHintsAnswer::Closed, true, HtmlExportOutcome::Written},
+    {"CancelStops", HtmlHintsAnswer::Closed, false, HtmlExportOutcome::Cancelled},
+    {"CancelTickedStillShowsTheHints", HtmlHintsAnswer::Closed, true, HtmlExportOutcome::Cancelled},
 };
 
 TEST_F(HtmlExport, HintsDialogAnswers) {
@@ -272,9 +272,10 @@ TEST_F(HtmlExport, HintsDialogAnswers) {
 
         EXPECT_EQ(Create(), c.outcome);
         EXPECT_EQ(view_.hints.size(), 1u);
-        EXPECT_EQ(suppressHTMLAlert_, c.doNotShowAgain);
+        const bool cancelled = c.outcome == HtmlExportOutcome::Cancelled;
+        EXPECT_EQ(suppressHTMLAlert_, c.doNotShowAgain && !cancelled);
         const bool written = c.outcome == HtmlExportOutcome::Written;
-        EXPECT_EQ(view_.optionsShown, written ? 0 : 1);
+        EXPECT_EQ(view_.optionsShown, c.outcome == HtmlExportOutcome::OptionsShown ? 1 : 0);
         EXPECT_EQ(view_.saveRequests.size(), written ? 1u : 0u);
         EXPECT_EQ(fs::exists(view_.saveResult.fileName), written);
         EXPECT_EQ(printed_, written);

@@ -79,6 +79,7 @@ TEST_F(OptionDialogTest, FirstRunShowsTheDefaultsAndEnglish) {
     EXPECT_EQ(run->view.collation, 0);
     EXPECT_EQ(run->view.dimensions, 1);
     EXPECT_EQ(run->view.orientation, 0);
+    EXPECT_EQ(run->languages.CurrentLanguage(), kEnglish);
     EXPECT_EQ(run->view.languageIndex, 0);
     ASSERT_EQ(run->view.languageNames.size(), 8u);
     EXPECT_EQ(run->view.languageNames[4],
@@ -196,14 +197,13 @@ struct LanguageMessageCase {
     const char* name;
     const char* storedLanguage;  // nullptr: none stored
     int chosen;                  // language chosen in the combo box before the first OK
-    int messagesAfterFirstOk;
-    int messagesAfterSecondOk;  // a later OK without touching the language page
+    int messagesAfterFirstOk;    // a later OK without touching the language page adds none
 };
 
 class LanguageMessage : public OptionDialogTest,
                         public ::testing::WithParamInterface<LanguageMessageCase> {};
 
-TEST_P(LanguageMessage, FollowsTheLanguageAtStart) {
+TEST_P(LanguageMessage, ComesOnlyWhenTheLanguageChanges) {
     const LanguageMessageCase& c = GetParam();
     if (c.storedLanguage != nullptr) {
         Store(kUserLanguage, c.storedLanguage);
@@ -213,8 +213,9 @@ TEST_P(LanguageMessage, FollowsTheLanguageAtStart) {
     run->dialog.OKBtnClick();
     EXPECT_EQ(run->languages.CurrentLanguage(), c.chosen);
     EXPECT_EQ(static_cast<int>(run->view.messages.size()), c.messagesAfterFirstOk);
+    run->dialog.FormShow();
     run->dialog.OKBtnClick();
-    ASSERT_EQ(static_cast<int>(run->view.messages.size()), c.messagesAfterSecondOk);
+    ASSERT_EQ(static_cast<int>(run->view.messages.size()), c.messagesAfterFirstOk);
     for (const std::string& message : run->view.messages) {
         EXPECT_EQ(message, kChangedLanguageMessage);
     }
@@ -222,41 +223,56 @@ TEST_P(LanguageMessage, FollowsTheLanguageAtStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, LanguageMessage,
-    ::testing::Values(LanguageMessageCase{"EnglishToItaliano", nullptr, kItaliano, 1, 2},
-                      LanguageMessageCase{"DeutschToEnglish", "Deutsch", kEnglish, 0, 0},
-                      LanguageMessageCase{"DeutschStaysDeutsch", "Deutsch", kDeutsch, 0, 0},
-                      LanguageMessageCase{"DeutschToDutch", "Deutsch", kDutch, 1, 2},
-                      LanguageMessageCase{"EnglishStaysEnglish", nullptr, kEnglish, 0, 0},
-                      LanguageMessageCase{"CaseDiffersReadsEnglish", "deutsch", kDeutsch, 1, 2}),
+    ::testing::Values(LanguageMessageCase{"EnglishToItaliano", nullptr, kItaliano, 1},
+                      LanguageMessageCase{"DeutschToEnglish", "Deutsch", kEnglish, 0},
+                      LanguageMessageCase{"DeutschStaysDeutsch", "Deutsch", kDeutsch, 0},
+                      LanguageMessageCase{"DeutschToDutch", "Deutsch", kDutch, 1},
+                      LanguageMessageCase{"EnglishStaysEnglish", nullptr, kEnglish, 0},
+                      LanguageMessageCase{"CaseDiffersReadsEnglish", "deutsch", kDeutsch, 1}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST_F(OptionDialogTest, CancelKeepsTheLanguageButAlaterOkAppliesTheComboBox) {
+// Cancel puts every page back as the dialog was shown, controls and stored values alike; what
+// an earlier OK kept stays.
+TEST_F(OptionDialogTest, CancelUndoesEveryPage) {
     auto run = Start();
+    run->dialog.GIFLocationEditChange("gifs");
+    run->dialog.OKBtnClick();
+    run->dialog.FormShow();
     run->dialog.ComboBox1Change(kItaliano - 1);
+    run->Type(1, "X");
+    run->dialog.ListBox1Click(kFontBoardNumber);
+    const bool bold = (FontSlots::Default(kFontBoardNumber).FontStyle & kFontBold) != 0;
+    run->dialog.BoldButtonClick(!bold);
+    run->dialog.FontSizeComboBoxChange("30");
+    run->dialog.CollationRadioGroupClick(kCollateByBoard);
+    run->dialog.DimensionRadioGroupClick(kCurtain5x8);
+    run->dialog.CurtainOrientationRadioGroupClick(kCurtainLandscape);
+    run->dialog.ShowDlrVulCheckBoxClick(false);
+    run->dialog.UseColorCheckBoxClick(false);
+    run->dialog.GIFLocationEditChange("elsewhere");
+    run->dialog.OptionBoxClick(kShowMakeableContracts, true);
     run->dialog.CancelBtnClick();
-    EXPECT_EQ(run->languages.CurrentLanguage(), kEnglish);
-    run->dialog.OKBtnClick();  // later, from the Fonts page
-    EXPECT_EQ(run->languages.CurrentLanguage(), kItaliano);
-    EXPECT_EQ(run->view.messages.size(), 1u);
-}
 
-TEST_F(OptionDialogTest, CancelAfterUntickingUseColorsKeepsItAndSavesIt) {
-    {
-        auto run = Start();
-        run->dialog.UseColorCheckBoxClick(false);
-        run->dialog.CancelBtnClick();
-        EXPECT_FALSE(run->dialog.UseColor());
-        run->dialog.FormDestroy();
-    }
-    const auto hive = Hive();
-    ASSERT_TRUE(hive);
-    const RegistryValue* color = hive->FindValue(Full(kSettingsKey), "UserWantsColor");
-    ASSERT_NE(color, nullptr);
-    EXPECT_EQ(*color, RegistryValue::Dword(0));
-    auto again = Start();
-    EXPECT_FALSE(again->dialog.UseColor());
-    EXPECT_FALSE(again->view.useColor);
-    EXPECT_TRUE(again->dialog.ShowDlrVul());
+    EXPECT_EQ(run->languages.CurrentLanguage(), kEnglish);
+    EXPECT_EQ(run->view.languageIndex, kEnglish - 1);
+    EXPECT_EQ(run->view.wordFields[1], "A");
+    EXPECT_EQ(run->dialog.FontSlots(), FontSlots());
+    EXPECT_EQ(run->view.boldDown, bold);  // the board number's own style, shown again
+    EXPECT_EQ(run->dialog.CurtainCollation(), kCollateByPosition);
+    EXPECT_EQ(run->view.collation, kCollateByPosition);
+    EXPECT_EQ(run->view.dimensions, kCurtain5x7);
+    EXPECT_EQ(run->view.orientation, kCurtainPortrait);
+    EXPECT_TRUE(run->view.showDlrVul);
+    EXPECT_TRUE(run->view.useColor);
+    EXPECT_EQ(run->dialog.GIFLocation(), "gifs");
+    EXPECT_EQ(run->view.gifLocation, "gifs");
+    EXPECT_FALSE(run->dialog.ShowMakeableContracts());
+    EXPECT_FALSE(run->view.optionBoxes[1]);
+    EXPECT_TRUE(run->view.messages.empty());
+    // The printing library reads the two at once: they are stored back too.
+    const SettingsStore printing(SettingsFile{path_, SettingsAccess::ReadOnly});
+    EXPECT_TRUE(printing.Read(kPrintVulDeal));
+    EXPECT_TRUE(printing.Read(kUserWantsColor));
 }
 
 // The printing library reads these two from the settings file when a printout starts: a click

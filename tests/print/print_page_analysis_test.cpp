@@ -129,11 +129,21 @@ TEST_F(PrintPageAnalysisTest, ThePrintPageStartsItAndTheWindowGoesOnMeanwhile) {
     EXPECT_EQ(main_->Analysis()->Current().total, 4u);  // no busy bar while the first call runs
     main_->UpDown3Change(2);                            // the page still answers
     EXPECT_EQ(main_->PrintRequest().copies, 2);
+    EXPECT_FALSE(main_->ViewedBoard().makeable);  // the viewer says it is coming
+    EXPECT_EQ(main_->ViewedBoard().analysisNote, texts::kMakeablePending);
     solver.Open();
     main_->Analysis()->Wait();
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Done);
     EXPECT_EQ(main_->Analysis()->Current().done, 4u);
     EXPECT_EQ(solver.tableCalls.load(), 1);
+    // Now the viewer's board has it, whichever is chosen: North-South make 4 spades.
+    main_->BoardListClick(2);
+    const BoardDiagram viewed = main_->ViewedBoard();
+    EXPECT_EQ(viewed.board, 3);
+    ASSERT_TRUE(viewed.makeable);
+    EXPECT_EQ(viewed.makeable->levels[0][1], "4");
+    EXPECT_EQ(viewed.makeable->par.back().text, ", NS +420");
+    EXPECT_EQ(viewed.analysisNote, "");
 }
 
 TEST_F(PrintPageAnalysisTest, PrintWaitsForItThenEveryRecordCarriesItsTags) {
@@ -187,6 +197,7 @@ TEST_F(PrintPageAnalysisTest, ASolverFailureIsShownAndNothingIsPrinted) {
     EXPECT_NE(window_.messages[0].text.find("Cards duplicated."), std::string::npos);
     EXPECT_TRUE(Calls().empty());
     EXPECT_FALSE(main_->Printed);
+    EXPECT_EQ(main_->ViewedBoard().analysisNote, texts::kMakeableMissing);
 }
 
 // A deal file's makeable contracts are only checked: the boards whose tables differ from the
@@ -255,6 +266,8 @@ TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsAndTheCallsAreAsBefore)
     DealFourBoards(solver);
     main_->PrintBtnClick();
     EXPECT_EQ(main_->Analysis(), nullptr);
+    EXPECT_FALSE(main_->ViewedBoard().makeable);
+    EXPECT_EQ(main_->ViewedBoard().analysisNote, "");
     EXPECT_EQ(window_.waits, 0);
     EXPECT_EQ(solver.tableCalls.load(), 0);
     const std::vector<std::string> records = Records();

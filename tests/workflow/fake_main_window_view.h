@@ -87,6 +87,10 @@ class FakeMainWindowView : public MainWindowView {
         return transferAnswer;
     }
     void CloseMainWindow() override { ++closeRequests; }
+    SaveAnswer TSaveQuestionDlg(const SaveQuestion& question) override {
+        saveQuestions.push_back(question);
+        return saveAnswer;
+    }
 
     std::string Field(Seat seat, Suit suit) const {
         return display.suitTexts[static_cast<int>(seat)][static_cast<int>(suit)];
@@ -104,6 +108,7 @@ class FakeMainWindowView : public MainWindowView {
     std::vector<DuplicateQuestion> duplicates;
     std::vector<FileDialogRequest> openRequests, saveRequests;
     int closeRequests = 0;
+    std::vector<SaveQuestion> saveQuestions;
 
     // The answers.
     std::deque<Answer> answers;
@@ -111,6 +116,7 @@ class FakeMainWindowView : public MainWindowView {
     ZeroCardsChoice zeroCardsAnswer = ZeroCardsChoice::AddCards;
     bool transferAnswer = true;
     FileDialogResult openResult, saveResult;
+    SaveAnswer saveAnswer = SaveAnswer::Cancel;
 };
 
 // Monday, 7 December 2026, 10:00:00.000 UTC.

@@ -29,7 +29,7 @@ TEST_F(Pages, GenerateDealsTheCountFromTheClockSeededGeneratorAndShowsThePrintPa
     GenerateRandomDeals(expected, 30, random);
     EXPECT_EQ(main.boardSet, expected);
     EXPECT_EQ(view.display.copiesLabel, "N&umber of copies (with all 30 hands):");
-    EXPECT_EQ(view.display.caption, "Kesto - Print hands");
+    EXPECT_EQ(view.display.caption, "*Kesto - Print hands");  // dealt, not saved
     EXPECT_EQ(view.display.nextCaption, "&Done");
     EXPECT_TRUE(view.display.prevEnabled);
     EXPECT_TRUE(view.messages.empty());
@@ -87,6 +87,7 @@ TEST_F(Pages, RecordShowsOneEmptyDealWithTheFocusOnNorthsSpades) {
 }
 
 TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
+    // The kind last saved: the read dialog shows every kind all the same.
     SettingsStore(settings.Path()).Write(kFileType, 3);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
@@ -103,7 +104,7 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
               "BRI dealing machine files (*.BRI)|*.BRI|DGE dealing machine files (*.DGE)|*.DGE|"
               "LIN files for online play (*.lin)|*.lin|"
               "Older Kesto text files (*.txt)|*.txt|All files|*.*");
-    EXPECT_EQ(r.filterIndex, 4);  // the DUP files, as in the save dialog
+    EXPECT_EQ(r.filterIndex, 1);
     EXPECT_EQ(r.defaultExtension, "KST");
     EXPECT_TRUE(r.mustExist);
     EXPECT_EQ(r.initialDirectory, "");  // the window's documents folder
@@ -296,25 +297,34 @@ TEST_F(Pages, PreviousFromThePrintPageInReadModeFollowsDealsComplete) {
     }
 }
 
+// Boards safe in a file but not printed: Done asks. Boards not saved are asked about as the
+// window closes (MayClose), printed or not.
 TEST_F(Pages, DoneClosesAtOnceAfterPrintingOtherwiseAsks) {
     main.NextBtnClick();
+    view.messages.clear();
+    main.NextBtnClick();
+    EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_TRUE(view.messages.empty());
+    view.saveResult = {true, (settings.Folder() / "night.kst").string(), 1};
+    ASSERT_TRUE(main.SaveBtnClick());
+
     view.answers = {Answer::No};
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "You haven't printed any hands yet.  Exit anyway?");
     EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(view.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(view.closeRequests, 0);
+    EXPECT_EQ(view.closeRequests, 1);
     EXPECT_EQ(view.display.page, Page::Print);
 
     view.answers = {Answer::Yes};
     main.NextBtnClick();
-    EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_EQ(view.closeRequests, 2);
 
     main.Printed = true;
     view.messages.clear();
     main.NextBtnClick();
-    EXPECT_EQ(view.closeRequests, 2);
+    EXPECT_EQ(view.closeRequests, 3);
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -331,6 +341,8 @@ TEST_F(Pages, ChangingTheModeClearsPrintedSoDoneAsksAgain) {
     EXPECT_TRUE(view.display.randomCountVisible);
     EXPECT_EQ(view.display.mode, DealSource::Generate);
     main.NextBtnClick();
+    view.saveResult = {true, (settings.Folder() / "night.kst").string(), 1};
+    main.SaveBtnClick();
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, texts::kNotPrintedExit);
@@ -454,7 +466,7 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(view.display.line1, "Club night");
     EXPECT_EQ(view.display.line2, "Monday");
     EXPECT_EQ(view.display.sets, 0);
-    EXPECT_EQ(StoredFileType(), 1);
+    EXPECT_EQ(StoredFileType(), -1);  // reading leaves the kind last saved alone
 }
 
 // Kinds with header lines give theirs; DUP files give empty ones; BRI and DGE files have none,
@@ -506,7 +518,6 @@ TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
     EXPECT_EQ(view.display.page, Page::EnterHand);
     EXPECT_FALSE(main.DealsComplete);
     EXPECT_EQ(main.boardSet.size(), 2u);
-    EXPECT_EQ(StoredFileType(), 0);  // the first entry: every kind
 }
 
 TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
@@ -525,7 +536,6 @@ TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].kind, MessageKind::Error);
     EXPECT_TRUE(view.messages[0].text.starts_with("Error reading " + path + ". "));
-    EXPECT_EQ(StoredFileType(), -1);  // only a successful read remembers the filter
 }
 
 // Boards numbered 5 to 8 in the file become 1 to 4 only after the user has been told; the
@@ -549,7 +559,6 @@ TEST_F(ReadFromFile, BoardsNumberedOtherwiseAreReadAfterTheNoticeIsAnsweredOk) {
     EXPECT_EQ(main.boardSet.size(), 4u);
     EXPECT_EQ(view.display.line1, "Second half");
     EXPECT_EQ(view.display.line2, "Wednesday, December 9, 2026");
-    EXPECT_EQ(StoredFileType(), 4);
 }
 
 TEST_F(ReadFromFile, CancelOnTheBoardNumberOrDealerNoticeReadsNothing) {
@@ -566,7 +575,6 @@ TEST_F(ReadFromFile, CancelOnTheBoardNumberOrDealerNoticeReadsNothing) {
         EXPECT_EQ(view.display.page, Page::First);
         EXPECT_TRUE(main.boardSet.empty());
         EXPECT_EQ(view.display.line1, "");
-        EXPECT_EQ(StoredFileType(), -1);
     }
 }
 
