@@ -53,8 +53,4 @@ bool ShowHelpAbout(QWidget* parent) {
     return ShowHelpPage(parent, "about.html");
 }
 
-bool ShowHelpPlans(QWidget* parent) {
-    return ShowHelpPage(parent, "plans.html");
-}
-
 }  // namespace kesto::gui

@@ -158,7 +158,7 @@ class MainWindowTest : public QObject {
         std::ifstream file(path.toStdString(), std::ios::binary);
         std::string first(kesto::kRecognitionBytes, ' ');
         file.read(first.data(), static_cast<std::streamsize>(first.size()));
-        return file.gcount() > 0 ? kesto::RecogniseDealFile(first).kind : DealFileKind::Unknown;
+        return file.gcount() > 0 ? kesto::RecogniseDealFile(first) : DealFileKind::Unknown;
     }
 
     std::unique_ptr<QTemporaryDir> settings_;
