@@ -261,7 +261,7 @@ TEST_F(BatchTest, PlanFilesAreReadAsEditorsSaveThemAndAreRefusedWithAMessage) {
     const std::string utf16Plan(
         "\xFF\xFE"
         "2\0:\0 \0h\0c\0p\0",
-        16);
+        14);
     const struct {
         const char* file;  // written with contents, unless it exists
         std::string contents;
