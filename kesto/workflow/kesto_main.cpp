@@ -306,21 +306,15 @@ bool TKestoMain::DealPlan() {
     if (!view_.WaitForPlanDealing(run)) {
         run.Cancel();
     }
-    const PlanDealing& dealt = run.Result();
-    switch (dealt.outcome) {
-        case PlanDealing::Outcome::Dealt:
-            boardSet = std::move(boards);
-            return true;
-        case PlanDealing::Outcome::TooRare:
-            view_.ShowMessage(MessageKind::Warning, dealt.message);
-            break;
-        case PlanDealing::Outcome::SourceFailed:
-            view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.message));
-            break;
-        case PlanDealing::Outcome::Cancelled:
-            break;
+    const Status& dealt = run.Result().status;
+    if (dealt.Ok()) {
+        boardSet = std::move(boards);
+    } else if (dealt.IsTooRare()) {
+        view_.ShowMessage(MessageKind::Warning, dealt.Reason());
+    } else if (!dealt.IsCancelled()) {
+        view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.Reason()));
     }
-    return false;
+    return dealt.Ok();
 }
 
 void TKestoMain::NextOnFirstPage() {

@@ -636,9 +636,9 @@ std::string CheckPlan(std::string_view bytes) {
     options.maxDeals = 2000;
     GeneratingRun run(random);
     const PlanDealing dealt = DealToPlan(boardSet, plan, options, run);
-    if (dealt.outcome != PlanDealing::Outcome::Dealt) {
-        return boardSet.empty() && !dealt.message.empty() ? std::string()
-                                                          : "a plan not dealt left boards";
+    if (!dealt.status.Ok()) {
+        return boardSet.empty() && dealt.status.IsTooRare() ? std::string()
+                                                            : "a plan not dealt left boards";
     }
     if (boardSet.size() != static_cast<std::size_t>(total) ||
         dealt.lineOfBoard.size() != boardSet.size()) {
