@@ -35,12 +35,13 @@ std::string BaseName(const std::string& fileName) {
 }  // namespace
 
 TKestoMain::TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-                       SettingsFile settings, LibraryLoader loader)
+                       SettingsFile settings, LibraryLoader loader, DoubleDummySolver* solver)
     : view_(view),
       clock_(clock),
       languages_(languages),
       settings_(std::move(settings)),
-      loader_(std::move(loader)) {}
+      loader_(std::move(loader)),
+      solver_(solver) {}
 
 TKestoMain::~TKestoMain() {
     FormDestroy();
