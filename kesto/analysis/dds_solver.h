@@ -53,8 +53,7 @@ class DoubleDummySolver {
     virtual std::size_t Threads() { return 1; }
 
     // Ends the call in progress at once, from any other thread, and fails it and every call
-    // after it as Cancelled until Resume. Nothing for a solver whose calls cannot be
-    // cut short.
+    // after it as Cancelled until Resume. Nothing for a solver whose calls cannot be cut short.
     virtual void Interrupt() {}
     // Takes calls again after Interrupt.
     virtual void Resume() {}
