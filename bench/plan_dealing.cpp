@@ -64,8 +64,7 @@ int main() {
     const auto dealingLoop = [&](kesto::GeneratingRun generator, const char* what) {
         const Timing timing = MedianTiming(kRounds, [&] {
             kesto::tBoardSet boards;
-            Check(kesto::DealToPlan(boards, never, limited, generator).outcome ==
-                      kesto::PlanDealing::Outcome::TooRare,
+            Check(kesto::DealToPlan(boards, never, limited, generator).status.IsTooRare(),
                   "a plan no deal meets ends at the limit");
         });
         PrintRate(what, static_cast<double>(limited.maxDeals), timing);
@@ -85,8 +84,7 @@ int main() {
     const Timing rareTiming = MedianTiming(kRounds, [&] {
         kesto::tBoardSet boards;
         const kesto::PlanDealing dealt = kesto::DealToPlan(boards, rare, {}, generator);
-        Check(dealt.outcome == kesto::PlanDealing::Outcome::Dealt && boards.size() == 36,
-              "36 boards of the rare plan");
+        Check(dealt.status.Ok() && boards.size() == 36, "36 boards of the rare plan");
         tried = dealt.progress.dealsTried;
     });
     std::printf(

@@ -5,7 +5,6 @@
 #include <dds/dll.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -162,7 +161,7 @@ Status SolverUnusable(const std::string& why) {
 
 // What stands in the way of loading the library, as the loader said it.
 Status LoadFailure(const Status& loader) {
-    if (loader.SystemError() == ENOENT) {
+    if (loader.IsNotFound()) {
         return SolverUnusable(std::string("is not installed (install the package ") +
                               kSolverPackage + ")");
     }

@@ -53,8 +53,7 @@ class DoubleDummySolver {
     virtual std::size_t Threads() { return 1; }
 
     // Ends the call in progress at once, from any other thread, and fails it and every call
-    // after it with kAnalysisCancelled until Resume. Nothing for a solver whose calls cannot be
-    // cut short.
+    // after it as Cancelled until Resume. Nothing for a solver whose calls cannot be cut short.
     virtual void Interrupt() {}
     // Takes calls again after Interrupt.
     virtual void Resume() {}
@@ -62,8 +61,6 @@ class DoubleDummySolver {
 
 // Every failure of the analysis: "The makeable contracts could not be worked out: <what>."
 Status AnalysisFailure(std::string_view what);
-// What a cancelled analysis, or an interrupted call, fails with.
-inline constexpr std::string_view kAnalysisCancelled = "Cancelled.";
 
 // Loads the solver's library, or says why it cannot (LoadSystemLibrary's reasons).
 using SolverLibraryLoader = std::function<StatusOr<std::unique_ptr<SharedLibrary>>()>;

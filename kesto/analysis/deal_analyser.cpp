@@ -95,7 +95,7 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
     // The lock is not held while the solver works: Find answers from what is stored meanwhile.
     // What was solved before a failure or a cancel is kept.
     if (progress && !toSolve.empty() && !progress(0, toSolve.size())) {
-        return Status::Failure(std::string(kAnalysisCancelled));
+        return Status::Cancelled();
     }
     const std::size_t perCall =
         std::clamp(solver_.Threads() * kDealsPerThread, std::size_t{1}, kMaxDealsPerSolverCall);
@@ -118,7 +118,7 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
             return par;
         }
         if (progress && !progress(end, toSolve.size())) {
-            return Status::Failure(std::string(kAnalysisCancelled));
+            return Status::Cancelled();
         }
     }
     // Boards whose deals were solved before (another board number, an earlier call).

@@ -36,9 +36,8 @@ class DealAnalyser {
     // Solves every complete deal of the board set not solved yet (board number = position + 1
     // gives the vulnerability for par), using every core, a few deals for each of the solver's
     // threads a call, so that progress comes often. Incomplete deals are skipped.
-    // Fails with the solver's own error text, or with kAnalysisCancelled when progress
-    // returned false or the solver was interrupted; what was solved before a failure or a
-    // cancel is kept.
+    // Fails with the solver's own error text, or as Cancelled when progress returned false or
+    // the solver was interrupted; what was solved before a failure or a cancel is kept.
     // May run on a worker thread while Find and Interrupt are called on another.
     Status Analyse(const tBoardSet& boardSet, const AnalysisProgress& progress = {});
 

@@ -45,7 +45,7 @@ StatusOr<std::string> SolverProcess::Ask(const std::string& request) {
         return interrupted_;
     };
     if (interrupted()) {
-        answer.status = Status::Failure(std::string(kAnalysisCancelled));
+        answer.status = Status::Cancelled();
         return answer;
     }
     if (!child_.Running()) {
@@ -64,7 +64,7 @@ StatusOr<std::string> SolverProcess::Ask(const std::string& request) {
     // An Interrupt while the process started could not end it.
     if (interrupted()) {
         child_.Kill();
-        answer.status = Status::Failure(std::string(kAnalysisCancelled));
+        answer.status = Status::Cancelled();
         return answer;
     }
     const ChildProcess::Read read =
@@ -84,8 +84,7 @@ StatusOr<std::string> SolverProcess::Ask(const std::string& request) {
             break;
         case ChildProcess::Read::Ended: {
             const std::string how = child_.HowItEnded();
-            answer.status =
-                interrupted() ? Status::Failure(std::string(kAnalysisCancelled)) : Stopped(how);
+            answer.status = interrupted() ? Status::Cancelled() : Stopped(how);
             break;
         }
     }

@@ -6,8 +6,6 @@
 // saying how, and the next call starts a new process. One process serves every call, so the
 // library's start-up work is paid once.
 
-#include <sys/types.h>
-
 #include <chrono>
 #include <mutex>
 #include <string>
@@ -45,12 +43,9 @@ class SolverProcess final : public DoubleDummySolver {
     void Interrupt() override;
     void Resume() override;
 
-    // The solver's process while it runs, else 0.
-    pid_t ProcessId() const { return child_.Id(); }
-
   private:
     // The answer line to request, starting the process when none runs. Fails saying why the
-    // process could not start or how it stopped, or with kAnalysisCancelled when interrupted.
+    // process could not start or how it stopped, or as Cancelled when interrupted.
     StatusOr<std::string> Ask(const std::string& request);
     // Ends a process whose answer cannot be read: the call fails saying so.
     Status Unreadable();

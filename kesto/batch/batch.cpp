@@ -362,11 +362,11 @@ int BatchJob::WriteHtml() {
     if (!OutputAnalysis(analysis)) {
         return kFailed;
     }
-    const HtmlBatchResult page =
+    const Status page =
         WriteHtmlPage(*options_.html, main_.boardSet, main_.HeaderLine1(), main_.HeaderLine2(),
                       options_.stats, HtmlOptionsOf(optionDlg_), *main_.Html(), analysis);
-    if (page.outcome != HtmlExportOutcome::Written) {
-        return Failure(page.message);
+    if (!page.Ok()) {
+        return Failure(page.Reason());
     }
     return kGoOn;
 }

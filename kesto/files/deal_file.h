@@ -61,10 +61,11 @@ inline constexpr std::size_t kMaxDealFileBytes = 8u << 20;
 
 // A writer's Status says whether the file now holds the board set; when it failed, nothing
 // changed on disk and the reason is the message for the user. Every writer refuses an empty
-// board set with NothingToSave, and creates no file: a note for the user rather than an error.
+// board set with NothingToSave, and creates no file: NothingToDo, a note for the user rather
+// than an error.
 inline constexpr std::string_view kNothingToSaveText = "Nothing to print.";
 inline Status NothingToSave() {
-    return Status::Failure(std::string(kNothingToSaveText));
+    return Status::NothingToDo(std::string(kNothingToSaveText));
 }
 
 // The Duplimate dealing machine numbers its boards 1 to 99; neither of its files (DLM, DUP)

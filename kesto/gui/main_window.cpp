@@ -134,9 +134,10 @@ void FitSuitText(QLineEdit* edit) {
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
-                       LibraryLoader loader)
-    : core_(std::make_unique<TKestoMain>(
-          *this, clock, languages, SettingsFile{std::move(settingsPath)}, std::move(loader))) {
+                       LibraryLoader loader, DoubleDummySolver* solver)
+    : core_(std::make_unique<TKestoMain>(*this, clock, languages,
+                                         SettingsFile{std::move(settingsPath)}, std::move(loader),
+                                         solver)) {
     core_->SetPrintOutputFactory(MakePrintOutput);
     setObjectName("KestoMain");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -32,8 +32,10 @@ class MainWindow : public QMainWindow, public MainWindowView {
     Q_OBJECT
 
   public:
+    // As TKestoMain's: the loader binds the libraries, the analysis asks solver or, when null,
+    // a solver process of its own.
     MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
-               LibraryLoader loader = SystemLibraryLoader());
+               LibraryLoader loader = SystemLibraryLoader(), DoubleDummySolver* solver = nullptr);
     ~MainWindow() override;
 
     // Runs start-up; false when the program must end instead (the printing library is

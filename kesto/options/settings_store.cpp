@@ -54,20 +54,19 @@ bool IsProtected(const std::string& path) {
 // An unusable file is never written over in this run; a damaged one is moved aside first, but
 // for a run that only reads, which leaves it where it is.
 RegistryHive LoadForUse(const std::string& path, SettingsAccess access) {
-    HiveFileLoad load = LoadHiveFile(path);
-    switch (load.outcome) {
-        case HiveFileLoad::Outcome::Loaded:
-            return std::move(load.hive);
-        case HiveFileLoad::Outcome::Missing:
-            return RegistryHive{};
-        case HiveFileLoad::Outcome::Unreadable:
-            ProtectFile(path);
-            AddNotice("The settings file " + path + " could not be read (" + load.status.Reason() +
-                      "), so Kesto uses its default settings and will not save settings over "
-                      "that file during this run.");
-            return RegistryHive{};
-        case HiveFileLoad::Outcome::Broken:
-            break;
+    StatusOr<RegistryHive> load = LoadHiveFile(path);
+    if (load.status.Ok()) {
+        return std::move(load.value);
+    }
+    if (load.status.IsNotFound()) {
+        return RegistryHive{};
+    }
+    if (load.status.IsUnreadable()) {
+        ProtectFile(path);
+        AddNotice("The settings file " + path + " could not be read (" + load.status.Reason() +
+                  "), so Kesto uses its default settings and will not save settings over "
+                  "that file during this run.");
+        return RegistryHive{};
     }
     if (access == SettingsAccess::ReadOnly) {
         AddNotice("The settings file " + path + " is damaged (" + load.status.Reason() +

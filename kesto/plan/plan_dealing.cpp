@@ -37,7 +37,7 @@ class PlanRun {
         }
         result_.progress.boardsWanted = static_cast<int>(order.size());
         if (options_.mix && !Mix(order)) {
-            return Ended(PlanDealing::Outcome::SourceFailed, source_.SourceStatus().Reason());
+            return Ended(source_.SourceStatus());
         }
         const int firstBoard = static_cast<int>(boardSet.size()) + 1;
         if (!EveryBoardMayBeMet(order, firstBoard)) {
@@ -55,7 +55,7 @@ class PlanRun {
             ++madeOfLines_[line];
             ++result_.progress.boardsMade;
             if (options_.progress && !options_.progress(result_.progress)) {
-                return Ended(PlanDealing::Outcome::Cancelled, {});
+                return Ended(Status::Cancelled());
             }
         }
         boardSet.insert(boardSet.end(), made.begin(), made.end());
@@ -89,11 +89,10 @@ class PlanRun {
                 known = plan_.lines[line].condition.NeverMet(dealer);
             }
             if (*known) {
-                return Stop(PlanDealing::Outcome::TooRare,
-                            "No deal can meet line " +
-                                std::to_string(plan_.lines[line].lineNumber) + " with " +
-                                std::string(SeatWord(dealer)) + " dealing, as on board " +
-                                std::to_string(board) + "; no boards were dealt.");
+                return Stop(Status::TooRare(
+                    "No deal can meet line " + std::to_string(plan_.lines[line].lineNumber) +
+                    " with " + std::string(SeatWord(dealer)) + " dealing, as on board " +
+                    std::to_string(board) + "; no boards were dealt."));
             }
         }
         return true;
@@ -120,10 +119,10 @@ class PlanRun {
             ++sinceClock;
             if (tried % kPlanProgressInterval == 0 && tried > 0 && options_.progress &&
                 !options_.progress(result_.progress)) {
-                return Stop(PlanDealing::Outcome::Cancelled, {});
+                return Stop(Status::Cancelled());
             }
             if (!source_.Next(deal)) {
-                return Stop(PlanDealing::Outcome::SourceFailed, source_.SourceStatus().Reason());
+                return Stop(source_.SourceStatus());
             }
             ++tried;
             if (condition.Meets(FiguresOf(deal), dealer)) {
@@ -139,18 +138,16 @@ class PlanRun {
                                           : "Only " + std::to_string(made) + " of the " +
                                                 std::to_string(boardsOfLines_[line]) +
                                                 " boards met " + name;
-        return Stop(PlanDealing::Outcome::TooRare,
-                    met + " after " + tried + "; no boards were dealt.");
+        return Stop(Status::TooRare(met + " after " + tried + "; no boards were dealt."));
     }
 
-    bool Stop(PlanDealing::Outcome outcome, std::string message) {
-        result_.outcome = outcome;
-        result_.message = std::move(message);
+    bool Stop(Status status) {
+        result_.status = std::move(status);
         return false;
     }
 
-    PlanDealing Ended(PlanDealing::Outcome outcome, std::string message) {
-        Stop(outcome, std::move(message));
+    PlanDealing Ended(Status status) {
+        Stop(std::move(status));
         return std::move(result_);
     }
 

@@ -15,6 +15,7 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/plan/plan.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
@@ -44,26 +45,20 @@ struct PlanDealingOptions {
 };
 
 struct PlanDealing {
-    enum class Outcome {
-        Dealt,         // the plan's boards were appended to the board set
-        TooRare,       // a limit came first, or a line can never be met on its board; message
-                       // says which line and what was tried
-        Cancelled,     // the progress report returned false
-        SourceFailed,  // the secure source failed; message is its reason
-    };
-    Outcome outcome = Outcome::Dealt;
-    // TooRare: "Only 3 of the 12 boards met line 2 after 100 million deals; no boards were
-    // dealt." or "No deal can meet line 4 with East dealing, as on board 2; no boards were
-    // dealt."; SourceFailed: the source's reason; otherwise empty.
-    std::string message;
+    // Ok: the plan's boards were appended to the board set. TooRare: a limit came first, or a
+    // line can never be met on its board; the reason says which line and what was tried: "Only
+    // 3 of the 12 boards met line 2 after 100 million deals; no boards were dealt." or "No deal
+    // can meet line 4 with East dealing, as on board 2; no boards were dealt.". Cancelled: the
+    // progress report returned false. Otherwise the secure source's failure, as it gave it.
+    Status status;
     PlanProgress progress;         // at the end of the run
-    std::vector<int> lineOfBoard;  // Dealt: for each board dealt, its line's index in plan.lines
+    std::vector<int> lineOfBoard;  // Ok: for each board dealt, its line's index in plan.lines
 };
 
 // Appends the plan's boards, dealt by the run, to the board set, which the caller has emptied
 // (board number = position + 1). Without mix, line 1's boards come first, then line 2's, and
 // so on; with mix, the order of the boards is drawn first, from the same run, so a seeded run
-// repeats either way. Anything but Dealt leaves the board set as it was.
+// repeats either way. Anything but Ok leaves the board set as it was.
 PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
                        GeneratingRun& run);
 

@@ -1,7 +1,5 @@
 #include "kesto/plan/plan_file.h"
 
-#include <cerrno>
-
 #include "kesto/plan/number_text.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
@@ -11,21 +9,19 @@ namespace kesto {
 StatusOr<std::string> ReadPlanFile(const std::string& fileName) {
     StatusOr<std::string> file = ReadRegularFile(fileName, kMaxPlanFileBytes);
     if (!file.status.Ok()) {
-        const int error = file.status.SystemError();
-        if (error == EFBIG) {
+        if (file.status.IsBroken()) {
             return {{},
-                    Status::Failure(fileName +
-                                        " is too big for a plan file: a plan file holds at "
-                                        "most " +
-                                        GroupedNumber(kMaxPlanFileBytes) + " bytes.",
-                                    error)};
+                    file.status.WithReason(fileName +
+                                           " is too big for a plan file: a plan file holds at "
+                                           "most " +
+                                           GroupedNumber(kMaxPlanFileBytes) + " bytes.")};
         }
         // The reader's words as a sentence.
         std::string reason = file.status.Reason();
         if (reason.starts_with("cannot ")) {
             reason[0] = 'C';
         }
-        return {{}, Status::Failure(reason + ".", error)};
+        return {{}, file.status.WithReason(reason + ".")};
     }
     if (LooksLikeUtf16(file.value)) {
         return {{},

@@ -149,11 +149,6 @@ bool ChildProcess::Running() {
     return !reaped_;
 }
 
-pid_t ChildProcess::Id() const {
-    const std::lock_guard lock(mutex_);
-    return reaped_ ? 0 : pid_;
-}
-
 bool ChildProcess::WriteLine(std::string_view line) {
     std::string bytes(line);
     bytes += '\n';

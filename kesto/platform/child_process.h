@@ -38,8 +38,6 @@ class ChildProcess {
 
     // Started, and not yet seen to have ended (it may have ended unseen since).
     bool Running();
-    // Its process id while Running, else 0.
-    pid_t Id() const;
 
     // Sends line and a line feed. False when the helper no longer reads.
     bool WriteLine(std::string_view line);

@@ -219,7 +219,7 @@ Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view con
 namespace {
 
 Status TooBig(const std::string& path, std::size_t maxBytes) {
-    return Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes", EFBIG);
+    return Status::Broken(path + " is bigger than " + std::to_string(maxBytes) + " bytes");
 }
 
 // Reads the open file to its end and closes it; fails once it holds more than maxBytes.
@@ -236,7 +236,7 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return {{}, Status::SystemFailure("cannot read " + path, error)};
+            return {{}, Status::ReadFailure("cannot read " + path, error)};
         }
         if (got == 0) {
             break;
@@ -257,13 +257,13 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
 StatusOr<std::string> ReadWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return {{}, Status::SystemFailure("cannot open " + path, errno)};
+        return {{}, Status::ReadFailure("cannot open " + path, errno)};
     }
     return ReadOpenFile(fd, path, std::numeric_limits<std::size_t>::max(), 0);
 }
 
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
-    const Status notAFile = Status::Failure(path + " is not a file");
+    const Status notAFile = Status::Unreadable(path + " is not a file");
     // A device or a socket is not even opened; the open file is checked again below, as the
     // name may lead elsewhere by then.
     struct stat info {};
@@ -273,11 +273,11 @@ StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBy
     // Without O_NONBLOCK, opening a named pipe waits until something writes into it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return {{}, Status::SystemFailure("cannot open " + path, errno)};
+        return {{}, Status::ReadFailure("cannot open " + path, errno)};
     }
     Status refused;
     if (::fstat(fd, &info) != 0) {
-        refused = Status::SystemFailure("cannot read " + path, errno);
+        refused = Status::ReadFailure("cannot read " + path, errno);
     } else if (!S_ISREG(info.st_mode)) {
         refused = notAFile;
     } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {

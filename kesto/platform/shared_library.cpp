@@ -81,11 +81,11 @@ LibraryLoad LoadSharedLibrary(const std::string& logicalName,
                                 LoaderReason(candidate) + "): install Kesto again.")};
     }
     if (searched.empty()) {
-        return {nullptr, Status::Failure(file + " cannot be found: Kesto cannot tell which "
-                                                "folder it runs from. Install Kesto again.")};
+        return {nullptr, Status::NotFound(file + " cannot be found: Kesto cannot tell which "
+                                                 "folder it runs from. Install Kesto again.")};
     }
     return {nullptr,
-            Status::Failure(file + " is missing from " + searched + ": install Kesto again.")};
+            Status::NotFound(file + " is missing from " + searched + ": install Kesto again.")};
 }
 
 LibraryLoad LoadSharedLibrary(const std::string& logicalName) {
@@ -104,7 +104,7 @@ StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemLibrary(const std::string& fi
     // The loader names the file it could not find: this one, or a library it needs.
     const bool absent =
         reason == fileName + ": cannot open shared object file: " + std::strerror(ENOENT);
-    result.status = Status::Failure(reason, absent ? ENOENT : 0);
+    result.status = absent ? Status::NotFound(reason, ENOENT) : Status::Failure(reason);
     return result;
 }
 

@@ -30,8 +30,8 @@ class SharedLibrary {
 };
 
 // A loaded library, or a sentence for the user that names the file and its folder and says why
-// not: "libkestweb2.so is missing from /opt/kesto/lib/kesto: install Kesto again." or "...
-// cannot be loaded (invalid ELF header): ...".
+// not: "libkestweb2.so is missing from /opt/kesto/lib/kesto: install Kesto again." (NotFound)
+// or "... cannot be loaded (invalid ELF header): ...".
 using LibraryLoad = StatusOr<std::unique_ptr<SharedLibrary>>;
 
 // Loads one of the program's libraries by its logical name. The program uses LoadSharedLibrary;
@@ -49,8 +49,8 @@ LibraryLoad LoadSharedLibrary(const std::string& logicalName,
 // A library of the system by its file name (on Linux its soname, such as "libdds.so.0"), from
 // the system's library search path alone. Once loaded it stays for the rest of the process, also
 // when the object goes: threads the library started may still wait in its code or in that of
-// the libraries it brought along. When it cannot be loaded, the loader's own words, with the
-// system error ENOENT when the file itself is nowhere to be found.
+// the libraries it brought along. When it cannot be loaded, the loader's own words: NotFound,
+// with the system error ENOENT, when the file itself is nowhere to be found.
 StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemLibrary(const std::string& fileName);
 
 // The platform file name of a logical library name.

@@ -35,12 +35,13 @@ std::string BaseName(const std::string& fileName) {
 }  // namespace
 
 TKestoMain::TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-                       SettingsFile settings, LibraryLoader loader)
+                       SettingsFile settings, LibraryLoader loader, DoubleDummySolver* solver)
     : view_(view),
       clock_(clock),
       languages_(languages),
       settings_(std::move(settings)),
-      loader_(std::move(loader)) {}
+      loader_(std::move(loader)),
+      solver_(solver) {}
 
 TKestoMain::~TKestoMain() {
     FormDestroy();
@@ -306,21 +307,15 @@ bool TKestoMain::DealPlan() {
     if (!view_.WaitForPlanDealing(run)) {
         run.Cancel();
     }
-    const PlanDealing& dealt = run.Result();
-    switch (dealt.outcome) {
-        case PlanDealing::Outcome::Dealt:
-            boardSet = std::move(boards);
-            return true;
-        case PlanDealing::Outcome::TooRare:
-            view_.ShowMessage(MessageKind::Warning, dealt.message);
-            break;
-        case PlanDealing::Outcome::SourceFailed:
-            view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.message));
-            break;
-        case PlanDealing::Outcome::Cancelled:
-            break;
+    const Status& dealt = run.Result().status;
+    if (dealt.Ok()) {
+        boardSet = std::move(boards);
+    } else if (dealt.IsTooRare()) {
+        view_.ShowMessage(MessageKind::Warning, dealt.Reason());
+    } else if (!dealt.IsCancelled()) {
+        view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.Reason()));
     }
-    return false;
+    return dealt.Ok();
 }
 
 void TKestoMain::NextOnFirstPage() {

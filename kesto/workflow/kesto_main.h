@@ -41,9 +41,11 @@ class TKestoMain {
   public:
     // The view, clock and language table must outlive the object. Every read and write of the
     // settings goes to the given file. The loader binds the two libraries by name
-    // (LoadSharedLibrary in the program).
+    // (LoadSharedLibrary in the program). The analysis asks solver, which must outlive the
+    // object too, or, when null (the program), a solver process of its own.
     TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-               SettingsFile settings, LibraryLoader loader = SystemLibraryLoader());
+               SettingsFile settings, LibraryLoader loader = SystemLibraryLoader(),
+               DoubleDummySolver* solver = nullptr);
     ~TKestoMain();  // FormDestroy
     TKestoMain(const TKestoMain&) = delete;
     TKestoMain& operator=(const TKestoMain&) = delete;
@@ -149,9 +151,6 @@ class TKestoMain {
     // analysis starts at once when the makeable contracts were just turned on, as entering the
     // page starts it, and stops when they were turned off.
     void OptionsApplied();
-    // Tests: the solver the analysis asks instead of a solver process of its own (it must
-    // outlive this object); before the first start.
-    void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
     // The notice naming the boards whose makeable contracts, as the deal file last read gives
     // them, differ from what analyser found (FileAnalysisDiffersText); "" when none differ.
     // Boards changed since are left out. Told once: the file's tables are forgotten then.
@@ -249,7 +248,7 @@ class TKestoMain {
     const TOptionDlg* options_ = nullptr;
     PrintOutputFactory printOutput_;
     RandomGenerator random_;
-    DoubleDummySolver* solver_ = nullptr;  // null: a solver process of the analyser's own
+    DoubleDummySolver* const solver_;  // null: a solver process of the analyser's own
     std::unique_ptr<DealAnalyser> analyser_;
     std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
     // The makeable contracts the deal file last read gives, board by board with the deal they

@@ -118,8 +118,7 @@ std::optional<std::string> SaveBtnClick(Ui& ui, const SettingsFile& settings,
     }
     const Status written = WriteDealFile(kind, chosen.fileName, deals);
     if (!written.Ok()) {
-        // An empty board set is refused with a note, not an error.
-        ui.ShowMessage(deals.boardSet.empty() ? MessageKind::Plain : MessageKind::Error,
+        ui.ShowMessage(written.IsNothingToDo() ? MessageKind::Plain : MessageKind::Error,
                        written.Reason(), MessageButtons::Ok);
         return std::nullopt;
     }

@@ -524,8 +524,9 @@ std::string CheckHandText(std::string_view bytes) {
 std::string CheckSettingsFile(std::string_view bytes) {
     const StatusOr<RegistryHive> parsed = RegistryHive::Parse(bytes);
     if (!parsed.status.Ok()) {
-        return parsed.status.Reason().empty() ? "a refused settings file gives no reason"
-                                              : std::string();
+        return parsed.status.IsBroken() && !parsed.status.Reason().empty()
+                   ? std::string()
+                   : "a refused settings file is not called broken, with a reason";
     }
     const RegistryHive& hive = parsed.value;
     const std::string written = hive.Serialise();
@@ -534,26 +535,6 @@ std::string CheckSettingsFile(std::string_view bytes) {
         return "written settings do not read back: " + reread.status.Reason();
     }
     const RegistryHive& again = reread.value;
-    if (again.KeyPaths() != hive.KeyPaths()) {
-        return "written settings read back with other keys";
-    }
-    for (const std::string& key : hive.KeyPaths()) {
-        const std::vector<RegistryNamedValue> before = hive.Values(key);
-        const std::vector<RegistryNamedValue> after = again.Values(key);
-        if (before.size() != after.size()) {
-            return "written settings read back with other values in " + key;
-        }
-        for (std::size_t i = 0; i < before.size(); ++i) {
-            if (before[i].name != after[i].name || !(before[i].value == after[i].value)) {
-                return "the value \"" + before[i].name + "\" of " + key + " changed";
-            }
-            // Every value listed is the one found by its name.
-            const RegistryValue* found = hive.FindValue(key, before[i].name);
-            if (found == nullptr || !(*found == before[i].value)) {
-                return "the value \"" + before[i].name + "\" of " + key + " is not found";
-            }
-        }
-    }
     if (again.Serialise() != written) {
         return "settings written twice differ";
     }
@@ -655,9 +636,9 @@ std::string CheckPlan(std::string_view bytes) {
     options.maxDeals = 2000;
     GeneratingRun run(random);
     const PlanDealing dealt = DealToPlan(boardSet, plan, options, run);
-    if (dealt.outcome != PlanDealing::Outcome::Dealt) {
-        return boardSet.empty() && !dealt.message.empty() ? std::string()
-                                                          : "a plan not dealt left boards";
+    if (!dealt.status.Ok()) {
+        return boardSet.empty() && dealt.status.IsTooRare() ? std::string()
+                                                            : "a plan not dealt left boards";
     }
     if (boardSet.size() != static_cast<std::size_t>(total) ||
         dealt.lineOfBoard.size() != boardSet.size()) {

@@ -49,10 +49,10 @@ TEST(BrowserPage, ThirtySixBoardsWithStatistics) {
     RandomGenerator random(20261208);
     GenerateRandomDeals(boardSet, 36, random);
     LanguageTable languages;
-    const HtmlBatchResult result =
+    const Status result =
         WriteHtmlPage(page, boardSet, "Kesto Bridge Club", "Tuesday 8 December 2026", true,
                       HtmlPageOptions{languages, true, "GIF"}, *library);
-    ASSERT_EQ(result.outcome, HtmlExportOutcome::Written) << result.message;
+    ASSERT_TRUE(result.Ok()) << result.Reason();
 
     std::ifstream file(page, std::ios::binary);
     const std::string html{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

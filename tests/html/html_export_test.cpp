@@ -412,7 +412,7 @@ TEST_F(HtmlExport, EmptyBoardSetLeavesAnExistingFileAlone) {
         std::ofstream old(Page("page.htm"), std::ios::binary);
         old << "<HTML>\r\n</BODY>\r\n</HTML>";
     }
-    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_EQ(Create(), HtmlExportOutcome::NoDeals);
     EXPECT_TRUE(view_.saveRequests.empty());
     ASSERT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(view_.messages[0].kind, MessageKind::Information);
@@ -464,18 +464,21 @@ TEST_F(HtmlExport, ArgumentsFollowTheCurrentLanguage) {
 }
 
 TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
-    const HtmlBatchResult done =
-        WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
-                      HtmlPageOptions{languages_, true, "gifs"}, *library_);
-    EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
-    EXPECT_EQ(done.message, "");
+    const Status done = WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
+                                      HtmlPageOptions{languages_, true, "gifs"}, *library_);
+    EXPECT_TRUE(done.Ok()) << done.Reason();
     EXPECT_EQ(ReadFile(Page("batch.htm")), Golden("export_english_statistics.htm"));
 
     const std::string missing = Page("none") + "/batch.htm";
-    const HtmlBatchResult failed = WriteHtmlPage(missing, boardSet_, line1_, line2_, true,
-                                                 HtmlPageOptions{languages_, true, ""}, *library_);
-    EXPECT_EQ(failed.outcome, HtmlExportOutcome::PageFailed);
-    EXPECT_EQ(failed.message, HtmlPageFailedText(missing, 1));
+    const Status failed = WriteHtmlPage(missing, boardSet_, line1_, line2_, true,
+                                        HtmlPageOptions{languages_, true, ""}, *library_);
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.Reason(), HtmlPageFailedText(missing, 1));
+
+    const Status none = WriteHtmlPage(Page("none.htm"), {}, line1_, line2_, true,
+                                      HtmlPageOptions{languages_, true, ""}, *library_);
+    EXPECT_TRUE(none.IsNothingToDo()) << none.Reason();
+    EXPECT_FALSE(fs::exists(Page("none.htm")));
 }
 
 // The page with every occurrence of rows taken out again; count says how many there were.
@@ -555,15 +558,15 @@ TEST_F(HtmlExportAnalysis, NoWaitWhenThereIsNothingToWrite) {
     view_.saveResult = {false, "", 1};
     EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
     boardSet_.clear();
-    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_EQ(Create(), HtmlExportOutcome::NoDeals);
     EXPECT_EQ(waits_, 0);
 }
 
 TEST_F(HtmlExportAnalysis, TheBatchPutsItOnThePageToo) {
-    const HtmlBatchResult done =
+    const Status done =
         WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
                       HtmlPageOptions{languages_, true, "gifs"}, *library_, &analyser_);
-    EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
+    EXPECT_TRUE(done.Ok()) << done.Reason();
     std::size_t tables = 0;
     EXPECT_EQ(Without(ReadFile(Page("batch.htm")), Rows("gifs/"), tables),
               Golden("export_english_statistics.htm"));

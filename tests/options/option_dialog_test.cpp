@@ -13,6 +13,7 @@
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
 #include "tests/options/scripted_option_view.h"
+#include "tests/options/stored_value.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -137,13 +138,9 @@ TEST_F(OptionDialogTest, DutchKingChangedIsStoredAloneAndSurvivesARestart) {
         EXPECT_EQ(run->languages.CurrentLanguage(), kDutch);
         run->dialog.FormDestroy();
     }
-    const auto hive = Hive();
-    ASSERT_TRUE(hive);
     // The other eighteen words are as they were: no change to store.
-    const auto values = hive->Values(Full(LanguageSubkey("Dutch")));
-    ASSERT_EQ(values.size(), 1u);
-    EXPECT_EQ(values[0].name, std::to_string(kSlotKing));
-    EXPECT_EQ(values[0].value, RegistryValue::String("K"));
+    EXPECT_EQ(KeyLines(ReadWholeFile(path_).value, Full(LanguageSubkey("Dutch"))),
+              "\"" + std::to_string(kSlotKing) + "\"=\"K\"\r\n");
 
     auto again = Start();
     EXPECT_EQ(again->languages.CurrentLanguage(), kDutch);
@@ -177,7 +174,7 @@ TEST_F(OptionDialogTest, SwitchingTheLanguageLosesUnconfirmedWords) {
     EXPECT_EQ(run->languages.LanguageWord(kSvenska, kSlotJack), "Kn.");
     const auto hive = Hive();
     ASSERT_TRUE(hive);
-    EXPECT_TRUE(hive->Values(Full(LanguageSubkey("Dansk"))).empty());
+    EXPECT_EQ(KeyLines(hive->Serialise(), Full(LanguageSubkey("Dansk"))), "");
     const RegistryValue* jack = hive->FindValue(Full(LanguageSubkey("Svenska")), "4");
     ASSERT_NE(jack, nullptr);
     EXPECT_EQ(jack->text, "Kn.");
@@ -299,11 +296,9 @@ TEST_F(OptionDialogTest, DealerAndColorBoxesAreStoredWhenClicked) {
             EXPECT_EQ(printing.Read(kUserWantsColor), c.userWantsColor);
         }
         // The one clicked is stored, the other is not: it did not change.
-        const auto hive = Hive();
-        ASSERT_TRUE(hive);
-        const auto values = hive->Values(Full(kSettingsKey));
-        ASSERT_EQ(values.size(), 1u);
-        EXPECT_EQ(values[0].name, c.printVulDeal ? "UserWantsColor" : "PrintVulDeal");
+        EXPECT_EQ(KeyLines(ReadWholeFile(path_).value, Full(kSettingsKey)),
+                  std::string("\"") + (c.printVulDeal ? "UserWantsColor" : "PrintVulDeal") +
+                      "\"=dword:00000000\r\n");
         // Ticked again, the file follows.
         (run->dialog.*c.click)(true);
         const SettingsStore again(SettingsFile{path_, SettingsAccess::ReadOnly});
@@ -471,9 +466,6 @@ TEST_F(OptionDialogTest, FormDestroyWritesTheValuesChangedInOrder) {
         run->dialog.OKBtnClick();
         run->dialog.FormDestroy();
     }
-    const auto hive = Hive();
-    ASSERT_TRUE(hive);
-    const auto values = hive->Values(Full(kSettingsKey));
     using V = RegistryValue;
     std::vector<std::pair<std::string_view, RegistryValue>> expected = {
         {kPrintVulDeal.name, V::Dword(0)},  // stored by the click
@@ -498,11 +490,12 @@ TEST_F(OptionDialogTest, FormDestroyWritesTheValuesChangedInOrder) {
         }
     }
     expected.emplace_back(kUserLanguage.name, V::String("Svenska"));
-    ASSERT_EQ(values.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(values[i].name, expected[i].first) << "value " << i;
-        EXPECT_EQ(values[i].value, expected[i].second) << expected[i].first;
+    RegistryHive written;
+    for (const auto& [name, value] : expected) {
+        written.SetValue(Full(kSettingsKey), name, value);
     }
+    EXPECT_EQ(KeyLines(ReadWholeFile(path_).value, Full(kSettingsKey)),
+              KeyLines(written.Serialise(), Full(kSettingsKey)));
 
     auto again = Start();
     EXPECT_FALSE(again->dialog.ShowDlrVul());

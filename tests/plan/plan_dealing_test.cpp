@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
@@ -34,7 +35,7 @@ TEST(PlanDealingTest, EveryBoardMeetsItsLineAndEachLineGetsItsCount) {
             tBoardSet boards;
             const PlanDealingOptions options{.mix = mix};
             const PlanDealing dealt = DealToPlan(boards, plan, options, run);
-            ASSERT_EQ(dealt.outcome, PlanDealing::Outcome::Dealt) << dealt.message;
+            ASSERT_TRUE(dealt.status.Ok()) << dealt.status.Reason();
             ASSERT_EQ(boards.size(), 12u);
             ASSERT_EQ(dealt.lineOfBoard.size(), 12u);
             std::vector<int> met(plan.lines.size(), 0);
@@ -81,7 +82,9 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
         lastReport = progress;
         return false;
     };
-    const auto noEntropy = [](std::span<std::uint8_t>) { return Status::Failure("no entropy"); };
+    const auto noEntropy = [](std::span<std::uint8_t>) {
+        return Status::Unreadable("no entropy", ENOSYS);
+    };
     // A clock one second on at every look, and a line whose check of one deal takes more
     // condition steps than pass between two looks: the clock is read before every deal.
     const auto ticking = [seconds = 0]() mutable {
@@ -96,36 +99,37 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
         std::string plan;
         PlanDealingOptions options;
         bool failingSource;
-        PlanDealing::Outcome outcome;
-        const char* message;
+        bool (Status::*kind)() const;
+        const char* reason;
     } cases[] = {
         {"2: hcp(N) >= 0\n12: hcp(dealer) >= 23",
          {.maxDeals = 500},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "Only 3 of the 12 boards met line 2 after 500 deals; no boards were dealt."},
         {"\n1: hcp(N) = 37",
          {.maxDeals = 1000},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "No deal met line 2 after 1,000 deals; no boards were dealt."},
         {"1: hcp(N) >= 0",
          {.maxTime = std::chrono::milliseconds(0)},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "No deal met line 1 after 0 seconds (0 deals); no boards were dealt."},
         {costly,
          {.now = ticking},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "No deal met line 1 after 60 seconds (59 deals); no boards were dealt."},
         {"4: hcp(N) >= 21 and hcp(dealer) >= 20",
          {},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "No deal can meet line 1 with East dealing, as on board 2; no boards were dealt."},
-        {"3: hcp(N) >= 0", {.progress = cancelAtOnce}, false, PlanDealing::Outcome::Cancelled, ""},
-        {"3: hcp(N) >= 0", {}, true, PlanDealing::Outcome::SourceFailed, "no entropy"},
+        {"3: hcp(N) >= 0", {.progress = cancelAtOnce}, false, &Status::IsCancelled, "Cancelled."},
+        // The source's own status, its error number too.
+        {"3: hcp(N) >= 0", {}, true, &Status::IsUnreadable, "no entropy"},
     };
     for (const auto& c : cases) {
         tBoardSet boards(1);
@@ -136,8 +140,9 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
         GeneratingRun run = c.failingSource ? GeneratingRun(failing) : GeneratingRun(random);
         const PlanDealing dealt = DealToPlan(boards, PlanOf(c.plan), c.options, run);
         const std::string name = c.plan.substr(0, 40);
-        EXPECT_EQ(dealt.outcome, c.outcome) << name;
-        EXPECT_EQ(dealt.message, c.message) << name;
+        EXPECT_TRUE((dealt.status.*c.kind)()) << name;
+        EXPECT_EQ(dealt.status.Reason(), c.reason) << name;
+        EXPECT_EQ(dealt.status.SystemError(), c.failingSource ? ENOSYS : 0) << name;
         EXPECT_EQ(boards, before) << name;
         EXPECT_TRUE(dealt.lineOfBoard.empty()) << name;
     }

@@ -75,9 +75,9 @@ class PrintPageAnalysisTest : public PrintJobTest {
 
     // Starts the window's core with the solver.
     void StartWindow(DoubleDummySolver& solver) {
-        main_ = std::make_unique<TKestoMain>(window_, clock_, languages_,
-                                             SettingsFile{settingsPath_}, RecordingLibraries());
-        main_->UseSolver(solver);
+        main_ =
+            std::make_unique<TKestoMain>(window_, clock_, languages_, SettingsFile{settingsPath_},
+                                         RecordingLibraries(), &solver);
         main_->FormCreate();
         ASSERT_FALSE(main_->TerminateRequested());
         main_->SetOptions(options_.get());
