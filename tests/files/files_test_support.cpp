@@ -36,7 +36,8 @@ std::string FileBytes(const std::string& path) {
 
 tBoardSet PbnDeals(const std::string& path) {
     tBoardSet deals;
-    for (const std::string_view line : SplitLines(FileBytes(path))) {
+    const std::string bytes = FileBytes(path);  // the lines are views into it
+    for (const std::string_view line : SplitLines(bytes)) {
         if (line.starts_with("[Deal \"")) {
             tDeal deal;
             ReadDealValue(deal, DealTagValue(line).value_or(""));
