@@ -34,6 +34,9 @@ if ! $sanitize && ! $fuzz; then
     plain=true
 fi
 
+echo "== The layering"
+"$root/scripts/check-layering.sh" "$root"
+
 if $plain; then
     echo "== The test suite"
     BUILD_DIR=${BUILD_DIR:-$root/build} "$root/scripts/build.sh"
