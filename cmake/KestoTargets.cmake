@@ -11,7 +11,7 @@ endfunction()
 
 # kesto_test(NAME SOURCES... DEPENDS targets...)
 # A GoogleTest program with the shared test support; every test case shows in ctest under its
-# own name.
+# own name, a parameterised one under the name its suite gives each case (case_name.h).
 function(kesto_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS;ENVIRONMENT" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
@@ -21,7 +21,7 @@ function(kesto_test name)
     target_compile_definitions(${name} PRIVATE
         KESTO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data"
         KESTO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;${ARG_ENVIRONMENT}")
 endfunction()
 

@@ -13,6 +13,7 @@
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
 #include "tests/options/scripted_option_view.h"
+#include "tests/support/case_name.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -220,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageMessageCase{"DeutschToDutch", "Deutsch", kDutch, 1, 2},
                       LanguageMessageCase{"EnglishStaysEnglish", nullptr, kEnglish, 0, 0},
                       LanguageMessageCase{"CaseDiffersReadsEnglish", "deutsch", kDeutsch, 1, 2}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    CaseName());
 
 TEST_F(OptionDialogTest, CancelKeepsTheLanguageButAlaterOkAppliesTheComboBox) {
     auto run = Start();
