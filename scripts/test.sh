@@ -34,8 +34,9 @@ if ! $sanitize && ! $fuzz; then
     plain=true
 fi
 
-echo "== The layering"
+echo "== The layering and the formatting"
 "$root/scripts/check-layering.sh" "$root"
+"$root/scripts/check-format.sh" "$root"
 
 if $plain; then
     echo "== The test suite"
