@@ -1,9 +1,11 @@
-// Wall time of Kesto's double-dummy analysis of a club's 32 boards and of 500 boards against
-// calling the solver's CalcAllTablesPBN directly on the same deals in as few calls as it takes
-// (one for 32), in the same run, on every core; and the longest wait between two moves of the
-// progress bar. Prints its figures; it is not a test.
+// Processor and wall time of Kesto's double-dummy analysis of a club's 32 boards and of 500
+// boards, through the solver's own process (as Kesto runs it) and through the solver in this
+// process, against calling the solver's CalcAllTablesPBN directly on the same deals in as few
+// calls as it takes (one for 32), in the same run, on every core; and the longest wait between
+// two moves of the progress bar. Prints its figures; it is not a test.
 
 #include <dds/dll.h>
+#include <sys/resource.h>
 #include <time.h>
 
 #include <algorithm>
@@ -43,11 +45,15 @@ void SolveDirectly(const std::vector<std::string>& texts) {
     }
 }
 
-// A fresh analyser each time: nothing cached. Returns the longest time between two progress
-// reports (the first comes at the start), in milliseconds.
-double AnalyseWithKesto(const kesto::tBoardSet& boards) {
+// A fresh analyser each time: nothing cached; through the solver's own process, started
+// afresh and ended with the analyser as a batch job's is, or through the solver in this
+// process. Returns the longest time between two progress reports (the first comes at the
+// start), in milliseconds.
+double AnalyseWithKesto(const kesto::tBoardSet& boards, bool ownProcess) {
     using Clock = std::chrono::steady_clock;
-    kesto::DealAnalyser analyser;
+    std::unique_ptr<kesto::DealAnalyser> analyser =
+        ownProcess ? std::make_unique<kesto::DealAnalyser>()
+                   : std::make_unique<kesto::DealAnalyser>(kesto::TheDdsSolver());
     Clock::time_point last = Clock::now();
     double longest = 0;
     const auto progress = [&](std::size_t, std::size_t) {
@@ -56,26 +62,34 @@ double AnalyseWithKesto(const kesto::tBoardSet& boards) {
         last = now;
         return true;
     };
-    kesto::bench::Check(analyser.Analyse(boards, progress).Ok(), "DealAnalyser::Analyse");
+    kesto::bench::Check(analyser->Analyse(boards, progress).Ok(), "DealAnalyser::Analyse");
     return longest;
 }
 
-// Wall time and the processor time of all the process's threads, in milliseconds. On a busy
-// machine the wall time of the same work varies with the load; the processor time much less.
+// Wall time and processor time in milliseconds: of all this process's threads, and of the
+// child processes ended meanwhile (the solver's own). On a busy machine the wall time of the
+// same work varies with the load; the processor time much less.
 struct Timing {
     double wall = 0;
     double cpu = 0;
 };
 
-Timing Time(const std::function<void()>& work) {
-    const auto cpuNow = [] {
-        timespec now{};
-        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
-        return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+double ProcessorNow() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    const auto ms = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
     };
-    const double cpuStart = cpuNow();
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6 +
+           ms(children.ru_utime) + ms(children.ru_stime);
+}
+
+Timing Time(const std::function<void()>& work) {
+    const double cpuStart = ProcessorNow();
     const double wall = kesto::bench::MedianMilliseconds(1, work);
-    return {wall, cpuNow() - cpuStart};
+    return {wall, ProcessorNow() - cpuStart};
 }
 
 double Median(std::vector<double> values) {
@@ -92,27 +106,26 @@ void Compare(int boardCount, int rounds) {
         texts.push_back(kesto::SolverDealText(deal));
     }
 
-    // Alternating, so a busy moment of the machine falls on both sides alike.
-    std::vector<double> directWall, directCpu, kestoWall, kestoCpu, kestoGap;
-    const auto direct = [&] {
-        const Timing t = Time([&] { SolveDirectly(texts); });
-        directWall.push_back(t.wall);
-        directCpu.push_back(t.cpu);
+    // In turn, so a busy moment of the machine falls on each alike.
+    struct Series {
+        std::vector<double> wall, cpu, gap;
     };
-    const auto kesto = [&] {
+    Series direct, process, inProcess;
+    const auto run = [&](Series& series, const std::function<double()>& work) {
         double gap = 0;
-        const Timing t = Time([&] { gap = AnalyseWithKesto(boards); });
-        kestoWall.push_back(t.wall);
-        kestoCpu.push_back(t.cpu);
-        kestoGap.push_back(gap);
+        const Timing t = Time([&] { gap = work(); });
+        series.wall.push_back(t.wall);
+        series.cpu.push_back(t.cpu);
+        series.gap.push_back(gap);
+    };
+    const std::vector<std::function<void()>> turns = {
+        [&] { run(direct, [&] { return (SolveDirectly(texts), 0.0); }); },
+        [&] { run(process, [&] { return AnalyseWithKesto(boards, true); }); },
+        [&] { run(inProcess, [&] { return AnalyseWithKesto(boards, false); }); },
     };
     for (int round = 0; round < rounds; ++round) {
-        if (round % 2 == 0) {
-            direct();
-            kesto();
-        } else {
-            kesto();
-            direct();
+        for (std::size_t turn = 0; turn < turns.size(); ++turn) {
+            turns[(turn + static_cast<std::size_t>(round)) % turns.size()]();
         }
     }
 
@@ -122,14 +135,21 @@ void Compare(int boardCount, int rounds) {
     const double cachedMs = kesto::bench::MedianMilliseconds(
         5, [&] { kesto::bench::Check(analyser.Analyse(boards).Ok(), "second Analyse"); });
 
+    const auto line = [&](const char* what, const Series& series) {
+        std::printf(
+            "%3d boards, median of %d, %s: wall %.0f ms (%.3fx), processor %.0f ms (%.3fx); bar "
+            "still at most %.0f ms (median), %.0f ms (worst)\n",
+            boardCount, rounds, what, Median(series.wall),
+            Median(series.wall) / Median(direct.wall), Median(series.cpu),
+            Median(series.cpu) / Median(direct.cpu), Median(series.gap),
+            *std::max_element(series.gap.begin(), series.gap.end()));
+    };
     std::printf(
-        "%3d boards, median of %d: wall CalcAllTablesPBN %.0f ms, Kesto %.0f ms (%.3fx);"
-        " processor %.0f ms, %.0f ms (%.3fx); bar still at most %.0f ms (median), %.0f ms"
-        " (worst); again %.3f ms\n",
-        boardCount, rounds, Median(directWall), Median(kestoWall),
-        Median(kestoWall) / Median(directWall), Median(directCpu), Median(kestoCpu),
-        Median(kestoCpu) / Median(directCpu), Median(kestoGap),
-        *std::max_element(kestoGap.begin(), kestoGap.end()), cachedMs);
+        "%3d boards, median of %d, CalcAllTablesPBN alone: wall %.0f ms, processor %.0f ms\n",
+        boardCount, rounds, Median(direct.wall), Median(direct.cpu));
+    line("Kesto, solver's own process", process);
+    line("Kesto, solver in this process", inProcess);
+    std::printf("%3d boards again: %.3f ms\n", boardCount, cachedMs);
     std::fflush(stdout);
 }
 

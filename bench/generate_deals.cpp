@@ -31,10 +31,11 @@ int main() {
 
     // The same 500 boards from the system's cryptographic source.
     kesto::SecureRandom secure;
+    kesto::GeneratingRun secureRun(secure);
     const auto startSecure = Clock::now();
     for (int i = 0; i < kRepeats; ++i) {
         kesto::tBoardSet set;
-        if (const kesto::Status dealt = kesto::GenerateSecureDeals(set, 500, secure); !dealt.Ok()) {
+        if (const kesto::Status dealt = kesto::GenerateDeals(set, 500, secureRun); !dealt.Ok()) {
             std::printf("secure run failed: %s\n", dealt.Reason().c_str());
             return 1;
         }

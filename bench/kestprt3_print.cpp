@@ -38,11 +38,12 @@ int PageCount(const std::filesystem::path& pdf) {
 }  // namespace
 
 int main() {
-    const auto library = kesto::LoadSharedLibrary("KESTPRT3.DLL");
-    if (!library) {
-        std::fprintf(stderr, "libkestprt3.so not found beside the benchmark\n");
+    const kesto::LibraryLoad load = kesto::LoadSharedLibrary("KESTPRT3.DLL");
+    if (!load.status.Ok()) {
+        std::fprintf(stderr, "%s\n", load.status.Reason().c_str());
         return 1;
     }
+    const auto& library = load.value;
     const auto addDeal = reinterpret_cast<AddDealFn>(library->Entry("AddDeal"));
     const auto clearDeals = reinterpret_cast<ClearDealsFn>(library->Entry("ClearDeals"));
     const auto printCustom = reinterpret_cast<PrintCustomFn>(library->Entry("PrintCustom"));

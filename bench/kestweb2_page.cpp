@@ -87,11 +87,12 @@ void Report(const char* what, const std::vector<double>& seconds, std::size_t by
 }  // namespace
 
 int main() {
-    const auto library = kesto::LoadSharedLibrary("KESTWEB2.DLL");
-    if (!library) {
-        std::fprintf(stderr, "libkestweb2.so not found beside the program\n");
+    const kesto::LibraryLoad load = kesto::LoadSharedLibrary("KESTWEB2.DLL");
+    if (!load.status.Ok()) {
+        std::fprintf(stderr, "%s\n", load.status.Reason().c_str());
         return 1;
     }
+    const auto& library = load.value;
     const auto addDeal = reinterpret_cast<AddDealFn>(library->Entry("AddDeal"));
     const auto clearDeals = reinterpret_cast<ClearDealsFn>(library->Entry("ClearDeals"));
     const auto htmlDef = reinterpret_cast<HTMLDefFn>(library->Entry("HTMLDef"));

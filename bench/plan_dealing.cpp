@@ -48,39 +48,43 @@ int main() {
     const Timing check = MedianTiming(kRounds, [&] {
         met = 0;
         for (int i = 0; i < kDeals; ++i) {
-            met += condition.Meets(deals[static_cast<std::size_t>(i)], i + 1) ? 1 : 0;
+            met += condition.Meets(kesto::FiguresOf(deals[static_cast<std::size_t>(i)]),
+                                   kesto::BoardDealer(i + 1))
+                       ? 1
+                       : 0;
         }
     });
     PrintRate("check alone, hcp(dealer) 15-17 and balanced(dealer)", kDeals, check);
     std::printf("  (%d of %d deals met it)\n", met, kDeals);
 
     // The whole loop, on a line no deal meets, up to the limit of deals.
-    const kesto::Plan never = PlanOf("1: hcp(N) = 37 and hcp(S) = 37");
+    const kesto::Plan never = PlanOf("1: hcp(N) = 37");
     kesto::PlanDealingOptions limited;
     limited.maxDeals = 2'000'000;
-    const auto dealingLoop = [&](auto& generator, const char* what) {
+    const auto dealingLoop = [&](kesto::GeneratingRun generator, const char* what) {
         const Timing timing = MedianTiming(kRounds, [&] {
             kesto::tBoardSet boards;
-            Check(kesto::DealToPlan(boards, never, limited, generator).outcome ==
-                      kesto::PlanDealing::Outcome::TooRare,
+            Check(kesto::DealToPlan(boards, never, limited, generator).status.IsTooRare(),
                   "a plan no deal meets ends at the limit");
         });
         PrintRate(what, static_cast<double>(limited.maxDeals), timing);
     };
-    dealingLoop(random, "dealing loop, classic generator");
+    dealingLoop(kesto::GeneratingRun(random), "dealing loop, classic generator");
     kesto::SecureRandom secure;
-    dealingLoop(secure, "dealing loop, secure generator");
+    dealingLoop(kesto::GeneratingRun(secure), "dealing loop, secure generator");
 
     // 36 boards of a strong opening, about 1 deal in 1,000.
     const kesto::Plan rare = PlanOf("36: hcp(dealer) >= 24");
-    const kesto::LineOdds odds =
-        kesto::EstimateOdds(rare, {1'000'000, std::chrono::seconds(10)}).front();
+    kesto::OddsSample sample(rare);
+    while (sample.Grow({})) {
+    }
+    const kesto::PlanLineOdds odds = sample.Odds().front();
+    kesto::GeneratingRun generator(random);
     std::uint64_t tried = 0;
     const Timing rareTiming = MedianTiming(kRounds, [&] {
         kesto::tBoardSet boards;
-        const kesto::PlanDealing dealt = kesto::DealToPlan(boards, rare, {}, random);
-        Check(dealt.outcome == kesto::PlanDealing::Outcome::Dealt && boards.size() == 36,
-              "36 boards of the rare plan");
+        const kesto::PlanDealing dealt = kesto::DealToPlan(boards, rare, {}, generator);
+        Check(dealt.status.Ok() && boards.size() == 36, "36 boards of the rare plan");
         tried = dealt.progress.dealsTried;
     });
     std::printf(

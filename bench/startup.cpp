@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "kesto/platform/program_files.h"
 #include "kesto/platform/shared_library.h"
 
 namespace {
@@ -108,7 +109,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (argc == 2 && std::strcmp(argv[1], "--empty-with-solver") == 0) {
-        std::_Exit(kesto::LoadSystemLibrary("libdds.so.0") ? 0 : 1);
+        std::_Exit(kesto::LoadSystemLibrary("libdds.so.0").status.Ok() ? 0 : 1);
     }
 
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 9;

@@ -1,4 +1,4 @@
-// Writes the manual page kesto.1 when the program is built: make_manual_page FILE DATA_FOLDER.
+// Writes the manual page kesto.1 when the program is installed: make_manual_page FILE PREFIX.
 
 #include <fstream>
 #include <iostream>
@@ -7,7 +7,7 @@
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "usage: make_manual_page FILE DATA_FOLDER\n";
+        std::cerr << "usage: make_manual_page FILE PREFIX\n";
         return 2;
     }
     std::ofstream out(argv[1], std::ios::binary);

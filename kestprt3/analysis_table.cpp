@@ -4,7 +4,6 @@
 #include <QPen>
 
 #include <algorithm>
-#include <limits>
 
 #include "kestprt3/drawing.h"
 
@@ -177,32 +176,45 @@ AnalysisBlockLayout LayOutAnalysisBlock(const std::vector<Board>& boards, double
     const TableGeometry g = LayOutTable(font, request, device);
     const QFontMetricsF metrics(font, &device);
     std::vector<const BoardAnalysis*> analyses;
-    double parWidest = 0;
     for (const Board& board : boards) {
         if (board.analysis) {
             analyses.push_back(&*board.analysis);
-            parWidest = std::max(parWidest,
-                                 metrics.horizontalAdvance(ParLineText(*board.analysis, request)));
         }
     }
     if (analyses.empty()) {
         return layout;
     }
-    layout.maxWidth = maxWidth;
-    layout.width = std::max(
+    const double tableWidth = std::max(
         g.Width(),
         QFontMetricsF(CaptionFont(font), &device).horizontalAdvance(request.analysisWords.caption));
-    layout.parBeside = g.Width() + g.parGap + parWidest <= maxWidth;
-    std::size_t parLines = 0;
+    // Beside the table each board's par line takes as many of the declarers' rows as it needs,
+    // so a long one costs no board more room than a short one.
+    const double besideWidth = maxWidth - g.Width() - g.parGap;
+    double besideWidest = 0;
+    layout.parBeside = besideWidth > 0;
+    for (const BoardAnalysis* analysis : analyses) {
+        const std::vector<Line> lines = ParLines(*analysis, request, besideWidth, metrics);
+        layout.parBeside = layout.parBeside && lines.size() <= std::size(kRowSeats);
+        for (const Line& line : lines) {
+            besideWidest = std::max(besideWidest, RunsWidth(line, metrics));
+        }
+    }
+    layout.parBeside = layout.parBeside && besideWidest <= besideWidth;
     if (layout.parBeside) {
-        layout.width = std::max(layout.width, g.Width() + g.parGap + parWidest);
-    } else {
-        for (const BoardAnalysis* analysis : analyses) {
-            const std::vector<Line> lines = ParLines(*analysis, request, maxWidth, metrics);
-            parLines = std::max(parLines, lines.size());
-            for (const Line& line : lines) {
-                layout.width = std::max(layout.width, RunsWidth(line, metrics));
-            }
+        layout.parWidth = besideWidth;
+        layout.width = std::max(tableWidth, g.Width() + g.parGap + besideWidest);
+        layout.height = (1 + kTableLines) * g.line;
+        return layout;
+    }
+    // Under the table, on as many lines as the board that needs most.
+    layout.parWidth = maxWidth;
+    layout.width = tableWidth;
+    std::size_t parLines = 0;
+    for (const BoardAnalysis* analysis : analyses) {
+        const std::vector<Line> lines = ParLines(*analysis, request, maxWidth, metrics);
+        parLines = std::max(parLines, lines.size());
+        for (const Line& line : lines) {
+            layout.width = std::max(layout.width, RunsWidth(line, metrics));
         }
     }
     layout.height = static_cast<double>(1 + kTableLines + parLines) * g.line;
@@ -240,12 +252,11 @@ void DrawAnalysisBlock(QPainter& painter, QPointF topLeft, const AnalysisBlockLa
                         font, {level > 0 ? QString::number(level) : QStringLiteral("-")});
         }
     }
-    // Beside the table, the whole line level with North's row; under it, as the width allows.
+    // Beside the table from North's row down; under it, as the width allows.
     const QFontMetricsF metrics(font, painter.device());
     QPointF at = layout.parBeside ? QPointF(left + g.Width() + g.parGap, tableTop + g.line)
                                   : QPointF(left, tableTop + kTableLines * g.line);
-    const double width = layout.parBeside ? std::numeric_limits<double>::max() : layout.maxWidth;
-    for (const Line& line : ParLines(analysis, request, width, metrics)) {
+    for (const Line& line : ParLines(analysis, request, layout.parWidth, metrics)) {
         DrawRuns(painter, at, font, line);
         at.ry() += g.line;
     }

@@ -24,14 +24,15 @@ QString ParLineText(const BoardAnalysis& analysis, const PrintRequest& request);
 
 // One layout for every board of a printout, so the blocks stand alike.
 struct AnalysisBlockLayout {
-    double width = 0;   // 0, and height 0, when no board has an analysis
-    double height = 0;  // the caption, the table's five lines and the par lines under it
-    double maxWidth = 0;
-    bool parBeside = false;  // the par line beside the table's first row of numbers
+    double width = 0;        // 0, and height 0, when no board has an analysis
+    double height = 0;       // the caption, the table's five lines and any par lines under it
+    bool parBeside = false;  // the par line beside the table, from its first row of numbers down
+    double parWidth = 0;     // the par line breaks after a contract where it is wider
 };
 
-// The layout within maxWidth: the par line beside the table when every board's fits there,
-// else under it, broken after a contract where it is wider than maxWidth.
+// The layout within maxWidth: the par line beside the table when every board's fits there on
+// the four declarers' rows, broken after a contract where needed, so the block is no taller
+// for it; else under the table, broken where it is wider than maxWidth.
 AnalysisBlockLayout LayOutAnalysisBlock(const std::vector<Board>& boards, double maxWidth,
                                         const QFont& font, const PrintRequest& request,
                                         const QPaintDevice& device);

@@ -14,8 +14,11 @@ namespace {
 
 constexpr double kMarginMm = 8;
 constexpr double kCardPaddingMm = 3;
-// Between the board number and the seat when they share a line.
+// Between the two texts of a line: the board number and the seat, the dealer and the
+// vulnerability.
 constexpr double kHeaderGapMm = 3;
+// The hand fills the card's width but for a margin either side.
+constexpr double kHandShareOfWidth = 0.9;
 
 // The printable area of the page in device pixels once the margins are set: a printer may keep
 // wider margins than asked for, and the cards must stay inside what it prints.
@@ -41,16 +44,61 @@ QFont FittedFont(QFont font, const QStringList& texts, double width, const QPain
     return font;
 }
 
-// What every card of a printout shares, so all cards look alike: the fonts, whether the seat
-// has a line of its own, and the room left for the hand. Each font is the largest, up to the
-// one asked for, that fits every card of the printout.
+// The widest of the texts in the font.
+double Widest(const QStringList& texts, const QFont& font, const QPaintDevice& device) {
+    const QFontMetricsF metrics(font, &device);
+    double widest = 0;
+    for (const QString& text : texts) {
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    }
+    return widest;
+}
+
+// Two texts of a card, one at the left and one at the right of a line: the board number and
+// the seat, the dealer and the vulnerability. The right one drops to a line of its own on every
+// card when the two do not share one on some card.
+struct LinePair {
+    QFont leftFont;
+    QFont rightFont;
+    bool rightOnItsOwnLine = false;
+    double Height(const QPaintDevice& device) const {
+        const double left = QFontMetricsF(leftFont, &device).lineSpacing();
+        const double right = QFontMetricsF(rightFont, &device).lineSpacing();
+        return rightOnItsOwnLine ? left + right : std::max(left, right);
+    }
+};
+
+// Each font the largest, up to the one asked for, that fits every card of the printout.
+LinePair MakeLinePair(const QPrinter& printer, double width, const QFont& leftFont,
+                      const QStringList& lefts, const QFont& rightFont, const QStringList& rights) {
+    LinePair pair;
+    pair.leftFont = FittedFont(leftFont, lefts, width, printer);
+    pair.rightFont = FittedFont(rightFont, rights, width, printer);
+    pair.rightOnItsOwnLine = Widest(lefts, pair.leftFont, printer) + Mm(printer, kHeaderGapMm) +
+                                 Widest(rights, pair.rightFont, printer) >
+                             width;
+    return pair;
+}
+
+void DrawLinePair(QPainter& painter, const QRectF& inner, double top, const LinePair& pair,
+                  const QString& left, const QString& right) {
+    const QPaintDevice& device = *painter.device();
+    DrawTextAt(painter, QPointF(inner.left(), top), pair.leftFont, left);
+    const double rightTop =
+        top + (pair.rightOnItsOwnLine ? QFontMetricsF(pair.leftFont, &device).lineSpacing() : 0);
+    const double rightWidth = QFontMetricsF(pair.rightFont, &device).horizontalAdvance(right);
+    DrawTextAt(painter, QPointF(inner.right() - rightWidth, rightTop), pair.rightFont, right);
+}
+
+// What every card of a printout shares, so all cards look alike: the fonts, the lines above
+// the rule, and the room left for the hand.
 struct CardFace {
-    QFont titleFont;
-    QFont positionFont;
-    QFont cardsFont;
-    bool positionOnItsOwnLine = false;
+    LinePair heading;  // board number and seat
+    bool info = false;
+    LinePair infoLine;   // dealer and vulnerability
     double ruleY = 0;    // from the inner top
     double handTop = 0;  // from the inner top
+    QFont cardsFont;
 };
 
 bool HandsFit(const QFont& font, const std::vector<Hand>& hands, const QSizeF& room,
@@ -63,12 +111,10 @@ bool HandsFit(const QFont& font, const std::vector<Hand>& hands, const QSizeF& r
     });
 }
 
-// The largest cards font, up to the one asked for, in which every hand fits the room.
+// The largest cards font in which every hand fits the room, whatever size was asked for: the
+// hand is what a curtain card is for, and players read it across the table.
 QFont CardsFont(const QFont& asked, const std::vector<Hand>& hands, const QSizeF& room,
                 const Words& words, const QPaintDevice& device) {
-    if (HandsFit(asked, hands, room, words, device)) {
-        return asked;
-    }
     // Text grows with its size, so one step goes close; small steps then take it the rest.
     double widest = 0;
     for (const Hand& hand : hands) {
@@ -76,7 +122,7 @@ QFont CardsFont(const QFont& asked, const std::vector<Hand>& hands, const QSizeF
     }
     const double height = 4 * QFontMetricsF(asked, &device).lineSpacing();
     const double factor = std::min(room.width() / std::max(widest, 1.0), room.height() / height);
-    QFont font = ScaledFont(asked, std::min(factor, 1.0));
+    QFont font = ScaledFont(asked, factor);
     for (int tries = 0; tries < 60 && font.pointSizeF() > kMinPoints &&
                         !HandsFit(font, hands, room, words, device);
          ++tries) {
@@ -87,11 +133,12 @@ QFont CardsFont(const QFont& asked, const std::vector<Hand>& hands, const QSizeF
 
 CardFace MakeCardFace(const QPrinter& printer, const QSizeF& inner, const PrintRequest& request,
                       const std::vector<Board>& boards) {
-    const QPaintDevice& device = printer;
-    QStringList titles;
+    QStringList titles, dealers, vulnerabilities;
     std::vector<Hand> hands;
     for (const Board& board : boards) {
         titles.append(BoardTitle(board, request.words));
+        dealers.append(DealerLine(board, request.words));
+        vulnerabilities.append(VulnerabilityLine(board, request.words));
         for (const Seat seat : request.curtainSeats) {
             hands.push_back(board.hands[seat]);
         }
@@ -101,29 +148,23 @@ CardFace MakeCardFace(const QPrinter& printer, const QSizeF& inner, const PrintR
         positions.append(SeatWord(seat, request.words));
     }
     CardFace face;
-    face.titleFont = FittedFont(request.boardNumberFont, titles, inner.width(), device);
-    face.positionFont = FittedFont(request.positionFont, positions, inner.width(), device);
-    const QFontMetricsF titleMetrics(face.titleFont, &device);
-    const QFontMetricsF positionMetrics(face.positionFont, &device);
-    double widestTitle = 0;
-    for (const QString& title : titles) {
-        widestTitle = std::max(widestTitle, titleMetrics.horizontalAdvance(title));
+    face.heading = MakeLinePair(printer, inner.width(), request.boardNumberFont, titles,
+                                request.positionFont, positions);
+    face.ruleY = face.heading.Height(printer);
+    face.info = request.showDealerAndVulnerability &&
+                std::any_of(boards.begin(), boards.end(), [&](const Board& board) {
+                    return board.dealer || board.vulnerability != Vulnerability::kUnknown;
+                });
+    if (face.info) {
+        face.infoLine = MakeLinePair(printer, inner.width(), request.labelFont, dealers,
+                                     request.labelFont, vulnerabilities);
+        face.ruleY += Mm(printer, 0.5) + face.infoLine.Height(printer);
     }
-    double widestPosition = 0;
-    for (const QString& position : positions) {
-        widestPosition = std::max(widestPosition, positionMetrics.horizontalAdvance(position));
-    }
-    // Board number at the left, seat at the right; the seat drops to a line of its own on every
-    // card when the two do not share one on some card.
-    face.positionOnItsOwnLine =
-        widestTitle + Mm(printer, kHeaderGapMm) + widestPosition > inner.width();
-    face.ruleY = face.positionOnItsOwnLine
-                     ? titleMetrics.lineSpacing() + positionMetrics.lineSpacing()
-                     : std::max(titleMetrics.lineSpacing(), positionMetrics.lineSpacing());
     face.ruleY += Mm(printer, 1);
     face.handTop = face.ruleY + Mm(printer, 1.5);
-    const QSizeF room(inner.width(), std::max(0.0, inner.height() - face.handTop));
-    face.cardsFont = CardsFont(request.cardsFont, hands, room, request.words, device);
+    const QSizeF room(kHandShareOfWidth * inner.width(),
+                      std::max(0.0, inner.height() - face.handTop));
+    face.cardsFont = CardsFont(request.cardsFont, hands, room, request.words, printer);
     return face;
 }
 
@@ -136,16 +177,13 @@ void DrawCard(QPainter& painter, const QPrinter& printer, const QRectF& card, co
               Seat seat, const PrintRequest& request, const CardFace& face) {
     const QPaintDevice& device = printer;
     const QRectF inner = InnerRect(printer, card);
-    const QString title = BoardTitle(board, request.words);
-    const QString position = SeatWord(seat, request.words);
-    const double positionWidth =
-        QFontMetricsF(face.positionFont, &device).horizontalAdvance(position);
-    DrawTextAt(painter, inner.topLeft(), face.titleFont, title);
-    const double positionTop =
-        inner.top() +
-        (face.positionOnItsOwnLine ? QFontMetricsF(face.titleFont, &device).lineSpacing() : 0);
-    DrawTextAt(painter, QPointF(inner.right() - positionWidth, positionTop), face.positionFont,
-               position);
+    DrawLinePair(painter, inner, inner.top(), face.heading, BoardTitle(board, request.words),
+                 SeatWord(seat, request.words));
+    if (face.info) {
+        DrawLinePair(painter, inner, inner.top() + face.heading.Height(device) + Mm(printer, 0.5),
+                     face.infoLine, DealerLine(board, request.words),
+                     VulnerabilityLine(board, request.words));
+    }
 
     QPen rule(QColor(140, 140, 140));
     rule.setWidthF(Mm(printer, 0.2));

@@ -89,22 +89,28 @@ struct SheetLayout {
 SheetLayout LayOutSheet(const QPrinter& printer, const PrintRequest& request,
                         const DiagramStyle& style, const std::vector<Board>& boards, double width) {
     SheetLayout sheet;
+    QSizeF titleBlock;
+    for (const Board& board : boards) {
+        titleBlock = titleBlock.expandedTo(TitleBlockSize(printer, board, request));
+    }
+    // The makeable contracts take the width the diagram leaves with the title block still in
+    // its corner, their par line broken to fit: a long par line makes no sheet taller. A title
+    // block too wide for the corner of the whole width stands above the diagram anyway.
     const QSizeF natural = DiagramNaturalSize(style, request.words, printer);
+    const double forCorner = DiagramWidthForCorner(style, titleBlock.width(), printer);
+    const double diagramLeast =
+        forCorner <= width ? std::max(natural.width(), forCorner) : natural.width();
     const QFont analysisFont = AnalysisFont(request);
     const double columnGap = Mm(printer, kAnalysisColumnGapMm);
-    sheet.analysis = LayOutAnalysisBlock(boards, width - natural.width() - columnGap, analysisFont,
+    sheet.analysis = LayOutAnalysisBlock(boards, width - diagramLeast - columnGap, analysisFont,
                                          request, printer);
     sheet.analysisBeside =
-        sheet.analysis.width > 0 && natural.width() + columnGap + sheet.analysis.width <= width;
+        sheet.analysis.width > 0 && diagramLeast + columnGap + sheet.analysis.width <= width;
     if (sheet.analysis.width > 0 && !sheet.analysisBeside) {
         sheet.analysis = LayOutAnalysisBlock(boards, width, analysisFont, request, printer);
     }
     sheet.diagramWidth = sheet.analysisBeside ? width - sheet.analysis.width - columnGap : width;
 
-    QSizeF titleBlock;
-    for (const Board& board : boards) {
-        titleBlock = titleBlock.expandedTo(TitleBlockSize(printer, board, request));
-    }
     const QSizeF corner = DiagramCornerRoom(style, sheet.diagramWidth, printer);
     if (titleBlock.width() <= corner.width()) {
         sheet.diagramTop = std::max(0.0, titleBlock.height() - corner.height());

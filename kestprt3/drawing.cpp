@@ -460,6 +460,13 @@ QSizeF DiagramCornerRoom(const DiagramStyle& style, double width, const QPaintDe
     return {std::max(0.0, g.westWidth), g.middleTop - g.northTop};
 }
 
+double DiagramWidthForCorner(const DiagramStyle& style, double cornerWidth,
+                             const QPaintDevice& device) {
+    // The compass stands in the middle, the corner left of it less the gap beside West.
+    const DiagramGeometry g = LayOutDiagram(QRectF(0, 0, 0, 0), style, device);
+    return 2 * (cornerWidth + g.gap) + g.compass.width();
+}
+
 QSizeF DiagramNaturalSize(const DiagramStyle& style, const Words& words,
                           const QPaintDevice& device) {
     // A board with a six-card suit headed by the top honours in every seat, and the longest

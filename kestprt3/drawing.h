@@ -108,6 +108,10 @@ QSizeF DiagramNaturalSize(const DiagramStyle& style, const Words& words,
 // above West's. Its size does not depend on the board.
 QSizeF DiagramCornerRoom(const DiagramStyle& style, double width, const QPaintDevice& device);
 
+// The narrowest diagram whose corner (DiagramCornerRoom) is cornerWidth wide.
+double DiagramWidthForCorner(const DiagramStyle& style, double cornerWidth,
+                             const QPaintDevice& device);
+
 // Draws the diagram inside the rectangle, shrinking the fonts when a hand does not fit.
 void DrawDiagram(QPainter& painter, const QRectF& rect, const Board& board,
                  const DiagramStyle& style, const Words& words);

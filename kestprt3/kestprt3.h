@@ -29,8 +29,8 @@
  * printout becomes a PDF file in "PdfFolder" from the settings, else in "Kesto printouts" in the
  * user's documents folder. The folder is created when missing; an existing file is never
  * overwritten (file names carry the kind, the date and the time, and a number when taken). The
- * library also reads "PrintVulDeal" (dealer and vulnerability on hand records and deal sheets,
- * default on).
+ * library also reads "PrintVulDeal" (dealer and vulnerability on hand records, deal sheets and
+ * curtain cards, default on).
  *
  * Qt. The library draws with Qt and needs a QGuiApplication for its fonts. The program
  * normally has one; when no Qt application object exists, PrintCustom creates a
@@ -119,7 +119,8 @@ KESTO_EXPORT void KESTO_STDCALL SetAnalysisWords(const char* par, const char* no
  *  7..11 the words for ace, king, queen, jack, ten (the ten may be "10");
  *  12..15 the words for North, East, South, West;
  *  16, 17 the vulnerability words for no side and both sides; 18 the dealer word ("Dealer" on
- *    individual sheets, the short "Dlr" on hand records); 19 the board word; 20 the Vul word;
+ *    individual sheets, the short "Dlr" on hand records and curtain cards); 19 the board word;
+ *    20 the Vul word;
  *  21 rank letters (ace..ten run together, then "x"), or empty; not needed, since 7..11 give
  *    the same words one by one;
  *  22..28 font names: header line 1, header line 2, labels (board, dealer, vulnerability),

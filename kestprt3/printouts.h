@@ -22,7 +22,8 @@ std::int32_t PrintDealSheets(QPrinter& printer, const PrintRequest& request,
                              const std::vector<Board>& boards);
 
 // Curtain cards of request.curtainSeats for every board, as many a page as fit, with cut lines,
-// every card in the same fonts.
+// every card in the same fonts: the board and the seat, the dealer and the vulnerability, and
+// the hand as large as every card of the printout allows.
 // kKestPrt3BadCardSize when not one card fits on a page.
 std::int32_t PrintCurtainCards(QPrinter& printer, const PrintRequest& request,
                                const std::vector<Board>& boards);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes pictures of the main window's three pages and of its dialogs under Xvfb, and of a page of
-# deal sheets and of curtain cards, with fresh settings and the C locale, into docs/screenshots/
+# deal sheets, of curtain cards and of a hand record and deal sheets with the makeable
+# contracts, with fresh settings and the C locale, into docs/screenshots/
 # (or the folder given as the first argument). A small window manager (twm) frames the windows,
 # so that the pictures of message boxes can show their title bars; it and its fonts are
 # installed when missing (only this script needs them).
@@ -43,5 +44,14 @@ xvfb-run -a -s "-screen 0 1024x768x24" "$work/session.sh"
     --output-folder "$work/pdf" >/dev/null
 pdftoppm -r 60 -png -singlefile "$work"/pdf/Deal\ sheets*.pdf "$out/deal_sheets"
 pdftoppm -r 60 -png -singlefile "$work"/pdf/Curtain\ cards\ North*.pdf "$out/curtain_cards"
+# The first page of a hand record and of the deal sheets with the makeable contracts, from a
+# job whose par lines include long ones (board 2: two sacrifices), when the solver is there.
+if "$build/bin/kesto" batch --seed 4 --generate 24 --analyse --print --copies 1 --sets 1 \
+    --output-folder "$work/analysed" >/dev/null; then
+    pdftoppm -r 60 -png -singlefile "$work"/analysed/Hand\ record*.pdf \
+        "$out/makeable_contracts_hand_record"
+    pdftoppm -r 60 -png -singlefile "$work"/analysed/Deal\ sheets*.pdf \
+        "$out/makeable_contracts_deal_sheet"
+fi
 echo "Screenshots written to $out:"
 ls -1 "$out"

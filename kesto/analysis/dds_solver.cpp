@@ -145,25 +145,37 @@ std::optional<ParContract> ContractOf(const contractType& contract) {
     return par;
 }
 
-// "The double-dummy solver failed: <the solver's text>." for a solver return code.
+// "... the double-dummy solver failed (<the solver's text>)." for a solver return code.
 Status SolverFailure(const DdsSolver::Library& library, int returnCode) {
     char line[80] = {};
     library.errorMessage(returnCode, line);
     line[sizeof line - 1] = '\0';
-    return Status::Failure("The double-dummy solver failed: " + std::string(line) + ".");
+    return AnalysisFailure("the double-dummy solver failed (" + std::string(line) + ")");
 }
 
-// "The double-dummy solver that works out the makeable contracts, libdds.so.0, <why> (install
-// the package libdds0)."
-Status SolverMissing(const std::string& why) {
-    return Status::Failure(
-        std::string("The double-dummy solver that works out the makeable contracts, ") +
-        kSolverLibraryFile + ", " + why + " (install the package " + kSolverPackage + ").");
+// "... the double-dummy solver libdds.so.0 <why>"
+Status SolverUnusable(const std::string& why) {
+    return AnalysisFailure(std::string("the double-dummy solver ") + kSolverLibraryFile + " " +
+                           why);
+}
+
+// What stands in the way of loading the library, as the loader said it.
+Status LoadFailure(const Status& loader) {
+    if (loader.IsNotFound()) {
+        return SolverUnusable(std::string("is not installed (install the package ") +
+                              kSolverPackage + ")");
+    }
+    return SolverUnusable("could not be loaded (\"" + loader.Reason() + "\")");
 }
 
 }  // namespace
 
-std::unique_ptr<SharedLibrary> LoadSystemSolverLibrary() {
+Status AnalysisFailure(std::string_view what) {
+    return Status::Failure("The makeable contracts could not be worked out: " + std::string(what) +
+                           ".");
+}
+
+StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemSolverLibrary() {
     return LoadSystemLibrary(kSolverLibraryFile);
 }
 
@@ -177,11 +189,12 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
         result.value = library_.get();
         return result;
     }
-    std::unique_ptr<SharedLibrary> file = loader_();
-    if (!file) {
-        result.status = SolverMissing("is not installed");
+    StatusOr<std::unique_ptr<SharedLibrary>> loaded = loader_();
+    if (!loaded.status.Ok()) {
+        result.status = LoadFailure(loaded.status);
         return result;
     }
+    std::unique_ptr<SharedLibrary> file = std::move(loaded.value);
     auto library = std::make_unique<Library>();
     std::string missing;
     const auto find = [&file, &missing]<typename Function>(Function& entry, const char* name) {
@@ -196,8 +209,10 @@ StatusOr<const DdsSolver::Library*> DdsSolver::Loaded() {
     find(library->getDDSInfo, "GetDDSInfo");
     find(library->errorMessage, "ErrorMessage");
     if (!missing.empty()) {
-        result.status = SolverMissing("has no function " + missing +
-                                      ": it is not the version Kesto works with");
+        result.status = SolverUnusable("has no function " + missing +
+                                       ": it is not the version Kesto works with (install the "
+                                       "package " +
+                                       std::string(kSolverPackage) + ")");
         return result;
     }
     library->file = std::move(file);

@@ -1,9 +1,9 @@
 #pragma once
 // The binding to the double-dummy solver (DDS, Debian's libdds-dev): deals as PBN deal texts
 // to trick tables, and a trick table to par. The analyser talks to the solver only through
-// DoubleDummySolver, so a test can watch what it asks. The program is not linked with the
-// solver's library: it is loaded when an analysis first asks for it, since its start-up work
-// would cost every start of the program.
+// DoubleDummySolver, so a test can watch what it asks. Kesto itself asks SolverProcess
+// (solver_process.h), which runs DdsSolver in a process of its own (kesto-solver): the library
+// is loaded there, never in the program, so nothing it does can end the program.
 
 #include <array>
 #include <cstddef>
@@ -51,19 +51,29 @@ class DoubleDummySolver {
 
     // How many threads SolveTables solves on, at least 1.
     virtual std::size_t Threads() { return 1; }
+
+    // Ends the call in progress at once, from any other thread, and fails it and every call
+    // after it as Cancelled until Resume. Nothing for a solver whose calls cannot be cut short.
+    virtual void Interrupt() {}
+    // Takes calls again after Interrupt.
+    virtual void Resume() {}
 };
 
-// Loads the solver's library; null when it cannot be loaded.
-using SolverLibraryLoader = std::function<std::unique_ptr<SharedLibrary>()>;
+// Every failure of the analysis: "The makeable contracts could not be worked out: <what>."
+Status AnalysisFailure(std::string_view what);
+
+// Loads the solver's library, or says why it cannot (LoadSystemLibrary's reasons).
+using SolverLibraryLoader = std::function<StatusOr<std::unique_ptr<SharedLibrary>>()>;
 
 // The system's solver library (libdds.so.0, from the search path).
-std::unique_ptr<SharedLibrary> LoadSystemSolverLibrary();
+StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemSolverLibrary();
 
-// The solver of the DDS library. Safe to call from any thread: calls into the library are
-// taken one at a time, each using all the library's threads, or as many of them as can start
-// when a thread or memory limit stands in the way (StartableThreads): slower, never fatal.
-// The library is loaded at the first call that needs it, and again at the next call while it
-// cannot be: each call fails then with a message that says what is missing.
+// The solver of the DDS library, in this process. Safe to call from any thread: calls into the
+// library are taken one at a time, each using all the library's threads, or as many of them as
+// can start when a thread or memory limit stands in the way (StartableThreads): slower, where
+// the library's threading would end the process. The library is loaded at the first call that
+// needs it, and again at the next call while it cannot be: each call fails then with a message
+// that says what is missing, or quotes the loader.
 class DdsSolver final : public DoubleDummySolver {
   public:
     explicit DdsSolver(SolverLibraryLoader loader = LoadSystemSolverLibrary);
@@ -88,7 +98,7 @@ class DdsSolver final : public DoubleDummySolver {
     std::unique_ptr<const Library> library_;
 };
 
-// The one DdsSolver the program shares.
+// The one DdsSolver of this process (kesto-solver's; the tests' and benchmark's).
 DoubleDummySolver& TheDdsSolver();
 
 // The deal as the solver reads it: "N:" and the four hands clockwise from North.

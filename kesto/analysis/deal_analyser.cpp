@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <set>
 #include <string>
-#include <type_traits>
 #include <vector>
 
 #include "kesto/analysis/dds_solver.h"
+#include "kesto/analysis/solver_process.h"
 
 namespace kesto {
 
@@ -45,9 +45,16 @@ bool IsComplete(const tDeal& deal) {
 
 }  // namespace
 
-DealAnalyser::DealAnalyser() : DealAnalyser(TheDdsSolver()) {}
+DealAnalyser::DealAnalyser()
+    : ownSolver_(std::make_unique<SolverProcess>()), solver_(*ownSolver_) {}
 
 DealAnalyser::DealAnalyser(DoubleDummySolver& solver) : solver_(solver) {}
+
+DealAnalyser::~DealAnalyser() = default;
+
+void DealAnalyser::Interrupt() {
+    solver_.Interrupt();
+}
 
 DealAnalyser::Cards DealAnalyser::CardsOf(const tDeal& deal) {
     Cards cards{};
@@ -65,6 +72,7 @@ DealAnalyser::BoardKey DealAnalyser::KeyOf(const Cards& cards, int boardNumber) 
 }
 
 Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& progress) {
+    solver_.Resume();
     // Each deal not solved yet, once however many boards hold it.
     std::vector<Cards> toSolve;
     std::vector<std::string> texts;
@@ -87,7 +95,7 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
     // The lock is not held while the solver works: Find answers from what is stored meanwhile.
     // What was solved before a failure or a cancel is kept.
     if (progress && !toSolve.empty() && !progress(0, toSolve.size())) {
-        return Status::Failure("Cancelled.");
+        return Status::Cancelled();
     }
     const std::size_t perCall =
         std::clamp(solver_.Threads() * kDealsPerThread, std::size_t{1}, kMaxDealsPerSolverCall);
@@ -110,7 +118,7 @@ Status DealAnalyser::Analyse(const tBoardSet& boardSet, const AnalysisProgress& 
             return par;
         }
         if (progress && !progress(end, toSolve.size())) {
-            return Status::Failure("Cancelled.");
+            return Status::Cancelled();
         }
     }
     // Boards whose deals were solved before (another board number, an earlier call).
@@ -155,24 +163,6 @@ Status DealAnalyser::AddPar(const tBoardSet& boardSet) {
         analyses_.emplace(board.key, std::move(analysis));
     }
     return Status();
-}
-
-// A file's tricks and the solver's are one type, so that either may fill the store.
-static_assert(std::is_same_v<DoubleDummyTable, TrickTable>);
-
-bool DealAnalyser::Store(const tDeal& deal, const DoubleDummyTable& tricks) {
-    for (const auto& strains : tricks) {
-        if (std::any_of(strains.begin(), strains.end(),
-                        [](int count) { return count < 0 || count > kCardsInHand; })) {
-            return false;
-        }
-    }
-    if (!IsComplete(deal)) {
-        return false;
-    }
-    const std::lock_guard lock(mutex_);
-    const auto [stored, added] = tables_.emplace(CardsOf(deal), tricks);
-    return added || stored->second == tricks;
 }
 
 std::shared_ptr<const DealAnalysis> DealAnalyser::Find(const tDeal& deal, int boardNumber) const {

@@ -25,23 +25,26 @@ using AnalysisProgress = std::function<bool(std::size_t done, std::size_t total)
 
 class DealAnalyser {
   public:
-    // Solves with the DDS library (TheDdsSolver()).
+    // Solves with a solver process of its own (SolverProcess), ended with the analyser.
     DealAnalyser();
     // Solves with solver, which must outlive the analyser.
     explicit DealAnalyser(DoubleDummySolver& solver);
+    ~DealAnalyser();
+    DealAnalyser(const DealAnalyser&) = delete;
+    DealAnalyser& operator=(const DealAnalyser&) = delete;
 
     // Solves every complete deal of the board set not solved yet (board number = position + 1
     // gives the vulnerability for par), using every core, a few deals for each of the solver's
     // threads a call, so that progress comes often. Incomplete deals are skipped.
-    // Fails with the solver's own error text, or with "Cancelled." when progress returned
-    // false; what was solved before a failure or a cancel is kept.
-    // May run on a worker thread while Find is called on another.
+    // Fails with the solver's own error text, or as Cancelled when progress returned false or
+    // the solver was interrupted; what was solved before a failure or a cancel is kept.
+    // May run on a worker thread while Find and Interrupt are called on another.
     Status Analyse(const tBoardSet& boardSet, const AnalysisProgress& progress = {});
 
-    // Takes the tricks a file gives for the deal, as though solved, so that Analyse adds par
-    // alone. Refused (false, nothing stored) unless the deal is complete, every count is 0 to
-    // 13, and the tricks agree with any already stored for these cards.
-    bool Store(const tDeal& deal, const DoubleDummyTable& tricks);
+    // Cuts the run in progress short, from any thread: the solver's call in progress ends at
+    // once and fails, as does every later call of that run (DoubleDummySolver::Interrupt). The
+    // next Analyse calls the solver again.
+    void Interrupt();
 
     // The analysis of the deal as board boardNumber, or nullptr when it is incomplete or has
     // not been analysed.
@@ -64,6 +67,7 @@ class DealAnalyser {
     // Adds par for every board of the set whose deal has its tricks and no par yet.
     Status AddPar(const tBoardSet& boardSet);
 
+    std::unique_ptr<DoubleDummySolver> ownSolver_;  // when none was given
     DoubleDummySolver& solver_;
     mutable std::mutex mutex_;  // guards the two maps
     std::map<Cards, std::array<std::array<int, kStrainCount>, 4>> tables_;

@@ -1,6 +1,8 @@
 #include "kesto/batch/batch.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -16,10 +18,10 @@
 #include "kesto/options/no_option_window.h"
 #include "kesto/options/option_dialog.h"
 #include "kesto/options/settings_store.h"
+#include "kesto/plan/plan_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/error_report.h"
-#include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/print/print_options.h"
 #include "kesto/print/print_without_window.h"
@@ -72,8 +74,8 @@ class BatchJob {
         using Step = int (BatchJob::*)();
         for (const Step step :
              {&BatchJob::StartOptions, &BatchJob::StartMainWindow, &BatchJob::ReadBoards,
-              &BatchJob::SetHeaders, &BatchJob::List, &BatchJob::Analyse, &BatchJob::Save,
-              &BatchJob::WriteHtml, &BatchJob::Print}) {
+              &BatchJob::SetHeaders, &BatchJob::SolveFirst, &BatchJob::List, &BatchJob::Analyse,
+              &BatchJob::Save, &BatchJob::WriteHtml, &BatchJob::Print}) {
             if (const int status = (this->*step)(); status != kGoOn) {
                 return status;
             }
@@ -87,6 +89,7 @@ class BatchJob {
     int ReadBoards();
     int DealToPlan();
     int SetHeaders();
+    int SolveFirst();
     int List();
     int Analyse();
     int Save();
@@ -96,11 +99,20 @@ class BatchJob {
     // outputs carry, solved once, in analysis; null otherwise. False when the solver failed
     // (said why).
     bool OutputAnalysis(const DealAnalyser*& analysis);
-    // Solves the board set once for the whole job (taking the tricks a file gave); false after
-    // reporting the solver's failure.
+    // Solves the board set once for the whole job, telling which boards' makeable contracts the
+    // file read gives otherwise; false after reporting the solver's failure.
     bool Analysed();
+    // A --save of a kind that carries the makeable contracts (PBN).
+    bool SavesPbn() const {
+        return std::any_of(
+            options_.saves.begin(), options_.saves.end(),
+            [](const std::string& file) { return SaveKindOfFileName(file) == DealFileKind::Pbn; });
+    }
     // Writes the message (Windows-1252) and gives kFailed.
     int Failure(std::string_view message);
+    // Flushes standard output: kGoOn when all of what (written since errno was cleared)
+    // reached it, else the failure with the system's reason.
+    int Written(std::string_view what);
 
     const BatchOptions& options_;
     std::ostream& out_;
@@ -203,7 +215,7 @@ int BatchJob::ReadBoards() {
 int BatchJob::DealToPlan() {
     std::string text;
     if (options_.planFile) {
-        StatusOr<std::string> file = ReadWholeFile(*options_.planFile);
+        StatusOr<std::string> file = ReadPlanFile(*options_.planFile);
         if (!file.status.Ok()) {
             return Failure(file.status.Reason());
         }
@@ -216,13 +228,16 @@ int BatchJob::DealToPlan() {
         return BatchUsageError(
             err_, "the plan cannot be read: " + MessageToUtf8(PlanErrorText(*reading.error)));
     }
-    const bool oneCondition = reading.plan.lines.size() == 1 && !reading.plan.lines[0].count;
-    if (oneCondition && !options_.generate) {
+    if (reading.plan.DealsEveryBoard() && !options_.generate) {
         return BatchUsageError(
             err_, "a plan of one condition without a count needs --generate N for its boards");
     }
-    main_.PlanDlgOk(text, options_.mix);
-    main_.PlanCheckBoxClick(true);
+    if (!reading.plan.DealsEveryBoard() && options_.generate) {
+        const int boards = reading.plan.BoardCount(0);
+        err_ << "kesto batch: warning: --generate is ignored: the plan's counts give " << boards
+             << (boards == 1 ? " board.\n" : " boards.\n");
+    }
+    main_.PlanDlgOk({.text = text, .mix = options_.mix});
     main_.RadioGroup1Click(DealSource::Generate);
     if (options_.generate) {
         main_.UpDown1Change(*options_.generate);
@@ -243,12 +258,22 @@ int BatchJob::SetHeaders() {
 }
 
 int BatchJob::List() {
-    if (options_.list) {
-        for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
-            out_ << DealRecord(static_cast<int>(i) + 1, main_.boardSet[i]) << "\n";
-        }
+    if (!options_.list) {
+        return kGoOn;
     }
-    return kGoOn;
+    errno = 0;
+    for (std::size_t i = 0; i < main_.boardSet.size(); ++i) {
+        out_ << DealRecord(static_cast<int>(i) + 1, main_.boardSet[i]) << "\n";
+    }
+    return Written("the list of deals");
+}
+
+// When any output carries the analysis, the board set is solved before anything is written:
+// a solver that fails leaves no output half made.
+int BatchJob::SolveFirst() {
+    const bool carried = options_.analyse || (optionDlg_.ShowMakeableContracts() &&
+                                              (SavesPbn() || options_.html || options_.print));
+    return !carried || Analysed() ? kGoOn : kFailed;
 }
 
 // --analyse: every complete board's analysis, one line each; incomplete boards have none.
@@ -256,24 +281,25 @@ int BatchJob::Analyse() {
     if (!options_.analyse) {
         return kGoOn;
     }
-    if (!Analysed()) {
-        return kFailed;
-    }
     const auto analyses = analyser_.FindAll(main_.boardSet);
+    errno = 0;
     for (std::size_t i = 0; i < analyses.size(); ++i) {
         if (analyses[i]) {
             out_ << AnalysisRecord(static_cast<int>(i) + 1, *analyses[i]) << "\n";
         }
     }
-    return kGoOn;
+    return Written("the makeable contracts");
 }
 
 bool BatchJob::Analysed() {
     if (!analysed_) {
-        main_.StoreTricksRead(analyser_);
         if (const Status solved = analyser_.Analyse(main_.boardSet); !solved.Ok()) {
             Failure(solved.Reason());
             return false;
+        }
+        // A notice, not a failure: what is written is the solver's.
+        if (const std::string notice = main_.TakeFileAnalysisNotice(analyser_); !notice.empty()) {
+            err_ << "kesto batch: " << MessageToUtf8(notice) << "\n";
         }
         analysed_ = true;
     }
@@ -297,15 +323,21 @@ int BatchJob::Failure(std::string_view message) {
     return kFailed;
 }
 
+int BatchJob::Written(std::string_view what) {
+    if (out_.flush()) {
+        return kGoOn;
+    }
+    const int error = errno;
+    return Failure("Kesto could not write " + std::string(what) + " to standard output" +
+                   (error != 0 ? " (" + std::string(std::strerror(error)) + ")." : "."));
+}
+
 int BatchJob::Save() {
     if (!options_.saves.empty() && main_.boardSet.empty()) {
         return Failure(kNoDealsToSave);
     }
     const DealAnalyser* analysis = nullptr;
-    const bool pbn = std::any_of(
-        options_.saves.begin(), options_.saves.end(),
-        [](const std::string& file) { return SaveKindOfFileName(file) == DealFileKind::Pbn; });
-    if (pbn && !OutputAnalysis(analysis)) {
+    if (SavesPbn() && !OutputAnalysis(analysis)) {
         return kFailed;
     }
     for (const std::string& file : options_.saves) {
@@ -330,11 +362,11 @@ int BatchJob::WriteHtml() {
     if (!OutputAnalysis(analysis)) {
         return kFailed;
     }
-    const HtmlBatchResult page =
+    const Status page =
         WriteHtmlPage(*options_.html, main_.boardSet, main_.HeaderLine1(), main_.HeaderLine2(),
                       options_.stats, HtmlOptionsOf(optionDlg_), *main_.Html(), analysis);
-    if (page.outcome != HtmlExportOutcome::Written) {
-        return Failure(page.message);
+    if (!page.Ok()) {
+        return Failure(page.Reason());
     }
     return kGoOn;
 }

@@ -89,7 +89,8 @@ constexpr BatchOption kBatchOptions[] = {
      .what = "a file name",
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.planFile = v; }},
      .emptyIsMissing = true,
-     .help = "the same, with the plan read from a text file"},
+     .help = "the same, with the plan read from a text file, ANSI or\n"
+             "UTF-8"},
     {.name = "--mix",
      .set = SetSwitch{[](BatchOptions& o) { o.mix = true; }},
      .help = "with a plan: the boards of all its lines in a random\n"

@@ -33,7 +33,7 @@ class BatchView : public MainWindowView {
     // The batch has no stored answer to skip or print deals without cards: it stops, saying
     // which deals they are, as if cards were to be added.
     ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
-    bool TDuplicateCardForm(Suit, const std::string&, const std::string&) override { return false; }
+    bool TDuplicateCardForm(const DuplicateCardMessage&) override { return false; }
     void CloseMainWindow() override {}
 
   private:

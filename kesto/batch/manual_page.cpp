@@ -1,6 +1,7 @@
 #include "kesto/batch/manual_page.h"
 
 #include "kesto/batch/batch_options.h"
+#include "kesto/platform/program_files.h"
 #include "kesto/platform/program_version.h"
 #include "kesto/print/print_destination.h"
 
@@ -49,7 +50,8 @@ std::string Item(const std::string& term, const std::string& text) {
 
 }  // namespace
 
-std::string ManualPageText(const std::string& dataFolder) {
+std::string ManualPageText(const std::string& prefix) {
+    const std::string dataFolder = prefix + "/" + std::string(kInstalledDataFolder);
     const std::string version(kProgramVersion);
     std::string page = ".TH KESTO 1 \"\" \"Kesto " + version + "\" \"User Commands\"\n";
     page += R"(.SH NAME
@@ -108,6 +110,11 @@ The options of
                  "The manual, which Help in the window opens.");
     page += Item("\\fI" + Roff(dataFolder + "/GIF") + "\\fR",
                  "The suit and board images a web page of the deals refers to.");
+    page += Item("\\fI" + Roff(prefix + "/" + std::string(kInstalledLibraryFolder)) + "\\fR",
+                 "The printing library and the web page library, which the program loads.");
+    page += Item("\\fI~/Documents/" + Roff(std::string(kDefaultPdfFolderName)) + "\\fR",
+                 "Where printouts become PDF files when no printer is chosen in \"Printer "
+                 "setup...\" (the documents folder as the desktop names it).");
     page += R"(.SH EXAMPLES
 Deal 24 boards from seed 7, save them for the Duplimate machine and as PBN, and print the hand
 records as PDF files:

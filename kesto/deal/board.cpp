@@ -9,6 +9,11 @@ char SeatLetter(Seat seat) {
     return kLetters[static_cast<int>(seat)];
 }
 
+std::string_view SeatWord(Seat seat) {
+    static constexpr std::string_view kWords[] = {"North", "East", "South", "West"};
+    return kWords[static_cast<int>(seat)];
+}
+
 std::optional<Seat> SeatOfLetter(char letter) {
     for (const Seat seat : kClockwise) {
         if (AsciiUpper(letter) == SeatLetter(seat)) {

@@ -30,16 +30,6 @@ int SuitLength(tSuitSet holding) {
     return std::popcount(static_cast<unsigned>(holding & kAllRanks));
 }
 
-int SuitPoints(tSuitSet holding) {
-    int points = 0;
-    for (int rank = kAce; rank >= kJack; --rank) {
-        if (holding & RankBit(rank)) {
-            points += rank - 10;
-        }
-    }
-    return points;
-}
-
 std::string SuitText(tSuitSet holding, std::string_view tenText) {
     std::string text;
     static constexpr char kHonours[] = {'A', 'K', 'Q', 'J'};

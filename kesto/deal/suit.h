@@ -30,8 +30,17 @@ int RankOfCharacter(char c);
 // Number of ranks 2..14 present.
 int SuitLength(tSuitSet holding);
 
-// High-card points: ace 4, king 3, queen 2, jack 1.
-int SuitPoints(tSuitSet holding);
+// High-card points: ace 4, king 3, queen 2, jack 1. Inline, as a plan counts them in
+// millions of hands.
+constexpr int SuitPoints(tSuitSet holding) {
+    const int top = holding >> kJack;  // bit 0 the jack ... bit 3 the ace
+    return (top & 1) + 2 * ((top >> 1) & 1) + 3 * ((top >> 2) & 1) + 4 * ((top >> 3) & 1);
+}
+// Controls: ace 2, king 1.
+constexpr int SuitControls(tSuitSet holding) {
+    const int top = holding >> kJack;
+    return ((top >> 2) & 1) + 2 * ((top >> 3) & 1);
+}
 
 // "A", "K", "Q", "J", the ten text (first two characters only), then 9 down to 2.
 std::string SuitText(tSuitSet holding, std::string_view tenText);

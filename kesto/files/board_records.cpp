@@ -23,6 +23,8 @@ std::string BoardRecordsBytes(const tBoardSet& boardSet, const BoardRecordLayout
 Status ParseBoardRecords(std::string_view bytes, const BoardRecordLayout& layout,
                          DealFileContents& contents) {
     contents = {};
+    // These machines' files hold no header lines: the director's own stay.
+    contents.holdsHeaderLines = false;
     const auto refuse = [&contents](std::string reason) {
         contents = {};
         return Status::Failure(std::move(reason));

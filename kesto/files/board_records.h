@@ -31,8 +31,8 @@ std::string BoardRecordsBytes(const tBoardSet& boardSet, const BoardRecordLayout
 
 // Reads every record in order. Fails, with contents emptied and a sentence that names the board,
 // on a record the layout's reader refuses, on an impossible deal and on a last record cut short
-// ("Board 4 is cut short."), and on more than kMaxBoards records. Header lines are empty and
-// DealsComplete is true.
+// ("Board 4 is cut short."), and on more than kMaxBoards records. The file holds no header
+// lines (holdsHeaderLines false) and DealsComplete is true.
 Status ParseBoardRecords(std::string_view bytes, const BoardRecordLayout& layout,
                          DealFileContents& contents);
 

@@ -5,13 +5,12 @@
 
 #include "kesto/files/board_records.h"
 #include "kesto/files/deal_file_io.h"
+#include "kesto/files/dup_file.h"
 #include "kesto/files/dup_record_parts.h"
 
 namespace kesto {
 
 namespace {
-
-constexpr std::string_view kDigits = "0123456789";
 
 // 32 blanks and 18 NULs after the digits; a short number part is followed by blanks, as in a
 // DUP record.
@@ -30,10 +29,6 @@ constexpr BoardRecordLayout kLayout = {kCardNumberPartSize, CardNumberPart,
                                        std::string_view(kFiller.data(), kFiller.size()),
                                        ReadBRIRecord};
 
-bool OnlyBlanksAndNuls(std::string_view bytes) {
-    return bytes.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos;
-}
-
 }  // namespace
 
 std::string BRIFileBytes(const tBoardSet& boardSet) {
@@ -48,16 +43,20 @@ Status ParseBRIFile(std::string_view bytes, DealFileContents& contents) {
     return ParseBoardRecords(bytes, kLayout, contents);
 }
 
-bool StartsLikeBRIFile(std::string_view firstBytes) {
-    if (firstBytes.size() < kBoardRecordSize ||
-        firstBytes.substr(0, kCardNumberPartSize).find_first_not_of(kDigits) !=
-            std::string_view::npos ||
-        !OnlyBlanksAndNuls(
-            firstBytes.substr(kCardNumberPartSize, kBoardRecordSize - kCardNumberPartSize))) {
-        return false;
-    }
-    const std::string_view next = firstBytes.substr(kBoardRecordSize, kCardNumberPartSize);
-    return next.find_first_not_of(kDigits) == std::string_view::npos;
+bool LooksLikeBRIFile(std::string_view bytes) {
+    // How many records of the given size open with a whole card field of digits.
+    const auto cardFields = [bytes](std::size_t recordSize) {
+        std::size_t whole = 0;
+        for (std::size_t start = 0; start < bytes.size(); start += recordSize) {
+            whole += OpensWithCardNumberDigits(bytes.substr(start)) ? 1 : 0;
+        }
+        return whole;
+    };
+    const std::size_t records = (bytes.size() + kBoardRecordSize - 1) / kBoardRecordSize;
+    const std::size_t bri = cardFields(kBoardRecordSize);
+    const std::size_t dup = cardFields(kDUPRecordSize);
+    const bool briSize = bytes.size() % kBoardRecordSize == 0 && bytes.size() % kDUPRecordSize != 0;
+    return bri > 0 && 2 * bri >= records && (bri > dup || (bri == dup && briSize));
 }
 
 }  // namespace kesto

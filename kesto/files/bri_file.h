@@ -25,13 +25,16 @@ Status WriteBRIFile(const std::string& fileName, const tBoardSet& boardSet);
 
 // Reads every record (kesto/files/board_records.h); a card field that is no number is refused
 // ("Board 2 holds \"x1\", which is no card number."), and so is a card listed twice or "00"
-// (West is then left with more than 13 cards). The bytes after the 78 digits are not read.
+// (West is then left with more than 13 cards). The bytes after the 78 digits only fill the
+// record, and other programs fill them otherwise: they are not read.
 Status ParseBRIFile(std::string_view bytes, DealFileContents& contents);
 
-// True when the first bytes of a file (as many as it has, up to 255) open a BRI file: a whole
-// first record of 78 digits and 50 blanks or NULs, followed by the end of the file or by the
-// digits of a second record. A DUP file never passes: its record goes on past 128 bytes with
-// the hands as text (or blanks) and its trailer.
-bool StartsLikeBRIFile(std::string_view firstBytes);
+// True when the file's 128-byte records open with card fields: at least half of its records
+// (a last one cut short counts) open with 78 digits, and more of them than of the 156-byte
+// records a DUP file would have; with as many of each, when the file's size is a whole number
+// of BRI records and not of DUP records. So a damaged record, or anything in a record's filler,
+// leaves a BRI file a BRI file, for its reader to name the board; a DUP file, whose records
+// have their hands as text where a BRI file's next record begins, never passes.
+bool LooksLikeBRIFile(std::string_view bytes);
 
 }  // namespace kesto

@@ -1,5 +1,6 @@
 #include "kesto/files/deal_check.h"
 
+#include "kesto/deal/board.h"
 #include "kesto/deal/card.h"
 
 namespace kesto {
@@ -57,6 +58,15 @@ std::string BoardFault(int boardNumber, std::string_view fault) {
 std::string TooManyBoardsText() {
     const std::string limit = std::to_string(kMaxBoards);
     return "The file holds more than " + limit + " boards; Kesto reads at most " + limit + ".";
+}
+
+bool KeepsRotation(std::optional<Seat> dealer, std::optional<std::string_view> vulnerability,
+                   int place, int number) {
+    const auto keeps = [&](int board) {
+        return (!dealer || *dealer == BoardDealer(board)) &&
+               (!vulnerability || *vulnerability == BoardVulnerability(board));
+    };
+    return keeps(place) || keeps(number);
 }
 
 Status CheckBoardSetRead(const tBoardSet& boardSet, int firstBoard) {

@@ -3,6 +3,7 @@
 // two hands, no hand of more than 13 cards, no more boards than kMaxBoards. Deals with fewer
 // than 52 cards are no fault here: the window's hand-entry checks deal with them.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,13 @@ std::string BoardFault(int boardNumber, std::string_view fault);
 
 // "The file holds more than 500 boards; Kesto reads at most 500."
 std::string TooManyBoardsText();
+
+// True when the dealer and the vulnerability ("None", "NS", "EW", "All") that a file gives a
+// board, where it gives them, are the usual rotation's for the board's place in the file or for
+// the number the file gives it. Kesto deals every board with its place's; a board that keeps
+// the rotation of its own number is told as a change of number.
+bool KeepsRotation(std::optional<Seat> dealer, std::optional<std::string_view> vulnerability,
+                   int place, int number);
 
 // Fails with TooManyBoardsText() for more than kMaxBoards boards, otherwise with the
 // BoardFault of the first impossible deal; works when neither is found. firstBoard is the

@@ -1,7 +1,8 @@
 #pragma once
-// What every deal file reader fills, how a file's kind is told from its first bytes, and what
-// every deal file writer reports back. Readers and writers never talk to the user: they
-// return success or a message, so the window, the batch front end and the tests share them.
+// What every deal file reader fills and what every deal file writer reports back. Readers and
+// writers never talk to the user: they return success or a message, so the window, the batch
+// front end and the tests share them. Which reader and writer a kind has, and how a file's kind
+// is told, is the kinds table's (deal_file_kinds.h).
 
 #include <cstddef>
 #include <optional>
@@ -24,8 +25,12 @@ enum class DealFileKind { Own, Legacy, Dlm, Dup, Pbn, Bri, Dge, Lin, Unknown };
 // two header lines as they stand in the file, and whether the deals are known to be complete
 // (true sends them straight to the print page, false to hand entry for review).
 struct DealFileContents {
+    DealFileKind kind = DealFileKind::Unknown;  // the kind of file read
     tBoardSet boardSet;
     std::string header1, header2;
+    // False for a kind that has no header lines (BRI, DGE): both lines above are empty, and the
+    // read flow keeps the lines the user has set.
+    bool holdsHeaderLines = true;
     bool dealsComplete = false;
     // The number the file gives each board (a PBN Board tag, a DLM file's board range), 0 for a
     // board it gives none; empty when the file numbers no board. Kesto numbers boards by
@@ -35,9 +40,10 @@ struct DealFileContents {
     // Date tag): the caller writes it in the date format the user chose.
     std::optional<CivilDate> header2Date;
     // Kesto's numbers of the boards whose own dealer or vulnerability (PBN Dealer and
-    // Vulnerable tags) is neither the usual rotation's for that number nor for the number the
-    // file gives the board (a change of number alone is told with boardNumbers). Kesto deals
-    // every board with the rotation's dealer and vulnerability; the read flow tells the user.
+    // Vulnerable tags, a LIN md dealer digit and sv pair) is neither the usual rotation's for that
+    // number nor for the number the file gives the board (a change of number alone is told with
+    // boardNumbers). Kesto deals every board with the rotation's dealer and vulnerability; the read
+    // flow tells the user.
     std::vector<int> otherDealerOrVulnerability;
     // The double-dummy tricks a PBN file gives each board (its DoubleDummyTricks tag or
     // OptimumResultTable section), -1 for a count it does not give; empty when no board gives
@@ -45,19 +51,8 @@ struct DealFileContents {
     std::vector<DoubleDummyTable> doubleDummyTricks;
 };
 
-struct Recognition {
-    DealFileKind kind;
-    bool dealsComplete;  // for the own, legacy and DUP kinds; false otherwise
-};
-
-// Judges a file by its first 255 bytes; fewer bytes are padded with spaces, more are
-// ignored. The first line ends before the first carriage return or line feed. The own,
-// legacy and DLM kinds are tried first; then BRI, judged on the bytes as they are (padded, a
-// one-board BRI file would pass for DUP), DUP and DGE; then a PBN version line as the first
-// line, or a Deal tag pair, makes a PBN file (kesto/files/pbn_reader.h), and an md pair a LIN
-// file (kesto/files/lin_file.h). A BRI or DGE file is complete: it holds whole deals only.
-Recognition RecogniseDealFile(std::string_view firstBytes);
-
+// The Kesto files and the DUP file are known by their first bytes: this many, the missing ones
+// counted as spaces.
 inline constexpr std::size_t kRecognitionBytes = 255;
 
 // No deal file of any kind comes near this; a bigger file is refused as unreadable rather
@@ -66,10 +61,11 @@ inline constexpr std::size_t kMaxDealFileBytes = 8u << 20;
 
 // A writer's Status says whether the file now holds the board set; when it failed, nothing
 // changed on disk and the reason is the message for the user. Every writer refuses an empty
-// board set with NothingToSave, and creates no file: a note for the user rather than an error.
+// board set with NothingToSave, and creates no file: NothingToDo, a note for the user rather
+// than an error.
 inline constexpr std::string_view kNothingToSaveText = "Nothing to print.";
 inline Status NothingToSave() {
-    return Status::Failure(std::string(kNothingToSaveText));
+    return Status::NothingToDo(std::string(kNothingToSaveText));
 }
 
 // The Duplimate dealing machine numbers its boards 1 to 99; neither of its files (DLM, DUP)

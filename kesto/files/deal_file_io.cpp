@@ -1,6 +1,5 @@
 #include "kesto/files/deal_file_io.h"
 
-#include <cerrno>
 #include <cstring>
 
 #include "kesto/files/deal_file.h"
@@ -17,9 +16,8 @@ StatusOr<std::string> ReadDealFileBytes(const std::string& fileName) {
         if (reason.starts_with("cannot ")) {
             reason[0] = 'C';
         }
-        const int error = file.status.SystemError();
-        file.status = Status::Failure(
-            error == EFBIG ? fileName + " is too big for a deal file." : reason + ".", error);
+        file.status = file.status.WithReason(
+            file.status.IsBroken() ? fileName + " is too big for a deal file." : reason + ".");
     }
     return file;
 }

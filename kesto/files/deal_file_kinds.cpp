@@ -1,5 +1,8 @@
 #include "kesto/files/deal_file_kinds.h"
 
+#include <algorithm>
+#include <array>
+
 namespace kesto {
 
 const DealFileKindRow* FindDealFileKind(DealFileKind kind) {
@@ -18,6 +21,24 @@ const DealFileKindRow* FindDealFileKind(int fileType) {
         }
     }
     return nullptr;
+}
+
+DealFileKind RecogniseDealFile(std::string_view bytes) {
+    static const auto inOrder = [] {
+        std::array<const DealFileKindRow*, std::size(kDealFileKinds)> rows{};
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            rows[i] = &kDealFileKinds[i];
+        }
+        std::ranges::sort(rows, {},
+                          [](const DealFileKindRow* row) { return row->recognitionOrder; });
+        return rows;
+    }();
+    for (const DealFileKindRow* row : inOrder) {
+        if (row->recognise(bytes)) {
+            return row->kind;
+        }
+    }
+    return DealFileKind::Unknown;
 }
 
 }  // namespace kesto

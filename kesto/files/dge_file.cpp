@@ -33,8 +33,8 @@ Status ParseDGEFile(std::string_view bytes, DealFileContents& contents) {
     return ParseBoardRecords(bytes, kLayout, contents);
 }
 
-bool StartsLikeDGEFile(std::string_view firstBytes) {
-    return firstBytes.starts_with('\x06');
+bool StartsLikeDGEFile(std::string_view bytes) {
+    return bytes.starts_with(kSpadeMark);
 }
 
 }  // namespace kesto

@@ -30,6 +30,6 @@ Status ParseDGEFile(std::string_view bytes, DealFileContents& contents);
 
 // True when a file's first byte is the spade mark that opens every DGE record; no other kind of
 // deal file starts with it.
-bool StartsLikeDGEFile(std::string_view firstBytes);
+bool StartsLikeDGEFile(std::string_view bytes);
 
 }  // namespace kesto

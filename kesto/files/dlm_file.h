@@ -39,6 +39,9 @@ std::string DLMFileText(const tBoardSet& boardSet, std::string_view header1,
 Status WriteDLMFile(const std::string& fileName, const tBoardSet& boardSet,
                     std::string_view header1, std::string_view header2, DealSource mode);
 
+// True when the file begins with "[Document]", as the machine's document files do.
+bool StartsLikeDLMFile(std::string_view bytes);
+
 // Header lines and DealsComplete from the first Headline line (no Headline: both empty,
 // DealsComplete false), the board range from the first "From board=" and "To board=" lines
 // (1 and 99 when missing or not a number; swapped when reversed), then every "Board " line

@@ -11,8 +11,9 @@ namespace kesto {
 
 namespace {
 
-constexpr std::size_t kTextOffset = 78;
-constexpr std::size_t kCountOffset = 146;
+// The hands part follows the card numbers, the machine's settings follow the hands.
+constexpr std::size_t kTextOffset = kCardNumberPartSize;
+constexpr std::size_t kCountOffset = kTextOffset + kHandsPartSize;
 
 }  // namespace
 
@@ -57,6 +58,14 @@ Status WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet) {
         return Status::Failure("Error writing .DUP file.");
     }
     return {};
+}
+
+bool StartsLikeDUPFile(std::string_view bytes) {
+    if (!OpensWithCardNumberDigits(bytes)) {
+        return false;
+    }
+    const char next = bytes.size() > kTextOffset ? bytes[kTextOffset] : ' ';
+    return next == ' ' || next == '\0' || next == kSpadeMark;
 }
 
 Status ParseDUPFile(std::string_view bytes, DealFileContents& contents) {

@@ -37,6 +37,10 @@ std::string DUPFileBytes(const tBoardSet& boardSet);
 // "Error writing .DUP file." and the old file is unchanged.
 Status WriteDUPFile(const std::string& fileName, const tBoardSet& boardSet);
 
+// True when the file opens as a DUP record does: kCardNumberPartSize digits, then a blank, a
+// NUL or the hands part's kSpadeMark (or nothing: a missing byte counts as a blank).
+bool StartsLikeDUPFile(std::string_view bytes);
+
 // Fails, with the board set empty and a sentence naming the board, on more than kMaxBoards
 // records, a partial last record ("Board 3 is cut short."), a card field that is not a number
 // ("Board 1 holds \"x1\", which is no card number.") and an impossible deal (a card listed

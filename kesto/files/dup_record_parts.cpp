@@ -12,7 +12,7 @@ namespace kesto {
 namespace {
 
 // The suit marks of the IBM PC character set: spade, heart, diamond, club.
-constexpr char kMarks[] = {'\x06', '\x03', '\x04', '\x05'};
+constexpr char kMarks[] = {kSpadeMark, '\x03', '\x04', '\x05'};
 constexpr int kSuitBase[] = {15, 28, 41, 54};
 
 int MarkIndex(char c) {
@@ -25,6 +25,11 @@ int MarkIndex(char c) {
 }
 
 }  // namespace
+
+bool OpensWithCardNumberDigits(std::string_view part) {
+    return part.size() >= kCardNumberPartSize &&
+           std::all_of(part.begin(), part.begin() + kCardNumberPartSize, IsAsciiDigit);
+}
 
 std::string TwoDigits(int number) {
     return (number < 10 ? "0" : "") + std::to_string(number);

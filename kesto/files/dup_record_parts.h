@@ -16,6 +16,13 @@ namespace kesto {
 inline constexpr std::size_t kCardNumberPartSize = 78;
 inline constexpr std::size_t kHandsPartSize = 68;
 
+// The suit mark that opens the hands part: the spade of the IBM PC character set.
+inline constexpr char kSpadeMark = '\x06';
+
+// True when the part opens with a whole card-number part as the dealing programs write it:
+// kCardNumberPartSize digits.
+bool OpensWithCardNumberDigits(std::string_view part);
+
 // The number in decimal with "0" in front below 10 ("07", "12", "123").
 std::string TwoDigits(int number);
 

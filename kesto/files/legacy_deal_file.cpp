@@ -6,6 +6,7 @@
 #include "kesto/deal/card.h"
 #include "kesto/files/deal_check.h"
 #include "kesto/files/deal_file_io.h"
+#include "kesto/files/own_deal_file.h"
 #include "kesto/platform/ascii_text.h"
 
 namespace kesto {
@@ -64,6 +65,12 @@ std::string SeatLineFault(std::string_view line) {
 
 }  // namespace
 
+bool StartsLikeLegacyDealFile(std::string_view bytes) {
+    const std::string line = FirstLineOfKestoFile(bytes);
+    return line.starts_with("Kesto ") &&
+           (line.ends_with(kGeneratedWords) || line.ends_with(kEnteredWords));
+}
+
 bool ReadLegacyHandLine(std::string_view line, tDeal& deal) {
     if (!SeatLineFault(line).empty()) {
         return false;
@@ -81,7 +88,7 @@ bool ReadLegacyHandLine(std::string_view line, tDeal& deal) {
 
 Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
-    contents.dealsComplete = RecogniseDealFile(bytes).dealsComplete;
+    contents.dealsComplete = FirstLineOfKestoFile(bytes).ends_with(kGeneratedWords);
     const auto refuse = [&contents](std::string reason) {
         contents = {};
         return Status::Failure(std::move(reason));

@@ -12,6 +12,10 @@
 
 namespace kesto {
 
+// True when the file begins with "Kesto " and its first line (FirstLineOfKestoFile) ends with
+// the own file's kGeneratedWords or kEnteredWords.
+bool StartsLikeLegacyDealFile(std::string_view bytes);
+
 // Adds the four holdings of one seat line to the deal. False (a read error) when the line is
 // blank, its first non-blank character is not a seat letter N, E, S or W in either case, or
 // it does not hold exactly three dots. Blanks are every byte up to and including the space.
@@ -23,7 +27,8 @@ bool ReadLegacyHandLine(std::string_view line, tDeal& deal);
 // (the ten may be "T", "10" or "1"; blanks and
 // "-" are no cards and are skipped), a card named twice, a seat named twice in one board, an
 // impossible deal, or more than kMaxBoards boards. Hands of fewer than 13 cards are read as
-// they stand, for the hand-entry checks.
+// they stand, for the hand-entry checks. DealsComplete is true when the first line ends with
+// kGeneratedWords.
 Status ParseLegacyDealFile(std::string_view bytes, DealFileContents& contents);
 
 }  // namespace kesto

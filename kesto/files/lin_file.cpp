@@ -18,6 +18,9 @@ constexpr std::string_view kEol = "\r\n";
 constexpr std::string_view kSuitLetters = "SHDC";
 // The md hands, from South clockwise.
 constexpr Seat kMdSeats[] = {Seat::South, Seat::West, Seat::North, Seat::East};
+// The sv letter of each vulnerability as BoardVulnerability names it.
+constexpr std::pair<char, std::string_view> kSvLetters[] = {
+    {'o', "None"}, {'n', "NS"}, {'e', "EW"}, {'b', "All"}};
 
 // The blanks of a LIN value: spaces, tabs and a carriage return inside a line.
 bool IsLinBlank(char c) {
@@ -27,6 +30,7 @@ bool IsLinBlank(char c) {
 struct LinPair {
     std::string_view key, value;
     bool closed;  // the value ends in "|", not at the end of its line
+    int line;
 };
 
 // Every pair of every line, in order. A line's text after its last "|" that is no key and
@@ -34,7 +38,7 @@ struct LinPair {
 std::vector<LinPair> LinPairs(std::string_view text) {
     std::vector<LinPair> pairs;
     LineReader lines(text);
-    while (!lines.AtEnd()) {
+    for (int number = 1; !lines.AtEnd(); ++number) {
         const std::string_view line = lines.Next();
         std::size_t pos = 0;
         for (std::size_t bar = line.find('|'); bar != std::string_view::npos;
@@ -43,7 +47,7 @@ std::vector<LinPair> LinPairs(std::string_view text) {
             const bool closed = end != std::string_view::npos;
             const std::size_t stop = closed ? end : line.size();
             pairs.push_back({Trim(line.substr(pos, bar - pos), IsLinBlank),
-                             line.substr(bar + 1, stop - bar - 1), closed});
+                             line.substr(bar + 1, stop - bar - 1), closed, number});
             if (!closed) {
                 break;
             }
@@ -55,6 +59,18 @@ std::vector<LinPair> LinPairs(std::string_view text) {
 
 bool IsKey(const LinPair& pair, std::string_view key) {
     return EqualsIgnoringCase(pair.key, key);
+}
+
+// The first byte of a key that no text holds (a NUL, a control character), or none. Such a
+// pair is damage: it may have been the md pair of a board.
+std::optional<unsigned char> ByteNoKeyHolds(std::string_view key) {
+    for (const char c : key) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < ' ' || byte == 0x7F) {
+            return byte;
+        }
+    }
+    return std::nullopt;
 }
 
 // "o7", "c7" (a room and the board) or "Board 7" (a word and the board); 0 when there is none.
@@ -74,13 +90,16 @@ int BoardNumberIn(std::string_view text, bool room) {
     return number && *number > 0 ? *number : 0;
 }
 
-// The pairs of one board: its md pair and the number its qx or ah pair gives.
+// The pairs of one board: its md and sv pairs, the number its qx or ah pair gives, and the
+// first pair whose key is damaged.
 struct LinBoard {
-    std::optional<LinPair> md;
+    std::optional<LinPair> md, sv, damaged;
     bool hasQx = false, hasAh = false;
     int qxNumber = 0, ahNumber = 0;
 
     int Number() const { return qxNumber > 0 ? qxNumber : ahNumber; }
+    // The pairs before the first board (the event, the players) make no board.
+    bool IsBoard() const { return md || sv || damaged || hasQx || hasAh; }
 };
 
 std::vector<LinBoard> LinBoards(const std::vector<LinPair>& pairs) {
@@ -89,8 +108,12 @@ std::vector<LinBoard> LinBoards(const std::vector<LinPair>& pairs) {
         const bool qx = IsKey(pair, "qx");
         const bool md = IsKey(pair, "md");
         const bool ah = IsKey(pair, "ah");
+        const bool sv = IsKey(pair, "sv");
+        const bool damaged = ByteNoKeyHolds(pair.key).has_value();
         LinBoard& current = boards.back();
-        if ((qx && (current.hasQx || current.md)) || (md && current.md) || (ah && current.hasAh)) {
+        // A damaged pair after a board's md pair is taken for the next board's md pair.
+        if ((qx && (current.hasQx || current.md)) || ((md || damaged) && current.md) ||
+            (ah && current.hasAh) || (sv && current.sv)) {
             boards.emplace_back();
         }
         LinBoard& board = boards.back();
@@ -102,9 +125,50 @@ std::vector<LinBoard> LinBoards(const std::vector<LinPair>& pairs) {
         } else if (ah) {
             board.hasAh = true;
             board.ahNumber = BoardNumberIn(pair.value, false);
+        } else if (sv) {
+            board.sv = pair;
+        } else if (damaged && !board.damaged) {
+            board.damaged = pair;
         }
     }
     return boards;
+}
+
+// What keeps a board from being read before its cards are: a damaged pair or no md pair, as
+// the rest of a sentence that begins with the board; empty when nothing does.
+std::string LinBoardFault(const LinBoard& board) {
+    if (board.damaged) {
+        return "has a pair whose name holds the byte " +
+               std::to_string(*ByteNoKeyHolds(board.damaged->key)) + " (line " +
+               std::to_string(board.damaged->line) + ")";
+    }
+    if (!board.md) {
+        return "has no deal: its md pair is missing";
+    }
+    return {};
+}
+
+// The dealer an md value gives by its first digit: 1 South, then clockwise as its hands.
+std::optional<Seat> LinDealer(std::string_view md) {
+    md = Trim(md, IsLinBlank);
+    if (md.empty() || md.front() < '1' || md.front() > '4') {
+        return std::nullopt;
+    }
+    return kMdSeats[md.front() - '1'];
+}
+
+// An sv value as BoardVulnerability names it ("0" is none too); none for a letter it does not
+// know.
+std::optional<std::string_view> LinVulnerability(const std::optional<LinPair>& sv) {
+    const std::string_view text = sv ? Trim(sv->value, IsLinBlank) : std::string_view();
+    const char letter =
+        text.size() == 1 ? AsciiLower(text.front() == '0' ? 'o' : text.front()) : ' ';
+    for (const auto& [given, name] : kSvLetters) {
+        if (letter == given) {
+            return name;
+        }
+    }
+    return std::nullopt;
 }
 
 // Reads one md hand into the deal; empty, or the fault.
@@ -165,8 +229,7 @@ std::string ReadLinDeal(std::string_view md, tDeal& deal) {
 
 std::string LINFileText(const tBoardSet& boardSet, std::string_view header1,
                         std::string_view header2) {
-    // The md dealer digit of each seat, clockwise from North; the sv letter of each
-    // vulnerability.
+    // The md dealer digit of each seat, clockwise from North.
     static constexpr char kDealerDigits[] = {'3', '4', '1', '2'};
     const auto field = [](std::string_view line) {
         std::string text = OneLine(line);
@@ -176,13 +239,19 @@ std::string LINFileText(const tBoardSet& boardSet, std::string_view header1,
         return text;
     };
     const auto vulnerability = [](std::string_view vul) {
-        return vul == "NS" ? 'n' : vul == "EW" ? 'e' : vul == "All" ? 'b' : 'o';
+        for (const auto& [letter, name] : kSvLetters) {
+            if (name == vul) {
+                return letter;
+            }
+        }
+        return 'o';
     };
     std::string text;
     text.reserve(64 + boardSet.size() * 90);
     if (!header1.empty() || !header2.empty()) {
-        text += "vg|" + field(header1) + "," + field(header2) + ",P,1," +
-                std::to_string(boardSet.size()) + ",,0,,0|";
+        text += "vg|" + Windows1252ToUtf8(field(header1)) + "," +
+                Windows1252ToUtf8(field(header2)) + ",P,1," + std::to_string(boardSet.size()) +
+                ",,0,,0|";
         text += kEol;
     }
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
@@ -221,13 +290,17 @@ Status ParseLINFile(std::string_view bytes, DealFileContents& contents) {
     std::vector<int> numbers;
     std::map<int, std::size_t> placeOfNumber;
     for (const LinBoard& board : LinBoards(pairs)) {
-        if (!board.md) {
+        if (!board.IsBoard()) {
             continue;
         }
         const int number = board.Number();
-        const int named = number > 0 ? number : static_cast<int>(numbers.size()) + 1;
+        const int place = static_cast<int>(numbers.size()) + 1;
+        const int named = number > 0 ? number : place;
+        std::string fault = LinBoardFault(board);
         tDeal deal;
-        std::string fault = ReadLinDeal(board.md->value, deal);
+        if (fault.empty()) {
+            fault = ReadLinDeal(board.md->value, deal);
+        }
         // A line that ends before the closing "|" may have lost cards, unless all 52 are there.
         if (fault.empty() && !board.md->closed && deal.CardCount() != kCardsInDeck) {
             fault = "is cut short";
@@ -247,6 +320,9 @@ Status ParseLINFile(std::string_view bytes, DealFileContents& contents) {
         }
         if (number > 0) {
             placeOfNumber.emplace(number, read.boardSet.size());
+        }
+        if (!KeepsRotation(LinDealer(board.md->value), LinVulnerability(board.sv), place, named)) {
+            read.otherDealerOrVulnerability.push_back(place);
         }
         read.boardSet.push_back(deal);
         numbers.push_back(number);
@@ -280,6 +356,16 @@ bool HoldsLINDeal(std::string_view text) {
         }
     }
     return false;
+}
+
+bool StartsLikeLINFile(std::string_view bytes) {
+    if (bytes.starts_with(kUtf8ByteOrderMark)) {
+        bytes.remove_prefix(kUtf8ByteOrderMark.size());
+    }
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    const auto letter = [](char c) { return AsciiLower(c) >= 'a' && AsciiLower(c) <= 'z'; };
+    return start != std::string_view::npos && bytes.size() - start >= 3 && letter(bytes[start]) &&
+           letter(bytes[start + 1]) && bytes[start + 2] == '|';
 }
 
 }  // namespace kesto

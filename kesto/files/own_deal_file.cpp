@@ -1,5 +1,6 @@
 #include "kesto/files/own_deal_file.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "kesto/deal/deal_notation.h"
@@ -19,12 +20,26 @@ void AppendLine(std::string& text, std::string_view line) {
 
 }  // namespace
 
+std::string FirstLineOfKestoFile(std::string_view bytes) {
+    std::string line(bytes.substr(0, kRecognitionBytes));
+    line.resize(kRecognitionBytes, ' ');
+    // Line feeds end the line too, so files with bare LF line ends are judged the same way.
+    line.resize(std::min(line.find_first_of("\r\n"), line.size()));
+    return line;
+}
+
+bool StartsLikeOwnDealFile(std::string_view bytes) {
+    const std::string line = FirstLineOfKestoFile(bytes);
+    return line.starts_with("% Kesto ") && (line.find(kGeneratedWords) != std::string::npos ||
+                                            line.find(kEnteredWords) != std::string::npos);
+}
+
 std::string OwnDealFileText(const tBoardSet& boardSet, std::string_view header1,
                             std::string_view header2, DealSource mode) {
     std::string text;
     text.reserve(64 + boardSet.size() * 260);
-    AppendLine(text, mode == DealSource::Generate ? "% Kesto 3.2 Hands randomly generated."
-                                                  : "% Kesto 3.2 Hands entered by user.");
+    AppendLine(text, "% Kesto 3.2" + std::string(mode == DealSource::Generate ? kGeneratedWords
+                                                                              : kEnteredWords));
     AppendLine(text, "% PBN 1.0");
     AppendLine(text, "% " + OneLine(header1));
     AppendLine(text, "% " + OneLine(header2));
@@ -61,7 +76,7 @@ Status WriteOwnDealFile(const std::string& fileName, const tBoardSet& boardSet,
 
 Status ParseOwnDealFile(std::string_view bytes, DealFileContents& contents) {
     contents = {};
-    contents.dealsComplete = RecogniseDealFile(bytes).dealsComplete;
+    contents.dealsComplete = FirstLineOfKestoFile(bytes).find(kGeneratedWords) != std::string::npos;
     LineReader lines(bytes);
     lines.Next();
     lines.Next();

@@ -346,15 +346,6 @@ std::optional<std::string_view> VulnerabilityOf(const std::optional<std::string>
     return std::nullopt;
 }
 
-// True when the dealer and vulnerability the game gives, where it gives them, are the usual
-// rotation's for the board number.
-bool FollowsRotation(const TagValues& values, int boardNumber) {
-    const std::optional<Seat> dealer = DealerOf(values[kDealer]);
-    const std::optional<std::string_view> vulnerable = VulnerabilityOf(values[kVulnerable]);
-    return (!dealer || *dealer == BoardDealer(boardNumber)) &&
-           (!vulnerable || *vulnerable == BoardVulnerability(boardNumber));
-}
-
 // The words of a tag's section, comments and "%" lines left out.
 std::vector<std::string_view> SectionWords(std::string_view section) {
     std::vector<std::string_view> words;
@@ -507,9 +498,8 @@ class PbnBoards {
             return Status::Failure(BoardFault(named, fault));
         }
         deal.CompleteTheHandLeftOut();
-        // A board renumbered with its own number's dealer and vulnerability is told as a
-        // change of number.
-        if (!FollowsRotation(values, place) && !FollowsRotation(values, named)) {
+        if (!KeepsRotation(DealerOf(values[kDealer]), VulnerabilityOf(values[kVulnerable]), place,
+                           named)) {
             contents_.otherDealerOrVulnerability.push_back(place);
         }
         contents_.boardSet.push_back(deal);

@@ -1,31 +1,12 @@
 #include "kesto/files/read_deal_file.h"
 
-#include "kesto/files/bri_file.h"
 #include "kesto/files/deal_file_io.h"
-#include "kesto/files/dge_file.h"
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/dup_file.h"
-#include "kesto/files/legacy_deal_file.h"
-#include "kesto/files/lin_file.h"
-#include "kesto/files/own_deal_file.h"
-#include "kesto/files/pbn_reader.h"
+#include "kesto/files/deal_file_kinds.h"
+#include "kesto/platform/text_encoding.h"
 
 namespace kesto {
 
 namespace {
-
-// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or an ASCII character with a
-// zero byte beside it.
-bool LooksLikeUtf16(std::string_view bytes) {
-    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
-        return true;
-    }
-    const auto ascii = [](char c) {
-        return c == '\t' || c == '\n' || c == '\r' || (c >= ' ' && c <= '~');
-    };
-    return bytes.size() >= 2 &&
-           ((bytes[0] == '\0' && ascii(bytes[1])) || (ascii(bytes[0]) && bytes[1] == '\0'));
-}
 
 // Why no reader takes the file.
 std::string UnknownKindReason(std::string_view bytes) {
@@ -47,47 +28,10 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         return file.status;
     }
     const std::string& bytes = file.value;
-    Status parsed;
-    DealFileKind kind = RecogniseDealFile(bytes).kind;
-    // A PBN file without a version line may give its first Deal tag after many other lines,
-    // and a LIN file its first md pair after the players and the auction.
-    if (kind == DealFileKind::Unknown && HoldsPbnDealTag(bytes)) {
-        kind = DealFileKind::Pbn;
-    } else if (kind == DealFileKind::Unknown && HoldsLINDeal(bytes)) {
-        kind = DealFileKind::Lin;
-    }
-    switch (kind) {
-        case DealFileKind::Own:
-            parsed = ParseOwnDealFile(bytes, contents);
-            break;
-        case DealFileKind::Legacy:
-            parsed = ParseLegacyDealFile(bytes, contents);
-            break;
-        case DealFileKind::Dlm:
-            parsed = ParseDLMFile(bytes, contents);
-            break;
-        case DealFileKind::Dup:
-            parsed = ParseDUPFile(bytes, contents);
-            contents.header1.clear();
-            contents.header2.clear();
-            contents.dealsComplete = true;
-            break;
-        case DealFileKind::Pbn:
-            parsed = ParsePbnFile(bytes, contents);
-            break;
-        case DealFileKind::Bri:
-            parsed = ParseBRIFile(bytes, contents);
-            break;
-        case DealFileKind::Dge:
-            parsed = ParseDGEFile(bytes, contents);
-            break;
-        case DealFileKind::Lin:
-            parsed = ParseLINFile(bytes, contents);
-            break;
-        case DealFileKind::Unknown:
-            parsed = Status::Failure(UnknownKindReason(bytes));
-            break;
-    }
+    const DealFileKind kind = RecogniseDealFile(bytes);
+    const DealFileKindRow* row = FindDealFileKind(kind);
+    Status parsed =
+        row != nullptr ? row->read(bytes, contents) : Status::Failure(UnknownKindReason(bytes));
     // A file that yields no deal at all would leave the print page with nothing on it.
     if (parsed.Ok() && contents.boardSet.empty()) {
         parsed = Status::Failure("The file holds no deals.");
@@ -96,6 +40,7 @@ Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents) 
         contents = {};
         return Status::Failure("Error reading " + fileName + ". " + parsed.Reason());
     }
+    contents.kind = kind;
     return {};
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reading deals from a file of any kind: the kind is recognised from the first bytes,
-// whatever the file's name or the filter the user chose, and the matching reader runs.
+// Reading deals from a file of any kind: the kind is recognised from the file's bytes
+// (RecogniseDealFile), whatever its name or the filter the user chose, and its reader runs.
 
 #include <string>
 
@@ -13,9 +13,8 @@ namespace kesto {
 // system's reason naming the file exactly as given, as a sentence; an unknown kind, a
 // malformed file or a file that holds no deal fails with "Error reading " + fileName + "."
 // and the reason ("Error reading a.kst. Board 3 holds the ten of hearts twice.", "... The
-// file holds no deals."). On failure the board set is empty. DUP files give empty header lines and
-// complete deals; a DLM file without a Headline line gives DealsComplete false. A file that no
-// other kind claims is read as PBN when it holds a Deal tag anywhere (ParsePbnFile).
+// file holds no deals."). On failure the board set is empty. On success contents.kind is the
+// kind read; BRI and DGE files hold no header lines (holdsHeaderLines false).
 Status ReadAnyDealFile(const std::string& fileName, DealFileContents& contents);
 
 }  // namespace kesto

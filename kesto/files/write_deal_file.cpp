@@ -1,24 +1,17 @@
 #include "kesto/files/write_deal_file.h"
 
-#include "kesto/files/bri_file.h"
-#include "kesto/files/deal_file_io.h"
 #include "kesto/files/deal_file_kinds.h"
-#include "kesto/files/dge_file.h"
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/dup_file.h"
-#include "kesto/files/lin_file.h"
-#include "kesto/files/own_deal_file.h"
-#include "kesto/files/pbn_writer.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto {
 
-DealFileKind SaveKindOfFileName(std::string_view fileName) {
+std::optional<DealFileKind> SavedKindOfExtension(std::string_view fileName) {
     const std::size_t slash = fileName.find_last_of('/');
     const std::string_view base =
         slash == std::string_view::npos ? fileName : fileName.substr(slash + 1);
     const std::size_t dot = base.find_last_of('.');
     if (dot == std::string_view::npos) {
-        return DealFileKind::Own;
+        return std::nullopt;
     }
     const std::string extension = UpperAscii(base.substr(dot + 1));
     for (const DealFileKindRow& row : kDealFileKinds) {
@@ -26,7 +19,11 @@ DealFileKind SaveKindOfFileName(std::string_view fileName) {
             return row.kind;
         }
     }
-    return DealFileKind::Own;
+    return std::nullopt;
+}
+
+DealFileKind SaveKindOfFileName(std::string_view fileName) {
+    return SavedKindOfExtension(fileName).value_or(DealFileKind::Own);
 }
 
 namespace {
@@ -52,30 +49,16 @@ Status RefuseDealsNotWhole(const tBoardSet& boardSet, std::string_view extension
 
 Status WriteDealFile(DealFileKind kind, const std::string& fileName, const DealsToWrite& deals) {
     const DealFileKindRow* row = FindDealFileKind(kind);
-    if (row != nullptr && row->wholeDealsOnly) {
+    if (row == nullptr || row->write == nullptr) {
+        row = FindDealFileKind(DealFileKind::Own);
+    }
+    if (row->wholeDealsOnly) {
         const Status refused = RefuseDealsNotWhole(deals.boardSet, row->extension);
         if (!refused.Ok()) {
             return refused;
         }
     }
-    switch (kind) {
-        case DealFileKind::Dlm:
-            return WriteDLMFile(fileName, deals.boardSet, deals.header1, deals.header2, deals.mode);
-        case DealFileKind::Dup:
-            return WriteDUPFile(fileName, deals.boardSet);
-        case DealFileKind::Pbn:
-            return WritePbnFile(fileName, {deals.boardSet, deals.header1, deals.header2, deals.date,
-                                           deals.boardTags});
-        case DealFileKind::Bri:
-            return WriteBRIFile(fileName, deals.boardSet);
-        case DealFileKind::Dge:
-            return WriteDGEFile(fileName, deals.boardSet);
-        case DealFileKind::Lin:
-            return WriteLINFile(fileName, deals.boardSet, deals.header1, deals.header2);
-        default:
-            return WriteOwnDealFile(fileName, deals.boardSet, deals.header1, deals.header2,
-                                    deals.mode);
-    }
+    return row->write(fileName, deals);
 }
 
 }  // namespace kesto

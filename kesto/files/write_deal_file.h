@@ -26,7 +26,9 @@ struct DealsToWrite {
 };
 
 // By the file name's extension, in any case: the kind of kDealFileKinds (deal_file_kinds.h)
-// that Kesto saves with that extension, or else the own file.
+// that Kesto saves with that extension; none for a name without an extension or with another.
+std::optional<DealFileKind> SavedKindOfExtension(std::string_view fileName);
+// SavedKindOfExtension, or else the own file.
 DealFileKind SaveKindOfFileName(std::string_view fileName);
 
 // Writes the board set as the given kind (Own for Legacy and Unknown too; Pbn a PBN 2.1 export

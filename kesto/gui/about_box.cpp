@@ -40,9 +40,12 @@ QPixmap DrawnIcon(int size) {
     return pixmap;
 }
 
+QString Latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString ProgramVersion() {
-    return QString::fromLatin1(kProgramVersion.data(),
-                               static_cast<qsizetype>(kProgramVersion.size()));
+    return Latin1(kProgramVersion);
 }
 
 }  // namespace
@@ -109,6 +112,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
 
     auto* version = new QLabel("Version " + ProgramVersion());
     version->setObjectName("Version");
+    auto* licence = new QLabel(Latin1(kProgramCopyright) + "\n" + Latin1(kProgramLicence));
+    licence->setObjectName("Licence");
 
     auto* link = new LinkLabel("About Kesto " + ProgramVersion() + " in the manual",
                                QDir::toNativeSeparators(QDir(HelpFolder()).filePath("about.html")),
@@ -123,6 +128,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
     auto* texts = new QVBoxLayout;
     texts->addWidget(product);
     texts->addWidget(version);
+    texts->addWidget(licence);
     texts->addSpacing(8);
     texts->addWidget(link);
     auto* top = new QHBoxLayout;

@@ -1,6 +1,6 @@
 #pragma once
-// The about box (Help, "&About"): the program's icon, name and version, and a link to the
-// manual's page about Kesto, which ships with the program and opens in the system's browser.
+// The about box (Help, "&About"): the program's icon, name, version and licence, and a link to
+// the manual's page about Kesto, which ships with the program and opens in the system's browser.
 
 #include <QDialog>
 #include <QIcon>

@@ -10,6 +10,8 @@
 #include "kesto/gui/kesto_application.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/screenshots.h"
+#include "kesto/gui/window_place.h"
 #include "kesto/options/language_table.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/display.h"
@@ -59,10 +61,7 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
 
     const std::unique_ptr<Clock> clock = MakeSystemClock();
     LanguageTable languages;
-    {
-        SettingsStore store(settingsPath);
-        languages.LoadFromSettings(store);
-    }
+    languages.LoadFromSettings(SettingsFile{settingsPath});
     MainWindow window(*clock, languages, settingsPath);
     const bool started = window.FormCreate();
     // The options dialog comes next, also when start-up ends the program (destroying it
@@ -74,7 +73,8 @@ int StartAndRun(const std::string& settingsPath, const std::string& screenshotFo
     }
     window.show();
     if (!screenshotFolder.empty()) {
-        const bool saved = window.SaveScreenshots(QString::fromStdString(screenshotFolder));
+        const bool saved =
+            SaveScreenshots(window, &options, QString::fromStdString(screenshotFolder));
         return saved ? 0 : 1;
     }
     if (!dealFile.empty()) {
@@ -100,6 +100,8 @@ int RunGui(int argc, char** argv, const std::string& settingsPath,
                        message.text);
     }
     QApplication::setApplicationName("Kesto");
+    QApplication::setWindowIcon(KestoWindowIcon());
+    QGuiApplication::setDesktopFileName("kesto");  // the menu entry, for the window's icon
     // Failures while the window runs are reported by the application and the program goes
     // on; one that stops the start itself (or escapes the message loop) is reported here and
     // ends the program.

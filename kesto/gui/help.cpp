@@ -45,6 +45,10 @@ bool ShowHelpSearch(QWidget* parent) {
     return ShowHelpPage(parent, "search.html");
 }
 
+bool ShowHelpPlans(QWidget* parent) {
+    return ShowHelpPage(parent, "plans.html");
+}
+
 bool ShowHelpAbout(QWidget* parent) {
     return ShowHelpPage(parent, "about.html");
 }

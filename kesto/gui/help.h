@@ -15,6 +15,8 @@ QString HelpFolder();
 bool ShowHelpContents(QWidget* parent);
 // Help, "&Topic search": help/search.html.
 bool ShowHelpSearch(QWidget* parent);
+// Help, "&Dealing to a plan", and the plan dialog's Help: help/plans.html.
+bool ShowHelpPlans(QWidget* parent);
 // The about box's link: help/about.html, the manual's page about Kesto and its version.
 bool ShowHelpAbout(QWidget* parent);
 

@@ -50,9 +50,13 @@ HtmlWarnDialog::HtmlWarnDialog(const HtmlHintsTexts& texts, QWidget* parent) : Q
     auto* no = new QPushButton(style()->standardIcon(QStyle::SP_DialogNoButton),
                                ToQString(kHtmlHintsNoCaption));
     no->setObjectName("BitBtn2");
+    // Cancel, as Esc and the close box: no options, no page.
+    auto* cancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel");
+    cancel->setObjectName("CancelBtn");
     buttons->addStretch();
     buttons->addWidget(yes);
     buttons->addWidget(no);
+    buttons->addWidget(cancel);
     buttons->addStretch();
     layout->addLayout(buttons);
 
@@ -68,6 +72,7 @@ HtmlWarnDialog::HtmlWarnDialog(const HtmlHintsTexts& texts, QWidget* parent) : Q
         answer_ = HtmlHintsAnswer::No;
         accept();
     });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     layout->setSizeConstraint(QLayout::SetFixedSize);  // a fixed-size dialog
     adjustSize();

@@ -1,7 +1,7 @@
 #pragma once
 // The HTML hints dialog (THTMLWarnDlg) and the window side of the "&Create" command: a
 // fixed-size dialog centred on the screen with only a close box, four labels, a Yes button, a
-// No button that goes ahead, and the "Do not show this alert again" check box.
+// No button that goes ahead, Cancel, and the "Do not show this alert again" check box.
 
 #include <QDialog>
 #include <functional>
@@ -18,7 +18,7 @@ class HtmlWarnDialog : public QDialog {
   public:
     explicit HtmlWarnDialog(const HtmlHintsTexts& texts, QWidget* parent = nullptr);
 
-    // After exec(): Yes, No, or Closed for the close box and Esc; and the check box.
+    // After exec(): Yes, No, or Closed for Cancel, the close box and Esc; and the check box.
     HtmlHintsResult Result() const;
 
   private:

@@ -3,18 +3,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDialog>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -23,15 +16,12 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <functional>
+#include <algorithm>
 
-#include "kesto/deal/deal_notation.h"
-#include "kesto/deal/generate.h"
-#include "kesto/deal/random.h"
 #include "kesto/gui/about_box.h"
 #include "kesto/gui/analysis_wait.h"
+#include "kesto/gui/board_viewer.h"
 #include "kesto/gui/help.h"
 #include "kesto/gui/html_warn_dialog.h"
 #include "kesto/gui/option_dialog_widget.h"
@@ -39,6 +29,7 @@
 #include "kesto/gui/print_dialogs.h"
 #include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
+#include "kesto/gui/window_place.h"
 #include "kesto/gui/workflow_dialogs.h"
 #include "kesto/options/settings_table.h"
 #include "kesto/platform/shared_library.h"
@@ -50,6 +41,10 @@ namespace {
 
 constexpr int kClientWidth = 455;
 constexpr int kClientHeight = 359;
+constexpr int kPagesHeight = 318;
+// The print page is wider: its board viewer stands beside the controls.
+constexpr QRect kBoardViewer(kClientWidth, 6, 498, kPagesHeight - 12);
+constexpr int kPrintClientWidth = kClientWidth + kBoardViewer.width() + 8;
 constexpr char kSeatLetters[] = "NESW";
 
 QString Q(std::string_view text) {
@@ -139,9 +134,10 @@ void FitSuitText(QLineEdit* edit) {
 }  // namespace
 
 MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
-                       LibraryLoader loader)
-    : core_(std::make_unique<TKestoMain>(
-          *this, clock, languages, SettingsFile{std::move(settingsPath)}, std::move(loader))) {
+                       LibraryLoader loader, DoubleDummySolver* solver)
+    : core_(std::make_unique<TKestoMain>(*this, clock, languages,
+                                         SettingsFile{std::move(settingsPath)}, std::move(loader),
+                                         solver)) {
     core_->SetPrintOutputFactory(MakePrintOutput);
     setObjectName("KestoMain");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -152,10 +148,11 @@ MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::
     setFont(font);
     BuildMenus();
 
+    setWindowIcon(KestoWindowIcon());
+
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
     pages_ = new QStackedWidget(client);
-    pages_->setGeometry(0, 0, kClientWidth, 318);
+    pages_->setGeometry(0, 0, kClientWidth, kPagesHeight);
     pages_->addWidget(BuildFirstPage());
     pages_->addWidget(BuildEnterHandPage());
     pages_->addWidget(BuildPrintPage());
@@ -173,18 +170,48 @@ MainWindow::MainWindow(const Clock& clock, const LanguageTable& languages, std::
     connect(nextBtn_, &QPushButton::clicked, this, [this] { core_->NextBtnClick(); });
 
     setCentralWidget(client);
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    FitClient(kClientWidth);
     setWindowTitle(Q(texts::kCaptionFirst));
+}
+
+void MainWindow::FitClient(int width) {
+    QWidget* client = centralWidget();
+    if (client->width() == width) {
+        return;
+    }
+    client->setFixedSize(width, kClientHeight);
+    pages_->resize(width, kPagesHeight);
+    // The page buttons stay at the bottom right.
+    prevBtn_->move(width - 191, prevBtn_->y());
+    nextBtn_->move(width - 96, nextBtn_->y());
+    setFixedSize(width, kClientHeight + menuBar()->sizeHint().height());
+    // A window grown past the screen's right edge moves left, as far as the screen allows.
+    if (const QScreen* shown = isVisible() ? screen() : nullptr) {
+        const QRect room = shown->availableGeometry();
+        const int over = frameGeometry().right() - room.right();
+        if (over > 0) {
+            move(std::max(room.left(), x() - over), y());
+        }
+    }
 }
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu("&File");
-    connect(file->addAction("&Printer setup..."), &QAction::triggered, this,
+    connect(file->addAction("&New", QKeySequence(Qt::CTRL | Qt::Key_N)), &QAction::triggered, this,
+            [this] { core_->NewMenuClick(); });
+    QAction* open = file->addAction("&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
+    connect(open, &QAction::triggered, this, [this] { core_->OpenMenuClick(); });
+    saveAction_ = file->addAction("&Save...", QKeySequence(Qt::CTRL | Qt::Key_S));
+    connect(saveAction_, &QAction::triggered, this, [this] { core_->SaveBtnClick(); });
+    printAction_ = file->addAction("&Print...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(printAction_, &QAction::triggered, this, [this] { core_->PrintBtnClick(); });
+    connect(file->addAction("Printer set&up..."), &QAction::triggered, this,
             [this] { RunPrinterSetupDialog(this, core_->Settings().path); });
     file->addSeparator();
-    connect(file->addAction("E&xit"), &QAction::triggered, this, &QWidget::close);
+    connect(file->addAction("&Quit", QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered, this,
+            &QWidget::close);
 
     QMenu* options = menuBar()->addMenu("&Options");
     const char* pages[] = {"&Language...", "&Fonts...", "&Curtain Cards...", "&Other..."};
@@ -194,12 +221,15 @@ void MainWindow::BuildMenus() {
     }
 
     QMenu* help = menuBar()->addMenu("&Help");
-    connect(help->addAction("&Contents"), &QAction::triggered, this,
+    connect(help->addAction("&Contents", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
             [this] { ShowHelpContents(this); });
     connect(help->addAction("&Topic search"), &QAction::triggered, this,
             [this] { ShowHelpSearch(this); });
+    connect(help->addAction("&Dealing to a plan"), &QAction::triggered, this,
+            [this] { ShowHelpPlans(this); });
     help->addSeparator();
-    connect(help->addAction("&About"), &QAction::triggered, this, [this] { ShowAboutBox(this); });
+    connect(help->addAction("&About Kesto"), &QAction::triggered, this,
+            [this] { ShowAboutBox(this); });
 }
 
 void MainWindow::ShowOptions(int page) {
@@ -233,7 +263,7 @@ QWidget* MainWindow::BuildFirstPage() {
 
     randomCountGroup_ = new QGroupBox(Q(texts::kRandomCountLabel), page);
     randomCountGroup_->setObjectName("GroupBox7");
-    randomCountGroup_->setGeometry(8, 106, 439, 58);
+    randomCountGroup_->setGeometry(8, 106, 439, 74);
     randomCount_ = MakeCount(randomCountGroup_, "UpDown1", kNumHands.min, kNumHands.max);
     randomCount_->setGeometry(14, 24, 72, 24);
     connect(randomCount_, &QSpinBox::valueChanged, this,
@@ -244,18 +274,21 @@ QWidget* MainWindow::BuildFirstPage() {
     auto* planBtn = new QPushButton(Q(texts::kPlanButton), randomCountGroup_);
     planBtn->setObjectName("PlanBtn");
     planBtn->setGeometry(330, 23, 95, 26);
+    planLine_ = new QLabel(randomCountGroup_);
+    planLine_->setObjectName("PlanLine");
+    planLine_->setGeometry(110, 50, 315, 18);
     connect(dealToPlan_, &QCheckBox::clicked, this,
             [this](bool checked) { core_->PlanCheckBoxClick(checked); });
     connect(planBtn, &QPushButton::clicked, this, [this] {
-        if (const auto chosen = RunPlanDialog(this, {core_->PlanText(), core_->PlanMix()},
-                                              core_->RandomDealCount())) {
-            core_->PlanDlgOk(chosen->plan, chosen->mix);
+        if (const auto chosen =
+                RunPlanDialog(this, core_->CurrentPlan(), core_->RandomDealCount())) {
+            core_->PlanDlgOk(*chosen);
         }
     });
 
     headerGroup_ = new QGroupBox(Q(texts::kHeaderGroup), page);
     headerGroup_->setObjectName("HeaderGroup");
-    headerGroup_->setGeometry(8, 172, 439, 128);
+    headerGroup_->setGeometry(8, 188, 439, 124);
     line1_ = new QLineEdit(headerGroup_);
     line1_->setObjectName("Edit17");
     line1_->setGeometry(70, 26, 355, 24);
@@ -370,7 +403,7 @@ QWidget* MainWindow::BuildPrintPage() {
     statSheets_ = MakeCount(page, "UpDown5", kNumStatSheets.min, kNumStatSheets.max);
     statSheets_->setGeometry(330, 70, 72, 24);
     MakeLabel(page, "Nu&mber of statistic sheets", statSheets_, QRect(8, 72, 318, 20));
-    curtains_ = new QCheckBox("Print curtain cards", page);
+    curtains_ = new QCheckBox("Print cu&rtain cards", page);
     curtains_->setObjectName("CurtainsCheck");
     curtains_->setGeometry(8, 102, 250, 22);
     printBtn_ = new QPushButton("Prin&t", page);
@@ -389,7 +422,7 @@ QWidget* MainWindow::BuildPrintPage() {
     createBtn_ = new QPushButton("&Create", htmlGroup);
     createBtn_->setObjectName("CreateBtn");
     createBtn_->setGeometry(14, 26, 80, 26);
-    statsWithHtml_ = new QCheckBox("Include statistics in HTML", htmlGroup);
+    statsWithHtml_ = new QCheckBox("Inc&lude statistics in HTML", htmlGroup);
     statsWithHtml_->setObjectName("StatsWithHtmlCheck");
     statsWithHtml_->setGeometry(14, 60, 250, 22);
 
@@ -402,6 +435,11 @@ QWidget* MainWindow::BuildPrintPage() {
     analysisBar_->setGeometry(8, 274, 439, 20);
     analysisLabel_->hide();
     analysisBar_->hide();
+    boardViewer_ = new BoardViewer(page);
+    boardViewer_->setGeometry(kBoardViewer);
+    connect(boardViewer_, &BoardViewer::BoardChosen, this,
+            [this](int position) { core_->BoardListClick(position); });
+
     analysisPoll_ = new QTimer(this);
     analysisPoll_->setInterval(kAnalysisPollMs);
     connect(analysisPoll_, &QTimer::timeout, this, [this] { ShowAnalysis(); });
@@ -452,8 +490,9 @@ bool MainWindow::FormCreate() {
     if (core_->TerminateRequested()) {
         return false;
     }
+    place_ = std::make_unique<WindowPlace>();
     if (const QScreen* screen = QApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
+        move(place_->Where(screen->availableGeometry(), rect()));
     }
     return true;
 }
@@ -469,6 +508,10 @@ void MainWindow::ShowAnalysis() {
         progress.state == BackgroundAnalysis::State::Running && core_->CurrentPage() == Page::Print;
     analysisLabel_->setVisible(running);
     analysisBar_->setVisible(running);
+    // The viewer's board takes its makeable contracts as the analysis reaches it.
+    if (core_->CurrentPage() == Page::Print) {
+        boardViewer_->ShowBoard(core_->ViewedBoard());
+    }
     if (running) {
         ShowAnalysisProgress(*analysisBar_, progress);
         if (!analysisPoll_->isActive()) {
@@ -490,17 +533,22 @@ bool MainWindow::WaitForAnalysis(const BackgroundAnalysis& analysis) {
 }
 
 void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
-    setWindowTitle(Q(d.caption));
+    setWindowTitle(MessageToQString(d.caption));  // the caption may name the boards' file
     // The button's caption first: a page never shows beside the caption of another.
     nextBtn_->setText(Q(d.nextCaption));
+    FitClient(d.page == Page::Print ? kPrintClientWidth : kClientWidth);
     pages_->setCurrentIndex(static_cast<int>(d.page));
     prevBtn_->setEnabled(d.prevEnabled);
+    saveAction_->setEnabled(d.saveEnabled);
+    printAction_->setEnabled(d.printEnabled);
 
     Quietly(modeButtons_[static_cast<int>(d.mode)], [&](auto* w) { w->setChecked(true); });
     randomCountGroup_->setVisible(d.randomCountVisible);
     if (randomCount_->value() != d.randomCount) {
         Quietly(randomCount_, [&](auto* w) { w->setValue(d.randomCount); });
     }
+    randomCount_->setEnabled(d.randomCountEnabled);
+    planLine_->setText(ToQString(d.planLine));
     headerGroup_->setEnabled(d.headerEnabled);
     for (auto [edit, text] : {std::pair{line1_, &d.line1}, std::pair{line2_, &d.line2}}) {
         const QString shown = ToQString(*text);
@@ -537,6 +585,7 @@ void MainWindow::ShowDisplay(const MainWindowDisplay& d) {
     Quietly(curtains_, [&](auto* w) { w->setChecked(d.curtains); });
     Quietly(statsWithHtml_, [&](auto* w) { w->setChecked(d.statsWithHtml); });
     createBtn_->setEnabled(d.createEnabled);
+    boardViewer_->ShowList(d.boardList, d.viewedBoard);
     ShowAnalysis();
 }
 
@@ -557,12 +606,16 @@ ZeroCardsChoice MainWindow::TZeroCardsDlg(const std::string& text) {
     return RunZeroCardsDialog(this, text);
 }
 
-bool MainWindow::TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) {
-    return RunDuplicateCardDialog(this, suit, rank, holder);
+bool MainWindow::TDuplicateCardForm(const DuplicateCardMessage& message) {
+    return RunDuplicateCardDialog(this, message);
 }
 
 void MainWindow::CloseMainWindow() {
     close();
+}
+
+SaveAnswer MainWindow::TSaveQuestionDlg(const SaveQuestion& question) {
+    return RunSaveQuestionDialog(this, question);
 }
 
 void MainWindow::SetOptionsDialog(OptionDialogWidget* options) {
@@ -602,6 +655,10 @@ FileDialogResult MainWindow::SaveFileDialog(const FileDialogRequest& request) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closing_) {
+        if (!core_->MayClose()) {
+            event->ignore();
+            return;
+        }
         closing_ = true;
         core_->FormClose();
     }
@@ -727,223 +784,6 @@ bool MainWindow::SuitFieldKey(SuitField field, QKeyEvent* event) {
         core_->Edit1KeyPress(field, c);
     }
     return true;
-}
-
-namespace {
-
-// The window as the screen shows it, with the title bar a window manager draws around it
-// (none runs under a bare X server: then the window alone).
-QPixmap GrabWithFrame(QWidget* window) {
-    // The window manager frames the window a moment after it shows (two seconds at most, as
-    // without one it never comes), and then draws the title.
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 2000 && window->frameGeometry() == window->geometry()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    const qint64 framed = waited.elapsed();
-    while (waited.elapsed() < framed + 300) {
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    const QRect frame = window->frameGeometry();
-    if (frame == window->geometry() || window->screen() == nullptr) {
-        return window->grab();
-    }
-    return window->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
-}
-
-void CloseDialog(QWidget* dialog) {
-    dialog->close();
-}
-
-// Waits for the next modal dialog, saves a picture of it and closes it with finish.
-void GrabNextModal(QObject* owner, const QString& path, bool& ok,
-                   std::function<void(QWidget*)> finish, bool withFrame = false) {
-    auto* timer = new QTimer(owner);
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, owner, [timer, path, &ok, finish, withFrame] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            return;
-        }
-        timer->stop();
-        timer->deleteLater();
-        QApplication::processEvents();
-        ok = (withFrame ? GrabWithFrame(modal) : modal->grab()).save(path) && ok;
-        finish(modal);
-    });
-    timer->start();
-}
-
-// A PBN file of four boards numbered 5 to 8, as another dealing program writes the second
-// half of a session.
-QString WriteSecondHalfFile(const QTemporaryDir& folder) {
-    tBoardSet deals;
-    RandomGenerator random(5);
-    GenerateRandomDeals(deals, 4, random);
-    std::string text = "% PBN 2.1\r\n% EXPORT\r\n";
-    for (std::size_t i = 0; i < deals.size(); ++i) {
-        text += "\r\n[Event \"Tuesday evening pairs\"]\r\n" + BoardTag(static_cast<int>(i) + 5) +
-                "\r\n" + DealTag(deals[i], 'N') + "\r\n";
-    }
-    const QString path = folder.filePath("second-half.pbn");
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(text.data(), static_cast<qint64>(text.size())) !=
-            static_cast<qint64>(text.size())) {
-        return {};
-    }
-    return path;
-}
-
-}  // namespace
-
-// What the steps of SaveScreenshots share: the folder the pictures go to, a scratch folder for
-// the file read and the pictures not kept, and whether every picture was saved.
-struct MainWindow::Screenshots {
-    explicit Screenshots(const QString& folder) : dir(folder) {}
-    QString Path(const char* name) const { return dir.filePath(name); }
-    // The window as it shows now.
-    void Save(QWidget* window, const char* name) {
-        QApplication::processEvents();
-        ok = window->grab().save(Path(name)) && ok;
-    }
-
-    const QDir dir;
-    const QTemporaryDir scratch{QDir::tempPath() + "/Kesto-XXXXXX"};
-    bool ok = true;
-};
-
-bool MainWindow::SaveScreenshots(const QString& folder) {
-    QDir().mkpath(folder);
-    Screenshots shots(folder);
-    ShootFileReading(shots);
-    ShootGeneratePages(shots);
-    ShootRecordPage(shots);
-    ShootDialogs(shots);
-    return shots.ok;
-}
-
-void MainWindow::ShootFileReading(Screenshots& shots) {
-    // Reading a file numbered 5 to 8: the open dialog takes the file (its picture stays in the
-    // scratch folder), the board-number notice is grabbed and cancelled, so the first page
-    // stays as it was.
-    const QString secondHalf =
-        shots.scratch.isValid() ? WriteSecondHalfFile(shots.scratch) : QString();
-    if (secondHalf.isEmpty()) {
-        shots.ok = false;
-        return;
-    }
-    GrabNextModal(this, shots.scratch.filePath("open.png"), shots.ok,
-                  [this, &shots, secondHalf](QWidget* dialog) {
-                      GrabNextModal(
-                          this, shots.Path("board-numbers.png"), shots.ok, [](QWidget* notice) {
-                              auto* box = qobject_cast<QMessageBox*>(notice);
-                              if (box != nullptr && box->button(QMessageBox::Cancel) != nullptr) {
-                                  box->button(QMessageBox::Cancel)->click();
-                              } else {
-                                  notice->close();
-                              }
-                          });
-                      auto* open = qobject_cast<QFileDialog*>(dialog);
-                      if (open != nullptr) {
-                          // The file name typed in full, as a user may: the list shows only the
-                          // remembered file type.
-                          auto* name = open->findChild<QLineEdit*>("fileNameEdit");
-                          if (name != nullptr) {
-                              name->setText(secondHalf);
-                          }
-                          QMetaObject::invokeMethod(open, "accept");
-                      } else {
-                          dialog->close();
-                      }
-                  });
-    core_->RadioGroup1Click(DealSource::ReadFromFile);
-    core_->NextBtnClick();
-    core_->RadioGroup1Click(DealSource::Generate);
-}
-
-void MainWindow::ShootGeneratePages(Screenshots& shots) {
-    // The first page with a header; ticking the date box asks for the format.
-    line1_->setText("Tuesday evening pairs");
-    GrabNextModal(this, shots.Path("date-format.png"), shots.ok, [](QWidget* dialog) {
-        auto* list = dialog->findChild<QListWidget*>();
-        auto* okButton = dialog->findChild<QPushButton*>();
-        if (list != nullptr && okButton != nullptr) {
-            list->setCurrentRow(1);
-            okButton->click();
-        } else {
-            dialog->close();
-        }
-    });
-    useDate_->click();
-    shots.Save(this, "first.png");
-
-    core_->RadioGroup1Click(DealSource::Generate);
-    core_->NextBtnClick();
-    shots.Save(this, "print.png");
-
-    // "&Create": the hints, closed by their close box, then the page's save dialog, cancelled.
-    if (options_ != nullptr && createBtn_->isEnabled()) {
-        GrabNextModal(this, shots.Path("html_hints.png"), shots.ok, [this, &shots](QWidget* hints) {
-            GrabNextModal(this, shots.scratch.filePath("html-save.png"), shots.ok,
-                          [](QWidget* dialog) { dialog->close(); });
-            hints->close();
-        });
-        createBtn_->click();
-    }
-}
-
-void MainWindow::ShootRecordPage(Screenshots& shots) {
-    // Back to the first page, then record a deal by keyboard: three hands typed, West's
-    // "F&ill in" waiting.
-    core_->PrevBtnClick();
-    modeButtons_[1]->setChecked(true);
-    core_->NextBtnClick();
-    // Next before any card is typed: a short message, in a box wide enough for its caption
-    // (shown with its title bar where a window manager runs, as scripts/screenshots.sh has).
-    GrabNextModal(this, shots.Path("nothing-to-print.png"), shots.ok, CloseDialog, true);
-    core_->NextBtnClick();
-    const char* hands[3][4] = {{"AK93", "Q82", "A1076", "J4"},
-                               {"Q108", "AJ7", "KQ4", "K652"},
-                               {"J7652", "K106", "J3", "A93"}};
-    for (int s = 0; s < 3; ++s) {
-        for (int u = 0; u < 4; ++u) {
-            const SuitField field{static_cast<Seat>(s), static_cast<Suit>(u)};
-            for (const char* c = hands[s][u]; *c != '\0'; ++c) {
-                core_->Edit1KeyPress(field, *c);
-            }
-        }
-    }
-    suitFields_[3][0]->setFocus();
-    shots.Save(this, "record.png");
-
-    // West types the ace of spades that North holds.
-    GrabNextModal(this, shots.Path("duplicate-card.png"), shots.ok, CloseDialog);
-    core_->Edit1KeyPress({Seat::West, Suit::Spades}, 'A');
-
-    // Deals 1 and 3 complete, deal 2 empty: Next asks what to do with it.
-    core_->Button1Click(Seat::West);
-    core_->Edit20Change(3);
-    core_->boardSet[2] = core_->boardSet[0];
-    GrabNextModal(this, shots.Path("zero-cards.png"), shots.ok, CloseDialog);
-    core_->NextBtnClick();
-}
-
-void MainWindow::ShootDialogs(Screenshots& shots) {
-    // Every page of the options dialog, and the printer setup.
-    const char* optionPages[] = {"options-language.png", "options-fonts.png",
-                                 "options-curtain-cards.png", "options-other.png"};
-    for (int page = 0; page < 4 && options_ != nullptr; ++page) {
-        GrabNextModal(this, shots.Path(optionPages[page]), shots.ok, CloseDialog, true);
-        options_->ShowOnPage(page);
-    }
-    GrabNextModal(this, shots.Path("printer-setup.png"), shots.ok, CloseDialog, true);
-    RunPrinterSetupDialog(this, core_->Settings().path);
-
-    // Help, "&About": the product name in a readable size.
-    GrabNextModal(this, shots.Path("about.png"), shots.ok, CloseDialog, true);
-    ShowAboutBox(this);
 }
 
 }  // namespace kesto::gui

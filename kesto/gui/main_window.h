@@ -17,20 +17,25 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
+class QAction;
 class QStackedWidget;
 class QTimer;
 class QGroupBox;
 
 namespace kesto::gui {
 
+class BoardViewer;
 class OptionDialogWidget;
+class WindowPlace;
 
 class MainWindow : public QMainWindow, public MainWindowView {
     Q_OBJECT
 
   public:
+    // As TKestoMain's: the loader binds the libraries, the analysis asks solver or, when null,
+    // a solver process of its own.
     MainWindow(const Clock& clock, const LanguageTable& languages, std::string settingsPath,
-               LibraryLoader loader = SystemLibraryLoader());
+               LibraryLoader loader = SystemLibraryLoader(), DoubleDummySolver* solver = nullptr);
     ~MainWindow() override;
 
     // Runs start-up; false when the program must end instead (the printing library is
@@ -41,21 +46,14 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // Printing reads its live values too.
     void SetOptionsDialog(OptionDialogWidget* options);
 
-    // Saves a picture of each of the three pages into the folder (first.png,
-    // record.png, print.png) and of the dialogs met on the way (board-numbers.png,
-    // date-format.png, html_hints.png, nothing-to-print.png, duplicate-card.png,
-    // zero-cards.png, the options dialog's four pages options-*.png, printer-setup.png,
-    // about.png), driving the window through a generate and a record run. Without an options
-    // dialog, the HTML hints and the options pages are left out.
-    bool SaveScreenshots(const QString& folder);
-
     // MainWindowView
     void ShowDisplay(const MainWindowDisplay& display) override;
     void PlaceCaret(SuitField field, int position, bool focus) override;
     std::optional<int> TDateDlg(const std::vector<std::string>& entries) override;
     ZeroCardsChoice TZeroCardsDlg(const std::string& text) override;
-    bool TDuplicateCardForm(Suit suit, const std::string& rank, const std::string& holder) override;
+    bool TDuplicateCardForm(const DuplicateCardMessage& message) override;
     void CloseMainWindow() override;
+    SaveAnswer TSaveQuestionDlg(const SaveQuestion& question) override;
     MultipleSetAnswer TMultipleSetWarningDlg() override;
     void FocusCopiesField() override;
     void PrintoutsSavedIn(const std::string& folder) override;
@@ -78,17 +76,13 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QWidget* BuildPrintPage();
     void ConnectPrintPage(QWidget* page);  // its handlers, and Enter for its buttons
     void BuildMenus();
+    // The window's size for a page this wide, the page buttons at its bottom right.
+    void FitClient(int width);
     // Shows the options dialog on the page; after OK the window is redrawn in the new words.
     void ShowOptions(int page);
     bool SuitFieldEvent(SuitField field, QLineEdit* edit, QEvent* event);
     bool SuitFieldKey(SuitField field, QKeyEvent* event);
     bool DealNumberKey(QKeyEvent* key);  // true: the key does not reach the field
-    // The steps of SaveScreenshots, in order; each leaves the window as the next expects it.
-    struct Screenshots;
-    void ShootFileReading(Screenshots& shots);
-    void ShootGeneratePages(Screenshots& shots);
-    void ShootRecordPage(Screenshots& shots);
-    void ShootDialogs(Screenshots& shots);
     // The print page's progress bar follows the background analysis while it runs.
     void ShowAnalysis();
 
@@ -97,6 +91,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     // and "&Create" without effect.
     OptionDialogWidget* options_ = nullptr;
     bool closing_ = false;
+    std::unique_ptr<WindowPlace> place_;  // from FormCreate
 
     QStackedWidget* pages_ = nullptr;
     QPushButton* prevBtn_ = nullptr;
@@ -106,6 +101,7 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QGroupBox* randomCountGroup_ = nullptr;
     QSpinBox* randomCount_ = nullptr;
     QCheckBox* dealToPlan_ = nullptr;
+    QLabel* planLine_ = nullptr;  // what the plan deals, while "Deal to a p&lan" is ticked
     QGroupBox* headerGroup_ = nullptr;
     QLineEdit* line1_ = nullptr;
     QLineEdit* line2_ = nullptr;
@@ -129,6 +125,9 @@ class MainWindow : public QMainWindow, public MainWindowView {
     QLabel* analysisLabel_ = nullptr;
     QProgressBar* analysisBar_ = nullptr;
     QTimer* analysisPoll_ = nullptr;
+    BoardViewer* boardViewer_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* printAction_ = nullptr;
 };
 
 }  // namespace kesto::gui

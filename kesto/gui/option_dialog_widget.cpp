@@ -68,11 +68,13 @@ QGroupBox* RadioGroup(const QString& objectName, const QString& caption,
     return box;
 }
 
-// "B" or "I": a button that stays down, its letter shown in the style it stands for.
-QPushButton* StyleButton(const QString& letter, const QString& objectName,
+// "&B" or "&I": a button that stays down, its letter shown in the style it stands for.
+QPushButton* StyleButton(const QString& letter, const QString& objectName, const QString& name,
                          void (QFont::*setStyle)(bool)) {
     auto* button = new QPushButton(letter);
     button->setObjectName(objectName);
+    button->setToolTip(name);
+    button->setAccessibleName(name);
     button->setCheckable(true);
     button->setAutoDefault(false);
     QFont font = button->font();
@@ -110,6 +112,7 @@ QGroupBox* OtherGroup(const QString& caption, const QString& explanation, QWidge
     if (!explanation.isEmpty()) {
         auto* text = new QLabel(explanation);
         text->setWordWrap(true);
+        text->setBuddy(control);  // its "&" key, if it has one, goes to the control
         layout->addWidget(text);
     }
     layout->addWidget(control);
@@ -154,10 +157,7 @@ OptionDialogWidget::OptionDialogWidget(LanguageTable& languages, QWidget* parent
         dialog_.OKBtnClick();
         accept();
     });
-    connect(cancelBtn, &QPushButton::clicked, this, [this] {
-        dialog_.CancelBtnClick();
-        reject();
-    });
+    connect(cancelBtn, &QPushButton::clicked, this, &OptionDialogWidget::reject);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -202,6 +202,11 @@ void OptionDialogWidget::GrowForWrappedTexts() {
     if (lacking > 0) {
         setFixedSize(width(), height() + lacking);
     }
+}
+
+void OptionDialogWidget::reject() {
+    dialog_.CancelBtnClick();
+    QDialog::reject();
 }
 
 int OptionDialogWidget::ShowOnPage(int page) {
@@ -267,6 +272,9 @@ QWidget* OptionDialogWidget::BuildLanguagePage() {
     layout->setContentsMargins(8, 6, 8, 4);
     layout->setSpacing(6);
     auto* top = new QHBoxLayout;
+    auto* languageLabel = new QLabel("&Printing language:");
+    languageLabel->setBuddy(comboBox1_);
+    top->addWidget(languageLabel);
     top->addWidget(comboBox1_);
     top->addStretch();
     layout->addLayout(top);
@@ -340,10 +348,10 @@ QLayout* OptionDialogWidget::BuildFontChoice() {
     auto* sizeLabel = new QLabel("Font &Size:");
     sizeLabel->setBuddy(fontSizeComboBox_);
 
-    boldButton_ = StyleButton("B", "BoldButton", &QFont::setBold);
+    boldButton_ = StyleButton("&B", "BoldButton", "Bold", &QFont::setBold);
     connect(boldButton_, &QPushButton::clicked, this,
             [this](bool down) { dialog_.BoldButtonClick(down); });
-    italicButton_ = StyleButton("I", "ItalicButton", &QFont::setItalic);
+    italicButton_ = StyleButton("&I", "ItalicButton", "Italic", &QFont::setItalic);
     connect(italicButton_, &QPushButton::clicked, this,
             [this](bool down) { dialog_.ItalicButtonClick(down); });
     panel1_ = SamplePanel();
@@ -419,7 +427,7 @@ QWidget* OptionDialogWidget::BuildOtherPage() {
         useColorCheckBox_));
     layout->addWidget(OtherGroup(
         "Location of GIFs on Web Site",
-        "Enter the directory for the suit and board gifs at your web site.  If you keep the "
+        "&Enter the directory for the suit and board gifs at your web site.  If you keep the "
         "gifs in the same directory as the html pages, leave blank.",
         gifLocationEdit_, 4));
     for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {

@@ -41,6 +41,9 @@ class OptionDialogWidget : public QDialog, private OptionDlgView {
     // The live options, for printing and the HTML export.
     const TOptionDlg& Options() const { return dialog_; }
 
+    // Cancel, Esc and the close box: every page back as it was shown.
+    void reject() override;
+
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

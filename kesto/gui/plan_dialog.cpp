@@ -1,19 +1,26 @@
 #include "kesto/gui/plan_dialog.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QColor>
 #include <QDeadlineTimer>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <memory>
 
 #include "kesto/gui/analysis_wait.h"
+#include "kesto/gui/help.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/plan/number_text.h"
 #include "kesto/plan/plan_odds.h"
@@ -26,95 +33,246 @@ namespace {
 // A plan dealt within this time shows no progress dialog.
 constexpr int kQuietDealingMs = 300;
 
+// What an empty plan shows: the form of a plan, by example.
+constexpr const char* kWorkedPlan =
+    "8: hcp(dealer) 15-17 and balanced(dealer)\n"
+    "4: hearts(dealer) >= 6 and hcp(dealer) 5-10 and hcp(partner) <= 12";
+
 // What the reader says of the plan: where it cannot be read, or how many boards it deals.
 QString BoardsText(const PlanReading& reading, int dealsAsked) {
     if (reading.error) {
         return ToQString(PlanErrorText(*reading.error));
     }
     const int boards = reading.plan.BoardCount(dealsAsked);
-    const bool everyBoard = reading.plan.lines.size() == 1 && !reading.plan.lines[0].count;
-    return QString(everyBoard ? "The plan deals %1 boards, the number of random deals to "
-                                "generate, every one meeting this condition."
-                              : "The plan deals %1 boards, the sum of its counts.")
-        .arg(boards);
+    return QString(reading.plan.DealsEveryBoard()
+                       ? "The plan deals %1, the number of random deals to generate, every "
+                         "one meeting this condition."
+                       : "The plan deals %1, the sum of its counts.")
+        .arg(boards == 1 ? QString("1 board") : QString("%1 boards").arg(boards));
 }
 
-QString OddsText(const Plan& plan) {
-    const std::vector<LineOdds> odds = EstimateOdds(plan);
+class PlanDialog : public QDialog {
+  public:
+    PlanDialog(QWidget* parent, const PlanChoice& current, int dealsAsked);
+
+    PlanChoice Chosen() const { return {FromQString(edit_->toPlainText()), mix_->isChecked()}; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void Build(const PlanChoice& current);
+    // After every change of the text: the reader's word, the place marked, the odds later.
+    void Read();
+    // The text's position of a place the reader names (its line and column, from 1).
+    int PositionOf(const PlanError& error) const;
+    void MarkError(const PlanError& error);
+    void MoveToError();
+    void AcceptIfReadable();
+    void StartOdds();
+    void GrowOdds();
+
+    const int dealsAsked_;
+    QPlainTextEdit* edit_ = nullptr;
+    QLabel* error_ = nullptr;
+    QLabel* odds_ = nullptr;
+    QCheckBox* mix_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    std::optional<PlanError> place_;  // where the plan cannot be read
+    QTimer oddsDelay_;
+    QTimer oddsSteps_;
+    // The plan whose odds are being sampled, and its sample.
+    std::unique_ptr<Plan> oddsPlan_;
+    std::unique_ptr<OddsSample> sample_;
+};
+
+PlanDialog::PlanDialog(QWidget* parent, const PlanChoice& current, int dealsAsked)
+    : QDialog(parent), dealsAsked_(dealsAsked) {
+    Build(current);
+    // Reading follows every key; the odds, which try many deals, wait for a pause and then
+    // grow in short steps, so that typing goes on meanwhile.
+    oddsDelay_.setSingleShot(true);
+    oddsDelay_.setInterval(kPlanOddsDelayMs);
+    connect(&oddsDelay_, &QTimer::timeout, this, [this] { StartOdds(); });
+    connect(&oddsSteps_, &QTimer::timeout, this, [this] { GrowOdds(); });
+    connect(edit_, &QPlainTextEdit::textChanged, this, [this] { Read(); });
+    Read();
+    edit_->setFocus();
+    if (place_) {
+        MoveToError();
+    } else {
+        edit_->moveCursor(QTextCursor::End);
+    }
+}
+
+void PlanDialog::Build(const PlanChoice& current) {
+    setObjectName("PlanDialog");
+    setWindowTitle("Deal to a plan");
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel("&Plan: one line per theme, as count: condition", this);
+    edit_ = new QPlainTextEdit(ToQString(current.text), this);
+    edit_->setObjectName("PlanEdit");
+    edit_->setTabChangesFocus(true);
+    edit_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    edit_->setMinimumSize(480, 140);
+    edit_->setPlaceholderText(kWorkedPlan);
+    label->setBuddy(edit_);
+    error_ = new QLabel(this);
+    error_->setObjectName("PlanError");
+    error_->setWordWrap(true);
+    odds_ = new QLabel(this);
+    odds_->setObjectName("PlanOdds");
+    odds_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    odds_->setWordWrap(true);
+    // Room for the message and the odds of a few lines; a longer plan makes the dialog taller.
+    const int lineHeight = fontMetrics().lineSpacing();
+    error_->setMinimumHeight(2 * lineHeight);
+    odds_->setMinimumHeight(4 * lineHeight);
+    mix_ = new QCheckBox("Mix the &themes", this);
+    mix_->setObjectName("MixCheckBox");
+    mix_->setChecked(current.mix);
+    auto* buttons = new QDialogButtonBox(
+        QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    ok_->setObjectName("OkBtn");
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
+    buttons->button(QDialogButtonBox::Help)->setObjectName("HelpBtn");
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{label, edit_, error_, odds_, mix_, buttons}) {
+        layout->addWidget(widget);
+    }
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, [this] { ShowHelpPlans(this); });
+}
+
+void PlanDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter starts a new line of the plan; Ctrl+Enter, which the text leaves alone, is OK.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & Qt::ControlModifier) != 0) {
+        AcceptIfReadable();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void PlanDialog::Read() {
+    const QString text = edit_->toPlainText();
+    const PlanReading reading = ReadPlan(FromQString(text));
+    // An empty plan is no mistake: the worked plan shows what to write.
+    place_ = text.isEmpty() ? std::nullopt : reading.error;
+    error_->setText(text.isEmpty() ? QString() : BoardsText(reading, dealsAsked_));
+    ok_->setEnabled(!reading.error);
+    MarkError(place_.value_or(PlanError{}));
+    oddsSteps_.stop();
+    sample_.reset();
+    odds_->clear();
+    oddsDelay_.start();
+}
+
+int PlanDialog::PositionOf(const PlanError& error) const {
+    const QTextBlock block = edit_->document()->findBlockByNumber(error.line - 1);
+    if (!block.isValid()) {
+        return 0;
+    }
+    return block.position() + std::clamp(error.column - 1, 0, block.length() - 1);
+}
+
+void PlanDialog::MarkError(const PlanError& error) {
+    QList<QTextEdit::ExtraSelection> marks;
+    if (error.line > 0) {
+        // The word at the place; at a line's end, its last character.
+        QTextCursor cursor(edit_->document());
+        cursor.setPosition(PositionOf(error));
+        if (cursor.atBlockEnd()) {
+            cursor.movePosition(QTextCursor::PreviousCharacter, QTextCursor::KeepAnchor);
+        } else {
+            cursor.movePosition(QTextCursor::EndOfWord, QTextCursor::KeepAnchor);
+            if (!cursor.hasSelection()) {
+                cursor.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
+            }
+        }
+        QTextEdit::ExtraSelection mark;
+        mark.cursor = cursor;
+        mark.format.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+        mark.format.setUnderlineColor(Qt::red);
+        mark.format.setBackground(QColor(255, 224, 224));  // a single sign stands out too
+        marks << mark;
+    }
+    edit_->setExtraSelections(marks);
+}
+
+void PlanDialog::MoveToError() {
+    QTextCursor cursor = edit_->textCursor();
+    cursor.setPosition(PositionOf(*place_));
+    edit_->setTextCursor(cursor);
+    edit_->setFocus();
+}
+
+void PlanDialog::AcceptIfReadable() {
+    if (ok_->isEnabled()) {
+        accept();
+    } else if (place_) {
+        MoveToError();
+    }
+}
+
+void PlanDialog::StartOdds() {
+    PlanReading reading = ReadPlan(FromQString(edit_->toPlainText()));
+    if (reading.error) {
+        return;
+    }
+    oddsPlan_ = std::make_unique<Plan>(std::move(reading.plan));
+    sample_ = std::make_unique<OddsSample>(*oddsPlan_);
+    oddsSteps_.start(0);
+    GrowOdds();
+}
+
+void PlanDialog::GrowOdds() {
+    if (!sample_) {
+        return;
+    }
+    const bool growing = sample_->Grow(
+        {.deals = kMaxOddsSample, .time = std::chrono::milliseconds(kPlanOddsStepMs)});
     QStringList lines;
+    const std::vector<PlanLineOdds>& odds = sample_->Odds();
     for (std::size_t i = 0; i < odds.size(); ++i) {
         lines << QString("Line %1: %2")
-                     .arg(plan.lines[i].lineNumber)
-                     .arg(ToQString(kesto::OddsText(odds[i])));
+                     .arg(oddsPlan_->lines[i].lineNumber)
+                     .arg(ToQString(OddsText(odds[i])));
     }
-    return lines.join("\n");
+    odds_->setText(lines.join("\n"));
+    if (!growing) {
+        oddsSteps_.stop();
+    }
+    if (sizeHint().height() > height()) {
+        resize(width(), sizeHint().height());
+    }
 }
 
 }  // namespace
 
 std::optional<PlanChoice> RunPlanDialog(QWidget* parent, const PlanChoice& current,
                                         int dealsAsked) {
-    QDialog dialog(parent);
-    dialog.setObjectName("PlanDialog");
-    dialog.setWindowTitle("Deal to a plan");
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* label = new QLabel("&Plan: one line per theme, as count: condition", &dialog);
-    auto* edit = new QPlainTextEdit(ToQString(current.plan), &dialog);
-    edit->setObjectName("PlanEdit");
-    edit->setTabChangesFocus(true);
-    edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    edit->setMinimumSize(480, 140);
-    label->setBuddy(edit);
-    auto* error = new QLabel(&dialog);
-    error->setObjectName("PlanError");
-    error->setWordWrap(true);
-    auto* odds = new QLabel(&dialog);
-    odds->setObjectName("PlanOdds");
-    odds->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Room for the message and the odds of a few lines; a longer plan makes the dialog taller.
-    const int lineHeight = dialog.fontMetrics().lineSpacing();
-    error->setMinimumHeight(2 * lineHeight);
-    odds->setMinimumHeight(4 * lineHeight);
-    auto* mix = new QCheckBox("Mix the &themes", &dialog);
-    mix->setObjectName("MixCheckBox");
-    mix->setChecked(current.mix);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QPushButton* ok = buttons->button(QDialogButtonBox::Ok);
-    ok->setObjectName("OkBtn");
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
-    for (QWidget* widget : {static_cast<QWidget*>(label), static_cast<QWidget*>(edit),
-                            static_cast<QWidget*>(error), static_cast<QWidget*>(odds),
-                            static_cast<QWidget*>(mix), static_cast<QWidget*>(buttons)}) {
-        layout->addWidget(widget);
-    }
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-
-    // Reading follows every key; the odds, which try many deals, wait for a pause.
-    QTimer oddsDelay;
-    oddsDelay.setSingleShot(true);
-    oddsDelay.setInterval(kPlanOddsDelayMs);
-    const auto read = [&] {
-        const PlanReading reading = ReadPlan(FromQString(edit->toPlainText()));
-        error->setText(BoardsText(reading, dealsAsked));
-        ok->setEnabled(!reading.error);
-        odds->clear();
-        oddsDelay.start();
-    };
-    QObject::connect(&oddsDelay, &QTimer::timeout, &dialog, [&] {
-        const PlanReading reading = ReadPlan(FromQString(edit->toPlainText()));
-        odds->setText(reading.error ? QString() : OddsText(reading.plan));
-        if (dialog.sizeHint().height() > dialog.height()) {
-            dialog.resize(dialog.width(), dialog.sizeHint().height());
-        }
-    });
-    QObject::connect(edit, &QPlainTextEdit::textChanged, &dialog, read);
-    read();
-    edit->setFocus();
+    PlanDialog dialog(parent, current, dealsAsked);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
-    return PlanChoice{FromQString(edit->toPlainText()), mix->isChecked()};
+    PlanChoice chosen = dialog.Chosen();
+    chosen.ticked = true;
+    return chosen;
+}
+
+bool SavePlanDialogScreenshot(QWidget* parent, const QString& path) {
+    PlanDialog dialog(parent,
+                      {.text = "4: hcp(dealer) 15-17 and balanced(dealer)\n"
+                               "4: 20-22 balanced"},
+                      30);
+    dialog.show();
+    QApplication::processEvents();
+    const bool saved = dialog.grab().save(path);
+    dialog.close();
+    return saved;
 }
 
 bool WaitForPlanDealingDialog(QWidget* parent, const BackgroundPlanDealing& dealing) {

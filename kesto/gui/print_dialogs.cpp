@@ -87,7 +87,7 @@ MultipleSetAnswer RunMultipleSetWarningDialog(QWidget* parent) {
 }
 
 std::string DefaultPdfFolder() {
-    return FileNameFromQString(QDir(DocumentsFolder()).filePath(QStringLiteral("Kesto printouts")));
+    return FileNameFromQString(QDir(DocumentsFolder()).filePath(ToQString(kDefaultPdfFolderName)));
 }
 
 ResolvedDestination ResolvePrintDestination(const PrintDestination& stored) {

@@ -277,7 +277,6 @@ Status QtPrinterCanvas::EndDoc() {
             return Status::Failure("The printout could not be written to " + jobPdfFile_ + ".");
         }
         reservedPdf_.clear();
-        lastPdfFile_ = jobPdfFile_;
     } else if (failed) {
         return Status::Failure("The printer " + printerName_ + " could not finish the print job.");
     }

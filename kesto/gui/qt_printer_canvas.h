@@ -2,8 +2,8 @@
 // The printer canvas on Qt: QPrinter and QPainter, to the printer chosen in printer setup or,
 // when none is chosen or it does not exist, to PDF files in a folder, one new file per job,
 // named as the printing library names its printouts: "<title> yyyy-MM-dd hh-mm-ss.pdf", with
-// " (2)", " (3)" ... when taken; an existing file is never overwritten. Pages are Letter where
-// the user's locale measures in inches, else A4.
+// " (2)", " (3)" ... when taken; an existing file is never overwritten, and a job that fails
+// leaves no file. Pages are Letter where the user's locale measures in inches, else A4.
 // Font names are kept as given; fontconfig picks the face (Arial becomes Liberation Sans).
 // The Symbol font's suit characters are drawn as the Unicode suits and its 0xBE as a line.
 
@@ -33,12 +33,6 @@ class QtPrinterCanvas final : public PrinterCanvas {
     QtPrinterCanvas(const QtPrinterCanvas&) = delete;
     QtPrinterCanvas& operator=(const QtPrinterCanvas&) = delete;
 
-    // True when jobs go to PDF files rather than to a printer.
-    bool PrintsToPdf() const { return toPdf_; }
-    // The PDF file of the last job that ended well (Windows-1252); "" before it and on a
-    // printer. A job that fails removes its file.
-    const std::string& LastPdfFile() const { return lastPdfFile_; }
-
     int PixelsPerInchX() const override;
     int PixelsPerInchY() const override;
     int PageWidth() const override;
@@ -65,7 +59,6 @@ class QtPrinterCanvas final : public PrinterCanvas {
     bool toPdf_ = true;
     std::string printerName_;
     std::string pdfFolder_;
-    std::string lastPdfFile_;
     std::string jobPdfFile_;  // the file reserved for the open job
     QString reservedPdf_;     // the same, until the job ends well
     CanvasFont font_;

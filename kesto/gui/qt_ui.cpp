@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QSpacerItem>
 #include <QStandardPaths>
 
@@ -176,11 +177,22 @@ FileDialogResult ShowQtFileDialog(QWidget* parent, const FileDialogRequest& requ
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.promptOverwrite);
-        // The kind saved is the entry picked: a name without an extension takes that entry's.
+        if (!request.initialFileName.empty()) {
+            dialog.selectFile(FileNameToQString(request.initialFileName));
+        }
+        // A name without an extension takes the entry picked's; a name with another entry's
+        // extension (the name suggested) changes to the one picked.
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&] {
             const int index = ShownFilterIndex(dialog, filters, 0);
-            if (index >= 1 && index <= extensions.size() && !extensions[index - 1].isEmpty()) {
-                dialog.setDefaultSuffix(extensions[index - 1]);
+            if (index < 1 || index > extensions.size() || extensions[index - 1].isEmpty()) {
+                return;
+            }
+            const QString extension = extensions[index - 1];
+            dialog.setDefaultSuffix(extension);
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            const qsizetype dot = name != nullptr ? name->text().lastIndexOf('.') : -1;
+            if (dot > 0 && extensions.contains(name->text().mid(dot + 1), Qt::CaseInsensitive)) {
+                name->setText(name->text().left(dot + 1) + extension);
             }
         });
     } else {

@@ -7,10 +7,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "kesto/gui/qt_ui.h"
 #include "kesto/gui/text_convert.h"
 #include "kesto/workflow/texts.h"
 
@@ -29,17 +31,21 @@ void MakeFixedDialog(QDialog& dialog, std::string_view caption) {
     dialog.setObjectName(Q(caption));
 }
 
-// Esc closes the dialog with Cancel; any other character key beeps.
-class DuplicateCardDialog : public QDialog {
+// The duplicate-card question as the desktop's message boxes look. The user is typing cards:
+// a character key beeps instead of pressing the button it underlines (the "T" of "&Transfer
+// it" is also the ten), so a card typed on does not move a card. Esc, Return, Enter and Alt
+// keys work as in any message box.
+class DuplicateCardBox : public QMessageBox {
   public:
-    using QDialog::QDialog;
+    using QMessageBox::QMessageBox;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         const int key = event->key();
         if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter ||
-            event->text().isEmpty() || (event->modifiers() & Qt::AltModifier)) {
-            QDialog::keyPressEvent(event);
+            event->text().isEmpty() ||
+            (event->modifiers() & (Qt::AltModifier | Qt::ControlModifier))) {
+            QMessageBox::keyPressEvent(event);
             return;
         }
         QApplication::beep();
@@ -123,47 +129,58 @@ ZeroCardsChoice RunZeroCardsDialog(QWidget* parent, const std::string& text) {
     }
 }
 
-bool RunDuplicateCardDialog(QWidget* parent, Suit suit, const std::string& rank,
-                            const std::string& holder) {
-    DuplicateCardDialog dialog(parent);
-    MakeFixedDialog(dialog, texts::kDuplicateCaption);
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->setContentsMargins(18, 16, 18, 14);
-    layout->setSpacing(16);
-    auto* line = new QHBoxLayout;
-    auto* symbol = new QLabel(SuitSymbol(suit), &dialog);
-    symbol->setObjectName("DuplicateSuit");
-    symbol->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    QFont big = symbol->font();
-    big.setPixelSize(22);
-    symbol->setFont(big);
-    symbol->setStyleSheet(SuitIsRed(suit) ? "color: #d00000;" : "color: black;");
-    auto* rankLabel = new QLabel(ToQString(rank), &dialog);
-    rankLabel->setObjectName("DuplicateRank");
-    rankLabel->setFont(big);
-    auto* holderLabel = new QLabel(ToQString(holder), &dialog);
-    holderLabel->setObjectName("DuplicateHolder");
-    line->addStretch();
-    line->addWidget(symbol);
-    line->addWidget(rankLabel);
-    line->addSpacing(8);
-    line->addWidget(holderLabel);
-    line->addStretch();
-    layout->addLayout(line);
-    auto* transfer = new QPushButton(Q(texts::kTransferIt), &dialog);
-    auto* cancel = new QPushButton(Q(texts::kCancel), &dialog);
-    transfer->setDefault(true);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(transfer);
-    buttons->addWidget(cancel);
-    buttons->addStretch();
-    layout->addLayout(buttons);
-    QObject::connect(transfer, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
-    dialog.setFixedWidth(280);
-    transfer->setFocus();
-    return dialog.exec() == QDialog::Accepted;
+QString SuitedTextToHtml(const SuitedText& text) {
+    QString html;
+    for (const auto& piece : text) {
+        if (const Suit* suit = std::get_if<Suit>(&piece)) {
+            html += QStringLiteral("<span style=\"color:%1\">%2</span>")
+                        .arg(SuitIsRed(*suit) ? "#d00000" : "black", SuitSymbol(*suit));
+        } else {
+            html += ToQString(std::get<std::string>(piece)).toHtmlEscaped();
+        }
+    }
+    return html;
+}
+
+bool RunDuplicateCardDialog(QWidget* parent, const DuplicateCardMessage& message) {
+    DuplicateCardBox box(parent);
+    box.setObjectName("DuplicateCardBox");
+    box.setWindowTitle(Q(texts::kDuplicateCaption));
+    box.setIcon(QMessageBox::Question);
+    box.setTextFormat(Qt::RichText);
+    box.setText(SuitedTextToHtml(message.text));
+    box.setInformativeText(SuitedTextToHtml(message.question));
+    QPushButton* transfer = box.addButton(Q(texts::kTransferIt), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(Q(texts::kCancel), QMessageBox::RejectRole);
+    transfer->setObjectName("TransferButton");
+    cancel->setObjectName("CancelButton");
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == transfer;
+}
+
+SaveAnswer RunSaveQuestionDialog(QWidget* parent, const SaveQuestion& question) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationName(),
+                    MessageToQString(question.question), QMessageBox::NoButton, parent);
+    box.setObjectName("SaveQuestion");
+    box.setInformativeText(MessageToQString(question.detail));
+    box.addButton(QMessageBox::Save)->setText("&Save");
+    box.addButton(QMessageBox::Discard)->setText(Q(question.discardCaption));
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText("&Cancel");
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    HoldCaption(box);
+    box.exec();
+    switch (box.standardButton(box.clickedButton())) {
+        case QMessageBox::Save:
+            return SaveAnswer::Save;
+        case QMessageBox::Discard:
+            return SaveAnswer::Discard;
+        default:
+            return SaveAnswer::Cancel;
+    }
 }
 
 }  // namespace kesto::gui

@@ -189,6 +189,9 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
     if (!context.suppressHTMLAlert) {
         const HtmlHintsResult hints =
             view.THTMLWarnDlg(MakeHtmlHintsTexts(context.programDirectory));
+        if (hints.answer == HtmlHintsAnswer::Closed) {
+            return HtmlExportOutcome::Cancelled;  // Cancel changes nothing, the check box too
+        }
         context.suppressHTMLAlert = hints.doNotShowAgain;
         if (hints.answer == HtmlHintsAnswer::Yes) {
             view.ShowOptionsOnOtherPage();
@@ -200,7 +203,7 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
     // would keep its old contents (and might get statistics added): stop before asking.
     if (context.boardSet.empty()) {
         ui.ShowMessage(MessageKind::Information, std::string(kNoDealsText));
-        return HtmlExportOutcome::Cancelled;
+        return HtmlExportOutcome::NoDeals;
     }
 
     // 2. The save dialog.
@@ -264,10 +267,10 @@ class BatchView final : public HtmlExportView {
 
 }  // namespace
 
-HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
-                              const std::string& headerLine1, const std::string& headerLine2,
-                              bool statsWithHtml, const HtmlPageOptions& options,
-                              const HtmlLibrary& library, const DealAnalyser* analysis) {
+Status WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
+                     const std::string& headerLine1, const std::string& headerLine2,
+                     bool statsWithHtml, const HtmlPageOptions& options, const HtmlLibrary& library,
+                     const DealAnalyser* analysis) {
     BatchDialogs dialogs(fileName);
     BatchView view(dialogs);
     bool suppress = true;
@@ -277,10 +280,13 @@ HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boar
     if (analysis != nullptr) {
         context.awaitAnalysis = [analysis] { return analysis; };
     }
-    HtmlBatchResult result;
-    result.outcome = HTMLBtnClick(context, view);
-    result.message = dialogs.message;
-    return result;
+    // Neither the hints nor a question is asked here: the page is written or has failed.
+    const HtmlExportOutcome outcome = HTMLBtnClick(context, view);
+    if (outcome == HtmlExportOutcome::Written) {
+        return {};
+    }
+    return outcome == HtmlExportOutcome::NoDeals ? Status::NothingToDo(dialogs.message)
+                                                 : Status::Failure(dialogs.message);
 }
 
 }  // namespace kesto

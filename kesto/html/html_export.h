@@ -13,6 +13,7 @@
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
 #include "kesto/html/html_library.h"
+#include "kesto/platform/status.h"
 #include "kesto/platform/ui.h"
 
 namespace kesto {
@@ -38,8 +39,7 @@ inline constexpr std::string_view kHtmlHintsLabel3 =
     "supply that information on the Kesto Options Dialog, available by clicking on the Options "
     "Menu, then 'Other.'  If the GIFs are kept in the same directory on your web site as the "
     "HTML pages, you should leave the Location Edit Box on the Options Dialog blank.  If you "
-    "have not done that already, you should do it now, and then click on 'Create HTML Page' "
-    "again.";
+    "have not done that already, you should do it now, and then click on 'Create' again.";
 inline constexpr std::string_view kHtmlHintsLabel4 = "Go to Options Dialog now?";
 inline constexpr std::string_view kHtmlHintsNoCaption = "&No, go ahead and create the HTML";
 inline constexpr std::string_view kHtmlHintsCheckBox = "Do not show this alert again";
@@ -61,6 +61,7 @@ struct HtmlHintsTexts {
 // The hints dialog's texts, with programDirectory (ending in its separator) in Label2.
 HtmlHintsTexts MakeHtmlHintsTexts(const std::string& programDirectory);
 
+// Closed: Cancel, Esc or the close box.
 enum class HtmlHintsAnswer { Yes, No, Closed };
 
 struct HtmlHintsResult {
@@ -128,7 +129,8 @@ std::string HtmlPageFailedText(const std::string& fileName, std::int32_t status)
 enum class HtmlExportOutcome {
     NotAvailable,      // no library bound
     OptionsShown,      // Yes in the hints dialog: the options dialog, no page
-    Cancelled,         // the save dialog, or the wait for the analysis, was cancelled
+    Cancelled,         // the hints, the save dialog or the wait for the analysis was cancelled
+    NoDeals,           // an empty board set: a note shown, nothing asked, nothing written
     PageFailed,        // the page could not be written (message shown)
     StatisticsFailed,  // the statistics section could not be added (message shown)
     AnalysisFailed,    // the makeable contracts could not be added (message shown)
@@ -143,14 +145,11 @@ HtmlExportOutcome HTMLBtnClick(HtmlExportContext& context, HtmlExportView& view)
 
 // The command without a window (the batch front end): no hints dialog, the page written to
 // fileName (no overwrite question), options as given, the makeable contracts from analysis
-// when it is given. On a failure, message holds the text the window would show.
-struct HtmlBatchResult {
-    HtmlExportOutcome outcome = HtmlExportOutcome::NotAvailable;
-    std::string message;
-};
-HtmlBatchResult WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
-                              const std::string& headerLine1, const std::string& headerLine2,
-                              bool statsWithHtml, const HtmlPageOptions& options,
-                              const HtmlLibrary& library, const DealAnalyser* analysis = nullptr);
+// when it is given. Fails with the text the window would show: NothingToDo for an empty board
+// set.
+Status WriteHtmlPage(const std::string& fileName, const tBoardSet& boardSet,
+                     const std::string& headerLine1, const std::string& headerLine2,
+                     bool statsWithHtml, const HtmlPageOptions& options, const HtmlLibrary& library,
+                     const DealAnalyser* analysis = nullptr);
 
 }  // namespace kesto

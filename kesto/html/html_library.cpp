@@ -13,21 +13,17 @@ Fn As(void* entry) {
 
 }  // namespace
 
-HtmlLibrary::BindResult HtmlLibrary::Bind(const LibraryLoader& loader,
-                                          std::unique_ptr<HtmlLibrary>& library) {
-    library.reset();
-    std::unique_ptr<SharedLibrary> loaded = loader(kHtmlLibraryName);
-    if (!loaded) {
-        return BindResult::NotFound;
+std::unique_ptr<HtmlLibrary> HtmlLibrary::Bind(std::unique_ptr<SharedLibrary> library) {
+    if (!library) {
+        return nullptr;
     }
-    void* addDeal = loaded->Entry("AddDeal");
-    void* clearDeals = loaded->Entry("ClearDeals");
-    void* htmlCustom = loaded->Entry("HTMLCustom");
+    void* addDeal = library->Entry("AddDeal");
+    void* clearDeals = library->Entry("ClearDeals");
+    void* htmlCustom = library->Entry("HTMLCustom");
     if (addDeal == nullptr || clearDeals == nullptr || htmlCustom == nullptr) {
-        return BindResult::EntriesMissing;
+        return nullptr;
     }
-    library = std::make_unique<HtmlLibrary>(std::move(loaded), addDeal, clearDeals, htmlCustom);
-    return BindResult::Bound;
+    return std::make_unique<HtmlLibrary>(std::move(library), addDeal, clearDeals, htmlCustom);
 }
 
 HtmlLibrary::HtmlLibrary(std::unique_ptr<SharedLibrary> library, void* addDeal, void* clearDeals,

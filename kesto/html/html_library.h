@@ -1,10 +1,9 @@
 #pragma once
-// The binding to the HTML page library "KESTWEB2.DLL": loaded by name at start-up, its entries
+// The binding to the HTML page library "KESTWEB2.DLL", loaded at start-up: its entries
 // AddDeal, ClearDeals and HTMLCustom looked up by name, typed calls. Texts are only lent for
 // the call; the library keeps its own copies.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -13,10 +12,6 @@
 namespace kesto {
 
 inline constexpr const char* kHtmlLibraryName = "KESTWEB2.DLL";
-
-// Loads a library by its logical name; null when it cannot be loaded (the same loader type as
-// the printing library's binding).
-using LibraryLoader = std::function<std::unique_ptr<SharedLibrary>(const std::string&)>;
 
 // The 20 arguments of HTMLCustom, in call order. Texts are Windows-1252.
 struct HtmlCustomArguments {
@@ -30,10 +25,8 @@ struct HtmlCustomArguments {
 
 class HtmlLibrary {
   public:
-    enum class BindResult { Bound, NotFound, EntriesMissing };
-
     // As PrintingLibrary::Bind, for the entries AddDeal, ClearDeals and HTMLCustom.
-    static BindResult Bind(const LibraryLoader& loader, std::unique_ptr<HtmlLibrary>& library);
+    static std::unique_ptr<HtmlLibrary> Bind(std::unique_ptr<SharedLibrary> library);
 
     void AddDeal(const std::string& record) const;
     void ClearDeals() const;

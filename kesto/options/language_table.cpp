@@ -160,36 +160,28 @@ int LanguageTable::FindLanguage(std::string_view name) const {
     return 0;
 }
 
-void LanguageTable::LoadFromSettings(SettingsStore& store) {
-    currentLanguage_ = 1;
-    if (store.OpenKey(kSettingsKey, true)) {
-        const int stored = FindLanguage(store.Read(kUserLanguage));
-        currentLanguage_ = stored == 0 ? 1 : stored;
-    }
-    store.CloseKey();
+void LanguageTable::LoadFromSettings(const SettingsFile& settings) {
+    const int stored = FindLanguage(SettingsStore(settings).Read(kUserLanguage));
+    currentLanguage_ = stored == 0 ? 1 : stored;
     for (int language = 1; language <= kLanguageCount; ++language) {
-        if (!store.OpenKey(LanguageSubkey(LanguageWord(language, kSlotLanguageName)), false)) {
-            continue;
-        }
+        const SettingsStore store(settings,
+                                  LanguageSubkey(LanguageWord(language, kSlotLanguageName)));
         for (int slot = 1; slot < kWordSlots; ++slot) {
-            // A value of another type than a string leaves the word as it is.
+            // A missing value, or one of another type than a string, leaves the word as it is.
             words_[language - 1][slot] =
                 store.ReadStringDef(std::to_string(slot), words_[language - 1][slot]);
         }
-        store.CloseKey();
     }
 }
 
-void LanguageTable::WriteLanguageWords(SettingsStore& store, int language) const {
+void LanguageTable::WriteLanguageWords(const SettingsFile& settings, int language) const {
     if (!ValidLanguage(language)) {
         return;
     }
-    if (store.OpenKey(LanguageSubkey(LanguageWord(language, kSlotLanguageName)), true)) {
-        for (int slot = 1; slot < kWordSlots; ++slot) {
-            store.WriteString(std::to_string(slot), words_[language - 1][slot]);
-        }
+    SettingsStore store(settings, LanguageSubkey(LanguageWord(language, kSlotLanguageName)));
+    for (int slot = 1; slot < kWordSlots; ++slot) {
+        store.WriteString(std::to_string(slot), words_[language - 1][slot]);
     }
-    store.CloseKey();
 }
 
 }  // namespace kesto

@@ -75,12 +75,11 @@ class LanguageTable {
     int FindLanguage(std::string_view name) const;
 
     // Start-up: CurrentLanguage from the stored UserLanguage (no match: 1), then each
-    // language subkey's stored string values "1".."19" replace the words of their slots
-    // (subkeys opened without create). Opens the keys itself and leaves the store closed.
-    void LoadFromSettings(SettingsStore& store);
+    // language subkey's stored string values "1".."19" replace the words of their slots.
+    void LoadFromSettings(const SettingsFile& settings);
     // The confirmed words of one language: its subkey (created if missing) gets the string
-    // values "1".."19". Leaves the store closed. A language outside 1..8 writes nothing.
-    void WriteLanguageWords(SettingsStore& store, int language) const;
+    // values "1".."19". A language outside 1..8 writes nothing.
+    void WriteLanguageWords(const SettingsFile& settings, int language) const;
 
     // Shutdown: UserLanguage := slot 0 of CurrentLanguage; the options dialog writes it along
     // with its own values.

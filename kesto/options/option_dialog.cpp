@@ -42,59 +42,67 @@ TOptionDlg::TOptionDlg(OptionDlgView& view, LanguageTable& languages, SettingsFi
     : view_(view), languages_(languages), settings_(std::move(settings)) {}
 
 void TOptionDlg::FormCreate() {
-    showDlrVul_ = true;
-    useColor_ = true;
+    values_.showDlrVul = true;
+    values_.useColor = true;
     languages_.SetCurrentLanguage(1);
     ReadSettings();
-    startLanguage_ = languages_.CurrentLanguage();
 
     std::vector<std::string> names;
     for (int language = 1; language <= kLanguageCount; ++language) {
         names.push_back(languages_.LanguageWord(language, kSlotLanguageName));
     }
     view_.SetLanguageNames(names);
+    ShowValues();
+    KeepShownValues();
+}
+
+void TOptionDlg::ShowValues() {
     view_.SetLanguageIndex(languages_.CurrentLanguage() - 1);
     ComboBox1Change(languages_.CurrentLanguage() - 1);
-
-    view_.SetShowDlrVul(showDlrVul_);
-    view_.SetUseColor(useColor_);
-    view_.SetGIFLocation(gifLocation_);
+    view_.SetShowDlrVul(values_.showDlrVul);
+    view_.SetUseColor(values_.useColor);
+    view_.SetGIFLocation(values_.gifLocation);
     for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
-        view_.SetOptionBox(row, optionBoxes_[row]);
+        view_.SetOptionBox(row, values_.optionBoxes[row]);
     }
-    view_.SetCurtainCollation(curtainCollation_);
-    view_.SetCurtainDimensions(curtainDimensions_);
-    view_.SetCurtainOrientation(curtainOrientation_);
+    view_.SetCurtainCollation(values_.curtainCollation);
+    view_.SetCurtainDimensions(values_.curtainDimensions);
+    view_.SetCurtainOrientation(values_.curtainOrientation);
+}
+
+void TOptionDlg::KeepShownValues() {
+    shown_ = values_;
+    shownLanguage_ = languages_.CurrentLanguage();
 }
 
 void TOptionDlg::ReadSettings() {
-    SettingsStore store(settings_);
-    if (store.OpenKey(kSettingsKey, true)) {
-        showDlrVul_ = store.Read(kPrintVulDeal);
-        useColor_ = store.Read(kUserWantsColor);
-        gifLocation_ = store.Read(kGifDirectory);
+    {
+        const SettingsStore store(settings_);
+        values_.showDlrVul = store.Read(kPrintVulDeal);
+        values_.useColor = store.Read(kUserWantsColor);
+        values_.gifLocation = store.Read(kGifDirectory);
         for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
-            optionBoxes_[row] = store.Read(kOptionBoxes[row].setting);
+            values_.optionBoxes[row] = store.Read(kOptionBoxes[row].setting);
         }
         // The store gives only item indices of each group, a stored number outside a group
         // read as the item printing takes it for.
-        curtainCollation_ = store.Read(kCurtainCollation);
-        curtainDimensions_ = store.Read(kCurtainDimensions);
-        curtainOrientation_ = store.Read(kCurtainOrientation);
+        values_.curtainCollation = store.Read(kCurtainCollation);
+        values_.curtainDimensions = store.Read(kCurtainDimensions);
+        values_.curtainOrientation = store.Read(kCurtainOrientation);
         for (int slot = 0; slot < kFontSlotCount; ++slot) {
             const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
-            TMyFontRec& font = fontSlots_[slot];
+            TMyFontRec& font = values_.fontSlots[slot];
             font.FontName = store.Read(settings.font);
             font.FontSize = store.Read(settings.size);
             // The store keeps only the low byte of a stored style.
             font.FontStyle = static_cast<std::uint8_t>(store.Read(settings.style));
         }
     }
-    store.CloseKey();
-    languages_.LoadFromSettings(store);
+    languages_.LoadFromSettings(settings_);
 }
 
 void TOptionDlg::FormShow() {
+    KeepShownValues();
     std::vector<std::string> names = view_.SystemTypefaces();
     std::sort(names.begin(), names.end(), LessIgnoringCase);
     names.erase(std::unique(names.begin(), names.end()), names.end());
@@ -110,31 +118,29 @@ void TOptionDlg::FormShow() {
 }
 
 void TOptionDlg::FormDestroy() {
+    // Only the values that changed in this run reach the file (settings_store.h).
     SettingsStore store(settings_);
-    if (store.OpenKey(kSettingsKey, true)) {
-        store.Write(kPrintVulDeal, showDlrVul_);
-        store.Write(kUserWantsColor, useColor_);
-        store.Write(kGifDirectory, gifLocation_);
-        for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
-            store.Write(kOptionBoxes[row].setting, optionBoxes_[row]);
-        }
-        store.Write(kCurtainCollation, curtainCollation_);
-        store.Write(kCurtainDimensions, curtainDimensions_);
-        store.Write(kCurtainOrientation, curtainOrientation_);
-        for (int slot = 0; slot < kFontSlotCount; ++slot) {
-            const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
-            const TMyFontRec& font = fontSlots_[slot];
-            store.Write(settings.font, font.FontName);
-            store.Write(settings.size, font.FontSize);
-            store.Write(settings.style, font.FontStyle);
-            // The suit symbols' typeface goes with the cards slots; printing never reads it.
-            if (settings.symbols != nullptr) {
-                store.Write(*settings.symbols, settings.symbols->defaultValue);
-            }
-        }
-        store.Write(kUserLanguage, languages_.CurrentLanguageName());
+    store.Write(kPrintVulDeal, values_.showDlrVul);
+    store.Write(kUserWantsColor, values_.useColor);
+    store.Write(kGifDirectory, values_.gifLocation);
+    for (std::size_t row = 0; row < kOptionBoxes.size(); ++row) {
+        store.Write(kOptionBoxes[row].setting, values_.optionBoxes[row]);
     }
-    store.CloseKey();
+    store.Write(kCurtainCollation, values_.curtainCollation);
+    store.Write(kCurtainDimensions, values_.curtainDimensions);
+    store.Write(kCurtainOrientation, values_.curtainOrientation);
+    for (int slot = 0; slot < kFontSlotCount; ++slot) {
+        const FontSlotSettings& settings = kFontSlotSettings[static_cast<std::size_t>(slot)];
+        const TMyFontRec& font = values_.fontSlots[slot];
+        store.Write(settings.font, font.FontName);
+        store.Write(settings.size, font.FontSize);
+        store.Write(settings.style, font.FontStyle);
+        // The suit symbols' typeface goes with the cards slots; printing never reads it.
+        if (settings.symbols != nullptr) {
+            store.Write(*settings.symbols, settings.symbols->defaultValue);
+        }
+    }
+    store.Write(kUserLanguage, languages_.CurrentLanguageName());
 }
 
 int TOptionDlg::ComboLanguage() const {
@@ -197,14 +203,25 @@ void TOptionDlg::OKBtnClick() {
         for (int field = 1; field <= kWordFields; ++field) {
             languages_.SetLanguageWord(language, field, WordField(field));
         }
-        SettingsStore store(settings_);
-        languages_.WriteLanguageWords(store, language);
+        languages_.WriteLanguageWords(settings_, language);
     }
 
     const int current = languages_.CurrentLanguage();
-    if (current != startLanguage_ && current != 1) {
+    if (current != shownLanguage_ && current != 1) {
         view_.ShowInformation(std::string(kChangedLanguageMessage));
     }
+    KeepShownValues();
+}
+
+void TOptionDlg::CancelBtnClick() {
+    const bool printingValuesChanged =
+        values_.showDlrVul != shown_.showDlrVul || values_.useColor != shown_.useColor;
+    values_ = shown_;
+    if (printingValuesChanged) {
+        StorePrintingValues();
+    }
+    ShowValues();
+    ListBox1Click(fontListIndex_);
 }
 
 void TOptionDlg::ListBox1Click(int slot) {
@@ -212,7 +229,7 @@ void TOptionDlg::ListBox1Click(int slot) {
         return;
     }
     fontListIndex_ = slot;
-    const TMyFontRec& font = fontSlots_[slot];
+    const TMyFontRec& font = values_.fontSlots[slot];
 
     // Typeface names are matched as the system matches them, without regard to case; an exact
     // match wins.
@@ -242,7 +259,8 @@ void TOptionDlg::FontNameComboBoxChange(int index) {
     }
     typefaceIndex_ = index;
     if (SlotSelected()) {
-        fontSlots_[fontListIndex_].FontName = typefaceNames_[static_cast<std::size_t>(index)];
+        values_.fontSlots[fontListIndex_].FontName =
+            typefaceNames_[static_cast<std::size_t>(index)];
     }
     UpdateSample();
 }
@@ -250,14 +268,14 @@ void TOptionDlg::FontNameComboBoxChange(int index) {
 void TOptionDlg::FontSizeComboBoxChange(std::string text) {
     fontSizeText_ = std::move(text);
     if (SlotSelected()) {
-        fontSlots_[fontListIndex_].FontSize = SizeFromText(fontSizeText_);
+        values_.fontSlots[fontListIndex_].FontSize = SizeFromText(fontSizeText_);
     }
     UpdateSample();
 }
 
 void TOptionDlg::BoldButtonClick(bool down) {
     if (SlotSelected()) {
-        std::uint8_t& style = fontSlots_[fontListIndex_].FontStyle;
+        std::uint8_t& style = values_.fontSlots[fontListIndex_].FontStyle;
         style = static_cast<std::uint8_t>(down ? style | kFontBold : style & ~kFontBold);
     }
     UpdateSample();
@@ -265,14 +283,14 @@ void TOptionDlg::BoldButtonClick(bool down) {
 
 void TOptionDlg::ItalicButtonClick(bool down) {
     if (SlotSelected()) {
-        std::uint8_t& style = fontSlots_[fontListIndex_].FontStyle;
+        std::uint8_t& style = values_.fontSlots[fontListIndex_].FontStyle;
         style = static_cast<std::uint8_t>(down ? style | kFontItalic : style & ~kFontItalic);
     }
     UpdateSample();
 }
 
 void TOptionDlg::Button1Click() {
-    fontSlots_.RestoreDefaults();
+    values_.fontSlots.RestoreDefaults();
     UpdateSample();
 }
 
@@ -301,55 +319,52 @@ void TOptionDlg::UpdateSample() {
     if (typefaceIndex_ < 0 || !SlotSelected() || SizeFromText(fontSizeText_) < 0) {
         return;
     }
-    view_.ShowSample(SampleText(), fontSlots_[fontListIndex_]);
+    view_.ShowSample(SampleText(), values_.fontSlots[fontListIndex_]);
 }
 
 void TOptionDlg::CollationRadioGroupClick(int index) {
-    curtainCollation_ = RadioIndex(index, kCurtainCollation, curtainCollation_);
+    values_.curtainCollation = RadioIndex(index, kCurtainCollation, values_.curtainCollation);
 }
 
 void TOptionDlg::DimensionRadioGroupClick(int index) {
-    curtainDimensions_ = RadioIndex(index, kCurtainDimensions, curtainDimensions_);
+    values_.curtainDimensions = RadioIndex(index, kCurtainDimensions, values_.curtainDimensions);
 }
 
 void TOptionDlg::CurtainOrientationRadioGroupClick(int index) {
-    curtainOrientation_ = RadioIndex(index, kCurtainOrientation, curtainOrientation_);
+    values_.curtainOrientation = RadioIndex(index, kCurtainOrientation, values_.curtainOrientation);
 }
 
 void TOptionDlg::StorePrintingValues() {
-    // Both values, in the order FormDestroy writes them, so the file reads the same either way.
+    // In the order FormDestroy writes them, so the file reads the same either way.
     SettingsStore store(settings_);
-    if (store.OpenKey(kSettingsKey, true)) {
-        store.Write(kPrintVulDeal, showDlrVul_);
-        store.Write(kUserWantsColor, useColor_);
-    }
-    store.CloseKey();
+    store.Write(kPrintVulDeal, values_.showDlrVul);
+    store.Write(kUserWantsColor, values_.useColor);
 }
 
 void TOptionDlg::ShowDlrVulCheckBoxClick(bool checked) {
-    showDlrVul_ = checked;
+    values_.showDlrVul = checked;
     StorePrintingValues();
 }
 
 void TOptionDlg::UseColorCheckBoxClick(bool checked) {
-    useColor_ = checked;
+    values_.useColor = checked;
     StorePrintingValues();
 }
 
 void TOptionDlg::GIFLocationEditChange(std::string text) {
-    gifLocation_ = std::move(text);
+    values_.gifLocation = std::move(text);
 }
 
 void TOptionDlg::OptionBoxClick(const BoolSetting& setting, bool checked) {
     const std::size_t row = OptionBoxRow(setting);
-    if (row < optionBoxes_.size()) {
-        optionBoxes_[row] = checked;
+    if (row < values_.optionBoxes.size()) {
+        values_.optionBoxes[row] = checked;
     }
 }
 
 bool TOptionDlg::Checked(const BoolSetting& setting) const {
     const std::size_t row = OptionBoxRow(setting);
-    return row < optionBoxes_.size() && optionBoxes_[row];
+    return row < values_.optionBoxes.size() && values_.optionBoxes[row];
 }
 
 }  // namespace kesto

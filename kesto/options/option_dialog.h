@@ -5,9 +5,10 @@
 //
 // One TOptionDlg is created at start-up right after the main window and lives for the whole
 // run; its values are the live options that printing and the HTML export read when they run.
-// FormCreate reads them from the settings, FormDestroy writes them all back at program end.
-// Only the "&Language" page tells OK from Cancel: every other change applies at once and stays
-// after Cancel.
+// FormCreate reads them from the settings, FormDestroy writes back at program end those that
+// changed since. A change on the other pages applies at once (the dialog is modal: nothing
+// prints meanwhile); Cancel puts every page back as the dialog was shown, the language page
+// only on OK.
 //
 // It references the program's LanguageTable (which must outlive it) and talks to its window
 // through an OptionDlgView (which must outlive it too). Settings are reached through a fresh
@@ -44,13 +45,13 @@ class TOptionDlg {
     TOptionDlg& operator=(const TOptionDlg&) = delete;
 
     // Creation: both check boxes on, English, then every value of the dialog read from the
-    // settings (the stored language and the user's words included), StartLanguage fixed, and
-    // the language page filled for the current language.
+    // settings (the stored language and the user's words included), and the language page
+    // filled for the current language.
     void FormCreate();
-    // Each time the dialog is shown: the typeface list from the system, the first font list
-    // entry selected if none is, then as ListBox1Click.
+    // Each time the dialog is shown: the values are kept for Cancel; the typeface list from the
+    // system, the first font list entry selected if none is, then as ListBox1Click.
     void FormShow();
-    // Program end: every value of the dialog written to the settings.
+    // Program end: every value of the dialog that changed written to the settings.
     void FormDestroy();
 
     // "&Language" page.
@@ -61,9 +62,13 @@ class TOptionDlg {
     // The user changed the text of Edit<field> (typing, pasting, cutting). Such a change marks
     // the words edited too, so that words pasted with the mouse are not silently dropped.
     void EditChange(int field, std::string text);
-    // OK, whatever page shows: applies the language page. Cancel applies nothing.
+    // OK, whatever page shows: applies the language page, and tells once that typed hands
+    // still use A, K, Q and J when the language has just changed to one other than English.
     void OKBtnClick();
-    void CancelBtnClick() {}
+    // Cancel, Esc or the close box: every value back as the dialog was shown (the two the
+    // printing library reads stored again), and the language page showing the current
+    // language with its words.
+    void CancelBtnClick();
 
     // "&Fonts" page.
     void ListBox1Click(int slot);                   // the list under "&Text:"
@@ -86,49 +91,54 @@ class TOptionDlg {
     void OptionBoxClick(const BoolSetting& setting, bool checked);
 
     // What printing and the HTML export read.
-    const kesto::FontSlots& FontSlots() const { return fontSlots_; }
+    const kesto::FontSlots& FontSlots() const { return values_.fontSlots; }
     const LanguageTable& Languages() const { return languages_; }
-    bool ShowDlrVul() const { return showDlrVul_; }
-    bool UseColor() const { return useColor_; }
+    bool ShowDlrVul() const { return values_.showDlrVul; }
+    bool UseColor() const { return values_.useColor; }
     // Whether the check box of kOptionBoxes that holds the setting is ticked.
     bool Checked(const BoolSetting& setting) const;
     bool SecureDealing() const { return Checked(kSecureDealing); }
     bool ShowMakeableContracts() const { return Checked(kShowMakeableContracts); }
-    const std::string& GIFLocation() const { return gifLocation_; }
-    int CurtainCollation() const { return curtainCollation_; }
-    int CurtainDimensions() const { return curtainDimensions_; }
-    int CurtainOrientation() const { return curtainOrientation_; }
-
-    // The dialog's own state, for its window and for tests.
-    int StartLanguage() const { return startLanguage_; }
-    bool WordsEdited() const { return wordsEdited_; }
-    int LanguageIndex() const { return languageIndex_; }
-    const std::string& WordField(int field) const;  // 1..19
-    int FontListIndex() const { return fontListIndex_; }
+    const std::string& GIFLocation() const { return values_.gifLocation; }
+    int CurtainCollation() const { return values_.curtainCollation; }
+    int CurtainDimensions() const { return values_.curtainDimensions; }
+    int CurtainOrientation() const { return values_.curtainOrientation; }
 
   private:
     void ReadSettings();
+    const std::string& WordField(int field) const;  // 1..19
     // Stores the two values the printing library reads from the settings file, so that a
     // printout started now prints as the dialog shows.
     void StorePrintingValues();
     int ComboLanguage() const;  // the language ComboBox1 shows, 0 for none
     bool SlotSelected() const { return fontListIndex_ >= 0 && fontListIndex_ < kFontSlotCount; }
     std::string SampleText() const;
+    // Every control but the font page's from the values, the language page for the current
+    // language.
+    void ShowValues();
+    // Keeps the values Cancel puts back.
+    void KeepShownValues();
+
+    // The values of the pages other than the language page.
+    struct Values {
+        kesto::FontSlots fontSlots;
+        bool showDlrVul = true;
+        bool useColor = true;
+        std::array<bool, kOptionBoxes.size()> optionBoxes{};
+        std::string gifLocation;
+        int curtainCollation = kCollateByPosition;
+        int curtainDimensions = kCurtain5x7;
+        int curtainOrientation = kCurtainPortrait;
+    };
 
     OptionDlgView& view_;
     LanguageTable& languages_;
     const SettingsFile settings_;
 
-    kesto::FontSlots fontSlots_;
-    bool showDlrVul_ = true;
-    bool useColor_ = true;
-    std::array<bool, kOptionBoxes.size()> optionBoxes_{};
-    std::string gifLocation_;
-    int curtainCollation_ = kCollateByPosition;
-    int curtainDimensions_ = kCurtain5x7;
-    int curtainOrientation_ = kCurtainPortrait;
-
-    int startLanguage_ = 1;
+    Values values_;
+    // As the dialog was last shown, or closed with OK.
+    Values shown_;
+    int shownLanguage_ = 1;
     bool wordsEdited_ = false;
     int languageIndex_ = -1;
     std::array<std::string, kWordFields> wordFields_;

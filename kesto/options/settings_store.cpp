@@ -51,22 +51,27 @@ bool IsProtected(const std::string& path) {
 }
 
 // The hive of the file as it stands, or an empty hive when the file is missing or unusable.
-// An unusable file is never written over in this run; a damaged one is moved aside first.
-RegistryHive LoadForUse(const std::string& path) {
-    HiveFileLoad load = LoadHiveFile(path);
-    switch (load.outcome) {
-        case HiveFileLoad::Outcome::Loaded:
-            return std::move(load.hive);
-        case HiveFileLoad::Outcome::Missing:
-            return RegistryHive{};
-        case HiveFileLoad::Outcome::Unreadable:
-            ProtectFile(path);
-            AddNotice("The settings file " + path + " could not be read (" + load.status.Reason() +
-                      "), so Kesto uses its default settings and will not save settings over "
-                      "that file during this run.");
-            return RegistryHive{};
-        case HiveFileLoad::Outcome::Broken:
-            break;
+// An unusable file is never written over in this run; a damaged one is moved aside first, but
+// for a run that only reads, which leaves it where it is.
+RegistryHive LoadForUse(const std::string& path, SettingsAccess access) {
+    StatusOr<RegistryHive> load = LoadHiveFile(path);
+    if (load.status.Ok()) {
+        return std::move(load.value);
+    }
+    if (load.status.IsNotFound()) {
+        return RegistryHive{};
+    }
+    if (load.status.IsUnreadable()) {
+        ProtectFile(path);
+        AddNotice("The settings file " + path + " could not be read (" + load.status.Reason() +
+                  "), so Kesto uses its default settings and will not save settings over "
+                  "that file during this run.");
+        return RegistryHive{};
+    }
+    if (access == SettingsAccess::ReadOnly) {
+        AddNotice("The settings file " + path + " is damaged (" + load.status.Reason() +
+                  "), so Kesto uses its default settings.");
+        return RegistryHive{};
     }
     const StatusOr<std::string> aside = KeepFileAside(path);
     if (aside.status.Ok()) {
@@ -113,60 +118,38 @@ std::string AccountHome() {
 
 }  // namespace
 
-SettingsStore::SettingsStore(SettingsFile file) : file_(std::move(file)) {}
+SettingsStore::SettingsStore(SettingsFile file, std::string_view keyPath) : file_(std::move(file)) {
+    const std::string fullPath = FullKeyPath(keyPath);
+    if (!IsValidKeyPath(fullPath)) {
+        return;
+    }
+    keyPath_ = fullPath;
+    if (file_.snapshot) {
+        reading_ = file_.snapshot.get();
+    } else {
+        hive_ = LoadForUse(file_.path, file_.access);
+    }
+}
 
 SettingsStore::SettingsStore(std::string filePath)
     : SettingsStore(SettingsFile{std::move(filePath)}) {}
 
 SettingsStore::~SettingsStore() {
-    CloseKey();
+    Save();
 }
 
-bool SettingsStore::OpenKey(std::string_view keyPath, bool canCreate) {
-    CloseKey();
-    const std::string fullPath = FullKeyPath(keyPath);
-    if (!IsValidKeyPath(fullPath)) {
-        return false;
-    }
-    if (file_.snapshot) {
-        hive_ = RegistryHive{};
-        reading_ = file_.snapshot.get();
-    } else {
-        hive_ = LoadForUse(file_.path);
-        reading_ = &hive_;
-    }
-    // A key opened with create reads as empty; it reaches the file with the first value
-    // written into it.
-    if (!canCreate && !reading_->KeyExists(fullPath)) {
-        return false;
-    }
-    keyPath_ = fullPath;
-    keyOpen_ = true;
-    return true;
-}
-
-void SettingsStore::CloseKey() {
-    if (!keyOpen_) {
+void SettingsStore::Save() {
+    if (pending_.empty() || file_.access == SettingsAccess::ReadOnly || IsProtected(file_.path)) {
         return;
     }
-    keyOpen_ = false;
-    keyPath_.clear();
-    if (pending_.empty()) {
-        return;
-    }
-    std::vector<PendingWrite> writes = std::move(pending_);
-    pending_.clear();
-    if (file_.access == SettingsAccess::ReadOnly || IsProtected(file_.path)) {
-        return;
-    }
-    // Apply this store's writes to the file as it is now, so another store's writes made
-    // since this key was opened are kept too.
-    RegistryHive current = LoadForUse(file_.path);
+    // Apply this store's writes to the file as it is now, so that what others wrote since this
+    // store read it is kept too.
+    RegistryHive current = LoadForUse(file_.path, file_.access);
     if (IsProtected(file_.path)) {
         return;
     }
-    for (PendingWrite& write : writes) {
-        current.SetValue(write.keyPath, write.name, std::move(write.value));
+    for (PendingWrite& write : pending_) {
+        current.SetValue(keyPath_, write.name, std::move(write.value));
     }
     if (const Status saved = SaveHiveFile(file_.path, current); !saved.Ok()) {
         AddNotice("Kesto could not save its settings in " + file_.path + " (" + saved.Reason() +
@@ -175,23 +158,34 @@ void SettingsStore::CloseKey() {
 }
 
 const RegistryValue* SettingsStore::Find(std::string_view name) const {
-    return keyOpen_ ? reading_->FindValue(keyPath_, name) : nullptr;
+    return keyPath_.empty() ? nullptr : reading_->FindValue(keyPath_, name);
 }
 
-bool SettingsStore::ValueExists(std::string_view name) const {
-    return Find(name) != nullptr;
+void SettingsStore::Saw(std::string_view name, const RegistryValue* stored,
+                        const RegistryValue& taken) const {
+    if (!keyPath_.empty()) {
+        file_.seen->SetValue(keyPath_, name, stored != nullptr ? *stored : taken);
+    }
 }
 
 std::string SettingsStore::ReadStringDef(std::string_view name, std::string_view def) const {
     const RegistryValue* value = Find(name);
-    if (value == nullptr || value->type != RegistryValueType::String) {
-        return std::string(def);
-    }
-    return value->text;
+    std::string text(value == nullptr || value->type != RegistryValueType::String ? def
+                                                                                  : value->text);
+    Saw(name, value, RegistryValue::String(text));
+    return text;
 }
 
 void SettingsStore::WriteValue(std::string_view name, RegistryValue value) {
-    if (!keyOpen_) {
+    if (keyPath_.empty()) {
+        return;
+    }
+    // A value as it was last seen, or, never seen, as the file holds it, is no change.
+    const RegistryValue* before = file_.seen->FindValue(keyPath_, name);
+    if (before == nullptr) {
+        before = Find(name);
+    }
+    if (before != nullptr && *before == value) {
         return;
     }
     if (reading_ != &hive_) {
@@ -199,7 +193,8 @@ void SettingsStore::WriteValue(std::string_view name, RegistryValue value) {
         reading_ = &hive_;
     }
     if (hive_.SetValue(keyPath_, name, value)) {
-        pending_.push_back(PendingWrite{keyPath_, std::string(name), std::move(value)});
+        file_.seen->SetValue(keyPath_, name, value);
+        pending_.push_back(PendingWrite{std::string(name), std::move(value)});
     }
 }
 
@@ -209,19 +204,21 @@ void SettingsStore::WriteString(std::string_view name, std::string_view value) {
 
 std::int32_t SettingsStore::Read(const IntegerSetting& setting) const {
     const RegistryValue* value = Find(setting.name);
-    if (value == nullptr || value->type != RegistryValueType::Dword) {
-        return setting.defaultValue;
-    }
     // A hand-edited or foreign file may hold any number; the program uses what it shows.
-    return setting.FromStored(static_cast<std::int32_t>(value->number));
+    const std::int32_t number = value == nullptr || value->type != RegistryValueType::Dword
+                                    ? setting.defaultValue
+                                    : setting.FromStored(static_cast<std::int32_t>(value->number));
+    Saw(setting.name, value, RegistryValue::Dword(static_cast<std::uint32_t>(number)));
+    return number;
 }
 
 bool SettingsStore::Read(const BoolSetting& setting) const {
     const RegistryValue* value = Find(setting.name);
-    if (value == nullptr || value->type != RegistryValueType::Dword) {
-        return setting.defaultValue;
-    }
-    return value->number != 0;
+    const bool on = value == nullptr || value->type != RegistryValueType::Dword
+                        ? setting.defaultValue
+                        : value->number != 0;
+    Saw(setting.name, value, RegistryValue::Dword(on ? 1U : 0U));
+    return on;
 }
 
 std::string SettingsStore::Read(const StringSetting& setting) const {
@@ -241,7 +238,8 @@ void SettingsStore::Write(const StringSetting& setting, std::string_view value) 
 }
 
 SettingsFile ReadSettingsOnce(std::string path) {
-    auto snapshot = std::make_shared<const RegistryHive>(LoadForUse(path));
+    auto snapshot =
+        std::make_shared<const RegistryHive>(LoadForUse(path, SettingsAccess::ReadOnly));
     return SettingsFile{std::move(path), SettingsAccess::ReadOnly, std::move(snapshot)};
 }
 

@@ -140,8 +140,4 @@ bool Condition::Meets(const DealFigures& figures, Seat dealer) const {
     return stack[0] != 0;
 }
 
-bool Condition::Meets(const tDeal& deal, int boardNumber) const {
-    return Meets(FiguresOf(deal), BoardDealer(boardNumber));
-}
-
 }  // namespace kesto

@@ -59,7 +59,14 @@ class Condition {
     // Whether the deal of the board with this dealer meets the condition. A condition that
     // does not leave exactly one value, or lacks an operand on the way, is met by no deal.
     bool Meets(const DealFigures& figures, Seat dealer) const;
-    bool Meets(const tDeal& deal, int boardNumber) const;
+    // True when no deal can meet the condition on a board with this dealer, as the bounds of
+    // its values show: hcp(N) >= 21 and hcp(E) >= 20 asks for 41 of the 40 points. False
+    // promises nothing: a condition no deal meets may escape the bounds.
+    bool NeverMet(Seat dealer) const;
+    // Whether a seat named relative to the dealer takes part.
+    bool DependsOnDealer() const;
+    // The steps an evaluation walks: what a check of a deal costs.
+    std::size_t StepCount() const { return steps_.size(); }
 
   private:
     enum class Op : std::uint8_t {

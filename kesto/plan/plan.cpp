@@ -1,8 +1,20 @@
 #include "kesto/plan/plan.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace kesto {
+
+namespace {
+
+// Dealing a deal and working out its figures cost about as much as this many condition steps.
+constexpr std::uint64_t kStepsOfADeal = 64;
+
+}  // namespace
+
+std::uint64_t DealsBetweenClockLooks(std::size_t conditionSteps) {
+    return std::max<std::uint64_t>(1, kClockInterval / (kStepsOfADeal + conditionSteps));
+}
 
 std::vector<int> Plan::BoardsOfLines(int dealsAsked) const {
     std::vector<int> boards;

@@ -1,58 +1,16 @@
 #include "kesto/plan/plan_dealing.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <utility>
 
-#include "kesto/deal/deck.h"
-#include "kesto/deal/random.h"
-#include "kesto/deal/secure_random.h"
+#include "kesto/deal/generate.h"
 #include "kesto/plan/number_text.h"
 
 namespace kesto {
 
 namespace {
-
-// How many deals are tried between two looks at the clock.
-constexpr std::uint64_t kClockInterval = 1024;
-
-// The classic generating run's deals: one deck for the whole run, shuffled once more for
-// every deal.
-class ClassicSource {
-  public:
-    explicit ClassicSource(RandomGenerator& random) : random_(random) {}
-
-    bool Next(tDeal& deal) {
-        deal = tDeal::CreateRandom(deck_, random_);
-        return true;
-    }
-    std::optional<std::uint32_t> Below(std::uint32_t n) { return random_.RandomBelow(n); }
-    std::string Error() const { return {}; }
-
-  private:
-    RandomGenerator& random_;
-    TDeck deck_;
-};
-
-// The secure generating run's deals.
-class SecureSource {
-  public:
-    explicit SecureSource(SecureRandom& random) : random_(random) {}
-
-    bool Next(tDeal& deal) {
-        if (!deck_.ShuffleSecurely(random_)) {
-            return false;
-        }
-        deal = tDeal::DealFrom(deck_);
-        return true;
-    }
-    std::optional<std::uint32_t> Below(std::uint32_t n) { return random_.Below(n); }
-    std::string Error() const { return random_.SourceStatus().Reason(); }
-
-  private:
-    SecureRandom& random_;
-    TDeck deck_;
-};
 
 std::string TimeText(std::chrono::milliseconds time) {
     const auto count = time.count();
@@ -62,10 +20,9 @@ std::string TimeText(std::chrono::milliseconds time) {
     return std::to_string(count / 1000) + (count == 1000 ? " second" : " seconds");
 }
 
-template <typename Source>
 class PlanRun {
   public:
-    PlanRun(const Plan& plan, const PlanDealingOptions& options, Source& source)
+    PlanRun(const Plan& plan, const PlanDealingOptions& options, GeneratingRun& source)
         : plan_(plan),
           options_(options),
           source_(source),
@@ -80,11 +37,14 @@ class PlanRun {
         }
         result_.progress.boardsWanted = static_cast<int>(order.size());
         if (options_.mix && !Mix(order)) {
-            return Ended(PlanDealing::Outcome::SourceFailed, source_.Error());
+            return Ended(source_.SourceStatus());
+        }
+        const int firstBoard = static_cast<int>(boardSet.size()) + 1;
+        if (!EveryBoardMayBeMet(order, firstBoard)) {
+            return std::move(result_);
         }
         tBoardSet made;
         made.reserve(order.size());
-        const int firstBoard = static_cast<int>(boardSet.size()) + 1;
         for (std::size_t i = 0; i < order.size(); ++i) {
             const std::size_t line = static_cast<std::size_t>(order[i]);
             tDeal deal;
@@ -95,7 +55,7 @@ class PlanRun {
             ++madeOfLines_[line];
             ++result_.progress.boardsMade;
             if (options_.progress && !options_.progress(result_.progress)) {
-                return Ended(PlanDealing::Outcome::Cancelled, {});
+                return Ended(Status::Cancelled());
             }
         }
         boardSet.insert(boardSet.end(), made.begin(), made.end());
@@ -116,25 +76,53 @@ class PlanRun {
         return true;
     }
 
+    // False, with result_ saying why, when a board's line can never be met with its dealer:
+    // no number of deals would make that board.
+    bool EveryBoardMayBeMet(const std::vector<int>& order, int firstBoard) {
+        std::vector<std::array<std::optional<bool>, 4>> never(plan_.lines.size());
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const int board = firstBoard + static_cast<int>(i);
+            const auto line = static_cast<std::size_t>(order[i]);
+            const Seat dealer = BoardDealer(board);
+            std::optional<bool>& known = never[line][static_cast<std::size_t>(dealer)];
+            if (!known) {
+                known = plan_.lines[line].condition.NeverMet(dealer);
+            }
+            if (*known) {
+                return Stop(Status::TooRare(
+                    "No deal can meet line " + std::to_string(plan_.lines[line].lineNumber) +
+                    " with " + std::string(SeatWord(dealer)) + " dealing, as on board " +
+                    std::to_string(board) + "; no boards were dealt."));
+            }
+        }
+        return true;
+    }
+
     // Deals until a deal meets the line's condition on a board with this dealer; false, with
     // result_ saying why, when the run ends first.
     bool Find(std::size_t line, Seat dealer, tDeal& deal) {
         const Condition& condition = plan_.lines[line].condition;
+        const std::uint64_t clockInterval = DealsBetweenClockLooks(condition.StepCount());
+        std::uint64_t sinceClock = clockInterval;  // each board looks at the clock first
         std::uint64_t& tried = result_.progress.dealsTried;
         for (;;) {
             if (tried >= options_.maxDeals) {
                 return TooRare(line, DealsText(tried));
             }
-            if (tried % kClockInterval == 0 &&
-                std::chrono::steady_clock::now() - start_ >= options_.maxTime) {
-                return TooRare(line, TimeText(options_.maxTime) + " (" + DealsText(tried) + ")");
+            if (sinceClock == clockInterval) {
+                sinceClock = 0;
+                if (options_.now() - start_ >= options_.maxTime) {
+                    return TooRare(line,
+                                   TimeText(options_.maxTime) + " (" + DealsText(tried) + ")");
+                }
             }
+            ++sinceClock;
             if (tried % kPlanProgressInterval == 0 && tried > 0 && options_.progress &&
                 !options_.progress(result_.progress)) {
-                return Stop(PlanDealing::Outcome::Cancelled, {});
+                return Stop(Status::Cancelled());
             }
             if (!source_.Next(deal)) {
-                return Stop(PlanDealing::Outcome::SourceFailed, source_.Error());
+                return Stop(source_.SourceStatus());
             }
             ++tried;
             if (condition.Meets(FiguresOf(deal), dealer)) {
@@ -150,46 +138,33 @@ class PlanRun {
                                           : "Only " + std::to_string(made) + " of the " +
                                                 std::to_string(boardsOfLines_[line]) +
                                                 " boards met " + name;
-        return Stop(PlanDealing::Outcome::TooRare,
-                    met + " after " + tried + "; no boards were dealt.");
+        return Stop(Status::TooRare(met + " after " + tried + "; no boards were dealt."));
     }
 
-    bool Stop(PlanDealing::Outcome outcome, std::string message) {
-        result_.outcome = outcome;
-        result_.message = std::move(message);
+    bool Stop(Status status) {
+        result_.status = std::move(status);
         return false;
     }
 
-    PlanDealing Ended(PlanDealing::Outcome outcome, std::string message) {
-        Stop(outcome, std::move(message));
+    PlanDealing Ended(Status status) {
+        Stop(std::move(status));
         return std::move(result_);
     }
 
     const Plan& plan_;
     const PlanDealingOptions& options_;
-    Source& source_;
+    GeneratingRun& source_;
     const std::vector<int> boardsOfLines_;
     std::vector<int> madeOfLines_;
-    const std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    const std::chrono::steady_clock::time_point start_ = options_.now();
     PlanDealing result_;
 };
-
-template <typename Source>
-PlanDealing Run(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
-                Source source) {
-    return PlanRun<Source>(plan, options, source).Deal(boardSet);
-}
 
 }  // namespace
 
 PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
-                       RandomGenerator& random) {
-    return Run(boardSet, plan, options, ClassicSource(random));
-}
-
-PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
-                       SecureRandom& random) {
-    return Run(boardSet, plan, options, SecureSource(random));
+                       GeneratingRun& run) {
+    return PlanRun(plan, options, run).Deal(boardSet);
 }
 
 }  // namespace kesto

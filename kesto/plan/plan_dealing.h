@@ -2,7 +2,7 @@
 // Dealing a board set to a plan. Each board is dealt as the generating run deals one, with the
 // generator chosen, and kept only when it meets the condition of its plan line for its board
 // number; otherwise the next deal is tried for the same board. A plan too rare to finish
-// within the limits deals nothing.
+// within the limits, or with a line that no deal can meet on its board, deals nothing.
 //
 // Made to run on a worker thread: it touches nothing but its arguments, reports progress and
 // takes a cancel through one callback.
@@ -15,11 +15,11 @@
 
 #include "kesto/deal/deal.h"
 #include "kesto/plan/plan.h"
+#include "kesto/platform/status.h"
 
 namespace kesto {
 
-class RandomGenerator;
-class SecureRandom;
+class GeneratingRun;
 
 struct PlanProgress {
     int boardsMade = 0;
@@ -40,31 +40,26 @@ struct PlanDealingOptions {
     std::uint64_t maxDeals = 100'000'000;       // deals tried in all before the plan is too rare
     std::chrono::milliseconds maxTime{60'000};  // or time taken
     PlanProgressReport progress{};              // none: no reports, no cancel
+    // Where the time taken is read, after every kClockInterval condition steps (plan.h).
+    std::function<std::chrono::steady_clock::time_point()> now = &std::chrono::steady_clock::now;
 };
 
 struct PlanDealing {
-    enum class Outcome {
-        Dealt,         // the plan's boards were appended to the board set
-        TooRare,       // a limit came first; message says which line and what was tried
-        Cancelled,     // the progress report returned false
-        SourceFailed,  // the secure source failed; message is its reason
-    };
-    Outcome outcome = Outcome::Dealt;
-    // TooRare: "Only 3 of the 12 boards met line 2 after 100 million deals; no boards were
-    // dealt."; SourceFailed: the source's reason; otherwise empty.
-    std::string message;
+    // Ok: the plan's boards were appended to the board set. TooRare: a limit came first, or a
+    // line can never be met on its board; the reason says which line and what was tried: "Only
+    // 3 of the 12 boards met line 2 after 100 million deals; no boards were dealt." or "No deal
+    // can meet line 4 with East dealing, as on board 2; no boards were dealt.". Cancelled: the
+    // progress report returned false. Otherwise the secure source's failure, as it gave it.
+    Status status;
     PlanProgress progress;         // at the end of the run
-    std::vector<int> lineOfBoard;  // Dealt: for each board dealt, its line's index in plan.lines
+    std::vector<int> lineOfBoard;  // Ok: for each board dealt, its line's index in plan.lines
 };
 
-// Appends the plan's boards to the board set, which the caller has emptied (board number =
-// position + 1). Without mix, line 1's boards come first, then line 2's, and so on; with mix,
-// the order of the boards is drawn first, from the same generator, so a seeded run repeats
-// either way. Anything but Dealt leaves the board set as it was.
+// Appends the plan's boards, dealt by the run, to the board set, which the caller has emptied
+// (board number = position + 1). Without mix, line 1's boards come first, then line 2's, and
+// so on; with mix, the order of the boards is drawn first, from the same run, so a seeded run
+// repeats either way. Anything but Ok leaves the board set as it was.
 PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
-                       RandomGenerator& random);
-// The same, each deal from a secure shuffle of the system's cryptographic source.
-PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
-                       SecureRandom& random);
+                       GeneratingRun& run);
 
 }  // namespace kesto

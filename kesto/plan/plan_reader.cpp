@@ -66,6 +66,12 @@ bool IsKnownWord(std::string_view lowerWord) {
                std::end(kOtherWords);
 }
 
+// A range's dash: the hyphen, or the en dash that word processors put between numbers.
+bool IsRangeDash(char c) {
+    constexpr char kEnDash = '\x96';  // Windows-1252
+    return c == '-' || c == kEnDash;
+}
+
 bool IsLetter(char c) {
     const char lower = AsciiLower(c);
     return lower >= 'a' && lower <= 'z';
@@ -125,10 +131,54 @@ class LineParser {
   private:
     char Peek() const { return pos_ < line_.size() ? line_[pos_] : '\0'; }
 
-    void SkipSpaces() {
-        while (Peek() == ' ' || Peek() == '\t') {
-            ++pos_;
+    void SkipSpaces() { pos_ = FirstCharacterFrom(pos_); }
+
+    std::size_t FirstCharacterFrom(std::size_t at) const {
+        while (at < line_.size() && (line_[at] == ' ' || line_[at] == '\t')) {
+            ++at;
         }
+        return at;
+    }
+
+    std::size_t DigitsEnd(std::size_t at) const {
+        while (at < line_.size() && IsAsciiDigit(line_[at])) {
+            ++at;
+        }
+        return at;
+    }
+
+    // Where a range such as 15-17 that makes a whole value ends, when one begins at (after
+    // spaces); npos when none does. Followed by + or - it is a sum, not a range.
+    std::size_t RangeEnd(std::size_t at) const {
+        constexpr std::size_t kNone = std::string_view::npos;
+        const std::size_t low = FirstCharacterFrom(at);
+        const std::size_t dash = FirstCharacterFrom(DigitsEnd(low));
+        if (dash == low || dash == line_.size() || !IsRangeDash(line_[dash])) {
+            return kNone;
+        }
+        const std::size_t high = FirstCharacterFrom(dash + 1);
+        const std::size_t end = DigitsEnd(high);
+        const std::size_t next = FirstCharacterFrom(end);
+        if (end == high ||
+            (next < line_.size() && (line_[next] == '+' || IsRangeDash(line_[next])))) {
+            return kNone;
+        }
+        return end;
+    }
+
+    // A range with no value before it, as in "15-17 balanced": the hint names a seat.
+    bool FailAtLoneRange(std::size_t start, std::size_t end) {
+        pos_ = end;
+        const std::string range(line_.substr(start, end - start));
+        const std::string_view written = PeekWord();
+        const std::string shape = LowerAscii(written);
+        const std::size_t after = FirstCharacterFrom(pos_ + written.size());
+        const bool shapeFollows = (shape == "balanced" || shape == "semibalanced") &&
+                                  (after == line_.size() || line_[after] != '(');
+        return Fail(start, "the range " + range +
+                               " needs the value it limits and its seat before it; write "
+                               "hcp(dealer) " +
+                               range + (shapeFollows ? " and " + shape + "(dealer)" : ""));
     }
 
     // The letters from here on, as written; nothing is consumed.
@@ -235,6 +285,9 @@ class LineParser {
     bool ReadTest(Condition& condition) {
         SkipSpaces();
         const std::size_t start = pos_;
+        if (const std::size_t end = RangeEnd(start); end != std::string_view::npos) {
+            return FailAtLoneRange(start, end);
+        }
         if (IsAsciiDigit(Peek())) {
             return ReadValueTest(condition);
         }
@@ -260,13 +313,25 @@ class LineParser {
     }
 
     bool ReadValueTest(Condition& condition) {
+        const std::size_t start = pos_;
         if (!ReadValue(condition)) {
             return false;
         }
         SkipSpaces();
+        const std::size_t valueEnd = pos_;
         for (const auto& [sign, comparison] : kComparisons) {
             if (line_.substr(pos_).starts_with(sign)) {
                 pos_ += sign.size();
+                // hcp(N) = 15-17 would compare with 15 minus 17.
+                if (const std::size_t end = RangeEnd(pos_); end != std::string_view::npos) {
+                    const std::size_t range = FirstCharacterFrom(pos_);
+                    return Fail(
+                        valueEnd,
+                        "a range takes no comparison sign before it; "
+                        "write " +
+                            std::string(Trim(line_.substr(start, valueEnd - start), IsSpaceOrTab)) +
+                            " " + std::string(line_.substr(range, end - range)));
+                }
                 if (!ReadValue(condition)) {
                     return false;
                 }
@@ -277,12 +342,17 @@ class LineParser {
         if (!IsAsciiDigit(Peek())) {
             return Fail(pos_, std::string(kComparisonExpected));
         }
-        const std::size_t start = pos_;
+        const std::size_t rangeStart = pos_;
         int low = 0;
         int high = 0;
-        if (!ReadNumber(low) || !Expect('-', "a range (such as 15-17) was expected")) {
+        if (!ReadNumber(low)) {
             return false;
         }
+        SkipSpaces();
+        if (!IsRangeDash(Peek())) {
+            return Fail(pos_, "a range (such as 15-17) was expected");
+        }
+        ++pos_;
         SkipSpaces();
         if (!IsAsciiDigit(Peek())) {
             return Fail(pos_, "the upper end of the range (a whole number) was expected");
@@ -292,9 +362,9 @@ class LineParser {
         }
         if (low > high) {
             const std::string range = std::to_string(low) + "-" + std::to_string(high);
-            return Fail(start, "the range " + range +
-                                   " is empty; the lower end comes first, as in " +
-                                   std::to_string(high) + "-" + std::to_string(low));
+            return Fail(rangeStart, "the range " + range +
+                                        " is empty; the lower end comes first, as in " +
+                                        std::to_string(high) + "-" + std::to_string(low));
         }
         condition.InRange(low, high);
         return true;

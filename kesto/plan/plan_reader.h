@@ -4,7 +4,7 @@
 //
 //   condition  tests joined by "not", "and", "or" (binding in that order) and parentheses
 //   test       value op value      op: = <> < <= > >=
-//              value a-b           a range, both ends included
+//              value a-b           a range, both ends included; an en dash also serves
 //              balanced(seat)  semibalanced(seat)
 //              shape(seat) = 5431  shape(seat) = any 5431   lengths spades, hearts, diamonds,
 //                                  clubs; x matches any length; "any": in any suit order

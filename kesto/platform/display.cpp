@@ -1,5 +1,13 @@
 #include "kesto/platform/display.h"
 
+#include <fcntl.h>
+#include <linux/fb.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace kesto {
@@ -60,19 +68,86 @@ Status WaylandDisplayStatus(const EnvironmentLookup& getenv) {
     return Status::Failure("the Wayland display " + std::string(display) + " is not running");
 }
 
+// The same for the frame buffer the linuxfb platform draws on: the device its options name
+// ("fb=/dev/fb1"), else the first of the two it looks for. Without one, Qt crashes.
+Status FrameBufferStatus(std::string_view options, const EnvironmentLookup& getenv) {
+    if (IsSet(getenv("QT_QPA_FB_DRM"))) {
+        return {};  // drawn through DRM instead: Qt judges
+    }
+    std::string device;
+    while (!options.empty()) {
+        const std::string_view option = options.substr(0, options.find(':'));
+        if (option.starts_with("fb=")) {
+            device = option.substr(3);
+        }
+        options.remove_prefix(std::min(options.size(), option.size() + 1));
+    }
+    if (device.empty()) {
+        const bool other = !Exists("/dev/fb0") && Exists("/dev/graphics/fb0");
+        device = other ? "/dev/graphics/fb0" : "/dev/fb0";
+    }
+    if (!Exists(device)) {
+        return Status::Failure("there is no frame buffer (" + device + " does not exist)");
+    }
+    // Qt maps the frame buffer to draw on it.
+    const int fd = ::open(device.c_str(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) {
+        return Status::Failure("the frame buffer " + device + " cannot be opened (" +
+                               std::strerror(errno) + ")");
+    }
+    fb_fix_screeninfo fixed{};
+    fb_var_screeninfo variable{};
+    const bool frameBuffer = ::ioctl(fd, FBIOGET_FSCREENINFO, &fixed) == 0 &&
+                             ::ioctl(fd, FBIOGET_VSCREENINFO, &variable) == 0;
+    ::close(fd);
+    if (!frameBuffer) {
+        return Status::Failure(device + " is no frame buffer");
+    }
+    return {};
+}
+
+// Whether one platform of QT_QPA_PLATFORM ("xcb", "linuxfb:fb=/dev/fb1") may start; a platform
+// not judged here is left to Qt.
+Status PlatformStatus(std::string_view platform, const EnvironmentLookup& getenv) {
+    const std::size_t colon = platform.find(':');
+    const std::string_view name = platform.substr(0, colon);
+    const std::string_view options =
+        colon == std::string_view::npos ? std::string_view() : platform.substr(colon + 1);
+    if (name.starts_with("xcb")) {
+        return XDisplayStatus(getenv("DISPLAY"));
+    }
+    if (name.starts_with("wayland")) {
+        return WaylandDisplayStatus(getenv);
+    }
+    if (name == "linuxfb") {
+        return FrameBufferStatus(options, getenv);
+    }
+    return {};  // offscreen, vnc, ...: Qt judges its own platforms
+}
+
 }  // namespace
 
 Status CheckDisplay(const EnvironmentLookup& getenv) {
     const char* chosen = getenv("QT_QPA_PLATFORM");
-    const std::string_view platform = IsSet(chosen) ? chosen : "";
-    if (platform.starts_with("xcb")) {
-        return XDisplayStatus(getenv("DISPLAY"));
-    }
-    if (platform.starts_with("wayland")) {
-        return WaylandDisplayStatus(getenv);
-    }
-    if (!platform.empty()) {
-        return {};  // offscreen, vnc, ...: Qt judges its own platforms
+    if (IsSet(chosen)) {
+        // "wayland;xcb": Qt tries each in turn, so one that may start is enough.
+        std::string_view platforms = chosen;
+        std::string reasons;
+        while (!platforms.empty()) {
+            const std::string_view platform = platforms.substr(0, platforms.find(';'));
+            platforms.remove_prefix(std::min(platforms.size(), platform.size() + 1));
+            if (platform.empty()) {
+                continue;
+            }
+            const Status status = PlatformStatus(platform, getenv);
+            if (status.Ok()) {
+                return status;
+            }
+            reasons += (reasons.empty() ? "" : "; ") + status.Reason();
+        }
+        if (!reasons.empty()) {
+            return Status::Failure(reasons);
+        }
     }
     // Qt takes Wayland or X, whichever answers.
     const char* display = getenv("DISPLAY");

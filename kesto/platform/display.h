@@ -16,8 +16,10 @@ namespace kesto {
 using EnvironmentLookup = std::function<const char*(const char*)>;
 
 // Ok when a display seems to be there: an X display that is remote or whose local socket
-// exists, or a Wayland display whose socket exists; otherwise fails with why no window can be
-// opened. A platform chosen in QT_QPA_PLATFORM is judged only when it is X ("xcb") or Wayland.
+// exists, a Wayland display whose socket exists, or a frame buffer device; otherwise fails with
+// why no window can be opened. The platforms chosen in QT_QPA_PLATFORM ("wayland;xcb": Qt tries
+// them in turn) are judged when they are X ("xcb"), Wayland or the frame buffer ("linuxfb"), and
+// one that may start is enough.
 Status CheckDisplay(const EnvironmentLookup& getenv);
 
 // Why Qt could not start its window system, from what it said while it tried (its platform

@@ -20,26 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file a replacement must write: path itself, or the file a symbolic link (or a chain of
-// them) leads to, whether or not that file exists yet.
-StatusOr<std::string> FileToReplace(const std::string& path) {
-    // As many links as the system itself follows before it gives up.
-    constexpr int kMaxLinks = 40;
-    fs::path file = path;
-    for (int links = 0; links <= kMaxLinks; ++links) {
-        std::error_code error;
-        if (!fs::is_symlink(fs::symlink_status(file, error))) {
-            return {links == 0 ? path : file.lexically_normal().string(), {}};
-        }
-        const fs::path target = fs::read_symlink(file, error);
-        if (error) {
-            return {{}, Status::SystemFailure("cannot follow the link " + path, error.value())};
-        }
-        file = target.is_absolute() ? target : file.parent_path() / target;
-    }
-    return {{}, Status::SystemFailure("cannot follow the link " + path, ELOOP)};
-}
-
 // Writes all bytes, retrying short writes.
 bool WriteAll(int fd, std::string_view data) {
     while (!data.empty()) {
@@ -149,7 +129,7 @@ void SyncFolder(const std::string& folder) {
 }  // namespace
 
 StatusOr<PendingFile> PendingFile::Begin(const std::string& linkOrPath) {
-    const StatusOr<std::string> file = FileToReplace(linkOrPath);
+    const StatusOr<std::string> file = FileBehindLinks(linkOrPath);
     if (!file.status.Ok()) {
         return {{}, file.status};
     }
@@ -239,7 +219,7 @@ Status ReplaceFileAtomically(const std::string& linkOrPath, std::string_view con
 namespace {
 
 Status TooBig(const std::string& path, std::size_t maxBytes) {
-    return Status::Failure(path + " is bigger than " + std::to_string(maxBytes) + " bytes", EFBIG);
+    return Status::Broken(path + " is bigger than " + std::to_string(maxBytes) + " bytes");
 }
 
 // Reads the open file to its end and closes it; fails once it holds more than maxBytes.
@@ -256,7 +236,7 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
         if (got < 0) {
             const int error = errno;
             ::close(fd);
-            return {{}, Status::SystemFailure("cannot read " + path, error)};
+            return {{}, Status::ReadFailure("cannot read " + path, error)};
         }
         if (got == 0) {
             break;
@@ -277,13 +257,13 @@ StatusOr<std::string> ReadOpenFile(int fd, const std::string& path, std::size_t 
 StatusOr<std::string> ReadWholeFile(const std::string& path) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        return {{}, Status::SystemFailure("cannot open " + path, errno)};
+        return {{}, Status::ReadFailure("cannot open " + path, errno)};
     }
     return ReadOpenFile(fd, path, std::numeric_limits<std::size_t>::max(), 0);
 }
 
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes) {
-    const Status notAFile = Status::Failure(path + " is not a file");
+    const Status notAFile = Status::Unreadable(path + " is not a file");
     // A device or a socket is not even opened; the open file is checked again below, as the
     // name may lead elsewhere by then.
     struct stat info {};
@@ -293,11 +273,11 @@ StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBy
     // Without O_NONBLOCK, opening a named pipe waits until something writes into it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        return {{}, Status::SystemFailure("cannot open " + path, errno)};
+        return {{}, Status::ReadFailure("cannot open " + path, errno)};
     }
     Status refused;
     if (::fstat(fd, &info) != 0) {
-        refused = Status::SystemFailure("cannot read " + path, errno);
+        refused = Status::ReadFailure("cannot read " + path, errno);
     } else if (!S_ISREG(info.st_mode)) {
         refused = notAFile;
     } else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
@@ -313,6 +293,24 @@ StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBy
 std::string DirectoryOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+StatusOr<std::string> FileBehindLinks(const std::string& path) {
+    // As many links as the system itself follows before it gives up.
+    constexpr int kMaxLinks = 40;
+    fs::path file = path;
+    for (int links = 0; links <= kMaxLinks; ++links) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(file, error))) {
+            return {links == 0 ? path : file.lexically_normal().string(), {}};
+        }
+        const fs::path target = fs::read_symlink(file, error);
+        if (error) {
+            return {{}, Status::SystemFailure("cannot follow the link " + path, error.value())};
+        }
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return {{}, Status::SystemFailure("cannot follow the link " + path, ELOOP)};
 }
 
 }  // namespace kesto

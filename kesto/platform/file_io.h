@@ -58,14 +58,18 @@ class PendingFile {
     int fd_ = -1;  // open and locked while the file is pending
 };
 
-// The file's bytes; on failure the reason names the file and says why.
+// The file's bytes; on failure (NotFound, Unreadable) the reason names the file and says why.
 StatusOr<std::string> ReadWholeFile(const std::string& path);
 
 // The bytes of the regular file at path (a symbolic link is followed) when it holds at most
 // maxBytes. Anything else is refused without reading a byte: a folder, a device, or a named
-// pipe, whose opening never waits for a writer. On failure the reason names the file; a file
-// bigger than maxBytes fails with the system error EFBIG.
+// pipe, whose opening never waits for a writer. On failure the reason names the file: NotFound
+// when there is none, Broken when it is bigger than maxBytes, else Unreadable.
 StatusOr<std::string> ReadRegularFile(const std::string& path, std::size_t maxBytes);
+
+// The file path names: path itself, or the file a symbolic link (or a chain of them) leads to,
+// whether or not that file exists yet. Fails for a loop of links.
+StatusOr<std::string> FileBehindLinks(const std::string& path);
 
 // The folder part of a path with its final "/", or "" when it has none.
 std::string DirectoryOf(const std::string& path);

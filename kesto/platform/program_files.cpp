@@ -7,10 +7,21 @@ namespace kesto {
 
 namespace {
 
-// bin/../share/kesto written as prefix/share/kesto, so that messages name it plainly.
+// bin/../share/kesto written as prefix/share/kesto, so that messages name it plainly; "" when
+// the program's folder is not known.
 std::string BesideProgram(const std::string& relative) {
-    const std::filesystem::path bin(ProgramDirectory());
-    return (bin / ".." / relative).lexically_normal().string();
+    const std::string bin = ProgramDirectory();
+    if (bin.empty()) {
+        return {};
+    }
+    return (std::filesystem::path(bin) / ".." / relative).lexically_normal().string();
+}
+
+// The build folder puts everything beside the program; an installed program has no manual
+// beside it.
+bool RunsFromBuildFolder() {
+    std::error_code error;
+    return std::filesystem::is_directory(ProgramDirectory() + "help", error);
 }
 
 }  // namespace
@@ -18,23 +29,20 @@ std::string BesideProgram(const std::string& relative) {
 std::string ProgramDirectory() {
     std::error_code error;
     const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
-        return "./";
+    if (error || !exe.is_absolute()) {
+        return {};
     }
     return exe.parent_path().string() + "/";
 }
 
 std::string ProgramDataFolder() {
-    const std::string own = ProgramDirectory();
-    std::error_code error;
-    if (std::filesystem::is_directory(own + "help", error)) {
-        return own;
-    }
-    return BesideProgram("share/kesto/");
+    return RunsFromBuildFolder() ? ProgramDirectory()
+                                 : BesideProgram(std::string(kInstalledDataFolder) + "/");
 }
 
-std::vector<std::string> ProgramLibraryFolders() {
-    return {ProgramDirectory(), BesideProgram("lib/kesto/")};
+std::string ProgramLibraryFolder() {
+    return RunsFromBuildFolder() ? ProgramDirectory()
+                                 : BesideProgram(std::string(kInstalledLibraryFolder) + "/");
 }
 
 }  // namespace kesto

@@ -239,19 +239,6 @@ void RegistryHive::SetValueIn(Key& key, std::string_view name, RegistryValue val
     }
 }
 
-bool RegistryHive::KeyExists(std::string_view keyPath) const {
-    if (!IsValidKeyPath(keyPath)) {
-        return false;
-    }
-    if (FindKey(keyPath) != nullptr) {
-        return true;
-    }
-    // A key below it implies the key itself, as creating a key creates its parents.
-    const std::string prefix = std::string(keyPath) + "\\";
-    return std::any_of(keys_.begin(), keys_.end(),
-                       [&](const Key& key) { return StartsWithIgnoringCase(key.path, prefix); });
-}
-
 const RegistryValue* RegistryHive::FindValue(std::string_view keyPath,
                                              std::string_view name) const {
     const Key* key = FindKey(keyPath);
@@ -268,20 +255,6 @@ bool RegistryHive::SetValue(std::string_view keyPath, std::string_view name, Reg
     }
     SetValueIn(keys_[KeyIndexFor(keyPath)], name, std::move(value));
     return true;
-}
-
-std::vector<std::string> RegistryHive::KeyPaths() const {
-    std::vector<std::string> paths;
-    paths.reserve(keys_.size());
-    for (const Key& key : keys_) {
-        paths.push_back(key.path);
-    }
-    return paths;
-}
-
-std::vector<RegistryNamedValue> RegistryHive::Values(std::string_view keyPath) const {
-    const Key* key = FindKey(keyPath);
-    return key == nullptr ? std::vector<RegistryNamedValue>{} : key->values;
 }
 
 std::string RegistryHive::Serialise() const {
@@ -306,7 +279,7 @@ std::string RegistryHive::Serialise() const {
 
 StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
     const auto fail = [](std::size_t lineNumber, std::string_view what) -> StatusOr<RegistryHive> {
-        return {{}, Status::Failure(LineError(lineNumber, what))};
+        return {{}, Status::Broken(LineError(lineNumber, what))};
     };
     if (text.find('\0') != std::string_view::npos) {
         return fail(1, "the file holds zero bytes; it is not a text file");
@@ -405,47 +378,32 @@ StatusOr<RegistryHive> RegistryHive::Parse(std::string_view text) {
     return {std::move(hive), {}};
 }
 
-HiveFileLoad LoadHiveFile(const std::string& path) {
-    HiveFileLoad load;
-    const auto fail = [&load](HiveFileLoad::Outcome outcome, Status status) {
-        load.outcome = outcome;
-        load.status = std::move(status);
-        return load;
-    };
+StatusOr<RegistryHive> LoadHiveFile(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (status.type() == fs::file_type::not_found) {
-        load.outcome = HiveFileLoad::Outcome::Missing;
-        return load;
+        return {{}, Status::NotFound(path + " does not exist", ENOENT)};
     }
     if (ec) {
-        return fail(HiveFileLoad::Outcome::Unreadable, Status::Failure(ec.message(), ec.value()));
+        return {{}, Status::Unreadable(ec.message(), ec.value())};
     }
     // A pipe or a device is nobody's settings: it is neither read (a pipe would wait for a
     // writer forever, /dev/zero never ends) nor moved aside, only left alone.
     if (status.type() != fs::file_type::regular) {
-        return fail(HiveFileLoad::Outcome::Unreadable,
-                    Status::Failure(NotAFileReason(status.type())));
+        return {{}, Status::Unreadable(NotAFileReason(status.type()))};
     }
     if (const std::uintmax_t size = fs::file_size(path, ec); !ec && size > kMaxHiveFileBytes) {
-        return fail(
-            HiveFileLoad::Outcome::Broken,
-            Status::Failure("it holds " + std::to_string(size) + " bytes, more than the " +
-                            std::to_string(kMaxHiveFileBytes) + " a settings file may hold"));
+        return {{},
+                Status::Broken("it holds " + std::to_string(size) + " bytes, more than the " +
+                               std::to_string(kMaxHiveFileBytes) + " a settings file may hold")};
     }
     // Read through the descriptor as well: the file may have been swapped or grown since.
     const StatusOr<std::string> contents = ReadRegularFile(path, kMaxHiveFileBytes);
     if (!contents.status.Ok()) {
-        return fail(HiveFileLoad::Outcome::Unreadable, contents.status);
+        return {{}, contents.status};
     }
-    StatusOr<RegistryHive> parsed = RegistryHive::Parse(contents.value);
-    if (!parsed.status.Ok()) {
-        return fail(HiveFileLoad::Outcome::Broken, parsed.status);
-    }
-    load.outcome = HiveFileLoad::Outcome::Loaded;
-    load.hive = std::move(parsed.value);
-    return load;
+    return RegistryHive::Parse(contents.value);
 }
 
 Status SaveHiveFile(const std::string& path, const RegistryHive& hive) {
@@ -462,7 +420,13 @@ Status SaveHiveFile(const std::string& path, const RegistryHive& hive) {
     return ReplaceFileAtomically(path, hive.Serialise());
 }
 
-StatusOr<std::string> KeepFileAside(const std::string& path) {
+StatusOr<std::string> KeepFileAside(const std::string& linkOrPath) {
+    // Through a symbolic link, the file itself goes aside and the link stays.
+    const StatusOr<std::string> file = FileBehindLinks(linkOrPath);
+    if (!file.status.Ok()) {
+        return {{}, file.status};
+    }
+    const std::string& path = file.value;
     const std::string base = path + ".broken-" + AsideStamp();
     for (int attempt = 1; attempt <= 100; ++attempt) {
         const std::string target = attempt == 1 ? base : base + "-" + std::to_string(attempt);

@@ -44,8 +44,6 @@ struct RegistryNamedValue {
 
 class RegistryHive {
   public:
-    // True for a key created or read, and for a key that has such a key below it.
-    bool KeyExists(std::string_view keyPath) const;
     // Nullptr when the key or the value is missing.
     const RegistryValue* FindValue(std::string_view keyPath, std::string_view name) const;
     // Creates the key when missing. A String's text ends at its first NUL byte, as a registry
@@ -53,15 +51,11 @@ class RegistryHive {
     // valid key path under kHiveRoot (empty parts, line breaks, NUL bytes).
     bool SetValue(std::string_view keyPath, std::string_view name, RegistryValue value);
 
-    // Keys in the order they were created or read, each with its values in that order.
-    std::vector<std::string> KeyPaths() const;
-    std::vector<RegistryNamedValue> Values(std::string_view keyPath) const;
-
     // The whole file's bytes. Strings holding a CR or LF are written in the registry's hex(1)
     // form, so every line stays one line.
     std::string Serialise() const;
 
-    // Fails when the text is not a well-formed hive file; the reason says where and why
+    // Fails as Broken when the text is not a well-formed hive file; the reason says where and why
     // ("line 4: ..."). Accepts LF as well as CR LF line ends, blank lines, ";" comment lines,
     // repeated sections (merged) and hex(1) strings continued over lines with "\". Takes time
     // in proportion to the text's length.
@@ -91,24 +85,19 @@ bool IsValidKeyPath(std::string_view keyPath);
 // A settings file holds a few kilobytes; anything bigger is not one.
 inline constexpr std::size_t kMaxHiveFileBytes = std::size_t{1} << 20;
 
-// Reading a hive file. Missing: no file there (an empty hive). Unreadable: something is there
-// but could not be read, or is no regular file (a folder, a pipe, a device), which is never
-// read at all. Broken: a regular file that is not well-formed or is bigger than
-// kMaxHiveFileBytes. The status says why for those two.
-struct HiveFileLoad {
-    enum class Outcome { Loaded, Missing, Unreadable, Broken };
-    Outcome outcome = Outcome::Missing;
-    RegistryHive hive;  // empty unless Loaded
-    Status status;
-};
-HiveFileLoad LoadHiveFile(const std::string& path);
+// Reads a hive file. Fails as NotFound when there is no file (an empty hive for the caller);
+// as Unreadable when something is there but could not be read, or is no regular file (a
+// folder, a pipe, a device), which is never read at all; as Broken for a regular file that is
+// not well-formed or is bigger than kMaxHiveFileBytes. The reason says why.
+StatusOr<RegistryHive> LoadHiveFile(const std::string& path);
 
 // Writes the hive with ReplaceFileAtomically (a symbolic link is followed: its target is
 // replaced, the link kept), creating the folder when missing.
 Status SaveHiveFile(const std::string& path, const RegistryHive& hive);
 
 // Renames a file to "<path>.broken-<UTC yyyymmdd-hhmmss>" (with "-2", "-3", ... when that
-// name is taken), never overwriting anything. The value is the new path.
-StatusOr<std::string> KeepFileAside(const std::string& path);
+// name is taken), never overwriting anything. A symbolic link is followed: the file it leads
+// to is renamed, beside itself, and the link stays. The value is the new path.
+StatusOr<std::string> KeepFileAside(const std::string& linkOrPath);
 
 }  // namespace kesto

@@ -3,9 +3,9 @@
 #include "kesto/platform/program_files.h"
 
 #include <dlfcn.h>
-#include <unistd.h>
 
-#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -28,8 +28,22 @@ class DlLibrary : public SharedLibrary {
     std::string path_;
 };
 
-void* OpenFile(const std::string& path) {
-    return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+// A folder as a message names it: without its final "/".
+std::string FolderName(std::string folder) {
+    if (folder.size() > 1 && folder.back() == '/') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// The loader's reason, without the path it starts with.
+std::string LoaderReason(const std::string& path) {
+    const char* said = ::dlerror();
+    std::string reason = said == nullptr ? "the loader gave no reason" : said;
+    if (reason.starts_with(path + ": ")) {
+        reason.erase(0, path.size() + 2);
+    }
+    return reason;
 }
 
 }  // namespace
@@ -43,45 +57,55 @@ std::string PlatformLibraryFileName(const std::string& logicalName) {
     return "lib" + LowerAscii(base) + ".so";
 }
 
-std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName,
-                                                 const std::vector<std::string>& folders) {
+LibraryLoad LoadSharedLibrary(const std::string& logicalName,
+                              const std::vector<std::string>& folders) {
     const std::string file = PlatformLibraryFileName(logicalName);
-    std::error_code error;
+    std::string searched;
     for (const std::string& folder : folders) {
-        const std::string candidate = folder + file;
-        if (std::filesystem::exists(candidate, error)) {
-            if (void* handle = OpenFile(candidate)) {
-                return std::make_unique<DlLibrary>(handle, candidate);
-            }
+        // A path with a "/" is opened as it stands; only an absolute one is independent of the
+        // current folder.
+        if (!folder.starts_with('/')) {
+            continue;
         }
+        searched += (searched.empty() ? "" : " or ") + FolderName(folder);
+        const std::string candidate = folder + file;
+        std::error_code error;
+        if (!std::filesystem::exists(candidate, error)) {
+            continue;
+        }
+        if (void* handle = ::dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+            return {std::make_unique<DlLibrary>(handle, candidate), {}};
+        }
+        return {nullptr,
+                Status::Failure(file + " in " + FolderName(folder) + " cannot be loaded (" +
+                                LoaderReason(candidate) + "): install Kesto again.")};
     }
-    return nullptr;
+    if (searched.empty()) {
+        return {nullptr, Status::NotFound(file + " cannot be found: Kesto cannot tell which "
+                                                 "folder it runs from. Install Kesto again.")};
+    }
+    return {nullptr,
+            Status::NotFound(file + " is missing from " + searched + ": install Kesto again.")};
 }
 
-std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& logicalName) {
-    // The program's own folders, then the current folder, then the system's search path.
-    std::vector<std::string> folders = ProgramLibraryFolders();
-    std::error_code error;
-    const auto current = std::filesystem::current_path(error);
-    if (!error) {
-        folders.push_back(current.string() + "/");
-    }
-    if (auto library = LoadSharedLibrary(logicalName, folders)) {
-        return library;
-    }
-    const std::string file = PlatformLibraryFileName(logicalName);
-    if (void* handle = OpenFile(file)) {
-        return std::make_unique<DlLibrary>(handle, file);
-    }
-    return nullptr;
+LibraryLoad LoadSharedLibrary(const std::string& logicalName) {
+    return LoadSharedLibrary(logicalName, {ProgramLibraryFolder()});
 }
 
-std::unique_ptr<SharedLibrary> LoadSystemLibrary(const std::string& fileName) {
+StatusOr<std::unique_ptr<SharedLibrary>> LoadSystemLibrary(const std::string& fileName) {
+    StatusOr<std::unique_ptr<SharedLibrary>> result;
     // With RTLD_NODELETE, dlclose leaves the library in place.
     if (void* handle = ::dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL | RTLD_NODELETE)) {
-        return std::make_unique<DlLibrary>(handle, fileName);
+        result.value = std::make_unique<DlLibrary>(handle, fileName);
+        return result;
     }
-    return nullptr;
+    const char* error = ::dlerror();
+    const std::string reason = error != nullptr ? error : fileName + ": cannot be loaded";
+    // The loader names the file it could not find: this one, or a library it needs.
+    const bool absent =
+        reason == fileName + ": cannot open shared object file: " + std::strerror(ENOENT);
+    result.status = absent ? Status::NotFound(reason, ENOENT) : Status::Failure(reason);
+    return result;
 }
 
 }  // namespace kesto

@@ -16,7 +16,7 @@ Status ReadSystemRandom(std::span<std::uint8_t> bytes) {
             if (errno == EINTR) {
                 continue;
             }
-            return Status::Failure(std::strerror(errno), errno);
+            return Status::Unreadable(std::strerror(errno), errno);
         }
         done += static_cast<std::size_t>(got);
     }

@@ -1,5 +1,7 @@
 #include "kesto/platform/text_encoding.h"
 
+#include <algorithm>
+
 namespace kesto {
 
 namespace {
@@ -177,6 +179,29 @@ std::string FileTextAsWindows1252(std::string_view bytes) {
         return Utf8ToWindows1252(bytes.substr(kUtf8ByteOrderMark.size()));
     }
     return IsUtf8WithNonAscii(bytes) ? Utf8ToWindows1252(bytes) : std::string(bytes);
+}
+
+bool LooksLikeUtf16(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+        return true;
+    }
+    const auto text = [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return c == '\t' || c == '\n' || c == '\r' || (byte >= ' ' && byte != 0x7F);
+    };
+    constexpr std::size_t kPairsJudged = 32;
+    const std::size_t pairs = std::min(bytes.size() / 2, kPairsJudged);
+    std::size_t littleEndian = 0;
+    std::size_t bigEndian = 0;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        const char first = bytes[2 * i];
+        const char second = bytes[2 * i + 1];
+        littleEndian += text(first) && second == '\0' ? 1 : 0;
+        bigEndian += first == '\0' && text(second) ? 1 : 0;
+    }
+    // A character outside Latin-1 now and then has no zero byte.
+    const auto nearlyAll = [pairs](std::size_t count) { return 8 * count >= 7 * pairs; };
+    return pairs >= 4 && (nearlyAll(littleEndian) || nearlyAll(bigEndian));
 }
 
 }  // namespace kesto

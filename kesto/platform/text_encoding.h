@@ -30,6 +30,12 @@ std::string MessageToUtf8(std::string_view message);
 
 inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
+// Text saved as UTF-16 (Windows "Unicode"): a byte order mark, or text characters each with a
+// zero byte on the same side in nearly all of the first byte pairs. A binary file of another
+// program, which may well open with a small number (a letter and a zero byte), does not pass.
+// Kesto reads no text file so saved.
+bool LooksLikeUtf16(std::string_view bytes);
+
 // A text file's bytes as Windows-1252: a file that begins with kUtf8ByteOrderMark (which is
 // dropped) or passes IsUtf8WithNonAscii is converted from UTF-8, any other taken as it is.
 std::string FileTextAsWindows1252(std::string_view bytes);

@@ -20,6 +20,7 @@ struct FileDialogRequest {
     std::string defaultExtension;  // without the dot
     // The folder it opens in; empty, or a folder that is gone, opens the documents folder.
     std::string initialDirectory;
+    std::string initialFileName;   // the name it suggests, without a folder (save dialogs)
     bool promptOverwrite = false;  // save dialogs
     bool mustExist = false;        // open dialogs
 };

@@ -38,7 +38,11 @@ PrintCustomArguments CurtainCardArguments(std::int32_t kind, const PrintTexts& t
     a.east = options.Word(kSlotEast);
     a.south = options.Word(kSlotSouth);
     a.west = options.Word(kSlotWest);
+    a.none = options.Word(kSlotNone);
+    a.both = options.Word(kSlotBoth);
+    a.dealerWord = options.Word(kSlotDealerShort);
     a.boardWord = options.Word(kSlotBoard);
+    a.vulWord = options.Word(kSlotVulnerable);
 
     const TMyFontRec& header1 = options.fonts[kFontHeaderLine1];
     const TMyFontRec& header2 = options.fonts[kFontHeaderLine2];

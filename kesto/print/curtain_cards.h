@@ -23,7 +23,8 @@ std::int32_t CurtainCardHeight(int dimensions);
 // otherwise 8 alone.
 std::vector<std::int32_t> CurtainCardKinds(int collation);
 
-// One curtain-card printout. No rank letters and no words for none, both, dealer and Vul.
+// One curtain-card printout: no rank letters; the words for none, both, the short dealer word
+// and Vul, so that each card shows its board's dealer and vulnerability as hand records do.
 PrintCustomArguments CurtainCardArguments(std::int32_t kind, const PrintTexts& texts,
                                           const PrintOptions& options);
 

@@ -11,24 +11,16 @@ PrintDestination ReadPrintDestination(const std::string& settingsPath) {
 }
 
 PrintDestination ReadPrintDestination(const SettingsFile& settings) {
-    PrintDestination destination;
-    SettingsStore store(settings);
-    if (store.OpenKey(kSettingsKey, false)) {
-        destination.printerName = store.Read(kPrinterName);
-        destination.pdfFolder = store.Read(kPdfFolder);
-    }
-    store.CloseKey();
-    return destination;
+    const SettingsStore store(settings);
+    return {store.Read(kPrinterName), store.Read(kPdfFolder)};
 }
 
 bool WritePrintDestination(const std::string& settingsPath, const PrintDestination& destination) {
-    SettingsStore store(settingsPath);
-    if (!store.OpenKey(kSettingsKey, true)) {
-        return false;
+    {
+        SettingsStore store(settingsPath);
+        store.Write(kPrinterName, destination.printerName);
+        store.Write(kPdfFolder, destination.pdfFolder);
     }
-    store.Write(kPrinterName, destination.printerName);
-    store.Write(kPdfFolder, destination.pdfFolder);
-    store.CloseKey();
     // The store reports a failed write only as a notice; read back to tell the caller.
     return ReadPrintDestination(settingsPath) == destination;
 }

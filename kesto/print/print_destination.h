@@ -19,6 +19,10 @@ namespace kesto {
 // is chosen (the printing library honours it too). Batch runs and tests use it.
 inline constexpr const char* kPdfFolderVariable = "KESTO_PDF_FOLDER";
 
+// The folder, in the user's documents folder, that printouts go to as PDF files when no
+// printer and no folder is chosen (the printing library names it alike).
+inline constexpr std::string_view kDefaultPdfFolderName = "Kesto printouts";
+
 struct PrintDestination {
     std::string printerName;  // "" when no printer is chosen
     std::string pdfFolder;    // "" for the default folder ("Kesto printouts" in the documents)

@@ -40,7 +40,6 @@ std::string PrintoutName(std::int32_t kind) {
 
 void RememberCounts(const PrintJobRequest& request, const std::string& settingsPath) {
     SettingsStore store(settingsPath);
-    store.OpenKey(kSettingsKey, true);
     store.Write(kNumCopies, request.copies);
     if (request.mode == DealSource::Generate) {
         store.Write(kNumHands, request.randomDealCount);
@@ -48,7 +47,6 @@ void RememberCounts(const PrintJobRequest& request, const std::string& settingsP
     store.Write(kNumIndividualSets, request.sets);
     store.Write(kNumStatSheets, request.statSheets);
     store.Write(kCurtains, request.curtains);
-    store.CloseKey();
 }
 
 class Job {

@@ -17,25 +17,22 @@ LibraryLoader SystemLibraryLoader() {
     return [](const std::string& logicalName) { return LoadSharedLibrary(logicalName); };
 }
 
-PrintingLibrary::BindResult PrintingLibrary::Bind(const LibraryLoader& loader,
-                                                  std::unique_ptr<PrintingLibrary>& library) {
-    library.reset();
-    std::unique_ptr<SharedLibrary> loaded = loader(kPrintingLibraryName);
-    if (!loaded) {
-        return BindResult::NotFound;
+std::unique_ptr<PrintingLibrary> PrintingLibrary::Bind(std::unique_ptr<SharedLibrary> library) {
+    if (!library) {
+        return nullptr;
     }
-    void* addDeal = loaded->Entry("AddDeal");
-    void* clearDeals = loaded->Entry("ClearDeals");
-    void* printCustom = loaded->Entry("PrintCustom");
+    void* addDeal = library->Entry("AddDeal");
+    void* clearDeals = library->Entry("ClearDeals");
+    void* printCustom = library->Entry("PrintCustom");
     if (addDeal == nullptr || clearDeals == nullptr || printCustom == nullptr) {
-        return BindResult::EntriesMissing;  // the library goes with `loaded`
+        return nullptr;  // the library goes with `library`
     }
     // Looked up before the library moves into the binding; a library without it still binds.
-    void* setAnalysisWords = loaded->Entry("SetAnalysisWords");
-    library =
-        std::make_unique<PrintingLibrary>(std::move(loaded), addDeal, clearDeals, printCustom);
-    library->setAnalysisWords_ = setAnalysisWords;
-    return BindResult::Bound;
+    void* setAnalysisWords = library->Entry("SetAnalysisWords");
+    auto bound =
+        std::make_unique<PrintingLibrary>(std::move(library), addDeal, clearDeals, printCustom);
+    bound->setAnalysisWords_ = setAnalysisWords;
+    return bound;
 }
 
 PrintingLibrary::PrintingLibrary(std::unique_ptr<SharedLibrary> library, void* addDeal,

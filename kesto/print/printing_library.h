@@ -1,11 +1,10 @@
 #pragma once
-// The binding to the hand-record printing library "KESTPRT3.DLL": loaded by name at start-up,
-// its three entries (and the optional SetAnalysisWords) looked up by name, typed calls. The library
+// The binding to the hand-record printing library "KESTPRT3.DLL", loaded at start-up: its three
+// entries (and the optional SetAnalysisWords) looked up by name, typed calls. The library
 // keeps its own copy of every record; texts are only lent for the call.
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -16,11 +15,7 @@ namespace kesto {
 
 inline constexpr const char* kPrintingLibraryName = "KESTPRT3.DLL";
 
-// Loads a library by its logical name; null when it cannot be loaded. The program uses
-// LoadSharedLibrary; tests point it elsewhere.
-using LibraryLoader = std::function<std::unique_ptr<SharedLibrary>(const std::string&)>;
-
-// LoadSharedLibrary's search: the program's folder, the current folder, the system's path.
+// The program's loader: LoadSharedLibrary, from the program's library folder alone.
 LibraryLoader SystemLibraryLoader();
 
 // The 48 arguments of PrintCustom, in call order. Texts are Windows-1252.
@@ -44,15 +39,9 @@ struct PrintCustomArguments {
 
 class PrintingLibrary {
   public:
-    enum class BindResult {
-        Bound,
-        NotFound,        // the library could not be loaded
-        EntriesMissing,  // loaded, but one of AddDeal, ClearDeals, PrintCustom is missing
-    };
-
-    // Loads the library and looks up its three entries. On EntriesMissing the library is
-    // unloaded again; library is null unless Bound.
-    static BindResult Bind(const LibraryLoader& loader, std::unique_ptr<PrintingLibrary>& library);
+    // Looks up the loaded library's entries. Null when there is no library or one of AddDeal,
+    // ClearDeals and PrintCustom is missing; the library is then unloaded again.
+    static std::unique_ptr<PrintingLibrary> Bind(std::unique_ptr<SharedLibrary> library);
 
     void AddDeal(const std::string& record) const;
     void ClearDeals() const;

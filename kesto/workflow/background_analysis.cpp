@@ -4,16 +4,24 @@
 #include <system_error>
 #include <utility>
 
+#include "kesto/analysis/dds_solver.h"
+#include "kesto/platform/error_report.h"
+
 namespace kesto {
 
 BackgroundAnalysis::BackgroundAnalysis(DealAnalyser& analyser) : analyser_(analyser) {}
 
 BackgroundAnalysis::~BackgroundAnalysis() {
+    bool running = false;
     {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
+        running = progress_.state == State::Running;
     }
     changed_.notify_all();
+    if (running) {
+        analyser_.Interrupt();
+    }
     if (worker_.joinable()) {
         worker_.join();
     }
@@ -33,11 +41,9 @@ void BackgroundAnalysis::Start(const tBoardSet& boardSet) {
                 // A thread or memory limit: this run fails with a reason; the next Start tries
                 // again.
                 pending_.reset();
-                progress_ =
-                    Progress{State::Failed, 0, 0,
-                             Status::Failure("No thread could be started for the analysis (" +
-                                                 error.code().message() + ").",
-                                             error.code().value())};
+                progress_ = Progress{State::Failed, 0, 0,
+                                     AnalysisFailure("no thread could be started for them (" +
+                                                     error.code().message() + ")")};
             }
         }
     }
@@ -55,6 +61,7 @@ void BackgroundAnalysis::Cancel() {
         progress_.state = State::Cancelled;
     }
     changed_.notify_all();
+    analyser_.Interrupt();
 }
 
 BackgroundAnalysis::Progress BackgroundAnalysis::Current() const {
@@ -101,11 +108,11 @@ void BackgroundAnalysis::Work() {
             progress_.total = total;
             return true;
         };
-        Status solved = Status::Failure("The analysis stopped unexpectedly.");
+        Status solved;
         try {
             solved = analyser_.Analyse(boardSet, progress);
-        } catch (const std::exception& error) {
-            solved = Status::Failure(error.what());
+        } catch (...) {
+            solved = Status::Failure(ErrorReportText(std::current_exception()));
         }
 
         lock.lock();

@@ -41,7 +41,7 @@ class BackgroundAnalysis {
 
     // The analyser must outlive this object.
     explicit BackgroundAnalysis(DealAnalyser& analyser);
-    // Cancels a run and waits for the solver's call in progress to return.
+    // Cancels a run, ending the solver's call in progress, and waits for the worker thread.
     ~BackgroundAnalysis();
     BackgroundAnalysis(const BackgroundAnalysis&) = delete;
     BackgroundAnalysis& operator=(const BackgroundAnalysis&) = delete;
@@ -49,7 +49,8 @@ class BackgroundAnalysis {
     // Analyses a copy of the board set. A run in progress is cancelled and this one follows
     // it; nothing here waits for the solver.
     void Start(const tBoardSet& boardSet);
-    // Stops the run after the solver's call in progress (Cancelled); nothing when none runs.
+    // Stops the run (Cancelled), ending the solver's call in progress at once
+    // (DealAnalyser::Interrupt); nothing when none runs.
     void Cancel();
 
     Progress Current() const;

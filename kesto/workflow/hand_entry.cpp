@@ -67,9 +67,13 @@ void TKestoMain::Edit1KeyPress(SuitField field, char key) {
         }
         view_.Beep();
         const std::string rankText = rank == kTen ? ten : std::string(1, upper);
-        const std::string holder = std::string(texts::kAlreadyWith) +
-                                   std::string(texts::kSeatNames[static_cast<int>(other)]);
-        if (!view_.TDuplicateCardForm(field.suit, rankText, holder)) {
+        const std::string_view holder = texts::kSeatNames[static_cast<int>(other)];
+        const DuplicateCardMessage message{
+            texts::DuplicateCardText(field.suit, rankText, holder),
+            texts::DuplicateCardQuestion(field.suit, rankText, holder,
+                                         texts::kSeatNames[static_cast<int>(field.seat)],
+                                         deal.Hand(other).CardCount() - 1)};
+        if (!view_.TDuplicateCardForm(message)) {
             return;
         }
         for (Seat seat : kClockwise) {

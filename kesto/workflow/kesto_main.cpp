@@ -28,15 +28,20 @@ std::string Text(std::string_view text) {
     return std::string(text);
 }
 
+std::string BaseName(const std::string& fileName) {
+    return fileName.substr(DirectoryOf(fileName).size());
+}
+
 }  // namespace
 
 TKestoMain::TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-                       SettingsFile settings, LibraryLoader loader)
+                       SettingsFile settings, LibraryLoader loader, DoubleDummySolver* solver)
     : view_(view),
       clock_(clock),
       languages_(languages),
       settings_(std::move(settings)),
-      loader_(std::move(loader)) {}
+      loader_(std::move(loader)),
+      solver_(solver) {}
 
 TKestoMain::~TKestoMain() {
     FormDestroy();
@@ -75,34 +80,45 @@ void TKestoMain::FormCreate() {
     }
 }
 
+namespace {
+
+// Loads one library for start-up, saying why not: the loader's sentence, then, as for a library
+// without its entries, that it cannot be used. The name the second message gives: the file
+// loaded, or the library's file name.
+template <typename Library>
+std::unique_ptr<Library> BindLibrary(const LibraryLoader& loader, const char* logicalName,
+                                     MainWindowView& view, MessageKind kind,
+                                     std::string (*notFound)(std::string_view),
+                                     std::string (*interface)(std::string_view)) {
+    LibraryLoad load = loader(logicalName);
+    std::string library = PlatformLibraryFileName(logicalName);
+    if (!load.status.Ok()) {
+        view.ShowMessage(kind, notFound(load.status.Reason()));
+    } else if (load.value) {
+        library = load.value->Path();
+    }
+    std::unique_ptr<Library> bound = Library::Bind(std::move(load.value));
+    if (!bound) {
+        view.ShowMessage(kind, interface(library));
+    }
+    return bound;
+}
+
+}  // namespace
+
 void TKestoMain::BindLibraries() {
-    switch (PrintingLibrary::Bind(loader_, printing_)) {
-        case PrintingLibrary::BindResult::Bound:
-            break;
-        case PrintingLibrary::BindResult::NotFound:
-            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryNotFound));
-            [[fallthrough]];  // no library has no entries either
-        case PrintingLibrary::BindResult::EntriesMissing:
-            view_.ShowMessage(MessageKind::Error, Text(texts::kPrintingLibraryInterface));
-            terminateRequested_ = true;
-            break;
-    }
-    switch (HtmlLibrary::Bind(loader_, html_)) {
-        case HtmlLibrary::BindResult::Bound:
-            break;
-        case HtmlLibrary::BindResult::NotFound:
-            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryNotFound));
-            [[fallthrough]];
-        case HtmlLibrary::BindResult::EntriesMissing:
-            view_.ShowMessage(MessageKind::Warning, Text(texts::kHtmlLibraryInterface));
-            createEnabled_ = false;
-            break;
-    }
+    printing_ = BindLibrary<PrintingLibrary>(loader_, kPrintingLibraryName, view_,
+                                             MessageKind::Error, texts::PrintingLibraryNotFoundText,
+                                             texts::PrintingLibraryInterfaceText);
+    terminateRequested_ = printing_ == nullptr;
+    html_ =
+        BindLibrary<HtmlLibrary>(loader_, kHtmlLibraryName, view_, MessageKind::Warning,
+                                 texts::HtmlLibraryNotFoundText, texts::HtmlLibraryInterfaceText);
+    createEnabled_ = html_ != nullptr;
 }
 
 void TKestoMain::ReadSettings() {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
+    const SettingsStore store(settings_);
     // The store gives only numbers the count fields can show.
     randomCount_ = store.Read(kNumHands);
     copies_ = store.Read(kNumCopies);
@@ -115,24 +131,80 @@ void TKestoMain::ReadSettings() {
     SuppressSetWarning = store.Read(kSuppressSetWarning);
     SuppressHTMLAlert = store.Read(kSuppressHtmlAlert);
     RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
-    planText_ = store.Read(kPlan);
-    planMix_ = store.Read(kPlanMix);
-    store.CloseKey();
+    plan_.text = store.Read(kPlan);
+    plan_.mix = store.Read(kPlanMix);
 }
 
 void TKestoMain::FormShow() {
     shown_ = true;
 }
 
+bool TKestoMain::MayClose() {
+    return AskToSaveBoards(
+        {Text(texts::kSaveBeforeClosing), Text(texts::kCloseWithoutSaving), std::string()});
+}
+
+bool TKestoMain::AskToSaveBoards(const SaveQuestion& question) {
+    if (!BoardsChanged()) {
+        return true;
+    }
+    SaveQuestion asked = question;
+    asked.detail =
+        texts::UnsavedBoardsText(static_cast<int>(FilledCount(boardSet)), BaseName(fileName_));
+    switch (view_.TSaveQuestionDlg(asked)) {
+        case SaveAnswer::Save:
+            return SaveBtnClick();
+        case SaveAnswer::Discard:
+            return true;
+        case SaveAnswer::Cancel:
+            break;
+    }
+    return false;
+}
+
+std::size_t TKestoMain::FilledCount(const tBoardSet& boards) const {
+    const std::size_t read = std::min(boardsRead_, boards.size());
+    std::size_t count = boards.size();
+    while (count > read && boards[count - 1].CardCount() == 0) {
+        --count;
+    }
+    return count;
+}
+
+bool TKestoMain::BoardsChanged() const {
+    const auto filled = static_cast<std::ptrdiff_t>(FilledCount(boardSet));
+    const auto saved = static_cast<std::ptrdiff_t>(FilledCount(savedBoards_));
+    return filled > 0 && !std::equal(boardSet.begin(), boardSet.begin() + filled,
+                                     savedBoards_.begin(), savedBoards_.begin() + saved);
+}
+
+void TKestoMain::NewMenuClick() {
+    if (!AskToSaveBoards(
+            {Text(texts::kSaveBeforeNew), Text(texts::kStartWithoutSaving), std::string()})) {
+        return;
+    }
+    boardSet.clear();
+    StartNewBoards();
+    Printed = false;
+    ShowPage(Page::First);
+}
+
+void TKestoMain::StartNewBoards() {
+    boardsRead_ = 0;
+    fileName_.clear();
+    savedBoards_.clear();
+    CurrentDeal = 0;
+}
+
 void TKestoMain::FormClose() {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    store.Write(kDateFormat, DateFormatIndex);
-    store.Write(kUseDateInHeader, UseDateInHeader);
-    store.Write(kStatsWithHtml, statsWithHtml_);
-    store.Write(kSuppressSetWarning, SuppressSetWarning);
-    store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
-    store.CloseKey();
+    {
+        SettingsStore store(settings_);
+        store.Write(kDateFormat, DateFormatIndex);
+        store.Write(kUseDateInHeader, UseDateInHeader);
+        store.Write(kStatsWithHtml, statsWithHtml_);
+        store.Write(kSuppressSetWarning, SuppressSetWarning);
+        store.Write(kSuppressHtmlAlert, SuppressHTMLAlert);
+    }
     for (const std::string& notice : TakeSettingsNotices()) {
         view_.ShowMessage(MessageKind::Warning, notice);
     }
@@ -164,6 +236,9 @@ void TKestoMain::ShowPage(Page page) {
             CurrentDeal = std::clamp(CurrentDeal, 0, static_cast<int>(boardSet.size()) - 1);
             break;
         case Page::Print:
+            // The viewer shows the deal the hand-entry page showed last, if it is still there.
+            CurrentDeal =
+                std::clamp(CurrentDeal, 0, std::max(0, static_cast<int>(boardSet.size()) - 1));
             sets_ = (mode_ == DealSource::ReadFromFile) ? 0 : RememberedIndividualSets;
             RememberedIndividualSets = sets_;
             // The board set is complete now: its analysis runs while the user reads the page.
@@ -188,21 +263,26 @@ void TKestoMain::NextBtnClick() {
             NextOnEnterHandPage();
             break;
         case Page::Print:
-            if (Printed || view_.ShowMessage(MessageKind::Warning, Text(texts::kNotPrintedExit),
-                                             MessageButtons::YesNo) == Answer::Yes) {
+            // Boards not saved are asked about as the window closes; here only boards that are
+            // safe in a file but not printed.
+            if (Printed || BoardsChanged() ||
+                view_.ShowMessage(MessageKind::Warning, Text(texts::kNotPrintedExit),
+                                  MessageButtons::YesNo) == Answer::Yes) {
                 view_.CloseMainWindow();
             }
             break;
     }
 }
 
+GeneratingRun TKestoMain::ChosenGenerator(SecureRandom& secure) {
+    const bool useSecure = options_ != nullptr && options_->SecureDealing();
+    return useSecure ? GeneratingRun(secure) : GeneratingRun(random_);
+}
+
 bool TKestoMain::GenerateDeals() {
-    if (options_ == nullptr || !options_->SecureDealing()) {
-        GenerateRandomDeals(boardSet, randomCount_, random_);
-        return true;
-    }
     SecureRandom secure;
-    const Status dealt = GenerateSecureDeals(boardSet, randomCount_, secure);
+    GeneratingRun generator = ChosenGenerator(secure);
+    const Status dealt = kesto::GenerateDeals(boardSet, randomCount_, generator);
     if (!dealt.Ok()) {
         view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.Reason()));
     }
@@ -210,53 +290,51 @@ bool TKestoMain::GenerateDeals() {
 }
 
 bool TKestoMain::DealPlan() {
-    const PlanReading reading = ReadPlan(planText_);
+    const PlanReading reading = ReadPlan(plan_.text);
     if (reading.error) {
         view_.ShowMessage(MessageKind::Error,
                           texts::PlanUnreadableText(PlanErrorText(*reading.error)));
         return false;
     }
-    const bool secure = options_ != nullptr && options_->SecureDealing();
+    SecureRandom secure;
+    GeneratingRun generator = ChosenGenerator(secure);
     tBoardSet boards;
     BackgroundPlanDealing run([&](const PlanProgressReport& progress) {
-        PlanDealingOptions options{.dealsAsked = randomCount_, .mix = planMix_};
+        PlanDealingOptions options{.dealsAsked = randomCount_, .mix = plan_.mix};
         options.progress = progress;
-        if (!secure) {
-            return kesto::DealToPlan(boards, reading.plan, options, random_);
-        }
-        SecureRandom source;
-        return kesto::DealToPlan(boards, reading.plan, options, source);
+        return kesto::DealToPlan(boards, reading.plan, options, generator);
     });
     if (!view_.WaitForPlanDealing(run)) {
         run.Cancel();
     }
-    const PlanDealing& dealt = run.Result();
-    switch (dealt.outcome) {
-        case PlanDealing::Outcome::Dealt:
-            boardSet = std::move(boards);
-            return true;
-        case PlanDealing::Outcome::TooRare:
-            view_.ShowMessage(MessageKind::Warning, dealt.message);
-            break;
-        case PlanDealing::Outcome::SourceFailed:
-            view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.message));
-            break;
-        case PlanDealing::Outcome::Cancelled:
-            break;
+    const Status& dealt = run.Result().status;
+    if (dealt.Ok()) {
+        boardSet = std::move(boards);
+    } else if (dealt.IsTooRare()) {
+        view_.ShowMessage(MessageKind::Warning, dealt.Reason());
+    } else if (!dealt.IsCancelled()) {
+        view_.ShowMessage(MessageKind::Error, texts::SecureDealingFailedText(dealt.Reason()));
     }
-    return false;
+    return dealt.Ok();
 }
 
 void TKestoMain::NextOnFirstPage() {
-    boardSet.clear();
     switch (mode_) {
         case DealSource::Generate:
-            if (!(dealToPlan_ ? DealPlan() : GenerateDeals())) {
+            boardSet.clear();
+            StartNewBoards();
+            if (!(plan_.ticked ? DealPlan() : GenerateDeals())) {
+                Refresh();
                 return;
             }
             ShowPage(Page::Print);
             break;
         case DealSource::Record:
+            // Boards in hand stay, so that they can be corrected; without any, new ones start.
+            if (FilledCount(boardSet) == 0) {
+                boardSet.clear();
+                StartNewBoards();
+            }
             ShowPage(Page::EnterHand);
             break;
         case DealSource::ReadFromFile:
@@ -266,9 +344,9 @@ void TKestoMain::NextOnFirstPage() {
 }
 
 void TKestoMain::NextOnEnterHandPage() {
-    while (!boardSet.empty() && boardSet.back().CardCount() == 0) {
-        boardSet.pop_back();
-    }
+    // Empty deals after the last one typed in are dropped; a file's own boards are all kept,
+    // and the checks below name those without cards.
+    boardSet.resize(FilledCount(boardSet));
     if (boardSet.empty()) {
         view_.ShowMessage(MessageKind::Information, Text(texts::kNothingToPrint));
         boardSet.emplace_back();
@@ -328,6 +406,7 @@ void TKestoMain::PrevBtnClick() {
             if (Printed && view_.ShowMessage(MessageKind::Confirmation, Text(texts::kClearPrinted),
                                              MessageButtons::YesNo) == Answer::Yes) {
                 boardSet.clear();
+                StartNewBoards();
             }
             ShowPage(Page::EnterHand);
             break;
@@ -368,19 +447,17 @@ void TKestoMain::UpDown1Change(int count) {
     randomCount_ = kNumHands.Clamp(count);
 }
 void TKestoMain::PlanCheckBoxClick(bool checked) {
-    dealToPlan_ = checked;
+    plan_.ticked = checked;
     Refresh();
 }
 
-void TKestoMain::PlanDlgOk(const std::string& plan, bool mix) {
-    planText_ = plan;
-    planMix_ = mix;
-    dealToPlan_ = true;  // a plan just written is the one to deal
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    store.Write(kPlan, planText_);
-    store.Write(kPlanMix, planMix_);
-    store.CloseKey();
+void TKestoMain::PlanDlgOk(const PlanChoice& chosen) {
+    plan_ = {chosen.text, chosen.mix, true};  // a plan just written is the one to deal
+    {
+        SettingsStore store(settings_);
+        store.Write(kPlan, plan_.text);
+        store.Write(kPlanMix, plan_.mix);
+    }
     Refresh();
 }
 
@@ -411,6 +488,45 @@ bool TKestoMain::CountKeyPress(char key) {
     return IsAsciiDigit(key) || key == '\b';
 }
 
+void TKestoMain::BoardListClick(int position) {
+    if (position >= 0 && position < static_cast<int>(boardSet.size())) {
+        CurrentDeal = position;
+        Refresh();
+    }
+}
+
+BoardDiagram TKestoMain::ViewedBoard() const {
+    if (CurrentDeal < 0 || CurrentDeal >= static_cast<int>(boardSet.size())) {
+        return {};
+    }
+    const tDeal& deal = boardSet[CurrentDeal];
+    const int board = CurrentDeal + 1;
+    BoardDiagram diagram = BoardDiagramOf(deal, board, languages_);
+    if (!ShowMakeableContracts() || deal.CardCount() != kCardsInDeck) {
+        return diagram;
+    }
+    if (const auto found = analysis_ ? analysis_->Analyser().Find(deal, board) : nullptr) {
+        diagram.makeable = MakeableTableOf(*found, languages_);
+        return diagram;
+    }
+    const BackgroundAnalysis::State state =
+        analysis_ ? analysis_->Current().state : BackgroundAnalysis::State::Idle;
+    const bool failed =
+        state == BackgroundAnalysis::State::Failed || state == BackgroundAnalysis::State::Cancelled;
+    diagram.analysisNote = Text(failed ? texts::kMakeableMissing : texts::kMakeablePending);
+    return diagram;
+}
+
+std::string TKestoMain::Caption() const {
+    const std::string mark = BoardsChanged() ? Text(texts::kChangedMark) : std::string();
+    if (!fileName_.empty()) {
+        return mark + texts::FileCaption(BaseName(fileName_));
+    }
+    return mark + Text(page_ == Page::First       ? texts::kCaptionFirst
+                       : page_ == Page::EnterHand ? texts::kCaptionRecord
+                                                  : texts::kCaptionPrint);
+}
+
 void TKestoMain::Refresh() {
     FillDisplay();
     view_.ShowDisplay(display_);
@@ -422,13 +538,16 @@ void TKestoMain::FillDisplay() {
     d.page = page_;
     d.prevEnabled = page_ != Page::First;
     d.nextCaption = Text(page_ == Page::Print ? texts::kDone : texts::kNext);
-    d.caption = Text(page_ == Page::First       ? texts::kCaptionFirst
-                     : page_ == Page::EnterHand ? texts::kCaptionRecord
-                                                : texts::kCaptionPrint);
+    d.caption = Caption();
     d.mode = mode_;
     d.randomCountVisible = mode_ == DealSource::Generate;
     d.randomCount = randomCount_;
-    d.dealToPlan = dealToPlan_;
+    d.dealToPlan = plan_.ticked;
+    // A plan with counts says how many boards there are; the count field has no say then.
+    const std::optional<PlanReading> reading =
+        plan_.ticked && page_ == Page::First ? std::optional(ReadPlan(plan_.text)) : std::nullopt;
+    d.planLine = reading ? texts::PlanLineText(*reading, randomCount_, plan_.mix) : "";
+    d.randomCountEnabled = !reading || reading->error || reading->plan.DealsEveryBoard();
     d.headerEnabled = headerEnabled_;
     d.line1 = line1_;
     d.line2 = line2_;
@@ -464,6 +583,10 @@ void TKestoMain::FillDisplay() {
     d.curtains = curtains_;
     d.statsWithHtml = statsWithHtml_;
     d.createEnabled = createEnabled_;
+    d.boardList = page_ == Page::Print ? BoardList(boardSet) : std::vector<BoardListRow>();
+    d.viewedBoard = CurrentDeal;
+    d.saveEnabled = FilledCount(boardSet) > 0;
+    d.printEnabled = page_ == Page::Print;
 }
 
 }  // namespace kesto

@@ -14,6 +14,7 @@
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/deal/deal.h"
 #include "kesto/deal/deal_source.h"
+#include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/html/html_export.h"
 #include "kesto/html/html_library.h"
@@ -21,13 +22,16 @@
 #include "kesto/print/print_destination.h"
 #include "kesto/print/printing_library.h"
 #include "kesto/workflow/background_analysis.h"
+#include "kesto/workflow/board_view.h"
 #include "kesto/workflow/main_window_view.h"
+#include "kesto/workflow/plan_choice.h"
 
 namespace kesto {
 
 class Clock;
 class DoubleDummySolver;
 class LanguageTable;
+class SecureRandom;
 class TOptionDlg;
 
 // The hand-entry page's "Deal:" number runs from 1 to this.
@@ -37,9 +41,11 @@ class TKestoMain {
   public:
     // The view, clock and language table must outlive the object. Every read and write of the
     // settings goes to the given file. The loader binds the two libraries by name
-    // (LoadSharedLibrary in the program).
+    // (LoadSharedLibrary in the program). The analysis asks solver, which must outlive the
+    // object too, or, when null (the program), a solver process of its own.
     TKestoMain(MainWindowView& view, const Clock& clock, const LanguageTable& languages,
-               SettingsFile settings, LibraryLoader loader = SystemLibraryLoader());
+               SettingsFile settings, LibraryLoader loader = SystemLibraryLoader(),
+               DoubleDummySolver* solver = nullptr);
     ~TKestoMain();  // FormDestroy
     TKestoMain(const TKestoMain&) = delete;
     TKestoMain& operator=(const TKestoMain&) = delete;
@@ -50,6 +56,10 @@ class TKestoMain {
     bool TerminateRequested() const { return terminateRequested_; }
     // The window is now on screen (the date check box opens its dialog only from now on).
     void FormShow();
+    // Before the window closes, whatever closes it: true at once when closing loses nothing;
+    // otherwise asks "Save the deals before closing?" and gives true after Close Without
+    // Saving, or after Save once the boards are saved.
+    bool MayClose();
     // The window closes: writes the remembered settings.
     void FormClose();
     // Frees the board set and unloads the libraries still loaded.
@@ -58,6 +68,18 @@ class TKestoMain {
     // Moving between the pages.
     void NextBtnClick();
     void PrevBtnClick();
+
+    // The File menu's "&New": drops the boards in hand, after asking about boards not saved,
+    // and shows the first page, to deal, record or read new ones.
+    void NewMenuClick();
+    // The File menu's "&Open...": reads a deal file, from any page, as "Read deals fro&m file"
+    // does. Boards not saved are asked about first; Cancel in the open dialog changes nothing.
+    void OpenMenuClick();
+    // The boards have changed since they were read or last saved, or were never saved: closing
+    // now would lose them. A board set without a card has nothing to lose.
+    bool BoardsChanged() const;
+    // The file the boards were read from or last saved to; empty when they have none.
+    const std::string& FileName() const { return fileName_; }
 
     // The first page.
     // The choice "&Generate random deals", "&Record deals that have already been dealt",
@@ -70,10 +92,9 @@ class TKestoMain {
     // "Deal to a p&lan": Next in generate mode deals to the plan instead (not stored: each
     // start deals as before until it is ticked).
     void PlanCheckBoxClick(bool checked);
-    // The plan dialog's OK: the plan (lines separated by '\n') and "Mix the &themes" are kept
-    // and stored, and "Deal to a p&lan" is ticked. The dialog lets only a plan that can be
-    // read through.
-    void PlanDlgOk(const std::string& plan, bool mix);
+    // The plan dialog's OK: the plan's text and "Mix the &themes" are kept and stored, and
+    // "Deal to a p&lan" is ticked. The dialog lets only a plan that can be read through.
+    void PlanDlgOk(const PlanChoice& chosen);
     // A deal file given to the program when it starts ("kesto FILE", a file opened from the
     // file manager): on the first page, read as "Read deals fro&m file" reads the file the
     // user picks, with the same messages and notices, and on to the page its deals lead to.
@@ -85,9 +106,15 @@ class TKestoMain {
     // RememberedIndividualSets follows it when it is a whole number.
     void UpDown4Change(const std::string& text);
     void UpDown5Change(int statSheets);     // "Nu&mber of statistic sheets"
-    void CurtainsClick(bool checked);       // "Print curtain cards"
-    void StatsWithHtmlClick(bool checked);  // "Include statistics in HTML"
-    void PrintBtnClick();                   // "Prin&t"
+    void CurtainsClick(bool checked);       // "Print cu&rtain cards"
+    void StatsWithHtmlClick(bool checked);  // "Inc&lude statistics in HTML"
+    // The board viewer's list: shows the board at this position, which the hand-entry page
+    // shows too (CurrentDeal).
+    void BoardListClick(int position);
+    // The board the viewer shows, with its makeable contracts as far as the analysis has them
+    // when they are shown; the window asks again while the analysis runs. Board 0 for none.
+    BoardDiagram ViewedBoard() const;
+    void PrintBtnClick();  // "Prin&t"
     // What "Prin&t" prints: the board set, the header lines and the print page's counts as
     // they stand now. The request points at boardSet.
     PrintJobRequest PrintRequest() const;
@@ -98,10 +125,12 @@ class TKestoMain {
     // creating the options dialog.
     void SetOptions(const TOptionDlg* options) { options_ = options; }
     void SetPrintOutputFactory(PrintOutputFactory factory) { printOutput_ = std::move(factory); }
-    // "&Save". A kind of file that carries the makeable contracts (PBN) takes them from
-    // analysis when given (the batch's --analyse), else calls AwaitAnalysis first when
-    // ShowMakeableContracts(), and writes nothing when it gives null.
-    void SaveBtnClick(const DealAnalyser* analysis = nullptr);
+    // "&Save", on every page: the board set without its trailing deals without cards. A kind
+    // of file that carries the makeable contracts (PBN) takes them from analysis when given
+    // (the batch's --analyse), else calls AwaitAnalysis first when ShowMakeableContracts(), and
+    // writes nothing when it gives null. True when the boards were saved: the file is then
+    // theirs (FileName).
+    bool SaveBtnClick(const DealAnalyser* analysis = nullptr);
     // "&Create": the HTML export command (kesto/html/html_export.h) with the window's hints
     // and options dialogs and the live option values.
     void CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options);
@@ -122,11 +151,10 @@ class TKestoMain {
     // analysis starts at once when the makeable contracts were just turned on, as entering the
     // page starts it, and stops when they were turned off.
     void OptionsApplied();
-    // Tests: the solver the analysis asks instead of the DDS library (it must outlive this
-    // object); before the first start.
-    void UseSolver(DoubleDummySolver& solver) { solver_ = &solver; }
-    // Gives the analyser the double-dummy tricks of the last deal file read, once.
-    void StoreTricksRead(DealAnalyser& analyser);
+    // The notice naming the boards whose makeable contracts, as the deal file last read gives
+    // them, differ from what analyser found (FileAnalysisDiffersText); "" when none differ.
+    // Boards changed since are left out. Told once: the file's tables are forgotten then.
+    std::string TakeFileAnalysisNotice(const DealAnalyser& analyser);
 
     // The count fields take only the digits and backspace.
     static bool CountKeyPress(char key);
@@ -146,7 +174,6 @@ class TKestoMain {
 
     // Redraws the page from the model and hands the whole display to the view.
     void Refresh();
-    const MainWindowDisplay& Display() const { return display_; }
 
     // State other commands read and set.
     tBoardSet boardSet;
@@ -168,13 +195,7 @@ class TKestoMain {
     const std::string& HeaderLine1() const { return line1_; }
     const std::string& HeaderLine2() const { return line2_; }
     int RandomDealCount() const { return randomCount_; }
-    bool PlanTicked() const { return dealToPlan_; }
-    const std::string& PlanText() const { return planText_; }
-    bool PlanMix() const { return planMix_; }
-    int Copies() const { return copies_; }
-    int IndividualSets() const { return sets_; }
-    int StatSheets() const { return statSheets_; }
-    bool Curtains() const { return curtains_; }
+    const PlanChoice& CurrentPlan() const { return plan_; }
     const PrintingLibrary* Printing() const { return printing_.get(); }
     const HtmlLibrary* Html() const { return html_.get(); }
     const SettingsFile& Settings() const { return settings_; }
@@ -186,6 +207,9 @@ class TKestoMain {
     void ReadSettings();
     void ShowPage(Page page);
     void NextOnFirstPage();
+    // The generator the options ask for: the program's classic one, or the secure source
+    // given, which must outlive the run.
+    GeneratingRun ChosenGenerator(SecureRandom& secure);
     // The generating run, with the generator the options ask for; false after telling the
     // user that the secure source failed (the board set then stays empty).
     bool GenerateDeals();
@@ -193,9 +217,20 @@ class TKestoMain {
     // boards were dealt (or when the user cancelled).
     bool DealPlan();
     void ReadDealsFromFile();
-    // fileType: the kind picked in the read dialog, stored for the next time; none for a file
-    // given without the dialog.
-    void ReadDealsFrom(const std::string& fileName, std::optional<int> fileType);
+    // The open dialog; the folder of the file chosen is stored for the next time.
+    FileDialogResult ChooseDealFile();
+    // A new board set from the file, or the first page without boards when it cannot be read.
+    void ReadDealsFrom(const std::string& fileName);
+    // Before boards not saved are dropped: asks the question, saves on Save; false when the
+    // boards must stay (Cancel, or a save that did not happen).
+    bool AskToSaveBoards(const SaveQuestion& question);
+    // The boards now in hand are new: no file is theirs and none holds them yet.
+    void StartNewBoards();
+    std::string Caption() const;
+    // The number of deals up to the last one with cards, and at least those the file read gave:
+    // the hand-entry page keeps an empty deal after the last one typed, which is no board to
+    // save or lose, but a file's own boards are all kept.
+    std::size_t FilledCount(const tBoardSet& boards) const;
     void NextOnEnterHandPage();
     void ShowDeal(int position);
     tDeal& Current();
@@ -213,19 +248,22 @@ class TKestoMain {
     const TOptionDlg* options_ = nullptr;
     PrintOutputFactory printOutput_;
     RandomGenerator random_;
-    DoubleDummySolver* solver_ = nullptr;  // null: the DDS library
+    DoubleDummySolver* const solver_;  // null: a solver process of the analyser's own
     std::unique_ptr<DealAnalyser> analyser_;
     std::unique_ptr<BackgroundAnalysis> analysis_;  // before analyser_ in destruction
+    // The makeable contracts the deal file last read gives, board by board with the deal they
+    // were given for; a table of -1 where the file gives none. Only checked, never shown.
     std::vector<std::pair<tDeal, DoubleDummyTable>> tricksRead_;
+    std::size_t boardsRead_ = 0;  // the boards the file read last gave
+    std::string fileName_;
+    tBoardSet savedBoards_;  // as last read or saved
 
     bool terminateRequested_ = false;
     bool shown_ = false;
     Page page_ = Page::First;
     DealSource mode_ = DealSource::Generate;
     int randomCount_ = 30;
-    bool dealToPlan_ = false;
-    std::string planText_;
-    bool planMix_ = false;
+    PlanChoice plan_;
     int copies_ = 1;
     int sets_ = 1;
     int statSheets_ = 0;

@@ -15,6 +15,8 @@
 #include "kesto/print/print_job.h"
 #include "kesto/workflow/background_analysis.h"
 #include "kesto/workflow/background_plan_dealing.h"
+#include "kesto/workflow/board_view.h"
+#include "kesto/workflow/suited_text.h"
 
 namespace kesto {
 
@@ -39,7 +41,9 @@ struct MainWindowDisplay {
     DealSource mode = DealSource::Generate;  // RadioGroup1's checked item
     bool randomCountVisible = true;
     int randomCount = 30;  // UpDown1
+    bool randomCountEnabled = true;
     bool dealToPlan = false;
+    std::string planLine;  // under "Deal to a p&lan" while it is ticked
     bool headerEnabled = true;
     std::string line1, line2;
     bool useDateInHeader = false;
@@ -58,7 +62,31 @@ struct MainWindowDisplay {
     bool curtains = false;
     bool statsWithHtml = false;
     bool createEnabled = true;
+    // The board viewer: its list, and the position of the board it shows (CurrentDeal).
+    std::vector<BoardListRow> boardList;
+    int viewedBoard = 0;
+
+    // The File menu: "&Save..." while there are boards, "&Print..." on the print page.
+    bool saveEnabled = false;
+    bool printEnabled = false;
 };
+
+// A card typed into one hand that another holds: what the window says (texts::DuplicateCardText)
+// and asks (texts::DuplicateCardQuestion).
+struct DuplicateCardMessage {
+    SuitedText text;
+    SuitedText question;
+};
+
+// The question before boards not saved are dropped: "Save the deals before closing?" with
+// Save, the discard button's caption ("Close &Without Saving") and Cancel, and the detail
+// under it.
+struct SaveQuestion {
+    std::string question;
+    std::string discardCaption;
+    std::string detail;
+};
+enum class SaveAnswer { Save, Discard, Cancel };
 
 // The three choices of the deals-with-no-cards dialog, in the order shown.
 enum class ZeroCardsChoice { AddCards, SkipEmptyDeals, PrintAllDeals };
@@ -76,13 +104,18 @@ class MainWindowView : public Ui {
     virtual std::optional<int> TDateDlg(const std::vector<std::string>& entries) = 0;
     // The deals-with-no-cards dialog with its message; its answer when it closes.
     virtual ZeroCardsChoice TZeroCardsDlg(const std::string& text) = 0;
-    // The duplicate-card dialog: the suit's symbol, the rank as typed and the third label
-    // ("is already with North"). True for "&Transfer it".
-    virtual bool TDuplicateCardForm(Suit suit, const std::string& rank,
-                                    const std::string& holder) = 0;
+    // The duplicate-card question (texts::kDuplicateCaption, "&Transfer it" and "&Cancel",
+    // Cancel the default). True for "&Transfer it".
+    virtual bool TDuplicateCardForm(const DuplicateCardMessage& message) = 0;
 
-    // Close the main window; the window then calls TKestoMain::FormClose.
+    // Close the main window; the window then calls TKestoMain::MayClose, and FormClose when it
+    // closes.
     virtual void CloseMainWindow() = 0;
+    // Asks the question with Cancel as the default. A view without a window answers Cancel:
+    // nothing is dropped unasked.
+    virtual SaveAnswer TSaveQuestionDlg(const SaveQuestion& /*question*/) {
+        return SaveAnswer::Cancel;
+    }
 
     // The print job's calls (kesto/print/print_job.h). A view without them answers the
     // multiple set warning with Cancel, so nothing is printed unasked.

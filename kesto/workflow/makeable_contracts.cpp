@@ -18,15 +18,31 @@ void TKestoMain::StartAnalysis() {
                                        : std::make_unique<DealAnalyser>();
         analysis_ = std::make_unique<BackgroundAnalysis>(*analyser_);
     }
-    StoreTricksRead(*analyser_);
     analysis_->Start(boardSet);
 }
 
-void TKestoMain::StoreTricksRead(DealAnalyser& analyser) {
-    for (const auto& [deal, tricks] : tricksRead_) {
-        analyser.Store(deal, tricks);
+std::string TKestoMain::TakeFileAnalysisNotice(const DealAnalyser& analyser) {
+    std::vector<int> differing;
+    for (std::size_t i = 0; i < tricksRead_.size() && i < boardSet.size(); ++i) {
+        const auto& [deal, tricks] = tricksRead_[i];
+        const int boardNumber = static_cast<int>(i) + 1;
+        const auto analysis = boardSet[i] == deal ? analyser.Find(deal, boardNumber) : nullptr;
+        if (analysis == nullptr) {
+            continue;
+        }
+        bool differs = false;
+        for (std::size_t seat = 0; seat < tricks.size(); ++seat) {
+            for (std::size_t strain = 0; strain < tricks[seat].size(); ++strain) {
+                const int given = tricks[seat][strain];
+                differs = differs || (given >= 0 && given != analysis->tricks[seat][strain]);
+            }
+        }
+        if (differs) {
+            differing.push_back(boardNumber);
+        }
     }
     tricksRead_.clear();
+    return differing.empty() ? "" : texts::FileAnalysisDiffersText(differing);
 }
 
 const DealAnalyser* TKestoMain::AwaitAnalysis() {
@@ -44,6 +60,9 @@ const DealAnalyser* TKestoMain::AwaitAnalysis() {
     if (progress.state != BackgroundAnalysis::State::Done) {
         view_.ShowMessage(MessageKind::Error, texts::AnalysisFailedText(progress.status.Reason()));
         return nullptr;
+    }
+    if (const std::string notice = TakeFileAnalysisNotice(analysis_->Analyser()); !notice.empty()) {
+        view_.ShowMessage(MessageKind::Information, notice);
     }
     return &analysis_->Analyser();
 }

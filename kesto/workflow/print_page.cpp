@@ -88,23 +88,29 @@ PrintJobRequest TKestoMain::PrintRequest() const {
     return request;
 }
 
-void TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
-    SettingsStore store(settings_);
+bool TKestoMain::SaveBtnClick(const DealAnalyser* analysis) {
+    tBoardSet boards(boardSet.begin(),
+                     boardSet.begin() + static_cast<std::ptrdiff_t>(FilledCount(boardSet)));
     // Header line 2 may hold the date of the deals; the PBN file's Date tag gives it.
-    SaveRequest request{{boardSet, line1_, line2_, Mode(), DateOfText(line2_, clock_)}};
+    SaveRequest request{{boards, line1_, line2_, Mode(), DateOfText(line2_, clock_)}};
     if (analysis) {
         request.awaitAnalysis = [analysis] { return analysis; };
     } else if (ShowMakeableContracts()) {
         request.awaitAnalysis = [this] { return AwaitAnalysis(); };
     }
-    kesto::SaveBtnClick(view_, store, request);
+    request.fileName = fileName_;
+    const std::optional<std::string> saved = kesto::SaveBtnClick(view_, settings_, request);
+    if (!saved) {
+        return false;
+    }
+    fileName_ = *saved;
+    savedBoards_ = std::move(boards);
+    Refresh();
+    return true;
 }
 
 void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions& options) {
-    SettingsStore store(settings_);
-    store.OpenKey(kSettingsKey, true);
-    const std::string folder = store.Read(kHtmlFolder);
-    store.CloseKey();
+    const std::string folder = SettingsStore(settings_).Read(kHtmlFolder);
     HtmlExportContext context{boardSet,          line1_,      line2_, statsWithHtml_,
                               options,           html_.get(), folder, ProgramDataFolder(),
                               SuppressHTMLAlert, Printed};
@@ -112,11 +118,7 @@ void TKestoMain::CreateBtnClick(HtmlExportView& htmlView, const HtmlPageOptions&
         context.awaitAnalysis = [this] { return AwaitAnalysis(); };
     }
     HTMLBtnClick(context, htmlView);
-    if (context.dialogDirectory != folder) {
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kHtmlFolder, context.dialogDirectory);
-        store.CloseKey();
-    }
+    SettingsStore(settings_).Write(kHtmlFolder, context.dialogDirectory);
 }
 
 }  // namespace kesto

@@ -30,21 +30,6 @@ std::string OpenDialogFilter() {
            std::string(kAllFilesEntry) + "|*.*";
 }
 
-int OpenFilterIndexOfFileType(int fileType) {
-    for (std::size_t i = 0; i < std::size(kDealFileKinds); ++i) {
-        if (kDealFileKinds[i].fileType == fileType) {
-            return static_cast<int>(i) + 2;
-        }
-    }
-    return 1;
-}
-
-int FileTypeOfOpenFilterIndex(int filterIndex) {
-    const bool kind =
-        filterIndex >= 2 && filterIndex <= static_cast<int>(std::size(kDealFileKinds)) + 1;
-    return kind ? kDealFileKinds[filterIndex - 2].fileType : kFileType.standsFor;
-}
-
 bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents) {
     const Status read = ReadAnyDealFile(fileName, contents);
     if (!read.Ok()) {
@@ -78,72 +63,81 @@ bool AcceptBoardNumbers(const std::string& fileName, const std::vector<int>& fil
 bool AcceptFileNumbering(const std::string& fileName, const DealFileContents& contents, Ui& ui) {
     return AcceptBoardNumbers(fileName, contents.boardNumbers, ui) &&
            (contents.otherDealerOrVulnerability.empty() ||
-            AcceptNotice(texts::OtherDealerOrVulnerabilityText(fileName,
-                                                               contents.otherDealerOrVulnerability),
-                         ui));
+            AcceptNotice(
+                texts::OtherDealerOrVulnerabilityText(fileName, contents.kind == DealFileKind::Pbn,
+                                                      contents.otherDealerOrVulnerability),
+                ui));
+}
+
+void TKestoMain::OpenMenuClick() {
+    ReadDealsFromFile();
 }
 
 void TKestoMain::ReadDealsFromFile() {
+    if (!AskToSaveBoards({std::string(texts::kSaveBeforeReading),
+                          std::string(texts::kReadWithoutSaving), std::string()})) {
+        return;
+    }
+    const FileDialogResult chosen = ChooseDealFile();
+    if (!chosen.accepted) {
+        Refresh();
+        return;
+    }
+    ReadDealsFrom(chosen.fileName);
+}
+
+FileDialogResult TKestoMain::ChooseDealFile() {
     FileDialogRequest request;
     request.title = std::string(kOpenDialogTitle);
     request.filter = OpenDialogFilter();
     request.defaultExtension = std::string(kOpenDialogDefaultExtension);
     request.mustExist = true;
     {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        request.filterIndex = OpenFilterIndexOfFileType(store.Read(kFileType));
+        const SettingsStore store(settings_);
         request.initialDirectory = store.Read(kDealFileFolder);
-        store.CloseKey();
     }
     const FileDialogResult chosen = view_.OpenFileDialog(request);
-    if (!chosen.accepted) {
-        Refresh();
-        return;
+    if (chosen.accepted) {
+        // The next read or save dialog opens where the user found this file, even one that
+        // turns out not to read: the right one is most likely beside it.
+        SettingsStore(settings_).Write(kDealFileFolder, DirectoryOf(chosen.fileName));
     }
-    // The next read or save dialog opens where the user found this file, even one that turns
-    // out not to read: the right one is most likely beside it.
-    {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
-        store.CloseKey();
-    }
-    ReadDealsFrom(chosen.fileName, FileTypeOfOpenFilterIndex(chosen.filterIndex));
+    return chosen;
 }
 
 void TKestoMain::OpenDealFile(const std::string& fileName) {
     if (page_ != Page::First) {
         return;
     }
-    RadioGroup1Click(DealSource::ReadFromFile);
-    boardSet.clear();
-    ReadDealsFrom(fileName, std::nullopt);
+    ReadDealsFrom(fileName);
 }
 
-void TKestoMain::ReadDealsFrom(const std::string& fileName, std::optional<int> fileType) {
+void TKestoMain::ReadDealsFrom(const std::string& fileName) {
+    mode_ = DealSource::ReadFromFile;
+    Printed = false;
+    boardSet.clear();
+    StartNewBoards();
     DealFileContents contents;
     // Cancel on a notice reads nothing, as a file that cannot be read.
     if (!ReadDealFile(fileName, view_, contents) ||
         !AcceptFileNumbering(fileName, contents, view_)) {
-        boardSet.clear();
-        Refresh();
+        ShowPage(Page::First);
         return;
     }
     boardSet = std::move(contents.boardSet);
-    // Another program's analysis spares solving these deals again.
+    boardsRead_ = boardSet.size();
+    fileName_ = fileName;
+    savedBoards_ = boardSet;
+    // Another program's analysis, to be checked against the solver's.
     tricksRead_.clear();
     for (std::size_t i = 0; i < contents.doubleDummyTricks.size(); ++i) {
         tricksRead_.emplace_back(boardSet[i], contents.doubleDummyTricks[i]);
     }
-    line1_ = std::move(contents.header1);
-    line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
-                                  : std::move(contents.header2);
-    if (fileType) {
-        SettingsStore store(settings_);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, *fileType);
-        store.CloseKey();
+    // A file without header lines leaves those the director typed, or today's date, as they are.
+    if (contents.holdsHeaderLines) {
+        line1_ = std::move(contents.header1);
+        line2_ = contents.header2Date ? FormatDate(DateFormatIndex, *contents.header2Date, clock_)
+                                      : std::move(contents.header2);
     }
     // A file that says its deals are complete goes straight to the print page only when every
     // deal holds all 52 cards; otherwise its deals get the checks of typed-in deals, at once.

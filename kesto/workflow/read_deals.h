@@ -1,8 +1,10 @@
 #pragma once
-// Next on the first page in read mode: the open dialog, the remembered file type and folder,
-// reading the chosen file and telling the user when it cannot be read or is numbered
-// otherwise. A date the file gives for header line 2 is written in the chosen date format.
-// TKestoMain::ReadDealsFromFile runs the whole flow; its definition lives with these.
+// Next on the first page in read mode, and the File menu's "&Open...": the open dialog on
+// every kind Kesto reads, in the remembered folder, reading the chosen file and telling the user
+// when it cannot be read or is numbered otherwise. A date the file gives for header line 2 is
+// written in the chosen date format; a file of a kind without header lines (BRI, DGE) keeps the
+// lines the user has set. TKestoMain::ReadDealsFromFile runs the whole flow; its definition
+// lives with these.
 
 #include <string>
 #include <string_view>
@@ -23,11 +25,6 @@ inline constexpr std::string_view kAllFilesEntry = "All files";
 // The open dialog's list: first every kind Kesto reads together, then each kind of
 // kDealFileKinds ("Kesto files (*.KST)|*.KST|..."), last all files.
 std::string OpenDialogFilter();
-// The entry shown for a stored FileType (the first for a number no kind has), and the FileType
-// an entry stands for (0, no one kind, for the first and the last).
-int OpenFilterIndexOfFileType(int fileType);
-int FileTypeOfOpenFilterIndex(int filterIndex);
-
 // Reads the file as ReadAnyDealFile does, showing the reason as an error with an OK button
 // when it fails.
 bool ReadDealFile(const std::string& fileName, Ui& ui, DealFileContents& contents);

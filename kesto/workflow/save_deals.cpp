@@ -61,42 +61,68 @@ std::string_view SaveDefaultExtension(int filterIndex) {
     return FindDealFileKind(SaveKindOfFilterIndex(filterIndex))->extension;
 }
 
-void SaveBtnClick(Ui& ui, SettingsStore& settings, const SaveRequest& request) {
-    FileDialogRequest dialog;
-    if (settings.OpenKey(kSettingsKey, true)) {
-        const DealFileKindRow* stored = FindDealFileKind(settings.Read(kFileType));
+namespace {
+
+// Where the save dialog opens, on which entry, and the name it suggests.
+void PlaceSaveDialog(const SettingsFile& settings, const std::string& fileName,
+                     FileDialogRequest& dialog) {
+    {
+        const SettingsStore store(settings);
+        const DealFileKindRow* stored = FindDealFileKind(store.Read(kFileType));
         dialog.filterIndex = SaveFilterIndexOfKind(stored ? stored->kind : DealFileKind::Own);
-        dialog.initialDirectory = settings.Read(kDealFileFolder);
-        settings.CloseKey();
+        dialog.initialDirectory = store.Read(kDealFileFolder);
     }
+    if (fileName.empty()) {
+        return;
+    }
+    dialog.initialDirectory = DirectoryOf(fileName);
+    dialog.initialFileName = fileName.substr(dialog.initialDirectory.size());
+    if (const std::optional<DealFileKind> kind = SavedKindOfExtension(fileName)) {
+        dialog.filterIndex = SaveFilterIndexOfKind(*kind);
+    } else if (const std::size_t dot = dialog.initialFileName.find_last_of('.');
+               dot != std::string::npos && dot > 0) {
+        // A kind Kesto only reads: the name gets the extension of the entry shown.
+        dialog.initialFileName.erase(dot);
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> SaveBtnClick(Ui& ui, const SettingsFile& settings,
+                                        const SaveRequest& request) {
+    FileDialogRequest dialog;
+    PlaceSaveDialog(settings, request.fileName, dialog);
     dialog.title = kSaveDialogTitle;
     dialog.filter = SaveDialogFilter();
     dialog.defaultExtension = SaveDefaultExtension(dialog.filterIndex);
     dialog.promptOverwrite = true;
     const FileDialogResult chosen = ui.SaveFileDialog(dialog);
     if (!chosen.accepted || chosen.fileName.empty()) {
-        return;
+        return std::nullopt;
     }
-    const DealFileKind kind = SaveKindOfFilterIndex(chosen.filterIndex);
-    if (settings.OpenKey(kSettingsKey, true)) {
-        settings.Write(kFileType, FindDealFileKind(kind)->fileType);
-        settings.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
-        settings.CloseKey();
+    // A typed extension of a kind Kesto saves is that kind, whatever entry shows.
+    const DealFileKind kind =
+        SavedKindOfExtension(chosen.fileName).value_or(SaveKindOfFilterIndex(chosen.filterIndex));
+    {
+        SettingsStore store(settings);
+        store.Write(kFileType, FindDealFileKind(kind)->fileType);
+        store.Write(kDealFileFolder, DirectoryOf(chosen.fileName));
     }
     DealsToWrite deals = request.deals;
     if (kind == DealFileKind::Pbn && request.awaitAnalysis) {
         const DealAnalyser* analyser = request.awaitAnalysis();
         if (analyser == nullptr) {
-            return;
+            return std::nullopt;
         }
         deals.boardTags = BoardAnalysisTags(deals.boardSet, *analyser);
     }
     const Status written = WriteDealFile(kind, chosen.fileName, deals);
     if (!written.Ok()) {
-        // An empty board set is refused with a note, not an error.
-        ui.ShowMessage(deals.boardSet.empty() ? MessageKind::Plain : MessageKind::Error,
+        ui.ShowMessage(written.IsNothingToDo() ? MessageKind::Plain : MessageKind::Error,
                        written.Reason(), MessageButtons::Ok);
+        return std::nullopt;
     }
+    return chosen.fileName;
 }
 
 }  // namespace kesto

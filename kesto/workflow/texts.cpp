@@ -2,6 +2,26 @@
 
 namespace kesto::texts {
 
+std::string PrintingLibraryNotFoundText(std::string_view problem) {
+    return std::string(problem) + "\r\n\r\nThe program will now terminate.";
+}
+
+std::string PrintingLibraryInterfaceText(std::string_view library) {
+    return "There was a problem interfacing with " + std::string(library) +
+           ".  This program cannot run unless it is properly interfaced with it.  It will now "
+           "terminate.";
+}
+
+std::string HtmlLibraryNotFoundText(std::string_view problem) {
+    return std::string(problem) + "\r\n\r\nKesto needs this file to create HTML pages.";
+}
+
+std::string HtmlLibraryInterfaceText(std::string_view library) {
+    return "There was a problem interfacing with " + std::string(library) +
+           ".  You will not be able to create HTML pages unless this program is properly "
+           "interfaced with it.";
+}
+
 std::string DealHasOnlyText(int boardNumber, int cardCount) {
     return "Deal " + std::to_string(boardNumber) + " has only " + std::to_string(cardCount) +
            " cards.";
@@ -75,9 +95,10 @@ std::string BoardsRenumberedText(std::string_view fileName, const std::vector<in
            ", and dealer and vulnerability follow the new numbers.";
 }
 
-std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
+std::string OtherDealerOrVulnerabilityText(std::string_view fileName, bool pbnTags,
                                            const std::vector<int>& boards) {
-    return "In " + std::string(fileName) + ", the Dealer or Vulnerable tag of board" +
+    return "In " + std::string(fileName) + ", the " +
+           (pbnTags ? "Dealer or Vulnerable tag" : "dealer or vulnerability") + " of board" +
            (boards.size() == 1 ? " " : "s ") + RunsText(boards) +
            " differs from the usual rotation. Kesto gives every board the dealer and "
            "vulnerability of its number, so these change.";
@@ -85,6 +106,19 @@ std::string OtherDealerOrVulnerabilityText(std::string_view fileName,
 
 std::string CopiesLabel(int dealCount) {
     return "N&umber of copies (with all " + std::to_string(dealCount) + " hands):";
+}
+
+std::string UnsavedBoardsText(int boards, std::string_view fileName) {
+    if (!fileName.empty()) {
+        return "If you don't save, your changes to " + std::string(fileName) + " will be lost.";
+    }
+    return boards == 1
+               ? "If you don't save, the board will be lost."
+               : "If you don't save, the " + std::to_string(boards) + " boards will be lost.";
+}
+
+std::string FileCaption(std::string_view fileName) {
+    return std::string(fileName) + " - " + std::string(kCaptionFirst);
 }
 
 std::string NotAWholeNumberText(std::string_view text) {
@@ -97,15 +131,56 @@ std::string SecureDealingFailedText(std::string_view reason) {
            "the Other page of the options to deal with the classic generator.";
 }
 
-std::string AnalysisFailedText(std::string_view reason) {
-    return "The makeable contracts could not be worked out. " + std::string(reason) +
+std::string AnalysisFailedText(std::string_view failure) {
+    return std::string(failure) +
            " Nothing was printed or written. Turn off \"Show makeable contracts and par\" on "
            "the Other page of the options to go on without them.";
+}
+
+std::string FileAnalysisDiffersText(const std::vector<int>& boards) {
+    return "The makeable contracts that the file gives for board" +
+           std::string(boards.size() == 1 ? " " : "s ") + RunsText(boards) +
+           " differ from the solver's; Kesto shows the solver's.";
 }
 
 std::string PlanUnreadableText(std::string_view error) {
     return "The plan cannot be read, so no boards were dealt. " + std::string(error) +
            " Mend it with \"Plan...\", or untick \"Deal to a plan\".";
+}
+
+SuitedText DuplicateCardText(Suit suit, std::string_view rank, std::string_view holder) {
+    return {suit, std::string(rank) + " is already with " + std::string(holder) + "."};
+}
+
+SuitedText DuplicateCardQuestion(Suit suit, std::string_view rank, std::string_view holder,
+                                 std::string_view typedInto, int holderCardsAfter) {
+    return {"Transfer it to " + std::string(typedInto) + "? Then " + std::string(holder) + " has " +
+                std::to_string(holderCardsAfter) + (holderCardsAfter == 1 ? " card; " : " cards; "),
+            suit, std::string(rank) + " is missing."};
+}
+
+std::string PlanLineText(const PlanReading& reading, int dealsAsked, bool mix) {
+    const Plan& plan = reading.plan;
+    if (reading.error) {
+        return "Plan: cannot be read; mend it with Plan...";
+    }
+    if (plan.DealsEveryBoard()) {
+        return "Plan: one condition for all " + std::to_string(dealsAsked) + " boards";
+    }
+    // The counts one by one while they fit on the line.
+    constexpr std::size_t kCountsShown = 6;
+    std::string themes;
+    if (plan.lines.size() > kCountsShown) {
+        themes = " in " + std::to_string(plan.lines.size()) + " themes";
+    } else if (plan.lines.size() > 1) {
+        for (const PlanLine& line : plan.lines) {
+            themes += (themes.empty() ? " (" : " + ") + std::to_string(line.count.value_or(0));
+        }
+        themes += ")";
+    }
+    const int boards = plan.BoardCount(dealsAsked);
+    return "Plan: " + std::to_string(boards) + (boards == 1 ? " board" : " boards") + themes +
+           (mix && plan.lines.size() > 1 ? ", mixed" : "");
 }
 
 }  // namespace kesto::texts

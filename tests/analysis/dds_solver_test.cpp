@@ -12,6 +12,7 @@
 #include "kesto/analysis/dds_solver.h"
 #include "kesto/analysis/deal_analyser.h"
 #include "kesto/analysis/solver_threads.h"
+#include "kesto/platform/file_io.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
@@ -96,20 +97,22 @@ class InScratchFolder {
     ScratchFolder scratch_;
 };
 
+const std::string kFailed =
+    "The makeable contracts could not be worked out: the double-dummy solver failed ";
+
 TEST(DdsSolver, RefusedDealGivesTheSolversOwnText) {
     const InScratchFolder inScratchFolder;
     const struct {
         const char* what;
         std::string deal;
-        const char* message;
+        std::string message;
     } cases[] = {
         {"North holds 12 cards",
          "N:AKQ.AKQ.AKQ.AKQ 765.8765.765.765 T98.JT9.JT9.T98 432.432.8432.432",
-         "The double-dummy solver failed: Wrong number of remaining cards in a hand."},
-        {"no seat before the hands", "X:AKQ", "The double-dummy solver failed: PBN string error."},
+         kFailed + "(Wrong number of remaining cards in a hand)."},
+        {"no seat before the hands", "X:AKQ", kFailed + "(PBN string error)."},
         // Too long for the solver's 80 characters: refused before it is copied.
-        {"too long", "N:" + std::string(100, 'A'),
-         "The double-dummy solver failed: PBN string error."},
+        {"too long", "N:" + std::string(100, 'A'), kFailed + "(PBN string error)."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -125,8 +128,7 @@ TEST(DdsSolver, RefusedDealGivesTheSolversOwnText) {
 TEST(DdsSolver, RefusesMoreDealsThanOneCallTakes) {
     const std::vector<std::string> deals(kMaxDealsPerSolverCall + 1, kPublished1);
     const StatusOr<std::vector<TrickTable>> tables = TheDdsSolver().SolveTables(deals);
-    EXPECT_EQ(tables.status.Reason(),
-              "The double-dummy solver failed: Too many DD tables requested.");
+    EXPECT_EQ(tables.status.Reason(), kFailed + "(Too many DD tables requested).");
     EXPECT_EQ(TheDdsSolver().SolveTables({}).status.Reason(), tables.status.Reason());
 }
 
@@ -159,19 +161,23 @@ TEST(DdsSolver, SolvesOnItsCallersThreadWhenNoOtherCanStart) {
 }
 
 // The library is loaded at the first call: one that cannot be had fails every call with what
-// is missing, and the next call tries again.
+// is missing, or the loader's own words, and the next call tries again.
 TEST(DdsSolver, MissingLibraryFailsEachCallSayingWhatIsMissing) {
+    ScratchFolder scratch;
+    const std::string damaged = scratch.Path("libdds.so.0");
+    ASSERT_TRUE(ReplaceFileAtomically(damaged, std::string(1024, 'x')).Ok());
     const std::string solver =
-        "The double-dummy solver that works out the makeable contracts, "
-        "libdds.so.0, ";
+        "The makeable contracts could not be worked out: the double-dummy solver libdds.so.0 ";
     const struct {
         const char* what;
-        SolverLibraryLoader loader;
+        std::string library;
         std::string message;
     } cases[] = {
-        {"not found", [] { return nullptr; },
+        {"not found", "libkesto-nowhere.so.0",
          solver + "is not installed (install the package libdds0)."},
-        {"another library", [] { return LoadSystemLibrary("libm.so.6"); },
+        {"damaged", damaged,
+         solver + "could not be loaded (\"" + damaged + ": invalid ELF header\")."},
+        {"another library", "libm.so.6",
          solver + "has no function CalcAllTablesPBN: it is not the version Kesto works with "
                   "(install the package libdds0)."},
     };
@@ -180,7 +186,7 @@ TEST(DdsSolver, MissingLibraryFailsEachCallSayingWhatIsMissing) {
         int loads = 0;
         DdsSolver missing([&] {
             ++loads;
-            return c.loader();
+            return LoadSystemLibrary(c.library);
         });
         EXPECT_EQ(missing.Threads(), 1u);
         EXPECT_EQ(missing.Par(kPublished1Table, Seat::North, "None").status.Reason(), c.message);

@@ -1,6 +1,6 @@
-// The batch command reads a file numbered otherwise than 1, 2, 3 ... as the window does after
-// OK on the board-number notice: the notice goes to standard error as a warning and the job
-// goes on with the boards numbered by their place.
+// The batch command reads a file numbered otherwise than 1, 2, 3 ..., or with dealers and
+// vulnerabilities of its own, as the window does after OK on the notice: the notice goes to
+// standard error as a warning and the job goes on with the boards numbered by their place.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -43,19 +43,29 @@ std::string Warning(const std::string& file, const std::string& numbers, int cou
 TEST_F(BatchBoardNumbers, TheNoticeIsAWarningAndTheJobGoesOn) {
     struct Case {
         std::string file;
-        std::string numbers;
+        std::string warning;
         std::size_t boards;
     };
+    const std::string ownRotation = DataPath("lin/y_dealer_and_vulnerability_of_their_own.lin");
     // The DLM file's deals are entered ones: after the warning the batch still takes them
     // through the hand-entry page's checks.
     const Case cases[] = {
-        {DataPath("pbn/y_numbered_from_5.pbn"), "5 to 8", 4},
-        {DataPath("dlm/y_ranged_from_5_to_3.dlm"), "3 to 5", 3},
+        {DataPath("pbn/y_numbered_from_5.pbn"),
+         Warning(DataPath("pbn/y_numbered_from_5.pbn"), "5 to 8", 4), 4},
+        {DataPath("dlm/y_ranged_from_5_to_3.dlm"),
+         Warning(DataPath("dlm/y_ranged_from_5_to_3.dlm"), "3 to 5", 3), 3},
+        {DataPath("lin/y_open_and_closed_rooms_from_5.lin"),
+         Warning(DataPath("lin/y_open_and_closed_rooms_from_5.lin"), "5 to 7", 3), 3},
+        {ownRotation,
+         "kesto batch: warning: In " + ownRotation +
+             ", the dealer or vulnerability of boards 2, 3 differs from the usual rotation. Kesto "
+             "gives every board the dealer and vulnerability of its number, so these change.\n",
+         3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         EXPECT_EQ(ReadAndList(c.file), 0);
-        EXPECT_EQ(err_.str(), Warning(c.file, c.numbers, static_cast<int>(c.boards)));
+        EXPECT_EQ(err_.str(), c.warning);
         std::istringstream lines(out_.str());
         std::size_t listed = 0;
         for (std::string line; std::getline(lines, line);) {

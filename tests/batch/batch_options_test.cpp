@@ -31,7 +31,7 @@ std::set<std::string> OptionsInHelp() {
 
 // Every `--name VALUE` quoted in the option table of the README's batch section.
 std::set<std::string> OptionsInReadme() {
-    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").ValueOr("");
+    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").value;
     const std::size_t section = readme.find("\n## The batch command\n");
     const std::size_t sectionEnd = readme.find("\n## ", section + 1);
     std::set<std::string> options;
@@ -87,7 +87,7 @@ TEST(BatchHelpText, NamesTheSameOptionsAsTheReadmeTable) {
 
 // The README's list of deal files has a row for each kind of the table, in its order.
 TEST(DealFileKinds, AreTheReadmeListRowForRow) {
-    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").ValueOr("");
+    const std::string readme = ReadWholeFile(KESTO_SOURCE_DIR "/README.md").value;
     std::size_t at = readme.find("\n## Deal files\n");
     for (const DealFileKindRow& kind : kDealFileKinds) {
         at = readme.find("\n| " + std::string(kind.name) + " | `." + std::string(kind.extension) +

@@ -1,7 +1,7 @@
 // The batch command gives deals read from a file the checks the window gives them: an
-// impossible deal is refused by the reader, a short or empty deal stops the job where the
-// window would stop on the hand-entry page, with the window's message and exit status 1, and
-// nothing is listed, saved or put on a page.
+// impossible deal is refused by the reader, a short or empty deal (the last one too: a file
+// keeps every board) stops the job where the window would stop on the hand-entry page, with
+// the window's message and exit status 1, and nothing is listed, saved or put on a page.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -66,6 +66,20 @@ TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
          "kesto batch: Deal 2 has no cards.\n"},
         {"only deals without cards", OwnFile({"- - - -", "..."}, false),
          "kesto batch: Deals 1 and 2 have no cards.\n"},
+        {"generated, only deals without cards", OwnFile({"- - - -", "..."}, true),
+         "kesto batch: Deals 1 and 2 have no cards.\n"},
+        // A file keeps every board: one without cards at the end is named, not dropped.
+        {"generated, a deal without cards at the end", OwnFile({kWorked, kWorked, "- - - -"}, true),
+         "kesto batch: Deal 3 has no cards.\n"},
+        {"entered, a deal without cards at the end", OwnFile({kWorked, kWorked, "- - - -"}, false),
+         "kesto batch: Deal 3 has no cards.\n"},
+        {"PBN, a deal without cards at the end",
+         "[Deal \"N:" + kWorked + "\"]\r\n\r\n[Deal \"N:- - - -\"]\r\n",
+         "kesto batch: Deal 2 has no cards.\n"},
+        {"LIN, the last board's md pair mistyped",
+         "qx|o1|md|3SJ85HT983DAKCQ762,S642H65DJ973CT854,SAK97HQJ4DT852CA3,|\r\nqx|o2|nd|3|\r\n",
+         "kesto batch: Error reading " + Path("in.kst") +
+             ". Board 2 has no deal: its md pair is missing.\n"},
         {"an impossible deal", OwnFile({kWorked + std::string(" -")}, true),
          "kesto batch: Error reading " + Path("in.kst") + ". Board 1 has more than four hands.\n"},
     };
@@ -76,24 +90,6 @@ TEST_F(BatchReadChecks, DealsTheWindowWouldStopOnStopTheJobWithItsMessage) {
         EXPECT_EQ(out_.str(), "");
         EXPECT_FALSE(std::filesystem::exists(Path("out.kst")));
         EXPECT_FALSE(std::filesystem::exists(Path("out.htm")));
-    }
-}
-
-// Whole deals go on as before, and deals without cards after the last dealt one are dropped
-// as the hand-entry page drops them.
-TEST_F(BatchReadChecks, WholeDealsAreListedAndSavedAndTrailingEmptyDealsDropped) {
-    for (const bool generated : {true, false}) {
-        SCOPED_TRACE(generated);
-        ASSERT_EQ(ReadListSave(OwnFile({kWorked, kWorked, "- - - -"}, generated)), 0) << err_.str();
-        EXPECT_EQ(err_.str(), "");
-        const std::string board1 =
-            "[Board \"1\"]|[Dealer \"N\"]|[Vulnerable \"None\"]|[Deal \"N:" + std::string(kWorked) +
-            "\"]\n";
-        EXPECT_TRUE(out_.str().starts_with(board1)) << out_.str();
-        EXPECT_EQ(out_.str().find("[Board \"3\"]"), std::string::npos);
-        EXPECT_NE(out_.str().find("[Board \"2\"]"), std::string::npos);
-        EXPECT_TRUE(std::filesystem::exists(Path("out.kst")));
-        std::filesystem::remove(Path("out.kst"));
     }
 }
 

@@ -15,8 +15,10 @@
 #include "kesto/batch/batch.h"
 #include "kesto/deal/deal_notation.h"
 #include "kesto/files/own_deal_file.h"
+#include "kesto/plan/plan_file.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/file_io.h"
+#include "kesto/platform/registry_hive.h"
 #include "kesto/workflow/texts.h"
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
@@ -206,6 +208,9 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
          "W, dealer, lho, partner, rho) was expected."},
         {{"--plan", "hcp(N) > 9"},
          "a plan of one condition without a count needs --generate N for its boards"},
+        {{"--plan", "2: hcp(N) = 15-17"},
+         "the plan cannot be read: Line 1, column 11: a range takes no comparison sign before "
+         "it; write hcp(N) 15-17."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args), 2) << c.message;
@@ -222,7 +227,8 @@ void ExpectBoardsMeet(const std::string& listing, const Plan& plan, const std::v
         ASSERT_LT(board, lines.size()) << line;
         tDeal deal;
         ReadDealValue(deal, DealTagValue(line.substr(line.find("[Deal "))).value_or(""));
-        EXPECT_TRUE(plan.lines[lines[board]].condition.Meets(deal, static_cast<int>(board) + 1))
+        EXPECT_TRUE(plan.lines[lines[board]].condition.Meets(
+            FiguresOf(deal), BoardDealer(static_cast<int>(board) + 1)))
             << line;
     }
     EXPECT_EQ(board, lines.size());
@@ -242,9 +248,84 @@ TEST_F(BatchTest, APlanDealsItsCountsInOrderAndASeedRepeatsThem) {
     ExpectCompleteDeals(out_.str(), 5);
 }
 
+// A plan file is read as a text editor saves it, or refused at once with a message; a plan
+// that can never be dealt says so before dealing.
+TEST_F(BatchTest, PlanFilesAreReadAsEditorsSaveThemAndAreRefusedWithAMessage) {
+    ASSERT_EQ(::mkfifo(Path("pipe.txt").c_str(), 0600), 0);
+    const std::string utf8Plan =
+        "2: hcp(N) 10\xE2\x80\x93"
+        "12 and balanced(N)\r\n";
+    const std::string utf16Plan(
+        "\xFF\xFE"
+        "2\0:\0 \0h\0c\0p\0",
+        14);
+    const struct {
+        const char* file;  // written with contents, unless it exists
+        std::string contents;
+        std::vector<std::string> more;  // options besides --plan-file and --list
+        int status;
+        std::string err;  // after "kesto batch: "
+        std::size_t boards;
+    } cases[] = {
+        {"bom.txt", "\xEF\xBB\xBF" + utf8Plan, {}, 0, "", 2},
+        {"generate.txt",
+         utf8Plan,
+         {"--generate", "9"},
+         0,
+         "warning: --generate is ignored: the plan's counts give 2 boards.",
+         2},
+        {"big.txt",
+         std::string(kMaxPlanFileBytes + 1, ' '),
+         {},
+         1,
+         Path("big.txt") + " is too big for a plan file: a plan file holds at most 1,000,000 "
+                           "bytes.",
+         0},
+        {"utf16.txt",
+         utf16Plan,
+         {},
+         1,
+         "The file is saved as UTF-16 text; Kesto reads plan files saved as ANSI "
+         "(Windows-1252) or UTF-8.",
+         0},
+        {"pipe.txt", "", {}, 1, Path("pipe.txt") + " is not a file.", 0},
+        {"/dev/zero", "", {}, 1, "/dev/zero is not a file.", 0},
+        {"never.txt",
+         "4: hcp(N) >= 21 and hcp(dealer) >= 20",
+         {},
+         1,
+         "No deal can meet line 1 with East dealing, as on board 2; no boards were dealt.",
+         0},
+    };
+    EXPECT_TRUE(RunsWithinBounds(
+        [&]() -> std::string {
+            std::string problems;
+            for (const auto& c : cases) {
+                const std::string file = c.file[0] == '/' ? c.file : Path(c.file);
+                if (!std::filesystem::exists(file) &&
+                    !ReplaceFileAtomically(file, c.contents).Ok()) {
+                    return "cannot write " + file;
+                }
+                std::vector<std::string> args = {"--plan-file", file, "--list"};
+                args.insert(args.end(), c.more.begin(), c.more.end());
+                const int status = Run(args);
+                const std::string err = c.err.empty() ? "" : "kesto batch: " + c.err + "\n";
+                const std::string listing = out_.str();
+                const auto boards =
+                    static_cast<std::size_t>(std::count(listing.begin(), listing.end(), '\n'));
+                if (status != c.status || err_.str() != err || boards != c.boards) {
+                    problems += std::string(c.file) + ": status " + std::to_string(status) + ", " +
+                                std::to_string(boards) + " boards, " + err_.str();
+                }
+            }
+            return problems;
+        },
+        20, std::size_t{1} << 30));
+}
+
 // Every plan the help page quotes reads, and deals.
 TEST_F(BatchTest, TheHelpPagesPlansDeal) {
-    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").ValueOr("");
+    const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").value;
     const std::regex quoted(R"(<pre class="plan">([^<]*)</pre>)");
     int plans = 0;
     for (std::sregex_iterator it(page.begin(), page.end(), quoted), end; it != end; ++it, ++plans) {
@@ -336,6 +417,16 @@ TEST_F(BatchTest, NeverWritesTheSettings) {
     ASSERT_EQ(Run({"--generate", "3", "--save", Path("s.dlm")}), 0);
     ASSERT_EQ(Run({"--read", Path("s.dlm")}), 0);
     EXPECT_FALSE(std::filesystem::exists(settings_));
+    // Nor moves a damaged one aside: that is the window's to do.
+    const std::string tooBig(kMaxHiveFileBytes + 1, ';');
+    ASSERT_TRUE(ReplaceFileAtomically(settings_, tooBig).Ok());
+    ASSERT_EQ(Run({"--seed", "0", "--generate", "2", "--list"}), 0);
+    EXPECT_EQ(out_.str(), kTwoBoardsFromSeedZero);
+    EXPECT_EQ(err_.str(), "kesto batch: The settings file " + settings_ +
+                              " is damaged (it holds 1048577 bytes, more than the 1048576 a "
+                              "settings file may hold), so Kesto uses its default settings.\n");
+    EXPECT_EQ(scratch_.Entries(), (std::vector<std::string>{"Kesto.reg", "s.dlm"}));
+    EXPECT_EQ(ReadWholeFile(settings_).value, tooBig);
 }
 
 // A named pipe as the settings file: the job runs on the defaults at once, with one line that
@@ -525,6 +616,39 @@ TEST_F(BatchTest, AnalyseListsEachBoardsTricksAndParAfterTheDealRecords) {
               DealRecord(1, boards[0]) + "\n" + DealRecord(2, boards[1]) + "\n" + analysis);
 }
 
+// Standard output that takes nothing, as /dev/full.
+class FullOutput : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override {
+        errno = ENOSPC;
+        return traits_type::eof();
+    }
+};
+
+// A listing that cannot be written all is a failure, and the job ends there.
+TEST_F(BatchTest, AListingThatCannotBeWrittenFailsWithTheSystemsReason) {
+    const struct {
+        std::vector<std::string> args;
+        const char* what;
+    } cases[] = {
+        {{"--seed", "0", "--generate", "2", "--list", "--save", Path("x.kst")},
+         "the list of deals"},
+        {{"--seed", "0", "--generate", "2", "--analyse", "--save", Path("x.kst")},
+         "the makeable contracts"},
+    };
+    for (const auto& c : cases) {
+        FullOutput full;
+        std::ostream out(&full);
+        err_.str("");
+        BatchServices services;
+        services.settingsPath = settings_;
+        EXPECT_EQ(RunBatch(c.args, out, err_, services), 1) << c.what;
+        EXPECT_EQ(err_.str(), "kesto batch: Kesto could not write " + std::string(c.what) +
+                                  " to standard output (" + std::strerror(ENOSPC) + ").\n");
+        EXPECT_FALSE(std::filesystem::exists(Path("x.kst"))) << c.what;
+    }
+}
+
 // --analyse, or the stored option, puts the table and par under each deal of the page; the
 // par lines of the published examples from each par side's view.
 TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheMakeableContractsOnThePage) {
@@ -575,6 +699,82 @@ TEST_F(BatchTest, AnalyseOrTheStoredOptionPutsTheAnalysisTagsInThePbnFile) {
     PutSettings("\"ShowMakeableContracts\"=dword:00000001");
     ASSERT_EQ(Run({"--read", Path("two.kst"), "--save", Path("stored.pbn")}), 0) << err_.str();
     EXPECT_EQ(ReadWholeFile(Path("stored.pbn")).value, analysed);
+}
+
+// Whatever the solver does ends only its own process: the job fails saying what happened, and
+// lists and writes nothing, with --analyse or the stored option.
+TEST_F(BatchTest, ASolverThatStopsFailsTheJobAndWritesNothing) {
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished2)};
+    ASSERT_TRUE(WriteOwnDealFile(Path("two.kst"), boards, "", "", DealSource::Record).Ok());
+    PutSettings("\"ShowMakeableContracts\"=dword:00000001");
+    const std::string exited = "it exited with status 1, saying \"Memory::GetPtr: 0 vs. 0\"";
+    const struct {
+        const char* behaviour;
+        std::vector<std::string> args;
+        std::string how;
+    } cases[] = {
+        {"exit", {"--analyse"}, exited},
+        {"crash",
+         {"--list", "--analyse", "--save", Path("a.pbn")},
+         "it was ended by signal 6, Aborted"},
+        {"exit",
+         {"--list", "--save", Path("a.kst"), "--html", Path("a.htm"), "--print", "--copies", "1",
+          "--output-folder", Path("pdf")},
+         exited},
+    };
+    ::setenv("LD_LIBRARY_PATH", KESTO_SOLVER_DOUBLE_DIR, 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        ::setenv("KESTO_SOLVER_DOUBLE", c.behaviour, 1);
+        std::vector<std::string> args = {"--read", Path("two.kst")};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        EXPECT_EQ(Run(args), 1);
+        EXPECT_EQ(err_.str(),
+                  "kesto batch: The makeable contracts could not be worked out: the solver "
+                  "stopped (" +
+                      c.how + ").\n");
+        EXPECT_EQ(out_.str(), "");
+        EXPECT_EQ(scratch_.Entries(), (std::vector<std::string>{"Kesto.reg", "two.kst"}));
+    }
+    ::unsetenv("KESTO_SOLVER_DOUBLE");
+    ::unsetenv("LD_LIBRARY_PATH");
+}
+
+// A PBN file's makeable contracts are checked, never passed on: every board is solved (the
+// second of two boards of one deal too), the boards whose file tables differ are named, and
+// what is listed and written is the solver's.
+TEST_F(BatchTest, AFilesMakeableContractsAreCheckedAgainstTheSolvers) {
+    const auto game = [](int board, const char* dealer, const char* vulnerable, const char* deal,
+                         const std::string& tricks) {
+        return "[Board \"" + std::to_string(board) + "\"]\r\n[Dealer \"" + dealer +
+               "\"]\r\n[Vulnerable \"" + vulnerable + "\"]\r\n[Deal \"" + deal + "\"]\r\n" +
+               tricks + "\r\n";
+    };
+    const std::string table = "[OptimumResultTable \"Declarer;Denomination\\2R;Result\\2R\"]\r\n";
+    const std::string file =
+        "% PBN 2.1\r\n" +
+        game(1, "N", "None", kPublished1, "[DoubleDummyTricks \"dddddddddddddddddddd\"]") +
+        game(2, "E", "NS", kPublished1, "[DoubleDummyTricks \"65657656576867568675\"]") +
+        game(3, "S", "EW", kPublished2, "[DoubleDummyTricks \"94a8694a863923739237\"]") +
+        game(4, "W", "All", kPublished2, table + "N S 4\r\nS NT 13");
+    ASSERT_TRUE(ReplaceFileAtomically(Path("file.pbn"), file).Ok());
+    const tBoardSet boards = {DealOf(kPublished1), DealOf(kPublished1), DealOf(kPublished2),
+                              DealOf(kPublished2)};
+    ASSERT_TRUE(WriteOwnDealFile(Path("same.kst"), boards, "", "", DealSource::Record).Ok());
+    ASSERT_EQ(Run({"--read", Path("same.kst"), "--analyse"}), 0) << err_.str();
+    const std::string solvers = out_.str();
+
+    ASSERT_EQ(Run({"--read", Path("file.pbn"), "--analyse", "--save", Path("again.pbn")}), 0);
+    EXPECT_EQ(out_.str(), solvers);
+    EXPECT_EQ(err_.str(),
+              "kesto batch: The makeable contracts that the file gives for boards 1, 4 differ "
+              "from the solver's; Kesto shows the solver's.\n");
+    ASSERT_EQ(Run({"--read", Path("again.pbn"), "--analyse"}), 0);
+    EXPECT_EQ(out_.str(), solvers);
+    EXPECT_EQ(err_.str(), "");
+    // Without the analysis a saved file has none.
+    ASSERT_EQ(Run({"--read", Path("file.pbn"), "--save", Path("plain.pbn")}), 0);
+    EXPECT_EQ(ReadWholeFile(Path("plain.pbn")).value.find("DoubleDummyTricks"), std::string::npos);
 }
 
 TEST_F(BatchTest, AnalyseWithoutBoardsListsNothing) {

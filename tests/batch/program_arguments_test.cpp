@@ -113,6 +113,8 @@ TEST(ProgramArguments, TheProgramRefusesStrayArgumentsAndAMissingDisplayInWords)
         {"QT_QPA_PLATFORM=xcb DISPLAY=localhost:55.0",
          "the display localhost:55.0 does not answer"},
         {"QT_QPA_PLATFORM=xbc", "Qt has no platform \"xbc\""},  // a typing error
+        // Qt's frame buffer platform without a frame buffer ends in a crash.
+        {"QT_QPA_PLATFORM=linuxfb:fb=/dev/null", "/dev/null is no frame buffer"},
     };
     for (const auto& c : cases) {
         const ProgramRun run = RunKesto(c.environment, "");

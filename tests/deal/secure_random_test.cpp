@@ -54,8 +54,9 @@ TEST(SecureRandomTest, DrawsFromTheBiasedTopAreRejected) {
 
 TEST(SecureRandomTest, AFailingSourceStopsTheRunAndLeavesTheBoardsAlone) {
     SecureRandom random(Scripted(std::vector<std::uint32_t>(64, 7)));  // 64 draws, then dry
+    GeneratingRun run(random);
     tBoardSet boards(3);
-    EXPECT_EQ(GenerateSecureDeals(boards, 2, random).Reason(), "scripted source ran dry");
+    EXPECT_EQ(GenerateDeals(boards, 2, run).Reason(), "scripted source ran dry");
     EXPECT_EQ(boards.size(), 3u);
     EXPECT_EQ(boards[0].CardCount(), 0);
     EXPECT_EQ(random.Below(52), std::nullopt);  // stays failed
@@ -66,8 +67,9 @@ TEST(SecureRandomTest, AFailingSourceStopsTheRunAndLeavesTheBoardsAlone) {
 TEST(SecureRandomTest, CardsLandInEverySeatEquallyOftenAndDealsDoNotRepeat) {
     constexpr int kDeals = 20000;
     SecureRandom random;
+    GeneratingRun run(random);
     tBoardSet boards;
-    ASSERT_TRUE(GenerateSecureDeals(boards, kDeals, random).Ok());
+    ASSERT_TRUE(GenerateDeals(boards, kDeals, run).Ok());
     ASSERT_EQ(boards.size(), static_cast<std::size_t>(kDeals));
 
     std::array<std::array<int, 4>, 52> counts{};

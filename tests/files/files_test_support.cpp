@@ -4,8 +4,10 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "kesto/deal/deal_notation.h"
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
+#include "kesto/platform/ascii_text.h"
 
 namespace kesto::test {
 
@@ -30,6 +32,18 @@ std::string FileBytes(const std::string& path) {
         throw std::runtime_error("cannot open " + path);
     }
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+tBoardSet PbnDeals(const std::string& path) {
+    tBoardSet deals;
+    for (const std::string_view line : SplitLines(FileBytes(path))) {
+        if (line.starts_with("[Deal \"")) {
+            tDeal deal;
+            ReadDealValue(deal, DealTagValue(line).value_or(""));
+            deals.push_back(deal);
+        }
+    }
+    return deals;
 }
 
 void PutFile(const std::string& path, const std::string& bytes) {

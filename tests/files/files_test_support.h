@@ -19,6 +19,9 @@ tDeal RotatedExampleDeal();
 tBoardSet RandomBoards(int count, std::uint32_t seed = 20261208);
 
 std::string DataPath(const std::string& relative);  // under tests/data
+// The deals of the "[Deal ...]" lines of a PBN listing that another program wrote beside its
+// other files: what those files hold.
+tBoardSet PbnDeals(const std::string& path);
 std::string FileBytes(const std::string& path);
 void PutFile(const std::string& path, const std::string& bytes);
 

@@ -6,6 +6,7 @@
 #include "files_test_support.h"
 #include "kesto/deal/deal_notation.h"
 #include "kesto/files/deal_check.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/files/dlm_file.h"
 #include "kesto/files/pbn_reader.h"
 #include "kesto/files/pbn_writer.h"
@@ -190,7 +191,7 @@ TEST(PbnRecognition, VersionLinesAndDealTags) {
 TEST(ReadAnyDealFile, PbnFilesAreKnownByTheirContentsWhateverTheirName) {
     test::ScratchFolder folder;
     const std::string pbn = FileBytes(DataPath("pbn/y_lf_line_ends.pbn"));
-    // A long comment puts the first Deal tag far past the bytes that recognition looks at.
+    // A long comment puts the first Deal tag past the first bytes, which tell the other kinds.
     const std::string late = "{" + std::string(400, 'c') + "}\n" + pbn.substr(pbn.find("[Event"));
     for (const auto& [name, bytes] :
          {std::pair{"deals.KST", pbn}, std::pair{"deals", pbn}, std::pair{"late.txt", late}}) {
@@ -201,8 +202,7 @@ TEST(ReadAnyDealFile, PbnFilesAreKnownByTheirContentsWhateverTheirName) {
         ASSERT_TRUE(ReadAnyDealFile(path, contents).Ok());
         EXPECT_EQ(DealValues(contents.boardSet), (std::vector<std::string>{kA, kB, kC}));
     }
-    EXPECT_EQ(RecogniseDealFile(pbn).kind, DealFileKind::Pbn);
-    EXPECT_EQ(RecogniseDealFile(late).kind, DealFileKind::Unknown);
+    EXPECT_EQ(RecogniseDealFile(late), DealFileKind::Pbn);
 }
 
 // The PBN listing of another dealing program gives the deals its DLM and DUP files hold, with

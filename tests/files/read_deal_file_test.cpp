@@ -5,12 +5,9 @@
 #include <regex>
 
 #include "files_test_support.h"
-#include "kesto/deal/deal_notation.h"
-#include "kesto/files/bri_file.h"
-#include "kesto/files/dge_file.h"
-#include "kesto/files/dlm_file.h"
-#include "kesto/files/lin_file.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/files/read_deal_file.h"
+#include "kesto/platform/ascii_text.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -24,57 +21,81 @@ TEST(RecogniseDealFile, FirstMatchWins) {
     struct Case {
         std::string bytes;
         DealFileKind kind;
-        bool complete;
     };
     const Case cases[] = {
-        {"% Kesto 3.2 Hands randomly generated.\r\n% PBN 1.0\r\n", DealFileKind::Own, true},
-        {"% Kesto 3.2 Hands entered by user.\r\n", DealFileKind::Own, false},
-        {"% Kesto 12 beta Hands randomly generated. and more\r\n", DealFileKind::Own, true},
-        {"% Kesto 3.2 Hands entered by user.\n% PBN 1.0\n", DealFileKind::Own, false},
-        {"% Kesto 3.2\r\n Hands randomly generated.", DealFileKind::Unknown, false},
+        {"% Kesto 3.2 Hands randomly generated.\r\n% PBN 1.0\r\n", DealFileKind::Own},
+        {"% Kesto 3.2 Hands entered by user.\r\n", DealFileKind::Own},
+        {"% Kesto 12 beta Hands randomly generated. and more\r\n", DealFileKind::Own},
+        {"% Kesto 3.2 Hands entered by user.\n% PBN 1.0\n", DealFileKind::Own},
+        {"% Kesto 3.2\r\n Hands randomly generated.", DealFileKind::Unknown},
         // Any other file with a PBN version line is read as PBN.
-        {"% PBN 1.0\r\n", DealFileKind::Pbn, false},
-        {"Kesto 3.1 Hands randomly generated.\r\nx", DealFileKind::Legacy, true},
-        {"Kesto 3.1 Hands entered by user.\nx", DealFileKind::Legacy, false},
-        {"Kesto 3.1 Hands entered by user. \r\n", DealFileKind::Unknown, false},
+        {"% PBN 1.0\r\n", DealFileKind::Pbn},
+        {"Kesto 3.1 Hands randomly generated.\r\nx", DealFileKind::Legacy},
+        {"Kesto 3.1 Hands entered by user.\nx", DealFileKind::Legacy},
+        {"Kesto 3.1 Hands entered by user. \r\n", DealFileKind::Unknown},
         // Without a line end the padding belongs to the first line, which then ends in spaces.
-        {"Kesto 3.1 Hands entered by user.", DealFileKind::Unknown, false},
-        {"[Document]\r\n", DealFileKind::Dlm, false},
-        {"[Document]", DealFileKind::Dlm, false},
-        {"[document]\r\n", DealFileKind::Unknown, false},
-        {digits78, DealFileKind::Dup, true},
-        {digits78 + " ", DealFileKind::Dup, true},
-        {digits78 + '\0', DealFileKind::Dup, true},
-        {digits78 + '\x06', DealFileKind::Dup, true},
-        {digits78 + "7", DealFileKind::Unknown, false},
-        {digits78 + '\x03', DealFileKind::Unknown, false},
-        {std::string(77, '1') + " 1", DealFileKind::Unknown, false},
-        {"", DealFileKind::Unknown, false},
+        {"Kesto 3.1 Hands entered by user.", DealFileKind::Unknown},
+        {"[Document]\r\n", DealFileKind::Dlm},
+        {"[Document]", DealFileKind::Dlm},
+        {"[document]\r\n", DealFileKind::Unknown},
+        {digits78, DealFileKind::Dup},
+        {digits78 + " ", DealFileKind::Dup},
+        {digits78 + '\0', DealFileKind::Dup},
+        {digits78 + '\x06', DealFileKind::Dup},
+        {digits78 + "7", DealFileKind::Unknown},
+        {digits78 + '\x03', DealFileKind::Unknown},
+        {std::string(77, '1') + " 1", DealFileKind::Unknown},
+        {"", DealFileKind::Unknown},
         // A whole BRI record, alone or followed by the next one's digits; a DUP record with
         // blank hands goes on with its trailer instead.
-        {bri, DealFileKind::Bri, true},
-        {bri + digits78, DealFileKind::Bri, true},
-        {digits78 + std::string(68, ' ') + "YN1  1 1  ", DealFileKind::Dup, true},
-        {bri.substr(0, 127), DealFileKind::Dup, true},
+        {bri, DealFileKind::Bri},
+        {bri + digits78, DealFileKind::Bri},
+        {digits78 + std::string(68, ' ') + "YN1  1 1  ", DealFileKind::Dup},
+        {bri.substr(0, 127), DealFileKind::Dup},
         {"\x06"
          "AK\x03Q\x04J\x05T",
-         DealFileKind::Dge, true},
-        {"pn|a,b,c,d|st||md|3SAKQHAKQDAKQCAKQJ,,,|", DealFileKind::Lin, true},
-        {"% PBN 2.1\r\n% md|1S|\r\n", DealFileKind::Pbn, false},
+         DealFileKind::Dge},
+        {"pn|a,b,c,d|st||md|3SAKQHAKQDAKQCAKQJ,,,|", DealFileKind::Lin},
+        {"% PBN 2.1\r\n% md|1S|\r\n", DealFileKind::Pbn},
+        {"[Deal \"N:- - - -\"]\r\n{md|1S|}", DealFileKind::Pbn},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bytes);
-        const Recognition recognition = RecogniseDealFile(c.bytes);
-        EXPECT_EQ(recognition.kind, c.kind);
-        EXPECT_EQ(recognition.dealsComplete, c.complete);
+        EXPECT_EQ(RecogniseDealFile(c.bytes), c.kind);
+    }
+}
+
+// Every golden file and every file of another program is of the kind of its extension; a file
+// that is refused may be of no kind.
+TEST(RecogniseDealFile, GoldenFilesAreOfTheKindOfTheirExtension) {
+    for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn", "bri", "dge", "lin",
+                               "interop/bigdeal", "interop/deal-convert"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
+            const std::string name = entry.path().filename().string();
+            if (name.starts_with(".") || name.ends_with(".md")) {
+                continue;
+            }
+            SCOPED_TRACE(entry.path().string());
+            const std::string extension = UpperAscii(entry.path().extension().string());
+            DealFileKind kind = DealFileKind::Unknown;
+            for (const DealFileKindRow& row : kDealFileKinds) {
+                kind = "." + UpperAscii(row.extension) == extension ? row.kind : kind;
+            }
+            const DealFileKind recognised = RecogniseDealFile(FileBytes(entry.path().string()));
+            if (name.starts_with("n_")) {
+                EXPECT_TRUE(recognised == kind || recognised == DealFileKind::Unknown);
+            } else {
+                EXPECT_EQ(recognised, kind);
+            }
+        }
     }
 }
 
 TEST(RecogniseDealFile, OnlyTheFirst255BytesCount) {
     std::string line = "% Kesto " + std::string(250, 'x') + " Hands randomly generated.\r\n";
-    EXPECT_EQ(RecogniseDealFile(line).kind, DealFileKind::Unknown);
+    EXPECT_EQ(RecogniseDealFile(line), DealFileKind::Unknown);
     line = "% Kesto " + std::string(221, 'x') + " Hands randomly generated.\r\n";
-    EXPECT_EQ(RecogniseDealFile(line).kind, DealFileKind::Own);
+    EXPECT_EQ(RecogniseDealFile(line), DealFileKind::Own);
 }
 
 // Every golden deal file: y_ files read, n_ files give the read error with the reason and an
@@ -98,6 +119,25 @@ TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
         {"n_short_last_group.txt", "Board 2 is cut short."},
         {"n_letter_in_card_field.dup", "Board 2 holds \"x1\", which is no card number."},
         {"n_157_bytes.dup", "Board 2 is cut short."},
+        {"n_binary_of_another_program.rzd", unknown},
+        {"n_cut_record.bri", "Board 3 is cut short."},
+        {"n_letter_in_card_field.bri", "Board 3 holds \"x1\", which is no card number."},
+        {"n_letter_in_board_1.bri", "Board 1 holds \"x1\", which is no card number."},
+        {"n_letter_in_board_2.bri", "Board 2 holds \"x1\", which is no card number."},
+        {"n_cut_record.dge", "Board 3 is cut short."},
+        {"n_hands_text_cut_short.dge", "Board 1 is cut short."},
+        {"n_letter_that_is_no_card.dge", "Board 2 holds \"X\", which is no card."},
+        {"n_marks_out_of_order.dge", "Board 2 has its suit marks out of order."},
+        {"n_card_before_suit_letter.lin", "Board 1 has a card before its suit letter."},
+        {"n_five_hands.lin", "Board 1 has more than four hands."},
+        {"n_md_not_closed.lin", "Board 2 is cut short."},
+        {"n_ten_as_10.lin", "Board 1 holds \"1\", which is no card."},
+        {"n_two_deals_for_board_6.lin", "Board 6 is given twice with two different deals."},
+        {"n_no_md_pair.lin", "Board 2 has no deal: its md pair is missing."},
+        {"n_nd_instead_of_md.lin", "Board 3 has no deal: its md pair is missing."},
+        {"n_nul_before_md.lin", "Board 2 has a pair whose name holds the byte 0 (line 2)."},
+        {"n_nul_before_md_of_board_2_without_qx.lin",
+         "Board 2 has a pair whose name holds the byte 0 (line 2)."},
     };
     int seen = 0;
     for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn", "bri", "dge", "lin"}) {
@@ -208,29 +248,6 @@ TEST(ReadAnyDealFile, LongLinesAreReadWithoutHarm) {
 }
 
 // Files written by another dealing program read to the deals of its PBN listing.
-tBoardSet PbnDeals(const std::string& path) {
-    tBoardSet deals;
-    const std::string text = test::FileBytes(path);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            end = text.size();
-        }
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.starts_with("[Deal \"")) {
-            tDeal deal;
-            ReadDealValue(deal, DealTagValue(line).value_or(""));
-            deals.push_back(deal);
-        }
-        start = end + 1;
-    }
-    return deals;
-}
-
 TEST(ReadAnyDealFile, DealsOfAnotherDealingProgram) {
     for (const char* set : {"bigdeal-1", "bigdeal-12", "bigdeal-36"}) {
         const std::string base = DataPath(std::string("interop/bigdeal/") + set);
@@ -249,79 +266,6 @@ TEST(ReadAnyDealFile, DealsOfAnotherDealingProgram) {
             }
         }
     }
-}
-
-// The BRI, DGE and LIN golden files, read by their readers: each y_ file's first board is the
-// worked example deal, each n_ file is refused with its sentence.
-TEST(BRIDGEAndLINFiles, GoldenFilesReadAsTheirNamesSay) {
-    struct Case {
-        const char* file;
-        std::size_t boards;
-        std::vector<int> numbers;
-        std::string reason;
-    };
-    const Case cases[] = {
-        {"bri/y_three_boards.bri", 3, {}, ""},
-        {"bri/n_cut_record.bri", 0, {}, "Board 3 is cut short."},
-        {"bri/n_letter_in_card_field.bri", 0, {}, "Board 3 holds \"x1\", which is no card number."},
-        {"dge/y_three_boards.dge", 3, {}, ""},
-        {"dge/y_second_deal_incomplete.dge", 2, {}, ""},
-        {"dge/n_cut_record.dge", 0, {}, "Board 3 is cut short."},
-        {"dge/n_hands_text_cut_short.dge", 0, {}, "Board 1 is cut short."},
-        {"dge/n_letter_that_is_no_card.dge", 0, {}, "Board 2 holds \"X\", which is no card."},
-        {"dge/n_marks_out_of_order.dge", 0, {}, "Board 2 has its suit marks out of order."},
-        {"lin/y_three_boards.lin", 3, {1, 2, 3}, ""},
-        {"lin/y_hand_viewer.lin", 1, {1}, ""},
-        {"lin/y_open_and_closed_rooms_from_5.lin", 3, {5, 6, 7}, ""},
-        {"lin/n_card_before_suit_letter.lin", 0, {}, "Board 1 has a card before its suit letter."},
-        {"lin/n_five_hands.lin", 0, {}, "Board 1 has more than four hands."},
-        {"lin/n_md_not_closed.lin", 0, {}, "Board 2 is cut short."},
-        {"lin/n_ten_as_10.lin", 0, {}, "Board 1 holds \"1\", which is no card."},
-        {"lin/n_two_deals_for_board_6.lin",
-         0,
-         {},
-         "Board 6 is given twice with two different deals."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.file);
-        const std::string_view kind = std::string_view(c.file).substr(0, 3);
-        const auto parse = kind == "bri"   ? ParseBRIFile
-                           : kind == "dge" ? ParseDGEFile
-                                           : ParseLINFile;
-        DealFileContents contents;
-        EXPECT_EQ(parse(test::FileBytes(DataPath(c.file)), contents).Reason(), c.reason);
-        ASSERT_EQ(contents.boardSet.size(), c.boards);
-        EXPECT_EQ(contents.boardNumbers, c.numbers);
-        if (c.boards > 0) {
-            EXPECT_EQ(contents.boardSet[0], test::WorkedExampleDeal());
-        }
-    }
-}
-
-// No deal file of the other kinds looks like a BRI, DGE or LIN file, and each of those looks
-// like its own kind only.
-TEST(BRIDGEAndLINFiles, AreToldFromEveryOtherKindByTheirFirstBytes) {
-    for (const char* folder : {"kst", "legacy", "dlm", "dup", "pbn", "bri", "dge", "lin",
-                               "interop/bigdeal", "interop/deal-convert"}) {
-        for (const auto& entry : std::filesystem::directory_iterator(DataPath(folder))) {
-            const std::string bytes = test::FileBytes(entry.path().string());
-            const std::string extension = entry.path().extension().string();
-            SCOPED_TRACE(entry.path().string());
-            EXPECT_EQ(StartsLikeBRIFile(std::string_view(bytes).substr(0, kRecognitionBytes)),
-                      extension == ".bri");
-            EXPECT_EQ(StartsLikeDGEFile(bytes), extension == ".dge");
-            EXPECT_EQ(HoldsLINDeal(bytes), extension == ".lin");
-        }
-    }
-}
-
-TEST(BRIDGEAndLINFiles, TheLINFileOfAConversionProgramReadsToTheDealsOfItsPBNFile) {
-    const std::string base = DataPath("interop/deal-convert/test");
-    DealFileContents contents;
-    ASSERT_TRUE(ParseLINFile(test::FileBytes(base + ".lin"), contents).Ok());
-    EXPECT_EQ(contents.boardSet, PbnDeals(base + ".pbn"));
-    EXPECT_EQ(contents.boardSet.size(), 16u);
-    EXPECT_EQ(contents.header2, "SEGMENT 1");
 }
 
 }  // namespace

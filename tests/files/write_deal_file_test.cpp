@@ -48,6 +48,11 @@ TEST(SaveKind, ByExtensionInAnyCase) {
     EXPECT_EQ(SaveKindOfFileName("a.dlm.txt"), DealFileKind::Own);
     EXPECT_EQ(SaveKindOfFileName("dlm"), DealFileKind::Own);
     EXPECT_EQ(SaveKindOfFileName("x.dlm/file"), DealFileKind::Own);
+    // Only a kind Kesto saves is named by an extension; the save dialog's entry decides else.
+    EXPECT_EQ(SavedKindOfExtension("a.KST"), DealFileKind::Own);
+    EXPECT_EQ(SavedKindOfExtension("evening.lin"), DealFileKind::Lin);
+    EXPECT_EQ(SavedKindOfExtension("old.txt"), std::nullopt);
+    EXPECT_EQ(SavedKindOfExtension("night"), std::nullopt);
 }
 
 }  // namespace

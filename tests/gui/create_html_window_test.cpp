@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -39,47 +40,53 @@ class CreateHtmlWindowTest : public QObject {
 
     QString PagePath() const { return folder_->filePath("club.htm"); }
 
-    // Answers each modal dialog with the next step as soon as it shows.
-    // A dialog still open after 30 s of waiting for the next one was not answered as the step
-    // meant (a missed click): it is closed and the test fails instead of hanging.
+    // Answers each modal dialog with the next step as soon as it shows, and keeps watching
+    // until every step has run and no dialog is left open. A dialog that a step left open (a
+    // click that missed), one that no step expects, or a next dialog that never opens fails
+    // the test after 30 s and is closed, so the test ends in that failure instead of hanging.
     void AnswerDialogs(int waitsLeft = 3000) {
         QTimer::singleShot(10, this, [this, waitsLeft] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr || modal->property("answered").toBool()) {
-                if (steps_.empty()) {
-                    return;
-                }
+            const bool waiting = modal != nullptr && modal->property("answered").toBool();
+            if (modal == nullptr && steps_.empty()) {
+                return;
+            }
+            if (modal == nullptr || waiting) {
                 if (waitsLeft > 0) {
                     AnswerDialogs(waitsLeft - 1);
                     return;
                 }
-                steps_.clear();
-                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                    dialog->reject();
-                }
-                QFAIL("the next dialog did not open within 30 s");
+                Abandon(modal, waiting ? "a dialog answered stayed open for 30 s"
+                                       : "the next dialog did not open within 30 s");
+                return;
             }
             modal->setProperty("answered", true);
             opened_ << modal->objectName();
             if (steps_.empty()) {
+                Abandon(modal, qPrintable("a dialog no step expects: " + modal->objectName()));
                 return;
             }
             auto step = steps_.front();
             steps_.pop_front();
             step(modal);
             if (QTest::currentTestFailed()) {
-                // A step that failed leaves its dialog open: close it, so the test ends in
-                // that failure instead of waiting for the dialog forever.
-                steps_.clear();
-                if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-                    dialog->reject();
-                }
+                // A step that failed leaves its dialog open.
+                Abandon(modal, nullptr);
                 return;
             }
-            if (!steps_.empty()) {
-                AnswerDialogs();
-            }
+            AnswerDialogs();
         });
+    }
+
+    // Ends the answering: drops the steps left, closes the dialog open and fails the test.
+    void Abandon(QWidget* modal, const char* why) {
+        steps_.clear();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+        if (why != nullptr) {
+            QFAIL(why);
+        }
     }
 
     static void ClickCreate(gui::MainWindow& window) {
@@ -129,7 +136,9 @@ class CreateHtmlWindowTest : public QObject {
             QVERIFY(dialog != nullptr);
             QCOMPARE(dialog->windowTitle(), QString("Save deals to HTML document"));
             QCOMPARE(dialog->defaultSuffix(), QString("htm"));
-            dialog->selectFile(folder_->filePath("club"));
+            // Typed, as a user would: selectFile leaves the name field alone while it has
+            // the focus, which it may already have.
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(folder_->filePath("club"));
             QMetaObject::invokeMethod(dialog, "accept");
         });
         AnswerDialogs();

@@ -94,7 +94,7 @@ class HtmlWarnDialogTest : public QObject {
         QVERIFY(r.doNotShowAgain);
     }
 
-    void CloseBoxAndEscAreClosed() {
+    void CancelCloseBoxAndEscAreClosed() {
         HtmlHintsResult r = Run([](HtmlWarnDialog& d) {
             TickCheckBox(d);
             d.close();
@@ -104,6 +104,10 @@ class HtmlWarnDialogTest : public QObject {
         r = Run([](HtmlWarnDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
         QCOMPARE(r.answer, HtmlHintsAnswer::Closed);
         QVERIFY(!r.doNotShowAgain);
+        r = Run([](HtmlWarnDialog& d) {
+            QTest::mouseClick(d.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
+        });
+        QCOMPARE(r.answer, HtmlHintsAnswer::Closed);
     }
 
     void EnterIsYes() {

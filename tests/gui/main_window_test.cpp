@@ -20,15 +20,18 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 #include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "kesto/files/deal_file.h"
+#include "kesto/files/deal_file_kinds.h"
 #include "kesto/gui/main_window.h"
 #include "kesto/gui/option_dialog_widget.h"
+#include "kesto/gui/screenshots.h"
+#include "kesto/gui/window_place.h"
 #include "kesto/options/language_table.h"
 #include "kesto/options/settings_store.h"
 #include "kesto/plan/plan_reader.h"
@@ -62,6 +65,12 @@ class MainWindowTest : public QObject {
     void aFileNumberedFromFiveIsReadOnlyAfterOkOnTheNotice();
     void aFileGivenAtStartIsReadWithTheSameNotice();
     void theKindPickedIsSavedUnderANameOutsideAscii();
+    void dealsReadSaveWhereTheyCameFrom();
+    void theBoardViewerMovesByTheListsKeys();
+    void closingAsksBeforeUnsavedBoardsAreLost();
+    void theMenusHaveTheKeysEveryProgramHas();
+    void everyListedControlHasItsAltKey();
+    void theWindowHasItsIconAndItsPlaceOnTheScreen();
     void screenshotsShowEveryPageAndEveryDialogMet();
 
   private:
@@ -116,6 +125,40 @@ class MainWindowTest : public QObject {
         Find<QRadioButton>("Mode2")->click();
         QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
         return *notice;
+    }
+
+    // Saves the board set through the real save dialog: the entry at row (from 1) picked by
+    // the keys, then the name typed as it is; the file the dialog gives.
+    void SaveThroughTheDialog(const QString& folder, int row, const QString& name) {
+        ActivateWindow();
+        WhenModal([folder, row, name](QWidget* modal) {
+            auto* save = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(save != nullptr);
+            save->setDirectory(folder);
+            auto* types = save->findChild<QComboBox*>("fileTypeCombo");
+            QTest::keyClick(types, Qt::Key_Home);
+            for (int i = 1; i < row; ++i) {
+                QTest::keyClick(types, Qt::Key_Down);
+            }
+            auto* edit = save->findChild<QLineEdit*>("fileNameEdit");
+            edit->clear();
+            QTest::keyClicks(edit, name);
+            QMetaObject::invokeMethod(save, "accept");
+        });
+        QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+    }
+    // The window active again after a dialog, before the next modal is awaited: the wait runs
+    // the events.
+    void ActivateWindow() {
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    }
+    // The kind of the deal file at path, as the reader recognises it.
+    static DealFileKind KindOf(const QString& path) {
+        std::ifstream file(path.toStdString(), std::ios::binary);
+        std::string first(kesto::kRecognitionBytes, ' ');
+        file.read(first.data(), static_cast<std::streamsize>(first.size()));
+        return file.gcount() > 0 ? kesto::RecogniseDealFile(first) : DealFileKind::Unknown;
     }
 
     std::unique_ptr<QTemporaryDir> settings_;
@@ -177,7 +220,7 @@ void MainWindowTest::nextDealsThirtyBoardsAndShowsThePrintPage() {
     QCOMPARE(Find<QLabel>("CopiesLabel")->text(),
              QString("N&umber of copies (with all 30 hands):"));
     QCOMPARE(Find<QPushButton>("NextBtn")->text(), QString("&Done"));
-    QCOMPARE(window_->windowTitle(), QString("Kesto - Print hands"));
+    QCOMPARE(window_->windowTitle(), QString("*Kesto - Print hands"));  // dealt, not saved
     QVERIFY(Find<QPushButton>("CreateBtn")->isEnabled());
     // Back (generate mode asks nothing), then a smaller count.
     QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
@@ -216,22 +259,32 @@ void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
     QVERIFY2(oddsShown.startsWith("Line 1: about 1 deal in ") && oddsShown.contains("\nLine 2: "),
              qPrintable(oddsShown));
     QVERIFY(Find<QCheckBox>("PlanCheckBox")->isChecked());
-    SettingsStore store(settings_->filePath("Kesto.reg").toStdString());
-    QVERIFY(store.OpenKey(kSettingsKey, false));
-    QCOMPARE(store.Read(kPlan), plan);
+    // The counts say how many boards there are: the number of deals has no say.
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: 5 boards (3 + 2)"));
+    QVERIFY(!Find<QSpinBox>("UpDown1")->isEnabled());
+    QCOMPARE(SettingsStore(settings_->filePath("Kesto.reg").toStdString()).Read(kPlan), plan);
 
     QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
     const tBoardSet& boards = window_->Core().boardSet;
     QCOMPARE(boards.size(), std::size_t{5});
     const Plan read = ReadPlan(plan).plan;
     for (std::size_t i = 0; i < boards.size(); ++i) {
-        QVERIFY(read.lines[i < 3 ? 0 : 1].condition.Meets(boards[i], static_cast<int>(i) + 1));
+        QVERIFY(read.lines[i < 3 ? 0 : 1].condition.Meets(FiguresOf(boards[i]),
+                                                          BoardDealer(static_cast<int>(i) + 1)));
     }
     QVERIFY(Find<QWidget>("PrintTab")->isVisible());
 }
 
+// The first page says what a ticked plan deals; a plan no deal meets shows its progress.
 void MainWindowTest::aPlanNoDealMeetsShowsProgressUntilCancelled() {
-    window_->Core().PlanDlgOk("hcp(N) >= 38", false);
+    window_->Core().PlanDlgOk({.text = "8: hcp(N) >= 10\n4: hcp(N) = 37", .mix = true});
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: 12 boards (8 + 4), mixed"));
+    window_->Core().PlanDlgOk({.text = "hcp(N) = 37"});
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: one condition for all 30 boards"));
+    QVERIFY(Find<QSpinBox>("UpDown1")->isEnabled());
+    Find<QCheckBox>("PlanCheckBox")->click();
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString());
+    Find<QCheckBox>("PlanCheckBox")->click();
     QString shown;
     WhenModal([&shown](QWidget* dialog) {
         shown = dialog->objectName();
@@ -596,9 +649,222 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
         std::ifstream file(path, std::ios::binary);
         std::string first(kesto::kRecognitionBytes, ' ');
         QVERIFY2(file.read(first.data(), static_cast<std::streamsize>(first.size())), path.c_str());
-        QCOMPARE(kesto::RecogniseDealFile(first).kind, kesto::SaveKindOfFilterIndex(c.row));
+        QCOMPARE(kesto::RecogniseDealFile(first), kesto::SaveKindOfFilterIndex(c.row));
         QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
     }
+}
+
+// "kesto FILE", then Save: the dialog opens in the file's folder with its name and kind. The
+// typed extension decides the kind written. The read dialog opens on every kind, whatever kind
+// was saved last.
+void MainWindowTest::dealsReadSaveWhereTheyCameFrom() {
+    const QTemporaryDir folder;
+    const QString path = folder.filePath("bigdeal.pbn");
+    QVERIFY(QFile::copy(KESTO_TEST_DATA "/interop/bigdeal/bigdeal-12.pbn", path));
+    window_->Core().OpenDealFile(path.toStdString());
+    QCOMPARE(window_->windowTitle(), QString("bigdeal.pbn - Kesto"));
+    QString shownName, shownFilter, shownFolder;
+    WhenModal([&](QWidget* modal) {
+        auto* save = qobject_cast<QFileDialog*>(modal);
+        QVERIFY(save != nullptr);
+        shownFolder = save->directory().absolutePath();
+        shownName = save->findChild<QLineEdit*>("fileNameEdit")->text();
+        shownFilter = save->findChild<QComboBox*>("fileTypeCombo")->currentText();
+        save->reject();
+    });
+    QTest::keyClick(window_.get(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(shownFolder, QDir(folder.path()).absolutePath());
+    QCOMPARE(shownName, QString("bigdeal.pbn"));
+    QCOMPARE(shownFilter, QString("PBN (*.pbn)"));
+
+    // With "Kesto (*.KST)" picked, a typed extension of a kind Kesto saves picks that kind.
+    SaveThroughTheDialog(folder.path(), 1, "club.dlm");
+    QCOMPARE(KindOf(folder.filePath("club.dlm")), DealFileKind::Dlm);
+    QCOMPARE(window_->windowTitle(), QString("club.dlm - Kesto"));
+    QString readFilter;
+    ActivateWindow();
+    WhenModal([&readFilter](QWidget* modal) {
+        readFilter = modal->findChild<QComboBox*>("fileTypeCombo")->currentText();
+        modal->close();
+    });
+    QTest::keyClick(window_.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(readFilter, QString("All deal files Kesto reads"));
+}
+
+// The list's keys move through the boards and the board drawn follows; recording them then
+// shows the board last viewed.
+void MainWindowTest::theBoardViewerMovesByTheListsKeys() {
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
+    auto* list = Find<QTreeWidget>("BoardList");
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(list));
+    QCOMPARE(list->topLevelItemCount(), 30);
+    auto* diagram = Find<QWidget>("BoardDiagram");
+    const struct {
+        Qt::Key key;
+        int board;
+    } moves[] = {{Qt::Key_Down, 2}, {Qt::Key_End, 30},     {Qt::Key_Up, 29},
+                 {Qt::Key_Home, 1}, {Qt::Key_PageDown, 0}, {Qt::Key_PageUp, 1}};
+    for (const auto& move : moves) {
+        QTest::keyClick(list, move.key);
+        const int board = window_->Core().CurrentDeal + 1;
+        QVERIFY(move.board == 0 ? board > 2 : board == move.board);
+        QCOMPARE(diagram->accessibleName(), "Board " + QString::number(board));
+        // Drawn as the core gives it.
+        const kesto::BoardDiagram viewed = window_->Core().ViewedBoard();
+        QCOMPARE(viewed.board, board);
+        const QString north = QString::fromUtf8("N: \u2660 ") + viewed.cards[0][0].c_str();
+        QVERIFY2(diagram->accessibleDescription().contains(north),
+                 qPrintable(diagram->accessibleDescription()));
+    }
+    // Read-only: typing changes nothing.
+    const tBoardSet dealt = window_->Core().boardSet;
+    QTest::keyClicks(list, "AK");
+    QCOMPARE(window_->Core().boardSet, dealt);
+
+    QTest::keyClick(list, Qt::Key_Down);  // board 2
+    QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
+    StartRecording();
+    QCOMPARE(Find<QSpinBox>("UpDown2")->value(), 2);
+    QCOMPARE(window_->Core().boardSet, dealt);
+}
+
+// Boards dealt and not saved: Ctrl+Q, the close box and Done ask first, Cancel the default;
+// Esc keeps the window, Close Without Saving closes it.
+void MainWindowTest::closingAsksBeforeUnsavedBoardsAreLost() {
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QString question, detail;
+    bool cancelIsDefault = false;
+    WhenModal([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        question = box->text();
+        detail = box->informativeText();
+        cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+        QTest::keyClick(box, Qt::Key_Escape);
+    });
+    QTest::keyClick(window_.get(), Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(question, QString("Save the deals before closing?"));
+    QCOMPARE(detail, QString("If you don't save, the 30 boards will be lost."));
+    QVERIFY(cancelIsDefault);
+    QVERIFY(window_->isVisible());
+
+    WhenModal([](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->button(QMessageBox::Discard)->text(), QString("Close &Without Saving"));
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        QTest::keyClick(box, Qt::Key_W, Qt::AltModifier);
+    });
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);  // "&Done"
+    QTRY_VERIFY(!window_->isVisible());
+}
+
+void MainWindowTest::theMenusHaveTheKeysEveryProgramHas() {
+    const struct {
+        const char* text;
+        QKeySequence keys;
+    } items[] = {{"&New", QKeySequence("Ctrl+N")},
+                 {"&Open...", QKeySequence("Ctrl+O")},
+                 {"&Save...", QKeySequence("Ctrl+S")},
+                 {"&Print...", QKeySequence("Ctrl+P")},
+                 {"Printer set&up...", {}},
+                 {"&Quit", QKeySequence("Ctrl+Q")},
+                 {"&Contents", QKeySequence("F1")},
+                 {"&Topic search", {}},
+                 {"&Dealing to a plan", {}},
+                 {"&About Kesto", {}}};
+    QStringList texts;
+    for (QAction* action : window_->menuBar()->findChildren<QAction*>()) {
+        texts << action->text();
+        for (const auto& item : items) {
+            if (action->text() == item.text) {
+                QCOMPARE(action->shortcut(), item.keys);
+            }
+        }
+    }
+    for (const auto& item : items) {
+        QVERIFY2(texts.contains(item.text), item.text);
+    }
+}
+
+// The controls that had none reach their Alt keys: each key focuses or presses its control.
+void MainWindowTest::everyListedControlHasItsAltKey() {
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    for (const auto& [key, name] :
+         {std::pair{Qt::Key_R, "CurtainsCheck"}, std::pair{Qt::Key_L, "StatsWithHtmlCheck"}}) {
+        auto* box = Find<QCheckBox>(name);
+        const bool was = box->isChecked();
+        QTest::keyClick(window_.get(), key, Qt::AltModifier);
+        QTRY_COMPARE(box->isChecked(), !was);
+    }
+    gui::OptionDialogWidget options(*languages_, nullptr,  // as the program makes it
+                                    settings_->filePath("Kesto.reg").toStdString());
+    auto* pages = options.findChild<QTabWidget*>("PageControl1");
+    options.show();
+    options.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&options));
+    const struct {
+        int page;
+        Qt::Key key;
+        const char* control;
+    } keys[] = {{0, Qt::Key_P, "ComboBox1"},
+                {1, Qt::Key_B, "BoldButton"},
+                {1, Qt::Key_I, "ItalicButton"},
+                {3, Qt::Key_E, "GIFLocationEdit"}};
+    for (const auto& k : keys) {
+        pages->setCurrentIndex(k.page);
+        auto* control = options.findChild<QWidget*>(k.control);
+        auto* button = qobject_cast<QAbstractButton*>(control);
+        const bool was = button != nullptr && button->isChecked();
+        QTest::keyClick(QApplication::focusWidget(), k.key, Qt::AltModifier);
+        // A button is pressed (an animated click), a field takes the focus.
+        if (button != nullptr) {
+            QTRY_VERIFY2(button->isChecked() != was, k.control);
+        } else {
+            QVERIFY2(control->hasFocus(), k.control);
+        }
+    }
+    options.reject();
+}
+
+void MainWindowTest::theWindowHasItsIconAndItsPlaceOnTheScreen() {
+    // Run from the build folder: the pictures built in. Installed: the icon theme's.
+    QVERIFY(window_->windowIcon().availableSizes().contains(QSize(48, 48)));
+    QCOMPARE(gui::KestoWindowIcon().name(), QString());
+    const QTemporaryDir themes;
+    const QString apps = themes.filePath("hicolor/48x48/apps");
+    QVERIFY(QDir().mkpath(apps) && QFile::copy(":/kesto/icons/kesto-48.png", apps + "/kesto.png"));
+    QFile index(themes.filePath("hicolor/index.theme"));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write(
+        "[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n"
+        "[48x48/apps]\nSize=48\nType=Fixed\n");
+    index.close();
+    const QStringList searched = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({themes.path()});
+    QIcon::setThemeName("hicolor");
+    QCOMPARE(gui::KestoWindowIcon().name(), QString("kesto"));
+    QIcon::setThemeSearchPaths(searched);
+    QIcon::setThemeName(theme);
+
+    gui::MainWindow second(*clock_, *languages_, settings_->filePath("Kesto.reg").toStdString(),
+                           [](const std::string& name) {
+                               return LoadSharedLibrary(
+                                   name, std::vector<std::string>{KESTO_BIN_DIR "/"});
+                           });
+    QVERIFY(second.FormCreate());
+    const QPoint offset = second.pos() - window_->pos();
+    QVERIFY2(offset.x() > 0 && offset.y() > 0,
+             qPrintable(QString("%1,%2").arg(offset.x()).arg(offset.y())));
+
+    // At the screen's right edge, the print page's wider window moves left to stay on it.
+    const QRect room = window_->screen()->availableGeometry();
+    window_->move(room.right() - window_->frameGeometry().width(), room.top());
+    QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
+    QVERIFY(window_->frameGeometry().right() <= room.right() || window_->x() == room.left());
+    QVERIFY(window_->x() < room.right() - window_->frameGeometry().width() + 455);
 }
 
 // The keys that two or more controls of a window, as it shows now, share ("Alt+S: ...").
@@ -668,7 +934,7 @@ void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
     SharedKeyWatch keys;
     qApp->installEventFilter(&keys);
     QTemporaryDir shots;
-    QVERIFY(window_->SaveScreenshots(shots.path()));
+    QVERIFY(gui::SaveScreenshots(*window_, &options, shots.path()));
     qApp->removeEventFilter(&keys);
     window_->SetOptionsDialog(nullptr);
     for (QMenu* menu : window_->findChildren<QMenu*>()) {
@@ -679,19 +945,37 @@ void MainWindowTest::screenshotsShowEveryPageAndEveryDialogMet() {
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QStringList saved = QDir(shots.path()).entryList(QDir::Files);
     saved.sort();
-    QCOMPARE(saved,
-             (QStringList{"about.png", "board-numbers.png", "date-format.png", "duplicate-card.png",
-                          "first.png", "html_hints.png", "nothing-to-print.png",
-                          "options-curtain-cards.png", "options-fonts.png", "options-language.png",
-                          "options-other.png", "print.png", "printer-setup.png", "record.png",
-                          "zero-cards.png"}));
+    QCOMPARE(saved, (QStringList{"about.png",
+                                 "board-numbers.png",
+                                 "board-viewer.png",
+                                 "date-format.png",
+                                 "duplicate-card.png",
+                                 "first.png",
+                                 "html_hints.png",
+                                 "menu-file.png",
+                                 "menu-help.png",
+                                 "nothing-to-print.png",
+                                 "options-curtain-cards.png",
+                                 "options-fonts.png",
+                                 "options-language.png",
+                                 "options-other.png",
+                                 "plan-error.png",
+                                 "print.png",
+                                 "printer-setup.png",
+                                 "record.png",
+                                 "save-question.png",
+                                 "zero-cards.png"}));
     for (const QString& name : saved) {
         const QImage picture(shots.filePath(name));
         QVERIFY2(!picture.isNull() && picture.width() > 100 && picture.height() > 50,
                  qPrintable(name));
     }
-    // The pages are pictures of the whole window; the message box is a small one.
-    QCOMPARE(QImage(shots.filePath("print.png")).size(), window_->size());
+    // The pages are pictures of the whole window, the print page wider by its board viewer;
+    // the message box is a small one.
+    const QImage print(shots.filePath("print.png"));
+    QCOMPARE(QImage(shots.filePath("record.png")).size(), window_->size());
+    QCOMPARE(print.height(), window_->height());
+    QVERIFY(print.width() > window_->width());
     QVERIFY(QImage(shots.filePath("nothing-to-print.png")).width() < window_->width());
 }
 

@@ -219,8 +219,7 @@ class RobustnessTest : public QObject {
             QCOMPARE(languages.LanguageWord(1, kesto::kSlotKing), std::string("?\xE9"));
         }
         // The settings file the dialog wrote reads back with the same word.
-        const kesto::HiveFileLoad load = kesto::LoadHiveFile(settings);
-        QCOMPARE(int(load.outcome), int(kesto::HiveFileLoad::Outcome::Loaded));
+        QVERIFY(kesto::LoadHiveFile(settings).status.Ok());
         kesto::LanguageTable again;
         kesto::gui::OptionDialogWidget reopened(again, nullptr, settings);
         QCOMPARE(reopened.findChild<QLineEdit*>("Edit2")->text(), QString(u8"?\u00E9"));
@@ -242,12 +241,12 @@ class RobustnessTest : public QObject {
 
         // The copies field of the print page emptied, then back to the first page.
         auto* copies = Find<QSpinBox>("UpDown3");
-        const int copiesBefore = Core().Copies();
+        const int copiesBefore = Core().PrintRequest().copies;
         copies->setFocus(Qt::OtherFocusReason);
         QTest::keyClick(copies, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(copies, Qt::Key_Backspace);
         Find<QPushButton>("PrevBtn")->click();
-        QCOMPARE(Core().Copies(), copiesBefore);
+        QCOMPARE(Core().PrintRequest().copies, copiesBefore);
         QCOMPARE(count->text(), QString::number(Core().RandomDealCount()));
     }
 };

@@ -34,11 +34,9 @@ std::size_t Count(const std::string& text, const std::string& what) {
 }
 
 TEST(BrowserPage, ThirtySixBoardsWithStatistics) {
-    std::unique_ptr<HtmlLibrary> library;
-    const LibraryLoader loader = [](const std::string& name) {
-        return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-    };
-    ASSERT_EQ(HtmlLibrary::Bind(loader, library), HtmlLibrary::BindResult::Bound);
+    const std::unique_ptr<HtmlLibrary> library = HtmlLibrary::Bind(
+        LoadSharedLibrary(kHtmlLibraryName, {std::string(KESTO_BIN_DIR) + "/"}).value);
+    ASSERT_NE(library, nullptr);
 
     const char* out = std::getenv("KESTO_HTML_PAGE_OUT");
     std::optional<ScratchFolder> scratch;
@@ -51,10 +49,10 @@ TEST(BrowserPage, ThirtySixBoardsWithStatistics) {
     RandomGenerator random(20261208);
     GenerateRandomDeals(boardSet, 36, random);
     LanguageTable languages;
-    const HtmlBatchResult result =
+    const Status result =
         WriteHtmlPage(page, boardSet, "Kesto Bridge Club", "Tuesday 8 December 2026", true,
                       HtmlPageOptions{languages, true, "GIF"}, *library);
-    ASSERT_EQ(result.outcome, HtmlExportOutcome::Written) << result.message;
+    ASSERT_TRUE(result.Ok()) << result.Reason();
 
     std::ifstream file(page, std::ios::binary);
     const std::string html{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

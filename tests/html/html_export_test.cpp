@@ -92,11 +92,10 @@ class ScriptedView final : public HtmlExportView, public Ui {
 class HtmlExport : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        const LibraryLoader loader = [](const std::string& name) {
-            return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-        };
-        ASSERT_EQ(HtmlLibrary::Bind(loader, library_), HtmlLibrary::BindResult::Bound)
-            << "libkestweb2.so not found in " << KESTO_BIN_DIR;
+        LibraryLoad load = LoadSharedLibrary(kHtmlLibraryName, {std::string(KESTO_BIN_DIR) + "/"});
+        ASSERT_TRUE(load.status.Ok()) << load.status.Reason();
+        library_ = HtmlLibrary::Bind(std::move(load.value));
+        ASSERT_NE(library_, nullptr);
     }
     static void TearDownTestSuite() { library_.reset(); }
 
@@ -236,7 +235,7 @@ TEST_F(HtmlExport, HintsDialogTexts) {
               "on the Options Menu, then 'Other.'  If the GIFs are kept in the same directory "
               "on your web site as the HTML pages, you should leave the Location Edit Box on "
               "the Options Dialog blank.  If you have not done that already, you should do it "
-              "now, and then click on 'Create HTML Page' again.");
+              "now, and then click on 'Create' again.");
     EXPECT_EQ(t.label4, "Go to Options Dialog now?");
     EXPECT_EQ(kHtmlHintsNoCaption, "&No, go ahead and create the HTML");
     EXPECT_EQ(kHtmlHintsCheckBox, "Do not show this alert again");
@@ -256,8 +255,8 @@ const HintsCase kHintsCases[] = {
     {"YesTicked", HtmlHintsAnswer::Yes, true, HtmlExportOutcome::OptionsShown},
     {"NoGoesOn", HtmlHintsAnswer::No, false, HtmlExportOutcome::Written},
     {"NoTicked", HtmlHintsAnswer::No, true, HtmlExportOutcome::Written},
-    {"CloseBoxGoesOn", HtmlHintsAnswer::Closed, false, HtmlExportOutcome::Written},
-    {"CloseBoxTicked", HtmlHintsAnswer::Closed, true, HtmlExportOutcome::Written},
+    {"CancelStops", HtmlHintsAnswer::Closed, false, HtmlExportOutcome::Cancelled},
+    {"CancelTickedStillShowsTheHints", HtmlHintsAnswer::Closed, true, HtmlExportOutcome::Cancelled},
 };
 
 TEST_F(HtmlExport, HintsDialogAnswers) {
@@ -273,9 +272,10 @@ TEST_F(HtmlExport, HintsDialogAnswers) {
 
         EXPECT_EQ(Create(), c.outcome);
         EXPECT_EQ(view_.hints.size(), 1u);
-        EXPECT_EQ(suppressHTMLAlert_, c.doNotShowAgain);
+        const bool cancelled = c.outcome == HtmlExportOutcome::Cancelled;
+        EXPECT_EQ(suppressHTMLAlert_, c.doNotShowAgain && !cancelled);
         const bool written = c.outcome == HtmlExportOutcome::Written;
-        EXPECT_EQ(view_.optionsShown, written ? 0 : 1);
+        EXPECT_EQ(view_.optionsShown, c.outcome == HtmlExportOutcome::OptionsShown ? 1 : 0);
         EXPECT_EQ(view_.saveRequests.size(), written ? 1u : 0u);
         EXPECT_EQ(fs::exists(view_.saveResult.fileName), written);
         EXPECT_EQ(printed_, written);
@@ -412,7 +412,7 @@ TEST_F(HtmlExport, EmptyBoardSetLeavesAnExistingFileAlone) {
         std::ofstream old(Page("page.htm"), std::ios::binary);
         old << "<HTML>\r\n</BODY>\r\n</HTML>";
     }
-    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_EQ(Create(), HtmlExportOutcome::NoDeals);
     EXPECT_TRUE(view_.saveRequests.empty());
     ASSERT_EQ(view_.messages.size(), 1u);
     EXPECT_EQ(view_.messages[0].kind, MessageKind::Information);
@@ -464,18 +464,21 @@ TEST_F(HtmlExport, ArgumentsFollowTheCurrentLanguage) {
 }
 
 TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
-    const HtmlBatchResult done =
-        WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
-                      HtmlPageOptions{languages_, true, "gifs"}, *library_);
-    EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
-    EXPECT_EQ(done.message, "");
+    const Status done = WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
+                                      HtmlPageOptions{languages_, true, "gifs"}, *library_);
+    EXPECT_TRUE(done.Ok()) << done.Reason();
     EXPECT_EQ(ReadFile(Page("batch.htm")), Golden("export_english_statistics.htm"));
 
     const std::string missing = Page("none") + "/batch.htm";
-    const HtmlBatchResult failed = WriteHtmlPage(missing, boardSet_, line1_, line2_, true,
-                                                 HtmlPageOptions{languages_, true, ""}, *library_);
-    EXPECT_EQ(failed.outcome, HtmlExportOutcome::PageFailed);
-    EXPECT_EQ(failed.message, HtmlPageFailedText(missing, 1));
+    const Status failed = WriteHtmlPage(missing, boardSet_, line1_, line2_, true,
+                                        HtmlPageOptions{languages_, true, ""}, *library_);
+    EXPECT_FALSE(failed.Ok());
+    EXPECT_EQ(failed.Reason(), HtmlPageFailedText(missing, 1));
+
+    const Status none = WriteHtmlPage(Page("none.htm"), {}, line1_, line2_, true,
+                                      HtmlPageOptions{languages_, true, ""}, *library_);
+    EXPECT_TRUE(none.IsNothingToDo()) << none.Reason();
+    EXPECT_FALSE(fs::exists(Page("none.htm")));
 }
 
 // The page with every occurrence of rows taken out again; count says how many there were.
@@ -555,15 +558,15 @@ TEST_F(HtmlExportAnalysis, NoWaitWhenThereIsNothingToWrite) {
     view_.saveResult = {false, "", 1};
     EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
     boardSet_.clear();
-    EXPECT_EQ(Create(), HtmlExportOutcome::Cancelled);
+    EXPECT_EQ(Create(), HtmlExportOutcome::NoDeals);
     EXPECT_EQ(waits_, 0);
 }
 
 TEST_F(HtmlExportAnalysis, TheBatchPutsItOnThePageToo) {
-    const HtmlBatchResult done =
+    const Status done =
         WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
                       HtmlPageOptions{languages_, true, "gifs"}, *library_, &analyser_);
-    EXPECT_EQ(done.outcome, HtmlExportOutcome::Written);
+    EXPECT_TRUE(done.Ok()) << done.Reason();
     std::size_t tables = 0;
     EXPECT_EQ(Without(ReadFile(Page("batch.htm")), Rows("gifs/"), tables),
               Golden("export_english_statistics.htm"));

@@ -103,6 +103,36 @@ TEST_F(Analysis, RecordsWithoutTheTagsPrintNoTableOnTheSamePages) {
     }
 }
 
+// A par line too long for one line beside the table goes on over the declarers' rows of its
+// own board: every cell keeps its height and the page its six boards.
+TEST_F(Analysis, ALongParLineTakesNoBoardMoreRoomOnHandRecords) {
+    struct Case {
+        const char* contracts;
+        std::vector<std::string> pieces;  // the par line as pdftotext packs it, row by row
+    };
+    const Case cases[] = {
+        {"NS 4S", {"N34251Par:4\u2660NS,NS+500"}},
+        {"EW 4NTX,EW 5HX,EW 5CX",
+         {"N34251Par:4NTX-6EW/5\u2665X-6EW/", "S342515\u2663X-4EW,NS+500"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.contracts);
+        std::vector<std::string> records;
+        for (int board = 1; board <= 12; ++board) {
+            records.push_back(board == 5 ? WithAnalysis(KnownRecord(board), "NS 500", c.contracts)
+                                         : WithAnalysis(KnownRecord(board), "NS 420", "NS 4S"));
+        }
+        SetDeals(records);
+        ASSERT_EQ(Print(HandRecordArgs(English())), kKestPrt3Ok);
+        const std::string pdf = NewPdf();
+        EXPECT_EQ(PdfPages(pdf), 2);
+        const std::string packed = WithoutSpaces(PdfText(pdf, 1));
+        for (const std::string& piece : c.pieces) {
+            EXPECT_NE(packed.find(piece), std::string::npos) << piece << "\n" << packed;
+        }
+    }
+}
+
 TEST_F(Analysis, DealSheetsShowTheTableBesideEachBoard) {
     SetDeals({WithAnalysis(KnownRecord(1), "NS 420", "NS 4S"),
               WithAnalysis(KnownRecord(2), "NS 300", "E 2CX")});

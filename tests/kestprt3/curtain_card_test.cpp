@@ -1,5 +1,6 @@
 // Curtain cards (kinds 8 to 12): how many a page for each size and orientation, the order of
-// the cards, the seat words, one size of type on every card, and the cut lines.
+// the cards, the seat words, the dealer and the vulnerability, one size of type on every card,
+// and the cut lines.
 
 #include <algorithm>
 #include <cmath>
@@ -65,8 +66,8 @@ TEST_F(CurtainCards, ByBoardGivesTheFourHandsOfEachBoardInTurn) {
     EXPECT_EQ(Count(text, "Board 1"), 4u);
     EXPECT_EQ(Count(text, "Board 2"), 4u);
     EXPECT_EQ(Count(text, "Board 3"), 4u);
-    for (const char* seat : {"North", "East", "South", "West"}) {
-        EXPECT_EQ(Count(text, seat), 3u) << seat;
+    for (const std::string seat : {"North", "East", "South", "West"}) {
+        EXPECT_EQ(Count(text, seat) - Count(text, "Dlr: " + seat), 3u) << seat;
     }
     // Three cards a row: board 1 North, East, South on the first row.
     const std::size_t firstLine = text.find("Board 1");
@@ -95,7 +96,7 @@ TEST_F(CurtainCards, OnePositionForEveryBoard) {
         const std::string pdf = NewPdf();
         EXPECT_NE(pdf.find(std::string("Curtain cards ") + c.seat), std::string::npos) << pdf;
         const std::string text = PdfText(pdf);
-        EXPECT_EQ(Count(text, c.seat), 5u);
+        EXPECT_EQ(Count(text, c.seat) - Count(text, std::string("Dlr: ") + c.seat), 5u);
         EXPECT_EQ(Count(text, "Board "), 5u);
         const std::string packed = WithoutSpaces(text);
         for (const std::string& line : c.hand) {
@@ -104,12 +105,41 @@ TEST_F(CurtainCards, OnePositionForEveryBoard) {
     }
 }
 
+// Each card says who deals and who is vulnerable, in the language's words, under the board
+// number and the seat, unless the settings leave them off.
+TEST_F(CurtainCards, DealerAndVulnerabilityOnEveryCard) {
+    struct Case {
+        Language language;
+        bool shown;
+        std::vector<std::string> rows;  // the cards' lines row by row, spaces removed
+    };
+    const Case cases[] = {
+        {English(), true, {"Dlr:NorthVul:NoneDlr:EastVul:N-SDlr:SouthVul:E-W", "Dlr:WestVul:Both"}},
+        {Deutsch(),
+         true,
+         {"Tlr:NordGef\u00e4hr:KeinerTlr:OstGef\u00e4hr:N-STlr:S\u00fcdGef\u00e4hr:O-W",
+          "Tlr:WestGef\u00e4hr:Alle"}},
+        {English(), false, {}},
+    };
+    SetDeals(Boards(4));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language.north + (c.shown ? " shown" : " left off"));
+        WriteSettings(c.shown ? "" : "\"PrintVulDeal\"=dword:00000000\r\n");
+        ASSERT_EQ(Print(CurtainArgs(9, 7, 0, c.language)), kKestPrt3Ok);
+        const std::string packed = WithoutSpaces(PdfText(NewPdf()));
+        EXPECT_EQ(Count(packed, c.language.dealerShort + ":"), c.shown ? 4u : 0u) << packed;
+        for (const std::string& row : c.rows) {
+            EXPECT_NE(packed.find(row), std::string::npos) << row << "\n" << packed;
+        }
+    }
+}
+
 TEST_F(CurtainCards, GermanSeatWords) {
     SetDeals(Boards(1));
     ASSERT_EQ(Print(CurtainArgs(8, 7, 0, Deutsch())), kKestPrt3Ok);
     const std::string text = PdfText(NewPdf());
-    for (const char* seat : {"Nord", "Ost", "S\u00fcd", "West"}) {
-        EXPECT_EQ(Count(text, seat), 1u) << seat;
+    for (const std::string seat : {"Nord", "Ost", "S\u00fcd", "West"}) {
+        EXPECT_EQ(Count(text, seat) - Count(text, "Tlr: " + seat), 1u) << seat;
     }
     EXPECT_NE(WithoutSpaces(text).find("\u2665AZ83"), std::string::npos);
 }
@@ -175,6 +205,7 @@ struct OneSizeCase {
     int boards;
     bool longSuits;  // board 2 holds the four long suits
     std::vector<std::string> starts;
+    bool dealerAndVulnerability = true;  // off where the seat words are measured
 };
 
 TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
@@ -182,6 +213,8 @@ TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
     const OneSizeCase cases[] = {
         {"cards font with one board of long suits", 4, 40, 8, 3, true, suits},
         {"cards font, one position", 4, 40, 10, 3, true, suits},
+        // The hand grows from the size asked for until the widest fills the card.
+        {"cards font at the program's size", 4, 14, 9, 12, false, suits},
         {"board number font, numbers of one and two digits", 6, 40, 9, 12, false, {"Board"}},
         {"position font, the four seat words",
          7,
@@ -189,7 +222,8 @@ TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
          8,
          1,
          false,
-         {"North", "East", "South", "West"}},
+         {"North", "East", "South", "West"},
+         false},
     };
     // The card's inside: 5 cm less 3 mm padding each side.
     constexpr double kInnerWidth = 44 * kPointsPerMm;
@@ -201,6 +235,7 @@ TEST_F(CurtainCards, EveryCardOfAPrintoutInOneSizeTheLargestThatFitsEveryCard) {
                                                         : CycleRecord(board, kKnownDeal));
         }
         SetDeals(records);
+        WriteSettings(c.dealerAndVulnerability ? "" : "\"PrintVulDeal\"=dword:00000000\r\n");
         PrintArgs args = CurtainArgs(c.kind, 7, 0, English());
         args.sizes[c.fontArgument] = c.points;
         if (c.fontArgument == 4) {

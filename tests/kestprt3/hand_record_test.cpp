@@ -247,7 +247,9 @@ struct SheetsCase {
     std::int32_t cardsPoints;
     int perPageA4;
     int perPageLetter;
-    char contracts = 0;  // records with makeable contracts: 'b' beside the diagram, 'u' under it
+    // Records with makeable contracts: 'b' beside the diagram, 'w' beside it with a par line
+    // of three contracts, 'u' under it.
+    char contracts = 0;
     std::string boardWord = "Board";
 };
 
@@ -259,6 +261,7 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
         {3, 40, 1, 1},                  // one sheet fills a page
         {2, 100, 1, 1},                 // more than a page: the sheet shrinks into it
         {24, 12, 3, 3, 'b'},            // makeable contracts beside the diagram: still three
+        {24, 12, 3, 3, 'w'},            // whatever the width of the par line
         {3, 40, 1, 1, 'u'},             // and under it where the fonts leave no room
     };
     // clang-format on
@@ -269,7 +272,10 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
         std::vector<std::string> records;
         for (int board = 1; board <= c.boards; ++board) {
             const std::string record = CycleRecord(board, kKnownDeal);
-            records.push_back(c.contracts ? WithAnalysis(record, "NS 420", "NS 4S") : record);
+            records.push_back(c.contracts == 'w'
+                                  ? WithAnalysis(record, "NS 500", "EW 4NTX,EW 5HX,EW 5CX")
+                              : c.contracts ? WithAnalysis(record, "NS 420", "NS 4S")
+                                            : record);
         }
         SetDeals(records);
         PrintArgs args = SheetArgs(English());
@@ -305,7 +311,7 @@ TEST_F(DealSheets, AsManyWholeSheetsAPageAsFitEachAtTheSamePlaceOnEveryPage) {
             int parLines = 0;
             for (const PdfWord& word : words.words) {
                 if (word.text == "Par:" && ++parLines > 0) {  // beside: in the right half
-                    EXPECT_EQ(word.xMin > words.width / 2, c.contracts == 'b');
+                    EXPECT_EQ(word.xMin > words.width / 2, c.contracts != 'u');
                 }
                 EXPECT_GE(word.xMin, kMarginPt - 1) << word.text;
                 EXPECT_LE(word.xMax, words.width - kMarginPt + 1) << word.text;

@@ -131,7 +131,11 @@ PrintArgs CurtainArgs(std::int32_t kind, std::int32_t heightCm, std::int32_t ori
     args.orientation = orientation;
     args.header1 = "Tarnwick Bridge Club";
     args.header2 = "Tuesday 8 December 2026";
+    args.none = language.none;
+    args.both = language.both;
+    args.dealer = language.dealerShort;
     args.board = language.board;
+    args.vul = language.vul;
     args.fonts[5] = "Arial";
     args.fonts[6] = "Arial";
     args.sizes[4] = args.sizes[5] = 12;
@@ -150,8 +154,9 @@ ClearDealsFn PrintingLibrary::clearDeals_ = nullptr;
 PrintCustomFn PrintingLibrary::printCustom_ = nullptr;
 
 void PrintingLibrary::SetUpTestSuite() {
-    library_ = LoadSharedLibrary("KESTPRT3.DLL");
-    ASSERT_NE(library_, nullptr) << "libkestprt3.so not found beside the test program";
+    LibraryLoad load = LoadSharedLibrary("KESTPRT3.DLL");
+    ASSERT_TRUE(load.status.Ok()) << load.status.Reason();
+    library_ = std::move(load.value);
     addDeal_ = reinterpret_cast<AddDealFn>(library_->Entry("AddDeal"));
     clearDeals_ = reinterpret_cast<ClearDealsFn>(library_->Entry("ClearDeals"));
     printCustom_ = reinterpret_cast<PrintCustomFn>(library_->Entry("PrintCustom"));

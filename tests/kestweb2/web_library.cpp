@@ -15,8 +15,9 @@ HTMLCustomFn WebLibrary::htmlCustom_ = nullptr;
 HTMLDefFn WebLibrary::htmlDef_ = nullptr;
 
 void WebLibrary::SetUpTestSuite() {
-    library_ = LoadSharedLibrary("KESTWEB2.DLL");
-    ASSERT_NE(library_, nullptr) << "libkestweb2.so not found beside the test program";
+    LibraryLoad load = LoadSharedLibrary("KESTWEB2.DLL");
+    ASSERT_TRUE(load.status.Ok()) << load.status.Reason();
+    library_ = std::move(load.value);
     addDeal_ = reinterpret_cast<AddDealFn>(library_->Entry("AddDeal"));
     clearDeals_ = reinterpret_cast<ClearDealsFn>(library_->Entry("ClearDeals"));
     htmlCustom_ = reinterpret_cast<HTMLCustomFn>(library_->Entry("HTMLCustom"));

@@ -6,44 +6,43 @@ namespace {
 using SettingsReadOnlyTest = TempSettingsTest;
 
 TEST_F(SettingsReadOnlyTest, ReadOnlyStoresReadButNeverWrite) {
-    {
-        SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kFileType, 2);
-    }
+    SettingsStore(path_).Write(kFileType, 2);
     const std::string before = FileBytes();
 
     {
         SettingsStore store(SettingsFile{path_, SettingsAccess::ReadOnly});
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
         EXPECT_EQ(store.Read(kFileType), 2);
         store.Write(kFileType, 3);
         store.Write(kGifDirectory, "images");
-        EXPECT_EQ(store.Read(kFileType), 3);  // until the key closes
+        EXPECT_EQ(store.Read(kFileType), 3);  // while the store lives
     }
     EXPECT_EQ(FileBytes(), before);
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.Read(kFileType), 2);
-    EXPECT_FALSE(store.ValueExists(kGifDirectory.name));
     // Read once for a run: its stores read the file as it was then, and not each other's writes.
     const SettingsFile once = ReadSettingsOnce(path_);
     std::filesystem::remove(path_);
     SettingsStore first(once), second(once);
-    ASSERT_TRUE(first.OpenKey(kSettingsKey, false) && second.OpenKey(kSettingsKey, false));
     first.Write(kFileType, 3);
     EXPECT_EQ(second.Read(kFileType), 2);
 }
 
 TEST_F(SettingsReadOnlyTest, ReadOnlyStoreOnAMissingFileLeavesNoFile) {
-    {
-        SettingsStore store(SettingsFile{path_, SettingsAccess::ReadOnly});
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kNumHands, 12);
-    }
+    SettingsStore(SettingsFile{path_, SettingsAccess::ReadOnly}).Write(kNumHands, 12);
     EXPECT_EQ(FileBytes(), "<no file>");
-    SettingsStore store(path_);
-    EXPECT_FALSE(store.OpenKey(kSettingsKey, false));
+}
+
+// A run that only reads leaves a damaged file where it is, for the window to set aside.
+TEST_F(SettingsReadOnlyTest, ADamagedFileIsLeftInPlaceWithANotice) {
+    const std::string tooBig(kMaxHiveFileBytes + 1, ';');
+    WriteRaw(path_, tooBig);
+    const SettingsFile once = ReadSettingsOnce(path_);
+    EXPECT_EQ(SettingsStore(once).Read(kNumHands), kNumHands.defaultValue);
+    EXPECT_EQ(TakeSettingsNotices(),
+              std::vector<std::string>{"The settings file " + path_ +
+                                       " is damaged (it holds 1048577 bytes, more than the "
+                                       "1048576 a settings file may hold), so Kesto uses its "
+                                       "default settings."});
+    EXPECT_EQ(FilesInSettingsFolder(), std::vector<std::string>{"Kesto.reg"});
+    EXPECT_EQ(FileBytes(), tooBig);
 }
 
 }  // namespace

@@ -102,46 +102,42 @@ TEST(SettingsTable, FontSlotsUseTheirOwnEntriesOfTheTable) {
 }
 
 TEST_F(SettingsStoreTest, FirstRunReadsEveryDefaultAndWritesNothing) {
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-    for (const SettingEntry& entry : kAllSettings) {
-        SCOPED_TRACE(NameOf(entry));
-        EXPECT_FALSE(store.ValueExists(NameOf(entry)));
-        EXPECT_EQ(ReadAsText(store, entry), DefaultAsText(entry));
+    {
+        SettingsStore store(path_);
+        for (const SettingEntry& entry : kAllSettings) {
+            SCOPED_TRACE(NameOf(entry));
+            EXPECT_EQ(ReadAsText(store, entry), DefaultAsText(entry));
+        }
+        // Each default written back as it was read is no change.
+        store.Write(kNumHands, kNumHands.defaultValue);
+        store.Write(kUserLanguage, kUserLanguage.defaultValue);
     }
-    store.CloseKey();
     // Reading alone leaves no file; the key reaches the file with the first value written.
     EXPECT_FALSE(std::filesystem::exists(path_));
-    EXPECT_FALSE(store.OpenKey(kSettingsKey, false));
     EXPECT_TRUE(TakeSettingsNotices().empty());
 }
 
 TEST_F(SettingsStoreTest, FirstWriteCreatesFolderFileAndKey) {
-    {
-        SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kNumCopies, 2);
-    }  // the destructor closes the key
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+    SettingsStore(path_).Write(kNumCopies, 2);  // written as the store goes
+    const SettingsStore store(path_);
     EXPECT_EQ(store.Read(kNumCopies), 2);
     EXPECT_EQ(store.Read(kNumHands), 30);
     EXPECT_TRUE(TakeSettingsNotices().empty());
 }
 
 TEST_F(SettingsStoreTest, FileIsWrittenByteForByte) {
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-    store.Write(kNumHands, 30);
-    store.Write(kCurtains, true);
-    store.Write(kStatsWithHtml, false);
-    store.Write(kDateFormat, -1);
-    store.Write(kUserLanguage,
-                "Fran\xE7"
-                "ais");
-    store.Write(kGifDirectory, "C:\\Web\\\"x\"");
-    store.Write(kNumHands, 24);  // a second write replaces the value in its place
-    store.CloseKey();
+    {
+        SettingsStore store(path_);
+        store.Write(kNumHands, 30);
+        store.Write(kCurtains, true);
+        store.Write(kStatsWithHtml, false);
+        store.Write(kDateFormat, -1);
+        store.Write(kUserLanguage,
+                    "Fran\xE7"
+                    "ais");
+        store.Write(kGifDirectory, "C:\\Web\\\"x\"");
+        store.Write(kNumHands, 24);  // a second write replaces the value in its place
+    }
     EXPECT_EQ(FileBytes(),
               "REGEDIT4\r\n"
               "\r\n"
@@ -156,6 +152,12 @@ TEST_F(SettingsStoreTest, FileIsWrittenByteForByte) {
               "\r\n");
 }
 
+std::string DwordLine(std::string_view name, std::int32_t number) {
+    char digits[9];
+    std::snprintf(digits, sizeof digits, "%08x", static_cast<std::uint32_t>(number));
+    return "\"" + std::string(name) + "\"=dword:" + digits + "\r\n";
+}
+
 struct StringCase {
     const char* label;
     std::string value;
@@ -168,14 +170,8 @@ class SettingsStringRoundTrip : public SettingsStoreTest,
                                 public ::testing::WithParamInterface<StringCase> {};
 
 TEST_P(SettingsStringRoundTrip, ReadsBackWhatWasWritten) {
-    {
-        SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kGifDirectory, GetParam().value);
-    }
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.ReadStringDef("GIFDirectory", "default"), GetParam().value);
+    SettingsStore(path_).Write(kGifDirectory, GetParam().value);
+    EXPECT_EQ(SettingsStore(path_).ReadStringDef("GIFDirectory", "default"), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, SettingsStringRoundTrip,
@@ -196,15 +192,9 @@ class SettingsIntegerRoundTrip : public SettingsStoreTest,
 
 // A font size may be any number, so every number goes through the file and back unchanged.
 TEST_P(SettingsIntegerRoundTrip, ReadsBackWhatWasWritten) {
-    {
-        SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kHeader1Size, GetParam());
-    }
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_TRUE(store.ValueExists(kHeader1Size.name));
-    EXPECT_EQ(store.Read(kHeader1Size), GetParam());
+    SettingsStore(path_).Write(kHeader1Size, GetParam());
+    EXPECT_EQ(FileBytes(), HiveText(DwordLine(kHeader1Size.name, GetParam())));
+    EXPECT_EQ(SettingsStore(path_).Read(kHeader1Size), GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, SettingsIntegerRoundTrip,
@@ -229,9 +219,7 @@ class SettingsStoredValue : public SettingsStoreTest,
 
 TEST_P(SettingsStoredValue, ReadsAsExpected) {
     WriteRaw(path_, HiveText(GetParam().line));
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_TRUE(store.ValueExists(NameOf(GetParam().asked)));
+    const SettingsStore store(path_);
     EXPECT_EQ(ReadAsText(store, GetParam().asked), GetParam().expected);
     EXPECT_TRUE(TakeSettingsNotices().empty());
 }
@@ -305,20 +293,12 @@ std::vector<OutsideRangeCase> OutsideRangeCases() {
     return cases;
 }
 
-std::string DwordLine(std::string_view name, std::int32_t number) {
-    char digits[9];
-    std::snprintf(digits, sizeof digits, "%08x", static_cast<std::uint32_t>(number));
-    return "\"" + std::string(name) + "\"=dword:" + digits + "\r\n";
-}
-
 TEST_F(SettingsStoreTest, StoredNumbersOutsideTheirRangeReadAsTheirControlsShowThem) {
     for (const OutsideRangeCase& c : OutsideRangeCases()) {
         SCOPED_TRACE(std::string(c.setting->name) + " " + std::to_string(c.stored));
         ASSERT_FALSE(c.setting->InRange(c.stored));
         WriteRaw(path_, HiveText(DwordLine(c.setting->name, c.stored)));
-        SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-        EXPECT_EQ(store.Read(*c.setting), c.read);
+        EXPECT_EQ(SettingsStore(path_).Read(*c.setting), c.read);
         EXPECT_TRUE(c.setting->InRange(c.read));
     }
     EXPECT_TRUE(TakeSettingsNotices().empty());
@@ -344,56 +324,79 @@ TEST(SettingsTable, EveryRangedNumberIsCoveredOnBothSides) {
     }
 }
 
-TEST_F(SettingsStoreTest, LanguageSubkeyOpensOnlyWhenItExistsOrIsCreated) {
+TEST_F(SettingsStoreTest, ALanguageSubkeyReachesTheFileWithItsFirstValue) {
     const std::string deutsch = std::string(kSettingsKey) + "\\Deutsch";
-    SettingsStore store(path_);
-    EXPECT_FALSE(store.OpenKey(deutsch, false));
-    EXPECT_FALSE(store.KeyIsOpen());
-    ASSERT_TRUE(store.OpenKey(deutsch, true));
-    store.WriteString("5", "Z");
-    store.CloseKey();
+    EXPECT_EQ(SettingsStore(SettingsFile{path_}, deutsch).ReadStringDef("5", "none"), "none");
+    SettingsStore(SettingsFile{path_}, deutsch).WriteString("5", "Z");
     EXPECT_EQ(FileBytes(),
               "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2\\Deutsch]\r\n"
               "\"5\"=\"Z\"\r\n\r\n");
-    ASSERT_TRUE(store.OpenKey(deutsch, false));
-    EXPECT_EQ(store.ReadStringDef("5", ""), "Z");
-    // The settings key is the subkey's parent and so exists too.
-    EXPECT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_FALSE(store.ValueExists("5"));
+    EXPECT_EQ(SettingsStore(SettingsFile{path_}, deutsch).ReadStringDef("5", ""), "Z");
+    // The settings key, the subkey's parent, does not hold its values.
+    EXPECT_EQ(SettingsStore(path_).ReadStringDef("5", "none"), "none");
 }
 
-TEST_F(SettingsStoreTest, WritesWithoutAnOpenKeyGoNowhere) {
-    SettingsStore store(path_);
-    store.Write(kNumHands, 3);
-    store.CloseKey();
+TEST_F(SettingsStoreTest, AKeyPathThatIsNoneTakesNoWrites) {
+    {
+        SettingsStore store(SettingsFile{path_}, "Software\\\\Tarnwick");
+        store.Write(kNumHands, 3);
+        EXPECT_EQ(store.Read(kNumHands), 30);
+    }
     EXPECT_FALSE(std::filesystem::exists(path_));
-    EXPECT_FALSE(store.ValueExists("NumHands"));
 }
 
 TEST_F(SettingsStoreTest, OverlappingStoresKeepEachOthersWrites) {
-    SettingsStore first(path_);
-    SettingsStore second(path_);
-    ASSERT_TRUE(first.OpenKey(kSettingsKey, true));
-    ASSERT_TRUE(second.OpenKey(kSettingsKey, true));
-    second.Write(kNumCopies, 4);
-    second.CloseKey();
-    first.Write(kNumHands, 16);
-    EXPECT_EQ(first.Read(kNumHands), 16);  // its own write, before closing
-    first.CloseKey();
-    SettingsStore reader(path_);
-    ASSERT_TRUE(reader.OpenKey(kSettingsKey, false));
+    {
+        SettingsStore first(path_);
+        SettingsStore(path_).Write(kNumCopies, 4);
+        first.Write(kNumHands, 16);
+        EXPECT_EQ(first.Read(kNumHands), 16);  // its own write, before it goes
+    }
+    const SettingsStore reader(path_);
     EXPECT_EQ(reader.Read(kNumCopies), 4);
     EXPECT_EQ(reader.Read(kNumHands), 16);
+}
+
+// Two windows on one file, each with its own SettingsFile. Window A reads NumHands when it
+// starts (or not), window B then saves a value of its own, and A writes its value back as it
+// closes: only a change of A's own goes over B's.
+TEST_F(SettingsStoreTest, AWindowWritesBackOnlyWhatItChanged) {
+    const struct {
+        const char* label;
+        bool aReads;
+        std::optional<std::int32_t> bWrites;
+        std::int32_t aWrites;
+        std::int32_t stored;
+    } cases[] = {
+        {"UnchangedInAKeepsB", true, 20, 30, 20},
+        {"ChangedInAGoesOverB", true, 20, 24, 24},
+        {"ChangedInAAlone", true, std::nullopt, 24, 24},
+        {"NeverReadByA", false, 20, 30, 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::filesystem::remove(path_);
+        const SettingsFile windowA{path_}, windowB{path_};
+        if (c.aReads) {
+            EXPECT_EQ(SettingsStore(windowA).Read(kNumHands), 30);
+        }
+        if (c.bWrites) {
+            SettingsStore store(windowB);
+            store.Read(kNumHands);
+            store.Write(kNumHands, *c.bWrites);
+        }
+        {
+            SettingsStore store(windowA);
+            store.Write(kNumHands, c.aWrites);
+        }
+        EXPECT_EQ(FileBytes(), HiveText(DwordLine(kNumHands.name, c.stored)));
+    }
 }
 
 TEST_F(SettingsStoreTest, BrokenFileIsKeptAsideWithOneNoticeAndDefaultsAreUsed) {
     const std::string broken = "REGEDIT4\r\n\"NumHands\"=dword:00000010\r\n\x01\x02garbage";
     WriteRaw(path_, broken);
-    {
-        SettingsStore store(path_);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        EXPECT_EQ(store.Read(kNumHands), 30);
-    }
+    EXPECT_EQ(SettingsStore(path_).Read(kNumHands), 30);
     const std::vector<std::string> files = FilesInSettingsFolder();
     ASSERT_EQ(files.size(), 1U);
     EXPECT_EQ(files[0].rfind("Kesto.reg.broken-", 0), 0U) << files[0];
@@ -408,10 +411,7 @@ TEST_F(SettingsStoreTest, BrokenFileIsKeptAsideWithOneNoticeAndDefaultsAreUsed) 
     EXPECT_EQ(notices[0].back(), '.');
 
     // The next run of the store starts clean, writes a sound file and keeps the broken one.
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-    store.Write(kNumHands, 20);
-    store.CloseKey();
+    SettingsStore(path_).Write(kNumHands, 20);
     EXPECT_TRUE(TakeSettingsNotices().empty());
     EXPECT_EQ(FileBytes(), HiveText("\"NumHands\"=dword:00000014\r\n"));
     EXPECT_EQ(ReadWholeFile(aside).value, broken);
@@ -423,13 +423,12 @@ TEST_F(SettingsStoreTest, UnwritableFolderGivesANoticeAndTheProgramGoesOn) {
     WriteRaw(folder_ + "/plain", "not a folder");
     const std::string path = folder_ + "/plain/Tarnwick/Kesto.reg";
     for (int run = 0; run < 2; ++run) {
-        SettingsStore store(path);
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        store.Write(kNumHands, 10);
-        EXPECT_EQ(store.Read(kNumHands), 10);
-        store.CloseKey();
-        ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-        EXPECT_EQ(store.Read(kNumHands), 30);
+        {
+            SettingsStore store(path);
+            store.Write(kNumHands, 10);
+            EXPECT_EQ(store.Read(kNumHands), 10);
+        }
+        EXPECT_EQ(SettingsStore(path).Read(kNumHands), 30);
     }
     const std::vector<std::string> notices = TakeSettingsNotices();
     ASSERT_EQ(notices.size(), 1U);  // told once, however often it fails
@@ -441,11 +440,11 @@ TEST_F(SettingsStoreTest, UnwritableFolderGivesANoticeAndTheProgramGoesOn) {
 TEST_F(SettingsStoreTest, UnreadableFileIsNeverWrittenOver) {
     // A folder in the settings file's place stands for a file that cannot be read.
     std::filesystem::create_directories(path_ + "/inside");
-    SettingsStore store(path_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
-    EXPECT_EQ(store.Read(kUserLanguage), "English");
-    store.Write(kUserLanguage, "Dansk");
-    store.CloseKey();
+    {
+        SettingsStore store(path_);
+        EXPECT_EQ(store.Read(kUserLanguage), "English");
+        store.Write(kUserLanguage, "Dansk");
+    }
     EXPECT_TRUE(std::filesystem::is_directory(path_ + "/inside"));
     const std::vector<std::string> notices = TakeSettingsNotices();
     ASSERT_EQ(notices.size(), 1U);
@@ -481,9 +480,6 @@ TEST_P(SettingsUnusableFile, GivesDefaultsAndOneNoticeAndIsNeverWritten) {
         [&]() -> std::string {
             for (int run = 0; run < 2; ++run) {
                 SettingsStore store(path);
-                if (!store.OpenKey(kSettingsKey, true)) {
-                    return "the key did not open";
-                }
                 // A file moved aside leaves the place free: the second run reads the first's
                 // write there.
                 const std::int32_t expected = run == 1 && keptAside ? 12 : kNumHands.defaultValue;
@@ -508,8 +504,10 @@ TEST_P(SettingsUnusableFile, GivesDefaultsAndOneNoticeAndIsNeverWritten) {
             return aside == (keptAside ? 1U : 0U) ? "" : std::to_string(aside) + " kept aside";
         },
         20, std::size_t{512} << 20));
-    // A pipe stays a pipe: never replaced by a written file.
+    // A pipe stays a pipe, a link a link: never replaced by a written file.
     EXPECT_EQ(std::filesystem::is_fifo(path), std::string(GetParam().label) == "NamedPipe");
+    EXPECT_EQ(std::filesystem::is_symlink(path),
+              std::string(GetParam().label) == "LinkToABrokenFile");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -529,7 +527,16 @@ INSTANTIATE_TEST_SUITE_P(
                                                       ? path
                                                       : "";
                                        },
-                                       "is damaged (it holds 1073741824 bytes", true}),
+                                       "is damaged (it holds 1073741824 bytes", true},
+                      // The file goes aside beside itself, and the link stays to take the next
+                      // save.
+                      UnusableFileCase{"LinkToABrokenFile",
+                                       [](const std::string& path) {
+                                           std::ofstream(path + ".real") << "no hive";
+                                           std::filesystem::create_symlink("Kesto.reg.real", path);
+                                           return path;
+                                       },
+                                       "Kesto.reg.real.broken-", true}),
     [](const auto& testInfo) { return std::string(testInfo.param.label); });
 
 class EnvironmentGuard {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "kesto/deal/deal_notation.h"
+#include "kesto/deal/generate.h"
+#include "kesto/deal/random.h"
 #include "kesto/plan/plan_reader.h"
 #include "tests/support/seed_zero.h"
 
@@ -26,7 +29,7 @@ std::string Values(std::string_view handText) {
     deal.North = hand;
     for (const char* shape : kShapeTests) {
         const PlanReading read = ReadPlan(std::string("shape(N) = ") + shape);
-        values += read.plan.lines.at(0).condition.Meets(deal, 1) ? '1' : '0';
+        values += read.plan.lines.at(0).condition.Meets(FiguresOf(deal), Seat::North) ? '1' : '0';
     }
     return values;
 }
@@ -49,6 +52,55 @@ TEST(ConditionTest, HandsHaveTheirValues) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Values(c.hand), c.values) << c.hand;
+    }
+}
+
+// The dealers with whom no deal can meet a condition, as "-ESW" (North may, the others never).
+std::string NeverWith(const Condition& condition) {
+    std::string never;
+    for (const Seat dealer : kClockwise) {
+        never += condition.NeverMet(dealer) ? SeatLetter(dealer) : '-';
+    }
+    return never;
+}
+
+TEST(ConditionTest, ConditionsThatAskMoreThanTheCardsHoldAreNeverMet) {
+    const struct {
+        const char* condition;
+        const char* never;
+    } cases[] = {
+        {"hcp(N) >= 21 and hcp(dealer) >= 20", "-ESW"},
+        {"hcp(partner) >= 20 and hcp(S) 21-37", "-ESW"},
+        {"hcp(N) + hcp(S) >= 41", "NESW"},
+        {"hcp(N) + hcp(S) >= 40 and hcp(E) = 0", "----"},
+        {"hcp(N) <= 9 and hcp(E) <= 9 and hcp(S) <= 9 and hcp(W) <= 9", "NESW"},
+        {"hcp(N) 15-17 and 18 <= hcp(N)", "NESW"},
+        {"hcp(dealer) > 37 or hcp(S) >= 38", "NESW"},
+        {"hcp(dealer) > 37 or balanced(S)", "----"},
+        {"controls(lho) + controls(rho) - 1 >= 12", "NESW"},
+        {"spades(dealer) >= 7 and hearts(dealer) >= 7", "NESW"},
+        {"spades(N) >= 7 and hearts(N) >= 6", "----"},
+        {"spades(N) + spades(S) >= 8 and spades(rho) >= 6", "N-S-"},
+        {"clubs(N) = 0 and clubs(E) = 0 and clubs(S) = 0 and clubs(W) < 13", "NESW"},
+        {"2 > 3 or hcp(N) <> 5", "----"},
+        {"2 > 3 and hcp(N) <> 5", "NESW"},
+        // Beyond the bounds: hcp(N) >= 0 always holds.
+        {"not hcp(N) >= 0", "----"},
+    };
+    RandomGenerator random(3);
+    tBoardSet deals;
+    GenerateRandomDeals(deals, 2000, random);
+    for (const auto& c : cases) {
+        const PlanReading read = ReadPlan(c.condition);
+        ASSERT_FALSE(read.error) << c.condition;
+        const Condition& condition = read.plan.lines.at(0).condition;
+        EXPECT_EQ(NeverWith(condition), c.never) << c.condition;
+        for (const tDeal& deal : deals) {
+            for (const Seat dealer : kClockwise) {
+                EXPECT_FALSE(condition.Meets(FiguresOf(deal), dealer) && condition.NeverMet(dealer))
+                    << c.condition << " is met by " << DealRecord(1, deal);
+            }
+        }
     }
 }
 

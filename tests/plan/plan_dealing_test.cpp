@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
@@ -30,18 +31,18 @@ TEST(PlanDealingTest, EveryBoardMeetsItsLineAndEachLineGetsItsCount) {
             SCOPED_TRACE(std::string(secure ? "secure" : "classic") + (mix ? ", mixed" : ""));
             RandomGenerator random(11);
             SecureRandom secureRandom;
+            GeneratingRun run = secure ? GeneratingRun(secureRandom) : GeneratingRun(random);
             tBoardSet boards;
             const PlanDealingOptions options{.mix = mix};
-            const PlanDealing dealt = secure ? DealToPlan(boards, plan, options, secureRandom)
-                                             : DealToPlan(boards, plan, options, random);
-            ASSERT_EQ(dealt.outcome, PlanDealing::Outcome::Dealt) << dealt.message;
+            const PlanDealing dealt = DealToPlan(boards, plan, options, run);
+            ASSERT_TRUE(dealt.status.Ok()) << dealt.status.Reason();
             ASSERT_EQ(boards.size(), 12u);
             ASSERT_EQ(dealt.lineOfBoard.size(), 12u);
             std::vector<int> met(plan.lines.size(), 0);
             for (std::size_t i = 0; i < boards.size(); ++i) {
                 for (std::size_t line = 0; line < plan.lines.size(); ++line) {
-                    const bool meets =
-                        plan.lines[line].condition.Meets(boards[i], static_cast<int>(i) + 1);
+                    const bool meets = plan.lines[line].condition.Meets(
+                        FiguresOf(boards[i]), BoardDealer(static_cast<int>(i) + 1));
                     EXPECT_EQ(meets, dealt.lineOfBoard[i] == static_cast<int>(line))
                         << "board " << i + 1 << ", line " << line + 1;
                     met[line] += meets ? 1 : 0;
@@ -52,8 +53,9 @@ TEST(PlanDealingTest, EveryBoardMeetsItsLineAndEachLineGetsItsCount) {
             if (!secure) {
                 EXPECT_EQ(inOrder, !mix);
                 RandomGenerator again(11);
+                GeneratingRun rerun(again);
                 tBoardSet repeated;
-                DealToPlan(repeated, plan, options, again);
+                DealToPlan(repeated, plan, options, rerun);
                 EXPECT_EQ(repeated, boards) << "the same seed and plan gave other boards";
             } else if (!mix) {
                 EXPECT_TRUE(inOrder);
@@ -65,9 +67,10 @@ TEST(PlanDealingTest, EveryBoardMeetsItsLineAndEachLineGetsItsCount) {
 TEST(PlanDealingTest, APlanEveryDealMeetsDealsAsTheGeneratingRun) {
     RandomGenerator planned(0);
     RandomGenerator generated(0);
+    GeneratingRun run(planned);
     tBoardSet planBoards;
     tBoardSet runBoards;
-    DealToPlan(planBoards, PlanOf("hcp(N) >= 0"), {.dealsAsked = 5}, planned);
+    DealToPlan(planBoards, PlanOf("hcp(N) >= 0"), {.dealsAsked = 5}, run);
     GenerateRandomDeals(runBoards, 5, generated);
     EXPECT_EQ(planBoards, runBoards);
     EXPECT_EQ(planned.RandomState, generated.RandomState);
@@ -79,31 +82,54 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
         lastReport = progress;
         return false;
     };
-    const auto noEntropy = [](std::span<std::uint8_t>) { return Status::Failure("no entropy"); };
+    const auto noEntropy = [](std::span<std::uint8_t>) {
+        return Status::Unreadable("no entropy", ENOSYS);
+    };
+    // A clock one second on at every look, and a line whose check of one deal takes more
+    // condition steps than pass between two looks: the clock is read before every deal.
+    const auto ticking = [seconds = 0]() mutable {
+        return std::chrono::steady_clock::time_point(std::chrono::seconds(seconds++));
+    };
+    std::string costly = "1: hcp(N) = 37";
+    for (std::uint64_t test = 0; test < kClockInterval / 4; ++test) {
+        costly += " or hcp(N) = 37";  // four steps each
+    }
+    ASSERT_GE(PlanOf(costly).lines[0].condition.StepCount(), kClockInterval);
     const struct {
-        const char* plan;
+        std::string plan;
         PlanDealingOptions options;
         bool failingSource;
-        PlanDealing::Outcome outcome;
-        const char* message;
+        bool (Status::*kind)() const;
+        const char* reason;
     } cases[] = {
         {"2: hcp(N) >= 0\n12: hcp(dealer) >= 23",
          {.maxDeals = 500},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "Only 3 of the 12 boards met line 2 after 500 deals; no boards were dealt."},
         {"\n1: hcp(N) = 37",
          {.maxDeals = 1000},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "No deal met line 2 after 1,000 deals; no boards were dealt."},
         {"1: hcp(N) >= 0",
          {.maxTime = std::chrono::milliseconds(0)},
          false,
-         PlanDealing::Outcome::TooRare,
+         &Status::IsTooRare,
          "No deal met line 1 after 0 seconds (0 deals); no boards were dealt."},
-        {"3: hcp(N) >= 0", {.progress = cancelAtOnce}, false, PlanDealing::Outcome::Cancelled, ""},
-        {"3: hcp(N) >= 0", {}, true, PlanDealing::Outcome::SourceFailed, "no entropy"},
+        {costly,
+         {.now = ticking},
+         false,
+         &Status::IsTooRare,
+         "No deal met line 1 after 60 seconds (59 deals); no boards were dealt."},
+        {"4: hcp(N) >= 21 and hcp(dealer) >= 20",
+         {},
+         false,
+         &Status::IsTooRare,
+         "No deal can meet line 1 with East dealing, as on board 2; no boards were dealt."},
+        {"3: hcp(N) >= 0", {.progress = cancelAtOnce}, false, &Status::IsCancelled, "Cancelled."},
+        // The source's own status, its error number too.
+        {"3: hcp(N) >= 0", {}, true, &Status::IsUnreadable, "no entropy"},
     };
     for (const auto& c : cases) {
         tBoardSet boards(1);
@@ -111,13 +137,14 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
         const tBoardSet before = boards;
         RandomGenerator random(5);
         SecureRandom failing(noEntropy);
-        const PlanDealing dealt = c.failingSource
-                                      ? DealToPlan(boards, PlanOf(c.plan), c.options, failing)
-                                      : DealToPlan(boards, PlanOf(c.plan), c.options, random);
-        EXPECT_EQ(dealt.outcome, c.outcome) << c.plan;
-        EXPECT_EQ(dealt.message, c.message) << c.plan;
-        EXPECT_EQ(boards, before) << c.plan;
-        EXPECT_TRUE(dealt.lineOfBoard.empty()) << c.plan;
+        GeneratingRun run = c.failingSource ? GeneratingRun(failing) : GeneratingRun(random);
+        const PlanDealing dealt = DealToPlan(boards, PlanOf(c.plan), c.options, run);
+        const std::string name = c.plan.substr(0, 40);
+        EXPECT_TRUE((dealt.status.*c.kind)()) << name;
+        EXPECT_EQ(dealt.status.Reason(), c.reason) << name;
+        EXPECT_EQ(dealt.status.SystemError(), c.failingSource ? ENOSYS : 0) << name;
+        EXPECT_EQ(boards, before) << name;
+        EXPECT_TRUE(dealt.lineOfBoard.empty()) << name;
     }
     EXPECT_EQ(lastReport.boardsMade, 1);
     EXPECT_EQ(lastReport.boardsWanted, 3);

@@ -19,7 +19,8 @@ std::string Reading(const Plan& plan) {
         reading += (reading.empty() ? "" : "; ") + std::to_string(line.lineNumber) + " " +
                    (line.count ? std::to_string(*line.count) : "*") + " ";
         for (int board = 1; board <= 4; ++board) {
-            reading += line.condition.Meets(WorkedDeal(), board) ? '1' : '0';
+            reading +=
+                line.condition.Meets(FiguresOf(WorkedDeal()), BoardDealer(board)) ? '1' : '0';
         }
     }
     return reading;
@@ -50,6 +51,11 @@ TEST(PlanReaderTest, PlansReadAsWritten) {
         {"shape(dealer) = xx5X", "1 * 0010"},
         {"shape(dealer)=ANY 5xx1", "1 * 0010"},
         {"\t 2 : spades(S)=3 or diamonds(s) 5-13\r\n", "1 2 1111"},
+        // A range with the en dash of a word processor (Windows-1252).
+        {"hcp(dealer) 15\x96"
+         "17 and balanced(dealer)",
+         "1 * 1000"},
+        {"hcp(N) >= 20 - hcp(S) and hcp(E) > 3-2+1", "1 * 1111"},
         {"8: hcp(dealer) 15-17 and balanced(dealer)\n\n4: hearts(dealer) >= 4\n \n",
          "1 8 1000; 3 4 1010"},
     };
@@ -99,6 +105,17 @@ TEST(PlanReaderTest, BrokenPlansSayWhereAndWhatWasExpected) {
          "Line 1, column 13: \"and\", \"or\" or the end of the line was expected."},
         {"(balanced(N) x)", "Line 1, column 14: \"and\", \"or\" or \")\" was expected."},
         {"hcp(N) 15", "Line 1, column 10: a range (such as 15-17) was expected."},
+        {"3: hcp(N) 16-18\n2: hcp(N) = 15-17",
+         "Line 2, column 11: a range takes no comparison sign before it; write hcp(N) 15-17."},
+        {"hcp(dealer) + hcp(partner) >=31 \x96 33",
+         "Line 1, column 28: a range takes no comparison sign before it; write hcp(dealer) + "
+         "hcp(partner) 31 \x96 33."},
+        {"1: 15-17 balanced",
+         "Line 1, column 4: the range 15-17 needs the value it limits and its seat before it; "
+         "write hcp(dealer) 15-17 and balanced(dealer)."},
+        {"15 - 17 and balanced(N)",
+         "Line 1, column 1: the range 15 - 17 needs the value it limits and its seat before it; "
+         "write hcp(dealer) 15 - 17."},
         {"hcp(N) 15-",
          "Line 1, column 11: the upper end of the range (a whole number) was expected."},
         {"hcp(N) == 12",

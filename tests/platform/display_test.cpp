@@ -31,6 +31,15 @@ TEST(Display, MissingOrDeadDisplaysAreToldApart) {
         {{{"WAYLAND_DISPLAY", "wayland-9"}, {"DISPLAY", "club-pc:0"}}, std::nullopt},
         {{{"QT_QPA_PLATFORM", "offscreen"}}, std::nullopt},
         {{{"QT_QPA_PLATFORM", "offscreen"}, {"DISPLAY", ":4711"}}, std::nullopt},
+        // Qt tries each platform of a list in turn.
+        {{{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", "club-pc:0"}}, std::nullopt},
+        {{{"QT_QPA_PLATFORM", "wayland;xcb"}},
+         "there is no Wayland display (WAYLAND_DISPLAY is not set); there is no X display "
+         "(DISPLAY is not set)"},
+        {{{"QT_QPA_PLATFORM", "linuxfb:fb=/nonexistent/fb9"}},
+         "there is no frame buffer (/nonexistent/fb9 does not exist)"},
+        {{{"QT_QPA_PLATFORM", "linuxfb:size=800x600:fb=/dev/null"}},
+         "/dev/null is no frame buffer"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReasonWith(c.environment), c.reason);

@@ -9,6 +9,7 @@
 #include "kesto/stats/statistics_sheet.h"
 #include "print_test_support.h"
 #include "tests/support/case_name.h"
+#include "tests/options/stored_value.h"
 
 namespace kesto::test {
 namespace {
@@ -90,8 +91,7 @@ TEST_F(PrintJobOrderTest, NothingToPrintWhateverTheStatisticSheets) {
     EXPECT_TRUE(Calls().empty());
     EXPECT_TRUE(canvas_.JobTitles().empty());
     EXPECT_FALSE(state_.printed);
-    SettingsStore store(settingsPath_);
-    EXPECT_FALSE(store.OpenKey(kSettingsKey, false) && store.ValueExists("NumStatSheets"));
+    EXPECT_FALSE(StoredValue(settingsPath_, kNumStatSheets.name));
 }
 
 TEST_F(PrintJobOrderTest, CancelledWarningWithBoxTickedAsksNoMore) {
@@ -148,13 +148,12 @@ TEST_P(PrintJobCountsTest, AreRememberedBeforePrinting) {
     request_.randomDealCount = 28;
     ::setenv("KESTO_RECORDING_FAIL", "1=5", 1);  // counts stay even when printing fails
     EXPECT_EQ(Print(), PrintJobOutcome::Failed);
-    SettingsStore store(settingsPath_);
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
+    const SettingsStore store(settingsPath_);
     EXPECT_EQ(store.Read(kNumCopies), 4);
     EXPECT_EQ(store.Read(kNumIndividualSets), 0);
     EXPECT_EQ(store.Read(kNumStatSheets), 2);
     EXPECT_TRUE(store.Read(kCurtains));
-    EXPECT_EQ(store.ValueExists("NumHands"), GetParam().numHandsWritten);
+    EXPECT_EQ(StoredValue(settingsPath_, kNumHands.name).has_value(), GetParam().numHandsWritten);
     if (GetParam().numHandsWritten) {
         EXPECT_EQ(store.Read(kNumHands), 28);
     }

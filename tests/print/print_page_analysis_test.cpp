@@ -73,16 +73,21 @@ class PrintPageAnalysisTest : public PrintJobTest {
         PrintJobTest::TearDown();
     }
 
-    // Starts the window's core with the solver and deals four boards: the print page shows.
-    void DealFourBoards(DoubleDummySolver& solver) {
-        main_ = std::make_unique<TKestoMain>(window_, clock_, languages_,
-                                             SettingsFile{settingsPath_}, RecordingLibraries());
-        main_->UseSolver(solver);
+    // Starts the window's core with the solver.
+    void StartWindow(DoubleDummySolver& solver) {
+        main_ =
+            std::make_unique<TKestoMain>(window_, clock_, languages_, SettingsFile{settingsPath_},
+                                         RecordingLibraries(), &solver);
         main_->FormCreate();
         ASSERT_FALSE(main_->TerminateRequested());
         main_->SetOptions(options_.get());
         main_->FormShow();
         window_.messages.clear();
+    }
+
+    // Starts the window's core with the solver and deals four boards: the print page shows.
+    void DealFourBoards(DoubleDummySolver& solver) {
+        StartWindow(solver);
         main_->UpDown1Change(4);
         main_->UpDown3Change(1);
         main_->UpDown4Change("0");
@@ -123,12 +128,22 @@ TEST_F(PrintPageAnalysisTest, ThePrintPageStartsItAndTheWindowGoesOnMeanwhile) {
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Running);
     EXPECT_EQ(main_->Analysis()->Current().total, 4u);  // no busy bar while the first call runs
     main_->UpDown3Change(2);                            // the page still answers
-    EXPECT_EQ(main_->Copies(), 2);
+    EXPECT_EQ(main_->PrintRequest().copies, 2);
+    EXPECT_FALSE(main_->ViewedBoard().makeable);  // the viewer says it is coming
+    EXPECT_EQ(main_->ViewedBoard().analysisNote, texts::kMakeablePending);
     solver.Open();
     main_->Analysis()->Wait();
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Done);
     EXPECT_EQ(main_->Analysis()->Current().done, 4u);
     EXPECT_EQ(solver.tableCalls.load(), 1);
+    // Now the viewer's board has it, whichever is chosen: North-South make 4 spades.
+    main_->BoardListClick(2);
+    const BoardDiagram viewed = main_->ViewedBoard();
+    EXPECT_EQ(viewed.board, 3);
+    ASSERT_TRUE(viewed.makeable);
+    EXPECT_EQ(viewed.makeable->levels[0][1], "4");
+    EXPECT_EQ(viewed.makeable->par.back().text, ", NS +420");
+    EXPECT_EQ(viewed.analysisNote, "");
 }
 
 TEST_F(PrintPageAnalysisTest, PrintWaitsForItThenEveryRecordCarriesItsTags) {
@@ -182,6 +197,42 @@ TEST_F(PrintPageAnalysisTest, ASolverFailureIsShownAndNothingIsPrinted) {
     EXPECT_NE(window_.messages[0].text.find("Cards duplicated."), std::string::npos);
     EXPECT_TRUE(Calls().empty());
     EXPECT_FALSE(main_->Printed);
+    EXPECT_EQ(main_->ViewedBoard().analysisNote, texts::kMakeableMissing);
+}
+
+// A deal file's makeable contracts are only checked: the boards whose tables differ from the
+// solver's are named once, and what is printed is the solver's.
+TEST_F(PrintPageAnalysisTest, AFilesMakeableContractsThatDifferAreNamedOnce) {
+    const auto game = [](int board, const char* dealer, const char* vulnerable,
+                         const char* tricks) {
+        return "[Board \"" + std::to_string(board) + "\"]\r\n[Dealer \"" + dealer +
+               "\"]\r\n[Vulnerable \"" + vulnerable +
+               "\"]\r\n[Deal \"N:AKQJ.AKQJ.AK.AKQ 765.8765.876.765 T98.T9.QJT9.JT98 "
+               "432.432.5432.432\"]\r\n[DoubleDummyTricks \"" +
+               tricks + "\"]\r\n\r\n";
+    };
+    const std::string file = folder_ + "/analysed.pbn";
+    ASSERT_TRUE(ReplaceFileAtomically(file, game(1, "N", "None", "9a8769a8764356743567") +
+                                                game(2, "E", "NS", "dddddddddddddddddddd"))
+                    .Ok());
+    FixedSolver solver;
+    StartWindow(solver);
+    main_->OpenDealFile(file);
+    ASSERT_EQ(main_->CurrentPage(), Page::Print);
+    main_->UpDown3Change(1);
+    main_->UpDown4Change("0");
+    main_->PrintBtnClick();
+    ASSERT_EQ(window_.messages.size(), 1u);
+    EXPECT_EQ(window_.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(window_.messages[0].text, texts::FileAnalysisDiffersText({2}));
+    const std::vector<std::string> records = Records();
+    ASSERT_EQ(records.size(), 2u);
+    for (const std::string& record : records) {
+        EXPECT_TRUE(record.ends_with(kFixedAnalysisTags)) << record;
+    }
+    main_->PrintBtnClick();
+    EXPECT_EQ(window_.messages.size(), 1u);
+    EXPECT_TRUE(main_->Printed);
 }
 
 TEST_F(PrintPageAnalysisTest, TheHtmlPageWaitsAndACancelledWaitWritesNothing) {
@@ -215,6 +266,8 @@ TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsAndTheCallsAreAsBefore)
     DealFourBoards(solver);
     main_->PrintBtnClick();
     EXPECT_EQ(main_->Analysis(), nullptr);
+    EXPECT_FALSE(main_->ViewedBoard().makeable);
+    EXPECT_EQ(main_->ViewedBoard().analysisNote, "");
     EXPECT_EQ(window_.waits, 0);
     EXPECT_EQ(solver.tableCalls.load(), 0);
     const std::vector<std::string> records = Records();

@@ -33,10 +33,9 @@ std::string Unescaped(const std::string& text) {
 }  // namespace
 
 void PrintJobTest::SetUpTestSuite() {
-    const LibraryLoader loader = [](const std::string& name) {
-        return LoadSharedLibrary(name, {KESTO_RECORDING_LIBRARY_DIR});
-    };
-    ASSERT_EQ(PrintingLibrary::Bind(loader, library_), PrintingLibrary::BindResult::Bound);
+    library_ = PrintingLibrary::Bind(
+        LoadSharedLibrary(kPrintingLibraryName, {KESTO_RECORDING_LIBRARY_DIR}).value);
+    ASSERT_NE(library_, nullptr);
 }
 
 void PrintJobTest::TearDownTestSuite() {

@@ -71,10 +71,7 @@ class PrintJobTest : public ::testing::Test {
     // Writes a value into the settings key before CreateOptions.
     template <typename Setting, typename Value>
     void Store(const Setting& setting, const Value& value) const {
-        SettingsStore store(settingsPath_);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(setting, value);
-        store.CloseKey();
+        SettingsStore(settingsPath_).Write(setting, value);
     }
 
     static std::unique_ptr<PrintingLibrary> library_;

@@ -14,7 +14,7 @@ namespace kesto::test {
 namespace {
 
 std::string Golden(const char* name) {
-    return ReadWholeFile(std::string(KESTO_TEST_DATA) + "/html/" + name).ValueOr("");
+    return ReadWholeFile(std::string(KESTO_TEST_DATA) + "/html/" + name).value;
 }
 
 // The board set whose statistics the golden page holds.

@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "kesto/html/html_export.h"
+#include "kesto/platform/program_files.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {

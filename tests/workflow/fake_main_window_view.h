@@ -23,11 +23,22 @@
 
 namespace kesto::test {
 
+// The duplicate-card message with each suit as its symbol in UTF-8 ("\u2663"), the rest as
+// the core wrote it.
 struct DuplicateQuestion {
-    Suit suit;
-    std::string rank;
-    std::string holder;
+    std::string text;
+    std::string question;
 };
+
+inline std::string Flattened(const SuitedText& text) {
+    static const char* const symbols[] = {"\u2660", "\u2665", "\u2666", "\u2663"};
+    std::string flat;
+    for (const auto& piece : text) {
+        const Suit* suit = std::get_if<Suit>(&piece);
+        flat += suit ? symbols[static_cast<int>(*suit)] : std::get<std::string>(piece);
+    }
+    return flat;
+}
 
 struct Caret {
     SuitField field;
@@ -71,12 +82,15 @@ class FakeMainWindowView : public MainWindowView {
         zeroCardsTexts.push_back(text);
         return zeroCardsAnswer;
     }
-    bool TDuplicateCardForm(Suit suit, const std::string& rank,
-                            const std::string& holder) override {
-        duplicates.push_back({suit, rank, holder});
+    bool TDuplicateCardForm(const DuplicateCardMessage& message) override {
+        duplicates.push_back({Flattened(message.text), Flattened(message.question)});
         return transferAnswer;
     }
     void CloseMainWindow() override { ++closeRequests; }
+    SaveAnswer TSaveQuestionDlg(const SaveQuestion& question) override {
+        saveQuestions.push_back(question);
+        return saveAnswer;
+    }
 
     std::string Field(Seat seat, Suit suit) const {
         return display.suitTexts[static_cast<int>(seat)][static_cast<int>(suit)];
@@ -94,6 +108,7 @@ class FakeMainWindowView : public MainWindowView {
     std::vector<DuplicateQuestion> duplicates;
     std::vector<FileDialogRequest> openRequests, saveRequests;
     int closeRequests = 0;
+    std::vector<SaveQuestion> saveQuestions;
 
     // The answers.
     std::deque<Answer> answers;
@@ -101,6 +116,7 @@ class FakeMainWindowView : public MainWindowView {
     ZeroCardsChoice zeroCardsAnswer = ZeroCardsChoice::AddCards;
     bool transferAnswer = true;
     FileDialogResult openResult, saveResult;
+    SaveAnswer saveAnswer = SaveAnswer::Cancel;
 };
 
 // Monday, 7 December 2026, 10:00:00.000 UTC.

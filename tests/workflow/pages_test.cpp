@@ -12,6 +12,7 @@
 #include "kesto/workflow/texts.h"
 #include "tests/files/files_test_support.h"
 #include "tests/support/case_name.h"
+#include "tests/options/stored_value.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -29,7 +30,7 @@ TEST_F(Pages, GenerateDealsTheCountFromTheClockSeededGeneratorAndShowsThePrintPa
     GenerateRandomDeals(expected, 30, random);
     EXPECT_EQ(main.boardSet, expected);
     EXPECT_EQ(view.display.copiesLabel, "N&umber of copies (with all 30 hands):");
-    EXPECT_EQ(view.display.caption, "Kesto - Print hands");
+    EXPECT_EQ(view.display.caption, "*Kesto - Print hands");  // dealt, not saved
     EXPECT_EQ(view.display.nextCaption, "&Done");
     EXPECT_TRUE(view.display.prevEnabled);
     EXPECT_TRUE(view.messages.empty());
@@ -87,11 +88,8 @@ TEST_F(Pages, RecordShowsOneEmptyDealWithTheFocusOnNorthsSpades) {
 }
 
 TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
-    {
-        SettingsStore store(settings.Path());
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kFileType, 3);
-    }
+    // The kind last saved: the read dialog shows every kind all the same.
+    SettingsStore(settings.Path()).Write(kFileType, 3);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     view.openResult.accepted = false;
     main.NextBtnClick();
@@ -107,7 +105,7 @@ TEST_F(Pages, ReadCancelledStaysOnTheFirstPageWithNoDeals) {
               "BRI dealing machine files (*.BRI)|*.BRI|DGE dealing machine files (*.DGE)|*.DGE|"
               "LIN files for online play (*.lin)|*.lin|"
               "Older Kesto text files (*.txt)|*.txt|All files|*.*");
-    EXPECT_EQ(r.filterIndex, 4);  // the DUP files, as in the save dialog
+    EXPECT_EQ(r.filterIndex, 1);
     EXPECT_EQ(r.defaultExtension, "KST");
     EXPECT_TRUE(r.mustExist);
     EXPECT_EQ(r.initialDirectory, "");  // the window's documents folder
@@ -300,25 +298,34 @@ TEST_F(Pages, PreviousFromThePrintPageInReadModeFollowsDealsComplete) {
     }
 }
 
+// Boards safe in a file but not printed: Done asks. Boards not saved are asked about as the
+// window closes (MayClose), printed or not.
 TEST_F(Pages, DoneClosesAtOnceAfterPrintingOtherwiseAsks) {
     main.NextBtnClick();
+    view.messages.clear();
+    main.NextBtnClick();
+    EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_TRUE(view.messages.empty());
+    view.saveResult = {true, (settings.Folder() / "night.kst").string(), 1};
+    ASSERT_TRUE(main.SaveBtnClick());
+
     view.answers = {Answer::No};
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, "You haven't printed any hands yet.  Exit anyway?");
     EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(view.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(view.closeRequests, 0);
+    EXPECT_EQ(view.closeRequests, 1);
     EXPECT_EQ(view.display.page, Page::Print);
 
     view.answers = {Answer::Yes};
     main.NextBtnClick();
-    EXPECT_EQ(view.closeRequests, 1);
+    EXPECT_EQ(view.closeRequests, 2);
 
     main.Printed = true;
     view.messages.clear();
     main.NextBtnClick();
-    EXPECT_EQ(view.closeRequests, 2);
+    EXPECT_EQ(view.closeRequests, 3);
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -335,6 +342,8 @@ TEST_F(Pages, ChangingTheModeClearsPrintedSoDoneAsksAgain) {
     EXPECT_TRUE(view.display.randomCountVisible);
     EXPECT_EQ(view.display.mode, DealSource::Generate);
     main.NextBtnClick();
+    view.saveResult = {true, (settings.Folder() / "night.kst").string(), 1};
+    main.SaveBtnClick();
     main.NextBtnClick();
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].text, texts::kNotPrintedExit);
@@ -370,11 +379,12 @@ TEST_F(Pages, CountsStayInTheirRanges) {
     main.UpDown1Change(501);
     EXPECT_EQ(main.RandomDealCount(), 500);
     main.UpDown3Change(1001);
-    EXPECT_EQ(main.Copies(), 1000);
     main.UpDown4Change("101");
-    EXPECT_EQ(main.IndividualSets(), 100);
     main.UpDown5Change(-1);
-    EXPECT_EQ(main.StatSheets(), 0);
+    const PrintJobRequest printing = main.PrintRequest();
+    EXPECT_EQ(printing.copies, 1000);
+    EXPECT_EQ(printing.sets, 100);
+    EXPECT_EQ(printing.statSheets, 0);
 }
 
 TEST_F(Pages, ADealNumberBeyondAShrunkBoardSetShowsTheLastDeal) {
@@ -440,9 +450,8 @@ class ReadFromFile : public WorkflowTest {
         view.openResult.filterIndex = filterIndex;
     }
     int StoredFileType() {
-        SettingsStore store(settings.Path());
-        store.OpenKey(kSettingsKey, true);
-        return store.ValueExists(kFileType.name) ? store.Read(kFileType) : -1;
+        const auto stored = StoredValue(settings.Path(), kFileType.name);
+        return stored ? static_cast<int>(stored->number) : -1;
     }
     tBoardSet saved;
 };
@@ -458,7 +467,34 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(view.display.line1, "Club night");
     EXPECT_EQ(view.display.line2, "Monday");
     EXPECT_EQ(view.display.sets, 0);
-    EXPECT_EQ(StoredFileType(), 1);
+    EXPECT_EQ(StoredFileType(), -1);  // reading leaves the kind last saved alone
+}
+
+// Kinds with header lines give theirs; DUP files give empty ones; BRI and DGE files have none,
+// so the director's lines stay, the date included.
+TEST_F(ReadFromFile, HeaderLinesComeFromFilesThatHaveThem) {
+    struct Case {
+        const char* file;
+        std::string line1, line2;
+    };
+    const Case cases[] = {
+        {"kst/y_two_generated_boards.kst", "Club night", "Monday"},
+        {"dup/y_three_boards.dup", "", ""},
+        {"bri/y_three_boards.bri", "Pairs", "Monday, 7 December 2026"},
+        {"dge/y_three_boards.dge", "Pairs", "Monday, 7 December 2026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        main.Edit17Change("Pairs");
+        main.Edit18Change("Monday, 7 December 2026");
+        ChooseFile(DataPath(c.file), 1);
+        main.RadioGroup1Click(DealSource::ReadFromFile);
+        main.NextBtnClick();
+        ASSERT_EQ(view.display.page, Page::Print);
+        EXPECT_EQ(view.display.line1, c.line1);
+        EXPECT_EQ(view.display.line2, c.line2);
+        main.PrevBtnClick();
+    }
 }
 
 TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
@@ -476,13 +512,13 @@ TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
 }
 
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
+    SettingsStore(settings.Path()).Write(kFileType, 2);  // another kind remembered before
     ChooseFile(SaveDeals(DealSource::Record, 2), 1);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
     EXPECT_EQ(view.display.page, Page::EnterHand);
     EXPECT_FALSE(main.DealsComplete);
     EXPECT_EQ(main.boardSet.size(), 2u);
-    EXPECT_EQ(StoredFileType(), 0);  // the first entry: every kind
 }
 
 TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
@@ -501,7 +537,6 @@ TEST_F(ReadFromFile, AFileThatCannotBeReadLeavesTheFirstPageAndNoDeals) {
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0].kind, MessageKind::Error);
     EXPECT_TRUE(view.messages[0].text.starts_with("Error reading " + path + ". "));
-    EXPECT_EQ(StoredFileType(), -1);  // only a successful read remembers the filter
 }
 
 // Boards numbered 5 to 8 in the file become 1 to 4 only after the user has been told; the
@@ -525,7 +560,6 @@ TEST_F(ReadFromFile, BoardsNumberedOtherwiseAreReadAfterTheNoticeIsAnsweredOk) {
     EXPECT_EQ(main.boardSet.size(), 4u);
     EXPECT_EQ(view.display.line1, "Second half");
     EXPECT_EQ(view.display.line2, "Wednesday, December 9, 2026");
-    EXPECT_EQ(StoredFileType(), 4);
 }
 
 TEST_F(ReadFromFile, CancelOnTheBoardNumberOrDealerNoticeReadsNothing) {
@@ -542,7 +576,6 @@ TEST_F(ReadFromFile, CancelOnTheBoardNumberOrDealerNoticeReadsNothing) {
         EXPECT_EQ(view.display.page, Page::First);
         EXPECT_TRUE(main.boardSet.empty());
         EXPECT_EQ(view.display.line1, "");
-        EXPECT_EQ(StoredFileType(), -1);
     }
 }
 

@@ -48,5 +48,24 @@ TEST_F(ReadChecks, ACompleteFileWithAnEmptyDealAsksAboutIt) {
     EXPECT_EQ(view.display.dealNumber, 2);
 }
 
+// A file keeps every board: an empty deal at its end is named as any other, where typed-in
+// deals would drop it. A file of entered deals is checked at Next on the hand-entry page.
+TEST_F(ReadChecks, AnEmptyDealAtTheEndOfAFileIsNamedNotDropped) {
+    for (const bool generated : {true, false}) {
+        SCOPED_TRACE(generated);
+        view.zeroCardsTexts.clear();
+        view.zeroCardsAnswer = ZeroCardsChoice::AddCards;
+        Read(generated, {kWorked, kWorked, "- - - -"});
+        if (!generated) {
+            main.NextBtnClick();
+        }
+        EXPECT_EQ(view.display.page, Page::EnterHand);
+        EXPECT_EQ(main.boardSet.size(), 3u);
+        EXPECT_EQ(view.zeroCardsTexts, std::vector<std::string>{"Deal 3 has no cards."});
+        EXPECT_EQ(view.display.dealNumber, 3);
+        main.PrevBtnClick();  // back to the first page for the next file
+    }
+}
+
 }  // namespace
 }  // namespace kesto::test

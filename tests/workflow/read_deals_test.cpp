@@ -69,11 +69,15 @@ TEST(BoardsRenumberedText, TheFilesNumbersAsRunsThenKestos) {
     }
 }
 
-TEST(OtherDealerOrVulnerabilityText, NamesTheBoardsAsRuns) {
-    EXPECT_EQ(texts::OtherDealerOrVulnerabilityText("teach.pbn", {2, 3, 4, 6, 7}),
+TEST(OtherDealerOrVulnerabilityText, NamesTheBoardsAsRunsAndWhatGivesThem) {
+    EXPECT_EQ(texts::OtherDealerOrVulnerabilityText("teach.pbn", true, {2, 3, 4, 6, 7}),
               "In teach.pbn, the Dealer or Vulnerable tag of boards 2 to 4, 6, 7 differs from the "
               "usual rotation. Kesto gives every board the dealer and vulnerability of its "
               "number, so these change.");
+    EXPECT_EQ(texts::OtherDealerOrVulnerabilityText("club.lin", false, {2}),
+              "In club.lin, the dealer or vulnerability of board 2 differs from the usual "
+              "rotation. Kesto gives every board the dealer and vulnerability of its number, so "
+              "these change.");
 }
 
 TEST(AcceptBoardNumbers, AsksOnlyWhenTheFileNumbersOtherwise) {

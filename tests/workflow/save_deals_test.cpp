@@ -12,6 +12,7 @@
 #include "kesto/workflow/read_deals.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
+#include "tests/options/stored_value.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -19,18 +20,13 @@ namespace {
 
 class SaveDeals : public ::testing::Test {
   protected:
-    SaveDeals() : settings_(folder_.Path("settings.reg")) {}
+    SaveDeals() : settings_{folder_.Path("settings.reg")} {}
 
-    void StoreFileType(int fileType) {
-        ASSERT_TRUE(settings_.OpenKey(kSettingsKey, true));
-        settings_.Write(kFileType, fileType);
-        settings_.CloseKey();
-    }
+    void StoreFileType(int fileType) { SettingsStore(settings_).Write(kFileType, fileType); }
 
     int StoredFileType() {
-        SettingsStore reader(folder_.Path("settings.reg"));
-        EXPECT_TRUE(reader.OpenKey(kSettingsKey, true));
-        return reader.ValueExists(kFileType.name) ? reader.Read(kFileType) : -1;
+        const auto stored = StoredValue(settings_.path, kFileType.name);
+        return stored ? static_cast<int>(stored->number) : -1;
     }
 
     void Answer(const std::string& fileName, int filterIndex) {
@@ -38,7 +34,7 @@ class SaveDeals : public ::testing::Test {
     }
 
     test::ScratchFolder folder_;
-    SettingsStore settings_;
+    const SettingsFile settings_;
     test::FakeUi ui_;
     const tBoardSet boards_ = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
     SaveRequest request_{{boards_, "Club night", "Monday", DealSource::Generate}};
@@ -48,16 +44,15 @@ class SaveDeals : public ::testing::Test {
 // older text file), no one kind, or a number no kind has, shows the own file. Earlier versions
 // stored 4 for the save dialog's PBN and for the read dialog's "All files": PBN in both.
 TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
-    const std::tuple<int, int, const char*, int> cases[] = {
-        {1, 1, "KST", 2}, {2, 2, "DLM", 3}, {3, 3, "DUP", 4},  {4, 4, "pbn", 5}, {8, 7, "lin", 8},
-        {5, 1, "KST", 9}, {0, 1, "KST", 1}, {-7, 1, "KST", 1}, {9, 1, "KST", 1}};
-    for (const auto& [fileType, filterIndex, extension, openIndex] : cases) {
+    const std::tuple<int, int, const char*> cases[] = {
+        {1, 1, "KST"}, {2, 2, "DLM"}, {3, 3, "DUP"},  {4, 4, "pbn"}, {8, 7, "lin"},
+        {5, 1, "KST"}, {0, 1, "KST"}, {-7, 1, "KST"}, {9, 1, "KST"}};
+    for (const auto& [fileType, filterIndex, extension] : cases) {
         StoreFileType(fileType);
-        SaveBtnClick(ui_, settings_, request_);  // the fake cancels
+        EXPECT_FALSE(SaveBtnClick(ui_, settings_, request_));  // the fake cancels
         const FileDialogRequest& shown = ui_.saveRequests.back();
         EXPECT_EQ(shown.filterIndex, filterIndex) << "FileType " << fileType;
         EXPECT_EQ(shown.defaultExtension, extension) << "FileType " << fileType;
-        EXPECT_EQ(OpenFilterIndexOfFileType(fileType), openIndex) << "FileType " << fileType;
     }
     const FileDialogRequest& shown = ui_.saveRequests.back();
     EXPECT_EQ(shown.title, "Save deals to file");
@@ -67,7 +62,30 @@ TEST_F(SaveDeals, DialogFollowsTheStoredFileType) {
               "(*.DGE)|*.DGE|LIN for online play (*.lin)|*.lin");
     EXPECT_TRUE(shown.promptOverwrite);
     EXPECT_EQ(shown.initialDirectory, "");  // the window's documents folder
+    EXPECT_EQ(shown.initialFileName, "");
     EXPECT_TRUE(ui_.messages.empty());
+}
+
+// Deals read from a file, or saved to one, save there again: the dialog opens in its folder
+// with its name, on its kind's entry; a kind Kesto only reads keeps the name, not the
+// extension, and the entry of the kind last saved.
+TEST_F(SaveDeals, DealsWithAFileOpenTheDialogOnIt) {
+    StoreFileType(2);
+    const std::tuple<const char*, const char*, const char*, int> cases[] = {
+        {"/club/evening.pbn", "/club/", "evening.pbn", 4},
+        {"/club/machine.DUP", "/club/", "machine.DUP", 3},
+        {"/club/old.txt", "/club/", "old", 2},
+        {"/club/README", "/club/", "README", 2},
+        {"evening.lin", "", "evening.lin", 7},
+    };
+    for (const auto& [fileName, folder, name, filterIndex] : cases) {
+        request_.fileName = fileName;
+        SaveBtnClick(ui_, settings_, request_);
+        const FileDialogRequest& shown = ui_.saveRequests.back();
+        EXPECT_EQ(shown.initialDirectory, folder) << fileName;
+        EXPECT_EQ(shown.initialFileName, name) << fileName;
+        EXPECT_EQ(shown.filterIndex, filterIndex) << fileName;
+    }
 }
 
 TEST_F(SaveDeals, NoStoredFileTypeMeansTheOwnFile) {
@@ -84,26 +102,34 @@ TEST_F(SaveDeals, CancelStoresNothingAndWritesNothing) {
     EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"settings.reg"});
 }
 
-TEST_F(SaveDeals, TheChosenFilterPicksTheWriterAndIsStored) {
+// A typed extension of a kind Kesto saves picks that kind, whatever entry shows; any other name
+// gets the entry's kind. The kind written is stored.
+TEST_F(SaveDeals, TheTypedExtensionElseTheEntryPicksTheWriterAndIsStored) {
     struct Case {
         int filterIndex;
         const char* name;
         std::string expected;
+        int storedFileType;
     };
+    const std::string own = OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate);
+    const std::string dlm = DLMFileText(boards_, "Club night", "Monday", DealSource::Generate);
+    const std::string pbn = PbnFileText({boards_, "Club night", "Monday", std::nullopt});
     const Case cases[] = {
-        {1, "a.KST", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
-        {2, "b.DLM", DLMFileText(boards_, "Club night", "Monday", DealSource::Generate)},
-        {3, "c.DUP", DUPFileBytes(boards_)},
-        {4, "d.txt", PbnFileText({boards_, "Club night", "Monday", std::nullopt})},
-        // The filter, not the name, decides.
-        {1, "e.dlm", OwnDealFileText(boards_, "Club night", "Monday", DealSource::Generate)},
+        {1, "a.KST", own, 1},
+        {2, "b.DLM", dlm, 2},
+        {3, "c.DUP", DUPFileBytes(boards_), 3},
+        {4, "d.txt", pbn, 4},
+        {4, "night", pbn, 4},
+        {1, "e.dlm", dlm, 2},
+        {1, "machine.dup", DUPFileBytes(boards_), 3},
+        {2, "f.PBN", pbn, 4},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Answer(folder_.Path(c.name), c.filterIndex);
-        SaveBtnClick(ui_, settings_, request_);
+        EXPECT_EQ(SaveBtnClick(ui_, settings_, request_), folder_.Path(c.name));
         EXPECT_EQ(test::FileBytes(folder_.Path(c.name)), c.expected);
-        EXPECT_EQ(StoredFileType(), c.filterIndex);
+        EXPECT_EQ(StoredFileType(), c.storedFileType);
     }
     EXPECT_TRUE(ui_.messages.empty());
 }
@@ -138,7 +164,7 @@ TEST_F(SaveDeals, EmptyBoardSetSaysNothingToPrintForEveryKind) {
         SCOPED_TRACE(filterIndex);
         ui_.messages.clear();
         Answer(folder_.Path("empty"), filterIndex);
-        SaveBtnClick(ui_, settings_, empty);
+        EXPECT_FALSE(SaveBtnClick(ui_, settings_, empty));
         ASSERT_EQ(ui_.messages.size(), 1u);
         EXPECT_EQ(ui_.messages[0].kind, MessageKind::Plain);
         EXPECT_EQ(ui_.messages[0].text, "Nothing to print.");

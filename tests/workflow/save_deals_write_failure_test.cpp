@@ -41,7 +41,7 @@ struct WriterCase {
 std::function<Messages(const std::string&, const tBoardSet&)> SaveButton(int filterIndex) {
     return [filterIndex](const std::string& path, const tBoardSet& boards) {
         const ScratchFolder settingsFolder;
-        SettingsStore settings(settingsFolder.Path("Kesto.reg"));
+        const SettingsFile settings{settingsFolder.Path("Kesto.reg")};
         FakeUi ui;
         ui.dialogAnswers.push_back({true, path, filterIndex});
         SaveBtnClick(ui, settings, {{boards, kHeader1, kHeader2, DealSource::Generate}, {}});
@@ -51,9 +51,7 @@ std::function<Messages(const std::string&, const tBoardSet&)> SaveButton(int fil
             EXPECT_EQ(shown.buttons, MessageButtons::Ok);
             texts.push_back(shown.text);
         }
-        SettingsStore stored(settingsFolder.Path("Kesto.reg"));
-        EXPECT_TRUE(stored.OpenKey(kSettingsKey, false));
-        EXPECT_EQ(stored.Read(kFileType), filterIndex);
+        EXPECT_EQ(SettingsStore(settingsFolder.Path("Kesto.reg")).Read(kFileType), filterIndex);
         return texts;
     };
 }
@@ -71,11 +69,11 @@ std::string DealsNotSaved(const std::string& path, const std::string& reason) {
 // a header long enough to pass the size limit. Its failures become notices.
 Messages StoreSettings(const std::string& path, const tBoardSet& boards) {
     TakeSettingsNotices();
-    SettingsStore store(path);
-    EXPECT_TRUE(store.OpenKey(kSettingsKey, true));
-    store.Write(kNumHands, static_cast<std::int32_t>(boards.size()));
-    store.WriteString("Header1", std::string(100 * boards.size(), 'h'));
-    store.CloseKey();
+    {
+        SettingsStore store(path);
+        store.Write(kNumHands, static_cast<std::int32_t>(boards.size()));
+        store.WriteString("Header1", std::string(100 * boards.size(), 'h'));
+    }
     return TakeSettingsNotices();
 }
 

@@ -18,30 +18,32 @@ namespace {
 class EmptyLibrary : public SharedLibrary {
   public:
     void* Entry(const char*) const override { return nullptr; }
-    std::string Path() const override { return "empty"; }
+    std::string Path() const override { return "/opt/kesto/lib/kesto/empty.so"; }
 };
 
 enum class Library { Present, Missing, WithoutEntries };
 
+constexpr const char* kMissing = "missing: install Kesto again.";
+
 LibraryLoader Loader(Library printing, Library html) {
-    return [=](const std::string& name) -> std::unique_ptr<SharedLibrary> {
+    return [=](const std::string& name) -> LibraryLoad {
         const Library which = name == "KESTPRT3.DLL" ? printing : html;
         switch (which) {
             case Library::Present:
                 return BuiltLibraries()(name);
             case Library::WithoutEntries:
-                return std::make_unique<EmptyLibrary>();
+                return {std::make_unique<EmptyLibrary>(), {}};
             case Library::Missing:
-                return nullptr;
+                return {nullptr, Status::Failure(kMissing)};
         }
-        return nullptr;
+        return {};
     };
 }
 
 struct StartUpCase {
     const char* name;
     Library printing, html;
-    std::vector<std::pair<MessageKind, std::string_view>> messages;
+    std::vector<std::pair<MessageKind, std::string>> messages;
     bool terminate;
     bool createEnabled;
 };
@@ -79,55 +81,49 @@ TEST_P(StartUpTest, ShowsTheMessagesOfEachMissingLibrary) {
 
 INSTANTIATE_TEST_SUITE_P(
     Libraries, StartUpTest,
-    ::testing::Values(StartUpCase{"Both", Library::Present, Library::Present, {}, false, true},
-                      StartUpCase{"NoPrintingLibrary",
-                                  Library::Missing,
-                                  Library::Present,
-                                  {{MessageKind::Error, texts::kPrintingLibraryNotFound},
-                                   {MessageKind::Error, texts::kPrintingLibraryInterface}},
-                                  true,
-                                  true},
-                      StartUpCase{"PrintingEntriesMissing",
-                                  Library::WithoutEntries,
-                                  Library::Present,
-                                  {{MessageKind::Error, texts::kPrintingLibraryInterface}},
-                                  true,
-                                  true},
-                      StartUpCase{"NoHtmlLibrary",
-                                  Library::Present,
-                                  Library::Missing,
-                                  {{MessageKind::Warning, texts::kHtmlLibraryNotFound},
-                                   {MessageKind::Warning, texts::kHtmlLibraryInterface}},
-                                  false,
-                                  false},
-                      StartUpCase{"HtmlEntriesMissing",
-                                  Library::Present,
-                                  Library::WithoutEntries,
-                                  {{MessageKind::Warning, texts::kHtmlLibraryInterface}},
-                                  false,
-                                  false},
-                      StartUpCase{"Neither",
-                                  Library::Missing,
-                                  Library::Missing,
-                                  {{MessageKind::Error, texts::kPrintingLibraryNotFound},
-                                   {MessageKind::Error, texts::kPrintingLibraryInterface},
-                                   {MessageKind::Warning, texts::kHtmlLibraryNotFound},
-                                   {MessageKind::Warning, texts::kHtmlLibraryInterface}},
-                                  true,
-                                  false}),
-    CaseName());
+    ::testing::Values(
+        StartUpCase{"Both", Library::Present, Library::Present, {}, false, true},
+        StartUpCase{"NoPrintingLibrary",
+                    Library::Missing,
+                    Library::Present,
+                    {{MessageKind::Error, texts::PrintingLibraryNotFoundText(kMissing)},
+                     {MessageKind::Error, texts::PrintingLibraryInterfaceText("libkestprt3.so")}},
+                    true,
+                    true},
+        StartUpCase{"PrintingEntriesMissing",
+                    Library::WithoutEntries,
+                    Library::Present,
+                    {{MessageKind::Error,
+                      texts::PrintingLibraryInterfaceText("/opt/kesto/lib/kesto/empty.so")}},
+                    true,
+                    true},
+        StartUpCase{"NoHtmlLibrary",
+                    Library::Present,
+                    Library::Missing,
+                    {{MessageKind::Warning, texts::HtmlLibraryNotFoundText(kMissing)},
+                     {MessageKind::Warning, texts::HtmlLibraryInterfaceText("libkestweb2.so")}},
+                    false,
+                    false},
+        StartUpCase{"HtmlEntriesMissing",
+                    Library::Present,
+                    Library::WithoutEntries,
+                    {{MessageKind::Warning,
+                      texts::HtmlLibraryInterfaceText("/opt/kesto/lib/kesto/empty.so")}},
+                    false,
+                    false},
+        StartUpCase{"Neither",
+                    Library::Missing,
+                    Library::Missing,
+                    {{MessageKind::Error, texts::PrintingLibraryNotFoundText(kMissing)},
+                     {MessageKind::Error, texts::PrintingLibraryInterfaceText("libkestprt3.so")},
+                     {MessageKind::Warning, texts::HtmlLibraryNotFoundText(kMissing)},
+                     {MessageKind::Warning, texts::HtmlLibraryInterfaceText("libkestweb2.so")}},
+                    true,
+                    false}),
+    [](const auto& param) { return std::string(param.param.name); });
 
-TEST(StartUpMessages, KeepTheirParagraphs) {
-    EXPECT_EQ(std::string(texts::kPrintingLibraryNotFound).substr(0, 27),
-              "KESTPRT3.DLL not found.\r\n\r\n");
-    EXPECT_NE(std::string(texts::kPrintingLibraryNotFound)
-                  .find("environmental variable.\r\n\r\nThe program will now terminate."),
-              std::string::npos);
-    EXPECT_EQ(std::string(texts::kHtmlLibraryNotFound).substr(0, 27),
-              "KESTWEB2.DLL not found.\r\n\r\n");
-}
-
-TEST(StartUpLibraries, ARealFolderWithoutTheLibrariesEndsTheProgram) {
+// The messages name the folder the libraries are missing from, in no words of another system.
+TEST(StartUpLibraries, AFolderWithoutTheLibrariesEndsTheProgramNamingIt) {
     TempSettings settings;
     FakeMainWindowView view;
     const FixedClock clock = TestClock();
@@ -138,7 +134,21 @@ TEST(StartUpLibraries, ARealFolderWithoutTheLibrariesEndsTheProgram) {
     });
     main.FormCreate();
     EXPECT_TRUE(main.TerminateRequested());
-    EXPECT_EQ(view.messages.size(), 4u);
+    const std::string folder = settings.Folder().string();
+    const std::vector<std::string> expected = {
+        "libkestprt3.so is missing from " + folder +
+            ": install Kesto again.\r\n\r\nThe program will now terminate.",
+        "There was a problem interfacing with libkestprt3.so.  This program cannot run unless it "
+        "is properly interfaced with it.  It will now terminate.",
+        "libkestweb2.so is missing from " + folder +
+            ": install Kesto again.\r\n\r\nKesto needs this file to create HTML pages.",
+        "There was a problem interfacing with libkestweb2.so.  You will not be able to create "
+        "HTML pages unless this program is properly interfaced with it.",
+    };
+    ASSERT_EQ(view.messages.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(view.messages[i].text, expected[i]);
+    }
 }
 
 TEST(StartUpSettings, FirstRunShowsTheDefaults) {
@@ -172,9 +182,7 @@ TEST(StartUpSettings, FirstRunShowsTheDefaults) {
 
 void WriteSettings(const TempSettings& settings, const std::function<void(SettingsStore&)>& write) {
     SettingsStore store(settings.Path());
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, true));
     write(store);
-    store.CloseKey();
 }
 
 TEST(StartUpSettings, ReadsEveryStoredValue) {
@@ -250,18 +258,17 @@ TEST(StartUpSettings, TheFileHandedInIsReadAndWrittenNotTheEnvironmentsOne) {
         TKestoMain main(view, clock, languages, {other.Path()}, BuiltLibraries());
         main.FormCreate();
         EXPECT_EQ(view.display.randomCount, 17);
+        main.StatsWithHtmlClick(true);
         main.FormClose();
     }
     EXPECT_FALSE(std::filesystem::exists(settings.Path()));
-    SettingsStore store(other.Path());
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_TRUE(store.ValueExists(kDateFormat.name));
+    EXPECT_TRUE(SettingsStore(other.Path()).Read(kStatsWithHtml));
 }
 
 TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
     TempSettings settings;
     WriteSettings(settings, [](SettingsStore& s) { s.Write(kNumHands, 17); });
-    const std::string before = ReadWholeFile(settings.Path()).ValueOr("");
+    const std::string before = ReadWholeFile(settings.Path()).value;
     {
         FakeMainWindowView view;
         const FixedClock clock = TestClock();
@@ -273,7 +280,7 @@ TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
         main.StatsWithHtmlClick(true);
         main.FormClose();
     }
-    EXPECT_EQ(ReadWholeFile(settings.Path()).ValueOr(""), before);
+    EXPECT_EQ(ReadWholeFile(settings.Path()).value, before);
 }
 
 class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
@@ -299,7 +306,9 @@ INSTANTIATE_TEST_SUITE_P(Values, DateFormatSettingTest,
                              return "Stored" + NumberName(testInfo.param.first);
                          });
 
-TEST(ShutDownSettings, FormCloseWritesTheFiveValuesOnly) {
+// Of the five values the window keeps, those changed; the counts belong to the print command
+// and NumberOfIndividualSets is never written.
+TEST(ShutDownSettings, FormCloseWritesTheValuesChangedOfItsFive) {
     TempSettings settings;
     {
         FakeMainWindowView view;
@@ -316,18 +325,12 @@ TEST(ShutDownSettings, FormCloseWritesTheFiveValuesOnly) {
         main.UpDown3Change(4);
         main.FormClose();
     }
-    SettingsStore store(settings.Path());
-    ASSERT_TRUE(store.OpenKey(kSettingsKey, false));
-    EXPECT_EQ(store.Read(kDateFormat), 2);
-    EXPECT_TRUE(store.Read(kUseDateInHeader));
-    EXPECT_TRUE(store.Read(kStatsWithHtml));
-    EXPECT_TRUE(store.Read(kSuppressSetWarning));
-    EXPECT_TRUE(store.ValueExists("SuppressHTMLAlert"));
-    EXPECT_FALSE(store.Read(kSuppressHtmlAlert));
-    // The counts belong to the print command; NumberOfIndividualSets is never written.
-    EXPECT_FALSE(store.ValueExists("NumHands"));
-    EXPECT_FALSE(store.ValueExists("NumCopies"));
-    EXPECT_FALSE(store.ValueExists("NumberOfIndividualSets"));
+    EXPECT_EQ(ReadWholeFile(settings.Path()).value,
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Tarnwick\\Kesto\\3.2]\r\n"
+              "\"DateFormat\"=dword:00000002\r\n"
+              "\"UseDateInHeader\"=dword:00000001\r\n"
+              "\"StatsWithHTML\"=dword:00000001\r\n"
+              "\"SuppressSetWarning\"=dword:00000001\r\n\r\n");
 }
 
 TEST(ShutDownSettings, NothingIsWrittenWhenStartUpEndsTheProgram) {

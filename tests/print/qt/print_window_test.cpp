@@ -87,10 +87,11 @@ class PrintWindowTest : public QObject {
         GatedSolver solver;  // holds the analysis until opened
         {
             MainWindow window(
-                clock, languages, settings.toStdString(), [](const std::string& name) {
+                clock, languages, settings.toStdString(),
+                [](const std::string& name) {
                     return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-                });
-            window.Core().UseSolver(solver);
+                },
+                &solver);
             // Opens the gate before the window goes, however the test ends, so that the
             // worker's call returns.
             struct OpenOnExit {
@@ -172,10 +173,7 @@ class PrintWindowTest : public QObject {
 
   private:
     static void StoreShowMakeableContracts(const std::string& settings) {
-        SettingsStore store(settings);
-        store.OpenKey(kSettingsKey, true);
-        store.Write(kShowMakeableContracts, true);
-        store.CloseKey();
+        SettingsStore(settings).Write(kShowMakeableContracts, true);
     }
 };
 

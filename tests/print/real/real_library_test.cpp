@@ -41,10 +41,9 @@ class RealLibraryTest : public ::testing::Test {
     void SetUp() override {
         // No settings file of the user's is read or written.
         ::setenv("KESTO_SETTINGS", (folder_ / "Kesto.reg").c_str(), 1);
-        const LibraryLoader loader = [](const std::string& name) {
-            return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-        };
-        ASSERT_EQ(PrintingLibrary::Bind(loader, library_), PrintingLibrary::BindResult::Bound);
+        library_ = PrintingLibrary::Bind(
+            LoadSharedLibrary(kPrintingLibraryName, {std::string(KESTO_BIN_DIR) + "/"}).value);
+        ASSERT_NE(library_, nullptr);
     }
     void TearDown() override {
         library_.reset();
