@@ -11,8 +11,8 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/texts.h"
 #include "tests/files/files_test_support.h"
-#include "tests/support/case_name.h"
 #include "tests/options/stored_value.h"
+#include "tests/support/case_name.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
