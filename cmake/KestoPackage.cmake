@@ -22,12 +22,13 @@ set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libdds0")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# What Debian asks of every package: its copyright and its changelog, compressed.
+# What Debian asks of every package: its copyright and its changelog, compressed. The
+# changelog's newest entry takes its version from the project's.
 set(kesto_doc_folder ${CMAKE_BINARY_DIR}/share/doc/kesto)
+configure_file(${PROJECT_SOURCE_DIR}/desktop/changelog ${kesto_doc_folder}/changelog @ONLY)
 add_custom_command(OUTPUT ${kesto_doc_folder}/changelog.gz
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${kesto_doc_folder}
-    COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/desktop/changelog > ${kesto_doc_folder}/changelog.gz
-    DEPENDS ${PROJECT_SOURCE_DIR}/desktop/changelog
+    COMMAND gzip -9nc ${kesto_doc_folder}/changelog > ${kesto_doc_folder}/changelog.gz
+    DEPENDS ${kesto_doc_folder}/changelog
     COMMENT "Compressing the changelog")
 add_custom_target(kesto_changelog ALL DEPENDS ${kesto_doc_folder}/changelog.gz)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/copyright ${kesto_doc_folder}/changelog.gz

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 prefix=${1:-/usr/local}
 build=${BUILD_DIR:-$root/build-install}
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" -DKESTO_BUILD_TESTS=OFF \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_TESTING=OFF \
     ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" -j2
 sudo=""

@@ -6,7 +6,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build-package}
 "$root/scripts/install-deps.sh"
 "$root/scripts/install-deps.sh" dpkg-dev lintian
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX=/usr -DKESTO_BUILD_TESTS=OFF \
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_INSTALL_PREFIX=/usr -DBUILD_TESTING=OFF \
     ${CMAKE_ARGS:-} >/dev/null
 cmake --build "$build" -j2
 (cd "$build" && rm -f kesto_*.deb && cpack -G DEB >/dev/null)

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Kesto and its libraries, and runs every test.
 #
-#   scripts/test.sh [ctest arguments]   the suite (build/)
+#   scripts/test.sh [ctest arguments]   the suite, built once with gcc (build/)
 #   scripts/test.sh --sanitize [...]    the suite built with AddressSanitizer and
 #                                       UndefinedBehaviorSanitizer (build-sanitize/)
-#   scripts/test.sh --fuzz              the bounded fuzz pass: every fuzz target for
-#                                       KESTO_FUZZ_SECONDS (default 20) seconds (build-fuzz/)
+#   scripts/test.sh --fuzz              everything outside kesto/gui built with clang and
+#                                       -Werror, then the bounded fuzz pass: every fuzz target
+#                                       for KESTO_FUZZ_SECONDS (default 20) seconds (build-fuzz/)
 #   scripts/test.sh --all               all three, one after the other
 # The options combine: CI runs "--sanitize --fuzz" (the sanitized build runs every test of
-# the suite on the same optimised code, so a second, plain build would only cost time).
-# Every mode also compiles everything outside kesto/gui with clang and -Werror, in the fuzz
-# build's folder (the fuzz targets need clang anyway, so the two share one build): a warning
-# of either compiler fails the run.
+# the suite on the same optimised code, so a second, plain build would only cost time; the
+# fuzz targets need clang anyway, so the clang build that fails on any warning shares their
+# folder). Every mode first checks the layering of the folders and the formatting.
 # BUILD_DIR, SANITIZE_BUILD_DIR and FUZZ_BUILD_DIR name other build folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,6 +33,10 @@ done
 if ! $sanitize && ! $fuzz; then
     plain=true
 fi
+
+echo "== The layering and the formatting"
+"$root/scripts/check-layering.sh" "$root"
+"$root/scripts/check-format.sh" "$root"
 
 if $plain; then
     echo "== The test suite"
@@ -59,16 +63,15 @@ if $sanitize; then
     ctest --test-dir "$sanitize_build" --output-on-failure -j2 "$@"
 fi
 
-echo "== Everything outside kesto/gui with clang, warnings as errors"
-# The core libraries, the batch command, libkestweb2.so, the image and benchmark programs and
-# the fuzz targets: all that builds without Qt.
-fuzz_build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
-cmake -S "$root" -B "$fuzz_build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKESTO_FUZZ=ON \
-    -DKESTO_WERROR=ON -DKESTO_BUILD_GUI=OFF -DKESTO_BUILD_TESTS=OFF \
-    -DKESTO_FUZZ_SECONDS="${KESTO_FUZZ_SECONDS:-20}" ${CMAKE_ARGS:-} >/dev/null
-cmake --build "$fuzz_build" -j2
-
 if $fuzz; then
+    echo "== Everything outside kesto/gui with clang, warnings as errors"
+    # The core libraries, the batch command, libkestweb2.so, the image and benchmark programs
+    # and the fuzz targets: all that builds without Qt.
+    fuzz_build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
+    BUILD_DIR=$fuzz_build CMAKE_ARGS="-DCMAKE_CXX_COMPILER=clang++ -DKESTO_FUZZ=ON \
+        -DKESTO_WERROR=ON -DKESTO_BUILD_GUI=OFF -DBUILD_TESTING=OFF \
+        -DKESTO_FUZZ_SECONDS=${KESTO_FUZZ_SECONDS:-20} ${CMAKE_ARGS:-}" "$root/scripts/build.sh"
+
     echo "== The bounded fuzz pass (${KESTO_FUZZ_SECONDS:-20} s a target)"
     # Two targets at a time, one a core.
     ctest --test-dir "$fuzz_build" -L fuzz --output-on-failure -j2

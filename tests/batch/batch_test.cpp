@@ -23,6 +23,7 @@
 #include "tests/analysis/analysis_test_deals.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/seed_zero.h"
 
 // getrandom for this program, failing as on a kernel without it while refuseRandom is set.
 static bool refuseRandom = false;
@@ -37,11 +38,7 @@ extern "C" ssize_t getrandom(void* buffer, size_t length, unsigned int flags) {
 namespace kesto::test {
 namespace {
 
-constexpr const char* kTwoBoardsFromSeedZero =
-    "[Board \"1\"]|[Dealer \"N\"]|[Vulnerable \"None\"]|"
-    "[Deal \"N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732\"]\n"
-    "[Board \"2\"]|[Dealer \"E\"]|[Vulnerable \"NS\"]|"
-    "[Deal \"E:643.A97.K863.KJT AKQ2.5.AQJT95.Q5 J875.QJT2.72.A83 T9.K8643.4.97642\"]\n";
+const std::string kTwoBoardsFromSeedZero = kBoard1Record + "\n" + kBoard2Record + "\n";
 
 class BatchTest : public ::testing::Test {
   protected:
@@ -381,7 +378,7 @@ TEST_F(BatchTest, SavedFilesReadBackToTheSameBoards) {
 // when it is a date in one of the date formats, as the Date.
 TEST_F(BatchTest, SavesAPbnExportFileByItsExtension) {
     const auto game = [](const char* site, const char* date, const char* board, const char* dealer,
-                         const char* vulnerable, const char* deal) {
+                         const char* vulnerable, const std::string& deal) {
         return std::string("[Event \"Club night\"]\r\n[Site \"") + site + "\"]\r\n[Date \"" + date +
                "\"]\r\n[Board \"" + board +
                "\"]\r\n[West \"?\"]\r\n[North \"?\"]\r\n[East \"?\"]\r\n[South \"?\"]\r\n"
@@ -390,8 +387,8 @@ TEST_F(BatchTest, SavesAPbnExportFileByItsExtension) {
                "\"]\r\n[Scoring \"?\"]\r\n[Declarer \"?\"]\r\n[Contract \"?\"]\r\n"
                "[Result \"?\"]\r\n";
     };
-    const char* board1 = "N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732";
-    const char* board2 = "E:643.A97.K863.KJT AKQ2.5.AQJT95.Q5 J875.QJT2.72.A83 T9.K8643.4.97642";
+    const std::string board1 = "N:" + kBoard1Hands;
+    const std::string board2 = "E:" + Hands(kBoard2East, kBoard2South, kBoard2West, kBoard2North);
     struct Case {
         const char* header2;
         const char* site;

@@ -2,6 +2,7 @@
 
 #include "kesto/deal/card.h"
 #include "kesto/deal/hand.h"
+#include "tests/support/seed_zero.h"
 
 namespace kesto::test {
 namespace {
@@ -61,7 +62,7 @@ TEST(HandTest, ShapeSortsLongestFirstAsHexDigits) {
         int shape;
     } cases[] = {
         {"AK32.Q54.J87.T92", 0x4333}, {"AK32.Q5.J874.T92", 0x4432}, {"A.KQJT9.87654.32", 0x5521},
-        {"..AKQJT98765432.", 0xD000}, {"T9.K8643.4.97642", 0x5521}, {"A74.AT83.KJ5.K65", 0x4333},
+        {"..AKQJT98765432.", 0xD000}, {kBoard2North, 0x5521},       {kBoard1North, 0x4333},
         {"AKQJ.T987.65432.", 0x5440},
     };
     for (const auto& c : cases) {
@@ -70,7 +71,7 @@ TEST(HandTest, ShapeSortsLongestFirstAsHexDigits) {
 }
 
 TEST(HandTest, PointsCountHonoursOnly) {
-    EXPECT_EQ(HandOf("A74.AT83.KJ5.K65").Points(), 4 + 4 + 3 + 1 + 3);
+    EXPECT_EQ(HandOf(kBoard1North).Points(), 4 + 4 + 3 + 1 + 3);
     EXPECT_EQ(SuitPoints(RankBit(kAce) | RankBit(kKing) | RankBit(kQueen) | RankBit(kJack) |
                          RankBit(kTen)),
               10);

@@ -7,6 +7,7 @@
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "tests/support/fixed_clock.h"
+#include "tests/support/seed_zero.h"
 
 namespace kesto::test {
 namespace {
@@ -40,10 +41,8 @@ TEST(GenerateTest, TwoBoardsFromStateZero) {
     tBoardSet boards;
     GenerateRandomDeals(boards, 2, random);
     ASSERT_EQ(boards.size(), 2u);
-    EXPECT_EQ(DealTag(boards[0], 'N'),
-              "[Deal \"N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732\"]");
-    EXPECT_EQ(DealTag(boards[1], 'N'),
-              "[Deal \"N:T9.K8643.4.97642 643.A97.K863.KJT AKQ2.5.AQJT95.Q5 J875.QJT2.72.A83\"]");
+    EXPECT_EQ(DealTag(boards[0], 'N'), "[Deal \"N:" + kBoard1Hands + "\"]");
+    EXPECT_EQ(DealTag(boards[1], 'N'), "[Deal \"N:" + kBoard2Hands + "\"]");
 }
 
 TEST(GenerateTest, EveryDealIsComplete) {

@@ -8,6 +8,7 @@
 #include "kesto/files/read_deal_file.h"
 #include "kesto/files/write_deal_file.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/case_name.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -61,10 +62,7 @@ TEST_P(PbnRoundTrip, ReadsBackTheSameBoardsAndHeaderLines) {
     EXPECT_TRUE(again.dealsComplete);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, PbnRoundTrip, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<RoundTripCase>& roundTrip) {
-                             return std::string(roundTrip.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Boards, PbnRoundTrip, ::testing::ValuesIn(Cases()), CaseName());
 
 // The tags a later analysis adds after Result leave the boards and header lines as they were.
 TEST(PbnRoundTripWithFurtherTags, ReadsTheSameBoards) {

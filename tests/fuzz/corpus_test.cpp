@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "tests/fuzz/reader_checks.h"
+#include "tests/support/case_name.h"
 
 namespace kesto::test {
 namespace {
@@ -33,10 +34,7 @@ TEST_P(Corpus, EverySeedPassesItsCheck) {
     EXPECT_GT(seeds, 0) << "no seed in " << folder;
 }
 
-INSTANTIATE_TEST_SUITE_P(Fuzz, Corpus, ::testing::ValuesIn(FuzzTargets()),
-                         [](const ::testing::TestParamInfo<FuzzTarget>& target) {
-                             return std::string(target.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Fuzz, Corpus, ::testing::ValuesIn(FuzzTargets()), CaseName());
 
 }  // namespace
 }  // namespace kesto::test

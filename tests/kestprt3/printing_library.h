@@ -12,6 +12,7 @@
 #include "kesto/platform/shared_library.h"
 #include "kestprt3/kestprt3.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/seed_zero.h"
 
 namespace kesto::test {
 
@@ -84,10 +85,8 @@ std::string CycleRecord(int board, std::string_view handsFromNorth);
 std::string WithAnalysis(const std::string& record, std::string_view optimumScore,
                          std::string_view parContract);
 
-// The deal of the worked example: North A74.AT83.KJ5.K65, East KQ98.J4.T7.AQT84,
-// South T63.KQ92.AQ942.9, West J52.765.863.J732.
-inline constexpr std::string_view kKnownDeal =
-    "A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732";
+// The deal of the worked example, board 1 of seed 0, its hands from North.
+inline const std::string& kKnownDeal = kBoard1Hands;
 
 // pdftotext -layout of one page (0: all pages), as UTF-8.
 std::string PdfText(const std::string& path, int page = 0);

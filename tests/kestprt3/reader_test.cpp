@@ -17,6 +17,7 @@
 #include "kestprt3/windows1252.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/seed_zero.h"
 
 namespace kesto::prt3 {
 namespace {
@@ -39,9 +40,7 @@ Hand MakeHand(std::string_view s, std::string_view h, std::string_view d, std::s
     return {Ranks(s), Ranks(h), Ranks(d), Ranks(c)};
 }
 
-const char kExample[] =
-    "[Board \"1\"]|[Dealer \"N\"]|[Vulnerable \"None\"]|"
-    "[Deal \"N:A74.AT83.KJ5.K65 KQ98.J4.T7.AQT84 T63.KQ92.AQ942.9 J52.765.863.J732\"]";
+const std::string kExample = test::kBoard1Record;
 
 TEST(BoardRecord, TheExampleRecord) {
     const std::optional<Board> board = ReadBoardRecord(kExample);

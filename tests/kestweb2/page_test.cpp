@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/kestweb2/web_library.h"
+#include "tests/support/case_name.h"
 
 namespace kesto::test {
 namespace {
@@ -135,10 +136,7 @@ TEST_P(DefPage, MatchesGolden) {
     EXPECT_EQ(ReadFile(path), Golden(page.golden)) << page.golden;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, DefPage, ::testing::ValuesIn(kDefCases),
-                         [](const ::testing::TestParamInfo<DefCase>& page) {
-                             return std::string(page.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Pages, DefPage, ::testing::ValuesIn(kDefCases), CaseName());
 
 using CustomPage = WebLibrary;
 

@@ -83,7 +83,8 @@ TEST_P(BuiltInLanguage, IsFoundByItsExactName) {
     EXPECT_EQ(table.FindLanguage(BuiltInWords()[language - 1][kSlotLanguageName]), language);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllEight, BuiltInLanguage, ::testing::Range(1, kLanguageCount + 1));
+INSTANTIATE_TEST_SUITE_P(AllEight, BuiltInLanguage, ::testing::Range(1, kLanguageCount + 1),
+                         ::testing::PrintToStringParamName());
 
 TEST(LanguageTableWords, AccentedWordsAreSingleWindowsBytes) {
     const LanguageTable table;

@@ -14,6 +14,7 @@
 #include "kesto/platform/registry_hive.h"
 #include "tests/options/scripted_option_view.h"
 #include "tests/options/stored_value.h"
+#include "tests/support/case_name.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {
@@ -226,7 +227,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LanguageMessageCase{"DeutschToDutch", "Deutsch", kDutch, 1},
                       LanguageMessageCase{"EnglishStaysEnglish", nullptr, kEnglish, 0},
                       LanguageMessageCase{"CaseDiffersReadsEnglish", "deutsch", kDeutsch, 1}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    CaseName());
 
 // Cancel puts every page back as the dialog was shown, controls and stored values alike; what
 // an earlier OK kept stays.

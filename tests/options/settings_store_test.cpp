@@ -19,6 +19,7 @@
 
 #include "tests/options/temp_settings.h"
 #include "tests/support/bounded_child.h"
+#include "tests/support/case_name.h"
 
 namespace kesto::test {
 namespace {
@@ -197,7 +198,8 @@ TEST_P(SettingsIntegerRoundTrip, ReadsBackWhatWasWritten) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Numbers, SettingsIntegerRoundTrip,
-                         ::testing::Values(0, 1, 30, 500, -1, INT32_MIN, INT32_MAX));
+                         ::testing::Values(0, 1, 30, 500, -1, INT32_MIN, INT32_MAX),
+                         [](const auto& testInfo) { return NumberName(testInfo.param); });
 
 struct StoredValueCase {
     const char* label;

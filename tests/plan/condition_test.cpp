@@ -4,6 +4,7 @@
 #include "kesto/deal/generate.h"
 #include "kesto/deal/random.h"
 #include "kesto/plan/plan_reader.h"
+#include "tests/support/seed_zero.h"
 
 namespace kesto::test {
 namespace {
@@ -38,9 +39,9 @@ TEST(ConditionTest, HandsHaveTheirValues) {
         const char* hand;
         const char* values;
     } cases[] = {
-        {"A74.AT83.KJ5.K65", "15 6 3-4-3-3 B S 111000000"},
-        {"KQ98.J4.T7.AQT84", "12 3 4-2-2-5 - S 100000000"},
-        {"T63.KQ92.AQ942.9", "11 3 3-4-5-1 - - 100101010"},
+        {kBoard1North, "15 6 3-4-3-3 B S 111000000"},
+        {kBoard1East, "12 3 4-2-2-5 - S 100000000"},
+        {kBoard1South, "11 3 3-4-5-1 - - 100101010"},
         {"AK432.A2.K32.432", "14 6 5-2-3-3 B S 100010000"},
         {"AKQ432.32.A2.432", "13 5 6-2-2-3 - S 100000000"},
         {"AKQJT98.2.32.432", "10 3 7-1-2-3 - - 100000001"},

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "kesto/plan/plan_reader.h"
+#include "tests/support/seed_zero.h"
 
 namespace kesto::test {
 namespace {
 
-// Board 1 of the classic generator's first run from RandomState 0. North holds 15 points
-// (3-4-3-3), East 12 (4-2-2-5), South 11 (3-4-5-1), West 2 (3-3-3-4).
+// Board 1 of the classic generator's first run from RandomState 0.
 tDeal WorkedDeal() {
-    tDeal deal;
-    deal.ReadHands("A74.AT83.KJ5.K65", "KQ98.J4.T7.AQT84", "T63.KQ92.AQ942.9", "J52.765.863.J732");
-    return deal;
+    return DealOf(kBoard1North, kBoard1East, kBoard1South, kBoard1West);
 }
 
 // Each line as "text line number, count (* for none), whether the worked deal meets it as

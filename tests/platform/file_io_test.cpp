@@ -108,12 +108,19 @@ TEST_P(ReplaceFailureTest, KeepsTheOldFileAndGivesTheSystemsReason) {
     EXPECT_EQ(FolderEntries(where), entries);
 }
 
+std::string PlaceName(const ::testing::TestParamInfo<ReplaceFailureTest::ParamType>& testInfo) {
+    const char* const names[] = {"FullDisk", "ReadOnlyDisk", "FolderWithoutWritePermission",
+                                 "FileSizeLimit"};
+    return names[static_cast<int>(testInfo.param.first)];
+}
+
 INSTANTIATE_TEST_SUITE_P(Places, ReplaceFailureTest,
                          ::testing::Values(std::pair(Place::FullDisk, "No space left on device"),
                                            std::pair(Place::ReadOnlyDisk, "Read-only file system"),
                                            std::pair(Place::FolderWithoutWritePermission,
                                                      "Permission denied"),
-                                           std::pair(Place::FileSizeLimit, "File too large")));
+                                           std::pair(Place::FileSizeLimit, "File too large")),
+                         PlaceName);
 
 TEST_F(FileIoTest, ReadingWhatIsNotThereSaysWhy) {
     const StatusOr<std::string> missing = ReadWholeFile(folder_ + "/missing");

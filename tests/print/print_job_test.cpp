@@ -9,6 +9,7 @@
 #include "kesto/stats/statistics_sheet.h"
 #include "print_test_support.h"
 #include "tests/options/stored_value.h"
+#include "tests/support/case_name.h"
 
 namespace kesto::test {
 namespace {
@@ -158,16 +159,12 @@ TEST_P(PrintJobCountsTest, AreRememberedBeforePrinting) {
     }
 }
 
-std::string CaseName(const ::testing::TestParamInfo<CountsCase>& param) {
-    return param.param.name;
-}
-
 INSTANTIATE_TEST_SUITE_P(Modes, PrintJobCountsTest,
                          ::testing::Values(CountsCase{DealSource::Generate, true, "Generate"},
                                            CountsCase{DealSource::Record, false, "Record"},
                                            CountsCase{DealSource::ReadFromFile, false,
                                                       "ReadFromFile"}),
-                         CaseName);
+                         CaseName());
 
 TEST_F(PrintJobTest, FooterFollowsTheMode) {
     const struct {

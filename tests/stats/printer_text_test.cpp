@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/case_name.h"
 #include "tests/support/recording_canvas.h"
 
 namespace kesto::test {
@@ -92,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         WrapCase{"NoLineStartsWithABlank", "aaa  bbb  ccc", 40, 0, 0, {"aaa ", "bbb ", "ccc"}},
         WrapCase{"OverLongWordDrawnWhole", "abcdefghij xy", 50, 0, 0, {"abcdefghij", "xy"}},
         WrapCase{"OverLongWordAlone", "abcdefghijkl", 50, 0, 0, {"abcdefghijkl"}}),
-    [](const auto& param) { return std::string(param.param.name); });
+    CaseName());
 
 }  // namespace
 }  // namespace kesto::test

@@ -68,7 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
                       // 9/8 = 1.125 exactly: half rounds up.
                       FigureCase{{1, 1, 1, 1, 1, 1, 1, 2}, ".", "1.13", "1.00", "1"},
                       FigureCase{{10, 10, 20, 20, 20, 30}, ".", "18.33", "20.00", "20"},
-                      FigureCase{{5, 7, 9, 11}, ".", "8.00", "8.00", "5,7,9,11"}));
+                      FigureCase{{5, 7, 9, 11}, ".", "8.00", "8.00", "5,7,9,11"}),
+    [](const auto& testInfo) {
+        std::string name = testInfo.param.separator == std::string(",") ? "Comma" : "Point";
+        for (const int points : testInfo.param.points) {
+            name += "_" + std::to_string(points);
+        }
+        return name;
+    });
 
 TEST(FigureTest, EmptyBoardSetShowsADashForEverySeat) {
     const tStatistics statistics = ComputeStatistics({});

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
 #include "tests/support/fixed_clock.h"
 
 namespace kesto::test {
@@ -32,7 +33,11 @@ INSTANTIATE_TEST_SUITE_P(
                       DateCase{kMonday, 4, "7 December 2026"}, DateCase{kMonday, 5, "7-Dec-26"},
                       DateCase{kNewYear, 5, "1-Jan-09"},  // two-digit year keeps its zero
                       DateCase{kNewYear, 1, "Thursday, January 1, 2009"},
-                      DateCase{kMonday, 6, "12/7/2026"}, DateCase{kMonday, -1, "12/7/2026"}));
+                      DateCase{kMonday, 6, "12/7/2026"}, DateCase{kMonday, -1, "12/7/2026"}),
+    [](const auto& testInfo) {
+        return "Pattern" + NumberName(testInfo.param.index) + "In" +
+               std::to_string(testInfo.param.date.year);
+    });
 
 // Header line 2 as the date check box or the user wrote it gives the PBN file's Date tag.
 TEST(DateOfText, ReadsEveryFormatBackToItsDate) {

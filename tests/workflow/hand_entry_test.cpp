@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/case_name.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -65,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TypingCase{"BackspaceIsLeftToKeyDown", 1, "\b", "", 0, 0},
                       TypingCase{"SameCardTwiceChangesNothing", 1, "KK", "K", 1, 0},
                       TypingCase{"EveryRank", 1, "23456789tjqka", "AKQJT98765432", 1, 0}),
-    [](const auto& param) { return std::string(param.param.name); });
+    CaseName());
 
 TEST_F(HandEntry, TheFourteenthCardIsRefusedEvenWhenAnotherHandHoldsIt) {
     Type(kNorthSpades, "AKQJT98765432");
@@ -177,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EditKeyCase{"DeleteAtTheEnd", "AQ1", K::Delete, 4, "AQ10", -1},
                       EditKeyCase{"EmptyField", "", K::Backspace, 0, "", -1},
                       EditKeyCase{"BackspaceASpotCard", "K72", K::Backspace, 3, "K7", 2}),
-    [](const auto& param) { return std::string(param.param.name); });
+    CaseName());
 
 TEST_F(HandEntry, EnteringAFieldPutsTheCaretAtItsEnd) {
     Type(kNorthHearts, "AKQ");

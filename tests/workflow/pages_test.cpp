@@ -12,6 +12,7 @@
 #include "kesto/workflow/texts.h"
 #include "tests/files/files_test_support.h"
 #include "tests/options/stored_value.h"
+#include "tests/support/case_name.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -185,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {"Deals 1, 3, 4 and 6 have no cards."}},
         LeaveCase{"AllComplete", {52, 52}, Page::Print, 2, 0, {}, {}}),
-    [](const auto& param) { return std::string(param.param.name); });
+    CaseName());
 
 TEST_F(Pages, DealsWithoutCardsSkippedOrPrintedGoToThePrintPage) {
     for (auto [choice, printEmpty] : {std::pair{ZeroCardsChoice::SkipEmptyDeals, false},

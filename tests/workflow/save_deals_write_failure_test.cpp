@@ -14,6 +14,7 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/workflow/save_deals.h"
 #include "tests/files/files_test_support.h"
+#include "tests/support/case_name.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/support/write_failure.h"
 
@@ -144,10 +145,7 @@ TEST_P(WriteFailureTest, SaveKilledAtAnyMomentNeverLeavesACutOffFile) {
     EXPECT_TRUE(KillSavesAtRandom(path_, save, first, second));
 }
 
-INSTANTIATE_TEST_SUITE_P(Writers, WriteFailureTest, ::testing::ValuesIn(kWriters),
-                         [](const ::testing::TestParamInfo<WriterCase>& writer) {
-                             return std::string(writer.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(Writers, WriteFailureTest, ::testing::ValuesIn(kWriters), CaseName());
 
 }  // namespace
 }  // namespace kesto::test

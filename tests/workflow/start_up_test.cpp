@@ -8,6 +8,7 @@
 #include "kesto/options/settings_store.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/workflow/texts.h"
+#include "tests/support/case_name.h"
 #include "tests/workflow/fake_main_window_view.h"
 
 namespace kesto::test {
@@ -300,7 +301,10 @@ TEST_P(DateFormatSettingTest, OutsideTheSixFormatsReadsAsTheFirst) {
 
 INSTANTIATE_TEST_SUITE_P(Values, DateFormatSettingTest,
                          ::testing::Values(std::pair{7, 0}, std::pair{6, 0}, std::pair{-1, 0},
-                                           std::pair{0, 0}, std::pair{5, 5}));
+                                           std::pair{0, 0}, std::pair{5, 5}),
+                         [](const auto& testInfo) {
+                             return "Stored" + NumberName(testInfo.param.first);
+                         });
 
 // Of the five values the window keeps, those changed; the counts belong to the print command
 // and NumberOfIndividualSets is never written.
