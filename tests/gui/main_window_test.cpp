@@ -41,6 +41,10 @@
 
 namespace kesto::test {
 
+// North's, East's and South's hands of a deal, suit by suit: West's is what is left.
+constexpr const char* kNorthEastSouth[3][4] = {
+    {"AK93", "Q82", "AT76", "J4"}, {"QT8", "AJ7", "KQ4", "K652"}, {"J7652", "KT6", "J3", "A93"}};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -227,35 +231,22 @@ void MainWindowTest::nextDealsThirtyBoardsAndShowsThePrintPage() {
     QVERIFY(Find<QWidget>("FirstTab")->isVisible());
 }
 
-// Typed as a user would: a broken plan shows the reader's message and OK stays off; a good one
-// shows each line's odds, OK keeps and stores it, and Next deals boards that meet their lines.
+// Typed as a user would (the dialog's messages are its own test's): a good plan shows each
+// line's odds, OK keeps and stores it, and Next deals boards that meet their lines.
 void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
-    const std::string broken = "3: hcp(dealer) >= 15\n2: shape(lho = any 5431";
     const std::string plan = "3: hcp(dealer) >= 15\n2: shape(lho) = any 5431";
-    QString errorShown, oddsShown;
+    QString oddsShown;
     WhenModal([&](QWidget* dialog) {
         auto* edit = dialog->findChild<QPlainTextEdit*>("PlanEdit");
-        auto* ok = dialog->findChild<QPushButton*>("OkBtn");
-        const auto type = [edit](const std::string& text) {
-            const QStringList lines = QString::fromStdString(text).split('\n');
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                if (i > 0) {
-                    QTest::keyClick(edit, Qt::Key_Return);
-                }
-                QTest::keyClicks(edit, lines[i]);
-            }
-        };
-        type(broken);
-        errorShown = dialog->findChild<QLabel*>("PlanError")->text();
-        QVERIFY(!ok->isEnabled());
-        edit->selectAll();
-        type(plan);
+        const QStringList lines = QString::fromStdString(plan).split('\n');
+        QTest::keyClicks(edit, lines[0]);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, lines[1]);
         QTRY_VERIFY(!dialog->findChild<QLabel*>("PlanOdds")->text().isEmpty());
         oddsShown = dialog->findChild<QLabel*>("PlanOdds")->text();
-        QTest::mouseClick(ok, Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(Find<QPushButton>("PlanBtn"), Qt::LeftButton);
-    QCOMPARE(errorShown.toStdString(), PlanErrorText(*ReadPlan(broken).error));
     QVERIFY2(oddsShown.startsWith("Line 1: about 1 deal in ") && oddsShown.contains("\nLine 2: "),
              qPrintable(oddsShown));
     QVERIFY(Find<QCheckBox>("PlanCheckBox")->isChecked());
@@ -382,14 +373,11 @@ void MainWindowTest::pastingNeverReachesASuitField() {
 
 void MainWindowTest::aDealIsRecordedByKeyboardAlone() {
     StartRecording();
-    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
-                               {"QT8", "AJ7", "KQ4", "K652"},
-                               {"J7652", "KT6", "J3", "A93"}};
     for (int s = 0; s < 3; ++s) {
         for (int u = 0; u < 4; ++u) {
             QWidget* focused = QApplication::focusWidget();
             QCOMPARE(focused, static_cast<QWidget*>(Suit("NES"[s], u + 1)));
-            QTest::keyClicks(focused, hands[s][u]);
+            QTest::keyClicks(focused, kNorthEastSouth[s][u]);
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         // Tab passes the hidden "F&ill in" button on to the next hand.
@@ -476,12 +464,9 @@ void MainWindowTest::theDealNumberTakesNoMouseTextAndEnterFillsIn() {
     QCOMPARE(deal->value(), 2);
     QTest::keyClick(deal, Qt::Key_Down);
 
-    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
-                               {"QT8", "AJ7", "KQ4", "K652"},
-                               {"J7652", "KT6", "J3", "A93"}};
     for (int s = 0; s < 3; ++s) {
         for (int u = 0; u < 4; ++u) {
-            QTest::keyClicks(Suit("NES"[s], u + 1), hands[s][u]);
+            QTest::keyClicks(Suit("NES"[s], u + 1), kNorthEastSouth[s][u]);
         }
     }
     QVERIFY(!Find<QPushButton>("FillInW")->isHidden());
@@ -644,12 +629,10 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
         poll.start(20);
         QTest::mouseClick(Find<QPushButton>("SaveBtn"), Qt::LeftButton);
         QCOMPARE(shown, (QStringList{"QFileDialog", &c == cases ? documents : folder}));
-        const std::string path = folder.toStdString() + "/" + c.name + "." +
-                                 std::string(kesto::SaveDefaultExtension(c.row));
-        std::ifstream file(path, std::ios::binary);
-        std::string first(kesto::kRecognitionBytes, ' ');
-        QVERIFY2(file.read(first.data(), static_cast<std::streamsize>(first.size())), path.c_str());
-        QCOMPARE(kesto::RecogniseDealFile(first), kesto::SaveKindOfFilterIndex(c.row));
+        const QString path =
+            folder + "/" + QString::fromUtf8(c.name) + "." +
+            QString::fromStdString(std::string(kesto::SaveDefaultExtension(c.row)));
+        QCOMPARE(KindOf(path), kesto::SaveKindOfFilterIndex(c.row));
         QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
     }
 }
