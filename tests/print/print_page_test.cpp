@@ -27,16 +27,6 @@ class PrintingWindowView final : public FakeMainWindowView {
     std::vector<std::string> savedIn;
 };
 
-// The recording printing library for KESTPRT3.DLL, the built page library for KESTWEB2.DLL.
-LibraryLoader RecordingLibraries() {
-    return [](const std::string& name) {
-        if (name == kPrintingLibraryName) {
-            return LoadSharedLibrary(name, {KESTO_RECORDING_LIBRARY_DIR});
-        }
-        return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-    };
-}
-
 class PrintPageTest : public PrintJobTest {
   protected:
     void SetUp() override {
