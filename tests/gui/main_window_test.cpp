@@ -771,7 +771,7 @@ void MainWindowTest::theMenusHaveTheKeysEveryProgramHas() {
     }
 }
 
-// The controls that had none reach their Alt keys: each key focuses or presses its control.
+// The controls that had none reach their Alt keys (the options dialog's are its own test's).
 void MainWindowTest::everyListedControlHasItsAltKey() {
     QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
     for (const auto& [key, name] :
@@ -781,34 +781,6 @@ void MainWindowTest::everyListedControlHasItsAltKey() {
         QTest::keyClick(window_.get(), key, Qt::AltModifier);
         QTRY_COMPARE(box->isChecked(), !was);
     }
-    gui::OptionDialogWidget options(*languages_, nullptr,  // as the program makes it
-                                    settings_->filePath("Kesto.reg").toStdString());
-    auto* pages = options.findChild<QTabWidget*>("PageControl1");
-    options.show();
-    options.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&options));
-    const struct {
-        int page;
-        Qt::Key key;
-        const char* control;
-    } keys[] = {{0, Qt::Key_P, "ComboBox1"},
-                {1, Qt::Key_B, "BoldButton"},
-                {1, Qt::Key_I, "ItalicButton"},
-                {3, Qt::Key_E, "GIFLocationEdit"}};
-    for (const auto& k : keys) {
-        pages->setCurrentIndex(k.page);
-        auto* control = options.findChild<QWidget*>(k.control);
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        const bool was = button != nullptr && button->isChecked();
-        QTest::keyClick(QApplication::focusWidget(), k.key, Qt::AltModifier);
-        // A button is pressed (an animated click), a field takes the focus.
-        if (button != nullptr) {
-            QTRY_VERIFY2(button->isChecked() != was, k.control);
-        } else {
-            QVERIFY2(control->hasFocus(), k.control);
-        }
-    }
-    options.reject();
 }
 
 void MainWindowTest::theWindowHasItsIconAndItsPlaceOnTheScreen() {

@@ -358,23 +358,43 @@ class OptionDialogTest : public QObject {
         }
     }
 
-    // Alt+M reaches the box from the keyboard (no other control of the page shares the key:
-    // the window test checks every page); the choice is stored when the dialog goes.
-    void altMTicksMakeableContractsAndItIsStored() {
+    // The Alt keys reach their controls from the keyboard (no other control of the page shares
+    // a key: the window test checks every page): a button is pressed, a field takes the focus.
+    // The box ticked by Alt+M is stored when the dialog goes.
+    void altKeysReachTheirControls() {
         {
             kesto::LanguageTable languages;
             auto dialog = Create(languages);
-            Find<QTabWidget>(dialog.get(), "PageControl1")->setCurrentIndex(3);
+            auto* pages = Find<QTabWidget>(dialog.get(), "PageControl1");
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
             dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-            QWidget* focused = QApplication::focusWidget();
-            QTest::keyClick(focused != nullptr ? focused : dialog.get(), Qt::Key_M,
-                            Qt::AltModifier);
-            // An accelerator's click is animated: the box ticks a moment later.
-            QTRY_VERIFY(
-                Find<QCheckBox>(dialog.get(), "ShowMakeableContractsCheckBox")->isChecked());
+            const struct {
+                int page;
+                Qt::Key key;
+                const char* control;
+            } keys[] = {
+                {OptionDialogWidget::kLanguagePage, Qt::Key_P, "ComboBox1"},
+                {OptionDialogWidget::kFontsPage, Qt::Key_B, "BoldButton"},
+                {OptionDialogWidget::kFontsPage, Qt::Key_I, "ItalicButton"},
+                {OptionDialogWidget::kOtherPage, Qt::Key_E, "GIFLocationEdit"},
+                {OptionDialogWidget::kOtherPage, Qt::Key_M, "ShowMakeableContractsCheckBox"}};
+            for (const auto& k : keys) {
+                pages->setCurrentIndex(k.page);
+                auto* control = Find<QWidget>(dialog.get(), k.control);
+                auto* button = qobject_cast<QAbstractButton*>(control);
+                const bool was = button != nullptr && button->isChecked();
+                QWidget* focused = QApplication::focusWidget();
+                QTest::keyClick(focused != nullptr ? focused : dialog.get(), k.key,
+                                Qt::AltModifier);
+                // An accelerator's click is animated: the button changes a moment later.
+                if (button != nullptr) {
+                    QTRY_VERIFY2(button->isChecked() != was, k.control);
+                } else {
+                    QVERIFY2(control->hasFocus(), k.control);
+                }
+            }
             QVERIFY(dialog->Options().ShowMakeableContracts());
             Find<QPushButton>(dialog.get(), "OKBtn")->click();
         }
