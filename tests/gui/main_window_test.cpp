@@ -59,7 +59,6 @@ class MainWindowTest : public QObject {
     void recordShowsTheEmptyDealWithTheFocusOnNorthsSpades();
     void typedKeysChangeTheDealAndTheCaret();
     void deleteAndBackspaceRemoveCards();
-    void pastingNeverReachesASuitField();
     void aDealIsRecordedByKeyboardAlone();
     void theDealNumberExtendsTheBoardSet();
     void optionsOkRedrawsTheHandInTheNewLanguage();
@@ -360,15 +359,6 @@ void MainWindowTest::deleteAndBackspaceRemoveCards() {
     QCOMPARE(hearts->text(), QString("Q"));
     QCOMPARE(hearts->cursorPosition(), 0);
     QCOMPARE(Find<QLabel>("CountE")->text(), QString("1"));
-}
-
-void MainWindowTest::pastingNeverReachesASuitField() {
-    StartRecording();
-    QLineEdit* spades = Suit('N', 1);
-    QApplication::clipboard()->setText("AKQ");
-    QTest::keyClick(spades, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(spades->text(), QString(""));
-    QCOMPARE(window_->Core().boardSet[0].CardCount(), 0);
 }
 
 void MainWindowTest::aDealIsRecordedByKeyboardAlone() {
