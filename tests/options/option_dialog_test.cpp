@@ -13,8 +13,8 @@
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/registry_hive.h"
 #include "tests/options/scripted_option_view.h"
-#include "tests/support/case_name.h"
 #include "tests/options/stored_value.h"
+#include "tests/support/case_name.h"
 #include "tests/support/scratch_folder.h"
 
 namespace kesto::test {

@@ -8,8 +8,8 @@
 #include "kesto/stats/statistics.h"
 #include "kesto/stats/statistics_sheet.h"
 #include "print_test_support.h"
-#include "tests/support/case_name.h"
 #include "tests/options/stored_value.h"
+#include "tests/support/case_name.h"
 
 namespace kesto::test {
 namespace {
