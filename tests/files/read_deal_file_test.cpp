@@ -220,27 +220,6 @@ TEST(ReadAnyDealFile, DUPFilesHaveNoHeaderLinesAndCompleteDeals) {
     EXPECT_TRUE(contents.dealsComplete);
 }
 
-TEST(ReadAnyDealFile, MissingFilesAndFoldersNameTheFileAndTheReason) {
-    test::ScratchFolder folder;
-    const std::string gone = folder.Path("vanished.kst");
-    struct Case {
-        std::string path;
-        std::string message;
-    };
-    const Case cases[] = {
-        {gone, "Cannot open " + gone + ": No such file or directory."},
-        {folder.Folder().string(), folder.Folder().string() + " is not a file."},
-    };
-    for (const Case& c : cases) {
-        DealFileContents contents;
-        contents.boardSet.resize(2);
-        const Status read = ReadAnyDealFile(c.path, contents);
-        EXPECT_FALSE(read.Ok());
-        EXPECT_TRUE(contents.boardSet.empty());
-        EXPECT_EQ(read.Reason(), c.message);
-    }
-}
-
 TEST(ReadAnyDealFile, TenMegabytesOfDigitsAreRefusedAndSixAreAReadError) {
     test::ScratchFolder folder;
     for (const std::size_t megabytes : {10u, 6u}) {
