@@ -190,6 +190,9 @@ TEST_F(Pages, DealsWithoutCardsSkippedOrPrintedGoToThePrintPage) {
         EXPECT_EQ(view.display.page, Page::Print);
         EXPECT_EQ(main.PrintEmptyDeals, printEmpty);
         EXPECT_EQ(main.boardSet.size(), 3u);
+        // The print request says so.
+        EXPECT_EQ(main.PrintRequest().mode, DealSource::Record);
+        EXPECT_EQ(main.PrintRequest().printEmptyDeals, printEmpty);
         main.PrevBtnClick();  // mode 1, not printed: back to hand entry without a question
         EXPECT_EQ(view.display.page, Page::EnterHand);
         view.answers = {Answer::Ok};
