@@ -450,7 +450,7 @@ class ReadFromFile : public WorkflowTest {
     tBoardSet saved;
 };
 
-TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
+TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageAndArePrintedAsRead) {
     ChooseFile(SaveDeals(DealSource::Generate, 4), 2);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
@@ -462,6 +462,14 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(view.display.line2, "Monday");
     EXPECT_EQ(view.display.sets, 0);
     EXPECT_EQ(StoredFileType(), -1);  // reading leaves the kind last saved alone
+    // Printed as read, without sets.
+    const PrintJobRequest request = main.PrintRequest();
+    EXPECT_EQ(request.mode, DealSource::ReadFromFile);
+    EXPECT_TRUE(request.dealsComplete);
+    EXPECT_EQ(*request.boardSet, saved);
+    EXPECT_EQ(request.header1, "Club night");
+    EXPECT_EQ(request.header2, "Monday");
+    EXPECT_EQ(request.sets, 0);
 }
 
 // Kinds with header lines give theirs; DUP files give empty ones; BRI and DGE files have none,
@@ -489,20 +497,6 @@ TEST_F(ReadFromFile, HeaderLinesComeFromFilesThatHaveThem) {
         EXPECT_EQ(view.display.line2, c.line2);
         main.PrevBtnClick();
     }
-}
-
-TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
-    ChooseFile(SaveDeals(DealSource::Generate, 4), 1);
-    main.RadioGroup1Click(DealSource::ReadFromFile);
-    main.NextBtnClick();
-    ASSERT_EQ(view.display.page, Page::Print);
-    const PrintJobRequest request = main.PrintRequest();
-    EXPECT_EQ(request.mode, DealSource::ReadFromFile);
-    EXPECT_TRUE(request.dealsComplete);
-    EXPECT_EQ(*request.boardSet, saved);
-    EXPECT_EQ(request.header1, "Club night");
-    EXPECT_EQ(request.header2, "Monday");
-    EXPECT_EQ(request.sets, 0);
 }
 
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {
