@@ -126,20 +126,6 @@ TEST_F(PrintPageTest, StoredValuesOutsideTheControlsPrintAndStoreWhatIsShown) {
     EXPECT_NE(file.find("\"NumIndividualSets\"=dword:00000064\r\n"), std::string::npos) << file;
 }
 
-TEST_F(PrintPageTest, NothingToPrintPutsTheFocusOnTheCopies) {
-    main_->UpDown3Change(0);
-    main_->UpDown4Change("0");
-    main_->CurtainsClick(false);
-    main_->UpDown5Change(1);
-    main_->PrintBtnClick();
-    ASSERT_EQ(window_.messages.size(), 1u);
-    EXPECT_EQ(window_.messages[0].text, "Nothing to print.");
-    EXPECT_EQ(window_.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(window_.copiesFocused, 1);
-    EXPECT_FALSE(main_->Printed);
-    EXPECT_TRUE(Calls().empty());
-}
-
 TEST_F(PrintPageTest, CancelledWarningPrintsNothing) {
     main_->UpDown4Change("2");
     window_.warningAnswer = {false, false};
