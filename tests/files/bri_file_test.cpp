@@ -7,19 +7,6 @@
 namespace kesto::test {
 namespace {
 
-// Each y_ file reads to three boards, the first the worked example deal; what fills a record
-// after its card numbers is not read.
-TEST(BRIFile, GoldenFilesReadAsTheirNamesSay) {
-    for (const char* file : {"bri/y_three_boards.bri", "bri/y_filler_not_blank.bri"}) {
-        SCOPED_TRACE(file);
-        DealFileContents contents;
-        ASSERT_TRUE(ParseBRIFile(FileBytes(DataPath(file)), contents).Ok());
-        ASSERT_EQ(contents.boardSet.size(), 3u);
-        EXPECT_EQ(contents.boardSet[0], WorkedExampleDeal());
-        EXPECT_TRUE(contents.boardNumbers.empty());
-    }
-}
-
 // Records are told by their card fields: a damaged record or filler leaves a BRI file one, and
 // no DUP file passes, whatever its size.
 TEST(BRIFile, IsToldByTheCardFieldsOfItsRecords) {

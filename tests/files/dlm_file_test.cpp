@@ -13,21 +13,6 @@ namespace {
 using test::DataPath;
 using test::FileBytes;
 
-std::vector<std::string> CrLfLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "a line without CR LF at byte " << start;
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 TEST(DLMBoardCode, WorkedExampleAsBoardOne) {
     EXPECT_EQ(EncodeDLMBoard(test::WorkedExampleDeal(), 1), "ageionneckhmjkhddehaghhkpc022");
 }

@@ -24,6 +24,8 @@ std::string DataPath(const std::string& relative);  // under tests/data
 tBoardSet PbnDeals(const std::string& path);
 std::string FileBytes(const std::string& path);
 void PutFile(const std::string& path, const std::string& bytes);
+// The text's lines, each ended by CR LF (a line without one fails the test).
+std::vector<std::string> CrLfLines(const std::string& text);
 
 // Answers file dialogs from a queue (an empty queue cancels) and every message with the
 // first button; records every request.

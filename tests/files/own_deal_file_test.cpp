@@ -12,27 +12,12 @@ namespace {
 using test::DataPath;
 using test::FileBytes;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find("\r\n", start);
-        EXPECT_NE(end, std::string::npos) << "a line without CR LF at byte " << start;
-        if (end == std::string::npos) {
-            break;
-        }
-        lines.push_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    return lines;
-}
-
 TEST(OwnDealFile, TwoGeneratedBoardsAreThirtyFiveLinesAsGolden) {
     const tBoardSet boards = {test::WorkedExampleDeal(), test::RotatedExampleDeal()};
     const std::string text = OwnDealFileText(boards, "Club night", "Monday", DealSource::Generate);
     EXPECT_EQ(text, FileBytes(DataPath("kst/y_two_generated_boards.kst")));
 
-    const std::vector<std::string> lines = Lines(text);
+    const std::vector<std::string> lines = CrLfLines(text);
     ASSERT_EQ(lines.size(), 35u);
     EXPECT_EQ(lines[0], "% Kesto 3.2 Hands randomly generated.");
     EXPECT_EQ(lines[1], "% PBN 1.0");

@@ -77,43 +77,40 @@ class HtmlWarnDialogTest : public QObject {
         dialog.grab().save(QDir::temp().filePath("kesto_html_hints.png"));
     }
 
-    void YesButton() {
-        const HtmlHintsResult r = Run([](HtmlWarnDialog& d) {
-            QTest::mouseClick(d.findChild<QPushButton*>("BitBtn1"), Qt::LeftButton);
-        });
-        QCOMPARE(r.answer, HtmlHintsAnswer::Yes);
-        QVERIFY(!r.doNotShowAgain);
-    }
-
-    void NoButtonWithTheCheckBox() {
-        const HtmlHintsResult r = Run([](HtmlWarnDialog& d) {
-            TickCheckBox(d);
-            QTest::mouseClick(d.findChild<QPushButton*>("BitBtn2"), Qt::LeftButton);
-        });
-        QCOMPARE(r.answer, HtmlHintsAnswer::No);
-        QVERIFY(r.doNotShowAgain);
-    }
-
-    void CancelCloseBoxAndEscAreClosed() {
-        HtmlHintsResult r = Run([](HtmlWarnDialog& d) {
-            TickCheckBox(d);
-            d.close();
-        });
-        QCOMPARE(r.answer, HtmlHintsAnswer::Closed);
-        QVERIFY(r.doNotShowAgain);
-        r = Run([](HtmlWarnDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); });
-        QCOMPARE(r.answer, HtmlHintsAnswer::Closed);
-        QVERIFY(!r.doNotShowAgain);
-        r = Run([](HtmlWarnDialog& d) {
-            QTest::mouseClick(d.findChild<QPushButton*>("CancelBtn"), Qt::LeftButton);
-        });
-        QCOMPARE(r.answer, HtmlHintsAnswer::Closed);
-    }
-
-    void EnterIsYes() {
-        const HtmlHintsResult r =
-            Run([](HtmlWarnDialog& d) { QTest::keyClick(&d, Qt::Key_Return); });
-        QCOMPARE(r.answer, HtmlHintsAnswer::Yes);
+    // Yes and Enter answer Yes, No answers No, Cancel, the close box and Esc close it; the
+    // box's tick comes back with any answer.
+    void EveryWayOfAnsweringIsTold() {
+        const auto click = [](const char* button) {
+            return [button](HtmlWarnDialog& d) {
+                QTest::mouseClick(d.findChild<QPushButton*>(button), Qt::LeftButton);
+            };
+        };
+        const struct {
+            const char* what;
+            bool tick;
+            std::function<void(HtmlWarnDialog&)> action;
+            HtmlHintsAnswer answer;
+        } cases[] = {
+            {"Yes", false, click("BitBtn1"), HtmlHintsAnswer::Yes},
+            {"No, ticked", true, click("BitBtn2"), HtmlHintsAnswer::No},
+            {"close box, ticked", true, [](HtmlWarnDialog& d) { d.close(); },
+             HtmlHintsAnswer::Closed},
+            {"Esc", false, [](HtmlWarnDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+             HtmlHintsAnswer::Closed},
+            {"Cancel", false, click("CancelBtn"), HtmlHintsAnswer::Closed},
+            {"Enter", false, [](HtmlWarnDialog& d) { QTest::keyClick(&d, Qt::Key_Return); },
+             HtmlHintsAnswer::Yes},
+        };
+        for (const auto& c : cases) {
+            const HtmlHintsResult r = Run([&c](HtmlWarnDialog& d) {
+                if (c.tick) {
+                    TickCheckBox(d);
+                }
+                c.action(d);
+            });
+            QVERIFY2(r.answer == c.answer, c.what);
+            QVERIFY2(r.doNotShowAgain == c.tick, c.what);
+        }
     }
 };
 

@@ -41,6 +41,10 @@
 
 namespace kesto::test {
 
+// North's, East's and South's hands of a deal, suit by suit: West's is what is left.
+constexpr const char* kNorthEastSouth[3][4] = {
+    {"AK93", "Q82", "AT76", "J4"}, {"QT8", "AJ7", "KQ4", "K652"}, {"J7652", "KT6", "J3", "A93"}};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -55,7 +59,6 @@ class MainWindowTest : public QObject {
     void recordShowsTheEmptyDealWithTheFocusOnNorthsSpades();
     void typedKeysChangeTheDealAndTheCaret();
     void deleteAndBackspaceRemoveCards();
-    void pastingNeverReachesASuitField();
     void aDealIsRecordedByKeyboardAlone();
     void theDealNumberExtendsTheBoardSet();
     void optionsOkRedrawsTheHandInTheNewLanguage();
@@ -227,35 +230,22 @@ void MainWindowTest::nextDealsThirtyBoardsAndShowsThePrintPage() {
     QVERIFY(Find<QWidget>("FirstTab")->isVisible());
 }
 
-// Typed as a user would: a broken plan shows the reader's message and OK stays off; a good one
-// shows each line's odds, OK keeps and stores it, and Next deals boards that meet their lines.
+// Typed as a user would (the dialog's messages are its own test's): a good plan shows each
+// line's odds, OK keeps and stores it, and Next deals boards that meet their lines.
 void MainWindowTest::aPlanKeptInItsDialogIsStoredAndNextDealsToIt() {
-    const std::string broken = "3: hcp(dealer) >= 15\n2: shape(lho = any 5431";
     const std::string plan = "3: hcp(dealer) >= 15\n2: shape(lho) = any 5431";
-    QString errorShown, oddsShown;
+    QString oddsShown;
     WhenModal([&](QWidget* dialog) {
         auto* edit = dialog->findChild<QPlainTextEdit*>("PlanEdit");
-        auto* ok = dialog->findChild<QPushButton*>("OkBtn");
-        const auto type = [edit](const std::string& text) {
-            const QStringList lines = QString::fromStdString(text).split('\n');
-            for (qsizetype i = 0; i < lines.size(); ++i) {
-                if (i > 0) {
-                    QTest::keyClick(edit, Qt::Key_Return);
-                }
-                QTest::keyClicks(edit, lines[i]);
-            }
-        };
-        type(broken);
-        errorShown = dialog->findChild<QLabel*>("PlanError")->text();
-        QVERIFY(!ok->isEnabled());
-        edit->selectAll();
-        type(plan);
+        const QStringList lines = QString::fromStdString(plan).split('\n');
+        QTest::keyClicks(edit, lines[0]);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTest::keyClicks(edit, lines[1]);
         QTRY_VERIFY(!dialog->findChild<QLabel*>("PlanOdds")->text().isEmpty());
         oddsShown = dialog->findChild<QLabel*>("PlanOdds")->text();
-        QTest::mouseClick(ok, Qt::LeftButton);
+        QTest::mouseClick(dialog->findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
     });
     QTest::mouseClick(Find<QPushButton>("PlanBtn"), Qt::LeftButton);
-    QCOMPARE(errorShown.toStdString(), PlanErrorText(*ReadPlan(broken).error));
     QVERIFY2(oddsShown.startsWith("Line 1: about 1 deal in ") && oddsShown.contains("\nLine 2: "),
              qPrintable(oddsShown));
     QVERIFY(Find<QCheckBox>("PlanCheckBox")->isChecked());
@@ -340,16 +330,13 @@ void MainWindowTest::typedKeysChangeTheDealAndTheCaret() {
     QTest::keyClicks(spades, "a2q");
     QCOMPARE(spades->text(), QString("AQ2"));
     QCOMPARE(spades->cursorPosition(), 2);  // right after the queen just typed
-    QTest::keyClicks(spades, "k");
-    QCOMPARE(spades->text(), QString("AKQ2"));
-    QCOMPARE(spades->cursorPosition(), 2);
     QTest::keyClicks(spades, "0x");
-    QCOMPARE(spades->text(), QString("AKQ2"));
+    QCOMPARE(spades->text(), QString("AQ2"));
     QTest::keyClicks(spades, "1");  // English writes the ten as T
-    QCOMPARE(spades->text(), QString("AKQT2"));
-    QCOMPARE(spades->cursorPosition(), 4);
+    QCOMPARE(spades->text(), QString("AQT2"));
+    QCOMPARE(spades->cursorPosition(), 3);
     QVERIFY(!spades->hasSelectedText());
-    QCOMPARE(Find<QLabel>("CountN")->text(), QString("5"));
+    QCOMPARE(Find<QLabel>("CountN")->text(), QString("4"));
     QVERIFY(window_->Core().boardSet[0].North.Holds(kesto::Suit::Spades, kTen));
 }
 
@@ -371,25 +358,13 @@ void MainWindowTest::deleteAndBackspaceRemoveCards() {
     QCOMPARE(Find<QLabel>("CountE")->text(), QString("1"));
 }
 
-void MainWindowTest::pastingNeverReachesASuitField() {
-    StartRecording();
-    QLineEdit* spades = Suit('N', 1);
-    QApplication::clipboard()->setText("AKQ");
-    QTest::keyClick(spades, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(spades->text(), QString(""));
-    QCOMPARE(window_->Core().boardSet[0].CardCount(), 0);
-}
-
 void MainWindowTest::aDealIsRecordedByKeyboardAlone() {
     StartRecording();
-    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
-                               {"QT8", "AJ7", "KQ4", "K652"},
-                               {"J7652", "KT6", "J3", "A93"}};
     for (int s = 0; s < 3; ++s) {
         for (int u = 0; u < 4; ++u) {
             QWidget* focused = QApplication::focusWidget();
             QCOMPARE(focused, static_cast<QWidget*>(Suit("NES"[s], u + 1)));
-            QTest::keyClicks(focused, hands[s][u]);
+            QTest::keyClicks(focused, kNorthEastSouth[s][u]);
             QTest::keyClick(focused, Qt::Key_Tab);
         }
         // Tab passes the hidden "F&ill in" button on to the next hand.
@@ -476,12 +451,9 @@ void MainWindowTest::theDealNumberTakesNoMouseTextAndEnterFillsIn() {
     QCOMPARE(deal->value(), 2);
     QTest::keyClick(deal, Qt::Key_Down);
 
-    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
-                               {"QT8", "AJ7", "KQ4", "K652"},
-                               {"J7652", "KT6", "J3", "A93"}};
     for (int s = 0; s < 3; ++s) {
         for (int u = 0; u < 4; ++u) {
-            QTest::keyClicks(Suit("NES"[s], u + 1), hands[s][u]);
+            QTest::keyClicks(Suit("NES"[s], u + 1), kNorthEastSouth[s][u]);
         }
     }
     QVERIFY(!Find<QPushButton>("FillInW")->isHidden());
@@ -644,12 +616,10 @@ void MainWindowTest::theKindPickedIsSavedUnderANameOutsideAscii() {
         poll.start(20);
         QTest::mouseClick(Find<QPushButton>("SaveBtn"), Qt::LeftButton);
         QCOMPARE(shown, (QStringList{"QFileDialog", &c == cases ? documents : folder}));
-        const std::string path = folder.toStdString() + "/" + c.name + "." +
-                                 std::string(kesto::SaveDefaultExtension(c.row));
-        std::ifstream file(path, std::ios::binary);
-        std::string first(kesto::kRecognitionBytes, ' ');
-        QVERIFY2(file.read(first.data(), static_cast<std::streamsize>(first.size())), path.c_str());
-        QCOMPARE(kesto::RecogniseDealFile(first), kesto::SaveKindOfFilterIndex(c.row));
+        const QString path =
+            folder + "/" + QString::fromUtf8(c.name) + "." +
+            QString::fromStdString(std::string(kesto::SaveDefaultExtension(c.row)));
+        QCOMPARE(KindOf(path), kesto::SaveKindOfFilterIndex(c.row));
         QTest::mouseClick(Find<QPushButton>("PrevBtn"), Qt::LeftButton);
     }
 }
@@ -788,7 +758,7 @@ void MainWindowTest::theMenusHaveTheKeysEveryProgramHas() {
     }
 }
 
-// The controls that had none reach their Alt keys: each key focuses or presses its control.
+// The controls that had none reach their Alt keys (the options dialog's are its own test's).
 void MainWindowTest::everyListedControlHasItsAltKey() {
     QTest::mouseClick(Find<QPushButton>("NextBtn"), Qt::LeftButton);
     for (const auto& [key, name] :
@@ -798,34 +768,6 @@ void MainWindowTest::everyListedControlHasItsAltKey() {
         QTest::keyClick(window_.get(), key, Qt::AltModifier);
         QTRY_COMPARE(box->isChecked(), !was);
     }
-    gui::OptionDialogWidget options(*languages_, nullptr,  // as the program makes it
-                                    settings_->filePath("Kesto.reg").toStdString());
-    auto* pages = options.findChild<QTabWidget*>("PageControl1");
-    options.show();
-    options.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&options));
-    const struct {
-        int page;
-        Qt::Key key;
-        const char* control;
-    } keys[] = {{0, Qt::Key_P, "ComboBox1"},
-                {1, Qt::Key_B, "BoldButton"},
-                {1, Qt::Key_I, "ItalicButton"},
-                {3, Qt::Key_E, "GIFLocationEdit"}};
-    for (const auto& k : keys) {
-        pages->setCurrentIndex(k.page);
-        auto* control = options.findChild<QWidget*>(k.control);
-        auto* button = qobject_cast<QAbstractButton*>(control);
-        const bool was = button != nullptr && button->isChecked();
-        QTest::keyClick(QApplication::focusWidget(), k.key, Qt::AltModifier);
-        // A button is pressed (an animated click), a field takes the focus.
-        if (button != nullptr) {
-            QTRY_VERIFY2(button->isChecked() != was, k.control);
-        } else {
-            QVERIFY2(control->hasFocus(), k.control);
-        }
-    }
-    options.reject();
 }
 
 void MainWindowTest::theWindowHasItsIconAndItsPlaceOnTheScreen() {

@@ -116,9 +116,10 @@ void PlanDialogTest::anEmptyPlanShowsAWorkedPlanAndHelpOpensItsPage() {
 }
 
 // An en dash typed between two numbers is a range; a range without its value gets a hint
-// naming the seat; a line impossible with some dealers says so.
+// naming the seat, and OK stays off; a line impossible with some dealers says so.
 void PlanDialogTest::rangesReadAsTeachersWriteThemAndTheOddsNameTheDealer() {
     QString withEnDash, loneRange, odds;
+    bool okEnabledOnError = true;
     Run("", [&](QWidget* dialog) {
         auto* edit = dialog->findChild<QPlainTextEdit*>("PlanEdit");
         Type(edit, "2: hcp(N) 15");
@@ -128,6 +129,7 @@ void PlanDialogTest::rangesReadAsTeachersWriteThemAndTheOddsNameTheDealer() {
         withEnDash = ErrorShown(dialog);
         Type(edit, "1: 15-17 balanced");
         loneRange = ErrorShown(dialog);
+        okEnabledOnError = dialog->findChild<QPushButton*>("OkBtn")->isEnabled();
         Type(edit, "4: hcp(N) >= 21 and hcp(dealer) >= 20");
         auto* oddsLabel = dialog->findChild<QLabel*>("PlanOdds");
         QTRY_VERIFY_WITH_TIMEOUT(oddsLabel->text().contains("never"), 20000);
@@ -138,6 +140,7 @@ void PlanDialogTest::rangesReadAsTeachersWriteThemAndTheOddsNameTheDealer() {
     QCOMPARE(loneRange.toStdString(), PlanErrorText(*ReadPlan("1: 15-17 balanced").error));
     QVERIFY2(loneRange.endsWith("write hcp(dealer) 15-17 and balanced(dealer)."),
              qPrintable(loneRange));
+    QVERIFY(!okEnabledOnError);
     QVERIFY2(QRegularExpression("^Line 1: about 1 deal in 1[0-9]0 with North dealing; never with "
                                 "East, South or West dealing$")
                  .match(odds)

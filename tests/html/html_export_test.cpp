@@ -445,24 +445,6 @@ TEST_F(HtmlExport, RecordsWithoutDealerAndVulnerabilityKeepBoardAndDeal) {
               "AKQJT98765432...\"]");
 }
 
-TEST_F(HtmlExport, ArgumentsFollowTheCurrentLanguage) {
-    languages_.SetCurrentLanguage(kGerman);
-    const HtmlCustomArguments a =
-        MakeHtmlCustomArguments("f.htm", "L1", "L2", HtmlPageOptions{languages_, false, "loc"});
-    const std::vector<std::string> words = {a.ace,   a.king, a.queen,  a.jack,  a.ten,
-                                            a.none,  a.both, a.dealer, a.board, a.vul,
-                                            a.north, a.east, a.south,  a.west};
-    const std::vector<std::string> expected = {
-        "A", "K", "D", "B", "Z", "Keiner", "Alle", "Tlr", "Board", "Gef\xE4hr", "N", "O", "S", "W"};
-    EXPECT_EQ(words, expected);
-    EXPECT_EQ(a.fileName, "f.htm");
-    EXPECT_EQ(a.imageLocation, "loc");
-    EXPECT_EQ(a.title1, "L1");
-    EXPECT_EQ(a.title2, "L2");
-    EXPECT_EQ(a.boardByPosition, 0);
-    EXPECT_EQ(a.dealerVulByPosition, 0);
-}
-
 TEST_F(HtmlExport, BatchWritesThePageWithoutAWindow) {
     const Status done = WriteHtmlPage(Page("batch.htm"), boardSet_, line1_, line2_, true,
                                       HtmlPageOptions{languages_, true, "gifs"}, *library_);

@@ -42,11 +42,9 @@ RegistryHive SmallHive() {
     return hive;
 }
 
-TEST(RegistryHiveFormat, SmallHiveIsWrittenByteForByte) {
+// Bytes as the registry editor exports them; an empty hive is the header alone.
+TEST(RegistryHiveFormat, HivesAreWrittenByteForByte) {
     EXPECT_EQ(SmallHive().Serialise(), kSmallFile);
-}
-
-TEST(RegistryHiveFormat, EmptyHiveIsTheHeaderAlone) {
     EXPECT_EQ(RegistryHive().Serialise(), "REGEDIT4\r\n\r\n");
 }
 
@@ -69,7 +67,6 @@ TEST(RegistryHiveFormat, SmallFileParsesToTheSameValuesAndTypes) {
     EXPECT_EQ(*hive.FindValue(kKey, "GIFDirectory"), RegistryValue::String("C:\\Web\\\"gifs\""));
     EXPECT_EQ(*hive.FindValue(kDutchKey, "2"), RegistryValue::String("K"));
     EXPECT_EQ(hive.FindValue(kDutchKey, "3"), nullptr);
-    EXPECT_EQ(hive.Serialise(), kSmallFile);
 }
 
 struct RoundTripCase {

@@ -14,11 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(SharedLibraryTest, LogicalNamesMapToPlatformFiles) {
-    EXPECT_EQ(PlatformLibraryFileName("KESTWEB2.DLL"), "libkestweb2.so");
-    EXPECT_EQ(PlatformLibraryFileName("KESTPRT3.DLL"), "libkestprt3.so");
-}
-
 TEST(SharedLibraryTest, FindsTheLibraryBesideTheProgram) {
     // The test program is built into the same folder as the libraries, with the manual.
     EXPECT_EQ(ProgramLibraryFolder(), ProgramDirectory());

@@ -49,15 +49,6 @@ class WaitingWindowView final : public FakeMainWindowView, public HtmlExportView
     std::string page;
 };
 
-LibraryLoader RecordingLibraries() {
-    return [](const std::string& name) {
-        if (name == kPrintingLibraryName) {
-            return LoadSharedLibrary(name, {KESTO_RECORDING_LIBRARY_DIR});
-        }
-        return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-    };
-}
-
 class PrintPageAnalysisTest : public PrintJobTest {
   protected:
     void SetUp() override {

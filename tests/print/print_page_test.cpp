@@ -27,16 +27,6 @@ class PrintingWindowView final : public FakeMainWindowView {
     std::vector<std::string> savedIn;
 };
 
-// The recording printing library for KESTPRT3.DLL, the built page library for KESTWEB2.DLL.
-LibraryLoader RecordingLibraries() {
-    return [](const std::string& name) {
-        if (name == kPrintingLibraryName) {
-            return LoadSharedLibrary(name, {KESTO_RECORDING_LIBRARY_DIR});
-        }
-        return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
-    };
-}
-
 class PrintPageTest : public PrintJobTest {
   protected:
     void SetUp() override {
@@ -134,20 +124,6 @@ TEST_F(PrintPageTest, StoredValuesOutsideTheControlsPrintAndStoreWhatIsShown) {
     // The bytes themselves: the store would read a stored 150 as 100 too.
     const std::string file = ReadWholeFile(settingsPath_).value;
     EXPECT_NE(file.find("\"NumIndividualSets\"=dword:00000064\r\n"), std::string::npos) << file;
-}
-
-TEST_F(PrintPageTest, NothingToPrintPutsTheFocusOnTheCopies) {
-    main_->UpDown3Change(0);
-    main_->UpDown4Change("0");
-    main_->CurtainsClick(false);
-    main_->UpDown5Change(1);
-    main_->PrintBtnClick();
-    ASSERT_EQ(window_.messages.size(), 1u);
-    EXPECT_EQ(window_.messages[0].text, "Nothing to print.");
-    EXPECT_EQ(window_.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(window_.copiesFocused, 1);
-    EXPECT_FALSE(main_->Printed);
-    EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(PrintPageTest, CancelledWarningPrintsNothing) {

@@ -32,6 +32,15 @@ std::string Unescaped(const std::string& text) {
 
 }  // namespace
 
+LibraryLoader RecordingLibraries() {
+    return [](const std::string& name) {
+        if (name == kPrintingLibraryName) {
+            return LoadSharedLibrary(name, {KESTO_RECORDING_LIBRARY_DIR});
+        }
+        return LoadSharedLibrary(name, {std::string(KESTO_BIN_DIR) + "/"});
+    };
+}
+
 void PrintJobTest::SetUpTestSuite() {
     library_ = PrintingLibrary::Bind(
         LoadSharedLibrary(kPrintingLibraryName, {KESTO_RECORDING_LIBRARY_DIR}).value);

@@ -102,4 +102,7 @@ std::vector<std::string> Fields(const std::string& text);
 // Boards 1..count of a seeded random board set.
 tBoardSet RandomBoards(int count);
 
+// The recording printing library for KESTPRT3.DLL, the built page library for KESTWEB2.DLL.
+LibraryLoader RecordingLibraries();
+
 }  // namespace kesto::test

@@ -88,16 +88,6 @@ TEST_F(CreateHtml, EachFileDialogOpensWhereItsKindOfFileWasLastChosen) {
     EXPECT_EQ(main.boardSet.size(), 4u);
 }
 
-TEST_F(CreateHtml, YesOpensTheOptionsAndWritesNothing) {
-    html.answer = {HtmlHintsAnswer::Yes, false};
-    Create();
-    EXPECT_EQ(html.optionsShown, 1);
-    EXPECT_TRUE(view.saveRequests.empty());
-    EXPECT_FALSE(std::filesystem::exists(page));
-    EXPECT_FALSE(main.Printed);
-    EXPECT_FALSE(main.SuppressHTMLAlert);
-}
-
 // Ticked once and saved at shutdown: the next run goes straight to the save dialog.
 TEST_F(CreateHtml, DoNotShowAgainHoldsInLaterRuns) {
     html.answer = {HtmlHintsAnswer::No, true};

@@ -274,26 +274,5 @@ TEST_F(HandEntry, TypingGoesToTheDealShown) {
     EXPECT_EQ(main.boardSet[0].CardCount(), 0);
 }
 
-TEST_F(HandEntry, ADealCanBeRecordedByKeyboardAlone) {
-    const char* hands[3][4] = {{"AK93", "Q82", "AT76", "J4"},
-                               {"QT8", "AJ7", "KQ4", "K652"},
-                               {"J7652", "KT6", "J3", "A93"}};
-    for (int s = 0; s < 3; ++s) {
-        for (int u = 0; u < 4; ++u) {
-            Type({static_cast<Seat>(s), static_cast<Suit>(u)}, hands[s][u]);
-        }
-    }
-    main.EnterKeyPress({Seat::South, Suit::Clubs});
-    EXPECT_EQ(Deal().CardCount(), 52);
-    EXPECT_EQ(view.Field(Seat::West, Suit::Spades), "4");
-    EXPECT_EQ(view.Field(Seat::West, Suit::Hearts), "9543");
-    EXPECT_EQ(view.Field(Seat::West, Suit::Diamonds), "9852");
-    EXPECT_EQ(view.Field(Seat::West, Suit::Clubs), "QT87");
-    main.NextBtnClick();
-    EXPECT_EQ(view.display.page, Page::Print);
-    EXPECT_EQ(view.display.copiesLabel, "N&umber of copies (with all 1 hands):");
-    EXPECT_EQ(view.beeps, 0);
-}
-
 }  // namespace
 }  // namespace kesto::test

@@ -34,6 +34,12 @@ TEST_F(Pages, GenerateDealsTheCountFromTheClockSeededGeneratorAndShowsThePrintPa
     EXPECT_EQ(view.display.nextCaption, "&Done");
     EXPECT_TRUE(view.display.prevEnabled);
     EXPECT_TRUE(view.messages.empty());
+    // Back, and one deal: the board set is emptied first.
+    main.PrevBtnClick();
+    main.UpDown1Change(1);
+    main.NextBtnClick();
+    EXPECT_EQ(main.boardSet.size(), 1u);
+    EXPECT_EQ(view.display.copiesLabel, "N&umber of copies (with all 1 hands):");
 }
 
 TEST_F(Pages, SecureDealingTakesTheDealsFromTheSystemSourceNotTheClockSeed) {
@@ -56,21 +62,6 @@ TEST_F(Pages, SecureDealingTakesTheDealsFromTheSystemSourceNotTheClockSeed) {
     GenerateRandomDeals(classic, 30, random);
     EXPECT_NE(main.boardSet, classic);
     EXPECT_TRUE(view.messages.empty());
-}
-
-TEST_F(Pages, GeneratingOneDealSaysOneHand) {
-    main.UpDown1Change(1);
-    main.NextBtnClick();
-    EXPECT_EQ(main.boardSet.size(), 1u);
-    EXPECT_EQ(view.display.copiesLabel, "N&umber of copies (with all 1 hands):");
-}
-
-TEST_F(Pages, NextOnTheFirstPageEmptiesTheBoardSetFirst) {
-    main.NextBtnClick();
-    main.PrevBtnClick();
-    main.UpDown1Change(5);
-    main.NextBtnClick();
-    EXPECT_EQ(main.boardSet.size(), 5u);
 }
 
 TEST_F(Pages, RecordShowsOneEmptyDealWithTheFocusOnNorthsSpades) {
@@ -199,6 +190,9 @@ TEST_F(Pages, DealsWithoutCardsSkippedOrPrintedGoToThePrintPage) {
         EXPECT_EQ(view.display.page, Page::Print);
         EXPECT_EQ(main.PrintEmptyDeals, printEmpty);
         EXPECT_EQ(main.boardSet.size(), 3u);
+        // The print request says so.
+        EXPECT_EQ(main.PrintRequest().mode, DealSource::Record);
+        EXPECT_EQ(main.PrintRequest().printEmptyDeals, printEmpty);
         main.PrevBtnClick();  // mode 1, not printed: back to hand entry without a question
         EXPECT_EQ(view.display.page, Page::EnterHand);
         view.answers = {Answer::Ok};
@@ -456,7 +450,7 @@ class ReadFromFile : public WorkflowTest {
     tBoardSet saved;
 };
 
-TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
+TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageAndArePrintedAsRead) {
     ChooseFile(SaveDeals(DealSource::Generate, 4), 2);
     main.RadioGroup1Click(DealSource::ReadFromFile);
     main.NextBtnClick();
@@ -468,6 +462,14 @@ TEST_F(ReadFromFile, GeneratedDealsGoToThePrintPageWithTheirHeader) {
     EXPECT_EQ(view.display.line2, "Monday");
     EXPECT_EQ(view.display.sets, 0);
     EXPECT_EQ(StoredFileType(), -1);  // reading leaves the kind last saved alone
+    // Printed as read, without sets.
+    const PrintJobRequest request = main.PrintRequest();
+    EXPECT_EQ(request.mode, DealSource::ReadFromFile);
+    EXPECT_TRUE(request.dealsComplete);
+    EXPECT_EQ(*request.boardSet, saved);
+    EXPECT_EQ(request.header1, "Club night");
+    EXPECT_EQ(request.header2, "Monday");
+    EXPECT_EQ(request.sets, 0);
 }
 
 // Kinds with header lines give theirs; DUP files give empty ones; BRI and DGE files have none,
@@ -495,20 +497,6 @@ TEST_F(ReadFromFile, HeaderLinesComeFromFilesThatHaveThem) {
         EXPECT_EQ(view.display.line2, c.line2);
         main.PrevBtnClick();
     }
-}
-
-TEST_F(ReadFromFile, CompleteDealsArePrintedAsReadWithoutSets) {
-    ChooseFile(SaveDeals(DealSource::Generate, 4), 1);
-    main.RadioGroup1Click(DealSource::ReadFromFile);
-    main.NextBtnClick();
-    ASSERT_EQ(view.display.page, Page::Print);
-    const PrintJobRequest request = main.PrintRequest();
-    EXPECT_EQ(request.mode, DealSource::ReadFromFile);
-    EXPECT_TRUE(request.dealsComplete);
-    EXPECT_EQ(*request.boardSet, saved);
-    EXPECT_EQ(request.header1, "Club night");
-    EXPECT_EQ(request.header2, "Monday");
-    EXPECT_EQ(request.sets, 0);
 }
 
 TEST_F(ReadFromFile, RecordedDealsGoToHandEntryForReview) {

@@ -37,22 +37,6 @@ TEST_F(PrintRequest, CarriesTheBoardsHeadersAndCountsOfThePrintPage) {
     EXPECT_EQ(request.randomDealCount, 3);
 }
 
-TEST_F(PrintRequest, OfRecordedDealsSaysWhetherDealsWithoutCardsArePrinted) {
-    for (const auto choice : {ZeroCardsChoice::SkipEmptyDeals, ZeroCardsChoice::PrintAllDeals}) {
-        Record();
-        main.boardSet = {FullDeal(), tDeal(), FullDeal()};
-        view.zeroCardsAnswer = choice;
-        main.NextBtnClick();
-        ASSERT_EQ(view.display.page, Page::Print);
-        const PrintJobRequest request = main.PrintRequest();
-        EXPECT_EQ(request.mode, DealSource::Record);
-        EXPECT_EQ(request.printEmptyDeals, choice == ZeroCardsChoice::PrintAllDeals);
-        EXPECT_EQ(request.boardSet->size(), 3u);
-        main.PrevBtnClick();
-        main.PrevBtnClick();
-    }
-}
-
 TEST_F(PrintRequest, SeedGeneratorStartsTheDealsFromThatState) {
     for (const std::uint32_t seed : {0u, 4294967295u}) {
         main.SeedGenerator(seed);

@@ -40,6 +40,19 @@ LibraryLoader Loader(Library printing, Library html) {
     };
 }
 
+// A main window created on the settings file and libraries given, with the test clock and the
+// English words.
+struct Started {
+    Started(SettingsFile file, LibraryLoader loader)
+        : main(view, clock, languages, std::move(file), std::move(loader)) {
+        main.FormCreate();
+    }
+    FakeMainWindowView view;
+    FixedClock clock = TestClock();
+    LanguageTable languages;
+    TKestoMain main;
+};
+
 struct StartUpCase {
     const char* name;
     Library printing, html;
@@ -53,11 +66,9 @@ class StartUpTest : public ::testing::TestWithParam<StartUpCase> {};
 TEST_P(StartUpTest, ShowsTheMessagesOfEachMissingLibrary) {
     const StartUpCase& c = GetParam();
     TempSettings settings;
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    TKestoMain main(view, clock, languages, {settings.Path()}, Loader(c.printing, c.html));
-    main.FormCreate();
+    Started started({settings.Path()}, Loader(c.printing, c.html));
+    const FakeMainWindowView& view = started.view;
+    TKestoMain& main = started.main;
     ASSERT_EQ(view.messages.size(), c.messages.size());
     for (std::size_t i = 0; i < c.messages.size(); ++i) {
         EXPECT_EQ(view.messages[i].kind, c.messages[i].first) << i;
@@ -120,21 +131,16 @@ INSTANTIATE_TEST_SUITE_P(
                      {MessageKind::Warning, texts::HtmlLibraryInterfaceText("libkestweb2.so")}},
                     true,
                     false}),
-    [](const auto& param) { return std::string(param.param.name); });
+    CaseName());
 
 // The messages name the folder the libraries are missing from, in no words of another system.
 TEST(StartUpLibraries, AFolderWithoutTheLibrariesEndsTheProgramNamingIt) {
     TempSettings settings;
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    const std::string empty = settings.Folder().string() + "/";
-    TKestoMain main(view, clock, languages, {settings.Path()}, [empty](const std::string& name) {
-        return LoadSharedLibrary(name, std::vector<std::string>{empty});
-    });
-    main.FormCreate();
-    EXPECT_TRUE(main.TerminateRequested());
     const std::string folder = settings.Folder().string();
+    Started started({settings.Path()}, [folder](const std::string& name) {
+        return LoadSharedLibrary(name, std::vector<std::string>{folder + "/"});
+    });
+    EXPECT_TRUE(started.main.TerminateRequested());
     const std::vector<std::string> expected = {
         "libkestprt3.so is missing from " + folder +
             ": install Kesto again.\r\n\r\nThe program will now terminate.",
@@ -145,20 +151,17 @@ TEST(StartUpLibraries, AFolderWithoutTheLibrariesEndsTheProgramNamingIt) {
         "There was a problem interfacing with libkestweb2.so.  You will not be able to create "
         "HTML pages unless this program is properly interfaced with it.",
     };
-    ASSERT_EQ(view.messages.size(), expected.size());
+    ASSERT_EQ(started.view.messages.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(view.messages[i].text, expected[i]);
+        EXPECT_EQ(started.view.messages[i].text, expected[i]);
     }
 }
 
 TEST(StartUpSettings, FirstRunShowsTheDefaults) {
     TempSettings settings;
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
-    main.FormCreate();
-    const MainWindowDisplay& d = view.display;
+    Started started({settings.Path()}, BuiltLibraries());
+    const TKestoMain& main = started.main;
+    const MainWindowDisplay& d = started.view.display;
     EXPECT_EQ(d.randomCount, 30);
     EXPECT_EQ(d.copies, 1);
     EXPECT_EQ(d.sets, 1);
@@ -185,6 +188,8 @@ void WriteSettings(const TempSettings& settings, const std::function<void(Settin
     write(store);
 }
 
+// Each value reaches the window as the store reads it (the store's own test has the numbers
+// outside their ranges).
 TEST(StartUpSettings, ReadsEveryStoredValue) {
     TempSettings settings;
     WriteSettings(settings, [](SettingsStore& s) {
@@ -200,12 +205,9 @@ TEST(StartUpSettings, ReadsEveryStoredValue) {
         s.Write(kSuppressHtmlAlert, true);
         s.Write(kNumberOfIndividualSets, 5);
     });
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
-    main.FormCreate();
-    const MainWindowDisplay& d = view.display;
+    Started started({settings.Path()}, BuiltLibraries());
+    TKestoMain& main = started.main;
+    const MainWindowDisplay& d = started.view.display;
     EXPECT_EQ(d.randomCount, 24);
     EXPECT_EQ(d.copies, 3);
     EXPECT_EQ(d.sets, 2);
@@ -215,109 +217,47 @@ TEST(StartUpSettings, ReadsEveryStoredValue) {
     EXPECT_EQ(main.DateFormatIndex, 4);
     EXPECT_TRUE(d.useDateInHeader);
     EXPECT_EQ(d.line2, "7 December 2026");  // the date, without asking: not shown yet
-    EXPECT_EQ(view.dateDialogs, 0);
+    EXPECT_EQ(started.view.dateDialogs, 0);
     EXPECT_TRUE(main.SuppressSetWarning);
     EXPECT_TRUE(main.SuppressHTMLAlert);
     EXPECT_EQ(main.RememberedIndividualSets, 5);
     // The print page shows the remembered number, not the stored count.
     main.NextBtnClick();
-    EXPECT_EQ(view.display.sets, 5);
+    EXPECT_EQ(d.sets, 5);
 }
 
-// The counts are read through the table's ranges: a hand-edited file cannot put a number
-// outside its field.
-TEST(StartUpSettings, StoredCountsOutsideTheirFieldsAreBroughtIntoRange) {
-    TempSettings settings;
-    WriteSettings(settings, [](SettingsStore& s) {
-        s.Write(kNumHands, 0);
-        s.Write(kNumCopies, 1001);
-        s.Write(kNumIndividualSets, -4);
-        s.Write(kNumStatSheets, 70000);
-    });
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
-    main.FormCreate();
-    EXPECT_EQ(view.display.randomCount, 1);
-    EXPECT_EQ(view.display.copies, 1000);
-    EXPECT_EQ(view.display.sets, 0);
-    EXPECT_EQ(view.display.statSheets, 1000);
-}
-
-// The window's logic works on the file it is handed; KESTO_SETTINGS only chooses that file
-// when the program starts.
-TEST(StartUpSettings, TheFileHandedInIsReadAndWrittenNotTheEnvironmentsOne) {
-    TempSettings other;
-    TempSettings settings;  // the last made: KESTO_SETTINGS names this one
-    WriteSettings(other, [](SettingsStore& s) { s.Write(kNumHands, 17); });
-    {
-        FakeMainWindowView view;
-        const FixedClock clock = TestClock();
-        const LanguageTable languages;
-        TKestoMain main(view, clock, languages, {other.Path()}, BuiltLibraries());
-        main.FormCreate();
-        EXPECT_EQ(view.display.randomCount, 17);
-        main.StatsWithHtmlClick(true);
-        main.FormClose();
+// The window's logic works on the file it is handed, and writes it unless it is read-only;
+// KESTO_SETTINGS only chooses that file when the program starts.
+TEST(StartUpSettings, TheFileHandedInIsReadAndWrittenUnlessReadOnly) {
+    for (const SettingsAccess access : {SettingsAccess::ReadWrite, SettingsAccess::ReadOnly}) {
+        TempSettings other;
+        TempSettings settings;  // the last made: KESTO_SETTINGS names this one
+        WriteSettings(other, [](SettingsStore& s) { s.Write(kNumHands, 17); });
+        const std::string before = ReadWholeFile(other.Path()).value;
+        {
+            Started started({other.Path(), access}, BuiltLibraries());
+            EXPECT_EQ(started.view.display.randomCount, 17);
+            started.main.StatsWithHtmlClick(true);
+            started.main.FormClose();
+        }
+        EXPECT_FALSE(std::filesystem::exists(settings.Path()));
+        EXPECT_EQ(SettingsStore(other.Path()).Read(kStatsWithHtml),
+                  access == SettingsAccess::ReadWrite);
+        if (access == SettingsAccess::ReadOnly) {
+            EXPECT_EQ(ReadWholeFile(other.Path()).value, before);
+        }
     }
-    EXPECT_FALSE(std::filesystem::exists(settings.Path()));
-    EXPECT_TRUE(SettingsStore(other.Path()).Read(kStatsWithHtml));
 }
-
-TEST(StartUpSettings, AReadOnlyFileIsReadButNeverWritten) {
-    TempSettings settings;
-    WriteSettings(settings, [](SettingsStore& s) { s.Write(kNumHands, 17); });
-    const std::string before = ReadWholeFile(settings.Path()).value;
-    {
-        FakeMainWindowView view;
-        const FixedClock clock = TestClock();
-        const LanguageTable languages;
-        TKestoMain main(view, clock, languages, {settings.Path(), SettingsAccess::ReadOnly},
-                        BuiltLibraries());
-        main.FormCreate();
-        EXPECT_EQ(view.display.randomCount, 17);
-        main.StatsWithHtmlClick(true);
-        main.FormClose();
-    }
-    EXPECT_EQ(ReadWholeFile(settings.Path()).value, before);
-}
-
-class DateFormatSettingTest : public ::testing::TestWithParam<std::pair<int, int>> {};
-
-TEST_P(DateFormatSettingTest, OutsideTheSixFormatsReadsAsTheFirst) {
-    TempSettings settings;
-    WriteSettings(settings, [](SettingsStore& s) {
-        s.Write(kDateFormat, GetParam().first);
-        s.Write(kUseDateInHeader, true);
-    });
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
-    main.FormCreate();
-    EXPECT_EQ(main.DateFormatIndex, GetParam().second);
-}
-
-INSTANTIATE_TEST_SUITE_P(Values, DateFormatSettingTest,
-                         ::testing::Values(std::pair{7, 0}, std::pair{6, 0}, std::pair{-1, 0},
-                                           std::pair{0, 0}, std::pair{5, 5}),
-                         [](const auto& testInfo) {
-                             return "Stored" + NumberName(testInfo.param.first);
-                         });
 
 // Of the five values the window keeps, those changed; the counts belong to the print command
 // and NumberOfIndividualSets is never written.
 TEST(ShutDownSettings, FormCloseWritesTheValuesChangedOfItsFive) {
     TempSettings settings;
     {
-        FakeMainWindowView view;
-        const FixedClock clock = TestClock();
-        const LanguageTable languages;
-        TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
-        main.FormCreate();
+        Started started({settings.Path()}, BuiltLibraries());
+        TKestoMain& main = started.main;
         main.FormShow();
-        view.dateAnswer = 2;
+        started.view.dateAnswer = 2;
         main.CheckBox3Click(true);
         main.StatsWithHtmlClick(true);
         main.SuppressSetWarning = true;
@@ -336,33 +276,19 @@ TEST(ShutDownSettings, FormCloseWritesTheValuesChangedOfItsFive) {
 TEST(ShutDownSettings, NothingIsWrittenWhenStartUpEndsTheProgram) {
     TempSettings settings;
     {
-        FakeMainWindowView view;
-        const FixedClock clock = TestClock();
-        const LanguageTable languages;
-        TKestoMain main(view, clock, languages, {settings.Path()},
-                        Loader(Library::Missing, Library::Present));
-        main.FormCreate();
-        ASSERT_TRUE(main.TerminateRequested());
+        Started started({settings.Path()}, Loader(Library::Missing, Library::Present));
+        ASSERT_TRUE(started.main.TerminateRequested());
     }  // FormDestroy only
     EXPECT_FALSE(std::filesystem::exists(settings.Path()));
 }
 
 TEST(StartUpSettings, ABrokenSettingsFileIsReportedOnce) {
     TempSettings settings;
-    {
-        std::FILE* f = std::fopen(settings.Path().c_str(), "wb");
-        ASSERT_NE(f, nullptr);
-        std::fputs("this is no hive\r\n", f);
-        std::fclose(f);
-    }
-    FakeMainWindowView view;
-    const FixedClock clock = TestClock();
-    const LanguageTable languages;
-    TKestoMain main(view, clock, languages, {settings.Path()}, BuiltLibraries());
-    main.FormCreate();
-    ASSERT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(view.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(view.display.randomCount, 30);
+    ASSERT_TRUE(ReplaceFileAtomically(settings.Path(), "this is no hive\r\n").Ok());
+    Started started({settings.Path()}, BuiltLibraries());
+    ASSERT_EQ(started.view.messages.size(), 1u);
+    EXPECT_EQ(started.view.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(started.view.display.randomCount, 30);
 }
 
 }  // namespace
