@@ -17,6 +17,8 @@ class RandomGenerator {
 
     // State := state * 0x08088405 + 1 (mod 2^32); result = high 32 bits of state * n.
     std::uint32_t RandomBelow(std::uint32_t n);
+    // Moves the state on as this many draws would, in a few steps.
+    void Skip(std::uint64_t draws);
 
     std::uint32_t RandomState;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // Ranks, suits and the holding of one hand in one suit.
 
+#include <bit>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,6 +41,26 @@ constexpr int SuitPoints(tSuitSet holding) {
 constexpr int SuitControls(tSuitSet holding) {
     const int top = holding >> kJack;
     return ((top >> 2) & 1) + 2 * ((top >> 3) & 1);
+}
+
+// Losing tricks, counted as the dealer program counts them: a void none; a singleton one, none
+// for the ace; a doubleton two, one with the ace or the king, none with both; a longer suit
+// three, less one for each of the ace, king and queen.
+constexpr int SuitLosers(tSuitSet holding) {
+    const int length = std::popcount(static_cast<unsigned>(holding & kAllRanks));
+    const bool ace = (holding & RankBit(kAce)) != 0;
+    const bool king = (holding & RankBit(kKing)) != 0;
+    const bool queen = (holding & RankBit(kQueen)) != 0;
+    switch (length) {
+        case 0:
+            return 0;
+        case 1:
+            return ace ? 0 : 1;
+        case 2:
+            return 2 - (ace ? 1 : 0) - (king ? 1 : 0);
+        default:
+            return 3 - (ace ? 1 : 0) - (king ? 1 : 0) - (queen ? 1 : 0);
+    }
 }
 
 // "A", "K", "Q", "J", the ten text (first two characters only), then 9 down to 2.

@@ -34,6 +34,13 @@ inline std::string Hands(const std::string& north, const std::string& east,
 
 inline const std::string kWorkedHands = Hands(kWorkedNorth, kWorkedEast, kWorkedSouth, kWorkedWest);
 
+// Board 1 of the classic generator's first run from RandomState 0. North holds 15 points
+// (3-4-3-3, 8 losers, 6 controls), East 12 (4-2-2-5, 6 losers, 3 controls), South 11 (3-4-5-1,
+// 6 losers, 3 controls), West 2 (3-3-3-4, 12 losers, no control).
+inline tDeal SeedZeroBoardOne() {
+    return DealOf("A74.AT83.KJ5.K65", "KQ98.J4.T7.AQT84", "T63.KQ92.AQ942.9", "J52.765.863.J732");
+}
+
 // An own deal file with the headers "A" and "B" and a [Deal "N:..."] tag for each entry of
 // deals (each as Hands writes one).
 inline std::string OwnFile(const std::vector<std::string>& deals, bool generated = true) {
