@@ -243,6 +243,10 @@ class PlanRun {
 
     void DealStream(GeneratingRun& run, int k, const std::vector<int>& order, int firstBoard,
                     Streams& shared) const {
+        // Each stream's share of the deals allowed: which stream runs out first, and the
+        // boards made before, do not hang on the threads' speed.
+        const std::uint64_t allowed = (options_.maxDeals + kPlanStreams - 1) / kPlanStreams;
+        std::uint64_t used = 0;
         std::uint64_t counted = 0;  // deals not yet added to shared.tried
         const auto count = [&] {
             shared.tried += counted;
@@ -264,12 +268,13 @@ class PlanRun {
                 if (shared.stop) {
                     return end();
                 }
+                if (used++ == allowed) {
+                    shared.Stop(PlanDealing::Outcome::TooRare, {}, {},
+                                DealsText(options_.maxDeals));
+                    return end();
+                }
                 if (++counted == kStreamChunk) {
                     count();
-                    if (shared.tried >= options_.maxDeals) {
-                        shared.Stop(PlanDealing::Outcome::TooRare, {}, {}, DealsText(shared.tried));
-                        return end();
-                    }
                 }
                 if (sinceClock++ == clockInterval) {
                     sinceClock = 1;

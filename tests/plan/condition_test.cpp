@@ -83,6 +83,9 @@ TEST(ConditionTest, ConditionsThatAskMoreThanTheCardsHoldAreNeverMet) {
         {"clubs(N) = 0 and clubs(E) = 0 and clubs(S) = 0 and clubs(W) < 13", "NESW"},
         {"2 > 3 or hcp(N) <> 5", "----"},
         {"2 > 3 and hcp(N) <> 5", "NESW"},
+        // Losers: at most 12 a hand, and no fixed sum over the four.
+        {"losers(dealer) > 12 or losers(N) + losers(S) >= 25", "NESW"},
+        {"losers(N) + losers(E) + losers(S) + losers(W) <= 30", "----"},
         // Beyond the bounds: hcp(N) >= 0 always holds.
         {"not hcp(N) >= 0", "----"},
     };

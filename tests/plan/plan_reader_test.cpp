@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "kesto/plan/plan_file.h"
 #include "kesto/plan/plan_reader.h"
+#include "tests/support/scratch_folder.h"
 #include "tests/support/worked_example.h"
 
 namespace kesto::test {
@@ -284,6 +288,42 @@ TEST(PlanReaderTest, BrokenOrRefusedScriptsSayWhere) {
         EXPECT_EQ(PlanErrorText(*read.error), c.message) << c.script;
         EXPECT_TRUE(read.plan.lines.empty()) << c.script;
     }
+}
+
+// "count: script FILE" lines take a script file beside the plan; its faults name their place in
+// the file.
+TEST(PlanReaderTest, ScriptLinesReadTheirFilesBesideThePlan) {
+    ScratchFolder folder;
+    std::ofstream(folder.Path("1nt.dl")) << "# responder\ndealer south\nproduce 7\n"
+                                            "condition hcp(south) >= 15 && hcp(north) >= 11\n";
+    std::ofstream(folder.Path("tricks.dl")) << "produce 2\n\ncondition tricks(north, notrumps) > 9";
+    std::ofstream(folder.Path("broken.dl")) << "condition hcp(south) >=";
+    const std::string inFolder = folder.Folder().string() + "/";
+    const struct {
+        const char* plan;
+        const char* reading;  // or the message
+    } cases[] = {
+        {"6: script 1nt.dl\n2: hcp(dealer) > 20", "1 6 1000; 2 2 0000"},
+        {"script \"1nt.dl\"", "1 * 1000 produce 7"},
+        {"4: hcp(N) > 3\n3: script tricks.dl",
+         "Line 2: in tricks.dl, line 3: Kesto does not deal to \"tricks\" (double-dummy tricks "
+         "during dealing)."},
+        {"3: script broken.dl",
+         "Line 1, column 11: in broken.dl, line 1, column 24: a value (a number, a defined name, "
+         "hcp(north), spades(north), controls(north), losers(north), shape(north, any 4333) or "
+         "hascard(north, AS)) was expected."},
+    };
+    for (const auto& c : cases) {
+        const PlanReading read = ReadPlan(c.plan, {.readScript = ScriptFilesIn(inFolder)});
+        EXPECT_EQ(read.error ? PlanErrorText(*read.error) : Reading(read.plan), c.reading)
+            << c.plan;
+    }
+    const PlanReading missing =
+        ReadPlan("2: script gone.dl", {.readScript = ScriptFilesIn(inFolder)});
+    ASSERT_TRUE(missing.error);
+    EXPECT_TRUE(PlanErrorText(*missing.error)
+                    .starts_with("Line 1, column 11: the script gone.dl cannot be read: "))
+        << PlanErrorText(*missing.error);
 }
 
 }  // namespace
