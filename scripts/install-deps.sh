@@ -5,11 +5,13 @@ set -euo pipefail
 # cups: the print queue test starts a CUPS scheduler of its own (cupsd, lpadmin, lpstat and
 # the gziptoany filter); nothing else uses the system's printing. libdds-dev: the double-dummy
 # solver's header for the build; the program loads the solver itself (libdds.so.0, the package
-# libdds0, which libdds-dev brings along) when an analysis first asks for it.
+# libdds0, which libdds-dev brings along) when an analysis first asks for it. dealer: the
+# tests of dealer scripts ask Debian's dealer whether it produces each board Kesto deals, and
+# bench_dealer_scripts times it beside Kesto; nothing else uses it.
 packages=(g++ cmake ninja-build pkg-config libgtest-dev libbenchmark-dev
           qt6-base-dev libgl-dev libxkbcommon-dev xvfb xauth
           poppler-utils fonts-dejavu-core fonts-liberation clang libclang-rt-14-dev cups
-          libdds-dev ccache
+          libdds-dev ccache dealer
           desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl man-db)
 # The installed program's test checks the desktop files with the desktops' own tools; xdg-mime
 # reads the file types through mimetype (libfile-mimeinfo-perl).
