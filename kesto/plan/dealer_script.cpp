@@ -229,6 +229,10 @@ class Scanner {
             token.line = line_;
             token.column = Column();
             if (pos_ == text_.size()) {
+                // The end, just after the last line's last character (a carriage return there
+                // ends the line, not counted in it).
+                const std::string_view last = text_.substr(lineStart_);
+                token.column = static_cast<int>(last.size() - (last.ends_with('\r') ? 1 : 0)) + 1;
                 tokens.push_back(token);
                 return true;
             }
