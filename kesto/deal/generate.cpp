@@ -3,7 +3,6 @@
 #include <array>
 #include <utility>
 
-#include "kesto/deal/card.h"
 #include "kesto/deal/random.h"
 #include "kesto/deal/secure_random.h"
 
@@ -21,10 +20,7 @@ bool GeneratingRun::Next(tDeal& deal) {
     return true;
 }
 
-bool GeneratingRun::Next(const tDeal& fixed, tDeal& deal) {
-    deal = fixed;
-    std::array<Card, kCardsInDeck> free{};
-    std::size_t count = 0;
+FixedCards::FixedCards(const tDeal& fixed) : fixed_(fixed) {
     for (const Suit suit : kAllSuits) {
         tSuitSet held = 0;
         for (const Seat seat : kClockwise) {
@@ -32,23 +28,37 @@ bool GeneratingRun::Next(const tDeal& fixed, tDeal& deal) {
         }
         for (int rank = 2; rank <= kAce; ++rank) {
             if ((held & RankBit(rank)) == 0) {
-                free[count++] = {suit, rank};
+                free_[freeCount_++] = static_cast<std::uint8_t>(static_cast<int>(suit) * 16 + rank);
             }
         }
     }
-    for (std::size_t i = count; i > 1; --i) {
-        const std::optional<std::uint32_t> j = Below(static_cast<std::uint32_t>(i));
-        if (!j) {
+    for (const Seat seat : kClockwise) {
+        missing_[static_cast<std::size_t>(seat)] = kCardsInHand - fixed.Hand(seat).CardCount();
+    }
+}
+
+bool GeneratingRun::Next(const FixedCards& cards, tDeal& deal) {
+    std::array<std::uint8_t, kCardsInDeck> free = cards.free_;
+    for (std::size_t i = cards.freeCount_; i > 1; --i) {
+        std::uint32_t j = 0;
+        if (classic_ != nullptr) {
+            j = classic_->RandomBelow(static_cast<std::uint32_t>(i));
+        } else if (const std::optional<std::uint32_t> drawn =
+                       secure_->Below(static_cast<std::uint32_t>(i))) {
+            j = *drawn;
+        } else {
             return false;
         }
-        std::swap(free[i - 1], free[*j]);
+        std::swap(free[i - 1], free[j]);
     }
+    deal = cards.fixed_;
     std::size_t next = 0;
     for (const Seat seat : kClockwise) {
         tHand& hand = deal.Hand(seat);
-        for (int missing = kCardsInHand - hand.CardCount(); missing > 0 && next < count;
-             --missing, ++next) {
-            hand.Add(free[next].suit, free[next].rank);
+        for (int k = 0;
+             k < cards.missing_[static_cast<std::size_t>(seat)] && next < cards.freeCount_;
+             ++k, ++next) {
+            hand.Holding(static_cast<Suit>(free[next] >> 4)) |= RankBit(free[next] & 15);
         }
     }
     return true;

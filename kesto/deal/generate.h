@@ -1,6 +1,7 @@
 #pragma once
 // The generating run: a new deck in order, then one shuffle and deal per board.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -15,6 +16,22 @@ namespace kesto {
 class RandomGenerator;
 class SecureRandom;
 
+// The cards of a deal held fixed in their hands, made ready for dealing the others again and
+// again (GeneratingRun::Next).
+class FixedCards {
+  public:
+    // fixed must hold no card twice and no hand of more than 13 cards.
+    explicit FixedCards(const tDeal& fixed);
+
+  private:
+    friend class GeneratingRun;
+
+    tDeal fixed_;
+    std::array<std::uint8_t, kCardsInDeck> free_{};  // the other cards, as suit * 16 + rank
+    std::size_t freeCount_ = 0;
+    std::array<int, 4> missing_{};  // the cards each hand lacks, by Seat
+};
+
 // The deals of one generating run, one at a time, from the generator chosen: the classic one
 // shuffles one deck once more for every deal, carrying on where the generator was; the secure
 // one deals each from an unbiased shuffle by the system's cryptographic source. The generator
@@ -26,10 +43,9 @@ class GeneratingRun {
 
     // The next deal; false once the secure source has failed (SourceStatus says why).
     bool Next(tDeal& deal);
-    // The next deal with the cards of `fixed` where it holds them and the other cards dealt at
-    // random, every way of dealing them equally likely (Fisher-Yates with Below). fixed must
-    // hold no card twice and no hand of more than 13 cards. False once the source has failed.
-    bool Next(const tDeal& fixed, tDeal& deal);
+    // The next deal with the fixed cards where they are and the other cards dealt at random,
+    // every way of dealing them equally likely (Fisher-Yates); false once the source has failed.
+    bool Next(const FixedCards& cards, tDeal& deal);
     // A number in 0..n-1 (n from 1) from the same generator; nullopt once the source failed.
     std::optional<std::uint32_t> Below(std::uint32_t n);
     // Ok, or the secure source's failure.

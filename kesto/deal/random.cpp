@@ -4,19 +4,8 @@
 
 namespace kesto {
 
-namespace {
-
-constexpr std::uint32_t kMultiplier = 0x08088405u;
-
-}  // namespace
-
 void RandomGenerator::SeedFromClock(const Clock& clock) {
     RandomState = clock.MillisecondsSinceMidnightUtc();
-}
-
-std::uint32_t RandomGenerator::RandomBelow(std::uint32_t n) {
-    RandomState = RandomState * kMultiplier + 1u;  // wraps mod 2^32
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(RandomState) * n) >> 32);
 }
 
 void RandomGenerator::Skip(std::uint64_t draws) {

@@ -44,8 +44,8 @@ class PlanRun {
         for (std::size_t line = 0; line < plan.lines.size(); ++line) {
             if (!plan.lines[line].fixedCards.empty()) {
                 for (const Seat dealer : kClockwise) {
-                    fixedHands_[line][static_cast<std::size_t>(dealer)] =
-                        FixedHands(plan.lines[line].fixedCards, dealer);
+                    fixedHands_[line][static_cast<std::size_t>(dealer)].emplace(
+                        FixedHands(plan.lines[line].fixedCards, dealer));
                 }
             }
         }
@@ -92,7 +92,8 @@ class PlanRun {
     // The next deal of a run for a board of the line with this dealer: with the line's fixed
     // cards in place, when it has any.
     bool NextDeal(GeneratingRun& run, std::size_t line, Seat dealer, tDeal& deal) const {
-        const std::optional<tDeal>& fixed = fixedHands_[line][static_cast<std::size_t>(dealer)];
+        const std::optional<FixedCards>& fixed =
+            fixedHands_[line][static_cast<std::size_t>(dealer)];
         return fixed ? run.Next(*fixed, deal) : run.Next(deal);
     }
 
@@ -369,7 +370,7 @@ class PlanRun {
     const std::vector<int> boardsOfLines_;
     std::vector<int> madeOfLines_;
     // Each line's fixed cards in their seats on boards of each dealer; none without any.
-    std::vector<std::array<std::optional<tDeal>, 4>> fixedHands_;
+    std::vector<std::array<std::optional<FixedCards>, 4>> fixedHands_;
     const std::chrono::steady_clock::time_point start_ = options_.now();
     PlanDealing result_;
 };

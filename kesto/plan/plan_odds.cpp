@@ -61,7 +61,7 @@ std::string SeatList(const std::vector<Seat>& seats) {
 
 OddsSample::FixedCardsSample::FixedCardsSample(const PlanLine& line) : random(kSampleSeed) {
     for (const Seat dealer : kClockwise) {
-        fixed[static_cast<std::size_t>(dealer)] = FixedHands(line.fixedCards, dealer);
+        fixed.emplace_back(FixedHands(line.fixedCards, dealer));
     }
 }
 

@@ -56,7 +56,7 @@ class OddsSample {
     // own, for each dealer: its figure too stays put while another line is edited.
     struct FixedCardsSample {
         explicit FixedCardsSample(const PlanLine& line);
-        std::array<tDeal, 4> fixed;  // by the board's dealer
+        std::vector<FixedCards> fixed;  // by the board's dealer
         RandomGenerator random;
         GeneratingRun run{random};
     };

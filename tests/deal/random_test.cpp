@@ -120,10 +120,11 @@ TEST(GenerateTest, FixedCardsStayAndTheOthersAreDealtEvenly) {
     fixed.ReadHands("AKQJT9876543...", ".AKQJT9876543..", "..AKQJT9876543.A", "...KQJT98765432");
     RandomGenerator random(5);
     GeneratingRun run(random);
+    const FixedCards cards(fixed);
     std::map<std::string, int> ways;
     for (int i = 0; i < 6000; ++i) {
         tDeal deal;
-        ASSERT_TRUE(run.Next(fixed, deal));
+        ASSERT_TRUE(run.Next(cards, deal));
         for (const Seat seat : kClockwise) {
             const tHand& hand = deal.Hand(seat);
             const tHand& given = fixed.Hand(seat);
