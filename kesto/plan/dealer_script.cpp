@@ -229,9 +229,16 @@ class Scanner {
             token.line = line_;
             token.column = Column();
             if (pos_ == text_.size()) {
-                // The end, just after the last line's last character (a carriage return there
-                // ends the line, not counted in it).
-                const std::string_view last = text_.substr(lineStart_);
+                // The end, just after the last line's last character: a line end closing the
+                // text begins no line, and a carriage return before it is no character of it.
+                std::size_t start = lineStart_;
+                if (start == text_.size() && token.line > 1) {
+                    --token.line;
+                    start = start >= 2 ? text_.rfind('\n', start - 2) : std::string_view::npos;
+                    start = start == std::string_view::npos ? 0 : start + 1;
+                }
+                std::string_view last = text_.substr(start);
+                last = last.substr(0, std::min(last.find('\n'), last.size()));
                 token.column = static_cast<int>(last.size() - (last.ends_with('\r') ? 1 : 0)) + 1;
                 tokens.push_back(token);
                 return true;
