@@ -1,6 +1,7 @@
 #include "kesto/deal/generate.h"
 
 #include <array>
+#include <bit>
 #include <utility>
 
 #include "kesto/deal/random.h"
@@ -28,7 +29,8 @@ FixedCards::FixedCards(const tDeal& fixed) : fixed_(fixed) {
         }
         for (int rank = 2; rank <= kAce; ++rank) {
             if ((held & RankBit(rank)) == 0) {
-                free_[freeCount_++] = static_cast<std::uint8_t>(static_cast<int>(suit) * 16 + rank);
+                free_[freeCount_++] =
+                    static_cast<std::uint8_t>(std::countr_zero(LaneBit(suit, rank)));
             }
         }
     }
@@ -55,11 +57,13 @@ bool GeneratingRun::Next(const FixedCards& cards, tDeal& deal) {
     std::size_t next = 0;
     for (const Seat seat : kClockwise) {
         tHand& hand = deal.Hand(seat);
+        std::uint64_t lanes = hand.Lanes();
         for (int k = 0;
              k < cards.missing_[static_cast<std::size_t>(seat)] && next < cards.freeCount_;
              ++k, ++next) {
-            hand.Holding(static_cast<Suit>(free[next] >> 4)) |= RankBit(free[next] & 15);
+            lanes |= std::uint64_t{1} << free[next];
         }
+        hand.SetLanes(lanes);
     }
     return true;
 }

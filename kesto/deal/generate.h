@@ -27,7 +27,7 @@ class FixedCards {
     friend class GeneratingRun;
 
     tDeal fixed_;
-    std::array<std::uint8_t, kCardsInDeck> free_{};  // the other cards, as suit * 16 + rank
+    std::array<std::uint8_t, kCardsInDeck> free_{};  // the other cards, each as its LaneBit's place
     std::size_t freeCount_ = 0;
     std::array<int, 4> missing_{};  // the cards each hand lacks, by Seat
 };
