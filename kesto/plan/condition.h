@@ -88,6 +88,9 @@ class Condition {
     bool NeverMet(Seat dealer) const;
     // Whether a seat named relative to the dealer takes part.
     bool DependsOnDealer() const;
+    // The seats whose hands the condition reads on a board with this dealer, as bits
+    // 1 << Seat: the figures Meets needs (FiguresOf).
+    unsigned SeatsRead(Seat dealer) const;
     // The steps an evaluation walks: what a check of a deal costs.
     std::size_t StepCount() const { return steps_.size(); }
     // Whether the steps leave exactly one value, with every operand there and no more than

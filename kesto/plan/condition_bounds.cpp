@@ -261,6 +261,16 @@ bool Condition::DependsOnDealer() const {
     });
 }
 
+unsigned Condition::SeatsRead(Seat dealer) const {
+    unsigned seats = 0;
+    for (const Step& step : steps_) {
+        if (Operands(step.op) == 0 && step.op != Op::Number) {
+            seats |= 1u << static_cast<int>(SeatOf(step.seat, dealer));
+        }
+    }
+    return seats;
+}
+
 bool Condition::NeverMet(Seat dealer) const {
     if (!WellFormed()) {
         return true;  // met by no deal

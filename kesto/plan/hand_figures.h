@@ -41,5 +41,7 @@ HandFigures FiguresOf(const tHand& hand);
 // Indexed by Seat (North, East, South, West).
 using DealFigures = std::array<HandFigures, 4>;
 DealFigures FiguresOf(const tDeal& deal);
+// The figures of the hands of these seats only (bits 1 << Seat); the others' stay empty.
+DealFigures FiguresOf(const tDeal& deal, unsigned seats);
 
 }  // namespace kesto

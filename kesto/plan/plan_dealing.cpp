@@ -137,6 +137,7 @@ class PlanRun {
     bool Find(std::size_t line, Seat dealer, tDeal& deal) {
         const Condition& condition = plan_.lines[line].condition;
         const std::uint64_t clockInterval = DealsBetweenClockLooks(condition.StepCount());
+        const unsigned seats = condition.SeatsRead(dealer);
         std::uint64_t sinceClock = clockInterval;  // each board looks at the clock first
         std::uint64_t& tried = result_.progress.dealsTried;
         for (;;) {
@@ -159,7 +160,7 @@ class PlanRun {
                 return Stop(PlanDealing::Outcome::SourceFailed, source_.SourceStatus().Reason());
             }
             ++tried;
-            if (condition.Meets(FiguresOf(deal), dealer)) {
+            if (condition.Meets(FiguresOf(deal, seats), dealer)) {
                 return true;
             }
         }
@@ -234,7 +235,7 @@ class PlanRun {
         std::atomic<int> boardsMade = 0;
         std::atomic<int> streamsEnded = 0;
         std::mutex mutex;
-        std::condition_variable ended;  // a board made, a stream ended or the run stopped
+        std::condition_variable ended;  // a stream ended or the run stopped
         // Set once under the mutex, by Stop; read after every stream has ended.
         std::optional<PlanDealing::Outcome> stopped;  // none: thrown
         std::exception_ptr error;
@@ -263,6 +264,7 @@ class PlanRun {
             const Seat dealer = BoardDealer(firstBoard + static_cast<int>(i));
             const Condition& condition = plan_.lines[line].condition;
             const std::uint64_t clockInterval = DealsBetweenClockLooks(condition.StepCount());
+            const unsigned seats = condition.SeatsRead(dealer);
             std::uint64_t sinceClock = clockInterval;
             tDeal deal;
             for (;;) {
@@ -291,13 +293,12 @@ class PlanRun {
                                 run.SourceStatus().Reason());
                     return end();
                 }
-                if (condition.Meets(FiguresOf(deal), dealer)) {
+                if (condition.Meets(FiguresOf(deal, seats), dealer)) {
                     break;
                 }
             }
             shared.deals[i] = deal;
-            ++shared.boardsMade;
-            shared.ended.notify_all();
+            ++shared.boardsMade;  // reported at the next look, not woken for: boards come fast
         }
         end();
     }
