@@ -362,7 +362,7 @@ TEST_F(BatchTest, ADealerScriptTurnsToEachBoardsDealerUnlessItsSeatsAreFixed) {
     }
 }
 
-// Every plan the help page quotes reads, and deals.
+// Every plan and dealer script the help page quotes reads, and deals.
 TEST_F(BatchTest, TheHelpPagesPlansDeal) {
     const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").value;
     const std::regex quoted(R"(<pre class="plan">([^<]*)</pre>)");
@@ -370,6 +370,7 @@ TEST_F(BatchTest, TheHelpPagesPlansDeal) {
     for (std::sregex_iterator it(page.begin(), page.end(), quoted), end; it != end; ++it, ++plans) {
         std::string plan = std::regex_replace((*it)[1].str(), std::regex("&gt;"), ">");
         plan = std::regex_replace(plan, std::regex("&lt;"), "<");
+        plan = std::regex_replace(plan, std::regex("&amp;"), "&");
         EXPECT_EQ(Run({"--seed", "1", "--generate", "4", "--plan", plan, "--list"}), 0)
             << plan << err_.str();
     }
