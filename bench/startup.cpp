@@ -4,10 +4,7 @@
 // analysis asks for it, so a start without one should cost what the program without the solver
 // costs.
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,52 +21,14 @@
 
 namespace {
 
-struct Figures {
-    double wallMilliseconds = 0;
-    double processorMilliseconds = 0;
-    double peakMegabytes = 0;
-};
-
-// One run of the program: its figures, or a stop when it fails.
-Figures RunOnce(const std::vector<std::string>& command, const std::string& folder) {
-    std::vector<char*> argv;
-    for (const std::string& argument : command) {
-        argv.push_back(const_cast<char*>(argument.c_str()));
-    }
-    argv.push_back(nullptr);
-    std::fflush(stdout);  // else the child writes what is buffered once more
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = ::fork();
-    kesto::bench::Check(child >= 0, "fork");
-    if (child == 0) {
-        if (::chdir(folder.c_str()) == 0 && std::freopen("/dev/null", "w", stdout) != nullptr &&
-            std::freopen("/dev/null", "w", stderr) != nullptr) {
-            ::execv(argv[0], argv.data());
-        }
-        std::_Exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    kesto::bench::Check(::wait4(child, &status, 0, &usage) == child, "wait4");
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s ended with status %d\n", command[0].c_str(), status);
-        std::exit(1);
-    }
-    const auto milliseconds = [](const timeval& time) {
-        return 1000.0 * static_cast<double>(time.tv_sec) +
-               static_cast<double>(time.tv_usec) / 1000.0;
-    };
-    return {std::chrono::duration<double, std::milli>(end - start).count(),
-            milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime),
-            static_cast<double>(usage.ru_maxrss) / 1024.0};
-}
+using Figures = kesto::bench::ProgramFigures;
+using kesto::bench::RunProgram;
 
 // The medians of each figure over the rounds.
 Figures Median(int rounds, const std::vector<std::string>& command, const std::string& folder) {
     std::vector<double> wall, processor, peak;
     for (int i = 0; i < rounds; ++i) {
-        const Figures once = RunOnce(command, folder);
+        const Figures once = RunProgram(command, folder);
         wall.push_back(once.wallMilliseconds);
         processor.push_back(once.processorMilliseconds);
         peak.push_back(once.peakMegabytes);

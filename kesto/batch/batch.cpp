@@ -22,6 +22,7 @@
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/clock.h"
 #include "kesto/platform/error_report.h"
+#include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
 #include "kesto/print/print_options.h"
 #include "kesto/print/print_without_window.h"
@@ -34,6 +35,10 @@ namespace {
 
 constexpr int kGoOn = 0;
 constexpr int kFailed = 1;
+
+// The boards of a plan that is one dealer script without "produce", when --generate does not
+// give their number: as many as dealer itself produces then.
+constexpr int kScriptBoards = 40;
 
 // Saving or printing with neither --generate nor --read (the HTML page has its own message).
 constexpr std::string_view kNoDealsToSave =
@@ -213,34 +218,40 @@ int BatchJob::ReadBoards() {
 // --plan or --plan-file: the plan dialog's OK with the plan, "Deal to a plan" ticked, and Next
 // in generate mode. A plan that cannot be read is a usage error.
 int BatchJob::DealToPlan() {
-    std::string text;
+    PlanChoice choice{.mix = options_.mix, .fixedSeats = options_.fixedSeats};
     if (options_.planFile) {
         StatusOr<std::string> file = ReadPlanFile(*options_.planFile);
         if (!file.status.Ok()) {
             return Failure(file.status.Reason());
         }
-        text = std::move(file.value);
+        choice.text = std::move(file.value);
+        choice.scriptFolder = DirectoryOf(*options_.planFile);
     } else {
-        text = *options_.plan;
+        choice.text = *options_.plan;
     }
-    const PlanReading reading = ReadPlan(text);
+    const PlanReading reading = ReadChosenPlan(choice);
     if (reading.error) {
         return BatchUsageError(
             err_, "the plan cannot be read: " + MessageToUtf8(PlanErrorText(*reading.error)));
     }
-    if (reading.plan.DealsEveryBoard() && !options_.generate) {
-        return BatchUsageError(
-            err_, "a plan of one condition without a count needs --generate N for its boards");
+    const Plan& plan = reading.plan;
+    std::optional<int> boards = options_.generate;
+    if (plan.DealsEveryBoard() && !boards) {
+        if (!plan.HoldsScript()) {
+            return BatchUsageError(
+                err_, "a plan of one condition without a count needs --generate N for its boards");
+        }
+        boards = plan.produce.value_or(kScriptBoards);
     }
-    if (!reading.plan.DealsEveryBoard() && options_.generate) {
-        const int boards = reading.plan.BoardCount(0);
-        err_ << "kesto batch: warning: --generate is ignored: the plan's counts give " << boards
-             << (boards == 1 ? " board.\n" : " boards.\n");
+    if (!plan.DealsEveryBoard() && options_.generate) {
+        const int counted = plan.BoardCount(0);
+        err_ << "kesto batch: warning: --generate is ignored: the plan's counts give " << counted
+             << (counted == 1 ? " board.\n" : " boards.\n");
     }
-    main_.PlanDlgOk({.text = text, .mix = options_.mix});
+    main_.PlanDlgOk(choice);
     main_.RadioGroup1Click(DealSource::Generate);
-    if (options_.generate) {
-        main_.UpDown1Change(*options_.generate);
+    if (boards) {
+        main_.UpDown1Change(*boards);
     }
     main_.NextBtnClick();
     // Anything else has been said: too rare a plan, or the secure source failed.

@@ -83,18 +83,27 @@ constexpr BatchOption kBatchOptions[] = {
      .help = "deal only boards that meet the plan, as \"Deal to a plan\":\n"
              "its lines \"count: condition\" separated by newlines deal\n"
              "the sum of their counts; a single condition without a\n"
-             "count deals --generate N boards"},
+             "count deals --generate N boards; a line \"count: script\n"
+             "FILE\" takes its condition from a dealer script"},
     {.name = "--plan-file",
      .value = "FILE",
      .what = "a file name",
      .set = SetText{[](BatchOptions& o, const std::string& v) { o.planFile = v; }},
      .emptyIsMissing = true,
      .help = "the same, with the plan read from a text file, ANSI or\n"
-             "UTF-8"},
+             "UTF-8; script files are found beside it. A file that\n"
+             "holds a dealer script (condition, produce, predeal ...)\n"
+             "deals it as one theme: --generate N boards, else its\n"
+             "produce N, else 40; its seats turn to each board's dealer"},
     {.name = "--mix",
      .set = SetSwitch{[](BatchOptions& o) { o.mix = true; }},
      .help = "with a plan: the boards of all its lines in a random\n"
              "order, as \"Mix the themes\"; without it, line by line"},
+    {.name = "--fixed-seats",
+     .set = SetSwitch{[](BatchOptions& o) { o.fixedSeats = true; }},
+     .help = "with a plan: keep the compass seats of its dealer scripts\n"
+             "as written, as \"Keep the script's seats as written\";\n"
+             "the boards keep their usual dealers"},
     {.name = "--read",
      .value = "FILE",
      .what = "a file name",
@@ -289,6 +298,8 @@ constexpr Conflict kConflicts[] = {
      "--plan or --plan-file and --read cannot go together"},
     {[](const BatchOptions& o) { return o.mix && !o.plan && !o.planFile; },
      "--mix goes with --plan or --plan-file"},
+    {[](const BatchOptions& o) { return o.fixedSeats && !o.plan && !o.planFile; },
+     "--fixed-seats goes with --plan or --plan-file"},
     {[](const BatchOptions& o) { return (o.stats || o.gifLocation) && !o.html; },
      "--stats and --gif-location go with --html"},
     {[](const BatchOptions& o) {

@@ -20,9 +20,11 @@ struct BatchOptions {
     std::optional<int> generate;
     bool secure = false;
     std::optional<std::string> read;
-    // --plan TEXT (Windows-1252, lines separated by "\n") or --plan-file FILE, and --mix.
+    // --plan TEXT (Windows-1252, lines separated by "\n") or --plan-file FILE, --mix and
+    // --fixed-seats.
     std::optional<std::string> plan, planFile;
     bool mix = false;
+    bool fixedSeats = false;
     std::optional<std::string> header1, header2;
     std::optional<std::string> language;
     std::vector<std::string> saves;

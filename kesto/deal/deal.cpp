@@ -1,5 +1,8 @@
 #include "kesto/deal/deal.h"
 
+#include <array>
+#include <cstdint>
+
 #include "kesto/deal/deck.h"
 
 namespace kesto {
@@ -10,14 +13,26 @@ tDeal tDeal::CreateRandom(TDeck& sharedDeck, RandomGenerator& random) {
 }
 
 tDeal tDeal::DealFrom(const TDeck& deck) {
+    // Each card number's bit in tHand::Lanes, looked up: every deal a plan tries is dealt here.
+    static constexpr auto kLaneBits = [] {
+        std::array<std::uint64_t, kCardsInDeck + 1> bits{};
+        for (int number = 1; number <= kCardsInDeck; ++number) {
+            tHand hand;
+            hand.AddCard(number);
+            bits[static_cast<std::size_t>(number)] = hand.Lanes();
+        }
+        return bits;
+    }();
     tDeal deal;
     // Positions 1..13 North, 14..26 South, 27..39 East, 40..52 West.
     tHand* const receivers[] = {&deal.North, &deal.South, &deal.East, &deal.West};
     int position = 1;
     for (tHand* hand : receivers) {
+        std::uint64_t lanes = 0;
         for (int i = 0; i < kCardsInHand; ++i, ++position) {
-            hand->AddCard(deck.CardAt(position));
+            lanes |= kLaneBits[static_cast<std::size_t>(deck.CardAt(position))];
         }
+        hand->SetLanes(lanes);
     }
     return deal;
 }

@@ -2,48 +2,10 @@
 
 #include <array>
 
-#include "kesto/deal/card.h"
-
 namespace kesto {
-
-tSuitSet tHand::Holding(Suit suit) const {
-    switch (suit) {
-        case Suit::Spades:
-            return spades;
-        case Suit::Hearts:
-            return hearts;
-        case Suit::Diamonds:
-            return diamonds;
-        case Suit::Clubs:
-            return clubs;
-    }
-    return 0;
-}
-
-tSuitSet& tHand::Holding(Suit suit) {
-    switch (suit) {
-        case Suit::Spades:
-            return spades;
-        case Suit::Hearts:
-            return hearts;
-        case Suit::Diamonds:
-            return diamonds;
-        case Suit::Clubs:
-            break;
-    }
-    return clubs;
-}
 
 void tHand::Clear() {
     spades = hearts = diamonds = clubs = 0;
-}
-
-void tHand::AddCard(int cardNumber) {
-    // Clubs, diamonds, hearts, spades: the fields in reverse order of the card-number blocks.
-    static constexpr tSuitSet tHand::*kBlocks[] = {&tHand::clubs, &tHand::diamonds, &tHand::hearts,
-                                                   &tHand::spades};
-    const Card card = CardFromNumber(cardNumber);
-    this->*kBlocks[(cardNumber - 1) / 13] |= RankBit(card.rank);
 }
 
 int tHand::CardCount() const {

@@ -8,9 +8,20 @@ void RandomGenerator::SeedFromClock(const Clock& clock) {
     RandomState = clock.MillisecondsSinceMidnightUtc();
 }
 
-std::uint32_t RandomGenerator::RandomBelow(std::uint32_t n) {
-    RandomState = RandomState * 0x08088405u + 1u;  // wraps mod 2^32
-    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(RandomState) * n) >> 32);
+void RandomGenerator::Skip(std::uint64_t draws) {
+    // The step s -> m s + c applied 2^k times is s -> M s + C; combine those the bits of draws
+    // name (all mod 2^32).
+    std::uint32_t multiplier = 1, increment = 0;
+    std::uint32_t stepMultiplier = kMultiplier, stepIncrement = 1;
+    for (; draws > 0; draws >>= 1) {
+        if ((draws & 1) != 0) {
+            multiplier *= stepMultiplier;
+            increment = increment * stepMultiplier + stepIncrement;
+        }
+        stepIncrement = (stepMultiplier + 1) * stepIncrement;
+        stepMultiplier *= stepMultiplier;
+    }
+    RandomState = multiplier * RandomState + increment;
 }
 
 }  // namespace kesto

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 
@@ -20,6 +21,12 @@ class SecureRandom {
 
     SecureRandom();  // the system's source (ReadSystemRandom)
     explicit SecureRandom(Source source);
+
+    // A generator that draws from the same source with a buffer of its own, for another
+    // thread (the source must take calls from several threads, as the system's does).
+    std::unique_ptr<SecureRandom> Sibling() const {
+        return std::make_unique<SecureRandom>(source_);
+    }
 
     // Uniform in 0..n-1, for n from 1; nullopt once the source has failed (SourceStatus says why).
     std::optional<std::uint32_t> Below(std::uint32_t n);

@@ -1,7 +1,5 @@
 #include "kesto/deal/suit.h"
 
-#include <bit>
-
 namespace kesto {
 
 int RankOfCharacter(char c) {
@@ -24,10 +22,6 @@ int RankOfCharacter(char c) {
         default:
             return (c >= '2' && c <= '9') ? c - '0' : 0;
     }
-}
-
-int SuitLength(tSuitSet holding) {
-    return std::popcount(static_cast<unsigned>(holding & kAllRanks));
 }
 
 std::string SuitText(tSuitSet holding, std::string_view tenText) {

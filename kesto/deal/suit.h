@@ -27,8 +27,15 @@ inline constexpr tSuitSet kAllRanks = 0x7FFC;
 // other character.
 int RankOfCharacter(char c);
 
-// Number of ranks 2..14 present.
-int SuitLength(tSuitSet holding);
+// Number of ranks 2..14 present. Inline and without the processor's bit count, which the
+// build does not assume: a plan counts millions of hands.
+constexpr int SuitLength(tSuitSet holding) {
+    unsigned bits = holding & kAllRanks;
+    bits = bits - ((bits >> 1) & 0x5555u);
+    bits = (bits & 0x3333u) + ((bits >> 2) & 0x3333u);
+    bits = (bits + (bits >> 4)) & 0x0F0Fu;
+    return static_cast<int>((bits + (bits >> 8)) & 0x1Fu);
+}
 
 // High-card points: ace 4, king 3, queen 2, jack 1. Inline, as a plan counts them in
 // millions of hands.
@@ -40,6 +47,26 @@ constexpr int SuitPoints(tSuitSet holding) {
 constexpr int SuitControls(tSuitSet holding) {
     const int top = holding >> kJack;
     return ((top >> 2) & 1) + 2 * ((top >> 3) & 1);
+}
+
+// Losing tricks, counted as the dealer program counts them: a void none; a singleton one, none
+// for the ace; a doubleton two, one with the ace or the king, none with both; a longer suit
+// three, less one for each of the ace, king and queen.
+constexpr int SuitLosers(tSuitSet holding) {
+    const int length = SuitLength(holding);
+    const bool ace = (holding & RankBit(kAce)) != 0;
+    const bool king = (holding & RankBit(kKing)) != 0;
+    const bool queen = (holding & RankBit(kQueen)) != 0;
+    switch (length) {
+        case 0:
+            return 0;
+        case 1:
+            return ace ? 0 : 1;
+        case 2:
+            return 2 - (ace ? 1 : 0) - (king ? 1 : 0);
+        default:
+            return 3 - (ace ? 1 : 0) - (king ? 1 : 0) - (queen ? 1 : 0);
+    }
 }
 
 // "A", "K", "Q", "J", the ten text (first two characters only), then 9 down to 2.

@@ -38,24 +38,43 @@ constexpr const char* kWorkedPlan =
     "8: hcp(dealer) 15-17 and balanced(dealer)\n"
     "4: hearts(dealer) >= 6 and hcp(dealer) 5-10 and hcp(partner) <= 12";
 
+QString BoardsWord(int boards) {
+    return boards == 1 ? QString("1 board") : QString("%1 boards").arg(boards);
+}
+
 // What the reader says of the plan: where it cannot be read, or how many boards it deals.
 QString BoardsText(const PlanReading& reading, int dealsAsked) {
     if (reading.error) {
         return ToQString(PlanErrorText(*reading.error));
     }
-    const int boards = reading.plan.BoardCount(dealsAsked);
-    return QString(reading.plan.DealsEveryBoard()
-                       ? "The plan deals %1, the number of random deals to generate, every "
-                         "one meeting this condition."
+    const Plan& plan = reading.plan;
+    if (plan.DealsEveryBoard() && plan.produce) {
+        return QString(
+                   "The dealer script deals %1, as its produce says; the number of random "
+                   "deals to generate takes it, and may be changed there.")
+            .arg(BoardsWord(*plan.produce));
+    }
+    return QString(plan.DealsEveryBoard()
+                       ? (plan.HoldsScript()
+                              ? "The dealer script deals %1, the number of random deals to "
+                                "generate."
+                              : "The plan deals %1, the number of random deals to generate, "
+                                "every one meeting this condition.")
                        : "The plan deals %1, the sum of its counts.")
-        .arg(boards == 1 ? QString("1 board") : QString("%1 boards").arg(boards));
+        .arg(BoardsWord(plan.BoardCount(dealsAsked)));
 }
 
 class PlanDialog : public QDialog {
   public:
     PlanDialog(QWidget* parent, const PlanChoice& current, int dealsAsked);
 
-    PlanChoice Chosen() const { return {FromQString(edit_->toPlainText()), mix_->isChecked()}; }
+    PlanChoice Chosen() const {
+        PlanChoice chosen = folder_;
+        chosen.text = FromQString(edit_->toPlainText());
+        chosen.mix = mix_->isChecked();
+        chosen.fixedSeats = fixedSeats_->isChecked();
+        return chosen;
+    }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -73,10 +92,12 @@ class PlanDialog : public QDialog {
     void GrowOdds();
 
     const int dealsAsked_;
+    const PlanChoice folder_;  // the plan's folder for script files; nothing else of it is read
     QPlainTextEdit* edit_ = nullptr;
     QLabel* error_ = nullptr;
     QLabel* odds_ = nullptr;
     QCheckBox* mix_ = nullptr;
+    QCheckBox* fixedSeats_ = nullptr;
     QPushButton* ok_ = nullptr;
     std::optional<PlanError> place_;  // where the plan cannot be read
     QTimer oddsDelay_;
@@ -87,7 +108,7 @@ class PlanDialog : public QDialog {
 };
 
 PlanDialog::PlanDialog(QWidget* parent, const PlanChoice& current, int dealsAsked)
-    : QDialog(parent), dealsAsked_(dealsAsked) {
+    : QDialog(parent), dealsAsked_(dealsAsked), folder_({.scriptFolder = current.scriptFolder}) {
     Build(current);
     // Reading follows every key; the odds, which try many deals, wait for a pause and then
     // grow in short steps, so that typing goes on meanwhile.
@@ -96,6 +117,7 @@ PlanDialog::PlanDialog(QWidget* parent, const PlanChoice& current, int dealsAske
     connect(&oddsDelay_, &QTimer::timeout, this, [this] { StartOdds(); });
     connect(&oddsSteps_, &QTimer::timeout, this, [this] { GrowOdds(); });
     connect(edit_, &QPlainTextEdit::textChanged, this, [this] { Read(); });
+    connect(fixedSeats_, &QCheckBox::toggled, this, [this] { Read(); });
     Read();
     edit_->setFocus();
     if (place_) {
@@ -131,6 +153,12 @@ void PlanDialog::Build(const PlanChoice& current) {
     mix_ = new QCheckBox("Mix the &themes", this);
     mix_->setObjectName("MixCheckBox");
     mix_->setChecked(current.mix);
+    fixedSeats_ = new QCheckBox("Keep the script's seats as written", this);
+    fixedSeats_->setObjectName("FixedSeatsCheckBox");
+    fixedSeats_->setChecked(current.fixedSeats);
+    fixedSeats_->setToolTip(
+        "A dealer script's seats turn so that its dealer sits in each board's dealer seat; "
+        "ticked, they stay as written and the boards keep their usual dealers.");
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     ok_ = buttons->button(QDialogButtonBox::Ok);
@@ -138,7 +166,7 @@ void PlanDialog::Build(const PlanChoice& current) {
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");
     buttons->button(QDialogButtonBox::Help)->setObjectName("HelpBtn");
     for (QWidget* widget :
-         std::initializer_list<QWidget*>{label, edit_, error_, odds_, mix_, buttons}) {
+         std::initializer_list<QWidget*>{label, edit_, error_, odds_, mix_, fixedSeats_, buttons}) {
         layout->addWidget(widget);
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -158,7 +186,9 @@ void PlanDialog::keyPressEvent(QKeyEvent* event) {
 
 void PlanDialog::Read() {
     const QString text = edit_->toPlainText();
-    const PlanReading reading = ReadPlan(FromQString(text));
+    const PlanReading reading = ReadChosenPlan(Chosen());
+    // The box means something only for a plan that holds a dealer script.
+    fixedSeats_->setEnabled(!reading.error && reading.plan.HoldsScript());
     // An empty plan is no mistake: the worked plan shows what to write.
     place_ = text.isEmpty() ? std::nullopt : reading.error;
     error_->setText(text.isEmpty() ? QString() : BoardsText(reading, dealsAsked_));
@@ -218,7 +248,7 @@ void PlanDialog::AcceptIfReadable() {
 }
 
 void PlanDialog::StartOdds() {
-    PlanReading reading = ReadPlan(FromQString(edit_->toPlainText()));
+    PlanReading reading = ReadChosenPlan(Chosen());
     if (reading.error) {
         return;
     }

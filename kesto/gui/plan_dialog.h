@@ -19,10 +19,12 @@ inline constexpr int kPlanOddsStepMs = 30;
 // of it as it is typed ("PlanError": the place it cannot be read, which the text marks with a
 // wavy underline, or how many boards it deals for dealsAsked), how often a random deal meets
 // each line ("PlanOdds", more exact as its sample grows for a few seconds), "Mix the &themes"
-// ("MixCheckBox"), OK ("OkBtn", enabled only while the plan can be read), Cancel ("CancelBtn")
-// and Help ("HelpBtn": the manual's "Dealing to a plan"). Ctrl+Enter presses OK; while the
-// plan cannot be read it moves the cursor to the marked place instead, where the dialog also
-// opens. Nullopt after Cancel; otherwise the plan's text and mix, ticked.
+// ("MixCheckBox"), "Keep the script's seats as written" ("FixedSeatsCheckBox", enabled while
+// the plan holds a dealer script), OK ("OkBtn", enabled only while the plan can be read),
+// Cancel ("CancelBtn") and Help ("HelpBtn": the manual's "Dealing to a plan"). Ctrl+Enter
+// presses OK; while the plan cannot be read it moves the cursor to the marked place instead,
+// where the dialog also opens. Script files are read from current's folder. Nullopt after
+// Cancel; otherwise the plan's text and boxes, ticked.
 std::optional<PlanChoice> RunPlanDialog(QWidget* parent, const PlanChoice& current, int dealsAsked);
 
 // The documentation's picture of the dialog on a plan it cannot read, the place marked; false

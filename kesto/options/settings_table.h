@@ -149,10 +149,11 @@ inline constexpr StringSetting kUserLanguage{"UserLanguage", "English"};
 inline constexpr StringSetting kPrinterName{"PrinterName", ""};
 inline constexpr StringSetting kPdfFolder{"PdfFolder", ""};
 
-// The plan dialog: the plan last kept with OK (its lines separated by "\n") and its "Mix the
-// themes" box.
+// The plan dialog: the plan last kept with OK (its lines separated by "\n"), its "Mix the
+// themes" box and its "Keep the script's seats as written" box.
 inline constexpr StringSetting kPlan{"Plan", ""};
 inline constexpr BoolSetting kPlanMix{"PlanMix", false};
+inline constexpr BoolSetting kPlanFixedSeats{"PlanFixedSeats", false};
 
 // The settings of one font slot (font_slots.h), in slot order; symbols is null for the slots
 // that print no suit symbols.
@@ -228,6 +229,7 @@ inline constexpr SettingEntry kAllSettings[] = {
     &kPdfFolder,
     &kPlan,
     &kPlanMix,
+    &kPlanFixedSeats,
 };
 
 }  // namespace kesto

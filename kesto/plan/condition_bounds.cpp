@@ -167,10 +167,12 @@ Value Compared(const Value& a, Comparison op, const Value& b) {
     return TestValue(false);
 }
 
-// The most of a figure one hand holds, and what the four hands hold together.
+// The most of a figure one hand holds, and what the four hands hold together: exactly, or
+// (losers) at most.
 struct Limits {
     Amount perHand;
     Amount total;
+    bool exactTotal = true;
 };
 
 Limits LimitsOf(Figure figure) {
@@ -179,6 +181,8 @@ Limits LimitsOf(Figure figure) {
             return {37, 40};
         case Figure::Controls:
             return {12, 12};
+        case Figure::Losers:
+            return {12, 48, false};
         default:
             return {kCardsInHand, kCardsInHand};
     }
@@ -196,7 +200,7 @@ bool MayBeMet(const std::vector<Bound>& bounds) {
         auto& lo = low[static_cast<std::size_t>(f)];
         auto& hi = high[static_cast<std::size_t>(f)];
         for (unsigned m = 0; m <= kAllSeats; ++m) {
-            lo[m] = m == kAllSeats ? limits.total : 0;
+            lo[m] = m == kAllSeats && limits.exactTotal ? limits.total : 0;
             hi[m] = std::min(std::popcount(m) * limits.perHand, limits.total);
         }
         for (const Bound& bound : bounds) {
@@ -253,12 +257,22 @@ Value Joined(Value a, Value b, bool both) {
 
 bool Condition::DependsOnDealer() const {
     return std::any_of(steps_.begin(), steps_.end(), [](const Step& step) {
-        return (step.op == Op::Figure || step.op == Op::Shape) && step.seat >= SeatName::Dealer;
+        return Operands(step.op) == 0 && step.op != Op::Number && step.seat >= SeatName::Dealer;
     });
 }
 
+unsigned Condition::SeatsRead(Seat dealer) const {
+    unsigned seats = 0;
+    for (const Step& step : steps_) {
+        if (Operands(step.op) == 0 && step.op != Op::Number) {
+            seats |= 1u << static_cast<int>(SeatOf(step.seat, dealer));
+        }
+    }
+    return seats;
+}
+
 bool Condition::NeverMet(Seat dealer) const {
-    if (broken_ || depth_ != 1) {
+    if (!WellFormed()) {
         return true;  // met by no deal
     }
     std::vector<Value> stack;
@@ -275,6 +289,10 @@ bool Condition::NeverMet(Seat dealer) const {
             case Op::Figure:
                 stack.push_back(SumValue(step.figure, SeatOf(step.seat, dealer)));
                 break;
+            case Op::SuitFigure:
+            case Op::Points:
+                stack.push_back({});  // nothing known
+                break;
             case Op::Add:
             case Op::Subtract: {
                 const Value b = pop();
@@ -282,6 +300,19 @@ bool Condition::NeverMet(Seat dealer) const {
                 stack.push_back(Added(a, b, step.op == Op::Add ? 1 : -1));
                 break;
             }
+            case Op::Multiply:
+            case Op::Divide:
+            case Op::Remainder:
+                pop();
+                pop();
+                stack.push_back({});
+                break;
+            case Op::Choose:
+                pop();
+                pop();
+                pop();
+                stack.push_back({});
+                break;
             case Op::Equal:
             case Op::NotEqual:
             case Op::Less:
@@ -303,6 +334,7 @@ bool Condition::NeverMet(Seat dealer) const {
                 break;
             }
             case Op::Shape:
+            case Op::HasCard:
                 stack.push_back(TestValue(false));
                 break;
             case Op::And:

@@ -16,6 +16,11 @@ std::uint64_t DealsBetweenClockLooks(std::size_t conditionSteps) {
     return std::max<std::uint64_t>(1, kClockInterval / (kStepsOfADeal + conditionSteps));
 }
 
+bool Plan::HoldsScript() const {
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const PlanLine& line) { return line.script; });
+}
+
 std::vector<int> Plan::BoardsOfLines(int dealsAsked) const {
     std::vector<int> boards;
     for (const PlanLine& line : lines) {

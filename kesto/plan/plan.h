@@ -23,13 +23,23 @@ struct PlanLine {
     int lineNumber = 0;        // in the plan's text, from 1
     std::optional<int> count;  // none: the plan's one line (DealsEveryBoard)
     Condition condition;
+    // The cards dealt to their seats before the rest (fixed_cards.h): the condition's
+    // RequiredCards, and a dealer script's predealt cards.
+    std::vector<FixedCard> fixedCards;
+    bool script = false;  // the line's condition is a dealer script's
 };
 
 struct Plan {
     std::vector<PlanLine> lines;
+    // A plan that is one dealer script (or one script line without a count): its "produce N",
+    // the boards it deals when nothing else gives their number.
+    std::optional<int> produce;
 
     // A plan of one line without a count: every board asked for meets its condition.
     bool DealsEveryBoard() const { return lines.size() == 1 && !lines.front().count; }
+    // Some line is a dealer script's. Such a plan deals on several threads at once, each from a
+    // stream of its own (plan_dealing.h); a plan of Kesto's own lines deals as it always has.
+    bool HoldsScript() const;
 
     // The counts' sum, or dealsAsked for a plan of one line without a count.
     int BoardCount(int dealsAsked) const;

@@ -30,8 +30,13 @@ struct PlanProgress {
 // How many deals are tried between two progress reports while a board is looked for.
 inline constexpr std::uint64_t kPlanProgressInterval = 1 << 16;
 
+// The streams a plan that holds a dealer script is dealt from, each on a thread of its own
+// (GeneratingStreams): the same number on every machine, so that a seed gives the same boards.
+inline constexpr int kPlanStreams = 4;
+
 // Called on the dealing thread after each board made and every kPlanProgressInterval deals
-// tried; returning false cancels the run.
+// tried (a plan dealt in streams: every few hundredths of a second while they deal); returning
+// false cancels the run.
 using PlanProgressReport = std::function<bool(const PlanProgress&)>;
 
 struct PlanDealingOptions {
@@ -58,7 +63,9 @@ struct PlanDealing {
 // Appends the plan's boards, dealt by the run, to the board set, which the caller has emptied
 // (board number = position + 1). Without mix, line 1's boards come first, then line 2's, and
 // so on; with mix, the order of the boards is drawn first, from the same run, so a seeded run
-// repeats either way. Anything but Ok leaves the board set as it was.
+// repeats either way. A line's fixed cards are dealt to their seats first and the other cards
+// at random. A plan that holds a dealer script is dealt in kPlanStreams streams split from the
+// run. Anything but Ok leaves the board set as it was.
 PlanDealing DealToPlan(tBoardSet& boardSet, const Plan& plan, const PlanDealingOptions& options,
                        GeneratingRun& run);
 

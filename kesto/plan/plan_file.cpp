@@ -1,5 +1,7 @@
 #include "kesto/plan/plan_file.h"
 
+#include <utility>
+
 #include "kesto/plan/number_text.h"
 #include "kesto/platform/file_io.h"
 #include "kesto/platform/text_encoding.h"
@@ -29,6 +31,12 @@ StatusOr<std::string> ReadPlanFile(const std::string& fileName) {
                                 "as ANSI (Windows-1252) or UTF-8.")};
     }
     return {FileTextAsWindows1252(file.value), {}};
+}
+
+ScriptFileReader ScriptFilesIn(std::string folder) {
+    return [folder = std::move(folder)](const std::string& fileName) {
+        return ReadPlanFile(fileName.starts_with('/') ? fileName : folder + fileName);
+    };
 }
 
 }  // namespace kesto

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 
+#include "kesto/plan/plan_reader.h"
 #include "kesto/platform/status.h"
 
 namespace kesto {
@@ -16,5 +17,9 @@ inline constexpr std::size_t kMaxPlanFileBytes = 1'000'000;
 // when it cannot be opened or read, is not a regular file (a folder, a device, a named pipe:
 // nothing waits for a writer), holds more than kMaxPlanFileBytes or is saved as UTF-16.
 StatusOr<std::string> ReadPlanFile(const std::string& fileName);
+
+// Reads the files of a plan's "script FILE" lines through ReadPlanFile, a name that is not
+// absolute taken in folder ("" the current folder; a non-empty folder ends in "/").
+ScriptFileReader ScriptFilesIn(std::string folder);
 
 }  // namespace kesto

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "kesto/plan/fixed_cards.h"
 #include "kesto/plan/number_text.h"
 
 namespace kesto {
@@ -58,11 +59,20 @@ std::string SeatList(const std::vector<Seat>& seats) {
 
 }  // namespace
 
+OddsSample::FixedCardsSample::FixedCardsSample(const PlanLine& line) : random(kSampleSeed) {
+    for (const Seat dealer : kClockwise) {
+        fixed.emplace_back(FixedHands(line.fixedCards, dealer));
+    }
+}
+
 OddsSample::OddsSample(const Plan& plan)
     : plan_(plan), random_(kSampleSeed), odds_(plan.lines.size()) {
     for (std::size_t line = 0; line < plan.lines.size(); ++line) {
-        const Condition& condition = plan.lines[line].condition;
-        dependsOnDealer_.push_back(condition.DependsOnDealer());
+        const PlanLine& planLine = plan.lines[line];
+        const Condition& condition = planLine.condition;
+        fixedCards_.push_back(
+            planLine.fixedCards.empty() ? nullptr : std::make_unique<FixedCardsSample>(planLine));
+        dependsOnDealer_.push_back(condition.DependsOnDealer() || fixedCards_.back());
         conditionSteps_ += condition.StepCount() * (dependsOnDealer_.back() ? 4 : 1);
         for (const Seat dealer : kClockwise) {
             odds_[line].never[static_cast<std::size_t>(dealer)] = condition.NeverMet(dealer);
@@ -85,10 +95,18 @@ bool OddsSample::Grow(const OddsBudget& budget) {
             const Condition& condition = plan_.lines[line].condition;
             const bool depends = dependsOnDealer_[line];
             const bool metWithAnyDealer = !depends && condition.Meets(figures, Seat::North);
+            FixedCardsSample* const sample = fixedCards_[line].get();
             for (const Seat dealer : kClockwise) {
                 LineOdds& odds = odds_[line].byDealer[static_cast<std::size_t>(dealer)];
                 ++odds.tried;
-                if (depends ? condition.Meets(figures, dealer) : metWithAnyDealer) {
+                tDeal withCards;
+                if (sample != nullptr) {
+                    sample->run.Next(sample->fixed[static_cast<std::size_t>(dealer)], withCards);
+                }
+                const bool met = !depends ? metWithAnyDealer
+                                 : sample ? condition.Meets(FiguresOf(withCards), dealer)
+                                          : condition.Meets(figures, dealer);
+                if (met) {
                     ++odds.met;
                 }
             }

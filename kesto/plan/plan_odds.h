@@ -6,6 +6,7 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,15 @@ class OddsSample {
     const std::vector<PlanLineOdds>& Odds() const { return odds_; }
 
   private:
+    // A line with fixed cards tries deals with those cards in place, from a generator of its
+    // own, for each dealer: its figure too stays put while another line is edited.
+    struct FixedCardsSample {
+        explicit FixedCardsSample(const PlanLine& line);
+        std::vector<FixedCards> fixed;  // by the board's dealer
+        RandomGenerator random;
+        GeneratingRun run{random};
+    };
+
     bool Complete() const;
 
     const Plan& plan_;
@@ -59,6 +69,7 @@ class OddsSample {
     RandomGenerator random_;
     GeneratingRun run_{random_};
     std::vector<PlanLineOdds> odds_;
+    std::vector<std::unique_ptr<FixedCardsSample>> fixedCards_;  // per line; null without any
 };
 
 // "about 1 deal in 40", "about 7 deals in 10", "nearly every deal", "every deal", or, for a

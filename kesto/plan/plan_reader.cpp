@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "kesto/plan/fixed_cards.h"
 #include "kesto/platform/ascii_text.h"
 
 namespace kesto {
@@ -11,9 +12,15 @@ namespace kesto {
 namespace {
 
 constexpr std::string_view kTestExpected =
-    "a test (such as hcp(N) >= 12, balanced(S) or shape(E) = 5431) was expected";
+    "a test (such as hcp(N) >= 12, balanced(S), shape(E) = 5431 or hascard(W, SA)) was "
+    "expected";
 constexpr std::string_view kValueExpected =
-    "a value (a whole number, hcp, controls, spades, hearts, diamonds or clubs) was expected";
+    "a value (a whole number, hcp, controls, losers, spades, hearts, diamonds or clubs) was "
+    "expected";
+constexpr std::string_view kSuitExpected =
+    "a suit (spades, hearts, diamonds or clubs) was expected";
+constexpr std::string_view kCardExpected =
+    "a card, suit then rank (such as SA, HT or C9), was expected";
 constexpr std::string_view kSeatExpected =
     "a seat (N, E, S, W, dealer, lho, partner, rho) was expected";
 constexpr std::string_view kComparisonExpected =
@@ -33,12 +40,25 @@ constexpr std::pair<std::string_view, SeatName> kSeatWords[] = {
 };
 
 constexpr std::pair<std::string_view, Figure> kFigureWords[] = {
-    {"hcp", Figure::Hcp},       {"controls", Figure::Controls}, {"spades", Figure::Spades},
-    {"hearts", Figure::Hearts}, {"diamonds", Figure::Diamonds}, {"clubs", Figure::Clubs},
+    {"hcp", Figure::Hcp},       {"controls", Figure::Controls}, {"losers", Figure::Losers},
+    {"spades", Figure::Spades}, {"hearts", Figure::Hearts},     {"diamonds", Figure::Diamonds},
+    {"clubs", Figure::Clubs},
 };
 
-constexpr std::string_view kOtherWords[] = {"balanced", "semibalanced", "shape", "any",
-                                            "and",      "or",           "not"};
+constexpr std::pair<std::string_view, Suit> kSuitWords[] = {
+    {"spades", Suit::Spades}, {"spade", Suit::Spades},      {"hearts", Suit::Hearts},
+    {"heart", Suit::Hearts},  {"diamonds", Suit::Diamonds}, {"diamond", Suit::Diamonds},
+    {"clubs", Suit::Clubs},   {"club", Suit::Clubs},
+};
+
+constexpr std::string_view kOtherWords[] = {"balanced", "semibalanced", "shape",   "any",   "and",
+                                            "or",       "not",          "hascard", "script"};
+
+// A seat name as a plan writes it, for messages.
+std::string SeatNameWord(SeatName name) {
+    constexpr std::string_view kWords[] = {"N", "E", "S", "W", "dealer", "lho", "partner", "rho"};
+    return std::string(kWords[static_cast<int>(name)]);
+}
 
 // The comparisons, longest sign first so that "<=" is not read as "<".
 constexpr std::pair<std::string_view, Comparison> kComparisons[] = {
@@ -62,6 +82,7 @@ std::optional<T> Find(const std::pair<std::string_view, T> (&table)[N], std::str
 
 bool IsKnownWord(std::string_view lowerWord) {
     return Find(kSeatWords, lowerWord) || Find(kFigureWords, lowerWord) ||
+           Find(kSuitWords, lowerWord) ||
            std::find(std::begin(kOtherWords), std::end(kOtherWords), lowerWord) !=
                std::end(kOtherWords);
 }
@@ -108,6 +129,28 @@ class LineParser {
                         "a count from 1 to " + std::to_string(kMaxPlanBoards) + " was expected");
         }
         count = value;
+        return true;
+    }
+
+    // "script FILE" as the rest of the line: the file's name as written (quotes taken off) and
+    // where it begins; nothing when the line holds a condition.
+    bool ReadScriptName(std::optional<std::string>& file, std::size_t& at) {
+        const std::size_t word = FirstCharacterFrom(pos_);
+        constexpr std::string_view kScript = "script";
+        if (!StartsWithIgnoringCase(line_.substr(word), kScript) ||
+            (word + kScript.size() < line_.size() && !IsSpaceOrTab(line_[word + kScript.size()]))) {
+            return true;
+        }
+        at = FirstCharacterFrom(word + kScript.size());
+        std::string_view name = TrimRight(line_.substr(at), IsSpaceOrTab);
+        if (name.size() >= 2 && name.front() == '"' && name.back() == '"') {
+            name = name.substr(1, name.size() - 2);
+        }
+        if (name.empty()) {
+            return Fail(at, "the name of a file that holds a dealer script was expected");
+        }
+        file = std::string(name);
+        pos_ = line_.size();
         return true;
     }
 
@@ -309,6 +352,9 @@ class LineParser {
         if (word == "shape") {
             return ReadShapeTest(condition);
         }
+        if (word == "hascard") {
+            return ReadHasCardTest(condition);
+        }
         return FailAtWord(start, written, kTestExpected);
     }
 
@@ -411,10 +457,17 @@ class LineParser {
         }
         pos_ += written.size();
         SeatName seat{};
-        if (!ReadSeatInParentheses(seat)) {
+        std::optional<Suit> suit;
+        const bool ofSuit =
+            *figure == Figure::Hcp || *figure == Figure::Controls || *figure == Figure::Losers;
+        if (!(ofSuit ? ReadSeatAndSuit(seat, suit) : ReadSeatInParentheses(seat))) {
             return false;
         }
-        condition.PushFigure(seat, *figure);
+        if (suit) {
+            condition.PushSuitFigure(seat, *suit, *figure);
+        } else {
+            condition.PushFigure(seat, *figure);
+        }
         return true;
     }
 
@@ -433,9 +486,11 @@ class LineParser {
     }
 
     bool ReadSeatInParentheses(SeatName& seat) {
-        if (!Expect('(', "\"(\" was expected")) {
-            return false;
-        }
+        return Expect('(', "\"(\" was expected") && ReadSeat(seat) &&
+               Expect(')', "\")\" was expected");
+    }
+
+    bool ReadSeat(SeatName& seat) {
         SkipSpaces();
         const std::size_t start = pos_;
         const std::string_view written = PeekWord();
@@ -445,6 +500,51 @@ class LineParser {
         }
         pos_ += written.size();
         seat = *found;
+        return true;
+    }
+
+    // "(seat)" or "(seat, suit)".
+    bool ReadSeatAndSuit(SeatName& seat, std::optional<Suit>& suit) {
+        if (!Expect('(', "\"(\" was expected") || !ReadSeat(seat)) {
+            return false;
+        }
+        SkipSpaces();
+        if (Peek() == ',') {
+            ++pos_;
+            SkipSpaces();
+            const std::size_t start = pos_;
+            const std::string_view written = PeekWord();
+            suit = Find(kSuitWords, LowerAscii(written));
+            if (!suit) {
+                return FailAtWord(start, written, kSuitExpected);
+            }
+            pos_ += written.size();
+        }
+        return Expect(')', "\")\" was expected");
+    }
+
+    // hascard(seat, SA): the suit's letter, then the rank's.
+    bool ReadHasCardTest(Condition& condition) {
+        SeatName seat{};
+        if (!Expect('(', "\"(\" was expected") || !ReadSeat(seat) ||
+            !Expect(',', "\",\" and a card (such as SA) were expected")) {
+            return false;
+        }
+        SkipSpaces();
+        const std::size_t start = pos_;
+        std::size_t end = start;
+        while (end < line_.size() && (IsLetter(line_[end]) || IsAsciiDigit(line_[end]))) {
+            ++end;
+        }
+        const std::string_view card = line_.substr(start, end - start);
+        const std::size_t suit =
+            card.size() == 2 ? std::string_view("SHDC").find(AsciiUpper(card[0])) : 4;
+        const int rank = card.size() == 2 ? RankOfCharacter(card[1]) : 0;
+        if (suit >= 4 || rank == 0) {
+            return Fail(start, std::string(kCardExpected));
+        }
+        pos_ = end;
+        condition.HasCard(seat, kAllSuits[suit], rank);
         return Expect(')', "\")\" was expected");
     }
 
@@ -501,14 +601,69 @@ PlanReading Refused(PlanError error) {
     return reading;
 }
 
+PlanLine ScriptLine(DealerScript script, int lineNumber, std::optional<int> count) {
+    PlanLine line;
+    line.lineNumber = lineNumber;
+    line.count = count;
+    line.condition = std::move(script.condition);
+    line.fixedCards = std::move(script.fixedCards);
+    line.script = true;
+    return line;
+}
+
+// A plan whose whole text is a dealer script: one theme.
+PlanReading ReadScriptPlan(std::string_view text, ScriptSeats seats) {
+    DealerScriptReading read = ReadDealerScript(text, seats);
+    if (read.error) {
+        return Refused(*read.error);
+    }
+    PlanReading reading;
+    reading.plan.produce = read.script.produce;
+    const int lineNumber = read.script.conditionLine;
+    reading.plan.lines.push_back(ScriptLine(std::move(read.script), lineNumber, std::nullopt));
+    return reading;
+}
+
+// The script of a "script FILE" line, or the place the line cannot be read: at the file's
+// name, saying where in the file what is wrong is.
+std::optional<PlanError> ReadScriptFile(const std::string& file, int lineNumber, std::size_t at,
+                                        const PlanReadOptions& options, DealerScript& script) {
+    const auto refused = [&](std::string what, bool wholeLine = false) {
+        return PlanError{lineNumber, static_cast<int>(at) + 1, std::move(what), wholeLine};
+    };
+    if (!options.readScript) {
+        return refused("a condition was expected; a plan read here cannot take script files");
+    }
+    const StatusOr<std::string> text = options.readScript(file);
+    if (!text.status.Ok()) {
+        return refused(
+            "the script " + file + " cannot be read: " +
+            std::string(TrimRight(text.status.Reason(), [](char c) { return c == '.'; })));
+    }
+    DealerScriptReading read = ReadDealerScript(text.value, options.seats);
+    if (read.error) {
+        const PlanError& inner = *read.error;
+        return refused("in " + file + ", line " + std::to_string(inner.line) +
+                           (inner.wholeLine ? "" : ", column " + std::to_string(inner.column)) +
+                           ": " + inner.what,
+                       inner.wholeLine);
+    }
+    script = std::move(read.script);
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::string PlanErrorText(const PlanError& error) {
-    return "Line " + std::to_string(error.line) + ", column " + std::to_string(error.column) +
-           ": " + error.what + ".";
+    return "Line " + std::to_string(error.line) +
+           (error.wholeLine ? "" : ", column " + std::to_string(error.column)) + ": " + error.what +
+           ".";
 }
 
-PlanReading ReadPlan(std::string_view text) {
+PlanReading ReadPlan(std::string_view text, const PlanReadOptions& options) {
+    if (LooksLikeDealerScript(text)) {
+        return ReadScriptPlan(text, options.seats);
+    }
     PlanReading reading;
     std::vector<PlanLine>& lines = reading.plan.lines;
     std::size_t firstLineStart = 0;  // where the plan's first line begins, for its missing count
@@ -544,8 +699,28 @@ PlanReading ReadPlan(std::string_view text) {
                                      std::to_string(total));
             return Refused(*parser.error);
         }
-        if (!parser.ReadCondition(line.condition)) {
+        std::optional<std::string> file;
+        std::size_t fileAt = 0;
+        if (!parser.ReadScriptName(file, fileAt)) {
             return Refused(*parser.error);
+        }
+        if (file) {
+            DealerScript script;
+            if (const std::optional<PlanError> error =
+                    ReadScriptFile(*file, line.lineNumber, fileAt, options, script)) {
+                return Refused(*error);
+            }
+            reading.plan.produce = script.produce;  // the plan's, while this is its one line
+            line = ScriptLine(std::move(script), line.lineNumber, line.count);
+        } else if (!parser.ReadCondition(line.condition)) {
+            return Refused(*parser.error);
+        } else {
+            line.fixedCards = line.condition.RequiredCards();
+            if (const std::string clash = FixedCardsFault(line.fixedCards, SeatNameWord);
+                !clash.empty()) {
+                return Refused(
+                    {line.lineNumber, static_cast<int>(parser.FirstCharacter()) + 1, clash, true});
+            }
         }
         if (lines.empty()) {
             firstLineStart = parser.FirstCharacter();
@@ -556,6 +731,9 @@ PlanReading ReadPlan(std::string_view text) {
         return Refused({1, 1,
                         "a line such as 8: hcp(dealer) 15-17 and balanced(dealer) was expected; "
                         "the plan is empty"});
+    }
+    if (!reading.plan.DealsEveryBoard()) {
+        reading.plan.produce.reset();  // the counts say how many
     }
     return reading;
 }

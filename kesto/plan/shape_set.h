@@ -29,6 +29,11 @@ class ShapeSet {
         a.bits_ |= b.bits_;
         return a;
     }
+    // The shapes of a that b does not hold.
+    friend ShapeSet operator-(ShapeSet a, const ShapeSet& b) {
+        a.bits_ &= ~b.bits_;
+        return a;
+    }
 
   private:
     std::bitset<kShapeCount + 1> bits_;

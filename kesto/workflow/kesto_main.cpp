@@ -133,6 +133,7 @@ void TKestoMain::ReadSettings() {
     RememberedIndividualSets = store.Read(kNumberOfIndividualSets);
     plan_.text = store.Read(kPlan);
     plan_.mix = store.Read(kPlanMix);
+    plan_.fixedSeats = store.Read(kPlanFixedSeats);
 }
 
 void TKestoMain::FormShow() {
@@ -290,7 +291,7 @@ bool TKestoMain::GenerateDeals() {
 }
 
 bool TKestoMain::DealPlan() {
-    const PlanReading reading = ReadPlan(plan_.text);
+    const PlanReading reading = ReadChosenPlan(plan_);
     if (reading.error) {
         view_.ShowMessage(MessageKind::Error,
                           texts::PlanUnreadableText(PlanErrorText(*reading.error)));
@@ -452,11 +453,19 @@ void TKestoMain::PlanCheckBoxClick(bool checked) {
 }
 
 void TKestoMain::PlanDlgOk(const PlanChoice& chosen) {
-    plan_ = {chosen.text, chosen.mix, true};  // a plan just written is the one to deal
+    plan_ = chosen;
+    plan_.ticked = true;  // a plan just written is the one to deal
     {
         SettingsStore store(settings_);
         store.Write(kPlan, plan_.text);
         store.Write(kPlanMix, plan_.mix);
+        store.Write(kPlanFixedSeats, plan_.fixedSeats);
+    }
+    // A dealer script's "produce N" becomes the number of boards, which stays the teacher's
+    // to change before Next.
+    if (const PlanReading reading = ReadChosenPlan(plan_);
+        !reading.error && reading.plan.DealsEveryBoard() && reading.plan.produce) {
+        randomCount_ = kNumHands.Clamp(*reading.plan.produce);
     }
     Refresh();
 }
@@ -545,7 +554,7 @@ void TKestoMain::FillDisplay() {
     d.dealToPlan = plan_.ticked;
     // A plan with counts says how many boards there are; the count field has no say then.
     const std::optional<PlanReading> reading =
-        plan_.ticked && page_ == Page::First ? std::optional(ReadPlan(plan_.text)) : std::nullopt;
+        plan_.ticked && page_ == Page::First ? std::optional(ReadChosenPlan(plan_)) : std::nullopt;
     d.planLine = reading ? texts::PlanLineText(*reading, randomCount_, plan_.mix) : "";
     d.randomCountEnabled = !reading || reading->error || reading->plan.DealsEveryBoard();
     d.headerEnabled = headerEnabled_;

@@ -92,8 +92,10 @@ class TKestoMain {
     // "Deal to a p&lan": Next in generate mode deals to the plan instead (not stored: each
     // start deals as before until it is ticked).
     void PlanCheckBoxClick(bool checked);
-    // The plan dialog's OK: the plan's text and "Mix the &themes" are kept and stored, and
-    // "Deal to a p&lan" is ticked. The dialog lets only a plan that can be read through.
+    // The plan dialog's OK: the plan's text, "Mix the &themes" and "Keep the script's seats as
+    // written" are kept and stored, and "Deal to a p&lan" is ticked; a dealer script's
+    // "produce N" becomes the number of random deals. The dialog lets only a plan that can be
+    // read through.
     void PlanDlgOk(const PlanChoice& chosen);
     // A deal file given to the program when it starts ("kesto FILE", a file opened from the
     // file manager): on the first page, read as "Read deals fro&m file" reads the file the

@@ -165,7 +165,9 @@ std::string PlanLineText(const PlanReading& reading, int dealsAsked, bool mix) {
         return "Plan: cannot be read; mend it with Plan...";
     }
     if (plan.DealsEveryBoard()) {
-        return "Plan: one condition for all " + std::to_string(dealsAsked) + " boards";
+        return (plan.HoldsScript() ? "Plan: a dealer script for all "
+                                   : "Plan: one condition for all ") +
+               std::to_string(dealsAsked) + " boards";
     }
     // The counts one by one while they fit on the line.
     constexpr std::size_t kCountsShown = 6;

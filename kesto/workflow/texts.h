@@ -113,7 +113,8 @@ std::string FileAnalysisDiffersText(const std::vector<int>& boards);
 // Next with "Deal to a p&lan" ticked and a plan that cannot be read; error is PlanErrorText.
 std::string PlanUnreadableText(std::string_view error);
 // The first page's line while "Deal to a p&lan" is ticked: "Plan: 12 boards (8 + 4), mixed",
-// "Plan: one condition for all 30 boards" (dealsAsked), or "Plan: cannot be read; mend it with
+// "Plan: one condition for all 30 boards" (dealsAsked; "Plan: a dealer script for all 30
+// boards" when it is one), or "Plan: cannot be read; mend it with
 // Plan...".
 std::string PlanLineText(const PlanReading& reading, int dealsAsked, bool mix);
 

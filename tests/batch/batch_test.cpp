@@ -192,6 +192,10 @@ TEST_F(BatchTest, UsageErrorsSayWhatIsWrongWithWhichOption) {
         {{"--plan", "2: hcp(N) = 15-17"},
          "the plan cannot be read: Line 1, column 11: a range takes no comparison sign before "
          "it; write hcp(N) 15-17."},
+        {{"--generate", "4", "--fixed-seats"}, "--fixed-seats goes with --plan or --plan-file"},
+        {{"--plan", "produce 4\ncondition tricks(north, spades) > 9"},
+         "the plan cannot be read: Line 2: Kesto does not deal to \"tricks\" (double-dummy "
+         "tricks during dealing)."},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Run(c.args), 2) << c.message;
@@ -278,6 +282,12 @@ TEST_F(BatchTest, PlanFilesAreReadAsEditorsSaveThemAndAreRefusedWithAMessage) {
          1,
          "No deal can meet line 1 with East dealing, as on board 2; no boards were dealt.",
          0},
+        // A dealer script deals --generate N boards, else its produce, else dealer's 40; a
+        // plan's script lines find their files beside it.
+        {"script.dl", "dealer south\nproduce 3\ncondition hcp(south) >= 12", {}, 0, "", 3},
+        {"script.dl", "", {"--generate", "5"}, 0, "", 5},
+        {"noproduce.dl", "condition hcp(north) >= 0", {}, 0, "", 40},
+        {"mixed.txt", "2: script script.dl\r\n1: hcp(N) > 10\r\n", {"--mix"}, 0, "", 3},
     };
     EXPECT_TRUE(RunsWithinBounds(
         [&]() -> std::string {
@@ -305,7 +315,33 @@ TEST_F(BatchTest, PlanFilesAreReadAsEditorsSaveThemAndAreRefusedWithAMessage) {
         20, std::size_t{1} << 30));
 }
 
-// Every plan the help page quotes reads, and deals.
+// A dealer script's seats turn so that its dealer sits in each board's dealer seat; with
+// --fixed-seats they stay as written. The boards keep their usual dealers either way.
+TEST_F(BatchTest, ADealerScriptTurnsToEachBoardsDealerUnlessItsSeatsAreFixed) {
+    const std::string script = "dealer east\nproduce 8\ncondition hcp(east) >= 20\n";
+    for (const bool fixed : {false, true}) {
+        std::vector<std::string> args = {"--seed", "3", "--plan", script, "--list"};
+        if (fixed) {
+            args.push_back("--fixed-seats");
+        }
+        ASSERT_EQ(Run(args), 0) << err_.str();
+        std::istringstream records(out_.str());
+        int board = 0;
+        for (std::string line; std::getline(records, line);) {
+            ++board;
+            tDeal deal;
+            ReadDealValue(deal, DealTagValue(line.substr(line.find("[Deal "))).value_or(""));
+            const Seat strong = fixed ? Seat::East : BoardDealer(board);
+            EXPECT_GE(FiguresOf(deal.Hand(strong))[Figure::Hcp], 20) << line;
+            EXPECT_NE(line.find(std::string("[Dealer \"") + SeatLetter(BoardDealer(board))),
+                      std::string::npos)
+                << line;
+        }
+        EXPECT_EQ(board, 8);
+    }
+}
+
+// Every plan and dealer script the help page quotes reads, and deals.
 TEST_F(BatchTest, TheHelpPagesPlansDeal) {
     const std::string page = ReadWholeFile(KESTO_SOURCE_DIR "/help/plans.html").value;
     const std::regex quoted(R"(<pre class="plan">([^<]*)</pre>)");
@@ -313,6 +349,7 @@ TEST_F(BatchTest, TheHelpPagesPlansDeal) {
     for (std::sregex_iterator it(page.begin(), page.end(), quoted), end; it != end; ++it, ++plans) {
         std::string plan = std::regex_replace((*it)[1].str(), std::regex("&gt;"), ">");
         plan = std::regex_replace(plan, std::regex("&lt;"), "<");
+        plan = std::regex_replace(plan, std::regex("&amp;"), "&");
         EXPECT_EQ(Run({"--seed", "1", "--generate", "4", "--plan", plan, "--list"}), 0)
             << plan << err_.str();
     }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 #include "kesto/deal/deal_notation.h"
@@ -93,6 +94,68 @@ TEST(GenerateTest, SecondRunContinuesTheSequenceFromAnOrderedDeck) {
     TDeck fresh;
     EXPECT_EQ(second[0], tDeal::CreateRandom(fresh, replay));
     EXPECT_NE(first[0], second[0]);
+}
+
+TEST(RandomTest, SkipMovesTheStateAsTheDrawsWould) {
+    for (const std::uint64_t draws : {0ull, 1ull, 2ull, 51ull, 1000ull, 123457ull}) {
+        RandomGenerator skipped(7);
+        skipped.Skip(draws);
+        RandomGenerator drawn(7);
+        for (std::uint64_t i = 0; i < draws; ++i) {
+            drawn.RandomBelow(2);
+        }
+        EXPECT_EQ(skipped.RandomState, drawn.RandomState) << draws;
+    }
+    // The period is 2^32 draws.
+    RandomGenerator around(7);
+    around.Skip(std::uint64_t{1} << 32);
+    EXPECT_EQ(around.RandomState, 7u);
+}
+
+// Three free cards (the twos of spades, hearts and diamonds), one each to North, East and West:
+// the fixed cards stay, and each of the 3! ways of dealing the others comes up as often.
+TEST(GenerateTest, FixedCardsStayAndTheOthersAreDealtEvenly) {
+    tDeal fixed;
+    fixed.ReadHands("AKQJT9876543...", ".AKQJT9876543..", "..AKQJT9876543.A", "...KQJT98765432");
+    RandomGenerator random(5);
+    GeneratingRun run(random);
+    const FixedCards cards(fixed);
+    std::map<std::string, int> ways;
+    for (int i = 0; i < 6000; ++i) {
+        tDeal deal;
+        ASSERT_TRUE(run.Next(cards, deal));
+        for (const Seat seat : kClockwise) {
+            const tHand& hand = deal.Hand(seat);
+            const tHand& given = fixed.Hand(seat);
+            ASSERT_EQ(hand.CardCount(), kCardsInHand);
+            for (const Suit suit : kAllSuits) {
+                ASSERT_EQ(hand.Holding(suit) & given.Holding(suit), given.Holding(suit));
+            }
+        }
+        ++ways[DealTag(deal, 'N')];
+    }
+    ASSERT_EQ(ways.size(), 6u);
+    for (const auto& [way, count] : ways) {
+        EXPECT_NEAR(count, 1000, 120) << way;  // 4 standard deviations
+    }
+}
+
+TEST(GenerateTest, StreamsCarryOnFromTheRunAndStartApartInItsSequence) {
+    RandomGenerator random(41);
+    GeneratingRun run(random);
+    GeneratingStreams streams(run, 4);
+    ASSERT_EQ(streams.Count(), 4);
+    EXPECT_EQ(&streams[0], &run);
+    for (int k = 1; k < 4; ++k) {
+        RandomGenerator expected(41);
+        expected.Skip((std::uint64_t{1} << 30) * static_cast<std::uint64_t>(k));
+        tBoardSet fromStream, fromSkip;
+        tDeal deal;
+        ASSERT_TRUE(streams[k].Next(deal));
+        fromStream.push_back(deal);
+        GenerateRandomDeals(fromSkip, 1, expected);
+        EXPECT_EQ(fromStream, fromSkip) << k;
+    }
 }
 
 }  // namespace

@@ -108,10 +108,12 @@ TEST(ReadAnyDealFile, GoldenFilesReadAsTheirNamesSay) {
         std::string header1;
     };
     const std::map<std::string, Read> reads = {
-        {"y_three_boards.bri", {3}},
-        {"y_filler_not_blank.bri", {3}},  // what fills a record after its cards is not read
-        {"y_three_boards.dge", {3}},
-        {"y_second_deal_incomplete.dge", {2}},  // read as it stands, for the hand-entry checks
+        {"y_three_boards.bri", {3, {}, {}, ""}},
+        {"y_filler_not_blank.bri",
+         {3, {}, {}, ""}},  // what fills a record after its cards is not read
+        {"y_three_boards.dge", {3, {}, {}, ""}},
+        {"y_second_deal_incomplete.dge",
+         {2, {}, {}, ""}},  // read as it stands, for the hand-entry checks
         // UTF-8 and Windows-1252 text read alike.
         {"y_three_boards.lin", {3, {1, 2, 3}, {}, "Caf\xE9 night"}},
         {"y_windows1252_event.lin", {1, {1}, {}, "Caf\xE9 night"}},

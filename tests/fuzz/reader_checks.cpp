@@ -28,6 +28,8 @@
 #include "kesto/files/pbn_reader.h"
 #include "kesto/files/pbn_writer.h"
 #include "kesto/files/read_deal_file.h"
+#include "kesto/plan/dealer_script.h"
+#include "kesto/plan/fixed_cards.h"
 #include "kesto/plan/plan_dealing.h"
 #include "kesto/plan/plan_reader.h"
 #include "kesto/platform/ascii_text.h"
@@ -589,21 +591,24 @@ std::string CheckWebPage(std::string_view bytes) {
     return {};
 }
 
-std::string CheckPlan(std::string_view bytes) {
-    const PlanReading read = ReadPlan(bytes);
+namespace {
+
+// "" when a refused plan or script names a place inside its text.
+std::string PlaceFault(const PlanError& error, std::string_view bytes) {
     const std::vector<std::string_view> lines = SplitLines(bytes);
-    if (read.error) {
-        const PlanError& error = *read.error;
-        const std::size_t lineCount = std::max<std::size_t>(lines.size(), 1);
-        if (error.line < 1 || static_cast<std::size_t>(error.line) > lineCount ||
-            error.column < 1 ||
-            (!lines.empty() && static_cast<std::size_t>(error.column) >
-                                   lines[static_cast<std::size_t>(error.line) - 1].size() + 1)) {
-            return "a refused plan names a place outside it: " + PlanErrorText(error);
-        }
-        return read.plan.lines.empty() ? std::string() : "a refused plan kept lines";
+    const std::size_t lineCount = std::max<std::size_t>(lines.size(), 1);
+    if (error.line < 1 || static_cast<std::size_t>(error.line) > lineCount || error.column < 1 ||
+        (!lines.empty() && static_cast<std::size_t>(error.column) >
+                               lines[static_cast<std::size_t>(error.line) - 1].size() + 1)) {
+        return "a refusal names a place outside the text: " + PlanErrorText(error);
     }
-    const Plan& plan = read.plan;
+    return "";
+}
+
+// An accepted plan's lines evaluate on random deals of every dealer without fault, no deal
+// meets a line its bounds call never met, and dealing it (with small limits) gives as many
+// boards as its counts, each meeting its line with the line's fixed cards in place, or nothing.
+std::string CheckDealing(const Plan& plan, std::string_view bytes) {
     constexpr int kDealsAsked = 7;
     const std::vector<int> boardsOfLines = plan.BoardsOfLines(kDealsAsked);
     int total = 0;
@@ -612,13 +617,16 @@ std::string CheckPlan(std::string_view bytes) {
         if (line.count ? *line.count < 1 || *line.count > kMaxPlanBoards : plan.lines.size() != 1) {
             return "line " + std::to_string(line.lineNumber) + " was accepted with a bad count";
         }
+        if (!line.condition.WellFormed() ||
+            !FixedCardsFault(line.fixedCards, [](SeatName) { return std::string(); }).empty()) {
+            return "line " + std::to_string(line.lineNumber) + " was accepted broken";
+        }
         total += boardsOfLines[i];
     }
-    if (plan.lines.empty() || total > kMaxPlanBoards || total != plan.BoardCount(kDealsAsked)) {
+    if (plan.lines.empty() || total > kMaxPlanBoards || total != plan.BoardCount(kDealsAsked) ||
+        (plan.produce && (*plan.produce < 1 || *plan.produce > kMaxBoards))) {
         return "an accepted plan deals " + std::to_string(total) + " boards";
     }
-    // Random deals on boards of every dealer: evaluating must not fault, and no deal meets a
-    // line that its bounds call never met.
     RandomGenerator random(static_cast<std::uint32_t>(bytes.size()));
     tBoardSet deals;
     GenerateRandomDeals(deals, 8, random);
@@ -648,14 +656,64 @@ std::string CheckPlan(std::string_view bytes) {
     std::vector<int> made(plan.lines.size(), 0);
     for (std::size_t i = 0; i < boardSet.size(); ++i) {
         const std::size_t line = static_cast<std::size_t>(dealt.lineOfBoard[i]);
+        const Seat dealer = BoardDealer(static_cast<int>(i) + 1);
         if (line >= plan.lines.size() ||
-            !plan.lines[line].condition.Meets(FiguresOf(boardSet[i]),
-                                              BoardDealer(static_cast<int>(i) + 1))) {
+            !plan.lines[line].condition.Meets(FiguresOf(boardSet[i]), dealer)) {
             return "board " + std::to_string(i + 1) + " does not meet its line";
+        }
+        for (const FixedCard& card : plan.lines[line].fixedCards) {
+            if (!boardSet[i].Hand(SeatOf(card.seat, dealer)).Holds(card.suit, card.rank)) {
+                return "board " + std::to_string(i + 1) + " lacks a fixed card";
+            }
         }
         ++made[line];
     }
+    if (const std::string hands = CheckHands(boardSet); !hands.empty()) {
+        return hands;
+    }
     return made == boardsOfLines ? std::string() : "a line did not get its count of boards";
+}
+
+}  // namespace
+
+std::string CheckPlan(std::string_view bytes) {
+    const PlanReading read = ReadPlan(bytes);
+    if (read.error) {
+        const std::string place = PlaceFault(*read.error, bytes);
+        return !place.empty() || read.plan.lines.empty() ? place : "a refused plan kept lines";
+    }
+    return CheckDealing(read.plan, bytes);
+}
+
+std::string CheckDealerScript(std::string_view bytes) {
+    std::optional<std::string> refusal;
+    for (const ScriptSeats seats : {ScriptSeats::Turned, ScriptSeats::AsWritten}) {
+        DealerScriptReading read = ReadDealerScript(bytes, seats);
+        // Seats are turned only after reading: both readings refuse alike, or accept alike.
+        const std::string said = read.error ? PlanErrorText(*read.error) : "";
+        if (refusal && *refusal != said) {
+            return "the readings with seats turned and as written differ: " + *refusal + " | " +
+                   said;
+        }
+        refusal = said;
+        if (read.error) {
+            if (const std::string place = PlaceFault(*read.error, bytes); !place.empty()) {
+                return place;
+            }
+            continue;
+        }
+        Plan plan;
+        plan.produce = read.script.produce;
+        PlanLine& line = plan.lines.emplace_back();
+        line.lineNumber = read.script.conditionLine;
+        line.condition = std::move(read.script.condition);
+        line.fixedCards = std::move(read.script.fixedCards);
+        line.script = true;
+        if (const std::string dealing = CheckDealing(plan, bytes); !dealing.empty()) {
+            return dealing;
+        }
+    }
+    return "";
 }
 
 int RunFuzzInput(Check check, const std::uint8_t* data, std::size_t size) {
@@ -683,6 +741,7 @@ const std::vector<FuzzTarget>& FuzzTargets() {
         {"settings_file", CheckSettingsFile},
         {"web_page", CheckWebPage},
         {"plan", CheckPlan},
+        {"dealer_script", CheckDealerScript},
     };
     return targets;
 }

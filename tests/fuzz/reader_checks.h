@@ -42,8 +42,13 @@ std::string CheckWebPage(std::string_view bytes);
 
 // The plan reader: a refused plan says a place inside the text; an accepted one keeps its
 // counts within bounds, its conditions evaluate on random deals, and dealing it (with small
-// limits) gives as many boards as its counts, each meeting its line, or nothing at all.
+// limits) gives as many boards as its counts, each meeting its line with its fixed cards in
+// place, or nothing at all.
 std::string CheckPlan(std::string_view bytes);
+// The dealer-script reader, with seats turned and as written: both refuse alike, at a place
+// inside the text, or accept alike; what is accepted evaluates without fault on random deals,
+// its fixed cards can be dealt, and dealing it gives boards that meet it with the cards in place.
+std::string CheckDealerScript(std::string_view bytes);
 
 struct FuzzTarget {
     std::string_view name;  // also the folder of its seed corpus

@@ -284,6 +284,12 @@ void MainWindowTest::aPlanNoDealMeetsShowsProgressUntilCancelled() {
     QCOMPARE(shown, QString("PlanDealingDialog"));
     QVERIFY(window_->Core().boardSet.empty());
     QVERIFY(Find<QWidget>("FirstTab")->isVisible());
+    // A dealer script's produce becomes the number of deals; its seats box is stored.
+    window_->Core().PlanDlgOk(
+        {.text = "produce 12\ncondition hcp(north) >= 0", .fixedSeats = true});
+    QCOMPARE(Find<QLabel>("PlanLine")->text(), QString("Plan: a dealer script for all 12 boards"));
+    QCOMPARE(Find<QSpinBox>("UpDown1")->value(), 12);
+    QVERIFY(SettingsStore(settings_->filePath("Kesto.reg").toStdString()).Read(kPlanFixedSeats));
 }
 
 void MainWindowTest::countFieldsTakeOnlyDigits() {

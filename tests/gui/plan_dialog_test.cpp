@@ -1,6 +1,7 @@
 // The plan dialog, driven by keys under the offscreen platform.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -30,6 +31,7 @@ class PlanDialogTest : public QObject {
     void aPlacePastReadingIsMarkedAndCtrlEnterGoesThere();
     void anEmptyPlanShowsAWorkedPlanAndHelpOpensItsPage();
     void rangesReadAsTeachersWriteThemAndTheOddsNameTheDealer();
+    void theSeatsBoxGoesWithADealerScriptAndIsKept();
 
   private:
     // Runs the dialog on the plan, doing then once it shows; what it returned.
@@ -146,6 +148,30 @@ void PlanDialogTest::rangesReadAsTeachersWriteThemAndTheOddsNameTheDealer() {
                  .match(odds)
                  .hasMatch(),
              qPrintable(odds));
+}
+
+// "Keep the script's seats as written" means something only for a dealer script: it is enabled
+// while the plan holds one, reading follows it, and OK keeps it with the plan.
+void PlanDialogTest::theSeatsBoxGoesWithADealerScriptAndIsKept() {
+    bool enabledForOwnPlan = true, enabledForScript = false;
+    QString boards;
+    const std::optional<PlanChoice> chosen = Run("4: hcp(N) > 10", [&](QWidget* dialog) {
+        auto* box = dialog->findChild<QCheckBox*>("FixedSeatsCheckBox");
+        enabledForOwnPlan = box->isEnabled();
+        auto* edit = dialog->findChild<QPlainTextEdit*>("PlanEdit");
+        Type(edit, "dealer east\nproduce 12\nopener = hcp(east) >= 20\ncondition opener");
+        enabledForScript = box->isEnabled();
+        boards = ErrorShown(dialog);
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+        QTest::keyClick(edit, Qt::Key_Return, Qt::ControlModifier);
+    });
+    QVERIFY(!enabledForOwnPlan);
+    QVERIFY(enabledForScript);
+    QCOMPARE(boards, QString("The dealer script deals 12 boards, as its produce says; the number "
+                             "of random deals to generate takes it, and may be changed there."));
+    QVERIFY(chosen);
+    QVERIFY(chosen->fixedSeats);
+    QCOMPARE(chosen->text, "dealer east\nproduce 12\nopener = hcp(east) >= 20\ncondition opener");
 }
 
 }  // namespace kesto::test

@@ -13,13 +13,15 @@ namespace {
 constexpr const char* kShapeTests[] = {"xxxx", "3433",     "any 4333", "any 5431", "5xxx",
                                        "xx5x", "any 55xx", "any 5xx1", "any 7xxx"};
 
-// "hcp controls spades-hearts-diamonds-clubs balanced semibalanced shape tests", each test 1 or 0.
+// "hcp controls losers spades-hearts-diamonds-clubs balanced semibalanced shape tests", each
+// test 1 or 0.
 std::string Values(std::string_view handText) {
     tHand hand;
     hand.ReadHandText(handText);
     const HandFigures figures = FiguresOf(hand);
     std::string values = std::to_string(figures[Figure::Hcp]) + " " +
-                         std::to_string(figures[Figure::Controls]) + " ";
+                         std::to_string(figures[Figure::Controls]) + " " +
+                         std::to_string(figures[Figure::Losers]) + " ";
     for (const Figure suit : {Figure::Spades, Figure::Hearts, Figure::Diamonds, Figure::Clubs}) {
         values += std::to_string(figures[suit]) + (suit == Figure::Clubs ? " " : "-");
     }
@@ -39,16 +41,17 @@ TEST(ConditionTest, HandsHaveTheirValues) {
         const char* hand;
         const char* values;
     } cases[] = {
-        {kBoard1North, "15 6 3-4-3-3 B S 111000000"},
-        {kBoard1East, "12 3 4-2-2-5 - S 100000000"},
-        {kBoard1South, "11 3 3-4-5-1 - - 100101010"},
-        {"AK432.A2.K32.432", "14 6 5-2-3-3 B S 100010000"},
-        {"AKQ432.32.A2.432", "13 5 6-2-2-3 - S 100000000"},
-        {"AKQJT98.2.32.432", "10 3 7-1-2-3 - - 100000001"},
-        {"AKQJ2.AKQJ2.A2.2", "24 8 5-5-2-1 - - 100010110"},
-        {"AKQJ.5432.9876.T", "10 3 4-4-4-1 - - 100000000"},
-        {"...AKQJT98765432", "10 3 0-0-0-13 - - 100000000"},
-        {"AKQ.J32.432.T98", "10 3 3-3-3-3 - - 000000000"},  // 12 cards: no shape at all
+        {kBoard1North, "15 6 8 3-4-3-3 B S 111000000"},
+        {kBoard1East, "12 3 6 4-2-2-5 - S 100000000"},
+        {kBoard1South, "11 3 6 3-4-5-1 - - 100101010"},
+        {"AK432.A2.K32.432", "14 6 7 5-2-3-3 B S 100010000"},
+        {"AKQ432.32.A2.432", "13 5 6 6-2-2-3 - S 100000000"},
+        {"AKQJT98.2.32.432", "10 3 6 7-1-2-3 - - 100000001"},
+        {"AKQJ2.AKQJ2.A2.2", "24 8 2 5-5-2-1 - - 100010110"},
+        {"AKQJ.5432.9876.T", "10 3 7 4-4-4-1 - - 100000000"},
+        {"...AKQJT98765432", "10 3 0 0-0-0-13 - - 100000000"},
+        {"A.KQ.K5432.Q5432", "14 4 5 1-2-5-5 - - 100001110"},
+        {"AKQ.J32.432.T98", "10 3 9 3-3-3-3 - - 000000000"},  // 12 cards: no shape at all
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Values(c.hand), c.values) << c.hand;
@@ -84,6 +87,9 @@ TEST(ConditionTest, ConditionsThatAskMoreThanTheCardsHoldAreNeverMet) {
         {"clubs(N) = 0 and clubs(E) = 0 and clubs(S) = 0 and clubs(W) < 13", "NESW"},
         {"2 > 3 or hcp(N) <> 5", "----"},
         {"2 > 3 and hcp(N) <> 5", "NESW"},
+        // Losers: at most 12 a hand, and no fixed sum over the four.
+        {"losers(dealer) > 12 or losers(N) + losers(S) >= 25", "NESW"},
+        {"losers(N) + losers(E) + losers(S) + losers(W) <= 30", "----"},
         // Beyond the bounds: hcp(N) >= 0 always holds.
         {"not hcp(N) >= 0", "----"},
     };

@@ -127,6 +127,18 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
          false,
          &Status::IsTooRare,
          "No deal can meet line 1 with East dealing, as on board 2; no boards were dealt."},
+        // A dealer script, dealt in streams.
+        {"condition hcp(north) == 37",
+         {.dealsAsked = 8, .maxDeals = 1000},
+         false,
+         &Status::IsTooRare,
+         "No deal met line 1 after 1,000 deals; no boards were dealt."},
+        {"condition hcp(north) == 37",
+         {.dealsAsked = 8, .progress = cancelAtOnce},
+         false,
+         &Status::IsCancelled,
+         "Cancelled."},
+        {"produce 2", {.dealsAsked = 8}, true, &Status::IsUnreadable, "no entropy"},
         {"3: hcp(N) >= 0", {.progress = cancelAtOnce}, false, &Status::IsCancelled, "Cancelled."},
         // The source's own status, its error number too.
         {"3: hcp(N) >= 0", {}, true, &Status::IsUnreadable, "no entropy"},
@@ -149,6 +161,72 @@ TEST(PlanDealingTest, ARunThatEndsEarlyLeavesTheBoardSetAlone) {
     EXPECT_EQ(lastReport.boardsMade, 1);
     EXPECT_EQ(lastReport.boardsWanted, 3);
     EXPECT_EQ(lastReport.dealsTried, 1u);
+}
+
+// Cards a line fixes are in their seats on every board, the seats named by each board's dealer,
+// and a dealer script's predealt hands turn with its seats; the rest is dealt at once.
+TEST(PlanDealingTest, FixedCardsAreInTheirSeatsOnEveryBoard) {
+    const struct {
+        const char* plan;
+        std::vector<std::pair<SeatName, const char*>> hands;  // the cards each seat holds
+    } cases[] = {
+        {"3: hascard(dealer, SA) and hascard(partner, hk) and hcp(dealer) >= 12\n"
+         "2: hascard(N, CQ) and not hascard(S, CA)",
+         {}},
+        {"dealer west\npredeal north SAQ5, HJ9876, D72, CK43\n"
+         "predeal south SK432, HAQT, DK43, CQ52\ncondition hcp(west) >= 11 && spades(west) >= 5",
+         {{SeatName::Lho, "AQ5.J9876.72.K43"}, {SeatName::Rho, "K432.AQT.K43.Q52"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plan);
+        const Plan plan = PlanOf(c.plan);
+        RandomGenerator random(23);
+        GeneratingRun run(random);
+        tBoardSet boards;
+        const PlanDealing dealt = DealToPlan(boards, plan, {.dealsAsked = 40}, run);
+        ASSERT_TRUE(dealt.status.Ok()) << dealt.status.Reason();
+        // A 26-card predeal: rejection would wait for ever; with the cards fixed, about 1 deal
+        // in 100 meets the play problem's condition.
+        EXPECT_LT(dealt.progress.dealsTried, 1000 * boards.size());
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            const Seat dealer = BoardDealer(static_cast<int>(i) + 1);
+            const PlanLine& line = plan.lines[static_cast<std::size_t>(dealt.lineOfBoard[i])];
+            EXPECT_TRUE(line.condition.Meets(FiguresOf(boards[i]), dealer)) << "board " << i + 1;
+            for (const FixedCard& card : line.fixedCards) {
+                EXPECT_TRUE(boards[i].Hand(SeatOf(card.seat, dealer)).Holds(card.suit, card.rank))
+                    << "board " << i + 1;
+            }
+            for (const auto& [seat, hand] : c.hands) {
+                tHand expected;
+                expected.ReadHandText(hand);
+                EXPECT_EQ(boards[i].Hand(SeatOf(seat, dealer)), expected) << "board " << i + 1;
+            }
+        }
+    }
+}
+
+// A plan that holds a dealer script deals in streams on several threads: a seed still gives the
+// same boards, and the generator then stands where stream 0 ended.
+TEST(PlanDealingTest, AScriptDealsTheSameBoardsForTheSameSeed) {
+    const Plan script = PlanOf("dealer south\ncondition hcp(south) >= 16 && losers(south) <= 6");
+    std::vector<tBoardSet> runs;
+    std::vector<std::uint32_t> states;
+    for (int round = 0; round < 2; ++round) {
+        RandomGenerator random(11);
+        GeneratingRun run(random);
+        tBoardSet boards;
+        const PlanDealing dealt = DealToPlan(boards, script, {.dealsAsked = 13}, run);
+        ASSERT_TRUE(dealt.status.Ok()) << dealt.status.Reason();
+        ASSERT_EQ(boards.size(), 13u);
+        for (std::size_t i = 0; i < boards.size(); ++i) {
+            const tHand& dealerHand = boards[i].Hand(BoardDealer(static_cast<int>(i) + 1));
+            EXPECT_GE(FiguresOf(dealerHand)[Figure::Hcp], 16) << "board " << i + 1;
+        }
+        runs.push_back(boards);
+        states.push_back(random.RandomState);
+    }
+    EXPECT_EQ(runs[0], runs[1]);
+    EXPECT_EQ(states[0], states[1]);
 }
 
 }  // namespace
