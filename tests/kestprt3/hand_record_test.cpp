@@ -113,30 +113,34 @@ TEST_F(HandRecord, DealerAndVulnerabilityLeftOutWhenTheSettingsSaySo) {
     EXPECT_NE(PdfText(NewPdf()).find("Dlr: North"), std::string::npos);
 }
 
-TEST_F(HandRecord, GermanWordsAndTenLetter) {
+// The language's words, and its king, queen, jack and ten: German's ten a letter (Z), Danish's
+// printed as 10.
+TEST_F(HandRecord, TheLanguagesWordsAndCardLetters) {
+    const struct {
+        Language language;
+        std::vector<std::string> words;
+        std::vector<std::string> lines;  // spaces removed
+    } cases[] = {
+        {Deutsch(),
+         {"Tlr: Nord", "Gef\u00e4hr: Keiner"},
+         {"\u2665AZ83", "\u2666KB5", "\u2660KD98", "\u2663ADZ84", "\u2660B52"}},
+        {Dansk(),
+         {"Spil 1", "Giver: Nord", "I.Z.: Ingen"},
+         {"\u2665E1083", "\u2666KB5", "\u2663ED1084", "\u2666ED942"}},
+    };
     SetDeals({CycleRecord(1, kKnownDeal)});
-    ASSERT_EQ(Print(HandRecordArgs(Deutsch())), kKestPrt3Ok);
-    const std::string text = PdfText(NewPdf());
-    const std::string packed = WithoutSpaces(text);
-    EXPECT_NE(text.find("Tlr: Nord"), std::string::npos);
-    EXPECT_NE(text.find("Gef\u00e4hr: Keiner"), std::string::npos);
-    // King, queen (D), jack (B) and ten (Z) in the language's letters.
-    for (const char* line : {"\u2665AZ83", "\u2666KB5", "\u2660KD98", "\u2663ADZ84", "\u2660B52"}) {
-        EXPECT_NE(packed.find(line), std::string::npos) << line;
-    }
-    EXPECT_EQ(packed.find("\u2665AT83"), std::string::npos);
-}
-
-TEST_F(HandRecord, DanishTenPrintsAsTen) {
-    SetDeals({CycleRecord(1, kKnownDeal)});
-    ASSERT_EQ(Print(HandRecordArgs(Dansk())), kKestPrt3Ok);
-    const std::string text = PdfText(NewPdf());
-    EXPECT_NE(text.find("Spil 1"), std::string::npos);
-    EXPECT_NE(text.find("Giver: Nord"), std::string::npos);
-    EXPECT_NE(text.find("I.Z.: Ingen"), std::string::npos);
-    const std::string packed = WithoutSpaces(text);
-    for (const char* line : {"\u2665E1083", "\u2666KB5", "\u2663ED1084", "\u2666ED942"}) {
-        EXPECT_NE(packed.find(line), std::string::npos) << line;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language.north);
+        ASSERT_EQ(Print(HandRecordArgs(c.language)), kKestPrt3Ok);
+        const std::string text = PdfText(NewPdf());
+        for (const std::string& word : c.words) {
+            EXPECT_NE(text.find(word), std::string::npos) << word;
+        }
+        const std::string packed = WithoutSpaces(text);
+        for (const std::string& line : c.lines) {
+            EXPECT_NE(packed.find(line), std::string::npos) << line;
+        }
+        EXPECT_EQ(packed.find("\u2665AT83"), std::string::npos);
     }
 }
 
