@@ -123,14 +123,6 @@ TEST_F(PrintJobOrderTest, WarningAnsweredOkKeepsTheBoxState) {
     EXPECT_EQ(view_.copiesFocused, 0);
 }
 
-TEST_F(PrintJobOrderTest, SuppressedWarningIsNotShown) {
-    request_.sets = 5;
-    state_.suppressSetWarning = true;
-    EXPECT_EQ(Print(), PrintJobOutcome::Printed);
-    EXPECT_EQ(view_.warningsShown, 0);
-    EXPECT_EQ(PrintCustomCalls().size(), 6u);
-}
-
 struct CountsCase {
     DealSource mode;
     bool numHandsWritten;
