@@ -137,28 +137,9 @@ TEST_F(PrintPageAnalysisTest, ThePrintPageStartsItAndTheWindowGoesOnMeanwhile) {
     EXPECT_EQ(viewed.analysisNote, "");
 }
 
+// Cancelling the wait prints nothing and stops the analysis; printing again starts it afresh,
+// waits for it, and every record carries its tags.
 TEST_F(PrintPageAnalysisTest, PrintWaitsForItThenEveryRecordCarriesItsTags) {
-    GatedSolver solver;
-    DealFourBoards(solver);
-    window_.beforeWaiting = [&solver] { solver.Open(); };
-    main_->PrintBtnClick();
-    EXPECT_EQ(window_.waits, 1);
-    EXPECT_EQ(window_.stateWhenWaiting, BackgroundAnalysis::State::Running);
-    ExpectRecordsWithTags();
-    EXPECT_TRUE(main_->Printed);
-    EXPECT_TRUE(window_.messages.empty());
-
-    // Done now: a second printout neither waits nor solves again.
-    ::unsetenv("KESTO_RECORDING_FILE");
-    fs::remove(recordingPath_);
-    ::setenv("KESTO_RECORDING_FILE", recordingPath_.c_str(), 1);
-    main_->PrintBtnClick();
-    EXPECT_EQ(window_.waits, 1);
-    ExpectRecordsWithTags();
-    EXPECT_EQ(solver.tableCalls.load(), 1);
-}
-
-TEST_F(PrintPageAnalysisTest, CancellingTheWaitPrintsNothingAndStopsTheAnalysis) {
     GatedSolver solver;
     DealFourBoards(solver);
     window_.finishWait = false;
@@ -169,12 +150,24 @@ TEST_F(PrintPageAnalysisTest, CancellingTheWaitPrintsNothingAndStopsTheAnalysis)
     EXPECT_TRUE(window_.messages.empty());
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Cancelled);
 
-    // Printing again starts it afresh and prints with it.
     window_.finishWait = true;
     window_.beforeWaiting = [&solver] { solver.Open(); };
     main_->PrintBtnClick();
     EXPECT_EQ(window_.waits, 2);
+    EXPECT_EQ(window_.stateWhenWaiting, BackgroundAnalysis::State::Running);
     ExpectRecordsWithTags();
+    EXPECT_TRUE(main_->Printed);
+    EXPECT_TRUE(window_.messages.empty());
+    const int solved = solver.tableCalls.load();
+
+    // Done now: a second printout neither waits nor solves again.
+    ::unsetenv("KESTO_RECORDING_FILE");
+    fs::remove(recordingPath_);
+    ::setenv("KESTO_RECORDING_FILE", recordingPath_.c_str(), 1);
+    main_->PrintBtnClick();
+    EXPECT_EQ(window_.waits, 2);
+    ExpectRecordsWithTags();
+    EXPECT_EQ(solver.tableCalls.load(), solved);
 }
 
 TEST_F(PrintPageAnalysisTest, ASolverFailureIsShownAndNothingIsPrinted) {
