@@ -240,9 +240,6 @@ TEST_F(HtmlExport, HintsDialogTexts) {
               "the Options Dialog blank.  If you have not done that already, you should do it "
               "now, and then click on 'Create' again.");
     EXPECT_EQ(t.label4, "Go to Options Dialog now?");
-    EXPECT_EQ(kHtmlHintsNoCaption, "&No, go ahead and create the HTML");
-    EXPECT_EQ(kHtmlHintsCheckBox, "Do not show this alert again");
-    EXPECT_EQ(kHtmlHintsCaption, "HTML Hints");
 }
 
 // Each answer of the hints dialog, with the check box each way.
