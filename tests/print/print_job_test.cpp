@@ -200,18 +200,6 @@ TEST_F(PrintJobTest, SkippedEmptyDealsKeepTheOtherBoardsNumbers) {
     }
 }
 
-TEST_F(PrintJobTest, EmptyDealsArePrintedWhenAskedFor) {
-    boardSet_ = RandomBoards(4);
-    boardSet_[1].Clear();
-    request_.mode = DealSource::Record;
-    request_.printEmptyDeals = true;
-    request_.sets = 0;
-    ASSERT_EQ(Print(), PrintJobOutcome::Printed);
-    EXPECT_EQ(Sequence(Calls()), Joined({{"ClearDeals"},
-                                         AddDeals(boardSet_, {1, 2, 3, 4}),
-                                         {"PrintCustom 1", "ClearDeals"}}));
-}
-
 TEST_F(PrintJobTest, LibraryFailureStopsTheJobAndSaysWhat) {
     request_.copies = 2;
     request_.curtains = true;
