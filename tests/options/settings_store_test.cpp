@@ -143,6 +143,7 @@ TEST_F(SettingsStoreTest, FileIsWrittenByteForByte) {
               "ais\"\r\n"
               "\"GIFDirectory\"=\"C:\\\\Web\\\\\\\"x\\\"\"\r\n"
               "\r\n");
+    EXPECT_TRUE(TakeSettingsNotices().empty());
 }
 
 std::string DwordLine(std::string_view name, std::int32_t number) {
