@@ -180,26 +180,6 @@ TEST_F(HtmlExport, EveryLanguageMatchesTheGoldenPages) {
     EXPECT_EQ(pages, Golden("export_every_language.htm"));
 }
 
-TEST_F(HtmlExport, WholePagesMatchTheGoldenFiles) {
-    for (const GoldenCase& c : kGoldenCases) {
-        SCOPED_TRACE(c.name);
-        languages_.SetCurrentLanguage(c.language);
-        showDlrVul_ = c.showDlrVul;
-        statsWithHtml_ = c.statistics;
-        gifLocation_ = c.gifLocation;
-        line1_ = c.line1;
-        line2_ = c.line2;
-        printed_ = false;
-        view_.saveResult.fileName = Page(std::string(c.name) + ".htm");
-
-        EXPECT_EQ(Create(), HtmlExportOutcome::Written);
-        EXPECT_EQ(ReadFile(view_.saveResult.fileName), Golden(c.golden));
-        EXPECT_TRUE(printed_);
-        EXPECT_TRUE(view_.messages.empty());
-        EXPECT_TRUE(view_.hints.empty());
-    }
-}
-
 // The hints suppressed (as the fixture has them), straight to the save dialog.
 TEST_F(HtmlExport, SaveDialogAsksForAnHtmlFile) {
     ASSERT_EQ(Create(), HtmlExportOutcome::Written);
@@ -490,23 +470,31 @@ class HtmlExportAnalysis : public HtmlExport {
     int waits_ = 0;
 };
 
-TEST_F(HtmlExportAnalysis, EveryDealOfTheGoldenPagesGetsItsTable) {
+// Each golden page byte for byte with the makeable contracts off; with them on, the same page
+// but for every deal's table.
+TEST_F(HtmlExportAnalysis, WholePagesMatchTheGoldenFilesWithEveryDealsTableOrWithout) {
+    const std::function<const DealAnalyser*()> withAnalysis = awaitAnalysis_;
     for (const GoldenCase& c : kGoldenCases) {
-        SCOPED_TRACE(c.name);
         languages_.SetCurrentLanguage(c.language);
         showDlrVul_ = c.showDlrVul;
         statsWithHtml_ = c.statistics;
         gifLocation_ = c.gifLocation;
         line1_ = c.line1;
         line2_ = c.line2;
-        view_.saveResult.fileName = Page(std::string(c.name) + ".htm");
-
-        EXPECT_EQ(Create(), HtmlExportOutcome::Written);
-        std::size_t tables = 0;
-        const std::string rows = Rows(*c.gifLocation == '\0' ? "" : "gifs/");
-        EXPECT_EQ(Without(ReadFile(view_.saveResult.fileName), rows, tables), Golden(c.golden));
-        EXPECT_EQ(tables, 4u);
-        EXPECT_TRUE(view_.messages.empty());
+        for (const bool analysed : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (analysed ? " analysed" : ""));
+            awaitAnalysis_ = analysed ? withAnalysis : nullptr;
+            printed_ = false;
+            view_.saveResult.fileName = Page(c.name + std::string(analysed ? "A.htm" : ".htm"));
+            EXPECT_EQ(Create(), HtmlExportOutcome::Written);
+            std::size_t tables = 0;
+            const std::string rows = Rows(*c.gifLocation == '\0' ? "" : "gifs/");
+            EXPECT_EQ(Without(ReadFile(view_.saveResult.fileName), rows, tables), Golden(c.golden));
+            EXPECT_EQ(tables, analysed ? 4u : 0u);
+            EXPECT_TRUE(printed_);
+            EXPECT_TRUE(view_.messages.empty());
+            EXPECT_TRUE(view_.hints.empty());
+        }
     }
     EXPECT_EQ(waits_, static_cast<int>(std::size(kGoldenCases)));
     EXPECT_EQ(solver_.tableCalls.load(), 1);  // solved once, before the first page
