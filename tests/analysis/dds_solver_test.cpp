@@ -50,6 +50,7 @@ TEST(DdsSolver, ParOnEachVulnerability) {
         const char* vulnerability;
         int scoreNS;
         ParContract contract;
+        Seat dealer = Seat::North;
     } cases[] = {
         // clang-format off
         // North-South's grand slam outranks East-West's in hearts; only the bonus changes.
@@ -64,25 +65,18 @@ TEST(DdsSolver, ParOnEachVulnerability) {
         {"published 3", kPublished3Table, "NS", -420, Contract(4, Strain::Spades, ew)},
         {"published 3", kPublished3Table, "EW", -300, Contract(5, Strain::Hearts, ns, -2, true)},
         {"published 3", kPublished3Table, "All", -500, Contract(5, Strain::Hearts, ns, -2, true)},
+        // Its second: East-West sacrifice in four spades doubled against North-South's game.
+        {"published 2", kPublished2Table, "NS", 100, Contract(4, Strain::Spades, ew, -1, true),
+         Seat::East},
         // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.what) + ", vulnerable " + c.vulnerability);
-        const StatusOr<ParResult> par = TheDdsSolver().Par(c.table, Seat::North, c.vulnerability);
+        const StatusOr<ParResult> par = TheDdsSolver().Par(c.table, c.dealer, c.vulnerability);
         ASSERT_TRUE(par.status.Ok()) << par.status.Reason();
         EXPECT_EQ(par.value.scoreNS, c.scoreNS);
         EXPECT_EQ(par.value.contracts, std::vector<ParContract>{c.contract});
     }
-}
-
-// The solver's second example: East-West sacrifice in four spades doubled, one down, against
-// North-South's vulnerable game; North-South score +100.
-TEST(DdsSolver, ParIsADoubledSacrifice) {
-    const StatusOr<ParResult> par = TheDdsSolver().Par(kPublished2Table, Seat::East, "NS");
-    ASSERT_TRUE(par.status.Ok()) << par.status.Reason();
-    EXPECT_EQ(par.value.scoreNS, 100);
-    EXPECT_EQ(par.value.contracts, std::vector<ParContract>{Contract(
-                                       4, Strain::Spades, ParDeclarer::EastWest, -1, true)});
 }
 
 // The solver writes a dump.txt into the current folder when it refuses a deal: this test

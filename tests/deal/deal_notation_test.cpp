@@ -19,9 +19,7 @@ TEST(DealNotationTest, HandText) {
 }
 
 TEST(DealNotationTest, DealTagOfEmptyDeal) {
-    const std::string tag = DealTag(tDeal{}, 'N');
-    EXPECT_EQ(tag, "[Deal \"N:... ... ... ...\"]");
-    EXPECT_EQ(tag.size(), 9u + 12u + 3u + 2u);  // opening, dots, spaces, closing
+    EXPECT_EQ(DealTag(tDeal{}, 'N'), "[Deal \"N:... ... ... ...\"]");
 }
 
 TEST(DealNotationTest, DealTagFirstSeat) {
@@ -39,7 +37,6 @@ TEST(DealNotationTest, DealTagFirstSeat) {
     for (const auto& c : cases) {
         EXPECT_EQ(DealTag(deal, c.seat), c.expected) << c.seat;
     }
-    EXPECT_EQ(DealTag(deal, 'N').size(), 78u);
 }
 
 TEST(DealNotationTest, ReadsTheOneSuitEachExample) {

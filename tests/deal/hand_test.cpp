@@ -27,7 +27,6 @@ TEST(HandTest, ThirteenSpades) {
     const tHand hand = HandOf("AKQJT98765432...");
     EXPECT_EQ(hand.CardCount(), 13);
     EXPECT_EQ(hand.Shape(), 0xD000);
-    EXPECT_EQ(hand.Shape(), 53248);
     EXPECT_EQ(hand.Points(), 10);
     EXPECT_EQ(SuitText(hand.spades, "T"), "AKQJT98765432");
     EXPECT_EQ(SuitText(hand.spades, "10"), "AKQJ1098765432");

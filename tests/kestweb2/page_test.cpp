@@ -235,32 +235,18 @@ TEST_F(CustomPage, TwoPagesInOneRunKeepTheirOwnLocations) {
     EXPECT_EQ(ReadFile(third), Golden("one_deal_web.html"));
 }
 
-TEST_F(CustomPage, ExistingFileIsOverwritten) {
-    const std::string path = PagePath("page.html");
-    SetDeals(FirstFour());
-    ASSERT_EQ(htmlDef_(path.c_str(), "images", kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
-    SetDeals(OneDeal());
-    ASSERT_EQ(htmlDef_(path.c_str(), "images", kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
-    EXPECT_EQ(ReadFile(path), Golden("one_deal.html"));
-}
-
 using DealList = WebLibrary;
 
-TEST_F(DealList, RecordIsCopiedAtAddDeal) {
-    std::string record = Record(1, "N", "None", kDealA);
+// A second page to the same file: ClearDeals emptied the list, the record was copied when it
+// was added, and the first page was overwritten.
+TEST_F(DealList, ClearDealsEmptiesTheListAndAddDealCopiesTheRecord) {
+    const std::string path = PagePath("page.html");
+    SetDeals(FirstFour());
+    ASSERT_EQ(htmlDef_(path.c_str(), "images", kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
     clearDeals_();
+    std::string record = Record(1, "N", "None", kDealA);
     addDeal_(record.c_str());
     record.assign(record.size(), 'x');
-    const std::string path = PagePath("page.html");
-    ASSERT_EQ(htmlDef_(path.c_str(), "images", kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
-    EXPECT_EQ(ReadFile(path), Golden("one_deal.html"));
-}
-
-TEST_F(DealList, ClearDealsEmptiesTheList) {
-    SetDeals(FirstFour());
-    clearDeals_();
-    addDeal_(Record(1, "N", "None", kDealA).c_str());
-    const std::string path = PagePath("page.html");
     ASSERT_EQ(htmlDef_(path.c_str(), "images", kClub, kNight, 'T', 0, 0), kKestWeb2Ok);
     EXPECT_EQ(ReadFile(path), Golden("one_deal.html"));
 }

@@ -123,14 +123,6 @@ TEST_F(PrintJobOrderTest, WarningAnsweredOkKeepsTheBoxState) {
     EXPECT_EQ(view_.copiesFocused, 0);
 }
 
-TEST_F(PrintJobOrderTest, SuppressedWarningIsNotShown) {
-    request_.sets = 5;
-    state_.suppressSetWarning = true;
-    EXPECT_EQ(Print(), PrintJobOutcome::Printed);
-    EXPECT_EQ(view_.warningsShown, 0);
-    EXPECT_EQ(PrintCustomCalls().size(), 6u);
-}
-
 struct CountsCase {
     DealSource mode;
     bool numHandsWritten;
@@ -206,18 +198,6 @@ TEST_F(PrintJobTest, SkippedEmptyDealsKeepTheOtherBoardsNumbers) {
         EXPECT_EQ(canvas_.Calls()[i].x, expected.Calls()[i].x) << i;
         EXPECT_EQ(canvas_.Calls()[i].y, expected.Calls()[i].y) << i;
     }
-}
-
-TEST_F(PrintJobTest, EmptyDealsArePrintedWhenAskedFor) {
-    boardSet_ = RandomBoards(4);
-    boardSet_[1].Clear();
-    request_.mode = DealSource::Record;
-    request_.printEmptyDeals = true;
-    request_.sets = 0;
-    ASSERT_EQ(Print(), PrintJobOutcome::Printed);
-    EXPECT_EQ(Sequence(Calls()), Joined({{"ClearDeals"},
-                                         AddDeals(boardSet_, {1, 2, 3, 4}),
-                                         {"PrintCustom 1", "ClearDeals"}}));
 }
 
 TEST_F(PrintJobTest, LibraryFailureStopsTheJobAndSaysWhat) {

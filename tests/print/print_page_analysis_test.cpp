@@ -137,28 +137,9 @@ TEST_F(PrintPageAnalysisTest, ThePrintPageStartsItAndTheWindowGoesOnMeanwhile) {
     EXPECT_EQ(viewed.analysisNote, "");
 }
 
+// Cancelling the wait prints nothing and stops the analysis; printing again starts it afresh,
+// waits for it, and every record carries its tags.
 TEST_F(PrintPageAnalysisTest, PrintWaitsForItThenEveryRecordCarriesItsTags) {
-    GatedSolver solver;
-    DealFourBoards(solver);
-    window_.beforeWaiting = [&solver] { solver.Open(); };
-    main_->PrintBtnClick();
-    EXPECT_EQ(window_.waits, 1);
-    EXPECT_EQ(window_.stateWhenWaiting, BackgroundAnalysis::State::Running);
-    ExpectRecordsWithTags();
-    EXPECT_TRUE(main_->Printed);
-    EXPECT_TRUE(window_.messages.empty());
-
-    // Done now: a second printout neither waits nor solves again.
-    ::unsetenv("KESTO_RECORDING_FILE");
-    fs::remove(recordingPath_);
-    ::setenv("KESTO_RECORDING_FILE", recordingPath_.c_str(), 1);
-    main_->PrintBtnClick();
-    EXPECT_EQ(window_.waits, 1);
-    ExpectRecordsWithTags();
-    EXPECT_EQ(solver.tableCalls.load(), 1);
-}
-
-TEST_F(PrintPageAnalysisTest, CancellingTheWaitPrintsNothingAndStopsTheAnalysis) {
     GatedSolver solver;
     DealFourBoards(solver);
     window_.finishWait = false;
@@ -169,12 +150,24 @@ TEST_F(PrintPageAnalysisTest, CancellingTheWaitPrintsNothingAndStopsTheAnalysis)
     EXPECT_TRUE(window_.messages.empty());
     EXPECT_EQ(main_->Analysis()->Current().state, BackgroundAnalysis::State::Cancelled);
 
-    // Printing again starts it afresh and prints with it.
     window_.finishWait = true;
     window_.beforeWaiting = [&solver] { solver.Open(); };
     main_->PrintBtnClick();
     EXPECT_EQ(window_.waits, 2);
+    EXPECT_EQ(window_.stateWhenWaiting, BackgroundAnalysis::State::Running);
     ExpectRecordsWithTags();
+    EXPECT_TRUE(main_->Printed);
+    EXPECT_TRUE(window_.messages.empty());
+    const int solved = solver.tableCalls.load();
+
+    // Done now: a second printout neither waits nor solves again.
+    ::unsetenv("KESTO_RECORDING_FILE");
+    fs::remove(recordingPath_);
+    ::setenv("KESTO_RECORDING_FILE", recordingPath_.c_str(), 1);
+    main_->PrintBtnClick();
+    EXPECT_EQ(window_.waits, 2);
+    ExpectRecordsWithTags();
+    EXPECT_EQ(solver.tableCalls.load(), solved);
 }
 
 TEST_F(PrintPageAnalysisTest, ASolverFailureIsShownAndNothingIsPrinted) {
@@ -250,7 +243,9 @@ TEST_F(PrintPageAnalysisTest, TheHtmlPageWaitsAndACancelledWaitWritesNothing) {
     EXPECT_TRUE(main_->Printed);
 }
 
-TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsAndTheCallsAreAsBefore) {
+// With the option off nothing of it runs and the calls are as before; turned on in the options
+// on the print page, it starts at once.
+TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsUntilItIsTurnedOn) {
     Store(kShowMakeableContracts, false);
     CreateOptions();
     FixedSolver solver;
@@ -269,18 +264,14 @@ TEST_F(PrintPageAnalysisTest, WithTheOptionOffNothingRunsAndTheCallsAreAsBefore)
     for (const LibraryCall& call : Calls()) {
         EXPECT_NE(call.name, "SetAnalysisWords");
     }
-}
 
-TEST_F(PrintPageAnalysisTest, TurnedOnInOptionsOnThePrintPageItStartsAtOnce) {
-    Store(kShowMakeableContracts, false);
-    CreateOptions();
-    FixedSolver solver;
-    DealFourBoards(solver);
-    EXPECT_EQ(main_->Analysis(), nullptr);
     options_->OptionBoxClick(kShowMakeableContracts, true);
     main_->OptionsApplied();  // OK
     ASSERT_NE(main_->Analysis(), nullptr);
     main_->Analysis()->Wait();
+    ::unsetenv("KESTO_RECORDING_FILE");
+    fs::remove(recordingPath_);
+    ::setenv("KESTO_RECORDING_FILE", recordingPath_.c_str(), 1);
     main_->PrintBtnClick();
     EXPECT_EQ(window_.waits, 0);
     ExpectRecordsWithTags();

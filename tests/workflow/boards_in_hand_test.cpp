@@ -64,12 +64,6 @@ void PrintTo(const InHandCase& c, std::ostream* out) {
 const InHandCase kInHandCases[] = {
     {"NothingYet", [](BoardsInHand&) {}, false, "Kesto"},
     {"Dealt", [](BoardsInHand& t) { t.Generate(); }, true, "*Kesto - Print hands"},
-    {"DealtThenSaved",
-     [](BoardsInHand& t) {
-         t.Generate();
-         t.SaveAs("night.pbn");
-     },
-     false, "night.pbn - Kesto"},
     {"Read", [](BoardsInHand& t) { t.ReadRecordedFile(); }, false, "club.kst - Kesto"},
     {"ReadThenChanged",
      [](BoardsInHand& t) {

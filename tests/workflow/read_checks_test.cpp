@@ -39,15 +39,6 @@ TEST_F(ReadChecks, ACompleteFileWithAShortDealStopsOnThatDealWithTheWindowsMessa
     EXPECT_EQ(main.boardSet.size(), 3u);
 }
 
-TEST_F(ReadChecks, ACompleteFileWithAnEmptyDealAsksAboutIt) {
-    view.zeroCardsAnswer = ZeroCardsChoice::AddCards;
-    Read(true, {kWorked, "- - - -", kWorked});
-    EXPECT_EQ(view.display.page, Page::EnterHand);
-    ASSERT_EQ(view.zeroCardsTexts.size(), 1u);
-    EXPECT_EQ(view.zeroCardsTexts[0], "Deal 2 has no cards.");
-    EXPECT_EQ(view.display.dealNumber, 2);
-}
-
 // A file keeps every board: an empty deal at its end is named as any other, where typed-in
 // deals would drop it. A file of entered deals is checked at Next on the hand-entry page.
 TEST_F(ReadChecks, AnEmptyDealAtTheEndOfAFileIsNamedNotDropped) {
