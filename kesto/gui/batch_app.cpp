@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
 #include <utility>
 
 #include "kesto/batch/batch.h"
@@ -25,11 +26,18 @@ int RunBatchWithQt(int argc, char** argv, std::vector<std::string> args, std::st
             ::setenv("XDG_RUNTIME_DIR", folder.c_str(), 1);
         }
     }
-    QGuiApplication app(argc, argv);
-    QGuiApplication::setApplicationName("Kesto");
+    // The application object only for a job that prints: it costs more than a quick job's
+    // dealing, and nothing else of the batch needs Qt.
+    std::unique_ptr<QGuiApplication> app;
     BatchServices services;
     services.settingsPath = std::move(settingsPath);
-    services.printOutput = MakePrintOutput;
+    services.printOutput = [&](const std::string& path) {
+        if (!app) {
+            app = std::make_unique<QGuiApplication>(argc, argv);
+            QGuiApplication::setApplicationName("Kesto");
+        }
+        return MakePrintOutput(path);
+    };
     return RunBatch(args, std::cout, std::cerr, services);
 }
 
