@@ -153,7 +153,7 @@ void PlanDialog::Build(const PlanChoice& current) {
     mix_ = new QCheckBox("Mix the &themes", this);
     mix_->setObjectName("MixCheckBox");
     mix_->setChecked(current.mix);
-    fixedSeats_ = new QCheckBox("Keep the script's seats as written", this);
+    fixedSeats_ = new QCheckBox("&Keep the script's seats as written", this);
     fixedSeats_->setObjectName("FixedSeatsCheckBox");
     fixedSeats_->setChecked(current.fixedSeats);
     fixedSeats_->setToolTip(
