@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -36,46 +37,60 @@ class CreateHtmlWindowTest : public QObject {
     std::unique_ptr<gui::OptionDialogWidget> options_;
     // One step for each modal dialog, in the order they open.
     std::deque<std::function<void(QWidget*)>> steps_;
-    QStringList opened_;  // the object names of the modal dialogs met
+    QStringList opened_;    // the object names of the modal dialogs met
+    QTimer watch_;          // looks for the next modal dialog
+    QElapsedTimer waited_;  // since the last dialog was answered
 
     QString PagePath() const { return folder_->filePath("club.htm"); }
 
-    // Answers each modal dialog with the next step as soon as it shows, and keeps watching
-    // until every step has run and no dialog is left open. A dialog that a step left open (a
-    // click that missed), one that no step expects, or a next dialog that never opens fails
-    // the test after 30 s and is closed, so the test ends in that failure instead of hanging.
-    void AnswerDialogs(int waitsLeft = 3000) {
-        QTimer::singleShot(10, this, [this, waitsLeft] {
-            QWidget* modal = QApplication::activeModalWidget();
-            const bool waiting = modal != nullptr && modal->property("answered").toBool();
-            if (modal == nullptr && steps_.empty()) {
-                return;
-            }
-            if (modal == nullptr || waiting) {
-                if (waitsLeft > 0) {
-                    AnswerDialogs(waitsLeft - 1);
-                    return;
-                }
+    // How long a dialog may take to open, to become active, or to close once answered.
+    static constexpr int kPatienceMs = 30000;
+
+    // Answers each modal dialog with the next step, and keeps watching until every step has
+    // run and no dialog is left open. A step runs once its dialog is active, so that it always
+    // meets the same dialog: before that the focus is not settled (the save dialog's name field
+    // takes it only then, and from then on selectFile leaves the field alone). A dialog that a
+    // step left open (a click that missed), one that no step expects or that never becomes
+    // active, or a next dialog that never opens fails the test and is closed, so the test ends
+    // in that failure instead of hanging. One watch, however often this is called.
+    void AnswerDialogs() {
+        waited_.start();
+        watch_.start();
+    }
+
+    void AnswerNext() {
+        QWidget* modal = QApplication::activeModalWidget();
+        const bool waiting = modal != nullptr && modal->property("answered").toBool();
+        if (modal == nullptr && steps_.empty()) {
+            watch_.stop();
+            return;
+        }
+        if (modal == nullptr || waiting) {
+            if (waited_.hasExpired(kPatienceMs)) {
                 Abandon(modal, waiting ? "a dialog answered stayed open for 30 s"
                                        : "the next dialog did not open within 30 s");
-                return;
             }
-            modal->setProperty("answered", true);
-            opened_ << modal->objectName();
-            if (steps_.empty()) {
-                Abandon(modal, qPrintable("a dialog no step expects: " + modal->objectName()));
-                return;
-            }
-            auto step = steps_.front();
-            steps_.pop_front();
-            step(modal);
-            if (QTest::currentTestFailed()) {
-                // A step that failed leaves its dialog open.
-                Abandon(modal, nullptr);
-                return;
-            }
-            AnswerDialogs();
-        });
+            return;
+        }
+        modal->setProperty("answered", true);
+        opened_ << modal->objectName();
+        if (steps_.empty()) {
+            Abandon(modal, qPrintable("a dialog no step expects: " + modal->objectName()));
+            return;
+        }
+        if (!QTest::qWaitForWindowActive(modal, kPatienceMs)) {
+            Abandon(modal, qPrintable("a dialog that never became active: " + modal->objectName()));
+            return;
+        }
+        auto step = steps_.front();
+        steps_.pop_front();
+        step(modal);
+        if (QTest::currentTestFailed()) {
+            // A step that failed leaves its dialog open.
+            Abandon(modal, nullptr);
+            return;
+        }
+        waited_.start();
     }
 
     // Ends the answering: drops the steps left, closes the dialog open and fails the test.
@@ -94,6 +109,11 @@ class CreateHtmlWindowTest : public QObject {
     }
 
   private slots:
+    void initTestCase() {
+        watch_.setInterval(10);
+        connect(&watch_, &QTimer::timeout, this, &CreateHtmlWindowTest::AnswerNext);
+    }
+
     void init() {
         folder_ = std::make_unique<QTemporaryDir>();
         qputenv("KESTO_SETTINGS", folder_->filePath("Kesto.reg").toUtf8());
@@ -118,6 +138,7 @@ class CreateHtmlWindowTest : public QObject {
     }
 
     void cleanup() {
+        watch_.stop();
         window_.reset();
         options_.reset();
         languages_.reset();
@@ -136,9 +157,10 @@ class CreateHtmlWindowTest : public QObject {
             QVERIFY(dialog != nullptr);
             QCOMPARE(dialog->windowTitle(), QString("Save deals to HTML document"));
             QCOMPARE(dialog->defaultSuffix(), QString("htm"));
-            // Typed, as a user would: selectFile leaves the name field alone while it has
-            // the focus, which it may already have.
+            // Put in the name field, as a user types it: the field has the focus, which keeps
+            // selectFile from changing it. The dialog gives that name, the extension added.
             dialog->findChild<QLineEdit*>("fileNameEdit")->setText(folder_->filePath("club"));
+            QCOMPARE(dialog->selectedFiles(), QStringList{PagePath()});
             QMetaObject::invokeMethod(dialog, "accept");
         });
         AnswerDialogs();
