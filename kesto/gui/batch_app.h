@@ -1,7 +1,7 @@
 #pragma once
 // Runs "kesto batch ...": the batch command needs Qt only for the fonts and the printer of its
-// printouts, so it runs inside a Qt application on the offscreen platform and works on a
-// machine with no display.
+// printouts, so a job that prints makes a Qt application on the offscreen platform (and works on
+// a machine with no display); any other job makes none.
 
 #include <string>
 #include <vector>
