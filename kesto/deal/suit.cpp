@@ -24,6 +24,25 @@ int RankOfCharacter(char c) {
     }
 }
 
+std::optional<Suit> SuitOfLetter(char c) {
+    switch (c) {
+        case 'S':
+        case 's':
+            return Suit::Spades;
+        case 'H':
+        case 'h':
+            return Suit::Hearts;
+        case 'D':
+        case 'd':
+            return Suit::Diamonds;
+        case 'C':
+        case 'c':
+            return Suit::Clubs;
+        default:
+            return std::nullopt;
+    }
+}
+
 std::string SuitText(tSuitSet holding, std::string_view tenText) {
     std::string text;
     static constexpr char kHonours[] = {'A', 'K', 'Q', 'J'};

@@ -2,6 +2,7 @@
 // Ranks, suits and the holding of one hand in one suit.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,8 @@ inline constexpr tSuitSet kAllRanks = 0x7FFC;
 // The rank a character names: "2".."9", "T", "J", "Q", "K", "A" in either case; 0 for any
 // other character.
 int RankOfCharacter(char c);
+// The suit a letter names: "S", "H", "D", "C" in either case; nullopt for any other character.
+std::optional<Suit> SuitOfLetter(char c);
 
 // Number of ranks 2..14 present. Inline and without the processor's bit count, which the
 // build does not assume: a plan counts millions of hands.

@@ -668,10 +668,7 @@ class ScriptReader {
                             "were expected");
             }
             Take();
-            const Suit suit = holding.text[0] == 'S'   ? Suit::Spades
-                              : holding.text[0] == 'H' ? Suit::Hearts
-                              : holding.text[0] == 'D' ? Suit::Diamonds
-                                                       : Suit::Clubs;
+            const Suit suit = *SuitOfLetter(holding.text[0]);  // the scanner made sure
             for (const char rank : holding.text.substr(1)) {
                 if (!Predeal(holding, seat, suit, RankOfCharacter(rank))) {
                     return false;
@@ -1033,10 +1030,7 @@ class ScriptReader {
         }
         Take();
         test.value = RankOfCharacter(card.text[0]);
-        test.suit = card.text[1] == 'S'   ? Suit::Spades
-                    : card.text[1] == 'H' ? Suit::Hearts
-                    : card.text[1] == 'D' ? Suit::Diamonds
-                                          : Suit::Clubs;
+        test.suit = *SuitOfLetter(card.text[1]);
         if (!Expect(")")) {
             return false;
         }

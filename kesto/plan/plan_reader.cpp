@@ -537,14 +537,13 @@ class LineParser {
             ++end;
         }
         const std::string_view card = line_.substr(start, end - start);
-        const std::size_t suit =
-            card.size() == 2 ? std::string_view("SHDC").find(AsciiUpper(card[0])) : 4;
+        const std::optional<Suit> suit = card.size() == 2 ? SuitOfLetter(card[0]) : std::nullopt;
         const int rank = card.size() == 2 ? RankOfCharacter(card[1]) : 0;
-        if (suit >= 4 || rank == 0) {
+        if (!suit || rank == 0) {
             return Fail(start, std::string(kCardExpected));
         }
         pos_ = end;
-        condition.HasCard(seat, kAllSuits[suit], rank);
+        condition.HasCard(seat, *suit, rank);
         return Expect(')', "\")\" was expected");
     }
 
